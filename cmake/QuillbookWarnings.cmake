@@ -1,0 +1,13 @@
+# Common compile settings for every target of the project.
+add_library(quillbook_options INTERFACE)
+target_compile_options(quillbook_options INTERFACE -Wall -Wextra -Wpedantic)
+if(QUILLBOOK_WERROR)
+  target_compile_options(quillbook_options INTERFACE -Werror)
+endif()
+target_compile_definitions(quillbook_options INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_URL_CAST_FROM_STRING)
+if(QUILLBOOK_SANITIZE)
+  target_compile_options(quillbook_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(quillbook_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,36 @@
+#include "platform/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextEncoding, EveryCp1252ByteSurvivesAReadWriteCycle) {
+    for (int b = 1; b < 256; ++b) {
+        const std::string stored(1, static_cast<char>(b));
+        const QString text = storedToText(stored);
+        ASSERT_EQ(text.size(), 1) << b;
+        EXPECT_EQ(textToStored(text), stored) << b;
+    }
+}
+
+TEST(TextEncoding, WritesCp1252WhenTheTextFitsAndUtf8WhenItDoesNot) {
+    const QString french = QStringLiteral("Caf\u00e9 \u20ac \u201cquoted\u201d");
+    EXPECT_EQ(textToStored(french), std::string("Caf\xe9 \x80 \x93quoted\x94"));
+
+    const QString greek = QStringLiteral("\u03b1\u03b2 caf\u00e9");
+    const std::string stored = textToStored(greek);
+    EXPECT_EQ(stored, std::string("\xce\xb1\xce\xb2 caf\xc3\xa9"));
+    EXPECT_EQ(storedToText(stored), greek);
+
+    const QString emoji = QString::fromUtf8("note \xf0\x9f\x93\x9d");
+    EXPECT_EQ(storedToText(textToStored(emoji)), emoji);
+}
+
+TEST(TextEncoding, ReadsUtf8OnlyWhenValidAndMultiByte) {
+    // Plain ASCII is the same either way; a lone high byte is Windows-1252.
+    EXPECT_EQ(storedToText("plain"), QStringLiteral("plain"));
+    EXPECT_EQ(storedToText("\xe9t\xe9"), QStringLiteral("\u00e9t\u00e9"));
+    // Overlong form, surrogate and truncated sequence are not UTF-8.
+    EXPECT_EQ(storedToText("\xc0\xaf").size(), 2);
+    EXPECT_EQ(storedToText("\xed\xa0\x80").size(), 3);
+    EXPECT_EQ(storedToText("ab\xe2\x82").size(), 4);
+    EXPECT_EQ(storedToText("\xe2\x82\xac"), QStringLiteral("\u20ac"));
+}
