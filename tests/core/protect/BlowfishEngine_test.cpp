@@ -1,0 +1,259 @@
+// OpenSSL's low-level Blowfish is deprecated in OpenSSL 3 but is exactly the oracle we want.
+#define OPENSSL_SUPPRESS_DEPRECATED
+#include "protect/BlowfishEngine.h"
+
+#include <openssl/blowfish.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+Bytes fromHex(std::string_view hex) {
+    Bytes out;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        out.push_back(
+            static_cast<unsigned char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    return out;
+}
+
+Bytes encipher(const BlowfishEngine& e, Bytes data) {
+    const int n = static_cast<int>(data.size());
+    data.resize(data.size() + 7, 0xEE);
+    data.resize(static_cast<std::size_t>(e.EncipherBuffer(data.data(), n)));
+    return data;
+}
+
+BlowfishEngine keyed(std::string_view key) {
+    BlowfishEngine e;
+    e.SetKey(key);
+    return e;
+}
+
+// OpenSSL reads each half big-endian, we read it little-endian.
+void swapHalves(unsigned char* block) {
+    std::swap(block[0], block[3]);
+    std::swap(block[1], block[2]);
+    std::swap(block[4], block[7]);
+    std::swap(block[5], block[6]);
+}
+
+Bytes opensslEcb(const BF_KEY& key, Bytes data, int mode) {
+    for (std::size_t i = 0; i < data.size(); i += 8) {
+        unsigned char out[8];
+        swapHalves(&data[i]);
+        BF_ecb_encrypt(&data[i], out, &key, mode);
+        swapHalves(out);
+        std::memcpy(&data[i], out, 8);
+    }
+    return data;
+}
+
+} // namespace
+
+TEST(BlowfishEngine, KnownAnswersOfAnIndependentImplementation) {
+    struct Case {
+        const char* key;
+        Bytes plain;
+        const char* cipherHex;
+    };
+    const Bytes contentKey = [] {
+        const std::string k = "{8E3B9C2A-1D4F-4A6B-9C8D-0123456789AB}";
+        Bytes b(k.begin(), k.end());
+        b.resize(40, 0);
+        return b;
+    }();
+    const std::string hello = "Hello, journal!";
+    const Case cases[] = {
+        {"", {0, 1, 2, 3, 4, 5, 6, 7}, "c240f8ae07cf5d69"},
+        {"secret", Bytes(hello.begin(), hello.end()), "64f86077c7257d364cc0b258e6dbab31"},
+        {"", contentKey,
+         "9db9737842c345d2fe70ebc43803c6e5709637b12028d0335c48c716db8eac754d3ba4fb3f8776f4"},
+    };
+    for (const Case& c : cases) {
+        const BlowfishEngine e = keyed(c.key);
+        const Bytes cipher = encipher(e, c.plain);
+        EXPECT_EQ(cipher, fromHex(c.cipherHex)) << c.key;
+        Bytes back = cipher;
+        e.DecipherBuffer(back.data(), static_cast<int>(back.size()));
+        back.resize(c.plain.size());
+        EXPECT_EQ(back, c.plain) << c.key;
+    }
+}
+
+// The tables are pi's fractional hexadecimal digits: recompute them with Machin's formula,
+// pi = 16 atan(1/5) - 4 atan(1/239), in fixed point with 32-bit words (word 0 the integer part).
+TEST(BlowfishEngine, InitialTablesAreTheHexDigitsOfPi) {
+    constexpr std::size_t kWords = 1 + 18 + 4 * 256 + 2; // integer part, tables, guard words
+    using Big = std::vector<std::uint32_t>;
+    auto divide = [](Big& a, std::uint32_t d, std::size_t from) {
+        std::uint64_t rem = 0;
+        for (std::size_t i = from; i < a.size(); ++i) {
+            const std::uint64_t cur = rem << 32 | a[i];
+            a[i] = static_cast<std::uint32_t>(cur / d);
+            rem = cur % d;
+        }
+    };
+    auto addScaled = [](Big& acc, const Big& t, std::int64_t factor) { // acc += factor * t
+        std::int64_t carry = 0;
+        for (std::size_t i = acc.size(); i-- > 0;) {
+            const std::int64_t v = std::int64_t(acc[i]) + factor * std::int64_t(t[i]) + carry;
+            acc[i] = static_cast<std::uint32_t>(v);
+            carry = (v - std::int64_t(acc[i])) / (std::int64_t(1) << 32);
+        }
+    };
+    auto atanInverse = [&](std::uint32_t x) {
+        Big sum(kWords), term(kWords), q;
+        term[0] = 1;
+        divide(term, x, 0);
+        for (std::uint32_t k = 0;; ++k) {
+            std::size_t first = 0;
+            while (first < kWords && term[first] == 0)
+                ++first;
+            if (first == kWords)
+                return sum;
+            q = term;
+            divide(q, 2 * k + 1, first);
+            addScaled(sum, q, k % 2 ? -1 : 1);
+            divide(term, x * x, first);
+        }
+    };
+    Big pi(kWords);
+    addScaled(pi, atanInverse(5), 16);
+    addScaled(pi, atanInverse(239), -4);
+    ASSERT_EQ(pi[0], 3u);
+
+    for (std::size_t i = 0; i < 18; ++i)
+        ASSERT_EQ(kBlowfishInitialState.p[i], pi[1 + i]) << "P[" << i << "]";
+    for (std::size_t b = 0; b < 4; ++b)
+        for (std::size_t i = 0; i < 256; ++i)
+            ASSERT_EQ(kBlowfishInitialState.s[b][i], pi[19 + 256 * b + i])
+                << "S" << b << "[" << i << "]";
+}
+
+TEST(BlowfishEngine, AgreesWithOpenSslForRandomKeysAndBlocks) {
+    std::mt19937 rng(20261206);
+    std::uniform_int_distribution<int> keyByte(1, 255), anyByte(0, 255), keyLength(1, 100),
+        blocks(1, 8);
+    for (int round = 0; round < 400; ++round) {
+        std::string key(static_cast<std::size_t>(keyLength(rng)), '\0');
+        for (char& ch : key)
+            ch = static_cast<char>(keyByte(rng));
+        Bytes data(8 * static_cast<std::size_t>(blocks(rng)));
+        for (auto& b : data)
+            b = static_cast<unsigned char>(anyByte(rng));
+
+        BF_KEY ref;
+        BF_set_key(&ref, static_cast<int>(key.size()),
+                   reinterpret_cast<const unsigned char*>(key.data()));
+        const BlowfishEngine ours = keyed(key);
+
+        const Bytes cipher = encipher(ours, data);
+        ASSERT_EQ(cipher, opensslEcb(ref, data, BF_ENCRYPT)) << "key length " << key.size();
+        Bytes plain = data;
+        ours.DecipherBuffer(plain.data(), static_cast<int>(plain.size()));
+        ASSERT_EQ(plain, opensslEcb(ref, data, BF_DECRYPT)) << "key length " << key.size();
+
+        // The word interface is OpenSSL's BF_encrypt with the halves as numbers.
+        BF_LONG words[2] = {0x01234567u + static_cast<BF_LONG>(round), 0x89ABCDEFu};
+        std::uint32_t l = words[0], r = words[1];
+        BF_encrypt(words, &ref);
+        ours.EncipherBlock(l, r);
+        ASSERT_EQ(l, words[0]);
+        ASSERT_EQ(r, words[1]);
+        ours.DecipherBlock(l, r);
+        ASSERT_EQ(l, 0x01234567u + static_cast<std::uint32_t>(round));
+        ASSERT_EQ(r, 0x89ABCDEFu);
+    }
+}
+
+TEST(BlowfishEngine, OnlyTheFirst72KeyBytesCountAndAtMost255AreRead) {
+    std::string longKey(100, 'x');
+    for (std::size_t i = 0; i < longKey.size(); ++i)
+        longKey[i] = static_cast<char>('!' + i % 90);
+    std::string otherTail = longKey.substr(0, 72) + std::string(28, 'Q');
+    const Bytes block = {1, 2, 3, 4, 5, 6, 7, 8};
+    const Bytes expected = encipher(keyed(longKey.substr(0, 72)), block);
+    EXPECT_EQ(encipher(keyed(longKey), block), expected);
+    EXPECT_EQ(encipher(keyed(otherTail), block), expected);
+    EXPECT_NE(encipher(keyed(longKey.substr(0, 71)), block), expected);
+
+    // A key of 255 bytes without a terminator: the sanitizers would catch a 256th read.
+    auto unterminated = std::make_unique<char[]>(255);
+    std::memcpy(unterminated.get(), longKey.data(), 72);
+    std::memset(unterminated.get() + 72, 'z', 255 - 72);
+    BlowfishEngine e;
+    e.SetKey(unterminated.get());
+    EXPECT_EQ(encipher(e, block), expected);
+}
+
+TEST(BlowfishEngine, EmptyKeyIsTheInitialTablesAndStillTransforms) {
+    const Bytes block = {'q', 'u', 'i', 'l', 'l', 'b', 'o', 'k'};
+    const Bytes fresh = encipher(BlowfishEngine(), block);
+    EXPECT_NE(fresh, block);
+    BlowfishEngine e;
+    for (const char* key : {static_cast<const char*>(nullptr), ""}) {
+        e.SetKey("something");
+        e.SetKey(key);
+        EXPECT_EQ(encipher(e, block), fresh);
+    }
+    e.SetKey(std::string_view("\0after", 6)); // the key ends at its first zero byte
+    EXPECT_EQ(encipher(e, block), fresh);
+    e.SetKey("something");
+    e.Reset();
+    EXPECT_EQ(encipher(e, block), fresh);
+}
+
+TEST(BlowfishEngine, KeyTextEndsAtItsFirstZeroAndCopiesKeepTheKey) {
+    const Bytes block = {9, 8, 7, 6, 5, 4, 3, 2};
+    const BlowfishEngine original = keyed("pass");
+    const Bytes expected = encipher(original, block);
+    EXPECT_EQ(encipher(keyed(std::string_view("pass\0word", 9)), block), expected);
+    BlowfishEngine copy(original);
+    EXPECT_EQ(encipher(copy, block), expected);
+    BlowfishEngine assigned;
+    assigned = original;
+    EXPECT_EQ(encipher(assigned, block), expected);
+}
+
+TEST(BlowfishEngine, PadsWithZerosToWholeBlocksOnly) {
+    const BlowfishEngine e = keyed("pad");
+    for (int n = 0; n <= 17; ++n) {
+        Bytes buf(static_cast<std::size_t>(n) + 7, 0xAB);
+        const int padded = e.EncipherBuffer(buf.data(), n);
+        EXPECT_EQ(padded, (n + 7) / 8 * 8) << n;
+        e.DecipherBuffer(buf.data(), padded);
+        EXPECT_EQ(Bytes(buf.begin() + n, buf.begin() + padded), Bytes(padded - n, 0)) << n;
+        EXPECT_EQ(Bytes(buf.begin() + padded, buf.end()), Bytes(buf.size() - padded, 0xAB)) << n;
+    }
+}
+
+TEST(BlowfishEngine, DecipheringAPartialBlockTouchesOnlyTheWholeBlocks) {
+    const BlowfishEngine e = keyed("partial");
+    const Bytes plain = {'w', 'h', 'o', 'l', 'e', 'b', 'l', 'k'};
+    const Bytes cipher = encipher(e, plain);
+    for (int extra = 1; extra <= 7; ++extra) {
+        for (const bool withBlock : {false, true}) {
+            // Exactly sized heap buffers, so the sanitizers see any access beyond them.
+            const int n = (withBlock ? 8 : 0) + extra;
+            auto buf = std::make_unique<unsigned char[]>(static_cast<std::size_t>(n));
+            if (withBlock)
+                std::memcpy(buf.get(), cipher.data(), 8);
+            std::memset(buf.get() + n - extra, 0x5A, static_cast<std::size_t>(extra));
+            e.DecipherBuffer(buf.get(), n);
+            if (withBlock) {
+                EXPECT_EQ(Bytes(buf.get(), buf.get() + 8), plain);
+            }
+            EXPECT_EQ(Bytes(buf.get() + n - extra, buf.get() + n), Bytes(extra, 0x5A));
+        }
+    }
+    e.DecipherBuffer(nullptr, 0);
+    EXPECT_EQ(e.EncipherBuffer(nullptr, 0), 0);
+}

@@ -1,0 +1,79 @@
+#define OPENSSL_SUPPRESS_DEPRECATED
+#include "protect/Md5.h"
+#include "protect/PasswordDigest.h"
+
+#include <openssl/md5.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+
+namespace {
+
+std::string hexOf(const unsigned char* bytes) {
+    char hex[33];
+    for (int i = 0; i < 16; ++i)
+        std::snprintf(hex + 2 * i, 3, "%02x", bytes[i]);
+    return hex;
+}
+
+} // namespace
+
+TEST(PasswordDigest, Rfc1321TestSuite) {
+    const std::pair<std::string, const char*> suite[] = {
+        {"", "d41d8cd98f00b204e9800998ecf8427e"},
+        {"a", "0cc175b9c0f1b6a831c399e269772661"},
+        {"abc", "900150983cd24fb0d6963f7d28e17f72"},
+        {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
+        {"abcdefghijklmnopqrstuvwxyz", "c3fcd3d76192e4007dfb496cca67e13b"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789",
+         "d174ab98d277d9f5a5611c2c9f419d9f"},
+        {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
+         "57edf4a22be3c955ac49da2e2107b67a"},
+    };
+    for (const auto& [text, expected] : suite) {
+        EXPECT_STREQ(PasswordDigest(text.c_str()).HexDigest(), expected) << text;
+        EXPECT_EQ(hexOf(Md5::of(text).data()), expected) << text;
+    }
+}
+
+TEST(PasswordDigest, ValidOnlyAfterATextAndEndsAtTheFirstZero) {
+    PasswordDigest digest;
+    EXPECT_EQ(digest.HexDigest(), nullptr);
+    EXPECT_TRUE(digest.SetText("secret"));
+    ASSERT_NE(digest.HexDigest(), nullptr);
+    EXPECT_STREQ(digest.HexDigest(), "5ebe2294ecd0e0f08eab7690d2a6ee69");
+    EXPECT_EQ(hexOf(digest.digest()), digest.HexDigest());
+    EXPECT_TRUE(digest.SetText(std::string_view("abc\0def", 7)));
+    EXPECT_STREQ(digest.HexDigest(), "900150983cd24fb0d6963f7d28e17f72");
+    EXPECT_STREQ(PasswordDigest(static_cast<const char*>(nullptr)).HexDigest(),
+                 "d41d8cd98f00b204e9800998ecf8427e");
+    // Windows-1252 bytes are digested as they are.
+    EXPECT_STREQ(PasswordDigest("caf\xe9").HexDigest(),
+                 hexOf(MD5(reinterpret_cast<const unsigned char*>("caf\xe9"), 4, nullptr)).c_str());
+}
+
+TEST(Md5, AgreesWithOpenSslWholeAndInPieces) {
+    std::mt19937 rng(1321);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (std::size_t length = 0; length <= 300; ++length) {
+        std::string input(length, '\0');
+        for (char& ch : input)
+            ch = static_cast<char>(byte(rng));
+        unsigned char expected[16];
+        MD5(reinterpret_cast<const unsigned char*>(input.data()), length, expected);
+        ASSERT_EQ(hexOf(Md5::of(input).data()), hexOf(expected)) << length;
+
+        Md5 pieces; // random piece sizes cross the 64-byte block boundaries at every offset
+        for (std::size_t at = 0; at < length;) {
+            const std::size_t piece = std::min<std::size_t>(
+                length - at, std::uniform_int_distribution<std::size_t>(0, 70)(rng));
+            pieces.update(input.data() + at, piece);
+            at += piece;
+        }
+        ASSERT_EQ(hexOf(pieces.finish().data()), hexOf(expected)) << length;
+        ASSERT_EQ(hexOf(pieces.finish().data()), "d41d8cd98f00b204e9800998ecf8427e"); // reset
+    }
+}
