@@ -1,0 +1,81 @@
+#include "store/SqlDatabase.h"
+
+#include "store/CppSQLite3Exception.h"
+
+#include <sqlite3.h>
+
+SqlDatabase::SqlDatabase() = default;
+
+SqlDatabase::~SqlDatabase() {
+    close();
+}
+
+void SqlDatabase::open(const std::string& path) {
+    close(); // opening again must not leak the connection already held
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open(path.c_str(), &db);
+    if (rc != SQLITE_OK) {
+        // SQLite hands out a handle even on failure; it has to be closed after the message
+        // is taken from it.
+        CppSQLite3Exception error(rc, sqlite3_errmsg(db));
+        sqlite3_close(db);
+        throw error;
+    }
+    m_db = db;
+    setBusyTimeout(m_busyTimeoutMs);
+}
+
+bool SqlDatabase::isOpen() const {
+    return m_db != nullptr;
+}
+
+void SqlDatabase::close() {
+    if (!m_db)
+        return;
+    // close_v2: a cursor still alive keeps the connection until it is finalized instead of
+    // making the close fail and the handle leak.
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}
+
+void SqlDatabase::setBusyTimeout(int milliseconds) {
+    m_busyTimeoutMs = milliseconds;
+    if (m_db)
+        sqlite3_busy_timeout(m_db, milliseconds);
+}
+
+void SqlDatabase::checkOpen() const {
+    if (!m_db)
+        throw CppSQLite3Exception(CppSQLite3Exception::kLayerError, "Database not open");
+}
+
+int SqlDatabase::execute(const char* sql) {
+    checkOpen();
+    char* errorText = nullptr;
+    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &errorText);
+    if (rc != SQLITE_OK)
+        throw CppSQLite3Exception::adoptingSqliteText(rc, errorText);
+    return sqlite3_changes(m_db);
+}
+
+int SqlDatabase::execute(const std::string& sql) {
+    return execute(sql.c_str());
+}
+
+SqlQuery SqlDatabase::query(const char* sql) {
+    checkOpen();
+    sqlite3_stmt* statement = nullptr;
+    const int prepareRc = sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr);
+    if (prepareRc != SQLITE_OK)
+        throw CppSQLite3Exception(prepareRc, nullptr);
+    if (!statement) // text with no statement in it (blank or only a comment): no rows
+        return SqlQuery();
+
+    SqlQuery cursor(m_db, statement, false);
+    cursor.nextRow(); // finalizes and raises on anything but a row or done
+    return cursor;
+}
+
+SqlQuery SqlDatabase::query(const std::string& sql) {
+    return query(sql.c_str());
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "store/SqlQuery.h"
+
+#include <string>
+
+struct sqlite3;
+
+// One connection to a journal file. Every failure is raised as CppSQLite3Exception.
+class SqlDatabase {
+public:
+    static constexpr int kDefaultBusyTimeoutMs = 60000;
+
+    SqlDatabase();
+    SqlDatabase(const SqlDatabase&) = delete;
+    SqlDatabase& operator=(const SqlDatabase&) = delete;
+    ~SqlDatabase();
+
+    void open(const std::string& path);
+    bool isOpen() const;
+    void close();
+
+    void setBusyTimeout(int milliseconds);
+
+    // Runs statements that return no rows; returns the rows changed by the last one.
+    int execute(const char* sql);
+    int execute(const std::string& sql);
+
+    // Prepares the first statement of sql and steps it once.
+    SqlQuery query(const char* sql);
+    SqlQuery query(const std::string& sql);
+
+private:
+    void checkOpen() const;
+
+    sqlite3* m_db = nullptr;
+    int m_busyTimeoutMs = kDefaultBusyTimeoutMs;
+};
