@@ -1,0 +1,74 @@
+#include "dialogs/DialogChecks.h"
+
+#include "dialogs/NewJournalPath.h"
+#include "platform/TextEncoding.h"
+
+namespace {
+
+std::optional<DialogProblem> tooLong(std::string_view stored, std::size_t limit, int controlId) {
+    if (characterCount(stored) <= limit) {
+        return std::nullopt;
+    }
+    return DialogProblem{"Please enter no more than " + std::to_string(limit) + " characters.",
+                         controlId};
+}
+
+} // namespace
+
+std::size_t characterCount(std::string_view stored) {
+    const QString text = storedToText(stored);
+    std::size_t count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A surrogate pair is one character.
+        if (!text.at(i).isLowSurrogate() || i == 0 || !text.at(i - 1).isHighSurrogate()) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+std::optional<DialogProblem> checkNewJournal(const NewJournalValues& values) {
+    if (auto problem = tooLong(values.m_owner, kOwnerMaxChars, kOwnerEditId)) {
+        return problem;
+    }
+    if (auto problem = tooLong(values.m_title, kTitleMaxChars, kTitleEditId)) {
+        return problem;
+    }
+    if (values.m_bPasswordProtected && values.m_password.empty() &&
+        values.m_confirmPassword.empty()) {
+        return DialogProblem{"You didn't enter a password", kNewPasswordEditId};
+    }
+    // Checked with the box cleared too: the caller uses the password either way.
+    if (values.m_password != values.m_confirmPassword) {
+        return DialogProblem{"The passwords you entered did not match", kNewPasswordEditId, true};
+    }
+    if (somethingExistsAt(values.m_path)) {
+        return DialogProblem{shortenPath(values.m_path, 95) + " already exists.", kBrowseButtonId,
+                             false, MessageIcon::Stop};
+    }
+    return std::nullopt;
+}
+
+std::optional<DialogProblem> checkChangePassword(const ChangePasswordValues& values) {
+    if (values.m_newPassword != values.m_confirmPassword) {
+        return DialogProblem{"The new password does not match the password you entered to "
+                             "confirm it.\n Please Re-enter",
+                             kNewPasswordEditId};
+    }
+    return std::nullopt;
+}
+
+std::optional<DialogProblem> checkOptions(const OptionsValues& values) {
+    if (auto problem = tooLong(values.m_title, kTitleMaxChars, kTitleEditId)) {
+        return problem;
+    }
+    return tooLong(values.m_owner, kOwnerMaxChars, kOwnerEditId);
+}
+
+std::optional<DialogProblem> checkComment(const CommentValues& values) {
+    return tooLong(values.m_comment, kCommentMaxChars, kCommentEditId);
+}
+
+QDateTime combineDateAndTime(QDate date, QTime time) {
+    return QDateTime(date, time, Qt::UTC);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+// The choices the New Journal and Journal Options dialogs (and the format bar, for sizes)
+// offer, in the order they are listed.
+
+struct DateFormatChoice {
+    std::string_view label;  // fixed example text shown in the list
+    std::string_view format; // strftime codes stored as the journal's DateFormat
+};
+
+inline constexpr std::array<DateFormatChoice, 4> kDateFormats{{
+    {"7/5/2004", "%m/%d/%Y"},
+    {"5-Jul-2004", "%d-%b-%Y"},
+    {"July 5, 2004", "%B %d, %Y"},
+    {"Monday, July 5 2004", "%A, %B %d %Y"},
+}};
+
+// Index of the first choice with exactly this format, or nothing.
+std::optional<std::size_t> dateFormatIndex(std::string_view format);
+
+// The three time-format radio buttons: 12 hour, 24 hour, none.
+inline constexpr std::array<std::string_view, 3> kTimeFormats{"%I:%M %p", "%H:%M", ""};
+
+// Radio index for a stored TimeFormat; anything unknown (the empty text included) is "none".
+int timeFormatIndex(std::string_view format);
+
+// Stored TimeFormat for a radio index; an index outside the group counts as "none".
+std::string_view timeFormatForIndex(int index);
+
+inline constexpr std::array<int, 17> kFontSizes{8,  9,  10, 11, 12, 14, 16, 18, 20,
+                                                22, 24, 26, 28, 32, 36, 48, 72};

@@ -1,0 +1,20 @@
+#include "dialogs/JournalUi.h"
+
+#include <utility>
+
+void JournalUi::showMessage(std::string text) {
+    messageBox({std::move(text), MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok});
+}
+
+void JournalUi::showError(std::string text) {
+    messageBox({std::move(text), MessageButtons::Ok, MessageIcon::Exclamation, MessageAnswer::Ok});
+}
+
+void JournalUi::showInformation(std::string text) {
+    messageBox({std::move(text), MessageButtons::Ok, MessageIcon::Information, MessageAnswer::Ok});
+}
+
+bool JournalUi::askYesNo(std::string text) {
+    return messageBox({std::move(text), MessageButtons::YesNo, MessageIcon::Question,
+                       MessageAnswer::No}) == MessageAnswer::Yes;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageIcon { None, Exclamation, Question, Information, Stop };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// A message box as the core asks for it: the GUI shows exactly this and returns the button
+// pressed. The text is stored bytes (see platform/TextEncoding.h).
+struct MessageBoxRequest {
+    std::string text;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+    MessageAnswer defaultAnswer = MessageAnswer::Ok;
+
+    bool operator==(const MessageBoxRequest&) const = default;
+};
+
+// Whether the set of buttons holds the one for the answer.
+constexpr bool offers(MessageButtons buttons, MessageAnswer answer) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return answer == MessageAnswer::Ok;
+    case MessageButtons::OkCancel:
+        return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+        return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+        return answer != MessageAnswer::Ok;
+    }
+    return false;
+}

@@ -1,0 +1,11 @@
+#include "platform/CommandTarget.h"
+
+#include "platform/CommandRouter.h"
+
+CommandTarget::~CommandTarget() {
+    // forget() edits m_routers, so walk a copy.
+    const std::vector<CommandRouter*> routers = m_routers;
+    for (CommandRouter* router : routers) {
+        router->forget(*this);
+    }
+}

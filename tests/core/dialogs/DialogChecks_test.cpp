@@ -1,0 +1,120 @@
+#include "dialogs/DialogChecks.h"
+#include "dialogs/DisplayFormats.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+std::string repeat(std::string_view piece, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+TEST(DialogChecks, CountsCharactersNotBytes) {
+    EXPECT_EQ(characterCount(""), 0u);
+    EXPECT_EQ(characterCount("abc"), 3u);
+    EXPECT_EQ(characterCount("caf\xe9"), 4u);               // Windows-1252
+    EXPECT_EQ(characterCount("caf\xc3\xa9 \xce\xb1"), 6u);  // UTF-8
+    EXPECT_EQ(characterCount("note \xf0\x9f\x93\x9d"), 6u); // beyond the 16-bit plane
+}
+
+TEST(DialogChecks, NewJournalOkChecksInTheirOrder) {
+    struct Case {
+        bool isProtected;
+        std::string password, confirm, title, owner;
+        std::string message; // empty: OK closes the dialog
+        int focus;
+    };
+    const std::string mismatch = "The passwords you entered did not match";
+    const std::string title100 = repeat("\xc3\xa9", 100); // 100 characters, 200 bytes
+    const Case cases[] = {
+        {false, "", "", "", "", "", 0},
+        {true, "", "", "", "", "You didn't enter a password", kNewPasswordEditId},
+        {true, "secret", "", "", "", mismatch, kNewPasswordEditId}, // not "no password"
+        {true, "secret", "secret", "", "", "", 0},
+        {false, "a", "b", "", "", mismatch, kNewPasswordEditId}, // box cleared: still checked
+        {false, "a", "a", "", "", "", 0},
+        {false, "Secret", "secret", "", "", mismatch, kNewPasswordEditId},
+        {false, "", "", title100, "", "", 0},
+        {false, "", "", title100 + "x", "", "Please enter no more than 100 characters.",
+         kTitleEditId},
+        {false, "", "", "", repeat("o", 30), "", 0},
+        {true, "", "", title100 + "x", repeat("o", 31), "Please enter no more than 30 characters.",
+         kOwnerEditId}, // the owner is read first
+    };
+    for (const Case& c : cases) {
+        NewJournalValues values;
+        values.m_bPasswordProtected = c.isProtected;
+        values.m_password = c.password;
+        values.m_confirmPassword = c.confirm;
+        values.m_title = c.title;
+        values.m_owner = c.owner;
+        const auto problem = checkNewJournal(values);
+        EXPECT_EQ(problem.value_or(DialogProblem{"", 0}),
+                  (DialogProblem{c.message, c.focus, c.message == mismatch}))
+            << c.password << "/" << c.confirm << "/" << c.title.size() << "/" << c.owner.size();
+    }
+
+    OptionsValues options; // here the title is read first
+    options.m_title = repeat("t", 101);
+    options.m_owner = repeat("o", 31);
+    EXPECT_EQ(checkOptions(options)->focusControlId, kTitleEditId);
+    options.m_title.pop_back();
+    EXPECT_EQ(checkOptions(options)->focusControlId, kOwnerEditId);
+}
+
+TEST(DialogChecks, ChangePasswordAndCommentChecks) {
+    ChangePasswordValues change{"old", "new", "", true};
+    EXPECT_EQ(checkChangePassword(change),
+              (DialogProblem{"The new password does not match the password you entered to "
+                             "confirm it.\n Please Re-enter",
+                             kNewPasswordEditId}));
+    change.m_newPassword.clear(); // both empty: removes the password
+    EXPECT_EQ(checkChangePassword(change), std::nullopt);
+
+    CommentValues comment{repeat("\xe9", 100), true};
+    EXPECT_EQ(checkComment(comment), std::nullopt);
+    comment.m_comment += "!";
+    EXPECT_EQ(checkComment(comment)->focusControlId, kCommentEditId);
+}
+
+TEST(DialogChecks, EntryDateTakesTheDayOfOnePickerAndTheTimeOfTheOther) {
+    const QDateTime result = combineDateAndTime(QDate(2004, 7, 5), QTime(23, 59, 30));
+    EXPECT_EQ(result.date(), QDate(2004, 7, 5));
+    EXPECT_EQ(result.time(), QTime(23, 59, 30));
+
+    // A time that does not exist on the local clock that day (the spring daylight-saving
+    // gap) is still the one the user picked, not an invalid value or a shifted one.
+    const char* previous = std::getenv("TZ");
+    const std::string saved = previous ? previous : "";
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+    const QDateTime gap = combineDateAndTime(QDate(2026, 3, 29), QTime(2, 30));
+    if (previous) {
+        setenv("TZ", saved.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
+    EXPECT_TRUE(gap.isValid());
+    EXPECT_EQ(gap.date(), QDate(2026, 3, 29));
+    EXPECT_EQ(gap.time(), QTime(2, 30));
+}
+
+TEST(DisplayFormats, StoredFormatsPickTheirChoices) {
+    EXPECT_EQ(timeFormatIndex("%H:%M:%S"), 2);             // unknown formats show "None"
+    EXPECT_EQ(dateFormatIndex("%b %d, %Y"), std::nullopt); // exact, case-sensitive
+    // A new journal starts on "Monday, July 5 2004" and the 12-hour clock.
+    const NewJournalValues fresh;
+    EXPECT_EQ(kDateFormats[dateFormatIndex(fresh.m_dateFormat).value()].label,
+              "Monday, July 5 2004");
+    EXPECT_EQ(timeFormatIndex(fresh.m_timeFormat), 0);
+}
+
+} // namespace
