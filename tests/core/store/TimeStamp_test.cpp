@@ -1,0 +1,49 @@
+#include "dialogs/NewJournalValues.h"
+#include "store/JournalSchema.h"
+#include "store/SqlDatabase.h"
+#include "store/TimeStamp.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(TimeStamp, ParsesByFixedPositionsAndToleratesHostileText) {
+    const COleDateTime t = ParseTimeStamp("2004-07-05 14:30");
+    ASSERT_TRUE(t.IsValid());
+    EXPECT_EQ(t, COleDateTime(2004, 7, 5, 14, 30, 0));
+    // Separators are not checked.
+    EXPECT_EQ(ParseTimeStamp("2004/07/05T14.30"), t);
+    // Seconds, if present, are ignored.
+    EXPECT_EQ(ParseTimeStamp("2004-07-05 14:30:59"), t);
+    for (const char* bad : {"", "2004", "2004-02-30 10:00", "garbage", "9999-99-99 99:99"})
+        EXPECT_FALSE(ParseTimeStamp(bad).IsValid()) << bad;
+    EXPECT_FALSE(ParseTimeStamp(nullptr).IsValid());
+    // A date without its time reads as midnight.
+    EXPECT_EQ(ParseTimeStamp("2004-07-05"), COleDateTime(2004, 7, 5, 0, 0, 0));
+}
+
+TEST(TimeStamp, StoredFormDropsSecondsAndSortsInTimeOrder) {
+    EXPECT_EQ(MakeTimeStamp(COleDateTime(2004, 7, 5, 10, 45, 59)), "2004-07-05 10:45");
+    EXPECT_EQ(MakeTimeStamp(COleDateTime(987, 1, 2, 3, 4, 0)), "0987-01-02 03:04");
+    EXPECT_EQ(MakeTimeStamp(COleDateTime(2004, 2, 30, 0, 0, 0)), "");
+    EXPECT_LT(MakeTimeStamp(COleDateTime(2004, 9, 1, 0, 0, 0)),
+              MakeTimeStamp(COleDateTime(2004, 10, 1, 0, 0, 0)));
+    const std::string now = NewTimeStamp();
+    EXPECT_EQ(now.size(), 16u);
+    EXPECT_TRUE(ParseTimeStamp(now.c_str()).IsValid());
+}
+
+TEST(TimeStamp, DisplaysWithTheJournalsFormatsReadEachTime) {
+    QTemporaryDir dir;
+    SqlDatabase db;
+    db.open(dir.filePath(QStringLiteral("j.qbk")).toStdString());
+    JournalSchema::CreateTables(db);
+    JournalSchema::InsertSettings(db, NewJournalValues{}, "{00000000-0000-0000-0000-000000000000}");
+    EXPECT_EQ(FormatTimeStamp(db, "2004-07-05 14:30"), "Monday, July 05 2004 02:30 PM");
+
+    db.execute("UPDATE Config SET DateFormat = '%m/%d/%Y', TimeFormat = '%H:%M'");
+    EXPECT_EQ(FormatTimeStamp(db, "2004-07-05 14:30"), "07/05/2004 14:30");
+
+    db.execute("UPDATE Config SET DateFormat = NULL, TimeFormat = ''");
+    EXPECT_EQ(DisplayFormat(db), " ");
+    EXPECT_EQ(FormatTimeStamp(db, "not a date"), "Invalid DateTime");
+}

@@ -1,0 +1,68 @@
+#include "RawSqlite.h"
+
+#include <fstream>
+#include <sqlite3.h>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+struct Connection {
+    sqlite3* db = nullptr;
+    explicit Connection(const std::string& path) {
+        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            throw std::runtime_error("cannot open " + path);
+    }
+    ~Connection() { sqlite3_close(db); }
+};
+
+} // namespace
+
+std::vector<RawRow> rawQuery(const std::string& path, const std::string& sql) {
+    Connection c(path);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(c.db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+        throw std::runtime_error(std::string("prepare failed: ") + sqlite3_errmsg(c.db));
+    std::vector<RawRow> rows;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        RawRow row;
+        for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+            if (sqlite3_column_type(stmt, i) == SQLITE_NULL) {
+                row.emplace_back(std::nullopt);
+            } else {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+                row.emplace_back(std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
+            }
+        }
+        rows.push_back(std::move(row));
+    }
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+void rawExec(const std::string& path, const std::string& sql) {
+    Connection c(path);
+    char* error = nullptr;
+    if (sqlite3_exec(c.db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        std::string message = error ? error : "exec failed";
+        sqlite3_free(error);
+        throw std::runtime_error(message);
+    }
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+std::string toHex(const std::string& bytes) {
+    static const char* digits = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char b : bytes) {
+        hex.push_back(digits[b >> 4]);
+        hex.push_back(digits[b & 15]);
+    }
+    return hex;
+}
