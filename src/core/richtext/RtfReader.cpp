@@ -6,7 +6,6 @@
 
 #include <QLatin1StringView>
 #include <algorithm>
-#include <limits>
 #include <map>
 
 namespace richtext {
@@ -445,10 +444,10 @@ void Parser::finishPicture() {
     image.data = std::move(p.data);
     image.widthPixels = p.width;
     image.heightPixels = p.height;
-    image.widthTwips = clampInt(static_cast<long long>(p.widthGoal) * p.scaleX / 100, 0,
-                                std::numeric_limits<int>::max());
-    image.heightTwips = clampInt(static_cast<long long>(p.heightGoal) * p.scaleY / 100, 0,
-                                 std::numeric_limits<int>::max());
+    image.widthTwips =
+        clampInt(static_cast<long long>(p.widthGoal) * p.scaleX / 100, 0, kMaxPictureSize);
+    image.heightTwips =
+        clampInt(static_cast<long long>(p.heightGoal) * p.scaleY / 100, 0, kMaxPictureSize);
     flushText();
     appendImage(m_paragraph, std::move(image));
 }
