@@ -16,19 +16,11 @@ QString flatten(const RichDocument& document, QStringView paragraphBreak, QStrin
     for (const Paragraph& paragraph : document.paragraphs) {
         if (!std::exchange(first, false))
             out += paragraphBreak;
-        for (const Run& run : paragraph.runs) {
-            if (run.image) {
-                out += picture;
-                continue;
-            }
-            for (const QChar ch : run.text) {
-                if (ch == kLineBreak)
-                    out += lineBreak;
-                else
-                    out += ch;
-            }
-        }
+        for (const Run& run : paragraph.runs)
+            out += run.image ? picture : QStringView(run.text);
     }
+    if (out.contains(kLineBreak))
+        out.replace(kLineBreak, lineBreak.toString());
     return out;
 }
 

@@ -91,7 +91,6 @@ private:
     const CodePage& codePage() const;
     const CharFormat& currentFormat();
     template <typename View> void appendToParagraph(View text);
-    void flushText();
     void endParagraph();
     void finishPicture();
     void commitFont();
@@ -117,7 +116,7 @@ private:
 
     bool m_formatDirty = true;
     CharFormat m_format;
-    QString m_text; // text not yet in m_paragraph, all in m_format
+    bool m_runOpen = false; // the paragraph's last run takes text in m_format
     Paragraph m_paragraph;
     RichDocument m_document;
 };
@@ -172,7 +171,6 @@ RichDocument Parser::run() {
 done:
     // Unclosed groups are closed here; a last paragraph without \par still counts.
     finishPicture();
-    flushText();
     if (!m_paragraph.runs.empty())
         endParagraph();
     for (Paragraph& paragraph : m_document.paragraphs) {
@@ -204,7 +202,6 @@ bool Parser::closeGroup() {
         finishPicture();
     if (m_stack.size() == 2) {
         // The document's own group: its state decides the last paragraph.
-        flushText();
         if (!m_paragraph.runs.empty())
             endParagraph();
     }
@@ -448,8 +445,8 @@ void Parser::finishPicture() {
         clampInt(static_cast<long long>(p.widthGoal) * p.scaleX / 100, 0, kMaxPictureSize);
     image.heightTwips =
         clampInt(static_cast<long long>(p.heightGoal) * p.scaleY / 100, 0, kMaxPictureSize);
-    flushText();
     appendImage(m_paragraph, std::move(image));
+    m_runOpen = false;
 }
 
 // Skips one fallback character after \u; true when the character was swallowed.
@@ -586,32 +583,31 @@ const CharFormat& Parser::currentFormat() {
     format.underline = s.underline;
     format.strike = s.strike;
     if (!(format == m_format)) {
-        flushText();
         m_format = std::move(format);
+        m_runOpen = false;
     }
     m_formatDirty = false;
     return m_format;
 }
 
 template <typename View> void Parser::appendToParagraph(View text) {
-    currentFormat();
-    m_text.append(text);
-}
-
-void Parser::flushText() {
-    if (m_text.isEmpty())
-        return;
-    appendText(m_paragraph, m_format, m_text);
-    m_text.clear();
+    const CharFormat& format = currentFormat();
+    if (!m_runOpen) {
+        std::vector<Run>& runs = m_paragraph.runs;
+        if (runs.empty() || runs.back().image || !(runs.back().format == format))
+            runs.push_back(Run{format, QString(), std::nullopt});
+        m_runOpen = true;
+    }
+    m_paragraph.runs.back().text.append(text);
 }
 
 void Parser::endParagraph() {
     const CharFormat mark = currentFormat();
-    flushText();
     m_paragraph.alignment = state().alignment;
     m_paragraph.mark = mark;
     m_document.paragraphs.push_back(std::move(m_paragraph));
     m_paragraph = Paragraph{};
+    m_runOpen = false;
 }
 
 void Parser::commitFont() {

@@ -133,7 +133,7 @@ void Writer::word(std::string_view name, long long param) {
     word(name);
     char digits[24];
     const auto result = std::to_chars(std::begin(digits), std::end(digits), param);
-    m_out.append(digits, result.ptr);
+    m_out.append(std::string_view(digits, static_cast<size_t>(result.ptr - digits)));
 }
 
 void Writer::formatDelta(const CharFormat& format) {
