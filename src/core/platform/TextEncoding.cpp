@@ -93,16 +93,20 @@ bool fitsCp1252(const QString& text) {
 }
 
 std::string textToStored(const QString& text) {
-    const QList<uint> chars = text.toUcs4();
-    std::string out;
-    out.reserve(static_cast<size_t>(chars.size()));
-    for (char32_t ch : chars) {
-        const auto byte = unicodeToCp1252(ch);
+    // Works on UTF-16 units: a surrogate never fits the code page, so no decoding is needed,
+    // and long entry texts are converted without an intermediate copy.
+    std::string out(static_cast<size_t>(text.size()), '\0');
+    char* next = out.data();
+    for (const QChar qc : text) {
+        const char16_t ch = qc.unicode();
+        const auto byte = ch < 0x80 ? std::optional<unsigned char>(static_cast<unsigned char>(ch))
+                          : qc.isSurrogate() ? std::nullopt
+                                             : unicodeToCp1252(ch);
         if (!byte) {
             const QByteArray utf8 = text.toUtf8();
             return std::string(utf8.constData(), static_cast<size_t>(utf8.size()));
         }
-        out.push_back(static_cast<char>(*byte));
+        *next++ = static_cast<char>(*byte);
     }
     return out;
 }

@@ -1,0 +1,30 @@
+// Any bytes must read without a crash, hang or runaway memory, and whatever the reader
+// makes of them must survive a write and a second read unchanged.
+
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
+#include "richtext/TextFinder.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const richtext::RichDocument document = richtext::RtfReader::read(input);
+    const std::string written = richtext::RtfWriter::write(document);
+    for (const char c : written) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            std::fprintf(stderr, "writer produced an 8-bit byte\n");
+            std::abort();
+        }
+    }
+    if (!(richtext::RtfReader::read(written) == document)) {
+        std::fprintf(stderr, "write and re-read changed the model:\n%s\n", written.c_str());
+        std::abort();
+    }
+    (void)richtext::streamOutPlainText(document);
+    (void)richtext::findText(richtext::controlText(document), QStringLiteral("e"), false, true);
+    return 0;
+}

@@ -1,0 +1,158 @@
+#include "richtext/RtfTokenizer.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace richtext {
+
+namespace {
+
+// Bytes that end a stretch of plain text.
+constexpr std::array<bool, 256> kSpecial = [] {
+    std::array<bool, 256> table{};
+    for (unsigned char c : {'\\', '{', '}', '\r', '\n', '\0'})
+        table[c] = true;
+    return table;
+}();
+
+bool isLetter(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+int hexDigitValue(unsigned char c) {
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+RtfToken RtfTokenizer::next() {
+    while (!atEnd()) {
+        const unsigned char c = peek();
+        if (c == '{' || c == '}') {
+            ++m_pos;
+            RtfToken token;
+            token.type = c == '{' ? RtfToken::OpenGroup : RtfToken::CloseGroup;
+            return token;
+        }
+        if (c == '\\') {
+            ++m_pos;
+            if (atEnd())
+                break;
+            if (isLetter(peek()))
+                return controlWord();
+            const unsigned char symbol = peek();
+            ++m_pos;
+            if (symbol != '\'') {
+                RtfToken token;
+                token.type = RtfToken::Symbol;
+                token.byte = symbol;
+                return token;
+            }
+            // \'xx; a malformed one is dropped, but never eats a brace or backslash.
+            int value = 0;
+            int digits = 0;
+            while (digits < 2 && !atEnd() && !kSpecial[peek()]) {
+                const int d = hexDigitValue(peek());
+                if (d < 0)
+                    break;
+                value = value * 16 + d;
+                ++digits;
+                ++m_pos;
+            }
+            if (digits == 2) {
+                RtfToken token;
+                token.type = RtfToken::Escape;
+                token.byte = static_cast<unsigned char>(value);
+                return token;
+            }
+            continue;
+        }
+        if (c == '\r' || c == '\n' || c == '\0') {
+            ++m_pos;
+            continue;
+        }
+        const size_t start = m_pos;
+        while (!atEnd() && !kSpecial[peek()])
+            ++m_pos;
+        RtfToken token;
+        token.type = RtfToken::Text;
+        token.text = m_input.substr(start, m_pos - start);
+        return token;
+    }
+    return RtfToken{};
+}
+
+RtfToken RtfTokenizer::controlWord() {
+    RtfToken token;
+    token.type = RtfToken::Word;
+    const size_t start = m_pos;
+    while (!atEnd() && isLetter(peek()))
+        ++m_pos;
+    token.word = m_input.substr(start, std::min(m_pos - start, kMaxWordLength));
+    bool negative = false;
+    if (!atEnd() && peek() == '-' && m_pos + 1 < m_input.size() &&
+        isDigit(static_cast<unsigned char>(m_input[m_pos + 1]))) {
+        negative = true;
+        ++m_pos;
+    }
+    if (!atEnd() && isDigit(peek())) {
+        constexpr long long kLimit = 1LL << 31;
+        long long value = 0;
+        while (!atEnd() && isDigit(peek())) {
+            value = std::min(value * 10 + (peek() - '0'), kLimit);
+            ++m_pos;
+        }
+        if (negative)
+            value = -value;
+        token.hasParam = true;
+        token.param = static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                             std::numeric_limits<int>::max()));
+    }
+    if (!atEnd() && peek() == ' ')
+        ++m_pos;
+    return token;
+}
+
+std::string_view RtfTokenizer::takeRaw(size_t count) {
+    const size_t n = std::min(count, m_input.size() - m_pos);
+    const std::string_view bytes = m_input.substr(m_pos, n);
+    m_pos += n;
+    return bytes;
+}
+
+void RtfTokenizer::skipGroup() {
+    size_t depth = 1;
+    while (!atEnd()) {
+        const unsigned char c = peek();
+        if (c == '{') {
+            ++depth;
+        } else if (c == '}') {
+            if (--depth == 0)
+                return;
+        } else if (c == '\\') {
+            ++m_pos;
+            if (atEnd())
+                return;
+            if (isLetter(peek())) {
+                const RtfToken word = controlWord();
+                if (word.word == "bin" && word.hasParam && word.param > 0)
+                    takeRaw(static_cast<size_t>(word.param));
+                continue;
+            }
+        }
+        ++m_pos;
+    }
+}
+
+} // namespace richtext

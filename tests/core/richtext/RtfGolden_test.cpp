@@ -1,0 +1,93 @@
+// Golden files: each folder under golden/ holds input.rtf and expected.txt (the model dump),
+// and optionally plain.txt (the plain-text stream-out, stored bytes). A new sample needs a
+// new folder only. When expected.txt is missing or differs, actual.txt is written beside it
+// for review.
+
+#include "richtext/ModelDump.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using namespace richtext;
+
+namespace {
+
+fs::path goldenRoot() {
+    return fs::path(__FILE__).parent_path() / "golden";
+}
+
+std::optional<std::string> readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::vector<std::string> caseNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(goldenRoot())) {
+        if (entry.is_directory())
+            names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class RtfGolden : public testing::TestWithParam<std::string> {
+protected:
+    fs::path dir() const { return goldenRoot() / GetParam(); }
+};
+
+TEST_P(RtfGolden, ReadsIntoExpectedModel) {
+    const auto input = readFile(dir() / "input.rtf");
+    ASSERT_TRUE(input) << "missing " << (dir() / "input.rtf");
+    const std::string actual = dumpDocument(RtfReader::read(*input));
+    const auto expected = readFile(dir() / "expected.txt");
+    if (!expected || *expected != actual)
+        std::ofstream(dir() / "actual.txt", std::ios::binary) << actual;
+    else
+        fs::remove(dir() / "actual.txt");
+    ASSERT_TRUE(expected) << "no expected.txt; wrote actual.txt for review";
+    EXPECT_EQ(*expected, actual);
+}
+
+TEST_P(RtfGolden, StreamsOutExpectedPlainText) {
+    const auto expected = readFile(dir() / "plain.txt");
+    if (!expected)
+        GTEST_SKIP() << "no plain.txt for this case";
+    const auto input = readFile(dir() / "input.rtf");
+    ASSERT_TRUE(input);
+    EXPECT_EQ(*expected, streamOutPlainText(RtfReader::read(*input)));
+}
+
+// What we write must read back as the same model, and writing that again gives the same RTF.
+TEST_P(RtfGolden, WriteAndReadBackKeepsModel) {
+    const auto input = readFile(dir() / "input.rtf");
+    ASSERT_TRUE(input);
+    const RichDocument model = RtfReader::read(*input);
+    const std::string written = RtfWriter::write(model);
+    const RichDocument again = RtfReader::read(written);
+    EXPECT_EQ(dumpDocument(model), dumpDocument(again)) << written;
+    EXPECT_EQ(model, again);
+    EXPECT_EQ(written, RtfWriter::write(again));
+    for (const char c : written)
+        ASSERT_LT(static_cast<unsigned char>(c), 0x80) << "writer output must be 7-bit";
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, RtfGolden, testing::ValuesIn(caseNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+} // namespace

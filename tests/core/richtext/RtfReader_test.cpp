@@ -1,0 +1,111 @@
+#include "richtext/ModelDump.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace richtext;
+
+namespace {
+
+QString plain(std::string_view rtf) {
+    return plainText(RtfReader::read(rtf));
+}
+
+TEST(RtfReader, RecognisesRtfOnlyByItsExactMarker) {
+    EXPECT_TRUE(RtfReader::isRtf("{\\rtf1\\ansi}"));
+    EXPECT_TRUE(RtfReader::isRtf("{\\rtf"));
+    EXPECT_FALSE(RtfReader::isRtf("{\\RTF1}"));
+    EXPECT_FALSE(RtfReader::isRtf(" {\\rtf1}"));
+    EXPECT_FALSE(RtfReader::isRtf("{\\rt"));
+}
+
+TEST(RtfReader, LastParEndsTheLastParagraphWithoutAddingOne) {
+    EXPECT_EQ(0u, RtfReader::read("{\\rtf1 }").paragraphs.size());
+    EXPECT_EQ(1u, RtfReader::read("{\\rtf1 \\par}").paragraphs.size());
+    EXPECT_EQ(1u, RtfReader::read("{\\rtf1 a\\par}").paragraphs.size());
+    EXPECT_EQ(1u, RtfReader::read("{\\rtf1 a}").paragraphs.size());
+    EXPECT_EQ(2u, RtfReader::read("{\\rtf1 a\\par\\par}").paragraphs.size());
+    EXPECT_EQ(2u, RtfReader::read("{\\rtf1 a\\par b").paragraphs.size());
+}
+
+TEST(RtfReader, CodePageOfTheDocumentAndOfTheFont) {
+    // \ansicpg decides for fonts with the ANSI charset; \fcharset overrides it.
+    EXPECT_EQ(QStringLiteral(u"\u0416"), plain("{\\rtf1\\ansi\\ansicpg1251 \\'c6}"));
+    EXPECT_EQ(QStringLiteral(u"\u00c6"), plain("{\\rtf1\\ansi\\ansicpg99999 \\'c6}"));
+    EXPECT_EQ(QStringLiteral(u"\u0391\u00c1"),
+              plain("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset161 G;}{\\f1\\fcharset0 L;}}"
+                    "\\f0\\'c1\\f1\\'c1}"));
+    // A font number missing from the table falls back to the default font.
+    EXPECT_EQ(QStringLiteral(u"\u0141"),
+              plain("{\\rtf1\\ansi\\deff3{\\fonttbl{\\f3\\fcharset238 CE;}}\\f9\\'a3}"));
+}
+
+TEST(RtfReader, UcIsScopedToItsGroup) {
+    EXPECT_EQ(QStringLiteral(u"\u20acab\u20acb"), plain("{\\rtf1{\\uc2\\u8364 xxab}\\u8364 ab}"));
+}
+
+TEST(RtfReader, DeepNestingIsBoundedButTextAndBracesSurvive) {
+    const int depth = 200000;
+    std::string rtf = "{\\rtf1 a";
+    rtf += std::string(depth, '{') + "deep" + std::string(depth, '}') + "b";
+    rtf += "{\\b c}d}";
+    const RichDocument doc = RtfReader::read(rtf);
+    EXPECT_EQ(QStringLiteral("adeepbcd"), plainText(doc));
+    ASSERT_EQ(1u, doc.paragraphs.size());
+    // Braces matched: the group after the deep part is bold, what follows is not.
+    ASSERT_EQ(3u, doc.paragraphs[0].runs.size());
+    EXPECT_TRUE(doc.paragraphs[0].runs[1].format.bold);
+    EXPECT_FALSE(doc.paragraphs[0].runs[2].format.bold);
+
+    // A skipped destination deep down ends at its own brace; the rest is left unclosed.
+    EXPECT_EQ(QStringLiteral("xy"),
+              plain("{\\rtf1 x" + std::string(depth, '{') + "{\\*\\dest " +
+                    std::string(depth, '{') + std::string(depth, '}') + "}y"));
+}
+
+TEST(RtfReader, BinarySkipsTheirBytesWithoutTrustingTheCount) {
+    EXPECT_EQ(QStringLiteral("ab"), plain("{\\rtf1 a\\bin3 }{\\b}b}"));
+    EXPECT_EQ(QStringLiteral("a"), plain("{\\rtf1 a\\bin2147483647 xyz"));
+    EXPECT_EQ(QStringLiteral("a"), plain("{\\rtf1 a\\bin99999999999999999999 xyz"));
+    EXPECT_EQ(QStringLiteral("ab"), plain("{\\rtf1 a{\\*\\x \\bin2 }}}b}"));
+}
+
+// Whatever the reader makes of arbitrary bytes, writing it and reading again keeps it.
+TEST(RtfReader, RandomInputRoundTripsThroughTheWriter) {
+    std::mt19937 random(20261206);
+    const std::string alphabet = "{}\\\\\\'09afAFxuc-;* \r\n\x00\xe9\x80pardbiul";
+    const char* words[] = {"\\par ",
+                           "\\b ",
+                           "\\u-3913 ",
+                           "\\uc2 ",
+                           "\\'e9",
+                           "{\\*\\x ",
+                           "\\pict\\pngblip ",
+                           "\\f1 ",
+                           "{\\fonttbl{\\f1\\fcharset238 X;}}",
+                           "{\\colortbl;\\red9;}",
+                           "\\cf1 ",
+                           "\\line ",
+                           "\\bin2 ",
+                           "\\qc "};
+    for (int round = 0; round < 3000; ++round) {
+        std::string input = "{\\rtf1 ";
+        const int pieces = std::uniform_int_distribution(0, 60)(random);
+        for (int i = 0; i < pieces; ++i) {
+            if (random() % 3 == 0)
+                input += words[random() % std::size(words)];
+            else
+                input += alphabet[random() % alphabet.size()];
+        }
+        const RichDocument doc = RtfReader::read(input);
+        const std::string written = RtfWriter::write(doc);
+        ASSERT_EQ(dumpDocument(doc), dumpDocument(RtfReader::read(written)))
+            << "input: " << input << "\nwritten: " << written;
+    }
+}
+
+} // namespace

@@ -1,0 +1,128 @@
+#include "store/CHiddenRichEdit.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr auto kRtf = CHiddenRichEdit::SF_RTF;
+constexpr auto kText = CHiddenRichEdit::SF_TEXT;
+
+std::string rtf(std::string_view body) {
+    return "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"
+           "\\viewkind4\\uc1\\pard\\f0\\fs20 " +
+           std::string(body) + "}";
+}
+
+std::string streamOut(std::string_view rtfText) {
+    CHiddenRichEdit edit;
+    edit.StreamInText(kRtf, rtfText);
+    return edit.StreamOutText();
+}
+
+TEST(CHiddenRichEditStreamOut, GivesPlainTextWithCrLfBetweenParagraphsOnly) {
+    EXPECT_EQ("TestSomeText", streamOut(rtf("TestSomeText\\par")));
+    EXPECT_EQ(12u, streamOut(rtf("TestSomeText\\par")).size());
+    EXPECT_EQ("One\r\nTwo", streamOut(rtf("One\\par Two\\par")));
+    EXPECT_EQ("One\r\nTwo", streamOut(rtf("One\\par Two")));
+    EXPECT_EQ("a\tb\r\nc", streamOut(rtf("a\\tab b\\line c\\par")));
+    EXPECT_EQ("", streamOut(rtf("")));
+    EXPECT_EQ("\r\n", streamOut(rtf("\\par\\par")));
+}
+
+TEST(CHiddenRichEditStreamOut, UsesTheStoredTextEncoding) {
+    EXPECT_EQ("Caf\xe9 \x80", streamOut(rtf("Caf\\'e9 \\u8364?\\par")));
+    // A character outside Windows-1252 turns the whole text into UTF-8.
+    EXPECT_EQ("Caf\xc3\xa9 \xce\xb1", streamOut(rtf("Caf\\'e9 \\u945?\\par")));
+}
+
+TEST(CHiddenRichEditStreamOut, OutputArgumentIsEmptiedFirst) {
+    CHiddenRichEdit edit;
+    edit.StreamInText(kRtf, rtf("new\\par"));
+    std::string out = "old contents";
+    edit.StreamOutText(out);
+    EXPECT_EQ("new", out);
+}
+
+TEST(CHiddenRichEditStreamIn, PlainTextAndRtfThatIsNotRtf) {
+    CHiddenRichEdit edit;
+    edit.StreamInText(kText, "line one\r\nline {two}\nthree\r");
+    EXPECT_EQ("line one\r\nline {two}\r\nthree\r\n", edit.StreamOutText());
+    // Text that does not start with the RTF marker is shown as it is.
+    edit.StreamInText(kRtf, " {\\rtf1 not rtf}");
+    EXPECT_EQ(" {\\rtf1 not rtf}", edit.StreamOutText());
+    edit.StreamInText(kRtf, "{\\RTF1 upper case}");
+    EXPECT_EQ("{\\RTF1 upper case}", edit.StreamOutText());
+}
+
+TEST(CHiddenRichEditFind, FindsTextAsShownNotTheRtfSource) {
+    CHiddenRichEdit edit;
+    const std::string text = rtf("Hello wor\\b ld\\b0 , again\\par second para\\par");
+    EXPECT_EQ(6, edit.FindInText(kRtf, false, false, text, QStringLiteral("world")));
+    EXPECT_EQ(-1, edit.FindInText(kRtf, false, false, text, QStringLiteral("pard")));
+    EXPECT_EQ(-1, edit.FindInText(kRtf, false, false, text, QStringLiteral("fs20")));
+    EXPECT_EQ(-1, edit.FindInText(kRtf, false, false, text, QStringLiteral("\\b")));
+    // The paragraph break counts as one character.
+    EXPECT_EQ(19, edit.FindInText(kRtf, false, false, text, QStringLiteral("second")));
+    EXPECT_EQ(17, edit.FindInText(kRtf, false, false, text, QStringLiteral("n\rsecond")));
+}
+
+TEST(CHiddenRichEditFind, MatchCaseAndWholeWord) {
+    CHiddenRichEdit edit;
+    const std::string text = rtf("The cat concatenates; Cat.\\par cat9 x_cat\\par");
+    EXPECT_EQ(4, edit.FindInText(kRtf, false, false, text, QStringLiteral("CAT")));
+    EXPECT_EQ(22, edit.FindInText(kRtf, true, false, text, QStringLiteral("Cat")));
+    EXPECT_EQ(-1, edit.FindInText(kRtf, true, false, text, QStringLiteral("CAT")));
+    EXPECT_EQ(4, edit.FindInText(kRtf, false, true, text, QStringLiteral("cat")));
+    EXPECT_EQ(22, edit.FindInText(kRtf, true, true, text, QStringLiteral("Cat")));
+    EXPECT_EQ(-1, edit.FindInText(kRtf, false, true, text, QStringLiteral("concat")));
+    // Digits join a word; an underscore does not.
+    EXPECT_EQ(-1, edit.FindInText(kRtf, true, true, rtf("cat9\\par"), QStringLiteral("cat")));
+    EXPECT_EQ(2, edit.FindInText(kRtf, true, true, rtf("x_cat\\par"), QStringLiteral("cat")));
+    // The ends of the text are boundaries.
+    EXPECT_EQ(0, edit.FindInText(kRtf, false, true, rtf("word\\par"), QStringLiteral("word")));
+    // Non-ASCII letters are letters and fold case.
+    EXPECT_EQ(-1, edit.FindInText(kRtf, false, true, rtf("\\'e9t\\'e9\\par"), QStringLiteral("t")));
+    EXPECT_EQ(0, edit.FindInText(kRtf, false, false, rtf("\\'c9T\\'c9\\par"),
+                                 QStringLiteral("\u00e9t\u00e9")));
+}
+
+TEST(CHiddenRichEditFind, EmptyStringAndPlainTextComments) {
+    CHiddenRichEdit edit;
+    EXPECT_EQ(-1, edit.FindInText(kRtf, false, false, rtf("anything\\par"), QString()));
+    EXPECT_EQ(-1, edit.FindInText(kText, false, false, "", QString()));
+    EXPECT_EQ(3, edit.FindInText(kText, false, false, "ab\r\ncd", QStringLiteral("cd")));
+    EXPECT_EQ(0, edit.FindInText(kText, false, false, "{\\b x}", QStringLiteral("{\\b")));
+}
+
+TEST(CHiddenRichEditDescription, DerivedOnSave) {
+    CHiddenRichEdit edit;
+    edit.StreamInText(kRtf, rtf("\\tab  First line\\par second\\line third \\par\\par"));
+    EXPECT_EQ("First line second third", edit.DerivedDescription());
+    // Both ends trimmed, cut at 65 characters.
+    edit.StreamInText(kRtf, rtf("   " + std::string(70, 'x') + "\\par"));
+    EXPECT_EQ(std::string(65, 'x'), edit.DerivedDescription());
+    edit.StreamInText(kRtf, rtf(""));
+    EXPECT_EQ("", edit.DerivedDescription());
+}
+
+TEST(CHiddenRichEditDescription, CutNeverSplitsACharacter) {
+    CHiddenRichEdit edit;
+    std::string body(63, 'a');
+    body += "\\u945?\\u-10179?\\u-8704?zz"; // alpha, then one character outside the BMP
+    edit.StreamInText(kRtf, rtf(body + "\\par"));
+    const QString description = QString::fromUtf8(edit.DerivedDescription());
+    EXPECT_EQ(QString(63, u'a') + QChar(0x3B1) + QString::fromUcs4(U"\U0001F600"), description);
+    // Windows-1252 text stays one byte per character.
+    edit.StreamInText(kRtf, rtf(std::string(64, 'a') + "\\'e9\\'e9\\par"));
+    EXPECT_EQ(std::string(64, 'a') + "\xe9", edit.DerivedDescription());
+}
+
+TEST(CHiddenRichEditDescription, StreamedPrefixKeepsBreaksAndSpaces) {
+    CHiddenRichEdit edit;
+    edit.StreamInText(kRtf, rtf(" one\\par two\\par"));
+    EXPECT_EQ(" one\r\ntwo", edit.StreamedPrefix());
+    edit.StreamInText(kRtf, rtf(std::string(64, 'y') + "\\par z\\par"));
+    EXPECT_EQ(std::string(64, 'y') + "\r", edit.StreamedPrefix());
+}
+
+} // namespace
