@@ -1,0 +1,153 @@
+#include "browser/EntryRows.h"
+
+#include "platform/TextEncoding.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlDatabase.h"
+#include "store/SqlQuery.h"
+#include "store/StoredText.h"
+#include "store/TimeStamp.h"
+
+#include <QString>
+
+namespace {
+
+bool listsEveryFolder(const std::string& folderId) {
+    return folderId == "{All Entries}" || folderId == "{Root}";
+}
+
+// One listing row from the current row of an Entry query.
+EntryRow readRow(SqlDatabase& db, const SqlQuery& query, const std::string& contentKey,
+                 bool showFirstLine) {
+    EntryRow row;
+    row.folderId = query.textField("FolderID");
+    row.timestamp = ParseTimeStamp(query.fieldValue("TimeStamp"));
+    row.entryId = query.textField("EntryID");
+    row.topics = GetEntryTopicsText(db, row.entryId);
+    row.folderName = GetEntryFolderName(db, row.folderId);
+    row.comment = DecipherFromStorage(query.fieldValue("Comment"), contentKey);
+    // A derived description is listed only when the journal asks for it.
+    if (!showFirstLine && !query.boolField("UserComment", false))
+        row.comment.clear();
+    return row;
+}
+
+int compareTexts(const std::string& a, const std::string& b) {
+    return storedToText(a).compare(storedToText(b), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+std::string QuotedIdList(const std::vector<std::string>& ids, const char* separator) {
+    std::string list;
+    for (const std::string& id : ids) {
+        if (!list.empty())
+            list += separator;
+        SqlBuffer quoted;
+        list += quoted.format("'%q'", id.c_str());
+    }
+    return list;
+}
+
+std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& filter) {
+    SqlBuffer buffer;
+    std::string folderClause;
+    if (!listsEveryFolder(filter.currentFolderId))
+        folderClause = buffer.format("FolderID = '%q'", filter.currentFolderId.c_str());
+
+    std::string topicClause;
+    if (filter.topicPaneShown && !filter.selectedTopicIds.empty()) {
+        const std::string ids = QuotedIdList(filter.selectedTopicIds);
+        SqlQuery query = db.query(buffer.format(
+            "SELECT EntryID FROM Entry2Topic WHERE TopicID In (%s) GROUP BY EntryID HAVING "
+            "Count(EntryID)=%d",
+            ids.c_str(), static_cast<int>(filter.selectedTopicIds.size())));
+        if (query.eof())
+            return std::nullopt;
+        std::vector<std::string> entryIds;
+        for (; !query.eof(); query.nextRow())
+            entryIds.push_back(query.textField("EntryID"));
+        query.finalize();
+        topicClause = "EntryID in (" + QuotedIdList(entryIds) + ")";
+    }
+
+    std::string where = folderClause;
+    if (!where.empty() && !topicClause.empty())
+        where += " and ";
+    where += topicClause;
+    return where.empty() ? std::string("EntryID <> ''") : where;
+}
+
+std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const std::string& contentKey,
+                                    const EntryFilter& filter) {
+    std::vector<EntryRow> rows;
+    SqlQuery config = db.query("select * from Config;");
+    const bool showFirstLine = !config.eof() && config.boolField("ShowFirstLine", false);
+    config.finalize();
+
+    const std::optional<std::string> where = EntryWhereClause(db, filter);
+    if (!where)
+        return rows;
+    SqlBuffer sql;
+    SqlQuery query = db.query(sql.format("SELECT * FROM Entry WHERE %s;", where->c_str()));
+    for (; !query.eof(); query.nextRow())
+        rows.push_back(readRow(db, query, contentKey, showFirstLine));
+    query.finalize();
+    return rows;
+}
+
+std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& contentKey) {
+    std::vector<EntryRow> rows;
+    SqlBuffer sql;
+    SqlQuery query = db.query(sql.format(
+        "SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE SearchTarget = '%d'", 1));
+    for (; !query.eof(); query.nextRow())
+        rows.push_back(readRow(db, query, contentKey, query.boolField("ShowFirstLine", false)));
+    query.finalize();
+    return rows;
+}
+
+std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId) {
+    SqlBuffer sql;
+    SqlQuery query = db.query(sql.format(
+        "SELECT Name FROM Topic, Entry2Topic WHERE Topic.TopicID = Entry2Topic.TopicID and "
+        "Entry2Topic.EntryId = '%q'",
+        entryId.c_str()));
+    std::string names;
+    for (bool first = true; !query.eof(); query.nextRow(), first = false) {
+        if (!first)
+            names += ", ";
+        names += query.textField("Name");
+    }
+    query.finalize();
+    return names;
+}
+
+std::string GetEntryFolderName(SqlDatabase& db, const std::string& folderId) {
+    SqlBuffer sql;
+    SqlQuery query =
+        db.query(sql.format("SELECT * FROM Folder WHERE FolderID = '%q';", folderId.c_str()));
+    std::string name = query.eof() ? std::string("(None)") : query.textField("Name");
+    query.finalize();
+    return name;
+}
+
+int CompareEntryRows(const EntryRow& a, const EntryRow& b, int column, bool inFolderShown) {
+    switch (column) {
+    case 0:
+        // Invalid dates (hand-edited files) sort before every real date.
+        if (a.timestamp.IsValid() != b.timestamp.IsValid())
+            return a.timestamp.IsValid() ? 1 : -1;
+        if (!a.timestamp.IsValid() || a.timestamp == b.timestamp)
+            return 0;
+        return a.timestamp < b.timestamp ? -1 : 1;
+    case 1:
+        return compareTexts(a.comment, b.comment);
+    case 2:
+        return inFolderShown ? compareTexts(a.folderName, b.folderName)
+                             : compareTexts(a.topics, b.topics);
+    case 3:
+        return compareTexts(a.topics, b.topics);
+    default:
+        return 0;
+    }
+}

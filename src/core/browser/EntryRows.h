@@ -1,0 +1,42 @@
+#pragma once
+
+#include "browser/EntryRow.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class SqlDatabase;
+
+// Which entries the entry list shows: the selected folder, narrowed to the entries carrying
+// every selected topic while the topic pane is shown.
+struct EntryFilter {
+    std::string currentFolderId = "{Root}";
+    bool topicPaneShown = false;
+    std::vector<std::string> selectedTopicIds;
+};
+
+// Single-quoted ids (apostrophes doubled) joined by the separator, for an IN list.
+std::string QuotedIdList(const std::vector<std::string>& ids, const char* separator = ", ");
+
+// The WHERE clause of the listing, or nothing when the topic filter matches no entry (the
+// list then stays empty).
+std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& filter);
+
+// The rows of the listing, in the order the file returns them; comments deciphered with the
+// journal's content key and hidden as the ShowFirstLine setting says.
+std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const std::string& contentKey,
+                                    const EntryFilter& filter);
+
+// The rows of the entries marked by the last search.
+std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& contentKey);
+
+// Names of an entry's topics joined by ", " in table order; empty when it carries none.
+std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId);
+
+// A folder's name, or "(None)" when no folder row has that id (entries at the top level).
+std::string GetEntryFolderName(SqlDatabase& db, const std::string& folderId);
+
+// Sort order of the entry list: negative, zero or positive for ascending order on a column
+// (0 date, 1 comment, 2 folder name while "In Folder" is shown else topics, 3 topics).
+int CompareEntryRows(const EntryRow& a, const EntryRow& b, int column, bool inFolderShown);

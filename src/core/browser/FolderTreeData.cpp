@@ -1,0 +1,85 @@
+#include "browser/FolderTreeData.h"
+
+#include "store/SqlBuffer.h"
+#include "store/SqlDatabase.h"
+#include "store/SqlQuery.h"
+
+#include <set>
+#include <utility>
+
+namespace {
+
+std::vector<FolderNode> childRows(SqlDatabase& db, const std::string& parentId) {
+    SqlBuffer sql;
+    SqlQuery query =
+        db.query(sql.format("SELECT * FROM Folder WHERE ParentID = '%q'", parentId.c_str()));
+    std::vector<FolderNode> rows;
+    for (; !query.eof(); query.nextRow())
+        rows.push_back(FolderNode{query.textField("FolderID"), query.textField("Name"), {}});
+    query.finalize();
+    return rows;
+}
+
+const FolderNode* findNode(const std::vector<FolderNode>& nodes, const std::string& id) {
+    std::vector<const std::vector<FolderNode>*> pending{&nodes};
+    while (!pending.empty()) {
+        const std::vector<FolderNode>* level = pending.back();
+        pending.pop_back();
+        for (const FolderNode& node : *level) {
+            if (node.id == id)
+                return &node;
+            pending.push_back(&node.children);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string FolderRootLabel(const std::string& title, const std::string& fileName) {
+    return (title.empty() ? fileName : title) + " (all entries)";
+}
+
+std::vector<FolderNode> LoadFolderChildren(SqlDatabase& db, const std::string& rootId) {
+    std::vector<FolderNode> top;
+    std::set<std::string> shown{rootId};
+
+    // Depth first with an explicit stack: each entry is a node whose children are still to be
+    // read. All children of a folder are placed before any of them is expanded, so an id that
+    // a damaged file repeats stays at the first place met in that order.
+    struct Pending {
+        std::vector<FolderNode>* children;
+        std::string id;
+    };
+    std::vector<Pending> stack{{&top, rootId}};
+    while (!stack.empty()) {
+        Pending current = std::move(stack.back());
+        stack.pop_back();
+        for (FolderNode& row : childRows(db, current.id)) {
+            if (!shown.insert(row.id).second)
+                continue;
+            current.children->push_back(std::move(row));
+        }
+        // Expand in reverse so the first child is read first.
+        for (auto it = current.children->rbegin(); it != current.children->rend(); ++it)
+            stack.push_back({&it->children, it->id});
+    }
+    return top;
+}
+
+std::vector<std::string> FolderAndDescendants(const std::vector<FolderNode>& tree,
+                                              const std::string& folderId) {
+    std::vector<std::string> ids;
+    const FolderNode* start = findNode(tree, folderId);
+    if (!start)
+        return ids;
+    std::vector<const FolderNode*> pending{start};
+    while (!pending.empty()) {
+        const FolderNode* node = pending.back();
+        pending.pop_back();
+        ids.push_back(node->id);
+        for (const FolderNode& child : node->children)
+            pending.push_back(&child);
+    }
+    return ids;
+}

@@ -1,0 +1,13 @@
+#include "browser/TopicItems.h"
+
+#include "store/SqlDatabase.h"
+#include "store/SqlQuery.h"
+
+std::vector<TopicItem> LoadTopicItems(SqlDatabase& db) {
+    std::vector<TopicItem> items;
+    SqlQuery query = db.query("SELECT * FROM Topic");
+    for (; !query.eof(); query.nextRow())
+        items.push_back(TopicItem{query.textField("TopicID"), query.textField("Name")});
+    query.finalize();
+    return items;
+}

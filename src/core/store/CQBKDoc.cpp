@@ -1,0 +1,329 @@
+#include "store/CQBKDoc.h"
+
+#include "browser/Panes.h"
+#include "dialogs/JournalUi.h"
+#include "platform/Guid.h"
+#include "protect/PasswordDigest.h"
+#include "protect/PasswordForms.h"
+#include "store/CppSQLite3Exception.h"
+#include "store/JournalHost.h"
+#include "store/JournalMessages.h"
+#include "store/JournalSchema.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlQuery.h"
+#include "store/StoredText.h"
+#include "store/TimeStamp.h"
+
+#include <cstdio>
+#include <filesystem>
+
+CQBKDoc* g_pJournalDoc = nullptr;
+
+CQBKDoc::CQBKDoc(JournalUi& ui, JournalHost& host) : m_ui(ui), m_host(host) {
+    g_pJournalDoc = this;
+}
+
+CQBKDoc::~CQBKDoc() {
+    ClearContentKey();
+    if (g_pJournalDoc == this)
+        g_pJournalDoc = nullptr;
+}
+
+void CQBKDoc::ShowDatabaseError(const CppSQLite3Exception& e) {
+    m_ui.showError(e.message());
+}
+
+// --- helpers -------------------------------------------------------------------------------
+
+std::string CQBKDoc::NewId() {
+    return NewGuidText();
+}
+
+bool CQBKDoc::JournalFileExists(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr)
+        return false;
+    std::fclose(file);
+    return true;
+}
+
+int CQBKDoc::OpenResultFromCode(int code) {
+    switch (code) {
+    case 1:
+    case 14:
+    case 26:
+        return OpenNotAJournal;
+    case 5:
+        return OpenBusy;
+    case 11:
+        return OpenCorrupt;
+    default:
+        return OpenUnknownError;
+    }
+}
+
+int CQBKDoc::ReadSchemaRevision() {
+    return JournalSchema::ReadSchemaRevision(m_db);
+}
+
+std::string CQBKDoc::DisplayFormat() {
+    return ::DisplayFormat(m_db);
+}
+
+COleDateTime CQBKDoc::ParseTimeStamp(const char* stored) {
+    return ::ParseTimeStamp(stored);
+}
+
+std::string CQBKDoc::FormatTimeStamp(const char* stored) {
+    return ::FormatTimeStamp(m_db, stored);
+}
+
+void CQBKDoc::SetContentKey(const std::string& key) {
+    m_contentKey = key;
+    // Keyed once per journal: every entry text and comment uses this state.
+    m_contentEngine.SetKey(m_contentKey);
+}
+
+void CQBKDoc::ClearContentKey() {
+    std::fill(m_contentKey.begin(), m_contentKey.end(), '\0');
+    m_contentKey.clear();
+    m_contentEngine.Reset();
+}
+
+std::string CQBKDoc::EncipherText(const std::string& plain) const {
+    return EncipherForStorage(plain, m_contentEngine);
+}
+
+std::string CQBKDoc::DecipherColumn(const char* column) const {
+    return DecipherFromStorage(column, m_contentEngine);
+}
+
+// --- views ---------------------------------------------------------------------------------
+
+void CQBKDoc::RefreshEntryList() {
+    if (m_pEntryList)
+        m_pEntryList->LoadEntries();
+}
+
+void CQBKDoc::UpdateAllViews() {
+    if (m_pFolderTree)
+        m_pFolderTree->Reload();
+    if (m_pEntryList)
+        m_pEntryList->LoadEntries();
+    if (m_pTopicList)
+        m_pTopicList->LoadTopics();
+}
+
+// --- open and close ------------------------------------------------------------------------
+
+bool CQBKDoc::QueryCloseJournal() {
+    if (!IsJournalOpen())
+        return true;
+    if (!m_ui.askYesNo(JournalMessages::kQueryClose))
+        return false;
+    CloseJournal();
+    return true;
+}
+
+std::optional<std::string> CQBKDoc::ReadContentKey(const std::string& storedKey,
+                                                   const std::string& password) const {
+    // A settings row this program never writes (no key, or one that does not decipher to
+    // an identifier) must not open: entries would be written under a wrong key.
+    const std::string key = DecipherFromStorage(storedKey.c_str(), password);
+    if (!IsGuidText(key))
+        return std::nullopt;
+    return key;
+}
+
+int CQBKDoc::OpenSteps(const std::string& path) {
+    m_db.open(path);
+
+    // Refuse a settings table without a row before anything is written to the file.
+    SqlQuery probe = m_db.query("SELECT SchemaRevision FROM Config;");
+    const bool hasRow = !probe.eof();
+    probe.finalize();
+    if (!hasRow) {
+        m_db.close();
+        return OpenNotAJournal;
+    }
+    const int revision = ReadSchemaRevision();
+    if (revision > JournalSchema::kCurrentRevision) {
+        m_db.close();
+        return OpenNewerVersion;
+    }
+    if (revision < JournalSchema::kCurrentRevision)
+        JournalSchema::UpgradeSchema(m_db);
+
+    SqlQuery config = m_db.query("select * from Config;");
+    m_defaultFontName = config.textField("DefaultFontName", "Times New Roman");
+    m_defaultFontSize = config.intField("DefaultFontSize", 12);
+    m_confirmEntryMove = config.boolField("ConfirmEntryMove", false);
+    m_confirmFolderMove = config.boolField("ConfirmFolderMove", false);
+    const bool hasPassword = config.boolField("HasPassword", false);
+    const std::string storedDigest = config.textField("Password");
+    const std::string storedKey = config.textField("InstanceID");
+    const std::string title = config.textField("Title");
+    config.finalize();
+
+    std::string key; // the password's bytes as they matched, or the empty key
+    if (hasPassword) {
+        bool matched = false;
+        while (!matched) {
+            PasswordValues prompt;
+            if (!m_ui.runPasswordDialog(prompt)) {
+                m_db.close();
+                return OpenCancelled;
+            }
+            for (const std::string& form : PasswordForms(prompt.m_password)) {
+                if (storedDigest == PasswordDigest(form).HexDigest()) {
+                    key = form;
+                    matched = true;
+                    break;
+                }
+            }
+            if (!matched)
+                m_ui.showMessage(JournalMessages::kInvalidPassword);
+        }
+    }
+    const std::optional<std::string> contentKey = ReadContentKey(storedKey, key);
+    if (!contentKey) {
+        m_db.close();
+        return OpenNotAJournal;
+    }
+    SetContentKey(*contentKey);
+    m_hasPassword = hasPassword;
+
+    m_host.AddToRecentFileList(path);
+    m_path = path;
+    m_fileName = std::filesystem::path(path).filename().string();
+    m_title = title.empty() ? m_fileName : title;
+    UpdateAllViews();
+    return OpenOk;
+}
+
+int CQBKDoc::OpenJournal(const std::string& path) {
+    if (!JournalFileExists(path))
+        return OpenMissingFile; // SQLite would otherwise create an empty file
+    if (!QueryCloseJournal())
+        return OpenOk;
+    try {
+        return OpenSteps(path);
+    } catch (const CppSQLite3Exception& e) {
+        m_db.close();
+        return OpenResultFromCode(e.code());
+    }
+}
+
+void CQBKDoc::ReportOpenResult(int result) {
+    const std::string message = JournalMessages::OpenResultMessage(result);
+    if (!message.empty())
+        m_ui.showMessage(message);
+}
+
+void CQBKDoc::OpenLastJournal() {
+    const std::string path = m_host.MostRecentJournal();
+    if (!path.empty())
+        ReportOpenResult(OpenJournal(path));
+}
+
+void CQBKDoc::CloseJournal() {
+    if (!IsJournalOpen())
+        return;
+    try {
+        if (m_pEntryEditorDoc)
+            m_pEntryEditorDoc->CloseEntryEditor();
+        m_db.close();
+        ClearContentKey();
+        m_title.clear();
+        if (m_pPreview)
+            m_pPreview->Clear();
+        UpdateAllViews();
+    } catch (const CppSQLite3Exception& e) {
+        ShowDatabaseError(e);
+    }
+}
+
+// --- create --------------------------------------------------------------------------------
+
+void CQBKDoc::CreateJournal() {
+    if (!QueryCloseJournal())
+        return;
+    NewJournalValues values;
+    if (!m_ui.runNewJournalDialog(values))
+        return;
+    try {
+        m_fileName = values.m_fileName;
+        std::remove(values.m_path.c_str());
+        m_db.open(values.m_path);
+        JournalSchema::CreateTables(m_db);
+
+        m_confirmEntryMove = true;
+        m_confirmFolderMove = true;
+        m_defaultFontName = values.m_fontName;
+        m_defaultFontSize = values.m_fontSize;
+        const std::string contentKey = NewId();
+        JournalSchema::InsertSettings(m_db, values, contentKey);
+        SetContentKey(contentKey);
+        m_hasPassword = !values.m_password.empty();
+    } catch (const CppSQLite3Exception& e) {
+        ShowDatabaseError(e);
+        m_db.close();
+        ClearContentKey();
+        return;
+    }
+    UpdateAllViews();
+    m_host.AddToRecentFileList(values.m_path);
+    m_path = values.m_path;
+    m_ui.showInformation(JournalMessages::kJournalCreated);
+}
+
+// --- options -------------------------------------------------------------------------------
+
+void CQBKDoc::JournalOptions() {
+    if (!IsJournalOpen()) {
+        m_ui.showMessage(JournalMessages::kJournalNotOpen);
+        return;
+    }
+    try {
+        OptionsValues values;
+        SqlQuery config = m_db.query("select * from Config;");
+        const char* storedTitle = config.fieldValue("Title");
+        values.m_title = storedTitle ? storedTitle : "";
+        values.m_owner = config.textField("Owner");
+        values.m_bShowFirstLine = config.boolField("ShowFirstLine", false);
+        values.m_bPromptForComment = config.boolField("PromptForComment", false);
+        values.m_bConfirmEntryMove = config.boolField("ConfirmEntryMove", false);
+        values.m_bConfirmFolderMove = config.boolField("ConfirmFolderMove", false);
+        values.m_dateFormat = config.textField("DateFormat");
+        values.m_timeFormat = config.textField("TimeFormat");
+        values.m_location = m_path;
+        values.m_fontName = config.textField("DefaultFontName", "Times New Roman");
+        values.m_fontSize = config.intField("DefaultFontSize", 12);
+        config.finalize();
+        const std::string oldTitle = values.m_title;
+
+        const bool confirmed = m_ui.runOptionsDialog(values);
+        if (confirmed) {
+            SqlBuffer sql;
+            m_db.execute(sql.format(
+                "UPDATE Config SET Title='%q', Owner='%q', ShowFirstLine=%d, PromptForComment=%d, "
+                "ConfirmEntryMove=%d, ConfirmFolderMove=%d, DateFormat='%q', TimeFormat='%q', "
+                "DefaultFontName='%q', DefaultFontSize=%d",
+                values.m_title.c_str(), values.m_owner.c_str(), values.m_bShowFirstLine ? 1 : 0,
+                values.m_bPromptForComment ? 1 : 0, values.m_bConfirmEntryMove ? 1 : 0,
+                values.m_bConfirmFolderMove ? 1 : 0, values.m_dateFormat.c_str(),
+                values.m_timeFormat.c_str(), values.m_fontName.c_str(), values.m_fontSize));
+            m_confirmEntryMove = values.m_bConfirmEntryMove;
+            m_confirmFolderMove = values.m_bConfirmFolderMove;
+            m_defaultFontName = values.m_fontName;
+            m_defaultFontSize = values.m_fontSize;
+            if (!values.m_title.empty())
+                m_title = values.m_title;
+        }
+        RefreshEntryList();
+        if (confirmed && values.m_title != oldTitle && m_pFolderTree)
+            m_pFolderTree->Reload();
+    } catch (const CppSQLite3Exception& e) {
+        ShowDatabaseError(e);
+    }
+}

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "platform/COleDateTime.h"
+#include "platform/CommandMap.h"
+#include "protect/BlowfishEngine.h"
+#include "store/CppSQLite3Exception.h"
+#include "store/SearchCriteria.h"
+#include "store/SqlDatabase.h"
+
+#include <optional>
+#include <string>
+
+class EntryEditor;
+class EntryListPane;
+class FolderTreePane;
+class JournalHost;
+class JournalUi;
+class PreviewPane;
+class TopicListPane;
+
+// The journal session: the one object that holds a journal open and carries out every
+// journal operation (opening, creating, closing, options, password, entries, folders,
+// topics, search). It shows nothing itself: messages and dialogs go through JournalUi, the
+// panes and the entry editor through their small interfaces, everything else through
+// JournalHost. One instance lives for the life of the program; g_pJournalDoc points to it.
+class CQBKDoc : public MappedCommandTarget<CQBKDoc> {
+public:
+    // Results of OpenJournal; ReportOpenResult turns them into messages.
+    enum OpenResult {
+        OpenOk = 0,
+        OpenCancelled = 1,
+        OpenMissingFile = 2,
+        OpenBusy = 3,
+        OpenNotAJournal = 4,
+        OpenNewerVersion = 5,
+        OpenCorrupt = 6,
+        OpenUnknownError = 7,
+    };
+
+    CQBKDoc(JournalUi& ui, JournalHost& host);
+    ~CQBKDoc() override;
+    CQBKDoc(const CQBKDoc&) = delete;
+    CQBKDoc& operator=(const CQBKDoc&) = delete;
+
+    // --- session ---
+    int OpenJournal(const std::string& path);
+    void ReportOpenResult(int result);
+    bool QueryCloseJournal();
+    void CloseJournal();
+    void OpenLastJournal();
+    void CreateJournal();
+    void JournalOptions();
+    void ChangePassword();
+    void RefreshEntryList();
+    void UpdateAllViews();
+    bool IsJournalOpen() const { return m_db.isOpen(); }
+    // The document title: the journal's title, or its file name when the title is empty.
+    const std::string& GetTitle() const { return m_title; }
+
+    int ReadSchemaRevision();
+    static bool JournalFileExists(const std::string& path);
+    static int OpenResultFromCode(int code);
+    static std::string NewId();
+    std::string DisplayFormat();
+    static COleDateTime ParseTimeStamp(const char* stored);
+    std::string FormatTimeStamp(const char* stored);
+
+    // --- entries ---
+    void SaveEntry(const std::string& rtf, std::string& entryId);
+    void SetEntryComment(bool userComment, const std::string& comment, const std::string& id);
+    void SetEntryTimeStamp(const COleDateTime& when, const std::string& id);
+    std::string LoadEntryText(const std::string& id);
+    std::string LoadEntryComment(const std::string& id);
+    std::string GetEntryDateText(const std::string& id);
+    void OpenEntry(const std::string& id);
+    void PrintEntry(const std::string& id, int printFlag);
+    bool DeleteEntry(const std::string& id);
+    void MoveEntry(const std::string& id, const std::string& folderId);
+
+    // --- folders and topics ---
+    void RenameFolder(const std::string& name);
+    void MoveFolder(const std::string& folderId, const std::string& parentId);
+    int DeleteFolder();
+    bool FolderHasEntries(const std::string& folderId);
+    void NewTopic();
+    void RenameTopic(const std::string& topicId, const std::string& name);
+    bool DeleteTopic(const std::string& topicId);
+
+    // --- search ---
+    void Search(const SearchCriteria& criteria);
+
+    // The keyed content cipher of the open journal, for code that reads entries in bulk.
+    const BlowfishEngine& ContentCipherEngine() const { return m_contentEngine; }
+
+    // Commands of the document's table.
+    static const CommandMap<CQBKDoc>& commandMap();
+
+    // Panes and editor, set by the pane layout and the entry editor.
+    EntryListPane* m_pEntryList = nullptr;
+    TopicListPane* m_pTopicList = nullptr;
+    FolderTreePane* m_pFolderTree = nullptr;
+    PreviewPane* m_pPreview = nullptr;
+    EntryEditor* m_pEntryEditorDoc = nullptr;
+
+    SqlDatabase m_db;
+    std::string m_fileName;
+    std::string m_contentKey;
+    std::string m_openEntryId;
+    std::string m_path;
+    std::string m_currentFolderId = "{Root}";
+    std::string m_currentEntryId;
+    std::string m_defaultFontName;
+    int m_defaultFontSize = 12;
+    bool m_confirmEntryMove = false;
+    bool m_confirmFolderMove = false;
+
+private:
+    // Command handlers and update rules.
+    void OnOpenJournal();
+    void OnCloseJournal();
+    void OnNewJournal();
+    void OnJournalOptions();
+    void OnChangePassword();
+    void OnUpdateChangePassword(CommandUpdate& update);
+    void OnWelcomeDialog();
+    void OnNewEntry();
+    void OnNewFolder();
+    bool CanNewFolder() const;
+    void OnNewTopic();
+    bool CanNewTopic() const;
+    void OnSearch();
+    void OnMasterTopicList();
+    void OnPrintJournal();
+
+    void ShowDatabaseError(const CppSQLite3Exception& e);
+    // Runs a journal operation; a database failure is shown and the operation abandoned.
+    // Returns whether it ran to the end.
+    template <class Operation> bool Reported(Operation&& operation) {
+        try {
+            operation();
+            return true;
+        } catch (const CppSQLite3Exception& e) {
+            ShowDatabaseError(e);
+            return false;
+        }
+    }
+    // Reads the settings row into the cached members; false when the file has no usable one.
+    std::optional<std::string> ReadContentKey(const std::string& storedKey,
+                                              const std::string& password) const;
+    int OpenSteps(const std::string& path);
+    void SetContentKey(const std::string& key);
+    void ClearContentKey();
+    std::string EncipherText(const std::string& plain) const;
+    std::string DecipherColumn(const char* column) const;
+    std::string ReadEntryColumn(const std::string& id, const char* column);
+
+    JournalUi& m_ui;
+    JournalHost& m_host;
+    std::string m_title;
+    bool m_hasPassword = false;
+    std::string m_changePasswordText = "Set Password...";
+    BlowfishEngine m_contentEngine;
+};
+
+// The one journal session of the program.
+extern CQBKDoc* g_pJournalDoc;

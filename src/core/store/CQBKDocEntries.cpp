@@ -1,0 +1,201 @@
+// Entry operations of the journal session: every read and write of the Entry table.
+#include "browser/Panes.h"
+#include "dialogs/JournalUi.h"
+#include "store/CHiddenRichEdit.h"
+#include "store/CQBKDoc.h"
+#include "store/CppSQLite3Exception.h"
+#include "store/JournalHost.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlQuery.h"
+#include "store/TimeStamp.h"
+
+namespace {
+
+constexpr const char* kNewEntryId = "{new_entry}";
+
+// Runs statements as one unit: rolled back unless committed.
+class Transaction {
+public:
+    explicit Transaction(SqlDatabase& db) : m_db(db) { m_db.execute("BEGIN"); }
+    ~Transaction() {
+        if (m_open) {
+            try {
+                m_db.execute("ROLLBACK");
+            } catch (const CppSQLite3Exception&) {
+                // The statement that failed already ended the transaction.
+            }
+        }
+    }
+    void commit() {
+        m_db.execute("COMMIT");
+        m_open = false;
+    }
+
+private:
+    SqlDatabase& m_db;
+    bool m_open = true;
+};
+
+} // namespace
+
+std::string CQBKDoc::ReadEntryColumn(const std::string& id, const char* column) {
+    SqlBuffer sql;
+    SqlQuery query = m_db.query(sql.format("select * from Entry WHERE EntryID = '%q'", id.c_str()));
+    // An entry deleted meanwhile (a stale search result, say) reads as empty.
+    std::string text = query.eof() ? std::string() : DecipherColumn(query.fieldValue(column));
+    query.finalize();
+    return text;
+}
+
+void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
+    try {
+        CHiddenRichEdit hidden;
+        hidden.StreamInText(CHiddenRichEdit::SF_RTF, rtf);
+        std::string comment = EncipherText(hidden.DerivedDescription());
+        const std::string text = EncipherText(rtf);
+
+        SqlBuffer sql;
+        SqlQuery flagQuery = m_db.query(
+            sql.format("SELECT UserComment FROM Entry WHERE EntryID = '%q'", entryId.c_str()));
+        int userComment = flagQuery.eof() ? 0 : flagQuery.intField("UserComment", 0);
+        flagQuery.finalize();
+
+        if (entryId != kNewEntryId) {
+            if (userComment != 0)
+                sql.format("UPDATE Entry SET EntryText=%Q WHERE EntryID = '%q'", text.c_str(),
+                           entryId.c_str());
+            else
+                sql.format("UPDATE Entry SET EntryText=%Q, Comment=%Q, UserComment=%d WHERE "
+                           "EntryID = '%q'",
+                           text.c_str(), comment.c_str(), 0, entryId.c_str());
+            m_db.execute(sql.c_str());
+            RefreshEntryList();
+            return;
+        }
+
+        const std::string newId = NewId();
+        const std::string timeStamp = NewTimeStamp();
+        SqlQuery config = m_db.query("select * from Config;");
+        const int prompt = config.eof() ? 0 : config.intField("PromptForComment", 0);
+        config.finalize();
+        if (prompt == 1) {
+            CommentValues values;
+            values.m_bAlwaysPrompt = true;
+            if (m_ui.runCommentDialog(values)) {
+                userComment = values.m_comment.empty() ? 0 : 1;
+                if (!values.m_comment.empty())
+                    comment = EncipherText(values.m_comment);
+                if (!values.m_bAlwaysPrompt)
+                    m_db.execute("UPDATE Config SET PromptForComment = 0");
+            }
+        }
+
+        // The topics chosen before the first save move to the new entry only together with
+        // its row; if the row cannot be written the entry stays unsaved with its topics, and
+        // the next save tries again.
+        Transaction transaction(m_db);
+        m_db.execute(sql.format(
+            "UPDATE Entry2Topic SET EntryID = '%q' WHERE EntryID = '{new_entry}'", newId.c_str()));
+        m_db.execute(sql.format("INSERT INTO Entry (EntryID, TimeStamp, FolderID, Comment, "
+                                "UserComment, EntryText) VALUES('%q', '%q', '%q', %Q, '%d', %Q)",
+                                newId.c_str(), timeStamp.c_str(), m_currentFolderId.c_str(),
+                                comment.c_str(), userComment, text.c_str()));
+        transaction.commit();
+        entryId = newId;
+        RefreshEntryList();
+    } catch (const CppSQLite3Exception& e) {
+        ShowDatabaseError(e);
+    }
+}
+
+void CQBKDoc::SetEntryComment(bool userComment, const std::string& comment,
+                              const std::string& id) {
+    const std::string stored = EncipherText(comment);
+    SqlBuffer sql;
+    m_db.execute(sql.format("UPDATE Entry SET Comment=%Q, UserComment='%d' WHERE EntryID = '%q'",
+                            stored.c_str(), userComment ? 1 : 0, id.c_str()));
+}
+
+void CQBKDoc::SetEntryTimeStamp(const COleDateTime& when, const std::string& id) {
+    const std::string stamp = MakeTimeStamp(when);
+    if (stamp.empty())
+        return; // an impossible date is never stored
+    Reported([&] {
+        SqlBuffer sql;
+        m_db.execute(sql.format("UPDATE Entry SET TimeStamp='%q' WHERE EntryID = '%q'",
+                                stamp.c_str(), id.c_str()));
+    });
+}
+
+std::string CQBKDoc::LoadEntryText(const std::string& id) {
+    std::string text;
+    Reported([&] { text = ReadEntryColumn(id, "EntryText"); });
+    return text;
+}
+
+std::string CQBKDoc::LoadEntryComment(const std::string& id) {
+    std::string comment;
+    Reported([&] { comment = ReadEntryColumn(id, "Comment"); });
+    return comment;
+}
+
+std::string CQBKDoc::GetEntryDateText(const std::string& id) {
+    std::string text;
+    Reported([&] {
+        SqlBuffer sql;
+        SqlQuery query =
+            m_db.query(sql.format("SELECT TimeStamp FROM Entry WHERE EntryID = '%q'", id.c_str()));
+        const std::string stamp = query.eof() ? std::string() : query.textField("TimeStamp");
+        query.finalize();
+        text = FormatTimeStamp(stamp.c_str());
+    });
+    return text;
+}
+
+void CQBKDoc::OpenEntry(const std::string& id) {
+    if (m_pEntryEditorDoc && id == m_openEntryId) {
+        m_pEntryEditorDoc->Focus();
+        return;
+    }
+    if (m_pEntryEditorDoc == nullptr) {
+        m_pEntryEditorDoc = m_host.CreateEntryEditor();
+        if (m_pEntryEditorDoc == nullptr)
+            return;
+    } else {
+        m_pEntryEditorDoc->SaveModified();
+    }
+    m_pEntryEditorDoc->SetTitle(GetEntryDateText(id));
+    m_pEntryEditorDoc->LoadEntry(LoadEntryText(id), id);
+    m_openEntryId = id;
+    m_pEntryEditorDoc->Focus();
+}
+
+void CQBKDoc::PrintEntry(const std::string& id, int printFlag) {
+    SqlBuffer sql;
+    SqlQuery query = m_db.query(sql.format("select * from Entry WHERE EntryID = '%q'", id.c_str()));
+    std::string text;
+    std::string title;
+    if (!query.eof()) {
+        text = DecipherColumn(query.fieldValue("EntryText"));
+        title = FormatTimeStamp(query.fieldValue("TimeStamp"));
+    }
+    query.finalize();
+    m_host.PrintEntryText(text, title, printFlag);
+}
+
+bool CQBKDoc::DeleteEntry(const std::string& id) {
+    return Reported([&] {
+        SqlBuffer sql;
+        m_db.execute(sql.format("DELETE FROM Entry WHERE EntryID = '%q'", id.c_str()));
+    });
+}
+
+void CQBKDoc::MoveEntry(const std::string& id, const std::string& folderId) {
+    if (!IsJournalOpen())
+        return;
+    Reported([&] {
+        SqlBuffer sql;
+        m_db.execute(sql.format("UPDATE Entry SET FolderID = '%q' WHERE EntryID = '%q'",
+                                folderId.c_str(), id.c_str()));
+    });
+}

@@ -1,0 +1,51 @@
+// The password command of the journal session: set, change or remove the password. Only the
+// settings row changes; entries stay enciphered with the journal's content key.
+#include "dialogs/JournalUi.h"
+#include "protect/PasswordDigest.h"
+#include "store/CQBKDoc.h"
+#include "store/CppSQLite3Exception.h"
+#include "store/JournalMessages.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlQuery.h"
+#include "store/StoredText.h"
+
+void CQBKDoc::ChangePassword() {
+    try {
+        SqlQuery config = m_db.query("select * from Config;");
+        ChangePasswordValues values;
+        values.m_hasPassword = !config.eof() && config.boolField("HasPassword", false);
+        const std::string storedDigest = config.eof() ? std::string() : config.textField("Password");
+
+        while (true) {
+            if (!m_ui.runChangePasswordDialog(values))
+                return;
+            if (!values.m_hasPassword || storedDigest == PasswordDigest(values.m_oldPassword).HexDigest())
+                break;
+            m_ui.showMessage(JournalMessages::kWrongOldPassword);
+            values.m_oldPassword.clear();
+            values.m_newPassword.clear();
+            values.m_confirmPassword.clear();
+        }
+
+        std::string outcome = JournalMessages::kPasswordNotChanged;
+        if (values.m_newPassword != values.m_oldPassword) {
+            const std::string instanceId = EncipherForStorage(m_contentKey, values.m_newPassword);
+            SqlBuffer sql;
+            if (!values.m_newPassword.empty()) {
+                sql.format("UPDATE Config SET HasPassword=%d, Password='%q', InstanceID=%Q", 1,
+                           PasswordDigest(values.m_newPassword).HexDigest(), instanceId.c_str());
+                outcome = JournalMessages::kPasswordChanged;
+            } else {
+                sql.format("UPDATE Config SET HasPassword=0, Password='', InstanceID=%Q",
+                           instanceId.c_str());
+                outcome = JournalMessages::kPasswordRemoved;
+            }
+            config.finalize();
+            m_db.execute(sql.c_str());
+            m_hasPassword = !values.m_newPassword.empty();
+        }
+        m_ui.showMessage(outcome);
+    } catch (const CppSQLite3Exception& e) {
+        ShowDatabaseError(e);
+    }
+}

@@ -1,0 +1,69 @@
+#include "platform/CommandIds.h"
+#include "platform/CommandRouter.h"
+#include "store/JournalMessages.h"
+#include "support/SessionFixture.h"
+
+namespace {
+
+class Commands : public SessionFixture {
+protected:
+    CommandRouter router;
+    void SetUp() override { router.setDocument(&doc); }
+    bool enabled(CommandId id) const { return router.state(id).enabled; }
+};
+
+} // namespace
+
+TEST_F(Commands, EnablingFollowsTheOpenJournalAndThePanes) {
+    const CommandId always[] = {ID_FILE_OPEN_JOURNAL, ID_FILE_NEW_JOURNAL, ID_HELP_WELCOME_DIALOG};
+    const CommandId needJournal[] = {ID_FILE_CLOSE_JOURNAL, ID_FILE_JOURNAL_OPTIONS,
+                                     ID_FILE_CHANGE_PASSWORD, ID_FILE_NEW_ENTRY, ID_TOOLS_SEARCH,
+                                     ID_EDIT_MASTER_TOPIC_LIST, ID_FILE_PRINT_JOURNAL};
+    for (int open = 0; open < 2; ++open) {
+        if (open)
+            createJournal("c.qbk");
+        for (CommandId id : always)
+            EXPECT_TRUE(enabled(id)) << id;
+        for (CommandId id : needJournal)
+            EXPECT_EQ(enabled(id), open == 1) << id;
+    }
+    EXPECT_TRUE(enabled(ID_TOPIC_NEW));
+    host.topicPaneShown = false;
+    EXPECT_FALSE(enabled(ID_TOPIC_NEW));
+    EXPECT_FALSE(enabled(ID_FILE_NEW_FOLDER));
+    panes.canCreateFolder = true;
+    EXPECT_TRUE(enabled(ID_FILE_NEW_FOLDER));
+    EXPECT_TRUE(router.dispatch(ID_FILE_NEW_FOLDER));
+    EXPECT_EQ(log.calls.back(), "NewFolder");
+    // Commands nobody on the route handles are disabled and dropped.
+    EXPECT_FALSE(enabled(ID_FILE_OPEN_ENTRY));
+    EXPECT_FALSE(router.dispatch(ID_FILE_OPEN_ENTRY));
+}
+
+TEST_F(Commands, PasswordItemTextFollowsTheJournalAndStaysWhileClosed) {
+    EXPECT_EQ(router.state(ID_FILE_CHANGE_PASSWORD).text, "Set Password...");
+    createJournal("locked.qbk", "pw");
+    EXPECT_EQ(router.state(ID_FILE_CHANGE_PASSWORD).text, "Change Password...");
+    doc.CloseJournal();
+    const CommandState closed = router.state(ID_FILE_CHANGE_PASSWORD);
+    EXPECT_FALSE(closed.enabled);
+    EXPECT_EQ(closed.text, "Change Password...");
+}
+
+TEST_F(Commands, WelcomeAndOpenCommandsRunTheirDialogs) {
+    const std::string path = createJournal("w.qbk");
+    doc.CloseJournal();
+    ui.chooseWelcome(WelcomeChoice::OpenLast);
+    EXPECT_TRUE(router.dispatch(ID_HELP_WELCOME_DIALOG));
+    EXPECT_TRUE(doc.IsJournalOpen());
+
+    // Open through the file dialog: a file that is gone is reported.
+    ui.chooseJournal(pathFor("gone.qbk"));
+    ui.answerMessage(JournalMessages::kMissingFile, MessageAnswer::Ok);
+    EXPECT_TRUE(router.dispatch(ID_FILE_OPEN_JOURNAL));
+    EXPECT_TRUE(doc.IsJournalOpen());
+
+    EXPECT_TRUE(router.dispatch(ID_FILE_CLOSE_JOURNAL));
+    EXPECT_FALSE(router.dispatch(ID_FILE_CLOSE_JOURNAL)); // disabled now: dropped
+    EXPECT_EQ(doc.m_path, path);
+}

@@ -1,0 +1,235 @@
+#include "store/JournalMessages.h"
+#include "support/RawSqlite.h"
+#include "support/SessionFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sqlite3.h>
+
+namespace {
+
+using Session = SessionFixture;
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+} // namespace
+
+TEST_F(Session, MissingFileIsReportedAndNotCreated) {
+    const std::string path = pathFor("gone.qbk");
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenMissingFile);
+    EXPECT_FALSE(CQBKDoc::JournalFileExists(path));
+    ui.answerMessage(JournalMessages::kMissingFile, MessageAnswer::Ok);
+    doc.ReportOpenResult(CQBKDoc::OpenMissingFile);
+    EXPECT_EQ(ui.messages().back().icon, MessageIcon::None);
+}
+
+TEST_F(Session, FilesThatAreNotJournalsAreRefusedAndLeftUnchanged) {
+    const std::string journal = createJournal("mine.qbk");
+    ASSERT_TRUE(doc.IsJournalOpen());
+
+    // A text file with the journal extension: the open journal is closed first (Yes).
+    const std::string text = pathFor("notes.qbk");
+    writeFile(text, "just some notes\n");
+    ui.answerMessage(JournalMessages::kQueryClose, MessageAnswer::Yes);
+    EXPECT_EQ(doc.OpenJournal(text), CQBKDoc::OpenNotAJournal);
+    EXPECT_FALSE(doc.IsJournalOpen());
+    EXPECT_EQ(fileBytes(text), "just some notes\n");
+
+    // An SQLite file without the settings table; one whose settings table has no row; one
+    // whose content key is missing or not an identifier.
+    struct Case {
+        const char* name;
+        const char* sql;
+    };
+    const Case cases[] = {
+        {"other.qbk", "CREATE TABLE t (x)"},
+        {"norow.qbk", "DELETE FROM Config"},
+        {"nokey.qbk", "UPDATE Config SET InstanceID = NULL"},
+        {"emptykey.qbk", "UPDATE Config SET InstanceID = ''"},
+        {"badkey.qbk", "UPDATE Config SET InstanceID = 'xABCDEFGH'"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = pathFor(c.name);
+        if (std::string(c.name) == "other.qbk") {
+            sqlite3* db = nullptr;
+            sqlite3_open(path.c_str(), &db);
+            sqlite3_close(db);
+        } else {
+            std::filesystem::copy_file(journal, path);
+        }
+        rawExec(path, c.sql);
+        const std::string before = fileBytes(path);
+        EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenNotAJournal) << c.name;
+        EXPECT_FALSE(doc.IsJournalOpen()) << c.name;
+        EXPECT_EQ(fileBytes(path), before) << c.name;
+    }
+}
+
+TEST_F(Session, NewerRevisionIsRefusedUnmodifiedAndOlderOnesUpgraded) {
+    const std::string path = createJournal("j.qbk");
+    doc.CloseJournal();
+    rawExec(path, "UPDATE Config SET SchemaRevision = 4");
+    const std::string before = fileBytes(path);
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenNewerVersion);
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(JournalMessages::OpenResultMessage(CQBKDoc::OpenNewerVersion),
+              "The Journal you are trying to open requires\na newer version Quillbook.");
+
+    // A revision-2 file: the font columns are dropped and come back with their defaults.
+    rawExec(path, "CREATE TABLE c2 AS SELECT SchemaRevision, Title, Owner, DateFormat, "
+                  "TimeFormat, PromptForComment, ConfirmEntryMove, ConfirmFolderMove, "
+                  "ShowFirstLine, HasPassword, Password, InstanceID FROM Config;"
+                  "DROP TABLE Config; ALTER TABLE c2 RENAME TO Config;"
+                  "UPDATE Config SET SchemaRevision = 2");
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+    EXPECT_EQ(doc.m_defaultFontName, "Times New Roman");
+    EXPECT_EQ(doc.m_defaultFontSize, 12);
+    const auto row = rawQuery(path, "SELECT SchemaRevision, DefaultFontSize, DefaultFontName FROM Config");
+    EXPECT_EQ(*row[0][0], "3");
+    EXPECT_EQ(*row[0][1], "12");
+    EXPECT_EQ(*row[0][2], "Times New Roman");
+}
+
+TEST_F(Session, BusyFileReportsAlreadyOpen) {
+    const std::string path = createJournal("busy.qbk");
+    doc.CloseJournal();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    doc.m_db.setBusyTimeout(50);
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenBusy);
+    EXPECT_FALSE(doc.IsJournalOpen());
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+}
+
+TEST_F(Session, PasswordPromptRetriesUntilRightOrCancelled) {
+    const std::string path = createJournal("locked.qbk", "r\xe9sum\xe9");
+    const std::string id = saveNewEntry("{\\rtf1 secret text\\par}");
+    doc.CloseJournal();
+
+    ui.cancelDialog<PasswordValues>();
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenCancelled);
+    EXPECT_FALSE(doc.IsJournalOpen());
+
+    for (const char* wrong : {"resume", "R\xe9sum\xe9", ""}) {
+        ui.acceptDialog<PasswordValues>([wrong](PasswordValues& v) { v.m_password = wrong; });
+        ui.answerMessage(JournalMessages::kInvalidPassword, MessageAnswer::Ok);
+    }
+    EXPECT_EQ(open(path, "r\xe9sum\xe9"), CQBKDoc::OpenOk);
+    EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 secret text\\par}");
+    EXPECT_EQ(ui.shown<PasswordValues>().size(), 5u); // the cancelled one, three wrong, the right one
+
+    // Declining to close the open journal leaves it open and shows nothing more.
+    const size_t shownBefore = ui.messages().size();
+    ui.answerMessage(JournalMessages::kQueryClose, MessageAnswer::No);
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+    EXPECT_TRUE(doc.IsJournalOpen());
+    EXPECT_EQ(ui.messages().size(), shownBefore + 1);
+}
+
+TEST_F(Session, CreateThenReopenKeepsSettingsTitleAndRecentList) {
+    const std::string path = createJournal("Travel.qbk");
+    EXPECT_EQ(host.recent.front(), path);
+    EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
+    const auto tables = rawQuery(path, "SELECT count(*) FROM sqlite_master");
+    EXPECT_EQ(*tables[0][0], "5");
+
+    log.clear();
+    doc.CloseJournal();
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"ClearPreview", "Reload", "LoadEntries", "LoadTopics"}));
+    EXPECT_EQ(open(path), CQBKDoc::OpenOk);
+    EXPECT_EQ(doc.GetTitle(), "Travel.qbk"); // no title: the file name
+    EXPECT_EQ(doc.m_fileName, "Travel.qbk");
+    EXPECT_TRUE(doc.m_confirmEntryMove);
+    EXPECT_EQ(doc.m_contentKey.size(), 38u);
+}
+
+TEST_F(Session, OptionsAreWrittenBackAndTheTreeReloadsOnlyForANewTitle) {
+    const std::string path = createJournal("o.qbk");
+    ui.acceptDialog<OptionsValues>([](OptionsValues& v) {
+        EXPECT_EQ(v.m_dateFormat, "%A, %B %d %Y");
+        v.m_title = "Kate's book";
+        v.m_owner = "O'Hara";
+        v.m_timeFormat = "%H:%M";
+        v.m_bConfirmEntryMove = false;
+        v.m_fontSize = 14;
+    });
+    log.clear();
+    doc.JournalOptions();
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"LoadEntries", "Reload"}));
+    EXPECT_EQ(doc.GetTitle(), "Kate's book");
+    EXPECT_FALSE(doc.m_confirmEntryMove);
+    EXPECT_EQ(doc.m_defaultFontSize, 14);
+    const auto row = rawQuery(path, "SELECT Title, Owner, TimeFormat, ConfirmEntryMove FROM Config");
+    EXPECT_EQ(*row[0][0], "Kate's book");
+    EXPECT_EQ(*row[0][1], "O'Hara");
+    EXPECT_EQ(*row[0][2], "%H:%M");
+    EXPECT_EQ(*row[0][3], "0");
+
+    // Same title: no tree reload. Cancelled: the entry list is still repopulated.
+    ui.acceptDialog<OptionsValues>();
+    log.clear();
+    doc.JournalOptions();
+    EXPECT_EQ(log.calls, std::vector<std::string>{"LoadEntries"});
+    ui.cancelDialog<OptionsValues>();
+    log.clear();
+    doc.JournalOptions();
+    EXPECT_EQ(log.calls, std::vector<std::string>{"LoadEntries"});
+
+    doc.CloseJournal();
+    ui.answerMessage(JournalMessages::kJournalNotOpen, MessageAnswer::Ok);
+    doc.JournalOptions();
+}
+
+TEST_F(Session, PasswordCanBeSetChangedAndRemovedWithEntriesReadable) {
+    const std::string path = createJournal("p.qbk");
+    const std::string id = saveNewEntry("{\\rtf1 hello\\par}");
+    const auto entryBefore = rawQuery(path, "SELECT EntryText, Comment FROM Entry");
+
+    // Unprotected: both fields empty changes nothing.
+    ui.acceptDialog<ChangePasswordValues>();
+    ui.answerMessage(JournalMessages::kPasswordNotChanged, MessageAnswer::Ok);
+    doc.ChangePassword();
+
+    ui.acceptDialog<ChangePasswordValues>([](ChangePasswordValues& v) {
+        EXPECT_FALSE(v.m_hasPassword);
+        v.m_newPassword = v.m_confirmPassword = "one";
+    });
+    ui.answerMessage(JournalMessages::kPasswordChanged, MessageAnswer::Ok);
+    doc.ChangePassword();
+    reopen("one");
+    EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 hello\\par}");
+
+    // Wrong old password: the dialog again with its fields emptied.
+    ui.acceptDialog<ChangePasswordValues>([](ChangePasswordValues& v) {
+        EXPECT_TRUE(v.m_hasPassword);
+        v.m_oldPassword = "ONE";
+        v.m_newPassword = v.m_confirmPassword = "two";
+    });
+    ui.answerMessage(JournalMessages::kWrongOldPassword, MessageAnswer::Ok);
+    ui.acceptDialog<ChangePasswordValues>([](ChangePasswordValues& v) {
+        EXPECT_TRUE(v.m_oldPassword.empty() && v.m_newPassword.empty());
+        v.m_oldPassword = "one";
+        v.m_newPassword = v.m_confirmPassword = "two";
+    });
+    ui.answerMessage(JournalMessages::kPasswordChanged, MessageAnswer::Ok);
+    doc.ChangePassword();
+    doc.CloseJournal();
+    ui.acceptDialog<PasswordValues>([](PasswordValues& v) { v.m_password = "one"; });
+    ui.answerMessage(JournalMessages::kInvalidPassword, MessageAnswer::Ok);
+    EXPECT_EQ(open(path, "two"), CQBKDoc::OpenOk);
+
+    ui.acceptDialog<ChangePasswordValues>([](ChangePasswordValues& v) { v.m_oldPassword = "two"; });
+    ui.answerMessage(JournalMessages::kPasswordRemoved, MessageAnswer::Ok);
+    doc.ChangePassword();
+    reopen();
+    EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 hello\\par}");
+    EXPECT_EQ(rawQuery(path, "SELECT EntryText, Comment FROM Entry"), entryBefore);
+    const auto config = rawQuery(path, "SELECT HasPassword, Password FROM Config");
+    EXPECT_EQ(*config[0][0], "0");
+    EXPECT_EQ(*config[0][1], "");
+}

@@ -1,0 +1,102 @@
+#include "support/RawSqlite.h"
+#include "support/SessionFixture.h"
+
+#include <algorithm>
+
+namespace {
+
+class Search : public SessionFixture {
+protected:
+    std::string path;
+    std::string split, plain, commented, late;
+
+    void SetUp() override {
+        path = createJournal("s.qbk");
+        // "journal" split by formatting; a word inside another; a comment-only hit.
+        split = saveNewEntry("{\\rtf1\\ansi My {\\b jour}nal entry\\par}");
+        plain = saveNewEntry("{\\rtf1\\ansi Journalism and \\b bold\\b0  words\\par}");
+        commented = saveNewEntry("{\\rtf1\\ansi nothing here\\par}");
+        doc.SetEntryComment(true, "about my JOURNAL", commented);
+        late = saveNewEntry("{\\rtf1\\ansi journal at night\\par}");
+        doc.SetEntryTimeStamp(COleDateTime(2004, 7, 5, 0, 0, 0), split);
+        doc.SetEntryTimeStamp(COleDateTime(2004, 7, 5, 23, 59, 0), late);
+        doc.SetEntryTimeStamp(COleDateTime(2004, 7, 6, 0, 0, 0), plain);
+        doc.SetEntryTimeStamp(COleDateTime(2004, 7, 4, 23, 59, 0), commented);
+        rawExec(path, "INSERT INTO Topic VALUES ('{A}', 'a'), ('{B}', 'b');"
+                      "INSERT INTO Entry2Topic VALUES ('" + split + "', '{A}'), ('" + split +
+                          "', '{B}'), ('" + late + "', '{B}')");
+    }
+
+    std::vector<std::string> run(const SearchCriteria& criteria) {
+        doc.Search(criteria);
+        std::vector<std::string> hits;
+        for (const RawRow& row : rawQuery(path, "SELECT EntryID FROM Entry WHERE SearchTarget = 1"))
+            hits.push_back(*row[0]);
+        std::sort(hits.begin(), hits.end());
+        return hits;
+    }
+    std::vector<std::string> sorted(std::vector<std::string> ids) {
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+};
+
+} // namespace
+
+TEST_F(Search, FindsTextAsShownAcrossFormattingAndInComments) {
+    SearchCriteria c;
+    c.findText = "journal";
+    EXPECT_EQ(run(c), sorted({split, plain, commented, late}));
+    c.matchCase = true;
+    EXPECT_EQ(run(c), sorted({split, late}));
+    c.matchCase = false;
+    c.wholeWord = true;
+    EXPECT_EQ(run(c), sorted({split, commented, late}));
+    c.lookInComments = false;
+    EXPECT_EQ(run(c), sorted({split, late}));
+    c.lookInText = false;
+    EXPECT_TRUE(run(c).empty());
+
+    // Control words never match; the derived description is searched as a comment.
+    SearchCriteria words;
+    words.findText = "b0";
+    EXPECT_TRUE(run(words).empty());
+    words.findText = "at nig";
+    words.lookInText = false;
+    rawExec(path, "UPDATE Config SET ShowFirstLine = 1");
+    EXPECT_EQ(run(words), std::vector<std::string>{late});
+}
+
+TEST_F(Search, DateRangeIsInclusiveAndTopicsNarrow) {
+    SearchCriteria c;
+    c.findText = "journal";
+    c.dateRange = 1;
+    c.startDate = COleDateTime(2004, 7, 5, 0, 0, 0);
+    c.endDate = COleDateTime(2004, 7, 5, 23, 59, 59);
+    EXPECT_EQ(run(c), sorted({split, late}));
+
+    c.dateRange = 0;
+    c.topicIds = {"{A}", "{B}"};
+    c.topicMatch = 1;
+    EXPECT_EQ(run(c), std::vector<std::string>{split});
+    c.topicMatch = 0;
+    EXPECT_EQ(run(c), sorted({split, late}));
+    c.topicIds = {"{nobody's}"};
+    EXPECT_TRUE(run(c).empty());
+}
+
+TEST_F(Search, EachSearchReplacesTheMarksEvenWhenItFails) {
+    SearchCriteria c;
+    c.findText = "journal";
+    EXPECT_EQ(run(c).size(), 4u);
+    c.findText = "no such words";
+    EXPECT_TRUE(run(c).empty());
+    EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry WHERE SearchTarget = 0").size(), 4u);
+
+    c.findText = "journal";
+    run(c);
+    // A damaged entry text makes the search fail after the marks were cleared.
+    rawExec(path, "UPDATE Entry SET EntryText = 'x\x01\x09' WHERE EntryID = '" + plain + "'");
+    ui.answerMessage("CPPSQLITE_ERROR[1000]: Cannot decode binary", MessageAnswer::Ok);
+    EXPECT_TRUE(run(c).empty());
+}

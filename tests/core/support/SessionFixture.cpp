@@ -1,0 +1,46 @@
+#include "SessionFixture.h"
+
+SessionFixture::SessionFixture() {
+    doc.m_pEntryList = &panes;
+    doc.m_pTopicList = &panes;
+    doc.m_pFolderTree = &panes;
+    doc.m_pPreview = &panes;
+}
+
+std::string SessionFixture::pathFor(const std::string& name) const {
+    return dir.filePath(QString::fromStdString(name)).toStdString();
+}
+
+std::string SessionFixture::createJournal(const std::string& name, const std::string& password,
+                                          bool promptForComment) {
+    const std::string path = pathFor(name);
+    ui.acceptDialog<NewJournalValues>([&](NewJournalValues& v) {
+        v.m_path = path;
+        v.m_fileName = name;
+        v.m_bPasswordProtected = !password.empty();
+        v.m_password = password;
+        v.m_confirmPassword = password;
+        v.m_bPromptForComment = promptForComment;
+    });
+    ui.answerMessage("Journal Created", MessageAnswer::Ok);
+    doc.CreateJournal();
+    return path;
+}
+
+int SessionFixture::open(const std::string& path, const std::string& password) {
+    if (!password.empty())
+        ui.acceptDialog<PasswordValues>([password](PasswordValues& v) { v.m_password = password; });
+    return doc.OpenJournal(path);
+}
+
+void SessionFixture::reopen(const std::string& password) {
+    const std::string path = doc.m_path;
+    doc.CloseJournal();
+    ASSERT_EQ(open(path, password), CQBKDoc::OpenOk);
+}
+
+std::string SessionFixture::saveNewEntry(const std::string& rtf) {
+    std::string id = "{new_entry}";
+    doc.SaveEntry(rtf, id);
+    return id;
+}
