@@ -1,0 +1,76 @@
+#include "CommandLine.h"
+
+#include "CliFailure.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+} // namespace
+
+CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionSpec>& options) {
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(u'-') || argument == u"-") {
+            m_operands.append(argument);
+            continue;
+        }
+        if (argument == u"--") {
+            optionsEnded = true;
+            continue;
+        }
+        QString name = argument == u"-h" ? QStringLiteral("help") : argument;
+        if (name.startsWith(u"--"))
+            name = name.mid(2);
+        else if (name != u"help")
+            throw usageError("unknown option " + utf8(argument));
+        std::optional<QString> inlineValue;
+        if (const qsizetype eq = name.indexOf(u'='); eq >= 0) {
+            inlineValue = name.mid(eq + 1);
+            name = name.left(eq);
+        }
+        const auto spec = std::find_if(options.begin(), options.end(),
+                                       [&](const OptionSpec& o) { return o.name == name; });
+        if (spec == options.end())
+            throw usageError("unknown option --" + utf8(name));
+        if (!spec->takesValue) {
+            if (inlineValue)
+                throw usageError("option --" + utf8(name) + " takes no value");
+            m_flags.insert(name);
+            continue;
+        }
+        QString value;
+        if (inlineValue) {
+            value = *inlineValue;
+        } else {
+            if (i + 1 >= arguments.size())
+                throw usageError("option --" + utf8(name) + " needs a value");
+            value = arguments[++i];
+        }
+        QStringList& list = m_values[name];
+        if (!list.isEmpty() && !spec->repeatable)
+            throw usageError("option --" + utf8(name) + " may be given only once");
+        list.append(value);
+    }
+}
+
+bool CommandLine::isSet(const QString& name) const {
+    return m_flags.count(name) != 0 || m_values.count(name) != 0;
+}
+
+std::optional<QString> CommandLine::value(const QString& name) const {
+    const auto it = m_values.find(name);
+    if (it == m_values.end() || it->second.isEmpty())
+        return std::nullopt;
+    return it->second.front();
+}
+
+QStringList CommandLine::values(const QString& name) const {
+    const auto it = m_values.find(name);
+    return it == m_values.end() ? QStringList() : it->second;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "PasswordSource.h"
+
+#include "platform/COleDateTime.h"
+
+#include <QString>
+#include <memory>
+#include <string>
+
+class CommandLine;
+class JournalSession;
+
+// What the commands share: their operands, standard input and the password.
+
+// The operands, exactly count of them; a usage error otherwise.
+QStringList operandsOf(const CommandLine& line, qsizetype count, const char* names);
+
+// Everything on standard input, as bytes.
+std::string readStandardInput();
+
+// The journal's password source for the command: with --password-stdin the first line of
+// standard input (the rest is left in input), else the terminal.
+PasswordSource passwordSourceFor(const CommandLine& line, const QString& file, std::string& input);
+
+// Opens the journal named by file, with the password the command line says where to find;
+// throws when it cannot. With --password-stdin, what follows the password is left in input.
+std::unique_ptr<JournalSession> openJournal(const CommandLine& line, const QString& file,
+                                            std::string& input);
+
+// A day given as YYYY-MM-DD at the time of day given; a usage error for anything else.
+COleDateTime parseDay(const QString& text, const char* option, int hour, int minute, int second);

@@ -1,0 +1,158 @@
+#include "Commands.h"
+
+namespace {
+
+const OptionSpec kTsv{QStringLiteral("tsv")};
+const OptionSpec kPasswordStdin{QStringLiteral("password-stdin")};
+
+constexpr const char* kEntryLines =
+    "Each entry is one line: id, date and time as the journal shows them, folder\n"
+    "(\"(None)\" for entries at the top), description as the entry list shows it\n"
+    "(empty for a description taken from the text, unless the journal shows first\n"
+    "lines), and topics joined by \", \". Entries are in order of date. With --tsv\n"
+    "the five values are separated by one tab each.\n";
+
+constexpr const char* kPasswordNote =
+    "A protected journal asks for its password on the terminal, without echo.\n"
+    "  --password-stdin  read the password from the first line of standard input\n";
+
+const std::string kListHelp =
+    std::string(
+        "Usage: qbk list FILE [--folder NAME] [--topic NAME]... [--tsv] [--password-stdin]\n"
+        "\n"
+        "Lists the journal's entries, all of them or those filed in one folder (not its\n"
+        "subfolders), narrowed to the entries that carry every topic given.\n"
+        "  --folder NAME     only entries filed in this folder (a name, or an id in braces)\n"
+        "  --topic NAME      only entries carrying this topic; may be repeated\n"
+        "  --tsv             tab-separated output\n") +
+    kPasswordNote + "\n" + kEntryLines;
+
+const std::string kSearchHelp =
+    std::string("Usage: qbk search FILE TEXT [--case] [--word] [--text | --comments]\n"
+                "                  [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--topic NAME]...\n"
+                "                  [--all-topics] [--tsv] [--password-stdin]\n"
+                "\n"
+                "Finds the entries whose text or comment holds TEXT, as the Search dialog does,\n"
+                "and lists them. Like the dialog, it marks the hits in the journal file.\n"
+                "  --case            letter case must match\n"
+                "  --word            whole words only\n"
+                "  --text            look in the entry text only\n"
+                "  --comments        look in the comments only (both when neither is given)\n"
+                "  --from DAY        only entries from this day on\n"
+                "  --to DAY          only entries up to the end of this day\n"
+                "  --topic NAME      only entries carrying this topic; may be repeated\n"
+                "  --all-topics      entries must carry all the topics given, not just one\n"
+                "  --tsv             tab-separated output\n") +
+    kPasswordNote + "\n" + kEntryLines;
+
+const std::string kInfoHelp =
+    std::string("Usage: qbk info FILE [--tsv] [--password-stdin]\n"
+                "\n"
+                "Shows the journal's title, owner, file revision, whether a password protects\n"
+                "it, and how many folders, topics and entries it holds. With --tsv each line\n"
+                "is a lower-case name, a tab and the value.\n") +
+    kPasswordNote;
+
+const std::string kShowHelp =
+    std::string("Usage: qbk show FILE ENTRY-ID [--rtf] [--password-stdin]\n"
+                "\n"
+                "Prints an entry's text as plain text, one line per paragraph. ENTRY-ID is the\n"
+                "id a listing prints, or the start of it when no other entry's id starts so.\n"
+                "  --rtf             print the entry as stored: its RTF\n") +
+    kPasswordNote;
+
+const std::string kCreateHelp =
+    "Usage: qbk create FILE --title TITLE [--owner OWNER] [--password-stdin | --protect]\n"
+    "\n"
+    "Creates a new, empty journal. FILE must not exist yet. The journal shows dates\n"
+    "like \"Monday, March 02 2026 09:05 AM\" and asks for a comment on new entries.\n"
+    "  --title TITLE     the journal's title (up to 100 characters)\n"
+    "  --owner OWNER     the owner's name (up to 30 characters)\n"
+    "  --password-stdin  protect it with the password on the first line of standard input\n"
+    "  --protect         protect it with a password typed twice on the terminal\n";
+
+const std::string kAddHelp =
+    std::string(
+        "Usage: qbk add FILE [--folder NAME] [--comment COMMENT] [--password-stdin] < TEXT\n"
+        "\n"
+        "Adds a new entry with the text on standard input and prints its id. Text that\n"
+        "starts with {\\rtf is stored as the RTF it is; anything else is UTF-8 plain text,\n"
+        "one paragraph per line, in the journal's default font. The entry is dated now.\n"
+        "  --folder NAME     file it in this folder (a name, or an id in braces);\n"
+        "                    at the top of the journal when not given\n"
+        "  --comment TEXT    its comment (up to 100 characters); without it the entry is\n"
+        "                    described by the start of its text\n") +
+    kPasswordNote + "With --password-stdin the entry's text follows the password's line.\n";
+
+} // namespace
+
+const std::vector<CommandSpec>& commandTable() {
+    static const std::vector<CommandSpec> table = {
+        {"info",
+         "show a journal's title, owner, revision, protection and counts",
+         kInfoHelp.c_str(),
+         {kTsv, kPasswordStdin},
+         runInfo},
+        {"list",
+         "list entries, by folder and topics",
+         kListHelp.c_str(),
+         {kTsv,
+          kPasswordStdin,
+          {QStringLiteral("folder"), true},
+          {QStringLiteral("topic"), true, true}},
+         runList},
+        {"search",
+         "find entries by text, date range and topics",
+         kSearchHelp.c_str(),
+         {kTsv,
+          kPasswordStdin,
+          {QStringLiteral("case")},
+          {QStringLiteral("word")},
+          {QStringLiteral("text")},
+          {QStringLiteral("comments")},
+          {QStringLiteral("from"), true},
+          {QStringLiteral("to"), true},
+          {QStringLiteral("topic"), true, true},
+          {QStringLiteral("all-topics")}},
+         runSearch},
+        {"show",
+         "print an entry's text",
+         kShowHelp.c_str(),
+         {kPasswordStdin, {QStringLiteral("rtf")}},
+         runShow},
+        {"create",
+         "create a new journal",
+         kCreateHelp.c_str(),
+         {kPasswordStdin,
+          {QStringLiteral("protect")},
+          {QStringLiteral("title"), true},
+          {QStringLiteral("owner"), true}},
+         runCreate},
+        {"add",
+         "add an entry from standard input",
+         kAddHelp.c_str(),
+         {kPasswordStdin, {QStringLiteral("folder"), true}, {QStringLiteral("comment"), true}},
+         runAdd},
+    };
+    return table;
+}
+
+std::string toolHelp() {
+    std::string help = "Usage: qbk COMMAND FILE [ARGUMENTS] [OPTIONS]\n"
+                       "\n"
+                       "Reads and writes Quillbook journals (.qbk files).\n"
+                       "\n"
+                       "Commands:\n";
+    for (const CommandSpec& command : commandTable()) {
+        std::string name = command.name;
+        name.resize(8, ' ');
+        help += "  " + name + command.summary + "\n";
+    }
+    help += "\n"
+            "Options may stand before or after the file name; \"--\" ends them.\n"
+            "\"qbk COMMAND --help\" describes a command.\n"
+            "\n"
+            "Exit status: 0 success, 1 wrong command line, 2 the journal could not be\n"
+            "read or written (the reason is one line on standard error).\n";
+    return help;
+}

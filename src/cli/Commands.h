@@ -1,0 +1,27 @@
+#pragma once
+
+#include "CommandLine.h"
+
+#include <vector>
+
+// One command of the tool: its options, its help and what it does. run returns the exit
+// status or throws CliFailure.
+struct CommandSpec {
+    const char* name;
+    const char* summary;
+    const char* help;
+    std::vector<OptionSpec> options;
+    int (*run)(const CommandLine& line);
+};
+
+const std::vector<CommandSpec>& commandTable();
+
+// The tool's own help: what it is and its commands.
+std::string toolHelp();
+
+int runInfo(const CommandLine& line);
+int runList(const CommandLine& line);
+int runSearch(const CommandLine& line);
+int runShow(const CommandLine& line);
+int runCreate(const CommandLine& line);
+int runAdd(const CommandLine& line);

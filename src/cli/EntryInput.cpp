@@ -1,0 +1,39 @@
+#include "EntryInput.h"
+
+#include "CliFailure.h"
+
+#include "platform/TextEncoding.h"
+#include "richtext/PlainText.h"
+#include "richtext/RichDocument.h"
+#include "richtext/RtfWriter.h"
+
+#include <QStringDecoder>
+
+std::string entryRtfFromInput(const std::string& input, const std::string& fontName, int fontSize) {
+    if (input.starts_with("{\\rtf"))
+        return input;
+
+    std::string_view lines = input;
+    if (lines.ends_with("\r\n"))
+        lines.remove_suffix(2);
+    else if (lines.ends_with('\n'))
+        lines.remove_suffix(1);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text =
+        decoder(QByteArrayView(lines.data(), static_cast<qsizetype>(lines.size())));
+    if (decoder.hasError())
+        throw usageError("standard input is neither RTF nor UTF-8 text");
+
+    richtext::RichDocument document = richtext::documentFromPlainText(textToStored(text));
+    richtext::CharFormat format;
+    format.face = storedToText(fontName);
+    // A size no dialog offers (a hand-edited file) falls back to the editor's default.
+    format.halfPoints =
+        fontSize > 0 && fontSize <= 1638 ? fontSize * 2 : richtext::kDefaultHalfPoints;
+    for (richtext::Paragraph& paragraph : document.paragraphs) {
+        paragraph.mark = format;
+        for (richtext::Run& run : paragraph.runs)
+            run.format = format;
+    }
+    return richtext::RtfWriter::write(document);
+}

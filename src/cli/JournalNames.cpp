@@ -1,0 +1,80 @@
+#include "JournalNames.h"
+
+#include "CliFailure.h"
+#include "JournalSession.h"
+
+#include "platform/TextEncoding.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlQuery.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<std::string> column(SqlDatabase& db, const std::string& sql) {
+    std::vector<std::string> values;
+    SqlQuery query = db.query(sql);
+    for (; !query.eof(); query.nextRow())
+        values.push_back(query.textField(0));
+    query.finalize();
+    return values;
+}
+
+// The id of the one row of table whose id or name is the text.
+std::string idNamed(JournalSession& session, const QString& nameOrId, const char* table,
+                    const char* what) {
+    const std::string stored = textToStored(nameOrId);
+    SqlBuffer sql;
+    std::vector<std::string> ids =
+        column(session.db(), sql.format("SELECT %sID FROM %s WHERE %sID = %Q", table, table, table,
+                                        stored.c_str()));
+    if (ids.empty())
+        ids = column(session.db(), sql.format("SELECT %sID FROM %s WHERE Name = %Q", table, table,
+                                              stored.c_str()));
+    const std::string quoted = "\"" + nameOrId.toUtf8().toStdString() + "\"";
+    if (ids.empty())
+        throw journalError(session.label(), std::string("no ") + what + " named " + quoted);
+    if (ids.size() > 1)
+        throw journalError(session.label(), std::string("more than one ") + what + " is named " +
+                                                quoted + "; give its id instead");
+    return ids.front();
+}
+
+QString bareId(const QString& id) {
+    QString bare = id.toUpper();
+    if (bare.startsWith(u'{'))
+        bare.remove(0, 1);
+    if (bare.endsWith(u'}'))
+        bare.chop(1);
+    return bare;
+}
+
+} // namespace
+
+std::string folderIdNamed(JournalSession& session, const QString& nameOrId) {
+    return idNamed(session, nameOrId, "Folder", "folder");
+}
+
+std::string topicIdNamed(JournalSession& session, const QString& nameOrId) {
+    return idNamed(session, nameOrId, "Topic", "topic");
+}
+
+std::string entryIdGiven(JournalSession& session, const QString& idOrPrefix) {
+    const QString wanted = bareId(idOrPrefix);
+    std::vector<std::string> matches;
+    if (!wanted.isEmpty()) {
+        for (const std::string& id : column(session.db(), "SELECT EntryID FROM Entry")) {
+            const QString candidate = bareId(storedToText(id));
+            if (candidate == wanted)
+                return id;
+            if (candidate.startsWith(wanted))
+                matches.push_back(id);
+        }
+    }
+    const std::string given = idOrPrefix.toUtf8().toStdString();
+    if (matches.empty())
+        throw journalError(session.label(), "no entry with id " + given);
+    if (matches.size() > 1)
+        throw journalError(session.label(), "more than one entry's id starts with " + given);
+    return matches.front();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "NoWindowHost.h"
+#include "PasswordSource.h"
+#include "TerminalUi.h"
+
+#include "store/CQBKDoc.h"
+
+#include <QString>
+#include <string>
+
+// One journal session for one command: the core's CQBKDoc with the terminal's user interface
+// and a host without windows. Every refusal becomes a CliFailure naming the file.
+class JournalSession {
+public:
+    JournalSession(const QString& file, PasswordSource passwords);
+    JournalSession(const JournalSession&) = delete;
+    JournalSession& operator=(const JournalSession&) = delete;
+
+    // Opens the journal; throws with the session's own message when it cannot.
+    void open();
+    // Creates the journal with the values; throws when it was not created.
+    void create(NewJournalValues values);
+
+    // Throws when the session reported a failure since it was opened.
+    void throwIfFailed() const;
+
+    CQBKDoc& doc() { return m_doc; }
+    SqlDatabase& db() { return m_doc.m_db; }
+    TerminalUi& ui() { return m_ui; }
+    const std::string& label() const { return m_label; }
+    // The file as the file system names it.
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_label;
+    std::string m_path;
+    PasswordSource m_passwords;
+    TerminalUi m_ui;
+    NoWindowHost m_host;
+    CQBKDoc m_doc;
+};

@@ -1,0 +1,133 @@
+// The commands that read a journal: info, list, search, show.
+#include "CliFailure.h"
+#include "CommandSupport.h"
+#include "Commands.h"
+#include "EntryListing.h"
+#include "JournalNames.h"
+#include "JournalSession.h"
+
+#include "browser/EntryRows.h"
+#include "platform/TextEncoding.h"
+#include "store/CHiddenRichEdit.h"
+#include "store/JournalSchema.h"
+#include "store/SqlQuery.h"
+
+namespace {
+
+const QString kTsv = QStringLiteral("tsv");
+
+int countRows(SqlDatabase& db, const char* sql) {
+    SqlQuery query = db.query(sql);
+    const int count = query.eof() ? 0 : query.intField(0, 0);
+    query.finalize();
+    return count;
+}
+
+std::vector<std::string> topicIdsNamed(JournalSession& session, const QStringList& names) {
+    std::vector<std::string> ids;
+    for (const QString& name : names)
+        ids.push_back(topicIdNamed(session, name));
+    return ids;
+}
+
+} // namespace
+
+int runInfo(const CommandLine& line) {
+    const QString file = operandsOf(line, 1, "FILE")[0];
+    std::string input;
+    const std::unique_ptr<JournalSession> opened = openJournal(line, file, input);
+    JournalSession& session = *opened;
+
+    SqlDatabase& db = session.db();
+    SqlQuery config = db.query("select * from Config;");
+    const std::string title = config.textField("Title");
+    const std::string owner = config.textField("Owner");
+    const bool protectedByPassword = config.boolField("HasPassword", false);
+    config.finalize();
+    printFields({{"Title", storedToUtf8(title)},
+                 {"Owner", storedToUtf8(owner)},
+                 {"Revision", std::to_string(JournalSchema::ReadSchemaRevision(db))},
+                 {"Password", protectedByPassword ? "yes" : "no"},
+                 {"Folders", std::to_string(countRows(db, "SELECT count(*) FROM Folder"))},
+                 {"Topics", std::to_string(countRows(db, "SELECT count(*) FROM Topic"))},
+                 {"Entries", std::to_string(countRows(db, "SELECT count(*) FROM Entry"))}},
+                line.isSet(kTsv));
+    return ExitSuccess;
+}
+
+int runList(const CommandLine& line) {
+    const QString file = operandsOf(line, 1, "FILE")[0];
+    std::string input;
+    const std::unique_ptr<JournalSession> opened = openJournal(line, file, input);
+    JournalSession& session = *opened;
+
+    EntryFilter filter;
+    if (const std::optional<QString> folder = line.value(QStringLiteral("folder")))
+        filter.currentFolderId = folderIdNamed(session, *folder);
+    filter.selectedTopicIds = topicIdsNamed(session, line.values(QStringLiteral("topic")));
+    filter.topicPaneShown = !filter.selectedTopicIds.empty();
+    printEntries(session, LoadEntryRows(session.db(), session.doc().m_contentKey, filter),
+                 line.isSet(kTsv));
+    return ExitSuccess;
+}
+
+int runSearch(const CommandLine& line) {
+    const QStringList operands = operandsOf(line, 2, "FILE and TEXT");
+    SearchCriteria criteria;
+    criteria.findText = textToStored(operands[1]);
+    criteria.matchCase = line.isSet(QStringLiteral("case"));
+    criteria.wholeWord = line.isSet(QStringLiteral("word"));
+    const bool onlyText = line.isSet(QStringLiteral("text"));
+    const bool onlyComments = line.isSet(QStringLiteral("comments"));
+    criteria.lookInText = onlyText || !onlyComments;
+    criteria.lookInComments = onlyComments || !onlyText;
+    const std::optional<QString> from = line.value(QStringLiteral("from"));
+    const std::optional<QString> to = line.value(QStringLiteral("to"));
+    if (from || to) {
+        criteria.dateRange = 1;
+        criteria.startDate =
+            from ? parseDay(*from, "from", 0, 0, 0) : COleDateTime(100, 1, 1, 0, 0, 0);
+        criteria.endDate =
+            to ? parseDay(*to, "to", 23, 59, 59) : COleDateTime(9999, 12, 31, 23, 59, 59);
+        if (criteria.endDate < criteria.startDate)
+            throw usageError("the day of --from is after the day of --to");
+    }
+    criteria.topicMatch = line.isSet(QStringLiteral("all-topics")) ? 1 : 0;
+
+    std::string input;
+    const std::unique_ptr<JournalSession> opened = openJournal(line, operands[0], input);
+    JournalSession& session = *opened;
+    criteria.topicIds = topicIdsNamed(session, line.values(QStringLiteral("topic")));
+    session.doc().Search(criteria);
+    session.throwIfFailed();
+    printEntries(session, LoadSearchResultRows(session.db(), session.doc().m_contentKey),
+                 line.isSet(kTsv));
+    return ExitSuccess;
+}
+
+int runShow(const CommandLine& line) {
+    const QStringList operands = operandsOf(line, 2, "FILE and ENTRY-ID");
+    std::string input;
+    const std::unique_ptr<JournalSession> opened = openJournal(line, operands[0], input);
+    JournalSession& session = *opened;
+    const std::string id = entryIdGiven(session, operands[1]);
+    const std::string rtf = session.doc().LoadEntryText(id);
+    session.throwIfFailed();
+
+    std::string out;
+    if (line.isSet(QStringLiteral("rtf"))) {
+        out = rtf;
+    } else {
+        CHiddenRichEdit hidden;
+        hidden.StreamInText(CHiddenRichEdit::SF_RTF, rtf);
+        out = storedToText(hidden.StreamOutText())
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                  .replace(u'\r', u'\n')
+                  .toUtf8()
+                  .toStdString();
+    }
+    if (!out.empty() && out.back() != '\n')
+        out += '\n';
+    writeOut(out);
+    return ExitSuccess;
+}

@@ -1,0 +1,141 @@
+#include "CliJournal.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+using Connection = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
+
+Connection connect(const std::string& path) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        ADD_FAILURE() << "cannot open " << path << ": " << sqlite3_errmsg(db);
+    return Connection(db, &sqlite3_close);
+}
+
+std::string quoted(const std::string& text) {
+    std::string out = "'";
+    for (char ch : text) {
+        out += ch;
+        if (ch == '\'')
+            out += '\'';
+    }
+    return out + "'";
+}
+
+} // namespace
+
+CliJournal::CliJournal() {
+    EXPECT_TRUE(m_dir.isValid());
+}
+
+std::string CliJournal::path(const std::string& name) const {
+    return m_dir.filePath(QString::fromStdString(name)).toStdString();
+}
+
+QbkResult CliJournal::create(const std::string& title, const std::string& owner,
+                             const std::string& password) {
+    std::vector<std::string> args = {"create", path(), "--title", title};
+    if (!owner.empty())
+        args.insert(args.end(), {"--owner", owner});
+    if (!password.empty())
+        args.push_back("--password-stdin");
+    return runQbk(args, password.empty() ? std::string() : password + "\n");
+}
+
+std::string CliJournal::add(const std::string& text, const std::vector<std::string>& options,
+                            const std::string& password) {
+    std::vector<std::string> args = {"add", path()};
+    args.insert(args.end(), options.begin(), options.end());
+    std::string input = text;
+    if (!password.empty()) {
+        args.push_back("--password-stdin");
+        input = password + "\n" + text;
+    }
+    const QbkResult result = runQbk(args, input);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    if (result.exitCode != 0 || result.out.size() < 2)
+        return {};
+    return result.out.substr(0, result.out.size() - 1); // the id and its line end
+}
+
+QbkResult CliJournal::run(const std::string& command, const std::vector<std::string>& rest,
+                          const std::string& input) {
+    std::vector<std::string> args = {command, path()};
+    args.insert(args.end(), rest.begin(), rest.end());
+    return runQbk(args, input);
+}
+
+void CliJournal::exec(const std::string& sql) const {
+    Connection db = connect(path());
+    char* error = nullptr;
+    if (sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
+        ADD_FAILURE() << sql << ": " << (error ? error : "?");
+    sqlite3_free(error);
+}
+
+std::vector<std::vector<std::optional<std::string>>>
+CliJournal::query(const std::string& sql) const {
+    std::vector<std::vector<std::optional<std::string>>> rows;
+    Connection db = connect(path());
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+        ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db.get());
+        return rows;
+    }
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        std::vector<std::optional<std::string>> row;
+        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+            const auto* text = sqlite3_column_text(statement, i);
+            row.push_back(text ? std::optional<std::string>(reinterpret_cast<const char*>(text))
+                               : std::nullopt);
+        }
+        rows.push_back(std::move(row));
+    }
+    sqlite3_finalize(statement);
+    return rows;
+}
+
+std::string CliJournal::value(const std::string& sql) const {
+    const auto rows = query(sql);
+    if (rows.size() != 1 || rows[0].empty()) {
+        ADD_FAILURE() << sql << " returned " << rows.size() << " rows";
+        return {};
+    }
+    return rows[0][0].value_or("<NULL>");
+}
+
+void CliJournal::addFolder(const std::string& id, const std::string& name,
+                           const std::string& parentId) const {
+    exec("INSERT INTO Folder (FolderID, ParentID, Name) VALUES(" + quoted(id) + ", " +
+         quoted(parentId) + ", " + quoted(name) + ")");
+}
+
+void CliJournal::addTopic(const std::string& id, const std::string& name) const {
+    exec("INSERT INTO Topic (TopicID, Name) VALUES(" + quoted(id) + ", " + quoted(name) + ")");
+}
+
+void CliJournal::link(const std::string& entryId, const std::string& topicId) const {
+    exec("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES(" + quoted(entryId) + ", " +
+         quoted(topicId) + ")");
+}
+
+void CliJournal::setTimeStamp(const std::string& entryId, const std::string& stamp) const {
+    exec("UPDATE Entry SET TimeStamp = " + quoted(stamp) + " WHERE EntryID = " + quoted(entryId));
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+bool fileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "QbkProcess.h"
+
+#include <QTemporaryDir>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A temporary folder for journals that the tests make with qbk itself, with plain-SQLite
+// access to the files for the content qbk has no command for (folders, topics, dates) and
+// for checking what a command wrote.
+class CliJournal {
+public:
+    CliJournal();
+
+    // A path in the folder; the journal's by default.
+    std::string path(const std::string& name = "journal.qbk") const;
+
+    // qbk create on the journal's path; the password (if any) goes on standard input.
+    QbkResult create(const std::string& title, const std::string& owner = {},
+                     const std::string& password = {});
+    // qbk add on the journal's path; returns the new entry's id, or empty when it failed
+    // (the test then fails too).
+    std::string add(const std::string& text, const std::vector<std::string>& options = {},
+                    const std::string& password = {});
+    // qbk COMMAND on the journal's path with the rest of the arguments.
+    QbkResult run(const std::string& command, const std::vector<std::string>& rest = {},
+                  const std::string& input = {});
+
+    void exec(const std::string& sql) const;
+    std::vector<std::vector<std::optional<std::string>>> query(const std::string& sql) const;
+    // The one value the query returns (NULL as "<NULL>").
+    std::string value(const std::string& sql) const;
+
+    void addFolder(const std::string& id, const std::string& name,
+                   const std::string& parentId = "{Root}") const;
+    void addTopic(const std::string& id, const std::string& name) const;
+    void link(const std::string& entryId, const std::string& topicId) const;
+    void setTimeStamp(const std::string& entryId, const std::string& stamp) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The bytes of a file; empty when it cannot be read.
+std::string fileBytes(const std::string& path);
+bool fileExists(const std::string& path);

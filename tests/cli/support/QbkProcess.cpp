@@ -1,0 +1,56 @@
+#include "QbkProcess.h"
+
+#include <QProcess>
+#include <QStringList>
+
+#include <unistd.h>
+
+QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& input) {
+    QStringList args;
+    for (const std::string& argument : arguments)
+        args.append(QString::fromStdString(argument));
+    QProcess process;
+    process.setProgram(QStringLiteral(QBK_EXECUTABLE));
+    process.setArguments(args);
+    process.setChildProcessModifier([] { ::setsid(); });
+    process.start();
+    QbkResult result;
+    if (!process.waitForStarted(30000))
+        return result;
+    process.write(input.data(), static_cast<qint64>(input.size()));
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput().toStdString();
+    result.err = process.readAllStandardError().toStdString();
+    return result;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> tabFields(const std::string& line) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = line.find('\t', start);
+        fields.push_back(line.substr(start, end - start));
+        if (end == std::string::npos)
+            return fields;
+        start = end + 1;
+    }
+}

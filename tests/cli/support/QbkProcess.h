@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What one run of the qbk program did.
+struct QbkResult {
+    int exitCode = -1;
+    std::string out; // standard output, bytes
+    std::string err; // standard error, bytes
+};
+
+// Runs the built qbk with the arguments (UTF-8) and the bytes on its standard input. The
+// program runs in a session of its own, without a controlling terminal, so that a password
+// prompt can never wait for someone to type.
+QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& input = {});
+
+// Lines of a text without their line ends.
+std::vector<std::string> linesOf(const std::string& text);
+
+// Fields of a line of tab-separated values.
+std::vector<std::string> tabFields(const std::string& line);
