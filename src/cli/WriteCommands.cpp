@@ -50,6 +50,12 @@ int runCreate(const CommandLine& line) {
     NewJournalValues values;
     values.m_title = textToStored(*title);
     values.m_owner = textToStored(line.value(QStringLiteral("owner")).value_or(QString()));
+    if (characterCount(values.m_title) > kTitleMaxChars)
+        throw usageError("--title is longer than " + std::to_string(kTitleMaxChars) +
+                         " characters");
+    if (characterCount(values.m_owner) > kOwnerMaxChars)
+        throw usageError("--owner is longer than " + std::to_string(kOwnerMaxChars) +
+                         " characters");
     choosePassword(line, values);
 
     // The journal is new: no password is asked for.

@@ -1,0 +1,65 @@
+// The command line itself: help, and what a wrong command line gets.
+#include "support/CliJournal.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CliUsage, HelpForTheToolAndEveryCommand) {
+    const QbkResult tool = runQbk({"--help"});
+    EXPECT_EQ(tool.exitCode, 0);
+    EXPECT_EQ(tool.err, "");
+    for (const std::string command : {"info", "list", "search", "show", "create", "add"}) {
+        EXPECT_NE(tool.out.find("  " + command + " "), std::string::npos) << command;
+        const QbkResult help = runQbk({command, "--help"});
+        EXPECT_EQ(help.exitCode, 0) << command;
+        EXPECT_EQ(help.out.rfind("Usage: qbk " + command + " ", 0), 0u) << help.out;
+        EXPECT_EQ(help.err, "") << command;
+    }
+    // Help wins over missing operands, wherever it stands.
+    EXPECT_EQ(runQbk({"list", "some.qbk", "-h"}).exitCode, 0);
+}
+
+TEST(CliUsage, WrongCommandLinesExitWithOneLineAndStatusOne) {
+    CliJournal journal;
+    ASSERT_EQ(journal.create("J").exitCode, 0);
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"frobnicate", journal.path()},
+        {"list", journal.path(), "--bogus"},
+        {"list"},
+        {"list", journal.path(), "extra"},
+        {"show", journal.path()},
+        {"search", journal.path(), "x", "--from", "2026-13-01"},
+        {"search", journal.path(), "x", "--from", "2026-03-02", "--to", "2026-03-01"},
+        {"list", journal.path(), "--folder"},
+        {"list", journal.path(), "--tsv=yes"},
+        {"add", journal.path(), "--folder", "A", "--folder", "B"},
+        // A password is never taken from the command line.
+        {"info", journal.path(), "--password", "secret"},
+        {"info", journal.path(), "--password-stdin=secret"},
+    };
+    for (const auto& args : wrong) {
+        const QbkResult result = runQbk(args);
+        std::string shown;
+        for (const std::string& arg : args)
+            shown += arg + " ";
+        EXPECT_EQ(result.exitCode, 1) << shown;
+        EXPECT_EQ(result.out, "") << shown;
+        if (!args.empty()) {
+            EXPECT_EQ(linesOf(result.err).size(), 1u) << shown << result.err;
+        }
+    }
+}
+
+TEST(CliUsage, OptionsMayStandBeforeOrAfterTheFile) {
+    CliJournal journal;
+    ASSERT_EQ(journal.create("Title here").exitCode, 0);
+    const QbkResult before = runQbk({"info", "--tsv", journal.path()});
+    const QbkResult after = runQbk({"info", journal.path(), "--tsv"});
+    EXPECT_EQ(before.exitCode, 0);
+    EXPECT_EQ(before.out, after.out);
+    EXPECT_EQ(linesOf(after.out).at(0), "title\tTitle here");
+}
+
+} // namespace
