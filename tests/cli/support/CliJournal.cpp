@@ -1,12 +1,12 @@
 #include "CliJournal.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -80,35 +80,18 @@ void CliJournal::exec(const std::string& sql) const {
     sqlite3_free(error);
 }
 
-std::vector<std::vector<std::optional<std::string>>>
-CliJournal::query(const std::string& sql) const {
-    std::vector<std::vector<std::optional<std::string>>> rows;
+std::string CliJournal::value(const std::string& sql) const {
     Connection db = connect(path());
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+    std::string result = "<no row>";
+    if (sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
         ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db.get());
-        return rows;
-    }
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        std::vector<std::optional<std::string>> row;
-        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-            const auto* text = sqlite3_column_text(statement, i);
-            row.push_back(text ? std::optional<std::string>(reinterpret_cast<const char*>(text))
-                               : std::nullopt);
-        }
-        rows.push_back(std::move(row));
-    }
+    else if (sqlite3_step(statement) == SQLITE_ROW)
+        result = sqlite3_column_text(statement, 0)
+                     ? reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))
+                     : "<NULL>";
     sqlite3_finalize(statement);
-    return rows;
-}
-
-std::string CliJournal::value(const std::string& sql) const {
-    const auto rows = query(sql);
-    if (rows.size() != 1 || rows[0].empty()) {
-        ADD_FAILURE() << sql << " returned " << rows.size() << " rows";
-        return {};
-    }
-    return rows[0][0].value_or("<NULL>");
+    return result;
 }
 
 void CliJournal::addFolder(const std::string& id, const std::string& name,
@@ -136,6 +119,5 @@ std::string fileBytes(const std::string& path) {
 }
 
 bool fileExists(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0;
+    return QFileInfo::exists(QString::fromStdString(path));
 }

@@ -3,7 +3,6 @@
 #include "QbkProcess.h"
 
 #include <QTemporaryDir>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,8 +28,7 @@ public:
                   const std::string& input = {});
 
     void exec(const std::string& sql) const;
-    std::vector<std::vector<std::optional<std::string>>> query(const std::string& sql) const;
-    // The one value the query returns (NULL as "<NULL>").
+    // The first value of the query's first row (NULL as "<NULL>").
     std::string value(const std::string& sql) const;
 
     void addFolder(const std::string& id, const std::string& name,
