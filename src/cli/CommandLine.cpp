@@ -34,11 +34,11 @@ CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionS
             inlineValue = name.mid(eq + 1);
             name = name.left(eq);
         }
-        const auto spec = std::find_if(options.begin(), options.end(),
+        const auto known = std::find_if(options.begin(), options.end(),
                                        [&](const OptionSpec& o) { return o.name == name; });
-        if (spec == options.end())
+        if (known == options.end())
             throw usageError("unknown option --" + utf8(name));
-        if (!spec->takesValue) {
+        if (!known->takesValue) {
             if (inlineValue)
                 throw usageError("option --" + utf8(name) + " takes no value");
             m_flags.insert(name);
@@ -53,7 +53,7 @@ CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionS
             value = arguments[++i];
         }
         QStringList& list = m_values[name];
-        if (!list.isEmpty() && !spec->repeatable)
+        if (!list.isEmpty() && !known->repeatable)
             throw usageError("option --" + utf8(name) + " may be given only once");
         list.append(value);
     }
