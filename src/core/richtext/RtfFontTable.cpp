@@ -8,6 +8,11 @@ void RtfFontTable::beginEntry(int number) {
     m_number = number;
 }
 
+void RtfFontTable::appendToName(QChar ch) {
+    if (m_pending.name.size() < kMaxNameLength)
+        m_pending.name.append(ch);
+}
+
 void RtfFontTable::endEntry() {
     m_pending.name = m_pending.name.trimmed();
     m_fonts[m_number] = std::move(m_pending);

@@ -8,6 +8,9 @@ namespace richtext {
 // The \fonttbl of a document as it is read: font numbers to names and charsets.
 class RtfFontTable {
 public:
+    // Longer names are cut: Windows keeps 31 characters, and formats compare faces often.
+    static constexpr qsizetype kMaxNameLength = 255;
+
     struct Font {
         QString name;
         int charset = 0;
@@ -18,7 +21,7 @@ public:
     // Entries as they arrive: \fN starts one, \fcharsetN and name text fill it, ';' ends it.
     void beginEntry(int number);
     void setCharset(int charset) { m_pending.charset = charset; }
-    void appendToName(QChar ch) { m_pending.name.append(ch); }
+    void appendToName(QChar ch);
     void endEntry();
     // An entry's group closed; an entry without its ';' still counts when it has a name.
     void closeGroup();

@@ -44,6 +44,13 @@ TEST(RtfReader, CodePageOfTheDocumentAndOfTheFont) {
               plain("{\\rtf1\\ansi\\deff3{\\fonttbl{\\f3\\fcharset238 CE;}}\\f9\\'a3}"));
 }
 
+TEST(RtfReader, FontNamesAreCutSoFormatsStayCheapToCompare) {
+    const std::string name(10000, 'N');
+    const RichDocument doc = RtfReader::read("{\\rtf1{\\fonttbl{\\f0 " + name + ";}}\\f0 x}");
+    ASSERT_EQ(1u, doc.paragraphs.size());
+    EXPECT_EQ(QString(255, u'N'), doc.paragraphs[0].runs.at(0).format.face);
+}
+
 TEST(RtfReader, UcIsScopedToItsGroup) {
     EXPECT_EQ(QStringLiteral(u"\u20acab\u20acb"), plain("{\\rtf1{\\uc2\\u8364 xxab}\\u8364 ab}"));
 }
