@@ -11,7 +11,15 @@ constexpr QChar kObject = QChar(0xFFFC);
 // Joins the paragraphs, spelling breaks and pictures the way the caller wants them.
 QString flatten(const RichDocument& document, QStringView paragraphBreak, QStringView lineBreak,
                 QStringView picture) {
+    // One allocation up front: long entries would otherwise copy the text as it grows.
+    qsizetype size = 0;
+    for (const Paragraph& paragraph : document.paragraphs) {
+        size += paragraphBreak.size();
+        for (const Run& run : paragraph.runs)
+            size += run.image ? picture.size() : run.text.size();
+    }
     QString out;
+    out.reserve(size);
     bool first = true;
     for (const Paragraph& paragraph : document.paragraphs) {
         if (!std::exchange(first, false))

@@ -1,12 +1,14 @@
 #include "richtext/RtfReader.h"
 
 #include "richtext/CodePage.h"
+#include "richtext/RtfColorTable.h"
+#include "richtext/RtfFontTable.h"
 #include "richtext/RtfKeywords.h"
+#include "richtext/RtfPicture.h"
 #include "richtext/RtfTokenizer.h"
 
 #include <QLatin1StringView>
 #include <algorithm>
-#include <map>
 
 namespace richtext {
 
@@ -14,7 +16,6 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr int kMaxHalfPoints = 1638 * 2;
-constexpr int kMaxPictureSize = 1 << 20;
 
 enum class Destination { Text, FontTable, ColorTable, Picture, Object };
 
@@ -30,23 +31,6 @@ struct GroupState {
     Alignment alignment = Alignment::Left;
     int uc = 1;
     Destination destination = Destination::Text;
-};
-
-struct FontEntry {
-    QString name;
-    int charset = 0;
-};
-
-struct PendingPicture {
-    std::optional<Image::Kind> kind;
-    QByteArray data;
-    int highNibble = -1;
-    int width = 0;
-    int height = 0;
-    int widthGoal = 0;
-    int heightGoal = 0;
-    int scaleX = 100;
-    int scaleY = 100;
 };
 
 int clampInt(long long value, int low, int high) {
@@ -80,21 +64,17 @@ private:
     void controlWord(const RtfToken& token);
     void destinationWord(RtfKeyword keyword);
     void formatWord(RtfKeyword keyword, const RtfToken& token);
-    void pictureWord(RtfKeyword keyword, const RtfToken& token);
     void escapedByte(unsigned char byte);
     void rawText(std::string_view bytes);
     void character(char16_t ch);
     void unicode(int value);
     bool skipFallback();
 
-    const FontEntry* fontEntry(int font) const;
     const CodePage& codePage() const;
     const CharFormat& currentFormat();
     template <typename View> void appendToParagraph(View text);
     void endParagraph();
     void finishPicture();
-    void commitFont();
-    void commitColor();
 
     RtfTokenizer m_tokens;
     std::vector<GroupState> m_stack;
@@ -104,14 +84,9 @@ private:
     int m_pendingLead = -1;
 
     const CodePage* m_ansi = &CodePage::get(1252);
-    int m_defaultFont = 0;
-    std::map<int, FontEntry> m_fonts;
-    int m_tableFont = 0;
-    FontEntry m_tableEntry;
-    std::vector<std::optional<std::uint32_t>> m_colors;
-    int m_red = -1, m_green = -1, m_blue = -1;
-
-    std::optional<PendingPicture> m_picture;
+    RtfFontTable m_fonts;
+    RtfColorTable m_colors;
+    std::optional<RtfPicture> m_picture;
     size_t m_pictureDepth = 0;
 
     bool m_formatDirty = true;
@@ -196,8 +171,10 @@ bool Parser::closeGroup() {
         return true;
     }
     const Destination leaving = state().destination;
-    if (leaving == Destination::FontTable && !m_tableEntry.name.isEmpty())
-        commitFont(); // an entry closed without its semicolon
+    if (leaving == Destination::FontTable) {
+        m_fonts.closeGroup();
+        m_formatDirty = true;
+    }
     if (m_picture && m_stack.size() == m_pictureDepth)
         finishPicture();
     if (m_stack.size() == 2) {
@@ -224,7 +201,7 @@ void Parser::controlWord(const RtfToken& token) {
         const size_t count = token.hasParam && token.param > 0 ? size_t(token.param) : 0;
         const std::string_view bytes = m_tokens.takeRaw(count);
         if (m_picture && state().destination == Destination::Picture)
-            m_picture->data.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
+            m_picture->binary(bytes);
         return;
     }
     if (starred && info.keyword != RtfKeyword::ShapePicture) {
@@ -260,7 +237,7 @@ void Parser::controlWord(const RtfToken& token) {
     if (overflowing())
         return; // deep groups share their parent's state and may not change it
     if (state().destination == Destination::Picture)
-        pictureWord(info.keyword, token);
+        m_picture->keyword(info.keyword, token.param);
     else
         formatWord(info.keyword, token);
 }
@@ -321,22 +298,22 @@ void Parser::formatWord(RtfKeyword keyword, const RtfToken& token) {
         m_ansi = &CodePage::get(850);
         return;
     case RtfKeyword::Deff:
-        m_defaultFont = param;
+        m_fonts.setDefault(param);
         break;
     case RtfKeyword::Uc:
         s.uc = clampInt(param, 0, 255);
         return;
     case RtfKeyword::FontCharset:
-        m_tableEntry.charset = param;
+        m_fonts.setCharset(param);
         return;
     case RtfKeyword::Red:
-        m_red = clampInt(param, 0, 255);
+        m_colors.setComponent(RtfColorTable::Red, param);
         return;
     case RtfKeyword::Green:
-        m_green = clampInt(param, 0, 255);
+        m_colors.setComponent(RtfColorTable::Green, param);
         return;
     case RtfKeyword::Blue:
-        m_blue = clampInt(param, 0, 255);
+        m_colors.setComponent(RtfColorTable::Blue, param);
         return;
     case RtfKeyword::Pard:
         s.alignment = Alignment::Left;
@@ -358,10 +335,7 @@ void Parser::formatWord(RtfKeyword keyword, const RtfToken& token) {
         break;
     case RtfKeyword::Font:
         if (inTable) {
-            if (!m_tableEntry.name.isEmpty())
-                commitFont();
-            m_tableEntry = FontEntry{};
-            m_tableFont = param;
+            m_fonts.beginEntry(param);
             return;
         }
         s.font = param;
@@ -396,56 +370,14 @@ void Parser::formatWord(RtfKeyword keyword, const RtfToken& token) {
     m_formatDirty = true;
 }
 
-void Parser::pictureWord(RtfKeyword keyword, const RtfToken& token) {
-    PendingPicture& p = *m_picture;
-    const int size = clampInt(token.param, 0, kMaxPictureSize);
-    switch (keyword) {
-    case RtfKeyword::PngBlip:
-        p.kind = Image::Kind::Png;
-        break;
-    case RtfKeyword::JpegBlip:
-        p.kind = Image::Kind::Jpeg;
-        break;
-    case RtfKeyword::PicWidth:
-        p.width = size;
-        break;
-    case RtfKeyword::PicHeight:
-        p.height = size;
-        break;
-    case RtfKeyword::PicWidthGoal:
-        p.widthGoal = size;
-        break;
-    case RtfKeyword::PicHeightGoal:
-        p.heightGoal = size;
-        break;
-    case RtfKeyword::PicScaleX:
-        p.scaleX = clampInt(token.param, 1, 10000);
-        break;
-    case RtfKeyword::PicScaleY:
-        p.scaleY = clampInt(token.param, 1, 10000);
-        break;
-    default:
-        break;
-    }
-}
-
 void Parser::finishPicture() {
     if (!m_picture)
         return;
-    PendingPicture p = std::move(*m_picture);
+    std::optional<Image> image = m_picture->take();
     m_picture.reset();
-    if (!p.kind || p.data.isEmpty())
-        return; // metafiles, bitmaps and empty pictures are not kept
-    Image image;
-    image.kind = *p.kind;
-    image.data = std::move(p.data);
-    image.widthPixels = p.width;
-    image.heightPixels = p.height;
-    image.widthTwips =
-        clampInt(static_cast<long long>(p.widthGoal) * p.scaleX / 100, 0, kMaxPictureSize);
-    image.heightTwips =
-        clampInt(static_cast<long long>(p.heightGoal) * p.scaleY / 100, 0, kMaxPictureSize);
-    appendImage(m_paragraph, std::move(image));
+    if (!image)
+        return;
+    appendImage(m_paragraph, std::move(*image));
     m_runOpen = false;
 }
 
@@ -510,20 +442,7 @@ void Parser::rawText(std::string_view bytes) {
         return;
     }
     if (destination == Destination::Picture) {
-        PendingPicture& p = *m_picture;
-        if (!p.kind)
-            return; // data of pictures we do not keep is not collected
-        for (char c : bytes) {
-            const int nibble = hexDigitValue(static_cast<unsigned char>(c));
-            if (nibble < 0)
-                continue;
-            if (p.highNibble < 0) {
-                p.highNibble = nibble;
-            } else {
-                p.data.append(static_cast<char>(p.highNibble << 4 | nibble));
-                p.highNibble = -1;
-            }
-        }
+        m_picture->hexText(bytes);
         return;
     }
     for (char c : bytes)
@@ -536,14 +455,18 @@ void Parser::character(char16_t ch) {
         appendToParagraph(QStringView(&ch, 1));
         break;
     case Destination::FontTable:
-        if (ch == u';')
-            commitFont();
-        else
-            m_tableEntry.name.append(QChar(ch));
+        if (ch == u';') {
+            m_fonts.endEntry();
+            m_formatDirty = true;
+        } else {
+            m_fonts.appendToName(QChar(ch));
+        }
         break;
     case Destination::ColorTable:
-        if (ch == u';')
-            commitColor();
+        if (ch == u';') {
+            m_colors.endEntry();
+            m_formatDirty = true;
+        }
         break;
     case Destination::Picture:
     case Destination::Object:
@@ -551,17 +474,10 @@ void Parser::character(char16_t ch) {
     }
 }
 
-const FontEntry* Parser::fontEntry(int font) const {
-    auto it = m_fonts.find(font < 0 ? m_defaultFont : font);
-    if (it == m_fonts.end())
-        it = m_fonts.find(m_defaultFont);
-    return it == m_fonts.end() ? nullptr : &it->second;
-}
-
 const CodePage& Parser::codePage() const {
     const GroupState& s = m_stack.back();
-    const FontEntry* entry = fontEntry(s.font);
-    const int charset = s.destination == Destination::FontTable ? m_tableEntry.charset
+    const RtfFontTable::Font* entry = m_fonts.find(s.font);
+    const int charset = s.destination == Destination::FontTable ? m_fonts.pendingCharset()
                         : entry                                 ? entry->charset
                                                                 : 0;
     const int number = CodePage::forCharset(charset);
@@ -573,11 +489,10 @@ const CharFormat& Parser::currentFormat() {
         return m_format;
     const GroupState& s = m_stack.back();
     CharFormat format;
-    if (const FontEntry* entry = fontEntry(s.font))
+    if (const RtfFontTable::Font* entry = m_fonts.find(s.font))
         format.face = entry->name;
     format.halfPoints = s.halfPoints;
-    if (s.color > 0 && static_cast<size_t>(s.color) < m_colors.size())
-        format.color = m_colors[static_cast<size_t>(s.color)];
+    format.color = m_colors.color(s.color);
     format.bold = s.bold;
     format.italic = s.italic;
     format.underline = s.underline;
@@ -608,23 +523,6 @@ void Parser::endParagraph() {
     m_document.paragraphs.push_back(std::move(m_paragraph));
     m_paragraph = Paragraph{};
     m_runOpen = false;
-}
-
-void Parser::commitFont() {
-    m_tableEntry.name = m_tableEntry.name.trimmed();
-    m_fonts[m_tableFont] = std::move(m_tableEntry);
-    m_tableEntry = FontEntry{};
-    m_formatDirty = true;
-}
-
-void Parser::commitColor() {
-    std::optional<std::uint32_t> color;
-    if (m_red >= 0 || m_green >= 0 || m_blue >= 0)
-        color = std::uint32_t(std::max(m_red, 0)) << 16 | std::uint32_t(std::max(m_green, 0)) << 8 |
-                std::uint32_t(std::max(m_blue, 0));
-    m_colors.push_back(color);
-    m_red = m_green = m_blue = -1;
-    m_formatDirty = true;
 }
 
 } // namespace

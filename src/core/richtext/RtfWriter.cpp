@@ -2,7 +2,7 @@
 
 #include "platform/TextEncoding.h"
 
-#include <algorithm>
+#include <QHash>
 #include <charconv>
 
 namespace richtext {
@@ -11,12 +11,25 @@ namespace {
 
 constexpr int kHexPerLine = 128;
 
-template <typename T> int indexOf(std::vector<T>& list, const T& value) {
-    auto it = std::find(list.begin(), list.end(), value);
-    if (it == list.end())
-        it = list.insert(list.end(), value);
-    return static_cast<int>(it - list.begin());
-}
+// Numbers table entries in order of first use; a hash keeps documents with many fonts or
+// colours linear.
+template <typename T> class Table {
+public:
+    int indexOf(const T& value) {
+        const auto it = m_index.constFind(value);
+        if (it != m_index.constEnd())
+            return *it;
+        const int index = static_cast<int>(m_entries.size());
+        m_index.insert(value, index);
+        m_entries.push_back(value);
+        return index;
+    }
+    const std::vector<T>& entries() const { return m_entries; }
+
+private:
+    std::vector<T> m_entries;
+    QHash<T, int> m_index;
+};
 
 class Writer {
 public:
@@ -44,8 +57,8 @@ private:
     };
 
     const RichDocument& m_document;
-    std::vector<QString> m_fonts;
-    std::vector<std::uint32_t> m_colors;
+    Table<QString> m_fonts;
+    Table<std::uint32_t> m_colors;
     std::string m_out;
     bool m_needDelimiter = false;
     State m_state;
@@ -54,21 +67,21 @@ private:
 std::string Writer::run() {
     collectTables();
     m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl";
-    for (size_t i = 0; i < m_fonts.size(); ++i) {
+    for (size_t i = 0; i < m_fonts.entries().size(); ++i) {
         m_out += "{";
         word("f", static_cast<long long>(i));
         word("fnil");
         word("fcharset", 0);
-        QString face = m_fonts[i];
+        QString face = m_fonts.entries()[i];
         face.remove(u';'); // a name ends at the first semicolon
         text(face);
         m_out += ";}";
         m_needDelimiter = false;
     }
     m_out += "}\r\n";
-    if (!m_colors.empty()) {
+    if (!m_colors.entries().empty()) {
         m_out += "{\\colortbl ;";
-        for (std::uint32_t rgb : m_colors) {
+        for (std::uint32_t rgb : m_colors.entries()) {
             word("red", rgb >> 16 & 0xFF);
             word("green", rgb >> 8 & 0xFF);
             word("blue", rgb & 0xFF);
@@ -110,9 +123,9 @@ std::string Writer::run() {
 
 void Writer::collectTables() {
     auto collect = [this](const CharFormat& format) {
-        indexOf(m_fonts, format.face);
+        m_fonts.indexOf(format.face);
         if (format.color)
-            indexOf(m_colors, *format.color);
+            m_colors.indexOf(*format.color);
     };
     for (const Paragraph& paragraph : m_document.paragraphs) {
         for (const Run& run : paragraph.runs) {
@@ -138,9 +151,9 @@ void Writer::word(std::string_view name, long long param) {
 
 void Writer::formatDelta(const CharFormat& format) {
     State next;
-    next.font = indexOf(m_fonts, format.face);
+    next.font = m_fonts.indexOf(format.face);
     next.halfPoints = format.halfPoints;
-    next.color = format.color ? indexOf(m_colors, *format.color) + 1 : 0;
+    next.color = format.color ? m_colors.indexOf(*format.color) + 1 : 0;
     next.bold = format.bold;
     next.italic = format.italic;
     next.underline = format.underline;

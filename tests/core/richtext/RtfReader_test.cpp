@@ -44,6 +44,13 @@ TEST(RtfReader, CodePageOfTheDocumentAndOfTheFont) {
               plain("{\\rtf1\\ansi\\deff3{\\fonttbl{\\f3\\fcharset238 CE;}}\\f9\\'a3}"));
 }
 
+TEST(RtfReader, FontNamesAreCutSoFormatsStayCheapToCompare) {
+    const std::string name(10000, 'N');
+    const RichDocument doc = RtfReader::read("{\\rtf1{\\fonttbl{\\f0 " + name + ";}}\\f0 x}");
+    ASSERT_EQ(1u, doc.paragraphs.size());
+    EXPECT_EQ(QString(255, u'N'), doc.paragraphs[0].runs.at(0).format.face);
+}
+
 TEST(RtfReader, UcIsScopedToItsGroup) {
     EXPECT_EQ(QStringLiteral(u"\u20acab\u20acb"), plain("{\\rtf1{\\uc2\\u8364 xxab}\\u8364 ab}"));
 }
@@ -72,6 +79,22 @@ TEST(RtfReader, BinarySkipsTheirBytesWithoutTrustingTheCount) {
     EXPECT_EQ(QStringLiteral("a"), plain("{\\rtf1 a\\bin2147483647 xyz"));
     EXPECT_EQ(QStringLiteral("a"), plain("{\\rtf1 a\\bin99999999999999999999 xyz"));
     EXPECT_EQ(QStringLiteral("ab"), plain("{\\rtf1 a{\\*\\x \\bin2 }}}b}"));
+}
+
+// Found by fuzzing: a scale factor pushed a size past the bound the reader keeps to, so the
+// written picture read back with another size.
+TEST(RtfReader, PictureSizesStayInRangeAfterScaling) {
+    const RichDocument doc =
+        RtfReader::read("{\\rtf1{\\pict\\pngblip\\picw5\\pich-5\\picwgoal1000000\\pichgoal9"
+                        "\\picscalex300\\picscaley0 89504e47}}");
+    ASSERT_EQ(1u, doc.paragraphs.size());
+    const Image& image = *doc.paragraphs[0].runs.at(0).image;
+    EXPECT_EQ(5, image.widthPixels);
+    EXPECT_EQ(0, image.heightPixels);
+    EXPECT_EQ(1 << 20, image.widthTwips);
+    EXPECT_EQ(0, image.heightTwips); // a scale of 0 counts as 1 %
+    EXPECT_EQ(QByteArray("\x89PNG"), image.data);
+    EXPECT_EQ(doc, RtfReader::read(RtfWriter::write(doc)));
 }
 
 // Whatever the reader makes of arbitrary bytes, writing it and reading again keeps it.
