@@ -20,6 +20,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -151,7 +152,9 @@ void CFolderListView::Reload() {
             for (auto it = next.node->children.rbegin(); it != next.node->children.rend(); ++it)
                 pending.push_back({&*it, item});
         }
-        m_tree->expandAll();
+        // Every folder opens; a root with nothing below it stays closed.
+        for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
+            (*it)->setExpanded((*it)->childCount() > 0);
         m_tree->setCurrentItem(root);
     } catch (const CppSQLite3Exception& e) {
         m_ui.showError(e.message());
