@@ -162,7 +162,8 @@ TEST(PaneCommandRulesTest, TopicCommandsWantOneTopic) {
 }
 
 TEST(FolderEditsTest, MovedFolderGoesAmongSiblingsAlphabetically) {
-    const QStringList siblings{"attic", "Garden", "zoo"};
+    const QStringList siblings{QStringLiteral("attic"), QStringLiteral("Garden"),
+                               QStringLiteral("zoo")};
     EXPECT_EQ(SortedInsertPosition(siblings, QStringLiteral("Basement")), 1);
     EXPECT_EQ(SortedInsertPosition(siblings, QStringLiteral("Aardvark")), 0);
     EXPECT_EQ(SortedInsertPosition(siblings, QStringLiteral("garden")), 2);
