@@ -54,7 +54,7 @@ CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setTextElideMode(Qt::ElideRight);
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionsClickable(true);
     m_list->header()->setSortIndicatorShown(true);

@@ -25,6 +25,10 @@ constexpr HeaderText kDateValue{41, 4};
 constexpr HeaderText kCommentValue{68, 18};
 constexpr HeaderText kTopicsValue{307, 4};
 
+const QString kDateCaption = QStringLiteral("Date:");
+const QString kCommentCaption = QStringLiteral("Comment:");
+const QString kTopicsCaption = QStringLiteral("Topics:");
+
 } // namespace
 
 CPreviewPane::CPreviewPane(CQBKDoc& doc, QWidget* parent)
@@ -93,18 +97,26 @@ void CPreviewPane::paintEvent(QPaintEvent*) {
     painter.drawLine(header.bottomLeft(), header.bottomRight());
     painter.drawLine(header.topRight(), header.bottomRight());
 
-    // One line each, cut off by the pane's edge rather than wrapped.
+    // One line each, cut off by the pane's edge rather than wrapped. The positions suit the
+    // small dialog font the header was drawn for; with a larger font a value starts after
+    // its label and the topics make room for a long date rather than overlapping it.
     painter.setPen(colours.color(QPalette::ButtonText));
-    const auto draw = [&](const QFont& font, HeaderText at, const QString& text) {
+    constexpr int kGap = 4;
+    const auto draw = [&](const QFont& font, int x, int y, const QString& text) {
         painter.setFont(font);
-        painter.drawText(QPoint(at.x, at.y + QFontMetrics(font).ascent()), text);
+        painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), text);
+        return x + QFontMetrics(font).horizontalAdvance(text);
     };
-    draw(m_boldFont, kDateLabel, QStringLiteral("Date:"));
-    draw(m_boldFont, kCommentLabel, QStringLiteral("Comment:"));
-    draw(m_boldFont, kTopicsLabel, QStringLiteral("Topics:"));
-    draw(m_regularFont, kDateValue, m_dateText);
-    draw(m_regularFont, kCommentValue, m_commentText);
-    draw(m_regularFont, kTopicsValue, m_topicsText);
+    const int dateLabelEnd = draw(m_boldFont, kDateLabel.x, kDateLabel.y, kDateCaption);
+    const int dateEnd =
+        draw(m_regularFont, std::max(kDateValue.x, dateLabelEnd + kGap), kDateValue.y, m_dateText);
+    const int commentLabelEnd = draw(m_boldFont, kCommentLabel.x, kCommentLabel.y, kCommentCaption);
+    draw(m_regularFont, std::max(kCommentValue.x, commentLabelEnd + kGap), kCommentValue.y,
+         m_commentText);
+    const int topicsX = std::max(kTopicsLabel.x, dateEnd + 3 * kGap);
+    const int topicsLabelEnd = draw(m_boldFont, topicsX, kTopicsLabel.y, kTopicsCaption);
+    draw(m_regularFont, std::max(kTopicsValue.x + topicsX - kTopicsLabel.x, topicsLabelEnd + kGap),
+         kTopicsValue.y, m_topicsText);
 }
 
 void CPreviewPane::mouseDoubleClickEvent(QMouseEvent* event) {
