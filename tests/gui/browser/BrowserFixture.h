@@ -43,7 +43,9 @@ protected:
             static int argc = 1;
             static char name[] = "quillbook_gui_tests";
             static char* argv[] = {name, nullptr};
-            static QApplication app(argc, argv);
+            // Never destroyed: at exit Qt's own statics (the pointing devices the mouse
+            // events made) may already be gone, and a destructor then would crash.
+            new QApplication(argc, argv);
         }
     }
 
