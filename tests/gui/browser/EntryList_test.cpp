@@ -185,6 +185,24 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndDeletingTheLastRowEmptiesIt) {
     EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Entry WHERE FolderID = '{F-H}'").empty());
 }
 
+TEST_F(EntryListTest, ReloadKeepingSelectionKeepsTheRowPosition) {
+    fill();
+    openJournal();
+    clickRow(2);
+    const std::string shown = preview->entryId();
+    entries->ReloadKeepingSelection();
+    EXPECT_EQ(entries->selectedRow(), 2);
+    EXPECT_EQ(preview->entryId(), shown);
+
+    clickFolder(QStringLiteral("Home")); // two rows: a remembered third row is gone
+    clickRow(1);
+    rawExec(journal.path(), "DELETE FROM Entry WHERE EntryID = '{E-3}'");
+    entries->ReloadKeepingSelection();
+    EXPECT_EQ(entries->rowCount(), 1);
+    EXPECT_EQ(entries->selectedRow(), -1);
+    EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
+}
+
 TEST_F(EntryListTest, DeleteAnsweredNoKeepsTheEntry) {
     fill();
     openJournal();

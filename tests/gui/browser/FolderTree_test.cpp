@@ -3,6 +3,7 @@
 #include "browser/FolderDrag.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 
 namespace {
 
@@ -242,6 +243,42 @@ TEST_F(FolderTreeTest, PointerOverNoItemRefusesWithNoDropPointer) {
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
     QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(area->width() / 2, area->height() - 5));
     EXPECT_EQ(parentInFile(journal.path(), "{F-C}"), "{Root}");
+}
+
+TEST_F(FolderTreeTest, HoldingADragAtTheBottomEdgeScrollsTheTree) {
+    for (int i = 0; i < 40; ++i) {
+        const std::string n = std::to_string(100 + i);
+        journal.addFolder("{F-" + n + "}", "{Root}", "Folder " + n);
+    }
+    openJournal();
+    QWidget* area = tree()->viewport();
+    ASSERT_GT(tree()->verticalScrollBar()->maximum(), 0);
+    ASSERT_EQ(tree()->verticalScrollBar()->value(), 0);
+    const QPoint start = folderPoint(QStringLiteral("Folder 101"));
+    const QPoint edge(start.x(), area->height() - 3);
+    QTest::mousePress(area, Qt::LeftButton, {}, start);
+    QTest::mouseMove(area, start + QPoint(0, 20));
+    QTest::mouseMove(area, edge);
+    QTRY_VERIFY(tree()->verticalScrollBar()->value() > 0);
+    // The item now at the bottom becomes the drop target.
+    EXPECT_NE(folders->dropHighlight(), nullptr);
+    QTest::keyClick(tree(), Qt::Key_Escape);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, edge);
+    EXPECT_EQ(parentInFile(journal.path(), "{F-101}"), "{Root}");
+}
+
+TEST_F(FolderTreeTest, ClosingTheJournalEmptiesEveryPane) {
+    fill();
+    journal.addTopic("{T-1}", "garden");
+    openJournal();
+    clickRow(0);
+    ASSERT_FALSE(preview->entryId().empty());
+    doc.CloseJournal();
+    ASSERT_EQ(tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
+    EXPECT_EQ(entries->rowCount(), 0);
+    EXPECT_EQ(topics->GetListCtrl()->model()->rowCount(), 0);
+    EXPECT_TRUE(preview->entryId().empty());
 }
 
 } // namespace
