@@ -3,6 +3,7 @@
 #include "browser/CStyledLabel.h"
 
 #include <QTextEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -53,6 +54,38 @@ TEST_F(PreviewPaneTest, StyledLabelSettersChangeItsFontAndColour) {
     EXPECT_EQ(label.font().pixelSize(), 18);
     label.setTextColor(Qt::red);
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
+} // namespace
+
+namespace {
+
+class PaneSignalsTest : public BrowserFixture {};
+
+TEST_F(PaneSignalsTest, FocusActivatesAPaneAndCloseButtonsAskToHide) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    std::vector<std::string> activated;
+    QObject::connect(folders, &CFolderListView::activated, [&] { activated.push_back("folders"); });
+    QObject::connect(entries, &CEntryListView::activated, [&] { activated.push_back("entries"); });
+    QObject::connect(topics, &CTopicListView::activated, [&] { activated.push_back("topics"); });
+    entries->listControl()->setFocus();
+    topics->GetListCtrl()->setFocus();
+    folders->treeControl()->setFocus();
+    EXPECT_EQ(activated, (Strings{"entries", "topics", "folders"}));
+
+    int folderClose = 0;
+    int topicClose = 0;
+    QObject::connect(folders, &CFolderListView::closeRequested, [&] { ++folderClose; });
+    QObject::connect(topics, &CTopicListView::closeRequested, [&] { ++topicClose; });
+    for (QWidget* pane : {static_cast<QWidget*>(folders), static_cast<QWidget*>(topics)}) {
+        auto* close = pane->findChild<QToolButton*>(QStringLiteral("closeButton"));
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->property("controlId").toInt(), pane == folders ? 101 : 102);
+        QTest::mouseClick(close, Qt::LeftButton);
+    }
+    EXPECT_EQ(folderClose, 1);
+    EXPECT_EQ(topicClose, 1);
 }
 
 } // namespace
