@@ -116,6 +116,8 @@ void CEntryListView::LoadEntries() {
     } catch (const CppSQLite3Exception& e) {
         m_ui.showError(e.message());
         return;
+    } catch (const std::exception&) {
+        return; // anything else leaves the list empty, without a message
     }
     const EntryListSortState& sort = SharedEntryListSort();
     SortEntries(sort.column, sort.ascending);
