@@ -30,8 +30,10 @@ void CFolderListView::setDropHighlight(QTreeWidgetItem* item) {
     }
     m_dropHighlight = item;
     if (item) {
-        item->setBackground(0, palette().highlight());
-        item->setForeground(0, palette().highlightedText());
+        // Lighter than the selection, so the target and the selected folder tell apart.
+        QColor target = palette().color(QPalette::Highlight);
+        target.setAlpha(90);
+        item->setBackground(0, target);
     }
 }
 

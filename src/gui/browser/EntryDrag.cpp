@@ -11,12 +11,11 @@ void EntryDrag::begin(int row, const QPoint& globalPos) {
     m_row = row;
     m_target = nullptr;
     m_dragging = true;
+    // The picture is the row's date cell: enough to recognise the entry without covering
+    // the folders it is dragged to.
     QTreeView* view = m_list.listControl();
-    QRect rowRect;
-    for (int column = 0; column < view->model()->columnCount(); ++column)
-        rowRect = rowRect.united(view->visualRect(view->model()->index(row, column)));
-    m_feedback.start(view->viewport()->grab(rowRect.intersected(view->viewport()->rect())),
-                     globalPos);
+    const QRect cell = view->visualRect(view->model()->index(row, 0));
+    m_feedback.start(view->viewport()->grab(cell.intersected(view->viewport()->rect())), globalPos);
 }
 
 void EntryDrag::move(const QPoint& globalPos) {

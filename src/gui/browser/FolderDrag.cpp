@@ -20,7 +20,12 @@ void FolderDrag::begin(QTreeWidgetItem* item, const QPoint& globalPos) {
     m_dragged = item;
     m_dragging = true;
     m_pointer = globalPos;
-    m_feedback.start(tree->viewport()->grab(tree->visualItemRect(item)), globalPos);
+    // The picture is the folder's icon and name, not the whole width of the tree.
+    QRect shown = tree->visualItemRect(item);
+    shown.setWidth(
+        std::min(shown.width(), tree->iconSize().width() + 16 +
+                                    tree->fontMetrics().horizontalAdvance(item->text(0))));
+    m_feedback.start(tree->viewport()->grab(shown), globalPos);
     m_timer.start();
 }
 

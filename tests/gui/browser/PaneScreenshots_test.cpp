@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScreen>
 #include <QTextEdit>
 #include <iostream>
 
@@ -78,6 +79,24 @@ TEST_F(PaneScreenshots, ListsEveryEntryOfAGivenJournal) {
     }
     topics->show();
     shoot("panes-folder.png");
+
+    // Half-way through dragging the first row onto the last top-level folder; the whole
+    // screen, as the drag picture is a window of its own.
+    QTreeWidgetItem* last = tree->topLevelItem(0)->child(tree->topLevelItem(0)->childCount() - 1);
+    if (last && entries->rowCount() > 0) {
+        QWidget* area = entries->listControl()->viewport();
+        const QPoint onFolder =
+            area->mapFromGlobal(tree->viewport()->mapToGlobal(tree->visualItemRect(last).center()));
+        QTest::mousePress(area, Qt::LeftButton, {}, rowPoint(0));
+        QTest::mouseMove(area, rowPoint(0) + QPoint(0, 30));
+        QTest::mouseMove(area, onFolder);
+        EXPECT_EQ(folders->dropHighlight(), last);
+        QCoreApplication::processEvents();
+        QGuiApplication::primaryScreen()->grabWindow(0).save(
+            qEnvironmentVariable("QUILLBOOK_PANE_SHOTS") + QStringLiteral("/panes-drag.png"));
+        QTest::keyClick(entries->listControl(), Qt::Key_Escape);
+        QTest::mouseRelease(area, Qt::LeftButton, {}, onFolder);
+    }
 }
 
 } // namespace
