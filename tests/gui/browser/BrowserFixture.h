@@ -171,6 +171,8 @@ protected:
                 editor = line;
         ASSERT_NE(editor, nullptr) << "no editor open";
         editor->selectAll();
+        if (name.isEmpty())
+            QTest::keyClick(editor, Qt::Key_Delete);
         QTest::keyClicks(editor, name);
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();

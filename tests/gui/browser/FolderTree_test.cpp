@@ -127,6 +127,13 @@ TEST_F(FolderTreeTest, RenameCommandEditsTheSelectedFolderAndEscapeKeepsTheName)
     EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '{F-C}'")[0][0],
               "Abroad");
     EXPECT_EQ(caption, QStringLiteral("Abroad"));
+
+    // An emptied name would leave a nameless label over a folder whose name did not change.
+    QTest::keyClick(tree(), Qt::Key_F2);
+    typeName(tree(), QString());
+    EXPECT_EQ(folderItem(QStringLiteral("Abroad")), tree()->currentItem());
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '{F-C}'")[0][0],
+              "Abroad");
 }
 
 TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
