@@ -1,0 +1,110 @@
+#pragma once
+
+#include "browser/EntryRow.h"
+#include "browser/Panes.h"
+#include "platform/CommandMap.h"
+
+#include <QPoint>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+class CFolderListView;
+class CPreviewPane;
+class CQBKDoc;
+class CTopicListView;
+class EntryDrag;
+class EntryListModel;
+class JournalUi;
+class PaneContextMenu;
+class QTreeView;
+
+// The entry list pane: the entries of the current folder, narrowed by the selected topics
+// while the topic pane is shown. Rows come from the core's entry rows through an item model,
+// so long lists cost only the rows on screen.
+//
+// What the layout must do: setTopicList, setPreviewPane and setFolderTree once the panes
+// exist; setTopicPaneShown and setPreviewPaneShown when "shown" means more than the pane
+// not being hidden (by default the pane's own hidden flag decides); connect activated.
+class CEntryListView : public QWidget,
+                       public EntryListPane,
+                       public MappedCommandTarget<CEntryListView> {
+    Q_OBJECT
+public:
+    CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent = nullptr);
+    ~CEntryListView() override;
+
+    static const CommandMap<CEntryListView>& commandMap();
+
+    // EntryListPane
+    void LoadEntries() override;
+
+    void ReloadKeepingSelection();
+    // Sorts with the class-wide sort state, which every list of this class shares.
+    bool SortEntries(int column, bool ascending);
+    void ShowInFolderColumn();
+    void HideInFolderColumn();
+
+    void setTopicList(CTopicListView* topics) { m_topics = topics; }
+    void setPreviewPane(CPreviewPane* preview) { m_preview = preview; }
+    void setFolderTree(CFolderListView* tree) { m_folderTree = tree; }
+    void setTopicPaneShown(std::function<bool()> shown) { m_topicPaneShown = std::move(shown); }
+    void setPreviewPaneShown(std::function<bool()> shown) { m_previewShown = std::move(shown); }
+    // The Entry Topics command runs the entry topics dialog through this (the dialog reloads
+    // the list with ReloadKeepingSelection after OK).
+    void setEntryTopicsHandler(std::function<void(const std::string&)> run) {
+        m_entryTopics = std::move(run);
+    }
+
+    QTreeView* listControl() const { return m_list; }
+    CFolderListView* folderTree() const { return m_folderTree; }
+    // The selected row's index, or -1.
+    int selectedRow() const;
+    const EntryRow* rowAt(int row) const;
+    int rowCount() const;
+    PaneContextMenu* contextMenu() const { return m_menu; }
+
+signals:
+    void activated();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend class EntryDrag;
+
+    void OnOpenEntry();
+    void OnEditComment();
+    void OnChangeEntryDate();
+    void OnDeleteEntry();
+    void OnEntryTopics();
+    void OnPrintEntry();
+    bool HasOneSelected() const;
+
+    bool TopicPaneShown() const;
+    bool PreviewShown() const;
+    void ClearPreview();
+    void OnSelectionChanged();
+    void ShowContextMenu(const QPoint& globalPos);
+    void OnHeaderClicked(int column);
+    void ApplyColumnLayout();
+    // Files the dragged row in another folder, after the confirmation question.
+    void DropEntry(int row, const std::string& folderId);
+    void RemoveRowAndSelectNext(int row);
+
+    CQBKDoc& m_doc;
+    JournalUi& m_ui;
+    CTopicListView* m_topics = nullptr;
+    CPreviewPane* m_preview = nullptr;
+    CFolderListView* m_folderTree = nullptr;
+    std::function<bool()> m_topicPaneShown;
+    std::function<bool()> m_previewShown;
+    std::function<void(const std::string&)> m_entryTopics;
+    PaneContextMenu* m_menu = nullptr;
+    QPoint m_pressPos;
+    int m_pressRow = -1;
+    EntryListModel* m_model = nullptr;
+    QTreeView* m_list = nullptr;
+    std::unique_ptr<EntryDrag> m_drag;
+};

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "browser/Panes.h"
+#include "platform/CommandMap.h"
+
+#include <QIcon>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+class CEntryListView;
+class CQBKDoc;
+class FolderDrag;
+class JournalUi;
+class PaneCaption;
+class PaneContextMenu;
+struct FolderSelection;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The folder tree pane: the journal's folders under one root item that stands for the whole
+// journal. The selected item is the session's current folder; the entry list follows it.
+//
+// The layout connects captionChanged (main caption), closeRequested (hide the pane) and
+// activated (route commands here), and calls setEntryList once both panes exist.
+class CFolderListView : public QWidget,
+                        public FolderTreePane,
+                        public MappedCommandTarget<CFolderListView> {
+    Q_OBJECT
+public:
+    static constexpr int kTreeControlId = 1000;
+    static constexpr int kCloseButtonId = 101;
+    static constexpr int kMaxNameLength = 30;
+
+    CFolderListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent = nullptr);
+    ~CFolderListView() override;
+
+    static const CommandMap<CFolderListView>& commandMap();
+
+    // FolderTreePane
+    void Reload() override;
+    bool CanCreateFolder() const override;
+    void NewFolder() override;
+
+    void setEntryList(CEntryListView* entryList) { m_entryList = entryList; }
+
+    // The selected item's label and icon, for the main caption.
+    QString GetSelectedFolderName() const;
+    QIcon GetSelectedFolderIcon() const;
+
+    QTreeWidget* treeControl() const { return m_tree; }
+
+    // For entries dragged out of the entry list: the item under a screen position (none when
+    // the position is not over the tree), its folder id, and the drop highlight.
+    QTreeWidgetItem* itemAtGlobal(const QPoint& globalPos) const;
+    static std::string itemFolderId(const QTreeWidgetItem* item);
+    void setDropHighlight(QTreeWidgetItem* item);
+    QTreeWidgetItem* dropHighlight() const { return m_dropHighlight; }
+
+    PaneContextMenu* contextMenu() const { return m_menu; }
+
+signals:
+    void captionChanged(const QString& folderName, bool isRoot);
+    void closeRequested();
+    void activated();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class FolderDrag;
+
+    void OnRenameFolder();
+    void OnDeleteFolder();
+    bool CanRenameFolder() const;
+    bool CanDeleteFolder() const;
+    FolderSelection Selection() const;
+
+    QTreeWidgetItem* InsertFolderItem(const std::string& id, const QString& label,
+                                      QTreeWidgetItem* parent, bool isBook);
+    void OnSelectionChanged();
+    void OnItemRenamed(QTreeWidgetItem* item, const QString& text);
+    void ShowContextMenu(const QPoint& pos, bool fromKeyboard);
+    // Moves a dragged folder under a new parent, after the confirmation question.
+    void DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* target);
+
+    CQBKDoc& m_doc;
+    JournalUi& m_ui;
+    CEntryListView* m_entryList = nullptr;
+    PaneCaption* m_caption = nullptr;
+    QTreeWidget* m_tree = nullptr;
+    PaneContextMenu* m_menu = nullptr;
+    QPoint m_pressPos;
+    QTreeWidgetItem* m_pressItem = nullptr;
+    QTreeWidgetItem* m_dropHighlight = nullptr;
+    std::unique_ptr<FolderDrag> m_drag;
+};
