@@ -151,10 +151,24 @@ void CQBKView::ActivateNextPane(bool forward) {
         QWidget* widget = pane(order[next]);
         if (widget && widget->isVisibleTo(this)) {
             ActivatePane(order[next]);
-            widget->setFocus(Qt::TabFocusReason);
+            focusInto(widget);
             return;
         }
     }
+}
+
+void CQBKView::focusInto(QWidget* widget) {
+    // The pane's first control that takes the keyboard, or the pane itself.
+    if (!(widget->focusPolicy() & Qt::TabFocus)) {
+        const auto children = widget->findChildren<QWidget*>();
+        for (QWidget* child : children) {
+            if ((child->focusPolicy() & Qt::TabFocus) && child->isVisibleTo(widget)) {
+                child->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        }
+    }
+    widget->setFocus(Qt::TabFocusReason);
 }
 
 bool CQBKView::TogglePreviewPane() {

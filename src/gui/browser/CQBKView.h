@@ -73,6 +73,7 @@ private:
     void connectPane(Pane which);
     void connectClose(Pane which, int buttonId, const char* hideSlot);
     void onFocusChanged(QWidget* now);
+    void focusInto(QWidget* widget);
     void applyLayout(bool topicsChanged);
 
 public slots:
