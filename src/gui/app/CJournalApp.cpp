@@ -36,11 +36,7 @@ StartOptions StartOptions::parse(const QStringList& arguments) {
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             options.unknown.append(argument);
         } else if (options.journal.isEmpty()) {
-            // Trailing blanks are what a shell or launcher may leave behind.
-            qsizetype end = argument.size();
-            while (end > 0 && argument.at(end - 1).isSpace())
-                --end;
-            options.journal = argument.left(end);
+            options.journal = argument;
         }
     }
     return options;
@@ -78,12 +74,16 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     CSplashWnd::EnableSplashScreen(options.splash);
     m_pauses = options.pauses;
 
+    // Trailing blanks are what a launcher may leave behind; a file name never ends in them.
+    QString journal = options.journal;
+    while (!journal.isEmpty() && journal.back().isSpace())
+        journal.chop(1);
     // A named file has to be readable before anything else happens.
-    if (!options.journal.isEmpty()) {
-        const QFileInfo info(options.journal);
+    if (!journal.isEmpty()) {
+        const QFileInfo info(journal);
         if (!info.isFile() || !info.isReadable()) {
-            m_ui.showError(textToStored(
-                QStringLiteral("%1\nThis file cannot be opened.").arg(options.journal)));
+            m_ui.showError(
+                textToStored(QStringLiteral("%1\nThis file cannot be opened.").arg(journal)));
             return false;
         }
     }
@@ -102,8 +102,8 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     CSplashWnd::ShowSplashScreen(m_frame.get(), QString::fromLatin1(kVersion));
     m_frame->Actions().refresh();
 
-    if (!options.journal.isEmpty()) {
-        const std::string path = QFile::encodeName(options.journal).toStdString();
+    if (!journal.isEmpty()) {
+        const std::string path = QFile::encodeName(journal).toStdString();
         m_host.AddToRecentFileList(path);
         Pause();
         // Reported, unlike the original start-up: a journal that silently fails to open
