@@ -48,6 +48,14 @@ void CSplashWnd::HideSplashScreen() {
         s_current->close();
 }
 
+void CSplashWnd::closeEvent(QCloseEvent* event) {
+    // Gone for the program at once, though the window itself is deleted a moment later.
+    if (s_current == this)
+        s_current = nullptr;
+    qApp->removeEventFilter(this);
+    QWidget::closeEvent(event);
+}
+
 void CSplashWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);

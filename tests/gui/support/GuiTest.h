@@ -50,6 +50,9 @@ private:
 // and a driver for modal dialogs.
 class GuiTest : public testing::Test {
 protected:
+    // Before any member of a derived fixture is made, as those may be widgets.
+    GuiTest() { ensureApplication(); }
+
     void SetUp() override;
     void TearDown() override;
 
