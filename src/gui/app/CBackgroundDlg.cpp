@@ -1,15 +1,17 @@
 #include "app/CBackgroundDlg.h"
 
+#include <QChildEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 
 CBackgroundDlg::CBackgroundDlg(QWidget* parent) : QDialog(parent) {}
 
 bool CBackgroundDlg::SetBackground(const QString& resource, int mode) {
     m_mode = mode;
     const bool loaded = m_image.LoadFromResource(resource);
-    // Push buttons and labels (not sliders) show the picture; their own look stays otherwise.
-    setStyleSheet(loaded ? QStringLiteral("QPushButton, QLabel { background: transparent; }")
-                         : QString());
+    // Labels show the picture (see eventFilter); their own look stays otherwise.
+    setStyleSheet(loaded ? QStringLiteral("QLabel { background: transparent; }") : QString());
     update();
     return loaded;
 }
@@ -31,6 +33,27 @@ void CBackgroundDlg::PaintBackground(QPainter& painter, const QSize& area) const
                 m_image.Draw(painter, x, y);
         }
     }
+}
+
+void CBackgroundDlg::childEvent(QChildEvent* event) {
+    QDialog::childEvent(event);
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+}
+
+bool CBackgroundDlg::eventFilter(QObject* watched, QEvent* event) {
+    // Push buttons and labels show the picture: it is painted under them before they paint
+    // themselves with a transparent background. Other controls keep their own background.
+    if (event->type() == QEvent::Paint && m_image.IsLoaded() &&
+        (qobject_cast<QPushButton*>(watched) || qobject_cast<QLabel*>(watched))) {
+        auto* control = static_cast<QWidget*>(watched);
+        if (control->parentWidget() == this) {
+            QPainter painter(control);
+            painter.translate(-control->pos());
+            PaintBackground(painter, size());
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CBackgroundDlg::paintEvent(QPaintEvent* event) {

@@ -23,6 +23,8 @@ public:
     void PaintBackground(QPainter& painter, const QSize& area) const;
 
 protected:
+    void childEvent(QChildEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 #include <tuple>
@@ -26,6 +27,35 @@ constexpr int kResultOf[][2] = {
     {CWelcomeDlg::kOpenLastId, static_cast<int>(WelcomeChoice::OpenLast)},
 };
 
+// A push button drawn as a framed label over the picture, which the dialog paints under it.
+class WelcomeButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor ink(31, 53, 80);
+        const QColor gold(200, 145, 58);
+        QColor fill(255, 255, 255, underMouse() && isEnabled() ? 150 : 70);
+        if (isDown())
+            fill = QColor(200, 145, 58, 70);
+        painter.setBrush(fill);
+        painter.setPen(QPen(hasFocus() || underMouse() ? gold : QColor(31, 53, 80, 110),
+                            isDefault() || hasFocus() ? 2 : 1));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
+        QFont font = this->font();
+        font.setBold(true);
+        // A label that would touch the frame in bold is drawn in the regular weight.
+        if (QFontMetrics(font).horizontalAdvance(text()) > width() - 16)
+            font.setBold(false);
+        painter.setFont(font);
+        painter.setPen(isEnabled() ? ink : QColor(31, 53, 80, 100));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+};
+
 } // namespace
 
 CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
@@ -35,17 +65,6 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
     setWindowTitle(QString());
     setFixedSize(566, 329);
     SetBackground(QStringLiteral(":/images/welcome.svg"), Tile);
-    setStyleSheet(styleSheet() +
-                  QStringLiteral("QPushButton { color: #1f3550; font: bold 13px; "
-                                 "border: 1px solid rgba(31, 53, 80, 110); border-radius: 5px; "
-                                 "background: rgba(255, 255, 255, 60); }"
-                                 "QPushButton:hover { background: rgba(255, 255, 255, 150); }"
-                                 "QPushButton:pressed { background: rgba(31, 53, 80, 60); }"
-                                 "QPushButton:disabled { color: rgba(31, 53, 80, 90); "
-                                 "border-color: rgba(31, 53, 80, 50); }"
-                                 "QPushButton:default { border: 2px solid rgba(31, 53, 80, "
-                                 "170); }"));
-
     QPushButton* create =
         addButton(QStringLiteral("Create a New Journal"), kNewJournalId, {187, 54, 172, 30});
     addButton(QStringLiteral("Open an Existing Journal"), kOpenJournalId, {187, 95, 172, 30});
@@ -74,7 +93,8 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
 }
 
 QPushButton* CWelcomeDlg::addButton(const QString& text, int id, QRect units) {
-    auto* button = new QPushButton(text, this);
+    auto* button = new WelcomeButton(text, this);
+    button->setAttribute(Qt::WA_Hover);
     setControlId(button, id);
     button->setGeometry(toPixels(units));
     button->setAutoDefault(false);

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstring>
@@ -27,6 +28,9 @@ void scheduleScreenshot() {
     QTimer::singleShot(delay, qApp, [path] {
         if (QScreen* screen = QGuiApplication::primaryScreen())
             screen->grabWindow(0).save(path);
+        // The dialog on top as the program renders it, beside the screen as X shows it.
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            dialog->grab().save(path + QStringLiteral(".dialog.png"));
         if (qEnvironmentVariableIsSet("QUILLBOOK_SCREENSHOT_QUIT"))
             QCoreApplication::exit(0);
     });
