@@ -1,19 +1,87 @@
 #include "browser/CEntryListView.h"
 
+#include "browser/BrowserMessages.h"
+#include "browser/CFolderListView.h"
+#include "browser/CPreviewPane.h"
+#include "browser/CTopicListView.h"
+#include "browser/EntryCommentEdit.h"
+#include "browser/EntryDrag.h"
+#include "browser/EntryListModel.h"
+#include "browser/EntryListSort.h"
+#include "browser/EntryRows.h"
+#include "browser/PaneContextMenu.h"
+#include "dialogs/DialogChecks.h"
 #include "dialogs/JournalUi.h"
+#include "platform/TextEncoding.h"
 #include "store/CQBKDoc.h"
 
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
 
-class EntryDrag {};
-class EntryListModel {};
+namespace {
+constexpr int kDateWidth = 150;
+constexpr int kCommentWidth = 200;
+constexpr int kInFolderWidth = 80;
+constexpr int kTopicsWidth = 150;
+} // namespace
 
 CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_ui(ui), m_list(new QTreeView(this)) {
+    : QWidget(parent), m_doc(doc), m_ui(ui), m_model(new EntryListModel(this)),
+      m_list(new QTreeView(this)), m_drag(std::make_unique<EntryDrag>(*this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
+
+    m_model->setDisplayFormat([this] {
+        try {
+            return m_doc.IsJournalOpen() ? m_doc.DisplayFormat() : std::string(" ");
+        } catch (const CppSQLite3Exception&) {
+            return std::string(" "); // a cell is no place for a message box
+        }
+    });
+    m_model->setInFolderShown(SharedEntryListSort().inFolderShown);
+
+    m_list->setObjectName(QStringLiteral("entryList"));
+    m_list->setModel(m_model);
+    m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setTextElideMode(Qt::ElideRight);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionsClickable(true);
+    m_list->header()->setSortIndicatorShown(true);
+    m_list->header()->setSectionsMovable(false);
+    m_list->viewport()->installEventFilter(this);
+    m_list->installEventFilter(this);
+    ApplyColumnLayout();
+
+    connect(m_list->header(), &QHeaderView::sectionClicked, this, &CEntryListView::OnHeaderClicked);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CEntryListView::OnSelectionChanged);
+
+    m_menu = new PaneContextMenu(
+        this, *this, m_doc,
+        {{ID_FILE_OPEN_ENTRY, "&Open Entry", "entryMenuOpenEntry"},
+         {0, nullptr, nullptr},
+         {ID_EDIT_COMMENT, "Edit &Comment", "entryMenuEditComment"},
+         {ID_ENTRY_CHANGE_DATE, "Change Entry &Date", "entryMenuChangeDate"},
+         {0, nullptr, nullptr},
+         {ID_FILE_DELETE_ENTRY, "&Delete Entry", "entryMenuDeleteEntry"},
+         {0, nullptr, nullptr},
+         {ID_EDIT_ENTRY_TOPICS, "&Topics...", "entryMenuTopics"},
+         {0, nullptr, nullptr},
+         {ID_FILE_PRINT_ENTRY, "&Print...", "entryMenuPrint"},
+         {ID_ENTRY_SHOW_IN_FOLDERS, "Show In Folders", "entryMenuShowInFolders"}});
+    m_menu->setObjectName(QStringLiteral("entryContextMenu"));
+    NotifyWhenFocused(this, [this] { emit activated(); });
 }
 
 CEntryListView::~CEntryListView() = default;
@@ -31,31 +99,133 @@ const CommandMap<CEntryListView>& CEntryListView::commandMap() {
     return map;
 }
 
-void CEntryListView::LoadEntries() {}
-void CEntryListView::ReloadKeepingSelection() {}
-bool CEntryListView::SortEntries(int, bool) {
+// --- listing -------------------------------------------------------------------------------
+
+void CEntryListView::LoadEntries() {
+    m_model->setRows({});
+    ClearPreview();
+    if (!m_doc.IsJournalOpen())
+        return;
+    EntryFilter filter;
+    filter.currentFolderId = m_doc.m_currentFolderId;
+    filter.topicPaneShown = TopicPaneShown();
+    if (filter.topicPaneShown && m_topics)
+        filter.selectedTopicIds = m_topics->GetSelectedTopicIds();
+    try {
+        m_model->setRows(LoadEntryRows(m_doc.m_db, m_doc.m_contentKey, filter));
+    } catch (const CppSQLite3Exception& e) {
+        m_ui.showError(e.message());
+        return;
+    } catch (const std::exception&) {
+        return; // anything else leaves the list empty, without a message
+    }
+    const EntryListSortState& sort = SharedEntryListSort();
+    SortEntries(sort.column, sort.ascending);
+}
+
+void CEntryListView::ReloadKeepingSelection() {
+    const int row = selectedRow();
+    LoadEntries();
+    if (row >= 0 && row < rowCount())
+        m_list->setCurrentIndex(m_model->index(row, 0));
+}
+
+bool CEntryListView::SortEntries(int column, bool ascending) {
+    EntryListSortState& sort = SharedEntryListSort();
+    sort.column = column;
+    sort.ascending = ascending;
+    m_model->sortRows(column, ascending);
+    m_list->header()->setSortIndicator(column,
+                                       ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    if (const QModelIndex current = m_list->currentIndex(); current.isValid())
+        m_list->scrollTo(current);
     return true;
 }
-void CEntryListView::ShowInFolderColumn() {}
-void CEntryListView::HideInFolderColumn() {}
+
+void CEntryListView::OnHeaderClicked(int column) {
+    SortEntries(column, SharedEntryListSort().ascendingForClick(column));
+}
+
+void CEntryListView::ShowInFolderColumn() {
+    SharedEntryListSort().showInFolder();
+    if (!m_model->inFolderShown()) {
+        m_model->setInFolderShown(true);
+        ApplyColumnLayout();
+    }
+    m_list->viewport()->update();
+}
+
+void CEntryListView::HideInFolderColumn() {
+    SharedEntryListSort().hideInFolder();
+    if (m_model->inFolderShown()) {
+        m_model->setInFolderShown(false);
+        ApplyColumnLayout();
+    }
+    m_list->viewport()->update();
+}
+
+void CEntryListView::ApplyColumnLayout() {
+    m_list->setColumnWidth(0, kDateWidth);
+    m_list->setColumnWidth(1, kCommentWidth);
+    if (m_model->inFolderShown()) {
+        m_list->setColumnWidth(2, kInFolderWidth);
+        m_list->setColumnWidth(3, kTopicsWidth);
+    } else {
+        m_list->setColumnWidth(2, kTopicsWidth);
+    }
+    const EntryListSortState& sort = SharedEntryListSort();
+    m_list->header()->setSortIndicator(sort.column,
+                                       sort.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
 int CEntryListView::selectedRow() const {
-    return -1;
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows.front().row() : -1;
 }
-const EntryRow* CEntryListView::rowAt(int) const {
-    return nullptr;
+
+const EntryRow* CEntryListView::rowAt(int row) const {
+    return row >= 0 && row < rowCount() ? &m_model->row(row) : nullptr;
 }
+
 int CEntryListView::rowCount() const {
-    return 0;
+    return m_model->rowCount();
 }
-bool CEntryListView::eventFilter(QObject* watched, QEvent* event) {
-    return QWidget::eventFilter(watched, event);
+
+bool CEntryListView::TopicPaneShown() const {
+    if (m_topicPaneShown)
+        return m_topicPaneShown();
+    return m_topics && !m_topics->isHidden();
 }
-void CEntryListView::OnOpenEntry() {}
-void CEntryListView::OnEditComment() {}
-void CEntryListView::OnChangeEntryDate() {}
-void CEntryListView::OnDeleteEntry() {}
-void CEntryListView::OnEntryTopics() {}
-void CEntryListView::OnPrintEntry() {}
-bool CEntryListView::HasOneSelected() const {
-    return false;
+
+bool CEntryListView::PreviewShown() const {
+    if (m_previewShown)
+        return m_previewShown();
+    return m_preview && !m_preview->isHidden();
+}
+
+// --- preview -------------------------------------------------------------------------------
+
+void CEntryListView::ClearPreview() {
+    if (m_preview)
+        m_preview->Clear();
+    m_doc.m_currentEntryId.clear();
+}
+
+void CEntryListView::OnSelectionChanged() {
+    if (!m_preview || !PreviewShown())
+        return;
+    const int row = selectedRow();
+    if (row < 0) {
+        ClearPreview();
+        return;
+    }
+    const EntryRow& entry = m_model->row(row);
+    const std::string text = m_doc.LoadEntryText(entry.entryId);
+    m_doc.m_currentEntryId = entry.entryId;
+    m_preview->SetEntryText(BrowserMessages::kLargeEntryRtf);
+    m_preview->SetEntryText(text);
+    m_preview->SetDateText(m_model->data(m_model->index(row, 0), Qt::DisplayRole).toString());
+    m_preview->SetCommentText(storedToText(entry.comment));
+    m_preview->SetTopicsText(storedToText(entry.topics));
+    m_preview->SetEntryId(entry.entryId);
 }

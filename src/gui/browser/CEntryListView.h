@@ -4,6 +4,7 @@
 #include "browser/Panes.h"
 #include "platform/CommandMap.h"
 
+#include <QPoint>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@ class CTopicListView;
 class EntryDrag;
 class EntryListModel;
 class JournalUi;
+class PaneContextMenu;
 class QTreeView;
 
 // The entry list pane: the entries of the current folder, narrowed by the selected topics
@@ -49,6 +51,11 @@ public:
     void setFolderTree(CFolderListView* tree) { m_folderTree = tree; }
     void setTopicPaneShown(std::function<bool()> shown) { m_topicPaneShown = std::move(shown); }
     void setPreviewPaneShown(std::function<bool()> shown) { m_previewShown = std::move(shown); }
+    // The Entry Topics command runs the entry topics dialog through this (the dialog reloads
+    // the list with ReloadKeepingSelection after OK).
+    void setEntryTopicsHandler(std::function<void(const std::string&)> run) {
+        m_entryTopics = std::move(run);
+    }
 
     QTreeView* listControl() const { return m_list; }
     CFolderListView* folderTree() const { return m_folderTree; }
@@ -56,6 +63,7 @@ public:
     int selectedRow() const;
     const EntryRow* rowAt(int row) const;
     int rowCount() const;
+    PaneContextMenu* contextMenu() const { return m_menu; }
 
 signals:
     void activated();
@@ -77,8 +85,8 @@ private:
     bool TopicPaneShown() const;
     bool PreviewShown() const;
     void ClearPreview();
-    void OnCurrentRowChanged();
-    void ShowContextMenu(const QPoint& pos, bool fromKeyboard);
+    void OnSelectionChanged();
+    void ShowContextMenu(const QPoint& globalPos);
     void OnHeaderClicked(int column);
     void ApplyColumnLayout();
     // Files the dragged row in another folder, after the confirmation question.
@@ -92,6 +100,10 @@ private:
     CFolderListView* m_folderTree = nullptr;
     std::function<bool()> m_topicPaneShown;
     std::function<bool()> m_previewShown;
+    std::function<void(const std::string&)> m_entryTopics;
+    PaneContextMenu* m_menu = nullptr;
+    QPoint m_pressPos;
+    int m_pressRow = -1;
     EntryListModel* m_model = nullptr;
     QTreeView* m_list = nullptr;
     std::unique_ptr<EntryDrag> m_drag;

@@ -4,6 +4,7 @@
 #include "platform/CommandMap.h"
 
 #include <QIcon>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -13,6 +14,9 @@ class CEntryListView;
 class CQBKDoc;
 class FolderDrag;
 class JournalUi;
+class PaneCaption;
+class PaneContextMenu;
+struct FolderSelection;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -55,6 +59,8 @@ public:
     void setDropHighlight(QTreeWidgetItem* item);
     QTreeWidgetItem* dropHighlight() const { return m_dropHighlight; }
 
+    PaneContextMenu* contextMenu() const { return m_menu; }
+
 signals:
     void captionChanged(const QString& folderName, bool isRoot);
     void closeRequested();
@@ -62,6 +68,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class FolderDrag;
@@ -70,6 +77,7 @@ private:
     void OnDeleteFolder();
     bool CanRenameFolder() const;
     bool CanDeleteFolder() const;
+    FolderSelection Selection() const;
 
     QTreeWidgetItem* InsertFolderItem(const std::string& id, const QString& label,
                                       QTreeWidgetItem* parent, bool isBook);
@@ -82,7 +90,11 @@ private:
     CQBKDoc& m_doc;
     JournalUi& m_ui;
     CEntryListView* m_entryList = nullptr;
+    PaneCaption* m_caption = nullptr;
     QTreeWidget* m_tree = nullptr;
+    PaneContextMenu* m_menu = nullptr;
+    QPoint m_pressPos;
+    QTreeWidgetItem* m_pressItem = nullptr;
     QTreeWidgetItem* m_dropHighlight = nullptr;
     std::unique_ptr<FolderDrag> m_drag;
 };

@@ -19,13 +19,12 @@ public:
     // Longer names are cut to 31 characters.
     void setFontName(const QString& face);
     void setNotify(bool notify) { m_notify = notify; }
+    QColor textColor() const { return m_textColor; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void applyStyle();
-
     QColor m_textColor;
     bool m_notify = false;
 };

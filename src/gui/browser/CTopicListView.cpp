@@ -1,17 +1,64 @@
 #include "browser/CTopicListView.h"
 
+#include "browser/BrowserMessages.h"
+#include "browser/PaneCaption.h"
+#include "browser/PaneCommandRules.h"
+#include "browser/PaneContextMenu.h"
+#include "browser/TopicListModel.h"
 #include "dialogs/JournalUi.h"
+#include "platform/TextEncoding.h"
 #include "store/CQBKDoc.h"
 
+#include <QContextMenuEvent>
 #include <QListView>
-#include <QVBoxLayout>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace {
+
+// A click in the list, reported after the list has applied it to the selection.
+class TopicListControl : public QListView {
+public:
+    using QListView::QListView;
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QListView::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton && onClick)
+            onClick();
+    }
+};
+
+} // namespace
 
 CTopicListView::CTopicListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_ui(ui), m_list(new QListView(this)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_list);
+    : QWidget(parent), m_doc(doc), m_ui(ui),
+      m_caption(new PaneCaption(QStringLiteral("Topic List"), kCloseButtonId, this)),
+      m_model(new TopicListModel(this)) {
+    auto* list = new TopicListControl(this);
+    list->onClick = [this] { OnListClicked(); };
+    m_list = list;
+    m_list->setObjectName(QStringLiteral("topicList"));
     m_list->setProperty("controlId", kListControlId);
+    m_list->setModel(m_model);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { ShowContextMenu(m_list->viewport()->mapToGlobal(pos)); });
+    connect(m_caption, &PaneCaption::closeClicked, this, &CTopicListView::closeRequested);
+    m_model->setRenameHandler([this](const TopicItem& topic) {
+        m_doc.RenameTopic(topic.id, topic.name);
+        RebuildSelectedNames();
+    });
+    m_menu = new PaneContextMenu(this, *this, m_doc,
+                                 {{ID_TOPIC_NEW, "&New Topic", "topicMenuNewTopic"},
+                                  {0, nullptr, nullptr},
+                                  {ID_FILE_RENAME_TOPIC, "&Rename Topic", "topicMenuRenameTopic"},
+                                  {ID_TOPIC_DELETE, "&Delete Topic", "topicMenuDeleteTopic"}});
+    m_menu->setObjectName(QStringLiteral("topicContextMenu"));
+    NotifyWhenFocused(this, [this] { emit activated(); });
 }
 
 CTopicListView::~CTopicListView() = default;
@@ -25,20 +72,90 @@ const CommandMap<CTopicListView>& CTopicListView::commandMap() {
     return map;
 }
 
-void CTopicListView::LoadTopics() {}
-void CTopicListView::AddTopicItemAndEdit(const std::string&, const std::string&) {}
-void CTopicListView::AddTopicItem(const std::string&, const std::string&) {}
+void CTopicListView::resizeEvent(QResizeEvent*) {
+    m_caption->layOutWith(m_list);
+}
+
+void CTopicListView::LoadTopics() {
+    m_model->clear();
+    if (m_doc.IsJournalOpen()) {
+        try {
+            for (TopicItem& topic : LoadTopicItems(m_doc.m_db))
+                m_model->append(std::move(topic));
+        } catch (const CppSQLite3Exception& e) {
+            m_ui.showError(e.message());
+        }
+    }
+    RebuildSelectedNames();
+}
+
+void CTopicListView::AddTopicItem(const std::string& topicId, const std::string& name) {
+    m_model->append(TopicItem{topicId, name});
+}
+
+void CTopicListView::AddTopicItemAndEdit(const std::string& topicId, const std::string& name) {
+    AddTopicItem(topicId, name);
+    const QModelIndex index = m_model->index(m_model->rowCount() - 1);
+    m_list->scrollTo(index);
+    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_list->edit(index);
+}
+
+std::vector<int> CTopicListView::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 int CTopicListView::GetSelectedTopicCount() const {
-    return 0;
+    return static_cast<int>(SelectedRows().size());
 }
+
 std::vector<std::string> CTopicListView::GetSelectedTopicIds() const {
-    return {};
+    std::vector<std::string> ids;
+    for (int row : SelectedRows())
+        ids.push_back(m_model->item(row).id);
+    return ids;
 }
-bool CTopicListView::eventFilter(QObject* watched, QEvent* event) {
-    return QWidget::eventFilter(watched, event);
-}
-void CTopicListView::OnRenameTopic() {}
-void CTopicListView::OnDeleteTopic() {}
+
 bool CTopicListView::HasOneSelected() const {
-    return false;
+    return CanEditTopic(m_doc.IsJournalOpen(), GetSelectedTopicCount());
+}
+
+void CTopicListView::OnListClicked() {
+    m_doc.RefreshEntryList();
+    RebuildSelectedNames();
+}
+
+void CTopicListView::RebuildSelectedNames() {
+    QStringList names;
+    for (int row : SelectedRows())
+        names.append(storedToText(m_model->item(row).name));
+    m_selectedNames = names.join(QLatin1Char(','));
+    emit topicsTextChanged(m_selectedNames);
+}
+
+void CTopicListView::OnRenameTopic() {
+    const std::vector<int> rows = SelectedRows();
+    if (!rows.empty())
+        m_list->edit(m_model->index(rows.front()));
+}
+
+void CTopicListView::OnDeleteTopic() {
+    if (!m_ui.askYesNo(BrowserMessages::kConfirmTopicDelete))
+        return;
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty())
+        return;
+    if (!m_doc.DeleteTopic(m_model->item(rows.front()).id))
+        return;
+    m_model->removeAt(rows.front());
+    m_doc.RefreshEntryList();
+    RebuildSelectedNames();
+}
+
+void CTopicListView::ShowContextMenu(const QPoint& globalPos) {
+    m_menu->popupAt(globalPos);
 }

@@ -6,9 +6,12 @@
 #include <QString>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 class CQBKDoc;
 class JournalUi;
+class PaneCaption;
+class PaneContextMenu;
 class QListView;
 class TopicListModel;
 
@@ -42,6 +45,7 @@ public:
     QString GetSelectedTopicNames() const { return m_selectedNames; }
 
     QListView* GetListCtrl() const { return m_list; }
+    PaneContextMenu* contextMenu() const { return m_menu; }
 
 signals:
     void topicsTextChanged(const QString& text);
@@ -49,7 +53,7 @@ signals:
     void activated();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void OnRenameTopic();
@@ -57,12 +61,14 @@ private:
     bool HasOneSelected() const;
     void OnListClicked();
     void RebuildSelectedNames();
-    void OnTopicRenamed(int row, const QString& name);
-    void ShowContextMenu(const QPoint& pos);
+    std::vector<int> SelectedRows() const;
+    void ShowContextMenu(const QPoint& globalPos);
 
     CQBKDoc& m_doc;
     JournalUi& m_ui;
+    PaneCaption* m_caption = nullptr;
     TopicListModel* m_model = nullptr;
     QListView* m_list = nullptr;
+    PaneContextMenu* m_menu = nullptr;
     QString m_selectedNames;
 };

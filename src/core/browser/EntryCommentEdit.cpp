@@ -1,0 +1,41 @@
+#include "browser/EntryCommentEdit.h"
+
+#include "store/CHiddenRichEdit.h"
+#include "store/CQBKDoc.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlQuery.h"
+
+CommentEdit StartCommentEdit(CQBKDoc& doc, const std::string& entryId) {
+    CommentEdit edit;
+    SqlQuery config = doc.m_db.query("SELECT * FROM Config;");
+    if (!config.eof()) {
+        edit.showFirstLine = config.boolField("ShowFirstLine", false);
+        edit.values.m_bAlwaysPrompt = config.boolField("PromptForComment", false);
+    }
+    config.finalize();
+
+    SqlBuffer sql;
+    SqlQuery entry =
+        doc.m_db.query(sql.format("SELECT * FROM Entry WHERE EntryID = '%q';", entryId.c_str()));
+    const bool userComment = !entry.eof() && entry.boolField("UserComment", false);
+    entry.finalize();
+    if (userComment)
+        edit.values.m_comment = doc.LoadEntryComment(entryId);
+    return edit;
+}
+
+std::string FinishCommentEdit(CQBKDoc& doc, const std::string& entryId, const CommentEdit& edit) {
+    const bool userComment = !edit.values.m_comment.empty();
+    std::string stored = edit.values.m_comment;
+    if (!userComment) {
+        CHiddenRichEdit hidden;
+        hidden.StreamInText(CHiddenRichEdit::SF_RTF, doc.LoadEntryText(entryId));
+        stored = hidden.StreamedPrefix();
+    }
+    doc.SetEntryComment(userComment, stored, entryId);
+
+    SqlBuffer sql;
+    doc.m_db.execute(
+        sql.format("UPDATE Config SET PromptForComment=%d", edit.values.m_bAlwaysPrompt ? 1 : 0));
+    return userComment || edit.showFirstLine ? stored : std::string();
+}

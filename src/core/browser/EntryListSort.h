@@ -1,0 +1,31 @@
+#pragma once
+
+#include "browser/EntryRow.h"
+
+#include <cstddef>
+#include <vector>
+
+// How the entry lists are sorted. The state is shared by every entry list for the life of
+// the program, so a sort chosen once survives folder changes, reloads and other journals.
+struct EntryListSortState {
+    int column = 0; // 0 date, 1 comment, 2 "In Folder" while shown else topics, 3 topics
+    bool ascending = true;
+    bool inFolderShown = false;
+
+    // The "In Folder" column goes in or out at position 2; a remembered sort position above
+    // 0 moves with the columns to its right. Both return whether anything changed.
+    bool showInFolder();
+    bool hideInFolder();
+
+    // The direction a click on a column header asks for: the opposite of the current one on
+    // the sorted column, ascending on any other.
+    bool ascendingForClick(int column) const;
+};
+
+// The one state all entry lists share.
+EntryListSortState& SharedEntryListSort();
+
+// The positions of the rows in sorted order by a column; rows that compare equal keep their
+// order. A list sorts positions rather than rows so that its selection can follow its row.
+std::vector<std::size_t> SortedRowOrder(const std::vector<EntryRow>& rows, int column,
+                                        bool ascending, bool inFolderShown);

@@ -1,0 +1,132 @@
+// The folder tree's context menu, folder drags and the drop highlight that entry drags use.
+#include "browser/BrowserMessages.h"
+#include "browser/CFolderListView.h"
+#include "browser/FolderDrag.h"
+#include "browser/FolderEdits.h"
+#include "browser/PaneContextMenu.h"
+#include "dialogs/JournalUi.h"
+#include "store/CQBKDoc.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTreeWidget>
+
+QTreeWidgetItem* CFolderListView::itemAtGlobal(const QPoint& globalPos) const {
+    const QWidget* area = m_tree->viewport();
+    const QPoint pos = area->mapFromGlobal(globalPos);
+    if (!area->isVisible() || !area->rect().contains(pos))
+        return nullptr;
+    return m_tree->itemAt(pos);
+}
+
+void CFolderListView::setDropHighlight(QTreeWidgetItem* item) {
+    if (item == m_dropHighlight)
+        return;
+    if (m_dropHighlight) {
+        m_dropHighlight->setData(0, Qt::BackgroundRole, {});
+        m_dropHighlight->setData(0, Qt::ForegroundRole, {});
+    }
+    m_dropHighlight = item;
+    if (item) {
+        // Lighter than the selection, so the target and the selected folder tell apart.
+        QColor target = palette().color(QPalette::Highlight);
+        target.setAlpha(90);
+        item->setBackground(0, target);
+    }
+}
+
+void CFolderListView::ShowContextMenu(const QPoint& pos, bool fromKeyboard) {
+    QPoint at = m_tree->viewport()->mapToGlobal(QPoint(5, 5));
+    if (!fromKeyboard) {
+        if (QTreeWidgetItem* item = m_tree->itemAt(pos))
+            m_tree->setCurrentItem(item);
+        at = m_tree->viewport()->mapToGlobal(pos);
+    }
+    if (!m_tree->currentItem())
+        return;
+    m_menu->popupAt(at);
+}
+
+void CFolderListView::DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
+    if (m_doc.m_confirmFolderMove && !m_ui.askYesNo(BrowserMessages::kConfirmFolderMove)) {
+        setDropHighlight(nullptr);
+        return;
+    }
+    target->setExpanded(true);
+    {
+        // The branch moves as a whole; the selection follows it once it stands in place.
+        const QSignalBlocker quiet(m_tree);
+        QTreeWidgetItem* oldParent = dragged->parent();
+        oldParent->takeChild(oldParent->indexOfChild(dragged));
+        QStringList siblings;
+        for (int i = 0; i < target->childCount(); ++i)
+            siblings.append(target->child(i)->text(0));
+        target->insertChild(SortedInsertPosition(siblings, dragged->text(0)), dragged);
+        std::vector<QTreeWidgetItem*> branch{dragged};
+        while (!branch.empty()) {
+            QTreeWidgetItem* item = branch.back();
+            branch.pop_back();
+            item->setExpanded(true);
+            for (int i = 0; i < item->childCount(); ++i)
+                branch.push_back(item->child(i));
+        }
+        m_tree->setCurrentItem(dragged);
+    }
+    OnSelectionChanged();
+    m_doc.MoveFolder(itemFolderId(dragged), itemFolderId(target));
+    setDropHighlight(nullptr);
+}
+
+bool CFolderListView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu) {
+        auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        ShowContextMenu(menuEvent->pos(), menuEvent->reason() == QContextMenuEvent::Keyboard);
+        return true;
+    }
+    if (watched == m_tree) {
+        if (event->type() == QEvent::KeyPress && m_drag->active() &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            m_drag->cancel();
+            return true;
+        }
+        return false;
+    }
+    if (watched != m_tree->viewport())
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() == Qt::LeftButton) {
+            m_pressPos = mouse->position().toPoint();
+            m_pressItem = m_tree->itemAt(m_pressPos);
+        }
+        return false;
+    case QEvent::MouseMove:
+        if (m_drag->active()) {
+            m_drag->move(mouse->globalPosition().toPoint());
+            return true;
+        }
+        if ((mouse->buttons() & Qt::LeftButton) && m_pressItem && m_doc.IsJournalOpen() &&
+            (mouse->position().toPoint() - m_pressPos).manhattanLength() >=
+                QApplication::startDragDistance()) {
+            QTreeWidgetItem* item = m_pressItem;
+            m_pressItem = nullptr;
+            m_drag->begin(item, mouse->globalPosition().toPoint());
+            m_drag->move(mouse->globalPosition().toPoint());
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonRelease:
+        m_pressItem = nullptr;
+        if (m_drag->active() && mouse->button() == Qt::LeftButton) {
+            m_drag->move(mouse->globalPosition().toPoint());
+            m_drag->release();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,35 @@
+#include "browser/PaneCaption.h"
+
+#include <QLabel>
+#include <QStyle>
+#include <QToolButton>
+
+PaneCaption::PaneCaption(const QString& title, int closeButtonId, QWidget* pane)
+    : QWidget(pane), m_title(new QLabel(title, this)), m_close(new QToolButton(this)) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Mid);
+    m_title->setContentsMargins(4, 0, 0, 0);
+    m_title->setForegroundRole(QPalette::Light);
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+    m_close->setObjectName(QStringLiteral("closeButton"));
+    m_close->setProperty("controlId", closeButtonId);
+    m_close->setAutoRaise(true);
+    m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    m_close->setIconSize(QSize(10, 10));
+    m_close->setToolTip(QStringLiteral("Close"));
+    m_close->setFocusPolicy(Qt::NoFocus);
+    connect(m_close, &QToolButton::clicked, this, &PaneCaption::closeClicked);
+}
+
+void PaneCaption::layOutWith(QWidget* content) {
+    const QWidget* pane = parentWidget();
+    setGeometry(0, 0, pane->width(), kHeight);
+    content->setGeometry(0, kContentTop, pane->width(), std::max(0, pane->height() - kContentTop));
+}
+
+void PaneCaption::resizeEvent(QResizeEvent*) {
+    m_title->setGeometry(0, 0, width() - 20, kHeight);
+    m_close->setGeometry(width() - 18, 2, 16, 13);
+}

@@ -1,0 +1,174 @@
+#include "browser/DropRules.h"
+#include "browser/EntryListSort.h"
+#include "browser/FolderEdits.h"
+#include "browser/PaneCommandRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Ids = std::vector<std::string>;
+
+TEST(EntryListSortTest, InFolderColumnMovesTheRememberedSortPosition) {
+    struct Case {
+        int before;
+        int afterShow; // sorted column after "In Folder" appears
+    };
+    // Date stays on date; comment becomes "In Folder"; topics keeps following topics.
+    for (const Case& c : {Case{0, 0}, Case{1, 2}, Case{2, 3}}) {
+        EntryListSortState state;
+        state.column = c.before;
+        EXPECT_TRUE(state.showInFolder());
+        EXPECT_EQ(state.column, c.afterShow) << c.before;
+        EXPECT_FALSE(state.showInFolder()) << "already shown: nothing moves";
+        EXPECT_EQ(state.column, c.afterShow);
+        EXPECT_TRUE(state.hideInFolder());
+        EXPECT_EQ(state.column, c.before);
+        EXPECT_FALSE(state.hideInFolder());
+        EXPECT_EQ(state.column, c.before);
+    }
+}
+
+TEST(EntryListSortTest, HeaderClickReversesOnlyTheSortedColumn) {
+    EntryListSortState state;
+    EXPECT_FALSE(state.ascendingForClick(0));
+    EXPECT_TRUE(state.ascendingForClick(1));
+    state.ascending = false;
+    EXPECT_TRUE(state.ascendingForClick(0));
+    EXPECT_TRUE(state.ascendingForClick(3));
+}
+
+TEST(EntryListSortTest, RowOrderIsStableInBothDirections) {
+    const auto row = [](const char* comment, int day) {
+        EntryRow r;
+        r.comment = comment;
+        r.timestamp = COleDateTime(2024, 1, day, 0, 0, 0);
+        return r;
+    };
+    const std::vector<EntryRow> rows{row("beta", 3), row("Alpha", 1), row("alpha", 2), row("", 4)};
+    EXPECT_EQ(SortedRowOrder(rows, 1, true, false), (std::vector<std::size_t>{3, 1, 2, 0}));
+    EXPECT_EQ(SortedRowOrder(rows, 1, false, false), (std::vector<std::size_t>{0, 1, 2, 3}));
+    EXPECT_EQ(SortedRowOrder(rows, 0, false, false), (std::vector<std::size_t>{3, 0, 2, 1}));
+    EXPECT_EQ(SortedRowOrder(rows, 7, true, false), (std::vector<std::size_t>{0, 1, 2, 3}));
+    EXPECT_TRUE(SortedRowOrder({}, 0, true, false).empty());
+}
+
+TEST(DropRulesTest, FolderDropRefusals) {
+    // Tree: {Root} > A > A1 > A1a, {Root} > B. Dragging A1 (parent A).
+    struct Case {
+        Ids targetPath;
+        bool allowed;
+    };
+    for (const Case& c : {
+             Case{{"B", "{Root}"}, true}, Case{{"{Root}"}, true},
+             Case{{"A", "{Root}"}, false},              // its own parent
+             Case{{"A1", "A", "{Root}"}, false},        // itself
+             Case{{"A1a", "A1", "A", "{Root}"}, false}, // below itself
+             Case{{}, false},                           // no item
+         })
+        EXPECT_EQ(FolderDropAllowed("A1", "A", c.targetPath), c.allowed)
+            << (c.targetPath.empty() ? "none" : c.targetPath.front());
+    // The root has no parent and everything lies below it.
+    EXPECT_FALSE(FolderDropAllowed("{Root}", "", {"B", "{Root}"}));
+}
+
+TEST(DropRulesTest, EntryDropRefusals) {
+    EXPECT_TRUE(EntryDropAllowed("{F-2}", "{F-1}"));
+    EXPECT_TRUE(EntryDropAllowed("{F-2}", "{Root}"));
+    EXPECT_FALSE(EntryDropAllowed("{F-1}", "{F-1}"));
+    EXPECT_FALSE(EntryDropAllowed("{Root}", "{F-1}"));
+    EXPECT_FALSE(EntryDropAllowed("{All Entries}", "{F-1}"));
+    EXPECT_FALSE(EntryDropAllowed("", "{F-1}"));
+}
+
+TEST(DropRulesTest, AutoScrollSpeedsUpWithDistanceBeyondTheEdge) {
+    const int top = 100;
+    const int bottom = 400;
+    struct Case {
+        int y;
+        int delay;
+    };
+    for (const Case& c : {
+             Case{250, 0}, // middle: no scrolling
+             Case{110, 0}, // just outside the top zone
+             Case{109, 6}, // inside the top zone
+             Case{100, 6},
+             Case{91, 6}, // 19 pixels into the zone and beyond
+             Case{90, 5}, // 20: one tick quicker
+             Case{70, 4},
+             Case{-200, 1}, // far out: one line per tick, never faster
+             Case{390, 0},
+             Case{391, 6},
+             Case{410, 5},
+             Case{2000, 1},
+         })
+        EXPECT_EQ(AutoScrollDelay(c.y, top, bottom), c.delay) << c.y;
+
+    // Lines come on multiples of the delay.
+    int lines = 0;
+    for (unsigned tick = 1; tick <= 30; ++tick)
+        lines += AutoScrollStep(105, top, bottom, tick) == AutoScroll::Up;
+    EXPECT_EQ(lines, 5);
+    EXPECT_EQ(AutoScrollStep(395, top, bottom, 12), AutoScroll::Down);
+    EXPECT_EQ(AutoScrollStep(395, top, bottom, 13), AutoScroll::None);
+    EXPECT_EQ(AutoScrollStep(250, top, bottom, 12), AutoScroll::None);
+}
+
+TEST(PaneCommandRulesTest, FolderCommands) {
+    FolderSelection folder;
+    folder.journalOpen = true;
+    folder.paneShown = true;
+    folder.hasSelection = true;
+    folder.currentFolderId = "{F-1}";
+    const auto empty = [](const std::string&) { return false; };
+    const auto full = [](const std::string&) { return true; };
+
+    EXPECT_TRUE(CanNewFolder(folder));
+    EXPECT_TRUE(CanRenameFolder(folder));
+    EXPECT_TRUE(CanDeleteFolder(folder, empty));
+    EXPECT_FALSE(CanDeleteFolder(folder, full));
+
+    FolderSelection s = folder;
+    s.journalOpen = false;
+    EXPECT_FALSE(CanNewFolder(s) || CanRenameFolder(s) || CanDeleteFolder(s, empty));
+    s = folder;
+    s.hasSelection = false;
+    EXPECT_FALSE(CanNewFolder(s) || CanRenameFolder(s) || CanDeleteFolder(s, empty));
+    s = folder;
+    s.paneShown = false;
+    EXPECT_FALSE(CanNewFolder(s));
+    EXPECT_TRUE(CanRenameFolder(s));
+    s = folder;
+    s.isRoot = true;
+    s.currentFolderId = "{Root}";
+    EXPECT_TRUE(CanNewFolder(s));
+    EXPECT_FALSE(CanRenameFolder(s));
+    EXPECT_FALSE(CanDeleteFolder(s, empty));
+    s = folder;
+    s.currentFolderId = "{All Entries}";
+    EXPECT_FALSE(CanNewFolder(s) || CanRenameFolder(s));
+    s = folder;
+    s.hasChildren = true;
+    bool asked = false;
+    EXPECT_FALSE(CanDeleteFolder(s, [&](const std::string&) { return asked = true, false; }));
+    EXPECT_FALSE(asked) << "the journal is asked only when nothing else refuses";
+}
+
+TEST(PaneCommandRulesTest, TopicCommandsWantOneTopic) {
+    EXPECT_TRUE(CanEditTopic(true, 1));
+    EXPECT_FALSE(CanEditTopic(true, 0));
+    EXPECT_FALSE(CanEditTopic(true, 2));
+    EXPECT_FALSE(CanEditTopic(false, 1));
+}
+
+TEST(FolderEditsTest, MovedFolderGoesAmongSiblingsAlphabetically) {
+    const QStringList siblings{QStringLiteral("attic"), QStringLiteral("Garden"),
+                               QStringLiteral("zoo")};
+    EXPECT_EQ(SortedInsertPosition(siblings, QStringLiteral("Basement")), 1);
+    EXPECT_EQ(SortedInsertPosition(siblings, QStringLiteral("Aardvark")), 0);
+    EXPECT_EQ(SortedInsertPosition(siblings, QStringLiteral("garden")), 2);
+    EXPECT_EQ(SortedInsertPosition(siblings, QStringLiteral("Zulu")), 3);
+    EXPECT_EQ(SortedInsertPosition({}, QStringLiteral("Any")), 0);
+}
+
+} // namespace

@@ -1,0 +1,212 @@
+#pragma once
+
+#include "../../core/support/RawSqlite.h"
+#include "../../core/support/RecordingHost.h"
+#include "../../core/support/ScriptedJournalUi.h"
+#include "../../core/support/TestJournal.h"
+#include "browser/CEntryListView.h"
+#include "browser/CFolderListView.h"
+#include "browser/CPreviewPane.h"
+#include "browser/CTopicListView.h"
+#include "browser/EntryListSort.h"
+#include "browser/PaneContextMenu.h"
+#include "platform/CommandRouter.h"
+#include "store/CQBKDoc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QSplitter>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+using Strings = std::vector<std::string>;
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// The four panes in a window of their own, wired as the main window wires them, over a real
+// journal file in a temporary folder. Tests fill the file with TestJournal, open it through
+// the session and drive the panes with mouse and keyboard.
+class BrowserFixture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "quillbook_gui_tests";
+            static char* argv[] = {name, nullptr};
+            // Never destroyed: at exit Qt's own statics (the pointing devices the mouse
+            // events made) may already be gone, and a destructor then would crash.
+            new QApplication(argc, argv);
+        }
+    }
+
+    BrowserFixture() {
+        SharedEntryListSort() = EntryListSortState{}; // shared for the program's life
+        auto* columns = new QSplitter(Qt::Horizontal, &window);
+        auto* left = new QSplitter(Qt::Vertical, columns);
+        auto* right = new QSplitter(Qt::Vertical, columns);
+        folders = new CFolderListView(doc, ui, left);
+        topics = new CTopicListView(doc, ui, left);
+        entries = new CEntryListView(doc, ui, right);
+        preview = new CPreviewPane(doc, right);
+        auto* layout = new QHBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(columns);
+        columns->setSizes({250, 650});
+        entries->setTopicList(topics);
+        entries->setPreviewPane(preview);
+        entries->setFolderTree(folders);
+        folders->setEntryList(entries);
+        doc.m_pFolderTree = folders;
+        doc.m_pEntryList = entries;
+        doc.m_pTopicList = topics;
+        doc.m_pPreview = preview;
+        QObject::connect(folders, &CFolderListView::captionChanged,
+                         [this](const QString& name, bool) { caption = name; });
+        QObject::connect(topics, &CTopicListView::topicsTextChanged,
+                         [this](const QString& text) { topicsCaption = text; });
+        window.resize(900, 600);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    ~BrowserFixture() override {
+        if (doc.IsJournalOpen())
+            doc.CloseJournal();
+    }
+
+    // Journals ask before moves unless told otherwise; most tests are not about that.
+    void openJournal(bool confirmMoves = false) {
+        if (!confirmMoves)
+            rawExec(journal.path(),
+                    "UPDATE Config SET ConfirmEntryMove = 0, ConfirmFolderMove = 0");
+        ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        QCoreApplication::processEvents();
+    }
+
+    // The shown text of a cell of the entry list.
+    QString cell(int row, int column) const {
+        const QAbstractItemModel* model = entries->listControl()->model();
+        return model->data(model->index(row, column)).toString();
+    }
+    Strings columnTexts(int column) const {
+        Strings texts;
+        for (int row = 0; row < entries->rowCount(); ++row)
+            texts.push_back(cell(row, column).toStdString());
+        return texts;
+    }
+    Strings headings() const {
+        const QAbstractItemModel* model = entries->listControl()->model();
+        Strings texts;
+        for (int column = 0; column < model->columnCount(); ++column)
+            texts.push_back(model->headerData(column, Qt::Horizontal).toString().toStdString());
+        return texts;
+    }
+
+    QTreeWidgetItem* folderItem(const QString& label) const {
+        const QList<QTreeWidgetItem*> found =
+            folders->treeControl()->findItems(label, Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : found.front();
+    }
+    QPoint folderPoint(const QString& label) const {
+        QTreeWidgetItem* item = folderItem(label);
+        EXPECT_NE(item, nullptr) << label.toStdString();
+        return item ? folders->treeControl()->visualItemRect(item).center() : QPoint();
+    }
+    void clickFolder(const QString& label) {
+        QTest::mouseClick(folders->treeControl()->viewport(), Qt::LeftButton, {},
+                          folderPoint(label));
+    }
+
+    QPoint rowPoint(int row) const {
+        QTreeView* list = entries->listControl();
+        return list->visualRect(list->model()->index(row, 1)).center();
+    }
+    void clickRow(int row) {
+        QTest::mouseClick(entries->listControl()->viewport(), Qt::LeftButton, {}, rowPoint(row));
+    }
+
+    void clickTopic(int row, Qt::KeyboardModifiers modifiers = {}) {
+        QListView* list = topics->GetListCtrl();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                          list->visualRect(list->model()->index(row, 0)).center());
+    }
+
+    // Opens a pane's context menu with the right button at a point of a widget, as a user
+    // does, and returns the action of that name after checking the menu is showing.
+    QAction* menuAction(PaneContextMenu* menu, QWidget* where, QPoint at, const char* name) {
+        QTest::mousePress(where, Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, where->mapToGlobal(at));
+        QApplication::sendEvent(where, &event);
+        QTest::mouseRelease(where, Qt::RightButton, {}, at);
+        EXPECT_TRUE(menu->isVisible());
+        auto* action = menu->findChild<QAction*>(QString::fromLatin1(name));
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+    // Triggers an action as a user would, failing when it is disabled.
+    static void trigger(QAction* action) {
+        ASSERT_NE(action, nullptr);
+        ASSERT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+        action->trigger();
+        if (auto* menu = qobject_cast<QMenu*>(action->parent()))
+            menu->close();
+    }
+
+    // Types a name into an open in-place editor and presses Return; the view takes the text
+    // once queued events run.
+    static void typeName(QWidget* view, const QString& name) {
+        QLineEdit* editor = nullptr; // a closed editor lingers until deleted later
+        for (QLineEdit* line : view->findChildren<QLineEdit*>())
+            if (line->isVisible())
+                editor = line;
+        ASSERT_NE(editor, nullptr) << "no editor open";
+        editor->selectAll();
+        if (name.isEmpty())
+            QTest::keyClick(editor, Qt::Key_Delete);
+        QTest::keyClicks(editor, name);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+
+    // A drag with the left button from one point of a widget to another point (in that
+    // widget's coordinates, possibly outside it), through a few moves.
+    static void drag(QWidget* from, QPoint start, QPoint end) {
+        QTest::mousePress(from, Qt::LeftButton, {}, start);
+        const QPoint step = (end - start) / 4;
+        for (int i = 1; i < 4; ++i)
+            QTest::mouseMove(from, start + step * i);
+        QTest::mouseMove(from, end);
+        QTest::mouseRelease(from, Qt::LeftButton, {}, end);
+    }
+
+    // The state the main menu would show for a command while a pane is active.
+    CommandState stateWith(CommandTarget& pane, CommandId id) {
+        CommandRouter router;
+        router.setActivePane(&pane);
+        router.setDocument(&doc);
+        return router.state(id);
+    }
+
+    TestJournal journal;
+    CallLog log;
+    RecordingHost host{log};
+    ScriptedJournalUi ui;
+    CQBKDoc doc{ui, host};
+    QWidget window;
+    CFolderListView* folders = nullptr;
+    CTopicListView* topics = nullptr;
+    CEntryListView* entries = nullptr;
+    CPreviewPane* preview = nullptr;
+    QString caption;
+    QString topicsCaption;
+};

@@ -1,0 +1,97 @@
+#include "BrowserFixture.h"
+
+namespace {
+
+std::string folderInFile(const std::string& path, const std::string& entryId) {
+    return *rawQuery(path, "SELECT FolderID FROM Entry WHERE EntryID = '" + entryId + "'")[0][0];
+}
+
+class EntryDragTest : public BrowserFixture {
+protected:
+    void fill() {
+        journal.addFolder("{F-W}", "{Root}", "Work");
+        journal.addFolder("{F-H}", "{Root}", "Home");
+        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "plan", true);
+        journal.addEntry("{E-2}", "2024-03-06 08:00", "{F-W}", "review", true);
+    }
+    // A point on a folder, in the entry list's coordinates (the drag starts there).
+    QPoint onFolder(const QString& label) const {
+        const QPoint global = folders->treeControl()->viewport()->mapToGlobal(folderPoint(label));
+        return entries->listControl()->viewport()->mapFromGlobal(global);
+    }
+    void dragRowTo(int row, const QString& folder) {
+        drag(entries->listControl()->viewport(), rowPoint(row), onFolder(folder));
+    }
+};
+
+TEST_F(EntryDragTest, DropOnAnotherFolderWhileAFolderIsListedRemovesTheRow) {
+    fill();
+    openJournal();
+    clickFolder(QStringLiteral("Work"));
+    ASSERT_EQ(entries->rowCount(), 2);
+    dragRowTo(0, QStringLiteral("Home"));
+    EXPECT_EQ(folderInFile(journal.path(), "{E-1}"), "{F-H}");
+    EXPECT_EQ(columnTexts(1), Strings{"review"});
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(doc.m_currentFolderId, "{F-W}"); // the tree's selection stays
+}
+
+TEST_F(EntryDragTest, DropWhileEverythingIsListedKeepsTheRowWithItsNewFolder) {
+    fill();
+    openJournal();
+    ASSERT_EQ(columnTexts(2), (Strings{"Work", "Work"}));
+    dragRowTo(1, QStringLiteral("Home"));
+    EXPECT_EQ(folderInFile(journal.path(), "{E-2}"), "{F-H}");
+    EXPECT_EQ(columnTexts(1), (Strings{"plan", "review"}));
+    EXPECT_EQ(columnTexts(2), (Strings{"Work", "Home"}));
+}
+
+TEST_F(EntryDragTest, OwnFolderRootAndEmptySpaceRefuseTheDrop) {
+    fill();
+    openJournal();
+    const std::string before = fileBytes(journal.path());
+    QWidget* area = entries->listControl()->viewport();
+    QTest::mousePress(area, Qt::LeftButton, {}, rowPoint(0));
+    for (const char* label : {"Work", "test.qbk (all entries)"}) {
+        QTest::mouseMove(area, onFolder(QString::fromLatin1(label)));
+        EXPECT_EQ(folders->dropHighlight(), folderItem(QString::fromLatin1(label))) << label;
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor) << label;
+    }
+    QTest::mouseMove(area, onFolder(QStringLiteral("Home")));
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    QTest::mouseMove(area, rowPoint(1)); // back over the list: no folder under the pointer
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, rowPoint(1));
+    dragRowTo(0, QStringLiteral("Work"));
+    dragRowTo(0, QStringLiteral("test.qbk (all entries)"));
+    EXPECT_EQ(fileBytes(journal.path()), before);
+    EXPECT_EQ(entries->rowCount(), 2);
+}
+
+TEST_F(EntryDragTest, ConfirmationNoAndEscapeLeaveTheEntryWhereItWas) {
+    fill();
+    openJournal(true);
+    ui.answerMessage("Do you really want to move the entry to a new folder?", MessageAnswer::No);
+    dragRowTo(0, QStringLiteral("Home"));
+    EXPECT_EQ(folderInFile(journal.path(), "{E-1}"), "{F-W}");
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+
+    QWidget* area = entries->listControl()->viewport();
+    QTest::mousePress(area, Qt::LeftButton, {}, rowPoint(0));
+    QTest::mouseMove(area, rowPoint(0) + QPoint(0, 30));
+    QTest::mouseMove(area, onFolder(QStringLiteral("Home")));
+    EXPECT_NE(folders->dropHighlight(), nullptr);
+    QTest::keyClick(entries->listControl(), Qt::Key_Escape);
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, onFolder(QStringLiteral("Home")));
+    EXPECT_EQ(folderInFile(journal.path(), "{E-1}"), "{F-W}");
+    EXPECT_EQ(ui.messages().size(), 1u);
+
+    ui.answerMessage("Do you really want to move the entry to a new folder?", MessageAnswer::Yes);
+    dragRowTo(0, QStringLiteral("Home"));
+    EXPECT_EQ(folderInFile(journal.path(), "{E-1}"), "{F-H}");
+}
+
+} // namespace

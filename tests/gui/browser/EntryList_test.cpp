@@ -1,0 +1,302 @@
+#include "BrowserFixture.h"
+
+#include "browser/EntryListSort.h"
+#include "browser/EntryRows.h"
+
+#include <QTextEdit>
+
+namespace {
+
+const char* const kRtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 %s\\par}";
+
+std::string rtf(const std::string& text) {
+    char buffer[256];
+    std::snprintf(buffer, sizeof buffer, kRtf, text.c_str());
+    return buffer;
+}
+
+class EntryListTest : public BrowserFixture {
+protected:
+    // Four entries in two folders, with topics, dates and comments in different orders. Both
+    // entries with topics carry two, whose order the file decides; any order sorts the same.
+    void fill() {
+        journal.addFolder("{F-W}", "{Root}", "Work");
+        journal.addFolder("{F-H}", "{Root}", "Home");
+        journal.addTopic("{T-1}", "garden");
+        journal.addTopic("{T-2}", "budget");
+        journal.addTopic("{T-3}", "orchard");
+        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "Quarterly plan", true,
+                         rtf("Plan the quarter"));
+        journal.addEntry("{E-2}", "2023-11-20 18:45", "{F-H}", "apple harvest", true,
+                         rtf("Apples everywhere"));
+        journal.addEntry("{E-3}", "2024-01-15 12:10", "{F-H}", "Bills", true, rtf("Paid bills"));
+        journal.addEntry("{E-4}", "2024-02-29 23:59", "{F-W}", "derived text", false,
+                         rtf("Derived text"));
+        journal.link("{E-2}", "{T-1}");
+        journal.link("{E-2}", "{T-3}");
+        journal.link("{E-3}", "{T-2}");
+        journal.link("{E-3}", "{T-1}");
+    }
+    void clickHeader(int column) {
+        QHeaderView* header = entries->listControl()->header();
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
+    std::string topicsOf(const std::string& entryId) {
+        return GetEntryTopicsText(doc.m_db, entryId);
+    }
+    QString previewText() const { return preview->entryView()->toPlainText().trimmed(); }
+};
+
+TEST_F(EntryListTest, RootListsEveryEntryWithFolderNamesAndFormattedDates) {
+    fill();
+    openJournal();
+    EXPECT_EQ(headings(), (Strings{"Date", "Comment", "In Folder", "Topics"}));
+    const QTreeView* list = entries->listControl();
+    EXPECT_EQ(list->columnWidth(0), 150);
+    EXPECT_EQ(list->columnWidth(1), 200);
+    EXPECT_EQ(list->columnWidth(2), 80);
+    EXPECT_EQ(list->columnWidth(3), 150);
+    // Sorted by date, oldest first; derived descriptions hidden while ShowFirstLine is off.
+    EXPECT_EQ(columnTexts(0),
+              (Strings{"Monday, November 20 2023 06:45 PM", "Monday, January 15 2024 12:10 PM",
+                       "Thursday, February 29 2024 11:59 PM", "Tuesday, March 05 2024 08:00 AM"}));
+    EXPECT_EQ(columnTexts(1), (Strings{"apple harvest", "Bills", "", "Quarterly plan"}));
+    EXPECT_EQ(columnTexts(2), (Strings{"Home", "Home", "Work", "Work"}));
+    EXPECT_EQ(columnTexts(3), (Strings{topicsOf("{E-2}"), topicsOf("{E-3}"), "", ""}));
+    EXPECT_EQ(topicsOf("{E-3}").size(), std::string("garden, budget").size());
+}
+
+TEST_F(EntryListTest, ShowFirstLineListsDerivedDescriptionsAndFormatsFollowTheJournal) {
+    fill();
+    rawExec(journal.path(), "UPDATE Config SET ShowFirstLine = 1, DateFormat = '%Y-%m-%d', "
+                            "TimeFormat = '%H:%M'");
+    openJournal();
+    EXPECT_EQ(cell(2, 1), QStringLiteral("derived text"));
+    EXPECT_EQ(cell(0, 0), QStringLiteral("2023-11-20 18:45"));
+}
+
+TEST_F(EntryListTest, HeaderClicksSortEachColumnBothWays) {
+    fill();
+    openJournal();
+    const QHeaderView* header = entries->listControl()->header();
+    const auto sorted = [this](int column, bool ascending) {
+        const Strings keys = columnTexts(column);
+        return std::is_sorted(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+            const int order =
+                QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive);
+            return ascending ? order < 0 : order > 0;
+        });
+    };
+    // A first click on another column sorts it ascending, a second click reverses it.
+    for (int column : {1, 2, 3}) {
+        clickHeader(column);
+        EXPECT_TRUE(sorted(column, true)) << column;
+        EXPECT_EQ(header->sortIndicatorSection(), column);
+        EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        clickHeader(column);
+        EXPECT_TRUE(sorted(column, false)) << column;
+        EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    }
+    // Topics descending: two-topic texts first, then the empty ones in their previous order.
+    EXPECT_EQ(columnTexts(1), (Strings{"apple harvest", "Bills", "Quarterly plan", ""}));
+
+    // Dates compare as times, not as the shown text.
+    const Strings byDate{"apple harvest", "Bills", "", "Quarterly plan"};
+    clickHeader(0);
+    EXPECT_EQ(columnTexts(1), byDate);
+    clickHeader(0);
+    EXPECT_EQ(columnTexts(1), Strings(byDate.rbegin(), byDate.rend()));
+}
+
+TEST_F(EntryListTest, SortOnCommentFollowsThePositionWhenInFolderComesAndGoes) {
+    fill();
+    openJournal();
+    clickFolder(QStringLiteral("Work"));
+    clickHeader(1);
+    EXPECT_EQ(SharedEntryListSort().column, 1);
+    clickFolder(QStringLiteral("test.qbk (all entries)"));
+    EXPECT_EQ(SharedEntryListSort().column, 2);
+    EXPECT_EQ(entries->listControl()->header()->sortIndicatorSection(), 2);
+    EXPECT_EQ(columnTexts(2), (Strings{"Home", "Home", "Work", "Work"}));
+    clickFolder(QStringLiteral("Home"));
+    EXPECT_EQ(SharedEntryListSort().column, 1);
+    EXPECT_EQ(columnTexts(1), (Strings{"apple harvest", "Bills"}));
+}
+
+TEST_F(EntryListTest, SelectedTopicsNarrowTheListOnlyWhileThePaneIsShown) {
+    fill();
+    openJournal();
+    clickTopic(0); // garden
+    EXPECT_EQ(columnTexts(1), (Strings{"apple harvest", "Bills"}));
+    EXPECT_EQ(topicsCaption, QStringLiteral("garden"));
+
+    clickTopic(1, Qt::ControlModifier); // garden and budget: one entry has both
+    EXPECT_EQ(columnTexts(1), Strings{"Bills"});
+    EXPECT_EQ(topicsCaption, QStringLiteral("garden,budget"));
+
+    clickFolder(QStringLiteral("Work"));
+    EXPECT_EQ(entries->rowCount(), 0);
+    clickFolder(QStringLiteral("Home"));
+    EXPECT_EQ(columnTexts(1), Strings{"Bills"});
+
+    topics->hide();
+    entries->LoadEntries();
+    EXPECT_EQ(entries->rowCount(), 2);
+    topics->show();
+    entries->LoadEntries();
+    EXPECT_EQ(entries->rowCount(), 1);
+}
+
+TEST_F(EntryListTest, SelectionFillsThePreviewAndDeletingTheLastRowEmptiesIt) {
+    fill();
+    openJournal();
+    clickFolder(QStringLiteral("Home"));
+    EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
+
+    clickRow(1);
+    EXPECT_EQ(doc.m_currentEntryId, "{E-3}");
+    EXPECT_EQ(previewText(), QStringLiteral("Paid bills"));
+    EXPECT_EQ(preview->dateText(), QStringLiteral("Monday, January 15 2024 12:10 PM"));
+    EXPECT_EQ(preview->commentText(), QStringLiteral("Bills"));
+    EXPECT_EQ(preview->topicsText().toStdString(), topicsOf("{E-3}"));
+    EXPECT_EQ(preview->entryId(), "{E-3}");
+
+    QTest::keyClick(entries->listControl(), Qt::Key_Up);
+    EXPECT_EQ(doc.m_currentEntryId, "{E-2}");
+    EXPECT_EQ(previewText(), QStringLiteral("Apples everywhere"));
+
+    // Delete both rows; the neighbour of the first becomes the selection.
+    for (int i = 0; i < 2; ++i) {
+        ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::Yes);
+        trigger(menuAction(entries->contextMenu(), entries->listControl()->viewport(), rowPoint(0),
+                           "entryMenuDeleteEntry"));
+        if (i == 0) {
+            EXPECT_EQ(entries->selectedRow(), 0);
+            EXPECT_EQ(previewText(), QStringLiteral("Paid bills"));
+        }
+    }
+    EXPECT_EQ(entries->rowCount(), 0);
+    EXPECT_EQ(entries->selectedRow(), -1);
+    EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
+    EXPECT_TRUE(preview->dateText().isEmpty());
+    EXPECT_TRUE(preview->commentText().isEmpty());
+    EXPECT_EQ(doc.m_currentEntryId, "");
+    EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Entry WHERE FolderID = '{F-H}'").empty());
+}
+
+TEST_F(EntryListTest, ReloadKeepingSelectionKeepsTheRowPosition) {
+    fill();
+    openJournal();
+    clickRow(2);
+    const std::string shown = preview->entryId();
+    entries->ReloadKeepingSelection();
+    EXPECT_EQ(entries->selectedRow(), 2);
+    EXPECT_EQ(preview->entryId(), shown);
+
+    clickFolder(QStringLiteral("Home")); // two rows: a remembered third row is gone
+    clickRow(1);
+    rawExec(journal.path(), "DELETE FROM Entry WHERE EntryID = '{E-3}'");
+    entries->ReloadKeepingSelection();
+    EXPECT_EQ(entries->rowCount(), 1);
+    EXPECT_EQ(entries->selectedRow(), -1);
+    EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
+}
+
+TEST_F(EntryListTest, DeleteAnsweredNoKeepsTheEntry) {
+    fill();
+    openJournal();
+    clickRow(0);
+    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::No);
+    ASSERT_TRUE(stateWith(*entries, ID_FILE_DELETE_ENTRY).enabled);
+    entries->handleCommand(ID_FILE_DELETE_ENTRY);
+    EXPECT_EQ(entries->rowCount(), 4);
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT * FROM Entry").size(), 4u);
+}
+
+TEST_F(EntryListTest, CommandsNeedASelectedRowAndShowInFoldersIsNeverOffered) {
+    fill();
+    openJournal();
+    for (CommandId id : {ID_FILE_OPEN_ENTRY, ID_EDIT_COMMENT, ID_ENTRY_CHANGE_DATE,
+                         ID_FILE_DELETE_ENTRY, ID_EDIT_ENTRY_TOPICS, ID_FILE_PRINT_ENTRY})
+        EXPECT_FALSE(stateWith(*entries, id).enabled) << id;
+
+    PaneContextMenu* menu = entries->contextMenu();
+    QAction* showIn =
+        menuAction(menu, entries->listControl()->viewport(), rowPoint(2), "entryMenuShowInFolders");
+    for (const char* name : {"entryMenuOpenEntry", "entryMenuEditComment", "entryMenuChangeDate",
+                             "entryMenuDeleteEntry", "entryMenuTopics", "entryMenuPrint"})
+        EXPECT_TRUE(menu->findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_FALSE(showIn->isEnabled());
+    menu->close();
+
+    trigger(menu->findChild<QAction*>(QStringLiteral("entryMenuPrint")));
+    EXPECT_EQ(log.count("Print Thursday, February 29 2024 11:59 PM 0"), 1);
+    entries->listControl()->clearSelection();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                            entries->listControl()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(entries->listControl(), &event);
+    EXPECT_FALSE(menu->isVisible()); // nothing selected, no menu
+}
+
+TEST_F(EntryListTest, DoubleClickOpensTheEntry) {
+    fill();
+    openJournal();
+    QTest::mouseDClick(entries->listControl()->viewport(), Qt::LeftButton, {}, rowPoint(3));
+    EXPECT_EQ(log.count("LoadEntry {E-1}"), 1);
+}
+
+TEST_F(EntryListTest, EditCommentStoresTheDialogsValues) {
+    fill();
+    rawExec(journal.path(), "UPDATE Config SET PromptForComment = 0");
+    openJournal();
+    clickRow(0); // apple harvest, a comment of the user's own
+    ui.acceptDialog<CommentValues>([](CommentValues& v) {
+        v.m_comment = "Cider pressing";
+        v.m_bAlwaysPrompt = true;
+    });
+    trigger(menuAction(entries->contextMenu(), entries->listControl()->viewport(), rowPoint(0),
+                       "entryMenuEditComment"));
+    const auto started = ui.shown<CommentValues>();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].m_comment, "apple harvest");
+    EXPECT_FALSE(started[0].m_bAlwaysPrompt);
+    EXPECT_EQ(cell(0, 1), QStringLiteral("Cider pressing"));
+    EXPECT_EQ(preview->commentText(), QStringLiteral("Cider pressing"));
+    EXPECT_EQ(doc.LoadEntryComment("{E-2}"), "Cider pressing");
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT PromptForComment FROM Config")[0][0], "1");
+
+    // Cleared: a derived description is stored and, with ShowFirstLine off, not listed.
+    ui.acceptDialog<CommentValues>([](CommentValues& v) { v.m_comment.clear(); });
+    entries->handleCommand(ID_EDIT_COMMENT);
+    EXPECT_EQ(cell(0, 1), QString());
+    EXPECT_EQ(doc.LoadEntryComment("{E-2}"), "Apples everywhere");
+    EXPECT_EQ(
+        rawQuery(journal.path(), "SELECT UserComment FROM Entry WHERE EntryID = '{E-2}'")[0][0],
+        "0");
+
+    ui.cancelDialog<CommentValues>();
+    entries->handleCommand(ID_EDIT_COMMENT);
+    EXPECT_EQ(doc.LoadEntryComment("{E-2}"), "Apples everywhere");
+}
+
+TEST_F(EntryListTest, ChangeEntryDateStartsFromTheRowAndStoresTheNewTime) {
+    fill();
+    openJournal();
+    clickRow(1); // Bills, 2024-01-15 12:10
+    ui.acceptDialog<ChangeDateValues>([](ChangeDateValues& v) {
+        v.m_date = QDate(2022, 7, 4);
+        v.m_time = QTime(6, 5);
+    });
+    trigger(menuAction(entries->contextMenu(), entries->listControl()->viewport(), rowPoint(1),
+                       "entryMenuChangeDate"));
+    const auto started = ui.shown<ChangeDateValues>();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].m_date, QDate(2024, 1, 15));
+    EXPECT_EQ(started[0].m_time, QTime(12, 10));
+    EXPECT_EQ(cell(1, 0), QStringLiteral("Monday, July 04 2022 06:05 AM"));
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT TimeStamp FROM Entry WHERE EntryID = '{E-3}'")[0][0],
+              "2022-07-04 06:05");
+}
+
+} // namespace

@@ -1,0 +1,291 @@
+#include "BrowserFixture.h"
+
+#include "browser/FolderDrag.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace {
+
+Strings childLabels(const QTreeWidgetItem* item) {
+    Strings labels;
+    for (int i = 0; i < item->childCount(); ++i)
+        labels.push_back(item->child(i)->text(0).toStdString());
+    return labels;
+}
+
+std::string parentInFile(const std::string& path, const std::string& folderId) {
+    const auto rows =
+        rawQuery(path, "SELECT ParentID FROM Folder WHERE FolderID = '" + folderId + "'");
+    return rows.size() == 1 && rows[0][0] ? *rows[0][0] : std::string("(missing)");
+}
+
+class FolderTreeTest : public BrowserFixture {
+protected:
+    void fill() {
+        journal.addFolder("{F-A}", "{Root}", "Work");
+        journal.addFolder("{F-A1}", "{F-A}", "Meetings");
+        journal.addFolder("{F-A1a}", "{F-A1}", "Minutes");
+        journal.addFolder("{F-B}", "{Root}", "Home");
+        journal.addFolder("{F-C}", "{Root}", "Travel");
+        journal.addEntry("{E-1}", "2024-03-01 09:30", "{F-A}", "standup", true, "text");
+    }
+    QTreeWidget* tree() const { return folders->treeControl(); }
+};
+
+TEST_F(FolderTreeTest, WithoutJournalShowsPlaceholderAndDisablesCommands) {
+    ASSERT_EQ(tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
+    EXPECT_EQ(tree()->currentItem(), nullptr);
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    for (CommandId id : {ID_FILE_NEW_FOLDER, ID_FILE_RENAME_FOLDER, ID_FILE_DELETE_FOLDER})
+        EXPECT_FALSE(stateWith(*folders, id).enabled) << id;
+}
+
+TEST_F(FolderTreeTest, LoadShowsTitledRootWithEveryFolderExpandedAndSelectsRoot) {
+    fill();
+    rawExec(journal.path(), "UPDATE Config SET Title = 'Field Notes'");
+    openJournal();
+
+    QTreeWidgetItem* root = tree()->topLevelItem(0);
+    EXPECT_EQ(root->text(0), QStringLiteral("Field Notes (all entries)"));
+    EXPECT_EQ(childLabels(root), (Strings{"Work", "Home", "Travel"}));
+    EXPECT_TRUE(root->isExpanded());
+    EXPECT_TRUE(folderItem(QStringLiteral("Work"))->isExpanded());
+    EXPECT_TRUE(folderItem(QStringLiteral("Meetings"))->isExpanded());
+    EXPECT_EQ(tree()->currentItem(), root);
+    EXPECT_EQ(doc.m_currentFolderId, "{Root}");
+    EXPECT_EQ(caption, QStringLiteral("Field Notes (all entries)"));
+    EXPECT_EQ(headings(), (Strings{"Date", "Comment", "In Folder", "Topics"}));
+}
+
+TEST_F(FolderTreeTest, UntitledJournalShowsFileNameAndLoneRootStaysCollapsed) {
+    rawExec(journal.path(), "UPDATE Config SET Title = NULL");
+    openJournal();
+    QTreeWidgetItem* root = tree()->topLevelItem(0);
+    EXPECT_EQ(root->text(0), QStringLiteral("test.qbk (all entries)"));
+    EXPECT_FALSE(root->isExpanded());
+    EXPECT_EQ(tree()->currentItem(), root);
+}
+
+TEST_F(FolderTreeTest, ClickingAFolderMakesItCurrentAndHidesInFolderColumn) {
+    fill();
+    openJournal();
+    clickFolder(QStringLiteral("Work"));
+    EXPECT_EQ(doc.m_currentFolderId, "{F-A}");
+    EXPECT_EQ(caption, QStringLiteral("Work"));
+    EXPECT_EQ(headings(), (Strings{"Date", "Comment", "Topics"}));
+    EXPECT_EQ(columnTexts(1), Strings{"standup"});
+
+    clickFolder(QStringLiteral("Home"));
+    EXPECT_EQ(entries->rowCount(), 0);
+}
+
+TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
+    fill();
+    openJournal();
+    QWidget* area = tree()->viewport();
+    trigger(menuAction(folders->contextMenu(), area, folderPoint(QStringLiteral("Home")),
+                       "folderMenuNewFolder"));
+
+    QTreeWidgetItem* created = tree()->currentItem();
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(created->text(0), QStringLiteral("New Folder"));
+    EXPECT_EQ(created->parent(), folderItem(QStringLiteral("Home")));
+    const std::string id = CFolderListView::itemFolderId(created);
+    EXPECT_EQ(doc.m_currentFolderId, id);
+    EXPECT_EQ(parentInFile(journal.path(), id), "{F-B}");
+
+    // The name editor is open: a name with an apostrophe, longer than the limit.
+    typeName(tree(), QStringLiteral("Grandma's recipes and other family secrets"));
+
+    const QString stored = QStringLiteral("Grandma's recipes and other fa");
+    EXPECT_EQ(created->text(0), stored);
+    const auto rows =
+        rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '" + id + "'");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0], stored.toStdString());
+}
+
+TEST_F(FolderTreeTest, RenameCommandEditsTheSelectedFolderAndEscapeKeepsTheName) {
+    fill();
+    openJournal();
+    clickFolder(QStringLiteral("Travel"));
+    ASSERT_TRUE(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled);
+    folders->handleCommand(ID_FILE_RENAME_FOLDER);
+    auto* editor = tree()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("Abroad"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '{F-C}'")[0][0],
+              "Travel");
+
+    // F2 is the keyboard's way into the same editor.
+    QTest::keyClick(tree(), Qt::Key_F2);
+    typeName(tree(), QStringLiteral("Abroad"));
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '{F-C}'")[0][0],
+              "Abroad");
+    EXPECT_EQ(caption, QStringLiteral("Abroad"));
+
+    // An emptied name would leave a nameless label over a folder whose name did not change.
+    QTest::keyClick(tree(), Qt::Key_F2);
+    typeName(tree(), QString());
+    EXPECT_EQ(folderItem(QStringLiteral("Abroad")), tree()->currentItem());
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '{F-C}'")[0][0],
+              "Abroad");
+}
+
+TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
+    fill();
+    openJournal();
+    struct Case {
+        const char* label;
+        bool canDelete;
+    };
+    // Root; a folder with subfolders and entries; a folder with subfolders; an empty leaf.
+    for (const Case& c : {Case{"test.qbk (all entries)", false}, Case{"Work", false},
+                          Case{"Meetings", false}, Case{"Home", true}}) {
+        clickFolder(QString::fromLatin1(c.label));
+        EXPECT_EQ(stateWith(*folders, ID_FILE_DELETE_FOLDER).enabled, c.canDelete) << c.label;
+        EXPECT_EQ(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled,
+                  QString::fromLatin1(c.label) != QStringLiteral("test.qbk (all entries)"))
+            << c.label;
+    }
+
+    trigger(menuAction(folders->contextMenu(), tree()->viewport(),
+                       folderPoint(QStringLiteral("Home")), "folderMenuDeleteFolder"));
+    EXPECT_EQ(folderItem(QStringLiteral("Home")), nullptr);
+    EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Folder WHERE FolderID = '{F-B}'").empty());
+    EXPECT_NE(doc.m_currentFolderId, "{F-B}");
+}
+
+TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
+    fill();
+    journal.addFolder("{F-B1}", "{F-B}", "Attic");
+    journal.addFolder("{F-B2}", "{F-B}", "Zoo");
+    openJournal();
+
+    drag(tree()->viewport(), folderPoint(QStringLiteral("Meetings")),
+         folderPoint(QStringLiteral("Home")));
+
+    QTreeWidgetItem* home = folderItem(QStringLiteral("Home"));
+    EXPECT_EQ(childLabels(home), (Strings{"Attic", "Meetings", "Zoo"}));
+    EXPECT_EQ(childLabels(folderItem(QStringLiteral("Meetings"))), Strings{"Minutes"});
+    EXPECT_EQ(tree()->currentItem(), folderItem(QStringLiteral("Meetings")));
+    EXPECT_EQ(doc.m_currentFolderId, "{F-A1}");
+    EXPECT_EQ(parentInFile(journal.path(), "{F-A1}"), "{F-B}");
+    EXPECT_EQ(parentInFile(journal.path(), "{F-A1a}"), "{F-A1}");
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FolderTreeTest, DropsOnParentSelfOrDescendantAreRefused) {
+    fill();
+    openJournal();
+    const std::string before = fileBytes(journal.path());
+    for (const char* target : {"Work", "Meetings", "Minutes"}) {
+        drag(tree()->viewport(), folderPoint(QStringLiteral("Meetings")),
+             folderPoint(QString::fromLatin1(target)));
+        EXPECT_EQ(folderItem(QStringLiteral("Meetings"))->parent(),
+                  folderItem(QStringLiteral("Work")))
+            << target;
+    }
+    // The root cannot go anywhere: every item lies below it.
+    drag(tree()->viewport(), folderPoint(QStringLiteral("test.qbk (all entries)")),
+         folderPoint(QStringLiteral("Home")));
+    EXPECT_EQ(tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(fileBytes(journal.path()), before);
+}
+
+TEST_F(FolderTreeTest, ConfirmedMoveAsksAndNoLeavesEverything) {
+    fill();
+    openJournal(true);
+    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::No);
+    drag(tree()->viewport(), folderPoint(QStringLiteral("Travel")),
+         folderPoint(QStringLiteral("Home")));
+    EXPECT_EQ(folderItem(QStringLiteral("Travel"))->parent(), tree()->topLevelItem(0));
+    EXPECT_EQ(parentInFile(journal.path(), "{F-C}"), "{Root}");
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+
+    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::Yes);
+    drag(tree()->viewport(), folderPoint(QStringLiteral("Travel")),
+         folderPoint(QStringLiteral("Home")));
+    EXPECT_EQ(parentInFile(journal.path(), "{F-C}"), "{F-B}");
+    const auto asked = ui.messages();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].icon, MessageIcon::Question);
+    EXPECT_EQ(asked[0].defaultAnswer, MessageAnswer::No);
+}
+
+TEST_F(FolderTreeTest, EscapeCancelsADragInProgress) {
+    fill();
+    openJournal();
+    QWidget* area = tree()->viewport();
+    const QPoint start = folderPoint(QStringLiteral("Travel"));
+    const QPoint end = folderPoint(QStringLiteral("Home"));
+    QTest::mousePress(area, Qt::LeftButton, {}, start);
+    QTest::mouseMove(area, (start + end) / 2);
+    QTest::mouseMove(area, end);
+    EXPECT_EQ(folders->dropHighlight(), folderItem(QStringLiteral("Home")));
+    QTest::keyClick(tree(), Qt::Key_Escape);
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, end);
+    EXPECT_EQ(parentInFile(journal.path(), "{F-C}"), "{Root}");
+    EXPECT_EQ(folderItem(QStringLiteral("Travel"))->parent(), tree()->topLevelItem(0));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FolderTreeTest, PointerOverNoItemRefusesWithNoDropPointer) {
+    fill();
+    openJournal();
+    QWidget* area = tree()->viewport();
+    const QPoint start = folderPoint(QStringLiteral("Travel"));
+    QTest::mousePress(area, Qt::LeftButton, {}, start);
+    QTest::mouseMove(area, start + QPoint(0, 20));
+    QTest::mouseMove(area, QPoint(area->width() / 2, area->height() - 5)); // below the items
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+    QTest::mouseMove(area, folderPoint(QStringLiteral("Home")));
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(area->width() / 2, area->height() - 5));
+    EXPECT_EQ(parentInFile(journal.path(), "{F-C}"), "{Root}");
+}
+
+TEST_F(FolderTreeTest, HoldingADragAtTheBottomEdgeScrollsTheTree) {
+    for (int i = 0; i < 40; ++i) {
+        const std::string n = std::to_string(100 + i);
+        journal.addFolder("{F-" + n + "}", "{Root}", "Folder " + n);
+    }
+    openJournal();
+    QWidget* area = tree()->viewport();
+    ASSERT_GT(tree()->verticalScrollBar()->maximum(), 0);
+    ASSERT_EQ(tree()->verticalScrollBar()->value(), 0);
+    const QPoint start = folderPoint(QStringLiteral("Folder 101"));
+    const QPoint edge(start.x(), area->height() - 3);
+    QTest::mousePress(area, Qt::LeftButton, {}, start);
+    QTest::mouseMove(area, start + QPoint(0, 20));
+    QTest::mouseMove(area, edge);
+    QTRY_VERIFY(tree()->verticalScrollBar()->value() > 0);
+    // The item now at the bottom becomes the drop target.
+    EXPECT_NE(folders->dropHighlight(), nullptr);
+    QTest::keyClick(tree(), Qt::Key_Escape);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, edge);
+    EXPECT_EQ(parentInFile(journal.path(), "{F-101}"), "{Root}");
+}
+
+TEST_F(FolderTreeTest, ClosingTheJournalEmptiesEveryPane) {
+    fill();
+    journal.addTopic("{T-1}", "garden");
+    openJournal();
+    clickRow(0);
+    ASSERT_FALSE(preview->entryId().empty());
+    doc.CloseJournal();
+    ASSERT_EQ(tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
+    EXPECT_EQ(entries->rowCount(), 0);
+    EXPECT_EQ(topics->GetListCtrl()->model()->rowCount(), 0);
+    EXPECT_TRUE(preview->entryId().empty());
+}
+
+} // namespace

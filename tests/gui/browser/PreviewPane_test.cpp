@@ -1,0 +1,91 @@
+#include "BrowserFixture.h"
+
+#include "browser/CStyledLabel.h"
+
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+class PreviewPaneTest : public BrowserFixture {};
+
+TEST_F(PreviewPaneTest, HeaderDoubleClickOpensTheShownEntryOnly) {
+    journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "one", true,
+                     "{\\rtf1\\ansi Hello\\par}");
+    openJournal();
+    QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 10));
+    EXPECT_EQ(log.count("CreateEntryEditor"), 0);
+
+    clickRow(0);
+    QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 10));
+    EXPECT_EQ(log.count("LoadEntry {E-1}"), 1);
+}
+
+TEST_F(PreviewPaneTest, EntryViewIsReadOnlyWithoutMenuAndKeepsBelowTheHeader) {
+    QTextEdit* view = preview->entryView();
+    EXPECT_TRUE(view->isReadOnly());
+    EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu);
+    EXPECT_EQ(view->toPlainText().trimmed(), QStringLiteral("No entry is selected."));
+    window.resize(700, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->geometry().top(), 35);
+    EXPECT_EQ(view->geometry().bottom(), preview->height() - 1);
+    EXPECT_EQ(view->width(), preview->width());
+}
+
+TEST_F(PreviewPaneTest, HiddenPreviewIsLeftAloneBySelection) {
+    journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "one", true, "text");
+    openJournal();
+    preview->hide();
+    clickRow(0);
+    EXPECT_EQ(doc.m_currentEntryId, "");
+    EXPECT_EQ(preview->entryId(), "");
+}
+
+TEST_F(PreviewPaneTest, StyledLabelSettersChangeItsFontAndColour) {
+    CStyledLabel label;
+    label.setFontName(QStringLiteral("An Extremely Long Font Family Name That Goes On"));
+    EXPECT_EQ(label.font().family().size(), 31);
+    label.setFontBold(true);
+    EXPECT_EQ(label.font().weight(), QFont::Bold);
+    label.setFontBold(false);
+    EXPECT_EQ(label.font().weight(), QFont::Normal);
+    label.setFontSize(18);
+    EXPECT_EQ(label.font().pixelSize(), 18);
+    label.setTextColor(Qt::red);
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
+} // namespace
+
+namespace {
+
+class PaneSignalsTest : public BrowserFixture {};
+
+TEST_F(PaneSignalsTest, FocusActivatesAPaneAndCloseButtonsAskToHide) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    std::vector<std::string> activated;
+    QObject::connect(folders, &CFolderListView::activated, [&] { activated.push_back("folders"); });
+    QObject::connect(entries, &CEntryListView::activated, [&] { activated.push_back("entries"); });
+    QObject::connect(topics, &CTopicListView::activated, [&] { activated.push_back("topics"); });
+    entries->listControl()->setFocus();
+    topics->GetListCtrl()->setFocus();
+    folders->treeControl()->setFocus();
+    EXPECT_EQ(activated, (Strings{"entries", "topics", "folders"}));
+
+    int folderClose = 0;
+    int topicClose = 0;
+    QObject::connect(folders, &CFolderListView::closeRequested, [&] { ++folderClose; });
+    QObject::connect(topics, &CTopicListView::closeRequested, [&] { ++topicClose; });
+    for (QWidget* pane : {static_cast<QWidget*>(folders), static_cast<QWidget*>(topics)}) {
+        auto* close = pane->findChild<QToolButton*>(QStringLiteral("closeButton"));
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->property("controlId").toInt(), pane == folders ? 101 : 102);
+        QTest::mouseClick(close, Qt::LeftButton);
+    }
+    EXPECT_EQ(folderClose, 1);
+    EXPECT_EQ(topicClose, 1);
+}
+
+} // namespace

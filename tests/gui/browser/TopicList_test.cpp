@@ -1,0 +1,124 @@
+#include "BrowserFixture.h"
+
+#include <QLineEdit>
+
+namespace {
+
+class TopicListTest : public BrowserFixture {
+protected:
+    void fill() {
+        journal.addTopic("{T-3}", "zebra");
+        journal.addTopic("{T-1}", "apple");
+        journal.addTopic("{T-2}", "mango");
+        journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "one", true);
+        journal.link("{E-1}", "{T-1}");
+    }
+    Strings topicNames() const {
+        Strings names;
+        const QAbstractItemModel* model = topics->GetListCtrl()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            names.push_back(model->index(row, 0).data().toString().toStdString());
+        return names;
+    }
+    QWidget* area() const { return topics->GetListCtrl()->viewport(); }
+    QPoint topicPoint(int row) const {
+        QListView* list = topics->GetListCtrl();
+        return list->visualRect(list->model()->index(row, 0)).center();
+    }
+};
+
+TEST_F(TopicListTest, ListsTopicsInTableOrderAndSelectsSeveral) {
+    EXPECT_TRUE(topicNames().empty());
+    fill();
+    openJournal();
+    EXPECT_EQ(topicNames(), (Strings{"zebra", "apple", "mango"}));
+
+    clickTopic(2);
+    clickTopic(0, Qt::ControlModifier);
+    EXPECT_EQ(topics->GetSelectedTopicCount(), 2);
+    EXPECT_EQ(topics->GetSelectedTopicIds(), (std::vector<std::string>{"{T-3}", "{T-2}"}));
+    EXPECT_EQ(topics->GetSelectedTopicNames(), QStringLiteral("zebra,mango"));
+    EXPECT_EQ(topicsCaption, QStringLiteral("zebra,mango"));
+    EXPECT_EQ(entries->rowCount(), 0);
+
+    clickTopic(1);
+    EXPECT_EQ(topicsCaption, QStringLiteral("apple"));
+    EXPECT_EQ(entries->rowCount(), 1);
+}
+
+TEST_F(TopicListTest, RenameAndDeleteNeedExactlyOneSelectedTopic) {
+    fill();
+    openJournal();
+    const auto enabled = [this] {
+        return std::pair(stateWith(*topics, ID_FILE_RENAME_TOPIC).enabled,
+                         stateWith(*topics, ID_TOPIC_DELETE).enabled);
+    };
+    EXPECT_EQ(enabled(), std::pair(false, false));
+    clickTopic(0);
+    EXPECT_EQ(enabled(), std::pair(true, true));
+    clickTopic(1, Qt::ControlModifier);
+    EXPECT_EQ(enabled(), std::pair(false, false));
+}
+
+TEST_F(TopicListTest, NewTopicIsAppendedAndNamedInPlace) {
+    fill();
+    openJournal();
+    clickTopic(0);
+    clickTopic(1, Qt::ControlModifier);
+    trigger(menuAction(topics->contextMenu(), area(), topicPoint(1), "topicMenuNewTopic"));
+    EXPECT_EQ(topicNames().size(), 4);
+    EXPECT_EQ(topicNames().back(), "New Topic");
+    EXPECT_EQ(topics->GetSelectedTopicCount(), 1);
+
+    typeName(topics->GetListCtrl(), QStringLiteral("Mom's birthday"));
+    EXPECT_EQ(topicNames(), (Strings{"zebra", "apple", "mango", "Mom's birthday"}));
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Topic ORDER BY rowid"),
+              (std::vector<RawRow>{{"zebra"}, {"apple"}, {"mango"}, {"Mom's birthday"}}));
+}
+
+TEST_F(TopicListTest, CancelledNameEditKeepsNewTopic) {
+    openJournal();
+    topics->setFocus();
+    doc.handleCommand(ID_TOPIC_NEW);
+    auto* editor = topics->GetListCtrl()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("Holidays"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(topicNames(), Strings{"New Topic"});
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Topic"),
+              std::vector<RawRow>{{"New Topic"}});
+}
+
+TEST_F(TopicListTest, DeletingASelectedTopicDropsItFromFilterAndCaption) {
+    fill();
+    openJournal();
+    clickTopic(1); // apple: one entry
+    EXPECT_EQ(entries->rowCount(), 1);
+
+    ui.answerMessage("Are you sure you want to delete this topic from the journal?",
+                     MessageAnswer::No);
+    trigger(menuAction(topics->contextMenu(), area(), topicPoint(1), "topicMenuDeleteTopic"));
+    EXPECT_EQ(topicNames().size(), 3);
+
+    ui.answerMessage("Are you sure you want to delete this topic from the journal?",
+                     MessageAnswer::Yes);
+    trigger(menuAction(topics->contextMenu(), area(), topicPoint(1), "topicMenuDeleteTopic"));
+    EXPECT_EQ(topicNames(), (Strings{"zebra", "mango"}));
+    EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Topic WHERE TopicID = '{T-1}'").empty());
+    EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Entry2Topic").empty());
+    EXPECT_EQ(topicsCaption, QString());
+    EXPECT_EQ(entries->rowCount(), 1); // no topic selected: nothing narrows the list
+}
+
+TEST_F(TopicListTest, RenamingAListedTopicStoresTheName) {
+    fill();
+    openJournal();
+    clickTopic(2);
+    topics->handleCommand(ID_FILE_RENAME_TOPIC);
+    typeName(topics->GetListCtrl(), QStringLiteral("papaya"));
+    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Topic WHERE TopicID = '{T-2}'")[0][0],
+              "papaya");
+    EXPECT_EQ(topicsCaption, QStringLiteral("papaya"));
+}
+
+} // namespace
