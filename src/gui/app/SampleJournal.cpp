@@ -25,6 +25,7 @@ public:
         values.m_title = "Sample Journal";
         values.m_owner = "Quillbook";
         values.m_bPromptForComment = false;
+        values.m_bShowFirstLine = true;
         values.m_path = m_path;
         values.m_fileName = std::filesystem::path(m_path).filename().string();
         return true;

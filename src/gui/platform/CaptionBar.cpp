@@ -14,7 +14,7 @@ CaptionBar::CaptionBar(QWidget* parent)
     setControlId(this, 0xFFFF);
     setFixedHeight(kHeight);
     setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Mid);
+    setBackgroundRole(QPalette::Dark);
 
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(20);
