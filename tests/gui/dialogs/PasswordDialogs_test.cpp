@@ -114,4 +114,34 @@ TEST_F(PasswordDialogTest, SetPasswordCommandProtectsTheJournalFile) {
               QStringLiteral("Change Password..."));
 }
 
+TEST_F(PasswordDialogTest, AWrongOldPasswordIsToldAndTheDialogComesBackEmpty) {
+    setShowWelcome(0);
+    TestJournal journal("secret");
+    m_modals.then([](QWidget* dialog) {
+        typeInto(dialog, CPasswordDlg::kPasswordEditId, QStringLiteral("secret"));
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    start(quietStart(QFile::decodeName(journal.path().c_str())));
+    ASSERT_TRUE(m_app->Document().IsJournalOpen());
+    m_modals.then([](QWidget* shown) {
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Change Password"));
+        typeInto(shown, CChangePasswordDlg::kOldPasswordEditId, QStringLiteral("guess"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), QStringLiteral("The old password you entered is wrong"));
+        clickButton(box, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* shown) {
+        for (int id : {CChangePasswordDlg::kOldPasswordEditId,
+                       CChangePasswordDlg::kNewPasswordEditId, CChangePasswordDlg::kConfirmEditId})
+            EXPECT_TRUE(edit(shown, id)->text().isEmpty()) << id;
+        clickButton(shown, QStringLiteral("Cancel"));
+    });
+    const std::string before = fileBytes(journal.path());
+    trigger(&frame(), QStringLiteral("actionChangePassword"));
+    EXPECT_EQ(m_modals.handled(), 4u);
+    EXPECT_EQ(fileBytes(journal.path()), before);
+}
+
 } // namespace
