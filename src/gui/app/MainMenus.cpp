@@ -153,6 +153,7 @@ struct Accelerator {
 
 void MainMenus::buildMenuBar(QMainWindow& window, CommandActions& actions) {
     QMenuBar* bar = window.menuBar();
+    bar->setProperty("controlId", 0xE800);
     for (const MenuLine& line : menuBarTable()) {
         QMenu* menu = bar->addMenu(QString::fromLatin1(line.text));
         menu->setObjectName(QString::fromLatin1(line.name));
