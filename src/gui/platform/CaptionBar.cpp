@@ -33,6 +33,8 @@ CaptionBar::CaptionBar(QWidget* parent)
     m_childButton->setText(QStringLiteral("Folders"));
     m_childButton->setToolTip(QStringLiteral("Show the folder pane"));
     m_childButton->setAutoRaise(true);
+    m_childButton->setIcon(QIcon(QStringLiteral(":/images/tree/folder-closed.svg")));
+    m_childButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_childButton->hide();
     connect(m_childButton, &QToolButton::clicked, this, [this] {
         setChildButtonShown(false);

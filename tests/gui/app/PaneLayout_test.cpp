@@ -4,10 +4,12 @@
 #include "browser/CQBKView.h"
 #include "platform/CaptionBar.h"
 #include "platform/CommandIds.h"
+#include "platform/ControlId.h"
 #include "store/CQBKDoc.h"
 #include "support/AppTest.h"
 #include "support/TestJournal.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
 #include <QSplitter>
@@ -204,6 +206,25 @@ TEST_F(PaneLayoutTest, HidingTheActivePaneHandsTheCommandsToTheEntryList) {
     trigger(&frame(), QStringLiteral("actionViewFolders"));
     EXPECT_EQ(view().activePane(), Pane::EntryList);
     EXPECT_FALSE(action(&frame(), QStringLiteral("actionRenameFolder"))->isEnabled());
+}
+
+// The real panes announce their close buttons with a signal of their own.
+class RealPaneLayoutTest : public AppTest {};
+
+TEST_F(RealPaneLayoutTest, TheRealPanesCloseButtonsReachTheViewMenu) {
+    setShowWelcome(0);
+    startWithRealPanes();
+    CQBKView& view = *frame().View();
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    settle();
+    for (auto [which, buttonId, item] : {std::tuple{Pane::FolderTree, 101, "actionViewFolders"},
+                                         std::tuple{Pane::TopicList, 102, "actionViewTopics"}}) {
+        auto* button = findControl<QAbstractButton>(view.pane(which), buttonId);
+        ASSERT_NE(button, nullptr) << buttonId;
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_FALSE(view.pane(which)->isVisibleTo(&view)) << buttonId;
+        EXPECT_FALSE(action(&frame(), QString::fromLatin1(item))->isChecked()) << item;
+    }
 }
 
 } // namespace
