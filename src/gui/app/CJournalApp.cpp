@@ -106,9 +106,11 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
         const std::string path = QFile::encodeName(journal).toStdString();
         m_host.AddToRecentFileList(path);
         Pause();
-        // Reported, unlike the original start-up: a journal that silently fails to open
-        // leaves the user guessing.
-        m_doc->ReportOpenResult(m_doc->OpenJournal(path));
+        // A journal that silently fails to open leaves the user guessing, so failures are
+        // reported; a password prompt the user cancelled needs no message.
+        const int result = m_doc->OpenJournal(path);
+        if (result != CQBKDoc::OpenCancelled)
+            m_doc->ReportOpenResult(result);
     } else {
         Pause();
         if (ProfileSettings::showWelcomeDialog() == 1 && !m_doc->IsJournalOpen())

@@ -123,6 +123,15 @@ TEST_F(StartUpTest, PasswordPromptRetriesAfterAnInvalidPassword) {
     EXPECT_EQ(m_modals.handled(), 3u);
 }
 
+TEST_F(StartUpTest, CancellingThePasswordPromptAtStartUpLeavesTheWindowWithoutAMessage) {
+    TestJournal journal("secret");
+    m_modals.then([](QWidget* dialog) { clickButton(dialog, QStringLiteral("Cancel")); });
+    start(quietStart(journalPath(journal)));
+    EXPECT_TRUE(m_started);
+    EXPECT_FALSE(m_app->Document().IsJournalOpen());
+    EXPECT_EQ(m_modals.handled(), 1u);
+}
+
 TEST_F(StartUpTest, RecentListOpensTheJournalItNames) {
     setShowWelcome(0);
     TestJournal journal;
