@@ -137,6 +137,7 @@ bool runNewJournalStandIn(QWidget* parent, NewJournalValues& values) {
     }
 
     auto* location = new QLineEdit(QFile::decodeName(values.m_path.c_str()), &dialog);
+    location->setObjectName(QStringLiteral("journalLocation"));
     auto* browse = new QPushButton(QStringLiteral("Browse..."), &dialog);
     setControlId(browse, kBrowseButtonId);
     auto* row = new QHBoxLayout;
