@@ -83,10 +83,7 @@ TEST_F(StartUpTest, AFileThatCannotBeReadEndsStartUpWithAMessage) {
 TEST_F(StartUpTest, AReadableFileThatIsNoJournalIsReportedAndTheWindowStays) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("notes.qbk"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("plain text, not a journal");
-    file.close();
+    ASSERT_TRUE(writeFile(path, "plain text, not a journal"));
     m_modals.then([](QWidget* box) {
         EXPECT_FALSE(messageText(box).isEmpty());
         clickButton(box, QStringLiteral("OK"));

@@ -47,10 +47,7 @@ TEST_F(NewJournalTest, AnExistingFileIsRefusedAndTheDialogStaysOpen) {
     start();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("taken.qbk"));
-    QFile taken(path);
-    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-    taken.write("keep me");
-    taken.close();
+    ASSERT_TRUE(writeFile(path, "keep me"));
     m_modals.then([&path](QWidget* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("journalLocation"))->setText(path);
         clickButton(dialog, QStringLiteral("OK"));

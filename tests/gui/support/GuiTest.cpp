@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
@@ -107,6 +108,11 @@ void GuiTest::trigger(const QObject* root, const QString& name) {
     ASSERT_NE(found, nullptr);
     ASSERT_TRUE(found->isEnabled()) << name.toStdString() << " is disabled";
     found->trigger();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 void settle() {

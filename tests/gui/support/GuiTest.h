@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -65,6 +66,9 @@ protected:
     QTemporaryDir m_settingsDir;
     ModalDriver m_modals;
 };
+
+// Writes a small file for a test; false when it could not be written.
+bool writeFile(const QString& path, const QByteArray& bytes);
 
 // Lets pending layout and paint events run, as they would before a user's next click.
 void settle();
