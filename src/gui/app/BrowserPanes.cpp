@@ -1,0 +1,40 @@
+#include "app/BrowserPanes.h"
+
+#include "browser/CEntryListView.h"
+#include "browser/CFolderListView.h"
+#include "browser/CPreviewPane.h"
+#include "browser/CTopicListView.h"
+
+CQBKView::PaneFactory browserPanes() {
+    CQBKView::PaneFactory factory;
+    factory.make = [](CQBKView::Pane kind, CQBKDoc& doc, JournalUi& ui,
+                      QWidget* parent) -> QWidget* {
+        switch (kind) {
+        case CQBKView::Pane::FolderTree:
+            return new CFolderListView(doc, ui, parent);
+        case CQBKView::Pane::TopicList:
+            return new CTopicListView(doc, ui, parent);
+        case CQBKView::Pane::EntryList:
+            return new CEntryListView(doc, ui, parent);
+        case CQBKView::Pane::Preview:
+            return new CPreviewPane(doc, parent);
+        }
+        return nullptr;
+    };
+    factory.wire = [](CQBKView& view) {
+        auto* folders = static_cast<CFolderListView*>(view.pane(CQBKView::Pane::FolderTree));
+        auto* topics = static_cast<CTopicListView*>(view.pane(CQBKView::Pane::TopicList));
+        auto* entries = static_cast<CEntryListView*>(view.pane(CQBKView::Pane::EntryList));
+        auto* preview = static_cast<CPreviewPane*>(view.pane(CQBKView::Pane::Preview));
+        entries->setTopicList(topics);
+        entries->setPreviewPane(preview);
+        entries->setFolderTree(folders);
+        // The layout's flags say what is shown, not the widgets' visibility: a minimised
+        // window still has its panes "shown".
+        entries->setTopicPaneShown([&view] { return view.topicsShown(); });
+        entries->setPreviewPaneShown([&view] { return view.previewShown(); });
+        folders->setEntryList(entries);
+        view.setFolderIconSource([folders] { return folders->GetSelectedFolderIcon(); });
+    };
+    return factory;
+}

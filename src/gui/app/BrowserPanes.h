@@ -1,0 +1,6 @@
+#pragma once
+
+#include "browser/CQBKView.h"
+
+// Makes the four real panes of the main window.
+CQBKView::PaneFactory browserPanes();

@@ -1,0 +1,167 @@
+#include "app/CJournalApp.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CSplashWnd.h"
+#include "app/CWelcomeDlg.h"
+#include "app/PageSetup.h"
+#include "platform/CommandActions.h"
+#include "platform/ProfileSettings.h"
+#include "platform/TextEncoding.h"
+#include "store/CQBKDoc.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+
+StartOptions StartOptions::parse(const QStringList& arguments) {
+    StartOptions options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const QString lower = argument.toLower();
+        if (lower == QStringLiteral("--nosplash")) {
+            options.splash = false;
+            options.pauses = false;
+        } else if (lower == QStringLiteral("--make-sample")) {
+            options.makeSample = true;
+        } else if (lower == QStringLiteral("-embedding") || lower == QStringLiteral("/embedding") ||
+                   lower == QStringLiteral("-automation") ||
+                   lower == QStringLiteral("/automation")) {
+            options.splash = false;
+        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+            options.unknown.append(argument);
+        } else if (options.journal.isEmpty()) {
+            options.journal = argument;
+        }
+    }
+    return options;
+}
+
+CJournalApp::CJournalApp(CQBKView::PaneFactory makePane)
+    : m_makePane(std::move(makePane)), m_host(m_recent), m_ui([this] { return RunWelcome(); }),
+      m_printer(std::make_unique<QPrinter>()) {
+    ProfileSettings::useProgramIdentity();
+    QSettings settings;
+    m_recent.load(settings);
+    m_doc = std::make_unique<CQBKDoc>(m_ui, m_host);
+    m_router.setApplication(this);
+    m_router.setDocument(m_doc.get());
+}
+
+CJournalApp::~CJournalApp() {
+    CSplashWnd::HideSplashScreen();
+    // The window and its panes go before the session they point into.
+    m_frame.reset();
+}
+
+const CommandMap<CJournalApp>& CJournalApp::commandMap() {
+    using Map = CommandMap<CJournalApp>;
+    static const Map map{
+        {ID_APP_ABOUT, &CJournalApp::OnAppAbout},
+        {ID_FILE_PAGE_SETUP, &CJournalApp::OnFilePageSetup},
+        {ID_APP_EXIT, &CJournalApp::OnAppExit},
+        {ID_FILE_MRU_RANGE, &CJournalApp::OnOpenRecentFile, &CJournalApp::OnUpdateRecentFile},
+    };
+    return map;
+}
+
+bool CJournalApp::InitInstance(const StartOptions& options) {
+    CSplashWnd::EnableSplashScreen(options.splash);
+    m_pauses = options.pauses;
+
+    // Trailing blanks are what a launcher may leave behind; a file name never ends in them.
+    QString journal = options.journal;
+    while (!journal.isEmpty() && journal.back().isSpace())
+        journal.chop(1);
+    // A named file has to be readable before anything else happens.
+    if (!journal.isEmpty()) {
+        const QFileInfo info(journal);
+        if (!info.isFile() || !info.isReadable()) {
+            m_ui.showError(
+                textToStored(QStringLiteral("%1\nThis file cannot be opened.").arg(journal)));
+            return false;
+        }
+    }
+
+    m_frame = std::make_unique<CMainFrame>(m_router);
+    m_ui.setParentWindow(m_frame.get());
+    auto* view = new CQBKView(*m_doc, m_ui, m_router, m_makePane, m_frame.get());
+    m_frame->SetView(view);
+    m_host.topicPaneShown = [view] { return view->topicsShown(); };
+    m_host.recentListChanged = [this] { m_frame->Actions().refresh(); };
+
+    // Maximised; without a window manager to do it, the screen's free area is taken as is.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_frame->setGeometry(screen->availableGeometry());
+    m_frame->showMaximized();
+    CSplashWnd::ShowSplashScreen(m_frame.get(), QString::fromLatin1(kVersion));
+    m_frame->Actions().refresh();
+
+    if (!journal.isEmpty()) {
+        const std::string path = QFile::encodeName(journal).toStdString();
+        m_host.AddToRecentFileList(path);
+        Pause();
+        // A journal that silently fails to open leaves the user guessing, so failures are
+        // reported; a password prompt the user cancelled needs no message.
+        const int result = m_doc->OpenJournal(path);
+        if (result != CQBKDoc::OpenCancelled)
+            m_doc->ReportOpenResult(result);
+    } else {
+        Pause();
+        if (ProfileSettings::showWelcomeDialog() == 1 && !m_doc->IsJournalOpen())
+            m_router.dispatch(ID_HELP_WELCOME_DIALOG);
+    }
+    m_frame->Actions().refresh();
+    return true;
+}
+
+void CJournalApp::Pause() const {
+    if (!m_pauses)
+        return;
+    // The splash stays painted while we wait; the user's input waits with us.
+    QEventLoop loop;
+    QTimer::singleShot(CSplashWnd::kShowMilliseconds, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+WelcomeChoice CJournalApp::RunWelcome() {
+    CWelcomeDlg dialog(m_recent.path(0), m_frame.get());
+    return dialog.Run();
+}
+
+void CJournalApp::OnAppAbout() {
+    CAboutDlg dialog(QString::fromLatin1(kVersion), m_frame.get());
+    dialog.exec();
+}
+
+void CJournalApp::OnFilePageSetup() {
+    PageSetup::run(m_frame.get(), *m_printer, m_margins);
+}
+
+void CJournalApp::OnAppExit() {
+    m_router.dispatch(ID_FILE_CLOSE_JOURNAL);
+    if (m_frame)
+        m_frame->close();
+}
+
+void CJournalApp::OnOpenRecentFile(CommandId id) {
+    const std::string path = m_recent.path(id - ID_FILE_MRU_FILE1);
+    if (!path.empty())
+        m_doc->ReportOpenResult(m_doc->OpenJournal(path));
+}
+
+void CJournalApp::OnUpdateRecentFile(CommandUpdate& update) {
+    const std::size_t index = update.id() - ID_FILE_MRU_FILE1;
+    if (m_recent.empty() && index == 0) {
+        update.setText("Recent File");
+        update.enable(false);
+        return;
+    }
+    update.enable(index < m_recent.size());
+    update.setText(index < m_recent.size() ? m_recent.menuText(index) : std::string());
+}

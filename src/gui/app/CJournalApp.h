@@ -1,0 +1,77 @@
+#pragma once
+
+#include "browser/CQBKView.h"
+#include "platform/AppJournalHost.h"
+#include "platform/CommandMap.h"
+#include "platform/CommandRouter.h"
+#include "platform/PageMargins.h"
+#include "platform/QtJournalUi.h"
+#include "platform/RecentFileList.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CQBKDoc;
+class QPrinter;
+
+// How the program was started.
+struct StartOptions {
+    bool splash = true;      // off for --nosplash and for the embedding and automation switches
+    bool pauses = true;      // the start-up pauses; off for --nosplash
+    QString journal;         // the journal named on the command line, trailing blanks removed
+    bool makeSample = false; // --make-sample PATH: write a sample journal and stop
+    QStringList unknown;     // switches we do not know (reported, not fatal)
+
+    // Reads the arguments after the program's name.
+    static StartOptions parse(const QStringList& arguments);
+};
+
+// The application: owns the journal session, the main window, the recent-journal list and
+// the page margins, runs start-up, and handles About, Page Setup, Exit and the recent-journal
+// items.
+class CJournalApp : public QObject, public MappedCommandTarget<CJournalApp> {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kVersion = "1.5.4";
+
+    explicit CJournalApp(CQBKView::PaneFactory makePane);
+    ~CJournalApp() override;
+
+    // Start-up up to the message loop: main window, splash, the command-line journal or the
+    // Welcome dialog. False when the program must end (the named file cannot be read).
+    bool InitInstance(const StartOptions& options);
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CQBKDoc& Document() const { return *m_doc; }
+    CommandRouter& Router() { return m_router; }
+    RecentFileList& Recent() { return m_recent; }
+    AppJournalHost& Host() { return m_host; }
+    const PageMargins& Margins() const { return m_margins; }
+    QPrinter& Printer() const { return *m_printer; }
+
+    static const CommandMap<CJournalApp>& commandMap();
+
+private:
+    void Pause() const;
+    WelcomeChoice RunWelcome();
+    void OnAppAbout();
+    void OnFilePageSetup();
+    void OnAppExit();
+    void OnOpenRecentFile(CommandId id);
+    void OnUpdateRecentFile(CommandUpdate& update);
+
+    CQBKView::PaneFactory m_makePane;
+    bool m_pauses = true;
+    RecentFileList m_recent;
+    AppJournalHost m_host;
+    QtJournalUi m_ui;
+    CommandRouter m_router;
+    std::unique_ptr<CQBKDoc> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+    PageMargins m_margins;
+    std::unique_ptr<QPrinter> m_printer;
+};

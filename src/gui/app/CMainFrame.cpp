@@ -1,0 +1,159 @@
+#include "app/CMainFrame.h"
+
+#include "app/HelpWindow.h"
+#include "app/MainMenus.h"
+#include "app/StatusIndicators.h"
+#include "browser/CQBKView.h"
+#include "platform/CommandActions.h"
+#include "platform/CommandIds.h"
+#include "platform/CommandPrompts.h"
+#include "platform/CommandRouter.h"
+#include "platform/ExternalPrograms.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+
+CMainFrame::CMainFrame(CommandRouter& router, QWidget* parent)
+    : QMainWindow(parent), m_router(router), m_actions(new CommandActions(router, this)) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QStringLiteral("Quillbook"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/quillbook.svg")));
+    m_router.setMainFrame(this);
+    MainMenus::buildMenuBar(*this, *m_actions);
+    m_toolBar = MainMenus::buildToolBar(*this, *m_actions);
+    MainMenus::addAccelerators(*this, *m_actions);
+    buildStatusBar();
+    resize(1000, 700);
+}
+
+CMainFrame::~CMainFrame() {
+    delete m_help;
+}
+
+const CommandMap<CMainFrame>& CMainFrame::commandMap() {
+    using Map = CommandMap<CMainFrame>;
+    static const Map map{
+        {ID_VIEW_PREVIEW_PANE, &CMainFrame::OnTogglePreview, &CMainFrame::OnUpdatePreview},
+        {ID_VIEW_PREVIEW_PANE_ALT, &CMainFrame::OnTogglePreview, &CMainFrame::OnUpdatePreview},
+        {ID_VIEW_FOLDERS, &CMainFrame::OnToggleFolders, &CMainFrame::OnUpdateFolders},
+        {ID_VIEW_TOPICS, &CMainFrame::OnToggleTopics, &CMainFrame::OnUpdateTopics},
+        {ID_VIEW_STATUS_BAR, &CMainFrame::OnToggleStatusBar, &CMainFrame::OnUpdateStatusBar},
+        {ID_NEXT_PANE, &CMainFrame::OnNextPane, &CMainFrame::HasView},
+        {ID_PREV_PANE, &CMainFrame::OnPreviousPane, &CMainFrame::HasView},
+        {ID_HELP_CONTENTS, &CMainFrame::OnHelpContents},
+        {ID_HELP_SUPPORT, &CMainFrame::OnSupport},
+        {ID_HELP_CHECK_FOR_UPDATES, &CMainFrame::OnCheckForUpdates},
+        {ID_HELP_CONFIGURE_AUTO_UPDATES, &CMainFrame::OnConfigureUpdates},
+    };
+    return map;
+}
+
+void CMainFrame::SetView(CQBKView* view) {
+    m_pView = view;
+    setCentralWidget(view);
+    // Check marks follow the panes' own close buttons too.
+    connect(view, &CQBKView::layoutChanged, m_actions, &CommandActions::refresh);
+    connect(view, &CQBKView::activePaneChanged, m_actions, &CommandActions::refresh);
+}
+
+void CMainFrame::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setProperty("controlId", 0xE801);
+    m_message = new QLabel(QString::fromLatin1(kIdleMessage.data(), kIdleMessage.size()), bar);
+    m_message->setObjectName(QStringLiteral("statusMessage"));
+    bar->addWidget(m_message, 1);
+    new StatusIndicators(*bar);
+}
+
+QString CMainFrame::StatusMessage() const {
+    const QString shown = statusBar()->currentMessage();
+    return shown.isEmpty() ? m_message->text() : shown;
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // An item without a prompt puts "Ready" back instead of leaving the last prompt.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (tip.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The journal is closed first (dropped when none is open), then the window.
+    m_router.dispatch(ID_FILE_CLOSE_JOURNAL);
+    if (m_help)
+        m_help->close();
+    event->accept();
+}
+
+void CMainFrame::OnTogglePreview() {
+    if (m_pView)
+        m_pView->TogglePreviewPane();
+}
+
+void CMainFrame::OnUpdatePreview(CommandUpdate& update) {
+    update.setChecked(m_pView && m_pView->previewShown());
+}
+
+void CMainFrame::OnToggleFolders() {
+    if (m_pView)
+        m_pView->ToggleFolderPane();
+}
+
+void CMainFrame::OnUpdateFolders(CommandUpdate& update) {
+    update.setChecked(m_pView && m_pView->foldersShown());
+}
+
+void CMainFrame::OnToggleTopics() {
+    if (m_pView)
+        m_pView->ToggleTopicPane();
+}
+
+void CMainFrame::OnUpdateTopics(CommandUpdate& update) {
+    update.setChecked(m_pView && m_pView->topicsShown());
+}
+
+void CMainFrame::OnToggleStatusBar() {
+    statusBar()->setVisible(statusBar()->isHidden());
+}
+
+void CMainFrame::OnUpdateStatusBar(CommandUpdate& update) {
+    update.setChecked(!statusBar()->isHidden());
+}
+
+void CMainFrame::OnNextPane() {
+    m_pView->ActivateNextPane(true);
+}
+
+void CMainFrame::OnPreviousPane() {
+    m_pView->ActivateNextPane(false);
+}
+
+void CMainFrame::OnHelpContents() {
+    if (!m_help)
+        m_help = new HelpWindow;
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void CMainFrame::OnSupport() {
+    ExternalPrograms::openSupportPage();
+}
+
+void CMainFrame::OnCheckForUpdates() {
+    ExternalPrograms::startUpdater({QStringLiteral("/checknow")});
+}
+
+void CMainFrame::OnConfigureUpdates() {
+    ExternalPrograms::startUpdater(
+        {QStringLiteral("/configure"), QString::number(static_cast<quint64>(winId()))});
+}

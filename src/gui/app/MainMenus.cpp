@@ -1,0 +1,222 @@
+#include "app/MainMenus.h"
+
+#include "platform/CommandActions.h"
+#include "platform/CommandIds.h"
+#include "platform/RecentFileMenu.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+// One line of a menu: an item, a separator (id 0, no text), a submenu (id 0 with a text and
+// children) or the recent-journal block.
+struct MenuLine {
+    CommandId id = 0;
+    const char* text = nullptr;
+    const char* name = nullptr;
+    bool checkable = false;
+    std::vector<MenuLine> children;
+    bool recentFiles = false;
+};
+
+MenuLine item(CommandId id, const char* text, const char* name, bool checkable = false) {
+    return MenuLine{id, text, name, checkable, {}, false};
+}
+MenuLine separator() {
+    return MenuLine{};
+}
+MenuLine submenu(const char* text, const char* name, std::initializer_list<MenuLine> children) {
+    return MenuLine{0, text, name, false, children, false};
+}
+MenuLine recentFiles() {
+    return MenuLine{0, nullptr, nullptr, false, {}, true};
+}
+
+std::vector<MenuLine> menuBarTable() {
+    return {
+        submenu("&File", "menuFile",
+                {
+                    submenu("&New", "menuFileNew",
+                            {item(ID_FILE_NEW_JOURNAL, "Journal...", "actionNewJournal"),
+                             item(ID_FILE_NEW_ENTRY, "&Entry", "actionNewEntry"),
+                             item(ID_FILE_NEW_FOLDER, "&Folder", "actionNewFolder")}),
+                    submenu("&Open", "menuFileOpen",
+                            {item(ID_FILE_OPEN_JOURNAL, "&Journal...", "actionOpenJournal"),
+                             item(ID_FILE_OPEN_ENTRY, "Selected &Entry", "actionOpenEntry")}),
+                    submenu("&Delete", "menuFileDelete",
+                            {item(ID_FILE_DELETE_ENTRY, "&Entry", "actionDeleteEntry"),
+                             item(ID_FILE_DELETE_FOLDER, "&Folder", "actionDeleteFolder")}),
+                    submenu("&Rename", "menuFileRename",
+                            {item(ID_FILE_RENAME_FOLDER, "&Folder", "actionRenameFolder"),
+                             item(ID_FILE_RENAME_TOPIC, "&Topic", "actionRenameTopic")}),
+                    item(ID_FILE_CLOSE_JOURNAL, "&Close Journal", "actionCloseJournal"),
+                    separator(),
+                    item(ID_FILE_PRINT_JOURNAL, "&Print...\tCtrl+P", "actionPrintJournal"),
+                    item(ID_FILE_PAGE_SETUP, "Page Set&up...", "actionPageSetup"),
+                    separator(),
+                    item(ID_FILE_JOURNAL_OPTIONS, "Journal Options...", "actionJournalOptions"),
+                    item(ID_FILE_CHANGE_PASSWORD, "Change Password...", "actionChangePassword"),
+                    separator(),
+                    recentFiles(),
+                    separator(),
+                    item(ID_APP_EXIT, "E&xit", "actionExit"),
+                }),
+        submenu(
+            "&Edit", "menuEdit",
+            {
+                item(ID_EDIT_COMMENT, "Comment...", "actionEditComment"),
+                item(ID_EDIT_ENTRY_TOPICS, "&Entry Topics...", "actionEntryTopics"),
+                separator(),
+                item(ID_EDIT_MASTER_TOPIC_LIST, "Master &Topic List...", "actionMasterTopicList"),
+            }),
+        submenu("&View", "menuView",
+                {
+                    item(ID_VIEW_PREVIEW_PANE, "&Preview Pane", "actionViewPreview", true),
+                    item(ID_VIEW_FOLDERS, "&Folders", "actionViewFolders", true),
+                    item(ID_VIEW_TOPICS, "&Topics", "actionViewTopics", true),
+                    item(ID_VIEW_STATUS_BAR, "&Status Bar", "actionViewStatusBar", true),
+                }),
+        submenu("&Tools", "menuTools", {item(ID_TOOLS_SEARCH, "&Search...", "actionSearch")}),
+        submenu(
+            "&Help", "menuHelp",
+            {
+                item(ID_HELP_CONTENTS, "Contents", "actionHelpContents"),
+                item(ID_HELP_SUPPORT, "Support", "actionSupport"),
+                separator(),
+                item(ID_HELP_CHECK_FOR_UPDATES, "Check for Updates...", "actionCheckForUpdates"),
+                item(ID_HELP_CONFIGURE_AUTO_UPDATES, "Configure Auto Updates...",
+                     "actionConfigureUpdates"),
+                separator(),
+                item(ID_HELP_WELCOME_DIALOG, "Welcome Dialog...", "actionWelcomeDialog"),
+                item(ID_APP_ABOUT, "&About Quillbook", "actionAbout"),
+            }),
+    };
+}
+
+void fillMenu(QMenu& menu, const std::vector<MenuLine>& lines, CommandActions& actions) {
+    actions.watch(&menu);
+    for (const MenuLine& line : lines) {
+        if (line.recentFiles) {
+            auto* recent = new RecentFileMenu(menu, actions);
+            recent->setObjectName(QStringLiteral("recentFileMenu"));
+        } else if (!line.children.empty()) {
+            QMenu* sub = menu.addMenu(QString::fromLatin1(line.text));
+            sub->setObjectName(QString::fromLatin1(line.name));
+            fillMenu(*sub, line.children, actions);
+        } else if (line.id == 0) {
+            menu.addSeparator();
+        } else {
+            QAction* action = actions.add(line.id, QString::fromLatin1(line.text),
+                                          QString::fromLatin1(line.name));
+            action->setCheckable(line.checkable);
+            menu.addAction(action);
+        }
+    }
+}
+
+struct ToolButton {
+    CommandId id;
+    const char* label;
+    const char* image;
+    const char* name;
+};
+
+constexpr ToolButton kToolBar[] = {
+    {ID_FILE_NEW_FOLDER, "New Folder", "new-folder", "toolNewFolder"},
+    {0, nullptr, nullptr, nullptr},
+    {ID_FILE_NEW_ENTRY, "New Entry", "new-entry", "toolNewEntry"},
+    {ID_FILE_OPEN_ENTRY, "Edit Entry", "edit-entry", "toolEditEntry"},
+    {ID_FILE_PRINT_JOURNAL, "Print", "print", "toolPrint"},
+    {ID_FILE_DELETE_ENTRY, "Delete", "delete", "toolDelete"},
+    {0, nullptr, nullptr, nullptr},
+    {ID_FILE_JOURNAL_OPTIONS, "Options", "options", "toolOptions"},
+    {ID_TOOLS_SEARCH, "Search", "search", "toolSearch"},
+};
+
+struct Accelerator {
+    CommandId id;
+    QKeyCombination keys[2];
+    const char* name;
+};
+
+} // namespace
+
+void MainMenus::buildMenuBar(QMainWindow& window, CommandActions& actions) {
+    QMenuBar* bar = window.menuBar();
+    bar->setProperty("controlId", 0xE800);
+    for (const MenuLine& line : menuBarTable()) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(line.text));
+        menu->setObjectName(QString::fromLatin1(line.name));
+        fillMenu(*menu, line.children, actions);
+    }
+}
+
+QToolBar* MainMenus::buildToolBar(QMainWindow& window, CommandActions& actions) {
+    auto* bar = new QToolBar(QStringLiteral("Toolbar"), &window);
+    bar->setObjectName(QStringLiteral("mainToolBar"));
+    bar->setProperty("controlId", 120);
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(32, 32));
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (const ToolButton& button : kToolBar) {
+        if (button.id == 0) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* action = actions.add(button.id, QString::fromLatin1(button.label),
+                                      QString::fromLatin1(button.name));
+        action->setIcon(QIcon(
+            QStringLiteral(":/images/toolbar/%1.svg").arg(QString::fromLatin1(button.image))));
+        bar->addAction(action);
+    }
+    // Buttons as wide as the widest label, within 50 to 200 pixels.
+    int width = 50;
+    for (QAction* action : bar->actions()) {
+        if (QWidget* widget = bar->widgetForAction(action); widget && !action->isSeparator())
+            width = std::max(width, widget->sizeHint().width());
+    }
+    width = std::min(width, 200);
+    for (QAction* action : bar->actions()) {
+        if (QWidget* widget = bar->widgetForAction(action); widget && !action->isSeparator())
+            widget->setMinimumWidth(width);
+    }
+    window.addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+void MainMenus::addAccelerators(QMainWindow& window, CommandActions& actions) {
+    const Accelerator table[] = {
+        {ID_EDIT_COPY, {Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}, "acceleratorCopy"},
+        {ID_EDIT_CUT, {Qt::CTRL | Qt::Key_X, Qt::SHIFT | Qt::Key_Delete}, "acceleratorCut"},
+        {ID_EDIT_PASTE, {Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert}, "acceleratorPaste"},
+        {ID_EDIT_UNDO, {Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace}, "acceleratorUndo"},
+        {ID_FILE_NEW, {Qt::CTRL | Qt::Key_N, {}}, "acceleratorNew"},
+        {ID_FILE_OPEN, {Qt::CTRL | Qt::Key_O, {}}, "acceleratorOpen"},
+        {ID_FILE_PRINT, {Qt::CTRL | Qt::Key_P, {}}, "acceleratorPrint"},
+        {ID_FILE_SAVE, {Qt::CTRL | Qt::Key_S, {}}, "acceleratorSave"},
+        {ID_NEXT_PANE, {QKeyCombination(Qt::Key_F6), {}}, "acceleratorNextPane"},
+        {ID_PREV_PANE, {Qt::SHIFT | Qt::Key_F6, {}}, "acceleratorPreviousPane"},
+    };
+    for (const Accelerator& accelerator : table) {
+        QAction* action =
+            actions.add(accelerator.id, QString(), QString::fromLatin1(accelerator.name));
+        QList<QKeySequence> keys{QKeySequence(accelerator.keys[0])};
+        if (accelerator.keys[1] != QKeyCombination())
+            keys.append(QKeySequence(accelerator.keys[1]));
+        action->setShortcuts(keys);
+        // Inside the main window only; the entry editor has its own.
+        action->setShortcutContext(Qt::WindowShortcut);
+        window.addAction(action);
+    }
+}

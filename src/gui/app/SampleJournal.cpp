@@ -1,0 +1,152 @@
+#include "app/SampleJournal.h"
+
+#include "dialogs/JournalUi.h"
+#include "dialogs/NewJournalPath.h"
+#include "store/CQBKDoc.h"
+#include "store/JournalHost.h"
+#include "store/SqlBuffer.h"
+
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+// Answers the session's questions as a user creating the sample would.
+class SampleUi : public JournalUi {
+public:
+    explicit SampleUi(std::string path) : m_path(std::move(path)) {}
+
+    MessageAnswer messageBox(const MessageBoxRequest& box) override {
+        if (box.icon == MessageIcon::Exclamation || box.icon == MessageIcon::Stop)
+            m_error = box.text;
+        return box.defaultAnswer;
+    }
+    bool runNewJournalDialog(NewJournalValues& values) override {
+        values.m_title = "Sample Journal";
+        values.m_owner = "Quillbook";
+        values.m_bPromptForComment = false;
+        values.m_bShowFirstLine = true;
+        values.m_path = m_path;
+        values.m_fileName = std::filesystem::path(m_path).filename().string();
+        return true;
+    }
+    bool runPasswordDialog(PasswordValues&) override { return false; }
+    bool runChangePasswordDialog(ChangePasswordValues&) override { return false; }
+    bool runOptionsDialog(OptionsValues&) override { return false; }
+    bool runCommentDialog(CommentValues&) override { return false; }
+    bool runChangeDateDialog(ChangeDateValues&) override { return false; }
+    WelcomeChoice runWelcomeDialog() override { return WelcomeChoice::Close; }
+    std::optional<std::string> chooseJournalToOpen() override { return std::nullopt; }
+
+    const std::string& error() const { return m_error; }
+
+private:
+    std::string m_path;
+    std::string m_error;
+};
+
+class QuietHost : public JournalHost {
+public:
+    EntryEditor* CreateEntryEditor() override { return nullptr; }
+    void NewEntry() override {}
+    void PrintEntryText(const std::string&, const std::string&, int) override {}
+    void ShowSearchDialog() override {}
+    void ShowMasterTopicList() override {}
+    void PrintJournal() override {}
+    bool IsTopicPaneShown() const override { return false; }
+    void AddToRecentFileList(const std::string&) override {}
+    std::string MostRecentJournal() const override { return {}; }
+};
+
+constexpr const char* kHeader =
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fswiss Arial;}}"
+    "{\\colortbl;\\red31\\green53\\blue80;\\red176\\green48\\blue42;}\\f0\\fs24 ";
+
+} // namespace
+
+std::string makeSampleJournal(const std::string& path) {
+    if (somethingExistsAt(path))
+        return path + " already exists";
+    SampleUi ui(path);
+    QuietHost host;
+    CQBKDoc doc(ui, host);
+    doc.CreateJournal();
+    if (!doc.IsJournalOpen())
+        return ui.error().empty() ? "the journal could not be created" : ui.error();
+
+    try {
+        SqlBuffer sql;
+        const char* folderNames[] = {"Travel", "Work", "Reading", "Lisbon 2026"};
+        std::string folderIds[4];
+        for (int i = 0; i < 4; ++i) {
+            folderIds[i] = CQBKDoc::NewId();
+            const std::string parent = i == 3 ? folderIds[0] : std::string("{Root}");
+            doc.m_db.execute(
+                sql.format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES('%q', '%q', '%q')",
+                           folderIds[i].c_str(), parent.c_str(), folderNames[i]));
+        }
+        const char* topicNames[] = {"Family", "Books", "Weather", "Plans"};
+        std::string topicIds[4];
+        for (int i = 0; i < 4; ++i) {
+            topicIds[i] = CQBKDoc::NewId();
+            doc.m_db.execute(sql.format("INSERT INTO Topic (TopicID, Name) VALUES('%q', '%q')",
+                                        topicIds[i].c_str(), topicNames[i]));
+        }
+        auto topicId = [&](const char* name) {
+            for (int i = 0; i < 4; ++i) {
+                if (std::string(topicNames[i]) == name)
+                    return topicIds[i];
+            }
+            return std::string();
+        };
+
+        const struct {
+            int folder; // -1: the journal's top level
+            COleDateTime when;
+            std::string body;
+            std::vector<const char*> topics;
+        } entries[] = {
+            {-1,
+             COleDateTime(2026, 11, 2, 8, 15, 0),
+             "{\\b First morning with the new journal.}\\par The rain kept on until noon, so I "
+             "read by the window and made {\\i plans} for the winter.\\par",
+             {"Weather", "Plans"}},
+            {0,
+             COleDateTime(2026, 10, 12, 19, 40, 0),
+             "{\\f1\\fs28\\cf1 Packing list}\\par {\\b Passport}, charger, the blue notebook, "
+             "walking shoes.\\par {\\cf2 Do not forget the tickets!}\\par",
+             {"Plans"}},
+            {3,
+             COleDateTime(2026, 10, 18, 21, 5, 0),
+             "{\\b Lisbon, day two.} Trams up to the castle, grilled sardines by the river, and "
+             "a {\\ul long} walk home through Alfama.\\par",
+             {"Family"}},
+            {1,
+             COleDateTime(2026, 11, 20, 17, 30, 0),
+             "Quarterly review went well. {\\i Next:} write up the notes and send them "
+             "round before Friday.\\par",
+             {}},
+            {2,
+             COleDateTime(2026, 11, 28, 22, 10, 0),
+             "Finished {\\i The Old Man and the Sea}. Short, plain and still it stays with "
+             "you.\\par {\\b Rating:} four of five.\\par",
+             {"Books"}},
+        };
+        for (const auto& entry : entries) {
+            doc.m_currentFolderId = entry.folder < 0 ? "{Root}" : folderIds[entry.folder];
+            std::string id = "{new_entry}";
+            doc.SaveEntry(std::string(kHeader) + entry.body + "}", id);
+            if (id == "{new_entry}")
+                return ui.error().empty() ? "an entry could not be saved" : ui.error();
+            doc.SetEntryTimeStamp(entry.when, id);
+            for (const char* topic : entry.topics)
+                doc.m_db.execute(
+                    sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES('%q', '%q')",
+                               id.c_str(), topicId(topic).c_str()));
+        }
+    } catch (const CppSQLite3Exception& e) {
+        return e.message();
+    }
+    doc.CloseJournal();
+    return {};
+}

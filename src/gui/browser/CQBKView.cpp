@@ -1,0 +1,255 @@
+#include "browser/CQBKView.h"
+
+#include "browser/Panes.h"
+#include "platform/CaptionBar.h"
+#include "platform/CommandRouter.h"
+#include "platform/CommandTarget.h"
+#include "platform/ControlId.h"
+#include "store/CQBKDoc.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QIcon>
+#include <QSplitter>
+
+namespace {
+
+constexpr int kFolderCloseButtonId = 101;
+constexpr int kTopicCloseButtonId = 102;
+constexpr int kLeftColumnWidth = 200;
+
+bool hasSignal(const QObject* object, const char* signature) {
+    return object->metaObject()->indexOfSignal(signature) >= 0;
+}
+
+} // namespace
+
+CQBKView::CQBKView(CQBKDoc& doc, JournalUi& ui, CommandRouter& router, const PaneFactory& panes,
+                   QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_router(router), m_caption(new CaptionBar(this)),
+      m_mainSplitter(new QSplitter(Qt::Horizontal, this)),
+      m_leftSplitter(new QSplitter(Qt::Vertical, m_mainSplitter)),
+      m_rightSplitter(new QSplitter(Qt::Vertical, m_mainSplitter)) {
+    setObjectName(QStringLiteral("journalView"));
+    m_mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_leftSplitter->setObjectName(QStringLiteral("leftSplitter"));
+    m_rightSplitter->setObjectName(QStringLiteral("rightSplitter"));
+    for (QSplitter* splitter : {m_mainSplitter, m_leftSplitter, m_rightSplitter}) {
+        splitter->setChildrenCollapsible(false);
+        splitter->setHandleWidth(4);
+    }
+    m_mainSplitter->addWidget(m_leftSplitter);
+    m_mainSplitter->addWidget(m_rightSplitter);
+
+    m_panes[index(Pane::EntryList)] = panes.make(Pane::EntryList, doc, ui, m_rightSplitter);
+    m_panes[index(Pane::Preview)] = panes.make(Pane::Preview, doc, ui, m_rightSplitter);
+    m_panes[index(Pane::FolderTree)] = panes.make(Pane::FolderTree, doc, ui, m_leftSplitter);
+    m_panes[index(Pane::TopicList)] = panes.make(Pane::TopicList, doc, ui, m_leftSplitter);
+    m_rightSplitter->addWidget(pane(Pane::EntryList));
+    m_rightSplitter->addWidget(pane(Pane::Preview));
+    m_rightSplitter->setSizes({250, 50});
+    m_rightSplitter->setStretchFactor(0, 5);
+    m_rightSplitter->setStretchFactor(1, 1);
+    m_leftSplitter->addWidget(pane(Pane::FolderTree));
+    m_leftSplitter->addWidget(pane(Pane::TopicList));
+    m_leftSplitter->setSizes({150, 150});
+    m_mainSplitter->setSizes({kLeftColumnWidth, 600});
+    m_mainSplitter->setStretchFactor(1, 1);
+
+    registerPanes();
+    for (Pane which : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview})
+        connectPane(which);
+    connectClose(Pane::FolderTree, kFolderCloseButtonId, SLOT(HideFolderPane()));
+    connectClose(Pane::TopicList, kTopicCloseButtonId, SLOT(HideTopicPane()));
+    if (panes.wire)
+        panes.wire(*this);
+    connect(m_caption, &CaptionBar::childRequested, this, &CQBKView::ShowFolderPane);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+
+    m_caption->raise();
+    applyLayout(false);
+    // The folder tree, first pane of the layout, starts as the active one.
+    ActivatePane(Pane::FolderTree);
+}
+
+CQBKView::~CQBKView() {
+    // The session must not call into panes that are going away.
+    m_doc.m_pEntryList = nullptr;
+    m_doc.m_pTopicList = nullptr;
+    m_doc.m_pFolderTree = nullptr;
+    m_doc.m_pPreview = nullptr;
+    if (auto* target = dynamic_cast<CommandTarget*>(pane(m_active)))
+        m_router.forget(*target);
+}
+
+void CQBKView::registerPanes() {
+    m_doc.m_pEntryList = dynamic_cast<EntryListPane*>(pane(Pane::EntryList));
+    m_doc.m_pPreview = dynamic_cast<PreviewPane*>(pane(Pane::Preview));
+    m_doc.m_pFolderTree = dynamic_cast<FolderTreePane*>(pane(Pane::FolderTree));
+    m_doc.m_pTopicList = dynamic_cast<TopicListPane*>(pane(Pane::TopicList));
+}
+
+void CQBKView::connectPane(Pane which) {
+    QWidget* widget = pane(which);
+    // The panes announce activation themselves; the focus watch covers a click that does not
+    // move the focus into a pane that has no such signal.
+    if (hasSignal(widget, "activated()"))
+        connect(widget, SIGNAL(activated()), this, SLOT(onPaneActivated()));
+    if (which == Pane::FolderTree && hasSignal(widget, "captionChanged(QString,bool)"))
+        connect(widget, SIGNAL(captionChanged(QString, bool)), this,
+                SLOT(onFolderCaption(QString, bool)));
+    if (which == Pane::TopicList && hasSignal(widget, "topicsTextChanged(QString)"))
+        connect(widget, SIGNAL(topicsTextChanged(QString)), this, SLOT(onTopicsText(QString)));
+}
+
+void CQBKView::connectClose(Pane which, int buttonId, const char* hideSlot) {
+    // A pane that says when its close button was pressed is taken at its word; otherwise the
+    // button itself is watched.
+    QWidget* widget = pane(which);
+    if (hasSignal(widget, "closeRequested()"))
+        connect(widget, SIGNAL(closeRequested()), this, hideSlot);
+    else if (auto* button = findControl<QAbstractButton>(widget, buttonId))
+        connect(button, SIGNAL(clicked()), this, hideSlot);
+}
+
+void CQBKView::onPaneActivated() {
+    for (Pane which : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview}) {
+        if (pane(which) == sender())
+            ActivatePane(which);
+    }
+}
+
+void CQBKView::onFocusChanged(QWidget* now) {
+    if (now == nullptr)
+        return;
+    for (Pane which : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview}) {
+        QWidget* widget = pane(which);
+        if (widget && (widget == now || widget->isAncestorOf(now))) {
+            if (which != m_active || m_router.link(CommandRouter::Link::ActivePane) == nullptr)
+                ActivatePane(which);
+            return;
+        }
+    }
+}
+
+void CQBKView::ActivatePane(Pane which) {
+    m_active = which;
+    m_router.setActivePane(dynamic_cast<CommandTarget*>(pane(which)));
+    emit activePaneChanged();
+}
+
+void CQBKView::ActivateNextPane(bool forward) {
+    static constexpr std::array<Pane, 4> order{Pane::FolderTree, Pane::TopicList, Pane::EntryList,
+                                               Pane::Preview};
+    std::size_t at = 0;
+    while (order[at] != m_active)
+        ++at;
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        const std::size_t next =
+            forward ? (at + step) % order.size() : (at + order.size() - step) % order.size();
+        QWidget* widget = pane(order[next]);
+        if (widget && widget->isVisibleTo(this)) {
+            ActivatePane(order[next]);
+            focusInto(widget);
+            return;
+        }
+    }
+}
+
+void CQBKView::focusInto(QWidget* widget) {
+    // The pane's first control that takes the keyboard, or the pane itself.
+    if (!(widget->focusPolicy() & Qt::TabFocus)) {
+        const auto children = widget->findChildren<QWidget*>();
+        for (QWidget* child : children) {
+            if ((child->focusPolicy() & Qt::TabFocus) && child->isVisibleTo(widget)) {
+                child->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        }
+    }
+    widget->setFocus(Qt::TabFocusReason);
+}
+
+bool CQBKView::TogglePreviewPane() {
+    const bool shown = m_state.togglePreview();
+    applyLayout(false);
+    return shown;
+}
+
+void CQBKView::ToggleFolderPane() {
+    if (m_state.foldersShown()) {
+        HideFolderPane();
+        return;
+    }
+    m_caption->setChildButtonShown(false);
+    ShowFolderPane();
+}
+
+void CQBKView::ToggleTopicPane() {
+    if (m_state.toggleTopics())
+        applyLayout(true);
+}
+
+void CQBKView::HideFolderPane() {
+    if (m_state.hideFolders())
+        applyLayout(false);
+}
+
+void CQBKView::ShowFolderPane() {
+    if (m_state.showFolders())
+        applyLayout(false);
+}
+
+void CQBKView::HideTopicPane() {
+    if (m_state.hideTopics())
+        applyLayout(true);
+}
+
+void CQBKView::applyLayout(bool topicsChanged) {
+    m_leftSplitter->setVisible(m_state.mainSplit().visible(0));
+    pane(Pane::FolderTree)->setVisible(m_state.leftSplit().visible(0));
+    pane(Pane::TopicList)->setVisible(m_state.leftSplit().visible(1));
+    pane(Pane::Preview)->setVisible(m_state.rightSplit().visible(1));
+    m_caption->setChildButtonShown(m_state.captionOffersFolders());
+    // A hidden pane cannot keep the commands.
+    QWidget* active = pane(m_active);
+    if (active && !active->isVisibleTo(this))
+        ActivatePane(Pane::EntryList);
+    // The entry list's topic filter applies only while the topic pane is shown.
+    if (topicsChanged && m_doc.m_pEntryList && m_doc.IsJournalOpen())
+        m_doc.m_pEntryList->LoadEntries();
+    UpdateCaption();
+    emit layoutChanged();
+}
+
+void CQBKView::onFolderCaption(const QString& name, bool isRoot) {
+    m_folderName = name;
+    m_folderIsRoot = isRoot;
+    UpdateCaption();
+}
+
+void CQBKView::onTopicsText(const QString& text) {
+    m_topicsText = text;
+    UpdateCaption();
+}
+
+void CQBKView::UpdateCaption() {
+    const QString second = m_state.topicsShown() && !m_topicsText.isEmpty()
+                               ? QStringLiteral("Topics: ") + m_topicsText
+                               : QString();
+    QIcon icon = m_folderIcon ? m_folderIcon() : QIcon();
+    if (icon.isNull() && !m_folderName.isEmpty())
+        icon = QIcon(m_folderIsRoot ? QStringLiteral(":/images/tree/journal.svg")
+                                    : QStringLiteral(":/images/tree/folder-open.svg"));
+    m_caption->updateCaption(m_folderName, second, icon);
+}
+
+void CQBKView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The splitter starts on the caption's last pixel row, as the strip's bottom edge.
+    m_caption->setGeometry(0, 0, width(), CaptionBar::kHeight);
+    m_mainSplitter->setGeometry(0, CaptionBar::kHeight - 1, width(),
+                                std::max(0, height() - CaptionBar::kHeight + 1));
+    m_caption->raise();
+}

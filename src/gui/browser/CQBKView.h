@@ -1,0 +1,105 @@
+#pragma once
+
+#include "browser/PaneLayoutState.h"
+
+#include <QIcon>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class CaptionBar;
+class CommandRouter;
+class CommandTarget;
+class CQBKDoc;
+class JournalUi;
+class QSplitter;
+
+// The main window's client area: the caption strip over the four panes of the journal (folder
+// tree and topic list on the left, entry list and preview on the right). It registers the
+// panes with the journal session, keeps the command route's active pane, and shows and hides
+// the folder, topic and preview panes. It owns no journal data.
+class CQBKView : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Pane { FolderTree, TopicList, EntryList, Preview };
+    // How the panes are made: one at a time as children of the given parent, then introduced
+    // to each other once all four exist.
+    struct PaneFactory {
+        std::function<QWidget*(Pane, CQBKDoc&, JournalUi&, QWidget* parent)> make;
+        std::function<void(CQBKView&)> wire;
+    };
+
+    CQBKView(CQBKDoc& doc, JournalUi& ui, CommandRouter& router, const PaneFactory& panes,
+             QWidget* parent = nullptr);
+    ~CQBKView() override;
+
+    QWidget* pane(Pane which) const { return m_panes[index(which)]; }
+    CaptionBar* caption() const { return m_caption; }
+    const PaneLayoutState& layoutState() const { return m_state; }
+
+    bool foldersShown() const { return m_state.foldersShown(); }
+    bool topicsShown() const { return m_state.topicsShown(); }
+    bool previewShown() const { return m_state.previewShown(); }
+
+    // The View menu's toggles.
+    bool TogglePreviewPane();
+    void ToggleFolderPane();
+    void ToggleTopicPane();
+    // Caption: the selected folder's name and icon, and the topic filter while it applies.
+    void UpdateCaption();
+    // The icon of the selected folder as the folder tree draws it; our own icons otherwise.
+    void setFolderIconSource(std::function<QIcon()> source) { m_folderIcon = std::move(source); }
+
+    // The pane that gets the commands; F6 and Shift+F6 move it over the visible panes.
+    void ActivatePane(Pane which);
+    void ActivateNextPane(bool forward);
+    Pane activePane() const { return m_active; }
+
+signals:
+    // A pane was shown or hidden (the View menu's check marks follow).
+    void layoutChanged();
+    // Another pane now receives the commands.
+    void activePaneChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    static constexpr std::size_t index(Pane which) { return static_cast<std::size_t>(which); }
+    void registerPanes();
+    void connectPane(Pane which);
+    void connectClose(Pane which, int buttonId, const char* hideSlot);
+    void onFocusChanged(QWidget* now);
+    void focusInto(QWidget* widget);
+    void applyLayout(bool topicsChanged);
+
+public slots:
+    // What the panes' close buttons and the caption's button ask for.
+    void HideFolderPane();
+    void HideTopicPane();
+    void ShowFolderPane();
+
+private slots:
+    // Connected by name: the panes are made by the factory and their classes are not known here.
+    void onPaneActivated();
+    void onFolderCaption(const QString& name, bool isRoot);
+    void onTopicsText(const QString& text);
+
+private:
+    CQBKDoc& m_doc;
+    CommandRouter& m_router;
+    PaneLayoutState m_state;
+    CaptionBar* m_caption;
+    QSplitter* m_mainSplitter;
+    QSplitter* m_leftSplitter;
+    QSplitter* m_rightSplitter;
+    std::array<QPointer<QWidget>, 4> m_panes{};
+    Pane m_active = Pane::FolderTree;
+    QString m_folderName;
+    bool m_folderIsRoot = true;
+    QString m_topicsText;
+    std::function<QIcon()> m_folderIcon;
+};

@@ -1,0 +1,83 @@
+#include "dialogs/CChangePasswordDlg.h"
+
+#include "dialogs/DialogChecks.h"
+#include "platform/ControlId.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TextEncoding.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QLineEdit* passwordEdit(QWidget* parent, int id) {
+    auto* edit = new QLineEdit(parent);
+    edit->setEchoMode(QLineEdit::Password);
+    setControlId(edit, id);
+    return edit;
+}
+} // namespace
+
+CChangePasswordDlg::CChangePasswordDlg(QWidget* parent)
+    : QDialog(parent), m_oldPassword(passwordEdit(this, kOldPasswordEditId)),
+      m_newPassword(passwordEdit(this, kNewPasswordEditId)),
+      m_confirmPassword(passwordEdit(this, kConfirmEditId)), m_newLabel(new QLabel(this)) {
+    setObjectName(QStringLiteral("changePasswordDialog"));
+    setControlId(this, 147);
+    setControlId(m_newLabel, kNewPasswordLabelId);
+
+    auto* form = new QFormLayout;
+    form->addRow(new QLabel(QStringLiteral("Old password"), this), m_oldPassword);
+    form->addRow(m_newLabel, m_newPassword);
+    form->addRow(new QLabel(QStringLiteral("Confirm new password"), this), m_confirmPassword);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    setControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CChangePasswordDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+bool CChangePasswordDlg::run(ChangePasswordValues& values) {
+    m_oldPassword->setText(storedToText(values.m_oldPassword));
+    m_newPassword->setText(storedToText(values.m_newPassword));
+    m_confirmPassword->setText(storedToText(values.m_confirmPassword));
+    if (values.m_hasPassword) {
+        setWindowTitle(QStringLiteral("Change Password"));
+        m_newLabel->setText(QStringLiteral("New password (leave blank to remove password)"));
+        m_oldPassword->setEnabled(true);
+        m_oldPassword->setFocus();
+    } else {
+        setWindowTitle(QStringLiteral("Set Password"));
+        m_newLabel->setText(QStringLiteral("New password"));
+        m_oldPassword->setEnabled(false);
+        m_newPassword->setFocus();
+    }
+    if (exec() != QDialog::Accepted)
+        return false;
+    // A disabled field cannot have been typed into; it is passed on as it was given.
+    if (values.m_hasPassword)
+        values.m_oldPassword = textToStored(m_oldPassword->text());
+    values.m_newPassword = textToStored(m_newPassword->text());
+    values.m_confirmPassword = textToStored(m_confirmPassword->text());
+    return true;
+}
+
+void CChangePasswordDlg::accept() {
+    ChangePasswordValues typed;
+    typed.m_oldPassword = textToStored(m_oldPassword->text());
+    typed.m_newPassword = textToStored(m_newPassword->text());
+    typed.m_confirmPassword = textToStored(m_confirmPassword->text());
+    if (const std::optional<DialogProblem> problem = checkChangePassword(typed)) {
+        showProblem(this, *problem);
+        return;
+    }
+    QDialog::accept();
+}

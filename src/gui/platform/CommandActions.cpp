@@ -1,0 +1,91 @@
+#include "platform/CommandActions.h"
+
+#include "platform/CommandPrompts.h"
+#include "platform/CommandRouter.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QMenu>
+
+namespace {
+const char* const kCommandProperty = "commandId";
+
+QString fromLatin(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+} // namespace
+
+CommandActions::CommandActions(CommandRouter& router, QObject* parent)
+    : QObject(parent), m_router(router) {
+    // The idle moment of the event loop stands in for the framework's idle-time update.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance(thread()))
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                &CommandActions::refresh);
+}
+
+QAction* CommandActions::add(CommandId id, const QString& text, const QString& objectName) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(objectName.isEmpty() ? QStringLiteral("command%1").arg(id) : objectName);
+    bind(action, id);
+    return action;
+}
+
+void CommandActions::bind(QAction* action, CommandId id) {
+    action->setProperty(kCommandProperty, id);
+    action->setStatusTip(fromLatin(commandPrompt(id)));
+    const std::string_view tooltip = commandTooltip(id);
+    if (!tooltip.empty())
+        action->setToolTip(fromLatin(tooltip));
+    connect(action, &QAction::triggered, this, [this, action] { trigger(action); });
+    connect(action, &QObject::destroyed, this, [this, action] { m_actions.removeAll(action); });
+    m_actions.append(action);
+    const CommandState state = m_router.state(id);
+    action->setEnabled(state.enabled);
+}
+
+void CommandActions::unbind(QAction* action) {
+    m_actions.removeAll(action);
+    disconnect(action, nullptr, this, nullptr);
+}
+
+QAction* CommandActions::action(CommandId id) const {
+    for (QAction* action : m_actions) {
+        if (commandOf(action) == id)
+            return action;
+    }
+    return nullptr;
+}
+
+CommandId CommandActions::commandOf(const QAction* action) {
+    return action->property(kCommandProperty).toUInt();
+}
+
+void CommandActions::refresh() {
+    // A copy: an update rule may end up adding or removing actions (the recent-file list).
+    const QList<QAction*> actions = m_actions;
+    for (QAction* action : actions) {
+        const CommandState state = m_router.state(commandOf(action));
+        if (action->isEnabled() != state.enabled)
+            action->setEnabled(state.enabled);
+        if (action->isCheckable() && action->isChecked() != state.checked)
+            action->setChecked(state.checked);
+        if (state.text) {
+            const QString text = QString::fromStdString(*state.text);
+            if (action->text() != text)
+                action->setText(text);
+        }
+    }
+}
+
+void CommandActions::watch(QMenu* menu) {
+    connect(menu, &QMenu::aboutToShow, this, &CommandActions::refresh);
+}
+
+void CommandActions::trigger(QAction* action) {
+    const CommandId id = commandOf(action);
+    // A checkable action flips its own mark when clicked; the route decides it instead.
+    m_router.dispatch(id);
+    refresh();
+    if (action->isCheckable())
+        action->setChecked(m_router.state(id).checked);
+}

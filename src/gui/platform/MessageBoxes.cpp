@@ -1,0 +1,92 @@
+#include "platform/MessageBoxes.h"
+
+#include "platform/ControlId.h"
+#include "platform/TextEncoding.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::StandardButton standardButton(MessageAnswer answer) {
+    switch (answer) {
+    case MessageAnswer::Ok:
+        return QMessageBox::Ok;
+    case MessageAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case MessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case MessageAnswer::No:
+        return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon standardIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageAnswer showMessageBox(QWidget* parent, const MessageBoxRequest& request) {
+    QMessageBox box(standardIcon(request.icon), QStringLiteral("Quillbook"),
+                    storedToText(request.text), standardButtons(request.buttons), parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    const MessageAnswer fallback =
+        offers(request.buttons, request.defaultAnswer)
+            ? request.defaultAnswer
+            : (request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok);
+    box.setDefaultButton(standardButton(fallback));
+    box.setEscapeButton(box.button(standardButton(fallback)));
+    const int pressed = box.exec();
+    for (MessageAnswer answer :
+         {MessageAnswer::Ok, MessageAnswer::Cancel, MessageAnswer::Yes, MessageAnswer::No}) {
+        if (pressed == standardButton(answer) && offers(request.buttons, answer))
+            return answer;
+    }
+    return fallback;
+}
+
+void showProblem(QWidget* dialog, const DialogProblem& problem) {
+    showMessageBox(dialog, MessageBoxRequest{problem.message, MessageButtons::Ok, problem.icon,
+                                             MessageAnswer::Ok});
+    if (problem.clearPasswords) {
+        const auto edits = dialog->findChildren<QLineEdit*>();
+        for (QLineEdit* edit : edits) {
+            if (edit->echoMode() == QLineEdit::Password)
+                edit->clear();
+        }
+    }
+    if (QWidget* control = findControl(dialog, problem.focusControlId)) {
+        control->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(control))
+            edit->selectAll();
+    }
+}

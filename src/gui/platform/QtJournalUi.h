@@ -1,0 +1,35 @@
+#pragma once
+
+#include "dialogs/JournalUi.h"
+
+#include <functional>
+
+class QWidget;
+
+// The journal session's way to the user, with real message boxes and dialogs, each owned by
+// the main window while it is shown.
+class QtJournalUi : public JournalUi {
+public:
+    using WelcomeRunner = std::function<WelcomeChoice()>;
+
+    // The Welcome dialog needs the application's settings and recent list; the application
+    // supplies how it is run.
+    explicit QtJournalUi(WelcomeRunner welcome);
+
+    // The window the dialogs are centred on; nullptr before the main window exists.
+    void setParentWindow(QWidget* parent) { m_parent = parent; }
+
+    MessageAnswer messageBox(const MessageBoxRequest& box) override;
+    bool runPasswordDialog(PasswordValues& values) override;
+    bool runChangePasswordDialog(ChangePasswordValues& values) override;
+    bool runNewJournalDialog(NewJournalValues& values) override;
+    bool runOptionsDialog(OptionsValues& values) override;
+    bool runCommentDialog(CommentValues& values) override;
+    bool runChangeDateDialog(ChangeDateValues& values) override;
+    WelcomeChoice runWelcomeDialog() override;
+    std::optional<std::string> chooseJournalToOpen() override;
+
+private:
+    QWidget* m_parent = nullptr;
+    WelcomeRunner m_welcome;
+};

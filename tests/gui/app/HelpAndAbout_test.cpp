@@ -1,0 +1,81 @@
+// Help, About and the outside programs, reached through the Help menu.
+#include "app/CMainFrame.h"
+#include "app/HelpWindow.h"
+#include "platform/ExternalPrograms.h"
+#include "support/AppTest.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTextBrowser>
+
+namespace {
+
+class HelpMenuTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        setShowWelcome(0);
+        start();
+    }
+};
+
+TEST_F(HelpMenuTest, ContentsOpensTheHelpBookWithItsTableOfContents) {
+    trigger(&frame(), QStringLiteral("actionHelpContents"));
+    HelpWindow* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<HelpWindow*>(window))
+            help = found;
+    }
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    ASSERT_EQ(help->contents()->count(), 8);
+    EXPECT_EQ(help->page()->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+    EXPECT_TRUE(help->page()->toPlainText().contains(QStringLiteral("Welcome to Quillbook")));
+    // Every page of the contents is shipped and has a heading of its own.
+    for (int row = 1; row < help->contents()->count(); ++row) {
+        help->contents()->setCurrentRow(row);
+        EXPECT_TRUE(help->page()->toPlainText().startsWith(help->contents()->item(row)->text()))
+            << help->contents()->item(row)->text().toStdString();
+    }
+    // A second request brings back the same window.
+    trigger(&frame(), QStringLiteral("actionHelpContents"));
+    int windows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows += qobject_cast<HelpWindow*>(window) ? 1 : 0;
+    EXPECT_EQ(windows, 1);
+}
+
+TEST_F(HelpMenuTest, AboutShowsTheVersionAndTwoLinks) {
+    m_modals.then([](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("aboutDialog"));
+        auto* version = dialog->findChild<QLabel*>(QStringLiteral("aboutVersion"));
+        ASSERT_NE(version, nullptr);
+        EXPECT_EQ(version->text(), QStringLiteral("Version 1.5.4"));
+        auto* product = dialog->findChild<QLabel*>(QStringLiteral("aboutProduct"));
+        ASSERT_NE(product, nullptr);
+        EXPECT_TRUE(product->font().bold());
+        EXPECT_EQ(product->font().pointSize(), 18);
+        for (const char* name : {"aboutWebSite", "aboutMail"}) {
+            auto* link = dialog->findChild<QLabel*>(QString::fromLatin1(name));
+            ASSERT_NE(link, nullptr) << name;
+            EXPECT_TRUE(link->openExternalLinks());
+            EXPECT_TRUE(link->text().contains(QStringLiteral("href=")));
+        }
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    trigger(&frame(), QStringLiteral("actionAbout"));
+    EXPECT_EQ(m_modals.handled(), 1u);
+}
+
+TEST_F(HelpMenuTest, UpdaterCommandsAreSilentWhenThereIsNoUpdater) {
+    ASSERT_TRUE(ExternalPrograms::updaterPath().isEmpty());
+    EXPECT_FALSE(ExternalPrograms::startUpdater({QStringLiteral("/checknow")}));
+    // No message, no dialog: an unexpected one would fail the test.
+    trigger(&frame(), QStringLiteral("actionCheckForUpdates"));
+    trigger(&frame(), QStringLiteral("actionConfigureUpdates"));
+    settle();
+    EXPECT_EQ(m_modals.handled(), 0u);
+}
+
+} // namespace

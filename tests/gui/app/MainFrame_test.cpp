@@ -1,0 +1,234 @@
+// The main window as a user meets it: its menus, toolbar, status bar and title, and which
+// commands are available with and without a journal and with each pane active.
+#include "app/CMainFrame.h"
+#include "browser/CQBKView.h"
+#include "platform/CommandIds.h"
+#include "store/CQBKDoc.h"
+#include "support/AppTest.h"
+#include "support/RawSqlite.h"
+#include "support/TestJournal.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+using Pane = CQBKView::Pane;
+
+QStringList texts(std::initializer_list<const char*> items) {
+    QStringList result;
+    for (const char* item : items)
+        result << QString::fromUtf8(item);
+    return result;
+}
+
+class MainFrameTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        setShowWelcome(0);
+    }
+
+    // The menu's items as text, "-" for separators, "[Sub]" for submenus.
+    static QStringList lines(const QMenu* menu) {
+        QStringList result;
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator())
+                result << QStringLiteral("-");
+            else if (item->menu())
+                result << QStringLiteral("[%1]").arg(item->text());
+            else if (item->isVisible())
+                result << item->text();
+        }
+        return result;
+    }
+    QMenu* menu(const char* name) const {
+        auto* found = frame().findChild<QMenu*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    bool enabled(const QString& name) const {
+        QAction* found = action(&frame(), name);
+        return found && found->isEnabled();
+    }
+};
+
+TEST_F(MainFrameTest, MenusHoldEveryItemInOrderWithTheirSeparators) {
+    start();
+    QStringList bar;
+    for (QAction* item : frame().menuBar()->actions())
+        bar << item->text();
+    EXPECT_EQ(bar, (texts({"&File", "&Edit", "&View", "&Tools", "&Help"})));
+    EXPECT_EQ(lines(menu("menuFile")),
+              (texts({"[&New]", "[&Open]", "[&Delete]", "[&Rename]", "&Close Journal", "-",
+                      "&Print...\tCtrl+P", "Page Set&up...", "-", "Journal Options...",
+                      "Set Password...", "-", "Recent File", "-", "E&xit"})));
+    EXPECT_EQ(lines(menu("menuFileNew")), (texts({"Journal...", "&Entry", "&Folder"})));
+    EXPECT_EQ(lines(menu("menuFileOpen")), (texts({"&Journal...", "Selected &Entry"})));
+    EXPECT_EQ(lines(menu("menuFileDelete")), (texts({"&Entry", "&Folder"})));
+    EXPECT_EQ(lines(menu("menuFileRename")), (texts({"&Folder", "&Topic"})));
+    EXPECT_EQ(lines(menu("menuEdit")),
+              (texts({"Comment...", "&Entry Topics...", "-", "Master &Topic List..."})));
+    EXPECT_EQ(lines(menu("menuView")),
+              (texts({"&Preview Pane", "&Folders", "&Topics", "&Status Bar"})));
+    EXPECT_EQ(lines(menu("menuTools")), (texts({"&Search..."})));
+    EXPECT_EQ(lines(menu("menuHelp")),
+              (texts({"Contents", "Support", "-", "Check for Updates...",
+                      "Configure Auto Updates...", "-", "Welcome Dialog...", "&About Quillbook"})));
+    // "Ctrl+P" is only text: the File menu's Print has no shortcut of its own.
+    EXPECT_TRUE(action(&frame(), QStringLiteral("actionPrintJournal"))->shortcut().isEmpty());
+}
+
+TEST_F(MainFrameTest, ToolbarHasSevenLabelledButtonsUnderTheirImages) {
+    start();
+    QToolBar* bar = frame().ToolBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->iconSize(), QSize(32, 32));
+    EXPECT_EQ(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QStringList labels;
+    for (QAction* item : bar->actions()) {
+        labels << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        if (!item->isSeparator()) {
+            EXPECT_FALSE(item->icon().pixmap(32, 32).isNull()) << item->text().toStdString();
+        }
+    }
+    EXPECT_EQ(labels, (texts({"New Folder", "-", "New Entry", "Edit Entry", "Print", "Delete", "-",
+                              "Options", "Search"})));
+    // Tooltips are the second half of the command's string.
+    EXPECT_EQ(action(&frame(), QStringLiteral("toolSearch"))->toolTip(),
+              QStringLiteral("Search Entries"));
+}
+
+TEST_F(MainFrameTest, StatusBarSaysReadyAndShowsTheHighlightedItemsPrompt) {
+    start();
+    EXPECT_EQ(frame().StatusMessage(), QStringLiteral("Ready"));
+    for (const char* name : {"indicatorCaps", "indicatorNum", "indicatorScroll"})
+        EXPECT_NE(frame().statusBar()->findChild<QWidget*>(QString::fromLatin1(name)), nullptr);
+    action(&frame(), QStringLiteral("actionCloseJournal"))->showStatusText(&frame());
+    EXPECT_EQ(frame().StatusMessage(), QStringLiteral("Close the journal"));
+    // An item without a prompt brings "Ready" back.
+    action(&frame(), QStringLiteral("actionNewJournal"))->showStatusText(&frame());
+    EXPECT_EQ(frame().StatusMessage(), QStringLiteral("Ready"));
+}
+
+TEST_F(MainFrameTest, JournalCommandsNeedAnOpenJournalAndTheRestAreAlwaysThere) {
+    const QStringList always =
+        texts({"actionNewJournal", "actionOpenJournal", "actionPageSetup", "actionExit",
+               "actionViewPreview", "actionViewFolders", "actionViewTopics", "actionViewStatusBar",
+               "actionHelpContents", "actionSupport", "actionCheckForUpdates",
+               "actionConfigureUpdates", "actionWelcomeDialog", "actionAbout"});
+    const QStringList needJournal =
+        texts({"actionNewEntry", "actionCloseJournal", "actionPrintJournal", "actionJournalOptions",
+               "actionChangePassword", "actionMasterTopicList", "actionSearch", "toolNewEntry",
+               "toolPrint", "toolOptions", "toolSearch"});
+    // Nothing on the route handles these in the main window.
+    const QStringList never =
+        texts({"acceleratorCopy", "acceleratorCut", "acceleratorPaste", "acceleratorUndo",
+               "acceleratorNew", "acceleratorOpen", "acceleratorPrint", "acceleratorSave"});
+    startWithRealPanes();
+    for (const QString& name : always)
+        EXPECT_TRUE(enabled(name)) << "no journal: " << name.toStdString();
+    for (const QString& name : needJournal + never)
+        EXPECT_FALSE(enabled(name)) << "no journal: " << name.toStdString();
+    // The empty recent list shows its placeholder, disabled.
+    EXPECT_FALSE(enabled(QStringLiteral("actionRecentFile1")));
+
+    TestJournal journal;
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    for (Pane which : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview}) {
+        frame().View()->ActivatePane(which);
+        for (const QString& name : always + needJournal)
+            EXPECT_TRUE(enabled(name)) << "pane " << int(which) << ": " << name.toStdString();
+        for (const QString& name : never)
+            EXPECT_FALSE(enabled(name)) << "pane " << int(which) << ": " << name.toStdString();
+    }
+    // The journal just opened is the first recent one now.
+    EXPECT_TRUE(enabled(QStringLiteral("actionRecentFile1")));
+    // The password item names what it will do.
+    EXPECT_EQ(action(&frame(), QStringLiteral("actionChangePassword"))->text(),
+              QStringLiteral("Set Password..."));
+}
+
+TEST_F(MainFrameTest, PaneCommandsAreEnabledOnlyWhileTheirPaneIsActive) {
+    start();
+    TestJournal journal;
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    const std::vector<std::pair<Pane, QStringList>> owned{
+        {Pane::EntryList, texts({"actionOpenEntry", "actionDeleteEntry", "actionEditComment",
+                                 "actionEntryTopics", "toolEditEntry", "toolDelete"})},
+        {Pane::FolderTree, texts({"actionDeleteFolder", "actionRenameFolder"})},
+        {Pane::TopicList, texts({"actionRenameTopic"})},
+    };
+    pane(Pane::EntryList).handled = {ID_FILE_OPEN_ENTRY, ID_FILE_DELETE_ENTRY, ID_EDIT_COMMENT,
+                                     ID_EDIT_ENTRY_TOPICS};
+    pane(Pane::FolderTree).handled = {ID_FILE_DELETE_FOLDER, ID_FILE_RENAME_FOLDER};
+    pane(Pane::TopicList).handled = {ID_FILE_RENAME_TOPIC};
+    for (Pane active : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview}) {
+        emit pane(active).activated();
+        for (const auto& [owner, names] : owned) {
+            for (const QString& name : names)
+                EXPECT_EQ(enabled(name), owner == active)
+                    << "pane " << int(active) << ": " << name.toStdString();
+        }
+    }
+}
+
+TEST_F(MainFrameTest, PasswordItemSaysChangeForAProtectedJournal) {
+    start();
+    TestJournal journal("secret");
+    m_modals.then([](QWidget* dialog) {
+        typeInto(dialog, 1006, QStringLiteral("secret"));
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    EXPECT_EQ(action(&frame(), QStringLiteral("actionChangePassword"))->text(),
+              QStringLiteral("Change Password..."));
+    trigger(&frame(), QStringLiteral("actionCloseJournal"));
+    // With no journal the item keeps what it last said, and is disabled.
+    EXPECT_EQ(action(&frame(), QStringLiteral("actionChangePassword"))->text(),
+              QStringLiteral("Change Password..."));
+    EXPECT_FALSE(action(&frame(), QStringLiteral("actionChangePassword"))->isEnabled());
+}
+
+TEST_F(MainFrameTest, TitleStaysQuillbookAndCtrlSNeverTouchesTheJournal) {
+    start();
+    TestJournal journal;
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Quillbook"));
+    const std::string before = fileBytes(journal.path());
+    frame().show();
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    action(&frame(), QStringLiteral("acceleratorSave"));
+    QTest::keyClick(&frame(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(fileBytes(journal.path()), before);
+    EXPECT_TRUE(m_app->Document().IsJournalOpen());
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Quillbook"));
+}
+
+TEST_F(MainFrameTest, ExitClosesTheJournalBeforeTheWindow) {
+    start();
+    TestJournal journal;
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    pane(Pane::FolderTree).reloads = 0;
+    trigger(&frame(), QStringLiteral("actionExit"));
+    EXPECT_FALSE(m_app->Document().IsJournalOpen());
+    EXPECT_FALSE(frame().isVisible());
+    // Closing told the panes once; the second Close Journal of the close request was dropped.
+    EXPECT_EQ(pane(Pane::FolderTree).reloads, 1);
+}
+
+TEST_F(MainFrameTest, TheCloseBoxClosesTheJournalToo) {
+    start();
+    TestJournal journal;
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    EXPECT_TRUE(frame().close());
+    EXPECT_FALSE(m_app->Document().IsJournalOpen());
+}
+
+} // namespace

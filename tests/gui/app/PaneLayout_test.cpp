@@ -1,0 +1,230 @@
+// The pane layout inside the running main window: the View menu, the panes' own close
+// buttons, the caption strip and the active pane, all through the real window.
+#include "app/CMainFrame.h"
+#include "browser/CQBKView.h"
+#include "platform/CaptionBar.h"
+#include "platform/CommandIds.h"
+#include "platform/ControlId.h"
+#include "store/CQBKDoc.h"
+#include "support/AppTest.h"
+#include "support/TestJournal.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using Pane = CQBKView::Pane;
+
+class PaneLayoutTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        setShowWelcome(0);
+        start();
+        ASSERT_TRUE(m_started);
+    }
+
+    CQBKView& view() const { return *frame().View(); }
+    bool checked(const char* name) const {
+        QAction* found = action(&frame(), QString::fromLatin1(name));
+        return found && found->isChecked();
+    }
+    bool shown(Pane which) const { return pane(which).isVisibleTo(&view()); }
+};
+
+TEST_F(PaneLayoutTest, StartsWithFoldersEntriesAndPreviewAndTheMenuSaysSo) {
+    EXPECT_TRUE(shown(Pane::FolderTree));
+    EXPECT_FALSE(shown(Pane::TopicList));
+    EXPECT_TRUE(shown(Pane::EntryList));
+    EXPECT_TRUE(shown(Pane::Preview));
+    EXPECT_TRUE(checked("actionViewFolders"));
+    EXPECT_FALSE(checked("actionViewTopics"));
+    EXPECT_TRUE(checked("actionViewPreview"));
+    EXPECT_TRUE(checked("actionViewStatusBar"));
+    // Registered with the session.
+    EXPECT_EQ(m_app->Document().m_pFolderTree, &pane(Pane::FolderTree));
+    EXPECT_EQ(m_app->Document().m_pEntryList, &pane(Pane::EntryList));
+    EXPECT_EQ(m_app->Document().m_pTopicList, &pane(Pane::TopicList));
+    EXPECT_EQ(m_app->Document().m_pPreview, &pane(Pane::Preview));
+}
+
+TEST_F(PaneLayoutTest, ViewMenuTogglesEachPaneAndItsCheckMark) {
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    EXPECT_TRUE(shown(Pane::TopicList));
+    EXPECT_TRUE(shown(Pane::FolderTree));
+    EXPECT_TRUE(checked("actionViewTopics"));
+
+    trigger(&frame(), QStringLiteral("actionViewFolders"));
+    EXPECT_FALSE(shown(Pane::FolderTree));
+    EXPECT_TRUE(shown(Pane::TopicList));
+    EXPECT_FALSE(checked("actionViewFolders"));
+    EXPECT_TRUE(view().caption()->childButtonShown());
+
+    trigger(&frame(), QStringLiteral("actionViewFolders"));
+    EXPECT_TRUE(shown(Pane::FolderTree));
+    EXPECT_TRUE(checked("actionViewFolders"));
+    EXPECT_FALSE(view().caption()->childButtonShown());
+
+    trigger(&frame(), QStringLiteral("actionViewPreview"));
+    EXPECT_FALSE(shown(Pane::Preview));
+    EXPECT_FALSE(checked("actionViewPreview"));
+    // The second id of the preview toggle is the same command.
+    EXPECT_TRUE(m_app->Router().dispatch(ID_VIEW_PREVIEW_PANE_ALT));
+    EXPECT_TRUE(shown(Pane::Preview));
+    EXPECT_TRUE(checked("actionViewPreview"));
+
+    trigger(&frame(), QStringLiteral("actionViewStatusBar"));
+    EXPECT_TRUE(frame().statusBar()->isHidden());
+    EXPECT_FALSE(checked("actionViewStatusBar"));
+}
+
+TEST_F(PaneLayoutTest, HidingBothLeftPanesHidesTheWholeColumn) {
+    auto* left = view().findChild<QSplitter*>(QStringLiteral("leftSplitter"));
+    ASSERT_NE(left, nullptr);
+    trigger(&frame(), QStringLiteral("actionViewFolders"));
+    EXPECT_FALSE(left->isVisibleTo(&view()));
+    // Topics shown alone from there: the column returns with only the topic list.
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    EXPECT_TRUE(left->isVisibleTo(&view()));
+    EXPECT_TRUE(shown(Pane::TopicList));
+    EXPECT_FALSE(shown(Pane::FolderTree));
+}
+
+TEST_F(PaneLayoutTest, CloseButtonsHidePanesAndTheMenuChecksFollow) {
+    QTest::mouseClick(pane(Pane::FolderTree).closeButton, Qt::LeftButton);
+    EXPECT_FALSE(shown(Pane::FolderTree));
+    EXPECT_FALSE(checked("actionViewFolders"));
+
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    settle();
+    QTest::mouseClick(pane(Pane::TopicList).closeButton, Qt::LeftButton);
+    EXPECT_FALSE(shown(Pane::TopicList));
+    EXPECT_FALSE(checked("actionViewTopics"));
+
+    // The caption strip offers the folder pane back.
+    auto* offer = view().caption()->findChild<QToolButton*>(QStringLiteral("captionShowFolders"));
+    ASSERT_NE(offer, nullptr);
+    ASSERT_TRUE(offer->isVisibleTo(&view()));
+    settle();
+    QTest::mouseClick(offer, Qt::LeftButton);
+    EXPECT_TRUE(shown(Pane::FolderTree));
+    EXPECT_TRUE(checked("actionViewFolders"));
+    EXPECT_FALSE(offer->isVisibleTo(&view()));
+}
+
+TEST_F(PaneLayoutTest, CaptionShowsTheFolderAndTheTopicsOnlyWhileTheTopicPaneIsShown) {
+    emit pane(Pane::FolderTree).captionChanged(QStringLiteral("Travel"), false);
+    EXPECT_EQ(view().caption()->text(), QStringLiteral("Travel"));
+    emit pane(Pane::TopicList).topicsTextChanged(QStringLiteral("Books,Plans"));
+    EXPECT_EQ(view().caption()->secondText(), QString());
+
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    EXPECT_EQ(view().caption()->secondText(), QStringLiteral("Topics: Books,Plans"));
+    emit pane(Pane::TopicList).topicsTextChanged(QString());
+    EXPECT_EQ(view().caption()->secondText(), QString());
+    emit pane(Pane::TopicList).topicsTextChanged(QStringLiteral("Books"));
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    EXPECT_EQ(view().caption()->secondText(), QString());
+}
+
+TEST_F(PaneLayoutTest, CaptionStripKeepsItsHeightWhenTheWindowResizes) {
+    view().resize(700, 500);
+    EXPECT_EQ(view().caption()->geometry(), QRect(0, 0, 700, CaptionBar::kHeight));
+    view().resize(420, 300);
+    EXPECT_EQ(view().caption()->geometry(), QRect(0, 0, 420, CaptionBar::kHeight));
+    auto* main = view().findChild<QSplitter*>(QStringLiteral("mainSplitter"));
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->geometry().top(), CaptionBar::kHeight - 1);
+    EXPECT_EQ(main->geometry().bottom(), 299);
+}
+
+TEST_F(PaneLayoutTest, ShowingOrHidingTopicsReloadsTheEntriesOfAnOpenJournal) {
+    TestJournal journal;
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    const int before = pane(Pane::EntryList).loadEntries;
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    EXPECT_EQ(pane(Pane::EntryList).loadEntries, before + 1);
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    EXPECT_EQ(pane(Pane::EntryList).loadEntries, before + 2);
+    // Folders and preview have nothing to do with the topic filter.
+    trigger(&frame(), QStringLiteral("actionViewFolders"));
+    trigger(&frame(), QStringLiteral("actionViewPreview"));
+    EXPECT_EQ(pane(Pane::EntryList).loadEntries, before + 2);
+}
+
+TEST_F(PaneLayoutTest, CommandsGoToThePaneThatWasActivated) {
+    pane(Pane::EntryList).handled = {ID_FILE_OPEN_ENTRY};
+    pane(Pane::FolderTree).handled = {ID_FILE_RENAME_FOLDER};
+    EXPECT_EQ(view().activePane(), Pane::FolderTree);
+    EXPECT_FALSE(action(&frame(), QStringLiteral("actionOpenEntry"))->isEnabled());
+    EXPECT_TRUE(action(&frame(), QStringLiteral("actionRenameFolder"))->isEnabled());
+
+    emit pane(Pane::EntryList).activated();
+    EXPECT_TRUE(action(&frame(), QStringLiteral("actionOpenEntry"))->isEnabled());
+    EXPECT_TRUE(action(&frame(), QStringLiteral("toolEditEntry"))->isEnabled());
+    EXPECT_FALSE(action(&frame(), QStringLiteral("actionRenameFolder"))->isEnabled());
+    trigger(&frame(), QStringLiteral("toolEditEntry"));
+    EXPECT_EQ(pane(Pane::EntryList).ran, std::vector<CommandId>{ID_FILE_OPEN_ENTRY});
+
+    // Focus moving into a pane activates it as well.
+    frame().show();
+    QApplication::setActiveWindow(&frame());
+    pane(Pane::FolderTree).field->setFocus();
+    EXPECT_EQ(view().activePane(), Pane::FolderTree);
+}
+
+TEST_F(PaneLayoutTest, F6AndShiftF6MoveOverTheVisiblePanes) {
+    frame().show();
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    pane(Pane::FolderTree).field->setFocus();
+    EXPECT_EQ(view().activePane(), Pane::FolderTree);
+    // Topics are hidden: folders -> entries -> preview -> folders.
+    QTest::keyClick(&frame(), Qt::Key_F6);
+    EXPECT_EQ(view().activePane(), Pane::EntryList);
+    QTest::keyClick(&frame(), Qt::Key_F6);
+    EXPECT_EQ(view().activePane(), Pane::Preview);
+    QTest::keyClick(&frame(), Qt::Key_F6);
+    EXPECT_EQ(view().activePane(), Pane::FolderTree);
+    QTest::keyClick(&frame(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(view().activePane(), Pane::Preview);
+
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    emit pane(Pane::FolderTree).activated();
+    QTest::keyClick(&frame(), Qt::Key_F6);
+    EXPECT_EQ(view().activePane(), Pane::TopicList);
+}
+
+TEST_F(PaneLayoutTest, HidingTheActivePaneHandsTheCommandsToTheEntryList) {
+    pane(Pane::FolderTree).handled = {ID_FILE_RENAME_FOLDER};
+    trigger(&frame(), QStringLiteral("actionViewFolders"));
+    EXPECT_EQ(view().activePane(), Pane::EntryList);
+    EXPECT_FALSE(action(&frame(), QStringLiteral("actionRenameFolder"))->isEnabled());
+}
+
+// The real panes announce their close buttons with a signal of their own.
+class RealPaneLayoutTest : public AppTest {};
+
+TEST_F(RealPaneLayoutTest, TheRealPanesCloseButtonsReachTheViewMenu) {
+    setShowWelcome(0);
+    startWithRealPanes();
+    CQBKView& view = *frame().View();
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    settle();
+    for (auto [which, buttonId, item] : {std::tuple{Pane::FolderTree, 101, "actionViewFolders"},
+                                         std::tuple{Pane::TopicList, 102, "actionViewTopics"}}) {
+        auto* button = findControl<QAbstractButton>(view.pane(which), buttonId);
+        ASSERT_NE(button, nullptr) << buttonId;
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_FALSE(view.pane(which)->isVisibleTo(&view)) << buttonId;
+        EXPECT_FALSE(action(&frame(), QString::fromLatin1(item))->isChecked()) << item;
+    }
+}
+
+} // namespace

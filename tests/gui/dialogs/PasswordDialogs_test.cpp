@@ -1,0 +1,147 @@
+// The two password dialogs, alone and through the journal's password command.
+#include "app/CMainFrame.h"
+#include "dialogs/CChangePasswordDlg.h"
+#include "dialogs/CPasswordDlg.h"
+#include "platform/ControlId.h"
+#include "store/CQBKDoc.h"
+#include "support/AppTest.h"
+#include "support/RawSqlite.h"
+#include "support/TestJournal.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+class PasswordDialogTest : public AppTest {
+protected:
+    static QLineEdit* edit(QWidget* dialog, int id) { return findControl<QLineEdit>(dialog, id); }
+};
+
+TEST_F(PasswordDialogTest, PromptStartsEmptyEachTimeAndCancelKeepsTheValues) {
+    CPasswordDlg dialog;
+    PasswordValues values;
+    m_modals.then([](QWidget* shown) {
+        typeInto(shown, CPasswordDlg::kPasswordEditId, QStringLiteral("first"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    ASSERT_TRUE(dialog.run(values));
+    EXPECT_EQ(values.m_password, "first");
+    m_modals.then([](QWidget* shown) {
+        EXPECT_TRUE(edit(shown, CPasswordDlg::kPasswordEditId)->text().isEmpty());
+        typeInto(shown, CPasswordDlg::kPasswordEditId, QStringLiteral("second"));
+        clickButton(shown, QStringLiteral("Cancel"));
+    });
+    EXPECT_FALSE(dialog.run(values));
+    EXPECT_EQ(values.m_password, "first");
+}
+
+TEST_F(PasswordDialogTest, WithoutAPasswordTheDialogBecomesSetPassword) {
+    CChangePasswordDlg dialog;
+    ChangePasswordValues values;
+    values.m_hasPassword = false;
+    m_modals.then([](QWidget* shown) {
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Set Password"));
+        EXPECT_FALSE(edit(shown, CChangePasswordDlg::kOldPasswordEditId)->isEnabled());
+        EXPECT_EQ(findControl<QLabel>(shown, CChangePasswordDlg::kNewPasswordLabelId)->text(),
+                  QStringLiteral("New password"));
+        EXPECT_EQ(shown->focusWidget(), edit(shown, CChangePasswordDlg::kNewPasswordEditId));
+        typeInto(shown, CChangePasswordDlg::kNewPasswordEditId, QStringLiteral("quill"));
+        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("quill"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    ASSERT_TRUE(dialog.run(values));
+    EXPECT_EQ(values.m_newPassword, "quill");
+    EXPECT_EQ(values.m_confirmPassword, "quill");
+    EXPECT_EQ(values.m_oldPassword, "");
+}
+
+TEST_F(PasswordDialogTest, MismatchKeepsTheDialogOpenWithTheNewPasswordSelected) {
+    CChangePasswordDlg dialog;
+    ChangePasswordValues values;
+    values.m_hasPassword = true;
+    m_modals.then([](QWidget* shown) {
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Change Password"));
+        EXPECT_TRUE(edit(shown, CChangePasswordDlg::kOldPasswordEditId)->isEnabled());
+        EXPECT_EQ(findControl<QLabel>(shown, CChangePasswordDlg::kNewPasswordLabelId)->text(),
+                  QStringLiteral("New password (leave blank to remove password)"));
+        typeInto(shown, CChangePasswordDlg::kOldPasswordEditId, QStringLiteral("old"));
+        typeInto(shown, CChangePasswordDlg::kNewPasswordEditId, QStringLiteral("one"));
+        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("two"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), QStringLiteral("The new password does not match the password "
+                                                   "you entered to confirm it.\n Please Re-enter"));
+        clickButton(box, QStringLiteral("OK"));
+    });
+    // Still open: the focus is on the new password with its text selected; fix and confirm.
+    m_modals.then([](QWidget* shown) {
+        QLineEdit* newEdit = edit(shown, CChangePasswordDlg::kNewPasswordEditId);
+        EXPECT_EQ(shown->objectName(), QStringLiteral("changePasswordDialog"));
+        EXPECT_EQ(shown->focusWidget(), newEdit);
+        EXPECT_EQ(newEdit->selectedText(), QStringLiteral("one"));
+        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("one"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    ASSERT_TRUE(dialog.run(values));
+    EXPECT_EQ(values.m_oldPassword, "old");
+    EXPECT_EQ(values.m_newPassword, "one");
+}
+
+TEST_F(PasswordDialogTest, SetPasswordCommandProtectsTheJournalFile) {
+    setShowWelcome(0);
+    TestJournal journal;
+    start(quietStart(QFile::decodeName(journal.path().c_str())));
+    ASSERT_TRUE(m_app->Document().IsJournalOpen());
+    m_modals.then([](QWidget* shown) {
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Set Password"));
+        typeInto(shown, CChangePasswordDlg::kNewPasswordEditId, QStringLiteral("quill"));
+        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("quill"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), QStringLiteral("Password Changed"));
+        clickButton(box, QStringLiteral("OK"));
+    });
+    trigger(&frame(), QStringLiteral("actionChangePassword"));
+    const auto rows = rawQuery(journal.path(), "SELECT HasPassword FROM Config");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0], std::optional<std::string>("1"));
+    EXPECT_EQ(action(&frame(), QStringLiteral("actionChangePassword"))->text(),
+              QStringLiteral("Change Password..."));
+}
+
+TEST_F(PasswordDialogTest, AWrongOldPasswordIsToldAndTheDialogComesBackEmpty) {
+    setShowWelcome(0);
+    TestJournal journal("secret");
+    m_modals.then([](QWidget* dialog) {
+        typeInto(dialog, CPasswordDlg::kPasswordEditId, QStringLiteral("secret"));
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    start(quietStart(QFile::decodeName(journal.path().c_str())));
+    ASSERT_TRUE(m_app->Document().IsJournalOpen());
+    m_modals.then([](QWidget* shown) {
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Change Password"));
+        typeInto(shown, CChangePasswordDlg::kOldPasswordEditId, QStringLiteral("guess"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), QStringLiteral("The old password you entered is wrong"));
+        clickButton(box, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* shown) {
+        for (int id : {CChangePasswordDlg::kOldPasswordEditId,
+                       CChangePasswordDlg::kNewPasswordEditId, CChangePasswordDlg::kConfirmEditId})
+            EXPECT_TRUE(edit(shown, id)->text().isEmpty()) << id;
+        clickButton(shown, QStringLiteral("Cancel"));
+    });
+    const std::string before = fileBytes(journal.path());
+    trigger(&frame(), QStringLiteral("actionChangePassword"));
+    EXPECT_EQ(m_modals.handled(), 4u);
+    EXPECT_EQ(fileBytes(journal.path()), before);
+}
+
+} // namespace

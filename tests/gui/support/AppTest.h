@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/CJournalApp.h"
+#include "support/FakePanes.h"
+#include "support/GuiTest.h"
+
+#include <memory>
+
+class CMainFrame;
+
+// A test that starts the whole application (no splash, no pauses) on fake panes, or on the
+// real ones where a test asks for them.
+class AppTest : public GuiTest {
+protected:
+    void TearDown() override;
+
+    static StartOptions quietStart(const QString& journal = {});
+    // Starts the application; the Welcome dialog setting is the test's to choose beforehand.
+    CJournalApp& start(const StartOptions& options = quietStart());
+    CJournalApp& startWithRealPanes(const StartOptions& options = quietStart());
+    static void setShowWelcome(int value);
+
+    CMainFrame& frame() const;
+    FakePane& pane(CQBKView::Pane which) const { return *m_panes[static_cast<std::size_t>(which)]; }
+
+    std::unique_ptr<CJournalApp> m_app;
+    std::array<FakePane*, 4> m_panes{};
+    bool m_started = false;
+};

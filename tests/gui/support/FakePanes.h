@@ -1,0 +1,56 @@
+#pragma once
+
+#include "browser/CQBKView.h"
+#include "browser/Panes.h"
+#include "platform/CommandTarget.h"
+
+#include <QWidget>
+
+#include <array>
+#include <set>
+
+class QLineEdit;
+class QToolButton;
+
+// A stand-in for any of the four panes: it records what the session and the layout ask of it,
+// handles the commands it is given, and has the close button, signals and a focusable child
+// that the real panes have.
+class FakePane : public QWidget,
+                 public FolderTreePane,
+                 public EntryListPane,
+                 public TopicListPane,
+                 public PreviewPane,
+                 public CommandTarget {
+    Q_OBJECT
+
+public:
+    FakePane(CQBKView::Pane kind, QWidget* parent);
+
+    CQBKView::Pane kind;
+    std::set<CommandId> handled; // commands this pane handles (enabled)
+    std::vector<CommandId> ran;
+    int loadEntries = 0;
+    int reloads = 0;
+    QLineEdit* field;
+    QToolButton* closeButton = nullptr;
+
+    void Reload() override { ++reloads; }
+    bool CanCreateFolder() const override { return true; }
+    void NewFolder() override {}
+    void LoadEntries() override { ++loadEntries; }
+    void LoadTopics() override {}
+    void AddTopicItemAndEdit(const std::string&, const std::string&) override {}
+    void Clear() override {}
+
+    bool handleCommand(CommandId id) override;
+    bool handlesCommand(CommandId id) const override { return handled.contains(id); }
+    bool updateCommand(CommandUpdate&) override { return false; }
+
+signals:
+    void activated();
+    void captionChanged(QString folderName, bool isRoot);
+    void topicsTextChanged(QString text);
+};
+
+// A factory for CQBKView that makes fake panes and remembers them.
+CQBKView::PaneFactory fakePanes(std::array<FakePane*, 4>& made);
