@@ -5,6 +5,7 @@
 #include "protect/BlowfishEngine.h"
 #include "store/CppSQLite3Exception.h"
 #include "store/SearchCriteria.h"
+#include "store/SearchTextCache.h"
 #include "store/SqlDatabase.h"
 
 #include <optional>
@@ -160,6 +161,8 @@ private:
     bool m_hasPassword = false;
     std::string m_changePasswordText = "Set Password...";
     BlowfishEngine m_contentEngine;
+    // Plain text of the entries for repeated searches; lives and dies with the open journal.
+    SearchTextCache m_searchCache;
 };
 
 // The one journal session of the program.
