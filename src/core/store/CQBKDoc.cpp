@@ -89,6 +89,7 @@ void CQBKDoc::ClearContentKey() {
     m_contentKey.clear();
     m_contentEngine.Reset();
     m_searchCache.Clear();
+    m_entryRows.Detach();
 }
 
 std::string CQBKDoc::EncipherText(const std::string& plain) const {
@@ -193,6 +194,7 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     }
     SetContentKey(*contentKey);
     m_searchCache.Attach(m_db);
+    m_entryRows.Attach(m_db);
     m_hasPassword = hasPassword;
 
     m_host.AddToRecentFileList(path);
@@ -267,6 +269,7 @@ void CQBKDoc::CreateJournal() {
         JournalSchema::InsertSettings(m_db, values, contentKey);
         SetContentKey(contentKey);
         m_searchCache.Attach(m_db);
+        m_entryRows.Attach(m_db);
         m_hasPassword = !values.m_password.empty();
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);
