@@ -85,8 +85,9 @@ void CQBKDoc::Search(const SearchCriteria& criteria) {
         }
 
         SqlBuffer sql;
-        m_db.execute(sql.format("UPDATE Entry SET SearchTarget = '%d' WHERE EntryID IN (%s)", 1,
-                                QuotedIdList(hits, ",").c_str()));
+        // The hits' rows through the session's row table: the same rows as EntryID IN (...).
+        m_db.execute(sql.format("UPDATE Entry SET SearchTarget = '%d' WHERE %s", 1,
+                                m_entryRows.WhereIn(m_db, QuotedIdList(hits, ",")).c_str()));
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);
     }

@@ -50,19 +50,33 @@ void EntryRowIds::Fill(SqlDatabase& db) {
     m_dataVersion = dataVersion(db);
 }
 
+bool EntryRowIds::Current(SqlDatabase& db) {
+    if (!m_ready)
+        return false;
+    try {
+        // Another connection's commit may have moved any row.
+        if (dataVersion(db) != m_dataVersion)
+            Fill(db);
+    } catch (const CppSQLite3Exception&) {
+        m_ready = false;
+    }
+    return m_ready;
+}
+
 std::string EntryRowIds::Where(SqlDatabase& db, const std::string& id) {
     SqlBuffer sql;
-    if (m_ready) {
-        try {
-            // Another connection's commit may have moved any row.
-            if (dataVersion(db) != m_dataVersion)
-                Fill(db);
-            return sql.format("rowid IN (SELECT rid FROM temp.quillbook_entry_rows WHERE "
-                              "EntryID = '%q')",
-                              id.c_str());
-        } catch (const CppSQLite3Exception&) {
-            m_ready = false;
-        }
-    }
+    if (Current(db))
+        return sql.format("rowid IN (SELECT rid FROM temp.quillbook_entry_rows WHERE EntryID = "
+                          "'%q')",
+                          id.c_str());
     return sql.format("EntryID = '%q'", id.c_str());
+}
+
+std::string EntryRowIds::WhereIn(SqlDatabase& db, const std::string& quotedIds) {
+    SqlBuffer sql;
+    if (Current(db))
+        return sql.format("rowid IN (SELECT rid FROM temp.quillbook_entry_rows WHERE EntryID IN "
+                          "(%s))",
+                          quotedIds.c_str());
+    return sql.format("EntryID IN (%s)", quotedIds.c_str());
 }

@@ -18,9 +18,13 @@ public:
 
     // A WHERE condition that selects exactly the rows whose EntryID equals id.
     std::string Where(SqlDatabase& db, const std::string& id);
+    // Same for the rows whose EntryID is in an IN list of quoted ids (which may be empty).
+    std::string WhereIn(SqlDatabase& db, const std::string& quotedIds);
 
 private:
     void Fill(SqlDatabase& db);
+    // Whether the table can be used, filled again first if another connection wrote.
+    bool Current(SqlDatabase& db);
 
     bool m_ready = false;
     std::int64_t m_dataVersion = 0;
