@@ -272,8 +272,10 @@ void BM_Limit_SqliteCommitOneRow(benchmark::State& state) {
     sqlite3_open(path.c_str(), &db);
     std::int64_t n = 0;
     for (auto _ : state) {
-        const std::string sql =
-            "UPDATE Entry SET UserComment = UserComment WHERE rowid = " + std::to_string(1 + n++);
+        // A real change: SQLite writes nothing for an update that leaves the row as it was.
+        const std::string sql = "UPDATE Entry SET TimeStamp = '200" + std::to_string(n % 10) +
+                                "-01-01 09:00' WHERE rowid = " + std::to_string(1 + n);
+        ++n;
         sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
     }
     sqlite3_close(db);

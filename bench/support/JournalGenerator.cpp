@@ -8,8 +8,10 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <stdexcept>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -145,5 +147,11 @@ std::string JournalGenerator::Cached(const JournalShape& shape) {
 std::string JournalGenerator::WorkingCopy(const JournalShape& shape, const std::string& name) {
     const fs::path copy = fs::path(CacheFolder()) / (name + ".qbk");
     fs::copy_file(Cached(shape), copy, fs::copy_options::overwrite_existing);
+    // Written to disk now: otherwise the first commit of a benchmark waits for the whole copy.
+    const int fd = ::open(copy.c_str(), O_RDONLY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
     return copy.string();
 }
