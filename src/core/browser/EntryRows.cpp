@@ -1,6 +1,8 @@
 #include "browser/EntryRows.h"
 
+#include "browser/ListingNames.h"
 #include "platform/TextEncoding.h"
+#include "protect/BlowfishEngine.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
 #include "store/SqlQuery.h"
@@ -16,15 +18,15 @@ bool listsEveryFolder(const std::string& folderId) {
 }
 
 // One listing row from the current row of an Entry query.
-EntryRow readRow(SqlDatabase& db, const SqlQuery& query, const std::string& contentKey,
+EntryRow readRow(const SqlQuery& query, const BlowfishEngine& keyed, const ListingNames& names,
                  bool showFirstLine) {
     EntryRow row;
     row.folderId = query.textField("FolderID");
     row.timestamp = ParseTimeStamp(query.fieldValue("TimeStamp"));
     row.entryId = query.textField("EntryID");
-    row.topics = GetEntryTopicsText(db, row.entryId);
-    row.folderName = GetEntryFolderName(db, row.folderId);
-    row.comment = DecipherFromStorage(query.fieldValue("Comment"), contentKey);
+    row.topics = names.TopicsText(row.entryId);
+    row.folderName = names.FolderName(row.folderId);
+    row.comment = DecipherFromStorage(query.fieldValue("Comment"), keyed);
     // A derived description is listed only when the journal asks for it.
     if (!showFirstLine && !query.boolField("UserComment", false))
         row.comment.clear();
@@ -79,6 +81,13 @@ std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& 
 
 std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const std::string& contentKey,
                                     const EntryFilter& filter) {
+    BlowfishEngine keyed;
+    keyed.SetKey(contentKey);
+    return LoadEntryRows(db, keyed, filter);
+}
+
+std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const BlowfishEngine& keyed,
+                                    const EntryFilter& filter) {
     std::vector<EntryRow> rows;
     SqlQuery config = db.query("select * from Config;");
     const bool showFirstLine = !config.eof() && config.boolField("ShowFirstLine", false);
@@ -89,19 +98,28 @@ std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const std::string& contentK
         return rows;
     SqlBuffer sql;
     SqlQuery query = db.query(sql.format("SELECT * FROM Entry WHERE %s;", where->c_str()));
+    // Read while the entry query is open, so both see the same file; not at all without rows.
+    const ListingNames names = query.eof() ? ListingNames() : ListingNames::Read(db);
     for (; !query.eof(); query.nextRow())
-        rows.push_back(readRow(db, query, contentKey, showFirstLine));
+        rows.push_back(readRow(query, keyed, names, showFirstLine));
     query.finalize();
     return rows;
 }
 
 std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& contentKey) {
+    BlowfishEngine keyed;
+    keyed.SetKey(contentKey);
+    return LoadSearchResultRows(db, keyed);
+}
+
+std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed) {
     std::vector<EntryRow> rows;
     SqlBuffer sql;
     SqlQuery query = db.query(sql.format(
         "SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE SearchTarget = '%d'", 1));
+    const ListingNames names = query.eof() ? ListingNames() : ListingNames::Read(db);
     for (; !query.eof(); query.nextRow())
-        rows.push_back(readRow(db, query, contentKey, query.boolField("ShowFirstLine", false)));
+        rows.push_back(readRow(query, keyed, names, query.boolField("ShowFirstLine", false)));
     query.finalize();
     return rows;
 }

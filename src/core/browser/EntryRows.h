@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class BlowfishEngine;
 class SqlDatabase;
 
 // Which entries the entry list shows: the selected folder, narrowed to the entries carrying
@@ -24,12 +25,17 @@ std::string QuotedIdList(const std::vector<std::string>& ids, const char* separa
 std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& filter);
 
 // The rows of the listing, in the order the file returns them; comments deciphered with the
-// journal's content key and hidden as the ShowFirstLine setting says.
+// journal's content key and hidden as the ShowFirstLine setting says. The topic and folder
+// names come from one statement each, equal to GetEntryTopicsText and GetEntryFolderName.
 std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const std::string& contentKey,
+                                    const EntryFilter& filter);
+// Same with the session's keyed engine (CQBKDoc::ContentCipherEngine), sparing a key schedule.
+std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const BlowfishEngine& keyed,
                                     const EntryFilter& filter);
 
 // The rows of the entries marked by the last search.
 std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& contentKey);
+std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed);
 
 // Names of an entry's topics joined by ", " in table order; empty when it carries none.
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId);

@@ -88,6 +88,8 @@ void CQBKDoc::ClearContentKey() {
     std::fill(m_contentKey.begin(), m_contentKey.end(), '\0');
     m_contentKey.clear();
     m_contentEngine.Reset();
+    m_searchCache.Clear();
+    m_entryRows.Detach();
 }
 
 std::string CQBKDoc::EncipherText(const std::string& plain) const {
@@ -191,6 +193,8 @@ int CQBKDoc::OpenSteps(const std::string& path) {
         return OpenNotAJournal;
     }
     SetContentKey(*contentKey);
+    m_searchCache.Attach(m_db);
+    m_entryRows.Attach(m_db);
     m_hasPassword = hasPassword;
 
     m_host.AddToRecentFileList(path);
@@ -264,6 +268,8 @@ void CQBKDoc::CreateJournal() {
         const std::string contentKey = NewId();
         JournalSchema::InsertSettings(m_db, values, contentKey);
         SetContentKey(contentKey);
+        m_searchCache.Attach(m_db);
+        m_entryRows.Attach(m_db);
         m_hasPassword = !values.m_password.empty();
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);

@@ -4,7 +4,9 @@
 #include "platform/CommandMap.h"
 #include "protect/BlowfishEngine.h"
 #include "store/CppSQLite3Exception.h"
+#include "store/EntryRowIds.h"
 #include "store/SearchCriteria.h"
+#include "store/SearchTextCache.h"
 #include "store/SqlDatabase.h"
 
 #include <optional>
@@ -153,6 +155,7 @@ private:
     std::string EncipherText(const std::string& plain) const;
     std::string DecipherColumn(const char* column) const;
     std::string ReadEntryColumn(const std::string& id, const char* column);
+    std::string EntryRowsWhere(const std::string& id);
 
     JournalUi& m_ui;
     JournalHost& m_host;
@@ -160,6 +163,10 @@ private:
     bool m_hasPassword = false;
     std::string m_changePasswordText = "Set Password...";
     BlowfishEngine m_contentEngine;
+    // Plain text of the entries for repeated searches; lives and dies with the open journal.
+    SearchTextCache m_searchCache;
+    // Where each entry's rows are, so one-entry statements need not scan the table.
+    EntryRowIds m_entryRows;
 };
 
 // The one journal session of the program.

@@ -38,9 +38,16 @@ private:
 
 } // namespace
 
+// The rows of one entry, found through the session's row table rather than a scan; the first
+// of several (a hand-edited file) is the first a scan would meet, hence ORDER BY rowid.
+std::string CQBKDoc::EntryRowsWhere(const std::string& id) {
+    return m_entryRows.Where(m_db, id);
+}
+
 std::string CQBKDoc::ReadEntryColumn(const std::string& id, const char* column) {
     SqlBuffer sql;
-    SqlQuery query = m_db.query(sql.format("select * from Entry WHERE EntryID = '%q'", id.c_str()));
+    SqlQuery query = m_db.query(
+        sql.format("select * from Entry WHERE %s ORDER BY rowid", EntryRowsWhere(id).c_str()));
     // An entry deleted meanwhile (a stale search result, say) reads as empty.
     std::string text = query.eof() ? std::string() : DecipherColumn(query.fieldValue(column));
     query.finalize();
@@ -55,19 +62,19 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
         const std::string text = EncipherText(rtf);
 
         SqlBuffer sql;
-        SqlQuery flagQuery = m_db.query(
-            sql.format("SELECT UserComment FROM Entry WHERE EntryID = '%q'", entryId.c_str()));
+        SqlQuery flagQuery =
+            m_db.query(sql.format("SELECT UserComment FROM Entry WHERE %s ORDER BY rowid",
+                                  EntryRowsWhere(entryId).c_str()));
         int userComment = flagQuery.eof() ? 0 : flagQuery.intField("UserComment", 0);
         flagQuery.finalize();
 
         if (entryId != kNewEntryId) {
             if (userComment != 0)
-                sql.format("UPDATE Entry SET EntryText=%Q WHERE EntryID = '%q'", text.c_str(),
-                           entryId.c_str());
+                sql.format("UPDATE Entry SET EntryText=%Q WHERE %s", text.c_str(),
+                           EntryRowsWhere(entryId).c_str());
             else
-                sql.format("UPDATE Entry SET EntryText=%Q, Comment=%Q, UserComment=%d WHERE "
-                           "EntryID = '%q'",
-                           text.c_str(), comment.c_str(), 0, entryId.c_str());
+                sql.format("UPDATE Entry SET EntryText=%Q, Comment=%Q, UserComment=%d WHERE %s",
+                           text.c_str(), comment.c_str(), 0, EntryRowsWhere(entryId).c_str());
             m_db.execute(sql.c_str());
             RefreshEntryList();
             return;
@@ -108,12 +115,11 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
     }
 }
 
-void CQBKDoc::SetEntryComment(bool userComment, const std::string& comment,
-                              const std::string& id) {
+void CQBKDoc::SetEntryComment(bool userComment, const std::string& comment, const std::string& id) {
     const std::string stored = EncipherText(comment);
     SqlBuffer sql;
-    m_db.execute(sql.format("UPDATE Entry SET Comment=%Q, UserComment='%d' WHERE EntryID = '%q'",
-                            stored.c_str(), userComment ? 1 : 0, id.c_str()));
+    m_db.execute(sql.format("UPDATE Entry SET Comment=%Q, UserComment='%d' WHERE %s",
+                            stored.c_str(), userComment ? 1 : 0, EntryRowsWhere(id).c_str()));
 }
 
 void CQBKDoc::SetEntryTimeStamp(const COleDateTime& when, const std::string& id) {
@@ -122,8 +128,8 @@ void CQBKDoc::SetEntryTimeStamp(const COleDateTime& when, const std::string& id)
         return; // an impossible date is never stored
     Reported([&] {
         SqlBuffer sql;
-        m_db.execute(sql.format("UPDATE Entry SET TimeStamp='%q' WHERE EntryID = '%q'",
-                                stamp.c_str(), id.c_str()));
+        m_db.execute(sql.format("UPDATE Entry SET TimeStamp='%q' WHERE %s", stamp.c_str(),
+                                EntryRowsWhere(id).c_str()));
     });
 }
 
@@ -143,8 +149,8 @@ std::string CQBKDoc::GetEntryDateText(const std::string& id) {
     std::string text;
     Reported([&] {
         SqlBuffer sql;
-        SqlQuery query =
-            m_db.query(sql.format("SELECT TimeStamp FROM Entry WHERE EntryID = '%q'", id.c_str()));
+        SqlQuery query = m_db.query(sql.format(
+            "SELECT TimeStamp FROM Entry WHERE %s ORDER BY rowid", EntryRowsWhere(id).c_str()));
         const std::string stamp = query.eof() ? std::string() : query.textField("TimeStamp");
         query.finalize();
         text = FormatTimeStamp(stamp.c_str());
@@ -172,7 +178,8 @@ void CQBKDoc::OpenEntry(const std::string& id) {
 
 void CQBKDoc::PrintEntry(const std::string& id, int printFlag) {
     SqlBuffer sql;
-    SqlQuery query = m_db.query(sql.format("select * from Entry WHERE EntryID = '%q'", id.c_str()));
+    SqlQuery query = m_db.query(
+        sql.format("select * from Entry WHERE %s ORDER BY rowid", EntryRowsWhere(id).c_str()));
     std::string text;
     std::string title;
     if (!query.eof()) {
@@ -186,7 +193,7 @@ void CQBKDoc::PrintEntry(const std::string& id, int printFlag) {
 bool CQBKDoc::DeleteEntry(const std::string& id) {
     return Reported([&] {
         SqlBuffer sql;
-        m_db.execute(sql.format("DELETE FROM Entry WHERE EntryID = '%q'", id.c_str()));
+        m_db.execute(sql.format("DELETE FROM Entry WHERE %s", EntryRowsWhere(id).c_str()));
     });
 }
 
@@ -195,7 +202,7 @@ void CQBKDoc::MoveEntry(const std::string& id, const std::string& folderId) {
         return;
     Reported([&] {
         SqlBuffer sql;
-        m_db.execute(sql.format("UPDATE Entry SET FolderID = '%q' WHERE EntryID = '%q'",
-                                folderId.c_str(), id.c_str()));
+        m_db.execute(sql.format("UPDATE Entry SET FolderID = '%q' WHERE %s", folderId.c_str(),
+                                EntryRowsWhere(id).c_str()));
     });
 }

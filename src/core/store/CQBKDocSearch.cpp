@@ -3,61 +3,91 @@
 #include "browser/EntryRows.h"
 #include "dialogs/JournalUi.h"
 #include "platform/TextEncoding.h"
-#include "store/CHiddenRichEdit.h"
+#include "richtext/TextFinder.h"
 #include "store/CQBKDoc.h"
 #include "store/CppSQLite3Exception.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlQuery.h"
-#include "store/TimeStamp.h"
+
+#include <algorithm>
+#include <optional>
+#include <thread>
+#include <unordered_map>
+
+namespace {
+
+// Links of each entry to the chosen topics, counted as the one-entry topic test counts them
+// (that test compares the id column with a quoted text: only text without zero bytes matches).
+std::unordered_map<std::string, int> linkCounts(SqlDatabase& db, const std::string& topicIds) {
+    std::unordered_map<std::string, int> counts;
+    SqlBuffer sql;
+    SqlQuery links = db.query(sql.format(
+        "SELECT EntryID FROM Entry2Topic WHERE TopicID in (%s) AND typeof(EntryID) = 'text' AND "
+        "instr(EntryID, char(0)) = 0",
+        topicIds.c_str()));
+    for (; !links.eof(); links.nextRow())
+        ++counts[links.textField(0)];
+    links.finalize();
+    return counts;
+}
+
+// Whether the field shows the text; a field that could not be read fails the search as
+// reading it would.
+bool shows(const SearchTextCache::Field& field, const QString& findWhat,
+           const SearchCriteria& criteria) {
+    if (field.error)
+        throw *field.error;
+    return richtext::findText(field.shown, findWhat, criteria.matchCase, criteria.wholeWord) >= 0;
+}
+
+int searchThreads() {
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 4U));
+}
+
+} // namespace
 
 void CQBKDoc::Search(const SearchCriteria& criteria) {
     try {
-        m_db.execute("UPDATE Entry SET SearchTarget = 0");
-        CHiddenRichEdit hidden;
+        // Rows already holding the integer 0 keep it; every other row ends as the plain
+        // "SET SearchTarget = 0" leaves it, without rewriting the whole table.
+        m_db.execute("UPDATE Entry SET SearchTarget = 0 WHERE SearchTarget IS NOT 0 OR "
+                     "typeof(SearchTarget) <> 'integer'");
         const QString findWhat = storedToText(criteria.findText);
         const std::string topicIds = QuotedIdList(criteria.topicIds, ",");
         const int topicCount = static_cast<int>(criteria.topicIds.size());
+        std::optional<std::unordered_map<std::string, int>> links; // read at the first need
         std::vector<std::string> hits;
 
-        SqlQuery entries = m_db.query("SELECT * FROM Entry;");
-        for (; !entries.eof(); entries.nextRow()) {
-            const std::string id = entries.textField("EntryID");
+        for (const auto& [rowid, row] :
+             m_searchCache.Refresh(m_db, m_contentEngine, searchThreads())) {
             bool match = false;
-            if (criteria.lookInText &&
-                hidden.FindInText(CHiddenRichEdit::SF_RTF, criteria.matchCase, criteria.wholeWord,
-                                  DecipherColumn(entries.fieldValue("EntryText")), findWhat) >= 0)
+            if (criteria.lookInText && shows(row.text, findWhat, criteria))
                 match = true;
-            if (criteria.lookInComments &&
-                hidden.FindInText(CHiddenRichEdit::SF_TEXT, criteria.matchCase,
-                                  criteria.wholeWord,
-                                  DecipherColumn(entries.fieldValue("Comment")), findWhat) >= 0)
+            // Searched even after a hit in the text, as its failure must still show.
+            if (criteria.lookInComments && shows(row.comment, findWhat, criteria))
                 match = true;
             if (match && criteria.dateRange == 1) {
-                const COleDateTime when = ::ParseTimeStamp(entries.fieldValue("TimeStamp"));
-                if (!when.IsValid() || when < criteria.startDate || when > criteria.endDate)
+                if (!row.when.IsValid() || row.when < criteria.startDate ||
+                    row.when > criteria.endDate)
                     match = false;
             }
             if (match && topicCount > 0) {
-                SqlBuffer sql;
-                SqlQuery links = m_db.query(sql.format(
-                    "SELECT * FROM Entry2Topic WHERE EntryID = '%q' and TopicID in (%s)",
-                    id.c_str(), topicIds.c_str()));
-                int n = 0;
-                for (; !links.eof(); links.nextRow())
-                    ++n;
-                links.finalize();
+                if (!links)
+                    links = linkCounts(m_db, topicIds);
+                const auto found = links->find(row.entryId);
+                const int n = found == links->end() ? 0 : found->second;
                 if ((criteria.topicMatch == 1 && n != topicCount) ||
                     (criteria.topicMatch != 1 && n == 0))
                     match = false;
             }
             if (match)
-                hits.push_back(id);
+                hits.push_back(row.entryId);
         }
-        entries.finalize();
 
         SqlBuffer sql;
-        m_db.execute(sql.format("UPDATE Entry SET SearchTarget = '%d' WHERE EntryID IN (%s)", 1,
-                                QuotedIdList(hits, ",").c_str()));
+        // The hits' rows through the session's row table: the same rows as EntryID IN (...).
+        m_db.execute(sql.format("UPDATE Entry SET SearchTarget = '%d' WHERE %s", 1,
+                                m_entryRows.WhereIn(m_db, QuotedIdList(hits, ",")).c_str()));
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);
     }

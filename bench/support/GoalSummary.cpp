@@ -1,0 +1,31 @@
+#include "GoalSummary.h"
+
+void GoalSummary::ReportRuns(const std::vector<Run>& runs) {
+    for (const Run& run : runs) {
+        // With repetitions the median aggregate counts; a single run stands for itself.
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+        if (!median && !single)
+            continue;
+        Median m;
+        m.millis =
+            run.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const auto rate = run.counters.find("bytes_per_second");
+        if (rate != run.counters.end())
+            m.bytesPerSecond = rate->second.value;
+        m_medians[run.run_name.function_name] = m;
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+std::optional<double> GoalSummary::millis(const std::string& name) const {
+    const auto it = m_medians.find(name);
+    return it == m_medians.end() ? std::nullopt : std::optional<double>(it->second.millis);
+}
+
+std::optional<double> GoalSummary::bytesPerSecond(const std::string& name) const {
+    const auto it = m_medians.find(name);
+    if (it == m_medians.end() || it->second.bytesPerSecond <= 0)
+        return std::nullopt;
+    return it->second.bytesPerSecond;
+}

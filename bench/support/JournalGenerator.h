@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What the benchmark journal holds. The defaults are the journal of many years that the
+// performance goals are set for.
+struct JournalShape {
+    int entries = 10000;
+    int folders = 30;
+    int topics = 50;
+    int links = 20000;
+    std::size_t entryBytes = 2048;
+    std::uint32_t seed = 20240601;
+    std::string password; // empty: an unprotected journal
+};
+
+// Makes journals through the program's own create and save steps (CQBKDoc with stand-in
+// dialogs), so the rows are exactly what the program writes.
+class JournalGenerator {
+public:
+    // Writes a new journal at path (replacing any file there).
+    static void Generate(const JournalShape& shape, const std::string& path);
+
+    // A journal of that shape kept between runs in the cache folder ($QUILLBOOK_BENCH_DIR,
+    // else a folder in the temporary directory), made on first use. Returns its path.
+    static std::string Cached(const JournalShape& shape);
+
+    // A fresh copy of the cached journal, for benchmarks that write.
+    static std::string WorkingCopy(const JournalShape& shape, const std::string& name);
+
+    static std::string CacheFolder();
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class SqlDatabase;
+
+// Where each entry's rows are, for the open journal: a temporary table of (EntryID, rowid)
+// with an index, kept current by temporary triggers and filled again when another connection
+// has changed the file. The one-entry statements then find their rows without reading the
+// whole Entry table, which has no index of its own; the file itself gains nothing.
+class EntryRowIds {
+public:
+    // Creates the table and its triggers on a journal just opened or created, and fills it.
+    // Without them (the temp database refused) Where falls back to comparing EntryID.
+    void Attach(SqlDatabase& db);
+    void Detach() { m_ready = false; }
+
+    // A WHERE condition that selects exactly the rows whose EntryID equals id.
+    std::string Where(SqlDatabase& db, const std::string& id);
+    // Same for the rows whose EntryID is in an IN list of quoted ids (which may be empty).
+    std::string WhereIn(SqlDatabase& db, const std::string& quotedIds);
+
+private:
+    void Fill(SqlDatabase& db);
+    // Whether the table can be used, filled again first if another connection wrote.
+    bool Current(SqlDatabase& db);
+
+    bool m_ready = false;
+    std::int64_t m_dataVersion = 0;
+};

@@ -1,0 +1,166 @@
+#include "RandomJournal.h"
+
+#include "platform/TextEncoding.h"
+#include "store/SqlBinary.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlDatabase.h"
+#include "store/StoredText.h"
+
+#include <iterator>
+#include <stdexcept>
+
+namespace {
+
+// Case variants, a word inside others, letters outside ASCII (stored bytes, Windows-1252).
+const char* const kWords[] = {"journal",  "Journal", "JOURNAL", "journalism", "river",
+                              "Rivers",   "night",   "at",      "caf\xe9",    "CAF\xc9",
+                              "na\xefve", "x",       "It's",    "rain",       "day"};
+
+std::string quoted(const std::string& text) {
+    SqlBuffer sql;
+    return sql.format("%Q", text.c_str());
+}
+
+std::string hexBlob(const std::string& bytes) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out = "X'";
+    for (const unsigned char b : bytes) {
+        out += digits[b >> 4];
+        out += digits[b & 15];
+    }
+    return out + "'";
+}
+
+} // namespace
+
+std::string RandomJournal::undecodable() {
+    for (const char* candidate : {"\x01", "a\x01", "\x01\x01\x05", "\x02\x01"}) {
+        unsigned char out[16];
+        if (SqlBinary::decodeBytes(reinterpret_cast<const unsigned char*>(candidate), out) < 0)
+            return candidate;
+    }
+    throw std::logic_error("no undecodable text known");
+}
+
+std::string RandomJournal::word() {
+    return kWords[below(static_cast<std::uint32_t>(std::size(kWords)))];
+}
+
+std::string RandomJournal::rtf() {
+    if (chance(12))
+        return "";
+    if (chance(12))
+        return "plain text " + word(); // not RTF: read as plain text
+    std::string text = "{\\rtf1\\ansi ";
+    const int words = 1 + static_cast<int>(below(12));
+    for (int w = 0; w < words; ++w) {
+        std::string one = word();
+        // Bytes above 127 as RTF escapes.
+        std::string escaped;
+        for (const unsigned char c : one) {
+            if (c < 128) {
+                escaped += static_cast<char>(c);
+            } else {
+                static const char digits[] = "0123456789abcdef";
+                escaped += "\\'";
+                escaped += digits[c >> 4];
+                escaped += digits[c & 15];
+            }
+        }
+        if (chance(5) && one.size() > 2) // a word split by formatting
+            escaped = "{\\b " + escaped.substr(0, 2) + "}" + escaped.substr(2);
+        text += escaped + (chance(6) ? "\\par " : " ");
+    }
+    return text + "}";
+}
+
+std::string RandomJournal::timeStamp() {
+    switch (below(12)) {
+    case 0:
+        return "not a date";
+    case 1:
+        return "";
+    default: {
+        SqlBuffer sql;
+        return sql.format("2004-07-%02d %02d:%02d", 3 + below(5), below(24), below(60));
+    }
+    }
+}
+
+std::string RandomJournal::idValue(const std::string& id) {
+    switch (below(40)) {
+    case 0:
+        return "NULL";
+    case 1:
+        return "''";
+    case 2:
+        return hexBlob(id); // same bytes, but a blob never equals a quoted text
+    default:
+        return quoted(id);
+    }
+}
+
+void RandomJournal::fill(SqlDatabase& db, const std::string& contentKey) {
+    SqlBuffer sql;
+    db.execute("BEGIN"); // one sync for the whole journal
+    const int folders = 3 + static_cast<int>(below(6));
+    for (int i = 0; i < folders; ++i) {
+        const std::string name = chance(8) ? "NULL" : quoted(chance(6) ? "" : "Folder's " + word());
+        db.execute(sql.format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES(%s, '{Root}', "
+                              "%s)",
+                              idValue(folderId()).c_str(), name.c_str()));
+    }
+    const int topics = 3 + static_cast<int>(below(8));
+    for (int i = 0; i < topics; ++i) {
+        const std::string name = chance(8) ? "NULL" : quoted(chance(6) ? "" : "Topic " + word());
+        db.execute(sql.format("INSERT INTO Topic (TopicID, Name) VALUES(%s, %s)",
+                              idValue(topicId()).c_str(), name.c_str()));
+    }
+    const int entries = 5 + static_cast<int>(below(20));
+    for (int i = 0; i < entries; ++i) {
+        const std::string text = rtf();
+        const std::string comment = chance(3) ? word() + " " + word() : text.substr(0, 20);
+        std::string storedText = EncipherForStorage(text, contentKey);
+        std::string storedComment = EncipherForStorage(comment, contentKey);
+        if (chance(25))
+            storedText = undecodable();
+        if (chance(25))
+            storedComment = undecodable();
+        const char* const marks[] = {"NULL", "0", "1", "'1'", "2.5", "'x'", "0.0"};
+        const std::string folder = chance(4) ? std::string("'{Root}'") : idValue(folderId());
+        db.execute(sql.format(
+            "INSERT INTO Entry (EntryID, TimeStamp, FolderID, SearchTarget, Comment, "
+            "UserComment, EntryText) VALUES(%s, %Q, %s, %s, %s, %d, %s)",
+            idValue(entryId()).c_str(), timeStamp().c_str(), folder.c_str(),
+            marks[below(static_cast<std::uint32_t>(std::size(marks)))],
+            chance(15) ? "NULL" : quoted(storedComment).c_str(), static_cast<int>(below(2)),
+            chance(15) ? "NULL" : quoted(storedText).c_str()));
+    }
+    const int links = static_cast<int>(below(40));
+    for (int i = 0; i < links; ++i)
+        db.execute(sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES(%s, %s)",
+                              idValue(entryId()).c_str(), idValue(topicId()).c_str()));
+    db.execute("COMMIT");
+}
+
+SearchCriteria RandomJournal::criteria() {
+    SearchCriteria c;
+    const char* const finds[] = {"journal", "JOURNAL", "our", "river", "caf\xe9", "t's",
+                                 "at nig",  "",        "x",   "night", "rain day"};
+    c.findText = finds[below(static_cast<std::uint32_t>(std::size(finds)))];
+    c.matchCase = chance(3);
+    c.wholeWord = chance(3);
+    c.lookInText = !chance(4);
+    c.lookInComments = !chance(4);
+    if (chance(3)) {
+        c.dateRange = 1;
+        const int first = 3 + static_cast<int>(below(5));
+        c.startDate = COleDateTime(2004, 7, first, 0, 0, 0);
+        c.endDate = COleDateTime(2004, 7, first + static_cast<int>(below(3)), 23, 59, 59);
+    }
+    const int topics = chance(2) ? 0 : 1 + static_cast<int>(below(3));
+    for (int i = 0; i < topics; ++i)
+        c.topicIds.push_back(topicId());
+    c.topicMatch = static_cast<int>(below(2));
+    return c;
+}
