@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up on a fresh Debian 12 machine, builds Quillbook and runs every test.
 #   scripts/test.sh              release build in build/
-#   scripts/test.sh --sanitize   address+undefined sanitizer build of the core tests in build-sanitize/
+#   scripts/test.sh --sanitize   address+undefined sanitizer build of the core and qbk tests in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +14,7 @@ if [ "${CI:-}" = "true" ]; then werror=ON; fi
 if [ "${1:-}" = "--sanitize" ]; then
   cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLBOOK_SANITIZE=ON \
     -DQUILLBOOK_WERROR=$werror -DQUILLBOOK_BUILD_GUI=OFF -DQUILLBOOK_BUILD_BENCH=OFF
-  cmake --build build-sanitize -j"$jobs" --target quillbook_core_tests
+  cmake --build build-sanitize -j"$jobs"
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
