@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NoWindowHost.h"
+#include "store/NoWindowHost.h"
 #include "PasswordSource.h"
 #include "TerminalUi.h"
 

@@ -3,7 +3,7 @@
 #include "dialogs/JournalUi.h"
 #include "dialogs/NewJournalPath.h"
 #include "store/CQBKDoc.h"
-#include "store/JournalHost.h"
+#include "store/NoWindowHost.h"
 #include "store/SqlBuffer.h"
 
 #include <filesystem>
@@ -45,19 +45,6 @@ private:
     std::string m_error;
 };
 
-class QuietHost : public JournalHost {
-public:
-    EntryEditor* CreateEntryEditor() override { return nullptr; }
-    void NewEntry() override {}
-    void PrintEntryText(const std::string&, const std::string&, int) override {}
-    void ShowSearchDialog() override {}
-    void ShowMasterTopicList() override {}
-    void PrintJournal() override {}
-    bool IsTopicPaneShown() const override { return false; }
-    void AddToRecentFileList(const std::string&) override {}
-    std::string MostRecentJournal() const override { return {}; }
-};
-
 constexpr const char* kHeader =
     "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fswiss Arial;}}"
     "{\\colortbl;\\red31\\green53\\blue80;\\red176\\green48\\blue42;}\\f0\\fs24 ";
@@ -68,7 +55,7 @@ std::string makeSampleJournal(const std::string& path) {
     if (somethingExistsAt(path))
         return path + " already exists";
     SampleUi ui(path);
-    QuietHost host;
+    NoWindowHost host;
     CQBKDoc doc(ui, host);
     doc.CreateJournal();
     if (!doc.IsJournalOpen())

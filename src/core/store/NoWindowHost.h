@@ -2,8 +2,9 @@
 
 #include "store/JournalHost.h"
 
-// The journal session's host in a program without windows: no editor, no dialogs, no panes.
-// The recent-journal list belongs to the desktop program, so the tool leaves it alone.
+// The journal session's host in a program without windows (the command-line tool, the sample
+// journal writer, benchmarks): no editor, no dialogs, no panes. The recent-journal list
+// belongs to the desktop program, so these leave it alone.
 class NoWindowHost : public JournalHost {
 public:
     EntryEditor* CreateEntryEditor() override { return nullptr; }
