@@ -90,6 +90,13 @@ void CQBKDoc::ClearContentKey() {
     m_contentEngine.Reset();
     m_searchCache.Clear();
     m_entryRows.Detach();
+    m_searchMarks.Detach();
+}
+
+void CQBKDoc::AttachSessionTables() {
+    m_searchCache.Attach(m_db);
+    m_entryRows.Attach(m_db);
+    m_searchMarks.Attach(m_db);
 }
 
 std::string CQBKDoc::EncipherText(const std::string& plain) const {
@@ -193,8 +200,7 @@ int CQBKDoc::OpenSteps(const std::string& path) {
         return OpenNotAJournal;
     }
     SetContentKey(*contentKey);
-    m_searchCache.Attach(m_db);
-    m_entryRows.Attach(m_db);
+    AttachSessionTables();
     m_hasPassword = hasPassword;
 
     m_host.AddToRecentFileList(path);
@@ -268,8 +274,7 @@ void CQBKDoc::CreateJournal() {
         const std::string contentKey = NewId();
         JournalSchema::InsertSettings(m_db, values, contentKey);
         SetContentKey(contentKey);
-        m_searchCache.Attach(m_db);
-        m_entryRows.Attach(m_db);
+        AttachSessionTables();
         m_hasPassword = !values.m_password.empty();
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);

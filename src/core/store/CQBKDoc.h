@@ -6,6 +6,7 @@
 #include "store/CppSQLite3Exception.h"
 #include "store/EntryRowIds.h"
 #include "store/SearchCriteria.h"
+#include "store/SearchMarks.h"
 #include "store/SearchTextCache.h"
 #include "store/SqlDatabase.h"
 
@@ -152,6 +153,10 @@ private:
     int OpenSteps(const std::string& path);
     void SetContentKey(const std::string& key);
     void ClearContentKey();
+    // The session-only temporary tables and caches of a journal just opened or created.
+    void AttachSessionTables();
+    // The entry ids a search finds, in table order; reads only.
+    std::vector<std::string> FindEntries(const SearchCriteria& criteria);
     std::string EncipherText(const std::string& plain) const;
     std::string DecipherColumn(const char* column) const;
     std::string ReadEntryColumn(const std::string& id, const char* column);
@@ -167,6 +172,8 @@ private:
     SearchTextCache m_searchCache;
     // Where each entry's rows are, so one-entry statements need not scan the table.
     EntryRowIds m_entryRows;
+    // Which rows carry a search mark, so a search rewrites only the marks that change.
+    SearchMarks m_searchMarks;
 };
 
 // The one journal session of the program.

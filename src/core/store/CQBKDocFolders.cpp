@@ -10,8 +10,8 @@ void CQBKDoc::RenameFolder(const std::string& name) {
         return;
     Reported([&] {
         SqlBuffer sql;
-        m_db.execute(sql.format("UPDATE Folder SET Name = '%q' WHERE FolderID = '%q'",
-                                name.c_str(), m_currentFolderId.c_str()));
+        m_db.execute(sql.format("UPDATE Folder SET Name = '%q' WHERE FolderID = '%q'", name.c_str(),
+                                m_currentFolderId.c_str()));
     });
 }
 
@@ -76,8 +76,7 @@ void CQBKDoc::RenameTopic(const std::string& topicId, const std::string& name) {
 bool CQBKDoc::DeleteTopic(const std::string& topicId) {
     return Reported([&] {
         SqlBuffer sql;
-        m_db.execute(
-            sql.format("Delete From Entry2Topic Where TopicID = '%q'", topicId.c_str()));
+        m_db.execute(sql.format("Delete From Entry2Topic Where TopicID = '%q'", topicId.c_str()));
         m_db.execute(sql.format("Delete From Topic Where TopicID = '%q'", topicId.c_str()));
     });
 }

@@ -14,12 +14,14 @@ void CQBKDoc::ChangePassword() {
         SqlQuery config = m_db.query("select * from Config;");
         ChangePasswordValues values;
         values.m_hasPassword = !config.eof() && config.boolField("HasPassword", false);
-        const std::string storedDigest = config.eof() ? std::string() : config.textField("Password");
+        const std::string storedDigest =
+            config.eof() ? std::string() : config.textField("Password");
 
         while (true) {
             if (!m_ui.runChangePasswordDialog(values))
                 return;
-            if (!values.m_hasPassword || storedDigest == PasswordDigest(values.m_oldPassword).HexDigest())
+            if (!values.m_hasPassword ||
+                storedDigest == PasswordDigest(values.m_oldPassword).HexDigest())
                 break;
             m_ui.showMessage(JournalMessages::kWrongOldPassword);
             values.m_oldPassword.clear();

@@ -6,6 +6,7 @@
 #include "richtext/TextFinder.h"
 #include "store/CQBKDoc.h"
 #include "store/CppSQLite3Exception.h"
+#include "store/SearchMarks.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlQuery.h"
 
@@ -47,48 +48,56 @@ int searchThreads() {
 } // namespace
 
 void CQBKDoc::Search(const SearchCriteria& criteria) {
+    // The marks are cleared even when the search fails, as they are cleared before it reads.
+    std::vector<std::string> hits;
     try {
-        // Rows already holding the integer 0 keep it; every other row ends as the plain
-        // "SET SearchTarget = 0" leaves it, without rewriting the whole table.
-        m_db.execute("UPDATE Entry SET SearchTarget = 0 WHERE SearchTarget IS NOT 0 OR "
-                     "typeof(SearchTarget) <> 'integer'");
-        const QString findWhat = storedToText(criteria.findText);
-        const std::string topicIds = QuotedIdList(criteria.topicIds, ",");
-        const int topicCount = static_cast<int>(criteria.topicIds.size());
-        std::optional<std::unordered_map<std::string, int>> links; // read at the first need
-        std::vector<std::string> hits;
-
-        for (const auto& [rowid, row] :
-             m_searchCache.Refresh(m_db, m_contentEngine, searchThreads())) {
-            bool match = false;
-            if (criteria.lookInText && shows(row.text, findWhat, criteria))
-                match = true;
-            // Searched even after a hit in the text, as its failure must still show.
-            if (criteria.lookInComments && shows(row.comment, findWhat, criteria))
-                match = true;
-            if (match && criteria.dateRange == 1) {
-                if (!row.when.IsValid() || row.when < criteria.startDate ||
-                    row.when > criteria.endDate)
-                    match = false;
-            }
-            if (match && topicCount > 0) {
-                if (!links)
-                    links = linkCounts(m_db, topicIds);
-                const auto found = links->find(row.entryId);
-                const int n = found == links->end() ? 0 : found->second;
-                if ((criteria.topicMatch == 1 && n != topicCount) ||
-                    (criteria.topicMatch != 1 && n == 0))
-                    match = false;
-            }
-            if (match)
-                hits.push_back(row.entryId);
+        hits = FindEntries(criteria);
+    } catch (const CppSQLite3Exception& readError) {
+        try {
+            m_searchMarks.Replace(m_db, m_entryRows, std::string());
+        } catch (const CppSQLite3Exception& e) {
+            ShowDatabaseError(e); // clearing failing first would have ended the search there
+            return;
         }
-
-        SqlBuffer sql;
-        // The hits' rows through the session's row table: the same rows as EntryID IN (...).
-        m_db.execute(sql.format("UPDATE Entry SET SearchTarget = '%d' WHERE %s", 1,
-                                m_entryRows.WhereIn(m_db, QuotedIdList(hits, ",")).c_str()));
+        ShowDatabaseError(readError);
+        return;
+    }
+    try {
+        m_searchMarks.Replace(m_db, m_entryRows, QuotedIdList(hits, ","));
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);
     }
+}
+
+std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
+    const QString findWhat = storedToText(criteria.findText);
+    const std::string topicIds = QuotedIdList(criteria.topicIds, ",");
+    const int topicCount = static_cast<int>(criteria.topicIds.size());
+    std::optional<std::unordered_map<std::string, int>> links; // read at the first need
+    std::vector<std::string> hits;
+
+    for (const auto& [rowid, row] : m_searchCache.Refresh(m_db, m_contentEngine, searchThreads())) {
+        bool match = false;
+        if (criteria.lookInText && shows(row.text, findWhat, criteria))
+            match = true;
+        // Searched even after a hit in the text, as its failure must still show.
+        if (criteria.lookInComments && shows(row.comment, findWhat, criteria))
+            match = true;
+        if (match && criteria.dateRange == 1) {
+            if (!row.when.IsValid() || row.when < criteria.startDate || row.when > criteria.endDate)
+                match = false;
+        }
+        if (match && topicCount > 0) {
+            if (!links)
+                links = linkCounts(m_db, topicIds);
+            const auto found = links->find(row.entryId);
+            const int n = found == links->end() ? 0 : found->second;
+            if ((criteria.topicMatch == 1 && n != topicCount) ||
+                (criteria.topicMatch != 1 && n == 0))
+                match = false;
+        }
+        if (match)
+            hits.push_back(row.entryId);
+    }
+    return hits;
 }

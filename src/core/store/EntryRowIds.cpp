@@ -22,14 +22,6 @@ constexpr const char* kAttachStatements[] = {
     "quillbook_entry_rows VALUES (new.EntryID, new.rowid); END",
 };
 
-std::int64_t dataVersion(SqlDatabase& db) {
-    SqlQuery query = db.query("PRAGMA data_version");
-    const std::int64_t version =
-        query.eof() ? 0 : std::strtoll(query.textField(0).c_str(), nullptr, 10);
-    query.finalize();
-    return version;
-}
-
 } // namespace
 
 void EntryRowIds::Attach(SqlDatabase& db) {
@@ -47,7 +39,7 @@ void EntryRowIds::Attach(SqlDatabase& db) {
 void EntryRowIds::Fill(SqlDatabase& db) {
     db.execute("DELETE FROM temp.quillbook_entry_rows");
     db.execute("INSERT INTO temp.quillbook_entry_rows SELECT EntryID, rowid FROM main.Entry");
-    m_dataVersion = dataVersion(db);
+    m_dataVersion = db.dataVersion();
 }
 
 bool EntryRowIds::Current(SqlDatabase& db) {
@@ -55,7 +47,7 @@ bool EntryRowIds::Current(SqlDatabase& db) {
         return false;
     try {
         // Another connection's commit may have moved any row.
-        if (dataVersion(db) != m_dataVersion)
+        if (db.dataVersion() != m_dataVersion)
             Fill(db);
     } catch (const CppSQLite3Exception&) {
         m_ready = false;

@@ -44,8 +44,8 @@ std::string BuildSettingsInsert(const NewJournalValues& values, const std::strin
                "Password,InstanceID,DefaultFontName,DefaultFontSize) values (3,'%q','%q','%q',"
                "'%q',%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,'%q',%Q,'%q',%d)",
                values.m_title.c_str(), values.m_owner.c_str(), values.m_dateFormat.c_str(),
-               values.m_timeFormat.c_str(), 0, 5, 0, 5, 0, 5, values.m_bPromptForComment ? 1 : 0,
-               1, 1, 0, values.m_bShowFirstLine ? 1 : 0, hasPassword ? 1 : 0, digest.c_str(),
+               values.m_timeFormat.c_str(), 0, 5, 0, 5, 0, 5, values.m_bPromptForComment ? 1 : 0, 1,
+               1, 0, values.m_bShowFirstLine ? 1 : 0, hasPassword ? 1 : 0, digest.c_str(),
                instanceId.c_str(), values.m_fontName.c_str(), values.m_fontSize);
     return sql.c_str();
 }

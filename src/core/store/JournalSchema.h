@@ -21,8 +21,7 @@ void CreateTables(SqlDatabase& db);
 // The settings row of a new journal. The content key is enciphered with the password (or the
 // empty key when there is none); the password itself is stored only as its digest.
 std::string BuildSettingsInsert(const NewJournalValues& values, const std::string& contentKey);
-void InsertSettings(SqlDatabase& db, const NewJournalValues& values,
-                    const std::string& contentKey);
+void InsertSettings(SqlDatabase& db, const NewJournalValues& values, const std::string& contentKey);
 
 // The file's schema revision; 0 when the column is NULL or the table has no row.
 int ReadSchemaRevision(SqlDatabase& db);

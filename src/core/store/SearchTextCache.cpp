@@ -99,19 +99,11 @@ void SearchTextCache::Clear() {
     m_loaded = false;
 }
 
-std::int64_t SearchTextCache::DataVersion(SqlDatabase& db) {
-    SqlQuery query = db.query("PRAGMA data_version");
-    const std::int64_t version =
-        query.eof() ? 0 : std::strtoll(query.textField(0).c_str(), nullptr, 10);
-    query.finalize();
-    return version;
-}
-
 const SearchTextCache::Rows& SearchTextCache::Refresh(SqlDatabase& db, const BlowfishEngine& engine,
                                                       int threads) {
     try {
         // Another connection's commit may have changed any row.
-        if (!m_loaded || !m_logging || DataVersion(db) != m_dataVersion)
+        if (!m_loaded || !m_logging || db.dataVersion() != m_dataVersion)
             ReadAll(db, engine, threads);
         else
             ReadChanged(db, engine);
@@ -126,7 +118,7 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
     Clear();
     if (m_logging)
         db.execute("DELETE FROM temp.quillbook_changed_entries");
-    m_dataVersion = DataVersion(db);
+    m_dataVersion = db.dataVersion();
 
     std::vector<StoredRow> stored;
     SqlBuffer sql;

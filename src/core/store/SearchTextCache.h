@@ -53,7 +53,6 @@ public:
 private:
     void ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads);
     void ReadChanged(SqlDatabase& db, const BlowfishEngine& engine);
-    static std::int64_t DataVersion(SqlDatabase& db);
 
     Rows m_rows;
     bool m_loaded = false;

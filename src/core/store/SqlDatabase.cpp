@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <cstdlib>
+
 SqlDatabase::SqlDatabase() = default;
 
 SqlDatabase::~SqlDatabase() {
@@ -78,4 +80,9 @@ SqlQuery SqlDatabase::query(const char* sql) {
 
 SqlQuery SqlDatabase::query(const std::string& sql) {
     return query(sql.c_str());
+}
+
+std::int64_t SqlDatabase::dataVersion() {
+    SqlQuery version = query("PRAGMA data_version");
+    return version.eof() ? 0 : std::strtoll(version.textField(0).c_str(), nullptr, 10);
 }

@@ -2,6 +2,7 @@
 
 #include "store/SqlQuery.h"
 
+#include <cstdint>
 #include <string>
 
 struct sqlite3;
@@ -29,6 +30,9 @@ public:
     // Prepares the first statement of sql and steps it once.
     SqlQuery query(const char* sql);
     SqlQuery query(const std::string& sql);
+
+    // PRAGMA data_version: changes when another connection has committed to the file.
+    std::int64_t dataVersion();
 
 private:
     void checkOpen() const;

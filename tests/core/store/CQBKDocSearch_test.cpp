@@ -23,8 +23,8 @@ protected:
         doc.SetEntryTimeStamp(COleDateTime(2004, 7, 6, 0, 0, 0), plain);
         doc.SetEntryTimeStamp(COleDateTime(2004, 7, 4, 23, 59, 0), commented);
         rawExec(path, "INSERT INTO Topic VALUES ('{A}', 'a'), ('{B}', 'b');"
-                      "INSERT INTO Entry2Topic VALUES ('" + split + "', '{A}'), ('" + split +
-                          "', '{B}'), ('" + late + "', '{B}')");
+                      "INSERT INTO Entry2Topic VALUES ('" +
+                          split + "', '{A}'), ('" + split + "', '{B}'), ('" + late + "', '{B}')");
     }
 
     std::vector<std::string> run(const SearchCriteria& criteria) {
@@ -99,4 +99,24 @@ TEST_F(Search, EachSearchReplacesTheMarksEvenWhenItFails) {
     rawExec(path, "UPDATE Entry SET EntryText = 'x\x01\x09' WHERE EntryID = '" + plain + "'");
     ui.answerMessage("CPPSQLITE_ERROR[1000]: Cannot decode binary", MessageAnswer::Ok);
     EXPECT_TRUE(run(c).empty());
+}
+
+TEST_F(Search, MarkingThatFailsLeavesEveryMarkClearedAndLaterSearchesRecover) {
+    SearchCriteria c;
+    c.findText = "journal";
+    c.matchCase = true;
+    EXPECT_EQ(run(c), sorted({split, late}));
+    rawExec(path, "CREATE TRIGGER refuse_marks BEFORE UPDATE OF SearchTarget ON Entry WHEN "
+                  "NEW.SearchTarget = 1 BEGIN SELECT RAISE(ABORT, 'marks refused'); END");
+    ui.answerMessage("SQLITE_CONSTRAINT[19]: marks refused", MessageAnswer::Ok);
+    c.matchCase = false;
+    // Two of the four hits carry their mark already; they end cleared all the same.
+    EXPECT_TRUE(run(c).empty());
+    EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry WHERE SearchTarget IS NOT 0").size(), 0u);
+
+    rawExec(path, "DROP TRIGGER refuse_marks");
+    EXPECT_EQ(run(c), sorted({split, plain, commented, late}));
+    c.findText = "no such words";
+    EXPECT_TRUE(run(c).empty());
+    EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry WHERE SearchTarget = 0").size(), 4u);
 }

@@ -77,7 +77,7 @@ protected:
     void writeSomething(RandomJournal& random, const std::string& path) {
         const std::string id = random.entryId();
         SqlBuffer sql;
-        switch (random.below(9)) {
+        switch (random.below(11)) {
         case 0: {
             std::string saved = random.chance(2) ? std::string("{new_entry}") : id;
             doc.m_currentFolderId = random.folderId();
@@ -113,6 +113,19 @@ protected:
                 "'%q'",
                 id.c_str()));
             break;
+        case 9:
+        case 10: {
+            // Marks of every type, written behind the session's back or by another program.
+            const char* const marks[] = {"NULL", "1", "'1'", "0.0", "'x'", "0"};
+            const std::string update =
+                sql.format("UPDATE Entry SET SearchTarget = %s WHERE EntryID = '%q'",
+                           marks[random.below(std::size(marks))], id.c_str());
+            if (random.chance(2))
+                doc.m_db.execute(update);
+            else
+                rawExec(path, update);
+            break;
+        }
         default:
             doc.m_db.execute(sql.format(
                 "UPDATE Entry SET Comment = %Q WHERE EntryID = '%q'",

@@ -1,0 +1,179 @@
+#include "store/SearchMarks.h"
+
+#include "store/CppSQLite3Exception.h"
+#include "store/EntryRowIds.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlDatabase.h"
+#include "store/SqlQuery.h"
+
+#include <cstdlib>
+#include <map>
+#include <set>
+
+namespace {
+
+// A row is listed unless its mark is the integer 0; "one" tells the integer 1 apart, the only
+// other value a search leaves. Every value of any other type or number needs a write.
+#define QB_ZERO(v) "(typeof(" v ") = 'integer' AND " v " = 0)"
+#define QB_ONE(v) "(typeof(" v ") = 'integer' AND " v " = 1)"
+
+constexpr const char* kAttachStatements[] = {
+    "CREATE TEMP TABLE IF NOT EXISTS quillbook_marked (rid INTEGER PRIMARY KEY, one INTEGER)",
+    "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_mark_inserted AFTER INSERT ON main.Entry "
+    "WHEN NOT " QB_ZERO("new.SearchTarget") " BEGIN INSERT OR REPLACE INTO quillbook_marked "
+                                            "VALUES (new.rowid, " QB_ONE(
+                                                "new.SearchTarget") "); END",
+    "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_mark_deleted AFTER DELETE ON main.Entry BEGIN "
+    "DELETE FROM quillbook_marked WHERE rid = old.rowid; END",
+    "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_mark_updated AFTER UPDATE OF rowid, "
+    "SearchTarget ON main.Entry BEGIN DELETE FROM quillbook_marked WHERE rid = old.rowid; "
+    "INSERT OR REPLACE INTO quillbook_marked SELECT new.rowid, " QB_ONE(
+        "new.SearchTarget") " WHERE NOT " QB_ZERO("new.SearchTarget") "; END",
+};
+
+constexpr const char* kFillStatement = "INSERT INTO temp.quillbook_marked SELECT rowid, " QB_ONE(
+    "SearchTarget") " FROM main.Entry WHERE NOT " QB_ZERO("SearchTarget");
+
+#undef QB_ZERO
+#undef QB_ONE
+
+std::int64_t int64Field(const SqlQuery& query, int column) {
+    return std::strtoll(query.textField(column).c_str(), nullptr, 10);
+}
+
+std::string rowidList(const std::set<std::int64_t>& rowids) {
+    std::string list;
+    for (const std::int64_t rowid : rowids) {
+        if (!list.empty())
+            list += ',';
+        list += std::to_string(rowid);
+    }
+    return list;
+}
+
+// Runs statements inside a transaction: rolled back if the first fails, committed with what
+// succeeded otherwise, as separate statements would have left the file.
+class MarkTransaction {
+public:
+    explicit MarkTransaction(SqlDatabase& db) : m_db(db) { m_db.execute("BEGIN IMMEDIATE"); }
+    MarkTransaction(const MarkTransaction&) = delete;
+    MarkTransaction& operator=(const MarkTransaction&) = delete;
+    ~MarkTransaction() {
+        if (m_open) {
+            try {
+                m_db.execute(m_written ? "COMMIT" : "ROLLBACK");
+            } catch (const CppSQLite3Exception&) {
+                // Already failing: the first error is the one reported.
+            }
+        }
+    }
+    void written() { m_written = true; }
+    void commit() {
+        try {
+            m_db.execute("COMMIT");
+            m_open = false;
+        } catch (const CppSQLite3Exception&) {
+            m_written = false; // nothing was stored: undo it all
+            throw;
+        }
+    }
+
+private:
+    SqlDatabase& m_db;
+    bool m_open = true;
+    bool m_written = false;
+};
+
+} // namespace
+
+void SearchMarks::Attach(SqlDatabase& db) {
+    m_attached = m_filled = false;
+    try {
+        for (const char* statement : kAttachStatements)
+            db.execute(statement);
+        m_attached = true;
+    } catch (const CppSQLite3Exception&) {
+        // Slower, not wrong: every search then rewrites the whole table's marks.
+    }
+}
+
+void SearchMarks::Fill(SqlDatabase& db) {
+    db.execute("DELETE FROM temp.quillbook_marked");
+    db.execute(kFillStatement);
+    m_filled = true;
+}
+
+bool SearchMarks::Current(SqlDatabase& db) {
+    if (!m_attached)
+        return false;
+    try {
+        // Another connection's commit may have changed any mark or moved any row.
+        const std::int64_t version = db.dataVersion();
+        if (!m_filled || version != m_dataVersion) {
+            Fill(db);
+            m_dataVersion = version;
+        }
+    } catch (const CppSQLite3Exception&) {
+        m_attached = m_filled = false;
+    }
+    return m_attached;
+}
+
+void SearchMarks::Replace(SqlDatabase& db, EntryRowIds& rows, const std::string& quotedIds) {
+    try {
+        ReplaceInTransaction(db, rows, quotedIds);
+    } catch (const CppSQLite3Exception&) {
+        m_filled = false; // a rollback may have undone the table's last fill
+        throw;
+    }
+}
+
+void SearchMarks::ReplaceInTransaction(SqlDatabase& db, EntryRowIds& rows,
+                                       const std::string& quotedIds) {
+    MarkTransaction transaction(db);
+    SqlBuffer sql;
+    if (!Current(db)) {
+        // Rows already holding the integer 0 keep it; every other row ends as the plain
+        // "SET SearchTarget = 0" leaves it.
+        db.execute("UPDATE Entry SET SearchTarget = 0 WHERE SearchTarget IS NOT 0 OR "
+                   "typeof(SearchTarget) <> 'integer'");
+        transaction.written();
+        db.execute(sql.format("UPDATE Entry SET SearchTarget = '%d' WHERE %s", 1,
+                              rows.WhereIn(db, quotedIds).c_str()));
+        transaction.commit();
+        return;
+    }
+    std::set<std::int64_t> hits;
+    for (SqlQuery query = db.query(sql.format("SELECT rowid FROM main.Entry WHERE %s",
+                                              rows.WhereIn(db, quotedIds).c_str()));
+         !query.eof(); query.nextRow())
+        hits.insert(int64Field(query, 0));
+
+    std::set<std::int64_t> toClear;
+    std::set<std::int64_t> toMark = hits;
+    for (SqlQuery query = db.query("SELECT rid, one FROM temp.quillbook_marked"); !query.eof();
+         query.nextRow()) {
+        const std::int64_t rowid = int64Field(query, 0);
+        if (!hits.contains(rowid))
+            toClear.insert(rowid);
+        else if (int64Field(query, 1) == 1)
+            toMark.erase(rowid); // already the integer 1
+    }
+    if (!toClear.empty())
+        db.execute(sql.format("UPDATE main.Entry SET SearchTarget = 0 WHERE rowid IN (%s)",
+                              rowidList(toClear).c_str()));
+    transaction.written();
+    if (!toMark.empty()) {
+        try {
+            db.execute(sql.format("UPDATE main.Entry SET SearchTarget = '%d' WHERE rowid IN (%s)",
+                                  1, rowidList(toMark).c_str()));
+        } catch (const CppSQLite3Exception&) {
+            // Every mark ends cleared, the hits already marked too, as when marking fails
+            // after clearing the whole table.
+            db.execute("UPDATE main.Entry SET SearchTarget = 0 WHERE rowid IN (SELECT rid FROM "
+                       "temp.quillbook_marked)");
+            throw;
+        }
+    }
+    transaction.commit();
+}
