@@ -1,5 +1,8 @@
 #include "richtext/TextFinder.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace richtext {
 
 namespace {
@@ -9,7 +12,7 @@ bool isWordCharacter(char32_t ch) {
 }
 
 // The code point that ends just before position i, or 0 at the start.
-char32_t codePointBefore(const QString& text, qsizetype i) {
+char32_t codePointBefore(QStringView text, qsizetype i) {
     if (i <= 0)
         return 0;
     const QChar low = text.at(i - 1);
@@ -19,7 +22,7 @@ char32_t codePointBefore(const QString& text, qsizetype i) {
 }
 
 // The code point that starts at position i, or 0 at the end.
-char32_t codePointAt(const QString& text, qsizetype i) {
+char32_t codePointAt(QStringView text, qsizetype i) {
     if (i >= text.size())
         return 0;
     const QChar high = text.at(i);
@@ -28,18 +31,85 @@ char32_t codePointAt(const QString& text, qsizetype i) {
     return high.unicode();
 }
 
+bool holdsSurrogates(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isSurrogate(); });
+}
+
+// How common a character is in text, roughly: spaces and the frequent letters of Latin
+// script first; the scan anchors on the needle's rarest character, which gives the fewest
+// places to compare.
+int commonness(QChar ch) {
+    static constexpr std::string_view kByFrequency = " etaoinshrdlcumwfgypbvkjxqz";
+    const char16_t folded = ch.toCaseFolded().unicode();
+    const std::size_t rank =
+        folded < 0x80 ? kByFrequency.find(static_cast<char>(folded)) : std::string_view::npos;
+    return rank == std::string_view::npos ? -1 : static_cast<int>(kByFrequency.size() - rank);
+}
+
 } // namespace
 
-qsizetype findText(const QString& haystack, const QString& needle, bool matchCase, bool wholeWord) {
-    if (needle.isEmpty())
+TextFinder::TextFinder(const QString& needle, bool matchCase, bool wholeWord)
+    : m_needle(needle), m_matchCase(matchCase), m_wholeWord(wholeWord) {
+    if (m_needle.isEmpty() || holdsSurrogates(m_needle))
+        return;
+    for (qsizetype i = 1; i < m_needle.size(); ++i) {
+        if (commonness(m_needle.at(i)) < commonness(m_needle.at(m_anchor)))
+            m_anchor = i;
+    }
+    const QChar anchor = m_needle.at(m_anchor);
+    if (m_matchCase) {
+        m_anchorForms.push_back(anchor);
+        return;
+    }
+    // Folding maps a unit outside the surrogates to one unit; a match can hold no surrogate
+    // then, so comparing equal-length windows is what Qt's case-insensitive search does.
+    const char16_t folded = anchor.toCaseFolded().unicode();
+    for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
+        const QChar ch(static_cast<char16_t>(unit));
+        if (!ch.isSurrogate() && ch.toCaseFolded().unicode() == folded)
+            m_anchorForms.push_back(ch);
+    }
+    if (m_anchorForms.size() > kMaxForms)
+        m_anchorForms.clear();
+}
+
+qsizetype TextFinder::nextMatch(QStringView haystack, qsizetype from, NextForms& next) const {
+    const Qt::CaseSensitivity cs = m_matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    if (m_anchorForms.empty())
+        return haystack.indexOf(m_needle, from, cs);
+    const qsizetype starts = haystack.size() - m_needle.size() + 1; // places a match can start
+    if (starts <= 0)
         return -1;
-    const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    for (qsizetype at = haystack.indexOf(needle, 0, cs); at >= 0;
-         at = haystack.indexOf(needle, at + 1, cs)) {
-        if (!wholeWord)
+    // Where the anchor character of a match starting in range can stand.
+    const QStringView anchors = haystack.sliced(m_anchor, starts);
+    while (true) {
+        // Each form's next place is kept until passed, so no stretch is scanned twice.
+        qsizetype at = -1;
+        for (std::size_t k = 0; k < m_anchorForms.size(); ++k) {
+            if (next[k] != kNone && next[k] < from)
+                next[k] = anchors.indexOf(m_anchorForms[k], from);
+            if (next[k] != kNone && (at < 0 || next[k] < at))
+                at = next[k];
+        }
+        if (at < 0)
+            return -1;
+        if (haystack.sliced(at, m_needle.size()).compare(m_needle, cs) == 0)
+            return at;
+        from = at + 1;
+    }
+}
+
+qsizetype TextFinder::find(QStringView haystack) const {
+    if (m_needle.isEmpty())
+        return -1;
+    NextForms next;
+    next.fill(-2); // not looked for yet
+    for (qsizetype at = nextMatch(haystack, 0, next); at >= 0;
+         at = nextMatch(haystack, at + 1, next)) {
+        if (!m_wholeWord)
             return at;
         if (!isWordCharacter(codePointBefore(haystack, at)) &&
-            !isWordCharacter(codePointAt(haystack, at + needle.size())))
+            !isWordCharacter(codePointAt(haystack, at + m_needle.size())))
             return at;
     }
     return -1;

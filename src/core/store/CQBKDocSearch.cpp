@@ -34,11 +34,10 @@ std::unordered_map<std::string, int> linkCounts(SqlDatabase& db, const std::stri
 
 // Whether the field shows the text; a field that could not be read fails the search as
 // reading it would.
-bool shows(const SearchTextCache::Field& field, const QString& findWhat,
-           const SearchCriteria& criteria) {
+bool shows(const SearchTextCache::Field& field, const richtext::TextFinder& finder) {
     if (field.error)
         throw *field.error;
-    return richtext::findText(field.shown, findWhat, criteria.matchCase, criteria.wholeWord) >= 0;
+    return finder.find(field.shown) >= 0;
 }
 
 int searchThreads() {
@@ -70,7 +69,8 @@ void CQBKDoc::Search(const SearchCriteria& criteria) {
 }
 
 std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
-    const QString findWhat = storedToText(criteria.findText);
+    const richtext::TextFinder finder(storedToText(criteria.findText), criteria.matchCase,
+                                      criteria.wholeWord);
     const std::string topicIds = QuotedIdList(criteria.topicIds, ",");
     const int topicCount = static_cast<int>(criteria.topicIds.size());
     std::optional<std::unordered_map<std::string, int>> links; // read at the first need
@@ -78,10 +78,10 @@ std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
 
     for (const auto& [rowid, row] : m_searchCache.Refresh(m_db, m_contentEngine, searchThreads())) {
         bool match = false;
-        if (criteria.lookInText && shows(row.text, findWhat, criteria))
+        if (criteria.lookInText && shows(row.text, finder))
             match = true;
         // Searched even after a hit in the text, as its failure must still show.
-        if (criteria.lookInComments && shows(row.comment, findWhat, criteria))
+        if (criteria.lookInComments && shows(row.comment, finder))
             match = true;
         if (match && criteria.dateRange == 1) {
             if (!row.when.IsValid() || row.when < criteria.startDate || row.when > criteria.endDate)

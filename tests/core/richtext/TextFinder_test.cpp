@@ -1,0 +1,80 @@
+// The finder against Qt's own case-insensitive search, which defines the folding the control
+// applies, on random texts full of letters whose case forms are unusual.
+#include "richtext/TextFinder.h"
+
+#include <QList>
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+bool isWordCharacter(char32_t ch) {
+    return QChar::isLetter(ch) || QChar::isDigit(ch);
+}
+
+// The plain definition: every place Qt's search finds, checked for word boundaries.
+qsizetype reference(const QString& haystack, const QString& needle, bool matchCase,
+                    bool wholeWord) {
+    if (needle.isEmpty())
+        return -1;
+    const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (qsizetype at = haystack.indexOf(needle, 0, cs); at >= 0;
+         at = haystack.indexOf(needle, at + 1, cs)) {
+        if (!wholeWord)
+            return at;
+        const QString before = haystack.first(at);
+        const QString after = haystack.sliced(at + needle.size());
+        const char32_t left = before.isEmpty() ? 0 : before.toUcs4().back();
+        const char32_t right = after.isEmpty() ? 0 : after.toUcs4().front();
+        if (!isWordCharacter(left) && !isWordCharacter(right))
+            return at;
+    }
+    return -1;
+}
+
+// Letters with several case forms (Kelvin sign, long s, final sigma, dotted and dotless i,
+// capital sharp s, a letter outside the BMP), separators and digits.
+const char16_t* const kPieces[] = {u"k", u"K", u"\u212A", u"s", u"S", u"\u017F", u"\u03C3",
+                                   u"\u03A3", u"\u03C2", u"i", u"I", u"\u0130", u"\u0131",
+                                   u"\u00DF", u"\u1E9E", u"\U00010400", u"\U00010428", u" ",
+                                   u"-", u"7", u"\u00E9", u"\u00C9", u"ab", u"AB"};
+
+QString randomText(std::mt19937& rng, int pieces) {
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(kPieces) - 1);
+    QString text;
+    for (int i = 0; i < pieces; ++i)
+        text += QString::fromUtf16(kPieces[pick(rng)]);
+    return text;
+}
+
+} // namespace
+
+TEST(TextFinder, AgreesWithQtsSearchOnTextsWithUnusualCaseForms) {
+    std::mt19937 rng(61206);
+    std::uniform_int_distribution<int> needlePieces(1, 3), haystackPieces(0, 40);
+    int found = 0;
+    for (int round = 0; round < 4000; ++round) {
+        const QString needle = randomText(rng, needlePieces(rng));
+        const bool matchCase = round % 3 == 0;
+        const bool wholeWord = round % 2 == 0;
+        const richtext::TextFinder finder(needle, matchCase, wholeWord);
+        for (int h = 0; h < 5; ++h) {
+            const QString haystack = randomText(rng, haystackPieces(rng));
+            const qsizetype expected = reference(haystack, needle, matchCase, wholeWord);
+            ASSERT_EQ(finder.find(haystack), expected)
+                << "needle " << needle.toStdString() << " in " << haystack.toStdString()
+                << (matchCase ? " case" : "") << (wholeWord ? " word" : "");
+            found += expected >= 0;
+        }
+    }
+    EXPECT_GT(found, 2000); // the texts must match often for the comparison to mean much
+}
+
+TEST(TextFinder, MatchesThatOverlapOrEndTheTextAndTheEmptyNeedle) {
+    EXPECT_EQ(richtext::findText(QStringLiteral("aaab"), QStringLiteral("AAB"), false, false), 1);
+    EXPECT_EQ(richtext::findText(QStringLiteral("xab ab"), QStringLiteral("ab"), false, true), 4);
+    EXPECT_EQ(richtext::findText(QStringLiteral("ab"), QStringLiteral("abc"), false, false), -1);
+    EXPECT_EQ(richtext::findText(QStringLiteral("ab"), QString(), false, false), -1);
+    EXPECT_EQ(richtext::findText(QString(), QStringLiteral("a"), false, false), -1);
+}
