@@ -69,6 +69,16 @@ void findInText(benchmark::State& state) {
 }
 BENCHMARK(findInText)->Arg(2 * 1024)->Arg(200 * 1024);
 
+// What the search cache keeps of each entry: the shown text, read without the model.
+void shownText(benchmark::State& state) {
+    const std::string rtf = makeEntry(static_cast<size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CHiddenRichEdit::ShownText(CHiddenRichEdit::SF_RTF, rtf));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(rtf.size()));
+}
+BENCHMARK(shownText)->Arg(2 * 1024)->Arg(200 * 1024);
+
 } // namespace
 
 BENCHMARK_MAIN();

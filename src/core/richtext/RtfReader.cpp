@@ -1,6 +1,7 @@
 #include "richtext/RtfReader.h"
 
 #include "richtext/CodePage.h"
+#include "richtext/PlainText.h"
 #include "richtext/RtfColorTable.h"
 #include "richtext/RtfFontTable.h"
 #include "richtext/RtfKeywords.h"
@@ -49,11 +50,14 @@ void repairSurrogates(QString& text) {
     }
 }
 
+// Reads into the model, or with textOnly into the text the control shows (controlText), which
+// needs no formats: runs, paragraphs and formats are then never built.
 class Parser {
 public:
-    explicit Parser(std::string_view input) : m_tokens(input) {}
+    Parser(std::string_view input, bool textOnly) : m_tokens(input), m_textOnly(textOnly) {}
 
     RichDocument run();
+    QString text() { return std::move(m_text); }
 
 private:
     GroupState& state() { return m_stack.back(); }
@@ -75,6 +79,7 @@ private:
     template <typename View> void appendToParagraph(View text);
     void endParagraph();
     void finishPicture();
+    bool paragraphHasContent() const;
 
     RtfTokenizer m_tokens;
     std::vector<GroupState> m_stack;
@@ -94,6 +99,11 @@ private:
     bool m_runOpen = false; // the paragraph's last run takes text in m_format
     Paragraph m_paragraph;
     RichDocument m_document;
+
+    bool m_textOnly;
+    QString m_text;            // textOnly: paragraphs so far, each followed by '\r'
+    bool m_hasContent = false; // textOnly: the open paragraph has text or a picture
+    bool m_anyParagraph = false;
 };
 
 RichDocument Parser::run() {
@@ -146,8 +156,14 @@ RichDocument Parser::run() {
 done:
     // Unclosed groups are closed here; a last paragraph without \par still counts.
     finishPicture();
-    if (!m_paragraph.runs.empty())
+    if (paragraphHasContent())
         endParagraph();
+    if (m_textOnly) {
+        if (m_anyParagraph)
+            m_text.chop(1); // no break after the last paragraph
+        m_text.replace(kLineBreak, QChar(u'\v'));
+        return {};
+    }
     for (Paragraph& paragraph : m_document.paragraphs) {
         for (Run& run : paragraph.runs)
             repairSurrogates(run.text);
@@ -179,7 +195,7 @@ bool Parser::closeGroup() {
         finishPicture();
     if (m_stack.size() == 2) {
         // The document's own group: its state decides the last paragraph.
-        if (!m_paragraph.runs.empty())
+        if (paragraphHasContent())
             endParagraph();
     }
     if (m_stack.size() <= 1)
@@ -377,8 +393,17 @@ void Parser::finishPicture() {
     m_picture.reset();
     if (!image)
         return;
+    if (m_textOnly) {
+        m_text += QChar(0xFFFC);
+        m_hasContent = true;
+        return;
+    }
     appendImage(m_paragraph, std::move(*image));
     m_runOpen = false;
+}
+
+bool Parser::paragraphHasContent() const {
+    return m_textOnly ? m_hasContent : !m_paragraph.runs.empty();
 }
 
 // Skips one fallback character after \u; true when the character was swallowed.
@@ -506,6 +531,11 @@ const CharFormat& Parser::currentFormat() {
 }
 
 template <typename View> void Parser::appendToParagraph(View text) {
+    if (m_textOnly) {
+        m_text.append(text);
+        m_hasContent = true;
+        return;
+    }
     const CharFormat& format = currentFormat();
     if (!m_runOpen) {
         std::vector<Run>& runs = m_paragraph.runs;
@@ -517,6 +547,12 @@ template <typename View> void Parser::appendToParagraph(View text) {
 }
 
 void Parser::endParagraph() {
+    if (m_textOnly) {
+        m_text += QChar(u'\r');
+        m_hasContent = false;
+        m_anyParagraph = true;
+        return;
+    }
     const CharFormat mark = currentFormat();
     m_paragraph.alignment = state().alignment;
     m_paragraph.mark = mark;
@@ -528,7 +564,17 @@ void Parser::endParagraph() {
 } // namespace
 
 RichDocument RtfReader::read(std::string_view rtf) {
-    return Parser(rtf).run();
+    return Parser(rtf, false).run();
+}
+
+QString RtfReader::readControlText(std::string_view rtf) {
+    Parser parser(rtf, true);
+    parser.run();
+    QString text = parser.text();
+    // Surrogates are repaired run by run, and runs are what this reading does not know.
+    const bool surrogates =
+        std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.isSurrogate(); });
+    return surrogates ? controlText(read(rtf)) : text;
 }
 
 bool RtfReader::isRtf(std::string_view text) {

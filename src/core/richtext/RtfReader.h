@@ -16,6 +16,8 @@ public:
     static constexpr int kMaxDepth = 256;
 
     static RichDocument read(std::string_view rtf);
+    // controlText(read(rtf)), without building the model: what a search looks through.
+    static QString readControlText(std::string_view rtf);
 
     // True when the text starts with "{\rtf" (exact case), i.e. is streamed in as RTF.
     static bool isRtf(std::string_view text);

@@ -31,6 +31,31 @@ char32_t codePointAt(QStringView text, qsizetype i) {
     return high.unicode();
 }
 
+// Every BMP unit that case folding changes, by what it folds to: the case forms of a folded
+// unit are the unit itself and these. Made once; a search makes a finder per entry field.
+struct FoldedUnit {
+    char16_t folded;
+    char16_t unit;
+};
+
+bool foldedBefore(const FoldedUnit& a, const FoldedUnit& b) {
+    return a.folded < b.folded;
+}
+
+const std::vector<FoldedUnit>& unitsThatFold() {
+    static const std::vector<FoldedUnit> table = [] {
+        std::vector<FoldedUnit> units;
+        for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
+            const QChar ch(static_cast<char16_t>(unit));
+            if (!ch.isSurrogate() && ch.toCaseFolded() != ch)
+                units.push_back({ch.toCaseFolded().unicode(), ch.unicode()});
+        }
+        std::stable_sort(units.begin(), units.end(), foldedBefore);
+        return units;
+    }();
+    return table;
+}
+
 bool holdsSurrogates(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isSurrogate(); });
 }
@@ -63,12 +88,15 @@ TextFinder::TextFinder(const QString& needle, bool matchCase, bool wholeWord)
     }
     // Folding maps a unit outside the surrogates to one unit; a match can hold no surrogate
     // then, so comparing equal-length windows is what Qt's case-insensitive search does.
-    const char16_t folded = anchor.toCaseFolded().unicode();
-    for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
-        const QChar ch(static_cast<char16_t>(unit));
-        if (!ch.isSurrogate() && ch.toCaseFolded().unicode() == folded)
-            m_anchorForms.push_back(ch);
-    }
+    const QChar folded = anchor.toCaseFolded();
+    if (folded.toCaseFolded() != folded)
+        return; // not a fixed point: leave it to Qt
+    m_anchorForms.push_back(folded);
+    const std::vector<FoldedUnit>& table = unitsThatFold();
+    const auto [first, last] =
+        std::equal_range(table.begin(), table.end(), FoldedUnit{folded.unicode(), 0}, foldedBefore);
+    for (auto it = first; it != last; ++it)
+        m_anchorForms.push_back(QChar(it->unit));
     if (m_anchorForms.size() > kMaxForms)
         m_anchorForms.clear();
 }

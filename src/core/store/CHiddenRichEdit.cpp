@@ -31,6 +31,12 @@ void CHiddenRichEdit::StreamInText(int format, std::string_view text) {
         m_document = richtext::documentFromPlainText(text);
 }
 
+QString CHiddenRichEdit::ShownText(int format, std::string_view text) {
+    if (format == SF_RTF && richtext::RtfReader::isRtf(text))
+        return richtext::RtfReader::readControlText(text);
+    return richtext::controlText(richtext::documentFromPlainText(text));
+}
+
 void CHiddenRichEdit::StreamOutText(std::string& output) const {
     output = richtext::streamOutPlainText(m_document);
 }

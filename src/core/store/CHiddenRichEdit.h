@@ -20,6 +20,9 @@ public:
 
     // Replaces the contents. RTF that does not start with "{\rtf" is taken as plain text.
     void StreamInText(int format, std::string_view text);
+    // The text (as Find sees it) that streaming these bytes in would show, read without
+    // building the formatted document.
+    static QString ShownText(int format, std::string_view text);
 
     // The contents as plain text: CR LF between paragraphs, in the stored-text encoding.
     void StreamOutText(std::string& output) const;

@@ -54,9 +54,8 @@ SearchTextCache::Field shownField(int format, const std::string& stored,
                                   const BlowfishEngine& engine) {
     SearchTextCache::Field field;
     try {
-        CHiddenRichEdit hidden;
-        hidden.StreamInText(format, DecipherFromStorage(stored.c_str(), engine));
-        field.shown = richtext::controlText(hidden.document());
+        field.shown =
+            CHiddenRichEdit::ShownText(format, DecipherFromStorage(stored.c_str(), engine));
     } catch (const CppSQLite3Exception& e) {
         field.error = e;
     }

@@ -61,6 +61,8 @@ TEST_P(RtfGolden, ReadsIntoExpectedModelAndPlainText) {
     if (const auto plain = readFile(dir() / "plain.txt")) {
         EXPECT_EQ(*plain, streamOutPlainText(RtfReader::read(*input)));
     }
+    // The search's reading without a model shows the same text.
+    EXPECT_EQ(controlText(RtfReader::read(*input)), RtfReader::readControlText(*input));
 }
 
 // What we write must read back as the same model, and writing that again gives the same RTF.
