@@ -76,7 +76,11 @@ std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
     std::optional<std::unordered_map<std::string, int>> links; // read at the first need
     std::vector<std::string> hits;
 
-    for (const auto& [rowid, row] : m_searchCache.Refresh(m_db, m_contentEngine, searchThreads())) {
+    const SearchTextCache::Rows& rows =
+        m_searchCache.Refresh(m_db, m_contentEngine, searchThreads());
+    if (std::optional<MarkSnapshot> marks = m_searchCache.TakeMarks())
+        m_searchMarks.Seed(std::move(*marks));
+    for (const auto& [rowid, row] : rows) {
         bool match = false;
         if (criteria.lookInText && shows(row.text, finder))
             match = true;

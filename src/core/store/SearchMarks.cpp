@@ -97,9 +97,17 @@ void SearchMarks::Attach(SqlDatabase& db) {
     }
 }
 
-void SearchMarks::Fill(SqlDatabase& db) {
+void SearchMarks::Fill(SqlDatabase& db, std::int64_t version) {
     db.execute("DELETE FROM temp.quillbook_marked");
-    db.execute(kFillStatement);
+    const std::optional<MarkSnapshot> seed = std::exchange(m_seed, std::nullopt);
+    if (seed && seed->dataVersion == version) {
+        SqlBuffer sql;
+        for (const auto& [rowid, one] : seed->marked)
+            db.execute(sql.format("INSERT INTO temp.quillbook_marked VALUES (%lld, %d)",
+                                  static_cast<long long>(rowid), one ? 1 : 0));
+    } else {
+        db.execute(kFillStatement);
+    }
     m_filled = true;
 }
 
@@ -110,7 +118,7 @@ bool SearchMarks::Current(SqlDatabase& db) {
         // Another connection's commit may have changed any mark or moved any row.
         const std::int64_t version = db.dataVersion();
         if (!m_filled || version != m_dataVersion) {
-            Fill(db);
+            Fill(db, version);
             m_dataVersion = version;
         }
     } catch (const CppSQLite3Exception&) {
@@ -124,8 +132,10 @@ void SearchMarks::Replace(SqlDatabase& db, EntryRowIds& rows, const std::string&
         ReplaceInTransaction(db, rows, quotedIds);
     } catch (const CppSQLite3Exception&) {
         m_filled = false; // a rollback may have undone the table's last fill
+        m_seed.reset();
         throw;
     }
+    m_seed.reset(); // our own writes from here on would make it stale
 }
 
 void SearchMarks::ReplaceInTransaction(SqlDatabase& db, EntryRowIds& rows,

@@ -9,7 +9,10 @@
 #include "store/TimeStamp.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdlib>
+#include <deque>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -29,6 +32,9 @@ constexpr const char* kAttachStatements[] = {
 };
 
 constexpr const char* kColumns = "rowid, EntryID, TimeStamp, Comment, EntryText";
+// Whether the row's search mark is anything but the integer 0, and whether it is the integer 1.
+constexpr const char* kMarkColumns = "NOT (typeof(SearchTarget) = 'integer' AND SearchTarget = 0), "
+                                     "typeof(SearchTarget) = 'integer' AND SearchTarget = 1";
 
 // One Entry row as stored, read on the SQLite thread.
 struct StoredRow {
@@ -71,6 +77,62 @@ SearchTextCache::Row shownRow(const StoredRow& stored, const BlowfishEngine& eng
     return row;
 }
 
+// Rows handed from the SQLite thread to the workers in batches, as they are read.
+class RowPipeline {
+public:
+    static constexpr std::size_t kBatchRows = 64;
+    struct Batch {
+        std::vector<StoredRow> stored;
+        std::vector<SearchTextCache::Row> shown;
+    };
+
+    explicit RowPipeline(const BlowfishEngine& engine) : m_engine(engine) {}
+
+    void push(std::vector<StoredRow> rows) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_batches.push_back(Batch{std::move(rows), {}});
+        }
+        m_ready.notify_one();
+    }
+    // No more batches: workers leave once the last is taken.
+    void finish() {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_ready.notify_all();
+    }
+    void work() {
+        while (Batch* batch = take()) {
+            batch->shown.reserve(batch->stored.size());
+            for (StoredRow& row : batch->stored) {
+                batch->shown.push_back(shownRow(row, m_engine));
+                // Only the rowid is needed from here on; the stored bytes go now.
+                row.text = std::string();
+                row.comment = std::string();
+            }
+        }
+    }
+    // In reading order, once every worker has left.
+    std::deque<Batch>& batches() { return m_batches; }
+
+private:
+    Batch* take() {
+        std::unique_lock lock(m_mutex);
+        m_ready.wait(lock, [this] { return m_next < m_batches.size() || m_finished; });
+        // A deque keeps its elements in place as it grows.
+        return m_next < m_batches.size() ? &m_batches[m_next++] : nullptr;
+    }
+
+    const BlowfishEngine& m_engine;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<Batch> m_batches;
+    std::size_t m_next = 0;
+    bool m_finished = false;
+};
+
 void wipe(QString& text) {
     text.fill(QChar(u'\0'));
     text = QString();
@@ -96,6 +158,7 @@ void SearchTextCache::Clear() {
     }
     m_rows.clear();
     m_loaded = false;
+    m_marks.reset();
 }
 
 const SearchTextCache::Rows& SearchTextCache::Refresh(SqlDatabase& db, const BlowfishEngine& engine,
@@ -118,31 +181,45 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
     if (m_logging)
         db.execute("DELETE FROM temp.quillbook_changed_entries");
     m_dataVersion = db.dataVersion();
+    MarkSnapshot marks{m_dataVersion, {}};
 
-    std::vector<StoredRow> stored;
-    SqlBuffer sql;
-    SqlQuery query = db.query(sql.format("SELECT %s FROM main.Entry", kColumns));
-    for (; !query.eof(); query.nextRow())
-        stored.push_back(readStored(query));
-    query.finalize();
-
-    // Deciphering and reading the RTF dominate; each worker takes every n-th row.
-    std::vector<Row> shown(stored.size());
-    const auto work = [&](std::size_t first, std::size_t step) {
-        for (std::size_t i = first; i < stored.size(); i += step)
-            shown[i] = shownRow(stored[i], engine);
-    };
-    const auto workers = static_cast<std::size_t>(std::clamp(threads, 1, 8));
+    // Deciphering and reading the RTF dominate: workers take batches while this thread is
+    // still reading, then this thread joins them.
+    RowPipeline pipeline(engine);
     std::vector<std::thread> pool;
-    for (std::size_t w = 1; w < workers; ++w)
-        pool.emplace_back(work, w, workers);
-    work(0, workers);
+    for (int w = 1; w < std::clamp(threads, 1, 8); ++w)
+        pool.emplace_back([&pipeline] { pipeline.work(); });
+    try {
+        SqlBuffer sql;
+        SqlQuery query =
+            db.query(sql.format("SELECT %s, %s FROM main.Entry", kColumns, kMarkColumns));
+        std::vector<StoredRow> batch;
+        for (; !query.eof(); query.nextRow()) {
+            batch.push_back(readStored(query));
+            if (query.textField(5) == "1")
+                marks.marked.emplace_back(batch.back().rowid, query.textField(6) == "1");
+            if (batch.size() == RowPipeline::kBatchRows)
+                pipeline.push(std::exchange(batch, {}));
+        }
+        query.finalize();
+        pipeline.push(std::move(batch));
+    } catch (...) {
+        pipeline.finish();
+        for (std::thread& thread : pool)
+            thread.join();
+        throw;
+    }
+    pipeline.finish();
+    pipeline.work();
     for (std::thread& thread : pool)
         thread.join();
 
-    for (std::size_t i = 0; i < stored.size(); ++i)
-        m_rows.emplace_hint(m_rows.end(), stored[i].rowid, std::move(shown[i]));
+    for (RowPipeline::Batch& batch : pipeline.batches()) {
+        for (std::size_t i = 0; i < batch.stored.size(); ++i)
+            m_rows.emplace_hint(m_rows.end(), batch.stored[i].rowid, std::move(batch.shown[i]));
+    }
     m_loaded = true;
+    m_marks = std::move(marks);
 }
 
 void SearchTextCache::ReadChanged(SqlDatabase& db, const BlowfishEngine& engine) {

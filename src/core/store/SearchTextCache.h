@@ -2,12 +2,14 @@
 
 #include "platform/COleDateTime.h"
 #include "store/CppSQLite3Exception.h"
+#include "store/SearchMarks.h"
 
 #include <QString>
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 class BlowfishEngine;
 class SqlDatabase;
@@ -50,11 +52,16 @@ public:
     // a full read; SQLite is used from the calling thread only.
     const Rows& Refresh(SqlDatabase& db, const BlowfishEngine& engine, int threads);
 
+    // The search marks seen by the last full read, once: they spare the marks a scan of
+    // their own.
+    std::optional<MarkSnapshot> TakeMarks() { return std::exchange(m_marks, std::nullopt); }
+
 private:
     void ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads);
     void ReadChanged(SqlDatabase& db, const BlowfishEngine& engine);
 
     Rows m_rows;
+    std::optional<MarkSnapshot> m_marks;
     bool m_loaded = false;
     bool m_logging = false;
     std::int64_t m_dataVersion = 0;
