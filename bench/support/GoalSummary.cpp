@@ -13,7 +13,9 @@ void GoalSummary::ReportRuns(const std::vector<Run>& runs) {
         const auto rate = run.counters.find("bytes_per_second");
         if (rate != run.counters.end())
             m.bytesPerSecond = rate->second.value;
-        m_medians[run.run_name.function_name] = m;
+        // Benchmarks with an argument are named "name/argument".
+        const std::string& args = run.run_name.args;
+        m_medians[run.run_name.function_name + (args.empty() ? "" : "/" + args)] = m;
     }
     ConsoleReporter::ReportRuns(runs);
 }

@@ -37,7 +37,7 @@ std::unordered_map<std::string, int> linkCounts(SqlDatabase& db, const std::stri
 bool shows(const SearchTextCache::Field& field, const richtext::TextFinder& finder) {
     if (field.error)
         throw *field.error;
-    return finder.find(field.shown) >= 0;
+    return field.Find(finder) >= 0;
 }
 
 int searchThreads() {

@@ -7,6 +7,7 @@
 #include "store/SqlQuery.h"
 #include "store/StoredText.h"
 #include "store/TimeStamp.h"
+#include <QLatin1StringView>
 
 #include <algorithm>
 #include <condition_variable>
@@ -60,8 +61,8 @@ SearchTextCache::Field shownField(int format, const std::string& stored,
                                   const BlowfishEngine& engine) {
     SearchTextCache::Field field;
     try {
-        field.shown =
-            CHiddenRichEdit::ShownText(format, DecipherFromStorage(stored.c_str(), engine));
+        field.SetShown(
+            CHiddenRichEdit::ShownText(format, DecipherFromStorage(stored.c_str(), engine)));
     } catch (const CppSQLite3Exception& e) {
         field.error = e;
     }
@@ -133,12 +134,27 @@ private:
     bool m_finished = false;
 };
 
-void wipe(QString& text) {
-    text.fill(QChar(u'\0'));
-    text = QString();
+} // namespace
+
+void SearchTextCache::Field::SetShown(const QString& text) {
+    m_isLatin1 =
+        std::all_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.unicode() < 0x100; });
+    if (m_isLatin1)
+        m_latin1 = text.toLatin1();
+    else
+        m_wide = text;
 }
 
-} // namespace
+qsizetype SearchTextCache::Field::Find(const richtext::TextFinder& finder) const {
+    return m_isLatin1 ? finder.find(QLatin1StringView(m_latin1)) : finder.find(QStringView(m_wide));
+}
+
+void SearchTextCache::Field::Wipe() {
+    m_latin1.fill('\0');
+    m_latin1 = QByteArray();
+    m_wide.fill(QChar(u'\0'));
+    m_wide = QString();
+}
 
 void SearchTextCache::Attach(SqlDatabase& db) {
     Clear();
@@ -153,8 +169,8 @@ void SearchTextCache::Attach(SqlDatabase& db) {
 
 void SearchTextCache::Clear() {
     for (auto& [rowid, row] : m_rows) {
-        wipe(row.text.shown);
-        wipe(row.comment.shown);
+        row.text.Wipe();
+        row.comment.Wipe();
     }
     m_rows.clear();
     m_loaded = false;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/COleDateTime.h"
+#include "richtext/TextFinder.h"
 #include "store/CppSQLite3Exception.h"
 #include "store/SearchMarks.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <map>
@@ -23,10 +25,23 @@ class SqlDatabase;
 class SearchTextCache {
 public:
     // A searched field: its shown text, or the error reading it gave (raised only if a search
-    // looks at that field, as reading it then would).
-    struct Field {
-        QString shown;
+    // looks at that field, as reading it then would). Text whose characters are all below
+    // U+0100, as most entries' are, is kept one byte a character: half the memory a search
+    // reads through.
+    class Field {
+    public:
+        void SetShown(const QString& text);
+        // Where the finder finds its text, or -1.
+        qsizetype Find(const richtext::TextFinder& finder) const;
+        // Overwrites the text before letting it go.
+        void Wipe();
+
         std::optional<CppSQLite3Exception> error;
+
+    private:
+        QByteArray m_latin1;
+        QString m_wide;
+        bool m_isLatin1 = true;
     };
     struct Row {
         std::string entryId;

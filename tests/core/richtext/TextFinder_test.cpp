@@ -2,6 +2,8 @@
 // applies, on random texts full of letters whose case forms are unusual.
 #include "richtext/TextFinder.h"
 
+#include <QByteArray>
+#include <QLatin1StringView>
 #include <QList>
 #include <gtest/gtest.h>
 
@@ -35,10 +37,11 @@ qsizetype reference(const QString& haystack, const QString& needle, bool matchCa
 
 // Letters with several case forms (Kelvin sign, long s, final sigma, dotted and dotless i,
 // capital sharp s, a letter outside the BMP), separators and digits.
-const char16_t* const kPieces[] = {u"k", u"K", u"\u212A", u"s", u"S", u"\u017F", u"\u03C3",
-                                   u"\u03A3", u"\u03C2", u"i", u"I", u"\u0130", u"\u0131",
-                                   u"\u00DF", u"\u1E9E", u"\U00010400", u"\U00010428", u" ",
-                                   u"-", u"7", u"\u00E9", u"\u00C9", u"ab", u"AB"};
+const char16_t* const kPieces[] = {
+    u"k",      u"K",          u"\u212A",     u"s",      u"S",      u"\u017F", u"\u03C3",
+    u"\u03A3", u"\u03C2",     u"i",          u"I",      u"\u0130", u"\u0131", u"\u00DF",
+    u"\u1E9E", u"\U00010400", u"\U00010428", u" ",      u"-",      u"7",      u"\u00E9",
+    u"\u00C9", u"ab",         u"AB",         u"\u00B5", u"\u03BC", u"\u00FF", u"\u0178"};
 
 QString randomText(std::mt19937& rng, int pieces) {
     std::uniform_int_distribution<std::size_t> pick(0, std::size(kPieces) - 1);
@@ -46,6 +49,16 @@ QString randomText(std::mt19937& rng, int pieces) {
     for (int i = 0; i < pieces; ++i)
         text += QString::fromUtf16(kPieces[pick(rng)]);
     return text;
+}
+
+// The text without its characters from U+0100 on.
+QString latin1Only(const QString& text) {
+    QString narrow;
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x100)
+            narrow += ch;
+    }
+    return narrow;
 }
 
 } // namespace
@@ -66,6 +79,13 @@ TEST(TextFinder, AgreesWithQtsSearchOnTextsWithUnusualCaseForms) {
                 << "needle " << needle.toStdString() << " in " << haystack.toStdString()
                 << (matchCase ? " case" : "") << (wholeWord ? " word" : "");
             found += expected >= 0;
+            // Text below U+0100 is also searched as one byte a character.
+            const QString narrow = latin1Only(haystack);
+            const QByteArray bytes = narrow.toLatin1();
+            ASSERT_EQ(finder.find(QLatin1StringView(bytes)),
+                      reference(narrow, needle, matchCase, wholeWord))
+                << "needle " << needle.toStdString() << " in Latin-1 " << narrow.toStdString()
+                << (matchCase ? " case" : "") << (wholeWord ? " word" : "");
         }
     }
     EXPECT_GT(found, 2000); // the texts must match often for the comparison to mean much
