@@ -56,6 +56,16 @@ void CEditListBox::EndEdit(bool keep) {
     emit itemTextEdited(index, oldText);
 }
 
+void CEditListBox::mousePressEvent(QMouseEvent* event) {
+    // The right button leaves the selection alone: its release renames the item that was
+    // already selected, not whichever item it happens to be over.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
 void CEditListBox::mouseReleaseEvent(QMouseEvent* event) {
     QListWidget::mouseReleaseEvent(event);
     if (event->button() != Qt::RightButton)
