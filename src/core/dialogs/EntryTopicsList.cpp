@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
 #include <utility>
 
 namespace {
@@ -83,6 +84,8 @@ void EntryTopicsList::Fill() {
         query.finalize();
     } catch (const CppSQLite3Exception& e) {
         m_ui.showError(e.message());
+    } catch (const std::bad_alloc&) {
+        // Out of memory: the list keeps what it has; a message could not be shown either.
     }
     SortByTopicName(m_items, nameOf);
 }

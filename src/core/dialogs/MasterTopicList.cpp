@@ -8,6 +8,7 @@
 #include "store/SqlQuery.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -32,6 +33,8 @@ void MasterTopicList::Fill() {
         query.finalize();
     } catch (const CppSQLite3Exception& e) {
         m_ui.showError(e.message());
+    } catch (const std::bad_alloc&) {
+        // Out of memory: the list keeps what it has; a message could not be shown either.
     }
     SortByTopicName(m_items, nameOf);
     m_selected = m_items.empty() ? -1 : 0;
