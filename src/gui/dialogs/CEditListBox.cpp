@@ -1,6 +1,7 @@
 #include "dialogs/CEditListBox.h"
 
 #include "dialogs/CInPlaceEdit.h"
+#include "platform/ControlId.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@ void CEditListBox::BeginEdit() {
     // Taller than the item, so the editor's frame does not cut into the text.
     const QRect area = visualItemRect(selected).adjusted(0, -2, 0, 2);
     auto* editor = new CInPlaceEdit(viewport());
+    setControlId(editor, kEditorId);
     editor->setFrame(true);
     editor->setFont(font());
     editor->setGeometry(area);

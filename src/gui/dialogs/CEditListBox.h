@@ -11,6 +11,8 @@
 class CEditListBox : public QListWidget {
     Q_OBJECT
 public:
+    static constexpr int kEditorId = 1;
+
     explicit CEditListBox(QWidget* parent = nullptr);
 
     // Starts editing the selected item, if there is one.
