@@ -4,6 +4,7 @@
 #include "browser/CFolderListView.h"
 #include "browser/CPreviewPane.h"
 #include "browser/CTopicListView.h"
+#include "dialogs/CEntryTopicsDlg.h"
 
 CQBKView::PaneFactory browserPanes() {
     CQBKView::PaneFactory factory;
@@ -14,8 +15,13 @@ CQBKView::PaneFactory browserPanes() {
             return new CFolderListView(doc, ui, parent);
         case CQBKView::Pane::TopicList:
             return new CTopicListView(doc, ui, parent);
-        case CQBKView::Pane::EntryList:
-            return new CEntryListView(doc, ui, parent);
+        case CQBKView::Pane::EntryList: {
+            auto* entries = new CEntryListView(doc, ui, parent);
+            entries->setEntryTopicsHandler([&doc, &ui, entries](const std::string& entryId) {
+                CEntryTopicsDlg::RunForEntry(doc, ui, entryId, entries->window());
+            });
+            return entries;
+        }
         case CQBKView::Pane::Preview:
             return new CPreviewPane(doc, parent);
         }

@@ -1,0 +1,146 @@
+#include "dialogs/EntryTopicsList.h"
+
+#include "dialogs/JournalUi.h"
+#include "dialogs/QuotedIdList.h"
+#include "dialogs/TopicNameOrder.h"
+#include "store/CppSQLite3Exception.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlDatabase.h"
+#include "store/SqlQuery.h"
+
+#include <algorithm>
+#include <map>
+#include <new>
+#include <utility>
+
+namespace {
+
+std::string withoutTrailingBlanks(std::string text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
+                             text.back() == '\n' || text.back() == '\v' || text.back() == '\f'))
+        text.pop_back();
+    return text;
+}
+
+const std::string& nameOf(const TickedTopic& item) {
+    return item.topic.name;
+}
+
+// Runs the statements as one unit: a failure part way leaves the file as it was.
+template <class Statements> void AllOrNothing(SqlDatabase& db, Statements&& statements) {
+    db.execute("BEGIN");
+    try {
+        statements();
+        db.execute("COMMIT");
+    } catch (const CppSQLite3Exception&) {
+        try {
+            db.execute("ROLLBACK");
+        } catch (const CppSQLite3Exception&) {
+            // SQLite may have ended the transaction with the failure already.
+        }
+        throw;
+    }
+}
+
+} // namespace
+
+EntryTopicsList::EntryTopicsList(SqlDatabase& db, JournalUi& ui, const std::string& entryId,
+                                 const std::string& presetIds)
+    : m_db(db), m_ui(ui), m_entryId(withoutTrailingBlanks(entryId)),
+      m_presetIds(ParseQuotedIdList(presetIds)) {}
+
+void EntryTopicsList::SetTicked(std::size_t index, bool ticked) {
+    if (index < m_items.size())
+        m_items[index].ticked = ticked;
+}
+
+void EntryTopicsList::TickAll(bool ticked) {
+    for (TickedTopic& item : m_items)
+        item.ticked = ticked;
+}
+
+void EntryTopicsList::Fill() {
+    m_items.clear();
+    // Rows of one topic (a link stored twice, say) make one item.
+    std::map<std::string, std::size_t> indexOfId;
+    try {
+        SqlBuffer sql;
+        SqlQuery query = m_db.query(
+            sql.format("SELECT * FROM Topic LEFT OUTER JOIN Entry2Topic ON Entry2Topic.TopicID = "
+                       "Topic.TopicID AND Entry2Topic.EntryID = '%q'",
+                       m_entryId.c_str()));
+        // Both tables have a TopicID column; the name finds the first, Topic's.
+        for (; !query.eof(); query.nextRow()) {
+            TopicItem topic{query.textField("TopicID"), query.textField("Name")};
+            const bool ticked = IsEntryMode() ? !query.isNull("EntryID")
+                                              : std::find(m_presetIds.begin(), m_presetIds.end(),
+                                                          topic.id) != m_presetIds.end();
+            const auto [at, added] = indexOfId.emplace(topic.id, m_items.size());
+            if (added)
+                m_items.push_back(TickedTopic{std::move(topic), ticked});
+            else
+                m_items[at->second].ticked = m_items[at->second].ticked || ticked;
+        }
+        query.finalize();
+    } catch (const CppSQLite3Exception& e) {
+        m_ui.showError(e.message());
+    } catch (const std::bad_alloc&) {
+        // Out of memory: the list keeps what it has; a message could not be shown either.
+    }
+    SortByTopicName(m_items, nameOf);
+}
+
+void EntryTopicsList::RefreshKeepingTicks() {
+    // Remembered by id and name: a renamed topic counts as new, and two topics that share a
+    // name keep their own ticks.
+    std::map<std::pair<std::string, std::string>, bool> remembered;
+    for (const TickedTopic& item : m_items)
+        remembered[{item.topic.id, item.topic.name}] = item.ticked;
+    Fill();
+    for (TickedTopic& item : m_items) {
+        const auto found = remembered.find({item.topic.id, item.topic.name});
+        item.ticked = found != remembered.end() && found->second;
+    }
+}
+
+bool EntryTopicsList::Accept(TopicChoiceValues* choice) {
+    if (IsEntryMode())
+        return StoreLinks();
+    if (choice)
+        *choice = Choice();
+    return true;
+}
+
+TopicChoiceValues EntryTopicsList::Choice() const {
+    TopicChoiceValues values;
+    for (const TickedTopic& item : m_items) {
+        if (!item.ticked)
+            continue;
+        ++values.m_chosenCount;
+        AppendQuotedId(values.m_chosenIds, item.topic.id);
+        if (!values.m_chosenNames.empty())
+            values.m_chosenNames += ", ";
+        values.m_chosenNames += item.topic.name;
+    }
+    return values;
+}
+
+bool EntryTopicsList::StoreLinks() {
+    try {
+        AllOrNothing(m_db, [this] {
+            SqlBuffer sql;
+            m_db.execute(
+                sql.format("Delete FROM Entry2Topic WHERE EntryID = '%q'", m_entryId.c_str()));
+            for (const TickedTopic& item : m_items) {
+                if (item.ticked)
+                    m_db.execute(
+                        sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES('%q', '%q')",
+                                   m_entryId.c_str(), item.topic.id.c_str()));
+            }
+        });
+        return true;
+    } catch (const CppSQLite3Exception& e) {
+        m_ui.showError(e.message());
+        return false;
+    }
+}

@@ -1,0 +1,7 @@
+#include "dialogs/TopicNameOrder.h"
+
+#include "platform/TextEncoding.h"
+
+bool TopicNameLess(std::string_view a, std::string_view b) {
+    return storedToText(a).compare(storedToText(b), Qt::CaseInsensitive) < 0;
+}

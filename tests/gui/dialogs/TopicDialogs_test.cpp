@@ -1,0 +1,214 @@
+// The two topic dialogs in the running main window on a real journal: Entry Topics from the
+// entry list's context menu and the Edit menu, the master topic list from the Edit menu, and
+// the topic choice the search dialog runs.
+#include "app/CMainFrame.h"
+#include "browser/CEntryListView.h"
+#include "browser/CQBKView.h"
+#include "browser/CTopicListView.h"
+#include "browser/PaneContextMenu.h"
+#include "dialogs/CEditListBox.h"
+#include "dialogs/CEntryTopicsDlg.h"
+#include "dialogs/CInPlaceEdit.h"
+#include "dialogs/CMasterTopicsDlg.h"
+#include "platform/ControlId.h"
+#include "store/CQBKDoc.h"
+#include "support/AppTest.h"
+#include "support/RawSqlite.h"
+#include "support/ScriptedJournalUi.h"
+#include "support/TestJournal.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QListView>
+#include <QListWidget>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+using Pane = CQBKView::Pane;
+
+// The rows of a topic dialog's list as shown, "+" before a ticked one.
+QString shown(QWidget* dialog, int listId) {
+    QStringList texts;
+    auto* list = findControl<QListWidget>(dialog, listId);
+    for (int row = 0; list && row < list->count(); ++row)
+        texts.append(
+            (list->item(row)->checkState() == Qt::Checked ? QStringLiteral("+") : QString()) +
+            list->item(row)->text());
+    return texts.join(QLatin1Char(','));
+}
+
+// Ticks or unticks a row of the Entry Topics list as a user does with the keyboard.
+void toggleRow(QWidget* dialog, int row) {
+    auto* list = findControl<QListWidget>(dialog, CEntryTopicsDlg::kListId);
+    ASSERT_TRUE(list != nullptr && row < list->count());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+    QTest::keyClick(list, Qt::Key_Space);
+}
+
+void clickRow(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
+}
+
+class TopicDialogsTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        setShowWelcome(0);
+        journal.addTopic("{T-Z}", "zebra");
+        journal.addTopic("{T-A}", "apple");
+        journal.addTopic("{T-M}", "Mango");
+        journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "first", true);
+        journal.addEntry("{E-2}", "2024-03-06 08:00", "{Root}", "second", true);
+        journal.link("{E-2}", "{T-Z}");
+        startWithRealPanes();
+        ASSERT_TRUE(m_started);
+        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        settle();
+    }
+    CEntryListView& entries() const {
+        return *static_cast<CEntryListView*>(frame().View()->pane(Pane::EntryList));
+    }
+    QPoint rowPoint(int row) const {
+        QTreeView* list = entries().listControl();
+        return list->visualRect(list->model()->index(row, 1)).center();
+    }
+    QString topicsCell(int row) const {
+        const QAbstractItemModel* model = entries().listControl()->model();
+        return model->index(row, model->columnCount() - 1).data().toString();
+    }
+    std::size_t rows(const std::string& sql) const { return rawQuery(journal.path(), sql).size(); }
+
+    TestJournal journal;
+};
+
+} // namespace
+
+TEST_F(TopicDialogsTest, EntryTopicsFromTheContextMenuAndTheEditMenuStoreTheTicks) {
+    QWidget* viewport = entries().listControl()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, rowPoint(0));
+    ASSERT_EQ(entries().rowAt(0)->entryId, "{E-1}");
+
+    // Context menu, Topics...: every topic by name, none ticked; Cancel stores nothing.
+    m_modals.then([](QWidget* dialog) {
+        EXPECT_EQ(shown(dialog, CEntryTopicsDlg::kListId), QStringLiteral("apple,Mango,zebra"));
+        toggleRow(dialog, 1);
+        clickButton(dialog, QStringLiteral("Select All"));
+        EXPECT_EQ(shown(dialog, CEntryTopicsDlg::kListId), QStringLiteral("+apple,+Mango,+zebra"));
+        clickButton(dialog, QStringLiteral("Cancel"));
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, rowPoint(0),
+                                viewport->mapToGlobal(rowPoint(0)));
+    QCoreApplication::sendEvent(viewport, &menuEvent);
+    auto* item = entries().contextMenu()->findChild<QAction*>(QStringLiteral("entryMenuTopics"));
+    ASSERT_TRUE(entries().contextMenu()->isVisible() && item && item->isEnabled());
+    item->trigger();
+    entries().contextMenu()->close();
+    EXPECT_EQ(rows("SELECT * FROM Entry2Topic WHERE EntryID = '{E-1}'"), 0u);
+
+    // Edit > Entry Topics...: two ticked with the keyboard, OK.
+    m_modals.then([](QWidget* dialog) {
+        toggleRow(dialog, 1);
+        toggleRow(dialog, 2);
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    trigger(&frame(), QStringLiteral("actionEntryTopics"));
+    EXPECT_EQ(m_modals.handled(), 2u);
+    EXPECT_EQ(rows("SELECT * FROM Entry2Topic WHERE EntryID = '{E-1}' AND TopicID IN ('{T-M}', "
+                   "'{T-Z}')"),
+              2u);
+    // The list was rebuilt with the same row selected; its Topics column names both.
+    EXPECT_EQ(entries().selectedRow(), 0);
+    EXPECT_EQ(topicsCell(0).split(QStringLiteral(", ")).size(), 2);
+}
+
+TEST_F(TopicDialogsTest, MasterTopicListAddsRenamesInPlaceAndDeletesThenRefreshesThePanes) {
+    m_modals.then([this](QWidget* dialog) {
+        auto* list = findControl<CEditListBox>(dialog, CMasterTopicsDlg::kListId);
+        ASSERT_NE(list, nullptr);
+        // Add stores "New Topic" at once and edits its name; Enter keeps the typed name.
+        clickButton(dialog, QStringLiteral("Add"));
+        ASSERT_TRUE(list->isEditing());
+        EXPECT_EQ(rows("SELECT * FROM Topic WHERE Name = 'New Topic'"), 1u);
+        QTest::keyClicks(list->editor(), QStringLiteral("Kiwi's"));
+        QTest::keyClick(list->editor(), Qt::Key_Return);
+        EXPECT_EQ(shown(dialog, CMasterTopicsDlg::kListId),
+                  QStringLiteral("apple,Kiwi's,Mango,zebra"));
+        EXPECT_EQ(list->currentRow(), 1);
+        clickRow(list, 0, Qt::RightButton); // not the selected item: no edit
+        EXPECT_FALSE(list->isEditing());
+        // Insert edits the selected item; Esc there discards the text, the dialog stays.
+        clickRow(list, 2);
+        QTest::keyClick(list, Qt::Key_Insert);
+        ASSERT_TRUE(list->isEditing());
+        QTest::keyClicks(list->editor(), QStringLiteral("Papaya"));
+        QTest::keyClick(list->editor(), Qt::Key_Escape);
+        EXPECT_FALSE(list->isEditing());
+        EXPECT_EQ(list->item(2)->text(), QStringLiteral("Mango"));
+        // So does a right click on the selected item; Enter on the dialog closes nothing.
+        clickRow(list, 2, Qt::RightButton);
+        ASSERT_TRUE(list->isEditing());
+        QTest::keyClicks(list->editor(), QStringLiteral("Lime"));
+        QTest::keyClick(list->editor(), Qt::Key_Return);
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible());
+        // Deleting the last item selects the new last.
+        clickRow(list, 3);
+        clickButton(dialog, QStringLiteral("Delete"));
+        EXPECT_EQ(list->count(), 3);
+        EXPECT_EQ(list->currentRow(), 2);
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    trigger(&frame(), QStringLiteral("actionMasterTopicList"));
+    EXPECT_EQ(rows("SELECT * FROM Topic WHERE Name IN ('apple', 'Kiwi''s', 'Lime')"), 3u);
+    EXPECT_EQ(rows("SELECT * FROM Topic"), 3u);
+    // OK refilled the topic pane and rebuilt the entry list.
+    auto* topics = static_cast<CTopicListView*>(frame().View()->pane(Pane::TopicList));
+    EXPECT_EQ(topics->GetListCtrl()->model()->rowCount(), 3);
+    EXPECT_TRUE(topicsCell(1).isEmpty());
+
+    // Esc closes the dialog; the topic added stays, the panes are not refreshed.
+    m_modals.then([](QWidget* dialog) {
+        clickButton(dialog, QStringLiteral("Add"));
+        QTest::keyClick(findControl<CEditListBox>(dialog, CMasterTopicsDlg::kListId),
+                        Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    trigger(&frame(), QStringLiteral("actionMasterTopicList"));
+    EXPECT_EQ(rows("SELECT * FROM Topic"), 4u);
+    EXPECT_EQ(topics->GetListCtrl()->model()->rowCount(), 3);
+}
+
+TEST_F(TopicDialogsTest, TopicChoiceStartsFromTheChosenIdsAndKeepsTicksOverTheMasterList) {
+    TopicChoiceValues values;
+    values.m_chosenIds = "'{T-Z}'";
+    m_modals.then([](QWidget* dialog) {
+        EXPECT_EQ(shown(dialog, CEntryTopicsDlg::kListId), QStringLiteral("apple,Mango,+zebra"));
+        clickButton(dialog, QStringLiteral("Unselect All"));
+        toggleRow(dialog, 0);
+        toggleRow(dialog, 1);
+        clickButton(dialog, QStringLiteral("Master Topic List..."));
+    });
+    m_modals.then([](QWidget* master) {
+        auto* list = findControl<CEditListBox>(master, CMasterTopicsDlg::kListId);
+        clickRow(list, 1);
+        clickButton(master, QStringLiteral("Rename"));
+        ASSERT_TRUE(list->isEditing());
+        QTest::keyClicks(list->editor(), QStringLiteral("kiwi"));
+        list->resize(list->size() + QSize(0, 8)); // ends the edit, keeping the name
+        EXPECT_FALSE(list->isEditing());
+        clickButton(master, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* dialog) {
+        // Ticks the user set stay; the renamed topic comes back unticked.
+        EXPECT_EQ(shown(dialog, CEntryTopicsDlg::kListId), QStringLiteral("+apple,kiwi,zebra"));
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    ScriptedJournalUi ui;
+    EXPECT_TRUE(CEntryTopicsDlg::RunTopicChoice(m_app->Document(), ui, values, &frame()));
+    EXPECT_EQ(values.m_chosenIds, "'{T-A}'");
+    EXPECT_EQ(values.m_chosenNames, "apple");
+    EXPECT_EQ(rows("SELECT * FROM Entry2Topic"), 1u);
+}
