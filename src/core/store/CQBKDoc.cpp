@@ -110,14 +110,18 @@ std::string CQBKDoc::DecipherColumn(const char* column) const {
 // --- views ---------------------------------------------------------------------------------
 
 void CQBKDoc::RefreshEntryList() {
+    ++m_entryListRefreshes;
     if (m_pEntryList)
         m_pEntryList->LoadEntries();
 }
 
 void CQBKDoc::UpdateAllViews() {
+    const unsigned listedBefore = m_entryListRefreshes;
     if (m_pFolderTree)
         m_pFolderTree->Reload();
-    if (m_pEntryList)
+    // A tree that selects its root on reload has listed the entries already; reading every
+    // row a second time would show the same list.
+    if (m_pEntryList && m_entryListRefreshes == listedBefore)
         m_pEntryList->LoadEntries();
     if (m_pTopicList)
         m_pTopicList->LoadTopics();

@@ -174,6 +174,7 @@ private:
     EntryRowIds m_entryRows;
     // Which rows carry a search mark, so a search rewrites only the marks that change.
     SearchMarks m_searchMarks;
+    unsigned m_entryListRefreshes = 0; // RefreshEntryList calls, so a refresh is not repeated
 };
 
 // The one journal session of the program.

@@ -86,7 +86,8 @@ TEST_F(Session, NewerRevisionIsRefusedUnmodifiedAndOlderOnesUpgraded) {
     EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
     EXPECT_EQ(doc.m_defaultFontName, "Times New Roman");
     EXPECT_EQ(doc.m_defaultFontSize, 12);
-    const auto row = rawQuery(path, "SELECT SchemaRevision, DefaultFontSize, DefaultFontName FROM Config");
+    const auto row =
+        rawQuery(path, "SELECT SchemaRevision, DefaultFontSize, DefaultFontName FROM Config");
     EXPECT_EQ(*row[0][0], "3");
     EXPECT_EQ(*row[0][1], "12");
     EXPECT_EQ(*row[0][2], "Times New Roman");
@@ -121,7 +122,8 @@ TEST_F(Session, PasswordPromptRetriesUntilRightOrCancelled) {
     }
     EXPECT_EQ(open(path, "r\xe9sum\xe9"), CQBKDoc::OpenOk);
     EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 secret text\\par}");
-    EXPECT_EQ(ui.shown<PasswordValues>().size(), 5u); // the cancelled one, three wrong, the right one
+    EXPECT_EQ(ui.shown<PasswordValues>().size(),
+              5u); // the cancelled one, three wrong, the right one
 
     // Declining to close the open journal leaves it open and shows nothing more.
     const size_t shownBefore = ui.messages().size();
@@ -129,6 +131,16 @@ TEST_F(Session, PasswordPromptRetriesUntilRightOrCancelled) {
     EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
     EXPECT_TRUE(doc.IsJournalOpen());
     EXPECT_EQ(ui.messages().size(), shownBefore + 1);
+}
+
+TEST_F(Session, OpeningListsTheEntriesOnceWhenTheTreeListsThemOnReload) {
+    const std::string path = createJournal("Twice.qbk");
+    doc.CloseJournal();
+    panes.onReload = [this] { doc.RefreshEntryList(); };
+    log.clear();
+    EXPECT_EQ(open(path), CQBKDoc::OpenOk);
+    EXPECT_EQ(log.count("LoadEntries"), 1);
+    EXPECT_EQ(log.count("LoadTopics"), 1);
 }
 
 TEST_F(Session, CreateThenReopenKeepsSettingsTitleAndRecentList) {
@@ -140,7 +152,8 @@ TEST_F(Session, CreateThenReopenKeepsSettingsTitleAndRecentList) {
 
     log.clear();
     doc.CloseJournal();
-    EXPECT_EQ(log.calls, (std::vector<std::string>{"ClearPreview", "Reload", "LoadEntries", "LoadTopics"}));
+    EXPECT_EQ(log.calls,
+              (std::vector<std::string>{"ClearPreview", "Reload", "LoadEntries", "LoadTopics"}));
     EXPECT_EQ(open(path), CQBKDoc::OpenOk);
     EXPECT_EQ(doc.GetTitle(), "Travel.qbk"); // no title: the file name
     EXPECT_EQ(doc.m_fileName, "Travel.qbk");
@@ -164,7 +177,8 @@ TEST_F(Session, OptionsAreWrittenBackAndTheTreeReloadsOnlyForANewTitle) {
     EXPECT_EQ(doc.GetTitle(), "Kate's book");
     EXPECT_FALSE(doc.m_confirmEntryMove);
     EXPECT_EQ(doc.m_defaultFontSize, 14);
-    const auto row = rawQuery(path, "SELECT Title, Owner, TimeFormat, ConfirmEntryMove FROM Config");
+    const auto row =
+        rawQuery(path, "SELECT Title, Owner, TimeFormat, ConfirmEntryMove FROM Config");
     EXPECT_EQ(*row[0][0], "Kate's book");
     EXPECT_EQ(*row[0][1], "O'Hara");
     EXPECT_EQ(*row[0][2], "%H:%M");

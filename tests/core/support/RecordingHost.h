@@ -3,6 +3,7 @@
 #include "browser/Panes.h"
 #include "store/JournalHost.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,13 +27,18 @@ public:
         m_log.calls.push_back("AddTopicItemAndEdit " + name);
         lastTopicId = id;
     }
-    void Reload() override { m_log.calls.push_back("Reload"); }
+    void Reload() override {
+        m_log.calls.push_back("Reload");
+        if (onReload)
+            onReload();
+    }
     bool CanCreateFolder() const override { return canCreateFolder; }
     void NewFolder() override { m_log.calls.push_back("NewFolder"); }
     void Clear() override { m_log.calls.push_back("ClearPreview"); }
 
     bool canCreateFolder = false;
     std::string lastTopicId;
+    std::function<void()> onReload; // e.g. what a tree selecting its root does
 
 private:
     CallLog& m_log;
@@ -75,7 +81,9 @@ public:
     void ShowMasterTopicList() override { m_log.calls.push_back("ShowMasterTopicList"); }
     void PrintJournal() override { m_log.calls.push_back("PrintJournal"); }
     bool IsTopicPaneShown() const override { return topicPaneShown; }
-    void AddToRecentFileList(const std::string& path) override { recent.insert(recent.begin(), path); }
+    void AddToRecentFileList(const std::string& path) override {
+        recent.insert(recent.begin(), path);
+    }
     std::string MostRecentJournal() const override { return recent.empty() ? "" : recent.front(); }
 
     bool topicPaneShown = true;
