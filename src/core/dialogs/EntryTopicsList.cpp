@@ -7,6 +7,7 @@
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
 #include "store/SqlQuery.h"
+#include "store/SqlTransaction.h"
 
 #include <algorithm>
 #include <map>
@@ -24,22 +25,6 @@ std::string withoutTrailingBlanks(std::string text) {
 
 const std::string& nameOf(const TickedTopic& item) {
     return item.topic.name;
-}
-
-// Runs the statements as one unit: a failure part way leaves the file as it was.
-template <class Statements> void AllOrNothing(SqlDatabase& db, Statements&& statements) {
-    db.execute("BEGIN");
-    try {
-        statements();
-        db.execute("COMMIT");
-    } catch (const CppSQLite3Exception&) {
-        try {
-            db.execute("ROLLBACK");
-        } catch (const CppSQLite3Exception&) {
-            // SQLite may have ended the transaction with the failure already.
-        }
-        throw;
-    }
 }
 
 } // namespace
@@ -127,17 +112,17 @@ TopicChoiceValues EntryTopicsList::Choice() const {
 
 bool EntryTopicsList::StoreLinks() {
     try {
-        AllOrNothing(m_db, [this] {
-            SqlBuffer sql;
-            m_db.execute(
-                sql.format("Delete FROM Entry2Topic WHERE EntryID = '%q'", m_entryId.c_str()));
-            for (const TickedTopic& item : m_items) {
-                if (item.ticked)
-                    m_db.execute(
-                        sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES('%q', '%q')",
-                                   m_entryId.c_str(), item.topic.id.c_str()));
-            }
-        });
+        // All or nothing: a failure part way must not leave the entry without its links.
+        SqlTransaction transaction(m_db);
+        SqlBuffer sql;
+        m_db.execute(sql.format("Delete FROM Entry2Topic WHERE EntryID = '%q'", m_entryId.c_str()));
+        for (const TickedTopic& item : m_items) {
+            if (item.ticked)
+                m_db.execute(
+                    sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES('%q', '%q')",
+                               m_entryId.c_str(), item.topic.id.c_str()));
+        }
+        transaction.commit();
         return true;
     } catch (const CppSQLite3Exception& e) {
         m_ui.showError(e.message());

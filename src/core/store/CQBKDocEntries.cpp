@@ -7,34 +7,12 @@
 #include "store/JournalHost.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlQuery.h"
+#include "store/SqlTransaction.h"
 #include "store/TimeStamp.h"
 
 namespace {
 
 constexpr const char* kNewEntryId = "{new_entry}";
-
-// Runs statements as one unit: rolled back unless committed.
-class Transaction {
-public:
-    explicit Transaction(SqlDatabase& db) : m_db(db) { m_db.execute("BEGIN"); }
-    ~Transaction() {
-        if (m_open) {
-            try {
-                m_db.execute("ROLLBACK");
-            } catch (const CppSQLite3Exception&) {
-                // The statement that failed already ended the transaction.
-            }
-        }
-    }
-    void commit() {
-        m_db.execute("COMMIT");
-        m_open = false;
-    }
-
-private:
-    SqlDatabase& m_db;
-    bool m_open = true;
-};
 
 } // namespace
 
@@ -100,7 +78,7 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
         // The topics chosen before the first save move to the new entry only together with
         // its row; if the row cannot be written the entry stays unsaved with its topics, and
         // the next save tries again.
-        Transaction transaction(m_db);
+        SqlTransaction transaction(m_db);
         m_db.execute(sql.format(
             "UPDATE Entry2Topic SET EntryID = '%q' WHERE EntryID = '{new_entry}'", newId.c_str()));
         m_db.execute(sql.format("INSERT INTO Entry (EntryID, TimeStamp, FolderID, Comment, "

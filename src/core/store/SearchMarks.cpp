@@ -5,6 +5,7 @@
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
 #include "store/SqlQuery.h"
+#include "store/SqlTransaction.h"
 
 #include <cstdlib>
 #include <map>
@@ -50,39 +51,6 @@ std::string rowidList(const std::set<std::int64_t>& rowids) {
     }
     return list;
 }
-
-// Runs statements inside a transaction: rolled back if the first fails, committed with what
-// succeeded otherwise, as separate statements would have left the file.
-class MarkTransaction {
-public:
-    explicit MarkTransaction(SqlDatabase& db) : m_db(db) { m_db.execute("BEGIN IMMEDIATE"); }
-    MarkTransaction(const MarkTransaction&) = delete;
-    MarkTransaction& operator=(const MarkTransaction&) = delete;
-    ~MarkTransaction() {
-        if (m_open) {
-            try {
-                m_db.execute(m_written ? "COMMIT" : "ROLLBACK");
-            } catch (const CppSQLite3Exception&) {
-                // Already failing: the first error is the one reported.
-            }
-        }
-    }
-    void written() { m_written = true; }
-    void commit() {
-        try {
-            m_db.execute("COMMIT");
-            m_open = false;
-        } catch (const CppSQLite3Exception&) {
-            m_written = false; // nothing was stored: undo it all
-            throw;
-        }
-    }
-
-private:
-    SqlDatabase& m_db;
-    bool m_open = true;
-    bool m_written = false;
-};
 
 } // namespace
 
@@ -140,16 +108,17 @@ void SearchMarks::Replace(SqlDatabase& db, EntryRowIds& rows, const std::string&
 
 void SearchMarks::ReplaceInTransaction(SqlDatabase& db, EntryRowIds& rows,
                                        const std::string& quotedIds) {
-    MarkTransaction transaction(db);
+    SqlTransaction transaction(db, "BEGIN IMMEDIATE");
     SqlBuffer sql;
     if (!Current(db)) {
         // Rows already holding the integer 0 keep it; every other row ends as the plain
         // "SET SearchTarget = 0" leaves it.
         db.execute("UPDATE Entry SET SearchTarget = 0 WHERE SearchTarget IS NOT 0 OR "
                    "typeof(SearchTarget) <> 'integer'");
-        transaction.written();
-        db.execute(sql.format("UPDATE Entry SET SearchTarget = '%d' WHERE %s", 1,
-                              rows.WhereIn(db, quotedIds).c_str()));
+        KeepClearedIfMarkingFails(transaction, [&] {
+            db.execute(sql.format("UPDATE Entry SET SearchTarget = '%d' WHERE %s", 1,
+                                  rows.WhereIn(db, quotedIds).c_str()));
+        });
         transaction.commit();
         return;
     }
@@ -172,18 +141,27 @@ void SearchMarks::ReplaceInTransaction(SqlDatabase& db, EntryRowIds& rows,
     if (!toClear.empty())
         db.execute(sql.format("UPDATE main.Entry SET SearchTarget = 0 WHERE rowid IN (%s)",
                               rowidList(toClear).c_str()));
-    transaction.written();
     if (!toMark.empty()) {
-        try {
+        KeepClearedIfMarkingFails(transaction, [&] {
             db.execute(sql.format("UPDATE main.Entry SET SearchTarget = '%d' WHERE rowid IN (%s)",
                                   1, rowidList(toMark).c_str()));
-        } catch (const CppSQLite3Exception&) {
-            // Every mark ends cleared, the hits already marked too, as when marking fails
-            // after clearing the whole table.
-            db.execute("UPDATE main.Entry SET SearchTarget = 0 WHERE rowid IN (SELECT rid FROM "
-                       "temp.quillbook_marked)");
-            throw;
-        }
+        });
     }
     transaction.commit();
+}
+
+template <typename Marking>
+void SearchMarks::KeepClearedIfMarkingFails(SqlTransaction& transaction, Marking&& marking) {
+    try {
+        marking();
+    } catch (const CppSQLite3Exception&) {
+        // Every mark ends cleared, the hits already marked too, as when marking fails after
+        // clearing the whole table; the clearing is kept.
+        SqlDatabase& db = transaction.database();
+        if (m_filled)
+            db.execute("UPDATE main.Entry SET SearchTarget = 0 WHERE rowid IN (SELECT rid FROM "
+                       "temp.quillbook_marked)");
+        transaction.commit();
+        throw;
+    }
 }

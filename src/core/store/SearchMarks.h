@@ -15,6 +15,7 @@ struct MarkSnapshot {
     std::vector<std::pair<std::int64_t, bool>> marked;
 };
 class SqlDatabase;
+class SqlTransaction;
 
 // The search marks of the open journal (Entry.SearchTarget), replaced without reading or
 // rewriting every row. A temporary table lists the rows whose mark is anything but the integer
@@ -44,6 +45,8 @@ private:
     bool Current(SqlDatabase& db);
     void Fill(SqlDatabase& db, std::int64_t version);
     void ReplaceInTransaction(SqlDatabase& db, EntryRowIds& rows, const std::string& quotedIds);
+    template <typename Marking>
+    void KeepClearedIfMarkingFails(SqlTransaction& transaction, Marking&& marking);
 
     bool m_attached = false;
     bool m_filled = false;
