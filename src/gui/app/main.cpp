@@ -2,6 +2,7 @@
 #include "app/CJournalApp.h"
 #include "app/SampleJournal.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -25,6 +26,20 @@ void scheduleScreenshot() {
     int delay = qEnvironmentVariableIntValue("QUILLBOOK_SCREENSHOT_DELAY", &ok);
     if (!ok)
         delay = 3000;
+    // QUILLBOOK_SCREENSHOT_ACTION=objectName triggers that menu command half way, so a
+    // dialog it opens is on the screenshot.
+    const QString action = qEnvironmentVariable("QUILLBOOK_SCREENSHOT_ACTION");
+    if (!action.isEmpty()) {
+        QTimer::singleShot(delay / 2, qApp, [action] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* command = window->findChild<QAction*>(action);
+                    command && command->isEnabled()) {
+                    command->trigger();
+                    return;
+                }
+            }
+        });
+    }
     QTimer::singleShot(delay, qApp, [path] {
         if (QScreen* screen = QGuiApplication::primaryScreen())
             screen->grabWindow(0).save(path);
