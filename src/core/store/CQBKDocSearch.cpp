@@ -32,12 +32,40 @@ std::unordered_map<std::string, int> linkCounts(SqlDatabase& db, const std::stri
     return counts;
 }
 
-// Whether the field shows the text; a field that could not be read fails the search as
-// reading it would.
-bool shows(const SearchTextCache::Field& field, const richtext::TextFinder& finder) {
+// Which fields show the text, found for every row with the work split over the threads: bit 0
+// for the text, bit 1 for the comment. A field that could not be read is not looked at here.
+std::vector<unsigned char> fieldsShowing(const std::vector<const SearchTextCache::Row*>& rows,
+                                         const richtext::TextFinder& finder,
+                                         const SearchCriteria& criteria, int threads) {
+    std::vector<unsigned char> showing(rows.size(), 0);
+    const auto look = [&](const SearchTextCache::Field& field) {
+        return !field.error && field.Find(finder) >= 0;
+    };
+    const auto work = [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            if (criteria.lookInText && look(rows[i]->text))
+                showing[i] |= 1;
+            if (criteria.lookInComments && look(rows[i]->comment))
+                showing[i] |= 2;
+        }
+    };
+    const auto parts = static_cast<std::size_t>(std::max(threads, 1));
+    const std::size_t share = (rows.size() + parts - 1) / parts;
+    std::vector<std::thread> pool;
+    for (std::size_t p = 1; p < parts && p * share < rows.size(); ++p)
+        pool.emplace_back(work, p * share, std::min(rows.size(), (p + 1) * share));
+    work(0, std::min(rows.size(), share));
+    for (std::thread& thread : pool)
+        thread.join();
+    return showing;
+}
+
+// Whether the field shows the text (as found beforehand); a field that could not be read
+// fails the search as reading it would.
+bool shows(const SearchTextCache::Field& field, bool found) {
     if (field.error)
         throw *field.error;
-    return field.Find(finder) >= 0;
+    return found;
 }
 
 int searchThreads() {
@@ -80,12 +108,20 @@ std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
         m_searchCache.Refresh(m_db, m_contentEngine, searchThreads());
     if (std::optional<MarkSnapshot> marks = m_searchCache.TakeMarks())
         m_searchMarks.Seed(std::move(*marks));
-    for (const auto& [rowid, row] : rows) {
+    std::vector<const SearchTextCache::Row*> inOrder;
+    inOrder.reserve(rows.size());
+    for (const auto& [rowid, row] : rows)
+        inOrder.push_back(&row);
+    const std::vector<unsigned char> showing =
+        fieldsShowing(inOrder, finder, criteria, searchThreads());
+
+    for (std::size_t i = 0; i < inOrder.size(); ++i) {
+        const SearchTextCache::Row& row = *inOrder[i];
         bool match = false;
-        if (criteria.lookInText && shows(row.text, finder))
+        if (criteria.lookInText && shows(row.text, showing[i] & 1))
             match = true;
         // Searched even after a hit in the text, as its failure must still show.
-        if (criteria.lookInComments && shows(row.comment, finder))
+        if (criteria.lookInComments && shows(row.comment, showing[i] & 2))
             match = true;
         if (match && criteria.dateRange == 1) {
             if (!row.when.IsValid() || row.when < criteria.startDate || row.when > criteria.endDate)
