@@ -7,36 +7,33 @@
 #include "store/SqlQuery.h"
 #include "store/SqlTransaction.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <set>
 
 namespace {
 
 // A row is listed unless its mark is the integer 0; "one" tells the integer 1 apart, the only
 // other value a search leaves. Every value of any other type or number needs a write.
-#define QB_ZERO(v) "(typeof(" v ") = 'integer' AND " v " = 0)"
-#define QB_ONE(v) "(typeof(" v ") = 'integer' AND " v " = 1)"
-
 constexpr const char* kAttachStatements[] = {
     "CREATE TEMP TABLE IF NOT EXISTS quillbook_marked (rid INTEGER PRIMARY KEY, one INTEGER)",
-    "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_mark_inserted AFTER INSERT ON main.Entry "
-    "WHEN NOT " QB_ZERO("new.SearchTarget") " BEGIN INSERT OR REPLACE INTO quillbook_marked "
-                                            "VALUES (new.rowid, " QB_ONE(
-                                                "new.SearchTarget") "); END",
+    "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_mark_inserted AFTER INSERT ON main.Entry WHEN "
+    "NOT (typeof(new.SearchTarget) = 'integer' AND new.SearchTarget = 0) BEGIN INSERT OR REPLACE "
+    "INTO quillbook_marked VALUES (new.rowid, typeof(new.SearchTarget) = 'integer' AND "
+    "new.SearchTarget = 1); END",
     "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_mark_deleted AFTER DELETE ON main.Entry BEGIN "
     "DELETE FROM quillbook_marked WHERE rid = old.rowid; END",
     "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_mark_updated AFTER UPDATE OF rowid, "
     "SearchTarget ON main.Entry BEGIN DELETE FROM quillbook_marked WHERE rid = old.rowid; "
-    "INSERT OR REPLACE INTO quillbook_marked SELECT new.rowid, " QB_ONE(
-        "new.SearchTarget") " WHERE NOT " QB_ZERO("new.SearchTarget") "; END",
+    "INSERT OR REPLACE INTO quillbook_marked SELECT new.rowid, typeof(new.SearchTarget) = "
+    "'integer' AND new.SearchTarget = 1 WHERE NOT (typeof(new.SearchTarget) = 'integer' AND "
+    "new.SearchTarget = 0); END",
 };
 
-constexpr const char* kFillStatement = "INSERT INTO temp.quillbook_marked SELECT rowid, " QB_ONE(
-    "SearchTarget") " FROM main.Entry WHERE NOT " QB_ZERO("SearchTarget");
-
-#undef QB_ZERO
-#undef QB_ONE
+constexpr const char* kFillStatement =
+    "INSERT INTO temp.quillbook_marked SELECT rowid, typeof(SearchTarget) = 'integer' AND "
+    "SearchTarget = 1 FROM main.Entry WHERE NOT (typeof(SearchTarget) = 'integer' AND "
+    "SearchTarget = 0)";
 
 std::int64_t int64Field(const SqlQuery& query, int column) {
     return std::strtoll(query.textField(column).c_str(), nullptr, 10);
@@ -69,10 +66,17 @@ void SearchMarks::Fill(SqlDatabase& db, std::int64_t version) {
     db.execute("DELETE FROM temp.quillbook_marked");
     const std::optional<MarkSnapshot> seed = std::exchange(m_seed, std::nullopt);
     if (seed && seed->dataVersion == version) {
-        SqlBuffer sql;
-        for (const auto& [rowid, one] : seed->marked)
-            db.execute(sql.format("INSERT INTO temp.quillbook_marked VALUES (%lld, %d)",
-                                  static_cast<long long>(rowid), one ? 1 : 0));
+        // A few hundred rows a statement.
+        constexpr std::size_t kRowsPerInsert = 500;
+        for (std::size_t first = 0; first < seed->marked.size(); first += kRowsPerInsert) {
+            std::string insert = "INSERT INTO temp.quillbook_marked VALUES ";
+            const std::size_t last = std::min(seed->marked.size(), first + kRowsPerInsert);
+            for (std::size_t i = first; i < last; ++i) {
+                const auto& [rowid, one] = seed->marked[i];
+                insert += (i == first ? "(" : ",(") + std::to_string(rowid) + (one ? ",1)" : ",0)");
+            }
+            db.execute(insert);
+        }
     } else {
         db.execute(kFillStatement);
     }

@@ -120,3 +120,19 @@ TEST_F(Search, MarkingThatFailsLeavesEveryMarkClearedAndLaterSearchesRecover) {
     EXPECT_TRUE(run(c).empty());
     EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry WHERE SearchTarget = 0").size(), 4u);
 }
+
+TEST_F(Search, ThousandsOfRowsWithMarksNeverSetAreAllRewritten) {
+    // 2,048 rows (each entry 512 times), marked as a file no search has touched leaves them.
+    for (int i = 0; i < 9; ++i)
+        rawExec(path, "INSERT INTO Entry SELECT * FROM Entry");
+    rawExec(path, "UPDATE Entry SET SearchTarget = NULL");
+    SearchCriteria c;
+    c.findText = "journal";
+    c.matchCase = true;
+    run(c);
+    EXPECT_EQ(*rawQuery(path, "SELECT count(*) FROM Entry WHERE SearchTarget = 1")[0][0], "1024");
+    EXPECT_EQ(*rawQuery(path, "SELECT count(*) FROM Entry WHERE SearchTarget IS 0")[0][0], "1024");
+    c.matchCase = false;
+    run(c);
+    EXPECT_EQ(*rawQuery(path, "SELECT count(*) FROM Entry WHERE SearchTarget = 1")[0][0], "2048");
+}
