@@ -3,6 +3,7 @@
 #include "browser/ListingNames.h"
 #include "platform/TextEncoding.h"
 #include "protect/BlowfishEngine.h"
+#include "store/QuotedIdList.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
 #include "store/SqlQuery.h"
@@ -38,17 +39,6 @@ int compareTexts(const std::string& a, const std::string& b) {
 }
 
 } // namespace
-
-std::string QuotedIdList(const std::vector<std::string>& ids, const char* separator) {
-    std::string list;
-    for (const std::string& id : ids) {
-        if (!list.empty())
-            list += separator;
-        SqlBuffer quoted;
-        list += quoted.format("'%q'", id.c_str());
-    }
-    return list;
-}
 
 std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& filter) {
     SqlBuffer buffer;

@@ -17,9 +17,6 @@ struct EntryFilter {
     std::vector<std::string> selectedTopicIds;
 };
 
-// Single-quoted ids (apostrophes doubled) joined by the separator, for an IN list.
-std::string QuotedIdList(const std::vector<std::string>& ids, const char* separator = ", ");
-
 // The WHERE clause of the listing, or nothing when the topic filter matches no entry (the
 // list then stays empty).
 std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& filter);

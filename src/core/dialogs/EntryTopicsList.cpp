@@ -1,9 +1,9 @@
 #include "dialogs/EntryTopicsList.h"
 
 #include "dialogs/JournalUi.h"
-#include "dialogs/QuotedIdList.h"
 #include "dialogs/TopicNameOrder.h"
 #include "store/CppSQLite3Exception.h"
+#include "store/QuotedIdList.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
 #include "store/SqlQuery.h"

@@ -1,11 +1,11 @@
 // The journal search: finds entries by text, date range and topics, and marks the hits in
 // the file (Entry.SearchTarget) for the search dialog to list.
-#include "browser/EntryRows.h"
 #include "dialogs/JournalUi.h"
 #include "platform/TextEncoding.h"
 #include "richtext/TextFinder.h"
 #include "store/CQBKDoc.h"
 #include "store/CppSQLite3Exception.h"
+#include "store/QuotedIdList.h"
 #include "store/SearchMarks.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlQuery.h"

@@ -4,6 +4,7 @@
 #include "browser/EntryRows.h"
 #include "platform/TextEncoding.h"
 #include "store/CHiddenRichEdit.h"
+#include "store/QuotedIdList.h"
 #include "store/SqlBuffer.h"
 #include "store/StoredText.h"
 #include "store/TimeStamp.h"

@@ -1,6 +1,18 @@
-#include "dialogs/QuotedIdList.h"
+#include "store/QuotedIdList.h"
 
+#include "store/SqlBuffer.h"
 #include "store/SqlQuote.h"
+
+std::string QuotedIdList(const std::vector<std::string>& ids, const char* separator) {
+    std::string list;
+    for (const std::string& id : ids) {
+        if (!list.empty())
+            list += separator;
+        SqlBuffer quoted;
+        list += quoted.format("'%q'", id.c_str());
+    }
+    return list;
+}
 
 void AppendQuotedId(std::string& list, std::string_view id) {
     if (!list.empty())
