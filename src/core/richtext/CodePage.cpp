@@ -53,6 +53,10 @@ public:
         const size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
         if (rc == static_cast<size_t>(-1))
             return errno == EINVAL ? Result::Incomplete : Result::Invalid;
+        // Pages with combining marks (1255, 1258) hold each base letter back until they see
+        // what follows; flushing releases it.
+        if (iconv(m_cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1))
+            return Result::Invalid;
         if (inLeft != 0 || sizeof buffer - outLeft != 2)
             return Result::Invalid;
         out = static_cast<char16_t>(buffer[0] | (buffer[1] << 8));

@@ -20,10 +20,12 @@ QString flatten(const RichDocument& document, QStringView paragraphBreak, QStrin
     }
     QString out;
     out.reserve(size);
-    bool first = true;
+    const Paragraph* previous = nullptr;
     for (const Paragraph& paragraph : document.paragraphs) {
-        if (!std::exchange(first, false))
-            out += paragraphBreak;
+        // A table cell ends with a tab, as the control shows a row's cells on one line.
+        if (previous)
+            out += previous->end == ParagraphEnd::Cell ? u"\t" : paragraphBreak;
+        previous = &paragraph;
         for (const Run& run : paragraph.runs)
             out += run.image ? picture : QStringView(run.text);
     }

@@ -2,10 +2,12 @@
 
 namespace richtext {
 
-void RtfFontTable::beginEntry(int number) {
-    closeGroup();
+void RtfFontTable::beginEntry(int number, size_t depth) {
+    if (!m_pending.name.isEmpty())
+        endEntry();
     m_pending = Font{};
     m_number = number;
+    m_depth = depth;
 }
 
 void RtfFontTable::appendToName(QChar ch) {
@@ -19,9 +21,8 @@ void RtfFontTable::endEntry() {
     m_pending = Font{};
 }
 
-void RtfFontTable::closeGroup() {
-    // Nested groups such as {\*\panose ...} close before the name arrives.
-    if (!m_pending.name.isEmpty())
+void RtfFontTable::closeGroup(size_t depth) {
+    if (depth <= m_depth && !m_pending.name.isEmpty())
         endEntry();
 }
 

@@ -19,12 +19,14 @@ public:
     void setDefault(int number) { m_default = number; }
 
     // Entries as they arrive: \fN starts one, \fcharsetN and name text fill it, ';' ends it.
-    void beginEntry(int number);
+    // depth: the group depth the entry's \fN came at.
+    void beginEntry(int number, size_t depth);
     void setCharset(int charset) { m_pending.charset = charset; }
     void appendToName(QChar ch);
     void endEntry();
-    // An entry's group closed; an entry without its ';' still counts when it has a name.
-    void closeGroup();
+    // A group at this depth closed. When it is the entry's own group, an entry without its ';'
+    // still counts when it has a name; groups inside the entry ({\*\falt ...}) leave it open.
+    void closeGroup(size_t depth);
     int pendingCharset() const { return m_pending.charset; }
 
     // The font for a number (-1 for the default); an unknown number gives the default font.
@@ -34,6 +36,7 @@ private:
     std::map<int, Font> m_fonts;
     int m_default = 0;
     int m_number = 0;
+    size_t m_depth = 0;
     Font m_pending;
 };
 

@@ -27,6 +27,15 @@ enum class RtfKeyword {
     Result,
     ShapePicture,
     SkipGroup,
+    Field,
+    FieldInstruction,
+    FieldResult,
+    ListTable,         // kept as read
+    ListOverrideTable, // kept as read
+    Numbering,         // \pn
+    NumberBefore,      // \pntxtb
+    NumberAfter,       // \pntxta
+    NestTableProps,
     // font and colour tables
     FontCharset,
     Red,
@@ -38,8 +47,37 @@ enum class RtfKeyword {
     AlignLeft,
     AlignCenter,
     AlignRight,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    LineSpacing,
+    LineMultiple,
+    ListOverride,
+    ListLevel,
+    InTable,
+    TableLevel,
+    Cell,
+    NestCell,
+    Row,
+    NestRow,
+    Page,
+    RowDefaults, // \trowd
+    CellEdge,    // \cellx
     Tab,
     Line,
+    // \pn numbering
+    NumberLevel,
+    NumberBullet,
+    NumberBody,
+    NumberContinue,
+    NumberStyle, // RtfKeywordInfo::ch holds the ListFormat::Style
+    NumberStart,
+    NumberIndent,
+    NumberSpace,
+    NumberFont,
     // characters
     Plain,
     Font,
@@ -47,9 +85,16 @@ enum class RtfKeyword {
     Color,
     Bold,
     Italic,
-    Underline,
+    Underline, // RtfKeywordInfo::ch holds the UnderlineStyle
     UnderlineNone,
     Strike,
+    Highlight,
+    Background,
+    Superscript,
+    Subscript,
+    NoSuperSub,
+    Up,
+    Down,
     Character, // a special character, given by RtfKeywordInfo::ch
     // pictures
     PngBlip,

@@ -5,6 +5,7 @@
 #include "richtext/RtfColorTable.h"
 #include "richtext/RtfFontTable.h"
 #include "richtext/RtfKeywords.h"
+#include "richtext/RtfParagraphWords.h"
 #include "richtext/RtfPicture.h"
 #include "richtext/RtfTokenizer.h"
 
@@ -18,18 +19,42 @@ namespace {
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr int kMaxHalfPoints = 1638 * 2;
 
-enum class Destination { Text, FontTable, ColorTable, Picture, Object };
+enum class Destination {
+    Text,
+    FontTable,
+    ColorTable,
+    Picture,
+    Object,
+    FieldInstruction,
+    Numbering,
+    NumberBefore,
+    NumberAfter,
+};
 
-// What a group carries: character and paragraph properties, the \uc count and where text goes.
-struct GroupState {
+// Character properties as a group holds them; colours are table indexes until text comes.
+struct CharState {
     int font = -1; // -1: the default font
     int halfPoints = kDefaultHalfPoints;
     int color = 0; // index into the colour table; 0 is automatic
+    int highlight = 0;
+    int background = 0;
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    UnderlineStyle underlineStyle = UnderlineStyle::Single;
+    VerticalPosition vertical = VerticalPosition::Baseline;
+    int offset = 0;
+};
+
+// What a group carries: character and paragraph properties, the field its text is the result
+// of, the \uc count and where text goes.
+struct GroupState {
+    CharState chars;
     Alignment alignment = Alignment::Left;
+    ParagraphLayout layout;
+    QString field;      // instruction of the field whose result this group's text is
+    int fieldSlot = -1; // the field this group's \fldinst text goes to
     int uc = 1;
     Destination destination = Destination::Text;
 };
@@ -71,13 +96,16 @@ private:
     void escapedByte(unsigned char byte);
     void rawText(std::string_view bytes);
     void character(char16_t ch);
+    void trailOrCharacter(unsigned char byte);
     void unicode(int value);
+    void tableRowWord(const RtfToken& token);
+    void keepTable(std::string& table);
     bool skipFallback();
 
     const CodePage& codePage() const;
     const CharFormat& currentFormat();
     template <typename View> void appendToParagraph(View text);
-    void endParagraph();
+    void endParagraph(ParagraphEnd end = ParagraphEnd::Paragraph);
     void finishPicture();
     bool paragraphHasContent() const;
 
@@ -85,6 +113,9 @@ private:
     std::vector<GroupState> m_stack;
     int m_overflow = 0;
     bool m_starred = false;
+    bool m_groupFresh = false; // nothing yet in the group just opened (but \*)
+    bool m_tokenFresh = false; // the token being read is the first of its group
+    size_t m_groupStart = 0;   // offset of the last '{'
     int m_fallback = 0;
     int m_pendingLead = -1;
 
@@ -93,6 +124,10 @@ private:
     RtfColorTable m_colors;
     std::optional<RtfPicture> m_picture;
     size_t m_pictureDepth = 0;
+    std::optional<ListFormat> m_list; // a \pn group being read
+    size_t m_listDepth = 0;
+    std::vector<QString> m_fields; // field instructions, by GroupState::fieldSlot
+    std::string m_tableWords;      // row-definition words of the open paragraph
 
     bool m_formatDirty = true;
     CharFormat m_format;
@@ -113,11 +148,17 @@ RichDocument Parser::run() {
         const RtfToken token = m_tokens.next();
         if (token.type == RtfToken::End)
             break;
-        if (token.type != RtfToken::Escape)
-            m_pendingLead = -1; // a double-byte character is two \'xx in a row
+        // A double-byte character is a \'xx lead byte and a trail byte, escaped or not.
+        if (token.type != RtfToken::Escape && token.type != RtfToken::Text &&
+            token.type != RtfToken::Symbol)
+            m_pendingLead = -1;
+        m_tokenFresh = m_groupFresh;
+        m_groupFresh = token.type == RtfToken::OpenGroup ||
+                       (m_groupFresh && token.type == RtfToken::Symbol && token.byte == '*');
         switch (token.type) {
         case RtfToken::OpenGroup:
             m_fallback = 0;
+            m_groupStart = m_tokens.position() - 1;
             openGroup();
             opened = true;
             break;
@@ -134,6 +175,12 @@ RichDocument Parser::run() {
             break;
         case RtfToken::Symbol:
             m_fallback = 0;
+            if (m_pendingLead >= 0 &&
+                (token.byte == '{' || token.byte == '}' || token.byte == '\\')) {
+                trailOrCharacter(token.byte);
+                break;
+            }
+            m_pendingLead = -1;
             if (token.byte == '*')
                 m_starred = true;
             else if (token.byte == '~')
@@ -188,7 +235,7 @@ bool Parser::closeGroup() {
     }
     const Destination leaving = state().destination;
     if (leaving == Destination::FontTable) {
-        m_fonts.closeGroup();
+        m_fonts.closeGroup(m_stack.size());
         m_formatDirty = true;
     }
     if (m_picture && m_stack.size() == m_pictureDepth)
@@ -202,6 +249,11 @@ bool Parser::closeGroup() {
         return true; // a stray brace before the document started
     m_stack.pop_back();
     m_formatDirty = true;
+    if (m_list && m_stack.size() < m_listDepth) {
+        // The numbering group is a paragraph property of the group around it.
+        state().layout.list = std::move(*m_list);
+        m_list.reset();
+    }
     return m_stack.size() > 1;
 }
 
@@ -220,10 +272,38 @@ void Parser::controlWord(const RtfToken& token) {
             m_picture->binary(bytes);
         return;
     }
-    if (starred && info.keyword != RtfKeyword::ShapePicture) {
-        m_tokens.skipGroup();
+    bool destination = false;
+    switch (info.keyword) {
+    case RtfKeyword::FontTable:
+    case RtfKeyword::ColorTable:
+    case RtfKeyword::Picture:
+    case RtfKeyword::Object:
+    case RtfKeyword::Result:
+    case RtfKeyword::ShapePicture:
+    case RtfKeyword::SkipGroup:
+    case RtfKeyword::Field:
+    case RtfKeyword::FieldInstruction:
+    case RtfKeyword::FieldResult:
+    case RtfKeyword::ListTable:
+    case RtfKeyword::ListOverrideTable:
+    case RtfKeyword::Numbering:
+    case RtfKeyword::NumberBefore:
+    case RtfKeyword::NumberAfter:
+    case RtfKeyword::NestTableProps:
+        destination = true;
+        break;
+    default:
+        break;
+    }
+    if (starred && (!destination || info.keyword == RtfKeyword::SkipGroup)) {
+        m_tokens.skipGroup(); // an unknown destination: its whole group is dropped
         return;
     }
+    if (destination) {
+        destinationWord(info.keyword);
+        return;
+    }
+    const bool inText = state().destination == Destination::Text;
     switch (info.keyword) {
     case RtfKeyword::Character:
         character(info.ch);
@@ -235,27 +315,79 @@ void Parser::controlWord(const RtfToken& token) {
         character(kLineBreak.unicode());
         return;
     case RtfKeyword::Par:
-        if (state().destination == Destination::Text)
+        if (inText)
             endParagraph();
         return;
-    case RtfKeyword::FontTable:
-    case RtfKeyword::ColorTable:
-    case RtfKeyword::Picture:
-    case RtfKeyword::Object:
-    case RtfKeyword::Result:
-    case RtfKeyword::ShapePicture:
-    case RtfKeyword::SkipGroup:
-        destinationWord(info.keyword);
+    case RtfKeyword::Cell:
+    case RtfKeyword::NestCell:
+        if (inText)
+            endParagraph(ParagraphEnd::Cell);
+        return;
+    case RtfKeyword::Row:
+    case RtfKeyword::NestRow:
+        if (inText)
+            endParagraph(ParagraphEnd::Row);
+        return;
+    case RtfKeyword::Page:
+        if (inText)
+            endParagraph(ParagraphEnd::Page);
         return;
     default:
         break;
     }
+    if (inText && !m_textOnly && isTableRowWord(info.keyword, token.word)) {
+        tableRowWord(token);
+        return;
+    }
     if (overflowing())
         return; // deep groups share their parent's state and may not change it
-    if (state().destination == Destination::Picture)
+    if (state().destination == Destination::Picture) {
         m_picture->keyword(info.keyword, token.param);
-    else
+    } else if (state().destination == Destination::Numbering) {
+        if (info.keyword == RtfKeyword::NumberFont) {
+            const RtfFontTable::Font* font = m_fonts.find(token.param);
+            m_list->font = font ? font->name : QString();
+        } else {
+            applyNumberingWord(info, token, *m_list);
+        }
+    } else if (!applyParagraphWord(info.keyword, token, state().alignment, state().layout)) {
         formatWord(info.keyword, token);
+    }
+}
+
+void Parser::tableRowWord(const RtfToken& token) {
+    if (token.hasParam)
+        appendWord(m_tableWords, token.word, token.param);
+    else
+        appendWord(m_tableWords, token.word);
+}
+
+// Keeps a list table's group as read, made 7-bit so that it is written back as it reads.
+void Parser::keepTable(std::string& table) {
+    const bool fresh = m_tokenFresh;
+    const size_t start = m_groupStart;
+    m_tokens.skipGroup();
+    const std::string_view input = m_tokens.input();
+    const size_t end = m_tokens.position();
+    if (!fresh || m_textOnly || end >= input.size())
+        return; // not a group of its own, or never closed
+    const std::string_view raw = input.substr(start, end + 1 - start);
+    if (raw.find("\\bin") != std::string_view::npos)
+        return; // binary data cannot be escaped without changing it
+    std::string kept;
+    kept.reserve(raw.size());
+    static constexpr char kDigits[] = "0123456789abcdef";
+    for (const char c : raw) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 || (byte < 0x20 && byte != '\r' && byte != '\n' && byte != '\t')) {
+            kept += "\\'";
+            kept += kDigits[byte >> 4];
+            kept += kDigits[byte & 0xF];
+        } else {
+            kept += c;
+        }
+    }
+    table = std::move(kept);
 }
 
 void Parser::destinationWord(RtfKeyword keyword) {
@@ -278,6 +410,47 @@ void Parser::destinationWord(RtfKeyword keyword) {
     case RtfKeyword::Result:
         state().destination = Destination::Text;
         break;
+    case RtfKeyword::Field:
+        state().fieldSlot = static_cast<int>(m_fields.size());
+        m_fields.emplace_back();
+        break;
+    case RtfKeyword::FieldInstruction:
+        if (state().fieldSlot < 0)
+            m_tokens.skipGroup();
+        else
+            state().destination = Destination::FieldInstruction;
+        break;
+    case RtfKeyword::FieldResult:
+        state().destination = Destination::Text;
+        state().field = state().fieldSlot < 0 ? QString() : m_fields[size_t(state().fieldSlot)];
+        m_formatDirty = true;
+        break;
+    case RtfKeyword::ListTable:
+        keepTable(m_document.listTable);
+        break;
+    case RtfKeyword::ListOverrideTable:
+        keepTable(m_document.listOverrideTable);
+        break;
+    case RtfKeyword::Numbering:
+        if (m_list) {
+            m_tokens.skipGroup();
+            return;
+        }
+        m_list.emplace();
+        m_listDepth = m_stack.size();
+        state().destination = Destination::Numbering;
+        break;
+    case RtfKeyword::NumberBefore:
+    case RtfKeyword::NumberAfter:
+        if (!m_list || state().destination != Destination::Numbering) {
+            m_tokens.skipGroup();
+            return;
+        }
+        state().destination = keyword == RtfKeyword::NumberBefore ? Destination::NumberBefore
+                                                                  : Destination::NumberAfter;
+        break;
+    case RtfKeyword::NestTableProps:
+        break; // its row words and \nestrow are read as they come
     case RtfKeyword::Picture:
         if (m_picture) {
             m_tokens.skipGroup(); // a picture inside a picture
@@ -294,6 +467,7 @@ void Parser::destinationWord(RtfKeyword keyword) {
 
 void Parser::formatWord(RtfKeyword keyword, const RtfToken& token) {
     GroupState& s = state();
+    CharState& c = s.chars;
     const bool on = !token.hasParam || token.param != 0;
     const int param = token.param;
     const bool inTable = s.destination == Destination::FontTable;
@@ -331,54 +505,63 @@ void Parser::formatWord(RtfKeyword keyword, const RtfToken& token) {
     case RtfKeyword::Blue:
         m_colors.setComponent(RtfColorTable::Blue, param);
         return;
-    case RtfKeyword::Pard:
-        s.alignment = Alignment::Left;
-        return;
-    case RtfKeyword::AlignLeft:
-        s.alignment = Alignment::Left;
-        return;
-    case RtfKeyword::AlignCenter:
-        s.alignment = Alignment::Center;
-        return;
-    case RtfKeyword::AlignRight:
-        s.alignment = Alignment::Right;
-        return;
     case RtfKeyword::Plain:
-        s.font = -1;
-        s.halfPoints = kDefaultHalfPoints;
-        s.color = 0;
-        s.bold = s.italic = s.underline = s.strike = false;
+        c = CharState{};
         break;
     case RtfKeyword::Font:
         if (inTable) {
-            m_fonts.beginEntry(param);
+            m_fonts.beginEntry(param, m_stack.size());
             return;
         }
-        s.font = param;
+        c.font = param;
         break;
     case RtfKeyword::FontSize:
         if (!token.hasParam)
-            s.halfPoints = kDefaultHalfPoints;
+            c.halfPoints = kDefaultHalfPoints;
         else if (param > 0)
-            s.halfPoints = std::min(param, kMaxHalfPoints);
+            c.halfPoints = std::min(param, kMaxHalfPoints);
         break;
     case RtfKeyword::Color:
-        s.color = param;
+        c.color = param;
+        break;
+    case RtfKeyword::Highlight:
+        c.highlight = param;
+        break;
+    case RtfKeyword::Background:
+        c.background = param;
         break;
     case RtfKeyword::Bold:
-        s.bold = on;
+        c.bold = on;
         break;
     case RtfKeyword::Italic:
-        s.italic = on;
+        c.italic = on;
         break;
     case RtfKeyword::Underline:
-        s.underline = on;
+        c.underline = on;
+        c.underlineStyle = on ? static_cast<UnderlineStyle>(lookUpRtfKeyword(token.word).ch)
+                              : UnderlineStyle::Single;
         break;
     case RtfKeyword::UnderlineNone:
-        s.underline = false;
+        c.underline = false;
+        c.underlineStyle = UnderlineStyle::Single;
         break;
     case RtfKeyword::Strike:
-        s.strike = on;
+        c.strike = on;
+        break;
+    case RtfKeyword::Superscript:
+        c.vertical = on ? VerticalPosition::Superscript : VerticalPosition::Baseline;
+        break;
+    case RtfKeyword::Subscript:
+        c.vertical = on ? VerticalPosition::Subscript : VerticalPosition::Baseline;
+        break;
+    case RtfKeyword::NoSuperSub:
+        c.vertical = VerticalPosition::Baseline;
+        break;
+    case RtfKeyword::Up:
+        c.offset = token.hasParam ? clampInt(param, 0, kMaxHalfPoints) : 6;
+        break;
+    case RtfKeyword::Down:
+        c.offset = -(token.hasParam ? clampInt(param, 0, kMaxHalfPoints) : 6);
         break;
     default:
         return;
@@ -428,10 +611,20 @@ void Parser::unicode(int value) {
 void Parser::escapedByte(unsigned char byte) {
     if (skipFallback())
         return;
+    trailOrCharacter(byte);
+}
+
+// One byte of text in the code page: the trail of a pending lead byte, a lead byte, or a
+// character of its own.
+void Parser::trailOrCharacter(unsigned char byte) {
     const CodePage& page = codePage();
     if (m_pendingLead >= 0) {
         const auto lead = static_cast<unsigned char>(std::exchange(m_pendingLead, -1));
         character(page.decode(lead, byte));
+        return;
+    }
+    if (byte < 0x80) {
+        character(byte);
         return;
     }
     if (page.isLeadByte(byte)) {
@@ -451,27 +644,34 @@ void Parser::rawText(std::string_view bytes) {
     if (bytes.empty())
         return;
     const Destination destination = state().destination;
-    if (destination == Destination::Text) {
-        // The common case: a stretch of 7-bit text goes in as a whole.
-        size_t start = 0;
-        for (size_t k = 0; k <= bytes.size(); ++k) {
-            if (k < bytes.size() && static_cast<unsigned char>(bytes[k]) < 0x80)
-                continue;
-            if (k > start)
-                appendToParagraph(
-                    QLatin1StringView(bytes.data() + start, static_cast<qsizetype>(k - start)));
-            if (k < bytes.size())
-                character(codePage().decode(static_cast<unsigned char>(bytes[k])));
-            start = k + 1;
-        }
-        return;
-    }
     if (destination == Destination::Picture) {
         m_picture->hexText(bytes);
         return;
     }
-    for (char c : bytes)
-        character(codePage().decode(static_cast<unsigned char>(c)));
+    // The common case: a stretch of 7-bit text goes in as a whole. Control bytes other than
+    // tab are not text and are dropped.
+    const auto flush = [&](size_t start, size_t end) {
+        if (end <= start)
+            return;
+        if (destination == Destination::Text) {
+            appendToParagraph(
+                QLatin1StringView(bytes.data() + start, static_cast<qsizetype>(end - start)));
+            return;
+        }
+        for (size_t k = start; k < end; ++k)
+            character(static_cast<unsigned char>(bytes[k]));
+    };
+    size_t start = 0;
+    for (size_t k = 0; k < bytes.size(); ++k) {
+        const auto c = static_cast<unsigned char>(bytes[k]);
+        if (m_pendingLead < 0 && ((c >= 0x20 && c < 0x80) || c == '\t'))
+            continue;
+        flush(start, k);
+        start = k + 1;
+        if (c >= 0x20 || m_pendingLead >= 0)
+            trailOrCharacter(c);
+    }
+    flush(start, bytes.size());
 }
 
 void Parser::character(char16_t ch) {
@@ -493,15 +693,26 @@ void Parser::character(char16_t ch) {
             m_formatDirty = true;
         }
         break;
+    case Destination::FieldInstruction:
+        if (state().fieldSlot >= 0)
+            m_fields[size_t(state().fieldSlot)].append(QChar(ch));
+        break;
+    case Destination::NumberBefore:
+        m_list->before.append(QChar(ch));
+        break;
+    case Destination::NumberAfter:
+        m_list->after.append(QChar(ch));
+        break;
     case Destination::Picture:
     case Destination::Object:
+    case Destination::Numbering:
         break;
     }
 }
 
 const CodePage& Parser::codePage() const {
     const GroupState& s = m_stack.back();
-    const RtfFontTable::Font* entry = m_fonts.find(s.font);
+    const RtfFontTable::Font* entry = m_fonts.find(s.chars.font);
     const int charset = s.destination == Destination::FontTable ? m_fonts.pendingCharset()
                         : entry                                 ? entry->charset
                                                                 : 0;
@@ -513,15 +724,22 @@ const CharFormat& Parser::currentFormat() {
     if (!m_formatDirty)
         return m_format;
     const GroupState& s = m_stack.back();
+    const CharState& c = s.chars;
     CharFormat format;
-    if (const RtfFontTable::Font* entry = m_fonts.find(s.font))
+    if (const RtfFontTable::Font* entry = m_fonts.find(c.font))
         format.face = entry->name;
-    format.halfPoints = s.halfPoints;
-    format.color = m_colors.color(s.color);
-    format.bold = s.bold;
-    format.italic = s.italic;
-    format.underline = s.underline;
-    format.strike = s.strike;
+    format.halfPoints = c.halfPoints;
+    format.color = m_colors.color(c.color);
+    format.bold = c.bold;
+    format.italic = c.italic;
+    format.underline = c.underline;
+    format.strike = c.strike;
+    format.underlineStyle = c.underlineStyle;
+    format.highlight = m_colors.color(c.highlight);
+    format.background = m_colors.color(c.background);
+    format.vertical = c.vertical;
+    format.offset = c.offset;
+    format.field = s.field;
     if (!(format == m_format)) {
         m_format = std::move(format);
         m_runOpen = false;
@@ -546,16 +764,21 @@ template <typename View> void Parser::appendToParagraph(View text) {
     m_paragraph.runs.back().text.append(text);
 }
 
-void Parser::endParagraph() {
+void Parser::endParagraph(ParagraphEnd end) {
     if (m_textOnly) {
-        m_text += QChar(u'\r');
+        m_text += end == ParagraphEnd::Cell ? QChar(u'\t') : QChar(u'\r');
         m_hasContent = false;
         m_anyParagraph = true;
         return;
     }
-    const CharFormat mark = currentFormat();
+    CharFormat mark = currentFormat();
+    mark.field.clear(); // a paragraph mark is no part of a field's result
     m_paragraph.alignment = state().alignment;
-    m_paragraph.mark = mark;
+    m_paragraph.layout = state().layout;
+    m_paragraph.end = end;
+    m_paragraph.tableWords = std::move(m_tableWords);
+    m_tableWords.clear();
+    m_paragraph.mark = std::move(mark);
     m_document.paragraphs.push_back(std::move(m_paragraph));
     m_paragraph = Paragraph{};
     m_runOpen = false;

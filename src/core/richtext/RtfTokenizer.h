@@ -30,6 +30,10 @@ public:
     // Up to count raw bytes (for \bin); fewer when the input ends first.
     std::string_view takeRaw(size_t count);
 
+    // Offset of the next byte to be read.
+    size_t position() const { return m_pos; }
+    std::string_view input() const { return m_input; }
+
     // Skips to the brace that closes the current group; that brace is the next token.
     void skipGroup();
 

@@ -119,7 +119,27 @@ TEST(RtfReader, RandomInputRoundTripsThroughTheWriterAndShowsTheSameText) {
                            "\\u-10179 ",
                            "\\u-8704 ",
                            "\\u8232 ",
-                           "{\\pict\\pngblip 89504e47}"};
+                           "{\\pict\\pngblip 89504e47}",
+                           "\\cell ",
+                           "\\row ",
+                           "\\intbl ",
+                           "\\itap2 ",
+                           "\\nestcell ",
+                           "{\\*\\nesttableprops\\trowd\\cellx9\\nestrow}",
+                           "\\trowd\\cellx100 ",
+                           "\\page ",
+                           "{\\*\\pn\\pnlvlbody\\pndec{\\pntxta.}}",
+                           "{\\pntext 1.\\tab}",
+                           "\\pnlvlblt ",
+                           "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt ",
+                           "\\highlight1 ",
+                           "\\super ",
+                           "\\dn3 ",
+                           "\\uldb ",
+                           "\\li-20 ",
+                           "\\sl-240\\slmult1 ",
+                           "{\\*\\listtable{\\list}}",
+                           "\\'83"};
     for (int round = 0; round < 3000; ++round) {
         std::string input = "{\\rtf1 ";
         const int pieces = std::uniform_int_distribution(0, 60)(random);

@@ -1,3 +1,4 @@
+#include "richtext/ListNumbering.h"
 #include "richtext/ModelDump.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
@@ -17,6 +18,14 @@ CharFormat face(const char* name, int halfPoints) {
 
 Run text(const CharFormat& format, const QString& content) {
     return Run{format, content, std::nullopt};
+}
+
+Paragraph para(Alignment alignment, std::vector<Run> runs, const CharFormat& mark) {
+    Paragraph p;
+    p.alignment = alignment;
+    p.runs = std::move(runs);
+    p.mark = mark;
+    return p;
 }
 
 Run picture(Image::Kind kind, const char* bytes, int w, int h) {
@@ -40,13 +49,12 @@ TEST(RtfWriter, WritesTheWindowsControlShape) {
 
     RichDocument doc;
     doc.paragraphs.push_back(
-        {Alignment::Left,
-         {text(plain, QStringLiteral("Hello ")), text(red, QStringLiteral("world"))},
-         plain});
-    doc.paragraphs.push_back({Alignment::Center,
-                              {text(fancy, QStringLiteral(u"Caf\u00e9 \u0142 {x}\\ 1\t2\u20283"))},
-                              fancy});
-    doc.paragraphs.push_back({Alignment::Left, {}, plain});
+        para(Alignment::Left,
+             {text(plain, QStringLiteral("Hello ")), text(red, QStringLiteral("world"))}, plain));
+    doc.paragraphs.push_back(
+        para(Alignment::Center,
+             {text(fancy, QStringLiteral(u"Caf\u00e9 \u0142 {x}\\ 1\t2\u20283"))}, fancy));
+    doc.paragraphs.push_back(para(Alignment::Left, {}, plain));
 
     EXPECT_EQ("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset0 "
               "Calibri;}{\\f1\\fnil\\fcharset0 Times New Roman;}}\r\n"
@@ -63,7 +71,7 @@ TEST(RtfWriter, WritesTheWindowsControlShape) {
 TEST(RtfWriter, ColourTableOnlyWhenAColourIsUsed) {
     RichDocument doc;
     doc.paragraphs.push_back(
-        {Alignment::Right, {text(face("Arial", 20), QStringLiteral("x"))}, face("Arial", 20)});
+        para(Alignment::Right, {text(face("Arial", 20), QStringLiteral("x"))}, face("Arial", 20)));
     const std::string rtf = RtfWriter::write(doc);
     EXPECT_EQ(std::string::npos, rtf.find("colortbl"));
     EXPECT_NE(std::string::npos, rtf.find("\\uc1\\pard\\qr\\f0\\fs20 x\\par\r\n}"));
@@ -95,16 +103,18 @@ TEST(RtfWriter, ModelRoundTripsThroughRtf) {
     c.color = 0;
 
     RichDocument doc;
-    doc.paragraphs.push_back({Alignment::Left, {}, a});
+    doc.paragraphs.push_back(para(Alignment::Left, {}, a));
+    doc.paragraphs.push_back(para(
+        Alignment::Right,
+        {text(a, QStringLiteral("12 digits after a word")), text(b, QStringLiteral(" lead space")),
+         picture(Image::Kind::Jpeg, "\xff\xd8\xff\xe0jpeg", 640, 480),
+         text(c, QString::fromUcs4(U"\t\u2028\\{}\u00a0\u20ac\u0142\U0001F600\x01\x7f;"))},
+        b));
     doc.paragraphs.push_back(
-        {Alignment::Right,
-         {text(a, QStringLiteral("12 digits after a word")), text(b, QStringLiteral(" lead space")),
-          picture(Image::Kind::Jpeg, "\xff\xd8\xff\xe0jpeg", 640, 480),
-          text(c, QString::fromUcs4(U"\t\u2028\\{}\u00a0\u20ac\u0142\U0001F600\x01\x7f;"))},
-         b});
-    doc.paragraphs.push_back({Alignment::Center, {picture(Image::Kind::Png, "\x89PNG", 1, 1)}, c});
-    doc.paragraphs.push_back({Alignment::Center, {text(a, QStringLiteral("same alignment"))}, a});
-    doc.paragraphs.push_back({Alignment::Left, {}, b});
+        para(Alignment::Center, {picture(Image::Kind::Png, "\x89PNG", 1, 1)}, c));
+    doc.paragraphs.push_back(
+        para(Alignment::Center, {text(a, QStringLiteral("same alignment"))}, a));
+    doc.paragraphs.push_back(para(Alignment::Left, {}, b));
 
     const std::string rtf = RtfWriter::write(doc);
     const RichDocument back = RtfReader::read(rtf);
@@ -115,6 +125,106 @@ TEST(RtfWriter, ModelRoundTripsThroughRtf) {
 TEST(RtfWriter, EmptyDocumentStaysEmpty) {
     const std::string rtf = RtfWriter::write(RichDocument{});
     EXPECT_TRUE(RtfReader::read(rtf).paragraphs.empty()) << rtf;
+}
+
+} // namespace
+
+namespace {
+
+ListFormat numbered(ListFormat::Style style, int start, const char* after) {
+    ListFormat list;
+    list.level = ListFormat::Level::Body;
+    list.style = style;
+    list.start = start;
+    list.font = QStringLiteral("Arial");
+    list.after = QString::fromUtf8(after);
+    return list;
+}
+
+// Lists, tables, fields and page breaks in the shapes the Windows control writes and reads:
+// the numbering group where a list starts, a \pntext result on every numbered paragraph, the
+// row definition before its cells, the instruction before the shown result.
+TEST(RtfWriter, WritesListsTablesAndFieldsInTheControlsShapes) {
+    const CharFormat plain = face("Arial", 20);
+    CharFormat link = plain;
+    link.underline = true;
+    link.color = 0x0000FF;
+    link.field = QStringLiteral("HYPERLINK \"http://example.com/\"");
+
+    RichDocument doc;
+    for (const char* item : {"one", "two", "three"}) {
+        Paragraph p = para(Alignment::Left, {text(plain, QString::fromUtf8(item))}, plain);
+        p.layout.list = numbered(ListFormat::Style::UpperRoman, 4, ")");
+        p.layout.leftIndent = 720;
+        p.layout.firstIndent = -360;
+        doc.paragraphs.push_back(p);
+    }
+    Paragraph cell = para(Alignment::Justify, {text(plain, QStringLiteral("cell"))}, plain);
+    cell.layout.tableLevel = 1;
+    cell.end = ParagraphEnd::Cell;
+    cell.tableWords = "\\trowd\\trgaph108\\cellx2000";
+    doc.paragraphs.push_back(cell);
+    Paragraph rowEnd = para(Alignment::Justify, {}, plain);
+    rowEnd.layout.tableLevel = 1;
+    rowEnd.end = ParagraphEnd::Row;
+    doc.paragraphs.push_back(rowEnd);
+    Paragraph linked =
+        para(Alignment::Left,
+             {text(plain, QStringLiteral("see ")), text(link, QStringLiteral("it"))}, plain);
+    linked.end = ParagraphEnd::Page;
+    doc.paragraphs.push_back(linked);
+
+    const std::string rtf = RtfWriter::write(doc);
+    const auto has = [&rtf](const char* piece) { return rtf.find(piece) != std::string::npos; };
+    EXPECT_TRUE(has("\\pard{\\pntext\\f0 IV)\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart4"
+                    "\\pnucrm{\\pntxta )}}\\fi-360\\li720\\f0\\fs20 one\\par\r\n"))
+        << rtf;
+    EXPECT_TRUE(has("\r\n{\\pntext\\f0 V)\\tab}two\\par\r\n{\\pntext\\f0 VI)\\tab}three\\par"))
+        << rtf;
+    EXPECT_TRUE(has("\\trowd\\trgaph108\\cellx2000\\pard\\intbl\\qj cell\\cell\r\n\\row\r\n"))
+        << rtf;
+    EXPECT_TRUE(has("see {\\field{\\*\\fldinst{HYPERLINK \"http://example.com/\"}}{\\fldrslt{"
+                    "\\cf1\\ul it}}}\\page"))
+        << rtf;
+    EXPECT_EQ(doc, RtfReader::read(rtf));
+}
+
+// A nested table's row is written for readers that know nested tables and, as a plain
+// paragraph, for those that do not.
+TEST(RtfWriter, NestedRowsCarryTheirDefinitionAtTheirEnd) {
+    const CharFormat plain = face("Arial", 20);
+    RichDocument doc;
+    Paragraph inner = para(Alignment::Left, {text(plain, QStringLiteral("inner"))}, plain);
+    inner.layout.tableLevel = 2;
+    inner.end = ParagraphEnd::Cell;
+    doc.paragraphs.push_back(inner);
+    Paragraph innerRow = para(Alignment::Left, {}, plain);
+    innerRow.layout.tableLevel = 2;
+    innerRow.end = ParagraphEnd::Row;
+    innerRow.tableWords = "\\trowd\\cellx1000";
+    doc.paragraphs.push_back(innerRow);
+    const std::string rtf = RtfWriter::write(doc);
+    EXPECT_NE(std::string::npos,
+              rtf.find("\\intbl\\itap2\\f0\\fs20 inner\\nestcell\r\n{\\*\\nesttableprops\\trowd"
+                       "\\cellx1000\\nestrow}{\\nonesttables\\par}"))
+        << rtf;
+    EXPECT_EQ(doc, RtfReader::read(rtf));
+    EXPECT_EQ(QStringLiteral("inner\t"), RtfReader::readControlText(rtf));
+}
+
+TEST(ListNumbering, NumbersInEachStyle) {
+    using S = ListFormat::Style;
+    const struct {
+        S style;
+        long long number;
+        const char* text;
+    } cases[] = {{S::Decimal, 12, "12"},     {S::UpperRoman, 1994, "MCMXCIV"},
+                 {S::LowerRoman, 4, "iv"},   {S::UpperRoman, 4000, "4000"},
+                 {S::LowerRoman, 0, "0"},    {S::UpperLetter, 1, "A"},
+                 {S::LowerLetter, 26, "z"},  {S::LowerLetter, 28, "bb"},
+                 {S::UpperLetter, -3, "-3"}, {S::Ordinal, 3, "3"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(QString::fromUtf8(c.text), listNumberText(c.style, c.number)) << c.number;
 }
 
 } // namespace
