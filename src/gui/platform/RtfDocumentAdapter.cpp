@@ -1,7 +1,9 @@
 #include "platform/RtfDocumentAdapter.h"
 
+#include "platform/RtfTextFormats.h"
 #include "richtext/PlainText.h"
 #include "richtext/RtfReader.h"
+#include "richtext/RtfTokenizer.h"
 #include "richtext/RtfWriter.h"
 
 #include <QBuffer>
@@ -9,10 +11,14 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextImageFormat>
+#include <QTextList>
+#include <QTextTable>
 #include <QUrl>
 
 using namespace richtext;
+using namespace RtfTextFormats;
 
 namespace {
 
@@ -26,38 +32,9 @@ enum ImageProperty {
     kImageHeightTwips,
 };
 
-constexpr double kTwipsPerPixel = 15.0; // 1440 twips an inch at 96 pixels an inch
-
-QTextCharFormat toCharFormat(const CharFormat& format) {
-    QTextCharFormat f;
-    f.setFontFamilies(QStringList{format.face});
-    f.setFontPointSize(format.halfPoints / 2.0);
-    if (format.color)
-        f.setForeground(QColor(QRgb(*format.color)));
-    f.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(format.italic);
-    f.setFontUnderline(format.underline);
-    f.setFontStrikeOut(format.strike);
-    return f;
-}
-
-CharFormat fromCharFormat(const QTextCharFormat& f, const QFont& fallback) {
-    CharFormat format;
-    const QStringList families = f.fontFamilies().toStringList();
-    format.face = f.hasProperty(QTextFormat::FontFamilies) && !families.isEmpty()
-                      ? families.first()
-                      : fallback.family();
-    const double points =
-        f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : fallback.pointSizeF();
-    format.halfPoints = points > 0 ? qRound(points * 2) : kDefaultHalfPoints;
-    if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush)
-        format.color = f.foreground().color().rgb() & 0xFFFFFF;
-    format.bold = f.fontWeight() > QFont::Medium;
-    format.italic = f.fontItalic();
-    format.underline = f.fontUnderline();
-    format.strike = f.fontStrikeOut();
-    return format;
-}
+constexpr int kMaxColumns = 63;
+constexpr char kListTablesProperty[] =
+    "quillbookListTables"; // the most cells the Windows control puts in a row
 
 void insertImage(QTextCursor& cursor, QTextDocument& document, const Image& image, int index) {
     const QUrl name(QStringLiteral("quillbook-image:%1").arg(index));
@@ -109,74 +86,327 @@ Image fromImageFormat(const QTextImageFormat& f, const QTextDocument& document) 
     return image;
 }
 
-Qt::Alignment toQtAlignment(Alignment alignment) {
-    switch (alignment) {
-    case Alignment::Center:
-        return Qt::AlignHCenter;
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
+// One table row of the model: its cells (ranges of paragraphs) and the paragraph ending it.
+struct RowSpan {
+    std::vector<std::pair<size_t, size_t>> cells; // [first, last] paragraph of each cell
+    size_t end = 0;
+};
+
+bool isRowEnd(const Paragraph& p) {
+    return p.end == ParagraphEnd::Row && p.layout.tableLevel <= 1;
 }
 
-Alignment fromQtAlignment(Qt::Alignment alignment) {
-    if (alignment & Qt::AlignHCenter)
-        return Alignment::Center;
-    if (alignment & (Qt::AlignRight | Qt::AlignTrailing))
-        return Alignment::Right;
-    return Alignment::Left;
+// The row starting at paragraph i, when the paragraphs there form one the document can show
+// as a table row: cells at level 1 (nested tables inside are shown as their paragraphs) and
+// an empty row end.
+std::optional<RowSpan> rowAt(const std::vector<Paragraph>& paragraphs, size_t i) {
+    RowSpan row;
+    size_t start = i;
+    for (; i < paragraphs.size(); ++i) {
+        const Paragraph& p = paragraphs[i];
+        if (p.layout.tableLevel < 1)
+            return std::nullopt;
+        if (isRowEnd(p)) {
+            if (i != start || row.cells.empty() || !p.runs.empty() || p.layout.tableLevel != 1)
+                return std::nullopt;
+            row.end = i;
+            return row;
+        }
+        if (p.end == ParagraphEnd::Cell && p.layout.tableLevel == 1) {
+            if (row.cells.size() == kMaxColumns)
+                return std::nullopt;
+            row.cells.emplace_back(start, i);
+            start = i + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+// Cell right edges (\cellx) and the row's left edge (\trleft) after the row's definition words.
+struct RowGeometry {
+    std::vector<int> edges;
+    int left = 0;
+
+    void apply(const std::string& words) {
+        RtfTokenizer tokens(words);
+        for (RtfToken t = tokens.next(); t.type != RtfToken::End; t = tokens.next()) {
+            if (t.type != RtfToken::Word)
+                continue;
+            if (t.word == "trowd") {
+                edges.clear();
+                left = 0;
+            } else if (t.word == "cellx") {
+                edges.push_back(t.param);
+            } else if (t.word == "trleft") {
+                left = t.param;
+            }
+        }
+    }
+};
+
+class DocumentBuilder {
+public:
+    DocumentBuilder(const RichDocument& model, QTextDocument& document)
+        : m_model(model), m_document(document), m_cursor(&document) {}
+
+    void build();
+
+private:
+    void paragraph(const Paragraph& p, bool inCell);
+    void runs(const Paragraph& p);
+    size_t table(size_t first);
+
+    const RichDocument& m_model;
+    QTextDocument& m_document;
+    QTextCursor m_cursor;
+    bool m_reuseBlock = true; // the cursor's block is empty and still unused
+    int m_imageIndex = 0;
+    QTextList* m_list = nullptr;
+    RowGeometry m_geometry;
+};
+
+void DocumentBuilder::build() {
+    m_cursor.beginEditBlock();
+    const auto& paragraphs = m_model.paragraphs;
+    for (size_t i = 0; i < paragraphs.size();) {
+        if (rowAt(paragraphs, i)) {
+            i = table(i);
+            continue;
+        }
+        m_geometry.apply(paragraphs[i].tableWords);
+        paragraph(paragraphs[i], false);
+        ++i;
+    }
+    m_cursor.endEditBlock();
+}
+
+void DocumentBuilder::paragraph(const Paragraph& p, bool inCell) {
+    const QTextBlockFormat block = toBlockFormat(p);
+    const QTextCharFormat mark = toCharFormat(p.mark);
+    if (std::exchange(m_reuseBlock, false) || inCell) {
+        m_cursor.setBlockFormat(block);
+        m_cursor.setBlockCharFormat(mark);
+    } else {
+        m_cursor.insertBlock(block, mark);
+    }
+    const auto& list = p.layout.list;
+    if (list && list->level != ListFormat::Level::Continue) {
+        const QTextListFormat format = toListFormat(*list);
+        if (m_list && m_list->format() == format)
+            m_list->add(m_cursor.block());
+        else
+            m_list = m_cursor.createList(format);
+    } else {
+        m_list = nullptr;
+    }
+    runs(p);
+}
+
+void DocumentBuilder::runs(const Paragraph& p) {
+    for (const Run& run : p.runs) {
+        if (run.image)
+            insertImage(m_cursor, m_document, *run.image, m_imageIndex++);
+        else
+            m_cursor.insertText(run.text, toCharFormat(run.format));
+    }
+}
+
+// Shows the rows from paragraph first on as one table; returns the paragraph after them.
+size_t DocumentBuilder::table(size_t first) {
+    const auto& paragraphs = m_model.paragraphs;
+    std::vector<RowSpan> rows;
+    size_t next = first;
+    while (const auto row = rowAt(paragraphs, next)) {
+        rows.push_back(*row);
+        next = row->end + 1;
+    }
+    int columns = 1;
+    for (const RowSpan& row : rows)
+        columns = std::max(columns, static_cast<int>(row.cells.size()));
+
+    // Column widths from the first row's definition.
+    RowGeometry geometry = m_geometry;
+    for (size_t i = first; i <= rows.front().end; ++i)
+        geometry.apply(paragraphs[i].tableWords);
+    QTextTableFormat format;
+    format.setCellPadding(3);
+    format.setCellSpacing(0);
+    format.setBorder(1);
+    format.setBorderCollapse(true);
+    if (geometry.edges.size() == static_cast<size_t>(columns)) {
+        QList<QTextLength> widths;
+        int left = geometry.left;
+        for (const int edge : geometry.edges) {
+            widths.append(
+                QTextLength(QTextLength::FixedLength, std::max(1, edge - left) / kTwipsPerPixel));
+            left = edge;
+        }
+        format.setColumnWidthConstraints(widths);
+    }
+    // The table goes after the cursor's block; an unused one stays empty before it.
+    m_reuseBlock = false;
+    m_list = nullptr;
+    QTextTable* table = m_cursor.insertTable(static_cast<int>(rows.size()), columns, format);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const RowSpan& row = rows[static_cast<size_t>(r)];
+        const int cells = static_cast<int>(row.cells.size());
+        if (cells < columns)
+            table->mergeCells(r, cells - 1, 1, columns - cells + 1); // the last cell fills the row
+        for (int c = 0; c < cells; ++c) {
+            QTextTableCell cell = table->cellAt(r, c);
+            m_cursor = cell.firstCursorPosition();
+            m_list = nullptr;
+            const auto [from, to] = row.cells[static_cast<size_t>(c)];
+            for (size_t i = from; i <= to; ++i) {
+                m_geometry.apply(paragraphs[i].tableWords);
+                paragraph(paragraphs[i], i == from);
+            }
+        }
+        // The row end holds no text; it rides on the row's first cell.
+        const Paragraph& end = paragraphs[row.end];
+        m_geometry.apply(end.tableWords);
+        QTextTableCellFormat cellFormat = table->cellAt(r, 0).format().toTableCellFormat();
+        cellFormat.setProperty(kCarriedRowEnd, QVariant::fromValue(end));
+        table->cellAt(r, 0).setFormat(cellFormat);
+    }
+    m_cursor.movePosition(QTextCursor::End);
+    m_reuseBlock = true;
+    m_list = nullptr;
+    return next;
+}
+
+class ModelBuilder {
+public:
+    explicit ModelBuilder(const QTextDocument& document)
+        : m_document(document), m_fallback(document.defaultFont()) {}
+
+    RichDocument build();
+
+private:
+    Paragraph paragraph(const QTextBlock& block);
+    void table(QTextTable& table);
+    Paragraph rowEnd(const QTextTableCell& first, int columns);
+
+    const QTextDocument& m_document;
+    const QFont m_fallback;
+    RichDocument m_model;
+};
+
+RichDocument ModelBuilder::build() {
+    QTextFrame* root = m_document.rootFrame();
+    // The document keeps an empty block before a table at its start and after one at its
+    // end; those blocks are the document's, not the entry's.
+    std::vector<QTextFrame::iterator> items;
+    for (auto it = root->begin(); !it.atEnd(); ++it)
+        items.push_back(it);
+    for (size_t k = 0; k < items.size(); ++k) {
+        const QTextFrame::iterator& it = items[k];
+        if (QTextFrame* frame = it.currentFrame()) {
+            if (auto* t = qobject_cast<QTextTable*>(frame))
+                table(*t);
+            continue;
+        }
+        const QTextBlock block = it.currentBlock();
+        const bool padding = block.length() <= 1 &&
+                             !block.blockFormat().hasProperty(kCarriedParagraph) &&
+                             ((k == 0 && k + 1 < items.size() && items[k + 1].currentFrame()) ||
+                              (k + 1 == items.size() && k > 0 && items[k - 1].currentFrame()));
+        if (!padding)
+            m_model.paragraphs.push_back(paragraph(block));
+    }
+    return std::move(m_model);
+}
+
+Paragraph ModelBuilder::paragraph(const QTextBlock& block) {
+    Paragraph p;
+    p.mark = fromCharFormat(block.charFormat(), m_fallback);
+    const QTextBlockFormat format = block.blockFormat();
+    if (format.hasProperty(kCarriedParagraph))
+        p.layout.list = format.property(kCarriedParagraph).value<Paragraph>().layout.list;
+    if (const QTextList* list = block.textList())
+        p.layout.list = fromListFormat(list->format());
+    else if (p.layout.list && p.layout.list->level != ListFormat::Level::Continue)
+        p.layout.list.reset(); // taken out of its list
+    fromBlockFormat(format, p);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QTextCharFormat f = fragment.charFormat();
+        if (!f.isImageFormat()) {
+            appendText(p, fromCharFormat(f, m_fallback), fragment.text());
+            continue;
+        }
+        // Equal pictures side by side share one fragment: one object character each.
+        const Image image = fromImageFormat(f.toImageFormat(), m_document);
+        for (qsizetype i = 0; i < fragment.length(); ++i)
+            appendImage(p, image);
+    }
+    return p;
+}
+
+void ModelBuilder::table(QTextTable& t) {
+    for (int r = 0; r < t.rows(); ++r) {
+        int cells = 0;
+        for (int c = 0; c < t.columns(); ++c) {
+            const QTextTableCell cell = t.cellAt(r, c);
+            if (cell.row() != r || cell.column() != c)
+                continue; // covered by a merged cell
+            ++cells;
+            const size_t first = m_model.paragraphs.size();
+            for (auto it = cell.begin(); !it.atEnd(); ++it) {
+                if (it.currentFrame())
+                    continue; // tables the document nests are not ours to write
+                Paragraph p = paragraph(it.currentBlock());
+                p.layout.tableLevel = std::max(p.layout.tableLevel, 1);
+                if (p.end == ParagraphEnd::Cell && p.layout.tableLevel == 1)
+                    p.end = ParagraphEnd::Paragraph; // a cell's last paragraph ends it below
+                m_model.paragraphs.push_back(std::move(p));
+            }
+            if (m_model.paragraphs.size() == first) {
+                Paragraph empty;
+                empty.layout.tableLevel = 1;
+                m_model.paragraphs.push_back(std::move(empty));
+            }
+            Paragraph& last = m_model.paragraphs.back();
+            last.end = ParagraphEnd::Cell;
+            last.layout.tableLevel = 1;
+        }
+        m_model.paragraphs.push_back(rowEnd(t.cellAt(r, 0), cells));
+    }
+}
+
+// The paragraph that ends a row: as read, or for a row added in the editor, one whose
+// definition gives the row its cells.
+Paragraph ModelBuilder::rowEnd(const QTextTableCell& first, int cells) {
+    const QTextTableCellFormat format = first.format().toTableCellFormat();
+    if (format.hasProperty(kCarriedRowEnd))
+        return format.property(kCarriedRowEnd).value<Paragraph>();
+    Paragraph end;
+    end.end = ParagraphEnd::Row;
+    end.layout.tableLevel = 1;
+    end.tableWords = "\\trowd\\trgaph108";
+    for (int c = 1; c <= cells; ++c)
+        end.tableWords += "\\cellx" + std::to_string(c * 1440);
+    return end;
 }
 
 } // namespace
 
 void RtfDocumentAdapter::toDocument(const RichDocument& model, QTextDocument& document) {
     document.clear();
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
-    int imageIndex = 0;
-    bool first = true;
-    for (const Paragraph& paragraph : model.paragraphs) {
-        QTextBlockFormat block;
-        block.setAlignment(toQtAlignment(paragraph.alignment));
-        const QTextCharFormat mark = toCharFormat(paragraph.mark);
-        if (std::exchange(first, false)) {
-            cursor.setBlockFormat(block);
-            cursor.setBlockCharFormat(mark);
-        } else {
-            cursor.insertBlock(block, mark);
-        }
-        for (const Run& run : paragraph.runs) {
-            if (run.image)
-                insertImage(cursor, document, *run.image, imageIndex++);
-            else
-                cursor.insertText(run.text, toCharFormat(run.format));
-        }
-    }
-    cursor.endEditBlock();
+    document.setProperty(kListTablesProperty,
+                         QStringList{QString::fromStdString(model.listTable),
+                                     QString::fromStdString(model.listOverrideTable)});
+    DocumentBuilder(model, document).build();
 }
 
 RichDocument RtfDocumentAdapter::fromDocument(const QTextDocument& document) {
-    const QFont fallback = document.defaultFont();
-    RichDocument model;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        Paragraph paragraph;
-        paragraph.alignment = fromQtAlignment(block.blockFormat().alignment());
-        paragraph.mark = fromCharFormat(block.charFormat(), fallback);
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat f = fragment.charFormat();
-            if (!f.isImageFormat()) {
-                appendText(paragraph, fromCharFormat(f, fallback), fragment.text());
-                continue;
-            }
-            // Equal pictures side by side share one fragment: one object character each.
-            const Image image = fromImageFormat(f.toImageFormat(), document);
-            for (qsizetype i = 0; i < fragment.length(); ++i)
-                appendImage(paragraph, image);
-        }
-        model.paragraphs.push_back(std::move(paragraph));
+    RichDocument model = ModelBuilder(document).build();
+    // The document-wide list tables ride on the document itself.
+    const QVariant tables = document.property(kListTablesProperty);
+    if (tables.isValid()) {
+        const QStringList both = tables.toStringList();
+        model.listTable = both.value(0).toStdString();
+        model.listOverrideTable = both.value(1).toStdString();
     }
     return model;
 }

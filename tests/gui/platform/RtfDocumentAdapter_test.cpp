@@ -1,6 +1,7 @@
 #include "platform/RtfDocumentAdapter.h"
 
 #include "richtext/ModelDump.h"
+#include "richtext/PlainText.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
@@ -11,6 +12,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextList>
+#include <QTextTable>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -79,6 +82,79 @@ TEST_F(RtfDocumentAdapterTest, SamplesSurviveLoadAndSaveWithoutEdits) {
     EXPECT_GE(samples, 10);
 }
 
+std::vector<fs::path> goldenSamples() {
+    std::vector<fs::path> samples;
+    const fs::path golden = fs::path(__FILE__).parent_path() / "../../core/richtext/golden";
+    for (const auto& entry : fs::directory_iterator(golden))
+        samples.push_back(entry.path());
+    std::sort(samples.begin(), samples.end());
+    return samples;
+}
+
+// Everything but the runs: what an edit inside a paragraph's text must leave alone.
+Paragraph withoutRuns(Paragraph p) {
+    p.runs.clear();
+    return p;
+}
+
+// An edit at one place changes that place only: every other paragraph keeps its formatting,
+// and the edited one keeps its paragraph properties.
+TEST_F(RtfDocumentAdapterTest, EditsInOnePlaceKeepEveryOtherParagraph) {
+    int samples = 0;
+    for (const fs::path& sample : goldenSamples()) {
+        const RichDocument model = RtfReader::read(readFile(sample / "input.rtf"));
+        if (model.paragraphs.empty())
+            continue;
+        ++samples;
+        {
+            SCOPED_TRACE(sample.filename().string() + ": a character typed at the end");
+            QTextDocument document;
+            RtfDocumentAdapter::toDocument(model, document);
+            QTextCursor cursor(&document);
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(QStringLiteral("!"));
+            const RichDocument edited = RtfReader::read(RtfDocumentAdapter::entryRtf(document));
+            EXPECT_EQ(model.listTable, edited.listTable);
+            EXPECT_EQ(plainText(model) + u'!', plainText(edited));
+            // After a closing table the end is a new paragraph of its own.
+            const bool afterTable = model.paragraphs.back().end == ParagraphEnd::Row;
+            ASSERT_EQ(model.paragraphs.size() + (afterTable ? 1 : 0), edited.paragraphs.size());
+            for (size_t i = 0; i + 1 < model.paragraphs.size(); ++i)
+                EXPECT_EQ(model.paragraphs[i], edited.paragraphs[i]) << "paragraph " << i;
+            const size_t last = model.paragraphs.size() - 1;
+            if (afterTable)
+                EXPECT_EQ(model.paragraphs[last], edited.paragraphs[last]);
+            else
+                EXPECT_EQ(withoutRuns(model.paragraphs[last]),
+                          withoutRuns(edited.paragraphs[last]));
+        }
+        {
+            SCOPED_TRACE(sample.filename().string() + ": the first word made bold");
+            QTextDocument document;
+            RtfDocumentAdapter::toDocument(model, document);
+            QTextCursor cursor(&document);
+            cursor.movePosition(QTextCursor::Start);
+            cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+            QTextCharFormat bold;
+            bold.setFontWeight(QFont::Bold);
+            cursor.mergeCharFormat(bold);
+            const RichDocument back = RtfReader::read(RtfDocumentAdapter::entryRtf(document));
+            EXPECT_EQ(plainText(model), plainText(back));
+            ASSERT_EQ(model.paragraphs.size(), back.paragraphs.size());
+            int changed = 0;
+            for (size_t i = 0; i < model.paragraphs.size(); ++i) {
+                if (model.paragraphs[i] == back.paragraphs[i])
+                    continue;
+                ++changed;
+                EXPECT_EQ(withoutRuns(model.paragraphs[i]), withoutRuns(back.paragraphs[i]));
+                EXPECT_TRUE(back.paragraphs[i].runs.at(0).format.bold) << "paragraph " << i;
+            }
+            EXPECT_LE(changed, 1);
+        }
+    }
+    EXPECT_GE(samples, 20);
+}
+
 TEST_F(RtfDocumentAdapterTest, FormattingReachesTheDocument) {
     const std::string rtf =
         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}{\\colortbl ;\\red255\\green0"
@@ -102,6 +178,92 @@ TEST_F(RtfDocumentAdapterTest, FormattingReachesTheDocument) {
     EXPECT_EQ(QFont::Bold, b.fontWeight());
     EXPECT_TRUE(b.fontItalic() && b.fontUnderline() && b.fontStrikeOut());
     EXPECT_EQ(QColor(Qt::red), b.foreground().color());
+}
+
+// Lists, tables, indents, highlight and raised text are shown by the document's own means.
+TEST_F(RtfDocumentAdapterTest, ParagraphFeaturesAreShown) {
+    const std::string rtf =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}"
+        "{\\colortbl ;\\red255\\green255\\blue0;}"
+        "\\pard\\qj\\li720\\ri360\\fi-360\\sb120\\sa240 just\\highlight1 lit\\highlight0 "
+        "x\\super 2\\nosupersub\\par"
+        "\\pard{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}"
+        "\\li720 one\\par{\\pntext\\f1\\'b7\\tab}two\\par"
+        "\\pard{\\pntext 3)\\tab}{\\*\\pn\\pnlvlbody\\pnstart3\\pnucrm{\\pntxta )}}three\\par"
+        "\\trowd\\cellx1500\\cellx4500\\pard\\intbl a\\cell b\\par c\\cell\\row"
+        "\\trowd\\cellx1500\\pard\\intbl d\\cell\\row\\pard end\\par}";
+    QTextDocument document;
+    RtfDocumentAdapter::setEntryText(document, rtf);
+    const QTextBlock first = document.begin();
+    const QTextBlockFormat f = first.blockFormat();
+    EXPECT_TRUE(f.alignment() & Qt::AlignJustify);
+    EXPECT_DOUBLE_EQ(48.0, f.leftMargin());
+    EXPECT_DOUBLE_EQ(24.0, f.rightMargin());
+    EXPECT_DOUBLE_EQ(-24.0, f.textIndent());
+    EXPECT_DOUBLE_EQ(8.0, f.topMargin());
+    EXPECT_DOUBLE_EQ(16.0, f.bottomMargin());
+    QTextCursor cursor(&document);
+    cursor.setPosition(first.position() + 6);
+    EXPECT_EQ(QColor(Qt::yellow), cursor.charFormat().background().color());
+    cursor.setPosition(first.position() + 9);
+    EXPECT_EQ(QTextCharFormat::AlignSuperScript, cursor.charFormat().verticalAlignment());
+
+    const QTextBlock one = first.next();
+    const QTextBlock three = one.next().next();
+    ASSERT_NE(nullptr, one.textList());
+    EXPECT_EQ(QTextListFormat::ListDisc, one.textList()->format().style());
+    EXPECT_EQ(one.textList(), one.next().textList());
+    ASSERT_NE(nullptr, three.textList());
+    EXPECT_EQ(QTextListFormat::ListUpperRoman, three.textList()->format().style());
+    EXPECT_EQ(QStringLiteral(")"), three.textList()->format().numberSuffix());
+
+    QTextCursor inTable(three.next());
+    QTextTable* table = inTable.currentTable();
+    ASSERT_NE(nullptr, table);
+    EXPECT_EQ(2, table->rows());
+    EXPECT_EQ(2, table->columns());
+    EXPECT_EQ(QStringLiteral("a"), table->cellAt(0, 0).firstCursorPosition().block().text());
+    EXPECT_EQ(QStringLiteral("c"), table->cellAt(0, 1).lastCursorPosition().block().text());
+    EXPECT_EQ(2, table->cellAt(1, 0).columnSpan()); // a shorter row: its last cell fills it
+    const auto widths = table->format().columnWidthConstraints();
+    ASSERT_EQ(2, widths.size());
+    EXPECT_DOUBLE_EQ(100.0, widths[0].rawValue());
+    EXPECT_DOUBLE_EQ(200.0, widths[1].rawValue());
+
+    EXPECT_EQ(RtfReader::read(rtf), RtfDocumentAdapter::fromDocument(document));
+}
+
+// What the user changes in the document is what changes in the model; the rest stays.
+TEST_F(RtfDocumentAdapterTest, ChangesMadeInTheDocumentReachTheModel) {
+    const std::string rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\pard\\qj\\li720\\sa200 "
+                            "\\uldb\\highlight0\\cb0 a\\ulnone\\par\\pard b\\par}";
+    QTextDocument document;
+    RtfDocumentAdapter::setEntryText(document, rtf);
+    QTextCursor cursor(&document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.mergeBlockFormat(centred);
+    cursor.movePosition(QTextCursor::NextBlock);
+    cursor.createList(QTextListFormat::ListDecimal);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    QTextCharFormat struck;
+    struck.setFontStrikeOut(true);
+    cursor.mergeCharFormat(struck);
+
+    const RichDocument model = RtfDocumentAdapter::fromDocument(document);
+    ASSERT_EQ(2u, model.paragraphs.size());
+    const Paragraph& a = model.paragraphs[0];
+    EXPECT_EQ(Alignment::Center, a.alignment);
+    EXPECT_EQ(720, a.layout.leftIndent);
+    EXPECT_EQ(200, a.layout.spaceAfter);
+    EXPECT_EQ(UnderlineStyle::Double, a.runs.at(0).format.underlineStyle); // shown as single
+    const Paragraph& b = model.paragraphs[1];
+    ASSERT_TRUE(b.layout.list.has_value());
+    EXPECT_TRUE(b.layout.list->numbered());
+    EXPECT_TRUE(b.runs.at(0).format.strike);
+    // A list made in the editor is written with its number for older readers too.
+    const std::string written = RtfDocumentAdapter::entryRtf(document);
+    EXPECT_NE(std::string::npos, written.find("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody")) << written;
 }
 
 TEST_F(RtfDocumentAdapterTest, PicturesShowAndKeepTheirBytes) {
