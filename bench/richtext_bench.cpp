@@ -1,16 +1,27 @@
 // RTF to plain text, as the journal search and the derived description run it, on entries of
-// the size people write (2 KB) and of a long one (200 KB).
+// the size people write (2 KB) and of a long one (200 KB); the reader and writer on their
+// own; and an entry shown in a QTextDocument and taken back, as the editor does.
 
+#include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 #include "store/CHiddenRichEdit.h"
 
 #include <benchmark/benchmark.h>
 
+#ifndef QUILLBOOK_BENCH_NO_GUI
+#include "platform/RtfDocumentAdapter.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextDocument>
+#endif
+
 namespace {
 
 // An entry as the Windows control writes it: paragraphs of prose with some bold and italic
 // words, accented letters and the odd character outside Windows-1252.
-std::string makeEntry(size_t targetBytes) {
+richtext::RichDocument makeModel(size_t targetBytes) {
     using namespace richtext;
     static const char* const words[] = {"morning", "the", "caf\u00e9",  "walked", "river",
                                         "and",     "we",  "na\u00efve", "light",  "\u0142ad",
@@ -41,8 +52,84 @@ std::string makeEntry(size_t targetBytes) {
         }
         rtf = RtfWriter::write(doc);
     }
-    return rtf;
+    // Some paragraphs as lists, some justified and indented.
+    for (size_t i = 0; i < doc.paragraphs.size(); ++i) {
+        Paragraph& p = doc.paragraphs[i];
+        if (i % 5 == 1) {
+            p.layout.list.emplace();
+            p.layout.list->font = QStringLiteral("Symbol");
+            p.layout.list->before = QStringLiteral(u"\u00b7");
+            p.layout.leftIndent = 720;
+            p.layout.firstIndent = -360;
+        } else if (i % 5 == 3) {
+            p.alignment = Alignment::Justify;
+            p.layout.spaceAfter = 200;
+        }
+    }
+    return doc;
 }
+
+std::string makeEntry(size_t targetBytes) {
+    return richtext::RtfWriter::write(makeModel(targetBytes));
+}
+
+void readRtf(benchmark::State& state) {
+    const std::string rtf = makeEntry(static_cast<size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(richtext::RtfReader::read(rtf));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(rtf.size()));
+}
+BENCHMARK(readRtf)->Arg(200 * 1024);
+
+void writeRtf(benchmark::State& state) {
+    const std::string rtf = makeEntry(static_cast<size_t>(state.range(0)));
+    const richtext::RichDocument model = richtext::RtfReader::read(rtf);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(richtext::RtfWriter::write(model));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(rtf.size()));
+}
+BENCHMARK(writeRtf)->Arg(200 * 1024);
+
+#ifndef QUILLBOOK_BENCH_NO_GUI
+// A 1 MB entry with two pictures (a photo-sized PNG and a small one).
+richtext::RichDocument largeEntryWithPictures() {
+    using namespace richtext;
+    RichDocument model = makeModel(1024 * 1024);
+    for (const int size : {800, 64}) {
+        QImage picture(size, size * 3 / 4, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        Image image;
+        QBuffer buffer(&image.data);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        image.widthPixels = picture.width();
+        image.heightPixels = picture.height();
+        image.widthTwips = picture.width() * 15;
+        image.heightTwips = picture.height() * 15;
+        appendImage(model.paragraphs[model.paragraphs.size() / (size == 800 ? 3 : 2)], image);
+    }
+    return model;
+}
+
+void modelToDocument(benchmark::State& state) {
+    const richtext::RichDocument model = largeEntryWithPictures();
+    QTextDocument document;
+    for (auto _ : state)
+        RtfDocumentAdapter::toDocument(model, document);
+    state.counters["rtf_bytes"] = static_cast<double>(richtext::RtfWriter::write(model).size());
+}
+BENCHMARK(modelToDocument)->Unit(benchmark::kMillisecond);
+
+void documentToModel(benchmark::State& state) {
+    QTextDocument document;
+    RtfDocumentAdapter::toDocument(largeEntryWithPictures(), document);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RtfDocumentAdapter::fromDocument(document));
+}
+BENCHMARK(documentToModel)->Unit(benchmark::kMillisecond);
+#endif
 
 void streamOutPlainText(benchmark::State& state) {
     const std::string rtf = makeEntry(static_cast<size_t>(state.range(0)));
@@ -81,4 +168,14 @@ BENCHMARK(shownText)->Arg(2 * 1024)->Arg(200 * 1024);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // The document adapter needs a GUI application for fonts and images; no display is used.
+#ifndef QUILLBOOK_BENCH_NO_GUI
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+#endif
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
