@@ -164,7 +164,9 @@ ListFormat shownList(const QTextListFormat& f) {
     }
     list.level = ListFormat::Level::Body;
     list.before = f.numberPrefix();
-    list.after = f.numberSuffix();
+    // A list made in the editor has no suffix set and shows the document's default, a full stop.
+    list.after =
+        f.hasProperty(QTextFormat::ListNumberSuffix) ? f.numberSuffix() : QStringLiteral(".");
     return list;
 }
 
