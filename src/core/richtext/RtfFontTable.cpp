@@ -19,6 +19,7 @@ void RtfFontTable::endEntry() {
     m_pending.name = m_pending.name.trimmed();
     m_fonts[m_number] = std::move(m_pending);
     m_pending = Font{};
+    ++m_version;
 }
 
 void RtfFontTable::closeGroup(size_t depth) {

@@ -171,12 +171,32 @@ constexpr bool sorted() {
 }
 static_assert(sorted(), "keyword table must be sorted");
 
+// For each first letter, where its words start in the table: a lookup searches one letter's
+// words only.
+constexpr std::array<unsigned char, 27> kLetterStart = [] {
+    std::array<unsigned char, 27> starts{};
+    size_t i = 0;
+    for (size_t letter = 0; letter < 26; ++letter) {
+        starts[letter] = static_cast<unsigned char>(i);
+        while (i < std::size(kEntries) && kEntries[i].name[0] == char('a' + letter))
+            ++i;
+    }
+    starts[26] = static_cast<unsigned char>(std::size(kEntries));
+    return starts;
+}();
+static_assert(std::size(kEntries) < 256, "letter index holds table positions in a byte");
+
 } // namespace
 
 RtfKeywordInfo lookUpRtfKeyword(std::string_view name) {
-    const auto it = std::lower_bound(std::begin(kEntries), std::end(kEntries), name,
+    if (name.empty() || name[0] < 'a' || name[0] > 'z')
+        return {};
+    const size_t letter = static_cast<size_t>(name[0] - 'a');
+    const Entry* first = std::begin(kEntries) + kLetterStart[letter];
+    const Entry* last = std::begin(kEntries) + kLetterStart[letter + 1];
+    const auto it = std::lower_bound(first, last, name,
                                      [](const Entry& e, std::string_view n) { return e.name < n; });
-    if (it == std::end(kEntries) || it->name != name)
+    if (it == last || it->name != name)
         return {};
     return {it->keyword, it->ch};
 }

@@ -120,6 +120,13 @@ private:
     int m_pendingLead = -1;
 
     const CodePage* m_ansi = &CodePage::get(1252);
+    struct PageCache {
+        const CodePage* page = nullptr;
+        int font = 0;
+        const CodePage* ansi = nullptr;
+        unsigned fonts = 0;
+    };
+    mutable PageCache m_pageCache;
     RtfFontTable m_fonts;
     RtfColorTable m_colors;
     std::optional<RtfPicture> m_picture;
@@ -712,12 +719,20 @@ void Parser::character(char16_t ch) {
 
 const CodePage& Parser::codePage() const {
     const GroupState& s = m_stack.back();
+    // Text in one font comes in many pieces; the font-table lookup is done once per change.
+    const bool cacheable = s.destination != Destination::FontTable;
+    if (cacheable && m_pageCache.page && m_pageCache.font == s.chars.font &&
+        m_pageCache.ansi == m_ansi && m_pageCache.fonts == m_fonts.version())
+        return *m_pageCache.page;
     const RtfFontTable::Font* entry = m_fonts.find(s.chars.font);
     const int charset = s.destination == Destination::FontTable ? m_fonts.pendingCharset()
                         : entry                                 ? entry->charset
                                                                 : 0;
     const int number = CodePage::forCharset(charset);
-    return number == 0 ? *m_ansi : CodePage::get(number);
+    const CodePage& page = number == 0 ? *m_ansi : CodePage::get(number);
+    if (cacheable)
+        m_pageCache = {&page, s.chars.font, m_ansi, m_fonts.version()};
+    return page;
 }
 
 const CharFormat& Parser::currentFormat() {

@@ -82,9 +82,14 @@ RtfToken RtfTokenizer::next() {
             ++m_pos;
             continue;
         }
+        // A local index lets the compiler keep it in a register through the scan.
         const size_t start = m_pos;
-        while (!atEnd() && !kSpecial[peek()])
-            ++m_pos;
+        const size_t size = m_input.size();
+        const char* data = m_input.data();
+        size_t pos = start;
+        while (pos < size && !kSpecial[static_cast<unsigned char>(data[pos])])
+            ++pos;
+        m_pos = pos;
         RtfToken token;
         token.type = RtfToken::Text;
         token.text = m_input.substr(start, m_pos - start);

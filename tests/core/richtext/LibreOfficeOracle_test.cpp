@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -105,6 +106,50 @@ RichDocument sample() {
     return doc;
 }
 
+// Lists in both numbering forms' \pn shape, a table and raised and lowered text.
+RichDocument structuredSample() {
+    const CharFormat plain = fmt("Arial", 20);
+    CharFormat sub = plain, super = plain;
+    sub.vertical = VerticalPosition::Subscript;
+    super.vertical = VerticalPosition::Superscript;
+    RichDocument doc;
+    const auto paragraph =
+        [&doc](std::initializer_list<std::pair<CharFormat, const char16_t*>> runs) {
+            Paragraph p;
+            for (const auto& [format, text] : runs)
+                appendText(p, format, QStringView(text));
+            doc.paragraphs.push_back(p);
+            return &doc.paragraphs.back();
+        };
+    paragraph({{plain, u"Water is H"}, {sub, u"2"}, {plain, u"O, area is r"}, {super, u"2"}});
+    ListFormat bullet;
+    bullet.font = QStringLiteral("Symbol");
+    bullet.before = QStringLiteral(u"\u00b7");
+    ListFormat numbers;
+    numbers.level = ListFormat::Level::Body;
+    numbers.after = QStringLiteral(".");
+    for (const char16_t* item : {u"apples", u"pears"})
+        paragraph({{plain, item}})->layout.list = bullet;
+    for (const char16_t* item : {u"first", u"second"})
+        paragraph({{plain, item}})->layout.list = numbers;
+    for (const char16_t* cell : {u"north", u"south"}) {
+        Paragraph* p = paragraph({{plain, cell}});
+        p->layout.tableLevel = 1;
+        p->end = ParagraphEnd::Cell;
+        if (cell[0] == u'n')
+            p->tableWords = "\\trowd\\trgaph108\\cellx2000\\cellx4000";
+    }
+    Paragraph* row = paragraph({});
+    row->layout.tableLevel = 1;
+    row->end = ParagraphEnd::Row;
+    paragraph({{plain, u"after"}});
+    return doc;
+}
+
+QStringList words(const QString& text) {
+    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
 class LibreOfficeOracle : public testing::Test {
 protected:
     void SetUp() override {
@@ -112,9 +157,13 @@ protected:
         if (m_soffice.isEmpty())
             GTEST_SKIP() << "soffice (LibreOffice) is not installed; the oracle test did not run";
         ASSERT_TRUE(m_dir.isValid());
+        write(m_model);
+    }
+
+    void write(const RichDocument& model) {
         QFile rtf(m_dir.filePath(QStringLiteral("sample.rtf")));
         ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
-        const std::string written = RtfWriter::write(m_model);
+        const std::string written = RtfWriter::write(model);
         rtf.write(written.data(), static_cast<qint64>(written.size()));
     }
 
@@ -145,6 +194,27 @@ TEST_F(LibreOfficeOracle, PlainTextMatches) {
     QString expected = plainText(m_model);
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     EXPECT_EQ(expected + u'\n', text);
+}
+
+// An independent reader shows the same words for lists, tables and raised or lowered text; it
+// may add the list numbers and bullets, nothing else.
+TEST_F(LibreOfficeOracle, ListsTablesAndRaisedTextReadTheSame) {
+    const RichDocument model = structuredSample();
+    write(model);
+    QString text = QString::fromUtf8(
+        convert(QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("txt")));
+    const QStringList theirs = words(text.remove(QChar(0xFEFF)));
+    const QStringList ours = words(plainText(model));
+    const QStringList labels = {QStringLiteral("1."), QStringLiteral("2."),
+                                QStringLiteral(u"\u2022"), QStringLiteral(u"\u00b7")};
+    qsizetype k = 0;
+    for (const QString& word : theirs) {
+        if (k < ours.size() && word == ours[k])
+            ++k;
+        else
+            EXPECT_TRUE(labels.contains(word)) << "unexpected: " << word.toStdString();
+    }
+    EXPECT_EQ(ours.size(), k) << "oracle text: " << text.toStdString();
 }
 
 TEST_F(LibreOfficeOracle, FormattingMatches) {
