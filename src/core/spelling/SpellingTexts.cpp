@@ -1,0 +1,90 @@
+#include "spelling/SpellingTexts.h"
+
+namespace spellingtexts {
+
+QString checkComplete() {
+    return QStringLiteral("The spelling check is complete.");
+}
+
+QString noDictionary() {
+    return QStringLiteral(
+        "Spelling cannot be checked: no Hunspell dictionary is installed.\n\n"
+        "Install the package hunspell-en-us (or the hunspell package of your language, "
+        "for example hunspell-de-de) and try again.");
+}
+
+QString dictionaryUnreadable(const QString& name, const QString& affixPath) {
+    return QStringLiteral("Spelling cannot be checked: the %1 dictionary (%2) cannot be read.\n\n"
+                          "Reinstall the package %3, or choose another dictionary in the Tools "
+                          "menu.")
+        .arg(name, affixPath, packageFor(name));
+}
+
+QString personalListRefused(const QString& word) {
+    return QStringLiteral("\"%1\" cannot be added to the dictionary.").arg(word);
+}
+
+QString personalListUnwritable(const QString& path, const QString& reason) {
+    return QStringLiteral("The word cannot be added to your word list %1: %2.").arg(path, reason);
+}
+
+QString dialogTitle() {
+    return QStringLiteral("Check Spelling");
+}
+QString notInDictionary() {
+    return QStringLiteral("Not in dictionary:");
+}
+QString changeTo() {
+    return QStringLiteral("Change &to:");
+}
+QString suggestionsLabel() {
+    return QStringLiteral("Su&ggestions:");
+}
+QString noSuggestions() {
+    return QStringLiteral("(no suggestions)");
+}
+QString ignore() {
+    return QStringLiteral("&Ignore");
+}
+QString ignoreAll() {
+    return QStringLiteral("I&gnore All");
+}
+QString change() {
+    return QStringLiteral("&Change");
+}
+QString changeAll() {
+    return QStringLiteral("Change A&ll");
+}
+QString add() {
+    return QStringLiteral("&Add");
+}
+QString cancel() {
+    return QStringLiteral("Cancel");
+}
+QString addToDictionary() {
+    return QStringLiteral("Add to Dictionary");
+}
+QString spellAsYouType() {
+    return QStringLiteral("Check Spelling as You &Type");
+}
+QString dictionaryMenu() {
+    return QStringLiteral("Spelling &Dictionary");
+}
+
+QString packageFor(const QString& dictionaryName) {
+    QString lower = dictionaryName.toLower();
+    lower.replace(u'_', u'-');
+    return QStringLiteral("hunspell-") + lower;
+}
+
+QString settingsGroup() {
+    return QStringLiteral("Settings");
+}
+QString asYouTypeKey() {
+    return QStringLiteral("Spell As You Type");
+}
+QString dictionaryKey() {
+    return QStringLiteral("Spelling Dictionary");
+}
+
+} // namespace spellingtexts

@@ -1,0 +1,94 @@
+#include "editor/SpellingEngine.h"
+
+#include "editor/CWSpell.h"
+#include "spelling/SpellingService.h"
+#include "spelling/SpellingTexts.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+QString settingsKey(const QString& key) {
+    return spellingtexts::settingsGroup() + u'/' + key;
+}
+
+} // namespace
+
+SpellingEngine& SpellingEngine::instance() {
+    static SpellingEngine engine(spelling::dictionaryFolders(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                     QStringLiteral("/personal-words.txt"));
+    return engine;
+}
+
+SpellingEngine::SpellingEngine(QStringList dictionaryFolders, QString personalListPath,
+                               QObject* parent)
+    : QObject(parent), m_installed(spelling::findDictionaries(dictionaryFolders)),
+      m_personalListPath(std::move(personalListPath)) {
+    const QString saved = QSettings().value(settingsKey(spellingtexts::dictionaryKey())).toString();
+    m_name = spelling::chooseDictionary(dictionaries(), saved, QLocale::system().name());
+}
+
+SpellingEngine::~SpellingEngine() = default;
+
+QStringList SpellingEngine::dictionaries() const {
+    QStringList names;
+    for (const auto& dictionary : m_installed)
+        names.push_back(dictionary.name);
+    return names;
+}
+
+QString SpellingEngine::dictionaryName() const {
+    return m_name;
+}
+
+SpellingService* SpellingEngine::service() {
+    if (!m_loaded)
+        load();
+    return m_service.get();
+}
+
+void SpellingEngine::load() {
+    m_loaded = true;
+    m_service.reset();
+    m_checker.reset();
+    m_problem.clear();
+    const auto dictionary = std::find_if(m_installed.begin(), m_installed.end(),
+                                         [this](const auto& d) { return d.name == m_name; });
+    if (dictionary == m_installed.end()) {
+        m_problem = spellingtexts::noDictionary();
+        return;
+    }
+    m_checker = CWSpell::open(*dictionary);
+    if (!m_checker) {
+        m_problem = spellingtexts::dictionaryUnreadable(dictionary->name, dictionary->affixPath);
+        return;
+    }
+    m_service = std::make_unique<SpellingService>(*m_checker, PersonalWordList(m_personalListPath));
+}
+
+void SpellingEngine::setDictionary(const QString& name) {
+    if (!dictionaries().contains(name))
+        return;
+    QSettings().setValue(settingsKey(spellingtexts::dictionaryKey()), name);
+    if (name == m_name && m_loaded)
+        return;
+    m_name = name;
+    m_loaded = false;
+    emit serviceChanged();
+}
+
+bool SpellingEngine::asYouType() const {
+    return QSettings().value(settingsKey(spellingtexts::asYouTypeKey()), 1).toInt() != 0;
+}
+
+void SpellingEngine::setAsYouType(bool on) {
+    if (on == asYouType())
+        return;
+    QSettings().setValue(settingsKey(spellingtexts::asYouTypeKey()), on ? 1 : 0);
+    emit asYouTypeChanged(on);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "spelling/DictionaryCatalog.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class CWSpell;
+class SpellingService;
+
+// Spelling for the whole program: the dictionary in use (chosen by the user, else the
+// locale's, else en_US), its Hunspell bridge, the personal word list and the as-you-type
+// switch, both remembered in the settings.
+class SpellingEngine : public QObject {
+    Q_OBJECT
+
+public:
+    // The program's engine over the system's dictionary folders and the user's data folder.
+    static SpellingEngine& instance();
+
+    SpellingEngine(QStringList dictionaryFolders, QString personalListPath,
+                   QObject* parent = nullptr);
+    ~SpellingEngine() override;
+
+    // The words to check against; opens the dictionary on first use. Nothing when no
+    // dictionary can be used: unavailableReason() then says why and what to install.
+    SpellingService* service();
+    QString unavailableReason() const { return m_problem; }
+
+    // Installed dictionaries' names, and the one in use (or that would be).
+    QStringList dictionaries() const;
+    QString dictionaryName() const;
+    // Uses the dictionary from now on and remembers the choice.
+    void setDictionary(const QString& name);
+
+    bool asYouType() const;
+    void setAsYouType(bool on);
+
+signals:
+    // The dictionary was switched: every word must be looked at again.
+    void serviceChanged();
+    void asYouTypeChanged(bool on);
+
+private:
+    void load();
+
+    std::vector<spelling::Dictionary> m_installed;
+    QString m_personalListPath;
+    QString m_name;
+    std::unique_ptr<CWSpell> m_checker;
+    std::unique_ptr<SpellingService> m_service;
+    QString m_problem;
+    bool m_loaded = false;
+};

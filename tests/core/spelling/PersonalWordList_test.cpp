@@ -1,0 +1,66 @@
+#include "spelling/PersonalWordList.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+TEST(PersonalWordList, ReadsOneWordALineAndSkipsWhatCannotBeAWord) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("words.txt"));
+    EXPECT_TRUE(PersonalWordList(path).read().isEmpty()); // missing file
+
+    const QByteArray longLine(300, 'x');
+    write(path, "\xEF\xBB\xBF"
+                "Quillbook\r\n\n  Zoë  \ntwo words\nQuillbook\n" +
+                    longLine + "\nctrl\x01x\nlast");
+    EXPECT_EQ(PersonalWordList(path).read(), (QStringList{u"Quillbook"_s, u"Zoë"_s, u"last"_s}));
+}
+
+TEST(PersonalWordList, AddAppendsEachWordOnce) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("new/folder/words.txt"));
+    const PersonalWordList list(path);
+    EXPECT_FALSE(list.add(QStringLiteral("Quillbook")));
+    EXPECT_FALSE(list.add(QStringLiteral("Ærøskøbing")));
+    EXPECT_FALSE(list.add(QStringLiteral("Quillbook")));
+    EXPECT_EQ(contents(path), QStringLiteral("Quillbook\nÆrøskøbing\n").toUtf8());
+
+    // a file whose last line has no end keeps that word whole
+    const QString edited = dir.filePath(QStringLiteral("edited.txt"));
+    write(edited, "alpha\nbeta");
+    EXPECT_FALSE(PersonalWordList(edited).add(QStringLiteral("gamma")));
+    EXPECT_EQ(contents(edited), QByteArray("alpha\nbeta\ngamma\n"));
+}
+
+TEST(PersonalWordList, RefusalsAreReportedNotSwallowed) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("words.txt"));
+    for (const QString& bad : {QString(), QStringLiteral("two words"),
+                               QStringLiteral("line\nbreak"), QString(101, u'x')})
+        EXPECT_TRUE(PersonalWordList(path).add(bad)) << bad.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+
+    // a folder that cannot be made: a file stands where it should be
+    write(dir.filePath(QStringLiteral("blocker")), "x");
+    const auto problem = PersonalWordList(dir.filePath(QStringLiteral("blocker/words.txt")))
+                             .add(QStringLiteral("word"));
+    ASSERT_TRUE(problem);
+    EXPECT_TRUE(problem->contains(QStringLiteral("blocker/words.txt")));
+}

@@ -1,0 +1,160 @@
+#include "spelling/FakeSpellChecker.h"
+#include "spelling/SpellingService.h"
+#include "spelling/SpellingSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Applies the corrections to a text of its own, as the editor's document would.
+class StringSink : public SpellTextSink {
+public:
+    explicit StringSink(QString text) : text(std::move(text)) {}
+    void apply(const spelling::TextChange& change) override {
+        ASSERT_LE(change.start + change.removed, text.size());
+        text.replace(change.start, change.removed, change.inserted);
+        ++changes;
+    }
+    QString text;
+    int changes = 0;
+};
+
+class SpellingSessionTest : public testing::Test {
+protected:
+    SpellingSessionTest()
+        : checker({u"The"_s, u"the"_s, u"cat"_s, u"sat"_s, u"on"_s, u"mat"_s, u"a"_s, u"dog"_s,
+                   u"and"_s, u"receive"_s, u"naïve"_s}),
+          service(checker, PersonalWordList(dir.filePath(QStringLiteral("words/personal.txt")))) {}
+
+    // Runs a check answering each misspelling with the next step; returns the words found.
+    QStringList run(const QString& text, qsizetype start,
+                    const std::vector<std::function<void(SpellingSession&)>>& steps) {
+        sink = std::make_unique<StringSink>(text);
+        SpellingSession session(service, text, start, *sink);
+        QStringList found;
+        std::size_t step = 0;
+        while (session.findNext()) {
+            found.push_back(session.word());
+            // the position reported must point at the word in the text as it is now
+            EXPECT_EQ(sink->text.mid(session.wordStart(), session.word().size()), session.word());
+            if (step == steps.size()) {
+                ADD_FAILURE() << "unexpected stop at " << session.word().toStdString();
+                break;
+            }
+            steps[step++](session);
+        }
+        EXPECT_EQ(step, steps.size()) << "the check ended early";
+        EXPECT_EQ(session.text(), sink->text);
+        return found;
+    }
+
+    static std::function<void(SpellingSession&)> ignore() {
+        return [](SpellingSession& s) { s.ignore(); };
+    }
+    static std::function<void(SpellingSession&)> change(const char* to) {
+        return [to](SpellingSession& s) { s.change(QString::fromUtf8(to)); };
+    }
+
+    QTemporaryDir dir;
+    FakeSpellChecker checker;
+    SpellingService service;
+    std::unique_ptr<StringSink> sink;
+};
+
+} // namespace
+
+TEST_F(SpellingSessionTest, AKnownTextStopsNowhere) {
+    EXPECT_TRUE(run(QStringLiteral("The cat sat on the mat, naïve dog."), 0, {}).isEmpty());
+    EXPECT_EQ(sink->changes, 0);
+    EXPECT_TRUE(run(QString(), 0, {}).isEmpty());
+}
+
+TEST_F(SpellingSessionTest, ChangesOfAnotherLengthKeepLaterPositionsRight) {
+    const QStringList found =
+        run(QStringLiteral("Teh caaaaat sat on teh mt and recieve"), 0,
+            {change("The"), change("cat"), ignore(), change("the mat"), change("receive")});
+    EXPECT_EQ(found, (QStringList{u"Teh"_s, u"caaaaat"_s, u"teh"_s, u"mt"_s, u"recieve"_s}));
+    EXPECT_EQ(sink->text, QStringLiteral("The cat sat on teh the mat and receive"));
+}
+
+TEST_F(SpellingSessionTest, ChangeAllReplacesLaterOccurrencesWithoutStopping) {
+    const QStringList found =
+        run(QStringLiteral("dgo and cat, dgo and Dgo; dgo"), 0,
+            {[](SpellingSession& s) { s.changeAll(QStringLiteral("a dog")); }, ignore()});
+    // the case differs, so "Dgo" is a word of its own
+    EXPECT_EQ(found, (QStringList{u"dgo"_s, u"Dgo"_s}));
+    EXPECT_EQ(sink->text, QStringLiteral("a dog and cat, a dog and Dgo; a dog"));
+}
+
+TEST_F(SpellingSessionTest, IgnoreAllLastsBeyondTheSession) {
+    run(QStringLiteral("zork cat zork zork"), 0, {[](SpellingSession& s) { s.ignoreAll(); }});
+    EXPECT_FALSE(service.isMisspelt(QStringLiteral("zork")));
+    EXPECT_TRUE(service.isMisspelt(QStringLiteral("Zork")));
+    EXPECT_TRUE(run(QStringLiteral("zork"), 0, {}).isEmpty());
+}
+
+TEST_F(SpellingSessionTest, AddKeepsTheWordInThePersonalList) {
+    run(QStringLiteral("Grüße cat Grüße"), 0, {[](SpellingSession& s) { EXPECT_FALSE(s.add()); }});
+    QFile file(dir.filePath(QStringLiteral("words/personal.txt")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QStringLiteral("Grüße\n").toUtf8());
+
+    // a later run reads the list back into its checker
+    FakeSpellChecker fresh({});
+    SpellingService later(fresh, PersonalWordList(file.fileName()));
+    EXPECT_FALSE(later.isMisspelt(QStringLiteral("Grüße")));
+}
+
+TEST_F(SpellingSessionTest, StartingMidTextWrapsAroundOnce) {
+    const QString text = QStringLiteral("xa cat xb cat xc cat xd");
+    // a start inside "xc" checks it first, then the rest, then the beginning
+    const qsizetype start = text.indexOf(u"xc") + 1;
+    const QStringList found =
+        run(text, start, {change("dog"), change("mat"), change("a"), change("the")});
+    EXPECT_EQ(found, (QStringList{u"xc"_s, u"xd"_s, u"xa"_s, u"xb"_s}));
+    EXPECT_EQ(sink->text, QStringLiteral("a cat the cat dog cat mat"));
+    // a start after the last word checks from the beginning
+    EXPECT_EQ(run(text, text.size(), {ignore(), ignore(), ignore(), ignore()}),
+              (QStringList{u"xa"_s, u"xb"_s, u"xc"_s, u"xd"_s}));
+}
+
+TEST_F(SpellingSessionTest, AnswersAreRememberedUntilTheWordsChange) {
+    SpellingService fresh(checker, PersonalWordList(dir.filePath(QStringLiteral("none.txt"))));
+    checker.questions = 0;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(fresh.isMisspelt(QStringLiteral("cat")));
+        EXPECT_TRUE(fresh.isMisspelt(QStringLiteral("kat")));
+    }
+    EXPECT_EQ(checker.questions, 2);
+    const int generation = fresh.generation();
+    fresh.ignoreAll(QStringLiteral("kat"));
+    EXPECT_GT(fresh.generation(), generation);
+    EXPECT_FALSE(fresh.isMisspelt(QStringLiteral("kat")));
+}
+
+TEST_F(SpellingSessionTest, ContextShowsTheWordWithinItsParagraph) {
+    StringSink unused{QString()};
+    const QString text = QStringLiteral("First line.\nSome words before wrod and after it\nNext");
+    SpellingSession session(service, text, 12, unused);
+    ASSERT_TRUE(session.findNext());
+    EXPECT_EQ(session.word(), QStringLiteral("Some"));
+    session.ignore();
+    ASSERT_TRUE(session.findNext());
+    session.ignore();
+    ASSERT_TRUE(session.findNext());
+    session.ignore();
+    ASSERT_TRUE(session.findNext());
+    EXPECT_EQ(session.word(), QStringLiteral("wrod"));
+    const auto wide = session.context(100);
+    EXPECT_EQ(wide.before, QStringLiteral("Some words before "));
+    EXPECT_EQ(wide.after, QStringLiteral(" and after it"));
+    // cut to whole words
+    const auto narrow = session.context(9);
+    EXPECT_EQ(narrow.before, QStringLiteral("before "));
+    EXPECT_EQ(narrow.after, QStringLiteral(" and"));
+}

@@ -1,0 +1,76 @@
+#include "spelling/WordSplitter.h"
+
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+using spelling::splitWords;
+using spelling::wordAtOrAfter;
+
+namespace {
+
+QString words(const QString& text) {
+    QStringList found;
+    for (const auto& span : splitWords(text))
+        found.push_back(text.mid(span.start, span.length));
+    return found.join(u'|');
+}
+
+struct SplitCase {
+    const char* text;
+    const char* words;
+};
+
+} // namespace
+
+TEST(WordSplitter, FindsTheWordsToCheck) {
+    const SplitCase cases[] = {
+        {"", ""},
+        {"  \n\t ", ""},
+        {"Hello, world!", "Hello|world"},
+        // apostrophes inside a word belong to it, quotes around it do not
+        {"don't it’s 'quoted' O'Neill's", "don't|it’s|quoted|O'Neill's"},
+        {"rock 'n' roll", "rock|n|roll"},
+        // hyphens and dashes split
+        {"well-known mother-in-law —dash", "well|known|mother|in|law|dash"},
+        // words with digits are left alone
+        {"mp3 2nd A4 1999 x86-64 word", "word"},
+        // addresses are skipped whole, their neighbours are not
+        {"see https://exmaple.org/a-b?c=d now", "see|now"},
+        {"(www.exmaple.com) or mailto:someone@x.org", "or"},
+        {"mail jane.doe@exmaple.co.uk, thanks", "mail|thanks"},
+        {"user@ alone @home", "user|alone|home"},
+        // letters of any script, with combining marks and outside the basic plane
+        {"naïve café Zürich Ελλάδα", "naïve|café|Zürich|Ελλάδα"},
+        {"cafe\u0301 \U0001D400x", "cafe\u0301|\U0001D400x"},
+        // paragraph breaks and pictures separate words
+        {"one\ntwo\u2029three\uFFFCfour", "one|two|three|four"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(words(QString::fromUtf8(c.text)), QString::fromUtf8(c.words)) << c.text;
+}
+
+TEST(WordSplitter, WordAtOrAfterAPosition) {
+    const QString text = QStringLiteral("alpha http://x.y/z beta-gamma");
+    struct {
+        qsizetype position;
+        const char* word; // empty: none
+    } cases[] = {
+        {-4, "alpha"},
+        {0, "alpha"},
+        {3, "alpha"},
+        {5, "beta"},
+        // inside an address: the first word after it
+        {10, "beta"},
+        {19, "beta"},
+        {23, "gamma"},
+        {24, "gamma"},
+        {29, ""},
+        {999, ""},
+    };
+    for (const auto& c : cases) {
+        const auto span = wordAtOrAfter(text, c.position);
+        const QString found = span ? text.mid(span->start, span->length) : QString();
+        EXPECT_EQ(found, QString::fromUtf8(c.word)) << c.position;
+    }
+}
