@@ -150,7 +150,7 @@ std::string toolHelp() {
     }
     help += "\n"
             "Options may stand before or after the file name; \"--\" ends them.\n"
-            "\"qbk COMMAND --help\" describes a command.\n"
+            "\"qbk COMMAND --help\" describes a command; \"qbk --version\" shows the version.\n"
             "\n"
             "Exit status: 0 success, 1 wrong command line, 2 the journal could not be\n"
             "read or written (the reason is one line on standard error).\n";

@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
+#include "platform/ProgramInfo.h"
 #include "store/CppSQLite3Exception.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,10 @@ int main(int argc, char* argv[]) {
     const QString name = arguments.takeFirst();
     if (name == u"--help" || name == u"-h" || name == u"help") {
         std::fputs(toolHelp().c_str(), stdout);
+        return ExitSuccess;
+    }
+    if (name == u"--version" || name == u"-v") {
+        std::fputs(versionLine("qbk").c_str(), stdout);
         return ExitSuccess;
     }
     const auto& table = commandTable();

@@ -11,6 +11,7 @@
 #include "platform/TextEncoding.h"
 #include "store/CQBKDoc.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -41,6 +42,13 @@ StartOptions StartOptions::parse(const QStringList& arguments) {
         }
     }
     return options;
+}
+
+QString StartOptions::trimmedJournal() const {
+    QString trimmed = journal;
+    while (!trimmed.isEmpty() && trimmed.back().isSpace())
+        trimmed.chop(1);
+    return trimmed;
 }
 
 CJournalApp::CJournalApp(CQBKView::PaneFactory makePane)
@@ -75,10 +83,7 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     CSplashWnd::EnableSplashScreen(options.splash);
     m_pauses = options.pauses;
 
-    // Trailing blanks are what a launcher may leave behind; a file name never ends in them.
-    QString journal = options.journal;
-    while (!journal.isEmpty() && journal.back().isSpace())
-        journal.chop(1);
+    const QString journal = options.trimmedJournal();
     // A named file has to be readable before anything else happens.
     if (!journal.isEmpty()) {
         const QFileInfo info(journal);
@@ -119,7 +124,33 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
             m_router.dispatch(ID_HELP_WELCOME_DIALOG);
     }
     m_frame->Actions().refresh();
+    m_started = true;
     return true;
+}
+
+bool CJournalApp::TakeHandoff(const HandoffRequest& request, bool firstOffer) {
+    if (!m_frame)
+        return false;
+    if (firstOffer)
+        BringToFront();
+    if (!m_started || QApplication::activeModalWidget())
+        return false;
+    if (request.kind == HandoffRequest::Kind::Open)
+        OpenAndReport(request.path);
+    return true;
+}
+
+void CJournalApp::BringToFront() {
+    // A dialog the user has open stays on top of the window; activating the window
+    // activates it.
+    m_frame->setWindowState((m_frame->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    m_frame->show();
+    m_frame->raise();
+    m_frame->activateWindow();
+}
+
+void CJournalApp::OpenAndReport(const std::string& path) {
+    m_doc->ReportOpenResult(m_doc->OpenJournal(path));
 }
 
 void CJournalApp::Pause() const {
@@ -154,7 +185,7 @@ void CJournalApp::OnAppExit() {
 void CJournalApp::OnOpenRecentFile(CommandId id) {
     const std::string path = m_recent.path(id - ID_FILE_MRU_FILE1);
     if (!path.empty())
-        m_doc->ReportOpenResult(m_doc->OpenJournal(path));
+        OpenAndReport(path);
 }
 
 void CJournalApp::OnUpdateRecentFile(CommandUpdate& update) {

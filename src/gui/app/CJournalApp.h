@@ -4,7 +4,9 @@
 #include "platform/AppJournalHost.h"
 #include "platform/CommandMap.h"
 #include "platform/CommandRouter.h"
+#include "platform/InstanceHandoff.h"
 #include "platform/PageMargins.h"
+#include "platform/ProgramInfo.h"
 #include "platform/QtJournalUi.h"
 #include "platform/RecentFileList.h"
 
@@ -27,6 +29,9 @@ struct StartOptions {
 
     // Reads the arguments after the program's name.
     static StartOptions parse(const QStringList& arguments);
+    // The journal without trailing blanks: what a launcher may leave behind, as a file name
+    // never ends in them.
+    QString trimmedJournal() const;
 };
 
 // The application: owns the journal session, the main window, the recent-journal list and
@@ -36,7 +41,7 @@ class CJournalApp : public QObject, public MappedCommandTarget<CJournalApp> {
     Q_OBJECT
 
 public:
-    static constexpr const char* kVersion = "1.5.4";
+    static constexpr const char* kVersion = kProgramVersion;
 
     explicit CJournalApp(CQBKView::PaneFactory makePane);
     ~CJournalApp() override;
@@ -44,6 +49,12 @@ public:
     // Start-up up to the message loop: main window, splash, the command-line journal or the
     // Welcome dialog. False when the program must end (the named file cannot be read).
     bool InitInstance(const StartOptions& options);
+
+    // A request from a second start of the program (SingleInstance's handler): brings the
+    // main window forward (the first time it is offered) and opens the journal as the
+    // recent-journal items do, closing the current one with its usual question. False while
+    // start-up runs or a dialog waits for the user: the request is offered again later.
+    bool TakeHandoff(const HandoffRequest& request, bool firstOffer);
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CQBKDoc& Document() const { return *m_doc; }
@@ -57,6 +68,8 @@ public:
 
 private:
     void Pause() const;
+    void OpenAndReport(const std::string& path);
+    void BringToFront();
     WelcomeChoice RunWelcome();
     void OnAppAbout();
     void OnFilePageSetup();
@@ -66,6 +79,7 @@ private:
 
     CQBKView::PaneFactory m_makePane;
     bool m_pauses = true;
+    bool m_started = false; // InitInstance has returned
     RecentFileList m_recent;
     AppJournalHost m_host;
     QtJournalUi m_ui;

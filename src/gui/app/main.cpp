@@ -1,10 +1,13 @@
 #include "app/BrowserPanes.h"
 #include "app/CJournalApp.h"
 #include "app/SampleJournal.h"
+#include "app/SingleInstance.h"
+#include "platform/ProgramInfo.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -64,9 +67,39 @@ int makeSample(const StartOptions& options) {
     return 0;
 }
 
+// What a second start hands to the program already running: the journal named (as an
+// absolute path, since the two need not share a working folder), or just "come forward".
+HandoffRequest handoffRequest(const StartOptions& options) {
+    const QString journal = options.trimmedJournal();
+    if (journal.isEmpty())
+        return HandoffRequest::raise();
+    return HandoffRequest::open(
+        QFile::encodeName(QFileInfo(journal).absoluteFilePath()).toStdString());
+}
+
+// --help and --version answer without a display.
+bool printsInformation(int argc, char* argv[], int& status) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(quillbookUsage().c_str(), stdout);
+            status = 0;
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::fputs(versionLine("quillbook").c_str(), stdout);
+            status = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (int status = 0; printsInformation(argc, argv, status))
+        return status;
+
     // Writing the sample journal needs no display.
     bool sampleOnly = false;
     for (int i = 1; i < argc; ++i)
@@ -77,11 +110,21 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    // Ties the windows to quillbook.desktop (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillbook"));
     const StartOptions options = StartOptions::parse(QCoreApplication::arguments().mid(1));
     for (const QString& unknown : options.unknown)
         std::fprintf(stderr, "quillbook: ignoring unknown option %s\n", qPrintable(unknown));
+
+    SingleInstance instance(InstanceHandoff::serverNameForThisSession());
+    if (instance.start(handoffRequest(options)) == SingleInstance::Outcome::Delivered)
+        return 0;
+
     scheduleScreenshot();
     CJournalApp app(browserPanes());
+    instance.setHandler([&app](const HandoffRequest& request, bool firstOffer) {
+        return app.TakeHandoff(request, firstOffer);
+    });
     if (!app.InitInstance(options))
         return 1;
     return QApplication::exec();

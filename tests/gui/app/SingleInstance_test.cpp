@@ -1,0 +1,224 @@
+// One program per user and display: a second start hands its journal to the running program
+// (run here as the real quillbook, offscreen) and ends with status 0.
+#include "app/CMainFrame.h"
+#include "app/SingleInstance.h"
+#include "platform/CommandIds.h"
+#include "platform/InstanceHandoff.h"
+#include "store/CQBKDoc.h"
+#include "store/JournalMessages.h"
+#include "support/AppTest.h"
+#include "support/TestJournal.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTimer>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <functional>
+
+namespace {
+
+constexpr char kDisplay[] = ":57";
+
+// Runs the event loop until the condition holds or five seconds pass.
+bool waitUntil(const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > 5000)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+QString journalPath(const TestJournal& journal) {
+    return QFile::decodeName(journal.path().c_str());
+}
+
+// A socket file that nobody listens on, as a program that crashed leaves it.
+void makeStaleSocket(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray bytes = QFile::encodeName(path);
+    ASSERT_LT(static_cast<std::size_t>(bytes.size()), sizeof address.sun_path);
+    std::copy(bytes.begin(), bytes.end(), address.sun_path);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFileInfo::exists(path));
+}
+
+class SingleInstanceTest : public AppTest {
+protected:
+    QString serverName() const {
+        return InstanceHandoff::serverName(m_runtime.path(), QDir::tempPath(), getuid(),
+                                           QString::fromLatin1(kDisplay));
+    }
+    // The environment of a quillbook started by the test: this user and display, settings
+    // of its own, without the Welcome dialog.
+    QProcessEnvironment environment(const QString& configHome) const {
+        QSettings settings(configHome + QStringLiteral("/Orrinvale/Quillbook.conf"),
+                           QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Settings/Show Welcome Dialog"), 0);
+        settings.sync();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(kDisplay));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        return env;
+    }
+    void prepare(QProcess& process, const QStringList& arguments,
+                 const QString& workingDir = QDir::tempPath()) {
+        process.setProcessEnvironment(environment(m_config.path()));
+        process.setWorkingDirectory(workingDir);
+        process.setProgram(QStringLiteral(QUILLBOOK_EXECUTABLE));
+        process.setArguments(QStringList{QStringLiteral("--nosplash")} + arguments);
+    }
+    // Runs a second quillbook while this program's event loop keeps serving; its exit
+    // status, or -1 when it did not end.
+    int secondStart(const QStringList& arguments, const QString& workingDir = QDir::tempPath()) {
+        QProcess process;
+        prepare(process, arguments, workingDir);
+        process.start();
+        const bool ended = waitUntil([&] { return process.state() == QProcess::NotRunning; });
+        if (!ended) {
+            process.kill();
+            process.waitForFinished();
+            return -1;
+        }
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+    // This test program as the running quillbook.
+    void serve(SingleInstance& instance) {
+        ASSERT_EQ(instance.start(HandoffRequest::raise()), SingleInstance::Outcome::Serving);
+        instance.setHandler([this](const HandoffRequest& request, bool firstOffer) {
+            m_requests.push_back(request);
+            return m_app->TakeHandoff(request, firstOffer);
+        });
+    }
+    bool opened(const TestJournal& journal) const {
+        return m_app->Document().IsJournalOpen() && m_app->Document().m_path == journal.path();
+    }
+
+    QTemporaryDir m_runtime;
+    QTemporaryDir m_config;
+    std::vector<HandoffRequest> m_requests;
+};
+
+TEST_F(SingleInstanceTest, ASecondStartWithAJournalMakesTheRunningProgramOpenIt) {
+    TestJournal first;
+    TestJournal second;
+    start(quietStart(journalPath(first)));
+    ASSERT_TRUE(opened(first));
+    SingleInstance instance(serverName());
+    serve(instance);
+    frame().showMinimized();
+
+    // The usual question before the open journal is closed; "No" keeps it.
+    m_modals.then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), QString::fromLatin1(JournalMessages::kQueryClose));
+        clickButton(box, QStringLiteral("No"));
+    });
+    EXPECT_EQ(secondStart({journalPath(second)}), 0);
+    ASSERT_TRUE(waitUntil([&] { return m_modals.handled() == 1; }));
+    settle();
+    EXPECT_TRUE(opened(first));
+    EXPECT_FALSE(frame().isMinimized()); // brought forward all the same
+
+    m_modals.then([](QWidget* box) { clickButton(box, QStringLiteral("Yes")); });
+    // Named relative to the second program's working folder.
+    const QFileInfo secondFile(journalPath(second));
+    EXPECT_EQ(secondStart({QStringLiteral("./") + secondFile.fileName() + QStringLiteral("  ")},
+                          secondFile.absolutePath()),
+              0);
+    EXPECT_TRUE(waitUntil([&] { return opened(second); }));
+    EXPECT_EQ(m_modals.handled(), 2u);
+    EXPECT_EQ(m_app->Recent().path(0), second.path());
+    ASSERT_EQ(m_requests.size(), 2u);
+    EXPECT_EQ(m_requests[1], HandoffRequest::open(second.path()));
+}
+
+TEST_F(SingleInstanceTest, ASecondStartWithoutAJournalBringsTheRunningProgramForward) {
+    TestJournal first;
+    start(quietStart(journalPath(first)));
+    SingleInstance instance(serverName());
+    serve(instance);
+    frame().showMinimized();
+    EXPECT_EQ(secondStart({}), 0);
+    EXPECT_TRUE(waitUntil([&] { return !frame().isMinimized(); }));
+    EXPECT_TRUE(opened(first));
+    EXPECT_EQ(m_modals.handled(), 0u);
+    EXPECT_EQ(m_requests, std::vector<HandoffRequest>{HandoffRequest::raise()});
+}
+
+TEST_F(SingleInstanceTest, AJournalHandedOverWhileADialogIsOpenOpensOnceItIsClosed) {
+    TestJournal second;
+    start();
+    SingleInstance instance(serverName());
+    serve(instance);
+    int status = -1;
+    m_modals.then([&](QWidget* about) {
+        status = secondStart({journalPath(second)});
+        settle();
+        EXPECT_FALSE(m_app->Document().IsJournalOpen()); // not under the user's dialog
+        static_cast<QDialog*>(about)->reject();
+    });
+    m_app->Router().dispatch(ID_APP_ABOUT);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(waitUntil([&] { return opened(second); }));
+}
+
+TEST_F(SingleInstanceTest, ASocketLeftByACrashIsReplaced) {
+    TestJournal second;
+    start();
+    makeStaleSocket(serverName());
+    SingleInstance instance(serverName());
+    serve(instance);
+    EXPECT_EQ(secondStart({journalPath(second)}), 0);
+    EXPECT_TRUE(waitUntil([&] { return opened(second); }));
+}
+
+// Both programs real: the first is killed without a chance to remove its socket, and the
+// next start takes its place.
+TEST_F(SingleInstanceTest, TwoRealProgramsAndACrash) {
+    TestJournal journal;
+    const QString settingsFile = m_config.path() + QStringLiteral("/Orrinvale/Quillbook.conf");
+    const auto recentInFirst = [&] {
+        return QSettings(settingsFile, QSettings::IniFormat)
+            .value(QStringLiteral("Recent File List/File1"))
+            .toString();
+    };
+    for (int round = 0; round < 2; ++round) {
+        QFile::remove(settingsFile);
+        QProcess first;
+        prepare(first, {});
+        first.start();
+        ASSERT_TRUE(first.waitForStarted());
+        ASSERT_TRUE(waitUntil([&] {
+            return QFileInfo::exists(serverName()) &&
+                   !QFileInfo::exists(serverName() + QStringLiteral(".lock"));
+        }));
+        EXPECT_EQ(secondStart({journalPath(journal)}), 0) << round;
+        EXPECT_TRUE(waitUntil([&] { return recentInFirst() == journalPath(journal); })) << round;
+        EXPECT_EQ(first.state(), QProcess::Running) << round;
+        first.kill();
+        first.waitForFinished();
+        EXPECT_TRUE(QFileInfo::exists(serverName())) << round; // left behind
+    }
+}
+
+} // namespace
