@@ -12,6 +12,8 @@ packages=(
   libssl-dev poppler-utils
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
+  desktop-file-utils appstream shared-mime-info
+  dpkg-dev lintian libglib2.0-bin file groff-base bsdextrautils librsvg2-bin
 )
 
 missing=()
