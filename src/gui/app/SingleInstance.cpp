@@ -5,6 +5,7 @@
 #include <QLockFile>
 #include <QPointer>
 #include <QTimer>
+#include <QVariant>
 
 #include <unistd.h>
 
