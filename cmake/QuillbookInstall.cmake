@@ -2,6 +2,9 @@
 # the two programs, the desktop entry, the journal file type, the icons, the AppStream
 # metainfo, the man pages and the help pages.
 include(GNUInstallDirs)
+# Installing and packaging take what is built; they never start a build of every target
+# (the tests included) themselves.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 # Debian names the documentation folder after the package, in lower case.
 set(QUILLBOOK_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/quillbook)
 

@@ -11,15 +11,16 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# CPack indents the lines after the first and writes the empty line as " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "desktop journal of dated, enciphered entries
- Quillbook keeps journals: each journal is one file holding dated entries of
- formatted text, filed in a tree of folders and tagged with topics. Entry
- texts and comments are always stored enciphered, and a journal can be
- protected with a password. Entries are found by text, date and topics,
- printed, and checked for spelling with the system's Hunspell dictionaries.
- .
- The package holds the desktop program quillbook and the command-line tool
- qbk, which lists, searches, shows and adds entries.")
+Quillbook keeps journals: each journal is one file holding dated entries of
+formatted text, filed in a tree of folders and tagged with topics. Entry
+texts and comments are always stored enciphered, and a journal can be
+protected with a password. Entries are found by text, date and topics,
+printed, and checked for spelling with the system's Hunspell dictionaries.
+
+The package holds the desktop program quillbook and the command-line tool
+qbk, which lists, searches, shows and adds entries.")
 # The Qt, SQLite, Hunspell and C++ libraries come from dpkg-shlibdeps; Qt's platform plugins
 # are a package of their own that the program cannot start without.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
@@ -27,5 +28,4 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us | hunspell-dictionary")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
-set(CPACK_OUTPUT_FILE_PREFIX packages)
 include(CPack)

@@ -102,11 +102,11 @@ check_mime() {
   need update-mime-database
   need gio
   stage
-  update-mime-database "$root/share/mime" || fail "update-mime-database"
   export XDG_DATA_DIRS="$root/share:/usr/share" XDG_DATA_HOME="$work/home-data"
+  update-mime-database "$root/share/mime" || fail "update-mime-database"
   type_of() { gio info -a standard::content-type "$1" | sed -n 's/^ *standard::content-type: //p'; }
 
-  "$root/bin/qbk" create "$work/diary.qbk" --title "Diary" >/dev/null || fail "qbk create"
+  "$root/bin/qbk" create "$work/diary.qbk" --title "Diary" >/dev/null 2>&1 || fail "qbk create"
   cp "$work/diary.qbk" "$work/diary-without-extension"
   sqlite3 "$work/other.sqlite" 'CREATE TABLE t (x);' || fail "sqlite3"
   cp "$work/other.sqlite" "$work/other-without-extension"
@@ -126,7 +126,7 @@ check_deb() {
   need dpkg-shlibdeps
   cpack --config "$build/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack"; exit 1; }
-  deb=$(ls "$work"/pkg/packages/*.deb 2>/dev/null | head -n 1)
+  deb=$(ls "$work"/pkg/*.deb 2>/dev/null | head -n 1)
   [ -n "$deb" ] || { fail "no .deb made"; exit 1; }
   [ "$(basename "$deb")" = "quillbook_$(project_version)_$(dpkg --print-architecture).deb" ] ||
     fail "package file name $(basename "$deb")"
@@ -138,11 +138,20 @@ check_deb() {
 
   [ "$(dpkg-deb -f "$deb" Package)" = quillbook ] || fail "package name"
   [ "$(dpkg-deb -f "$deb" Version)" = "$(project_version)" ] || fail "package version"
+  # Every library the programs load comes from a package the package depends on.
   depends=$(dpkg-deb -f "$deb" Depends)
-  for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
-    libqt6network6 libsqlite3-0 libhunspell qt6-qpa-plugins; do
-    grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
-  done
+  dpkg-deb -x "$deb" "$work/unpacked"
+  multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+  for program in quillbook qbk; do
+    objdump -p "$work/unpacked/usr/bin/$program" | awk '/NEEDED/ { print $2 }'
+  done | sort -u >"$work/needed"
+  [ -s "$work/needed" ] || fail "no libraries found in the programs"
+  while read -r library; do
+    owner=$(dpkg -S "*/$library" 2>/dev/null | grep ": /\(usr/\)\?lib/$multiarch/" | head -n 1 | cut -d: -f1)
+    [ -n "$owner" ] || { fail "no package holds $library"; continue; }
+    grep -qE "(^|, )$owner( |,|$)" <<<"$depends" || fail "Depends lacks $owner ($library): $depends"
+  done <"$work/needed"
+  grep -qE "(^|, )qt6-qpa-plugins(,|$)" <<<"$depends" || fail "Depends lacks the Qt platform plugins"
   grep -q "hunspell-en-us" <<<"$(dpkg-deb -f "$deb" Recommends)" ||
     fail "no dictionary recommended"
 

@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
 #include <QTimer>
@@ -110,6 +111,14 @@ protected:
             return m_app->TakeHandoff(request, firstOffer);
         });
     }
+    // Someone accepts connections on the socket (a file alone may be a stale one).
+    bool listening() const {
+        QLocalSocket probe;
+        probe.connectToServer(serverName());
+        const bool connected = probe.waitForConnected(100);
+        probe.abort();
+        return connected;
+    }
     bool opened(const TestJournal& journal) const {
         return m_app->Document().IsJournalOpen() && m_app->Document().m_path == journal.path();
     }
@@ -167,6 +176,7 @@ TEST_F(SingleInstanceTest, ASecondStartWithoutAJournalBringsTheRunningProgramFor
 
 TEST_F(SingleInstanceTest, AJournalHandedOverWhileADialogIsOpenOpensOnceItIsClosed) {
     TestJournal second;
+    setShowWelcome(0);
     start();
     SingleInstance instance(serverName());
     serve(instance);
@@ -184,6 +194,7 @@ TEST_F(SingleInstanceTest, AJournalHandedOverWhileADialogIsOpenOpensOnceItIsClos
 
 TEST_F(SingleInstanceTest, ASocketLeftByACrashIsReplaced) {
     TestJournal second;
+    setShowWelcome(0);
     start();
     makeStaleSocket(serverName());
     SingleInstance instance(serverName());
