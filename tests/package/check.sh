@@ -139,7 +139,7 @@ check_deb() {
   [ "$(dpkg-deb -f "$deb" Package)" = quillbook ] || fail "package name"
   [ "$(dpkg-deb -f "$deb" Version)" = "$(project_version)" ] || fail "package version"
   # Every library the programs load comes from a package the package depends on.
-  depends=$(dpkg-deb -f "$deb" Depends)
+  dpkg-deb -f "$deb" Depends | tr ',|' '\n\n' | awk '{ print $1 }' >"$work/depends"
   dpkg-deb -x "$deb" "$work/unpacked"
   multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
   for program in quillbook qbk; do
@@ -149,9 +149,9 @@ check_deb() {
   while read -r library; do
     owner=$(dpkg -S "*/$library" 2>/dev/null | grep ": /\(usr/\)\?lib/$multiarch/" | head -n 1 | cut -d: -f1)
     [ -n "$owner" ] || { fail "no package holds $library"; continue; }
-    grep -qE "(^|, )$owner( |,|$)" <<<"$depends" || fail "Depends lacks $owner ($library): $depends"
+    grep -qxF "$owner" "$work/depends" || fail "Depends lacks $owner ($library)"
   done <"$work/needed"
-  grep -qE "(^|, )qt6-qpa-plugins(,|$)" <<<"$depends" || fail "Depends lacks the Qt platform plugins"
+  grep -qxF qt6-qpa-plugins "$work/depends" || fail "Depends lacks the Qt platform plugins"
   grep -q "hunspell-en-us" <<<"$(dpkg-deb -f "$deb" Recommends)" ||
     fail "no dictionary recommended"
 
