@@ -50,6 +50,22 @@ if(QUILLBOOK_BUILD_GUI)
   # in a browser.
   file(GLOB help_pages CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/gui/res/help/*")
   install(FILES ${help_pages} DESTINATION ${QUILLBOOK_DOCDIR}/help)
+
+  # Installed straight into a prefix, the desktop learns the file type at once; into a staging
+  # folder (DESTDIR, the package) it is the target system's business (Debian's triggers).
+  install(CODE "
+    if(\"\$ENV{DESTDIR}\" STREQUAL \"\")
+      find_program(quillbook_update_mime update-mime-database)
+      find_program(quillbook_update_desktop update-desktop-database)
+      if(quillbook_update_mime)
+        execute_process(COMMAND \"\${quillbook_update_mime}\"
+          \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime\")
+      endif()
+      if(quillbook_update_desktop)
+        execute_process(COMMAND \"\${quillbook_update_desktop}\"
+          \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
+      endif()
+    endif()")
 endif()
 add_custom_target(quillbook_man_pages ALL DEPENDS ${quillbook_man_pages})
 

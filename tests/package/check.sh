@@ -96,6 +96,17 @@ check_install() {
         while read -r option; do grep -q -- "$option" "$work/qbk.txt" || echo "$command $option"; done
     done >"$work/missing"
   [ ! -s "$work/missing" ] || fail "qbk.1 lacks: $(tr '\n' ' ' <"$work/missing")"
+
+  # Installed straight into a prefix (no DESTDIR), the MIME and desktop caches there are
+  # brought up to date; the staged install above left them alone.
+  [ ! -e "$root/share/mime/mime.cache" ] || fail "a staged install updated the MIME cache"
+  cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
+    { cat "$work/install.log"; fail "cmake --install --prefix"; }
+  [ -s "$work/prefix/share/mime/application/x-quillbook-journal.xml" ] ||
+    fail "update-mime-database did not run on the prefix"
+  grep -q "application/x-quillbook-journal=quillbook.desktop" \
+    "$work/prefix/share/applications/mimeinfo.cache" 2>/dev/null ||
+    fail "update-desktop-database did not run on the prefix"
 }
 
 check_mime() {
