@@ -109,7 +109,7 @@ const char* endName(ParagraphEnd end) {
 std::string list(const ListFormat& l) {
     static const char* const levels[] = {"bullet", "body", "continue", "outline"};
     std::string out = std::string(" list ") + levels[static_cast<int>(l.level)];
-    if (l.level == ListFormat::Level::Outline)
+    if (l.level == ListFormat::Level::Outline || l.outlineLevel != 0)
         out += std::to_string(l.outlineLevel);
     static const char* const styles[] = {"decimal",      "upper-roman",  "lower-roman",
                                          "upper-letter", "lower-letter", "cardinal",

@@ -84,12 +84,15 @@ void applyNumberingWord(const RtfKeywordInfo& info, const RtfToken& token, ListF
         return;
     case RtfKeyword::NumberBullet:
         list.level = ListFormat::Level::Bullet;
+        list.outlineLevel = 0; // only an outline level has a number
         return;
     case RtfKeyword::NumberBody:
         list.level = ListFormat::Level::Body;
+        list.outlineLevel = 0;
         return;
     case RtfKeyword::NumberContinue:
         list.level = ListFormat::Level::Continue;
+        list.outlineLevel = 0;
         return;
     case RtfKeyword::NumberStyle:
         list.style = static_cast<ListFormat::Style>(info.ch);

@@ -97,6 +97,16 @@ TEST(RtfReader, PictureSizesStayInRangeAfterScaling) {
     EXPECT_EQ(doc, RtfReader::read(RtfWriter::write(doc)));
 }
 
+// Found by fuzzing: a later level word in one numbering group left the earlier outline level
+// behind, which the writer does not write for other levels.
+TEST(RtfReader, NumberingKeepsOnlyTheLastLevel) {
+    const RichDocument doc = RtfReader::read("{\\rtf1{\\*\\pn\\pnlvl3\\pnlvlcont}x\\par}");
+    ASSERT_EQ(1u, doc.paragraphs.size());
+    ASSERT_TRUE(doc.paragraphs[0].layout.list.has_value());
+    EXPECT_EQ(0, doc.paragraphs[0].layout.list->outlineLevel);
+    EXPECT_EQ(doc, RtfReader::read(RtfWriter::write(doc)));
+}
+
 // Whatever the reader makes of arbitrary bytes, writing it and reading again keeps it; reading
 // only the shown text gives what the model shows.
 TEST(RtfReader, RandomInputRoundTripsThroughTheWriterAndShowsTheSameText) {
