@@ -38,7 +38,7 @@ QString changeTo() {
     return QStringLiteral("Change &to:");
 }
 QString suggestionsLabel() {
-    return QStringLiteral("Su&ggestions:");
+    return QStringLiteral("&Suggestions:");
 }
 QString noSuggestions() {
     return QStringLiteral("(no suggestions)");

@@ -1,0 +1,62 @@
+#include "editor/EditorSpelling.h"
+
+#include "editor/SpellCheckCommand.h"
+#include "editor/SpellContextMenu.h"
+#include "editor/SpellHighlighter.h"
+#include "editor/SpellingEngine.h"
+#include "spelling/SpellingTexts.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QTextEdit>
+
+EditorSpelling::EditorSpelling(QTextEdit& editor, SpellingEngine& engine)
+    : QObject(&editor), m_editor(editor), m_engine(engine),
+      m_highlighter(new SpellHighlighter(editor.document())) {
+    m_highlighter->setParent(this);
+    connect(&engine, &SpellingEngine::asYouTypeChanged, this, &EditorSpelling::useEngine);
+    connect(&engine, &SpellingEngine::serviceChanged, this, &EditorSpelling::useEngine);
+    useEngine();
+}
+
+void EditorSpelling::useEngine() {
+    m_highlighter->setService(m_engine.asYouType() ? m_engine.service() : nullptr);
+}
+
+void EditorSpelling::checkSpelling(QWidget* parent) {
+    ::checkSpelling(m_editor, m_engine.service(), m_engine.unavailableReason(), parent);
+}
+
+void EditorSpelling::addContextItems(QMenu* menu, const QPoint& globalPos, bool fromKeyboard) {
+    SpellingService* words = m_engine.service();
+    if (menu == nullptr || words == nullptr)
+        return;
+    const int position =
+        fromKeyboard
+            ? m_editor.textCursor().position()
+            : m_editor.cursorForPosition(m_editor.viewport()->mapFromGlobal(globalPos)).position();
+    addSpellingItems(*menu, m_editor, position, *words);
+}
+
+void EditorSpelling::addToolsItems(QMenu& tools, SpellingEngine& engine) {
+    QAction* asYouType = tools.addAction(spellingtexts::spellAsYouType());
+    asYouType->setObjectName(QStringLiteral("spellAsYouType"));
+    asYouType->setCheckable(true);
+    asYouType->setChecked(engine.asYouType());
+    QObject::connect(asYouType, &QAction::toggled, &engine, &SpellingEngine::setAsYouType);
+    QObject::connect(&engine, &SpellingEngine::asYouTypeChanged, asYouType, &QAction::setChecked);
+
+    QMenu* dictionaries = tools.addMenu(spellingtexts::dictionaryMenu());
+    dictionaries->setObjectName(QStringLiteral("spellDictionaryMenu"));
+    auto* group = new QActionGroup(dictionaries);
+    for (const QString& name : engine.dictionaries()) {
+        QAction* choice = dictionaries->addAction(name);
+        choice->setObjectName(QStringLiteral("spellDictionary_") + name);
+        choice->setCheckable(true);
+        choice->setChecked(name == engine.dictionaryName());
+        group->addAction(choice);
+        QObject::connect(choice, &QAction::triggered, &engine,
+                         [&engine, name] { engine.setDictionary(name); });
+    }
+    dictionaries->setEnabled(!group->actions().isEmpty());
+}
