@@ -7,6 +7,7 @@
 #include "support/EntryTextMaker.h"
 #include "support/GoalSummary.h"
 #include "support/JournalGenerator.h"
+#include "support/ResidentMemory.h"
 
 #include "browser/EntryRows.h"
 #include "platform/TextEncoding.h"
@@ -484,20 +485,6 @@ void printSummary(const GoalSummary& s, double cipherBytes) {
     std::printf("limit of the first search: the Entry scan plus deciphering at OpenSSL's speed; "
                 "of searching again: plain SQLite rewriting the marks that change, in one "
                 "transaction; of writes: a one-row commit\n");
-}
-
-// Peak resident memory of this process in MB, from the kernel's high-water mark.
-double peakResidentMb() {
-    std::FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return 0;
-    char line[256];
-    double kb = 0;
-    while (std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmHWM: %lf kB", &kb) == 1)
-            break;
-    std::fclose(status);
-    return kb / 1024;
 }
 
 // Run in a process of its own: the journal open with its root listed, searched twice.

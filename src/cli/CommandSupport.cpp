@@ -52,3 +52,16 @@ COleDateTime parseDay(const QString& text, const char* option, int hour, int min
                          text.toUtf8().toStdString());
     return day;
 }
+
+std::optional<DayRange> dayRangeOf(const CommandLine& line) {
+    const std::optional<QString> from = line.value(QStringLiteral("from"));
+    const std::optional<QString> to = line.value(QStringLiteral("to"));
+    if (!from && !to)
+        return std::nullopt;
+    DayRange range;
+    range.from = from ? parseDay(*from, "from", 0, 0, 0) : COleDateTime(100, 1, 1, 0, 0, 0);
+    range.to = to ? parseDay(*to, "to", 23, 59, 59) : COleDateTime(9999, 12, 31, 23, 59, 59);
+    if (range.to < range.from)
+        throw usageError("the day of --from is after the day of --to");
+    return range;
+}

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CommandLine;
@@ -30,3 +31,11 @@ std::unique_ptr<JournalSession> openJournal(const CommandLine& line, const QStri
 
 // A day given as YYYY-MM-DD at the time of day given; a usage error for anything else.
 COleDateTime parseDay(const QString& text, const char* option, int hour, int minute, int second);
+
+// The days of --from and --to: from the first one's 00:00:00 to the last one's 23:59:59, open
+// at the end not given. Nothing when neither is given; a usage error when they are inverted.
+struct DayRange {
+    COleDateTime from;
+    COleDateTime to;
+};
+std::optional<DayRange> dayRangeOf(const CommandLine& line);

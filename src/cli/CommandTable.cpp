@@ -84,6 +84,26 @@ const std::string kAddHelp =
         "                    described by the start of its text\n") +
     kPasswordNote + "With --password-stdin the entry's text follows the password's line.\n";
 
+#ifdef QBK_PRINTING
+const std::string kPrintHelp =
+    std::string(
+        "Usage: qbk print FILE --pdf OUT.pdf [--entry ID | --folder NAME]\n"
+        "                 [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--no-header]\n"
+        "                 [--password-stdin]\n"
+        "\n"
+        "Prints entries to a PDF file as Quillbook prints them on paper: each entry on\n"
+        "pages of its own, in order of date, inside margins of 1.25 inches left and right\n"
+        "and 1 inch top and bottom, under its date and time. Without --entry or --folder\n"
+        "every entry is printed. OUT.pdf is replaced only when printing succeeded.\n"
+        "  --pdf OUT.pdf     the file to write\n"
+        "  --entry ID        only this entry (its id, or the start of it)\n"
+        "  --folder NAME     only entries filed in this folder (a name, or an id in braces)\n"
+        "  --from DAY        only entries from this day on\n"
+        "  --to DAY          only entries up to the end of this day\n"
+        "  --no-header       leave out the date and time above each entry\n") +
+    kPasswordNote;
+#endif
+
 } // namespace
 
 const std::vector<CommandSpec>& commandTable() {
@@ -133,6 +153,20 @@ const std::vector<CommandSpec>& commandTable() {
          kAddHelp.c_str(),
          {kPasswordStdin, {QStringLiteral("folder"), true}, {QStringLiteral("comment"), true}},
          runAdd},
+#ifdef QBK_PRINTING
+        {"print",
+         "print entries to a PDF file",
+         kPrintHelp.c_str(),
+         {kPasswordStdin,
+          {QStringLiteral("pdf"), true},
+          {QStringLiteral("entry"), true},
+          {QStringLiteral("folder"), true},
+          {QStringLiteral("from"), true},
+          {QStringLiteral("to"), true},
+          {QStringLiteral("no-header")}},
+         runPrint,
+         true},
+#endif
     };
     return table;
 }

@@ -12,6 +12,8 @@ struct CommandSpec {
     const char* help;
     std::vector<OptionSpec> options;
     int (*run)(const CommandLine& line);
+    // Lays out pages with QtGui, which needs a QGuiApplication (see main.cpp).
+    bool drawsPages = false;
 };
 
 const std::vector<CommandSpec>& commandTable();
@@ -25,3 +27,6 @@ int runSearch(const CommandLine& line);
 int runShow(const CommandLine& line);
 int runCreate(const CommandLine& line);
 int runAdd(const CommandLine& line);
+#ifdef QBK_PRINTING
+int runPrint(const CommandLine& line);
+#endif

@@ -81,16 +81,10 @@ int runSearch(const CommandLine& line) {
     const bool onlyComments = line.isSet(QStringLiteral("comments"));
     criteria.lookInText = onlyText || !onlyComments;
     criteria.lookInComments = onlyComments || !onlyText;
-    const std::optional<QString> from = line.value(QStringLiteral("from"));
-    const std::optional<QString> to = line.value(QStringLiteral("to"));
-    if (from || to) {
+    if (const std::optional<DayRange> days = dayRangeOf(line)) {
         criteria.dateRange = 1;
-        criteria.startDate =
-            from ? parseDay(*from, "from", 0, 0, 0) : COleDateTime(100, 1, 1, 0, 0, 0);
-        criteria.endDate =
-            to ? parseDay(*to, "to", 23, 59, 59) : COleDateTime(9999, 12, 31, 23, 59, 59);
-        if (criteria.endDate < criteria.startDate)
-            throw usageError("the day of --from is after the day of --to");
+        criteria.startDate = days->from;
+        criteria.endDate = days->to;
     }
     criteria.topicMatch = line.isSet(QStringLiteral("all-topics")) ? 1 : 0;
 

@@ -7,9 +7,14 @@
 #include "store/CppSQLite3Exception.h"
 
 #include <QCoreApplication>
+#ifdef QBK_PRINTING
+#include <QGuiApplication>
+#endif
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -43,10 +48,27 @@ int runCommand(const CommandSpec& command, const QStringList& arguments) {
     }
 }
 
+// Commands that lay out pages need fonts, and so a QGuiApplication; the others start faster
+// without one. qbk never shows a window, so the offscreen platform serves with or without a
+// display.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
+#ifdef QBK_PRINTING
+    const auto& table = commandTable();
+    const bool pages = argc > 1 && std::any_of(table.begin(), table.end(), [&](const auto& c) {
+                           return c.drawsPages && std::strcmp(argv[1], c.name) == 0;
+                       });
+    if (pages) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
         std::fputs(toolHelp().c_str(), stderr);

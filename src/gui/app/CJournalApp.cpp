@@ -9,6 +9,7 @@
 #include "platform/CommandActions.h"
 #include "platform/ProfileSettings.h"
 #include "platform/TextEncoding.h"
+#include "print/JournalPrinting.h"
 #include "store/CQBKDoc.h"
 
 #include <QApplication>
@@ -65,6 +66,7 @@ CJournalApp::CJournalApp(CQBKView::PaneFactory makePane)
 CJournalApp::~CJournalApp() {
     CSplashWnd::HideSplashScreen();
     // The window and its panes go before the session they point into.
+    m_printing.reset();
     m_frame.reset();
 }
 
@@ -101,6 +103,12 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_host.topicPaneShown = [view] { return view->topicsShown(); };
     m_host.showMasterTopicList = [this] { CMasterTopicsDlg::Run(*m_doc, m_ui, m_frame.get()); };
     m_host.recentListChanged = [this] { m_frame->Actions().refresh(); };
+    m_printing =
+        std::make_unique<JournalPrinting>(*m_doc, m_ui, *m_printer, m_margins, m_frame.get());
+    m_host.printJournal = [this] { m_printing->PrintJournal(); };
+    m_host.printEntryText = [this](const std::string& text, const std::string& title, int flag) {
+        m_printing->PrintEntryText(text, title, flag);
+    };
 
     // Maximised; without a window manager to do it, the screen's free area is taken as is.
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -17,6 +17,7 @@
 
 class CMainFrame;
 class CQBKDoc;
+class JournalPrinting;
 class QPrinter;
 
 // How the program was started.
@@ -63,6 +64,7 @@ public:
     AppJournalHost& Host() { return m_host; }
     const PageMargins& Margins() const { return m_margins; }
     QPrinter& Printer() const { return *m_printer; }
+    JournalPrinting& Printing() const { return *m_printing; }
 
     static const CommandMap<CJournalApp>& commandMap();
 
@@ -88,4 +90,5 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     PageMargins m_margins;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<JournalPrinting> m_printing;
 };

@@ -1,0 +1,100 @@
+// Printing the journal of many years (10,000 entries of about 2 KB RTF) to a PDF file through
+// the program's own print job: entries a second, and whether the memory stays flat as the
+// job grows (each entry's document lives only while it prints).
+#include "support/BenchHost.h"
+#include "support/BenchJournalUi.h"
+#include "support/JournalGenerator.h"
+#include "support/ResidentMemory.h"
+
+#include "platform/TextEncoding.h"
+#include "print/EntryChoice.h"
+#include "print/EntryPrintJob.h"
+#include "store/CQBKDoc.h"
+#include "store/TimeStamp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+const JournalShape kShape;
+
+// Resident memory after this many entries and at the end of the last whole-journal job.
+constexpr std::size_t kEarlySample = 1000;
+double g_residentEarly = 0;
+double g_residentEnd = 0;
+double g_entriesPerSecond = 0;
+
+// Prints the first count chosen entries to a PDF file, as qbk print does.
+void printEntries(CQBKDoc& doc, const std::vector<ChosenEntry>& chosen, std::size_t count,
+                  const QString& pdf) {
+    QFile out(pdf);
+    if (!out.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write the PDF file");
+    QPdfWriter writer(&out);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    EntryPrintJob job(writer, EntryPrintJob::Options{});
+    const std::string format = DisplayFormat(doc.m_db);
+    for (std::size_t i = 0; i < count && i < chosen.size(); ++i) {
+        const PrintableEntry entry =
+            ReadPrintableEntry(doc.m_db, doc.ContentCipherEngine(), chosen[i].rowid, format);
+        job.printEntry(entry.text, storedToText(entry.title));
+        if (i + 1 == kEarlySample)
+            g_residentEarly = currentResidentMb();
+    }
+    if (!job.finish())
+        throw std::runtime_error("the PDF file could not be written");
+    g_residentEnd = currentResidentMb();
+}
+
+void BM_PrintJournalToPdf(benchmark::State& state) {
+    BenchJournalUi ui;
+    BenchHost host;
+    CQBKDoc doc(ui, host);
+    if (doc.OpenJournal(JournalGenerator::Cached(kShape)) != CQBKDoc::OpenOk)
+        throw std::runtime_error("cannot open the benchmark journal");
+    const std::vector<ChosenEntry> chosen = ChooseEntries(doc.m_db, EntryChoice{});
+    const auto count = static_cast<std::size_t>(state.range(0));
+    const QString pdf = QDir(QString::fromStdString(JournalGenerator::CacheFolder()))
+                            .filePath(QStringLiteral("print-bench.pdf"));
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state)
+        printEntries(doc, chosen, count, pdf);
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    const double printed = static_cast<double>(state.iterations() * std::min(count, chosen.size()));
+    state.counters["entries_per_second"] = benchmark::Counter(printed, benchmark::Counter::kIsRate);
+    g_entriesPerSecond = printed / seconds.count();
+    QFile::remove(pdf);
+}
+// 500 entries a few times for a median; then the whole journal once, for the memory.
+BENCHMARK(BM_PrintJournalToPdf)->Arg(500)->Repetitions(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintJournalToPdf)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Pages are laid out with fonts, which need a QGuiApplication; no window is shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    JournalGenerator::Cached(kShape); // made before any timing starts
+    benchmark::RunSpecifiedBenchmarks();
+    std::printf("printing the whole journal to PDF: %.0f entries a second (goal >= 150); "
+                "resident memory %.1f MB after %zu entries, %.1f MB after all of them "
+                "(goal: flat)\n",
+                g_entriesPerSecond, g_residentEarly, kEarlySample, g_residentEnd);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,108 @@
+#include "print/CPrintJournalDlg.h"
+
+#include "platform/ControlId.h"
+#include "print/PrintJournalState.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+QDate toQDate(const COleDateTime& day) {
+    return QDate(day.GetYear(), day.GetMonth(), day.GetDay());
+}
+
+COleDateTime fromQDate(const QDate& day) {
+    return COleDateTime(day.year(), day.month(), day.day(), 0, 0, 0);
+}
+
+QDateEdit* dayPicker(int id, QWidget* parent) {
+    auto* picker = new QDateEdit(parent);
+    picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    picker->setCalendarPopup(true);
+    setControlId(picker, id);
+    return picker;
+}
+
+} // namespace
+
+CPrintJournalDlg::CPrintJournalDlg(PrintJournalState& state, QWidget* parent)
+    : FormDialog(QStringLiteral("Print Journal"), parent), m_state(state),
+      m_what(new QButtonGroup(this)) {
+    setObjectName(QStringLiteral("printJournalDialog"));
+
+    m_selectedEntry = new QRadioButton(QStringLiteral("Print Selected Entry"), this);
+    auto* allEntries = new QRadioButton(QStringLiteral("Print All Entries"), this);
+    m_currentFolder = new QRadioButton(QStringLiteral("Print All Entries in Current Folder"), this);
+    setControlId(m_selectedEntry, kSelectedEntryId);
+    setControlId(allEntries, kAllEntriesId);
+    setControlId(m_currentFolder, kCurrentFolderId);
+    m_what->addButton(m_selectedEntry, EntryChoice::SelectedEntry);
+    m_what->addButton(allEntries, EntryChoice::AllEntries);
+    m_what->addButton(m_currentFolder, EntryChoice::CurrentFolder);
+
+    auto* only = new QGroupBox(QStringLiteral("Only Print Entries"), this);
+    m_between = new QCheckBox(QStringLiteral("Between"), only);
+    setControlId(m_between, kBetweenId);
+    m_firstDay = dayPicker(kFirstDayId, only);
+    m_and = new QLabel(QStringLiteral("AND"), only);
+    setControlId(m_and, kAndId);
+    m_lastDay = dayPicker(kLastDayId, only);
+    auto* days = new QHBoxLayout(only);
+    days->addWidget(m_between);
+    days->addWidget(m_firstDay);
+    days->addWidget(m_and);
+    days->addWidget(m_lastDay);
+    days->addStretch();
+
+    form()->addRow(m_selectedEntry);
+    form()->addRow(allEntries);
+    form()->addRow(m_currentFolder);
+    form()->addRow(only);
+
+    showState();
+    connect(m_what, &QButtonGroup::idClicked, this, [this] { readChoice(); });
+    connect(m_between, &QCheckBox::clicked, this, [this] { readChoice(); });
+    connect(m_firstDay, &QDateEdit::dateChanged, this, [this](const QDate& day) {
+        m_state.SetFirstDay(fromQDate(day));
+        showState();
+    });
+    connect(m_lastDay, &QDateEdit::dateChanged, this, [this](const QDate& day) {
+        m_state.SetLastDay(fromQDate(day));
+        showState();
+    });
+}
+
+void CPrintJournalDlg::showState() {
+    const QSignalBlocker blockFirst(m_firstDay);
+    const QSignalBlocker blockLast(m_lastDay);
+    m_selectedEntry->setEnabled(m_state.SelectedEntryEnabled());
+    m_currentFolder->setEnabled(m_state.CurrentFolderEnabled());
+    if (QAbstractButton* chosen = m_what->button(m_state.m_nPrintWhat))
+        chosen->setChecked(true);
+    m_between->setChecked(m_state.m_bBetween);
+    m_between->setEnabled(m_state.BetweenEnabled());
+    m_firstDay->setDate(toQDate(m_state.FirstDay()));
+    m_lastDay->setDate(toQDate(m_state.LastDay()));
+    for (QWidget* control : {static_cast<QWidget*>(m_firstDay), static_cast<QWidget*>(m_and),
+                             static_cast<QWidget*>(m_lastDay)})
+        control->setEnabled(m_state.DatesEnabled());
+}
+
+void CPrintJournalDlg::readChoice() {
+    m_state.m_nPrintWhat = m_what->checkedId();
+    m_state.m_bBetween = m_between->isChecked();
+    showState();
+}
+
+void CPrintJournalDlg::accept() {
+    readChoice();
+    FormDialog::accept();
+}

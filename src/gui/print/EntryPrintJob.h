@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/PageMargins.h"
+#include "print/EntryPageLayout.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <string_view>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+// One print job of one or more entries. Each entry starts on a new page; its text is laid
+// out inside the page margins and, when the header is on, its first page carries the
+// entry's date and time at the top-left margin, underlined as wide as the text. The device
+// must paint from the paper's corner (QPrinter::setFullPage, or a PDF writer without
+// margins). Each entry's document lives only while it prints, so a job of a whole journal
+// needs no more memory than its longest entry.
+class EntryPrintJob {
+public:
+    struct Options {
+        PageMargins margins;
+        bool dateTimeHeader = true;
+        // The job's pages to print, counted from 1 over the whole job; 0 and 0 print all.
+        int fromPage = 0;
+        int toPage = 0;
+    };
+
+    // An entry prints at most this many pages.
+    static constexpr int kMaxPagesPerEntry = 65535;
+
+    EntryPrintJob(QPagedPaintDevice& device, const Options& options);
+    ~EntryPrintJob();
+    EntryPrintJob(const EntryPrintJob&) = delete;
+    EntryPrintJob& operator=(const EntryPrintJob&) = delete;
+
+    // Prints an entry's stored text (RTF or plain) under the title. False when the device
+    // cannot be painted on (a file that cannot be written, a printer that went away).
+    bool printEntry(std::string_view storedText, const QString& title);
+    // Ends the job; false when the device failed.
+    bool finish();
+
+    int pagesPrinted() const { return m_pagesPrinted; }
+    // The layout the job's device gives the header lines it measured (for tests).
+    const EntryPageLayout& layout() const { return m_layout; }
+
+private:
+    bool wanted(int jobPage) const;
+    // Starts the next page of the job; false when the device failed.
+    bool startPage();
+    void drawHeader(const QString& title);
+    void layOut(QTextDocument& document) const;
+    // Draws the document's lines from top to bottom (document coordinates) into the body.
+    void drawSlice(QTextDocument& document, const QRect& body, int top, int bottom);
+
+    QPagedPaintDevice& m_device;
+    Options m_options;
+    QPainter m_painter;
+    QFont m_headerFont;
+    EntryPageLayout m_layout;
+    bool m_begun = false;
+    bool m_failed = false;
+    int m_jobPage = 0;      // pages laid out so far, printed or not
+    int m_pagesPrinted = 0; // pages put on the device
+};

@@ -1,0 +1,125 @@
+#include "print/JournalPrinting.h"
+
+#include "dialogs/JournalUi.h"
+#include "platform/TextEncoding.h"
+#include "print/CCustomPrintDialog.h"
+#include "print/CPrintJournalDlg.h"
+#include "print/EntryPrintJob.h"
+#include "print/PrintJournalState.h"
+#include "print/PrintMessages.h"
+#include "print/PrinterSettings.h"
+#include "store/CQBKDoc.h"
+#include "store/TimeStamp.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSettings>
+
+JournalPrinting::JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer,
+                                 const PageMargins& margins, QWidget* parent)
+    : m_doc(doc), m_ui(ui), m_printer(printer), m_margins(margins), m_parent(parent) {
+    runPrintDialog = [](CCustomPrintDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    runPrintJournalDialog = [parent](PrintJournalState& state) {
+        CPrintJournalDlg dialog(state, parent);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    QSettings settings;
+    PrinterSettings::restore(m_printer, settings);
+}
+
+void JournalPrinting::PrintJournal() {
+    PrintJournalState state(m_doc.m_currentEntryId, m_doc.m_currentFolderId,
+                            COleDateTime::GetCurrentTime());
+    if (!runPrintJournalDialog(state))
+        return;
+    try {
+        if (state.m_nPrintWhat == EntryChoice::SelectedEntry) {
+            // The entry list's selected entry, as its own Print command prints it.
+            if (!m_doc.m_currentEntryId.empty())
+                m_doc.PrintEntry(m_doc.m_currentEntryId, 0);
+            return;
+        }
+        const std::vector<ChosenEntry> chosen = ChooseEntries(m_doc.m_db, state.Choice());
+        if (chosen.empty()) {
+            m_ui.showMessage(PrintMessages::kNoEntries);
+            return;
+        }
+        PrintEntries(chosen);
+    } catch (const CppSQLite3Exception& e) {
+        m_ui.showError(e.message());
+    }
+}
+
+std::optional<bool> JournalPrinting::AskPrintOptions() {
+    CCustomPrintDialog dialog(&m_printer, m_parent);
+    if (!runPrintDialog(dialog))
+        return std::nullopt;
+    QSettings settings;
+    PrinterSettings::save(m_printer, settings);
+    return dialog.m_bDateTimeHeader;
+}
+
+void JournalPrinting::RunJob(bool header, bool pageRange,
+                             const std::function<void(EntryPrintJob&)>& print) {
+    EntryPrintJob::Options options;
+    options.margins = m_margins;
+    options.dateTimeHeader = header;
+    if (pageRange && m_printer.printRange() == QPrinter::PageRange) {
+        options.fromPage = m_printer.fromPage();
+        options.toPage = m_printer.toPage();
+    }
+    const bool fullPage = m_printer.fullPage();
+    m_printer.setFullPage(true);
+    {
+        EntryPrintJob job(m_printer, options);
+        print(job);
+        if (!job.finish())
+            m_ui.showError(PrintMessages::kPrintFailed);
+    }
+    m_printer.setFullPage(fullPage);
+}
+
+bool JournalPrinting::PrintEntries(const std::vector<ChosenEntry>& chosen) {
+    const std::optional<bool> header = AskPrintOptions();
+    if (!header)
+        return false;
+    // Entries read before a failure stay printed; the failure is told when the job has ended.
+    std::string failure;
+    RunJob(*header, true, [&](EntryPrintJob& job) {
+        try {
+            const std::string format = DisplayFormat(m_doc.m_db);
+            for (const ChosenEntry& entry : chosen) {
+                const PrintableEntry printable = ReadPrintableEntry(
+                    m_doc.m_db, m_doc.ContentCipherEngine(), entry.rowid, format);
+                if (!job.printEntry(printable.text, storedToText(printable.title)))
+                    return;
+            }
+        } catch (const CppSQLite3Exception& e) {
+            failure = e.message();
+        }
+    });
+    if (!failure.empty())
+        m_ui.showError(failure);
+    return true;
+}
+
+void JournalPrinting::PrintEntryText(const std::string& text, const std::string& title,
+                                     int printFlag) {
+    bool header = true;
+    if (printFlag == 0) {
+        const std::optional<bool> chosen = AskPrintOptions();
+        if (!chosen)
+            return;
+        header = *chosen;
+    }
+    RunJob(header, true, [&](EntryPrintJob& job) { job.printEntry(text, storedToText(title)); });
+}
+
+void JournalPrinting::PreviewEntryText(const std::string& text, const std::string& title) {
+    QPrintPreviewDialog preview(&m_printer, m_parent);
+    preview.setObjectName(QStringLiteral("printPreview"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter*) {
+        RunJob(true, false, [&](EntryPrintJob& job) { job.printEntry(text, storedToText(title)); });
+    });
+    preview.exec();
+}

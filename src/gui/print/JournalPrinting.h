@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/PageMargins.h"
+#include "print/EntryChoice.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CCustomPrintDialog;
+class CQBKDoc;
+class EntryPrintJob;
+class JournalUi;
+class PrintJournalState;
+class QPrinter;
+class QWidget;
+
+// The program's printing, on the application's one printer and its page margins: the Print
+// Journal command, one entry's print (the entry list's and the editor's Print) and print
+// preview. Several entries are one job with one print dialog, each entry starting on a new
+// page; Cancel in that dialog prints nothing. The printer chosen in a print dialog is kept in
+// the settings and taken again when the next JournalPrinting is made.
+class JournalPrinting {
+public:
+    JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer, const PageMargins& margins,
+                    QWidget* parent);
+
+    // The Print command: the Print Journal dialog, then the chosen entries.
+    void PrintJournal();
+    // Prints one entry's stored text under its title; printFlag 1 prints without the print
+    // dialog, with the date/time header.
+    void PrintEntryText(const std::string& text, const std::string& title, int printFlag);
+    // Shows one entry's pages in the print preview window.
+    void PreviewEntryText(const std::string& text, const std::string& title);
+
+    // Prints the chosen rows as one job after one print dialog; nothing when it is cancelled.
+    // Returns whether a job ran.
+    bool PrintEntries(const std::vector<ChosenEntry>& chosen);
+
+    // How dialogs are run; tests replace them. By default they are shown modally.
+    std::function<bool(CCustomPrintDialog&)> runPrintDialog;
+    std::function<bool(PrintJournalState&)> runPrintJournalDialog;
+
+private:
+    // Runs the print dialog on the printer; the header option it was left with, or nothing
+    // on Cancel.
+    std::optional<bool> AskPrintOptions();
+    // A job on the printer from the paper's corner, with the margins and, unless it is a
+    // preview, the pages the print dialog chose.
+    void RunJob(bool header, bool pageRange, const std::function<void(EntryPrintJob&)>& print);
+
+    CQBKDoc& m_doc;
+    JournalUi& m_ui;
+    QPrinter& m_printer;
+    const PageMargins& m_margins;
+    QWidget* m_parent;
+};

@@ -1,0 +1,2 @@
+// The PDF reader of the core tests' support, for the printing tests.
+#include "../../core/support/PdfText.cpp"

@@ -1,0 +1,61 @@
+#include "PdfText.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+std::string PdfPage::text() const {
+    std::string joined;
+    for (const PdfWord& word : words)
+        joined += (joined.empty() ? "" : " ") + word.text;
+    return joined;
+}
+
+const PdfWord* PdfPage::find(const std::string& text) const {
+    for (const PdfWord& word : words)
+        if (word.text == text)
+            return &word;
+    return nullptr;
+}
+
+namespace {
+
+// The HTML entities pdftotext writes in words.
+QString unescape(QString text) {
+    return text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+        .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+        .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+        .replace(QStringLiteral("&#39;"), QStringLiteral("'"))
+        .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+}
+
+} // namespace
+
+std::vector<PdfPage> readPdf(const std::string& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                   QString::fromStdString(path), QStringLiteral("-")});
+    std::vector<PdfPage> pages;
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return pages;
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression tag(
+        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|"
+                       "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    for (QRegularExpressionMatchIterator it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (match.capturedLength(1) > 0) {
+            pages.push_back({match.captured(1).toDouble(), match.captured(2).toDouble(), {}});
+        } else if (!pages.empty()) {
+            pages.back().words.push_back(
+                {unescape(match.captured(7)).toStdString(), match.captured(3).toDouble(),
+                 match.captured(4).toDouble(), match.captured(5).toDouble(),
+                 match.captured(6).toDouble()});
+        }
+    }
+    return pages;
+}

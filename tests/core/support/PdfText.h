@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What a PDF file shows, read by poppler's pdftotext: an independent reader of what the
+// program printed.
+
+// A word on a page and its box, in points from the page's top-left corner.
+struct PdfWord {
+    std::string text;
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+struct PdfPage {
+    double width = 0;
+    double height = 0;
+    std::vector<PdfWord> words;
+
+    // The page's words joined by single spaces, in reading order.
+    std::string text() const;
+    // The first word that is text, or nullptr.
+    const PdfWord* find(const std::string& text) const;
+};
+
+// Every page of the file; empty when the file is missing or not a PDF.
+std::vector<PdfPage> readPdf(const std::string& path);

@@ -1,0 +1,152 @@
+// Printing entries through the program's printer to a PDF file, read back by pdftotext.
+#include "../../core/support/PdfText.h"
+#include "../../core/support/RecordingHost.h"
+#include "../../core/support/ScriptedJournalUi.h"
+#include "../../core/support/TestJournal.h"
+#include "platform/ControlId.h"
+#include "print/CCustomPrintDialog.h"
+#include "print/JournalPrinting.h"
+#include "print/PrintJournalState.h"
+#include "store/CQBKDoc.h"
+#include "support/GuiTest.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+
+class JournalPrintingTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        journal.addFolder("{F-WORK}", "{Root}", "Work");
+        journal.addEntry("{E-B}", "2026-03-03 10:00", "{F-WORK}", "", false,
+                         "{\\rtf1\\ansi secondentry\\par}");
+        journal.addEntry("{E-A}", "2026-03-02 09:00", "{F-WORK}", "", false, "firstentry");
+        journal.addEntry("{E-ROOT}", "2026-03-01 08:00", "{Root}", "", false, "rootentry");
+        ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        doc.m_currentFolderId = "{F-WORK}";
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        printing.runPrintJournalDialog = [this](PrintJournalState& state) {
+            ++journalDialogs;
+            state.m_nPrintWhat = what;
+            state.m_bBetween = between;
+            state.SetFirstDay(firstDay);
+            state.SetLastDay(lastDay);
+            return true;
+        };
+        printing.runPrintDialog = [this](CCustomPrintDialog& dialog) {
+            ++printDialogs;
+            dialog.m_bDateTimeHeader = header;
+            return confirm;
+        };
+    }
+
+    std::vector<std::string> pageTexts() const {
+        std::vector<std::string> texts;
+        for (const PdfPage& page : readPdf(pdf))
+            texts.push_back(page.text());
+        return texts;
+    }
+
+    TestJournal journal;
+    CallLog log;
+    RecordingHost host{log};
+    ScriptedJournalUi ui;
+    CQBKDoc doc{ui, host};
+    QPrinter printer;
+    PageMargins margins;
+    JournalPrinting printing{doc, ui, printer, margins, nullptr};
+    std::string pdf = journal.path() + ".pdf";
+
+    int what = EntryChoice::CurrentFolder;
+    bool between = false;
+    COleDateTime firstDay{2026, 3, 2, 0, 0, 0};
+    COleDateTime lastDay{2026, 3, 2, 0, 0, 0};
+    bool header = true;
+    bool confirm = true;
+    int journalDialogs = 0;
+    int printDialogs = 0;
+};
+
+TEST_F(JournalPrintingTest, OneDialogForTheWholeJobItsHeaderChoiceForEveryEntry) {
+    header = false;
+    printing.PrintJournal();
+    EXPECT_EQ(printDialogs, 1);
+    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"firstentry", "secondentry"}));
+
+    header = true;
+    what = EntryChoice::AllEntries;
+    printing.PrintJournal();
+    EXPECT_EQ(printDialogs, 2);
+    EXPECT_EQ(pageTexts(),
+              (std::vector<std::string>{"Sunday, March 01 2026 08:00 AM rootentry",
+                                        "Monday, March 02 2026 09:00 AM firstentry",
+                                        "Tuesday, March 03 2026 10:00 AM secondentry"}));
+}
+
+TEST_F(JournalPrintingTest, FolderBetweenDaysTakesOnlyThoseDays) {
+    between = true;
+    lastDay = COleDateTime(2026, 3, 2, 0, 0, 0);
+    header = false;
+    printing.PrintJournal();
+    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"firstentry"}));
+}
+
+TEST_F(JournalPrintingTest, CancelPrintsNothingAndNoMatchSaysSo) {
+    confirm = false;
+    printing.PrintJournal();
+    EXPECT_EQ(printDialogs, 1);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
+
+    between = true;
+    firstDay = lastDay = COleDateTime(2027, 1, 1, 0, 0, 0);
+    ui.answerMessage("No entries to print.", MessageAnswer::Ok);
+    printing.PrintJournal();
+    EXPECT_EQ(printDialogs, 1) << "no print dialog for nothing";
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
+}
+
+TEST_F(JournalPrintingTest, SelectedEntryPrintsThroughTheSessionsEntryPrint) {
+    doc.m_currentEntryId = "{E-B}";
+    what = EntryChoice::SelectedEntry;
+    between = true; // disabled for the selected entry: no dates apply
+    printing.PrintJournal();
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"Print Tuesday, March 03 2026 10:00 AM 0"}));
+    EXPECT_EQ(host.printedText, "{\\rtf1\\ansi secondentry\\par}");
+
+    // The session's entry print lands in the one-entry print: with or without its dialog.
+    header = false;
+    printing.PrintEntryText(host.printedText, "Tuesday", 0);
+    EXPECT_EQ(printDialogs, 1);
+    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"secondentry"}));
+    printing.PrintEntryText(host.printedText, "Tuesday", 1);
+    EXPECT_EQ(printDialogs, 1) << "printing directly shows no dialog";
+    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"Tuesday secondentry"}));
+}
+
+TEST_F(JournalPrintingTest, PrintDialogCarriesTheHeaderOptionAndItsTitle) {
+    // The real dialog this time: untick the option and print.
+    printing.runPrintDialog = [](CCustomPrintDialog& dialog) {
+        return dialog.exec() == QDialog::Accepted;
+    };
+    m_modals.then([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Journal"));
+        auto* option = findControl<QCheckBox>(dialog, CCustomPrintDialog::kDateTimeHeaderId);
+        ASSERT_NE(option, nullptr);
+        EXPECT_TRUE(option->isChecked());
+        option->setChecked(false);
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        ASSERT_NE(buttons, nullptr);
+        buttons->button(QDialogButtonBox::Ok)->click();
+    });
+    printing.PrintEntryText("plainentry", "Monday", 0);
+    EXPECT_EQ(m_modals.handled(), 1u);
+    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"plainentry"}));
+}
+
+} // namespace
