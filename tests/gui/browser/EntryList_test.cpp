@@ -319,7 +319,9 @@ TEST_F(EntryListTest, ChangeEntryDateStartsFromTheRowAndStoresTheNewTime) {
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].m_date, QDate(2024, 1, 15));
     EXPECT_EQ(started[0].m_time, QTime(12, 10));
-    EXPECT_EQ(cell(1, 0), QStringLiteral("Monday, July 04 2022 06:05 AM"));
+    // The oldest entry now, so it sorts first, still selected.
+    EXPECT_EQ(cell(0, 0), QStringLiteral("Monday, July 04 2022 06:05 AM"));
+    EXPECT_EQ(entries->selectedRow(), 0);
     EXPECT_EQ(rawQuery(journal.path(), "SELECT TimeStamp FROM Entry WHERE EntryID = '{E-3}'")[0][0],
               "2022-07-04 06:05");
 }
