@@ -50,6 +50,8 @@ MessageAnswer TerminalUi::messageBox(const MessageBoxRequest& box) {
     if (box.icon == MessageIcon::Exclamation || box.icon == MessageIcon::Stop) {
         // Reported once, by the command, as the reason it failed.
         m_failure = foldLines(storedToUtf8(box.text));
+        if (!box.detail.empty()) // the library's own words, for a bug report
+            *m_failure += " (" + box.detail + ")";
         return box.defaultAnswer;
     }
     printLine(box.text);

@@ -24,7 +24,8 @@ CommentEdit StartCommentEdit(CQBKDoc& doc, const std::string& entryId) {
     return edit;
 }
 
-std::string FinishCommentEdit(CQBKDoc& doc, const std::string& entryId, const CommentEdit& edit) {
+std::optional<std::string> FinishCommentEdit(CQBKDoc& doc, const std::string& entryId,
+                                             const CommentEdit& edit) {
     const bool userComment = !edit.values.m_comment.empty();
     std::string stored = edit.values.m_comment;
     if (!userComment) {
@@ -32,7 +33,8 @@ std::string FinishCommentEdit(CQBKDoc& doc, const std::string& entryId, const Co
         hidden.StreamInText(CHiddenRichEdit::SF_RTF, doc.LoadEntryText(entryId));
         stored = hidden.StreamedPrefix();
     }
-    doc.SetEntryComment(userComment, stored, entryId);
+    if (!doc.SetEntryComment(userComment, stored, entryId))
+        return std::nullopt;
 
     SqlBuffer sql;
     doc.m_db.execute(

@@ -2,6 +2,7 @@
 
 #include "dialogs/CommentValues.h"
 
+#include <optional>
 #include <string>
 
 class CQBKDoc;
@@ -19,5 +20,6 @@ CommentEdit StartCommentEdit(CQBKDoc& doc, const std::string& entryId);
 
 // Stores the comment, or, when it was cleared, the first characters of the entry's plain
 // text as a derived description; stores the prompt setting. Returns what the entry's row
-// shows now.
-std::string FinishCommentEdit(CQBKDoc& doc, const std::string& entryId, const CommentEdit& edit);
+// shows now, or nothing when the entry was gone (the session has told so).
+std::optional<std::string> FinishCommentEdit(CQBKDoc& doc, const std::string& entryId,
+                                             const CommentEdit& edit);

@@ -9,7 +9,7 @@ bool EntryListSortState::showInFolder() {
     if (inFolderShown)
         return false;
     inFolderShown = true;
-    if (column > 0)
+    if (column >= kInFolderColumn)
         ++column;
     return true;
 }
@@ -18,8 +18,10 @@ bool EntryListSortState::hideInFolder() {
     if (!inFolderShown)
         return false;
     inFolderShown = false;
-    if (column > 0)
+    if (column > kInFolderColumn)
         --column;
+    else if (column == kInFolderColumn)
+        column = 0; // the folder column went: sort by date
     return true;
 }
 

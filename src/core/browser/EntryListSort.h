@@ -12,8 +12,11 @@ struct EntryListSortState {
     bool ascending = true;
     bool inFolderShown = false;
 
-    // The "In Folder" column goes in or out at position 2; a remembered sort position above
-    // 0 moves with the columns to its right. Both return whether anything changed.
+    static constexpr int kInFolderColumn = 2;
+
+    // The "In Folder" column goes in or out at position 2. A sort keeps its meaning: the
+    // columns to its right move with it, and a sort by the column that goes becomes a sort by
+    // date. Both return whether anything changed.
     bool showInFolder();
     bool hideInFolder();
 

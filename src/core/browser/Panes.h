@@ -10,6 +10,8 @@ public:
     virtual ~EntryListPane() = default;
     // Rebuild the list from the journal (after a save, a folder or topic selection, options).
     virtual void LoadEntries() = 0;
+    // Rebuild, keeping the selected entry selected where it is still listed.
+    virtual void ReloadKeepingSelection() { LoadEntries(); }
 };
 
 class TopicListPane {
@@ -19,6 +21,8 @@ public:
     virtual void LoadTopics() = 0;
     // Append a row for a topic just created, select it and start editing its name.
     virtual void AddTopicItemAndEdit(const std::string& topicId, const std::string& name) = 0;
+    // Refill, keeping the selected topics that are still there selected.
+    virtual void ReloadKeepingSelection() { LoadTopics(); }
 };
 
 class FolderTreePane {
@@ -26,6 +30,8 @@ public:
     virtual ~FolderTreePane() = default;
     // Rebuild the tree (journal opened, created or closed; title changed).
     virtual void Reload() = 0;
+    // Rebuild, keeping the selected folder where it is still there (the root otherwise).
+    virtual void ReloadKeepingSelection() { Reload(); }
     // The New Folder command, with the tree's own enabling rule.
     virtual bool CanCreateFolder() const = 0;
     virtual void NewFolder() = 0;

@@ -3,6 +3,7 @@
 #include "dialogs/JournalUi.h"
 #include "dialogs/TopicNameOrder.h"
 #include "store/CppSQLite3Exception.h"
+#include "store/JournalMessages.h"
 #include "store/QuotedIdList.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
@@ -68,7 +69,7 @@ void EntryTopicsList::Fill() {
         }
         query.finalize();
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_ui.showFailure(JournalMessages::DatabaseFailure(e.code(), {}), e.message());
     } catch (const std::bad_alloc&) {
         // Out of memory: the list keeps what it has; a message could not be shown either.
     }
@@ -125,7 +126,7 @@ bool EntryTopicsList::StoreLinks() {
         transaction.commit();
         return true;
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_ui.showFailure(JournalMessages::DatabaseFailure(e.code(), {}), e.message());
         return false;
     }
 }

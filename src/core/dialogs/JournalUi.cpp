@@ -10,6 +10,11 @@ void JournalUi::showError(std::string text) {
     messageBox({std::move(text), MessageButtons::Ok, MessageIcon::Exclamation, MessageAnswer::Ok});
 }
 
+void JournalUi::showFailure(std::string text, std::string detail) {
+    messageBox({std::move(text), MessageButtons::Ok, MessageIcon::Exclamation, MessageAnswer::Ok,
+                std::move(detail)});
+}
+
 void JournalUi::showInformation(std::string text) {
     messageBox({std::move(text), MessageButtons::Ok, MessageIcon::Information, MessageAnswer::Ok});
 }

@@ -52,6 +52,8 @@ public:
     void showMessage(std::string text);
     // A failure (a database error, say): exclamation icon and OK.
     void showError(std::string text);
+    // A failure told as its cause, with the library's own text as detail for a bug report.
+    void showFailure(std::string text, std::string detail);
     // A success worth a note ("Journal Created"): information icon and OK.
     void showInformation(std::string text);
     // A confirmation question: Yes and No, question icon, No as the default; true on Yes.

@@ -1,5 +1,6 @@
 #include "dialogs/MasterTopicList.h"
 
+#include "browser/BrowserMessages.h"
 #include "browser/Panes.h"
 #include "dialogs/JournalUi.h"
 #include "dialogs/TopicNameOrder.h"
@@ -32,7 +33,7 @@ void MasterTopicList::Fill() {
             m_items.push_back(TopicItem{query.textField("TopicID"), query.textField("Name")});
         query.finalize();
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_doc.ShowDatabaseError(e);
     } catch (const std::bad_alloc&) {
         // Out of memory: the list keeps what it has; a message could not be shown either.
     }
@@ -54,14 +55,14 @@ int MasterTopicList::Add() {
         m_doc.m_db.execute(sql.format("INSERT INTO topic (Name, TopicID) VALUES('%q', '%q')",
                                       kNewTopicName, id.c_str()));
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_doc.ShowDatabaseError(e);
         return -1;
     }
     return Insert(TopicItem{id, kNewTopicName});
 }
 
 void MasterTopicList::DeleteSelected() {
-    if (!IsIndex(m_selected))
+    if (!IsIndex(m_selected) || !m_ui.askYesNo(BrowserMessages::kConfirmTopicDelete))
         return;
     const int deleted = m_selected;
     m_doc.DeleteTopic(m_items[static_cast<std::size_t>(deleted)].id);

@@ -28,9 +28,9 @@ public:
     // Stores a topic named "New Topic" and lists it, selected, where it sorts: its index, for
     // the dialog to start editing the name. -1 when it could not be stored (shown).
     int Add();
-    // Deletes the selected topic and its links, without a question. The item goes even when
-    // the journal refused (the failure is shown); the item now at its place, or the new last
-    // one, is selected.
+    // Asks as the topic pane's Delete Topic does, then deletes the selected topic and its
+    // links. The item goes even when the journal refused (the failure is shown); the item now
+    // at its place, or the new last one, is selected.
     void DeleteSelected();
     // A name typed for the item at index. An empty or unchanged name changes nothing;
     // otherwise the item takes the name, moves to where it sorts and is selected, and the

@@ -13,6 +13,8 @@ struct MessageBoxRequest {
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
     MessageAnswer defaultAnswer = MessageAnswer::Ok;
+    // Shown on request below the text: a library's own words, for a bug report.
+    std::string detail = {};
 
     bool operator==(const MessageBoxRequest&) const = default;
 };

@@ -108,5 +108,11 @@ std::string textToStored(const QString& text) {
         }
         *next++ = static_cast<char>(*byte);
     }
+    // Code-page bytes that happen to form UTF-8 ("Itâ€™s") would read back as other text;
+    // such text is stored as UTF-8, which reads back as typed.
+    if (isMultiByteUtf8(out)) {
+        const QByteArray utf8 = text.toUtf8();
+        return std::string(utf8.constData(), static_cast<size_t>(utf8.size()));
+    }
     return out;
 }

@@ -15,7 +15,8 @@
 // Text shown to the user from bytes read out of a journal.
 QString storedToText(std::string_view bytes);
 
-// Bytes to store for text typed by the user.
+// Bytes to store for text typed by the user: Windows-1252 when every character fits and
+// those bytes do not read as UTF-8; UTF-8 otherwise. storedToText gives the text back.
 std::string textToStored(const QString& text);
 
 // Windows-1252 character for a byte; every byte maps to some character (the five bytes the

@@ -29,8 +29,9 @@ CQBKDoc::~CQBKDoc() {
         g_pJournalDoc = nullptr;
 }
 
-void CQBKDoc::ShowDatabaseError(const CppSQLite3Exception& e) {
-    m_ui.showError(e.message());
+void CQBKDoc::ShowDatabaseError(const CppSQLite3Exception& e, const std::string& path) {
+    m_ui.showFailure(JournalMessages::DatabaseFailure(e.code(), path.empty() ? m_path : path),
+                     e.message());
 }
 
 // --- helpers -------------------------------------------------------------------------------
@@ -97,6 +98,7 @@ void CQBKDoc::AttachSessionTables() {
     m_searchCache.Attach(m_db);
     m_entryRows.Attach(m_db);
     m_searchMarks.Attach(m_db);
+    m_seenDataVersion = m_db.dataVersion();
 }
 
 std::string CQBKDoc::EncipherText(const std::string& plain) const {
@@ -125,6 +127,67 @@ void CQBKDoc::UpdateAllViews() {
         m_pEntryList->LoadEntries();
     if (m_pTopicList)
         m_pTopicList->LoadTopics();
+}
+
+bool CQBKDoc::RefreshIfChangedElsewhere() {
+    if (!IsJournalOpen())
+        return false;
+    std::int64_t version = 0;
+    try {
+        version = m_db.dataVersion();
+    } catch (const CppSQLite3Exception&) {
+        return false; // the write that follows reports what is wrong
+    }
+    if (version == m_seenDataVersion)
+        return false;
+    m_seenDataVersion = version;
+    RefreshPanesKeepingPlace();
+    return true;
+}
+
+void CQBKDoc::RefreshPanesKeepingPlace() {
+    // Topics first: the entry list's filter reads their selection.
+    if (m_pTopicList)
+        m_pTopicList->ReloadKeepingSelection();
+    if (m_pFolderTree)
+        m_pFolderTree->ReloadKeepingSelection();
+    if (m_pEntryList)
+        m_pEntryList->ReloadKeepingSelection();
+}
+
+void CQBKDoc::ReportRowGone(const char* message) {
+    m_ui.showError(message);
+    try {
+        m_seenDataVersion = m_db.dataVersion();
+    } catch (const CppSQLite3Exception&) {
+    }
+    RefreshPanesKeepingPlace();
+}
+
+bool CQBKDoc::WriteOneRow(const std::string& sql, const char* goneMessage) {
+    int changed = 0;
+    if (!Reported([&] { changed = m_db.execute(sql); }))
+        return false;
+    if (changed > 0)
+        return true;
+    ReportRowGone(goneMessage);
+    return false;
+}
+
+bool CQBKDoc::FolderStillThere(const std::string& folderId, const char* goneMessage) {
+    if (folderId == "{Root}")
+        return true;
+    bool there = false;
+    const bool read = Reported([&] {
+        SqlBuffer sql;
+        SqlQuery query = m_db.query(
+            sql.format("SELECT FolderID FROM Folder WHERE FolderID = '%q'", folderId.c_str()));
+        there = !query.eof();
+        query.finalize();
+    });
+    if (read && !there)
+        ReportRowGone(goneMessage);
+    return there;
 }
 
 // --- open and close ------------------------------------------------------------------------
@@ -281,7 +344,7 @@ void CQBKDoc::CreateJournal() {
         AttachSessionTables();
         m_hasPassword = !values.m_password.empty();
     } catch (const CppSQLite3Exception& e) {
-        ShowDatabaseError(e);
+        ShowDatabaseError(e, values.m_path);
         m_db.close();
         ClearContentKey();
         return;

@@ -10,6 +10,7 @@
 #include "store/SearchTextCache.h"
 #include "store/SqlDatabase.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -56,6 +57,14 @@ public:
     void ChangePassword();
     void RefreshEntryList();
     void UpdateAllViews();
+    // Another program (a second Quillbook, the qbk tool) may have committed to the file since
+    // we last looked (PRAGMA data_version); if so the panes read it again, keeping what is
+    // selected where it still exists. True when there were such changes. Run when the window
+    // is activated and before every write.
+    bool RefreshIfChangedElsewhere();
+    // Tells a database failure once, as the cause a person can act on; the library's own text
+    // goes with it as detail. path: the file concerned when it is not the open journal's.
+    void ShowDatabaseError(const CppSQLite3Exception& e, const std::string& path = {});
     bool IsJournalOpen() const { return m_db.isOpen(); }
     // The document title: the journal's title, or its file name when the title is empty.
     const std::string& GetTitle() const { return m_title; }
@@ -69,24 +78,28 @@ public:
     std::string FormatTimeStamp(const char* stored);
 
     // --- entries ---
+    // The writes aimed at one row return whether that row was written. A row another program
+    // deleted is reported and the panes show the journal as it is; a failure is reported.
     void SaveEntry(const std::string& rtf, std::string& entryId);
-    void SetEntryComment(bool userComment, const std::string& comment, const std::string& id);
-    void SetEntryTimeStamp(const COleDateTime& when, const std::string& id);
+    bool SetEntryComment(bool userComment, const std::string& comment, const std::string& id);
+    bool SetEntryTimeStamp(const COleDateTime& when, const std::string& id);
     std::string LoadEntryText(const std::string& id);
     std::string LoadEntryComment(const std::string& id);
     std::string GetEntryDateText(const std::string& id);
     void OpenEntry(const std::string& id);
     void PrintEntry(const std::string& id, int printFlag);
     bool DeleteEntry(const std::string& id);
-    void MoveEntry(const std::string& id, const std::string& folderId);
+    bool MoveEntry(const std::string& id, const std::string& folderId);
 
     // --- folders and topics ---
-    void RenameFolder(const std::string& name);
-    void MoveFolder(const std::string& folderId, const std::string& parentId);
+    bool RenameFolder(const std::string& name);
+    bool MoveFolder(const std::string& folderId, const std::string& parentId);
     int DeleteFolder();
+    // Quiet: for enabling rules, which must never show a message; a failure reads as "has
+    // entries", which leaves Delete Folder disabled.
     bool FolderHasEntries(const std::string& folderId);
     void NewTopic();
-    void RenameTopic(const std::string& topicId, const std::string& name);
+    bool RenameTopic(const std::string& topicId, const std::string& name);
     bool DeleteTopic(const std::string& topicId);
 
     // --- search ---
@@ -135,7 +148,6 @@ private:
     void OnMasterTopicList();
     void OnPrintJournal();
 
-    void ShowDatabaseError(const CppSQLite3Exception& e);
     // Runs a journal operation; a database failure is shown and the operation abandoned.
     // Returns whether it ran to the end.
     template <class Operation> bool Reported(Operation&& operation) {
@@ -161,6 +173,14 @@ private:
     std::string DecipherColumn(const char* column) const;
     std::string ReadEntryColumn(const std::string& id, const char* column);
     std::string EntryRowsWhere(const std::string& id);
+    // The panes read the journal again, keeping their selections where they still exist.
+    void RefreshPanesKeepingPlace();
+    // Runs a write aimed at one row (after a look for changes made elsewhere): false when it
+    // failed or changed nothing, both told.
+    bool WriteOneRow(const std::string& sql, const char* goneMessage);
+    // Whether a folder id names the root or a folder of the file; a missing one is told.
+    bool FolderStillThere(const std::string& folderId, const char* goneMessage);
+    void ReportRowGone(const char* message);
 
     JournalUi& m_ui;
     JournalHost& m_host;
@@ -174,7 +194,8 @@ private:
     EntryRowIds m_entryRows;
     // Which rows carry a search mark, so a search rewrites only the marks that change.
     SearchMarks m_searchMarks;
-    unsigned m_entryListRefreshes = 0; // RefreshEntryList calls, so a refresh is not repeated
+    unsigned m_entryListRefreshes = 0;  // RefreshEntryList calls, so a refresh is not repeated
+    std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show
 };
 
 // The one journal session of the program.

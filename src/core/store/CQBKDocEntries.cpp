@@ -5,6 +5,7 @@
 #include "store/CQBKDoc.h"
 #include "store/CppSQLite3Exception.h"
 #include "store/JournalHost.h"
+#include "store/JournalMessages.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlQuery.h"
 #include "store/SqlTransaction.h"
@@ -33,6 +34,7 @@ std::string CQBKDoc::ReadEntryColumn(const std::string& id, const char* column) 
 }
 
 void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
+    RefreshIfChangedElsewhere();
     try {
         CHiddenRichEdit hidden;
         hidden.StreamInText(CHiddenRichEdit::SF_RTF, rtf);
@@ -46,6 +48,9 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
         int userComment = flagQuery.eof() ? 0 : flagQuery.intField("UserComment", 0);
         flagQuery.finalize();
 
+        // An entry another program deleted while it was open here is saved as a new one:
+        // the text typed is never dropped.
+        bool savedAsNew = false;
         if (entryId != kNewEntryId) {
             if (userComment != 0)
                 sql.format("UPDATE Entry SET EntryText=%Q WHERE %s", text.c_str(),
@@ -53,9 +58,11 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
             else
                 sql.format("UPDATE Entry SET EntryText=%Q, Comment=%Q, UserComment=%d WHERE %s",
                            text.c_str(), comment.c_str(), 0, EntryRowsWhere(entryId).c_str());
-            m_db.execute(sql.c_str());
-            RefreshEntryList();
-            return;
+            if (m_db.execute(sql.c_str()) > 0) {
+                RefreshEntryList();
+                return;
+            }
+            savedAsNew = true;
         }
 
         const std::string newId = NewId();
@@ -88,27 +95,31 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
         transaction.commit();
         entryId = newId;
         RefreshEntryList();
+        if (savedAsNew)
+            m_ui.showInformation(JournalMessages::kEntrySavedAsNew);
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);
     }
 }
 
-void CQBKDoc::SetEntryComment(bool userComment, const std::string& comment, const std::string& id) {
+bool CQBKDoc::SetEntryComment(bool userComment, const std::string& comment, const std::string& id) {
+    RefreshIfChangedElsewhere();
     const std::string stored = EncipherText(comment);
     SqlBuffer sql;
-    m_db.execute(sql.format("UPDATE Entry SET Comment=%Q, UserComment='%d' WHERE %s",
-                            stored.c_str(), userComment ? 1 : 0, EntryRowsWhere(id).c_str()));
+    return WriteOneRow(sql.format("UPDATE Entry SET Comment=%Q, UserComment='%d' WHERE %s",
+                                  stored.c_str(), userComment ? 1 : 0, EntryRowsWhere(id).c_str()),
+                       JournalMessages::kEntryGone);
 }
 
-void CQBKDoc::SetEntryTimeStamp(const COleDateTime& when, const std::string& id) {
+bool CQBKDoc::SetEntryTimeStamp(const COleDateTime& when, const std::string& id) {
     const std::string stamp = MakeTimeStamp(when);
     if (stamp.empty())
-        return; // an impossible date is never stored
-    Reported([&] {
-        SqlBuffer sql;
-        m_db.execute(sql.format("UPDATE Entry SET TimeStamp='%q' WHERE %s", stamp.c_str(),
-                                EntryRowsWhere(id).c_str()));
-    });
+        return false; // an impossible date is never stored
+    RefreshIfChangedElsewhere();
+    SqlBuffer sql;
+    return WriteOneRow(sql.format("UPDATE Entry SET TimeStamp='%q' WHERE %s", stamp.c_str(),
+                                  EntryRowsWhere(id).c_str()),
+                       JournalMessages::kEntryGone);
 }
 
 std::string CQBKDoc::LoadEntryText(const std::string& id) {
@@ -169,18 +180,20 @@ void CQBKDoc::PrintEntry(const std::string& id, int printFlag) {
 }
 
 bool CQBKDoc::DeleteEntry(const std::string& id) {
-    return Reported([&] {
-        SqlBuffer sql;
-        m_db.execute(sql.format("DELETE FROM Entry WHERE %s", EntryRowsWhere(id).c_str()));
-    });
+    RefreshIfChangedElsewhere();
+    SqlBuffer sql;
+    return WriteOneRow(sql.format("DELETE FROM Entry WHERE %s", EntryRowsWhere(id).c_str()),
+                       JournalMessages::kEntryGone);
 }
 
-void CQBKDoc::MoveEntry(const std::string& id, const std::string& folderId) {
+bool CQBKDoc::MoveEntry(const std::string& id, const std::string& folderId) {
     if (!IsJournalOpen())
-        return;
-    Reported([&] {
-        SqlBuffer sql;
-        m_db.execute(sql.format("UPDATE Entry SET FolderID = '%q' WHERE %s", folderId.c_str(),
-                                EntryRowsWhere(id).c_str()));
-    });
+        return false;
+    RefreshIfChangedElsewhere();
+    if (!FolderStillThere(folderId, JournalMessages::kDropFolderGone))
+        return false;
+    SqlBuffer sql;
+    return WriteOneRow(sql.format("UPDATE Entry SET FolderID = '%q' WHERE %s", folderId.c_str(),
+                                  EntryRowsWhere(id).c_str()),
+                       JournalMessages::kEntryGone);
 }

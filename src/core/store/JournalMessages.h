@@ -22,6 +22,60 @@ inline constexpr const char* kPasswordNotChanged = "Password not changed";
 inline constexpr const char* kPasswordChanged = "Password Changed";
 inline constexpr const char* kPasswordRemoved = "Password Removed";
 
+// A write aimed at one row found it gone: another program changed the journal meanwhile.
+inline constexpr const char* kEntryGone =
+    "This entry is no longer in the journal: another program has deleted it.\nThe lists now "
+    "show the journal as it is.";
+inline constexpr const char* kFolderGone =
+    "This folder is no longer in the journal: another program has deleted it.\nThe folder "
+    "list now shows the journal as it is.";
+inline constexpr const char* kTopicGone =
+    "This topic is no longer in the journal: another program has deleted it.\nThe topic list "
+    "now shows the journal as it is.";
+inline constexpr const char* kDropFolderGone =
+    "The folder you chose is no longer in the journal: another program has deleted it.\nThe "
+    "entry stays where it was.";
+inline constexpr const char* kEntrySavedAsNew =
+    "This entry was deleted by another program while it was open here.\nYour text has been "
+    "saved as a new entry.";
+
+// Database failures, each as the cause a person can act on.
+inline constexpr const char* kFailReadOnlyFile =
+    "The journal file is read-only, so the change was not saved.\nMake the file writable and "
+    "try again.";
+inline constexpr const char* kFailFolderNotWritable =
+    "The folder that holds the journal cannot be written to, so the change was not saved.\n"
+    "Quillbook writes a temporary file beside the journal while it saves; allow writing in "
+    "that folder and try again.";
+inline constexpr const char* kFailFolderMissing =
+    "The folder for the journal does not exist.\nChoose a folder that exists, or create it "
+    "first.";
+inline constexpr const char* kFailDiskFull =
+    "The disk that holds the journal is full, so the change was not saved.\nMake room on it "
+    "and try again.";
+inline constexpr const char* kFailBusy =
+    "Another program holds the journal, so it could not be read or changed.\nClose the other "
+    "program or wait for it to finish, then try again.";
+inline constexpr const char* kFailNameTooLong =
+    "The journal's file name or folder path is too long for the system.\nChoose a shorter "
+    "name or a folder nearer the top.";
+inline constexpr const char* kFailCannotOpen =
+    "The journal file could not be opened.\nCheck that it and its folder exist and that you "
+    "may read and write them.";
+inline constexpr const char* kFailDiskError =
+    "The journal file could not be read or written: the disk reported an error.\nCheck the "
+    "disk (or the network folder) and try again.";
+inline constexpr const char* kFailDamaged =
+    "The journal file is damaged, so it could not be read or changed.\nRestore it from a "
+    "backup copy.";
+inline constexpr const char* kFailNoMemory =
+    "There was not enough memory to finish this.\nClose other programs and try again.";
+inline constexpr const char* kFailOther = "The journal could not be read or changed.";
+
+// The sentence for a failed database call (SQLite result code, primary or extended) on the
+// journal at path; the file and its folder are looked at to tell which of them is at fault.
+std::string DatabaseFailure(int code, const std::string& path);
+
 // The message for an open result code; empty for 0 (opened) and unknown codes.
 std::string OpenResultMessage(int result);
 

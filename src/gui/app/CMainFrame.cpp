@@ -9,6 +9,7 @@
 #include "platform/CommandPrompts.h"
 #include "platform/CommandRouter.h"
 #include "platform/ExternalPrograms.h"
+#include "platform/ProfileSettings.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -53,6 +54,9 @@ const CommandMap<CMainFrame>& CMainFrame::commandMap() {
 void CMainFrame::SetView(CQBKView* view) {
     m_pView = view;
     setCentralWidget(view);
+    // As the window was when it last closed; the first start keeps the layout made above.
+    restoreGeometry(ProfileSettings::windowGeometry());
+    view->RestoreLayout(ProfileSettings::paneLayout());
     // Check marks follow the panes' own close buttons too.
     connect(view, &CQBKView::layoutChanged, m_actions, &CommandActions::refresh);
     connect(view, &CQBKView::activePaneChanged, m_actions, &CommandActions::refresh);
@@ -87,6 +91,8 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_pView)
+        ProfileSettings::setWindowLayout(saveGeometry(), m_pView->SaveLayout());
     // The journal is closed first (dropped when none is open), then the window.
     m_router.dispatch(ID_FILE_CLOSE_JOURNAL);
     if (m_help)

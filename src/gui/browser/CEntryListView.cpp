@@ -23,10 +23,26 @@
 #include <QVBoxLayout>
 
 namespace {
+// Widths for a list font averaging 6 pixels a character (the small sans-serif font the list
+// was laid out for); they grow with a wider font so that the same texts fit.
 constexpr int kDateWidth = 150;
 constexpr int kCommentWidth = 200;
 constexpr int kInFolderWidth = 80;
 constexpr int kTopicsWidth = 150;
+constexpr double kLayoutCharWidth = 6.0;
+constexpr int kCellPadding = 16; // the cell's margins and the header's sort arrow
+
+// The widest text a date format gives: every month with days of every weekday, at a time
+// with wide digits.
+int widestDate(const QFontMetrics& metrics, const std::string& format) {
+    int widest = 0;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 22; day <= 28; ++day)
+            widest =
+                std::max(widest, metrics.horizontalAdvance(storedToText(
+                                     COleDateTime(2028, month, day, 20, 58, 58).Format(format))));
+    return widest;
+}
 } // namespace
 
 CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
@@ -55,7 +71,7 @@ CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setTextElideMode(Qt::ElideRight);
-    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setStretchLastSection(true); // the last column takes the list's width
     m_list->header()->setSectionsClickable(true);
     m_list->header()->setSortIndicatorShown(true);
     m_list->header()->setSectionsMovable(false);
@@ -114,20 +130,40 @@ void CEntryListView::LoadEntries() {
     try {
         m_model->setRows(LoadEntryRows(m_doc.m_db, m_doc.m_contentKey, filter));
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_doc.ShowDatabaseError(e);
         return;
     } catch (const std::exception&) {
         return; // anything else leaves the list empty, without a message
     }
     const EntryListSortState& sort = SharedEntryListSort();
     SortEntries(sort.column, sort.ascending);
+    // The journal's date format decides how wide its dates are.
+    const int dateWidth = widestDate(m_list->fontMetrics(), m_model->format()) + kCellPadding;
+    if (dateWidth != m_dateWidth) {
+        m_dateWidth = dateWidth;
+        ApplyColumnLayout();
+    }
 }
 
 void CEntryListView::ReloadKeepingSelection() {
-    const int row = selectedRow();
+    const EntryRow* selected = rowAt(selectedRow());
+    const std::string id = selected ? selected->entryId : std::string();
     LoadEntries();
-    if (row >= 0 && row < rowCount())
+    if (!id.empty())
+        SelectEntry(id);
+}
+
+void CEntryListView::SelectEntry(const std::string& entryId) {
+    const int row = rowOf(entryId);
+    if (row >= 0)
         m_list->setCurrentIndex(m_model->index(row, 0));
+}
+
+int CEntryListView::rowOf(const std::string& entryId) const {
+    for (int row = 0; row < rowCount(); ++row)
+        if (m_model->row(row).entryId == entryId)
+            return row;
+    return -1;
 }
 
 bool CEntryListView::SortEntries(int column, bool ascending) {
@@ -164,14 +200,19 @@ void CEntryListView::HideInFolderColumn() {
     m_list->viewport()->update();
 }
 
+int CEntryListView::ScaledWidth(int width) const {
+    const double scale = std::max(1.0, m_list->fontMetrics().averageCharWidth() / kLayoutCharWidth);
+    return static_cast<int>(width * scale + 0.5);
+}
+
 void CEntryListView::ApplyColumnLayout() {
-    m_list->setColumnWidth(0, kDateWidth);
-    m_list->setColumnWidth(1, kCommentWidth);
+    m_list->setColumnWidth(0, std::max(ScaledWidth(kDateWidth), m_dateWidth));
+    m_list->setColumnWidth(1, ScaledWidth(kCommentWidth));
     if (m_model->inFolderShown()) {
-        m_list->setColumnWidth(2, kInFolderWidth);
-        m_list->setColumnWidth(3, kTopicsWidth);
+        m_list->setColumnWidth(2, ScaledWidth(kInFolderWidth));
+        m_list->setColumnWidth(3, ScaledWidth(kTopicsWidth));
     } else {
-        m_list->setColumnWidth(2, kTopicsWidth);
+        m_list->setColumnWidth(2, ScaledWidth(kTopicsWidth));
     }
     const EntryListSortState& sort = SharedEntryListSort();
     m_list->header()->setSortIndicator(sort.column,

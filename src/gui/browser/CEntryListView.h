@@ -39,8 +39,8 @@ public:
 
     // EntryListPane
     void LoadEntries() override;
-
-    void ReloadKeepingSelection();
+    // Keeps the selected entry (not the row position) selected where it is still listed.
+    void ReloadKeepingSelection() override;
     // Sorts with the class-wide sort state, which every list of this class shares.
     bool SortEntries(int column, bool ascending);
     void ShowInFolderColumn();
@@ -61,6 +61,8 @@ public:
     CFolderListView* folderTree() const { return m_folderTree; }
     // The selected row's index, or -1.
     int selectedRow() const;
+    // The row listing the entry, or -1.
+    int rowOf(const std::string& entryId) const;
     const EntryRow* rowAt(int row) const;
     int rowCount() const;
     PaneContextMenu* contextMenu() const { return m_menu; }
@@ -89,9 +91,12 @@ private:
     void ShowContextMenu(const QPoint& globalPos);
     void OnHeaderClicked(int column);
     void ApplyColumnLayout();
+    // A width laid out for the list's original font, for the font in use.
+    int ScaledWidth(int width) const;
     // Files the dragged row in another folder, after the confirmation question.
     void DropEntry(int row, const std::string& folderId);
     void RemoveRowAndSelectNext(int row);
+    void SelectEntry(const std::string& entryId);
 
     CQBKDoc& m_doc;
     JournalUi& m_ui;
@@ -105,6 +110,7 @@ private:
     QPoint m_pressPos;
     int m_pressRow = -1;
     EntryListModel* m_model = nullptr;
+    int m_dateWidth = 0; // the widest date of the journal's format, with the cell's margins
     QTreeView* m_list = nullptr;
     std::unique_ptr<EntryDrag> m_drag;
 };

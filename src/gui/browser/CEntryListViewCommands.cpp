@@ -7,6 +7,7 @@
 #include "browser/EntryCommentEdit.h"
 #include "browser/EntryDrag.h"
 #include "browser/EntryListModel.h"
+#include "browser/EntryListSort.h"
 #include "browser/EntryRows.h"
 #include "browser/PaneContextMenu.h"
 #include "dialogs/JournalUi.h"
@@ -28,40 +29,45 @@ void CEntryListView::OnOpenEntry() {
         m_doc.OpenEntry(row->entryId);
 }
 
+// The session may read the journal again during a write (another program changed it), so
+// rows are found again by their entry id afterwards, never kept by position.
 void CEntryListView::OnEditComment() {
-    const int row = selectedRow();
-    if (row < 0)
+    const EntryRow* selected = rowAt(selectedRow());
+    if (!selected)
         return;
-    const std::string id = m_model->row(row).entryId;
+    const std::string id = selected->entryId;
     CommentEdit edit;
     try {
         edit = StartCommentEdit(m_doc, id);
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_doc.ShowDatabaseError(e);
         return;
     }
     if (!m_ui.runCommentDialog(edit.values))
         return;
-    std::string shown;
+    std::optional<std::string> shown;
     try {
         shown = FinishCommentEdit(m_doc, id, edit);
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_doc.ShowDatabaseError(e);
         return;
     }
-    m_model->updateRow(row, [&](EntryRow& entry) { entry.comment = shown; });
-    if (m_preview)
-        m_preview->SetCommentText(storedToText(shown));
+    const int row = rowOf(id);
+    if (!shown || row < 0)
+        return;
+    m_model->updateRow(row, [&](EntryRow& entry) { entry.comment = *shown; });
+    if (m_preview && m_preview->entryId() == id)
+        m_preview->SetCommentText(storedToText(*shown));
 }
 
 void CEntryListView::OnChangeEntryDate() {
-    const int row = selectedRow();
-    if (row < 0)
+    const EntryRow* selected = rowAt(selectedRow());
+    if (!selected)
         return;
-    const EntryRow& entry = m_model->row(row);
+    const std::string id = selected->entryId;
     ChangeDateValues values;
-    if (entry.timestamp.IsValid()) {
-        const COleDateTime& at = entry.timestamp;
+    if (selected->timestamp.IsValid()) {
+        const COleDateTime& at = selected->timestamp;
         values.m_date = QDate(at.GetYear(), at.GetMonth(), at.GetDay());
         values.m_time = QTime(at.GetHour(), at.GetMinute(), at.GetSecond());
     }
@@ -73,15 +79,32 @@ void CEntryListView::OnChangeEntryDate() {
                             time.second());
     if (!values.m_result.isValid() || !when.IsValid())
         return; // nothing sensible to store
-    m_doc.SetEntryTimeStamp(when, entry.entryId);
+    if (!m_doc.SetEntryTimeStamp(when, id))
+        return;
+    const int row = rowOf(id);
+    if (row < 0)
+        return;
+    // The entry moves to where its new date sorts, still selected, and the preview's header
+    // shows the new date.
     m_model->updateRow(row, [&](EntryRow& changed) { changed.timestamp = when; });
+    const EntryListSortState& sort = SharedEntryListSort();
+    SortEntries(sort.column, sort.ascending);
+    if (m_preview && m_preview->entryId() == id) {
+        const int now = rowOf(id);
+        m_preview->SetDateText(m_model->data(m_model->index(now, 0), Qt::DisplayRole).toString());
+    }
 }
 
 void CEntryListView::OnDeleteEntry() {
     if (!m_ui.askYesNo(BrowserMessages::kConfirmEntryDelete))
         return;
-    const int row = selectedRow();
-    if (row >= 0 && m_doc.DeleteEntry(m_model->row(row).entryId))
+    const EntryRow* selected = rowAt(selectedRow());
+    if (!selected)
+        return;
+    const std::string id = selected->entryId;
+    if (!m_doc.DeleteEntry(id))
+        return;
+    if (const int row = rowOf(id); row >= 0)
         RemoveRowAndSelectNext(row);
 }
 
@@ -97,7 +120,7 @@ void CEntryListView::OnPrintEntry() {
     try {
         m_doc.PrintEntry(row->entryId, 0);
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_doc.ShowDatabaseError(e);
     }
 }
 
@@ -118,13 +141,18 @@ void CEntryListView::ShowContextMenu(const QPoint& globalPos) {
     m_menu->popupAt(globalPos);
 }
 
-void CEntryListView::DropEntry(int row, const std::string& folderId) {
-    const EntryRow* entry = rowAt(row);
+void CEntryListView::DropEntry(int dragged, const std::string& folderId) {
+    const EntryRow* entry = rowAt(dragged);
     if (!entry || !EntryDropAllowed(folderId, entry->folderId))
         return;
     if (m_doc.m_confirmEntryMove && !m_ui.askYesNo(BrowserMessages::kConfirmEntryMove))
         return;
-    m_doc.MoveEntry(entry->entryId, folderId);
+    const std::string id = entry->entryId;
+    if (!m_doc.MoveEntry(id, folderId))
+        return;
+    const int row = rowOf(id);
+    if (row < 0)
+        return;
     const std::string& listed = m_doc.m_currentFolderId;
     if (listed != "{All Entries}" && listed != "{Root}") {
         RemoveRowAndSelectNext(row);
@@ -134,7 +162,7 @@ void CEntryListView::DropEntry(int row, const std::string& folderId) {
     try {
         folderName = GetEntryFolderName(m_doc.m_db, folderId);
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_doc.ShowDatabaseError(e);
     }
     m_model->updateRow(row, [&](EntryRow& moved) {
         moved.folderId = folderId;
@@ -152,9 +180,17 @@ bool CEntryListView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == m_list) {
-        if (event->type() == QEvent::KeyPress && m_drag->active() &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (m_drag->active() && key->key() == Qt::Key_Escape) {
             m_drag->cancel();
+            return true;
+        }
+        // Del deletes the selected entry, with the usual question, as in any file list.
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier &&
+            !m_drag->active() && HasOneSelected()) {
+            OnDeleteEntry();
             return true;
         }
         return false;

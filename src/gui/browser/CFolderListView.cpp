@@ -5,62 +5,27 @@
 #include "browser/FolderDrag.h"
 #include "browser/FolderEdits.h"
 #include "browser/FolderTreeData.h"
+#include "browser/NameEditDelegate.h"
 #include "browser/PaneCaption.h"
 #include "browser/PaneCommandRules.h"
 #include "browser/PaneContextMenu.h"
 #include "dialogs/JournalUi.h"
 #include "platform/TextEncoding.h"
+#include "platform/ThemeIcons.h"
 #include "store/CQBKDoc.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
 namespace {
 
 constexpr int kIdRole = Qt::UserRole;
-
-// Folder names are typed in place, at most 30 characters. An empty name keeps the old one.
-class FolderNameDelegate : public QStyledItemDelegate {
-public:
-    FolderNameDelegate(QTreeWidget* tree, std::function<void(QTreeWidgetItem*, QString)> renamed)
-        : QStyledItemDelegate(tree), m_tree(tree), m_renamed(std::move(renamed)) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor))
-            line->setMaxLength(CFolderListView::kMaxNameLength);
-        return editor;
-    }
-
-    void setModelData(QWidget* editor, QAbstractItemModel*,
-                      const QModelIndex& index) const override {
-        auto* line = qobject_cast<QLineEdit*>(editor);
-        QTreeWidgetItem* item = m_tree->itemFromIndex(index);
-        if (line && item && !line->text().isEmpty())
-            m_renamed(item, line->text());
-    }
-
-private:
-    QTreeWidget* m_tree;
-    std::function<void(QTreeWidgetItem*, QString)> m_renamed;
-};
-
-QIcon folderIcon(const QStyle* style) {
-    // Closed normally, open while selected.
-    QIcon icon = style->standardIcon(QStyle::SP_DirClosedIcon);
-    const QIcon open = style->standardIcon(QStyle::SP_DirOpenIcon);
-    for (const QSize& size : open.availableSizes())
-        icon.addPixmap(open.pixmap(size), QIcon::Selected);
-    return icon;
-}
 
 } // namespace
 
@@ -71,11 +36,19 @@ CFolderListView::CFolderListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     m_tree->setObjectName(QStringLiteral("folderTree"));
     m_tree->setProperty("controlId", kTreeControlId);
     m_tree->setHeaderHidden(true);
+    // Deep or long folder names scroll sideways rather than being cut short.
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->header()->setStretchLastSection(false);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     m_tree->setAutoScroll(false); // a folder drag scrolls the tree itself
-    m_tree->setItemDelegate(new FolderNameDelegate(
-        m_tree, [this](QTreeWidgetItem* item, const QString& text) { OnItemRenamed(item, text); }));
+    // The name is stored once the editor has closed: storing may rebuild the tree.
+    m_tree->setItemDelegate(new NameEditDelegate(
+        m_tree, kMaxNameLength, [this](const QModelIndex& index, const QString& text) {
+            const std::string id = itemFolderId(m_tree->itemFromIndex(index));
+            QMetaObject::invokeMethod(
+                this, [this, id, text] { OnItemRenamed(id, text); }, Qt::QueuedConnection);
+        }));
     m_tree->viewport()->installEventFilter(this);
     m_tree->installEventFilter(this);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &CFolderListView::OnSelectionChanged);
@@ -116,12 +89,23 @@ QTreeWidgetItem* CFolderListView::InsertFolderItem(const std::string& id, const 
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
     item->setText(0, label);
     item->setData(0, kIdRole, QByteArray::fromStdString(id));
-    item->setIcon(0, isBook ? style()->standardIcon(QStyle::SP_DriveHDIcon) : folderIcon(style()));
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    item->setIcon(0, isBook ? ThemeIcons::journal() : ThemeIcons::folder());
+    // The root stands for the journal: its label is the journal's title, set in the journal's
+    // options, and is never typed in place.
+    item->setFlags(isBook ? item->flags() & ~Qt::ItemIsEditable
+                          : item->flags() | Qt::ItemIsEditable);
     return item;
 }
 
 void CFolderListView::Reload() {
+    Reload(std::string());
+}
+
+void CFolderListView::ReloadKeepingSelection() {
+    Reload(m_doc.m_currentFolderId);
+}
+
+void CFolderListView::Reload(const std::string& keep) {
     m_drag->cancel();
     m_dropHighlight = nullptr;
     m_pressItem = nullptr;
@@ -130,6 +114,7 @@ void CFolderListView::Reload() {
         InsertFolderItem("{EMPTY}", QString::fromLatin1(BrowserMessages::kNoJournalOpen), nullptr,
                          true);
         m_tree->setCurrentItem(nullptr);
+        emit captionChanged(QString(), true); // nothing of the closed journal stays shown
         return;
     }
     try {
@@ -155,10 +140,28 @@ void CFolderListView::Reload() {
         // Every folder opens; a root with nothing below it stays closed.
         for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
             (*it)->setExpanded((*it)->childCount() > 0);
+        // The folder kept is current again without listing its entries anew: whoever asked
+        // for the reload lists them.
+        if (QTreeWidgetItem* kept = keep.empty() ? nullptr : FindFolderItem(keep)) {
+            {
+                const QSignalBlocker quiet(m_tree);
+                m_tree->setCurrentItem(kept);
+            }
+            m_tree->scrollToItem(kept);
+            emit captionChanged(kept->text(0), kept == root);
+            return;
+        }
         m_tree->setCurrentItem(root);
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_doc.ShowDatabaseError(e);
     }
+}
+
+QTreeWidgetItem* CFolderListView::FindFolderItem(const std::string& id) const {
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
+        if (itemFolderId(*it) == id)
+            return *it;
+    return nullptr;
 }
 
 // --- selection -----------------------------------------------------------------------------
@@ -232,7 +235,7 @@ void CFolderListView::NewFolder() {
     try {
         InsertNewFolder(m_doc.m_db, id, m_doc.m_currentFolderId);
     } catch (const CppSQLite3Exception& e) {
-        m_ui.showError(e.message());
+        m_doc.ShowDatabaseError(e);
         return;
     }
     QTreeWidgetItem* item =
@@ -248,19 +251,27 @@ void CFolderListView::OnRenameFolder() {
         m_tree->editItem(item);
 }
 
-void CFolderListView::OnItemRenamed(QTreeWidgetItem* item, const QString& text) {
-    item->setText(0, text);
-    // The session renames its current folder; the edited item is normally that folder.
+void CFolderListView::OnItemRenamed(const std::string& folderId, const QString& text) {
+    // The session renames its current folder; the edited item is normally that folder. The
+    // session may rebuild the tree meanwhile (another program changed the journal), so the
+    // item is looked up again afterwards.
     const std::string current = m_doc.m_currentFolderId;
-    m_doc.m_currentFolderId = itemFolderId(item);
-    m_doc.RenameFolder(textToStored(text));
-    m_doc.m_currentFolderId = current;
+    m_doc.m_currentFolderId = folderId;
+    const bool renamed = m_doc.RenameFolder(textToStored(text));
+    if (m_doc.m_currentFolderId == folderId)
+        m_doc.m_currentFolderId = current;
+    QTreeWidgetItem* item = renamed ? FindFolderItem(folderId) : nullptr;
+    if (!item)
+        return;
+    item->setText(0, text);
     if (item == m_tree->currentItem())
         emit captionChanged(text, item->parent() == nullptr);
 }
 
 void CFolderListView::OnDeleteFolder() {
-    QTreeWidgetItem* item = m_tree->currentItem();
-    if (item && m_doc.DeleteFolder() == 1)
-        delete item; // the tree selects a neighbour, which becomes the current folder
+    const std::string id = itemFolderId(m_tree->currentItem());
+    if (id.empty() || m_doc.DeleteFolder() != 1)
+        return;
+    // The tree selects a neighbour, which becomes the current folder.
+    delete FindFolderItem(id);
 }

@@ -41,6 +41,7 @@ public:
 
     // FolderTreePane
     void Reload() override;
+    void ReloadKeepingSelection() override;
     bool CanCreateFolder() const override;
     void NewFolder() override;
 
@@ -79,10 +80,13 @@ private:
     bool CanDeleteFolder() const;
     FolderSelection Selection() const;
 
+    // Rebuilds the tree and selects the folder to keep, or the root when it is gone.
+    void Reload(const std::string& keep);
+    QTreeWidgetItem* FindFolderItem(const std::string& id) const;
     QTreeWidgetItem* InsertFolderItem(const std::string& id, const QString& label,
                                       QTreeWidgetItem* parent, bool isBook);
     void OnSelectionChanged();
-    void OnItemRenamed(QTreeWidgetItem* item, const QString& text);
+    void OnItemRenamed(const std::string& folderId, const QString& text);
     void ShowContextMenu(const QPoint& pos, bool fromKeyboard);
     // Moves a dragged folder under a new parent, after the confirmation question.
     void DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* target);

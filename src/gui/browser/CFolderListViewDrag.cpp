@@ -54,6 +54,8 @@ void CFolderListView::DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* targ
         setDropHighlight(nullptr);
         return;
     }
+    const std::string draggedId = itemFolderId(dragged);
+    const std::string targetId = itemFolderId(target);
     target->setExpanded(true);
     {
         // The branch moves as a whole; the selection follows it once it stands in place.
@@ -75,8 +77,12 @@ void CFolderListView::DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* targ
         m_tree->setCurrentItem(dragged);
     }
     OnSelectionChanged();
-    m_doc.MoveFolder(itemFolderId(dragged), itemFolderId(target));
     setDropHighlight(nullptr);
+    // Not stored: the tree shows the file again rather than a move that did not happen.
+    if (!m_doc.MoveFolder(draggedId, targetId)) {
+        ReloadKeepingSelection();
+        m_doc.RefreshEntryList();
+    }
 }
 
 bool CFolderListView::eventFilter(QObject* watched, QEvent* event) {

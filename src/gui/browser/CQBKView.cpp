@@ -9,8 +9,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDataStream>
+#include <QIODevice>
 #include <QIcon>
 #include <QSplitter>
+
+#include <algorithm>
 
 namespace {
 
@@ -216,11 +220,54 @@ void CQBKView::applyLayout(bool topicsChanged) {
     QWidget* active = pane(m_active);
     if (active && !active->isVisibleTo(this))
         ActivatePane(Pane::EntryList);
-    // The entry list's topic filter applies only while the topic pane is shown.
+    // The entry list's topic filter applies only while the topic pane is shown; the selected
+    // entry stays selected where it is still listed.
     if (topicsChanged && m_doc.m_pEntryList && m_doc.IsJournalOpen())
-        m_doc.m_pEntryList->LoadEntries();
+        m_doc.m_pEntryList->ReloadKeepingSelection();
     UpdateCaption();
     emit layoutChanged();
+}
+
+namespace {
+constexpr quint8 kLayoutVersion = 1;
+} // namespace
+
+QByteArray CQBKView::SaveLayout() const {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << kLayoutVersion << m_state.foldersShown() << m_state.topicsShown()
+        << m_state.previewShown();
+    for (const QSplitter* splitter : {m_mainSplitter, m_leftSplitter, m_rightSplitter})
+        out << splitter->sizes();
+    return bytes;
+}
+
+void CQBKView::RestoreLayout(const QByteArray& saved) {
+    QDataStream in(saved);
+    quint8 version = 0;
+    bool folders = true;
+    bool topics = false;
+    bool preview = true;
+    std::array<QList<int>, 3> sizes;
+    in >> version >> folders >> topics >> preview;
+    for (QList<int>& list : sizes)
+        in >> list;
+    if (in.status() != QDataStream::Ok || version != kLayoutVersion)
+        return;
+    if (topics != m_state.topicsShown())
+        ToggleTopicPane();
+    if (!folders)
+        HideFolderPane();
+    if (preview != m_state.previewShown())
+        TogglePreviewPane();
+    // A splitter with a pane hidden at the time keeps its first-start sizes.
+    const std::array<QSplitter*, 3> splitters{m_mainSplitter, m_leftSplitter, m_rightSplitter};
+    for (std::size_t i = 0; i < splitters.size(); ++i) {
+        const QList<int>& wanted = sizes[i];
+        if (wanted.size() == splitters[i]->count() &&
+            std::all_of(wanted.begin(), wanted.end(), [](int size) { return size > 0; }))
+            splitters[i]->setSizes(wanted);
+    }
 }
 
 void CQBKView::onFolderCaption(const QString& name, bool isRoot) {
@@ -243,6 +290,13 @@ void CQBKView::UpdateCaption() {
         icon = QIcon(m_folderIsRoot ? QStringLiteral(":/images/tree/journal.svg")
                                     : QStringLiteral(":/images/tree/folder-open.svg"));
     m_caption->updateCaption(m_folderName, second, icon);
+}
+
+bool CQBKView::event(QEvent* event) {
+    // Back from another window, perhaps another program that changed the journal.
+    if (event->type() == QEvent::WindowActivate)
+        m_doc.RefreshIfChangedElsewhere();
+    return QWidget::event(event);
 }
 
 void CQBKView::resizeEvent(QResizeEvent* event) {

@@ -53,6 +53,11 @@ public:
     // The icon of the selected folder as the folder tree draws it; our own icons otherwise.
     void setFolderIconSource(std::function<QIcon()> source) { m_folderIcon = std::move(source); }
 
+    // Which panes are shown and where the splitters stand, for the next start; restoring
+    // bytes that are not such a layout changes nothing.
+    QByteArray SaveLayout() const;
+    void RestoreLayout(const QByteArray& saved);
+
     // The pane that gets the commands; F6 and Shift+F6 move it over the visible panes.
     void ActivatePane(Pane which);
     void ActivateNextPane(bool forward);
@@ -65,6 +70,7 @@ signals:
     void activePaneChanged();
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "browser/CTopicListView.h"
 
 #include "browser/BrowserMessages.h"
+#include "browser/NameEditDelegate.h"
 #include "browser/PaneCaption.h"
 #include "browser/PaneCommandRules.h"
 #include "browser/PaneContextMenu.h"
@@ -48,10 +49,14 @@ CTopicListView::CTopicListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowContextMenu(m_list->viewport()->mapToGlobal(pos)); });
     connect(m_caption, &PaneCaption::closeClicked, this, &CTopicListView::closeRequested);
-    m_model->setRenameHandler([this](const TopicItem& topic) {
-        m_doc.RenameTopic(topic.id, topic.name);
-        RebuildSelectedNames();
-    });
+    // The name is stored once the editor has closed: storing may refill the list.
+    m_list->setItemDelegate(new NameEditDelegate(
+        m_list, kMaxNameLength, [this](const QModelIndex& index, const QString& text) {
+            const std::string id = m_model->item(index.row()).id;
+            const std::string name = textToStored(text);
+            QMetaObject::invokeMethod(
+                this, [this, id, name] { StoreName(id, name); }, Qt::QueuedConnection);
+        }));
     m_menu = new PaneContextMenu(this, *this, m_doc,
                                  {{ID_TOPIC_NEW, "&New Topic", "topicMenuNewTopic"},
                                   {0, nullptr, nullptr},
@@ -83,10 +88,33 @@ void CTopicListView::LoadTopics() {
             for (TopicItem& topic : LoadTopicItems(m_doc.m_db))
                 m_model->append(std::move(topic));
         } catch (const CppSQLite3Exception& e) {
-            m_ui.showError(e.message());
+            m_doc.ShowDatabaseError(e);
         }
     }
     RebuildSelectedNames();
+}
+
+void CTopicListView::ReloadKeepingSelection() {
+    const std::vector<std::string> selected = GetSelectedTopicIds();
+    LoadTopics();
+    QItemSelection keep;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        if (std::find(selected.begin(), selected.end(), m_model->item(row).id) != selected.end())
+            keep.select(m_model->index(row), m_model->index(row));
+    m_list->selectionModel()->select(keep, QItemSelectionModel::ClearAndSelect);
+    RebuildSelectedNames();
+}
+
+void CTopicListView::StoreName(const std::string& topicId, const std::string& name) {
+    if (!m_doc.RenameTopic(topicId, name))
+        return; // told; a topic gone is gone from the list too
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        if (m_model->item(row).id == topicId)
+            m_model->rename(row, name);
+    RebuildSelectedNames();
+    // The entry list and the preview show topic names too.
+    if (m_doc.m_pEntryList)
+        m_doc.m_pEntryList->ReloadKeepingSelection();
 }
 
 void CTopicListView::AddTopicItem(const std::string& topicId, const std::string& name) {
@@ -98,6 +126,9 @@ void CTopicListView::AddTopicItemAndEdit(const std::string& topicId, const std::
     const QModelIndex index = m_model->index(m_model->rowCount() - 1);
     m_list->scrollTo(index);
     m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    // The new topic is the whole selection now: the caption and the list say so at once.
+    RebuildSelectedNames();
+    m_doc.RefreshEntryList();
     m_list->edit(index);
 }
 
@@ -149,9 +180,13 @@ void CTopicListView::OnDeleteTopic() {
     const std::vector<int> rows = SelectedRows();
     if (rows.empty())
         return;
-    if (!m_doc.DeleteTopic(m_model->item(rows.front()).id))
+    const std::string id = m_model->item(rows.front()).id;
+    if (!m_doc.DeleteTopic(id))
         return;
-    m_model->removeAt(rows.front());
+    // Found again by id: the session may have refilled the list meanwhile.
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        if (m_model->item(row).id == id)
+            m_model->removeAt(row--);
     m_doc.RefreshEntryList();
     RebuildSelectedNames();
 }

@@ -36,6 +36,10 @@ public:
     // TopicListPane
     void LoadTopics() override;
     void AddTopicItemAndEdit(const std::string& topicId, const std::string& name) override;
+    void ReloadKeepingSelection() override;
+
+    // Topic names are typed up to the size of the journal's Name column.
+    static constexpr int kMaxNameLength = 50;
 
     void AddTopicItem(const std::string& topicId, const std::string& name);
     int GetSelectedTopicCount() const;
@@ -60,6 +64,7 @@ private:
     void OnDeleteTopic();
     bool HasOneSelected() const;
     void OnListClicked();
+    void StoreName(const std::string& topicId, const std::string& name);
     void RebuildSelectedNames();
     std::vector<int> SelectedRows() const;
     void ShowContextMenu(const QPoint& globalPos);

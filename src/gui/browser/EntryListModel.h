@@ -17,6 +17,7 @@ public:
     // The journal's date and time format, asked at each date cell: the options dialog may
     // change it at any time.
     void setDisplayFormat(std::function<std::string()> format) { m_format = std::move(format); }
+    std::string format() const { return m_format ? m_format() : std::string(); }
 
     void setRows(std::vector<EntryRow> rows);
     const std::vector<EntryRow>& rows() const { return m_rows; }

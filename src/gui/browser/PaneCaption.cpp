@@ -1,5 +1,7 @@
 #include "browser/PaneCaption.h"
 
+#include "platform/ThemeIcons.h"
+
 #include <QLabel>
 #include <QStyle>
 #include <QToolButton>
@@ -16,7 +18,7 @@ PaneCaption::PaneCaption(const QString& title, int closeButtonId, QWidget* pane)
     m_close->setObjectName(QStringLiteral("closeButton"));
     m_close->setProperty("controlId", closeButtonId);
     m_close->setAutoRaise(true);
-    m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    m_close->setIcon(ThemeIcons::closePane());
     m_close->setIconSize(QSize(10, 10));
     m_close->setToolTip(QStringLiteral("Close"));
     m_close->setFocusPolicy(Qt::NoFocus);

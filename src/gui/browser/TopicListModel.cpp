@@ -33,18 +33,9 @@ QVariant TopicListModel::data(const QModelIndex& index, int role) const {
     return storedToText(item(index.row()).name);
 }
 
-bool TopicListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole)
-        return false;
-    const QString name = value.toString();
-    if (name.isEmpty())
-        return false;
-    TopicItem& topic = m_items[static_cast<std::size_t>(index.row())];
-    topic.name = textToStored(name);
-    emit dataChanged(index, index);
-    if (m_rename)
-        m_rename(topic);
-    return true;
+void TopicListModel::rename(int row, std::string name) {
+    m_items[static_cast<std::size_t>(row)].name = std::move(name);
+    emit dataChanged(index(row), index(row));
 }
 
 Qt::ItemFlags TopicListModel::flags(const QModelIndex& index) const {

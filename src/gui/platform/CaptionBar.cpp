@@ -1,6 +1,7 @@
 #include "platform/CaptionBar.h"
 
 #include "platform/ControlId.h"
+#include "platform/ThemeIcons.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -26,14 +27,17 @@ CaptionBar::CaptionBar(QWidget* parent)
     secondFont.setPixelSize(14);
     secondFont.setBold(false);
     m_second->setFont(secondFont);
-    for (QLabel* label : {m_text, m_second})
+    // Folder and topic names are the user's text, never markup.
+    for (QLabel* label : {m_text, m_second}) {
         label->setForegroundRole(QPalette::Light);
+        label->setTextFormat(Qt::PlainText);
+    }
 
     m_childButton->setObjectName(QStringLiteral("captionShowFolders"));
     m_childButton->setText(QStringLiteral("Folders"));
     m_childButton->setToolTip(QStringLiteral("Show the folder pane"));
     m_childButton->setAutoRaise(true);
-    m_childButton->setIcon(QIcon(QStringLiteral(":/images/tree/folder-closed.svg")));
+    m_childButton->setIcon(ThemeIcons::folder());
     m_childButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_childButton->hide();
     connect(m_childButton, &QToolButton::clicked, this, [this] {

@@ -2,10 +2,12 @@
 
 #include "platform/ControlId.h"
 #include "platform/TextEncoding.h"
+#include "platform/ThemeIcons.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -37,6 +39,23 @@ QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+// The desktop theme's image for the kind of message, or our own.
+QIcon themedIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::None:
+        return {};
+    case MessageIcon::Exclamation:
+        return ThemeIcons::warning();
+    case MessageIcon::Question:
+        return ThemeIcons::question();
+    case MessageIcon::Information:
+        return ThemeIcons::information();
+    case MessageIcon::Stop:
+        return ThemeIcons::error();
+    }
+    return {};
+}
+
 QMessageBox::Icon standardIcon(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::None:
@@ -59,6 +78,14 @@ MessageAnswer showMessageBox(QWidget* parent, const MessageBoxRequest& request) 
     QMessageBox box(standardIcon(request.icon), QStringLiteral("Quillbook"),
                     storedToText(request.text), standardButtons(request.buttons), parent);
     box.setObjectName(QStringLiteral("messageBox"));
+    if (const QIcon icon = themedIcon(request.icon); !icon.isNull()) {
+        const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        box.setIconPixmap(icon.pixmap(size, size));
+    }
+    // Names in the text are the user's own: never markup.
+    box.setTextFormat(Qt::PlainText);
+    if (!request.detail.empty())
+        box.setDetailedText(storedToText(request.detail));
     const MessageAnswer fallback =
         offers(request.buttons, request.defaultAnswer)
             ? request.defaultAnswer

@@ -7,6 +7,12 @@ namespace {
 QString showWelcomeKey() {
     return QStringLiteral("Settings/Show Welcome Dialog");
 }
+QString geometryKey() {
+    return QStringLiteral("Window/Geometry");
+}
+QString panesKey() {
+    return QStringLiteral("Window/Panes");
+}
 } // namespace
 
 void ProfileSettings::useProgramIdentity() {
@@ -25,5 +31,20 @@ int ProfileSettings::showWelcomeDialog() {
 void ProfileSettings::setShowWelcomeDialog(int value) {
     QSettings settings;
     settings.setValue(showWelcomeKey(), value);
+    settings.sync();
+}
+
+QByteArray ProfileSettings::windowGeometry() {
+    return QSettings().value(geometryKey()).toByteArray();
+}
+
+QByteArray ProfileSettings::paneLayout() {
+    return QSettings().value(panesKey()).toByteArray();
+}
+
+void ProfileSettings::setWindowLayout(const QByteArray& geometry, const QByteArray& panes) {
+    QSettings settings;
+    settings.setValue(geometryKey(), geometry);
+    settings.setValue(panesKey(), panes);
     settings.sync();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QSettings;
@@ -17,6 +18,12 @@ inline QString application() {
 
 // Names the settings store for this process (called once at start-up).
 void useProgramIdentity();
+
+// "Window"/"Geometry" and "Window"/"Panes": the main window's place and size, and its pane
+// layout, as they were when it last closed; empty before the first close.
+QByteArray windowGeometry();
+QByteArray paneLayout();
+void setWindowLayout(const QByteArray& geometry, const QByteArray& panes);
 
 // "Settings"/"Show Welcome Dialog": 1 shows the Welcome dialog at start-up; missing means 1.
 int showWelcomeDialog();

@@ -9,13 +9,13 @@ namespace {
 
 using Ids = std::vector<std::string>;
 
-TEST(EntryListSortTest, InFolderColumnMovesTheRememberedSortPosition) {
+TEST(EntryListSortTest, InFolderColumnKeepsTheMeaningOfTheRememberedSort) {
     struct Case {
-        int before;
-        int afterShow; // sorted column after "In Folder" appears
+        int before;    // sorted column without "In Folder"
+        int afterShow; // the same column once "In Folder" is at 2
     };
-    // Date stays on date; comment becomes "In Folder"; topics keeps following topics.
-    for (const Case& c : {Case{0, 0}, Case{1, 2}, Case{2, 3}}) {
+    // Date and comment stay where they are; topics moves right with its column.
+    for (const Case& c : {Case{0, 0}, Case{1, 1}, Case{2, 3}}) {
         EntryListSortState state;
         state.column = c.before;
         EXPECT_TRUE(state.showInFolder());
@@ -27,6 +27,14 @@ TEST(EntryListSortTest, InFolderColumnMovesTheRememberedSortPosition) {
         EXPECT_FALSE(state.hideInFolder());
         EXPECT_EQ(state.column, c.before);
     }
+    // A sort by the folder column, which goes, becomes a sort by date.
+    EntryListSortState state;
+    state.inFolderShown = true;
+    state.column = 2;
+    state.ascending = false;
+    EXPECT_TRUE(state.hideInFolder());
+    EXPECT_EQ(state.column, 0);
+    EXPECT_FALSE(state.ascending);
 }
 
 TEST(EntryListSortTest, HeaderClickReversesOnlyTheSortedColumn) {

@@ -112,7 +112,7 @@ TEST_F(EntryTopics, AStoreThatFailsPartWayIsShownAndKeepsTheOldLinks) {
     // The second insert is refused, after the old links were deleted.
     rawExec(path, "CREATE TRIGGER refuse BEFORE INSERT ON Entry2Topic WHEN new.TopicID = '{T-M}' "
                   "BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
-    ui.answerMessage("SQLITE_CONSTRAINT[19]: disk says no", MessageAnswer::Ok);
+    ui.answerMessage("The journal could not be read or changed.", MessageAnswer::Ok);
     EXPECT_FALSE(list.Accept(nullptr));
     EXPECT_EQ(ui.messages().back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(linksOf("{E-1}"), (Strings{"{T-M}", "{T-Z}", "{T-Z}"}));

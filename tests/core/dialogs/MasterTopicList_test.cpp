@@ -15,6 +15,7 @@ protected:
         rawExec(path, "INSERT INTO Topic VALUES ('{T-Z}', 'zebra'), ('{T-B}', 'beta'), ('{T-A}', "
                       "'Alpha'); INSERT INTO Entry2Topic VALUES ('{E-1}', '{T-A}'), ('{E-2}', "
                       "'{T-B}')");
+        doc.RefreshIfChangedElsewhere(); // the panes have seen what was written elsewhere
         log.clear();
         list.Fill();
     }
@@ -30,7 +31,7 @@ protected:
     void refuse(const std::string& event) {
         rawExec(path, "CREATE TRIGGER refuse BEFORE " + event +
                           " ON Topic BEGIN SELECT RAISE(ABORT, 'disk says no'); END");
-        ui.answerMessage("SQLITE_CONSTRAINT[19]: disk says no", MessageAnswer::Ok);
+        ui.answerMessage("The journal could not be read or changed.", MessageAnswer::Ok);
     }
 };
 
@@ -61,20 +62,31 @@ TEST_F(MasterTopics, UnchangedOrEmptyNamesStoreNothingAndAFailedRenameKeepsTheNe
     EXPECT_EQ(rows("SELECT * FROM Topic WHERE Name = 'beta'"), 1u);
 }
 
-TEST_F(MasterTopics, DeleteTakesTopicAndLinksAndSelectsTheNextOrTheNewLast) {
+TEST_F(MasterTopics, DeleteAsksThenTakesTopicAndLinksAndSelectsTheNextOrTheNewLast) {
+    const auto answer = [this](MessageAnswer yesOrNo) {
+        ui.answerMessage("Are you sure you want to delete this topic from the journal?", yesOrNo);
+    };
     list.Select(1);
+    answer(MessageAnswer::No);
+    list.DeleteSelected();
+    EXPECT_EQ(shown(), (Strings{"Alpha", "*beta", "zebra"}));
+    EXPECT_EQ(rows("SELECT * FROM Entry2Topic"), 2u);
+    answer(MessageAnswer::Yes);
     list.DeleteSelected();
     EXPECT_EQ(shown(), (Strings{"Alpha", "*zebra"}));
     EXPECT_EQ(rows("SELECT * FROM Topic WHERE TopicID = '{T-B}'"), 0u);
     EXPECT_EQ(rows("SELECT * FROM Entry2Topic"), 1u);
+    answer(MessageAnswer::Yes);
     list.DeleteSelected();
     EXPECT_EQ(shown(), Strings{"*Alpha"});
     list.Add();
     list.Select(0);
+    answer(MessageAnswer::Yes);
     list.DeleteSelected();
     EXPECT_EQ(shown(), Strings{"*New Topic"});
+    answer(MessageAnswer::Yes);
     list.DeleteSelected();
-    list.DeleteSelected(); // nothing selected: nothing happens
+    list.DeleteSelected(); // nothing selected: nothing happens, nothing asked
     EXPECT_EQ(list.Selected(), -1);
     EXPECT_EQ(rows("SELECT * FROM Topic"), 0u);
 }
@@ -84,6 +96,8 @@ TEST_F(MasterTopics, ARefusedAddListsNothingAndARefusedDeleteStillTakesTheItem) 
     EXPECT_EQ(list.Add(), -1);
     EXPECT_EQ(shown(), (Strings{"*Alpha", "beta", "zebra"}));
     rawExec(path, "DROP TRIGGER refuse");
+    ui.answerMessage("Are you sure you want to delete this topic from the journal?",
+                     MessageAnswer::Yes);
     refuse("DELETE");
     list.DeleteSelected();
     EXPECT_EQ(shown(), (Strings{"*beta", "zebra"}));
@@ -91,4 +105,5 @@ TEST_F(MasterTopics, ARefusedAddListsNothingAndARefusedDeleteStillTakesTheItem) 
     EXPECT_EQ(rows("SELECT * FROM Topic WHERE TopicID = '{T-A}'"), 1u);
     EXPECT_EQ(rows("SELECT * FROM Entry2Topic WHERE TopicID = '{T-A}'"), 0u);
     EXPECT_EQ(ui.messages().back().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(ui.messages().back().detail, "SQLITE_CONSTRAINT[19]: disk says no");
 }

@@ -34,3 +34,24 @@ TEST(TextEncoding, ReadsUtf8OnlyWhenValidAndMultiByte) {
     EXPECT_EQ(storedToText("ab\xe2\x82").size(), 4);
     EXPECT_EQ(storedToText("\xe2\x82\xac"), QStringLiteral("\u20ac"));
 }
+
+// Whatever is written reads back as written, also when the code-page bytes of a text happen
+// to form UTF-8 ("Itâ€™s" is the code-page spelling of the UTF-8 bytes of "It’s").
+TEST(TextEncoding, TextWhoseCodePageBytesReadAsUtf8IsStoredAsUtf8) {
+    const QString mojibake = QStringLiteral("It\u00e2\u20ac\u2122s");
+    const std::string stored = textToStored(mojibake);
+    EXPECT_EQ(stored, mojibake.toUtf8().toStdString());
+    EXPECT_EQ(storedToText(stored), mojibake);
+    // Every pair of code-page characters above ASCII, each way round the cycle.
+    for (int first = 0x80; first < 0x100; ++first) {
+        for (int second = 0x80; second < 0x100; ++second) {
+            const QString text =
+                QString(QChar(cp1252ToUnicode(static_cast<unsigned char>(first)))) +
+                QChar(cp1252ToUnicode(static_cast<unsigned char>(second)));
+            ASSERT_EQ(storedToText(textToStored(text)), text) << first << ' ' << second;
+        }
+    }
+    // Text that reads back anyway keeps its single-byte form.
+    EXPECT_EQ(textToStored(QStringLiteral("na\u00efve caf\u00e9")),
+              std::string("na\xefve caf\xe9"));
+}

@@ -1,3 +1,4 @@
+#include "store/JournalMessages.h"
 #include "store/StoredText.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
@@ -11,7 +12,8 @@ protected:
 
     RawRow entryRow(const std::string& id) {
         const auto rows = rawQuery(path, "SELECT TimeStamp, FolderID, Comment, UserComment, "
-                                         "EntryText FROM Entry WHERE EntryID = '" + id + "'");
+                                         "EntryText FROM Entry WHERE EntryID = '" +
+                                             id + "'");
         EXPECT_EQ(rows.size(), 1u);
         return rows.empty() ? RawRow(5) : rows.front();
     }
@@ -79,14 +81,16 @@ TEST_F(Entries, CommentPromptDecidesTheCommentAndTheSetting) {
 }
 
 TEST_F(Entries, TopicsChosenBeforeTheFirstSaveMoveWithTheRowOnly) {
-    rawExec(path, "INSERT INTO Entry2Topic VALUES ('{new_entry}', '{T1}'), ('{new_entry}', '{T2}')");
+    rawExec(path,
+            "INSERT INTO Entry2Topic VALUES ('{new_entry}', '{T1}'), ('{new_entry}', '{T2}')");
 
     // A row that cannot be written keeps the entry unsaved with its topics.
     rawExec(path, "CREATE TRIGGER refuse BEFORE INSERT ON Entry BEGIN SELECT RAISE(ABORT, 'disk "
                   "says no'); END");
-    ui.answerMessage("SQLITE_CONSTRAINT[19]: disk says no", MessageAnswer::Ok);
+    ui.answerMessage("The journal could not be read or changed.", MessageAnswer::Ok);
     EXPECT_EQ(saveNewEntry("{\\rtf1 text\\par}"), "{new_entry}");
     EXPECT_EQ(ui.messages().back().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(ui.messages().back().detail, "SQLITE_CONSTRAINT[19]: disk says no");
     EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry2Topic WHERE EntryID = '{new_entry}'").size(), 2u);
     EXPECT_TRUE(rawQuery(path, "SELECT * FROM Entry").empty());
 
@@ -111,7 +115,13 @@ TEST_F(Entries, ReadsCommentsDatesAndGoneRowsSafely) {
     doc.SetEntryTimeStamp(COleDateTime(2004, 2, 30, 0, 0, 0), id); // impossible: ignored
     EXPECT_EQ(*entryRow(id)[0], "2004-07-05 10:45");
 
-    doc.MoveEntry(id, "{Elsewhere}");
+    rawExec(path, "INSERT INTO Folder (FolderID, ParentID, Name) VALUES ('{Elsewhere}', "
+                  "'{Root}', 'Elsewhere')");
+    EXPECT_TRUE(doc.MoveEntry(id, "{Elsewhere}"));
+    EXPECT_EQ(*entryRow(id)[1], "{Elsewhere}");
+    // A folder that is not in the file is refused before anything is written.
+    ui.answerMessage(JournalMessages::kDropFolderGone, MessageAnswer::Ok);
+    EXPECT_FALSE(doc.MoveEntry(id, "{Nowhere}"));
     EXPECT_EQ(*entryRow(id)[1], "{Elsewhere}");
 
     doc.DeleteEntry(id);
@@ -119,7 +129,7 @@ TEST_F(Entries, ReadsCommentsDatesAndGoneRowsSafely) {
     EXPECT_EQ(doc.LoadEntryComment(id), "");
     doc.PrintEntry(id, 0);
     EXPECT_EQ(host.printedText, "");
-    EXPECT_TRUE(ui.messages().size() == 1u); // only "Journal Created": nothing failed
+    EXPECT_EQ(ui.messages().size(), 2u); // "Journal Created" and the refused move: nothing failed
 }
 
 TEST_F(Entries, OpenEntryReusesTheEditorAndAsksToSaveFirst) {
@@ -148,7 +158,8 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     rawExec(path, "INSERT INTO Folder VALUES ('{F}', '{Root}', 'Old'), ('{G}', '{F}', 'Sub')");
     doc.m_currentFolderId = "{F}";
     doc.RenameFolder("Mum's things");
-    EXPECT_EQ(*rawQuery(path, "SELECT Name FROM Folder WHERE FolderID = '{F}'")[0][0], "Mum's things");
+    EXPECT_EQ(*rawQuery(path, "SELECT Name FROM Folder WHERE FolderID = '{F}'")[0][0],
+              "Mum's things");
 
     const std::string id = saveNewEntry("{\\rtf1 filed\\par}");
     EXPECT_TRUE(doc.FolderHasEntries("{F}"));
@@ -170,4 +181,18 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     const auto topics = rawQuery(path, "SELECT TopicID, Name FROM Topic");
     ASSERT_EQ(topics.size(), 1u);
     EXPECT_EQ(*topics[0][1], "Kids' stuff");
+}
+
+// What was typed is never dropped: an entry another program deleted while it was open here is
+// saved as a new entry, and the user is told.
+TEST_F(Entries, AnEntryDeletedElsewhereWhileOpenIsSavedAsANewOne) {
+    const std::string id = saveNewEntry("{\\rtf1 first\\par}");
+    rawExec(path, "DELETE FROM Entry WHERE EntryID = '" + id + "'");
+    ui.answerMessage(JournalMessages::kEntrySavedAsNew, MessageAnswer::Ok);
+    std::string saved = id;
+    doc.SaveEntry("{\\rtf1 kept text\\par}", saved);
+    EXPECT_NE(saved, id);
+    EXPECT_EQ(doc.LoadEntryText(saved), "{\\rtf1 kept text\\par}");
+    EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry").size(), 1u);
+    EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
 }

@@ -2,6 +2,7 @@
 // EntryID), on random journals with duplicate, NULL and blob ids, and through writes made
 // behind the session's back: the files must stay equal and the reads return the same.
 #include "store/CHiddenRichEdit.h"
+#include "store/JournalMessages.h"
 #include "store/SqlBuffer.h"
 #include "store/StoredText.h"
 #include "store/TimeStamp.h"
@@ -54,7 +55,8 @@ protected:
             expected = literal();
         } catch (const CppSQLite3Exception& e) {
             failure = e.message();
-            ui.answerMessage(failure, MessageAnswer::Ok);
+            ui.answerMessage(JournalMessages::DatabaseFailure(e.code(), doc.m_path),
+                             MessageAnswer::Ok);
         }
         const std::string actual = session();
         EXPECT_EQ(actual, failure.empty() ? expected : std::string()) << what;
@@ -80,11 +82,27 @@ TEST_F(EntryStatements, WritesAndReadsEqualTheLiteralStatements) {
         for (int step = 0; step < 25; ++step) {
             const std::string id = random.chance(10) ? std::string() : random.entryId();
             SqlBuffer sql;
-            switch (random.below(9)) {
+            // A write aimed at a row that is not there changes nothing and says so.
+            const auto there = [&](const char* table, const char* column, const std::string& key) {
+                SqlQuery q = literal.query(
+                    sql.format("SELECT 1 FROM %s WHERE %s = '%q'", table, column, key.c_str()));
+                const bool found = !q.eof();
+                q.finalize();
+                return found;
+            };
+            const bool entryThere = there("Entry", "EntryID", id);
+            const auto expectGone = [&](const char* message) {
+                ui.answerMessage(message, MessageAnswer::Ok);
+            };
+            const int kind = static_cast<int>(random.below(9));
+            if (kind >= 1 && kind <= 3 && !entryThere)
+                expectGone(JournalMessages::kEntryGone);
+            switch (kind) {
             case 0: {
                 const std::string rtf = random.rtf();
                 std::string saved = id;
-                if (saved.empty() || saved == "{new_entry}")
+                // A gone entry is saved as a new one, which the literal statement cannot be.
+                if (saved.empty() || saved == "{new_entry}" || !entryThere)
                     break;
                 doc.SaveEntry(rtf, saved);
                 literalSave(literal, rtf, id);
@@ -106,11 +124,18 @@ TEST_F(EntryStatements, WritesAndReadsEqualTheLiteralStatements) {
                 break;
             }
             case 3:
-                EXPECT_TRUE(doc.DeleteEntry(id));
+                EXPECT_EQ(doc.DeleteEntry(id), entryThere);
                 literal.execute(sql.format("DELETE FROM Entry WHERE EntryID = '%q'", id.c_str()));
                 break;
             case 4: {
                 const std::string folder = random.folderId();
+                if (folder != "{Root}" && !there("Folder", "FolderID", folder)) {
+                    expectGone(JournalMessages::kDropFolderGone);
+                    doc.MoveEntry(id, folder);
+                    break; // refused: nothing is written
+                }
+                if (!entryThere)
+                    expectGone(JournalMessages::kEntryGone);
                 doc.MoveEntry(id, folder);
                 literal.execute(sql.format("UPDATE Entry SET FolderID = '%q' WHERE EntryID = '%q'",
                                            folder.c_str(), id.c_str()));

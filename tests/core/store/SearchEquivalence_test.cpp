@@ -4,6 +4,7 @@
 #include "browser/EntryRows.h"
 #include "platform/TextEncoding.h"
 #include "store/CHiddenRichEdit.h"
+#include "store/JournalMessages.h"
 #include "store/QuotedIdList.h"
 #include "store/SqlBuffer.h"
 #include "store/StoredText.h"
@@ -66,7 +67,7 @@ std::string literalSearch(SqlDatabase& db, const std::string& key, const SearchC
         db.execute(sql.format("UPDATE Entry SET SearchTarget = '%d' WHERE EntryID IN (%s)", 1,
                               QuotedIdList(hits, ",").c_str()));
     } catch (const CppSQLite3Exception& e) {
-        return e.message();
+        return JournalMessages::DatabaseFailure(e.code(), {});
     }
     return {};
 }
@@ -78,26 +79,47 @@ protected:
     void writeSomething(RandomJournal& random, const std::string& path) {
         const std::string id = random.entryId();
         SqlBuffer sql;
+        // A write aimed at a row that is not there says so.
+        const auto there = [&](const char* table, const char* column, const std::string& key) {
+            return key == "{Root}" || !rawQuery(path, sql.format("SELECT 1 FROM %s WHERE %s = '%q'",
+                                                                 table, column, key.c_str()))
+                                           .empty();
+        };
+        const bool entryThere = there("Entry", "EntryID", id);
+        const auto goneUnless = [&](bool present, const char* message) {
+            if (!present)
+                ui.answerMessage(message, MessageAnswer::Ok);
+        };
         switch (random.below(11)) {
         case 0: {
             std::string saved = random.chance(2) ? std::string("{new_entry}") : id;
             doc.m_currentFolderId = random.folderId();
+            goneUnless(saved == "{new_entry}" || entryThere, JournalMessages::kEntrySavedAsNew);
             doc.SaveEntry(random.rtf(), saved);
             break;
         }
         case 1:
+            goneUnless(entryThere, JournalMessages::kEntryGone);
             doc.SetEntryComment(random.chance(2), "typed journal note", id);
             break;
         case 2:
+            goneUnless(entryThere, JournalMessages::kEntryGone);
             doc.SetEntryTimeStamp(
                 COleDateTime(2004, 7, 3 + static_cast<int>(random.below(5)), 12, 0, 0), id);
             break;
         case 3:
+            goneUnless(entryThere, JournalMessages::kEntryGone);
             doc.DeleteEntry(id);
             break;
-        case 4:
-            doc.MoveEntry(id, random.folderId());
+        case 4: {
+            const std::string folder = random.folderId();
+            if (!there("Folder", "FolderID", folder))
+                ui.answerMessage(JournalMessages::kDropFolderGone, MessageAnswer::Ok);
+            else
+                goneUnless(entryThere, JournalMessages::kEntryGone);
+            doc.MoveEntry(id, folder);
             break;
+        }
         case 5:
             rawExec(path,
                     sql.format("UPDATE Entry SET EntryText = %Q WHERE EntryID = '%q'",

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
@@ -225,6 +226,56 @@ TEST_F(RealPaneLayoutTest, TheRealPanesCloseButtonsReachTheViewMenu) {
         EXPECT_FALSE(view.pane(which)->isVisibleTo(&view)) << buttonId;
         EXPECT_FALSE(action(&frame(), QString::fromLatin1(item))->isChecked()) << item;
     }
+}
+
+} // namespace
+
+namespace {
+
+class RememberedLayoutTest : public AppTest {
+protected:
+    QSplitter* splitter(const char* name) const {
+        return frame().View()->findChild<QSplitter*>(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(RememberedLayoutTest, SizeSplittersAndShownPanesComeBackAtTheNextStart) {
+    setShowWelcome(0);
+    start();
+    ASSERT_TRUE(m_started);
+    const QSize firstSize = frame().size();
+    frame().resize(820, 610);
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    trigger(&frame(), QStringLiteral("actionViewPreview"));
+    settle();
+    splitter("mainSplitter")->setSizes({260, 520});
+    splitter("leftSplitter")->setSizes({100, 300});
+    const QList<int> main = splitter("mainSplitter")->sizes();
+    const QList<int> left = splitter("leftSplitter")->sizes();
+    frame().close();
+    m_app.reset();
+
+    start();
+    ASSERT_TRUE(m_started);
+    settle();
+    EXPECT_EQ(frame().size(), QSize(820, 610));
+    EXPECT_TRUE(frame().View()->topicsShown());
+    EXPECT_FALSE(frame().View()->previewShown());
+    EXPECT_TRUE(frame().View()->foldersShown());
+    EXPECT_EQ(splitter("mainSplitter")->sizes(), main);
+    EXPECT_EQ(splitter("leftSplitter")->sizes(), left);
+    EXPECT_TRUE(action(&frame(), QStringLiteral("actionViewTopics"))->isChecked());
+
+    // Settings that are not a layout leave the first-start layout alone.
+    frame().close();
+    m_app.reset();
+    QSettings().setValue(QStringLiteral("Window/Panes"), QByteArray("not a layout"));
+    QSettings().setValue(QStringLiteral("Window/Geometry"), QByteArray("nor this"));
+    start();
+    ASSERT_TRUE(m_started);
+    EXPECT_EQ(frame().size(), firstSize);
+    EXPECT_FALSE(frame().View()->topicsShown());
+    EXPECT_TRUE(frame().View()->previewShown());
 }
 
 } // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QIcon>
+
+// Standard images from the desktop's icon theme, by their freedesktop names, with the
+// program's own SVG (a resource path) where the theme has none.
+QIcon themeIcon(const char* freedesktopName, const char* ownImage);
+
+// The icons the program asks for by meaning.
+namespace ThemeIcons {
+QIcon folder();    // closed, and open while selected
+QIcon journal();   // the folder tree's root
+QIcon closePane(); // a pane's close button
+QIcon warning();   // message boxes
+QIcon error();
+QIcon question();
+QIcon information();
+} // namespace ThemeIcons

@@ -1,0 +1,92 @@
+// The real panes inside the running main window: the caption strip, the View menu's effect on
+// the entry list, and a journal changed by another program while the window was elsewhere.
+#include "app/CMainFrame.h"
+#include "browser/CEntryListView.h"
+#include "browser/CFolderListView.h"
+#include "browser/CPreviewPane.h"
+#include "browser/CQBKView.h"
+#include "platform/CaptionBar.h"
+#include "store/CQBKDoc.h"
+#include "support/AppTest.h"
+#include "support/RawSqlite.h"
+#include "support/TestJournal.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace {
+
+using Pane = CQBKView::Pane;
+
+class MainWindowPanesTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        setShowWelcome(0);
+        journal.addFolder("{F-T}", "{Root}", "<u>Tagged</u> <font color=red>name</font>");
+        journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "first", true);
+        journal.addEntry("{E-2}", "2024-03-06 08:00", "{Root}", "second", true);
+        startWithRealPanes();
+        ASSERT_TRUE(m_started);
+        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        settle();
+    }
+    CQBKView& view() const { return *frame().View(); }
+    CEntryListView& entries() const {
+        return *static_cast<CEntryListView*>(view().pane(Pane::EntryList));
+    }
+    void clickRow(int row) {
+        QTreeView* list = entries().listControl();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(row, 1)).center());
+    }
+    std::string selectedId() const {
+        const EntryRow* row = entries().rowAt(entries().selectedRow());
+        return row ? row->entryId : std::string("(none)");
+    }
+    TestJournal journal;
+};
+
+TEST_F(MainWindowPanesTest, TheCaptionShowsNamesAsPlainText) {
+    auto* tree = static_cast<CFolderListView*>(view().pane(Pane::FolderTree))->treeControl();
+    const QString name = QStringLiteral("<u>Tagged</u> <font color=red>name</font>");
+    const QList<QTreeWidgetItem*> found =
+        tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1);
+    tree->setCurrentItem(found.front());
+    settle();
+    auto* label = view().caption()->findChild<QLabel*>(QStringLiteral("captionText"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), name);
+    // Drawn as rich text the tags would vanish and the label would need far less room.
+    EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(name));
+
+    // After closing, nothing of the journal is left in the strip.
+    m_app->Document().CloseJournal();
+    settle();
+    EXPECT_EQ(view().caption()->text(), QString());
+}
+
+TEST_F(MainWindowPanesTest, ShowingAndHidingTopicsKeepsTheSelectedEntry) {
+    clickRow(1);
+    ASSERT_EQ(selectedId(), "{E-2}");
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    EXPECT_EQ(selectedId(), "{E-2}");
+    EXPECT_EQ(static_cast<CPreviewPane*>(view().pane(Pane::Preview))->entryId(), "{E-2}");
+    trigger(&frame(), QStringLiteral("actionViewTopics"));
+    EXPECT_EQ(selectedId(), "{E-2}");
+}
+
+TEST_F(MainWindowPanesTest, ActivatingTheWindowShowsChangesMadeElsewhere) {
+    clickRow(0);
+    rawExec(journal.path(), "INSERT INTO Entry (EntryID, TimeStamp, FolderID, Comment, "
+                            "UserComment) VALUES ('{E-3}', '2020-01-01 10:00', '{Root}', NULL, 0)");
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&view(), &activate);
+    EXPECT_EQ(entries().rowCount(), 3);
+    EXPECT_EQ(selectedId(), "{E-1}");
+}
+
+} // namespace
