@@ -261,9 +261,14 @@ TEST_F(SearchDialogTest, ResultsSortAndDropEntriesThatAreGone) {
         EXPECT_TRUE(messageText(box).startsWith(QStringLiteral("This entry is no longer")));
         clickButton(box, QStringLiteral("OK"));
     });
-    QTest::mouseDClick(dialog->results()->viewport(), Qt::LeftButton, {}, rowPoint(dialog, 1));
-    EXPECT_EQ(shownIds(dialog).size(), 2u);
-    EXPECT_EQ(std::count(shownIds(dialog).begin(), shownIds(dialog).end(), gone), 0);
+    // The row is clicked with the mouse; the double click itself is sent as the list's signal,
+    // as QTest's double clicks merge with earlier clicks of the test run.
+    QTreeView* results = dialog->results();
+    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, rowPoint(dialog, 1));
+    emit results->doubleClicked(results->currentIndex());
+    const Strings left = shownIds(dialog);
+    EXPECT_EQ(left.size(), 2u);
+    EXPECT_EQ(std::count(left.begin(), left.end(), gone), 0);
     EXPECT_EQ(count(dialog), QStringLiteral("2 entries found"));
 }
 
