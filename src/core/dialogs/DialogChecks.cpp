@@ -38,15 +38,23 @@ std::optional<DialogProblem> checkNewJournal(const NewJournalValues& values) {
         values.m_confirmPassword.empty()) {
         return DialogProblem{"You didn't enter a password", kNewPasswordEditId};
     }
-    // Checked with the box cleared too: the caller uses the password either way.
-    if (values.m_password != values.m_confirmPassword) {
+    // With the box cleared the fields are ignored (finishNewJournal empties them), so a
+    // mismatch there cannot lock anyone out.
+    if (values.m_bPasswordProtected && values.m_password != values.m_confirmPassword) {
         return DialogProblem{"The passwords you entered did not match", kNewPasswordEditId, true};
     }
     if (somethingExistsAt(values.m_path)) {
-        return DialogProblem{shortenPath(values.m_path, 95) + " already exists.", kBrowseButtonId,
-                             false, MessageIcon::Stop};
+        return DialogProblem{alreadyExistsMessage(values.m_path), kBrowseButtonId, false,
+                             MessageIcon::Stop};
     }
     return std::nullopt;
+}
+
+void finishNewJournal(NewJournalValues& values) {
+    if (!values.m_bPasswordProtected) {
+        values.m_password.clear();
+        values.m_confirmPassword.clear();
+    }
 }
 
 std::optional<DialogProblem> checkChangePassword(const ChangePasswordValues& values) {

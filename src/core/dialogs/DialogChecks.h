@@ -42,9 +42,12 @@ struct DialogProblem {
 // Characters (not bytes) in a stored value.
 std::size_t characterCount(std::string_view stored);
 
-// Refuses a path where anything exists (not only a readable file): creating the journal
-// replaces what is there.
+// Refuses a path where anything exists (not only a readable file). The passwords are checked
+// only while "Password Protected" is ticked.
 std::optional<DialogProblem> checkNewJournal(const NewJournalValues& values);
+// What the New Journal dialog hands its caller after OK: with "Password Protected" cleared
+// the journal gets no password, whatever the fields hold.
+void finishNewJournal(NewJournalValues& values);
 std::optional<DialogProblem> checkChangePassword(const ChangePasswordValues& values);
 std::optional<DialogProblem> checkOptions(const OptionsValues& values);
 std::optional<DialogProblem> checkComment(const CommentValues& values);

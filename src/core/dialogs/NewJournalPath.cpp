@@ -5,6 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr std::string_view kDefaultFileName = "New Journal.qbk";
@@ -54,4 +59,20 @@ std::string shortenPath(std::string_view path, std::size_t limit) {
 bool somethingExistsAt(const std::string& path) {
     const QFileInfo info(fromPath(path));
     return info.exists() || info.isSymLink();
+}
+
+std::string alreadyExistsMessage(const std::string& path) {
+    return shortenPath(path, 95) + " already exists.";
+}
+
+std::optional<std::string> createFileExclusively(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == EEXIST)
+            return alreadyExistsMessage(path);
+        return shortenPath(path, 95) + "\nThe journal cannot be created: " + std::strerror(error);
+    }
+    ::close(fd);
+    return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "dialogs/NewJournalValues.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,3 +25,10 @@ std::string shortenPath(std::string_view path, std::size_t limit);
 
 // Whether anything (file, folder, link, even one we cannot read) is at the path.
 bool somethingExistsAt(const std::string& path);
+
+// "<path shortened to 95> already exists."
+std::string alreadyExistsMessage(const std::string& path);
+
+// Makes an empty file at the path, failing when anything is there already, so that creating a
+// journal never replaces another file. Nothing on success, else the message to show.
+std::optional<std::string> createFileExclusively(const std::string& path);

@@ -2,6 +2,8 @@
 
 #include "browser/Panes.h"
 #include "dialogs/JournalUi.h"
+#include "dialogs/NewJournalPath.h"
+#include "dialogs/SearchWindow.h"
 #include "platform/Guid.h"
 #include "protect/PasswordDigest.h"
 #include "protect/PasswordForms.h"
@@ -309,6 +311,9 @@ void CQBKDoc::CloseJournal() {
     try {
         if (m_pEntryEditorDoc)
             m_pEntryEditorDoc->CloseEntryEditor();
+        // Its rows and topic ids belong to this journal.
+        if (m_pSearchDlg)
+            m_pSearchDlg->JournalClosing();
         m_db.close();
         ClearContentKey();
         m_title.clear();
@@ -328,9 +333,14 @@ void CQBKDoc::CreateJournal() {
     NewJournalValues values;
     if (!m_ui.runNewJournalDialog(values))
         return;
+    // The file is made here, never replacing one that appeared since the dialog looked; a
+    // creation that fails removes only this file.
+    if (const std::optional<std::string> refused = createFileExclusively(values.m_path)) {
+        m_ui.messageBox({*refused, MessageButtons::Ok, MessageIcon::Stop, MessageAnswer::Ok});
+        return;
+    }
     try {
         m_fileName = values.m_fileName;
-        std::remove(values.m_path.c_str());
         m_db.open(values.m_path);
         JournalSchema::CreateTables(m_db);
 
@@ -347,6 +357,7 @@ void CQBKDoc::CreateJournal() {
         ShowDatabaseError(e, values.m_path);
         m_db.close();
         ClearContentKey();
+        std::remove(values.m_path.c_str());
         return;
     }
     UpdateAllViews();

@@ -20,6 +20,7 @@ class FolderTreePane;
 class JournalHost;
 class JournalUi;
 class PreviewPane;
+class SearchWindow;
 class TopicListPane;
 
 // The journal session: the one object that holds a journal open and carries out every
@@ -117,6 +118,8 @@ public:
     FolderTreePane* m_pFolderTree = nullptr;
     PreviewPane* m_pPreview = nullptr;
     EntryEditor* m_pEntryEditorDoc = nullptr;
+    // The open search dialog, set and cleared by the dialog itself.
+    SearchWindow* m_pSearchDlg = nullptr;
 
     SqlDatabase m_db;
     std::string m_fileName;

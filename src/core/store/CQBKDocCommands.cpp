@@ -1,6 +1,7 @@
 // The journal session's command table and its handlers.
 #include "browser/Panes.h"
 #include "dialogs/JournalUi.h"
+#include "dialogs/SearchWindow.h"
 #include "platform/CommandIds.h"
 #include "store/CQBKDoc.h"
 #include "store/JournalHost.h"
@@ -92,7 +93,10 @@ void CQBKDoc::OnNewTopic() {
 }
 
 void CQBKDoc::OnSearch() {
-    m_host.ShowSearchDialog();
+    if (m_pSearchDlg)
+        m_pSearchDlg->Activate();
+    else
+        m_host.ShowSearchDialog();
 }
 
 void CQBKDoc::OnMasterTopicList() {

@@ -6,6 +6,7 @@
 #include "app/CWelcomeDlg.h"
 #include "app/PageSetup.h"
 #include "dialogs/CMasterTopicsDlg.h"
+#include "dialogs/CSearchDlg.h"
 #include "platform/CommandActions.h"
 #include "platform/ProfileSettings.h"
 #include "platform/TextEncoding.h"
@@ -102,6 +103,7 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_frame->SetView(view);
     m_host.topicPaneShown = [view] { return view->topicsShown(); };
     m_host.showMasterTopicList = [this] { CMasterTopicsDlg::Run(*m_doc, m_ui, m_frame.get()); };
+    m_host.showSearchDialog = [this] { CSearchDlg::Open(*m_doc, m_ui, m_frame.get()); };
     m_host.recentListChanged = [this] { m_frame->Actions().refresh(); };
     m_printing =
         std::make_unique<JournalPrinting>(*m_doc, m_ui, *m_printer, m_margins, m_frame.get());

@@ -1,9 +1,12 @@
 #include "platform/QtJournalUi.h"
 
+#include "dialogs/CChangeDateDlg.h"
 #include "dialogs/CChangePasswordDlg.h"
+#include "dialogs/CCommentDlg.h"
+#include "dialogs/CNewJournalDlg.h"
+#include "dialogs/COptionsDlg.h"
 #include "dialogs/CPasswordDlg.h"
 #include "dialogs/NewJournalPath.h"
-#include "dialogs/StandInDialogs.h"
 #include "platform/DocumentsFolder.h"
 #include "platform/MessageBoxes.h"
 
@@ -29,19 +32,19 @@ bool QtJournalUi::runChangePasswordDialog(ChangePasswordValues& values) {
 bool QtJournalUi::runNewJournalDialog(NewJournalValues& values) {
     if (values.m_path.empty())
         proposeInitialPath(values, documentsFolder().value_or(std::string()));
-    return runNewJournalStandIn(m_parent, values);
+    return CNewJournalDlg::Run(m_parent, values);
 }
 
 bool QtJournalUi::runOptionsDialog(OptionsValues& values) {
-    return runOptionsStandIn(m_parent, values);
+    return COptionsDlg::Run(m_parent, values);
 }
 
 bool QtJournalUi::runCommentDialog(CommentValues& values) {
-    return runCommentStandIn(m_parent, values);
+    return CCommentDlg::Run(m_parent, values);
 }
 
 bool QtJournalUi::runChangeDateDialog(ChangeDateValues& values) {
-    return runChangeDateStandIn(m_parent, values);
+    return CChangeDateDlg::Run(m_parent, values);
 }
 
 WelcomeChoice QtJournalUi::runWelcomeDialog() {

@@ -38,9 +38,9 @@ TEST(DialogChecks, NewJournalOkChecksInTheirOrder) {
         {true, "", "", "", "", "You didn't enter a password", kNewPasswordEditId},
         {true, "secret", "", "", "", mismatch, kNewPasswordEditId}, // not "no password"
         {true, "secret", "secret", "", "", "", 0},
-        {false, "a", "b", "", "", mismatch, kNewPasswordEditId}, // box cleared: still checked
+        {false, "a", "b", "", "", "", 0}, // box cleared: the fields do not count
         {false, "a", "a", "", "", "", 0},
-        {false, "Secret", "secret", "", "", mismatch, kNewPasswordEditId},
+        {true, "Secret", "secret", "", "", mismatch, kNewPasswordEditId}, // bytes, exactly
         {false, "", "", title100, "", "", 0},
         {false, "", "", title100 + "x", "", "Please enter no more than 100 characters.",
          kTitleEditId},
@@ -67,6 +67,19 @@ TEST(DialogChecks, NewJournalOkChecksInTheirOrder) {
     EXPECT_EQ(checkOptions(options)->focusControlId, kTitleEditId);
     options.m_title.pop_back();
     EXPECT_EQ(checkOptions(options)->focusControlId, kOwnerEditId);
+}
+
+TEST(DialogChecks, NewJournalWithTheBoxClearedGetsNoPassword) {
+    NewJournalValues values;
+    values.m_password = "typed";
+    values.m_confirmPassword = "typed";
+    NewJournalValues ticked = values;
+    ticked.m_bPasswordProtected = true;
+    finishNewJournal(values);
+    finishNewJournal(ticked);
+    EXPECT_EQ(values.m_password, "");
+    EXPECT_EQ(values.m_confirmPassword, "");
+    EXPECT_EQ(ticked.m_password, "typed");
 }
 
 TEST(DialogChecks, ChangePasswordAndCommentChecks) {

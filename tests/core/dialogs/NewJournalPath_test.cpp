@@ -67,6 +67,28 @@ TEST(NewJournalPath, RefusesAPathWhereAnythingExists) {
     EXPECT_TRUE(checkNewJournal(v));
 }
 
+TEST(NewJournalPath, CreatesOnlyWhereNothingIs) {
+    QTemporaryDir dir;
+    const std::string folder = QFile::encodeName(dir.path()).toStdString();
+    const std::string path = folder + "/new.qbk";
+    EXPECT_EQ(createFileExclusively(path), std::nullopt);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(path)));
+
+    // Whatever is there stays as it was, a link's target included.
+    QFile keep(dir.filePath(QStringLiteral("keep")));
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.write("mine");
+    keep.close();
+    ASSERT_TRUE(QFile::link(keep.fileName(), dir.filePath(QStringLiteral("link.qbk"))));
+    EXPECT_EQ(createFileExclusively(folder + "/keep"), folder + "/keep already exists.");
+    EXPECT_TRUE(createFileExclusively(folder + "/link.qbk"));
+    EXPECT_EQ(keep.size(), 4);
+
+    const auto missing = createFileExclusively(folder + "/no/such/folder.qbk");
+    ASSERT_TRUE(missing);
+    EXPECT_NE(missing->find("cannot be created"), std::string::npos) << *missing;
+}
+
 TEST(DocumentsFolder, IsMadeWhenMissing) {
     QTemporaryDir home;
     const QByteArray savedHome = qgetenv("HOME");

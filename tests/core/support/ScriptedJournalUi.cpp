@@ -207,7 +207,11 @@ bool ScriptedJournalUi::runChangePasswordDialog(ChangePasswordValues& values) {
 }
 
 bool ScriptedJournalUi::runNewJournalDialog(NewJournalValues& values) {
-    return runDialog(values);
+    if (!runDialog(values)) {
+        return false;
+    }
+    finishNewJournal(values);
+    return true;
 }
 
 bool ScriptedJournalUi::runOptionsDialog(OptionsValues& values) {

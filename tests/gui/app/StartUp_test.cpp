@@ -164,7 +164,7 @@ TEST_F(StartUpTest, WelcomeOpenAndCreateRunTheirCommands) {
 
     expectWelcomeThen(QStringLiteral("Create a New Journal"));
     m_modals.then([](QWidget* dialog) {
-        EXPECT_EQ(dialog->objectName(), QStringLiteral("newJournalDialog"));
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("CNewJournalDlg"));
         qobject_cast<QDialog*>(dialog)->reject();
     });
     start();

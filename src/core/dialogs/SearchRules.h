@@ -1,0 +1,46 @@
+#pragma once
+
+#include "browser/EntryRow.h"
+#include "dialogs/SearchValues.h"
+#include "store/SearchCriteria.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CQBKDoc;
+class JournalUi;
+
+// What the search dialog decides, without its widgets.
+namespace SearchRules {
+
+// The results' Date column, whatever the journal's own date format.
+inline constexpr const char* kResultDateFormat = "%m/%d/%Y %I:%M %p";
+inline constexpr const char* kNoEntriesFound = "No Entries Found";
+inline constexpr const char* kEntryGone =
+    "This entry is no longer in the journal; it is removed from the results.";
+
+// "Begin Search" needs at least one field to look in.
+bool CanBeginSearch(const SearchValues& values);
+// The two topic radio buttons and their label work only while topics are chosen.
+bool TopicMatchEnabled(const SearchValues& values);
+// A start day after the end day moves the end day to it, and the other way round.
+void StartDateChosen(SearchValues& values, QDate day);
+void EndDateChosen(SearchValues& values, QDate day);
+// Criteria for the session's search: from 00:00:00 of the first day to 23:59:59 of the last.
+SearchCriteria Criteria(const SearchValues& values);
+// "No Entries Found", "1 entry found", "12 entries found".
+std::string ResultCountText(std::size_t count);
+// Criteria kept for the next search dialog once the journal is closed: the chosen topics
+// belong to that journal and are dropped.
+void ForgetJournal(SearchValues& values);
+
+// Runs the search and reads the entries it marked, in the file's order. A failure is shown
+// (the search shows its own); the rows are then those read before it, possibly none.
+std::vector<EntryRow> Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values);
+
+// Whether the entry of a result row is still in the journal. A read failure is shown and
+// counts as present (nothing is removed on a guess).
+bool EntryExists(CQBKDoc& doc, JournalUi& ui, const std::string& entryId);
+
+} // namespace SearchRules

@@ -1,0 +1,12 @@
+#pragma once
+
+// The modeless search dialog as the journal session sees it (CQBKDoc::m_pSearchDlg).
+class SearchWindow {
+public:
+    virtual ~SearchWindow() = default;
+    // The Search command while the dialog is open: bring it to the front as it is.
+    virtual void Activate() = 0;
+    // The journal is closing: drop the results and close, before the file is closed; the
+    // dialog clears m_pSearchDlg.
+    virtual void JournalClosing() = 0;
+};

@@ -1,0 +1,64 @@
+#include "dialogs/CChangeDateDlg.h"
+
+#include "dialogs/DialogChecks.h"
+#include "dialogs/DialogParts.h"
+#include "platform/ControlId.h"
+
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+// The locale's short date, with the century: a two-digit year picker is easy to misread.
+QString shortDateFormat() {
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+} // namespace
+
+CChangeDateDlg::CChangeDateDlg(const ChangeDateValues& values, QWidget* parent)
+    : QDialog(parent), m_date(new QDateEdit(values.m_date, this)),
+      m_time(new QTimeEdit(values.m_time, this)) {
+    setObjectName(QStringLiteral("CChangeDateDlg"));
+    setWindowTitle(QStringLiteral("Change Entry Date"));
+    setControlId(m_date, kDateId);
+    setControlId(m_time, kTimeId);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(shortDateFormat());
+    m_date->setAlignment(Qt::AlignRight);
+    m_time->setDisplayFormat(QLocale().timeFormat(QLocale::ShortFormat));
+
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(QStringLiteral("Entry &Date:"), this);
+    label->setBuddy(m_date);
+    row->addWidget(label);
+    row->addWidget(m_date);
+    row->addWidget(m_time);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(okCancelRow(this, QStringLiteral("OK")));
+    m_date->setFocus();
+}
+
+bool CChangeDateDlg::Run(QWidget* parent, ChangeDateValues& values) {
+    CChangeDateDlg dialog(values, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    values = dialog.values();
+    return true;
+}
+
+ChangeDateValues CChangeDateDlg::values() const {
+    ChangeDateValues read;
+    read.m_date = m_date->date();
+    read.m_time = m_time->time();
+    read.m_result = combineDateAndTime(read.m_date, read.m_time);
+    return read;
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "dialogs/SearchValues.h"
+#include "dialogs/SearchWindow.h"
+
+#include <QDialog>
+
+class CQBKDoc;
+class EntryListModel;
+class JournalUi;
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+class QRadioButton;
+class QTreeView;
+
+// Search Journal: the modeless dialog that finds entries by text, date range and topics and
+// lists them. At most one exists (CQBKDoc::m_pSearchDlg); the Search command brings it to the
+// front. It closes with the journal, so its rows and topics never act on another one. The
+// criteria carry over to the next search dialog while the program runs.
+class CSearchDlg : public QDialog, public SearchWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kFindTextId = 1002;
+    static constexpr int kMatchCaseId = 1003;
+    static constexpr int kWholeWordId = 1004;
+    static constexpr int kAllEntriesId = 1007;
+    static constexpr int kBetweenId = 1008;
+    static constexpr int kLookInTextId = 1012;
+    static constexpr int kLookInCommentsId = 1013;
+    static constexpr int kStartDateId = 1015;
+    static constexpr int kEndDateId = 1016;
+    static constexpr int kResultsId = 1046;
+    static constexpr int kBeginSearchId = 1049;
+    static constexpr int kTopicsId = 1077;
+    static constexpr int kTopicNamesId = 1078;
+    static constexpr int kAllTopicsId = 1079;
+    static constexpr int kAnyTopicId = 1080;
+    static constexpr int kFindEntriesWithId = 1085;
+
+    CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent);
+    ~CSearchDlg() override;
+
+    // The Search command: the open dialog to the front, or a new one.
+    static void Open(CQBKDoc& doc, JournalUi& ui, QWidget* parent);
+
+    // SearchWindow
+    void Activate() override;
+    void JournalClosing() override;
+
+    QTreeView* results() const { return m_results; }
+    EntryListModel* resultRows() const { return m_model; }
+    // "No Entries Found" over the empty list after a search without hits.
+    QLabel* noEntriesLabel() const { return m_noEntries; }
+
+private:
+    void ReadControls();
+    void ShowValues();
+    void UpdateEnabling();
+    void OnTopics();
+    void OnBeginSearch();
+    void OnResultActivated(const QModelIndex& index);
+    void OnHeaderClicked(int column);
+    void ShowCount();
+    void Forget();
+
+    CQBKDoc& m_doc;
+    JournalUi& m_ui;
+    SearchValues m_values;
+    QLineEdit* m_findText;
+    QCheckBox* m_matchCase;
+    QCheckBox* m_wholeWord;
+    QCheckBox* m_lookInText;
+    QCheckBox* m_lookInComments;
+    QRadioButton* m_allEntries;
+    QRadioButton* m_between;
+    QDateEdit* m_startDate;
+    QDateEdit* m_endDate;
+    QPushButton* m_topics;
+    QLabel* m_topicNames;
+    QLabel* m_findEntriesWith;
+    QRadioButton* m_anyTopic;
+    QRadioButton* m_allTopics;
+    QPushButton* m_beginSearch;
+    QTreeView* m_results;
+    EntryListModel* m_model;
+    QLabel* m_noEntries;
+    QLabel* m_count;
+    int m_sortColumn = -1;
+    bool m_sortAscending = true;
+};

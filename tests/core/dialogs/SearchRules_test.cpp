@@ -1,0 +1,163 @@
+#include "dialogs/SearchMemory.h"
+#include "dialogs/SearchRules.h"
+#include "dialogs/SearchWindow.h"
+#include "platform/CommandIds.h"
+#include "platform/CommandRouter.h"
+#include "support/RawSqlite.h"
+#include "support/SessionFixture.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace SearchRules;
+
+TEST(SearchRules, DaysFollowEachOtherAndTheButtonsFollowTheBoxes) {
+    const QDate may1(2024, 5, 1), may9(2024, 5, 9), jun1(2024, 6, 1);
+    struct Case {
+        bool start; // which picker the user changed
+        QDate chosen;
+        QDate wantStart, wantEnd;
+    };
+    const Case cases[] = {
+        {true, may1, may1, may9},  // before the end: nothing else moves
+        {true, jun1, jun1, jun1},  // after the end: the end follows
+        {false, jun1, may1, jun1}, // after the start: nothing else moves
+        {false, may1, may1, may1}, // same day: both stay
+        {false, QDate(2024, 4, 1), QDate(2024, 4, 1), QDate(2024, 4, 1)}, // start follows
+    };
+    for (const Case& c : cases) {
+        SearchValues values;
+        values.startDate = may1;
+        values.endDate = may9;
+        if (c.start)
+            StartDateChosen(values, c.chosen);
+        else
+            EndDateChosen(values, c.chosen);
+        EXPECT_EQ(values.startDate, c.wantStart) << c.chosen.toString().toStdString();
+        EXPECT_EQ(values.endDate, c.wantEnd) << c.chosen.toString().toStdString();
+    }
+
+    SearchValues values;
+    for (int text = 0; text < 2; ++text) {
+        for (int comments = 0; comments < 2; ++comments) {
+            values.lookInText = text == 1;
+            values.lookInComments = comments == 1;
+            EXPECT_EQ(CanBeginSearch(values), text + comments > 0);
+        }
+    }
+    EXPECT_FALSE(TopicMatchEnabled(values));
+    values.topics = {"'{A}'", "a", 1};
+    EXPECT_TRUE(TopicMatchEnabled(values));
+}
+
+TEST(SearchRules, CriteriaCoverWholeDaysAndTheChosenTopics) {
+    SearchValues values;
+    values.findText = "word";
+    values.wholeWord = true;
+    values.lookInComments = false;
+    values.dateRange = 1;
+    values.startDate = QDate(2004, 7, 5);
+    values.endDate = QDate(2004, 7, 6);
+    values.topics = {"'{A}','it''s'", "a, it's", 2};
+    values.topicMatch = 1;
+    const SearchCriteria c = Criteria(values);
+    EXPECT_EQ(c.findText, "word");
+    EXPECT_TRUE(c.wholeWord);
+    EXPECT_FALSE(c.matchCase);
+    EXPECT_FALSE(c.lookInComments);
+    EXPECT_EQ(c.startDate, COleDateTime(2004, 7, 5, 0, 0, 0));
+    EXPECT_EQ(c.endDate, COleDateTime(2004, 7, 6, 23, 59, 59));
+    EXPECT_EQ(c.topicIds, (std::vector<std::string>{"{A}", "it's"}));
+    EXPECT_EQ(c.topicMatch, 1);
+
+    EXPECT_EQ(ResultCountText(0), "No Entries Found");
+    EXPECT_EQ(ResultCountText(1), "1 entry found");
+    EXPECT_EQ(ResultCountText(12), "12 entries found");
+
+    // The next dialog starts from these criteria; in another journal without the topics,
+    // whose ids mean nothing there.
+    SearchMemory memory;
+    memory.Keep(values, "/a.qbk");
+    EXPECT_EQ(memory.Recall("/a.qbk"), values);
+    const SearchValues elsewhere = memory.Recall("/b.qbk");
+    EXPECT_EQ(elsewhere.topics, TopicChoiceValues{});
+    EXPECT_EQ(elsewhere.topicMatch, 0);
+    EXPECT_EQ(elsewhere.findText, "word");
+    EXPECT_EQ(elsewhere.dateRange, 1);
+    EXPECT_EQ(elsewhere.endDate, values.endDate);
+}
+
+class SearchDialogSession : public SessionFixture {};
+
+TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirComments) {
+    const std::string path = createJournal("s.qbk");
+    const std::string a = saveNewEntry("{\\rtf1\\ansi a journal day\\par}");
+    const std::string b = saveNewEntry("{\\rtf1\\ansi nothing\\par}");
+    const std::string c = saveNewEntry("{\\rtf1\\ansi journal again\\par}");
+    doc.SetEntryComment(true, "my note", c);
+    rawExec(path, "INSERT INTO Folder VALUES ('{F}', '{Root}', 'Trips');"
+                  "UPDATE Entry SET FolderID = '{F}' WHERE EntryID = '" +
+                      c + "'");
+
+    SearchValues values;
+    values.findText = "journal";
+    std::vector<EntryRow> rows = SearchRules::Run(doc, ui, values);
+    ASSERT_EQ(rows.size(), 2u);
+    std::sort(rows.begin(), rows.end(),
+              [](const EntryRow& x, const EntryRow& y) { return x.entryId < y.entryId; });
+    const EntryRow& rowA = rows[a < c ? 0 : 1];
+    const EntryRow& rowC = rows[a < c ? 1 : 0];
+    EXPECT_EQ(rowA.entryId, a);
+    EXPECT_EQ(rowA.comment, ""); // a derived description, hidden by the journal's setting
+    EXPECT_EQ(rowA.folderName, "(None)");
+    EXPECT_EQ(rowC.comment, "my note");
+    EXPECT_EQ(rowC.folderName, "Trips");
+    EXPECT_EQ(rawQuery(path, "SELECT count(*) FROM Entry WHERE SearchTarget = 1")[0][0], "2");
+
+    values.findText = "absent";
+    EXPECT_TRUE(SearchRules::Run(doc, ui, values).empty());
+
+    EXPECT_TRUE(EntryExists(doc, ui, b));
+    ASSERT_TRUE(doc.DeleteEntry(b));
+    EXPECT_FALSE(EntryExists(doc, ui, b));
+    EXPECT_FALSE(EntryExists(doc, ui, "x' OR '1'='1"));
+    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Journal Created"}); // no failure
+}
+
+// Stands in for the dialog: records what the session asks of it.
+class RecordingSearchWindow : public SearchWindow {
+public:
+    explicit RecordingSearchWindow(CQBKDoc& doc) : m_doc(doc) {}
+    void Activate() override { calls.push_back("Activate"); }
+    void JournalClosing() override {
+        calls.push_back(m_doc.IsJournalOpen() ? "Closing, file open" : "Closing, file closed");
+        m_doc.m_pSearchDlg = nullptr;
+    }
+    std::vector<std::string> calls;
+
+private:
+    CQBKDoc& m_doc;
+};
+
+TEST_F(SearchDialogSession, TheCommandRaisesTheOpenDialogAndClosingTheJournalClosesIt) {
+    CommandRouter router;
+    router.setDocument(&doc);
+    createJournal("s.qbk");
+    log.clear();
+    ASSERT_TRUE(router.dispatch(ID_TOOLS_SEARCH));
+    EXPECT_EQ(log.calls, std::vector<std::string>{"ShowSearchDialog"});
+
+    RecordingSearchWindow window(doc);
+    doc.m_pSearchDlg = &window;
+    ASSERT_TRUE(router.dispatch(ID_TOOLS_SEARCH));
+    EXPECT_EQ(window.calls, std::vector<std::string>{"Activate"});
+
+    // Opening another journal closes this one first.
+    ui.answerMessage("OK to close the journal that is open?", MessageAnswer::Yes);
+    createJournal("t.qbk");
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"Activate", "Closing, file open"}));
+    EXPECT_EQ(doc.m_pSearchDlg, nullptr);
+}
+
+} // namespace
