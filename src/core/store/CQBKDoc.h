@@ -49,7 +49,9 @@ public:
     int OpenJournal(const std::string& path);
     void ReportOpenResult(int result);
     bool QueryCloseJournal();
-    void CloseJournal();
+    // False when the journal stays open (the entry editor's save question was cancelled or
+    // its save failed).
+    bool CloseJournal();
     void OpenLastJournal();
     void CreateJournal();
     void JournalOptions();
@@ -69,7 +71,10 @@ public:
     std::string FormatTimeStamp(const char* stored);
 
     // --- entries ---
-    void SaveEntry(const std::string& rtf, std::string& entryId);
+    // What became of a save: stored, failed (the failure was shown), or aimed at a stored
+    // entry whose row is no longer in the file (nothing was written; the caller decides).
+    enum class SaveResult { Saved, Failed, EntryGone };
+    SaveResult SaveEntry(const std::string& rtf, std::string& entryId);
     void SetEntryComment(bool userComment, const std::string& comment, const std::string& id);
     void SetEntryTimeStamp(const COleDateTime& when, const std::string& id);
     std::string LoadEntryText(const std::string& id);

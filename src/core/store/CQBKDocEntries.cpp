@@ -32,7 +32,7 @@ std::string CQBKDoc::ReadEntryColumn(const std::string& id, const char* column) 
     return text;
 }
 
-void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
+CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
     try {
         CHiddenRichEdit hidden;
         hidden.StreamInText(CHiddenRichEdit::SF_RTF, rtf);
@@ -53,9 +53,11 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
             else
                 sql.format("UPDATE Entry SET EntryText=%Q, Comment=%Q, UserComment=%d WHERE %s",
                            text.c_str(), comment.c_str(), 0, EntryRowsWhere(entryId).c_str());
-            m_db.execute(sql.c_str());
+            // An update that meets no row wrote nothing, and must not pass for a save.
+            if (m_db.execute(sql.c_str()) == 0)
+                return SaveResult::EntryGone;
             RefreshEntryList();
-            return;
+            return SaveResult::Saved;
         }
 
         const std::string newId = NewId();
@@ -88,8 +90,10 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
         transaction.commit();
         entryId = newId;
         RefreshEntryList();
+        return SaveResult::Saved;
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);
+        return SaveResult::Failed;
     }
 }
 
@@ -145,8 +149,8 @@ void CQBKDoc::OpenEntry(const std::string& id) {
         m_pEntryEditorDoc = m_host.CreateEntryEditor();
         if (m_pEntryEditorDoc == nullptr)
             return;
-    } else {
-        m_pEntryEditorDoc->SaveModified();
+    } else if (!m_pEntryEditorDoc->SaveModified()) {
+        return; // cancelled, or the save failed: the editor keeps its text
     }
     m_pEntryEditorDoc->SetTitle(GetEntryDateText(id));
     m_pEntryEditorDoc->LoadEntry(LoadEntryText(id), id);

@@ -6,6 +6,7 @@
 #include "app/CWelcomeDlg.h"
 #include "app/PageSetup.h"
 #include "dialogs/CMasterTopicsDlg.h"
+#include "editor/EntryEditorTemplate.h"
 #include "platform/CommandActions.h"
 #include "platform/ProfileSettings.h"
 #include "platform/TextEncoding.h"
@@ -64,7 +65,8 @@ CJournalApp::CJournalApp(CQBKView::PaneFactory makePane)
 
 CJournalApp::~CJournalApp() {
     CSplashWnd::HideSplashScreen();
-    // The window and its panes go before the session they point into.
+    // The editor, the window and its panes go before the session they point into.
+    m_editor.reset();
     m_frame.reset();
 }
 
@@ -101,6 +103,9 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_host.topicPaneShown = [view] { return view->topicsShown(); };
     m_host.showMasterTopicList = [this] { CMasterTopicsDlg::Run(*m_doc, m_ui, m_frame.get()); };
     m_host.recentListChanged = [this] { m_frame->Actions().refresh(); };
+    m_editor = std::make_unique<EntryEditorTemplate>(*m_doc, this);
+    m_host.createEntryEditor = [this] { return m_editor->OpenDocument(); };
+    m_host.newEntry = [this] { m_editor->NewEntry(); };
 
     // Maximised; without a window manager to do it, the screen's free area is taken as is.
     if (const QScreen* screen = QGuiApplication::primaryScreen())

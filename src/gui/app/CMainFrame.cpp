@@ -9,6 +9,7 @@
 #include "platform/CommandPrompts.h"
 #include "platform/CommandRouter.h"
 #include "platform/ExternalPrograms.h"
+#include "store/CQBKDoc.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -87,8 +88,13 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // The journal is closed first (dropped when none is open), then the window.
+    // The journal is closed first (dropped when none is open), then the window; an entry
+    // the user chose to keep editing keeps both open.
     m_router.dispatch(ID_FILE_CLOSE_JOURNAL);
+    if (g_pJournalDoc && g_pJournalDoc->IsJournalOpen()) {
+        event->ignore();
+        return;
+    }
     if (m_help)
         m_help->close();
     event->accept();
