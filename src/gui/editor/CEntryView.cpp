@@ -69,6 +69,23 @@ CEntryView::CEntryView(QWidget* parent) : QTextEdit(parent), m_find(*this) {
     setObjectName(QStringLiteral("entryView"));
     setAcceptRichText(true);
     setTabChangesFocus(false);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &CEntryView::TypeAfterPictureAsText);
+}
+
+void CEntryView::TypeAfterPictureAsText() {
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection() || !cursor.charFormat().isImageFormat())
+        return;
+    const QTextBlock block = cursor.block();
+    QTextCharFormat format = block.charFormat();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (fragment.position() >= cursor.position())
+            break;
+        if (!fragment.charFormat().isImageFormat())
+            format = fragment.charFormat();
+    }
+    setCurrentCharFormat(format);
 }
 
 const CommandMap<CEntryView>& CEntryView::commandMap() {
@@ -213,9 +230,9 @@ bool CEntryView::event(QEvent* event) {
     // text control would take them for moving or deleting (Ctrl+U deletes the line on X11).
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool formatKey = key->modifiers() == Qt::ControlModifier &&
-                               (key->key() == Qt::Key_B || key->key() == Qt::Key_I ||
-                                key->key() == Qt::Key_U);
+        const bool formatKey =
+            key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_B || key->key() == Qt::Key_I || key->key() == Qt::Key_U);
         if (formatKey) {
             event->ignore();
             return true;

@@ -50,6 +50,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Text typed right after a picture takes the format of the text before it in the
+    // paragraph (the paragraph mark's when there is none), not the picture's.
+    void TypeAfterPictureAsText();
     void ToggleEffect(PendingCharFormat::Bit effect);
     void OnBold() { ToggleEffect(PendingCharFormat::Bold); }
     void OnItalic() { ToggleEffect(PendingCharFormat::Italic); }
