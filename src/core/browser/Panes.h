@@ -50,9 +50,11 @@ public:
     virtual ~EntryEditor() = default;
     virtual void SetTitle(const std::string& title) = 0;
     virtual void LoadEntry(const std::string& rtf, const std::string& entryId) = 0;
-    // Ask whether to save changes and save them on Yes; false when the user cancelled.
+    // Ask whether to save changes and save them on Yes; false when the text must stay (the
+    // user cancelled, or the save failed).
     virtual bool SaveModified() = 0;
     virtual void Focus() = 0;
-    // Remove the unsaved entry's topic links and close the window (which may ask to save).
-    virtual void CloseEntryEditor() = 0;
+    // Ask to save, then remove an unsaved entry's topic links and close the window; false
+    // when the window stays open.
+    virtual bool CloseEntryEditor() = 0;
 };

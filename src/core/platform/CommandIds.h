@@ -97,6 +97,7 @@ inline constexpr CommandId ID_EDIT_REPEAT = 57640; // Find Next
 inline constexpr CommandId ID_EDIT_REPLACE = 57641;
 inline constexpr CommandId ID_EDIT_SELECT_ALL = 57642;
 inline constexpr CommandId ID_EDIT_UNDO = 57643;
+inline constexpr CommandId ID_EDIT_REDO = 57644; // the editor's Redo (Ctrl+Y, Ctrl+Shift+Z)
 inline constexpr CommandId ID_APP_ABOUT = 57664;
 inline constexpr CommandId ID_APP_EXIT = 57665;
 inline constexpr CommandId ID_NEXT_PANE = 57680;

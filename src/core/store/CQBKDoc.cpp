@@ -199,8 +199,7 @@ bool CQBKDoc::QueryCloseJournal() {
         return true;
     if (!m_ui.askYesNo(JournalMessages::kQueryClose))
         return false;
-    CloseJournal();
-    return true;
+    return CloseJournal();
 }
 
 std::optional<std::string> CQBKDoc::ReadContentKey(const std::string& storedKey,
@@ -305,12 +304,18 @@ void CQBKDoc::OpenLastJournal() {
         ReportOpenResult(OpenJournal(path));
 }
 
-void CQBKDoc::CloseJournal() {
+bool CQBKDoc::CloseJournal() {
     if (!IsJournalOpen())
-        return;
+        return true;
     try {
-        if (m_pEntryEditorDoc)
-            m_pEntryEditorDoc->CloseEntryEditor();
+        if (m_pEntryEditorDoc) {
+            // Text the user kept (Cancel, or a save that failed) keeps the journal open.
+            if (!m_pEntryEditorDoc->CloseEntryEditor())
+                return false;
+            // The next journal must never see this one's entry.
+            m_pEntryEditorDoc = nullptr;
+            m_openEntryId.clear();
+        }
         // Its rows and topic ids belong to this journal.
         if (m_pSearchDlg)
             m_pSearchDlg->JournalClosing();
@@ -323,6 +328,7 @@ void CQBKDoc::CloseJournal() {
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);
     }
+    return !IsJournalOpen();
 }
 
 // --- create --------------------------------------------------------------------------------

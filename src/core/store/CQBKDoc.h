@@ -51,7 +51,9 @@ public:
     int OpenJournal(const std::string& path);
     void ReportOpenResult(int result);
     bool QueryCloseJournal();
-    void CloseJournal();
+    // False when the journal stays open (the entry editor's save question was cancelled or
+    // its save failed).
+    bool CloseJournal();
     void OpenLastJournal();
     void CreateJournal();
     void JournalOptions();
@@ -79,9 +81,13 @@ public:
     std::string FormatTimeStamp(const char* stored);
 
     // --- entries ---
-    // The writes aimed at one row return whether that row was written. A row another program
-    // deleted is reported and the panes show the journal as it is; a failure is reported.
-    void SaveEntry(const std::string& rtf, std::string& entryId);
+    // What became of a save: stored, failed (the failure was shown), or aimed at a stored
+    // entry whose row is no longer in the file (nothing was written; the caller decides, so
+    // the text typed is never dropped).
+    enum class SaveResult { Saved, Failed, EntryGone };
+    SaveResult SaveEntry(const std::string& rtf, std::string& entryId);
+    // The other writes aimed at one row return whether that row was written. A row another
+    // program deleted is reported and the panes show the journal as it is.
     bool SetEntryComment(bool userComment, const std::string& comment, const std::string& id);
     bool SetEntryTimeStamp(const COleDateTime& when, const std::string& id);
     std::string LoadEntryText(const std::string& id);

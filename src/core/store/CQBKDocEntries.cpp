@@ -33,7 +33,7 @@ std::string CQBKDoc::ReadEntryColumn(const std::string& id, const char* column) 
     return text;
 }
 
-void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
+CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
     RefreshIfChangedElsewhere();
     try {
         CHiddenRichEdit hidden;
@@ -48,9 +48,6 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
         int userComment = flagQuery.eof() ? 0 : flagQuery.intField("UserComment", 0);
         flagQuery.finalize();
 
-        // An entry another program deleted while it was open here is saved as a new one:
-        // the text typed is never dropped.
-        bool savedAsNew = false;
         if (entryId != kNewEntryId) {
             if (userComment != 0)
                 sql.format("UPDATE Entry SET EntryText=%Q WHERE %s", text.c_str(),
@@ -58,11 +55,11 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
             else
                 sql.format("UPDATE Entry SET EntryText=%Q, Comment=%Q, UserComment=%d WHERE %s",
                            text.c_str(), comment.c_str(), 0, EntryRowsWhere(entryId).c_str());
-            if (m_db.execute(sql.c_str()) > 0) {
-                RefreshEntryList();
-                return;
-            }
-            savedAsNew = true;
+            // An update that meets no row wrote nothing, and must not pass for a save.
+            if (m_db.execute(sql.c_str()) == 0)
+                return SaveResult::EntryGone;
+            RefreshEntryList();
+            return SaveResult::Saved;
         }
 
         const std::string newId = NewId();
@@ -95,10 +92,10 @@ void CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
         transaction.commit();
         entryId = newId;
         RefreshEntryList();
-        if (savedAsNew)
-            m_ui.showInformation(JournalMessages::kEntrySavedAsNew);
+        return SaveResult::Saved;
     } catch (const CppSQLite3Exception& e) {
         ShowDatabaseError(e);
+        return SaveResult::Failed;
     }
 }
 
@@ -156,8 +153,8 @@ void CQBKDoc::OpenEntry(const std::string& id) {
         m_pEntryEditorDoc = m_host.CreateEntryEditor();
         if (m_pEntryEditorDoc == nullptr)
             return;
-    } else {
-        m_pEntryEditorDoc->SaveModified();
+    } else if (!m_pEntryEditorDoc->SaveModified()) {
+        return; // cancelled, or the save failed: the editor keeps its text
     }
     m_pEntryEditorDoc->SetTitle(GetEntryDateText(id));
     m_pEntryEditorDoc->LoadEntry(LoadEntryText(id), id);

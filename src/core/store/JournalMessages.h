@@ -35,9 +35,6 @@ inline constexpr const char* kTopicGone =
 inline constexpr const char* kDropFolderGone =
     "The folder you chose is no longer in the journal: another program has deleted it.\nThe "
     "entry stays where it was.";
-inline constexpr const char* kEntrySavedAsNew =
-    "This entry was deleted by another program while it was open here.\nYour text has been "
-    "saved as a new entry.";
 
 // Database failures, each as the cause a person can act on.
 inline constexpr const char* kFailReadOnlyFile =

@@ -7,6 +7,7 @@
 #include "app/PageSetup.h"
 #include "dialogs/CMasterTopicsDlg.h"
 #include "dialogs/CSearchDlg.h"
+#include "editor/EntryEditorTemplate.h"
 #include "platform/CommandActions.h"
 #include "platform/ProfileSettings.h"
 #include "platform/TextEncoding.h"
@@ -66,7 +67,8 @@ CJournalApp::CJournalApp(CQBKView::PaneFactory makePane)
 
 CJournalApp::~CJournalApp() {
     CSplashWnd::HideSplashScreen();
-    // The window and its panes go before the session they point into.
+    // The editor, the window and its panes go before the session they point into.
+    m_editor.reset();
     m_printing.reset();
     m_frame.reset();
 }
@@ -111,6 +113,9 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_host.printEntryText = [this](const std::string& text, const std::string& title, int flag) {
         m_printing->PrintEntryText(text, title, flag);
     };
+    m_editor = std::make_unique<EntryEditorTemplate>(*m_doc, this);
+    m_host.createEntryEditor = [this] { return m_editor->OpenDocument(); };
+    m_host.newEntry = [this] { m_editor->NewEntry(); };
 
     // Maximised; without a window manager to do it, the screen's free area is taken as is.
     if (const QScreen* screen = QGuiApplication::primaryScreen())

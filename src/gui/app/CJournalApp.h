@@ -16,6 +16,7 @@
 #include <memory>
 
 class CMainFrame;
+class EntryEditorTemplate;
 class CQBKDoc;
 class JournalPrinting;
 class QPrinter;
@@ -58,6 +59,8 @@ public:
     bool TakeHandoff(const HandoffRequest& request, bool firstOffer);
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
+    // The entry editor's window maker; null before InitInstance.
+    EntryEditorTemplate* Editor() const { return m_editor.get(); }
     CQBKDoc& Document() const { return *m_doc; }
     CommandRouter& Router() { return m_router; }
     RecentFileList& Recent() { return m_recent; }
@@ -88,6 +91,7 @@ private:
     CommandRouter m_router;
     std::unique_ptr<CQBKDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<EntryEditorTemplate> m_editor; // goes before the window and the session
     PageMargins m_margins;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<JournalPrinting> m_printing;

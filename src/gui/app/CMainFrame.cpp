@@ -10,6 +10,7 @@
 #include "platform/CommandRouter.h"
 #include "platform/ExternalPrograms.h"
 #include "platform/ProfileSettings.h"
+#include "store/CQBKDoc.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -93,8 +94,13 @@ bool CMainFrame::event(QEvent* event) {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_pView)
         ProfileSettings::setWindowLayout(saveGeometry(), m_pView->SaveLayout());
-    // The journal is closed first (dropped when none is open), then the window.
+    // The journal is closed first (dropped when none is open), then the window; an entry
+    // the user chose to keep editing keeps both open.
     m_router.dispatch(ID_FILE_CLOSE_JOURNAL);
+    if (g_pJournalDoc && g_pJournalDoc->IsJournalOpen()) {
+        event->ignore();
+        return;
+    }
     if (m_help)
         m_help->close();
     event->accept();

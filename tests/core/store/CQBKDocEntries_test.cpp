@@ -183,16 +183,3 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     EXPECT_EQ(*topics[0][1], "Kids' stuff");
 }
 
-// What was typed is never dropped: an entry another program deleted while it was open here is
-// saved as a new entry, and the user is told.
-TEST_F(Entries, AnEntryDeletedElsewhereWhileOpenIsSavedAsANewOne) {
-    const std::string id = saveNewEntry("{\\rtf1 first\\par}");
-    rawExec(path, "DELETE FROM Entry WHERE EntryID = '" + id + "'");
-    ui.answerMessage(JournalMessages::kEntrySavedAsNew, MessageAnswer::Ok);
-    std::string saved = id;
-    doc.SaveEntry("{\\rtf1 kept text\\par}", saved);
-    EXPECT_NE(saved, id);
-    EXPECT_EQ(doc.LoadEntryText(saved), "{\\rtf1 kept text\\par}");
-    EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry").size(), 1u);
-    EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
-}

@@ -57,7 +57,10 @@ public:
         return true;
     }
     void Focus() override { m_log.calls.push_back("Focus"); }
-    void CloseEntryEditor() override { m_log.calls.push_back("CloseEntryEditor"); }
+    bool CloseEntryEditor() override {
+        m_log.calls.push_back("CloseEntryEditor");
+        return true;
+    }
 
     std::string loadedText;
 

@@ -1,0 +1,188 @@
+// The entry editor on long entries: opening a 1 MB entry with two pictures (read, decipher,
+// RTF to document, shown), saving it, and the time from a keystroke to the repainted text on
+// a 200 KB entry. Runs offscreen.
+
+#include "editor/CEntryFrame.h"
+#include "editor/CEntryView.h"
+#include "editor/EntryEditorTemplate.h"
+#include "richtext/RichDocument.h"
+#include "richtext/RtfWriter.h"
+#include "store/CQBKDoc.h"
+#include "support/BenchHost.h"
+#include "support/BenchJournalUi.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+
+using namespace richtext;
+
+namespace {
+
+// A picture that does not compress: its PNG stays as large as a photograph's would.
+Image noisePicture(int side, quint32 seed) {
+    QImage image(side, side, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, random.generate() | 0xFF000000u);
+    Image picture;
+    QBuffer buffer(&picture.data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    picture.widthPixels = picture.heightPixels = side;
+    picture.widthTwips = picture.heightTwips = side * 15;
+    return picture;
+}
+
+// Paragraphs of prose with bold and coloured words until the RTF reaches the size, with the
+// pictures after the first and the middle paragraph.
+std::string entryText(std::size_t targetBytes, int pictures) {
+    static const char* const words[] = {"morning", "the", "caf\u00e9", "walked",
+                                        "river",   "and", "we",        "light",
+                                        "quiet",   "of",  "garden",    "later"};
+    CharFormat plain;
+    plain.face = QStringLiteral("Calibri");
+    plain.halfPoints = 22;
+    CharFormat bold = plain;
+    bold.bold = true;
+    CharFormat blue = plain;
+    blue.color = 0x1F497D;
+    RichDocument doc;
+    std::size_t bytes = 0;
+    for (int picture = 0; picture < pictures; ++picture) {
+        Paragraph p;
+        p.mark = plain;
+        appendImage(p, noisePicture(110, 7 + picture));
+        bytes += p.runs.back().image->data.size() * 2;
+        doc.paragraphs.push_back(std::move(p));
+    }
+    unsigned seed = 1;
+    while (bytes < targetBytes) {
+        Paragraph p;
+        p.mark = plain;
+        for (int w = 0; w < 60; ++w) {
+            seed = seed * 1103515245 + 12345;
+            const CharFormat& f = seed % 17 == 0 ? bold : seed % 23 == 0 ? blue : plain;
+            const QString word = QString::fromUtf8(words[(seed >> 8) % std::size(words)]);
+            appendText(p, f, word + u' ');
+            bytes += word.size() + (f.bold || f.color ? 12 : 1);
+        }
+        bytes += 8;
+        doc.paragraphs.push_back(std::move(p));
+    }
+    if (pictures > 1) // the second picture in the middle of the text
+        std::swap(doc.paragraphs[1], doc.paragraphs[doc.paragraphs.size() / 2]);
+    return RtfWriter::write(doc);
+}
+
+class EditorHost : public BenchHost {
+public:
+    EntryEditor* CreateEntryEditor() override { return editor ? editor->OpenDocument() : nullptr; }
+    EntryEditorTemplate* editor = nullptr;
+};
+
+// A journal with two long entries and the editor's window maker.
+class EditorBench {
+public:
+    explicit EditorBench(std::size_t bytes, int pictures) {
+        ui.newJournalPath = dir.filePath(QStringLiteral("bench.qbk")).toStdString();
+        doc.CreateJournal();
+        for (std::string* id : {&first, &second}) {
+            *id = "{new_entry}";
+            doc.SaveEntry(entryText(bytes, pictures), *id);
+        }
+        rtfBytes = doc.LoadEntryText(first).size();
+        host.editor = &editor;
+    }
+    ~EditorBench() { doc.CloseJournal(); }
+
+    QTemporaryDir dir;
+    BenchJournalUi ui;
+    EditorHost host;
+    CQBKDoc doc{ui, host};
+    EntryEditorTemplate editor{doc, nullptr};
+    std::string first, second;
+    std::size_t rtfBytes = 0;
+};
+
+void showNow(CEntryFrame& frame) {
+    frame.View().viewport()->repaint();
+    QCoreApplication::processEvents();
+}
+
+void OpenLargeEntry(benchmark::State& state) {
+    EditorBench bench(1024 * 1024, 2);
+    bool useFirst = true;
+    for (auto _ : state) {
+        bench.doc.OpenEntry(useFirst ? bench.first : bench.second);
+        showNow(*bench.editor.Frame());
+        useFirst = !useFirst;
+    }
+    state.counters["rtf_bytes"] = static_cast<double>(bench.rtfBytes);
+}
+BENCHMARK(OpenLargeEntry)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+void SaveLargeEntry(benchmark::State& state) {
+    EditorBench bench(1024 * 1024, 2);
+    bench.doc.OpenEntry(bench.first);
+    CEntryFrame& frame = *bench.editor.Frame();
+    for (auto _ : state) {
+        state.PauseTiming();
+        frame.View().moveCursor(QTextCursor::End);
+        frame.View().insertPlainText(QStringLiteral("x"));
+        state.ResumeTiming();
+        if (!frame.Document().OnSaveEntry())
+            state.SkipWithError("the save failed");
+    }
+    state.counters["rtf_bytes"] = static_cast<double>(bench.rtfBytes);
+}
+BENCHMARK(SaveLargeEntry)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// One keystroke in the middle of the text to the repainted view, each timed on its own;
+// the counters give the median and the 99th percentile.
+void KeystrokeToRepaint(benchmark::State& state) {
+    EditorBench bench(200 * 1024, 0);
+    bench.doc.OpenEntry(bench.first);
+    CEntryFrame& frame = *bench.editor.Frame();
+    CEntryView& view = frame.View();
+    QTextCursor middle(view.document());
+    middle.setPosition(view.document()->characterCount() / 2);
+    view.setTextCursor(middle);
+    view.ensureCursorVisible();
+    showNow(frame);
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        timer.start();
+        QTest::keyClick(&view, Qt::Key_A);
+        view.viewport()->repaint();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    if (!times.empty()) {
+        state.counters["median_ms"] = times[times.size() / 2];
+        state.counters["p99_ms"] = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+    }
+}
+BENCHMARK(KeystrokeToRepaint)->Unit(benchmark::kMillisecond)->Iterations(500);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

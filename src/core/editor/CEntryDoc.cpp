@@ -1,0 +1,157 @@
+#include "editor/CEntryDoc.h"
+
+#include "dialogs/JournalUi.h"
+#include "editor/EditorMessages.h"
+#include "editor/EntryTextView.h"
+#include "platform/CommandIds.h"
+#include "store/CQBKDoc.h"
+#include "store/CppSQLite3Exception.h"
+
+using namespace EditorMessages;
+
+CEntryDoc::CEntryDoc(CQBKDoc& session, JournalUi& ui, EntryTextView& view, Role role)
+    : m_session(session), m_ui(ui), m_view(view), m_role(role) {}
+
+CEntryDoc::~CEntryDoc() {
+    OnCloseDocument();
+}
+
+const CommandMap<CEntryDoc>& CEntryDoc::commandMap() {
+    using Map = CommandMap<CEntryDoc>;
+    static const Map map{
+        {ID_FILE_SAVE_ENTRY, &CEntryDoc::OnSaveEntryCommand},
+    };
+    return map;
+}
+
+bool CEntryDoc::IsNewEntry() const {
+    return m_entryId == kNewEntryId;
+}
+
+void CEntryDoc::Register() {
+    m_journalPath = m_session.m_path;
+    if (m_role != Role::Editor)
+        return;
+    m_session.m_pEntryEditorDoc = this;
+    m_session.m_openEntryId = m_entryId;
+}
+
+void CEntryDoc::OnNewDocument() {
+    const std::string face =
+        m_session.m_defaultFontName.empty() ? kDefaultFontName : m_session.m_defaultFontName;
+    const int points =
+        m_session.m_defaultFontSize > 0 ? m_session.m_defaultFontSize : kDefaultFontSize;
+    m_view.StartEmpty(face, points);
+    SetTitle(kNewEntryTitle);
+    m_entryId = kNewEntryId;
+    DropPlaceholderTopics();
+    Register();
+    m_view.SetModified(false);
+}
+
+void CEntryDoc::SetTitle(const std::string& title) {
+    m_title = title;
+    m_view.SetWindowTitle(title);
+}
+
+void CEntryDoc::LoadEntry(const std::string& rtf, const std::string& entryId) {
+    if (rtf.size() >= kLargeEntryBytes) {
+        m_view.SetEntryText(kLargeEntryPlaceholder);
+        m_view.PaintNow();
+    }
+    m_view.SetEntryText(rtf);
+    m_entryId = entryId;
+    Register();
+}
+
+bool CEntryDoc::OnSaveEntry() {
+    if (m_role != Role::Editor)
+        return false;
+    if (!m_session.IsJournalOpen() || m_session.m_path != m_journalPath) {
+        m_ui.showError(kJournalGone);
+        return false;
+    }
+    const std::string rtf = m_view.GetEntryText();
+    bool wasNew = IsNewEntry();
+    CQBKDoc::SaveResult result = m_session.SaveEntry(rtf, m_entryId);
+    if (result == CQBKDoc::SaveResult::EntryGone) {
+        if (!m_ui.askYesNo(kEntryGone))
+            return false;
+        // Links left under the placeholder belong to no entry the user can see.
+        m_entryId = kNewEntryId;
+        DropPlaceholderTopics();
+        wasNew = true;
+        result = m_session.SaveEntry(rtf, m_entryId);
+    }
+    if (result != CQBKDoc::SaveResult::Saved)
+        return false;
+    m_view.SetModified(false);
+    if (wasNew && !IsNewEntry()) {
+        m_session.m_openEntryId = m_entryId;
+        SetTitle(m_session.GetEntryDateText(m_entryId));
+    }
+    return true;
+}
+
+void CEntryDoc::OnSaveEntryCommand() {
+    OnSaveEntry();
+}
+
+bool CEntryDoc::SaveModified() {
+    if (m_role != Role::Editor || !m_view.IsModified())
+        return true;
+    MessageBoxRequest box;
+    box.text = kSaveQuestion;
+    box.buttons = MessageButtons::YesNoCancel;
+    box.icon = MessageIcon::Question;
+    box.defaultAnswer = MessageAnswer::Yes;
+    switch (m_ui.messageBox(box)) {
+    case MessageAnswer::Yes:
+        return OnSaveEntry();
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CEntryDoc::Focus() {
+    m_view.FocusText();
+}
+
+bool CEntryDoc::QueryClose() {
+    if (!SaveModified())
+        return false;
+    // Answered No (or nothing to save): an entry never saved takes its topics with it.
+    if (IsNewEntry())
+        DropPlaceholderTopics();
+    OnCloseDocument();
+    return true;
+}
+
+bool CEntryDoc::CloseEntryEditor() {
+    if (!SaveModified())
+        return false;
+    DropPlaceholderTopics();
+    OnCloseDocument();
+    m_view.CloseWindow();
+    return true;
+}
+
+void CEntryDoc::OnCloseDocument() {
+    if (m_role != Role::Editor || m_session.m_pEntryEditorDoc != this)
+        return;
+    m_session.m_pEntryEditorDoc = nullptr;
+    m_session.m_openEntryId.clear();
+}
+
+void CEntryDoc::DropPlaceholderTopics() {
+    if (m_role != Role::Editor || !m_session.IsJournalOpen())
+        return;
+    try {
+        m_session.m_db.execute("DELETE FROM Entry2Topic WHERE EntryID = '{new_entry}'");
+    } catch (const CppSQLite3Exception& e) {
+        // Left-over links are harmless: the next new entry or journal close drops them.
+        m_ui.showError(e.message());
+    }
+}

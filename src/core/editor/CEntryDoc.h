@@ -1,0 +1,66 @@
+#pragma once
+
+#include "browser/Panes.h"
+#include "platform/CommandMap.h"
+
+#include <string>
+
+class CQBKDoc;
+class EntryTextView;
+class JournalUi;
+
+// The entry shown in an editor window: which entry it is, how a new one starts, how its text
+// is loaded and saved, the save question and closing. The text itself lives in the view.
+//
+// Only the editor window's own document (role Editor) registers with the journal session
+// (m_pEntryEditorDoc, m_openEntryId); a preview's or a print job's document never touches
+// the session's editor state and never asks to save.
+class CEntryDoc : public EntryEditor, public MappedCommandTarget<CEntryDoc> {
+public:
+    enum class Role { Editor, Preview, Print };
+
+    CEntryDoc(CQBKDoc& session, JournalUi& ui, EntryTextView& view, Role role = Role::Editor);
+    ~CEntryDoc() override;
+    CEntryDoc(const CEntryDoc&) = delete;
+    CEntryDoc& operator=(const CEntryDoc&) = delete;
+
+    // A new, empty entry in the journal's default font. The caller has asked SaveModified.
+    void OnNewDocument();
+
+    // EntryEditor (the session's side)
+    void SetTitle(const std::string& title) override;
+    void LoadEntry(const std::string& rtf, const std::string& entryId) override;
+    bool SaveModified() override;
+    void Focus() override;
+    bool CloseEntryEditor() override;
+
+    // Save Entry: true when the text is stored (the modified flag is then cleared).
+    bool OnSaveEntry();
+    // The user closes the window: true when it may close (the document is then closed).
+    bool QueryClose();
+    // The window is going away: leaves the session.
+    void OnCloseDocument();
+
+    const std::string& EntryId() const { return m_entryId; }
+    // "New Entry", or the stored entry's date and time as display text.
+    const std::string& GetTitle() const { return m_title; }
+    Role role() const { return m_role; }
+    bool IsNewEntry() const;
+
+    static const CommandMap<CEntryDoc>& commandMap();
+
+private:
+    void OnSaveEntryCommand();
+    void Register();
+    // Topic links an unsaved entry left under the placeholder id.
+    void DropPlaceholderTopics();
+
+    CQBKDoc& m_session;
+    JournalUi& m_ui;
+    EntryTextView& m_view;
+    const Role m_role;
+    std::string m_entryId;
+    std::string m_title;
+    // The journal the text came from; a save never goes to another one.
+    std::string m_journalPath;
+};

@@ -1,0 +1,53 @@
+#include "editor/EditorWindowRules.h"
+
+namespace EditorWindowRules {
+
+QRect initialGeometry(const QRect& screen) {
+    const int fifthWidth = screen.width() / 5;
+    const int fifthHeight = screen.height() / 5;
+    return QRect(screen.x() + fifthWidth, screen.y() + fifthHeight, 3 * fifthWidth,
+                 3 * fifthHeight);
+}
+
+namespace {
+
+// Paragraph and line breaks as the editor's text holds them, and the frame marks of tables.
+bool isBreak(QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator ||
+           c == QChar::LineSeparator || c == QChar(0xfdd0) || c == QChar(0xfdd1);
+}
+
+} // namespace
+
+TextCounts countText(const QString& text) {
+    TextCounts counts;
+    bool inWord = false;
+    bool wordHasLetter = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool isBreakCharacter = isBreak(c);
+        if (!isBreakCharacter && c != QChar::ObjectReplacementCharacter && !c.isLowSurrogate())
+            ++counts.characters;
+        if (isBreakCharacter || c.isSpace() || c == QChar::ObjectReplacementCharacter) {
+            if (inWord && wordHasLetter)
+                ++counts.words;
+            inWord = wordHasLetter = false;
+            continue;
+        }
+        inWord = true;
+        wordHasLetter = wordHasLetter || c.isLetterOrNumber() || c.isHighSurrogate();
+    }
+    if (inWord && wordHasLetter)
+        ++counts.words;
+    return counts;
+}
+
+QString countsText(const TextCounts& counts) {
+    return QStringLiteral("%1 %2, %3 %4")
+        .arg(counts.words)
+        .arg(counts.words == 1 ? QStringLiteral("word") : QStringLiteral("words"))
+        .arg(counts.characters)
+        .arg(counts.characters == 1 ? QStringLiteral("character") : QStringLiteral("characters"));
+}
+
+} // namespace EditorWindowRules

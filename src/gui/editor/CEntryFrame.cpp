@@ -1,0 +1,209 @@
+#include "editor/CEntryFrame.h"
+
+#include "app/HelpWindow.h"
+#include "dialogs/CEntryTopicsDlg.h"
+#include "editor/CEntryView.h"
+#include "editor/CFormatBar.h"
+#include "editor/EditorMenus.h"
+#include "editor/EditorWindowRules.h"
+#include "platform/CommandActions.h"
+#include "platform/CommandIds.h"
+#include "platform/ControlId.h"
+#include "platform/TextEncoding.h"
+#include "store/CQBKDoc.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolBar>
+
+CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
+    : m_session(session), m_ui([] { return WelcomeChoice::Close; }), m_view(new CEntryView(this)),
+      m_actions(new CommandActions(m_router, this)) {
+    setObjectName(QStringLiteral("entryEditor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_ui.setParentWindow(this);
+    m_doc = std::make_unique<CEntryDoc>(session, m_ui, *this);
+
+    m_router.setActivePane(m_view);
+    m_router.setDocument(m_doc.get());
+    m_router.setMainFrame(this);
+    m_router.setApplication(application);
+
+    setCentralWidget(m_view);
+    m_view->setCommandActions(m_actions);
+    EditorMenus::buildMenuBar(*this, *m_actions);
+    m_toolBar = EditorMenus::buildToolBar(*this, *m_actions);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    addToolBarBreak(Qt::TopToolBarArea);
+    m_formatBar = new CFormatBar(m_router, *m_actions, this);
+    addToolBar(Qt::TopToolBarArea, m_formatBar);
+
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("editorStatusBar"));
+    setControlId(bar, ID_VIEW_STATUS_BAR);
+    m_counts = new QLabel(bar);
+    m_counts->setObjectName(QStringLiteral("editorCounts"));
+    bar->addPermanentWidget(m_counts);
+
+    // Counting waits for a pause in typing, so a long entry types as fast as a short one.
+    m_countTimer = new QTimer(this);
+    m_countTimer->setSingleShot(true);
+    m_countTimer->setInterval(250);
+    connect(m_countTimer, &QTimer::timeout, this, &CEntryFrame::ShowCounts);
+    connect(m_view->document(), &QTextDocument::contentsChanged, m_countTimer,
+            qOverload<>(&QTimer::start));
+    connect(m_view, &QTextEdit::cursorPositionChanged, m_formatBar, &CFormatBar::SyncToSelection);
+    connect(m_view, &QTextEdit::selectionChanged, m_formatBar, &CFormatBar::SyncToSelection);
+    connect(m_view, &QTextEdit::currentCharFormatChanged, m_formatBar,
+            &CFormatBar::SyncToSelection);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(EditorWindowRules::initialGeometry(screen->availableGeometry()));
+}
+
+CEntryFrame::~CEntryFrame() {
+    delete m_help;
+    // The document leaves the session before the view it reads goes.
+    m_doc.reset();
+}
+
+const CommandMap<CEntryFrame>& CEntryFrame::commandMap() {
+    using Map = CommandMap<CEntryFrame>;
+    using F = CEntryFrame;
+    static const Map map{
+        {ID_VIEW_FORMAT_BAR, &F::OnToggleFormatBar, &F::OnUpdateFormatBar},
+        {ID_VIEW_TOOLBAR, &F::OnToggleToolBar, &F::OnUpdateToolBar},
+        {ID_VIEW_STATUS_BAR, &F::OnToggleStatusBar, &F::OnUpdateStatusBar},
+        {ID_HELP_CONTENTS, &F::OnHelp},
+        {ID_FILE_CLOSE, &F::OnClose},
+        {ID_EDIT_ENTRY_TOPICS, &F::OnTopics, &F::CanShowTopics},
+    };
+    return map;
+}
+
+void CEntryFrame::RepaintBars() {
+    menuBar()->repaint();
+    m_toolBar->repaint();
+    m_formatBar->repaint();
+}
+
+void CEntryFrame::SetEntryText(const std::string& storedText) {
+    m_view->SetEntryText(storedText);
+    ShowCounts();
+}
+
+std::string CEntryFrame::GetEntryText() const {
+    return m_view->GetEntryText();
+}
+
+bool CEntryFrame::IsModified() const {
+    return m_view->document()->isModified();
+}
+
+void CEntryFrame::SetModified(bool modified) {
+    m_view->document()->setModified(modified);
+}
+
+void CEntryFrame::StartEmpty(const std::string& face, int points) {
+    QFont font(storedToText(face));
+    font.setPointSize(points);
+    m_view->document()->setDefaultFont(font);
+    m_view->clear();
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{storedToText(face)});
+    format.setFontPointSize(points);
+    m_view->setCurrentCharFormat(format);
+    m_view->document()->clearUndoRedoStacks();
+    m_view->document()->setModified(false);
+    ShowCounts();
+}
+
+void CEntryFrame::SetWindowTitle(const std::string& title) {
+    setWindowTitle(storedToText(title));
+}
+
+void CEntryFrame::PaintNow() {
+    m_view->viewport()->repaint();
+    RepaintBars();
+}
+
+void CEntryFrame::FocusText() {
+    show();
+    raise();
+    activateWindow();
+    m_view->setFocus();
+}
+
+void CEntryFrame::CloseWindow() {
+    m_quietClose = true;
+    close();
+}
+
+void CEntryFrame::closeEvent(QCloseEvent* event) {
+    if (!m_quietClose && !m_doc->QueryClose()) {
+        event->ignore();
+        return;
+    }
+    m_closed = true;
+    if (m_help)
+        m_help->close();
+    event->accept();
+    emit closed();
+}
+
+void CEntryFrame::OnToggleFormatBar() {
+    m_bFormatBarShown = !m_bFormatBarShown;
+    m_formatBar->setVisible(m_bFormatBarShown);
+}
+
+void CEntryFrame::OnToggleToolBar() {
+    m_bToolBarShown = !m_bToolBarShown;
+    m_toolBar->setVisible(m_bToolBarShown);
+}
+
+void CEntryFrame::OnToggleStatusBar() {
+    statusBar()->setVisible(statusBar()->isHidden());
+}
+
+void CEntryFrame::OnUpdateFormatBar(CommandUpdate& update) {
+    update.setChecked(m_bFormatBarShown);
+}
+
+void CEntryFrame::OnUpdateToolBar(CommandUpdate& update) {
+    update.setChecked(m_bToolBarShown);
+}
+
+void CEntryFrame::OnUpdateStatusBar(CommandUpdate& update) {
+    update.setChecked(!statusBar()->isHidden());
+}
+
+void CEntryFrame::OnHelp() {
+    if (!m_help)
+        m_help = new HelpWindow;
+    m_help->show();
+    m_help->raise();
+}
+
+void CEntryFrame::OnClose() {
+    close();
+}
+
+bool CEntryFrame::CanShowTopics() const {
+    return m_session.IsJournalOpen() && !m_doc->EntryId().empty();
+}
+
+void CEntryFrame::OnTopics() {
+    CEntryTopicsDlg::RunForEntry(m_session, m_ui, m_doc->EntryId(), this);
+}
+
+void CEntryFrame::ShowCounts() {
+    m_countTimer->stop();
+    m_counts->setText(EditorWindowRules::countsText(
+        EditorWindowRules::countText(m_view->document()->toPlainText())));
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "editor/CEntryDoc.h"
+#include "editor/EntryTextView.h"
+#include "platform/CommandMap.h"
+#include "platform/CommandRouter.h"
+#include "platform/QtJournalUi.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class CEntryView;
+class CFormatBar;
+class CommandActions;
+class CQBKDoc;
+class HelpWindow;
+class QLabel;
+class QTimer;
+class QToolBar;
+
+// The entry editor window: menu bar, toolbar, format bar, the entry view and a status bar
+// with the text's word and character counts. It owns the entry document and its own command
+// route (view, document, this window, the application).
+class CEntryFrame : public QMainWindow,
+                    public MappedCommandTarget<CEntryFrame>,
+                    public EntryTextView {
+    Q_OBJECT
+
+public:
+    CEntryFrame(CQBKDoc& session, CommandTarget* application);
+    ~CEntryFrame() override;
+
+    CEntryDoc& Document() { return *m_doc; }
+    CEntryView& View() const { return *m_view; }
+    CFormatBar& FormatBar() const { return *m_formatBar; }
+    QToolBar& ToolBar() const { return *m_toolBar; }
+    CommandRouter& Router() { return m_router; }
+    CommandActions& Actions() const { return *m_actions; }
+    // True once the window has closed (it is deleted soon after).
+    bool IsClosed() const { return m_closed; }
+
+    // Paints the bars at once.
+    void RepaintBars();
+
+    // EntryTextView
+    void SetEntryText(const std::string& storedText) override;
+    std::string GetEntryText() const override;
+    bool IsModified() const override;
+    void SetModified(bool modified) override;
+    void StartEmpty(const std::string& face, int points) override;
+    void SetWindowTitle(const std::string& title) override;
+    void PaintNow() override;
+    void FocusText() override;
+    void CloseWindow() override;
+
+    static const CommandMap<CEntryFrame>& commandMap();
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void OnToggleFormatBar();
+    void OnToggleToolBar();
+    void OnToggleStatusBar();
+    void OnUpdateFormatBar(CommandUpdate& update);
+    void OnUpdateToolBar(CommandUpdate& update);
+    void OnUpdateStatusBar(CommandUpdate& update);
+    void OnHelp();
+    void OnClose();
+    void OnTopics();
+    bool CanShowTopics() const;
+    void ShowCounts();
+
+    CQBKDoc& m_session;
+    QtJournalUi m_ui;
+    CommandRouter m_router;
+    CEntryView* m_view;
+    CommandActions* m_actions;
+    QToolBar* m_toolBar = nullptr;
+    CFormatBar* m_formatBar = nullptr;
+    QLabel* m_counts = nullptr;
+    QTimer* m_countTimer = nullptr;
+    QPointer<HelpWindow> m_help;
+    std::unique_ptr<CEntryDoc> m_doc;
+    bool m_bFormatBarShown = true;
+    bool m_bToolBarShown = true;
+    bool m_quietClose = false;
+    bool m_closed = false;
+};

@@ -1,0 +1,282 @@
+#include "editor/CEntryView.h"
+
+#include "platform/CommandActions.h"
+#include "platform/CommandIds.h"
+#include "platform/RtfDocumentAdapter.h"
+#include "platform/TextEncoding.h"
+
+#include <QColorDialog>
+#include <QContextMenuEvent>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+namespace {
+
+using Bit = PendingCharFormat::Bit;
+
+// The face and size a piece shows: its own, or the document's default when it has none.
+PendingCharFormat pieceFormat(const QTextCharFormat& f, const QFont& fallback) {
+    PendingCharFormat format;
+    format.mask = PendingCharFormat::kAll;
+    const QStringList families = f.fontFamilies().toStringList();
+    format.faceName = textToStored(f.hasProperty(QTextFormat::FontFamilies) && !families.isEmpty()
+                                       ? families.first()
+                                       : fallback.family());
+    const double points =
+        f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : fallback.pointSizeF();
+    format.heightTwips = qRound(points * 20);
+    if (f.fontWeight() > QFont::Medium)
+        format.effects |= Bit::Bold;
+    if (f.fontItalic())
+        format.effects |= Bit::Italic;
+    if (f.fontUnderline())
+        format.effects |= Bit::Underline;
+    if (f.fontStrikeOut())
+        format.effects |= Bit::StrikeOut;
+    const bool coloured =
+        f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush;
+    format.color = coloured ? (f.foreground().color().rgb() & 0xFFFFFF) : 0;
+    return format;
+}
+
+QTextCharFormat toQtFormat(const PendingCharFormat& format) {
+    QTextCharFormat f;
+    if (format.mask & Bit::Bold)
+        f.setFontWeight(format.effects & Bit::Bold ? QFont::Bold : QFont::Normal);
+    if (format.mask & Bit::Italic)
+        f.setFontItalic(format.effects & Bit::Italic);
+    if (format.mask & Bit::Underline)
+        f.setFontUnderline(format.effects & Bit::Underline);
+    if (format.mask & Bit::StrikeOut)
+        f.setFontStrikeOut(format.effects & Bit::StrikeOut);
+    if (format.mask & Bit::Size)
+        f.setFontPointSize(format.heightTwips / 20.0);
+    if (format.mask & Bit::Face)
+        f.setFontFamilies(QStringList{storedToText(format.faceName)});
+    if (format.mask & Bit::Color)
+        f.setForeground(QColor(QRgb(0xFF000000u | format.color)));
+    return f;
+}
+
+} // namespace
+
+CEntryView::CEntryView(QWidget* parent) : QTextEdit(parent), m_find(*this) {
+    setObjectName(QStringLiteral("entryView"));
+    setAcceptRichText(true);
+    setTabChangesFocus(false);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &CEntryView::TypeAfterPictureAsText);
+}
+
+void CEntryView::TypeAfterPictureAsText() {
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection() || !cursor.charFormat().isImageFormat())
+        return;
+    const QTextBlock block = cursor.block();
+    QTextCharFormat format = block.charFormat();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (fragment.position() >= cursor.position())
+            break;
+        if (!fragment.charFormat().isImageFormat())
+            format = fragment.charFormat();
+    }
+    setCurrentCharFormat(format);
+}
+
+const CommandMap<CEntryView>& CEntryView::commandMap() {
+    using Map = CommandMap<CEntryView>;
+    using V = CEntryView;
+    static const Map map{
+        {ID_FORMAT_ALIGN_RIGHT, &V::OnAlignRight, &V::OnUpdateAlignRight},
+        {ID_FORMAT_ALIGN_LEFT, &V::OnAlignLeft, &V::OnUpdateAlignLeft},
+        {ID_FORMAT_CENTER, &V::OnCenter, &V::OnUpdateCenter},
+        {ID_FORMAT_BOLD, &V::OnBold, &V::OnUpdateBold},
+        {ID_FORMAT_ITALIC, &V::OnItalic, &V::OnUpdateItalic},
+        {ID_FORMAT_UNDERLINE, &V::OnUnderline, &V::OnUpdateUnderline},
+        {ID_FORMAT_TEXT_COLOR, &V::OnTextColor, &V::IsEditable},
+        {ID_FORMAT_FONT, &V::OnFont, &V::IsEditable},
+        {ID_APPLY_PENDING_FORMAT, &V::OnApplyPendingFormat, &V::IsEditable},
+        {ID_CAPTURE_SELECTION_FORMAT, &V::OnCaptureSelectionFormat},
+        {ID_EDIT_UNDO, &V::OnUndo, &V::CanUndo},
+        {ID_EDIT_REDO, &V::OnRedo, &V::CanRedo},
+        {ID_EDIT_CUT, &V::OnCut, &V::CanEditSelection},
+        {ID_EDIT_COPY, &V::OnCopy, &V::HasSelection},
+        {ID_EDIT_PASTE, &V::OnPaste, &V::CanPaste},
+        {ID_EDIT_CLEAR, &V::OnClear, &V::CanEditSelection},
+        {ID_EDIT_SELECT_ALL, &V::OnSelectAll, &V::HasText},
+        {ID_EDIT_FIND, &V::OnFind, &V::HasText},
+        {ID_EDIT_REPEAT, &V::OnFindNext, &V::HasText},
+        {ID_EDIT_REPLACE, &V::OnReplace, &V::IsEditable},
+    };
+    return map;
+}
+
+void CEntryView::SetEntryText(const std::string& storedText) {
+    RtfDocumentAdapter::setEntryText(*document(), storedText);
+    // A fresh text is not something the user can undo back out of.
+    document()->clearUndoRedoStacks();
+    document()->setModified(false);
+    moveCursor(QTextCursor::Start);
+}
+
+std::string CEntryView::GetEntryText() const {
+    return RtfDocumentAdapter::entryRtf(*document());
+}
+
+PendingCharFormat CEntryView::SelectionFormat() const {
+    const QTextCursor cursor = textCursor();
+    const QFont fallback = document()->defaultFont();
+    if (!cursor.hasSelection())
+        return pieceFormat(cursor.charFormat(), fallback);
+    std::vector<PendingCharFormat> pieces;
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    for (QTextBlock block = document()->findBlock(start); block.isValid(); block = block.next()) {
+        if (block.position() >= end)
+            break;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.position() + fragment.length() <= start || fragment.position() >= end)
+                continue;
+            pieces.push_back(pieceFormat(fragment.charFormat(), fallback));
+        }
+    }
+    if (pieces.empty())
+        return pieceFormat(cursor.charFormat(), fallback);
+    return CharFormatRules::combine(pieces);
+}
+
+void CEntryView::ApplyFormat(const PendingCharFormat& format) {
+    if (isReadOnly() || format.mask == 0)
+        return;
+    mergeCurrentCharFormat(toQtFormat(format));
+}
+
+void CEntryView::ToggleEffect(PendingCharFormat::Bit effect) {
+    ApplyFormat(CharFormatRules::toggled(SelectionFormat(), effect));
+}
+
+void CEntryView::UpdateEffect(CommandUpdate& update, PendingCharFormat::Bit effect) const {
+    const PendingCharFormat format = SelectionFormat();
+    update.enable(!isReadOnly());
+    update.setChecked(format.names(effect) && (format.effects & effect) != 0);
+}
+
+void CEntryView::Align(Qt::Alignment alignment) {
+    if (!isReadOnly())
+        setAlignment(alignment);
+}
+
+void CEntryView::UpdateAlign(CommandUpdate& update, Qt::Alignment alignment) const {
+    const Qt::Alignment current = this->alignment() & Qt::AlignHorizontal_Mask;
+    const bool left = alignment == Qt::AlignLeft &&
+                      !(current & (Qt::AlignHCenter | Qt::AlignRight | Qt::AlignJustify));
+    update.enable(!isReadOnly());
+    update.setChecked(left || (alignment != Qt::AlignLeft && (current & alignment)));
+}
+
+void CEntryView::OnTextColor() {
+    const QColor colour = QColorDialog::getColor(Qt::black, window(), QStringLiteral("Color"));
+    if (!colour.isValid())
+        return;
+    PendingCharFormat format;
+    format.mask = Bit::Color;
+    format.color = colour.rgb() & 0xFFFFFF;
+    ApplyFormat(format);
+}
+
+void CEntryView::OnFont() {
+    const PendingCharFormat current = SelectionFormat();
+    QFont initial = document()->defaultFont();
+    if (current.names(Bit::Face))
+        initial.setFamilies(QStringList{storedToText(current.faceName)});
+    if (current.names(Bit::Size))
+        initial.setPointSizeF(current.heightTwips / 20.0);
+    initial.setBold(current.names(Bit::Bold) && (current.effects & Bit::Bold));
+    initial.setItalic(current.names(Bit::Italic) && (current.effects & Bit::Italic));
+    initial.setUnderline(current.names(Bit::Underline) && (current.effects & Bit::Underline));
+    initial.setStrikeOut(current.names(Bit::StrikeOut) && (current.effects & Bit::StrikeOut));
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, window(), QStringLiteral("Font"));
+    if (!ok)
+        return;
+    PendingCharFormat format;
+    format.mask = PendingCharFormat::kEffects | Bit::Face | Bit::Size;
+    format.faceName = textToStored(chosen.family());
+    format.heightTwips = qRound(chosen.pointSizeF() * 20);
+    format.effects = (chosen.bold() ? unsigned(Bit::Bold) : 0) |
+                     (chosen.italic() ? unsigned(Bit::Italic) : 0) |
+                     (chosen.underline() ? unsigned(Bit::Underline) : 0) |
+                     (chosen.strikeOut() ? unsigned(Bit::StrikeOut) : 0);
+    ApplyFormat(format);
+}
+
+void CEntryView::OnApplyPendingFormat() {
+    setFocus();
+    ApplyFormat(g_cfPending);
+}
+
+void CEntryView::OnCaptureSelectionFormat() {
+    g_cfPending = SelectionFormat();
+}
+
+bool CEntryView::event(QEvent* event) {
+    // Ctrl+B, Ctrl+I and Ctrl+U are the editor's bold, italic and underline, even where the
+    // text control would take them for moving or deleting (Ctrl+U deletes the line on X11).
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool formatKey =
+            key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_B || key->key() == Qt::Key_I || key->key() == Qt::Key_U);
+        if (formatKey) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QTextEdit::event(event);
+}
+
+void CEntryView::contextMenuEvent(QContextMenuEvent* event) {
+    // The keyboard's menu key opens it at the text's corner.
+    const QPoint at = event->reason() == QContextMenuEvent::Keyboard
+                          ? viewport()->mapToGlobal(QPoint(5, 5))
+                          : event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse && !m_bContextMenu)
+        return;
+    if (!m_actions) {
+        QTextEdit::contextMenuEvent(event);
+        return;
+    }
+    static constexpr CommandId kItems[] = {
+        ID_EDIT_UNDO,
+        0,
+        ID_EDIT_CUT,
+        ID_EDIT_COPY,
+        ID_EDIT_PASTE,
+        ID_EDIT_CLEAR,
+        ID_EDIT_SELECT_ALL,
+        0,
+        ID_EDIT_FIND,
+        ID_EDIT_REPEAT,
+        ID_EDIT_REPLACE,
+        0,
+        ID_TOOLS_CHECK_SPELLING,
+        ID_FORMAT_FONT,
+    };
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("entryContextMenu"));
+    for (CommandId id : kItems) {
+        if (id == 0)
+            menu.addSeparator();
+        else if (QAction* action = m_actions->action(id))
+            menu.addAction(action);
+    }
+    m_actions->refresh();
+    emit contextMenuAboutToShow(&menu, at);
+    menu.exec(at);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "editor/CharFormatExchange.h"
+#include "editor/EditorFind.h"
+#include "platform/CommandMap.h"
+
+#include <QTextEdit>
+
+#include <functional>
+#include <string>
+
+class CommandActions;
+class QMenu;
+
+// The entry's text in the editor window: the formatting commands of the format bar, the
+// standard editing commands, find and replace, the context menu and the character-format
+// exchange with the format bar. Text enters and leaves only as stored entry text (through
+// the rich-text adapter).
+class CEntryView : public QTextEdit, public MappedCommandTarget<CEntryView> {
+    Q_OBJECT
+
+public:
+    explicit CEntryView(QWidget* parent = nullptr);
+
+    // Stored entry text in (RTF when it starts with "{\rtf", else plain); clears modified.
+    void SetEntryText(const std::string& storedText);
+    // The whole text as RTF.
+    std::string GetEntryText() const;
+
+    // The selection's character format (at the caret: what typing would use).
+    PendingCharFormat SelectionFormat() const;
+    // Gives the selection (or what is typed next) the attributes the format names.
+    void ApplyFormat(const PendingCharFormat& format);
+
+    // The actions the context menu shows; without them the menu is Qt's own.
+    void setCommandActions(CommandActions* actions) { m_actions = actions; }
+    // Whether the right button opens the context menu.
+    bool m_bContextMenu = true;
+
+    EditorFind& Find() { return m_find; }
+
+    static const CommandMap<CEntryView>& commandMap();
+
+signals:
+    // The context menu is about to open at the global position; others may add to it.
+    void contextMenuAboutToShow(QMenu* menu, const QPoint& globalPos);
+
+protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Text typed right after a picture takes the format of the text before it in the
+    // paragraph (the paragraph mark's when there is none), not the picture's.
+    void TypeAfterPictureAsText();
+    void ToggleEffect(PendingCharFormat::Bit effect);
+    void OnBold() { ToggleEffect(PendingCharFormat::Bold); }
+    void OnItalic() { ToggleEffect(PendingCharFormat::Italic); }
+    void OnUnderline() { ToggleEffect(PendingCharFormat::Underline); }
+    void UpdateEffect(CommandUpdate& update, PendingCharFormat::Bit effect) const;
+    void OnUpdateBold(CommandUpdate& update) { UpdateEffect(update, PendingCharFormat::Bold); }
+    void OnUpdateItalic(CommandUpdate& update) { UpdateEffect(update, PendingCharFormat::Italic); }
+    void OnUpdateUnderline(CommandUpdate& update) {
+        UpdateEffect(update, PendingCharFormat::Underline);
+    }
+    void Align(Qt::Alignment alignment);
+    void UpdateAlign(CommandUpdate& update, Qt::Alignment alignment) const;
+    void OnAlignLeft() { Align(Qt::AlignLeft); }
+    void OnCenter() { Align(Qt::AlignHCenter); }
+    void OnAlignRight() { Align(Qt::AlignRight); }
+    void OnUpdateAlignLeft(CommandUpdate& update) { UpdateAlign(update, Qt::AlignLeft); }
+    void OnUpdateCenter(CommandUpdate& update) { UpdateAlign(update, Qt::AlignHCenter); }
+    void OnUpdateAlignRight(CommandUpdate& update) { UpdateAlign(update, Qt::AlignRight); }
+    void OnTextColor();
+    void OnFont();
+    void OnApplyPendingFormat();
+    void OnCaptureSelectionFormat();
+
+    void OnUndo() { undo(); }
+    void OnRedo() { redo(); }
+    void OnCut() { cut(); }
+    void OnCopy() { copy(); }
+    void OnPaste() { paste(); }
+    void OnClear() { textCursor().removeSelectedText(); }
+    void OnSelectAll() { selectAll(); }
+    void OnFind() { m_find.showDialog(false); }
+    void OnFindNext() { m_find.findNextOrAsk(); }
+    void OnReplace() { m_find.showDialog(true); }
+    bool CanUndo() const { return document()->isUndoAvailable() && !isReadOnly(); }
+    bool CanRedo() const { return document()->isRedoAvailable() && !isReadOnly(); }
+    bool HasSelection() const { return textCursor().hasSelection(); }
+    bool CanEditSelection() const { return HasSelection() && !isReadOnly(); }
+    bool CanPaste() const { return canPaste(); }
+    bool IsEditable() const { return !isReadOnly(); }
+    bool HasText() const { return !document()->isEmpty(); }
+
+    CommandActions* m_actions = nullptr;
+    EditorFind m_find;
+};

@@ -1,0 +1,133 @@
+#include "editor/CFormatBar.h"
+
+#include "editor/CharFormatExchange.h"
+#include "platform/CommandActions.h"
+#include "platform/CommandIds.h"
+#include "platform/CommandRouter.h"
+#include "platform/ControlId.h"
+#include "platform/TextEncoding.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLineEdit>
+
+namespace {
+
+struct FormatButton {
+    CommandId id;
+    const char* label;
+    const char* image;
+    const char* name;
+    bool checkable;
+};
+
+constexpr FormatButton kButtons[] = {
+    {ID_FORMAT_BOLD, "Bold", "bold", "formatBold", true},
+    {ID_FORMAT_ITALIC, "Italic", "italic", "formatItalic", true},
+    {ID_FORMAT_UNDERLINE, "Underline", "underline", "formatUnderline", true},
+    {0, nullptr, nullptr, nullptr, false},
+    {ID_FORMAT_ALIGN_LEFT, "Align Left", "align-left", "formatAlignLeft", true},
+    {ID_FORMAT_CENTER, "Center", "align-center", "formatCenter", true},
+    {ID_FORMAT_ALIGN_RIGHT, "Align Right", "align-right", "formatAlignRight", true},
+    {0, nullptr, nullptr, nullptr, false},
+    {ID_FORMAT_TEXT_COLOR, "Text Color", "text-color", "formatTextColor", false},
+};
+
+QComboBox* makeBox(QWidget* parent, int id, const char* name, int widthInChars) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    setControlId(box, id);
+    // Editable, so a face that is not installed or a size not in the list shows as it is.
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMinimumContentsLength(widthInChars);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMaxVisibleItems(16);
+    box->setFocusPolicy(Qt::ClickFocus);
+    return box;
+}
+
+} // namespace
+
+CFormatBar::CFormatBar(CommandRouter& router, CommandActions& actions, QWidget* parent)
+    : QToolBar(QStringLiteral("Format Bar"), parent), m_router(router),
+      m_face(makeBox(this, kFaceBoxId, "faceBox", 22)),
+      m_size(makeBox(this, kSizeBoxId, "sizeBox", 4)) {
+    setObjectName(QStringLiteral("formatBar"));
+    setControlId(this, kControlId);
+    setMovable(false);
+    setFloatable(false);
+    setIconSize(QSize(16, 16));
+
+    QStringList faces;
+    for (const QString& family : QFontDatabase::families())
+        if (QFontDatabase::isScalable(family) && !QFontDatabase::isPrivateFamily(family))
+            faces.append(family);
+    faces.sort(Qt::CaseInsensitive);
+    m_face->addItems(faces);
+    for (int points : CharFormatRules::kListedSizes)
+        m_size->addItem(QString::number(points));
+    m_face->setCurrentIndex(-1);
+    m_size->setCurrentIndex(-1);
+
+    addWidget(m_face);
+    addSeparator();
+    addWidget(m_size);
+    addSeparator();
+    for (const FormatButton& button : kButtons) {
+        if (button.id == 0) {
+            addSeparator();
+            continue;
+        }
+        QAction* action = actions.add(button.id, QString::fromLatin1(button.label),
+                                      QString::fromLatin1(button.name));
+        action->setCheckable(button.checkable);
+        action->setIcon(
+            QIcon(QStringLiteral(":/images/editor/%1.svg").arg(QString::fromLatin1(button.image))));
+        addAction(action);
+    }
+
+    connect(m_face, &QComboBox::textActivated, this, &CFormatBar::FaceChosen);
+    connect(m_face->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { FaceChosen(m_face->currentText()); });
+    connect(m_size, &QComboBox::textActivated, this, &CFormatBar::SizeChosen);
+    connect(m_size->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { SizeChosen(m_size->currentText()); });
+}
+
+void CFormatBar::FaceChosen(const QString& text) {
+    const auto format = CharFormatRules::faceChoice(textToStored(text));
+    if (!format)
+        return;
+    g_cfPending = *format;
+    m_router.dispatch(ID_APPLY_PENDING_FORMAT);
+}
+
+void CFormatBar::SizeChosen(const QString& text) {
+    const auto format = CharFormatRules::sizeChoice(textToStored(text));
+    if (!format)
+        return;
+    g_cfPending = *format;
+    m_router.dispatch(ID_APPLY_PENDING_FORMAT);
+}
+
+void CFormatBar::Show(QComboBox* box, const QString& text) {
+    if (box->currentText() == text)
+        return;
+    // The entry whose text is exactly this one, never one that merely begins with it.
+    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    box->setEditText(text);
+}
+
+void CFormatBar::SyncToSelection() {
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && (m_face->isAncestorOf(focus) || focus == m_face || m_size->isAncestorOf(focus) ||
+                  focus == m_size))
+        return;
+    if (!m_router.dispatch(ID_CAPTURE_SELECTION_FORMAT))
+        return;
+    Show(m_face, storedToText(CharFormatRules::faceBoxText(g_cfPending)));
+    Show(m_size, QString::fromLatin1(CharFormatRules::sizeBoxText(g_cfPending)));
+}

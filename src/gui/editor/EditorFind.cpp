@@ -1,0 +1,108 @@
+#include "editor/EditorFind.h"
+
+#include "editor/EditorMessages.h"
+#include "editor/FindReplaceDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TextEncoding.h"
+
+#include <QLineEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+EditorFind::EditorFind(QTextEdit& edit) : m_edit(edit) {}
+
+EditorFind::~EditorFind() {
+    delete m_dialog;
+}
+
+FindReplaceDialog* EditorFind::dialog() const {
+    return m_dialog.data();
+}
+
+void EditorFind::showDialog(bool replace) {
+    if (!m_dialog)
+        m_dialog = new FindReplaceDialog(*this, m_edit.window());
+    m_dialog->setReplaceMode(replace);
+    // A selection within one line is what the user most likely wants to find.
+    const QString selected = m_edit.textCursor().selectedText();
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+        m_dialog->setFindText(selected);
+    else if (m_dialog->findEdit()->text().isEmpty())
+        m_dialog->setFindText(m_needle);
+    m_dialog->show();
+    m_dialog->raise();
+    m_dialog->activateWindow();
+    m_dialog->findEdit()->setFocus();
+}
+
+void EditorFind::setNeedle(const QString& needle, const FindRules::Options& options) {
+    m_needle = needle;
+    m_options = options;
+}
+
+bool EditorFind::findNext() {
+    const QTextCursor cursor = m_edit.textCursor();
+    const auto match = FindRules::findNext(m_edit.document()->toPlainText(), m_needle,
+                                           cursor.selectionEnd(), m_options);
+    if (!match) {
+        notFound();
+        return false;
+    }
+    QTextCursor found(m_edit.document());
+    found.setPosition(int(match->start));
+    found.setPosition(int(match->start + match->length), QTextCursor::KeepAnchor);
+    m_edit.setTextCursor(found);
+    m_edit.ensureCursorVisible();
+    return true;
+}
+
+void EditorFind::findNextOrAsk() {
+    if (m_needle.isEmpty())
+        showDialog(false);
+    else
+        findNext();
+}
+
+bool EditorFind::replaceCurrent() {
+    if (m_edit.isReadOnly() || m_needle.isEmpty())
+        return false;
+    QTextCursor cursor = m_edit.textCursor();
+    const QString text = m_edit.document()->toPlainText();
+    if (cursor.hasSelection() &&
+        FindRules::matchesAt(text, m_needle, cursor.selectionStart(),
+                             cursor.selectionEnd() - cursor.selectionStart(), m_options)) {
+        cursor.insertText(m_replacement);
+        m_edit.setTextCursor(cursor);
+    }
+    return findNext();
+}
+
+int EditorFind::replaceAll() {
+    if (m_edit.isReadOnly())
+        return 0;
+    const auto matches = FindRules::findAll(m_edit.document()->toPlainText(), m_needle, m_options);
+    if (matches.empty()) {
+        notFound();
+        return 0;
+    }
+    QTextCursor cursor(m_edit.document());
+    cursor.beginEditBlock();
+    // From the end, so the positions of the matches still to go stay right.
+    for (auto it = matches.rbegin(); it != matches.rend(); ++it) {
+        cursor.setPosition(int(it->start));
+        cursor.setPosition(int(it->start + it->length), QTextCursor::KeepAnchor);
+        cursor.insertText(m_replacement);
+    }
+    cursor.endEditBlock();
+    return int(matches.size());
+}
+
+void EditorFind::notFound() const {
+    MessageBoxRequest box;
+    box.text = textToStored(QString::fromLatin1(EditorMessages::kFindNotFound).arg(m_needle));
+    box.icon = MessageIcon::Information;
+    showMessageBox(m_dialog && m_dialog->isVisible() ? static_cast<QWidget*>(m_dialog.data())
+                                                     : m_edit.window(),
+                   box);
+}

@@ -1,0 +1,299 @@
+#include "editor/CEntryDoc.h"
+#include "editor/EditorMessages.h"
+#include "editor/EntryTextView.h"
+#include "support/RawSqlite.h"
+#include "support/SessionFixture.h"
+
+using namespace EditorMessages;
+
+namespace {
+
+// The editor window as the entry document sees it: text, modified flag, title, closing.
+class FakeTextView : public EntryTextView {
+public:
+    void SetEntryText(const std::string& storedText) override {
+        text = storedText;
+        modified = false;
+        ++loads;
+    }
+    std::string GetEntryText() const override { return text; }
+    bool IsModified() const override { return modified; }
+    void SetModified(bool on) override { modified = on; }
+    void StartEmpty(const std::string& f, int p) override {
+        text.clear();
+        face = f;
+        points = p;
+    }
+    void SetWindowTitle(const std::string& t) override { title = t; }
+    void PaintNow() override {}
+    void FocusText() override {}
+    void CloseWindow() override { closed = true; }
+
+    // What the user does: the text becomes this and is modified.
+    void type(const std::string& rtf) {
+        text = rtf;
+        modified = true;
+    }
+
+    std::string text, face, title;
+    int points = 0;
+    int loads = 0;
+    bool modified = false;
+    bool closed = false;
+};
+
+constexpr const char* kText = "{\\rtf1\\ansi Dear diary\\par}";
+constexpr const char* kOther = "{\\rtf1\\ansi Second thoughts\\par}";
+
+class EntryDocument : public SessionFixture {
+protected:
+    void SetUp() override { path = createJournal("editor.qbk"); }
+
+    std::size_t entryRows() { return rawQuery(path, "SELECT EntryID FROM Entry").size(); }
+    std::size_t linksOf(const std::string& id) {
+        return rawQuery(path, "SELECT TopicID FROM Entry2Topic WHERE EntryID = '" + id + "'")
+            .size();
+    }
+    void linkTopic(const std::string& entryId) {
+        rawExec(path, "INSERT OR IGNORE INTO Topic (TopicID, Name) VALUES ('{T1}', 'Travel')");
+        rawExec(path,
+                "INSERT INTO Entry2Topic (EntryID, TopicID) VALUES ('" + entryId + "', '{T1}')");
+    }
+    // A stored entry opened in the editor.
+    std::string openStored(CEntryDoc& entry, const std::string& rtf = kText) {
+        const std::string id = saveNewEntry(rtf);
+        entry.LoadEntry(doc.LoadEntryText(id), id);
+        doc.m_openEntryId = id;
+        return id;
+    }
+    void expectSaveQuestion(MessageAnswer answer) { ui.answerMessage(kSaveQuestion, answer); }
+
+    std::string path;
+    FakeTextView view;
+    CEntryDoc entry{doc, ui, view};
+};
+
+TEST_F(EntryDocument, NewEntryStartsInTheJournalFontAndItsFirstSaveInsertsThenUpdates) {
+    doc.m_defaultFontName = "Georgia";
+    doc.m_defaultFontSize = 14;
+    entry.OnNewDocument();
+    EXPECT_EQ(view.face, "Georgia");
+    EXPECT_EQ(view.points, 14);
+    EXPECT_EQ(view.title, kNewEntryTitle);
+    EXPECT_EQ(entry.EntryId(), kNewEntryId);
+    EXPECT_EQ(doc.m_pEntryEditorDoc, &entry);
+    EXPECT_EQ(doc.m_openEntryId, kNewEntryId);
+
+    view.type(kText);
+    ASSERT_TRUE(entry.OnSaveEntry());
+    const std::string id = entry.EntryId();
+    EXPECT_NE(id, kNewEntryId);
+    EXPECT_FALSE(view.modified);
+    EXPECT_EQ(doc.m_openEntryId, id);
+    // The window now carries the entry's date, which the printed header uses too.
+    EXPECT_EQ(view.title, doc.GetEntryDateText(id));
+    EXPECT_NE(view.title, kNewEntryTitle);
+
+    view.type(kOther);
+    ASSERT_TRUE(entry.OnSaveEntry());
+    EXPECT_EQ(entry.EntryId(), id);
+    EXPECT_EQ(entryRows(), 1u);
+    EXPECT_EQ(doc.LoadEntryText(id), kOther);
+}
+
+TEST_F(EntryDocument, AJournalWithoutAFontStartsInTimesNewRoman12) {
+    doc.m_defaultFontName.clear();
+    doc.m_defaultFontSize = 0;
+    entry.OnNewDocument();
+    EXPECT_EQ(view.face, "Times New Roman");
+    EXPECT_EQ(view.points, 12);
+}
+
+TEST_F(EntryDocument, AnEntryOpenedAndClosedUnchangedIsNeverWritten) {
+    const std::string id = openStored(entry);
+    const std::string before = fileBytes(path);
+    EXPECT_TRUE(entry.QueryClose());
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(doc.m_pEntryEditorDoc, nullptr);
+    EXPECT_EQ(doc.m_openEntryId, "");
+    EXPECT_EQ(ui.messages().size(), 1u) << "only Journal Created: nothing to ask";
+    EXPECT_EQ(doc.LoadEntryText(id), kText);
+}
+
+// Closing a modified new entry that has topics, for each answer to the save question.
+TEST_F(EntryDocument, ClosingANewEntryAsksAndItsTopicsFollowTheAnswer) {
+    struct Case {
+        MessageAnswer answer;
+        bool closes;
+        std::size_t rows;
+        std::size_t placeholderLinks;
+    };
+    const Case cases[] = {
+        {MessageAnswer::Yes, true, 1, 0}, // saved: the links moved to the new entry
+        {MessageAnswer::No, true, 0, 0},  // discarded, topics too
+        {MessageAnswer::Cancel, false, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        rawExec(path, "DELETE FROM Entry; DELETE FROM Entry2Topic");
+        FakeTextView v;
+        CEntryDoc e(doc, ui, v);
+        e.OnNewDocument();
+        linkTopic(kNewEntryId);
+        v.type(kText);
+        expectSaveQuestion(c.answer);
+        EXPECT_EQ(e.QueryClose(), c.closes);
+        EXPECT_EQ(entryRows(), c.rows);
+        EXPECT_EQ(linksOf(kNewEntryId), c.placeholderLinks);
+        if (c.answer == MessageAnswer::Yes) {
+            EXPECT_EQ(linksOf(e.EntryId()), 1u);
+            EXPECT_FALSE(v.modified);
+        }
+        EXPECT_EQ(v.modified, c.answer != MessageAnswer::Yes);
+        EXPECT_EQ(doc.m_pEntryEditorDoc == nullptr, c.closes);
+        const auto asked = ui.messages();
+        ASSERT_FALSE(asked.empty());
+        EXPECT_EQ(asked.back().buttons, MessageButtons::YesNoCancel);
+        EXPECT_EQ(asked.back().icon, MessageIcon::Question);
+        if (!c.closes)
+            e.OnCloseDocument();
+    }
+}
+
+TEST_F(EntryDocument, ANewEntryReplacingAnUnsavedOneStartsWithoutItsTopics) {
+    entry.OnNewDocument();
+    linkTopic(kNewEntryId);
+    view.type(kText);
+    expectSaveQuestion(MessageAnswer::No);
+    ASSERT_TRUE(entry.SaveModified());
+    entry.OnNewDocument();
+    EXPECT_EQ(linksOf(kNewEntryId), 0u);
+    EXPECT_EQ(entryRows(), 0u);
+}
+
+TEST_F(EntryDocument, AFailedSaveKeepsTheTextModifiedAndTheWindowOpen) {
+    const std::string id = openStored(entry);
+    rawExec(path, "CREATE TRIGGER refuse BEFORE UPDATE ON Entry BEGIN "
+                  "SELECT RAISE(ABORT, 'database or disk is full'); END");
+    view.type(kOther);
+    ui.answerMessage(MessageAnswer::Ok); // the failure, told
+    EXPECT_FALSE(entry.OnSaveEntry());
+    EXPECT_TRUE(view.modified);
+    EXPECT_NE(ui.messageTexts().back().find("full"), std::string::npos);
+
+    // Closing asks; Yes tries again, fails again, and the window stays.
+    expectSaveQuestion(MessageAnswer::Yes);
+    ui.answerMessage(MessageAnswer::Ok);
+    EXPECT_FALSE(entry.QueryClose());
+    EXPECT_TRUE(view.modified);
+    EXPECT_EQ(doc.m_pEntryEditorDoc, &entry);
+    EXPECT_EQ(doc.LoadEntryText(id), kText);
+}
+
+TEST_F(EntryDocument, SavingAnEntryWhoseRowIsGoneOffersANewEntry) {
+    const std::string id = openStored(entry);
+    rawExec(path, "DELETE FROM Entry WHERE EntryID = '" + id + "'"); // another program
+    view.type(kOther);
+    ui.answerMessage(kEntryGone, MessageAnswer::No);
+    EXPECT_FALSE(entry.OnSaveEntry());
+    EXPECT_TRUE(view.modified);
+    EXPECT_EQ(entryRows(), 0u);
+
+    ui.answerMessage(kEntryGone, MessageAnswer::Yes);
+    ASSERT_TRUE(entry.OnSaveEntry());
+    EXPECT_NE(entry.EntryId(), id);
+    EXPECT_NE(entry.EntryId(), kNewEntryId);
+    EXPECT_EQ(entryRows(), 1u);
+    EXPECT_EQ(doc.LoadEntryText(entry.EntryId()), kOther);
+    EXPECT_EQ(doc.m_openEntryId, entry.EntryId());
+    EXPECT_FALSE(view.modified);
+}
+
+TEST_F(EntryDocument, SessionSaveReportsARowThatIsGone) {
+    std::string id = saveNewEntry(kText);
+    rawExec(path, "DELETE FROM Entry");
+    EXPECT_EQ(doc.SaveEntry(kOther, id), CQBKDoc::SaveResult::EntryGone);
+    EXPECT_EQ(entryRows(), 0u);
+}
+
+TEST_F(EntryDocument, ClosingTheJournalAsksAndCancelKeepsBothOpen) {
+    openStored(entry);
+    view.type(kOther);
+    expectSaveQuestion(MessageAnswer::Cancel);
+    EXPECT_FALSE(doc.CloseJournal());
+    EXPECT_TRUE(doc.IsJournalOpen());
+    EXPECT_FALSE(view.closed);
+    EXPECT_EQ(doc.m_pEntryEditorDoc, &entry);
+
+    linkTopic(kNewEntryId); // left by an earlier new entry
+    expectSaveQuestion(MessageAnswer::Yes);
+    EXPECT_TRUE(doc.CloseJournal());
+    EXPECT_TRUE(view.closed);
+    EXPECT_FALSE(doc.IsJournalOpen());
+    EXPECT_EQ(doc.m_pEntryEditorDoc, nullptr);
+    EXPECT_EQ(doc.m_openEntryId, "");
+    const auto text = rawQuery(path, "SELECT count(*) FROM Entry2Topic WHERE EntryID = "
+                                     "'{new_entry}'");
+    EXPECT_EQ(text[0][0], "0");
+}
+
+TEST_F(EntryDocument, AnotherJournalNeverReceivesTheEarlierJournalsText) {
+    openStored(entry);
+    expectSaveQuestion(MessageAnswer::No);
+    view.type(kOther);
+    ASSERT_TRUE(doc.CloseJournal());
+    const std::string other = createJournal("other.qbk");
+    // A stale document (its window not yet gone) asked to save now.
+    view.type(kOther);
+    ui.answerMessage(kJournalGone, MessageAnswer::Ok);
+    EXPECT_FALSE(entry.OnSaveEntry());
+    EXPECT_TRUE(rawQuery(other, "SELECT EntryID FROM Entry").empty());
+}
+
+TEST_F(EntryDocument, OpeningAnotherEntryWhenTheQuestionIsCancelledKeepsTheText) {
+    const std::string b = saveNewEntry(kOther);
+    const std::string a = saveNewEntry(kText);
+    entry.LoadEntry(kText, a);
+    doc.m_openEntryId = a;
+    view.type("{\\rtf1 edited\\par}");
+    expectSaveQuestion(MessageAnswer::Cancel);
+    doc.OpenEntry(b);
+    EXPECT_EQ(entry.EntryId(), a);
+    EXPECT_EQ(view.text, "{\\rtf1 edited\\par}");
+    EXPECT_EQ(doc.m_openEntryId, a);
+
+    expectSaveQuestion(MessageAnswer::No);
+    doc.OpenEntry(b);
+    EXPECT_EQ(entry.EntryId(), b);
+    EXPECT_EQ(view.text, kOther);
+    EXPECT_EQ(doc.LoadEntryText(a), kText);
+}
+
+TEST_F(EntryDocument, PreviewAndPrintDocumentsNeverTouchTheSessionOrAsk) {
+    for (CEntryDoc::Role role : {CEntryDoc::Role::Preview, CEntryDoc::Role::Print}) {
+        FakeTextView v;
+        {
+            CEntryDoc other(doc, ui, v, role);
+            other.LoadEntry(kText, "{ABC}");
+            v.type(kOther);
+            EXPECT_EQ(doc.m_pEntryEditorDoc, nullptr);
+            EXPECT_TRUE(other.SaveModified());
+            EXPECT_TRUE(other.QueryClose());
+            EXPECT_FALSE(other.OnSaveEntry());
+        }
+        EXPECT_EQ(doc.m_openEntryId, "");
+    }
+    EXPECT_EQ(entryRows(), 0u);
+    EXPECT_TRUE(ui.messages().size() == 1u) << "only Journal Created";
+}
+
+TEST_F(EntryDocument, ALongEntryShowsThePlaceholderFirst) {
+    const std::string longText = "{\\rtf1 " + std::string(kLargeEntryBytes, 'x') + "\\par}";
+    entry.LoadEntry(longText, "{A}");
+    EXPECT_EQ(view.loads, 2);
+    EXPECT_EQ(view.text, longText);
+    entry.LoadEntry(kText, "{B}");
+    EXPECT_EQ(view.loads, 3);
+}
+
+} // namespace

@@ -1,0 +1,330 @@
+// The entry editor in the running application: opening, typing, formatting, saving, the
+// save question at each way of closing, and what reaches the file.
+#include "EditorTest.h"
+
+#include "editor/CFormatBar.h"
+#include "editor/EditorMessages.h"
+#include "editor/FindReplaceDialog.h"
+#include "platform/CommandActions.h"
+#include "support/RawSqlite.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextCursor>
+#include <QToolBar>
+
+using namespace richtext;
+
+namespace {
+
+const QString kQuestion = QString::fromLatin1(EditorMessages::kSaveQuestion);
+constexpr const char* kStored = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Kept "
+                                "text\\par}";
+
+// The runs of the stored model's first paragraph, as "text[b][i][u]" pieces.
+QString runsOf(const RichDocument& model, std::size_t paragraph = 0) {
+    QStringList out;
+    if (paragraph >= model.paragraphs.size())
+        return QStringLiteral("<none>");
+    for (const richtext::Run& run : model.paragraphs[paragraph].runs)
+        out.append(run.text + (run.format.bold ? QStringLiteral("[b]") : QString()) +
+                   (run.format.italic ? QStringLiteral("[i]") : QString()) +
+                   (run.format.underline ? QStringLiteral("[u]") : QString()));
+    return out.join(QLatin1Char('|'));
+}
+
+void select(CEntryView& view, int from, int to) {
+    QTextCursor cursor(view.document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    view.setTextCursor(cursor);
+}
+
+class EntryEditor : public EditorTest {};
+
+TEST_F(EntryEditor, NewEntryIsTypedFormattedSavedAndReadBack) {
+    trigger(&frame(), QStringLiteral("actionNewEntry"));
+    activateEditor();
+    ASSERT_TRUE(editorOpen());
+    EXPECT_EQ(editor().windowTitle(), QStringLiteral("New Entry"));
+    EXPECT_TRUE(editor().isVisible());
+
+    QTest::keyClicks(&view(), QStringLiteral("Plain bold italic under"));
+    select(view(), 6, 10);
+    trigger(&editor(), QStringLiteral("formatBold"));
+    select(view(), 11, 17);
+    QTest::keyClick(&view(), Qt::Key_I, Qt::ControlModifier);
+    select(view(), 18, 23);
+    QTest::keyClick(&view(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_TRUE(action(&editor(), QStringLiteral("formatUnderline"))->isChecked());
+    EXPECT_FALSE(action(&editor(), QStringLiteral("formatBold"))->isChecked());
+    view().moveCursor(QTextCursor::End);
+    QTest::keyClick(&view(), Qt::Key_Return);
+    QTest::keyClicks(&view(), QStringLiteral("centred"));
+    trigger(&editor(), QStringLiteral("formatCenter"));
+    EXPECT_TRUE(action(&editor(), QStringLiteral("formatCenter"))->isChecked());
+
+    // This journal asks for a comment when a new entry is first saved.
+    m_modals.then([](QWidget* dialog) { clickButton(dialog, QStringLiteral("Cancel")); });
+    QTest::keyClick(&view(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(entryRows(), 1u);
+    const std::string id = editor().Document().EntryId();
+    const RichDocument model = storedModel(id);
+    ASSERT_EQ(model.paragraphs.size(), 2u);
+    EXPECT_EQ(runsOf(model), QStringLiteral("Plain |bold[b]| |italic[i]| |under[u]"));
+    EXPECT_EQ(model.paragraphs[1].alignment, Alignment::Center);
+    EXPECT_FALSE(view().document()->isModified());
+    // After the first save the window carries the entry's date.
+    EXPECT_EQ(editor().windowTitle().toStdString(), session().GetEntryDateText(id));
+    EXPECT_EQ(m_modals.handled(), 1u) << "only the comment prompt";
+}
+
+TEST_F(EntryEditor, FaceSizeColourAndFontDialogChangeOnlyWhatTheyName) {
+    openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Liberation Serif;}}\\f0\\fs24 \\b one\\b0  "
+               "two three four\\par}");
+    CFormatBar& bar = editor().FormatBar();
+    select(view(), 0, 3);
+    bar.faceBox()->setFocus();
+    bar.faceBox()->lineEdit()->selectAll();
+    QTest::keyClicks(bar.faceBox()->lineEdit(), QStringLiteral("DejaVu Sans"));
+    QTest::keyClick(bar.faceBox()->lineEdit(), Qt::Key_Return);
+    select(view(), 4, 7);
+    bar.sizeBox()->setFocus();
+    bar.sizeBox()->lineEdit()->selectAll();
+    QTest::keyClicks(bar.sizeBox()->lineEdit(), QStringLiteral("10.5"));
+    QTest::keyClick(bar.sizeBox()->lineEdit(), Qt::Key_Return);
+
+    select(view(), 8, 13);
+    m_modals.then([](QWidget* dialog) {
+        auto* colours = qobject_cast<QColorDialog*>(dialog);
+        ASSERT_NE(colours, nullptr);
+        colours->setCurrentColor(QColor(200, 0, 0));
+        colours->accept();
+    });
+    trigger(&editor(), QStringLiteral("formatTextColor"));
+    select(view(), 14, 18);
+    m_modals.then([](QWidget* dialog) {
+        auto* fonts = qobject_cast<QFontDialog*>(dialog);
+        ASSERT_NE(fonts, nullptr);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSize(16);
+        font.setItalic(true);
+        fonts->setCurrentFont(font);
+        fonts->accept();
+    });
+    trigger(&editor(), QStringLiteral("editorFont"));
+    ASSERT_EQ(m_modals.handled(), 2u);
+
+    trigger(&editor(), QStringLiteral("editorSave"));
+    const RichDocument model = storedModel("{E-1}");
+    ASSERT_EQ(model.paragraphs.size(), 1u);
+    const auto& runs = model.paragraphs[0].runs;
+    ASSERT_GE(runs.size(), 6u);
+    EXPECT_EQ(runs[0].text, QStringLiteral("one"));
+    EXPECT_EQ(runs[0].format.face, QStringLiteral("DejaVu Sans"));
+    EXPECT_TRUE(runs[0].format.bold) << "a face leaves bold alone";
+    EXPECT_EQ(runs[0].format.halfPoints, 24);
+    EXPECT_EQ(runs[2].text, QStringLiteral("two"));
+    EXPECT_EQ(runs[2].format.halfPoints, 21);
+    EXPECT_EQ(runs[2].format.face, QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(runs[4].text, QStringLiteral("three"));
+    EXPECT_EQ(runs[4].format.color, 0xC80000u);
+    EXPECT_EQ(runs[4].format.halfPoints, 24);
+    const richtext::Run& four = runs.back();
+    EXPECT_EQ(four.text, QStringLiteral("four"));
+    EXPECT_EQ(four.format.face, QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(four.format.halfPoints, 32);
+    EXPECT_TRUE(four.format.italic);
+}
+
+TEST_F(EntryEditor, FormatBarBoxesShowTheSelectionsExactFaceAndSize) {
+    openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Arial Black;}{\\f2 Not A "
+               "Font;}}\\f0\\fs14 aa\\fs21 bb\\fs26 cc\\f1\\fs144 dd\\f2\\fs24 ee\\par}");
+    CFormatBar& bar = editor().FormatBar();
+    view().setFocus();
+    const struct {
+        int from, to;
+        const char* face;
+        const char* size;
+    } cases[] = {
+        {0, 2, "Arial", "7"},
+        {2, 4, "Arial", "10.5"},
+        {4, 6, "Arial", "13"},
+        {6, 8, "Arial Black", "72"},
+        {8, 10, "Not A Font", "12"},
+        {0, 4, "Arial", ""},
+        {5, 7, "", ""},
+    };
+    for (const auto& c : cases) {
+        select(view(), c.from, c.to);
+        bar.SyncToSelection();
+        EXPECT_EQ(bar.faceBox()->currentText(), QString::fromLatin1(c.face)) << c.from;
+        EXPECT_EQ(bar.sizeBox()->currentText(), QString::fromLatin1(c.size)) << c.from;
+    }
+    EXPECT_FALSE(view().document()->isModified()) << "showing a format never changes the text";
+
+    // While the user is choosing in a box, the boxes stay as they are.
+    bar.sizeBox()->setFocus();
+    bar.sizeBox()->setEditText(QStringLiteral("3"));
+    select(view(), 0, 2);
+    bar.SyncToSelection();
+    EXPECT_EQ(bar.sizeBox()->currentText(), QStringLiteral("3"));
+}
+
+TEST_F(EntryEditor, UndoAndRedoWithTheMenuAndBothRedoKeys) {
+    trigger(&frame(), QStringLiteral("actionNewEntry"));
+    activateEditor();
+    QTest::keyClicks(&view(), QStringLiteral("abc"));
+    trigger(&editor(), QStringLiteral("editorUndo"));
+    EXPECT_EQ(view().toPlainText(), QString());
+    QTest::keyClick(&view(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(view().toPlainText(), QStringLiteral("abc"));
+    trigger(&editor(), QStringLiteral("editorUndo"));
+    QTest::keyClick(&view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(view().toPlainText(), QStringLiteral("abc"));
+    EXPECT_FALSE(action(&editor(), QStringLiteral("editorRedo"))->isEnabled());
+}
+
+TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesInOneStep) {
+    openStored("{\\rtf1\\ansi One cat, a Cat and concatenate; cat.\\par}");
+    trigger(&editor(), QStringLiteral("editorReplace"));
+    FindReplaceDialog* dialog = view().Find().dialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(dialog->isVisible());
+    dialog->findEdit()->setText(QStringLiteral("cat"));
+    dialog->replaceEdit()->setText(QStringLiteral("dog"));
+    dialog->wholeWord()->setChecked(true);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("findNext")), Qt::LeftButton);
+    EXPECT_EQ(view().textCursor().selectionStart(), 4);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("replace")), Qt::LeftButton);
+    EXPECT_TRUE(view().toPlainText().startsWith(QStringLiteral("One dog, a Cat")));
+    EXPECT_EQ(view().textCursor().selectedText(), QStringLiteral("Cat")) << "the next one";
+
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("replaceAll")),
+                      Qt::LeftButton);
+    EXPECT_EQ(view().toPlainText(), QStringLiteral("One dog, a dog and concatenate; dog."));
+    trigger(&editor(), QStringLiteral("editorUndo"));
+    EXPECT_EQ(view().toPlainText(), QStringLiteral("One dog, a Cat and concatenate; cat."));
+
+    // F3 goes on from the caret; nothing left is said so.
+    dialog->close();
+    view().moveCursor(QTextCursor::Start);
+    QTest::keyClick(&view(), Qt::Key_F3);
+    EXPECT_EQ(view().textCursor().selectedText(), QStringLiteral("Cat"));
+    answer(QStringLiteral("OK"), QStringLiteral("Cannot find \"zebra\"."));
+    view().Find().setNeedle(QStringLiteral("zebra"), {});
+    EXPECT_FALSE(view().Find().findNext());
+}
+
+// Closing with each answer to the save question, then opening the entry again.
+TEST_F(EntryEditor, ClosingAsksAndEachAnswerDoesWhatItSays) {
+    const struct {
+        const char* button;
+        bool closes;
+        const char* stored;
+    } cases[] = {
+        {"Cancel", false, "Kept text"},
+        {"No", true, "Kept text"},
+        {"Yes", true, "Kept textX"},
+    };
+    journal.addEntry("{E-1}", "2024-03-05 08:30", "{Root}", "", false, kStored);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        if (!editorOpen()) {
+            session().OpenEntry("{E-1}");
+            activateEditor();
+        }
+        ASSERT_TRUE(editorOpen());
+        EXPECT_EQ(view().toPlainText(), QStringLiteral("Kept text"));
+        typeAtEnd(QStringLiteral("X"));
+        answer(QString::fromLatin1(c.button), kQuestion);
+        trigger(&editor(), QStringLiteral("editorClose"));
+        settle();
+        EXPECT_EQ(editorOpen(), !c.closes);
+        EXPECT_EQ(runsOf(storedModel("{E-1}")), QString::fromLatin1(c.stored));
+        EXPECT_EQ(session().m_pEntryEditorDoc == nullptr, c.closes);
+        if (!c.closes) {
+            EXPECT_TRUE(view().document()->isModified());
+        }
+        // Back to the stored text for the next answer.
+        rawExec(journal.path(), "DELETE FROM Entry");
+        journal.addEntry("{E-1}", "2024-03-05 08:30", "{Root}", "", false, kStored);
+        if (editorOpen())
+            editor().Document().LoadEntry(kStored, "{E-1}");
+    }
+}
+
+TEST_F(EntryEditor, ClosingTheJournalAsksAndCancelKeepsTheJournalAndEditor) {
+    openStored(kStored);
+    typeAtEnd(QStringLiteral("!"));
+    answer(QStringLiteral("Cancel"), kQuestion);
+    trigger(&frame(), QStringLiteral("actionCloseJournal"));
+    EXPECT_TRUE(session().IsJournalOpen());
+    ASSERT_TRUE(editorOpen());
+
+    answer(QStringLiteral("Yes"), kQuestion);
+    trigger(&frame(), QStringLiteral("actionCloseJournal"));
+    settle();
+    EXPECT_FALSE(session().IsJournalOpen());
+    EXPECT_FALSE(editorOpen());
+    EXPECT_EQ(runsOf(storedModel("{E-1}")), QStringLiteral("Kept text!"));
+}
+
+TEST_F(EntryEditor, NewEntryWhileEditingAsksFirstAndReusesTheWindow) {
+    openStored(kStored);
+    CEntryFrame* first = &editor();
+    typeAtEnd(QStringLiteral("?"));
+    answer(QStringLiteral("No"), kQuestion);
+    trigger(&frame(), QStringLiteral("actionNewEntry"));
+    activateEditor();
+    ASSERT_TRUE(editorOpen());
+    EXPECT_EQ(&editor(), first);
+    EXPECT_EQ(view().toPlainText(), QString());
+    EXPECT_EQ(editor().windowTitle(), QStringLiteral("New Entry"));
+    EXPECT_EQ(runsOf(storedModel("{E-1}")), QStringLiteral("Kept text"));
+    // Opening the same entry again only brings the editor forward.
+    session().OpenEntry("{E-1}");
+    EXPECT_EQ(view().toPlainText(), QStringLiteral("Kept text"));
+    session().OpenEntry("{E-1}");
+    EXPECT_EQ(m_modals.handled(), 1u);
+}
+
+TEST_F(EntryEditor, ViewTogglesHideTheBarsAndTheStatusBarCountsTheText) {
+    openStored("{\\rtf1\\ansi Three small words\\par}");
+    EXPECT_EQ(editor().findChild<QLabel*>(QStringLiteral("editorCounts"))->text(),
+              QStringLiteral("3 words, 17 characters"));
+    trigger(&editor(), QStringLiteral("editorViewToolbar"));
+    EXPECT_TRUE(editor().ToolBar().isHidden());
+    EXPECT_TRUE(editor().menuBar()->isVisible()) << "the menu bar always stays";
+    EXPECT_FALSE(action(&editor(), QStringLiteral("editorViewToolbar"))->isChecked());
+    trigger(&editor(), QStringLiteral("editorViewFormatBar"));
+    EXPECT_TRUE(editor().FormatBar().isHidden());
+    trigger(&editor(), QStringLiteral("editorViewToolbar"));
+    trigger(&editor(), QStringLiteral("editorViewFormatBar"));
+    EXPECT_TRUE(editor().ToolBar().isVisible());
+    EXPECT_TRUE(editor().FormatBar().isVisible());
+    EXPECT_LT(editor().ToolBar().geometry().bottom(), editor().FormatBar().geometry().top())
+        << "each bar on its own row";
+    trigger(&editor(), QStringLiteral("editorViewStatusBar"));
+    EXPECT_TRUE(editor().statusBar()->isHidden());
+    // Print and Print Preview wait for their handlers; Page Setup is the application's.
+    EXPECT_FALSE(action(&editor(), QStringLiteral("editorPrintPreview"))->isEnabled());
+    EXPECT_TRUE(action(&editor(), QStringLiteral("editorPageSetup"))->isEnabled());
+    EXPECT_FALSE(action(&editor(), QStringLiteral("editorAbout"))->isEnabled());
+}
+
+TEST_F(EntryEditor, PlainStoredTextShowsLiterally) {
+    openStored(" {\\rtf1 not rtf}");
+    EXPECT_EQ(view().toPlainText(), QStringLiteral(" {\\rtf1 not rtf}"));
+    EXPECT_FALSE(view().document()->isModified());
+}
+
+} // namespace
