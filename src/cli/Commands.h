@@ -25,3 +25,9 @@ int runSearch(const CommandLine& line);
 int runShow(const CommandLine& line);
 int runCreate(const CommandLine& line);
 int runAdd(const CommandLine& line);
+int runExport(const CommandLine& line);
+int runBackup(const CommandLine& line);
+int runCheck(const CommandLine& line);
+
+// True when the command line needs Qt's GUI library loaded (a QGuiApplication) to run.
+bool commandNeedsGui(const QStringList& arguments);

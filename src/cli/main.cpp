@@ -7,9 +7,13 @@
 #include "store/CppSQLite3Exception.h"
 
 #include <QCoreApplication>
+#ifdef QBK_WITH_ODT
+#include <QGuiApplication>
+#endif
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -43,10 +47,26 @@ int runCommand(const CommandSpec& command, const QStringList& arguments) {
     }
 }
 
+// The application object: the plain one, or for ODT export one that loads Qt's GUI library
+// on a platform without a display.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
+#ifdef QBK_WITH_ODT
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (commandNeedsGui(arguments)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
         std::fputs(toolHelp().c_str(), stderr);

@@ -6,6 +6,7 @@
 #include "app/CWelcomeDlg.h"
 #include "app/PageSetup.h"
 #include "dialogs/CMasterTopicsDlg.h"
+#include "export/JournalExportCommands.h"
 #include "platform/CommandActions.h"
 #include "platform/ProfileSettings.h"
 #include "platform/TextEncoding.h"
@@ -75,6 +76,8 @@ const CommandMap<CJournalApp>& CJournalApp::commandMap() {
         {ID_FILE_PAGE_SETUP, &CJournalApp::OnFilePageSetup},
         {ID_APP_EXIT, &CJournalApp::OnAppExit},
         {ID_FILE_MRU_RANGE, &CJournalApp::OnOpenRecentFile, &CJournalApp::OnUpdateRecentFile},
+        {ID_FILE_EXPORT_JOURNAL, &CJournalApp::OnExportJournal, &CJournalApp::OnUpdateNeedsJournal},
+        {ID_FILE_BACKUP_JOURNAL, &CJournalApp::OnBackupJournal, &CJournalApp::OnUpdateNeedsJournal},
     };
     return map;
 }
@@ -101,6 +104,9 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_host.topicPaneShown = [view] { return view->topicsShown(); };
     m_host.showMasterTopicList = [this] { CMasterTopicsDlg::Run(*m_doc, m_ui, m_frame.get()); };
     m_host.recentListChanged = [this] { m_frame->Actions().refresh(); };
+    m_host.journalOpened = [this](const std::string& path) {
+        JournalExportCommands::AutoBackupOnOpen(path, m_frame.get());
+    };
 
     // Maximised; without a window manager to do it, the screen's free area is taken as is.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -197,4 +203,16 @@ void CJournalApp::OnUpdateRecentFile(CommandUpdate& update) {
     }
     update.enable(index < m_recent.size());
     update.setText(index < m_recent.size() ? m_recent.menuText(index) : std::string());
+}
+
+void CJournalApp::OnExportJournal() {
+    JournalExportCommands::ExportJournal(*m_doc, m_frame.get());
+}
+
+void CJournalApp::OnBackupJournal() {
+    JournalExportCommands::BackUpJournal(*m_doc, m_frame.get());
+}
+
+void CJournalApp::OnUpdateNeedsJournal(CommandUpdate& update) {
+    update.enable(m_doc->IsJournalOpen());
 }
