@@ -111,6 +111,7 @@ int runExport(const CommandLine& line) {
     JournalSession& session = *opened;
     request.choice = choiceOf(line, session);
     request.title = storedToText(session.doc().GetTitle());
+    request.journalPath = QFile::decodeName(session.path().c_str());
 
     HtmlConverter converter;
 #ifdef QBK_WITH_ODT

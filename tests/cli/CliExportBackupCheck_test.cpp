@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -140,6 +141,11 @@ TEST_F(CliExport, RefusesWhatItCannotDoWithoutWritingAnything) {
     EXPECT_FALSE(fileExists(journal.path("none.txt")));
     const std::string journalBytes = fileBytes(journal.path());
     EXPECT_EQ(journal.run("export", {"--format", "txt", "--out", journal.path()}).exitCode, 2);
+    // Not even --force writes over the journal itself.
+    const QbkResult itself =
+        journal.run("export", {"--format", "txt", "--out", journal.path(), "--force"});
+    EXPECT_EQ(itself.exitCode, 2);
+    EXPECT_NE(itself.err.find("is the journal itself"), std::string::npos) << itself.err;
     EXPECT_EQ(fileBytes(journal.path()), journalBytes);
     const std::string kept = journal.path("kept.txt");
     ASSERT_EQ(journal.run("export", {"--format", "txt", "--out", kept, "--entry", first}).exitCode,
@@ -168,6 +174,7 @@ TEST_F(CliExport, BackupWhileThisProcessWritesIsConsistentAndReadsLikeTheSource)
                 "UPDATE Config SET Title = (SELECT count(*) FROM Entry); COMMIT;";
             if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
                 sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         sqlite3_close(db);
     });

@@ -95,7 +95,11 @@ private:
     }
 
     bool mayWrite(const QString& path) {
-        if (m_request.overwrite || !QFileInfo::exists(path))
+        const QFileInfo target(path);
+        if (!m_request.journalPath.isEmpty() && target.exists() &&
+            target.canonicalFilePath() == QFileInfo(m_request.journalPath).canonicalFilePath())
+            return fail(QStringLiteral("%1 is the journal itself").arg(path));
+        if (m_request.overwrite || !target.exists())
             return true;
         return fail(QStringLiteral("%1 already exists").arg(path));
     }

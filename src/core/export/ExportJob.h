@@ -18,6 +18,7 @@ struct ExportRequest {
     bool split = false;     // one file per entry, named by its date and time
     bool overwrite = false; // replace files that exist
     QString title;          // heading of the document
+    QString journalPath;    // the journal's own file: never written, whatever overwrite says
 };
 
 // Turns one document's HTML into the bytes of a format the core cannot write (ODT). Returns

@@ -56,15 +56,12 @@ QString runHtml(const Run& run) {
     return QStringLiteral("<span style=\"%1\">%2</span>").arg(runStyle(format), text);
 }
 
+// Alignments without a style here (left, and any the model learns later) show as left.
 const char* alignmentStyle(Alignment alignment) {
-    switch (alignment) {
-    case Alignment::Center:
+    if (alignment == Alignment::Center)
         return " style=\"text-align:center\"";
-    case Alignment::Right:
+    if (alignment == Alignment::Right)
         return " style=\"text-align:right\"";
-    case Alignment::Left:
-        break;
-    }
     return "";
 }
 

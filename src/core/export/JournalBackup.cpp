@@ -84,7 +84,12 @@ BackupResult BackupJournal(const std::string& source, const std::string& target,
     const std::string temporaryPath = temporary.fileName().toStdString();
     QString error;
     {
-        const Connection from = openConnection(source, SQLITE_OPEN_READONLY, error);
+        // Read-write when the file allows it, though nothing is written: a journal left by a
+        // program that stopped half-way through a save has to be rolled back before it can
+        // be read, and only a writing connection may do that.
+        Connection from = openConnection(source, SQLITE_OPEN_READWRITE, error);
+        if (!from)
+            from = openConnection(source, SQLITE_OPEN_READONLY, error);
         const Connection to =
             from ? openConnection(temporaryPath, SQLITE_OPEN_READWRITE, error) : nullptr;
         if (to)

@@ -40,8 +40,9 @@ void ExportJournal(CQBKDoc& doc, QWidget* parent) {
     ExportDialog dialog(initial, documentsPath(journalBaseName(doc)), parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const ExportRequest request = ExportRequestFor(
-        dialog.values(), doc.m_currentEntryId, doc.m_currentFolderId, storedToText(doc.GetTitle()));
+    ExportRequest request = ExportRequestFor(dialog.values(), doc.m_currentEntryId,
+                                             doc.m_currentFolderId, storedToText(doc.GetTitle()));
+    request.journalPath = QFile::decodeName(doc.m_path.c_str());
     const ExportResult result = RunWithProgress(doc, request, parent);
     if (result.status == ExportResult::Status::Failed)
         QMessageBox::warning(

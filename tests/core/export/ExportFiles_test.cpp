@@ -22,8 +22,9 @@ TEST_F(ExportFiles, CancelledOrFailedExportLeavesNoFile) {
             EXPECT_TRUE(result.files.isEmpty());
             const QDir folder(outPath(QStringLiteral("cancelled")));
             EXPECT_TRUE(outFiles().isEmpty()) << outFiles().join(u' ').toStdString();
-            if (split)
+            if (split) {
                 EXPECT_TRUE(folder.entryList(QDir::Files | QDir::Hidden).isEmpty());
+            }
         }
     }
     // A converter that fails: nothing is left either.

@@ -14,7 +14,7 @@
 // (its marker), filed in two folders and the top, with two topics. Entries are inserted out
 // of date order, so an export in table order would show.
 class ExportFixture : public ::testing::Test {
-protected:
+public:
     static constexpr const char* kWork = "{F0000000-0000-0000-0000-000000000001}";
     static constexpr const char* kHome = "{F0000000-0000-0000-0000-000000000002}";
     static constexpr const char* kTravel = "{70000000-0000-0000-0000-000000000001}";
@@ -34,6 +34,7 @@ protected:
         {"{E0000000-0000-0000-0000-000000000004}", "2004-07-08 00:00", kWork, "Deltaword"},
     };
 
+protected:
     ExportFixture() {
         journal.addFolder(kWork, "{Root}", "Work");
         journal.addFolder(kHome, "{Root}", "Home");

@@ -20,14 +20,21 @@ COleDateTime day(int d, int h, int m, int s) {
     return COleDateTime(2004, 7, d, h, m, s);
 }
 
+EntryChoice choiceOf(EntryChoice::Scope scope, const char* id = "") {
+    EntryChoice choice;
+    choice.scope = scope;
+    (scope == EntryChoice::Scope::Selected ? choice.entryId : choice.folderId) = id;
+    return choice;
+}
+
 std::vector<ChoiceCase> choiceCases() {
     using Scope = EntryChoice::Scope;
     std::vector<ChoiceCase> cases;
     cases.push_back({"all", {}, {0, 1, 2, 3}});
-    EntryChoice folder{Scope::Folder, {}, ExportFixture::kWork};
+    const EntryChoice folder = choiceOf(Scope::Folder, ExportFixture::kWork);
     cases.push_back({"folder", folder, {0, 3}});
     // Both days whole: 23:59 of the last day is in, 00:00 of the day after is out.
-    EntryChoice between{Scope::All};
+    EntryChoice between = choiceOf(Scope::All);
     between.between = true;
     between.from = day(6, 0, 0, 0);
     between.to = day(7, 23, 59, 59);
@@ -38,7 +45,7 @@ std::vector<ChoiceCase> choiceCases() {
     folderBetween.to = day(7, 23, 59, 59);
     cases.push_back({"folder between", folderBetween, {0}});
     // The selected entry is taken whatever the dates say, as Print Journal does.
-    EntryChoice selected{Scope::Selected, ExportFixture::kEntries[2].id};
+    EntryChoice selected = choiceOf(Scope::Selected, ExportFixture::kEntries[2].id);
     selected.between = true;
     selected.from = selected.to = day(1, 0, 0, 0);
     cases.push_back({"selected", selected, {2}});
@@ -50,8 +57,7 @@ std::vector<ChoiceCase> choiceCases() {
     twoTopics.topicIds = {ExportFixture::kTravel, ExportFixture::kFood, ExportFixture::kFood};
     cases.push_back({"all topics", twoTopics, {0}});
     // A hostile folder id is a value, not SQL.
-    EntryChoice hostile{Scope::Folder, {}, "x' OR '1'='1"};
-    cases.push_back({"quoted id", hostile, {}});
+    cases.push_back({"quoted id", choiceOf(Scope::Folder, "x' OR '1'='1"), {}});
     return cases;
 }
 
@@ -77,7 +83,8 @@ TEST_F(ExportChoices, EachFormatHoldsTheChosenEntriesInDateOrderAndNoOther) {
         for (const ExportFormat format :
              {ExportFormat::Html, ExportFormat::Markdown, ExportFormat::Text}) {
             SCOPED_TRACE(std::string(c.name) + " " + ExportFormatExtension(format));
-            const QString name = QStringLiteral("out.") + ExportFormatExtension(format);
+            const QString name =
+                QStringLiteral("out.") + QLatin1String(ExportFormatExtension(format));
             QFile::remove(outPath(name));
             const ExportResult result = exportTo(name, format, c.choice);
             if (c.expected.empty()) {

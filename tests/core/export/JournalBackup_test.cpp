@@ -38,6 +38,7 @@ pid_t startWriter(const std::string& path) {
             "UPDATE Config SET Title = (SELECT count(*) FROM Entry); COMMIT;";
         if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
             sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
+        usleep(2000); // saves come one after another, not in one unbroken stream
     }
 }
 
@@ -55,7 +56,7 @@ TEST(JournalBackupTest, CopyWhileAnotherProcessWritesIsConsistentAndFinalCopyIsI
     const pid_t writer = startWriter(journal.path());
     ASSERT_GT(writer, 0);
     int entriesSeen = 0;
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < 8; ++i) {
         const std::string copy = dir.filePath(QStringLiteral("copy%1.qbk").arg(i)).toStdString();
         const BackupResult result = BackupJournal(journal.path(), copy);
         ASSERT_TRUE(result.ok) << result.message.toStdString();
@@ -69,8 +70,10 @@ TEST(JournalBackupTest, CopyWhileAnotherProcessWritesIsConsistentAndFinalCopyIsI
     waitpid(writer, nullptr, 0);
     EXPECT_GT(entriesSeen, 0) << "the writer never got to write";
 
+    // Killed half-way through a save, the writer may have left a journal to roll back.
     const std::string last = dir.filePath(QStringLiteral("last.qbk")).toStdString();
-    ASSERT_TRUE(BackupJournal(journal.path(), last).ok);
+    const BackupResult result = BackupJournal(journal.path(), last);
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(dumpJournal(last), dumpJournal(journal.path()));
 }
 

@@ -129,8 +129,9 @@ TEST_F(ExportGuiTest, CancelInTheProgressDialogLeavesNoFile) {
         EXPECT_EQ(result.status, ExportResult::Status::Cancelled);
         EXPECT_LT(result.entries, 3u);
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-        if (split)
+        if (split) {
             EXPECT_TRUE(QDir(out(QStringLiteral("cancelled"))).isEmpty());
+        }
     }
 }
 
