@@ -90,7 +90,8 @@ TEST_F(CliExport, WritesTheChosenEntriesInDateOrder) {
             EXPECT_EQ(wordsIn(fileBytes(out)), c.expected) << format;
         }
     }
-    const std::string txt = fileBytes(journal.path("out0.txt"));
+    // The plain text of the first case: every entry.
+    const std::string txt = fileBytes(journal.path("out2.txt"));
     EXPECT_NE(txt.find("Trips\n"), std::string::npos);
     EXPECT_NE(txt.find("Comment: Typed comment"), std::string::npos);
     EXPECT_NE(txt.find("Folder: Work\nTopics: Alpha\n"), std::string::npos) << txt;

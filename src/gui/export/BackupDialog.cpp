@@ -37,6 +37,7 @@ BackupDialog::BackupDialog(const QString& proposedPath, const AutoBackupSettings
     auto* now = new QFormLayout;
     m_path = new QLineEdit(proposedPath, this);
     m_path->setObjectName(QStringLiteral("copyPath"));
+    m_path->setMinimumWidth(360); // room for a whole path
     auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
     now->addRow(QStringLiteral("Copy to:"), pathRow(m_path, browse));
     layout->addLayout(now);

@@ -104,6 +104,7 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     auto* pathRow = new QHBoxLayout;
     m_path = new QLineEdit(initial.path, output);
     m_path->setObjectName(QStringLiteral("path"));
+    m_path->setMinimumWidth(360); // room for a whole path
     auto* browse = new QPushButton(QStringLiteral("Browse..."), output);
     pathRow->addWidget(m_path, 1);
     pathRow->addWidget(browse);

@@ -35,8 +35,10 @@ QString documentsPath(const QString& name) {
 void ExportJournal(CQBKDoc& doc, QWidget* parent) {
     if (!doc.IsJournalOpen())
         return;
-    const ExportDialogValues initial = InitialExportValues(
-        doc.m_currentEntryId, doc.m_currentFolderId, COleDateTime::GetCurrentTime());
+    ExportDialogValues initial = InitialExportValues(doc.m_currentEntryId, doc.m_currentFolderId,
+                                                     COleDateTime::GetCurrentTime());
+    initial.path = documentsPath(journalBaseName(doc) + QStringLiteral(".") +
+                                 QLatin1String(ExportFormatExtension(initial.format)));
     ExportDialog dialog(initial, documentsPath(journalBaseName(doc)), parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
