@@ -152,8 +152,10 @@ TEST_F(ExportGuiTest, BackupFromTheMenuAndAutomaticBackupsOnOpening) {
 
     // Opening makes a copy each time, keeping the number asked for.
     AutoBackupStore::save({true, folder, 2});
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        m_app->Document().CloseJournal();
         ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    }
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2);
 
     // A folder that cannot be made: told, and the journal opens all the same.
@@ -163,6 +165,7 @@ TEST_F(ExportGuiTest, BackupFromTheMenuAndAutomaticBackupsOnOpening) {
             << messageText(box).toStdString();
         clickButton(box, QStringLiteral("OK"));
     });
+    m_app->Document().CloseJournal();
     EXPECT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
     EXPECT_TRUE(m_app->Document().IsJournalOpen());
     EXPECT_EQ(m_modals.handled(), 2u);
