@@ -1,5 +1,8 @@
 #include "export/MarkdownWriter.h"
 
+#include "export/BlockWalker.h"
+#include "export/FieldLink.h"
+
 #include <QStringList>
 
 namespace {
@@ -63,12 +66,33 @@ QString paragraphMarkdown(const Paragraph& paragraph) {
     QString out;
     QString pending;
     Emphasis current;
+    QString openField;
+    QString linkTarget;
     const auto flush = [&] {
         const bool lineStart = out.isEmpty() || out.back() == kLineBreak;
         out += emphasised(MarkdownWriter::escaped(pending, lineStart), current);
         pending.clear();
     };
+    const auto closeLink = [&] {
+        if (linkTarget.isEmpty())
+            return;
+        flush();
+        out += QStringLiteral("](") +
+               QString(linkTarget)
+                   .replace(u')', QStringLiteral("%29"))
+                   .replace(u' ', QStringLiteral("%20")) +
+               u')';
+        linkTarget.clear();
+    };
     for (const Run& run : paragraph.runs) {
+        if (run.format.field != openField) {
+            closeLink();
+            flush();
+            openField = run.format.field;
+            linkTarget = FieldLinkTarget(openField);
+            if (!linkTarget.isEmpty())
+                out += u'[';
+        }
         if (run.image) {
             flush();
             out += imageMarkdown(*run.image);
@@ -81,11 +105,72 @@ QString paragraphMarkdown(const Paragraph& paragraph) {
         }
         pending += run.text;
     }
+    closeLink();
     flush();
-    // A line break is a backslash at the end of the line.
-    out.replace(kLineBreak, QStringLiteral("\\\n"));
     return out;
 }
+
+// A paragraph's Markdown with its line breaks spelled as "\" line ends, continuation lines
+// indented by indent spaces.
+QString withBreaks(const QString& text, int indent) {
+    return QString(text).replace(kLineBreak, QStringLiteral("\\\n") + QString(indent, u' '));
+}
+
+class MarkdownBlocks : public BlockWalker {
+public:
+    QString out;
+
+protected:
+    void paragraph(const Paragraph& p) override {
+        const QString text = paragraphMarkdown(p);
+        if (!text.trimmed().isEmpty()) // blank lines end paragraphs; an empty one has no form
+            out += withBreaks(text, 0) + QStringLiteral("\n\n");
+    }
+    void beginList(const ListFormat& list) override {
+        m_numbered = list.numbered();
+        m_number = list.start;
+    }
+    void listItem(const Paragraph& p) override {
+        const QString marker =
+            m_numbered ? QStringLiteral("%1. ").arg(m_number++) : QStringLiteral("- ");
+        out += marker + withBreaks(paragraphMarkdown(p), int(marker.size())) + u'\n';
+    }
+    void endList() override { out += u'\n'; }
+    void beginTable() override { m_rows.clear(); }
+    void beginRow() override { m_rows.emplace_back(); }
+    void beginCell() override { m_rows.back().append(QString()); }
+    void cellParagraph(const Paragraph& p, bool first) override {
+        QString& cell = m_rows.back().back();
+        if (!first)
+            cell += u' ';
+        // A table cell is one line in Markdown.
+        cell += paragraphMarkdown(p).replace(kLineBreak, u' ');
+    }
+    void endCell() override {}
+    void endRow() override {}
+    void endTable() override {
+        qsizetype columns = 1;
+        for (const QStringList& row : m_rows)
+            columns = std::max(columns, row.size());
+        for (std::size_t r = 0; r < m_rows.size(); ++r) {
+            QStringList cells = m_rows[r];
+            while (cells.size() < columns)
+                cells.append(QString());
+            out +=
+                QStringLiteral("| ") + cells.join(QStringLiteral(" | ")) + QStringLiteral(" |\n");
+            // The first row heads the table: Markdown tables have a heading row.
+            if (r == 0)
+                out += QStringLiteral("|") + QStringLiteral(" --- |").repeated(columns) + u'\n';
+        }
+        out += u'\n';
+        m_rows.clear();
+    }
+
+private:
+    bool m_numbered = false;
+    int m_number = 1;
+    std::vector<QStringList> m_rows;
+};
 
 } // namespace
 
@@ -125,14 +210,9 @@ QString MarkdownWriter::escaped(QStringView text, bool lineStart) {
 }
 
 QString MarkdownWriter::body(const RichDocument& document) {
-    QString out;
-    for (const Paragraph& paragraph : document.paragraphs) {
-        const QString text = paragraphMarkdown(paragraph);
-        if (text.trimmed().isEmpty())
-            continue; // blank lines end paragraphs; an empty one has no form of its own
-        out += text + QStringLiteral("\n\n");
-    }
-    return out;
+    MarkdownBlocks blocks;
+    blocks.walk(document);
+    return blocks.out;
 }
 
 std::string MarkdownWriter::begin(const QString& title) {

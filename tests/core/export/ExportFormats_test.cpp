@@ -173,3 +173,75 @@ TEST(MarkdownWriterTest, EmphasisSpansRunsAndLeavesSpacesOutside) {
     EXPECT_EQ(MarkdownWriter::body(richtext::RtfReader::read("{\\rtf1 \\b Bold\\b0  # and\\par}")),
               QStringLiteral("**Bold** # and\n\n"));
 }
+
+namespace {
+
+// Lists, a table of one row and two cells, links (one that must not become a link) and a
+// numbered list, built as the reader builds them.
+richtext::RichDocument structuredDocument() {
+    using namespace richtext;
+    RichDocument document;
+    const auto add = [&](const QString& text, auto&& shape) {
+        Paragraph paragraph;
+        if (!text.isEmpty())
+            appendText(paragraph, CharFormat{}, text);
+        shape(paragraph);
+        document.paragraphs.push_back(paragraph);
+    };
+    const auto bullet = [](Paragraph& p) { p.layout.list = ListFormat{}; };
+    const auto numbered = [](Paragraph& p) {
+        ListFormat list;
+        list.level = ListFormat::Level::Body;
+        list.style = ListFormat::Style::LowerRoman;
+        list.start = 3;
+        p.layout.list = list;
+    };
+    const auto plain = [](Paragraph&) {};
+    const auto cell = [](Paragraph& p) {
+        p.layout.tableLevel = 1;
+        p.end = ParagraphEnd::Cell;
+    };
+    const auto rowEnd = [](Paragraph& p) {
+        p.layout.tableLevel = 1;
+        p.end = ParagraphEnd::Row;
+    };
+    add(QStringLiteral("one"), bullet);
+    add(QStringLiteral("two"), bullet);
+    add(QStringLiteral("after"), plain);
+    add(QStringLiteral("a"), cell);
+    add(QStringLiteral("b"), cell);
+    add(QString(), rowEnd);
+    Paragraph links;
+    CharFormat link;
+    link.field = QStringLiteral("HYPERLINK \"https://x.org/a b\"");
+    appendText(links, link, u"site");
+    appendText(links, CharFormat{}, u" and ");
+    link.field = QStringLiteral("HYPERLINK \"javascript:alert(1)\"");
+    appendText(links, link, u"bad");
+    document.paragraphs.push_back(links);
+    add(QStringLiteral("x"), numbered);
+    add(QStringLiteral("y"), numbered);
+    return document;
+}
+
+} // namespace
+
+TEST(StructuredTextTest, ListsTablesAndLinksInHtmlAndMarkdown) {
+    const richtext::RichDocument document = structuredDocument();
+    const QString html = HtmlWriter::body(document);
+    for (const char* expected :
+         {"<ul style=\"list-style-type:disc\">\n<li><span", ">one</span></li>\n<li><span",
+          ">two</span></li>\n</ul>\n<p><span",
+          "<table border=\"1\" cellspacing=\"0\" "
+          "cellpadding=\"4\">\n<tr><td><p><span",
+          ">a</span></p></td><td><p><span", ">b</span></p></td></tr>\n</table>\n",
+          "<a href=\"https://x.org/a b\"><span", ">site</span></a><span",
+          "<ol style=\"list-style-type:lower-roman\" start=\"3\">"})
+        EXPECT_TRUE(html.contains(QLatin1String(expected))) << expected << "\n"
+                                                            << html.toStdString();
+    EXPECT_FALSE(html.contains(QStringLiteral("javascript")));
+
+    EXPECT_EQ(MarkdownWriter::body(document),
+              QStringLiteral("- one\n- two\n\nafter\n\n| a | b |\n| --- | --- |\n\n"
+                             "[site](https://x.org/a%20b) and bad\n\n3. x\n4. y\n\n"));
+}
