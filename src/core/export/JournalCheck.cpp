@@ -11,6 +11,7 @@
 
 #include <map>
 #include <set>
+#include <unordered_set>
 
 namespace {
 
@@ -124,23 +125,29 @@ void JournalCheck::CheckEntries() {
 }
 
 void JournalCheck::CheckLinks() {
-    // NOT EXISTS rather than NOT IN: a NULL id in the other table must not hide a link.
-    SqlQuery query = m_db.query(
-        "SELECT EntryID, TopicID, "
-        "EXISTS (SELECT 1 FROM Entry WHERE Entry.EntryID = Entry2Topic.EntryID), "
-        "EXISTS (SELECT 1 FROM Topic WHERE Topic.TopicID = Entry2Topic.TopicID), count(*) "
-        "FROM Entry2Topic GROUP BY EntryID, TopicID;");
+    // The ids are read once: a lookup per link in tables without indexes would scan the
+    // whole Entry table for each of thousands of links.
+    std::unordered_set<std::string> entries;
+    for (SqlQuery query = m_db.query("SELECT EntryID FROM Entry;"); !query.eof(); query.nextRow())
+        entries.insert(query.textField(0, "<NULL>"));
+    std::unordered_set<std::string> topics;
+    for (SqlQuery query = m_db.query("SELECT TopicID FROM Topic;"); !query.eof(); query.nextRow())
+        topics.insert(query.textField(0, "<NULL>"));
+
+    SqlQuery query =
+        m_db.query("SELECT EntryID, TopicID, count(*) FROM Entry2Topic GROUP BY EntryID, TopicID;");
     for (; !query.eof(); query.nextRow()) {
-        const std::string entry = query.textField(0, "<NULL>");
-        const std::string topic = query.textField(1, "<NULL>");
+        // A NULL id never matches a row, so it reads as a text no row has.
+        const std::string entry = query.isNull(0) ? "<NULL>" : query.textField(0);
+        const std::string topic = query.isNull(1) ? "<NULL>" : query.textField(1);
         const std::string link = "topic link " + entry + " -> " + topic;
         // Links of an entry being written are kept until it is saved or given up.
-        if (query.intField(2) == 0 && entry != "{new_entry}")
+        if ((query.isNull(0) || !entries.count(entry)) && entry != "{new_entry}")
             Report(link + ": the entry does not exist");
-        if (query.intField(3) == 0)
+        if (query.isNull(1) || !topics.count(topic))
             Report(link + ": the topic does not exist");
-        if (query.intField(4) > 1)
-            Report(link + ": stored " + std::to_string(query.intField(4)) + " times");
+        if (query.intField(2) > 1)
+            Report(link + ": stored " + std::to_string(query.intField(2)) + " times");
     }
 }
 
