@@ -133,7 +133,7 @@ TEST(HtmlWriterTest, KeepsFormattingColoursAlignmentAndPictures) {
         "\\qc\\f0\\fs28\\cf1\\b\\i\\ul\\strike x<y\\line z\\par\\pard\\ql "
         "{\\pict\\pngblip\\picw1\\pich1\\picwgoal300\\pichgoal150 89504e470d0a1a0a}\\par}";
     const QString html = HtmlWriter::body(richtext::RtfReader::read(rtf));
-    EXPECT_TRUE(html.contains(QStringLiteral("<p style=\"text-align:center\">")))
+    EXPECT_TRUE(html.contains(QStringLiteral("<p style=\"text-align:center;\">")))
         << html.toStdString();
     EXPECT_TRUE(html.contains(QStringLiteral(
         "font-family:'Courier New';font-size:14pt;color:#ff0000;\"><b><i><u><s>x&lt;y<br/>z")))
