@@ -9,7 +9,7 @@ packages=(
   libsqlite3-dev sqlite3
   libhunspell-dev hunspell-en-us
   libgtest-dev libgmock-dev libbenchmark-dev
-  libssl-dev poppler-utils
+  libssl-dev poppler-utils unzip
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream shared-mime-info

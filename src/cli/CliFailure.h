@@ -8,6 +8,7 @@ enum ExitStatus {
     ExitSuccess = 0,
     ExitUsage = 1,   // the command line is wrong
     ExitJournal = 2, // the journal could not be read or written
+    ExitProblems = 3, // qbk check found problems
 };
 
 // Ends a command: main prints the message as one line on standard error and exits with the

@@ -104,6 +104,50 @@ const std::string kPrintHelp =
     kPasswordNote;
 #endif
 
+const std::string kExportHelp =
+    std::string(
+        "Usage: qbk export FILE --format html|md|txt|odt|pdf --out PATH\n"
+        "                  [--entry ID | --folder NAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
+        "                  [--topic NAME]... [--split] [--force] [--password-stdin]\n"
+        "\n"
+        "Writes the chosen entries, in order of date, into one document: each under its\n"
+        "date and time, with its folder, topics and comment. The journal is not changed.\n"
+        "HTML keeps fonts, colours and pictures (embedded: the file stands alone);\n"
+        "Markdown keeps bold, italic, strike-through, line breaks and pictures; plain\n"
+        "text keeps the words. ODT is written through Qt's document writer. PDF needs\n"
+        "the printing layout and is refused until this version has it.\n"
+        "  --format F        html, md, txt or odt\n"
+        "  --out PATH        the file to write; with --split, the folder\n"
+        "  --entry ID        only this entry (its id, or the start of it)\n"
+        "  --folder NAME     only entries filed in this folder (not its subfolders)\n"
+        "  --from DAY        only entries from this day on\n"
+        "  --to DAY          only entries up to the end of this day\n"
+        "  --topic NAME      only entries carrying this topic; may be repeated\n"
+        "  --split           one file per entry, named by its date and time\n"
+        "  --force           replace files that exist\n") +
+    kPasswordNote;
+
+constexpr const char* kBackupHelp =
+    "Usage: qbk backup FILE OUT [--force]\n"
+    "\n"
+    "Copies the journal to OUT with SQLite's online backup, so the copy is whole\n"
+    "and consistent even while Quillbook has the journal open and is saving. OUT\n"
+    "appears only when the copy is complete and checked. An existing OUT is kept\n"
+    "unless --force is given. No password is needed: the copy stays enciphered.\n"
+    "  --force           replace OUT if it exists\n";
+
+const std::string kCheckHelp =
+    std::string("Usage: qbk check FILE [--password-stdin]\n"
+                "\n"
+                "Looks the journal over and prints one line for each problem: the database's\n"
+                "integrity check, ids used twice or missing, values that do not decode or\n"
+                "decipher, entry texts whose RTF is cut short or would change when saved,\n"
+                "time stamps that do not parse, entries in missing folders, topic links to\n"
+                "missing entries or topics, folders whose parents are missing or form a cycle.\n"
+                "It only reads; it repairs nothing.\n"
+                "Exit status: 0 no problem, 3 problems found, 2 the journal could not be read.\n") +
+    kPasswordNote;
+
 } // namespace
 
 const std::vector<CommandSpec>& commandTable() {
@@ -167,6 +211,30 @@ const std::vector<CommandSpec>& commandTable() {
          runPrint,
          true},
 #endif
+        {"export",
+         "write entries to HTML, Markdown, plain text or ODT",
+         kExportHelp.c_str(),
+         {kPasswordStdin,
+          {QStringLiteral("format"), true},
+          {QStringLiteral("out"), true},
+          {QStringLiteral("entry"), true},
+          {QStringLiteral("folder"), true},
+          {QStringLiteral("from"), true},
+          {QStringLiteral("to"), true},
+          {QStringLiteral("topic"), true, true},
+          {QStringLiteral("split")},
+          {QStringLiteral("force")}},
+         runExport},
+        {"backup",
+         "copy a journal safely, even while it is open",
+         kBackupHelp,
+         {{QStringLiteral("force")}},
+         runBackup},
+        {"check",
+         "look a journal over for damage; repairs nothing",
+         kCheckHelp.c_str(),
+         {kPasswordStdin},
+         runCheck},
     };
     return table;
 }
@@ -187,6 +255,7 @@ std::string toolHelp() {
             "\"qbk COMMAND --help\" describes a command; \"qbk --version\" shows the version.\n"
             "\n"
             "Exit status: 0 success, 1 wrong command line, 2 the journal could not be\n"
-            "read or written (the reason is one line on standard error).\n";
+            "read or written (the reason is one line on standard error), 3 qbk check\n"
+            "found problems.\n";
     return help;
 }

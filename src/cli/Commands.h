@@ -30,3 +30,9 @@ int runAdd(const CommandLine& line);
 #ifdef QBK_PRINTING
 int runPrint(const CommandLine& line);
 #endif
+int runExport(const CommandLine& line);
+int runBackup(const CommandLine& line);
+int runCheck(const CommandLine& line);
+
+// True when the command line needs Qt's GUI library loaded (a QGuiApplication) to run.
+bool commandNeedsGui(const QStringList& arguments);

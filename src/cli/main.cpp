@@ -7,7 +7,7 @@
 #include "store/CppSQLite3Exception.h"
 
 #include <QCoreApplication>
-#ifdef QBK_PRINTING
+#if defined(QBK_PRINTING) || defined(QBK_WITH_ODT)
 #include <QGuiApplication>
 #endif
 
@@ -48,16 +48,22 @@ int runCommand(const CommandSpec& command, const QStringList& arguments) {
     }
 }
 
-// Commands that lay out pages need fonts, and so a QGuiApplication; the others start faster
-// without one. qbk never shows a window, so the offscreen platform serves with or without a
-// display.
+// Commands that lay out pages (printing) or write ODT need fonts and Qt's document classes, and
+// so a QGuiApplication; the others start faster without one. qbk never shows a window, so the
+// offscreen platform serves with or without a display.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
+#if defined(QBK_PRINTING) || defined(QBK_WITH_ODT)
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    bool gui = commandNeedsGui(arguments);
 #ifdef QBK_PRINTING
     const auto& table = commandTable();
-    const bool pages = argc > 1 && std::any_of(table.begin(), table.end(), [&](const auto& c) {
-                           return c.drawsPages && std::strcmp(argv[1], c.name) == 0;
-                       });
-    if (pages) {
+    gui = gui || (argc > 1 && std::any_of(table.begin(), table.end(), [&](const auto& c) {
+                      return c.drawsPages && std::strcmp(argv[1], c.name) == 0;
+                  }));
+#endif
+    if (gui) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);
     }

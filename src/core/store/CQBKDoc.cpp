@@ -276,6 +276,7 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     m_fileName = std::filesystem::path(path).filename().string();
     m_title = title.empty() ? m_fileName : title;
     UpdateAllViews();
+    m_host.JournalOpened(path);
     return OpenOk;
 }
 

@@ -31,4 +31,6 @@ public:
     // The recently used journals.
     virtual void AddToRecentFileList(const std::string& path) = 0;
     virtual std::string MostRecentJournal() const = 0;
+    // Told after a journal has been opened (not created); the automatic backup starts here.
+    virtual void JournalOpened(const std::string& /*path*/) {}
 };

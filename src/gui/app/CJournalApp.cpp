@@ -8,6 +8,7 @@
 #include "dialogs/CMasterTopicsDlg.h"
 #include "dialogs/CSearchDlg.h"
 #include "editor/EntryEditorTemplate.h"
+#include "export/JournalExportCommands.h"
 #include "platform/CommandActions.h"
 #include "platform/ProfileSettings.h"
 #include "platform/TextEncoding.h"
@@ -80,6 +81,8 @@ const CommandMap<CJournalApp>& CJournalApp::commandMap() {
         {ID_FILE_PAGE_SETUP, &CJournalApp::OnFilePageSetup},
         {ID_APP_EXIT, &CJournalApp::OnAppExit},
         {ID_FILE_MRU_RANGE, &CJournalApp::OnOpenRecentFile, &CJournalApp::OnUpdateRecentFile},
+        {ID_FILE_EXPORT_JOURNAL, &CJournalApp::OnExportJournal, &CJournalApp::OnUpdateNeedsJournal},
+        {ID_FILE_BACKUP_JOURNAL, &CJournalApp::OnBackupJournal, &CJournalApp::OnUpdateNeedsJournal},
     };
     return map;
 }
@@ -116,6 +119,9 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_editor = std::make_unique<EntryEditorTemplate>(*m_doc, this);
     m_host.createEntryEditor = [this] { return m_editor->OpenDocument(); };
     m_host.newEntry = [this] { m_editor->NewEntry(); };
+    m_host.journalOpened = [this](const std::string& path) {
+        JournalExportCommands::AutoBackupOnOpen(path, m_frame.get());
+    };
 
     // Maximised; without a window manager to do it, the screen's free area is taken as is.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -212,4 +218,16 @@ void CJournalApp::OnUpdateRecentFile(CommandUpdate& update) {
     }
     update.enable(index < m_recent.size());
     update.setText(index < m_recent.size() ? m_recent.menuText(index) : std::string());
+}
+
+void CJournalApp::OnExportJournal() {
+    JournalExportCommands::ExportJournal(*m_doc, m_frame.get());
+}
+
+void CJournalApp::OnBackupJournal() {
+    JournalExportCommands::BackUpJournal(*m_doc, m_frame.get());
+}
+
+void CJournalApp::OnUpdateNeedsJournal(CommandUpdate& update) {
+    update.enable(m_doc->IsJournalOpen());
 }

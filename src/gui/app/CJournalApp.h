@@ -81,6 +81,9 @@ private:
     void OnAppExit();
     void OnOpenRecentFile(CommandId id);
     void OnUpdateRecentFile(CommandUpdate& update);
+    void OnExportJournal();
+    void OnBackupJournal();
+    void OnUpdateNeedsJournal(CommandUpdate& update);
 
     CQBKView::PaneFactory m_makePane;
     bool m_pauses = true;

@@ -53,3 +53,8 @@ void AppJournalHost::AddToRecentFileList(const std::string& path) {
 std::string AppJournalHost::MostRecentJournal() const {
     return m_recent.path(0);
 }
+
+void AppJournalHost::JournalOpened(const std::string& path) {
+    if (journalOpened)
+        journalOpened(path);
+}

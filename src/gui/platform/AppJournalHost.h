@@ -23,6 +23,8 @@ public:
     std::function<bool()> topicPaneShown;
     // Told after the recent list changed and was saved.
     std::function<void()> recentListChanged;
+    // Told after a journal has been opened.
+    std::function<void(const std::string& path)> journalOpened;
 
     EntryEditor* CreateEntryEditor() override;
     void NewEntry() override;
@@ -33,6 +35,7 @@ public:
     bool IsTopicPaneShown() const override;
     void AddToRecentFileList(const std::string& path) override;
     std::string MostRecentJournal() const override;
+    void JournalOpened(const std::string& path) override;
 
 private:
     RecentFileList& m_recent;

@@ -66,8 +66,9 @@ TEST_F(MainFrameTest, MenusHoldEveryItemInOrderWithTheirSeparators) {
     EXPECT_EQ(bar, (texts({"&File", "&Edit", "&View", "&Tools", "&Help"})));
     EXPECT_EQ(lines(menu("menuFile")),
               (texts({"[&New]", "[&Open]", "[&Delete]", "[&Rename]", "&Close Journal", "-",
-                      "&Print...\tCtrl+P", "Page Set&up...", "-", "Journal Options...",
-                      "Set Password...", "-", "Recent File", "-", "E&xit"})));
+                      "&Print...\tCtrl+P", "Page Set&up...", "-", "Expor&t Journal...",
+                      "&Back Up Journal...", "-", "Journal Options...", "Set Password...", "-",
+                      "Recent File", "-", "E&xit"})));
     EXPECT_EQ(lines(menu("menuFileNew")), (texts({"Journal...", "&Entry", "&Folder"})));
     EXPECT_EQ(lines(menu("menuFileOpen")), (texts({"&Journal...", "Selected &Entry"})));
     EXPECT_EQ(lines(menu("menuFileDelete")), (texts({"&Entry", "&Folder"})));

@@ -1,0 +1,42 @@
+#include "export/EntryReader.h"
+
+#include "platform/TextEncoding.h"
+#include "richtext/PlainText.h"
+#include "richtext/RtfReader.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlDatabase.h"
+#include "store/StoredText.h"
+#include "store/TimeStamp.h"
+
+EntryReader::EntryReader(SqlDatabase& db, const BlowfishEngine& keyed, std::vector<long long> rows)
+    : m_db(db), m_keyed(keyed), m_rows(std::move(rows)) {
+    if (!m_rows.empty())
+        m_names = ListingNames::Read(db);
+    m_displayFormat = DisplayFormat(db);
+}
+
+bool EntryReader::next(ExportedEntry& entry) {
+    SqlBuffer sql;
+    while (m_next < m_rows.size()) {
+        const long long row = m_rows[m_next++];
+        SqlQuery query = m_db.query(sql.format("SELECT * FROM Entry WHERE rowid = %lld;", row));
+        if (query.eof())
+            continue;
+        entry.id = query.textField("EntryID");
+        entry.timeStamp = query.textField("TimeStamp");
+        entry.when = storedToText(ParseTimeStamp(entry.timeStamp.c_str()).Format(m_displayFormat));
+        entry.comment.clear();
+        if (query.boolField("UserComment", false))
+            entry.comment = storedToText(DecipherFromStorage(query.fieldValue("Comment"), m_keyed));
+        const std::string folderId = query.textField("FolderID");
+        entry.folder =
+            folderId == "{Root}" ? QString() : storedToText(m_names.FolderName(folderId));
+        entry.topics = storedToText(m_names.TopicsText(entry.id));
+        const std::string text = DecipherFromStorage(query.fieldValue("EntryText"), m_keyed);
+        // What the editor shows: RTF as RTF, anything else as plain text.
+        entry.text = richtext::RtfReader::isRtf(text) ? richtext::RtfReader::read(text)
+                                                      : richtext::documentFromPlainText(text);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,82 @@
+#include "export/EntryValueCheck.h"
+
+#include "protect/ContentCipher.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
+#include "store/SqlBinary.h"
+#include "store/TimeStamp.h"
+
+#include <cctype>
+#include <cstring>
+#include <vector>
+
+namespace EntryValueCheck {
+
+namespace {
+
+// Depth of the RTF's groups at its end, or -1 when a group closes that never opened.
+int groupDepthAtEnd(std::string_view rtf) {
+    int depth = 0;
+    for (std::size_t i = 0; i < rtf.size(); ++i) {
+        const char ch = rtf[i];
+        if (ch == '\\') {
+            ++i; // an escaped brace or backslash is text
+        } else if (ch == '{') {
+            ++depth;
+        } else if (ch == '}' && --depth < 0) {
+            return -1;
+        }
+    }
+    return depth;
+}
+
+} // namespace
+
+std::optional<std::string> TimeStampProblem(const char* stored) {
+    if (stored == nullptr)
+        return std::string("has no time stamp");
+    const std::string_view text(stored);
+    static constexpr std::string_view shape = "dddd-dd-dd dd:dd";
+    bool formed = text.size() == shape.size();
+    for (std::size_t i = 0; formed && i < shape.size(); ++i)
+        formed = shape[i] == 'd' ? std::isdigit(static_cast<unsigned char>(text[i])) != 0
+                                 : text[i] == shape[i];
+    if (!formed || !ParseTimeStamp(stored).IsValid() || ParseTimeStamp(stored).GetHour() > 23 ||
+        ParseTimeStamp(stored).GetMinute() > 59)
+        return "time stamp \"" + std::string(text) + "\" does not parse";
+    return std::nullopt;
+}
+
+std::optional<std::string> CipherProblem(const char* stored, const BlowfishEngine& keyed,
+                                         std::string& plain) {
+    plain.clear();
+    if (stored == nullptr || *stored == '\0')
+        return std::nullopt; // read as empty, as the program does
+    std::vector<unsigned char> bytes(std::strlen(stored) + 1);
+    const int length =
+        SqlBinary::decodeBytes(reinterpret_cast<const unsigned char*>(stored), bytes.data());
+    if (length < 0)
+        return std::string("does not decode");
+    if (length % 8 != 0)
+        return "is cut short (" + std::to_string(length) + " bytes, not whole cipher blocks)";
+    ContentCipher cipher;
+    cipher.SetData(bytes.data(), length);
+    plain = cipher.Decipher(keyed);
+    return std::nullopt;
+}
+
+std::optional<std::string> RtfProblem(std::string_view rtf) {
+    if (!richtext::RtfReader::isRtf(rtf))
+        return std::string("does not decipher to RTF");
+    const int depth = groupDepthAtEnd(rtf);
+    if (depth < 0)
+        return std::string("RTF closes a group it never opened");
+    if (depth > 0)
+        return std::string("RTF ends inside an open group (cut short)");
+    const richtext::RichDocument document = richtext::RtfReader::read(rtf);
+    if (richtext::RtfReader::read(richtext::RtfWriter::write(document)) != document)
+        return std::string("RTF does not read back unchanged after saving");
+    return std::nullopt;
+}
+
+} // namespace EntryValueCheck

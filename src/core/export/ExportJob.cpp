@@ -1,0 +1,213 @@
+#include "export/ExportJob.h"
+
+#include "export/EntryReader.h"
+#include "store/TimeStamp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace {
+
+bool needsConverter(ExportFormat format) {
+    return format == ExportFormat::Odt || format == ExportFormat::Pdf;
+}
+
+// One output document: written piece by piece into a temporary file, or gathered as HTML
+// for a converter.
+class Output {
+public:
+    Output(const QString& path, const HtmlConverter& converter)
+        : m_file(path), m_converter(converter) {}
+
+    bool open(QString& error) {
+        if (m_file.open(QIODevice::WriteOnly))
+            return true;
+        error = QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString());
+        return false;
+    }
+
+    bool write(const std::string& bytes, QString& error) {
+        if (m_converter) {
+            m_html.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
+            return true;
+        }
+        return writeFile(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())), error);
+    }
+
+    bool commit(QString& error) {
+        if (m_converter) {
+            const QByteArray converted = m_converter(m_html, error);
+            if (converted.isEmpty() || !writeFile(converted, error)) {
+                m_file.cancelWriting();
+                return false;
+            }
+        }
+        if (m_file.commit())
+            return true;
+        error = QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString());
+        return false;
+    }
+
+    void cancel() { m_file.cancelWriting(); }
+
+private:
+    bool writeFile(const QByteArray& bytes, QString& error) {
+        if (m_file.write(bytes) == bytes.size())
+            return true;
+        error = QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString());
+        m_file.cancelWriting();
+        return false;
+    }
+
+    QSaveFile m_file;
+    const HtmlConverter& m_converter;
+    QByteArray m_html;
+};
+
+class Job {
+public:
+    Job(const ExportRequest& request, const HtmlConverter& converter,
+        const ExportProgress& progress)
+        : m_request(request), m_converter(converter), m_progress(progress),
+          m_writer(MakeExportWriter(request.format)) {}
+
+    ExportResult run(EntryReader& reader) {
+        if (m_request.split)
+            splitExport(reader);
+        else
+            singleExport(reader);
+        if (m_result.status != ExportResult::Status::Done) {
+            for (const QString& file : m_result.files)
+                QFile::remove(file);
+            m_result.files.clear();
+        }
+        return m_result;
+    }
+
+private:
+    bool fail(const QString& message) {
+        m_result.status = ExportResult::Status::Failed;
+        m_result.message = message;
+        return false;
+    }
+
+    bool mayWrite(const QString& path) {
+        const QFileInfo target(path);
+        if (!m_request.journalPath.isEmpty() && target.exists() &&
+            target.canonicalFilePath() == QFileInfo(m_request.journalPath).canonicalFilePath())
+            return fail(QStringLiteral("%1 is the journal itself").arg(path));
+        if (m_request.overwrite || !target.exists())
+            return true;
+        return fail(QStringLiteral("%1 already exists").arg(path));
+    }
+
+    bool advance(const EntryReader& reader) {
+        ++m_result.entries;
+        if (!m_progress || m_progress(reader.done(), reader.count()))
+            return true;
+        m_result.status = ExportResult::Status::Cancelled;
+        return false;
+    }
+
+    void singleExport(EntryReader& reader) {
+        const QString& path = m_request.outPath;
+        if (!mayWrite(path))
+            return;
+        Output out(path, m_converter);
+        QString error;
+        if (!out.open(error) || !out.write(m_writer->begin(m_request.title), error)) {
+            fail(error);
+            return;
+        }
+        ExportedEntry entry;
+        while (reader.next(entry)) {
+            if (!out.write(m_writer->entry(entry), error)) {
+                fail(error);
+                return;
+            }
+            if (!advance(reader)) {
+                out.cancel();
+                return;
+            }
+        }
+        if (!out.write(m_writer->end(), error) || !out.commit(error)) {
+            fail(error);
+            return;
+        }
+        m_result.files << path;
+    }
+
+    void splitExport(EntryReader& reader) {
+        const QDir folder(m_request.outPath);
+        if (!folder.exists() && !QDir().mkpath(m_request.outPath)) {
+            fail(QStringLiteral("cannot make the folder %1").arg(m_request.outPath));
+            return;
+        }
+        const QString extension = QLatin1String(ExportFormatExtension(m_request.format));
+        ExportedEntry entry;
+        while (reader.next(entry)) {
+            const QString path =
+                uniquePath(folder, SplitFileStem(entry.timeStamp, entry.id), extension);
+            if (!mayWrite(path))
+                return;
+            Output out(path, m_converter);
+            QString error;
+            if (!out.open(error) || !out.write(m_writer->begin(entry.when), error) ||
+                !out.write(m_writer->entry(entry), error) || !out.write(m_writer->end(), error) ||
+                !out.commit(error)) {
+                fail(error);
+                return;
+            }
+            m_result.files << path;
+            if (!advance(reader))
+                return;
+        }
+    }
+
+    // Entries of the same minute get " (2)", " (3)"... after the first one's name.
+    QString uniquePath(const QDir& folder, const QString& stem, const QString& extension) {
+        QString name = stem + u'.' + extension;
+        for (int n = 2; m_result.files.contains(folder.filePath(name)); ++n)
+            name = QStringLiteral("%1 (%2).%3").arg(stem).arg(n).arg(extension);
+        return folder.filePath(name);
+    }
+
+    const ExportRequest& m_request;
+    const HtmlConverter& m_converter;
+    const ExportProgress& m_progress;
+    std::unique_ptr<ExportWriter> m_writer;
+    ExportResult m_result;
+};
+
+} // namespace
+
+QString SplitFileStem(const std::string& timeStamp, const std::string& entryId) {
+    const COleDateTime when = ParseTimeStamp(timeStamp.c_str());
+    if (when.IsValid())
+        return QString::fromStdString(when.Format("%Y-%m-%d %H-%M"));
+    QString id = QString::fromLatin1(entryId.data(), qsizetype(entryId.size()));
+    id.remove(QRegularExpression(QStringLiteral("[^0-9A-Za-z-]")));
+    return QStringLiteral("entry ") + id;
+}
+
+ExportResult RunExport(SqlDatabase& db, const BlowfishEngine& keyed, const ExportRequest& request,
+                       const HtmlConverter& converter, const ExportProgress& progress) {
+    ExportResult result;
+    if (needsConverter(request.format) && !converter) {
+        result.status = ExportResult::Status::Failed;
+        result.message =
+            QStringLiteral("this program cannot write %1 files")
+                .arg(QString::fromLatin1(ExportFormatExtension(request.format)).toUpper());
+        return result;
+    }
+    EntryReader reader(db, keyed, ChosenEntryRows(db, request.choice));
+    if (reader.count() == 0) {
+        result.status = ExportResult::Status::Failed;
+        result.message = QStringLiteral("no entry matches the choice");
+        return result;
+    }
+    return Job(request, converter, progress).run(reader);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "export/EntryChoice.h"
+#include "export/ExportWriter.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class BlowfishEngine;
+class SqlDatabase;
+
+struct ExportRequest {
+    EntryChoice choice;
+    ExportFormat format = ExportFormat::Html;
+    QString outPath;        // the file; with split, the folder the files go in
+    bool split = false;     // one file per entry, named by its date and time
+    bool overwrite = false; // replace files that exist
+    QString title;          // heading of the document
+    QString journalPath;    // the journal's own file: never written, whatever overwrite says
+};
+
+// Turns one document's HTML into the bytes of a format the core cannot write (ODT). Returns
+// empty bytes and sets the error when it fails.
+using HtmlConverter = std::function<QByteArray(const QByteArray& html, QString& error)>;
+
+// Told after each entry; returning false cancels the export.
+using ExportProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+struct ExportResult {
+    enum class Status { Done, Cancelled, Failed };
+    Status status = Status::Done;
+    QString message; // why it failed
+    std::size_t entries = 0;
+    QStringList files; // the files written
+};
+
+// Writes the chosen entries in date order. A file appears only complete: each is written
+// under a temporary name and renamed at the end, and a cancelled or failed export removes
+// every file it wrote. Reads the journal only.
+ExportResult RunExport(SqlDatabase& db, const BlowfishEngine& keyed, const ExportRequest& request,
+                       const HtmlConverter& converter = {}, const ExportProgress& progress = {});
+
+// The file name of an entry exported on its own: its date and time ("2004-07-05 14-30"),
+// or its id without braces when its time stamp does not parse.
+QString SplitFileStem(const std::string& timeStamp, const std::string& entryId);

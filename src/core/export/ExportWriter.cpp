@@ -1,0 +1,60 @@
+#include "export/ExportWriter.h"
+
+#include "export/HtmlWriter.h"
+#include "export/MarkdownWriter.h"
+#include "export/TextWriter.h"
+
+std::vector<std::pair<const char*, QString>> HeadingValues(const ExportedEntry& entry) {
+    std::vector<std::pair<const char*, QString>> values;
+    for (const auto& [label, value] :
+         {std::pair(kFolderLabel, &entry.folder), std::pair(kTopicsLabel, &entry.topics),
+          std::pair(kCommentLabel, &entry.comment)})
+        if (!value->isEmpty())
+            values.emplace_back(label, *value);
+    return values;
+}
+
+std::optional<ExportFormat> ExportFormatNamed(const QString& name) {
+    const QString lower = name.toLower();
+    if (lower == u"html" || lower == u"htm")
+        return ExportFormat::Html;
+    if (lower == u"md" || lower == u"markdown")
+        return ExportFormat::Markdown;
+    if (lower == u"txt" || lower == u"text")
+        return ExportFormat::Text;
+    if (lower == u"odt")
+        return ExportFormat::Odt;
+    if (lower == u"pdf")
+        return ExportFormat::Pdf;
+    return std::nullopt;
+}
+
+const char* ExportFormatExtension(ExportFormat format) {
+    switch (format) {
+    case ExportFormat::Html:
+        return "html";
+    case ExportFormat::Markdown:
+        return "md";
+    case ExportFormat::Text:
+        return "txt";
+    case ExportFormat::Odt:
+        return "odt";
+    case ExportFormat::Pdf:
+        return "pdf";
+    }
+    return "";
+}
+
+std::unique_ptr<ExportWriter> MakeExportWriter(ExportFormat format) {
+    switch (format) {
+    case ExportFormat::Markdown:
+        return std::make_unique<MarkdownWriter>();
+    case ExportFormat::Text:
+        return std::make_unique<TextWriter>();
+    case ExportFormat::Html:
+    case ExportFormat::Odt:
+    case ExportFormat::Pdf:
+        break;
+    }
+    return std::make_unique<HtmlWriter>();
+}

@@ -1,0 +1,119 @@
+#include "export/JournalBackup.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct Closer {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Connection = std::unique_ptr<sqlite3, Closer>;
+
+Connection openConnection(const std::string& path, int flags, QString& error) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    Connection connection(db);
+    if (rc != SQLITE_OK) {
+        error = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        return nullptr;
+    }
+    sqlite3_busy_timeout(db, 10000);
+    return connection;
+}
+
+QString copyPages(sqlite3* from, sqlite3* to) {
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (!backup)
+        return QString::fromUtf8(sqlite3_errmsg(to));
+    // Everything in one step: one read lock for the whole copy, so no writer can slip in
+    // between pages and make the copy start over.
+    int rc = SQLITE_OK;
+    do {
+        rc = sqlite3_backup_step(backup, -1);
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+            sqlite3_sleep(20);
+    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
+    sqlite3_backup_finish(backup);
+    return rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errstr(rc));
+}
+
+QString quickCheck(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA quick_check;", -1, &statement, nullptr) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    QString answer;
+    if (sqlite3_step(statement) == SQLITE_ROW)
+        answer =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    sqlite3_finalize(statement);
+    return answer == u"ok" ? QString() : QStringLiteral("the copy does not check: ") + answer;
+}
+
+} // namespace
+
+BackupResult BackupJournal(const std::string& source, const std::string& target, bool overwrite) {
+    BackupResult result;
+    const QString targetName = QString::fromStdString(target);
+    if (!QFileInfo::exists(QString::fromStdString(source))) {
+        result.message = QStringLiteral("%1 does not exist").arg(QString::fromStdString(source));
+        return result;
+    }
+    if (!overwrite && QFileInfo::exists(targetName)) {
+        result.message = QStringLiteral("%1 already exists").arg(targetName);
+        return result;
+    }
+    if (QFileInfo(QString::fromStdString(source)).canonicalFilePath() ==
+        QFileInfo(targetName).canonicalFilePath()) {
+        result.message = QStringLiteral("a journal cannot be backed up onto itself");
+        return result;
+    }
+
+    QTemporaryFile temporary(targetName + QStringLiteral(".XXXXXX"));
+    if (!temporary.open()) {
+        result.message =
+            QStringLiteral("cannot write %1: %2").arg(targetName, temporary.errorString());
+        return result;
+    }
+    const std::string temporaryPath = temporary.fileName().toStdString();
+    QString error;
+    {
+        // Read-write when the file allows it, though nothing is written: a journal left by a
+        // program that stopped half-way through a save has to be rolled back before it can
+        // be read, and only a writing connection may do that.
+        Connection from = openConnection(source, SQLITE_OPEN_READWRITE, error);
+        if (!from)
+            from = openConnection(source, SQLITE_OPEN_READONLY, error);
+        const Connection to =
+            from ? openConnection(temporaryPath, SQLITE_OPEN_READWRITE, error) : nullptr;
+        if (to)
+            error = copyPages(from.get(), to.get());
+        if (to && error.isEmpty())
+            error = quickCheck(to.get());
+    }
+    if (!error.isEmpty()) {
+        result.message = QStringLiteral("cannot back up: ") + error;
+        return result;
+    }
+    // The copy is complete: give it its name. rename() replaces a file atomically; without
+    // overwrite a file that appeared meanwhile is kept and the copy given up.
+    if (!overwrite && QFileInfo::exists(targetName)) {
+        result.message = QStringLiteral("%1 already exists").arg(targetName);
+        return result;
+    }
+    if (std::rename(temporaryPath.c_str(), target.c_str()) != 0) {
+        result.message = QStringLiteral("cannot write %1").arg(targetName);
+        return result;
+    }
+    temporary.setAutoRemove(false);
+    // A temporary file is private to its owner; the copy gets the journal's own permissions.
+    QFile::setPermissions(targetName, QFile::permissions(QString::fromStdString(source)));
+    result.ok = true;
+    return result;
+}

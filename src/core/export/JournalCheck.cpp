@@ -1,0 +1,187 @@
+#include "export/JournalCheck.h"
+
+#include "export/EntryValueCheck.h"
+#include "platform/Guid.h"
+#include "protect/PasswordDigest.h"
+#include "protect/PasswordForms.h"
+#include "store/CppSQLite3Exception.h"
+#include "store/SqlBuffer.h"
+#include "store/SqlDatabase.h"
+#include "store/StoredText.h"
+
+#include <map>
+#include <set>
+#include <unordered_set>
+
+namespace {
+
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+} // namespace
+
+JournalCheck::JournalCheck(SqlDatabase& db) : m_db(db) {
+    SqlQuery config = m_db.query("SELECT * FROM Config;");
+    if (config.eof())
+        throw CppSQLite3Exception(1, "the settings table has no row: not a journal");
+    m_hasPassword = config.boolField("HasPassword", false);
+    m_digest = config.textField("Password");
+    m_storedKey = config.textField("InstanceID");
+}
+
+bool JournalCheck::Unlock(const std::string& password) {
+    std::vector<std::string> forms{std::string()};
+    if (m_hasPassword)
+        forms = PasswordForms(password);
+    for (const std::string& form : forms) {
+        if (m_hasPassword && PasswordDigest(form).HexDigest() != m_digest)
+            continue;
+        const std::string key = DecipherFromStorage(m_storedKey.c_str(), form);
+        if (!IsGuidText(key))
+            return false;
+        m_keyed.SetKey(key);
+        return true;
+    }
+    return false;
+}
+
+std::vector<std::string> JournalCheck::Run() {
+    m_problems.clear();
+    // Each part reads on its own: a table that cannot be read is one problem, and the other
+    // parts still run.
+    const std::pair<const char*, void (JournalCheck::*)()> parts[] = {
+        {"integrity", &JournalCheck::CheckIntegrity}, {"settings", &JournalCheck::CheckSettings},
+        {"entries", &JournalCheck::CheckEntries},     {"topic links", &JournalCheck::CheckLinks},
+        {"folders", &JournalCheck::CheckFolders},
+    };
+    for (const auto& [name, part] : parts) {
+        try {
+            (this->*part)();
+        } catch (const CppSQLite3Exception& e) {
+            Report(std::string("cannot check the ") + name + ": " + e.message());
+        }
+    }
+    return m_problems;
+}
+
+void JournalCheck::CheckIntegrity() {
+    for (SqlQuery query = m_db.query("PRAGMA integrity_check;"); !query.eof(); query.nextRow()) {
+        const std::string line = query.textField(0);
+        if (line != "ok")
+            Report("database: " + line);
+    }
+}
+
+void JournalCheck::CheckSettings() {
+    SqlQuery count = m_db.query("SELECT count(*) FROM Config;");
+    const int rows = count.intField(0, 0);
+    if (rows != 1)
+        Report("settings: the table has " + std::to_string(rows) + " rows instead of one");
+    CheckDuplicateIds("Entry", "EntryID", "entry");
+    CheckDuplicateIds("Folder", "FolderID", "folder");
+    CheckDuplicateIds("Topic", "TopicID", "topic");
+}
+
+void JournalCheck::CheckDuplicateIds(const char* table, const char* column, const char* what) {
+    SqlBuffer sql;
+    sql.format("SELECT %s, count(*) FROM %s GROUP BY %s HAVING count(*) > 1 OR %s IS NULL OR "
+               "%s = '';",
+               column, table, column, column, column);
+    for (SqlQuery query = m_db.query(sql.c_str()); !query.eof(); query.nextRow()) {
+        if (query.isNull(0) || query.textField(0).empty())
+            Report(std::string(what) + ": " + std::to_string(query.intField(1)) +
+                   " rows without an id");
+        else
+            Report(std::string(what) + " " + query.textField(0) + ": the id is used by " +
+                   std::to_string(query.intField(1)) + " rows");
+    }
+}
+
+void JournalCheck::CheckEntries() {
+    std::set<std::string> folders{"{Root}"};
+    for (SqlQuery query = m_db.query("SELECT FolderID FROM Folder;"); !query.eof(); query.nextRow())
+        folders.insert(query.textField(0));
+
+    std::string plain;
+    SqlQuery query =
+        m_db.query("SELECT EntryID, TimeStamp, FolderID, Comment, EntryText FROM Entry;");
+    for (; !query.eof(); query.nextRow()) {
+        const std::string entry = "entry " + query.textField(0);
+        if (const auto problem = EntryValueCheck::TimeStampProblem(query.fieldValue(1)))
+            Report(entry + ": " + *problem);
+        const std::string folder = query.textField(2, "<NULL>");
+        if (!folders.count(folder))
+            Report(entry + ": filed in folder " + folder + ", which does not exist");
+        if (const auto problem =
+                EntryValueCheck::CipherProblem(query.fieldValue(3), m_keyed, plain))
+            Report(entry + ": the comment " + *problem);
+        if (const auto problem =
+                EntryValueCheck::CipherProblem(query.fieldValue(4), m_keyed, plain))
+            Report(entry + ": the text " + *problem);
+        else if (const auto rtf = EntryValueCheck::RtfProblem(plain))
+            Report(entry + ": the text " + *rtf);
+    }
+}
+
+void JournalCheck::CheckLinks() {
+    // The ids are read once: a lookup per link in tables without indexes would scan the
+    // whole Entry table for each of thousands of links.
+    std::unordered_set<std::string> entries;
+    for (SqlQuery query = m_db.query("SELECT EntryID FROM Entry;"); !query.eof(); query.nextRow())
+        entries.insert(query.textField(0, "<NULL>"));
+    std::unordered_set<std::string> topics;
+    for (SqlQuery query = m_db.query("SELECT TopicID FROM Topic;"); !query.eof(); query.nextRow())
+        topics.insert(query.textField(0, "<NULL>"));
+
+    SqlQuery query =
+        m_db.query("SELECT EntryID, TopicID, count(*) FROM Entry2Topic GROUP BY EntryID, TopicID;");
+    for (; !query.eof(); query.nextRow()) {
+        // A NULL id never matches a row, so it reads as a text no row has.
+        const std::string entry = query.isNull(0) ? "<NULL>" : query.textField(0);
+        const std::string topic = query.isNull(1) ? "<NULL>" : query.textField(1);
+        const std::string link = "topic link " + entry + " -> " + topic;
+        // Links of an entry being written are kept until it is saved or given up.
+        if ((query.isNull(0) || !entries.count(entry)) && entry != "{new_entry}")
+            Report(link + ": the entry does not exist");
+        if (query.isNull(1) || !topics.count(topic))
+            Report(link + ": the topic does not exist");
+        if (query.intField(2) > 1)
+            Report(link + ": stored " + std::to_string(query.intField(2)) + " times");
+    }
+}
+
+void JournalCheck::CheckFolders() {
+    std::map<std::string, std::pair<std::string, std::string>> folders; // id -> parent, name
+    for (SqlQuery query = m_db.query("SELECT FolderID, ParentID, Name FROM Folder;"); !query.eof();
+         query.nextRow())
+        folders.emplace(query.textField(0),
+                        std::pair(query.textField(1, "<NULL>"), query.textField(2)));
+    std::set<std::string> inCycle;
+    for (const auto& [id, folder] : folders) {
+        const std::string label = "folder " + id + " " + quoted(folder.second);
+        if (folder.first != "{Root}" && !folders.count(folder.first)) {
+            Report(label + ": its parent " + folder.first + " does not exist");
+            continue;
+        }
+        // Walk up; coming back to a folder already on the path is a cycle.
+        std::vector<std::string> path{id};
+        std::set<std::string> seen{id};
+        for (std::string at = folder.first; at != "{Root}" && folders.count(at);
+             at = folders.at(at).first) {
+            if (seen.count(at)) {
+                if (at == id && !inCycle.count(id)) {
+                    std::string members;
+                    for (const std::string& member : path) {
+                        inCycle.insert(member);
+                        members += (members.empty() ? "" : ", ") + member;
+                    }
+                    Report("folders " + members + ": their parents form a cycle");
+                }
+                break;
+            }
+            path.push_back(at);
+            seen.insert(at);
+        }
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "protect/BlowfishEngine.h"
+
+#include <string>
+#include <vector>
+
+class SqlDatabase;
+
+// Looks a journal over without changing it: the database's own integrity check, duplicate
+// and missing ids, every stored value (time stamps, enciphered comments and texts, the RTF of
+// each entry), topic links to missing entries or topics, entries in missing folders, and
+// folders whose parents are missing or form a cycle. Each problem is one line of text.
+class JournalCheck {
+public:
+    // db must be open (read-only is enough) and stay open while the check lives. Throws
+    // CppSQLite3Exception when the file is not a database or has no settings row.
+    explicit JournalCheck(SqlDatabase& db);
+
+    bool NeedsPassword() const { return m_hasPassword; }
+    // Unlocks the content key with the password (ignored for an unprotected journal); false
+    // when the password is wrong or the stored key does not decipher.
+    bool Unlock(const std::string& password);
+
+    // Every problem found; empty for a sound journal. Needs Unlock first.
+    std::vector<std::string> Run();
+
+private:
+    void CheckIntegrity();
+    void CheckSettings();
+    void CheckDuplicateIds(const char* table, const char* column, const char* what);
+    void CheckEntries();
+    void CheckLinks();
+    void CheckFolders();
+    void Report(std::string line) { m_problems.push_back(std::move(line)); }
+
+    SqlDatabase& m_db;
+    bool m_hasPassword = false;
+    std::string m_digest;
+    std::string m_storedKey;
+    BlowfishEngine m_keyed;
+    std::vector<std::string> m_problems;
+};

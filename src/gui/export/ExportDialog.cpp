@@ -1,0 +1,199 @@
+#include "ExportDialog.h"
+
+#include "ConfirmReplace.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+namespace {
+
+using Scope = EntryChoice::Scope;
+
+struct FormatItem {
+    ExportFormat format;
+    const char* label;
+};
+constexpr FormatItem kFormats[] = {
+    {ExportFormat::Html, "Web page (HTML)"},
+    {ExportFormat::Markdown, "Markdown"},
+    {ExportFormat::Text, "Plain text"},
+    {ExportFormat::Odt, "OpenDocument text (ODT)"},
+    {ExportFormat::Pdf, "PDF (needs the printing layout)"},
+};
+
+QDate toDate(const COleDateTime& day) {
+    return QDate(day.GetYear(), day.GetMonth(), day.GetDay());
+}
+COleDateTime fromDate(const QDate& day) {
+    return COleDateTime(day.year(), day.month(), day.day(), 0, 0, 0);
+}
+
+} // namespace
+
+ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& proposedName,
+                           QWidget* parent)
+    : QDialog(parent), m_initial(initial), m_proposedName(proposedName) {
+    setWindowTitle(QStringLiteral("Export Journal"));
+    setObjectName(QStringLiteral("exportDialog"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* entries = new QGroupBox(QStringLiteral("Entries"), this);
+    auto* entriesLayout = new QVBoxLayout(entries);
+    m_scope = new QButtonGroup(this);
+    const std::pair<Scope, const char*> scopes[] = {
+        {Scope::Selected, "Export Selected Entry"},
+        {Scope::All, "Export All Entries"},
+        {Scope::Folder, "Export All Entries in Current Folder"},
+    };
+    for (const auto& [scope, label] : scopes) {
+        auto* button = new QRadioButton(QString::fromLatin1(label), entries);
+        button->setObjectName(QStringLiteral("scope%1").arg(int(scope)));
+        m_scope->addButton(button, int(scope));
+        entriesLayout->addWidget(button);
+    }
+    m_scope->button(int(Scope::Selected))->setEnabled(initial.selectedEnabled);
+    m_scope->button(int(Scope::Folder))->setEnabled(initial.folderEnabled);
+    m_scope->button(int(initial.scope))->setChecked(true);
+
+    auto* dates = new QHBoxLayout;
+    m_between = new QCheckBox(QStringLiteral("Between"), entries);
+    m_between->setObjectName(QStringLiteral("between"));
+    m_between->setChecked(initial.between);
+    m_from = new QDateEdit(toDate(initial.from), entries);
+    m_to = new QDateEdit(toDate(initial.to), entries);
+    for (QDateEdit* edit : {m_from, m_to}) {
+        edit->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+        edit->setCalendarPopup(true);
+    }
+    m_from->setObjectName(QStringLiteral("fromDay"));
+    m_to->setObjectName(QStringLiteral("toDay"));
+    m_and = new QLabel(QStringLiteral("AND"), entries);
+    dates->addWidget(m_between);
+    dates->addWidget(m_from);
+    dates->addWidget(m_and);
+    dates->addWidget(m_to);
+    dates->addStretch();
+    entriesLayout->addLayout(dates);
+    layout->addWidget(entries);
+
+    auto* output = new QGroupBox(QStringLiteral("Destination"), this);
+    auto* outputLayout = new QVBoxLayout(output);
+    m_format = new QComboBox(output);
+    m_format->setObjectName(QStringLiteral("format"));
+    for (const FormatItem& item : kFormats)
+        m_format->addItem(QString::fromLatin1(item.label), int(item.format));
+    // PDF waits for the printing layout; it is shown, but cannot be chosen.
+    if (auto* model = qobject_cast<QStandardItemModel*>(m_format->model()))
+        model->item(int(std::size(kFormats)) - 1)->setEnabled(false);
+    m_format->setCurrentIndex(m_format->findData(int(initial.format)));
+    outputLayout->addWidget(m_format);
+    auto* pathRow = new QHBoxLayout;
+    m_path = new QLineEdit(initial.path, output);
+    m_path->setObjectName(QStringLiteral("path"));
+    m_path->setMinimumWidth(360); // room for a whole path
+    auto* browse = new QPushButton(QStringLiteral("Browse..."), output);
+    pathRow->addWidget(m_path, 1);
+    pathRow->addWidget(browse);
+    outputLayout->addLayout(pathRow);
+    m_split = new QCheckBox(QStringLiteral("One file per entry, named by its date"), output);
+    m_split->setObjectName(QStringLiteral("split"));
+    m_split->setChecked(initial.split);
+    outputLayout->addWidget(m_split);
+    layout->addWidget(output);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Export"));
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &ExportDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ExportDialog::reject);
+    connect(browse, &QPushButton::clicked, this, &ExportDialog::browse);
+    connect(m_scope, &QButtonGroup::idClicked, this, &ExportDialog::applyRules);
+    connect(m_between, &QCheckBox::toggled, this, &ExportDialog::applyRules);
+    connect(m_format, &QComboBox::currentIndexChanged, this, &ExportDialog::formatChanged);
+    // The range can never be inverted: moving one end past the other takes the other along.
+    connect(m_from, &QDateEdit::dateChanged, this, [this](QDate day) {
+        if (day > m_to->date())
+            m_to->setDate(day);
+    });
+    connect(m_to, &QDateEdit::dateChanged, this, [this](QDate day) {
+        if (day < m_from->date())
+            m_from->setDate(day);
+    });
+    applyRules();
+}
+
+ExportDialogValues ExportDialog::values() const {
+    ExportDialogValues values = m_initial;
+    values.scope = Scope(m_scope->checkedId());
+    values.between = m_between->isChecked();
+    values.from = fromDate(m_from->date());
+    values.to = fromDate(m_to->date());
+    values.format = ExportFormat(m_format->currentData().toInt());
+    values.path = m_path->text().trimmed();
+    values.split = m_split->isChecked();
+    return values;
+}
+
+void ExportDialog::applyRules() {
+    const ExportDialogValues current = values();
+    m_between->setEnabled(current.betweenEnabled());
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_from, m_and, m_to})
+        widget->setEnabled(current.datesEnabled());
+}
+
+void ExportDialog::formatChanged() {
+    // A chosen file keeps its name and takes the new format's extension.
+    const QString path = m_path->text().trimmed();
+    if (path.isEmpty() || m_split->isChecked())
+        return;
+    const QFileInfo info(path);
+    m_path->setText(info.dir().filePath(info.completeBaseName() + u'.' +
+                                        QLatin1String(ExportFormatExtension(values().format))));
+}
+
+void ExportDialog::browse() {
+    const ExportDialogValues current = values();
+    QString chosen;
+    if (current.split) {
+        chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Export to Folder"),
+                                                   current.path);
+    } else {
+        const QString extension = QLatin1String(ExportFormatExtension(current.format));
+        const QString start =
+            current.path.isEmpty() ? m_proposedName + u'.' + extension : current.path;
+        chosen = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Export Journal"), start,
+            QStringLiteral("%1 (*.%2)").arg(m_format->currentText(), extension));
+    }
+    if (!chosen.isEmpty()) {
+        m_path->setText(chosen);
+        m_confirmedPath = chosen;
+    }
+}
+
+void ExportDialog::accept() {
+    const QString problem = ExportValuesProblem(values());
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), problem);
+        return;
+    }
+    const ExportDialogValues current = values();
+    if (!confirmReplace(this, current.split ? QString() : current.path, m_confirmedPath))
+        return;
+    QDialog::accept();
+}

@@ -1,0 +1,104 @@
+#include "JournalExportCommands.h"
+
+#include "AutoBackupStore.h"
+#include "BackupDialog.h"
+#include "ExportDialog.h"
+#include "OdtConverter.h"
+
+#include "export/JournalBackup.h"
+#include "platform/TextEncoding.h"
+#include "store/CQBKDoc.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QStandardPaths>
+
+namespace JournalExportCommands {
+
+namespace {
+
+QString journalBaseName(const CQBKDoc& doc) {
+    return QFileInfo(QFile::decodeName(doc.m_path.c_str())).completeBaseName();
+}
+
+QString documentsPath(const QString& name) {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+}
+
+} // namespace
+
+void ExportJournal(CQBKDoc& doc, QWidget* parent) {
+    if (!doc.IsJournalOpen())
+        return;
+    ExportDialogValues initial = InitialExportValues(doc.m_currentEntryId, doc.m_currentFolderId,
+                                                     COleDateTime::GetCurrentTime());
+    initial.path = documentsPath(journalBaseName(doc) + QStringLiteral(".") +
+                                 QLatin1String(ExportFormatExtension(initial.format)));
+    ExportDialog dialog(initial, documentsPath(journalBaseName(doc)), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ExportRequest request = ExportRequestFor(dialog.values(), doc.m_currentEntryId,
+                                             doc.m_currentFolderId, storedToText(doc.GetTitle()));
+    request.journalPath = QFile::decodeName(doc.m_path.c_str());
+    const ExportResult result = RunWithProgress(doc, request, parent);
+    if (result.status == ExportResult::Status::Failed)
+        QMessageBox::warning(
+            parent, QStringLiteral("Export Journal"),
+            QStringLiteral("The journal was not exported: %1.").arg(result.message));
+}
+
+ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget* parent) {
+    QProgressDialog progress(QStringLiteral("Exporting entries..."), QStringLiteral("Cancel"), 0, 0,
+                             parent);
+    progress.setWindowTitle(QStringLiteral("Export Journal"));
+    progress.setObjectName(QStringLiteral("exportProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    HtmlConverter converter;
+    if (request.format == ExportFormat::Odt)
+        converter = HtmlToOdt;
+    return RunExport(doc.m_db, doc.ContentCipherEngine(), request, converter,
+                     [&progress](std::size_t done, std::size_t total) {
+                         progress.setMaximum(static_cast<int>(total));
+                         progress.setValue(static_cast<int>(done));
+                         QCoreApplication::processEvents();
+                         return !progress.wasCanceled();
+                     });
+}
+
+void BackUpJournal(CQBKDoc& doc, QWidget* parent) {
+    if (!doc.IsJournalOpen())
+        return;
+    const QString proposed = documentsPath(
+        journalBaseName(doc) +
+        QStringLiteral(" backup %1.qbk").arg(QDate::currentDate().toString(Qt::ISODate)));
+    BackupDialog dialog(proposed, AutoBackupStore::load(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    AutoBackupStore::save(dialog.automatic());
+    if (dialog.copyPath().isEmpty())
+        return;
+    const BackupResult result =
+        BackupJournal(doc.m_path, QFile::encodeName(dialog.copyPath()).toStdString(), true);
+    if (!result.ok)
+        QMessageBox::warning(
+            parent, QStringLiteral("Back Up Journal"),
+            QStringLiteral("The journal was not backed up: %1.").arg(result.message));
+}
+
+void AutoBackupOnOpen(const std::string& path, QWidget* parent) {
+    const AutoBackupResult result =
+        AutoBackup::Run(AutoBackupStore::load(), QFile::decodeName(path.c_str()));
+    if (!result.message.isEmpty())
+        QMessageBox::warning(parent, QStringLiteral("Automatic Backup"),
+                             QStringLiteral("The automatic backup of %1 was not made: %2.\n"
+                                            "The journal is open as usual.")
+                                 .arg(QFile::decodeName(path.c_str()), result.message));
+}
+
+} // namespace JournalExportCommands

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "export/ExportJob.h"
+
+#include <string>
+
+class CQBKDoc;
+class QWidget;
+
+// File > Export Journal... and File > Back Up Journal..., and the automatic backup made when a
+// journal is opened. Messages go to message boxes over the parent.
+namespace JournalExportCommands {
+
+void ExportJournal(CQBKDoc& doc, QWidget* parent);
+
+// Runs the export with a progress dialog whose Cancel stops it; a cancelled or failed export
+// leaves no file.
+ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget* parent);
+
+void BackUpJournal(CQBKDoc& doc, QWidget* parent);
+
+// Makes the automatic backup of a journal just opened, when the user asked for them. A
+// failure is told and the journal stays open.
+void AutoBackupOnOpen(const std::string& path, QWidget* parent);
+
+} // namespace JournalExportCommands

@@ -1,0 +1,92 @@
+// What an export leaves on disk: complete files only, never a half-written or stray one.
+
+#include "ExportFixture.h"
+
+class ExportFiles : public ExportFixture {};
+
+TEST_F(ExportFiles, CancelledOrFailedExportLeavesNoFile) {
+    // Cancelled after the second of four entries, in each format and with split.
+    for (const bool split : {false, true}) {
+        for (const ExportFormat format :
+             {ExportFormat::Html, ExportFormat::Markdown, ExportFormat::Text}) {
+            ExportRequest request;
+            request.format = format;
+            request.split = split;
+            request.outPath = outPath(QStringLiteral("cancelled"));
+            const ExportResult result = RunExport(journal.db(), keyed, request, {},
+                                                  [](std::size_t done, std::size_t total) {
+                                                      EXPECT_EQ(total, 4u);
+                                                      return done < 2;
+                                                  });
+            EXPECT_EQ(result.status, ExportResult::Status::Cancelled);
+            EXPECT_TRUE(result.files.isEmpty());
+            const QDir folder(outPath(QStringLiteral("cancelled")));
+            EXPECT_TRUE(outFiles().isEmpty()) << outFiles().join(u' ').toStdString();
+            if (split) {
+                EXPECT_TRUE(folder.entryList(QDir::Files | QDir::Hidden).isEmpty());
+            }
+        }
+    }
+    // A converter that fails: nothing is left either.
+    const HtmlConverter failing = [](const QByteArray&, QString& error) {
+        error = QStringLiteral("no room");
+        return QByteArray();
+    };
+    const ExportResult failed =
+        exportTo(QStringLiteral("x.odt"), ExportFormat::Odt, {}, {}, failing);
+    EXPECT_EQ(failed.status, ExportResult::Status::Failed);
+    EXPECT_EQ(failed.message, QStringLiteral("no room"));
+    EXPECT_TRUE(outFiles().isEmpty());
+    // Without a converter ODT and PDF are refused, not written as something else.
+    EXPECT_EQ(exportTo(QStringLiteral("x.pdf"), ExportFormat::Pdf).status,
+              ExportResult::Status::Failed);
+    EXPECT_TRUE(outFiles().isEmpty());
+}
+
+TEST_F(ExportFiles, ExistingFileIsKeptUnlessOverwriteIsAsked) {
+    QFile existing(outPath(QStringLiteral("old.html")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("keep me");
+    existing.close();
+    const ExportResult refused = exportTo(QStringLiteral("old.html"), ExportFormat::Html);
+    EXPECT_EQ(refused.status, ExportResult::Status::Failed);
+    EXPECT_EQ(read(QStringLiteral("old.html")), QByteArray("keep me"));
+
+    ExportRequest request;
+    request.outPath = outPath(QStringLiteral("old.html"));
+    request.overwrite = true;
+    EXPECT_EQ(RunExport(journal.db(), keyed, request).status, ExportResult::Status::Done);
+    EXPECT_TRUE(read(QStringLiteral("old.html")).startsWith("<!DOCTYPE html>"));
+
+    // A folder that cannot be written: failure told, nothing made.
+    request.outPath = outPath(QStringLiteral("missing/deeper/out.html"));
+    const ExportResult failed = RunExport(journal.db(), keyed, request);
+    EXPECT_EQ(failed.status, ExportResult::Status::Failed);
+    EXPECT_TRUE(failed.message.contains(QStringLiteral("cannot write")))
+        << failed.message.toStdString();
+}
+
+TEST_F(ExportFiles, SplitNamesFilesByDateAndKeepsEntriesOfOneMinuteApart) {
+    journal.addEntry("{E0000000-0000-0000-0000-000000000005}", "2004-07-05 14:30", "{Root}", "",
+                     false, "{\\rtf1 Epsilonword}");
+    journal.addEntry("{E0000000-0000-0000-0000-00000000000'}", "not a date", "{Root}", "", false,
+                     "{\\rtf1 Zetaword}");
+    ExportRequest request;
+    request.format = ExportFormat::Markdown;
+    request.split = true;
+    request.outPath = outPath(QStringLiteral("split"));
+    const ExportResult result = RunExport(journal.db(), keyed, request);
+    ASSERT_EQ(result.status, ExportResult::Status::Done) << result.message.toStdString();
+    const QDir folder(outPath(QStringLiteral("split")));
+    EXPECT_EQ(
+        folder.entryList(QDir::Files, QDir::Name),
+        QStringList({QStringLiteral("2004-07-05 14-30 (2).md"),
+                     QStringLiteral("2004-07-05 14-30.md"), QStringLiteral("2004-07-06 09-00.md"),
+                     QStringLiteral("2004-07-07 23-59.md"), QStringLiteral("2004-07-08 00-00.md"),
+                     QStringLiteral("entry E0000000-0000-0000-0000-00000000000.md")}));
+    QFile second(folder.filePath(QStringLiteral("2004-07-05 14-30 (2).md")));
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    const QByteArray text = second.readAll();
+    EXPECT_TRUE(text.contains("Epsilonword"));
+    EXPECT_FALSE(text.contains("Alphaword"));
+}

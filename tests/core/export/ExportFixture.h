@@ -1,0 +1,78 @@
+#pragma once
+
+#include "support/TestJournal.h"
+
+#include "export/ExportJob.h"
+#include "protect/BlowfishEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// A small journal for the export tests: four entries, each holding one word no other holds
+// (its marker), filed in two folders and the top, with two topics. Entries are inserted out
+// of date order, so an export in table order would show.
+class ExportFixture : public ::testing::Test {
+public:
+    static constexpr const char* kWork = "{F0000000-0000-0000-0000-000000000001}";
+    static constexpr const char* kHome = "{F0000000-0000-0000-0000-000000000002}";
+    static constexpr const char* kTravel = "{70000000-0000-0000-0000-000000000001}";
+    static constexpr const char* kFood = "{70000000-0000-0000-0000-000000000002}";
+
+    struct Sample {
+        const char* id;
+        const char* stamp;
+        const char* folder;
+        const char* marker;
+    };
+    // In date order; inserted in the order 2, 0, 3, 1.
+    static constexpr Sample kEntries[] = {
+        {"{E0000000-0000-0000-0000-000000000001}", "2004-07-05 14:30", kWork, "Alphaword"},
+        {"{E0000000-0000-0000-0000-000000000002}", "2004-07-06 09:00", "{Root}", "Betaword"},
+        {"{E0000000-0000-0000-0000-000000000003}", "2004-07-07 23:59", kHome, "Gammaword"},
+        {"{E0000000-0000-0000-0000-000000000004}", "2004-07-08 00:00", kWork, "Deltaword"},
+    };
+
+protected:
+    ExportFixture() {
+        journal.addFolder(kWork, "{Root}", "Work");
+        journal.addFolder(kHome, "{Root}", "Home");
+        journal.addTopic(kTravel, "Travel");
+        journal.addTopic(kFood, "Food");
+        for (const int i : {2, 0, 3, 1}) {
+            const Sample& e = kEntries[i];
+            journal.addEntry(e.id, e.stamp, e.folder, std::string("Note on ") + e.marker, i == 0,
+                             std::string("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 {\\b ") +
+                                 e.marker + "} & <tag> \\par second line}");
+        }
+        journal.link(kEntries[0].id, kTravel);
+        journal.link(kEntries[0].id, kFood);
+        journal.link(kEntries[2].id, kTravel);
+        keyed.SetKey(TestJournal::kContentKey);
+    }
+
+    ExportResult exportTo(const QString& name, ExportFormat format, const EntryChoice& choice = {},
+                          const ExportProgress& progress = {}, const HtmlConverter& convert = {}) {
+        ExportRequest request;
+        request.choice = choice;
+        request.format = format;
+        request.outPath = out.filePath(name);
+        request.title = QStringLiteral("Test Journal");
+        return RunExport(journal.db(), keyed, request, convert, progress);
+    }
+
+    QString outPath(const QString& name) const { return out.filePath(name); }
+    QByteArray read(const QString& name) const {
+        QFile file(out.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Files in the output folder, temporary ones included.
+    QStringList outFiles() const {
+        return QDir(out.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    TestJournal journal;
+    BlowfishEngine keyed;
+    QTemporaryDir out;
+};

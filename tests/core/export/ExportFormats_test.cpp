@@ -1,0 +1,247 @@
+// Each format read back holds every chosen entry's text, in date order, and no other's.
+
+#include "ExportFixture.h"
+
+#include "export/HtmlWriter.h"
+#include "export/MarkdownWriter.h"
+#include "richtext/RtfReader.h"
+
+#include <QXmlStreamReader>
+
+namespace {
+
+struct ChoiceCase {
+    const char* name;
+    EntryChoice choice;
+    std::vector<int> expected; // indexes into kEntries, in date order
+};
+
+COleDateTime day(int d, int h, int m, int s) {
+    return COleDateTime(2004, 7, d, h, m, s);
+}
+
+EntryChoice choiceOf(EntryChoice::Scope scope, const char* id = "") {
+    EntryChoice choice;
+    choice.scope = scope;
+    (scope == EntryChoice::Scope::Selected ? choice.entryId : choice.folderId) = id;
+    return choice;
+}
+
+std::vector<ChoiceCase> choiceCases() {
+    using Scope = EntryChoice::Scope;
+    std::vector<ChoiceCase> cases;
+    cases.push_back({"all", {}, {0, 1, 2, 3}});
+    const EntryChoice folder = choiceOf(Scope::Folder, ExportFixture::kWork);
+    cases.push_back({"folder", folder, {0, 3}});
+    // Both days whole: 23:59 of the last day is in, 00:00 of the day after is out.
+    EntryChoice between = choiceOf(Scope::All);
+    between.between = true;
+    between.from = day(6, 0, 0, 0);
+    between.to = day(7, 23, 59, 59);
+    cases.push_back({"between", between, {1, 2}});
+    EntryChoice folderBetween = folder;
+    folderBetween.between = true;
+    folderBetween.from = day(5, 0, 0, 0);
+    folderBetween.to = day(7, 23, 59, 59);
+    cases.push_back({"folder between", folderBetween, {0}});
+    // The selected entry is taken whatever the dates say, as Print Journal does.
+    EntryChoice selected = choiceOf(Scope::Selected, ExportFixture::kEntries[2].id);
+    selected.between = true;
+    selected.from = selected.to = day(1, 0, 0, 0);
+    cases.push_back({"selected", selected, {2}});
+    EntryChoice oneTopic;
+    oneTopic.topicIds = {ExportFixture::kTravel};
+    cases.push_back({"topic", oneTopic, {0, 2}});
+    // Every topic named must be carried; naming one twice asks for it once.
+    EntryChoice twoTopics;
+    twoTopics.topicIds = {ExportFixture::kTravel, ExportFixture::kFood, ExportFixture::kFood};
+    cases.push_back({"all topics", twoTopics, {0}});
+    // A hostile folder id is a value, not SQL.
+    cases.push_back({"quoted id", choiceOf(Scope::Folder, "x' OR '1'='1"), {}});
+    return cases;
+}
+
+// The text of an HTML file as an XML reader sees it; fails the test on malformed markup.
+QString htmlText(const QByteArray& html) {
+    QXmlStreamReader reader(html);
+    QString text;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isCharacters())
+            text += reader.text();
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return text;
+}
+
+} // namespace
+
+class ExportChoices : public ExportFixture {};
+
+TEST_F(ExportChoices, EachFormatHoldsTheChosenEntriesInDateOrderAndNoOther) {
+    for (const ChoiceCase& c : choiceCases()) {
+        for (const ExportFormat format :
+             {ExportFormat::Html, ExportFormat::Markdown, ExportFormat::Text}) {
+            SCOPED_TRACE(std::string(c.name) + " " + ExportFormatExtension(format));
+            const QString name =
+                QStringLiteral("out.") + QLatin1String(ExportFormatExtension(format));
+            QFile::remove(outPath(name));
+            const ExportResult result = exportTo(name, format, c.choice);
+            if (c.expected.empty()) {
+                EXPECT_EQ(result.status, ExportResult::Status::Failed);
+                EXPECT_FALSE(QFile::exists(outPath(name)));
+                continue;
+            }
+            ASSERT_EQ(result.status, ExportResult::Status::Done) << result.message.toStdString();
+            EXPECT_EQ(result.entries, c.expected.size());
+            const QByteArray bytes = read(name);
+            const QString text =
+                format == ExportFormat::Html ? htmlText(bytes) : QString::fromUtf8(bytes);
+            qsizetype last = -1;
+            for (int i = 0; i < 4; ++i) {
+                const qsizetype at = text.indexOf(QLatin1String(kEntries[i].marker));
+                const bool chosen =
+                    std::find(c.expected.begin(), c.expected.end(), i) != c.expected.end();
+                EXPECT_EQ(at >= 0, chosen) << kEntries[i].marker;
+                if (chosen) {
+                    EXPECT_GT(at, last) << kEntries[i].marker << " out of date order";
+                    last = at;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(ExportChoices, HeadingsCarryDateFolderTopicsAndTypedCommentOnly) {
+    ASSERT_EQ(exportTo(QStringLiteral("a.txt"), ExportFormat::Text).status,
+              ExportResult::Status::Done);
+    const QString text = QString::fromUtf8(read(QStringLiteral("a.txt")));
+    // The journal's display format, from its settings row.
+    EXPECT_TRUE(text.contains(QStringLiteral("Monday, July 05 2004 02:30 PM\nFolder: Work\n"
+                                             "Topics: Travel, Food\nComment: Note on Alphaword\n"
+                                             "\nAlphaword & <tag> \nsecond line\n")))
+        << text.toStdString();
+    // A description derived from the text is not a comment; the top level has no folder.
+    EXPECT_FALSE(text.contains(QStringLiteral("Note on Betaword")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Tuesday, July 06 2004 09:00 AM\n\nBetaword")));
+    EXPECT_FALSE(text.contains(u'\r'));
+}
+
+TEST(HtmlWriterTest, KeepsFormattingColoursAlignmentAndPictures) {
+    const std::string rtf =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}{\\colortbl;\\red255\\green0\\blue0;}"
+        "\\qc\\f0\\fs28\\cf1\\b\\i\\ul\\strike x<y\\line z\\par\\pard\\ql "
+        "{\\pict\\pngblip\\picw1\\pich1\\picwgoal300\\pichgoal150 89504e470d0a1a0a}\\par}";
+    const QString html = HtmlWriter::body(richtext::RtfReader::read(rtf));
+    EXPECT_TRUE(html.contains(QStringLiteral("<p style=\"text-align:center;\">")))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral(
+        "font-family:'Courier New';font-size:14pt;color:#ff0000;\"><b><i><u><s>x&lt;y<br/>z")))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral(
+        "<img alt=\"\" src=\"data:image/png;base64,iVBORw0KGgo=\" width=\"20\" height=\"10\"/>")))
+        << html.toStdString();
+    // Characters XML forbids are left out; the rest is escaped.
+    EXPECT_EQ(HtmlWriter::escaped(u"a\u0001&\"b"), QStringLiteral("a&amp;&quot;b"));
+}
+
+TEST(MarkdownWriterTest, EscapesWhatWouldBecomeMarkup) {
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"# not a heading", u"\\# not a heading"},
+        {u"- not a list", u"\\- not a list"},
+        {u"12. not numbered", u"12\\. not numbered"},
+        {u"a - b 3. c", u"a - b 3. c"}, // only at the start of a line
+        {u"*stars* _under_ [link](x) <b> a|b ~x~ \\",
+         u"\\*stars\\* \\_under\\_ \\[link\\](x) \\<b\\> a\\|b \\~x\\~ \\\\"},
+        {u"\tindented", u"&#9;indented"},
+        {u"  two", u"&#32;&#32;two"},
+        {u"&amp;", u"\\&amp;"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(MarkdownWriter::escaped(QStringView(text)), QString::fromUtf16(expected))
+            << QString::fromUtf16(text).toStdString();
+}
+
+TEST(MarkdownWriterTest, EmphasisSpansRunsAndLeavesSpacesOutside) {
+    // Two bold runs of different colours are one bold stretch; the space after it stays out.
+    const std::string rtf = "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}"
+                            "\\b one \\cf1 two \\cf0\\b0\\i three\\i0\\strike  gone\\strike0\\line "
+                            "next\\par\\par after}";
+    EXPECT_EQ(MarkdownWriter::body(richtext::RtfReader::read(rtf)),
+              QStringLiteral("**one two** *three* ~~gone~~\\\nnext\n\nafter\n\n"));
+    // Text after emphasis is inside the line: its spaces and "#" are plain text there.
+    EXPECT_EQ(MarkdownWriter::body(richtext::RtfReader::read("{\\rtf1 \\b Bold\\b0  # and\\par}")),
+              QStringLiteral("**Bold** # and\n\n"));
+}
+
+namespace {
+
+// Lists, a table of one row and two cells, links (one that must not become a link) and a
+// numbered list, built as the reader builds them.
+richtext::RichDocument structuredDocument() {
+    using namespace richtext;
+    RichDocument document;
+    const auto add = [&](const QString& text, auto&& shape) {
+        Paragraph paragraph;
+        if (!text.isEmpty())
+            appendText(paragraph, CharFormat{}, text);
+        shape(paragraph);
+        document.paragraphs.push_back(paragraph);
+    };
+    const auto bullet = [](Paragraph& p) { p.layout.list = ListFormat{}; };
+    const auto numbered = [](Paragraph& p) {
+        ListFormat list;
+        list.level = ListFormat::Level::Body;
+        list.style = ListFormat::Style::LowerRoman;
+        list.start = 3;
+        p.layout.list = list;
+    };
+    const auto plain = [](Paragraph&) {};
+    const auto cell = [](Paragraph& p) {
+        p.layout.tableLevel = 1;
+        p.end = ParagraphEnd::Cell;
+    };
+    const auto rowEnd = [](Paragraph& p) {
+        p.layout.tableLevel = 1;
+        p.end = ParagraphEnd::Row;
+    };
+    add(QStringLiteral("one"), bullet);
+    add(QStringLiteral("two"), bullet);
+    add(QStringLiteral("after"), plain);
+    add(QStringLiteral("a"), cell);
+    add(QStringLiteral("b"), cell);
+    add(QString(), rowEnd);
+    Paragraph links;
+    CharFormat link;
+    link.field = QStringLiteral("HYPERLINK \"https://x.org/a b\"");
+    appendText(links, link, u"site");
+    appendText(links, CharFormat{}, u" and ");
+    link.field = QStringLiteral("HYPERLINK \"javascript:alert(1)\"");
+    appendText(links, link, u"bad");
+    document.paragraphs.push_back(links);
+    add(QStringLiteral("x"), numbered);
+    add(QStringLiteral("y"), numbered);
+    return document;
+}
+
+} // namespace
+
+TEST(StructuredTextTest, ListsTablesAndLinksInHtmlAndMarkdown) {
+    const richtext::RichDocument document = structuredDocument();
+    const QString html = HtmlWriter::body(document);
+    for (const char* expected :
+         {"<ul style=\"list-style-type:disc\">\n<li><span", ">one</span></li>\n<li><span",
+          ">two</span></li>\n</ul>\n<p><span",
+          "<table border=\"1\" cellspacing=\"0\" "
+          "cellpadding=\"4\">\n<tr><td><p><span",
+          ">a</span></p></td><td><p><span", ">b</span></p></td></tr>\n</table>\n",
+          "<a href=\"https://x.org/a b\"><span", ">site</span></a><span",
+          "<ol style=\"list-style-type:lower-roman\" start=\"3\">"})
+        EXPECT_TRUE(html.contains(QLatin1String(expected))) << expected << "\n"
+                                                            << html.toStdString();
+    EXPECT_FALSE(html.contains(QStringLiteral("javascript")));
+
+    EXPECT_EQ(MarkdownWriter::body(document),
+              QStringLiteral("- one\n- two\n\nafter\n\n| a | b |\n| --- | --- |\n\n"
+                             "[site](https://x.org/a%20b) and bad\n\n3. x\n4. y\n\n"));
+}

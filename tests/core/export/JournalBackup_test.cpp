@@ -1,0 +1,144 @@
+// Backups are whole, consistent copies, even while another process is writing the journal.
+
+#include "support/JournalDump.h"
+#include "support/RawSqlite.h"
+#include "support/TestJournal.h"
+
+#include "export/AutoBackup.h"
+#include "export/JournalBackup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// A child process that writes the journal until it is killed: each transaction adds an
+// entry and sets the title to the number of entries, so a consistent copy always has a
+// title equal to its entry count.
+pid_t startWriter(const std::string& path) {
+    const pid_t pid = fork();
+    if (pid != 0)
+        return pid;
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_busy_timeout(db, 5000);
+    for (int n = 1;; ++n) {
+        const std::string sql =
+            "BEGIN IMMEDIATE; INSERT INTO Entry (EntryID, TimeStamp, FolderID, EntryText) "
+            "VALUES('{W" +
+            std::to_string(n) +
+            "}', '2020-01-01 10:00', '{Root}', 'x'); "
+            "UPDATE Config SET Title = (SELECT count(*) FROM Entry); COMMIT;";
+        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
+        usleep(2000); // saves come one after another, not in one unbroken stream
+    }
+}
+
+std::string value(const std::string& path, const std::string& sql) {
+    const std::vector<RawRow> rows = rawQuery(path, sql);
+    return rows.empty() || !rows[0][0] ? std::string("<none>") : *rows[0][0];
+}
+
+} // namespace
+
+TEST(JournalBackupTest, CopyWhileAnotherProcessWritesIsConsistentAndFinalCopyIsIdentical) {
+    TestJournal journal;
+    rawExec(journal.path(), "UPDATE Config SET Title = '0';");
+    QTemporaryDir dir;
+    const pid_t writer = startWriter(journal.path());
+    ASSERT_GT(writer, 0);
+    int entriesSeen = 0;
+    for (int i = 0; i < 8; ++i) {
+        const std::string copy = dir.filePath(QStringLiteral("copy%1.qbk").arg(i)).toStdString();
+        const BackupResult result = BackupJournal(journal.path(), copy);
+        ASSERT_TRUE(result.ok) << result.message.toStdString();
+        EXPECT_EQ(value(copy, "PRAGMA integrity_check;"), "ok");
+        const std::string count = value(copy, "SELECT count(*) FROM Entry;");
+        EXPECT_EQ(value(copy, "SELECT Title FROM Config;"), count) << "copy " << i;
+        entriesSeen = std::max(entriesSeen, std::stoi(count));
+        usleep(20000);
+    }
+    kill(writer, SIGKILL);
+    waitpid(writer, nullptr, 0);
+    EXPECT_GT(entriesSeen, 0) << "the writer never got to write";
+
+    // Killed half-way through a save, the writer may have left a journal to roll back.
+    const std::string last = dir.filePath(QStringLiteral("last.qbk")).toStdString();
+    const BackupResult result = BackupJournal(journal.path(), last);
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(dumpJournal(last), dumpJournal(journal.path()));
+}
+
+TEST(JournalBackupTest, NeverReplacesAFileUnlessAskedAndLeavesNoTemporaryFile) {
+    TestJournal journal;
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("copy.qbk"));
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("precious");
+    file.close();
+
+    const BackupResult refused = BackupJournal(journal.path(), target.toStdString());
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message, target + QStringLiteral(" already exists"));
+    EXPECT_EQ(fileBytes(target.toStdString()), "precious");
+
+    EXPECT_TRUE(BackupJournal(journal.path(), target.toStdString(), true).ok);
+    EXPECT_EQ(dumpJournal(target.toStdString()), dumpJournal(journal.path()));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("copy.qbk")});
+
+    // Onto itself, from a missing file, into a missing folder: told, nothing made.
+    EXPECT_FALSE(BackupJournal(journal.path(), journal.path(), true).ok);
+    EXPECT_FALSE(BackupJournal(dir.filePath(QStringLiteral("none.qbk")).toStdString(),
+                               dir.filePath(QStringLiteral("x.qbk")).toStdString())
+                     .ok);
+    const BackupResult noFolder =
+        BackupJournal(journal.path(), dir.filePath(QStringLiteral("no/such/x.qbk")).toStdString());
+    EXPECT_FALSE(noFolder.ok);
+    EXPECT_FALSE(noFolder.message.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("copy.qbk")});
+}
+
+TEST(AutoBackupTest, KeepsTheNewestCopiesOfThisJournalOnly) {
+    TestJournal journal;
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("backups"));
+    AutoBackupSettings settings{true, folder, 2};
+    const QString source = QString::fromStdString(journal.path());
+    // Another journal's copy in the same folder is never touched.
+    QDir().mkpath(folder);
+    QFile other(QDir(folder).filePath(QStringLiteral("other 2020-01-01 000000.qbk")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+
+    const QDateTime start(QDate(2026, 3, 1), QTime(9, 0, 0));
+    for (int i = 0; i < 4; ++i) {
+        const AutoBackupResult result = AutoBackup::Run(settings, source, start.addSecs(i * 60));
+        ASSERT_TRUE(result.made) << result.message.toStdString();
+    }
+    // Twice in one second: the second copy gets a counter and counts as newer.
+    ASSERT_TRUE(AutoBackup::Run(settings, source, start.addSecs(180)).made);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
+              QStringList({QStringLiteral("other 2020-01-01 000000.qbk"),
+                           QStringLiteral("test 2026-03-01 090300 (2).qbk"),
+                           QStringLiteral("test 2026-03-01 090300.qbk")}));
+
+    // Off: nothing. A folder that cannot be made: told, never thrown.
+    settings.enabled = false;
+    EXPECT_FALSE(AutoBackup::Run(settings, source).made);
+    EXPECT_TRUE(AutoBackup::Run(settings, source).message.isEmpty());
+    settings = {true, QStringLiteral("/proc/no-such-folder"), 2};
+    const AutoBackupResult failed = AutoBackup::Run(settings, source);
+    EXPECT_FALSE(failed.made);
+    EXPECT_FALSE(failed.message.isEmpty());
+}

@@ -1,0 +1,165 @@
+// The check finds each kind of damage seeded with plain SQL, and nothing in a sound journal.
+
+#include "support/RawSqlite.h"
+#include "support/TestJournal.h"
+
+#include "export/JournalCheck.h"
+#include "store/SqlBinary.h"
+#include "store/SqlDatabase.h"
+#include "store/StoredText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr const char* kEntry = "{E0000000-0000-0000-0000-000000000001}";
+constexpr const char* kFolder = "{F0000000-0000-0000-0000-000000000001}";
+constexpr const char* kTopic = "{70000000-0000-0000-0000-000000000001}";
+constexpr const char* kRtf =
+    "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 {\\b Sound} text\\par}";
+
+// A journal with one of everything, all of it sound.
+void fillSound(TestJournal& journal) {
+    journal.addFolder(kFolder, "{Root}", "Work");
+    journal.addFolder("{F0000000-0000-0000-0000-000000000002}", kFolder, "Inner");
+    journal.addTopic(kTopic, "Travel");
+    journal.addEntry(kEntry, "2004-07-05 14:30", kFolder, "typed", true, kRtf);
+    journal.addEntry("{E0000000-0000-0000-0000-000000000002}", "2004-07-06 09:00", "{Root}", "",
+                     false, kRtf);
+    journal.link(kEntry, kTopic);
+    journal.link("{new_entry}", kTopic); // an entry being written: not a fault
+}
+
+std::vector<std::string> check(const std::string& path, const std::string& password = "") {
+    SqlDatabase db;
+    db.open(path);
+    JournalCheck check(db);
+    EXPECT_TRUE(check.Unlock(password));
+    return check.Run();
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string all;
+    for (const std::string& line : lines)
+        all += line + "\n";
+    return all;
+}
+
+// The codec's text of bytes that are not whole cipher blocks.
+std::string codecOf(int bytes) {
+    const std::string raw(static_cast<std::size_t>(bytes), 'z');
+    SqlBinary binary;
+    binary.setBytes(reinterpret_cast<const unsigned char*>(raw.data()), bytes);
+    return binary.encoded();
+}
+
+std::string enciphered(const std::string& plain) {
+    return EncipherForStorage(plain, TestJournal::kContentKey);
+}
+
+struct Fault {
+    const char* name;
+    std::string sql;
+    const char* expected; // the one problem line
+};
+
+std::vector<Fault> faults() {
+    const std::string entry = std::string("entry ") + kEntry + ": ";
+    const std::string where = std::string(" WHERE EntryID = '") + kEntry + "'";
+    return {
+        {"time stamp", "UPDATE Entry SET TimeStamp = '2004-13-05 14:30'" + where,
+         "time stamp \"2004-13-05 14:30\" does not parse"},
+        {"time stamp shape", "UPDATE Entry SET TimeStamp = '2004/07/05 14.30'" + where,
+         "does not parse"},
+        {"missing folder", "UPDATE Entry SET FolderID = '{gone}'" + where,
+         "filed in folder {gone}, which does not exist"},
+        {"comment codec", "UPDATE Entry SET Comment = 'a' || char(1)" + where,
+         "the comment does not decode"},
+        {"text cut short", "UPDATE Entry SET EntryText = '" + codecOf(13) + "'" + where,
+         "the text is cut short (13 bytes, not whole cipher blocks)"},
+        {"not RTF", "UPDATE Entry SET EntryText = '" + enciphered("just words") + "'" + where,
+         "the text does not decipher to RTF"},
+        {"RTF truncated",
+         "UPDATE Entry SET EntryText = '" + enciphered("{\\rtf1 {\\b open") + "'" + where,
+         "RTF ends inside an open group"},
+        {"RTF extra brace",
+         "UPDATE Entry SET EntryText = '" + enciphered("{\\rtf1 a}}") + "'" + where,
+         "RTF closes a group it never opened"},
+        {"link to missing entry",
+         std::string("INSERT INTO Entry2Topic VALUES('{gone}', '") + kTopic + "')",
+         "topic link {gone} -> {70000000-0000-0000-0000-000000000001}: the entry does not exist"},
+        {"link to missing topic",
+         std::string("INSERT INTO Entry2Topic VALUES('") + kEntry + "', '{gone}')",
+         "the topic does not exist"},
+        {"link twice",
+         std::string("INSERT INTO Entry2Topic VALUES('") + kEntry + "', '" + kTopic + "')",
+         "stored 2 times"},
+        {"missing parent",
+         std::string("UPDATE Folder SET ParentID = '{gone}' WHERE FolderID = '") + kFolder + "'",
+         "\"Work\": its parent {gone} does not exist"},
+        {"cycle",
+         std::string("UPDATE Folder SET ParentID = '{F0000000-0000-0000-0000-000000000002}' "
+                     "WHERE FolderID = '") +
+             kFolder + "'",
+         "their parents form a cycle"},
+        {"self parent",
+         std::string("UPDATE Folder SET ParentID = FolderID WHERE FolderID = '") + kFolder + "'",
+         "their parents form a cycle"},
+        {"duplicate id", std::string("INSERT INTO Topic VALUES('") + kTopic + "', 'Again')",
+         "the id is used by 2 rows"},
+        {"null id", "INSERT INTO Folder VALUES(NULL, '{Root}', 'Nameless')", "rows without an id"},
+        {"second settings row", "INSERT INTO Config (SchemaRevision) VALUES(3)",
+         "the table has 2 rows instead of one"},
+    };
+}
+
+} // namespace
+
+TEST(JournalCheckTest, SoundJournalHasNoProblem) {
+    for (const std::string password : {"", "secret"}) {
+        TestJournal journal(password);
+        fillSound(journal);
+        EXPECT_EQ(joined(check(journal.path(), password)), "") << "password " << password;
+    }
+}
+
+TEST(JournalCheckTest, FindsEachSeededFaultAsOneLine) {
+    for (const Fault& fault : faults()) {
+        SCOPED_TRACE(fault.name);
+        TestJournal journal;
+        fillSound(journal);
+        rawExec(journal.path(), fault.sql);
+        const std::vector<std::string> problems = check(journal.path());
+        ASSERT_EQ(problems.size(), 1u) << joined(problems);
+        EXPECT_NE(problems[0].find(fault.expected), std::string::npos) << problems[0];
+    }
+}
+
+TEST(JournalCheckTest, WrongPasswordDoesNotUnlockAndDamagedFileIsReported) {
+    TestJournal journal("secret");
+    fillSound(journal);
+    {
+        SqlDatabase db;
+        db.open(journal.path());
+        JournalCheck check(db);
+        EXPECT_TRUE(check.NeedsPassword());
+        EXPECT_FALSE(check.Unlock("wrong"));
+        EXPECT_TRUE(check.Unlock("secret"));
+    }
+    // A page of the links table that is no table page: the database's own check speaks up,
+    // and the parts that cannot read it say so instead of stopping the check.
+    const std::string root =
+        *rawQuery(journal.path(), "SELECT rootpage FROM sqlite_master WHERE name = 'Entry2Topic'")
+             .at(0)
+             .at(0);
+    const std::string pageSize = *rawQuery(journal.path(), "PRAGMA page_size").at(0).at(0);
+    journal.db().close();
+    QFile file(QString::fromStdString(journal.path()));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((std::stoll(root) - 1) * std::stoll(pageSize));
+    file.write(QByteArray(16, '\x55'));
+    file.close();
+    const std::vector<std::string> problems = check(journal.path(), "secret");
+    ASSERT_FALSE(problems.empty());
+    EXPECT_NE(joined(problems).find("database: "), std::string::npos) << joined(problems);
+}

@@ -1,0 +1,172 @@
+// Export Journal and Back Up Journal in the running main window, on a real journal: the files
+// read back through Qt's own readers, Cancel leaves nothing behind, automatic backups.
+#include "app/CMainFrame.h"
+#include "export/AutoBackupStore.h"
+#include "export/JournalExportCommands.h"
+#include "store/CQBKDoc.h"
+#include "support/AppTest.h"
+#include "support/RawSqlite.h"
+#include "support/TestJournal.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+
+namespace {
+
+constexpr const char* kMarkers[] = {"Alphaword", "Betaword", "Gammaword"};
+
+// Whether the word appears in the document, in bold.
+bool boldWordIn(const QTextDocument& document, const QString& word) {
+    const QTextCursor found = document.find(word);
+    if (found.isNull())
+        return false;
+    QTextCursor inside(found);
+    inside.setPosition(found.selectionStart() + 1);
+    return inside.charFormat().fontWeight() >= QFont::Bold;
+}
+
+class ExportGuiTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        setShowWelcome(0);
+        journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "first", true,
+                         "{\\rtf1\\ansi {\\b Alphaword} and more\\par}");
+        journal.addEntry("{E-2}", "2024-03-06 08:00", "{Root}", "", false,
+                         "{\\rtf1\\ansi Betaword *not* markup\\par}");
+        journal.addEntry("{E-3}", "2024-03-07 08:00", "{Root}", "", false,
+                         "{\\rtf1\\ansi Gammaword \\i slanted\\par}");
+        start();
+        ASSERT_TRUE(m_started);
+        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        settle();
+    }
+
+    QString out(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    QString readOut(const QString& name) const {
+        QFile file(out(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    TestJournal journal;
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(ExportGuiTest, ExportFromTheMenuWritesHtmlThatQtReadsBack) {
+    m_modals.then([this](QWidget* dialog) {
+        // Nothing selected, the root current: only "all entries" can be chosen.
+        EXPECT_FALSE(dialog->findChild<QRadioButton*>(QStringLiteral("scope0"))->isEnabled());
+        EXPECT_TRUE(dialog->findChild<QRadioButton*>(QStringLiteral("scope1"))->isChecked());
+        EXPECT_FALSE(dialog->findChild<QRadioButton*>(QStringLiteral("scope2"))->isEnabled());
+        auto* format = dialog->findChild<QComboBox*>(QStringLiteral("format"));
+        format->setCurrentIndex(format->findData(int(ExportFormat::Html)));
+        dialog->findChild<QLineEdit*>(QStringLiteral("path"))
+            ->setText(out(QStringLiteral("j.html")));
+        clickButton(dialog, QStringLiteral("Export"));
+    });
+    trigger(&frame(), QStringLiteral("actionExportJournal"));
+    EXPECT_EQ(m_modals.handled(), 1u);
+
+    QTextDocument document;
+    document.setHtml(readOut(QStringLiteral("j.html")));
+    const QString text = document.toPlainText();
+    qsizetype last = -1;
+    for (const char* marker : kMarkers) {
+        const qsizetype at = text.indexOf(QLatin1String(marker));
+        EXPECT_GT(at, last) << marker;
+        last = at;
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("Betaword *not* markup")));
+    EXPECT_TRUE(boldWordIn(document, QStringLiteral("Alphaword")));
+    EXPECT_FALSE(boldWordIn(document, QStringLiteral("Betaword")));
+}
+
+TEST_F(ExportGuiTest, MarkdownReadsBackThroughQtsMarkdownReader) {
+    ExportRequest request;
+    request.format = ExportFormat::Markdown;
+    request.outPath = out(QStringLiteral("j.md"));
+    const ExportResult result =
+        JournalExportCommands::RunWithProgress(m_app->Document(), request, &frame());
+    ASSERT_EQ(result.status, ExportResult::Status::Done) << result.message.toStdString();
+
+    QTextDocument document;
+    document.setMarkdown(readOut(QStringLiteral("j.md")));
+    const QString text = document.toPlainText();
+    for (const char* marker : kMarkers)
+        EXPECT_TRUE(text.contains(QLatin1String(marker))) << marker;
+    // Escaped stars stay text; bold and italic come back as such.
+    EXPECT_TRUE(text.contains(QStringLiteral("Betaword *not* markup"))) << text.toStdString();
+    EXPECT_TRUE(boldWordIn(document, QStringLiteral("Alphaword")));
+    const QTextCursor slanted = document.find(QStringLiteral("slanted"));
+    ASSERT_FALSE(slanted.isNull());
+    EXPECT_TRUE(slanted.charFormat().fontItalic());
+}
+
+TEST_F(ExportGuiTest, CancelInTheProgressDialogLeavesNoFile) {
+    for (const bool split : {false, true}) {
+        ExportRequest request;
+        request.format = ExportFormat::Html;
+        request.split = split;
+        request.outPath = out(QStringLiteral("cancelled"));
+        // Cancel is pressed as soon as the export first lets events through.
+        QTimer::singleShot(0, &frame(), [this] {
+            auto* progress = frame().findChild<QProgressDialog*>(QStringLiteral("exportProgress"));
+            ASSERT_NE(progress, nullptr);
+            progress->cancel();
+        });
+        const ExportResult result =
+            JournalExportCommands::RunWithProgress(m_app->Document(), request, &frame());
+        EXPECT_EQ(result.status, ExportResult::Status::Cancelled);
+        EXPECT_LT(result.entries, 3u);
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        if (split) {
+            EXPECT_TRUE(QDir(out(QStringLiteral("cancelled"))).isEmpty());
+        }
+    }
+}
+
+TEST_F(ExportGuiTest, BackupFromTheMenuAndAutomaticBackupsOnOpening) {
+    const QString copy = out(QStringLiteral("copy.qbk"));
+    const QString folder = out(QStringLiteral("auto"));
+    m_modals.then([&](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("copyPath"))->setText(copy);
+        dialog->findChild<QCheckBox*>(QStringLiteral("automatic"))->setChecked(true);
+        dialog->findChild<QLineEdit*>(QStringLiteral("folder"))->setText(folder);
+        clickButton(dialog, QStringLiteral("Back Up"));
+    });
+    trigger(&frame(), QStringLiteral("actionBackupJournal"));
+    EXPECT_EQ(m_modals.handled(), 1u);
+    EXPECT_EQ(rawQuery(copy.toStdString(), "SELECT EntryID FROM Entry ORDER BY EntryID"),
+              rawQuery(journal.path(), "SELECT EntryID FROM Entry ORDER BY EntryID"));
+    EXPECT_TRUE(AutoBackupStore::load().enabled);
+
+    // Opening makes a copy each time, keeping the number asked for.
+    AutoBackupStore::save({true, folder, 2});
+    for (int i = 0; i < 3; ++i) {
+        m_app->Document().CloseJournal();
+        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2);
+
+    // A folder that cannot be made: told, and the journal opens all the same.
+    AutoBackupStore::save({true, QStringLiteral("/proc/no-such-folder"), 2});
+    m_modals.then([](QWidget* box) {
+        EXPECT_TRUE(messageText(box).contains(QStringLiteral("was not made")))
+            << messageText(box).toStdString();
+        clickButton(box, QStringLiteral("OK"));
+    });
+    m_app->Document().CloseJournal();
+    EXPECT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    EXPECT_TRUE(m_app->Document().IsJournalOpen());
+    EXPECT_EQ(m_modals.handled(), 2u);
+}
