@@ -40,17 +40,17 @@ ExportFormat formatOf(const CommandLine& line) {
     return *format;
 }
 
-EntryChoice choiceOf(const CommandLine& line, JournalSession& session) {
-    EntryChoice choice;
+ExportChoice choiceOf(const CommandLine& line, JournalSession& session) {
+    ExportChoice choice;
     const std::optional<QString> entry = line.value(QStringLiteral("entry"));
     const std::optional<QString> folder = line.value(QStringLiteral("folder"));
     const std::optional<QString> from = line.value(QStringLiteral("from"));
     const std::optional<QString> to = line.value(QStringLiteral("to"));
     if (entry) {
-        choice.scope = EntryChoice::Scope::Selected;
+        choice.scope = ExportChoice::Scope::Selected;
         choice.entryId = entryIdGiven(session, *entry);
     } else if (folder) {
-        choice.scope = EntryChoice::Scope::Folder;
+        choice.scope = ExportChoice::Scope::Folder;
         choice.folderId = folderIdNamed(session, *folder);
     }
     if (from || to) {

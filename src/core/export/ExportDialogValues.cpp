@@ -8,9 +8,9 @@ ExportDialogValues InitialExportValues(const std::string& currentEntryId,
     values.folderEnabled = currentFolderId != "{Root}" && currentFolderId != "{All Entries}" &&
                            !currentFolderId.empty();
     if (values.selectedEnabled)
-        values.scope = EntryChoice::Scope::Selected;
+        values.scope = ExportChoice::Scope::Selected;
     else if (values.folderEnabled)
-        values.scope = EntryChoice::Scope::Folder;
+        values.scope = ExportChoice::Scope::Folder;
     values.from = values.to = today;
     return values;
 }
@@ -40,9 +40,9 @@ QString ExportValuesProblem(const ExportDialogValues& values) {
     if (values.path.trimmed().isEmpty())
         return values.split ? QStringLiteral("Choose the folder to write the files in.")
                             : QStringLiteral("Choose the file to write.");
-    if (values.scope == EntryChoice::Scope::Selected && !values.selectedEnabled)
+    if (values.scope == ExportChoice::Scope::Selected && !values.selectedEnabled)
         return QStringLiteral("No entry is selected.");
-    if (values.scope == EntryChoice::Scope::Folder && !values.folderEnabled)
+    if (values.scope == ExportChoice::Scope::Folder && !values.folderEnabled)
         return QStringLiteral("No folder is selected.");
     if (values.datesEnabled() && values.to < values.from)
         return QStringLiteral("The first day is after the last day.");

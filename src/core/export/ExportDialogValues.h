@@ -8,7 +8,7 @@
 // The Export Journal dialog's values: the entries, as Print Journal offers them, the format,
 // the destination and whether each entry gets a file of its own.
 struct ExportDialogValues {
-    EntryChoice::Scope scope = EntryChoice::Scope::All;
+    ExportChoice::Scope scope = ExportChoice::Scope::All;
     bool selectedEnabled = false; // an entry is selected in the list
     bool folderEnabled = false;   // a folder other than the root is current
     bool between = false;
@@ -19,7 +19,7 @@ struct ExportDialogValues {
     bool split = false;
 
     // The dates can be chosen only for several entries.
-    bool betweenEnabled() const { return scope != EntryChoice::Scope::Selected; }
+    bool betweenEnabled() const { return scope != ExportChoice::Scope::Selected; }
     bool datesEnabled() const { return between && betweenEnabled(); }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/EntryChoice.h"
+#include "export/ExportChoice.h"
 #include "export/ExportWriter.h"
 
 #include <QByteArray>
@@ -12,7 +12,7 @@ class BlowfishEngine;
 class SqlDatabase;
 
 struct ExportRequest {
-    EntryChoice choice;
+    ExportChoice choice;
     ExportFormat format = ExportFormat::Html;
     QString outPath;        // the file; with split, the folder the files go in
     bool split = false;     // one file per entry, named by its date and time

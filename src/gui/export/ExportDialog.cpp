@@ -21,7 +21,7 @@
 
 namespace {
 
-using Scope = EntryChoice::Scope;
+using Scope = ExportChoice::Scope;
 
 struct FormatItem {
     ExportFormat format;

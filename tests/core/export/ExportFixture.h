@@ -52,7 +52,7 @@ protected:
         keyed.SetKey(TestJournal::kContentKey);
     }
 
-    ExportResult exportTo(const QString& name, ExportFormat format, const EntryChoice& choice = {},
+    ExportResult exportTo(const QString& name, ExportFormat format, const ExportChoice& choice = {},
                           const ExportProgress& progress = {}, const HtmlConverter& convert = {}) {
         ExportRequest request;
         request.choice = choice;

@@ -1,4 +1,4 @@
-#include "export/EntryChoice.h"
+#include "export/ExportChoice.h"
 
 #include "store/QuotedIdList.h"
 #include "store/SqlBuffer.h"
@@ -7,16 +7,16 @@
 
 #include <set>
 
-std::string EntryChoiceCondition(const EntryChoice& choice) {
+std::string EntryChoiceCondition(const ExportChoice& choice) {
     SqlBuffer sql;
     std::string condition = "1=1";
-    if (choice.scope == EntryChoice::Scope::Selected)
+    if (choice.scope == ExportChoice::Scope::Selected)
         condition = sql.format("EntryID = '%q'", choice.entryId.c_str());
-    else if (choice.scope == EntryChoice::Scope::Folder)
+    else if (choice.scope == ExportChoice::Scope::Folder)
         condition = sql.format("FolderID = '%q'", choice.folderId.c_str());
 
     // A single entry is taken as chosen, whatever its date: Print Journal does the same.
-    if (choice.between && choice.scope != EntryChoice::Scope::Selected) {
+    if (choice.between && choice.scope != ExportChoice::Scope::Selected) {
         const std::string from = MakeTimeStamp(choice.from);
         const std::string to = MakeTimeStamp(choice.to);
         condition += sql.format(" AND [TimeStamp] BETWEEN '%q' AND '%q'", from.c_str(), to.c_str());
@@ -32,7 +32,7 @@ std::string EntryChoiceCondition(const EntryChoice& choice) {
     return condition;
 }
 
-std::vector<long long> ChosenEntryRows(SqlDatabase& db, const EntryChoice& choice) {
+std::vector<long long> ChosenEntryRows(SqlDatabase& db, const ExportChoice& choice) {
     SqlBuffer sql;
     sql.format("SELECT rowid FROM Entry WHERE %s ORDER BY [TimeStamp], rowid;",
                EntryChoiceCondition(choice).c_str());

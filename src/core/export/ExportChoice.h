@@ -10,7 +10,7 @@ class SqlDatabase;
 // Which entries an export takes, the choices Print Journal offers (the selected entry, all
 // entries, the entries of one folder, optionally only those stamped between two days) and
 // the topics the command line can narrow them to.
-struct EntryChoice {
+struct ExportChoice {
     enum class Scope { Selected, All, Folder };
     Scope scope = Scope::All;
     std::string entryId;  // Scope::Selected
@@ -23,8 +23,8 @@ struct EntryChoice {
 
 // The condition of the choice on the Entry table, every value quoted. The dates compare as
 // stored text ("%Y-%m-%d %H:%M"), which orders as time does.
-std::string EntryChoiceCondition(const EntryChoice& choice);
+std::string EntryChoiceCondition(const ExportChoice& choice);
 
 // The rows (rowid) of the chosen entries in date order, entries of the same minute in the
 // order they were written. Reads ids only, so even a large journal costs little memory.
-std::vector<long long> ChosenEntryRows(SqlDatabase& db, const EntryChoice& choice);
+std::vector<long long> ChosenEntryRows(SqlDatabase& db, const ExportChoice& choice);
