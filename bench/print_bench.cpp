@@ -77,8 +77,17 @@ void BM_PrintJournalToPdf(benchmark::State& state) {
     QFile::remove(pdf);
 }
 // 500 entries a few times for a median; then the whole journal once, for the memory.
-BENCHMARK(BM_PrintJournalToPdf)->Arg(500)->Repetitions(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PrintJournalToPdf)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+// Rates against the clock on the wall, as a user waits for the pages.
+BENCHMARK(BM_PrintJournalToPdf)
+    ->Arg(500)
+    ->Repetitions(3)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintJournalToPdf)
+    ->Arg(10000)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
