@@ -123,10 +123,15 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
         JournalExportCommands::AutoBackupOnOpen(path, m_frame.get());
     };
 
-    // Maximised; without a window manager to do it, the screen's free area is taken as is.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        m_frame->setGeometry(screen->availableGeometry());
-    m_frame->showMaximized();
+    // As the window was when it last closed; the first time maximised, and without a window
+    // manager to do it, the screen's free area is taken as is.
+    if (m_frame->RestoreWindowPlace()) {
+        m_frame->show();
+    } else {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            m_frame->setGeometry(screen->availableGeometry());
+        m_frame->showMaximized();
+    }
     CSplashWnd::ShowSplashScreen(m_frame.get(), QString::fromLatin1(kVersion));
     m_frame->Actions().refresh();
 

@@ -55,12 +55,16 @@ const CommandMap<CMainFrame>& CMainFrame::commandMap() {
 void CMainFrame::SetView(CQBKView* view) {
     m_pView = view;
     setCentralWidget(view);
-    // As the window was when it last closed; the first start keeps the layout made above.
-    restoreGeometry(ProfileSettings::windowGeometry());
+    // The panes as they were when the window last closed; the first start keeps the layout.
     view->RestoreLayout(ProfileSettings::paneLayout());
     // Check marks follow the panes' own close buttons too.
     connect(view, &CQBKView::layoutChanged, m_actions, &CommandActions::refresh);
     connect(view, &CQBKView::activePaneChanged, m_actions, &CommandActions::refresh);
+}
+
+bool CMainFrame::RestoreWindowPlace() {
+    const QByteArray saved = ProfileSettings::windowGeometry();
+    return !saved.isEmpty() && restoreGeometry(saved);
 }
 
 void CMainFrame::buildStatusBar() {

@@ -23,6 +23,9 @@ public:
     // The pane layout fills the window; set once, when it is made.
     void SetView(CQBKView* view);
     CQBKView* View() const { return m_pView; }
+    // The size, place and maximised state the window had when it last closed; false when
+    // there is none to restore.
+    bool RestoreWindowPlace();
 
     CommandActions& Actions() const { return *m_actions; }
     QToolBar* ToolBar() const { return m_toolBar; }

@@ -42,12 +42,11 @@ CFolderListView::CFolderListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     m_tree->setAutoScroll(false); // a folder drag scrolls the tree itself
-    // The name is stored once the editor has closed: storing may rebuild the tree.
+    // Storing may rebuild the tree (another program changed the journal): the item is found
+    // again by its folder id afterwards.
     m_tree->setItemDelegate(new NameEditDelegate(
         m_tree, kMaxNameLength, [this](const QModelIndex& index, const QString& text) {
-            const std::string id = itemFolderId(m_tree->itemFromIndex(index));
-            QMetaObject::invokeMethod(
-                this, [this, id, text] { OnItemRenamed(id, text); }, Qt::QueuedConnection);
+            OnItemRenamed(itemFolderId(m_tree->itemFromIndex(index)), text);
         }));
     m_tree->viewport()->installEventFilter(this);
     m_tree->installEventFilter(this);

@@ -49,13 +49,11 @@ CTopicListView::CTopicListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowContextMenu(m_list->viewport()->mapToGlobal(pos)); });
     connect(m_caption, &PaneCaption::closeClicked, this, &CTopicListView::closeRequested);
-    // The name is stored once the editor has closed: storing may refill the list.
+    // Storing may refill the list (another program changed the journal): the row is found
+    // again by its topic id afterwards.
     m_list->setItemDelegate(new NameEditDelegate(
         m_list, kMaxNameLength, [this](const QModelIndex& index, const QString& text) {
-            const std::string id = m_model->item(index.row()).id;
-            const std::string name = textToStored(text);
-            QMetaObject::invokeMethod(
-                this, [this, id, name] { StoreName(id, name); }, Qt::QueuedConnection);
+            StoreName(m_model->item(index.row()).id, textToStored(text));
         }));
     m_menu = new PaneContextMenu(this, *this, m_doc,
                                  {{ID_TOPIC_NEW, "&New Topic", "topicMenuNewTopic"},
