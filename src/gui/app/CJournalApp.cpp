@@ -119,6 +119,12 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_editor = std::make_unique<EntryEditorTemplate>(*m_doc, this);
     m_host.createEntryEditor = [this] { return m_editor->OpenDocument(); };
     m_host.newEntry = [this] { m_editor->NewEntry(); };
+    m_editor->SetPrinting([this](const std::string& rtf, const std::string& title, bool preview) {
+        if (preview)
+            m_printing->PreviewEntryText(rtf, title);
+        else
+            m_printing->PrintEntryText(rtf, title, 0);
+    });
     m_host.journalOpened = [this](const std::string& path) {
         JournalExportCommands::AutoBackupOnOpen(path, m_frame.get());
     };

@@ -5,6 +5,8 @@
 #include "editor/CEntryView.h"
 #include "editor/CFormatBar.h"
 #include "editor/EditorMenus.h"
+#include "editor/EditorSpelling.h"
+#include "editor/SpellingEngine.h"
 #include "editor/EditorWindowRules.h"
 #include "platform/CommandActions.h"
 #include "platform/CommandIds.h"
@@ -15,6 +17,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -43,6 +46,15 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     addToolBarBreak(Qt::TopToolBarArea);
     m_formatBar = new CFormatBar(m_router, *m_actions, this);
     addToolBar(Qt::TopToolBarArea, m_formatBar);
+
+    // Spelling underlines and corrects this view only; the preview never gets it.
+    m_spelling = new EditorSpelling(*m_view, SpellingEngine::instance());
+    connect(m_view, &CEntryView::contextMenuAboutToShow, m_spelling,
+            &EditorSpelling::addContextItems);
+    if (auto* tools = findChild<QMenu*>(QStringLiteral("editorMenuTools"))) {
+        tools->addSeparator();
+        EditorSpelling::addToolsItems(*tools, SpellingEngine::instance());
+    }
 
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("editorStatusBar"));
@@ -83,8 +95,23 @@ const CommandMap<CEntryFrame>& CEntryFrame::commandMap() {
         {ID_HELP_CONTENTS, &F::OnHelp},
         {ID_FILE_CLOSE, &F::OnClose},
         {ID_EDIT_ENTRY_TOPICS, &F::OnTopics, &F::CanShowTopics},
+        {ID_FILE_PRINT_ENTRY, &F::OnPrint, &F::CanPrint},
+        {ID_FILE_PRINT_PREVIEW, &F::OnPrintPreview, &F::CanPrint},
+        {ID_TOOLS_CHECK_SPELLING, &F::OnCheckSpelling},
     };
     return map;
+}
+
+void CEntryFrame::OnPrint() {
+    m_print(m_view->GetEntryText(), m_doc->GetTitle(), false);
+}
+
+void CEntryFrame::OnPrintPreview() {
+    m_print(m_view->GetEntryText(), m_doc->GetTitle(), true);
+}
+
+void CEntryFrame::OnCheckSpelling() {
+    m_spelling->checkSpelling(this);
 }
 
 void CEntryFrame::RepaintBars() {

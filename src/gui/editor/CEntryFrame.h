@@ -9,10 +9,13 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 class CEntryView;
 class CFormatBar;
+class EditorSpelling;
 class CommandActions;
 class CQBKDoc;
 class HelpWindow;
@@ -55,6 +58,12 @@ public:
     void FocusText() override;
     void CloseWindow() override;
 
+    // What the Print and Print Preview commands call with the entry's RTF and title; without
+    // it both stay disabled.
+    using PrintEntry =
+        std::function<void(const std::string& rtf, const std::string& title, bool preview)>;
+    void SetPrinting(PrintEntry print) { m_print = std::move(print); }
+
     static const CommandMap<CEntryFrame>& commandMap();
 
 signals:
@@ -74,6 +83,10 @@ private:
     void OnClose();
     void OnTopics();
     bool CanShowTopics() const;
+    void OnPrint();
+    void OnPrintPreview();
+    bool CanPrint() const { return bool(m_print); }
+    void OnCheckSpelling();
     void ShowCounts();
 
     CQBKDoc& m_session;
@@ -87,6 +100,8 @@ private:
     QTimer* m_countTimer = nullptr;
     QPointer<HelpWindow> m_help;
     std::unique_ptr<CEntryDoc> m_doc;
+    EditorSpelling* m_spelling = nullptr;
+    PrintEntry m_print;
     bool m_bFormatBarShown = true;
     bool m_bToolBarShown = true;
     bool m_quietClose = false;

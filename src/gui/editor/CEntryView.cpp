@@ -277,6 +277,6 @@ void CEntryView::contextMenuEvent(QContextMenuEvent* event) {
             menu.addAction(action);
     }
     m_actions->refresh();
-    emit contextMenuAboutToShow(&menu, at);
+    emit contextMenuAboutToShow(&menu, at, event->reason() == QContextMenuEvent::Keyboard);
     menu.exec(at);
 }

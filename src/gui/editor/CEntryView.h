@@ -42,8 +42,9 @@ public:
     static const CommandMap<CEntryView>& commandMap();
 
 signals:
-    // The context menu is about to open at the global position; others may add to it.
-    void contextMenuAboutToShow(QMenu* menu, const QPoint& globalPos);
+    // The context menu is about to open at the global position (from the keyboard: at the
+    // text's corner, about the caret); others may add to it.
+    void contextMenuAboutToShow(QMenu* menu, const QPoint& globalPos, bool fromKeyboard);
 
 protected:
     bool event(QEvent* event) override;

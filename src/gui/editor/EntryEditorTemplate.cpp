@@ -16,6 +16,7 @@ CEntryFrame* EntryEditorTemplate::Frame() const {
 
 CEntryFrame* EntryEditorTemplate::MakeFrame() {
     m_frame = new CEntryFrame(m_session, m_application);
+    m_frame->SetPrinting(m_print);
     m_frame->show();
     return m_frame;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/CEntryFrame.h"
+
 #include <QPointer>
 
 class CEntryFrame;
@@ -21,6 +23,9 @@ public:
     // New Entry: asks to save what the window shows, then starts a new entry in it.
     void NewEntry();
 
+    // What every editor window's Print and Print Preview call.
+    void SetPrinting(CEntryFrame::PrintEntry print) { m_print = std::move(print); }
+
     // The open editor window, or nullptr.
     CEntryFrame* Frame() const;
 
@@ -30,4 +35,5 @@ private:
     CQBKDoc& m_session;
     CommandTarget* m_application;
     QPointer<CEntryFrame> m_frame;
+    CEntryFrame::PrintEntry m_print;
 };
