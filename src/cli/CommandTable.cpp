@@ -231,7 +231,7 @@ const std::vector<CommandSpec>& commandTable() {
          {{QStringLiteral("force")}},
          runBackup},
         {"check",
-         "look a journal over for damage; repairs nothing",
+         "look a journal over for damage (it repairs nothing)",
          kCheckHelp.c_str(),
          {kPasswordStdin},
          runCheck},
