@@ -334,6 +334,12 @@ bool CQBKDoc::CloseJournal() {
 
 // --- create --------------------------------------------------------------------------------
 
+namespace {
+// SQLite's SQLITE_CANTOPEN: a journal file that cannot be made is told as SQLite tells a
+// journal it cannot open, with the cause found by looking at the path.
+constexpr int kCannotOpenCode = 14;
+} // namespace
+
 void CQBKDoc::CreateJournal() {
     if (!QueryCloseJournal())
         return;
@@ -343,7 +349,11 @@ void CQBKDoc::CreateJournal() {
     // The file is made here, never replacing one that appeared since the dialog looked; a
     // creation that fails removes only this file.
     if (const std::optional<std::string> refused = createFileExclusively(values.m_path)) {
-        m_ui.messageBox({*refused, MessageButtons::Ok, MessageIcon::Stop, MessageAnswer::Ok});
+        if (somethingExistsAt(values.m_path))
+            m_ui.messageBox({*refused, MessageButtons::Ok, MessageIcon::Stop, MessageAnswer::Ok});
+        else // the folder is missing or cannot be written, the name is too long...
+            ShowDatabaseError(CppSQLite3Exception(kCannotOpenCode, "unable to open database file"),
+                              values.m_path);
         return;
     }
     try {

@@ -179,7 +179,7 @@ TEST_F(EntryDocument, AFailedSaveKeepsTheTextModifiedAndTheWindowOpen) {
     ui.answerMessage(MessageAnswer::Ok); // the failure, told
     EXPECT_FALSE(entry.OnSaveEntry());
     EXPECT_TRUE(view.modified);
-    EXPECT_NE(ui.messageTexts().back().find("full"), std::string::npos);
+    EXPECT_NE(ui.messages().back().detail.find("full"), std::string::npos);
 
     // Closing asks; Yes tries again, fails again, and the window stays.
     expectSaveQuestion(MessageAnswer::Yes);
