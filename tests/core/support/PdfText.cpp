@@ -21,8 +21,17 @@ const PdfWord* PdfPage::find(const std::string& text) const {
 
 namespace {
 
-// The HTML entities pdftotext writes in words.
+// The HTML entities pdftotext writes in words, and the Latin ligatures (U+FB00-U+FB06) that
+// some fonts draw "fi" or "ffl" with: which font fontconfig gives depends on the machine.
 QString unescape(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c >= 0xFB00 && c <= 0xFB06) {
+            const QString letters = text.mid(i, 1).normalized(QString::NormalizationForm_KC);
+            text.replace(i, 1, letters);
+            i += letters.size() - 1;
+        }
+    }
     return text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
         .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
         .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
