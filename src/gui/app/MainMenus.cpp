@@ -2,6 +2,7 @@
 
 #include "platform/CommandActions.h"
 #include "platform/CommandIds.h"
+#include "platform/FixedToolBar.h"
 #include "platform/RecentFileMenu.h"
 
 #include <QAction>
@@ -165,13 +166,7 @@ void MainMenus::buildMenuBar(QMainWindow& window, CommandActions& actions) {
 }
 
 QToolBar* MainMenus::buildToolBar(QMainWindow& window, CommandActions& actions) {
-    auto* bar = new QToolBar(QStringLiteral("Toolbar"), &window);
-    bar->setObjectName(QStringLiteral("mainToolBar"));
-    bar->setProperty("controlId", 120);
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    bar->setIconSize(QSize(32, 32));
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QToolBar* bar = makeFixedToolBar(window, QStringLiteral("mainToolBar"), 120);
     for (const ToolButton& button : kToolBar) {
         if (button.id == 0) {
             bar->addSeparator();

@@ -2,6 +2,7 @@
 
 #include "platform/CommandActions.h"
 #include "platform/ControlId.h"
+#include "platform/FixedToolBar.h"
 
 #include <QAction>
 #include <QIcon>
@@ -166,13 +167,7 @@ void EditorMenus::buildMenuBar(QMainWindow& window, CommandActions& actions) {
 }
 
 QToolBar* EditorMenus::buildToolBar(QMainWindow& window, CommandActions& actions) {
-    auto* bar = new QToolBar(QStringLiteral("Toolbar"), &window);
-    bar->setObjectName(QStringLiteral("editorToolBar"));
-    setControlId(bar, 121);
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    bar->setIconSize(QSize(32, 32));
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QToolBar* bar = makeFixedToolBar(window, QStringLiteral("editorToolBar"), 121);
     for (const ToolButton& button : kToolBar) {
         if (button.id == 0) {
             bar->addSeparator();

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class QMainWindow;
+class QToolBar;
+
+// A window's toolbar as the program's windows show them: fixed in place, large images with
+// their text underneath, carrying its control id.
+QToolBar* makeFixedToolBar(QMainWindow& window, const QString& objectName, int controlId);
