@@ -16,6 +16,8 @@ public:
 
     // The colour for a \cf index; automatic for 0 and for indexes the table lacks.
     std::optional<std::uint32_t> color(int index) const;
+    // Entries so far; grows with each one, so that built formats can tell the table changed.
+    size_t size() const { return m_colors.size(); }
 
 private:
     std::vector<std::optional<std::uint32_t>> m_colors;

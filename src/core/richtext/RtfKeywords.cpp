@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <iterator>
 
 namespace richtext {
@@ -18,7 +19,7 @@ struct Entry {
 
 using K = RtfKeyword;
 
-// Sorted by name for binary search.
+// Sorted by name, so that a word listed twice shows.
 constexpr Entry kEntries[] = {
     {"ansi", K::Ansi},
     {"ansicpg", K::AnsiCpg},
@@ -169,36 +170,45 @@ constexpr bool sorted() {
     }
     return true;
 }
-static_assert(sorted(), "keyword table must be sorted");
+static_assert(sorted(), "keyword table must be sorted, each word once");
 
-// For each first letter, where its words start in the table: a lookup searches one letter's
-// words only.
-constexpr std::array<unsigned char, 27> kLetterStart = [] {
-    std::array<unsigned char, 27> starts{};
-    size_t i = 0;
-    for (size_t letter = 0; letter < 26; ++letter) {
-        starts[letter] = static_cast<unsigned char>(i);
-        while (i < std::size(kEntries) && kEntries[i].name[0] == char('a' + letter))
-            ++i;
+// Hash of a control word (FNV-1a); the table below is indexed by it.
+constexpr std::uint32_t hashWord(std::string_view name) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash;
+}
+
+// Open addressing with linear probing: slot -> 1 + position in kEntries, 0 for an empty slot.
+// With the table under a third full, a lookup compares one word on average.
+constexpr size_t kSlots = 512;
+static_assert(std::size(kEntries) * 3 < kSlots, "keyword hash table too full");
+static_assert(std::size(kEntries) < 256, "slots hold table positions in a byte");
+
+constexpr std::array<unsigned char, kSlots> kSlotEntry = [] {
+    std::array<unsigned char, kSlots> table{};
+    for (size_t i = 0; i < std::size(kEntries); ++i) {
+        size_t slot = hashWord(kEntries[i].name) % kSlots;
+        while (table[slot] != 0)
+            slot = (slot + 1) % kSlots;
+        table[slot] = static_cast<unsigned char>(i + 1);
     }
-    starts[26] = static_cast<unsigned char>(std::size(kEntries));
-    return starts;
+    return table;
 }();
-static_assert(std::size(kEntries) < 256, "letter index holds table positions in a byte");
 
 } // namespace
 
 RtfKeywordInfo lookUpRtfKeyword(std::string_view name) {
-    if (name.empty() || name[0] < 'a' || name[0] > 'z')
-        return {};
-    const size_t letter = static_cast<size_t>(name[0] - 'a');
-    const Entry* first = std::begin(kEntries) + kLetterStart[letter];
-    const Entry* last = std::begin(kEntries) + kLetterStart[letter + 1];
-    const auto it = std::lower_bound(first, last, name,
-                                     [](const Entry& e, std::string_view n) { return e.name < n; });
-    if (it == last || it->name != name)
-        return {};
-    return {it->keyword, it->ch};
+    for (size_t slot = hashWord(name) % kSlots;; slot = (slot + 1) % kSlots) {
+        const unsigned char at = kSlotEntry[slot];
+        if (at == 0)
+            return {};
+        const Entry& entry = kEntries[at - 1];
+        if (entry.name.size() == name.size() &&
+            std::equal(name.begin(), name.end(), entry.name.begin()))
+            return {entry.keyword, entry.ch};
+    }
 }
 
 } // namespace richtext

@@ -11,6 +11,8 @@
 
 #include <QLatin1StringView>
 #include <algorithm>
+#include <string>
+#include <type_traits>
 
 namespace richtext {
 
@@ -45,6 +47,8 @@ struct CharState {
     UnderlineStyle underlineStyle = UnderlineStyle::Single;
     VerticalPosition vertical = VerticalPosition::Baseline;
     int offset = 0;
+
+    friend bool operator==(const CharState&, const CharState&) = default;
 };
 
 // What a group carries: character and paragraph properties, the field its text is the result
@@ -83,6 +87,7 @@ public:
 
     RichDocument run();
     QString text() { return std::move(m_text); }
+    bool surrogates() const { return m_surrogates; }
 
 private:
     GroupState& state() { return m_stack.back(); }
@@ -94,7 +99,7 @@ private:
     void destinationWord(RtfKeyword keyword);
     void formatWord(RtfKeyword keyword, const RtfToken& token);
     void escapedByte(unsigned char byte);
-    void rawText(std::string_view bytes);
+    void rawText(std::string_view bytes, bool plain);
     void character(char16_t ch);
     void trailOrCharacter(unsigned char byte);
     void unicode(int value);
@@ -104,7 +109,13 @@ private:
 
     const CodePage& codePage() const;
     const CharFormat& currentFormat();
+    size_t findFormat();
+    CharFormat buildFormat(const GroupState& s) const;
     template <typename View> void appendToParagraph(View text);
+    void openRun();
+    void appendPending(char16_t ch) { m_pending.push_back(ch); }
+    void appendPending(QLatin1StringView text);
+    void flushRun();
     void endParagraph(ParagraphEnd end = ParagraphEnd::Paragraph);
     void finishPicture();
     bool paragraphHasContent() const;
@@ -136,9 +147,25 @@ private:
     std::vector<QString> m_fields; // field instructions, by GroupState::fieldSlot
     std::string m_tableWords;      // row-definition words of the open paragraph
 
+    // Formats built from group states: switching between a few (bold on, bold off) finds the
+    // one built before. Emptied when the font or colour table changes, or when full.
+    struct BuiltFormat {
+        CharState chars;
+        QString field;
+        CharFormat format;
+    };
+    static constexpr size_t kMaxBuilt = 32;
+    static constexpr size_t kNoFormat = size_t(-1);
+    std::vector<BuiltFormat> m_built;
+    unsigned m_builtFonts = 0;
+    size_t m_builtColors = 0;
+    size_t m_current = kNoFormat; // m_built entry of the current format
     bool m_formatDirty = true;
-    CharFormat m_format;
-    bool m_runOpen = false; // the paragraph's last run takes text in m_format
+    bool m_runOpen = false; // the paragraph's last run takes text in the current format
+    // The open run's text gathers here and goes into the run when the run ends, so that each
+    // run's text is allocated once, at its size.
+    std::u16string m_pending;
+    bool m_surrogates = false; // a UTF-16 surrogate came, which may lack its other half
     Paragraph m_paragraph;
     RichDocument m_document;
 
@@ -201,7 +228,7 @@ RichDocument Parser::run() {
                 character(token.byte);
             break;
         case RtfToken::Text:
-            rawText(token.text);
+            rawText(token.text, token.plain);
             break;
         case RtfToken::End:
             break;
@@ -218,9 +245,11 @@ done:
         m_text.replace(kLineBreak, QChar(u'\v'));
         return {};
     }
-    for (Paragraph& paragraph : m_document.paragraphs) {
-        for (Run& run : paragraph.runs)
-            repairSurrogates(run.text);
+    if (m_surrogates) {
+        for (Paragraph& paragraph : m_document.paragraphs) {
+            for (Run& run : paragraph.runs)
+                repairSurrogates(run.text);
+        }
     }
     return std::move(m_document);
 }
@@ -588,6 +617,7 @@ void Parser::finishPicture() {
         m_hasContent = true;
         return;
     }
+    flushRun();
     appendImage(m_paragraph, std::move(*image));
     m_runOpen = false;
 }
@@ -641,7 +671,7 @@ void Parser::trailOrCharacter(unsigned char byte) {
     character(page.decode(byte));
 }
 
-void Parser::rawText(std::string_view bytes) {
+void Parser::rawText(std::string_view bytes, bool plain) {
     size_t i = 0;
     while (i < bytes.size() && m_fallback > 0) {
         --m_fallback;
@@ -657,6 +687,10 @@ void Parser::rawText(std::string_view bytes) {
     }
     // The common case: a stretch of 7-bit text goes in as a whole. Control bytes other than
     // tab are not text and are dropped.
+    if (plain && m_pendingLead < 0 && destination == Destination::Text) {
+        appendToParagraph(QLatin1StringView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        return;
+    }
     const auto flush = [&](size_t start, size_t end) {
         if (end <= start)
             return;
@@ -682,9 +716,10 @@ void Parser::rawText(std::string_view bytes) {
 }
 
 void Parser::character(char16_t ch) {
+    m_surrogates = m_surrogates || QChar::isSurrogate(ch);
     switch (state().destination) {
     case Destination::Text:
-        appendToParagraph(QStringView(&ch, 1));
+        appendToParagraph(ch);
         break;
     case Destination::FontTable:
         if (ch == u';') {
@@ -736,9 +771,37 @@ const CodePage& Parser::codePage() const {
 }
 
 const CharFormat& Parser::currentFormat() {
-    if (!m_formatDirty)
-        return m_format;
+    if (m_formatDirty) {
+        m_formatDirty = false;
+        const size_t found = findFormat();
+        if (found != m_current) {
+            // A run in an equal format built anew is joined again by openRun.
+            flushRun();
+            m_runOpen = false;
+            m_current = found;
+        }
+    }
+    return m_built[m_current].format;
+}
+
+size_t Parser::findFormat() {
     const GroupState& s = m_stack.back();
+    if (m_builtFonts != m_fonts.version() || m_builtColors != m_colors.size() ||
+        m_built.size() == kMaxBuilt) {
+        m_built.clear();
+        m_current = kNoFormat;
+        m_builtFonts = m_fonts.version();
+        m_builtColors = m_colors.size();
+    }
+    for (size_t i = 0; i < m_built.size(); ++i) {
+        if (m_built[i].chars == s.chars && m_built[i].field == s.field)
+            return i;
+    }
+    m_built.push_back({s.chars, s.field, buildFormat(s)});
+    return m_built.size() - 1;
+}
+
+CharFormat Parser::buildFormat(const GroupState& s) const {
     const CharState& c = s.chars;
     CharFormat format;
     if (const RtfFontTable::Font* entry = m_fonts.find(c.font))
@@ -755,28 +818,53 @@ const CharFormat& Parser::currentFormat() {
     format.vertical = c.vertical;
     format.offset = c.offset;
     format.field = s.field;
-    if (!(format == m_format)) {
-        m_format = std::move(format);
-        m_runOpen = false;
-    }
-    m_formatDirty = false;
-    return m_format;
+    return format;
 }
 
 template <typename View> void Parser::appendToParagraph(View text) {
     if (m_textOnly) {
-        m_text.append(text);
+        if constexpr (std::is_same_v<View, char16_t>)
+            m_text.append(QChar(text));
+        else
+            m_text.append(text);
         m_hasContent = true;
         return;
     }
+    if (m_formatDirty || !m_runOpen)
+        openRun();
+    appendPending(text);
+}
+
+void Parser::openRun() {
     const CharFormat& format = currentFormat();
-    if (!m_runOpen) {
-        std::vector<Run>& runs = m_paragraph.runs;
-        if (runs.empty() || runs.back().image || !(runs.back().format == format))
-            runs.push_back(Run{format, QString(), std::nullopt});
-        m_runOpen = true;
-    }
-    m_paragraph.runs.back().text.append(text);
+    if (m_runOpen)
+        return;
+    std::vector<Run>& runs = m_paragraph.runs;
+    if (runs.empty() || runs.back().image || !(runs.back().format == format))
+        runs.push_back(Run{format, QString(), std::nullopt});
+    m_runOpen = true;
+}
+
+void Parser::appendPending(QLatin1StringView text) {
+    const size_t at = m_pending.size();
+    const size_t size = static_cast<size_t>(text.size());
+    m_pending.resize(at + size);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    char16_t* out = m_pending.data() + at;
+    for (size_t i = 0; i < size; ++i)
+        out[i] = bytes[i];
+}
+
+void Parser::flushRun() {
+    if (m_pending.empty())
+        return;
+    QString& text = m_paragraph.runs.back().text;
+    const QStringView pending(m_pending.data(), static_cast<qsizetype>(m_pending.size()));
+    if (text.isEmpty())
+        text = pending.toString(); // allocated at its size
+    else
+        text.append(pending);
+    m_pending.clear(); // keeps its capacity for the next run
 }
 
 void Parser::endParagraph(ParagraphEnd end) {
@@ -787,6 +875,7 @@ void Parser::endParagraph(ParagraphEnd end) {
         return;
     }
     CharFormat mark = currentFormat();
+    flushRun();
     mark.field.clear(); // a paragraph mark is no part of a field's result
     m_paragraph.alignment = state().alignment;
     m_paragraph.layout = state().layout;
@@ -811,6 +900,7 @@ QString RtfReader::readControlText(std::string_view rtf) {
     QString text = parser.text();
     // Surrogates are repaired run by run, and runs are what this reading does not know.
     const bool surrogates =
+        parser.surrogates() &&
         std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.isSurrogate(); });
     return surrogates ? controlText(read(rtf)) : text;
 }

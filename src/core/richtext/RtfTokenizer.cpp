@@ -8,11 +8,16 @@ namespace richtext {
 
 namespace {
 
-// Bytes that end a stretch of plain text.
-constexpr std::array<bool, 256> kSpecial = [] {
-    std::array<bool, 256> table{};
+// How a byte reads inside a stretch of text: printable 7-bit or tab, any other byte that is
+// still text, or a byte that ends the stretch.
+enum ByteClass : unsigned char { Plain = 0, Other = 1, Special = 2 };
+
+constexpr std::array<unsigned char, 256> kByteClass = [] {
+    std::array<unsigned char, 256> table{};
+    for (size_t c = 0; c < 256; ++c)
+        table[c] = (c >= 0x20 && c < 0x80) || c == '\t' ? Plain : Other;
     for (unsigned char c : {'\\', '{', '}', '\r', '\n', '\0'})
-        table[c] = true;
+        table[c] = Special;
     return table;
 }();
 
@@ -62,7 +67,7 @@ RtfToken RtfTokenizer::next() {
             // \'xx; a malformed one is dropped, but never eats a brace or backslash.
             int value = 0;
             int digits = 0;
-            while (digits < 2 && !atEnd() && !kSpecial[peek()]) {
+            while (digits < 2 && !atEnd() && kByteClass[peek()] != Special) {
                 const int d = hexDigitValue(peek());
                 if (d < 0)
                     break;
@@ -85,14 +90,16 @@ RtfToken RtfTokenizer::next() {
         // A local index lets the compiler keep it in a register through the scan.
         const size_t start = m_pos;
         const size_t size = m_input.size();
-        const char* data = m_input.data();
+        const auto* data = reinterpret_cast<const unsigned char*>(m_input.data());
         size_t pos = start;
-        while (pos < size && !kSpecial[static_cast<unsigned char>(data[pos])])
-            ++pos;
+        unsigned char seen = Plain;
+        for (unsigned char cls; pos < size && (cls = kByteClass[data[pos]]) != Special; ++pos)
+            seen |= cls;
         m_pos = pos;
         RtfToken token;
         token.type = RtfToken::Text;
         token.text = m_input.substr(start, m_pos - start);
+        token.plain = seen == Plain;
         return token;
     }
     return RtfToken{};

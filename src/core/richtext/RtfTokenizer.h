@@ -14,6 +14,7 @@ struct RtfToken {
     int param = 0;          // Word: saturated to the 32-bit range
     unsigned char byte = 0; // Escape: the byte of \'xx; Symbol: the character after '\'
     std::string_view text;  // Text: raw bytes without CR, LF and NUL
+    bool plain = false;     // Text: only printable 7-bit characters and tabs
 };
 
 // Value of a hexadecimal digit, or -1.

@@ -117,11 +117,20 @@ const CommandMap<CEntryView>& CEntryView::commandMap() {
 }
 
 void CEntryView::SetEntryText(const std::string& storedText) {
-    RtfDocumentAdapter::setEntryText(*document(), storedText);
+    // The text goes in with the layout paused (no page size): given its page back, the layout
+    // starts over from the top, lays out the first screen at once and the rest in steps while
+    // the window is idle, instead of laying out the whole entry before it shows.
+    QTextDocument& text = *document();
+    const QSizeF page = text.pageSize();
+    text.setPageSize(QSizeF(0, 0));
+    RtfDocumentAdapter::setEntryText(text, storedText);
     // A fresh text is not something the user can undo back out of.
-    document()->clearUndoRedoStacks();
-    document()->setModified(false);
+    text.clearUndoRedoStacks();
+    text.setModified(false);
+    // The caret went along to the end; moved back while nothing is laid out, it does not
+    // make the layout catch up with it first.
     moveCursor(QTextCursor::Start);
+    text.setPageSize(page);
 }
 
 std::string CEntryView::GetEntryText() const {

@@ -1,0 +1,72 @@
+#include "richtext/RtfReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace richtext;
+
+namespace {
+
+// Each run of the first paragraph as "text face size [b] [#rrggbb]".
+std::vector<std::string> runsOf(const std::string& rtf) {
+    const RichDocument doc = RtfReader::read(rtf);
+    std::vector<std::string> runs;
+    if (doc.paragraphs.empty())
+        return runs;
+    for (const Run& run : doc.paragraphs[0].runs) {
+        std::string text = run.text.toStdString() + " " + run.format.face.toStdString() + " " +
+                           std::to_string(run.format.halfPoints);
+        if (run.format.bold)
+            text += " b";
+        if (run.format.color) {
+            char colour[8];
+            std::snprintf(colour, sizeof colour, "#%06x", *run.format.color);
+            text += std::string(" ") + colour;
+        }
+        runs.push_back(text);
+    }
+    return runs;
+}
+
+using Runs = std::vector<std::string>;
+
+// Text is split into runs where its format changes, and only there, however the format
+// was reached and whatever the tables said when earlier text came.
+TEST(RtfReaderRuns, RunsFollowTheFormatAsItIsWhenTextComes) {
+    const struct {
+        const char* rtf;
+        Runs runs;
+    } cases[] = {
+        // Equal formats reached by other words (default font and \f0, on and off, a group)
+        {"{\\rtf1\\deff0{\\fonttbl{\\f0 Arial;}}a\\f0 b\\b\\b0 c{\\i0 d}\\fs24 e}",
+         {"abcde Arial 24"}},
+        {"{\\rtf1 a\\b b\\b0 c\\b d}", {"a  24", "b  24 b", "c  24", "d  24 b"}},
+        {"{\\rtf1 a{\\b\\'e9}\\u322?{\\b z}}",
+         {"a  24", "\xc3\xa9  24 b", "\xc5\x82  24", "z  24 b"}},
+        // A colour or font table after text changes the text after it only
+        {"{\\rtf1\\cf1 a{\\colortbl;\\red255\\green0\\blue0;}b}", {"a  24", "b  24 #ff0000"}},
+        {"{\\rtf1\\f1 a{\\fonttbl{\\f1 Arial;}}b}", {"a  24", "b Arial 24"}},
+        // A picture between texts of one format parts them
+        {"{\\rtf1 a{\\pict\\pngblip\\picw1\\pich1 89504e47}b}", {"a  24", "  24", "b  24"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.runs, runsOf(c.rtf)) << c.rtf;
+}
+
+TEST(RtfReaderRuns, ManyFormatsInTurnEachKeepTheirOwnRuns) {
+    // More formats than the reader keeps ready, then the first ones again.
+    std::string rtf = "{\\rtf1 ";
+    Runs expected;
+    for (int round = 0; round < 2; ++round) {
+        for (int size = 2; size <= (round == 0 ? 100 : 8); size += 2) {
+            rtf += "\\fs" + std::to_string(size) + " t" + std::to_string(size);
+            expected.push_back("t" + std::to_string(size) + "  " + std::to_string(size));
+        }
+    }
+    EXPECT_EQ(expected, runsOf(rtf + "}"));
+}
+
+} // namespace
