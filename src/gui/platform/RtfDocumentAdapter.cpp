@@ -17,6 +17,8 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <unordered_map>
+
 using namespace richtext;
 using namespace RtfTextFormats;
 
@@ -155,6 +157,8 @@ private:
     void paragraph(const Paragraph& p, bool inCell);
     void runs(const Paragraph& p);
     size_t table(size_t first);
+    const QTextCharFormat& charFormat(const CharFormat& format);
+    const QTextBlockFormat& blockFormat(const Paragraph& p);
 
     const RichDocument& m_model;
     QTextDocument& m_document;
@@ -163,7 +167,43 @@ private:
     int m_imageIndex = 0;
     QTextList* m_list = nullptr;
     RowGeometry m_geometry;
+    // The formats made so far: an entry uses a few over and over, and the document finds a
+    // format it holds at once when it is the same format object.
+    std::vector<std::pair<CharFormat, QTextCharFormat>> m_charFormats;
+    std::vector<std::pair<Paragraph, QTextBlockFormat>> m_blockFormats; // key without runs
 };
+
+constexpr size_t kMaxFormatsKept = 64;
+
+bool sameBlockFormat(const Paragraph& a, const Paragraph& b) {
+    return a.alignment == b.alignment && a.end == b.end && a.layout == b.layout &&
+           a.tableWords == b.tableWords;
+}
+
+const QTextCharFormat& DocumentBuilder::charFormat(const CharFormat& format) {
+    for (auto it = m_charFormats.rbegin(); it != m_charFormats.rend(); ++it) {
+        if (it->first == format)
+            return it->second;
+    }
+    if (m_charFormats.size() == kMaxFormatsKept)
+        m_charFormats.clear();
+    return m_charFormats.emplace_back(format, toCharFormat(format)).second;
+}
+
+const QTextBlockFormat& DocumentBuilder::blockFormat(const Paragraph& p) {
+    for (auto it = m_blockFormats.rbegin(); it != m_blockFormats.rend(); ++it) {
+        if (sameBlockFormat(it->first, p))
+            return it->second;
+    }
+    if (m_blockFormats.size() == kMaxFormatsKept)
+        m_blockFormats.clear();
+    Paragraph key;
+    key.alignment = p.alignment;
+    key.end = p.end;
+    key.layout = p.layout;
+    key.tableWords = p.tableWords;
+    return m_blockFormats.emplace_back(std::move(key), toBlockFormat(p)).second;
+}
 
 void DocumentBuilder::build() {
     m_cursor.beginEditBlock();
@@ -181,8 +221,8 @@ void DocumentBuilder::build() {
 }
 
 void DocumentBuilder::paragraph(const Paragraph& p, bool inCell) {
-    const QTextBlockFormat block = toBlockFormat(p);
-    const QTextCharFormat mark = toCharFormat(p.mark);
+    const QTextBlockFormat& block = blockFormat(p);
+    const QTextCharFormat& mark = charFormat(p.mark);
     if (std::exchange(m_reuseBlock, false) || inCell) {
         m_cursor.setBlockFormat(block);
         m_cursor.setBlockCharFormat(mark);
@@ -207,7 +247,7 @@ void DocumentBuilder::runs(const Paragraph& p) {
         if (run.image)
             insertImage(m_cursor, m_document, *run.image, m_imageIndex++);
         else
-            m_cursor.insertText(run.text, toCharFormat(run.format));
+            m_cursor.insertText(run.text, charFormat(run.format));
     }
 }
 
@@ -286,11 +326,56 @@ private:
     Paragraph paragraph(const QTextBlock& block);
     void table(QTextTable& table);
     Paragraph rowEnd(const QTextTableCell& first, int columns);
+    struct ReadFormat {
+        CharFormat format;
+        bool image = false;
+    };
+    template <typename Format> const ReadFormat& charFormat(int index, const Format& format);
+    const Paragraph& blockProperties(const QTextBlock& block);
+    const ListFormat& listFormat(const QTextList& list);
 
     const QTextDocument& m_document;
     const QFont m_fallback;
     RichDocument m_model;
+    // What each of the document's formats reads as, by the document's format index: an
+    // entry's blocks and fragments share a few formats.
+    std::unordered_map<int, ReadFormat> m_charFormats;
+    std::unordered_map<int, Paragraph> m_blockProperties; // without runs and mark
+    std::unordered_map<int, ListFormat> m_listFormats;
 };
+
+// format: gives the QTextCharFormat when the index is not read yet.
+template <typename Format>
+const ModelBuilder::ReadFormat& ModelBuilder::charFormat(int index, const Format& format) {
+    auto it = m_charFormats.find(index);
+    if (it == m_charFormats.end()) {
+        const QTextCharFormat f = format();
+        it = m_charFormats
+                 .emplace(index, ReadFormat{fromCharFormat(f, m_fallback), f.isImageFormat()})
+                 .first;
+    }
+    return it->second;
+}
+
+// Alignment, layout (the list as carried), end and row words of the block's format.
+const Paragraph& ModelBuilder::blockProperties(const QTextBlock& block) {
+    auto it = m_blockProperties.find(block.blockFormatIndex());
+    if (it != m_blockProperties.end())
+        return it->second;
+    Paragraph p;
+    const QTextBlockFormat format = block.blockFormat();
+    if (format.hasProperty(kCarriedParagraph))
+        p.layout.list = format.property(kCarriedParagraph).value<Paragraph>().layout.list;
+    fromBlockFormat(format, p);
+    return m_blockProperties.emplace(block.blockFormatIndex(), std::move(p)).first->second;
+}
+
+const ListFormat& ModelBuilder::listFormat(const QTextList& list) {
+    auto it = m_listFormats.find(list.formatIndex());
+    if (it == m_listFormats.end())
+        it = m_listFormats.emplace(list.formatIndex(), fromListFormat(list.format())).first;
+    return it->second;
+}
 
 RichDocument ModelBuilder::build() {
     QTextFrame* root = m_document.rootFrame();
@@ -318,24 +403,27 @@ RichDocument ModelBuilder::build() {
 }
 
 Paragraph ModelBuilder::paragraph(const QTextBlock& block) {
+    const Paragraph& properties = blockProperties(block);
     Paragraph p;
-    p.mark = fromCharFormat(block.charFormat(), m_fallback);
-    const QTextBlockFormat format = block.blockFormat();
-    if (format.hasProperty(kCarriedParagraph))
-        p.layout.list = format.property(kCarriedParagraph).value<Paragraph>().layout.list;
+    p.alignment = properties.alignment;
+    p.layout = properties.layout;
+    p.end = properties.end;
+    p.tableWords = properties.tableWords;
+    p.mark = charFormat(block.charFormatIndex(), [&] { return block.charFormat(); }).format;
     if (const QTextList* list = block.textList())
-        p.layout.list = fromListFormat(list->format());
+        p.layout.list = listFormat(*list);
     else if (p.layout.list && p.layout.list->level != ListFormat::Level::Continue)
         p.layout.list.reset(); // taken out of its list
-    fromBlockFormat(format, p);
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        const QTextCharFormat f = fragment.charFormat();
-        if (!f.isImageFormat()) {
-            appendText(p, fromCharFormat(f, m_fallback), fragment.text());
+        const auto format = [&] { return fragment.charFormat(); };
+        const ReadFormat& read = charFormat(fragment.charFormatIndex(), format);
+        if (!read.image) {
+            appendText(p, read.format, fragment.text());
             continue;
         }
         // Equal pictures side by side share one fragment: one object character each.
+        const QTextCharFormat f = fragment.charFormat();
         const Image image = fromImageFormat(f.toImageFormat(), m_document);
         for (qsizetype i = 0; i < fragment.length(); ++i)
             appendImage(p, image);
