@@ -1,6 +1,7 @@
 #include "print/JournalPrinting.h"
 
 #include "dialogs/JournalUi.h"
+#include "export/EntryReader.h"
 #include "platform/TextEncoding.h"
 #include "print/CCustomPrintDialog.h"
 #include "print/CPrintJournalDlg.h"
@@ -9,7 +10,6 @@
 #include "print/PrintMessages.h"
 #include "print/PrinterSettings.h"
 #include "store/CQBKDoc.h"
-#include "store/TimeStamp.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -39,12 +39,12 @@ void JournalPrinting::PrintJournal() {
                 m_doc.PrintEntry(m_doc.m_currentEntryId, 0);
             return;
         }
-        const std::vector<ChosenEntry> chosen = ChooseEntries(m_doc.m_db, state.Choice());
-        if (chosen.empty()) {
+        const std::vector<long long> rows = ChosenEntryRows(m_doc.m_db, state.Choice());
+        if (rows.empty()) {
             m_ui.showMessage(PrintMessages::kNoEntries);
             return;
         }
-        PrintEntries(chosen);
+        PrintEntries(rows);
     } catch (const CppSQLite3Exception& e) {
         m_ui.showError(e.message());
     }
@@ -79,7 +79,7 @@ void JournalPrinting::RunJob(bool header, bool pageRange,
     m_printer.setFullPage(fullPage);
 }
 
-bool JournalPrinting::PrintEntries(const std::vector<ChosenEntry>& chosen) {
+bool JournalPrinting::PrintEntries(const std::vector<long long>& rows) {
     const std::optional<bool> header = AskPrintOptions();
     if (!header)
         return false;
@@ -87,13 +87,12 @@ bool JournalPrinting::PrintEntries(const std::vector<ChosenEntry>& chosen) {
     std::string failure;
     RunJob(*header, true, [&](EntryPrintJob& job) {
         try {
-            const std::string format = DisplayFormat(m_doc.m_db);
-            for (const ChosenEntry& entry : chosen) {
-                const PrintableEntry printable = ReadPrintableEntry(
-                    m_doc.m_db, m_doc.ContentCipherEngine(), entry.rowid, format);
-                if (!job.printEntry(printable.text, storedToText(printable.title)))
+            EntryReader reader(m_doc.m_db, m_doc.ContentCipherEngine(), rows,
+                               EntryReader::Reads::StoredText);
+            ExportedEntry entry;
+            while (reader.next(entry))
+                if (!job.printEntry(entry.storedText, entry.when))
                     return;
-            }
         } catch (const CppSQLite3Exception& e) {
             failure = e.message();
         }
