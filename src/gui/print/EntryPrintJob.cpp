@@ -108,8 +108,9 @@ bool EntryPrintJob::printEntry(std::string_view storedText, const QString& title
     QTextDocument document;
     // Fonts and pictures are measured on the device, not on the screen.
     document.documentLayout()->setPaintDevice(&m_device);
-    RtfDocumentAdapter::setEntryText(document, storedText);
+    // Margin and width before the text: changing either lays the whole text out again.
     layOut(document);
+    RtfDocumentAdapter::setEntryText(document, storedText);
 
     const int height =
         static_cast<int>(std::ceil(document.documentLayout()->documentSize().height()));
