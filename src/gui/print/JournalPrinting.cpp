@@ -11,8 +11,10 @@
 #include "print/PrinterSettings.h"
 #include "store/CQBKDoc.h"
 
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 
 JournalPrinting::JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer,
@@ -117,6 +119,9 @@ void JournalPrinting::PrintEntryText(const std::string& text, const std::string&
 void JournalPrinting::PreviewEntryText(const std::string& text, const std::string& title) {
     QPrintPreviewDialog preview(&m_printer, m_parent);
     preview.setObjectName(QStringLiteral("printPreview"));
+    // Qt's own size shows a whole page too small to read; take most of the screen.
+    if (const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen())
+        preview.resize(screen->availableGeometry().size() * 4 / 5);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter*) {
         RunJob(true, false, [&](EntryPrintJob& job) { job.printEntry(text, storedToText(title)); });
     });
