@@ -92,23 +92,6 @@ TEST_F(EntryChoiceTest, SelectedEntryIgnoresTheDays) {
     EXPECT_TRUE(ids(selected).empty());
 }
 
-TEST_F(EntryChoiceTest, TopicsNarrowTheChoiceToEntriesCarryingEveryOne) {
-    journal.addTopic("{T-A}", "A");
-    journal.addTopic("{T-B}", "B");
-    journal.link("{E-LATE}", "{T-A}");
-    journal.link("{E-LATE}", "{T-B}");
-    journal.link("{E-EARLY}", "{T-A}");
-    EntryChoice choice;
-    choice.topicIds = {"{T-A}"};
-    EXPECT_EQ(ids(choice), (std::vector<std::string>{"{E-EARLY}", "{E-LATE}"}));
-    // Every topic named is needed; naming one twice asks for it once.
-    choice.topicIds = {"{T-B}", "{T-A}", "{T-B}"};
-    EXPECT_EQ(ids(choice), (std::vector<std::string>{"{E-LATE}"}));
-    choice.what = EntryChoice::CurrentFolder;
-    choice.folderId = "{Root}";
-    EXPECT_TRUE(ids(choice).empty());
-}
-
 TEST_F(EntryChoiceTest, APrintReadsTheStoredTextAndTitleAndSkipsARowGoneSinceTheChoice) {
     BlowfishEngine cipher;
     cipher.SetKey(TestJournal::kContentKey);
