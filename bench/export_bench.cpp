@@ -40,7 +40,7 @@ QString outPath(const char* name) {
         .filePath(QString::fromLatin1(name));
 }
 
-ExportResult exportAll(Session& session, ExportFormat format, const ExportChoice& choice = {},
+ExportResult exportAll(Session& session, ExportFormat format, const EntryChoice& choice = {},
                        const ExportProgress& progress = {}) {
     ExportRequest request;
     request.choice = choice;
@@ -109,7 +109,7 @@ double heapInUseMb() {
 // The most heap in use, above what was in use before, at any entry of an HTML export of the
 // entries up to the given day.
 double exportHeapGrowthMb(Session& session, int lastYear, std::size_t& entries) {
-    ExportChoice choice;
+    EntryChoice choice;
     choice.between = true;
     choice.from = COleDateTime(1000, 1, 1, 0, 0, 0);
     choice.to = COleDateTime(lastYear, 12, 31, 23, 59, 59);

@@ -6,17 +6,14 @@
 #include "support/JournalGenerator.h"
 #include "support/ResidentMemory.h"
 
-#include "platform/TextEncoding.h"
+#include "export/EntryReader.h"
 #include "print/EntryChoice.h"
-#include "print/EntryPrintJob.h"
+#include "print/PdfEntryPages.h"
 #include "store/CQBKDoc.h"
-#include "store/TimeStamp.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QPageSize>
-#include <QPdfWriter>
 
 #include <benchmark/benchmark.h>
 
@@ -35,20 +32,18 @@ double g_residentEnd = 0;
 double g_entriesPerSecond = 0;
 
 // Prints the first count chosen entries to a PDF file, as qbk print does.
-void printEntries(CQBKDoc& doc, const std::vector<ChosenEntry>& chosen, std::size_t count,
+void printEntries(CQBKDoc& doc, const std::vector<long long>& chosen, std::size_t count,
                   const QString& pdf) {
     QFile out(pdf);
     if (!out.open(QIODevice::WriteOnly))
         throw std::runtime_error("cannot write the PDF file");
-    QPdfWriter writer(&out);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    EntryPrintJob job(writer, EntryPrintJob::Options{});
-    const std::string format = DisplayFormat(doc.m_db);
-    for (std::size_t i = 0; i < count && i < chosen.size(); ++i) {
-        const PrintableEntry entry =
-            ReadPrintableEntry(doc.m_db, doc.ContentCipherEngine(), chosen[i].rowid, format);
-        job.printEntry(entry.text, storedToText(entry.title));
+    PdfEntryPages job(out, QStringLiteral("Bench"), EntryPrintJob::Options{});
+    const std::vector<long long> rows(chosen.begin(),
+                                      chosen.begin() + std::min(count, chosen.size()));
+    EntryReader reader(doc.m_db, doc.ContentCipherEngine(), rows, EntryReader::Reads::StoredText);
+    ExportedEntry entry;
+    for (std::size_t i = 0; reader.next(entry); ++i) {
+        job.printEntry(entry.storedText, entry.when);
         if (i + 1 == kEarlySample)
             g_residentEarly = currentResidentMb();
     }
@@ -63,7 +58,7 @@ void BM_PrintJournalToPdf(benchmark::State& state) {
     CQBKDoc doc(ui, host);
     if (doc.OpenJournal(JournalGenerator::Cached(kShape)) != CQBKDoc::OpenOk)
         throw std::runtime_error("cannot open the benchmark journal");
-    const std::vector<ChosenEntry> chosen = ChooseEntries(doc.m_db, EntryChoice{});
+    const std::vector<long long> chosen = ChosenEntryRows(doc.m_db, EntryChoice{});
     const auto count = static_cast<std::size_t>(state.range(0));
     const QString pdf = QDir(QString::fromStdString(JournalGenerator::CacheFolder()))
                             .filePath(QStringLiteral("print-bench.pdf"));

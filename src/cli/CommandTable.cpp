@@ -114,9 +114,9 @@ const std::string kExportHelp =
         "date and time, with its folder, topics and comment. The journal is not changed.\n"
         "HTML keeps fonts, colours and pictures (embedded: the file stands alone);\n"
         "Markdown keeps bold, italic, strike-through, line breaks and pictures; plain\n"
-        "text keeps the words. ODT is written through Qt's document writer. PDF needs\n"
-        "the printing layout and is refused until this version has it.\n"
-        "  --format F        html, md, txt or odt\n"
+        "text keeps the words. ODT is written through Qt's document writer; PDF is laid\n"
+        "out as qbk print prints, each entry from a new page under its date and time.\n"
+        "  --format F        html, md, txt, odt or pdf\n"
         "  --out PATH        the file to write; with --split, the folder\n"
         "  --entry ID        only this entry (its id, or the start of it)\n"
         "  --folder NAME     only entries filed in this folder (not its subfolders)\n"
@@ -212,7 +212,7 @@ const std::vector<CommandSpec>& commandTable() {
          true},
 #endif
         {"export",
-         "write entries to HTML, Markdown, plain text or ODT",
+         "write entries to HTML, Markdown, plain text, ODT or PDF",
          kExportHelp.c_str(),
          {kPasswordStdin,
           {QStringLiteral("format"), true},

@@ -6,6 +6,7 @@
 #include "EntryListing.h"
 #include "JournalNames.h"
 #include "JournalSession.h"
+#include "PrintExportChoice.h"
 
 #include "export/ExportJob.h"
 #include "export/JournalBackup.h"
@@ -16,6 +17,9 @@
 
 #ifdef QBK_WITH_ODT
 #include "export/OdtConverter.h"
+#endif
+#ifdef QBK_PRINTING
+#include "print/PdfEntryPages.h"
 #endif
 
 #include <QFile>
@@ -30,9 +34,11 @@ ExportFormat formatOf(const CommandLine& line) {
     if (!format)
         throw usageError("unknown format " + name->toUtf8().toStdString() +
                          " (html, md, txt, odt or pdf)");
+#ifndef QBK_PRINTING
     if (*format == ExportFormat::Pdf)
-        throw usageError("PDF export needs the printing layout, which this version of qbk does "
-                         "not have yet; export to html or odt and print that");
+        throw usageError("this qbk was built without the desktop program's print layout and "
+                         "cannot write PDF");
+#endif
 #ifndef QBK_WITH_ODT
     if (*format == ExportFormat::Odt)
         throw usageError("this qbk was built without Qt's GUI library and cannot write ODT");
@@ -40,43 +46,15 @@ ExportFormat formatOf(const CommandLine& line) {
     return *format;
 }
 
-ExportChoice choiceOf(const CommandLine& line, JournalSession& session) {
-    ExportChoice choice;
-    const std::optional<QString> entry = line.value(QStringLiteral("entry"));
-    const std::optional<QString> folder = line.value(QStringLiteral("folder"));
-    const std::optional<QString> from = line.value(QStringLiteral("from"));
-    const std::optional<QString> to = line.value(QStringLiteral("to"));
-    if (entry) {
-        choice.scope = ExportChoice::Scope::Selected;
-        choice.entryId = entryIdGiven(session, *entry);
-    } else if (folder) {
-        choice.scope = ExportChoice::Scope::Folder;
-        choice.folderId = folderIdNamed(session, *folder);
-    }
-    if (from || to) {
-        choice.between = true;
-        choice.from = from ? parseDay(*from, "from", 0, 0, 0) : COleDateTime(1000, 1, 1, 0, 0, 0);
-        choice.to = to ? parseDay(*to, "to", 23, 59, 59) : COleDateTime(9999, 12, 31, 23, 59, 59);
-        if (choice.to < choice.from)
-            throw usageError("the day of --from is after the day of --to");
-    }
-    for (const QString& topic : line.values(QStringLiteral("topic")))
-        choice.topicIds.push_back(topicIdNamed(session, topic));
-    return choice;
-}
-
 void checkExportLine(const CommandLine& line) {
-    if (line.value(QStringLiteral("entry")) && line.value(QStringLiteral("folder")))
-        throw usageError("--entry and --folder exclude each other");
-    if (line.value(QStringLiteral("entry")) &&
-        (line.value(QStringLiteral("from")) || line.value(QStringLiteral("to"))))
-        throw usageError("--from and --to choose among several entries, not with --entry");
+    checkEntryChoiceLine(line);
     if (!line.value(QStringLiteral("out")))
         throw usageError("option --out is required");
 }
 
 } // namespace
 
+// ODT and PDF are made with Qt's document and painting classes.
 bool commandNeedsGui(const QStringList& arguments) {
 #ifdef QBK_WITH_ODT
     if (arguments.value(0) != u"export")
@@ -88,7 +66,8 @@ bool commandNeedsGui(const QStringList& arguments) {
         const QString value = argument == u"--format"             ? arguments.value(i + 1)
                               : argument.startsWith(u"--format=") ? argument.mid(9)
                                                                   : QString();
-        if (ExportFormatNamed(value) == ExportFormat::Odt)
+        const std::optional<ExportFormat> format = ExportFormatNamed(value);
+        if (format == ExportFormat::Odt || format == ExportFormat::Pdf)
             return true;
     }
 #else
@@ -109,17 +88,19 @@ int runExport(const CommandLine& line) {
     std::string input;
     const std::unique_ptr<JournalSession> opened = openJournal(line, file, input);
     JournalSession& session = *opened;
-    request.choice = choiceOf(line, session);
+    request.choice = entryChoiceOf(line, session);
     request.title = storedToText(session.doc().GetTitle());
     request.journalPath = QFile::decodeName(session.path().c_str());
 
-    HtmlConverter converter;
+    ExportMakers makers;
 #ifdef QBK_WITH_ODT
-    if (request.format == ExportFormat::Odt)
-        converter = HtmlToOdt;
+    makers.odt = HtmlToOdt;
+#endif
+#ifdef QBK_PRINTING
+    makers.pdf = PdfEntryPages::Maker({});
 #endif
     const ExportResult result =
-        RunExport(session.db(), session.doc().ContentCipherEngine(), request, converter);
+        RunExport(session.db(), session.doc().ContentCipherEngine(), request, makers);
     if (result.status != ExportResult::Status::Done)
         throw CliFailure(ExitJournal, result.message.toUtf8().toStdString());
     writeOut(std::to_string(result.entries) + (result.entries == 1 ? " entry" : " entries") +

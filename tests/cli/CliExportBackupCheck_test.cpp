@@ -120,11 +120,14 @@ TEST_F(CliExport, OdtHoldsTheEntriesAsOpenDocumentText) {
 }
 
 TEST_F(CliExport, RefusesWhatItCannotDoWithoutWritingAnything) {
+    QbkResult result;
+#ifndef QBK_PRINTING
     const std::string out = journal.path("x.pdf");
-    QbkResult result = journal.run("export", {"--format", "pdf", "--out", out});
+    result = journal.run("export", {"--format", "pdf", "--out", out});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("printing layout"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("print layout"), std::string::npos) << result.err;
     EXPECT_FALSE(fileExists(out));
+#endif
 
     EXPECT_EQ(journal
                   .run("export", {"--format", "html", "--out", journal.path("a.html"), "--entry",

@@ -104,6 +104,12 @@ std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& c
 
 std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed) {
     std::vector<EntryRow> rows;
+    AppendSearchResultRows(db, keyed, rows);
+    return rows;
+}
+
+void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
+                            std::vector<EntryRow>& rows) {
     SqlBuffer sql;
     SqlQuery query = db.query(sql.format(
         "SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE SearchTarget = '%d'", 1));
@@ -111,7 +117,6 @@ std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine
     for (; !query.eof(); query.nextRow())
         rows.push_back(readRow(query, keyed, names, query.boolField("ShowFirstLine", false)));
     query.finalize();
-    return rows;
 }
 
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId) {

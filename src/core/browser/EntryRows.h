@@ -33,6 +33,10 @@ std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const BlowfishEngine& keyed
 // The rows of the entries marked by the last search.
 std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& contentKey);
 std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed);
+// Same, each row appended to rows as it is read: when reading fails part way (the exception
+// is thrown on), the rows read before the failure are there.
+void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
+                            std::vector<EntryRow>& rows);
 
 // Names of an entry's topics joined by ", " in table order; empty when it carries none.
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId);

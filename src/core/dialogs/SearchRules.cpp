@@ -53,10 +53,20 @@ SearchCriteria Criteria(const SearchValues& values) {
     return criteria;
 }
 
-std::string ResultCountText(std::size_t count) {
-    if (count == 0)
-        return kNoEntriesFound;
-    return std::to_string(count) + (count == 1 ? " entry found" : " entries found");
+std::string ResultCountText(std::size_t count, bool complete) {
+    const std::string entries = std::to_string(count) + (count == 1 ? " entry" : " entries");
+    if (!complete)
+        return entries + " listed; the others found could not be read";
+    return count == 0 ? kNoEntriesFound : entries + " found";
+}
+
+std::string ResultsCutShortText(std::size_t listed, const std::string& error) {
+    const std::string text = "Not every entry found could be read: " + error + "\n\n";
+    if (listed == 0)
+        return text + "No entry is listed.";
+    if (listed == 1)
+        return text + "The entry read before that is listed.";
+    return text + "The " + std::to_string(listed) + " entries read before that are listed.";
 }
 
 void ForgetJournal(SearchValues& values) {
@@ -64,14 +74,20 @@ void ForgetJournal(SearchValues& values) {
     values.topicMatch = 0;
 }
 
-std::vector<EntryRow> Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values) {
+SearchResults Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values) {
     doc.Search(Criteria(values));
+    return ListResults(doc, ui);
+}
+
+SearchResults ListResults(CQBKDoc& doc, JournalUi& ui) {
+    SearchResults results;
     try {
-        return LoadSearchResultRows(doc.m_db, doc.ContentCipherEngine());
+        AppendSearchResultRows(doc.m_db, doc.ContentCipherEngine(), results.rows);
     } catch (const CppSQLite3Exception& e) {
-        ui.showError(e.message());
-        return {};
+        results.complete = false;
+        ui.showError(ResultsCutShortText(results.rows.size(), e.message()));
     }
+    return results;
 }
 
 bool EntryExists(CQBKDoc& doc, JournalUi& ui, const std::string& entryId) {

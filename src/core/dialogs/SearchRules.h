@@ -29,15 +29,26 @@ void StartDateChosen(SearchValues& values, QDate day);
 void EndDateChosen(SearchValues& values, QDate day);
 // Criteria for the session's search: from 00:00:00 of the first day to 23:59:59 of the last.
 SearchCriteria Criteria(const SearchValues& values);
-// "No Entries Found", "1 entry found", "12 entries found".
-std::string ResultCountText(std::size_t count);
+// "No Entries Found", "1 entry found", "12 entries found"; when the results could not all be
+// read, "12 entries listed; the others found could not be read".
+std::string ResultCountText(std::size_t count, bool complete = true);
+// What is told when reading the results failed part way.
+std::string ResultsCutShortText(std::size_t listed, const std::string& error);
 // Criteria kept for the next search dialog once the journal is closed: the chosen topics
 // belong to that journal and are dropped.
 void ForgetJournal(SearchValues& values);
 
-// Runs the search and reads the entries it marked, in the file's order. A failure is shown
-// (the search shows its own); the rows are then those read before it, possibly none.
-std::vector<EntryRow> Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values);
+// The rows of a search, and whether every entry it marked could be read.
+struct SearchResults {
+    std::vector<EntryRow> rows;
+    bool complete = true;
+};
+
+// Runs the search and lists the entries it marked (ListResults).
+SearchResults Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values);
+// Reads the entries the last search marked, in the file's order. When reading fails part way,
+// the rows read before the failure are kept and the failure is shown, saying so.
+SearchResults ListResults(CQBKDoc& doc, JournalUi& ui);
 
 // Whether the entry of a result row is still in the journal. A read failure is shown and
 // counts as present (nothing is removed on a guess).

@@ -8,9 +8,10 @@
 #include "store/StoredText.h"
 #include "store/TimeStamp.h"
 
-EntryReader::EntryReader(SqlDatabase& db, const BlowfishEngine& keyed, std::vector<long long> rows)
-    : m_db(db), m_keyed(keyed), m_rows(std::move(rows)) {
-    if (!m_rows.empty())
+EntryReader::EntryReader(SqlDatabase& db, const BlowfishEngine& keyed, std::vector<long long> rows,
+                         Reads reads)
+    : m_db(db), m_keyed(keyed), m_rows(std::move(rows)), m_reads(reads) {
+    if (!m_rows.empty() && m_reads == Reads::Everything)
         m_names = ListingNames::Read(db);
     m_displayFormat = DisplayFormat(db);
 }
@@ -25,6 +26,10 @@ bool EntryReader::next(ExportedEntry& entry) {
         entry.id = query.textField("EntryID");
         entry.timeStamp = query.textField("TimeStamp");
         entry.when = storedToText(ParseTimeStamp(entry.timeStamp.c_str()).Format(m_displayFormat));
+        if (m_reads == Reads::StoredText) {
+            entry.storedText = DecipherFromStorage(query.fieldValue("EntryText"), m_keyed);
+            return true;
+        }
         entry.comment.clear();
         if (query.boolField("UserComment", false))
             entry.comment = storedToText(DecipherFromStorage(query.fieldValue("Comment"), m_keyed));

@@ -9,11 +9,16 @@
 class BlowfishEngine;
 class SqlDatabase;
 
-// Reads chosen entries one at a time, deciphered and with their RTF read, so an export holds
-// one entry in memory however long the journal is.
+// Reads chosen entries (ChosenEntryRows) one at a time, deciphered, so an export or a print
+// holds one entry in memory however long the journal is.
 class EntryReader {
 public:
-    EntryReader(SqlDatabase& db, const BlowfishEngine& keyed, std::vector<long long> rows);
+    // What is read of each entry: everything an export shows, its RTF read into the model; or,
+    // for a print, only its date and time and its stored text.
+    enum class Reads { Everything, StoredText };
+
+    EntryReader(SqlDatabase& db, const BlowfishEngine& keyed, std::vector<long long> rows,
+                Reads reads = Reads::Everything);
 
     std::size_t count() const { return m_rows.size(); }
     std::size_t done() const { return m_next; }
@@ -26,6 +31,7 @@ private:
     SqlDatabase& m_db;
     const BlowfishEngine& m_keyed;
     std::vector<long long> m_rows;
+    Reads m_reads;
     std::size_t m_next = 0;
     ListingNames m_names;
     std::string m_displayFormat;

@@ -8,9 +8,9 @@ ExportDialogValues InitialExportValues(const std::string& currentEntryId,
     values.folderEnabled = currentFolderId != "{Root}" && currentFolderId != "{All Entries}" &&
                            !currentFolderId.empty();
     if (values.selectedEnabled)
-        values.scope = ExportChoice::Scope::Selected;
+        values.what = EntryChoice::SelectedEntry;
     else if (values.folderEnabled)
-        values.scope = ExportChoice::Scope::Folder;
+        values.what = EntryChoice::CurrentFolder;
     values.from = values.to = today;
     return values;
 }
@@ -18,14 +18,12 @@ ExportDialogValues InitialExportValues(const std::string& currentEntryId,
 ExportRequest ExportRequestFor(const ExportDialogValues& values, const std::string& currentEntryId,
                                const std::string& currentFolderId, const QString& title) {
     ExportRequest request;
-    request.choice.scope = values.scope;
+    request.choice.what = values.what;
     request.choice.entryId = currentEntryId;
     request.choice.folderId = currentFolderId;
     request.choice.between = values.datesEnabled();
-    request.choice.from =
-        COleDateTime(values.from.GetYear(), values.from.GetMonth(), values.from.GetDay(), 0, 0, 0);
-    request.choice.to =
-        COleDateTime(values.to.GetYear(), values.to.GetMonth(), values.to.GetDay(), 23, 59, 59);
+    request.choice.from = StartOfDay(values.from);
+    request.choice.to = EndOfDay(values.to);
     request.format = values.format;
     request.outPath = values.path;
     request.split = values.split;
@@ -40,9 +38,9 @@ QString ExportValuesProblem(const ExportDialogValues& values) {
     if (values.path.trimmed().isEmpty())
         return values.split ? QStringLiteral("Choose the folder to write the files in.")
                             : QStringLiteral("Choose the file to write.");
-    if (values.scope == ExportChoice::Scope::Selected && !values.selectedEnabled)
+    if (values.what == EntryChoice::SelectedEntry && !values.selectedEnabled)
         return QStringLiteral("No entry is selected.");
-    if (values.scope == ExportChoice::Scope::Folder && !values.folderEnabled)
+    if (values.what == EntryChoice::CurrentFolder && !values.folderEnabled)
         return QStringLiteral("No folder is selected.");
     if (values.datesEnabled() && values.to < values.from)
         return QStringLiteral("The first day is after the last day.");

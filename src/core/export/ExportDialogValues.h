@@ -8,9 +8,9 @@
 // The Export Journal dialog's values: the entries, as Print Journal offers them, the format,
 // the destination and whether each entry gets a file of its own.
 struct ExportDialogValues {
-    ExportChoice::Scope scope = ExportChoice::Scope::All;
-    bool selectedEnabled = false; // an entry is selected in the list
-    bool folderEnabled = false;   // a folder other than the root is current
+    int what = EntryChoice::AllEntries; // EntryChoice::What
+    bool selectedEnabled = false;       // an entry is selected in the list
+    bool folderEnabled = false;         // a folder other than the root is current
     bool between = false;
     COleDateTime from; // days; the times of day are set by the request
     COleDateTime to;
@@ -19,7 +19,7 @@ struct ExportDialogValues {
     bool split = false;
 
     // The dates can be chosen only for several entries.
-    bool betweenEnabled() const { return scope != ExportChoice::Scope::Selected; }
+    bool betweenEnabled() const { return what != EntryChoice::SelectedEntry; }
     bool datesEnabled() const { return between && betweenEnabled(); }
 };
 

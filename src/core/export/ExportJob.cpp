@@ -11,25 +11,26 @@
 
 namespace {
 
-bool needsConverter(ExportFormat format) {
-    return format == ExportFormat::Odt || format == ExportFormat::Pdf;
-}
-
-// One output document: written piece by piece into a temporary file, or gathered as HTML
-// for a converter.
+// One output document, written into a temporary file that gets its name when complete: the
+// writer's text piece by piece, or HTML gathered for a converter, or entries laid out on pages.
 class Output {
 public:
-    Output(const QString& path, const HtmlConverter& converter)
-        : m_file(path), m_converter(converter) {}
+    Output(const QString& path, const ExportFormat format, const ExportMakers& makers)
+        : m_file(path), m_converter(format == ExportFormat::Odt ? makers.odt : HtmlConverter()),
+          m_pagesMaker(format == ExportFormat::Pdf ? makers.pdf : EntryPagesMaker()) {}
 
-    bool open(QString& error) {
-        if (m_file.open(QIODevice::WriteOnly))
-            return true;
-        error = QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString());
-        return false;
+    bool open(const QString& title, QString& error) {
+        if (!m_file.open(QIODevice::WriteOnly))
+            return fileError(error);
+        if (m_pagesMaker)
+            m_pages = m_pagesMaker(m_file, title);
+        return true;
     }
 
+    // The writer's bytes; pages take none.
     bool write(const std::string& bytes, QString& error) {
+        if (m_pages)
+            return true;
         if (m_converter) {
             m_html.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
             return true;
@@ -37,7 +38,20 @@ public:
         return writeFile(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())), error);
     }
 
+    bool entry(ExportWriter& writer, const ExportedEntry& entry, QString& error) {
+        if (!m_pages)
+            return write(writer.entry(entry), error);
+        if (m_pages->printEntry(entry.storedText, entry.when))
+            return true;
+        m_file.cancelWriting();
+        return fileError(error);
+    }
+
     bool commit(QString& error) {
+        if (m_pages && !m_pages->finish()) {
+            m_file.cancelWriting();
+            return fileError(error);
+        }
         if (m_converter) {
             const QByteArray converted = m_converter(m_html, error);
             if (converted.isEmpty() || !writeFile(converted, error)) {
@@ -45,33 +59,36 @@ public:
                 return false;
             }
         }
-        if (m_file.commit())
-            return true;
-        error = QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString());
-        return false;
+        return m_file.commit() || fileError(error);
     }
 
     void cancel() { m_file.cancelWriting(); }
 
 private:
+    bool fileError(QString& error) {
+        error = QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString());
+        return false;
+    }
+
     bool writeFile(const QByteArray& bytes, QString& error) {
         if (m_file.write(bytes) == bytes.size())
             return true;
-        error = QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString());
+        fileError(error);
         m_file.cancelWriting();
         return false;
     }
 
     QSaveFile m_file;
-    const HtmlConverter& m_converter;
+    HtmlConverter m_converter;
+    EntryPagesMaker m_pagesMaker;
+    std::unique_ptr<EntryPages> m_pages; // ends before the file it writes to
     QByteArray m_html;
 };
 
 class Job {
 public:
-    Job(const ExportRequest& request, const HtmlConverter& converter,
-        const ExportProgress& progress)
-        : m_request(request), m_converter(converter), m_progress(progress),
+    Job(const ExportRequest& request, const ExportMakers& makers, const ExportProgress& progress)
+        : m_request(request), m_makers(makers), m_progress(progress),
           m_writer(MakeExportWriter(request.format)) {}
 
     ExportResult run(EntryReader& reader) {
@@ -116,15 +133,16 @@ private:
         const QString& path = m_request.outPath;
         if (!mayWrite(path))
             return;
-        Output out(path, m_converter);
+        Output out(path, m_request.format, m_makers);
         QString error;
-        if (!out.open(error) || !out.write(m_writer->begin(m_request.title), error)) {
+        if (!out.open(m_request.title, error) ||
+            !out.write(m_writer->begin(m_request.title), error)) {
             fail(error);
             return;
         }
         ExportedEntry entry;
         while (reader.next(entry)) {
-            if (!out.write(m_writer->entry(entry), error)) {
+            if (!out.entry(*m_writer, entry, error)) {
                 fail(error);
                 return;
             }
@@ -153,10 +171,10 @@ private:
                 uniquePath(folder, SplitFileStem(entry.timeStamp, entry.id), extension);
             if (!mayWrite(path))
                 return;
-            Output out(path, m_converter);
+            Output out(path, m_request.format, m_makers);
             QString error;
-            if (!out.open(error) || !out.write(m_writer->begin(entry.when), error) ||
-                !out.write(m_writer->entry(entry), error) || !out.write(m_writer->end(), error) ||
+            if (!out.open(entry.when, error) || !out.write(m_writer->begin(entry.when), error) ||
+                !out.entry(*m_writer, entry, error) || !out.write(m_writer->end(), error) ||
                 !out.commit(error)) {
                 fail(error);
                 return;
@@ -176,7 +194,7 @@ private:
     }
 
     const ExportRequest& m_request;
-    const HtmlConverter& m_converter;
+    const ExportMakers& m_makers;
     const ExportProgress& m_progress;
     std::unique_ptr<ExportWriter> m_writer;
     ExportResult m_result;
@@ -194,20 +212,22 @@ QString SplitFileStem(const std::string& timeStamp, const std::string& entryId) 
 }
 
 ExportResult RunExport(SqlDatabase& db, const BlowfishEngine& keyed, const ExportRequest& request,
-                       const HtmlConverter& converter, const ExportProgress& progress) {
+                       const ExportMakers& makers, const ExportProgress& progress) {
     ExportResult result;
-    if (needsConverter(request.format) && !converter) {
+    const bool pages = request.format == ExportFormat::Pdf;
+    if ((request.format == ExportFormat::Odt && !makers.odt) || (pages && !makers.pdf)) {
         result.status = ExportResult::Status::Failed;
         result.message =
             QStringLiteral("this program cannot write %1 files")
                 .arg(QString::fromLatin1(ExportFormatExtension(request.format)).toUpper());
         return result;
     }
-    EntryReader reader(db, keyed, ChosenEntryRows(db, request.choice));
+    EntryReader reader(db, keyed, ChosenEntryRows(db, request.choice),
+                       pages ? EntryReader::Reads::StoredText : EntryReader::Reads::Everything);
     if (reader.count() == 0) {
         result.status = ExportResult::Status::Failed;
         result.message = QStringLiteral("no entry matches the choice");
         return result;
     }
-    return Job(request, converter, progress).run(reader);
+    return Job(request, makers, progress).run(reader);
 }

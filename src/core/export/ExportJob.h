@@ -1,7 +1,8 @@
 #pragma once
 
-#include "export/ExportChoice.h"
+#include "export/EntryPages.h"
 #include "export/ExportWriter.h"
+#include "print/EntryChoice.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,7 +13,7 @@ class BlowfishEngine;
 class SqlDatabase;
 
 struct ExportRequest {
-    ExportChoice choice;
+    EntryChoice choice;
     ExportFormat format = ExportFormat::Html;
     QString outPath;        // the file; with split, the folder the files go in
     bool split = false;     // one file per entry, named by its date and time
@@ -24,6 +25,13 @@ struct ExportRequest {
 // Turns one document's HTML into the bytes of a format the core cannot write (ODT). Returns
 // empty bytes and sets the error when it fails.
 using HtmlConverter = std::function<QByteArray(const QByteArray& html, QString& error)>;
+
+// What writes the formats the core cannot write itself; a format whose maker is missing is
+// refused.
+struct ExportMakers {
+    HtmlConverter odt;
+    EntryPagesMaker pdf;
+};
 
 // Told after each entry; returning false cancels the export.
 using ExportProgress = std::function<bool(std::size_t done, std::size_t total)>;
@@ -40,7 +48,7 @@ struct ExportResult {
 // under a temporary name and renamed at the end, and a cancelled or failed export removes
 // every file it wrote. Reads the journal only.
 ExportResult RunExport(SqlDatabase& db, const BlowfishEngine& keyed, const ExportRequest& request,
-                       const HtmlConverter& converter = {}, const ExportProgress& progress = {});
+                       const ExportMakers& makers = {}, const ExportProgress& progress = {});
 
 // The file name of an entry exported on its own: its date and time ("2004-07-05 14-30"),
 // or its id without braces when its time stamp does not parse.

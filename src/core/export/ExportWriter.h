@@ -29,12 +29,14 @@ inline constexpr const char* kCommentLabel = "Comment";
 // that order; values that are empty are left out.
 std::vector<std::pair<const char*, QString>> HeadingValues(const ExportedEntry& entry);
 
-// The formats an export can write. Odt and Pdf are made outside the core, from the HTML.
+// The formats an export can write. Odt is made outside the core from the HTML, Pdf by the
+// print layout.
 enum class ExportFormat { Html, Markdown, Text, Odt, Pdf };
 
 // The format of a name as the command line spells it ("html", "md", "txt", "odt", "pdf").
 std::optional<ExportFormat> ExportFormatNamed(const QString& name);
 const char* ExportFormatExtension(ExportFormat format);
 
-// The writer of a text format; Odt and Pdf get the HTML writer their converter reads.
+// The writer of a text format; Odt gets the HTML writer its converter reads (Pdf, laid out
+// by the print job, uses none).
 std::unique_ptr<ExportWriter> MakeExportWriter(ExportFormat format);

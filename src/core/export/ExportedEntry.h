@@ -5,7 +5,8 @@
 #include <QString>
 #include <string>
 
-// One entry as an export shows it: its heading values and its formatted text.
+// One entry as an export shows it: its heading values and its formatted text; for a print,
+// its date and time and the text as stored (RTF or plain), the rest left empty.
 struct ExportedEntry {
     std::string id;
     std::string timeStamp; // as stored, "%Y-%m-%d %H:%M"
@@ -14,4 +15,5 @@ struct ExportedEntry {
     QString folder;        // folder name, empty for an entry at the top of the journal
     QString topics;        // topic names joined by ", "
     richtext::RichDocument text;
+    std::string storedText;
 };

@@ -1,12 +1,13 @@
 #include "print/EntryChoice.h"
 
+#include "store/QuotedIdList.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
 #include "store/SqlQuery.h"
-#include "store/StoredText.h"
 #include "store/TimeStamp.h"
 
 #include <cstdlib>
+#include <set>
 
 COleDateTime StartOfDay(const COleDateTime& day) {
     return COleDateTime(day.GetYear(), day.GetMonth(), day.GetDay(), 0, 0, 0);
@@ -16,47 +17,39 @@ COleDateTime EndOfDay(const COleDateTime& day) {
     return COleDateTime(day.GetYear(), day.GetMonth(), day.GetDay(), 23, 59, 59);
 }
 
-std::string EntryChoiceStatement(const EntryChoice& choice) {
-    SqlBuffer folder;
-    SqlBuffer dates;
+std::string EntryChoiceCondition(const EntryChoice& choice) {
+    SqlBuffer sql;
+    std::string condition = "1=1";
     if (choice.what == EntryChoice::SelectedEntry)
-        folder.format("EntryID = '%q'", choice.entryId.c_str());
+        condition = sql.format("EntryID = '%q'", choice.entryId.c_str());
     else if (choice.what == EntryChoice::CurrentFolder)
-        folder.format("FolderId = '%q'", choice.folderId.c_str());
-    else
-        folder.format("1=1");
-    if (choice.between && choice.what != EntryChoice::SelectedEntry)
-        dates.format("[TimeStamp] BETWEEN '%q' AND '%q'", MakeTimeStamp(choice.from).c_str(),
-                     MakeTimeStamp(choice.to).c_str());
-    else
-        dates.format("1=1");
-    SqlBuffer sql;
-    return sql.format("SELECT rowid, EntryID FROM Entry WHERE %s AND %s "
-                      "ORDER BY [TimeStamp], rowid;",
-                      folder.c_str(), dates.c_str());
-}
+        condition = sql.format("FolderID = '%q'", choice.folderId.c_str());
 
-std::vector<ChosenEntry> ChooseEntries(SqlDatabase& db, const EntryChoice& choice) {
-    std::vector<ChosenEntry> chosen;
-    SqlQuery query = db.query(EntryChoiceStatement(choice));
-    for (; !query.eof(); query.nextRow())
-        chosen.push_back(
-            {std::strtoll(query.textField(0).c_str(), nullptr, 10), query.textField(1)});
-    query.finalize();
-    return chosen;
-}
-
-PrintableEntry ReadPrintableEntry(SqlDatabase& db, const BlowfishEngine& cipher, std::int64_t rowid,
-                                  const std::string& displayFormat) {
-    SqlBuffer sql;
-    SqlQuery query =
-        db.query(sql.format("SELECT EntryText, TimeStamp FROM Entry WHERE rowid = %lld",
-                            static_cast<long long>(rowid)));
-    PrintableEntry entry;
-    if (!query.eof()) {
-        entry.text = DecipherFromStorage(query.fieldValue(0), cipher);
-        entry.title = ParseTimeStamp(query.fieldValue(1)).Format(displayFormat);
+    // The selected entry is taken whatever its date.
+    if (choice.between && choice.what != EntryChoice::SelectedEntry) {
+        const std::string from = MakeTimeStamp(choice.from);
+        const std::string to = MakeTimeStamp(choice.to);
+        condition += sql.format(" AND [TimeStamp] BETWEEN '%q' AND '%q'", from.c_str(), to.c_str());
     }
+    if (!choice.topicIds.empty()) {
+        // Distinct ids: naming a topic twice must not ask for it twice.
+        const std::set<std::string> distinct(choice.topicIds.begin(), choice.topicIds.end());
+        const std::vector<std::string> ids(distinct.begin(), distinct.end());
+        condition += sql.format(" AND EntryID IN (SELECT EntryID FROM Entry2Topic WHERE TopicID "
+                                "IN (%s) GROUP BY EntryID HAVING Count(DISTINCT TopicID)=%d)",
+                                QuotedIdList(ids).c_str(), static_cast<int>(ids.size()));
+    }
+    return condition;
+}
+
+std::vector<long long> ChosenEntryRows(SqlDatabase& db, const EntryChoice& choice) {
+    SqlBuffer sql;
+    sql.format("SELECT rowid FROM Entry WHERE %s ORDER BY [TimeStamp], rowid;",
+               EntryChoiceCondition(choice).c_str());
+    std::vector<long long> rows;
+    SqlQuery query = db.query(sql.c_str());
+    for (; !query.eof(); query.nextRow())
+        rows.push_back(std::strtoll(query.textField(0).c_str(), nullptr, 10));
     query.finalize();
-    return entry;
+    return rows;
 }

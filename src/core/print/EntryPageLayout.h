@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 
 // Where an entry's pages put their parts, in the printer's device units counted from the
 // paper's top-left corner. The date/time header stands at the top-left margin on the first
@@ -11,10 +12,12 @@
 // pages, and a first page without header, use the margins as they are.
 struct EntryPageLayout {
     static constexpr int kHeaderPoints = 12;
-    static constexpr int kUnderlinePen = 5; // device units
 
     // The header font's size on the device: 12 points at its vertical resolution.
     static int HeaderPixelSize(int dpiY) { return kHeaderPoints * dpiY / 72; }
+    // The underline's thickness on the device: 1/120 inch (five dots of a 600 dpi printer),
+    // at least one device unit, so that it looks the same on paper, in a PDF and in preview.
+    static int UnderlinePen(int dpiY) { return std::max(1, (dpiY + 60) / 120); }
 
     // paper: the paper's size in device units. headerLineHeight: the header font's height
     // plus external leading on the device. Margins that leave less than a quarter inch for

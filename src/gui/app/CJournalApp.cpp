@@ -232,7 +232,7 @@ void CJournalApp::OnUpdateRecentFile(CommandUpdate& update) {
 }
 
 void CJournalApp::OnExportJournal() {
-    JournalExportCommands::ExportJournal(*m_doc, m_frame.get());
+    JournalExportCommands::ExportJournal(*m_doc, m_margins, m_frame.get());
 }
 
 void CJournalApp::OnBackupJournal() {

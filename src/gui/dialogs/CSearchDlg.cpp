@@ -298,9 +298,10 @@ void CSearchDlg::OnBeginSearch() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_noEntries->hide();
     m_model->setRows({});
-    std::vector<EntryRow> rows = SearchRules::Run(m_doc, m_ui, m_values);
+    SearchRules::SearchResults results = SearchRules::Run(m_doc, m_ui, m_values);
     QApplication::restoreOverrideCursor();
-    m_model->setRows(std::move(rows));
+    m_complete = results.complete;
+    m_model->setRows(std::move(results.rows));
     if (m_sortColumn >= 0)
         m_model->sortRows(m_sortColumn, m_sortAscending);
     ShowCount();
@@ -308,9 +309,10 @@ void CSearchDlg::OnBeginSearch() {
 
 void CSearchDlg::ShowCount() {
     const auto count = static_cast<std::size_t>(m_model->rowCount());
-    m_noEntries->setVisible(count == 0);
-    m_count->setText(count == 0 ? QString()
-                                : QString::fromStdString(SearchRules::ResultCountText(count)));
+    m_noEntries->setVisible(count == 0 && m_complete);
+    m_count->setText(count == 0 && m_complete
+                         ? QString()
+                         : QString::fromStdString(SearchRules::ResultCountText(count, m_complete)));
 }
 
 void CSearchDlg::OnHeaderClicked(int column) {
@@ -328,8 +330,8 @@ void CSearchDlg::OnResultActivated(const QModelIndex& index) {
     if (!SearchRules::EntryExists(m_doc, m_ui, entryId)) {
         m_ui.showMessage(SearchRules::kEntryGone);
         m_model->removeRow(index.row());
-        m_count->setText(QString::fromStdString(
-            SearchRules::ResultCountText(static_cast<std::size_t>(m_model->rowCount()))));
+        m_count->setText(QString::fromStdString(SearchRules::ResultCountText(
+            static_cast<std::size_t>(m_model->rowCount()), m_complete)));
         return;
     }
     m_doc.OpenEntry(entryId);

@@ -92,6 +92,7 @@ private:
     EntryListModel* m_model;
     QLabel* m_noEntries;
     QLabel* m_count;
+    bool m_complete = true; // every entry the last search found could be read
     int m_sortColumn = -1;
     bool m_sortAscending = true;
 };

@@ -16,23 +16,18 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace {
-
-using Scope = ExportChoice::Scope;
 
 struct FormatItem {
     ExportFormat format;
     const char* label;
 };
 constexpr FormatItem kFormats[] = {
-    {ExportFormat::Html, "Web page (HTML)"},
-    {ExportFormat::Markdown, "Markdown"},
-    {ExportFormat::Text, "Plain text"},
-    {ExportFormat::Odt, "OpenDocument text (ODT)"},
-    {ExportFormat::Pdf, "PDF (needs the printing layout)"},
+    {ExportFormat::Html, "Web page (HTML)"}, {ExportFormat::Markdown, "Markdown"},
+    {ExportFormat::Text, "Plain text"},      {ExportFormat::Odt, "OpenDocument text (ODT)"},
+    {ExportFormat::Pdf, "PDF (as printed)"},
 };
 
 QDate toDate(const COleDateTime& day) {
@@ -54,20 +49,20 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     auto* entries = new QGroupBox(QStringLiteral("Entries"), this);
     auto* entriesLayout = new QVBoxLayout(entries);
     m_scope = new QButtonGroup(this);
-    const std::pair<Scope, const char*> scopes[] = {
-        {Scope::Selected, "Export Selected Entry"},
-        {Scope::All, "Export All Entries"},
-        {Scope::Folder, "Export All Entries in Current Folder"},
+    const std::pair<int, const char*> scopes[] = {
+        {EntryChoice::SelectedEntry, "Export Selected Entry"},
+        {EntryChoice::AllEntries, "Export All Entries"},
+        {EntryChoice::CurrentFolder, "Export All Entries in Current Folder"},
     };
-    for (const auto& [scope, label] : scopes) {
+    for (const auto& [what, label] : scopes) {
         auto* button = new QRadioButton(QString::fromLatin1(label), entries);
-        button->setObjectName(QStringLiteral("scope%1").arg(int(scope)));
-        m_scope->addButton(button, int(scope));
+        button->setObjectName(QStringLiteral("scope%1").arg(what));
+        m_scope->addButton(button, what);
         entriesLayout->addWidget(button);
     }
-    m_scope->button(int(Scope::Selected))->setEnabled(initial.selectedEnabled);
-    m_scope->button(int(Scope::Folder))->setEnabled(initial.folderEnabled);
-    m_scope->button(int(initial.scope))->setChecked(true);
+    m_scope->button(EntryChoice::SelectedEntry)->setEnabled(initial.selectedEnabled);
+    m_scope->button(EntryChoice::CurrentFolder)->setEnabled(initial.folderEnabled);
+    m_scope->button(initial.what)->setChecked(true);
 
     auto* dates = new QHBoxLayout;
     m_between = new QCheckBox(QStringLiteral("Between"), entries);
@@ -96,9 +91,6 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     m_format->setObjectName(QStringLiteral("format"));
     for (const FormatItem& item : kFormats)
         m_format->addItem(QString::fromLatin1(item.label), int(item.format));
-    // PDF waits for the printing layout; it is shown, but cannot be chosen.
-    if (auto* model = qobject_cast<QStandardItemModel*>(m_format->model()))
-        model->item(int(std::size(kFormats)) - 1)->setEnabled(false);
     m_format->setCurrentIndex(m_format->findData(int(initial.format)));
     outputLayout->addWidget(m_format);
     auto* pathRow = new QHBoxLayout;
@@ -139,7 +131,7 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
 
 ExportDialogValues ExportDialog::values() const {
     ExportDialogValues values = m_initial;
-    values.scope = Scope(m_scope->checkedId());
+    values.what = m_scope->checkedId();
     values.between = m_between->isChecked();
     values.from = fromDate(m_from->date());
     values.to = fromDate(m_to->date());

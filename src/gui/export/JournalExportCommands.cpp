@@ -7,6 +7,7 @@
 
 #include "export/JournalBackup.h"
 #include "platform/TextEncoding.h"
+#include "print/PdfEntryPages.h"
 #include "store/CQBKDoc.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,7 @@ QString documentsPath(const QString& name) {
 
 } // namespace
 
-void ExportJournal(CQBKDoc& doc, QWidget* parent) {
+void ExportJournal(CQBKDoc& doc, const PageMargins& margins, QWidget* parent) {
     if (!doc.IsJournalOpen())
         return;
     ExportDialogValues initial = InitialExportValues(doc.m_currentEntryId, doc.m_currentFolderId,
@@ -45,24 +46,25 @@ void ExportJournal(CQBKDoc& doc, QWidget* parent) {
     ExportRequest request = ExportRequestFor(dialog.values(), doc.m_currentEntryId,
                                              doc.m_currentFolderId, storedToText(doc.GetTitle()));
     request.journalPath = QFile::decodeName(doc.m_path.c_str());
-    const ExportResult result = RunWithProgress(doc, request, parent);
+    const ExportResult result = RunWithProgress(doc, request, parent, margins);
     if (result.status == ExportResult::Status::Failed)
         QMessageBox::warning(
             parent, QStringLiteral("Export Journal"),
             QStringLiteral("The journal was not exported: %1.").arg(result.message));
 }
 
-ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget* parent) {
+ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget* parent,
+                             const PageMargins& margins) {
     QProgressDialog progress(QStringLiteral("Exporting entries..."), QStringLiteral("Cancel"), 0, 0,
                              parent);
     progress.setWindowTitle(QStringLiteral("Export Journal"));
     progress.setObjectName(QStringLiteral("exportProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    HtmlConverter converter;
-    if (request.format == ExportFormat::Odt)
-        converter = HtmlToOdt;
-    return RunExport(doc.m_db, doc.ContentCipherEngine(), request, converter,
+    EntryPrintJob::Options pageOptions;
+    pageOptions.margins = margins;
+    const ExportMakers makers{HtmlToOdt, PdfEntryPages::Maker(pageOptions)};
+    return RunExport(doc.m_db, doc.ContentCipherEngine(), request, makers,
                      [&progress](std::size_t done, std::size_t total) {
                          progress.setMaximum(static_cast<int>(total));
                          progress.setValue(static_cast<int>(done));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/ExportJob.h"
+#include "platform/PageMargins.h"
 
 #include <string>
 
@@ -11,11 +12,13 @@ class QWidget;
 // journal is opened. Messages go to message boxes over the parent.
 namespace JournalExportCommands {
 
-void ExportJournal(CQBKDoc& doc, QWidget* parent);
+// A PDF is laid out as printed, inside the page setup's margins.
+void ExportJournal(CQBKDoc& doc, const PageMargins& margins, QWidget* parent);
 
 // Runs the export with a progress dialog whose Cancel stops it; a cancelled or failed export
 // leaves no file.
-ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget* parent);
+ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget* parent,
+                             const PageMargins& margins = {});
 
 void BackUpJournal(CQBKDoc& doc, QWidget* parent);
 

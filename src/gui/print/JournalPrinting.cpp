@@ -1,6 +1,7 @@
 #include "print/JournalPrinting.h"
 
 #include "dialogs/JournalUi.h"
+#include "export/EntryReader.h"
 #include "platform/TextEncoding.h"
 #include "print/CCustomPrintDialog.h"
 #include "print/CPrintJournalDlg.h"
@@ -9,10 +10,11 @@
 #include "print/PrintMessages.h"
 #include "print/PrinterSettings.h"
 #include "store/CQBKDoc.h"
-#include "store/TimeStamp.h"
 
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 
 JournalPrinting::JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer,
@@ -39,12 +41,12 @@ void JournalPrinting::PrintJournal() {
                 m_doc.PrintEntry(m_doc.m_currentEntryId, 0);
             return;
         }
-        const std::vector<ChosenEntry> chosen = ChooseEntries(m_doc.m_db, state.Choice());
-        if (chosen.empty()) {
+        const std::vector<long long> rows = ChosenEntryRows(m_doc.m_db, state.Choice());
+        if (rows.empty()) {
             m_ui.showMessage(PrintMessages::kNoEntries);
             return;
         }
-        PrintEntries(chosen);
+        PrintEntries(rows);
     } catch (const CppSQLite3Exception& e) {
         m_ui.showError(e.message());
     }
@@ -79,7 +81,7 @@ void JournalPrinting::RunJob(bool header, bool pageRange,
     m_printer.setFullPage(fullPage);
 }
 
-bool JournalPrinting::PrintEntries(const std::vector<ChosenEntry>& chosen) {
+bool JournalPrinting::PrintEntries(const std::vector<long long>& rows) {
     const std::optional<bool> header = AskPrintOptions();
     if (!header)
         return false;
@@ -87,13 +89,12 @@ bool JournalPrinting::PrintEntries(const std::vector<ChosenEntry>& chosen) {
     std::string failure;
     RunJob(*header, true, [&](EntryPrintJob& job) {
         try {
-            const std::string format = DisplayFormat(m_doc.m_db);
-            for (const ChosenEntry& entry : chosen) {
-                const PrintableEntry printable = ReadPrintableEntry(
-                    m_doc.m_db, m_doc.ContentCipherEngine(), entry.rowid, format);
-                if (!job.printEntry(printable.text, storedToText(printable.title)))
+            EntryReader reader(m_doc.m_db, m_doc.ContentCipherEngine(), rows,
+                               EntryReader::Reads::StoredText);
+            ExportedEntry entry;
+            while (reader.next(entry))
+                if (!job.printEntry(entry.storedText, entry.when))
                     return;
-            }
         } catch (const CppSQLite3Exception& e) {
             failure = e.message();
         }
@@ -118,6 +119,9 @@ void JournalPrinting::PrintEntryText(const std::string& text, const std::string&
 void JournalPrinting::PreviewEntryText(const std::string& text, const std::string& title) {
     QPrintPreviewDialog preview(&m_printer, m_parent);
     preview.setObjectName(QStringLiteral("printPreview"));
+    // Qt's own size shows a whole page too small to read; take most of the screen.
+    if (const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen())
+        preview.resize(screen->availableGeometry().size() * 4 / 5);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter*) {
         RunJob(true, false, [&](EntryPrintJob& job) { job.printEntry(text, storedToText(title)); });
     });

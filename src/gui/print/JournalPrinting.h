@@ -34,9 +34,9 @@ public:
     // Shows one entry's pages in the print preview window.
     void PreviewEntryText(const std::string& text, const std::string& title);
 
-    // Prints the chosen rows as one job after one print dialog; nothing when it is cancelled.
-    // Returns whether a job ran.
-    bool PrintEntries(const std::vector<ChosenEntry>& chosen);
+    // Prints the chosen rows (ChosenEntryRows) as one job after one print dialog; nothing when it
+    // is cancelled. Returns whether a job ran.
+    bool PrintEntries(const std::vector<long long>& rows);
 
     // How dialogs are run; tests replace them. By default they are shown modally.
     std::function<bool(CCustomPrintDialog&)> runPrintDialog;

@@ -102,7 +102,7 @@ TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirComments) {
 
     SearchValues values;
     values.findText = "journal";
-    std::vector<EntryRow> rows = SearchRules::Run(doc, ui, values);
+    std::vector<EntryRow> rows = SearchRules::Run(doc, ui, values).rows;
     ASSERT_EQ(rows.size(), 2u);
     std::sort(rows.begin(), rows.end(),
               [](const EntryRow& x, const EntryRow& y) { return x.entryId < y.entryId; });
@@ -116,7 +116,7 @@ TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirComments) {
     EXPECT_EQ(rawQuery(path, "SELECT count(*) FROM Entry WHERE SearchTarget = 1")[0][0], "2");
 
     values.findText = "absent";
-    EXPECT_TRUE(SearchRules::Run(doc, ui, values).empty());
+    EXPECT_TRUE(SearchRules::Run(doc, ui, values).rows.empty());
 
     EXPECT_TRUE(EntryExists(doc, ui, b));
     ASSERT_TRUE(doc.DeleteEntry(b));

@@ -33,11 +33,11 @@ TEST_F(ExportFiles, CancelledOrFailedExportLeavesNoFile) {
         return QByteArray();
     };
     const ExportResult failed =
-        exportTo(QStringLiteral("x.odt"), ExportFormat::Odt, {}, {}, failing);
+        exportTo(QStringLiteral("x.odt"), ExportFormat::Odt, {}, {}, ExportMakers{failing, {}});
     EXPECT_EQ(failed.status, ExportResult::Status::Failed);
     EXPECT_EQ(failed.message, QStringLiteral("no room"));
     EXPECT_TRUE(outFiles().isEmpty());
-    // Without a converter ODT and PDF are refused, not written as something else.
+    // Without their makers ODT and PDF are refused, not written as something else.
     EXPECT_EQ(exportTo(QStringLiteral("x.pdf"), ExportFormat::Pdf).status,
               ExportResult::Status::Failed);
     EXPECT_TRUE(outFiles().isEmpty());

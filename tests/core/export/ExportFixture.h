@@ -52,14 +52,14 @@ protected:
         keyed.SetKey(TestJournal::kContentKey);
     }
 
-    ExportResult exportTo(const QString& name, ExportFormat format, const ExportChoice& choice = {},
-                          const ExportProgress& progress = {}, const HtmlConverter& convert = {}) {
+    ExportResult exportTo(const QString& name, ExportFormat format, const EntryChoice& choice = {},
+                          const ExportProgress& progress = {}, const ExportMakers& makers = {}) {
         ExportRequest request;
         request.choice = choice;
         request.format = format;
         request.outPath = out.filePath(name);
         request.title = QStringLiteral("Test Journal");
-        return RunExport(journal.db(), keyed, request, convert, progress);
+        return RunExport(journal.db(), keyed, request, makers, progress);
     }
 
     QString outPath(const QString& name) const { return out.filePath(name); }

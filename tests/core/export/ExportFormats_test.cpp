@@ -12,7 +12,7 @@ namespace {
 
 struct ChoiceCase {
     const char* name;
-    ExportChoice choice;
+    EntryChoice choice;
     std::vector<int> expected; // indexes into kEntries, in date order
 };
 
@@ -20,44 +20,43 @@ COleDateTime day(int d, int h, int m, int s) {
     return COleDateTime(2004, 7, d, h, m, s);
 }
 
-ExportChoice choiceOf(ExportChoice::Scope scope, const char* id = "") {
-    ExportChoice choice;
-    choice.scope = scope;
-    (scope == ExportChoice::Scope::Selected ? choice.entryId : choice.folderId) = id;
+EntryChoice choiceOf(int what, const char* id = "") {
+    EntryChoice choice;
+    choice.what = what;
+    (what == EntryChoice::SelectedEntry ? choice.entryId : choice.folderId) = id;
     return choice;
 }
 
 std::vector<ChoiceCase> choiceCases() {
-    using Scope = ExportChoice::Scope;
     std::vector<ChoiceCase> cases;
     cases.push_back({"all", {}, {0, 1, 2, 3}});
-    const ExportChoice folder = choiceOf(Scope::Folder, ExportFixture::kWork);
+    const EntryChoice folder = choiceOf(EntryChoice::CurrentFolder, ExportFixture::kWork);
     cases.push_back({"folder", folder, {0, 3}});
     // Both days whole: 23:59 of the last day is in, 00:00 of the day after is out.
-    ExportChoice between = choiceOf(Scope::All);
+    EntryChoice between = choiceOf(EntryChoice::AllEntries);
     between.between = true;
     between.from = day(6, 0, 0, 0);
     between.to = day(7, 23, 59, 59);
     cases.push_back({"between", between, {1, 2}});
-    ExportChoice folderBetween = folder;
+    EntryChoice folderBetween = folder;
     folderBetween.between = true;
     folderBetween.from = day(5, 0, 0, 0);
     folderBetween.to = day(7, 23, 59, 59);
     cases.push_back({"folder between", folderBetween, {0}});
     // The selected entry is taken whatever the dates say, as Print Journal does.
-    ExportChoice selected = choiceOf(Scope::Selected, ExportFixture::kEntries[2].id);
+    EntryChoice selected = choiceOf(EntryChoice::SelectedEntry, ExportFixture::kEntries[2].id);
     selected.between = true;
     selected.from = selected.to = day(1, 0, 0, 0);
     cases.push_back({"selected", selected, {2}});
-    ExportChoice oneTopic;
+    EntryChoice oneTopic;
     oneTopic.topicIds = {ExportFixture::kTravel};
     cases.push_back({"topic", oneTopic, {0, 2}});
     // Every topic named must be carried; naming one twice asks for it once.
-    ExportChoice twoTopics;
+    EntryChoice twoTopics;
     twoTopics.topicIds = {ExportFixture::kTravel, ExportFixture::kFood, ExportFixture::kFood};
     cases.push_back({"all topics", twoTopics, {0}});
     // A hostile folder id is a value, not SQL.
-    cases.push_back({"quoted id", choiceOf(Scope::Folder, "x' OR '1'='1"), {}});
+    cases.push_back({"quoted id", choiceOf(EntryChoice::CurrentFolder, "x' OR '1'='1"), {}});
     return cases;
 }
 

@@ -1,8 +1,10 @@
-// Which entries a print takes, read from a real journal file.
+// Which entries a print or an export takes, read from a real journal file.
 #include "print/EntryChoice.h"
 
+#include "export/EntryReader.h"
 #include "protect/BlowfishEngine.h"
-#include "store/TimeStamp.h"
+#include "store/SqlDatabase.h"
+#include "store/SqlQuery.h"
 #include "support/TestJournal.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +28,11 @@ protected:
 
     std::vector<std::string> ids(const EntryChoice& choice) {
         std::vector<std::string> result;
-        for (const ChosenEntry& entry : ChooseEntries(journal.db(), choice))
-            result.push_back(entry.entryId);
+        for (const long long row : ChosenEntryRows(journal.db(), choice))
+            result.push_back(
+                journal.db()
+                    .query("SELECT EntryID FROM Entry WHERE rowid = " + std::to_string(row))
+                    .textField(0));
         return result;
     }
 
@@ -87,24 +92,22 @@ TEST_F(EntryChoiceTest, SelectedEntryIgnoresTheDays) {
     EXPECT_TRUE(ids(selected).empty());
 }
 
-TEST_F(EntryChoiceTest, ReadsTheTextAndTitleOfAChosenRow) {
+TEST_F(EntryChoiceTest, APrintReadsTheStoredTextAndTitleAndSkipsARowGoneSinceTheChoice) {
     BlowfishEngine cipher;
     cipher.SetKey(TestJournal::kContentKey);
-    const std::string format = DisplayFormat(journal.db());
     EntryChoice choice;
-    choice.what = EntryChoice::SelectedEntry;
-    choice.entryId = "{E-LAST}";
-    const std::vector<ChosenEntry> chosen = ChooseEntries(journal.db(), choice);
-    ASSERT_EQ(chosen.size(), 1u);
-    const PrintableEntry entry = ReadPrintableEntry(journal.db(), cipher, chosen[0].rowid, format);
-    EXPECT_EQ(entry.text, "last");
-    EXPECT_EQ(entry.title, "Tuesday, March 03 2026 11:59 PM");
-
-    // A row deleted after the choice was made prints as an empty entry.
+    choice.what = EntryChoice::CurrentFolder;
+    choice.folderId = "{F-WORK}";
+    EntryReader reader(journal.db(), cipher, ChosenEntryRows(journal.db(), choice),
+                       EntryReader::Reads::StoredText);
+    ASSERT_EQ(reader.count(), 3u);
     journal.db().execute("DELETE FROM Entry WHERE EntryID = '{E-LAST}'");
-    const PrintableEntry gone = ReadPrintableEntry(journal.db(), cipher, chosen[0].rowid, format);
-    EXPECT_EQ(gone.text, "");
-    EXPECT_EQ(gone.title, "");
+    std::vector<std::string> read;
+    ExportedEntry entry;
+    while (reader.next(entry))
+        read.push_back(entry.storedText + " / " + entry.when.toStdString());
+    EXPECT_EQ(read, (std::vector<std::string>{"early / Sunday, March 01 2026 11:59 PM",
+                                              "late / Wednesday, March 04 2026 12:00 AM"}));
 }
 
 } // namespace

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "export/EntryPages.h"
+#include "print/EntryPrintJob.h"
+
+#include <QPdfWriter>
+
+// Entries printed into a PDF file through the program's print job, on the paper of the user's
+// part of the world (Letter where inches are used, A4 elsewhere): what qbk print writes and
+// what an export to PDF writes.
+class PdfEntryPages : public EntryPages {
+public:
+    PdfEntryPages(QIODevice& out, const QString& title, const EntryPrintJob::Options& options);
+
+    bool printEntry(std::string_view storedText, const QString& when) override;
+    bool finish() override;
+    int pagesPrinted() const { return m_job.pagesPrinted(); }
+
+    // Makes the pages of an export, with these options for every document.
+    static EntryPagesMaker Maker(const EntryPrintJob::Options& options);
+
+private:
+    QPdfWriter m_writer;
+    EntryPrintJob m_job; // ends before the writer
+};
