@@ -2,8 +2,7 @@
 // topic links): search, listing, opening and the entry writes, side by side with what the
 // machine allows (a plain SQLite scan, OpenSSL's Blowfish and MD5) in the same run.
 #define OPENSSL_SUPPRESS_DEPRECATED
-#include "support/BenchHost.h"
-#include "support/BenchJournalUi.h"
+#include "support/BenchSession.h"
 #include "support/EntryTextMaker.h"
 #include "support/GoalSummary.h"
 #include "support/JournalGenerator.h"
@@ -34,23 +33,7 @@ namespace {
 
 const JournalShape kShape;
 
-// One journal session over a file, opened as the program opens it.
-class Session {
-public:
-    explicit Session(const std::string& path) : m_path(path) { open(); }
-    void open() {
-        if (doc.OpenJournal(m_path) != CQBKDoc::OpenOk)
-            throw std::runtime_error("cannot open " + m_path);
-    }
-    void close() { doc.CloseJournal(); }
-
-    BenchJournalUi ui;
-    BenchHost host;
-    CQBKDoc doc{ui, host};
-
-private:
-    std::string m_path;
-};
+using Session = BenchSession;
 
 // The root's listing as the entry list shows it: every row, sorted by date.
 std::vector<EntryRow> listRoot(CQBKDoc& doc) {

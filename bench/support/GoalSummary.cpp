@@ -8,8 +8,9 @@ void GoalSummary::ReportRuns(const std::vector<Run>& runs) {
         if (!median && !single)
             continue;
         Median m;
-        m.millis =
-            run.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const double toMillis = 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        m.millis = run.GetAdjustedRealTime() * toMillis;
+        m.cpuMillis = run.GetAdjustedCPUTime() * toMillis;
         const auto rate = run.counters.find("bytes_per_second");
         if (rate != run.counters.end())
             m.bytesPerSecond = rate->second.value;
@@ -23,6 +24,11 @@ void GoalSummary::ReportRuns(const std::vector<Run>& runs) {
 std::optional<double> GoalSummary::millis(const std::string& name) const {
     const auto it = m_medians.find(name);
     return it == m_medians.end() ? std::nullopt : std::optional<double>(it->second.millis);
+}
+
+std::optional<double> GoalSummary::cpuMillis(const std::string& name) const {
+    const auto it = m_medians.find(name);
+    return it == m_medians.end() ? std::nullopt : std::optional<double>(it->second.cpuMillis);
 }
 
 std::optional<double> GoalSummary::bytesPerSecond(const std::string& name) const {

@@ -15,12 +15,16 @@ public:
 
     // Median real time per iteration in milliseconds, when the benchmark ran.
     std::optional<double> millis(const std::string& name) const;
+    // Median CPU time per iteration in milliseconds: the thread's, or the whole process's
+    // (user + system) for a benchmark that measures process CPU time.
+    std::optional<double> cpuMillis(const std::string& name) const;
     // Median bytes per second, when the benchmark ran and counted bytes.
     std::optional<double> bytesPerSecond(const std::string& name) const;
 
 private:
     struct Median {
         double millis = 0;
+        double cpuMillis = 0;
         double bytesPerSecond = 0;
     };
     std::map<std::string, Median> m_medians;

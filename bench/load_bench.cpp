@@ -1,0 +1,194 @@
+// A journal of 100,000 entries: opening it to the listed root, the first search after
+// opening, searching again, and the memory of a process that does all three. Wall-clock and
+// CPU (user + system) medians are printed against their goals; the peak resident memory is
+// measured in a fresh process.
+//
+// The journal is the 10,000-entry journal of journal_bench (made through the session's own
+// create and save steps), with its entries and topic links copied nine more times under new
+// ids and with dates moved back ten years a copy: saving 100,000 entries one at a time would
+// take longer than everything measured here.
+#include "support/BenchSession.h"
+#include "support/GoalSummary.h"
+#include "support/JournalGenerator.h"
+#include "support/ResidentMemory.h"
+
+#include "browser/EntryRows.h"
+#include "store/CQBKDoc.h"
+#include "store/SqlBuffer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const JournalShape kBaseShape;
+constexpr int kCopies = 10;
+
+// The 100,000-entry journal, made once from the base journal and kept in the cache folder.
+std::string loadJournal() {
+    const fs::path path = fs::path(JournalGenerator::CacheFolder()) /
+                          ("load-x" + std::to_string(kCopies) + "-" +
+                           fs::path(JournalGenerator::Cached(kBaseShape)).filename().string());
+    if (fs::exists(path))
+        return path.string();
+    const fs::path partial = path.string() + ".partial";
+    fs::copy_file(JournalGenerator::Cached(kBaseShape), partial,
+                  fs::copy_options::overwrite_existing);
+    SqlDatabase db;
+    db.open(partial.string());
+    db.execute("PRAGMA synchronous = OFF");
+    db.execute("BEGIN");
+    SqlBuffer sql;
+    const std::string entries =
+        "(SELECT rowid FROM Entry ORDER BY rowid LIMIT " + std::to_string(kBaseShape.entries) + ")";
+    for (int copy = 1; copy < kCopies; ++copy) {
+        // "{XXXXXXXX-..." becomes "{NNXXXXXX-...": a new id that is still a GUID's text.
+        const std::string newId =
+            "'{' || printf('%02X', " + std::to_string(copy) + ") || substr(EntryID, 4)";
+        db.execute(sql.format(
+            "INSERT INTO Entry (EntryID, TimeStamp, FolderID, SearchTarget, Comment, UserComment, "
+            "EntryText) SELECT %s, strftime('%%Y-%%m-%%d %%H:%%M', TimeStamp, '-%d years'), "
+            "FolderID, SearchTarget, Comment, UserComment, EntryText FROM Entry WHERE rowid IN %s",
+            newId.c_str(), 10 * copy, entries.c_str()));
+        db.execute(sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) SELECT %s, TopicID "
+                              "FROM Entry2Topic WHERE EntryID IN (SELECT EntryID FROM Entry "
+                              "WHERE rowid IN %s)",
+                              newId.c_str(), entries.c_str()));
+    }
+    db.execute("COMMIT");
+    db.close();
+    fs::rename(partial, path);
+    return path.string();
+}
+
+using Session = BenchSession;
+
+// The root's listing as the entry list shows it at first: every entry, sorted by date.
+std::size_t listRoot(CQBKDoc& doc) {
+    std::vector<EntryRow> rows = LoadEntryRows(doc.m_db, doc.ContentCipherEngine(), EntryFilter{});
+    std::stable_sort(rows.begin(), rows.end(), [](const EntryRow& a, const EntryRow& b) {
+        return CompareEntryRows(a, b, 0, true) < 0;
+    });
+    return rows.size();
+}
+
+// Someone narrowing down what they look for: a rare word with a common one, then phrases
+// that fewer entries hold, one with case and whole words.
+std::vector<SearchCriteria> searches() {
+    std::vector<SearchCriteria> list(4);
+    list[0].findText = "zephyr garden";
+    list[1].findText = "Anna wrote letter";
+    list[2].findText = "quiet river friends";
+    list[2].wholeWord = true;
+    list[3].findText = "Anna wrote";
+    list[3].matchCase = true;
+    return list;
+}
+
+std::string workingCopy(const char* name) {
+    const fs::path copy = fs::path(JournalGenerator::CacheFolder()) / (std::string(name) + ".qbk");
+    fs::copy_file(loadJournal(), copy, fs::copy_options::overwrite_existing);
+    return copy.string();
+}
+
+void BM_Load_OpenToListedRoot(benchmark::State& state) {
+    Session session(loadJournal());
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.close();
+        state.ResumeTiming();
+        session.open();
+        rows = listRoot(session.doc);
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+// Searches write their marks, so they run on a copy.
+void BM_Load_SearchFirst(benchmark::State& state) {
+    Session session(workingCopy("load-search-first"));
+    const SearchCriteria criteria = searches().front();
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.close();
+        session.open();
+        state.ResumeTiming();
+        session.doc.Search(criteria);
+    }
+}
+
+// Each search of the list after the one before it, the journal open and searched once.
+void BM_Load_SearchAgain(benchmark::State& state) {
+    Session session(workingCopy("load-search-again"));
+    const std::vector<SearchCriteria> list = searches();
+    session.doc.Search(list.back());
+    std::size_t next = 0;
+    for (auto _ : state)
+        session.doc.Search(list[next++ % list.size()]);
+}
+
+void timed(benchmark::internal::Benchmark* b, int iterations) {
+    b->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->MeasureProcessCPUTime()
+        ->Iterations(iterations)
+        ->Repetitions(5);
+}
+BENCHMARK(BM_Load_OpenToListedRoot)->Apply([](auto* b) { timed(b, 1); });
+BENCHMARK(BM_Load_SearchFirst)->Apply([](auto* b) { timed(b, 1); });
+BENCHMARK(BM_Load_SearchAgain)->Apply([](auto* b) { timed(b, 4); });
+
+void printRow(const GoalSummary& s, const char* figure, const char* name, double goal) {
+    const auto wall = s.millis(name);
+    const auto cpu = s.cpuMillis(name);
+    if (!wall || !cpu) {
+        std::printf("%-28s not run\n", figure);
+        return;
+    }
+    std::printf("%-28s %9.1f ms wall %9.1f ms CPU   goal %6.0f ms  %s\n", figure, *wall, *cpu, goal,
+                *wall <= goal ? "met" : (*cpu <= goal ? "met in CPU time" : "MISSED"));
+}
+
+// Run in a process of its own: opened, listed, searched twice.
+int measurePeakMemory() {
+    Session session(workingCopy("load-memory"));
+    const std::size_t rows = listRoot(session.doc);
+    const std::vector<SearchCriteria> list = searches();
+    session.doc.Search(list[0]);
+    session.doc.Search(list[1]);
+    const double peak = peakResidentMb();
+    std::printf("peak memory, %zu entries open, listed and searched twice: %.1f MB (goal 400 MB: "
+                "%s)\n",
+                rows, peak, peak <= 400 ? "met" : "MISSED");
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--peak-memory")
+        return measurePeakMemory();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    loadJournal(); // made (or found) before any timing starts
+    GoalSummary summary;
+    benchmark::RunSpecifiedBenchmarks(&summary);
+    std::printf("\nMedians of five runs, %d entries\n", kBaseShape.entries * kCopies);
+    printRow(summary, "opening to the listed root", "BM_Load_OpenToListedRoot", 1000);
+    printRow(summary, "first search after opening", "BM_Load_SearchFirst", 1500);
+    printRow(summary, "search again", "BM_Load_SearchAgain", 300);
+    std::fflush(stdout);
+    const std::string probe = std::string("\"") + argv[0] + "\" --peak-memory";
+    if (std::system(probe.c_str()) != 0)
+        std::printf("peak memory: the probe failed\n");
+    benchmark::Shutdown();
+    return 0;
+}
