@@ -1,7 +1,7 @@
 // qbk print: the PDF it writes, read back by pdftotext.
 #ifdef QBK_PRINTING
-#include "../core/support/PdfText.h"
 #include "support/CliJournal.h"
+#include "support/PdfText.h"
 
 #include <gtest/gtest.h>
 

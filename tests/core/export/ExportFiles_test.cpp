@@ -1,6 +1,6 @@
 // What an export leaves on disk: complete files only, never a half-written or stray one.
 
-#include "ExportFixture.h"
+#include "support/ExportFixture.h"
 
 class ExportFiles : public ExportFixture {};
 

@@ -1,6 +1,6 @@
 // Each format read back holds every chosen entry's text, in date order, and no other's.
 
-#include "ExportFixture.h"
+#include "support/ExportFixture.h"
 
 #include "export/HtmlWriter.h"
 #include "export/MarkdownWriter.h"

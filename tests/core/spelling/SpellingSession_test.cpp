@@ -1,6 +1,6 @@
-#include "spelling/FakeSpellChecker.h"
 #include "spelling/SpellingService.h"
 #include "spelling/SpellingSession.h"
+#include "support/FakeSpellChecker.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "StoreTestSupport.h"
 #include "store/SqlBinary.h"
+#include "support/SqlErrors.h"
 
 #include <climits>
 #include <cstring>

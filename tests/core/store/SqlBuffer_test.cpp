@@ -1,6 +1,6 @@
-#include "StoreTestSupport.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlQuote.h"
+#include "support/SqlErrors.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "StoreTestSupport.h"
 #include "store/SqlBinary.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
+#include "support/SqlErrors.h"
 
 #include <QFile>
 #include <QTemporaryDir>

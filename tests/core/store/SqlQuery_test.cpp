@@ -1,5 +1,5 @@
-#include "StoreTestSupport.h"
 #include "store/SqlDatabase.h"
+#include "support/SqlErrors.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 // Another program (a second Quillbook, the qbk tool) changes the journal file while the panes
 // show it: a write aimed at a row that is gone says so and the panes show the file as it is;
 // nothing is reported as saved that is not in the file.
-#include "BrowserFixture.h"
+#include "support/BrowserFixture.h"
 
 #include "store/JournalMessages.h"
 

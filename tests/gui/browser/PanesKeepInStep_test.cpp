@@ -1,6 +1,6 @@
 // The panes show what the journal holds after each command that changes it: a new or renamed
 // topic, a changed date, a sort across folders, a closed journal, names typed in place.
-#include "BrowserFixture.h"
+#include "support/BrowserFixture.h"
 
 #include "browser/EntryRows.h"
 

@@ -1,4 +1,4 @@
-#include "BrowserFixture.h"
+#include "support/BrowserFixture.h"
 
 #include "browser/CStyledLabel.h"
 

@@ -1,6 +1,6 @@
 #include "editor/CEntryFrame.h"
-#include "editor/EditorTest.h"
 #include "editor/SpellingEngine.h"
+#include "support/EditorTest.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,6 +1,6 @@
 // The entry editor in the running application: opening, typing, formatting, saving, the
 // save question at each way of closing, and what reaches the file.
-#include "EditorTest.h"
+#include "support/EditorTest.h"
 
 #include "editor/CFormatBar.h"
 #include "editor/EditorMessages.h"

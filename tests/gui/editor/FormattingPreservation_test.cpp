@@ -1,7 +1,7 @@
 // Nothing an entry holds is lost by editing it: every golden RTF sample and every entry of
 // the sample journal is opened in the editor, one character is typed at the end, the entry is
 // saved and read back; the model must be the original's plus that character.
-#include "EditorTest.h"
+#include "support/EditorTest.h"
 
 #include "app/SampleJournal.h"
 #include "richtext/ModelDump.h"

@@ -1,8 +1,8 @@
 #include "editor/SpellContextMenu.h"
 #include "editor/SpellHighlighter.h"
 #include "platform/RtfDocumentAdapter.h"
-#include "spelling/FakeSpellChecker.h"
 #include "spelling/SpellingService.h"
+#include "support/FakeSpellChecker.h"
 #include "support/GuiTest.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 #include "editor/SpellCheckCommand.h"
 #include "platform/ControlId.h"
 #include "platform/RtfDocumentAdapter.h"
-#include "spelling/FakeSpellChecker.h"
 #include "spelling/SpellingService.h"
 #include "spelling/SpellingTexts.h"
+#include "support/FakeSpellChecker.h"
 #include "support/GuiTest.h"
 
 #include <QFile>

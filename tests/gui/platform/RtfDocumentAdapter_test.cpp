@@ -4,6 +4,7 @@
 #include "richtext/PlainText.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
+#include "support/GuiTest.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -26,17 +27,10 @@ using namespace richtext;
 
 namespace {
 
+// Fonts and images need an application.
 class RtfDocumentAdapterTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        // Fonts and images need an application; other suites may have made one already.
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "quillbook_gui_tests";
-            static char* argv[] = {name, nullptr};
-            static QApplication app(argc, argv);
-        }
-    }
+    static void SetUpTestSuite() { ensureApplication(); }
 
     static RichDocument throughDocument(const RichDocument& model) {
         QTextDocument document;

@@ -1,14 +1,14 @@
 // Printing entries through the program's printer to a PDF file, read back by pdftotext.
-#include "../../core/support/PdfText.h"
-#include "../../core/support/RecordingHost.h"
-#include "../../core/support/ScriptedJournalUi.h"
-#include "../../core/support/TestJournal.h"
 #include "platform/ControlId.h"
 #include "print/CCustomPrintDialog.h"
 #include "print/JournalPrinting.h"
 #include "print/PrintJournalState.h"
 #include "store/CQBKDoc.h"
 #include "support/GuiTest.h"
+#include "support/PdfText.h"
+#include "support/RecordingHost.h"
+#include "support/ScriptedJournalUi.h"
+#include "support/TestJournal.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

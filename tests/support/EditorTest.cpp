@@ -1,4 +1,4 @@
-#include "EditorTest.h"
+#include "support/EditorTest.h"
 
 #include "richtext/RtfReader.h"
 #include "store/StoredText.h"

@@ -1,4 +1,4 @@
-#include "RecordingHost.h"
+#include "support/RecordingHost.h"
 
 #include <algorithm>
 

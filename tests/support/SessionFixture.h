@@ -1,8 +1,8 @@
 #pragma once
 
-#include "RecordingHost.h"
-#include "ScriptedJournalUi.h"
 #include "store/CQBKDoc.h"
+#include "support/RecordingHost.h"
+#include "support/ScriptedJournalUi.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

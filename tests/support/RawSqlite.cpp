@@ -1,4 +1,4 @@
-#include "RawSqlite.h"
+#include "support/RawSqlite.h"
 
 #include <fstream>
 #include <sqlite3.h>
@@ -31,7 +31,8 @@ std::vector<RawRow> rawQuery(const std::string& path, const std::string& sql) {
                 row.emplace_back(std::nullopt);
             } else {
                 const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-                row.emplace_back(std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
+                row.emplace_back(
+                    std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
             }
         }
         rows.push_back(std::move(row));

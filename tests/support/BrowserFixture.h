@@ -1,9 +1,5 @@
 #pragma once
 
-#include "../../core/support/RawSqlite.h"
-#include "../../core/support/RecordingHost.h"
-#include "../../core/support/ScriptedJournalUi.h"
-#include "../../core/support/TestJournal.h"
 #include "browser/CEntryListView.h"
 #include "browser/CFolderListView.h"
 #include "browser/CPreviewPane.h"
@@ -12,6 +8,11 @@
 #include "browser/PaneContextMenu.h"
 #include "platform/CommandRouter.h"
 #include "store/CQBKDoc.h"
+#include "support/GuiTest.h"
+#include "support/RawSqlite.h"
+#include "support/RecordingHost.h"
+#include "support/ScriptedJournalUi.h"
+#include "support/TestJournal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,27 +29,11 @@
 
 using Strings = std::vector<std::string>;
 
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 // The four panes in a window of their own, wired as the main window wires them, over a real
 // journal file in a temporary folder. Tests fill the file with TestJournal, open it through
 // the session and drive the panes with mouse and keyboard.
-class BrowserFixture : public ::testing::Test {
+class BrowserFixture : public GuiTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "quillbook_gui_tests";
-            static char* argv[] = {name, nullptr};
-            // Never destroyed: at exit Qt's own statics (the pointing devices the mouse
-            // events made) may already be gone, and a destructor then would crash.
-            new QApplication(argc, argv);
-        }
-    }
-
     BrowserFixture() {
         SharedEntryListSort() = EntryListSortState{}; // shared for the program's life
         auto* columns = new QSplitter(Qt::Horizontal, &window);
@@ -153,6 +138,7 @@ protected:
         EXPECT_NE(action, nullptr) << name;
         return action;
     }
+    using GuiTest::trigger;
     // Triggers an action as a user would, failing when it is disabled.
     static void trigger(QAction* action) {
         ASSERT_NE(action, nullptr);

@@ -1,4 +1,4 @@
-#include "RandomJournal.h"
+#include "support/RandomJournal.h"
 
 #include "platform/TextEncoding.h"
 #include "store/SqlBinary.h"

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "QbkProcess.h"
+#include "support/QbkProcess.h"
+#include "support/RawSqlite.h"
 
 #include <QTemporaryDir>
 #include <string>
@@ -27,6 +28,7 @@ public:
     QbkResult run(const std::string& command, const std::vector<std::string>& rest = {},
                   const std::string& input = {});
 
+    // Plain SQLite on the journal (a failing statement throws, failing the test).
     void exec(const std::string& sql) const;
     // The first value of the query's first row (NULL as "<NULL>").
     std::string value(const std::string& sql) const;
@@ -41,6 +43,4 @@ private:
     QTemporaryDir m_dir;
 };
 
-// The bytes of a file; empty when it cannot be read.
-std::string fileBytes(const std::string& path);
 bool fileExists(const std::string& path);

@@ -1,4 +1,4 @@
-#include "SessionFixture.h"
+#include "support/SessionFixture.h"
 
 SessionFixture::SessionFixture() {
     doc.m_pEntryList = &panes;

@@ -1,23 +1,11 @@
-#include "CliJournal.h"
+#include "support/CliJournal.h"
+
+#include "support/RawSqlite.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-
-#include <fstream>
-#include <iterator>
-#include <memory>
 
 namespace {
-
-using Connection = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
-
-Connection connect(const std::string& path) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-        ADD_FAILURE() << "cannot open " << path << ": " << sqlite3_errmsg(db);
-    return Connection(db, &sqlite3_close);
-}
 
 std::string quoted(const std::string& text) {
     std::string out = "'";
@@ -73,25 +61,14 @@ QbkResult CliJournal::run(const std::string& command, const std::vector<std::str
 }
 
 void CliJournal::exec(const std::string& sql) const {
-    Connection db = connect(path());
-    char* error = nullptr;
-    if (sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
-        ADD_FAILURE() << sql << ": " << (error ? error : "?");
-    sqlite3_free(error);
+    rawExec(path(), sql);
 }
 
 std::string CliJournal::value(const std::string& sql) const {
-    Connection db = connect(path());
-    sqlite3_stmt* statement = nullptr;
-    std::string result = "<no row>";
-    if (sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
-        ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db.get());
-    else if (sqlite3_step(statement) == SQLITE_ROW)
-        result = sqlite3_column_text(statement, 0)
-                     ? reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))
-                     : "<NULL>";
-    sqlite3_finalize(statement);
-    return result;
+    const std::vector<RawRow> rows = rawQuery(path(), sql);
+    if (rows.empty() || rows[0].empty())
+        return "<no row>";
+    return rows[0][0].value_or("<NULL>");
 }
 
 void CliJournal::addFolder(const std::string& id, const std::string& name,
@@ -111,11 +88,6 @@ void CliJournal::link(const std::string& entryId, const std::string& topicId) co
 
 void CliJournal::setTimeStamp(const std::string& entryId, const std::string& stamp) const {
     exec("UPDATE Entry SET TimeStamp = " + quoted(stamp) + " WHERE EntryID = " + quoted(entryId));
-}
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 bool fileExists(const std::string& path) {

@@ -1,4 +1,4 @@
-#include "TestJournal.h"
+#include "support/TestJournal.h"
 
 #include "dialogs/NewJournalValues.h"
 #include "store/JournalSchema.h"
@@ -23,8 +23,8 @@ void TestJournal::addFolder(const std::string& id, const std::string& parentId,
 
 void TestJournal::addTopic(const std::string& id, const std::string& name) {
     SqlBuffer sql;
-    m_db.execute(sql.format("INSERT INTO Topic (TopicID, Name) VALUES(%Q, %Q)", id.c_str(),
-                            name.c_str()));
+    m_db.execute(
+        sql.format("INSERT INTO Topic (TopicID, Name) VALUES(%Q, %Q)", id.c_str(), name.c_str()));
 }
 
 void TestJournal::link(const std::string& entryId, const std::string& topicId) {
@@ -41,6 +41,6 @@ void TestJournal::addEntry(const std::string& id, const std::string& timeStamp,
     SqlBuffer sql;
     m_db.execute(sql.format("INSERT INTO Entry (EntryID, TimeStamp, FolderID, Comment, "
                             "UserComment, EntryText) VALUES(%Q, %Q, %Q, %Q, '%d', %Q)",
-                            id.c_str(), timeStamp.c_str(), folderId.c_str(),
-                            storedComment.c_str(), userComment ? 1 : 0, storedText.c_str()));
+                            id.c_str(), timeStamp.c_str(), folderId.c_str(), storedComment.c_str(),
+                            userComment ? 1 : 0, storedText.c_str()));
 }

@@ -1,4 +1,4 @@
-#include "QbkProcess.h"
+#include "support/QbkProcess.h"
 
 #include <QProcess>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "JournalDump.h"
+#include "support/JournalDump.h"
 
-#include "RawSqlite.h"
+#include "support/RawSqlite.h"
 
 std::string dumpJournal(const std::string& path) {
     static const char* const tables[] = {
