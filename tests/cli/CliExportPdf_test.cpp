@@ -1,6 +1,6 @@
 // qbk export --format pdf: laid out as qbk print prints, read back by pdftotext.
 #ifdef QBK_PRINTING
-#include "../core/support/PdfText.h"
+#include "support/PdfText.h"
 #include "support/CliJournal.h"
 
 #include <QDir>
