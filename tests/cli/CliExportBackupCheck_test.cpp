@@ -6,28 +6,11 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
-#include <sqlite3.h>
-
-#include <atomic>
-#include <chrono>
-#include <thread>
-
 namespace {
 
-// The first value of a query on any file (NULL as "<NULL>").
+// The first value of a query on any file.
 std::string sqlValue(const std::string& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* statement = nullptr;
-    std::string value = "<error>";
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-        const unsigned char* text = sqlite3_column_text(statement, 0);
-        value = text ? reinterpret_cast<const char*>(text) : "<NULL>";
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return value;
+    return rawQuery(path, sql).at(0).at(0).value_or("<NULL>");
 }
 
 class CliExport : public ::testing::Test {
@@ -160,40 +143,10 @@ TEST_F(CliExport, RefusesWhatItCannotDoWithoutWritingAnything) {
     EXPECT_EQ(wordsIn(fileBytes(kept)).size(), 3u);
 }
 
-TEST_F(CliExport, BackupWhileThisProcessWritesIsConsistentAndReadsLikeTheSource) {
-    // Each write adds an entry and sets the title to the number of entries, in one
-    // transaction: a consistent copy has a title equal to its count.
-    journal.exec("UPDATE Config SET Title = (SELECT count(*) FROM Entry)");
-    std::atomic<bool> stop = false;
-    std::thread writer([&] {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(journal.path().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_busy_timeout(db, 5000);
-        for (int n = 0; !stop; ++n) {
-            const std::string sql =
-                "BEGIN IMMEDIATE; INSERT INTO Entry (EntryID, TimeStamp, FolderID, EntryText) "
-                "VALUES('{W" +
-                std::to_string(n) +
-                "}', '2026-01-01 10:00', '{Root}', 'x'); "
-                "UPDATE Config SET Title = (SELECT count(*) FROM Entry); COMMIT;";
-            if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
-                sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        sqlite3_close(db);
-    });
-    for (int i = 0; i < 5; ++i) {
-        const std::string copy = journal.path("copy" + std::to_string(i) + ".qbk");
-        const QbkResult result = journal.run("backup", {copy});
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_EQ(sqlValue(copy, "PRAGMA integrity_check"), "ok");
-        EXPECT_EQ(sqlValue(copy, "SELECT Title FROM Config"),
-                  sqlValue(copy, "SELECT count(*) FROM Entry"));
-    }
-    stop = true;
-    writer.join();
-
-    const std::string copy = journal.path("final.qbk");
+// That a copy taken while another program writes is consistent is the backup's own rule,
+// checked by its tests; here, that qbk's copy reads like its source.
+TEST_F(CliExport, BackupReadsLikeTheSourceAndReplacesOnlyWithForce) {
+    const std::string copy = journal.path("copy.qbk");
     ASSERT_EQ(journal.run("backup", {copy}).exitCode, 0);
     const QbkResult source = journal.run("list", {"--tsv"});
     const QbkResult copied = runQbk({"list", copy, "--tsv"});
@@ -203,13 +156,13 @@ TEST_F(CliExport, BackupWhileThisProcessWritesIsConsistentAndReadsLikeTheSource)
 
     // An existing file is kept unless --force.
     const std::string before = fileBytes(copy);
-    journal.exec("DELETE FROM Entry WHERE EntryID LIKE '{W%'");
+    journal.exec("DELETE FROM Entry WHERE EntryID = '" + third + "'");
     const QbkResult refused = journal.run("backup", {copy});
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_NE(refused.err.find("already exists"), std::string::npos) << refused.err;
     EXPECT_EQ(fileBytes(copy), before);
     EXPECT_EQ(journal.run("backup", {copy, "--force"}).exitCode, 0);
-    EXPECT_EQ(sqlValue(copy, "SELECT count(*) FROM Entry"), "3");
+    EXPECT_EQ(sqlValue(copy, "SELECT count(*) FROM Entry"), "2");
 }
 
 TEST_F(CliExport, CheckReportsProblemsWithItsExitStatus) {

@@ -24,25 +24,6 @@ void expectSamePixels(const QImage& a, const QImage& b) {
 
 class DibImageTest : public GuiTest {};
 
-TEST_F(DibImageTest, RowSizesAndTableLengthsFollowTheBitsPerPixel) {
-    // Indexed rows are reserved at 8 bits per pixel, others at 24, rounded to 4 bytes.
-    EXPECT_EQ(CDibImage::AllocatedRowSize(10, 1), 12);
-    EXPECT_EQ(CDibImage::AllocatedRowSize(10, 8), 12);
-    EXPECT_EQ(CDibImage::AllocatedRowSize(7, 32), 24);
-    EXPECT_EQ(CDibImage::AllocatedRowSize(4, 24), 12);
-    EXPECT_EQ(CDibImage::RowStride(10, 1), 4);
-    EXPECT_EQ(CDibImage::RowStride(33, 1), 8);
-    EXPECT_EQ(CDibImage::ColourTableEntries(1), 2);
-    EXPECT_EQ(CDibImage::ColourTableEntries(4), 16);
-    EXPECT_EQ(CDibImage::ColourTableEntries(8), 256);
-    EXPECT_EQ(CDibImage::ColourTableEntries(24), 0);
-    EXPECT_EQ(CDibImage::ColourTableEntries(32), 0);
-    // Image size uses the source's bits per pixel: ((bpp * w + 31) / 8) & ~3, per row.
-    EXPECT_EQ(CDibImage::HeaderImageSize(10, 3, 1), 12u);
-    EXPECT_EQ(CDibImage::HeaderImageSize(7, 2, 32), 56u);
-    EXPECT_EQ(CDibImage::HeaderImageSize(5, 2, 8), 16u);
-}
-
 TEST_F(DibImageTest, TwoColourImageKeepsItsTableAsPaletteAndItsPixels) {
     QImage source(10, 3, QImage::Format_Mono);
     source.setColorTable({qRgb(250, 240, 230), qRgb(20, 30, 40)});

@@ -179,23 +179,6 @@ TEST_F(MainFrameTest, PaneCommandsAreEnabledOnlyWhileTheirPaneIsActive) {
     }
 }
 
-TEST_F(MainFrameTest, PasswordItemSaysChangeForAProtectedJournal) {
-    start();
-    TestJournal journal("secret");
-    m_modals.then([](QWidget* dialog) {
-        typeInto(dialog, 1006, QStringLiteral("secret"));
-        clickButton(dialog, QStringLiteral("OK"));
-    });
-    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
-    EXPECT_EQ(action(&frame(), QStringLiteral("actionChangePassword"))->text(),
-              QStringLiteral("Change Password..."));
-    trigger(&frame(), QStringLiteral("actionCloseJournal"));
-    // With no journal the item keeps what it last said, and is disabled.
-    EXPECT_EQ(action(&frame(), QStringLiteral("actionChangePassword"))->text(),
-              QStringLiteral("Change Password..."));
-    EXPECT_FALSE(action(&frame(), QStringLiteral("actionChangePassword"))->isEnabled());
-}
-
 TEST_F(MainFrameTest, TitleStaysQuillbookAndCtrlSNeverTouchesTheJournal) {
     start();
     TestJournal journal;

@@ -180,24 +180,6 @@ TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(FolderTreeTest, DropsOnParentSelfOrDescendantAreRefused) {
-    fill();
-    openJournal();
-    const std::string before = fileBytes(journal.path());
-    for (const char* target : {"Work", "Meetings", "Minutes"}) {
-        drag(tree()->viewport(), folderPoint(QStringLiteral("Meetings")),
-             folderPoint(QString::fromLatin1(target)));
-        EXPECT_EQ(folderItem(QStringLiteral("Meetings"))->parent(),
-                  folderItem(QStringLiteral("Work")))
-            << target;
-    }
-    // The root cannot go anywhere: every item lies below it.
-    drag(tree()->viewport(), folderPoint(QStringLiteral("test.qbk (all entries)")),
-         folderPoint(QStringLiteral("Home")));
-    EXPECT_EQ(tree()->topLevelItemCount(), 1);
-    EXPECT_EQ(fileBytes(journal.path()), before);
-}
-
 TEST_F(FolderTreeTest, ConfirmedMoveAsksAndNoLeavesEverything) {
     fill();
     openJournal(true);

@@ -66,9 +66,13 @@ TEST_F(PaneSignalsTest, FocusActivatesAPaneAndCloseButtonsAskToHide) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     std::vector<std::string> activated;
-    QObject::connect(folders, &CFolderListView::activated, [&] { activated.push_back("folders"); });
-    QObject::connect(entries, &CEntryListView::activated, [&] { activated.push_back("entries"); });
-    QObject::connect(topics, &CTopicListView::activated, [&] { activated.push_back("topics"); });
+    QObject scope; // the connections end with the test's locals, before the window closes
+    QObject::connect(folders, &CFolderListView::activated, &scope,
+                     [&] { activated.push_back("folders"); });
+    QObject::connect(entries, &CEntryListView::activated, &scope,
+                     [&] { activated.push_back("entries"); });
+    QObject::connect(topics, &CTopicListView::activated, &scope,
+                     [&] { activated.push_back("topics"); });
     entries->listControl()->setFocus();
     topics->GetListCtrl()->setFocus();
     folders->treeControl()->setFocus();
@@ -76,8 +80,8 @@ TEST_F(PaneSignalsTest, FocusActivatesAPaneAndCloseButtonsAskToHide) {
 
     int folderClose = 0;
     int topicClose = 0;
-    QObject::connect(folders, &CFolderListView::closeRequested, [&] { ++folderClose; });
-    QObject::connect(topics, &CTopicListView::closeRequested, [&] { ++topicClose; });
+    QObject::connect(folders, &CFolderListView::closeRequested, &scope, [&] { ++folderClose; });
+    QObject::connect(topics, &CTopicListView::closeRequested, &scope, [&] { ++topicClose; });
     for (QWidget* pane : {static_cast<QWidget*>(folders), static_cast<QWidget*>(topics)}) {
         auto* close = pane->findChild<QToolButton*>(QStringLiteral("closeButton"));
         ASSERT_NE(close, nullptr);

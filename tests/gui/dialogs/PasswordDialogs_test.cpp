@@ -30,7 +30,10 @@ TEST_F(PasswordDialogTest, PromptStartsEmptyEachTimeAndCancelKeepsTheValues) {
     ASSERT_TRUE(dialog.run(values));
     EXPECT_EQ(values.m_password, "first");
     m_modals.then([](QWidget* shown) {
+        EXPECT_EQ(shown->objectName(), QStringLiteral("passwordDialog"));
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Password"));
         EXPECT_TRUE(edit(shown, CPasswordDlg::kPasswordEditId)->text().isEmpty());
+        EXPECT_EQ(edit(shown, CPasswordDlg::kPasswordEditId)->echoMode(), QLineEdit::Password);
         typeInto(shown, CPasswordDlg::kPasswordEditId, QStringLiteral("second"));
         clickButton(shown, QStringLiteral("Cancel"));
     });

@@ -213,31 +213,3 @@ TEST_F(TopicDialogsTest, TopicChoiceStartsFromTheChosenIdsAndKeepsTicksOverTheMa
     EXPECT_EQ(values.m_chosenNames, "apple");
     EXPECT_EQ(rows("SELECT * FROM Entry2Topic"), 1u);
 }
-
-TEST_F(TopicDialogsTest, MasterTopicListAsksBeforeDeletingATopic) {
-    const auto answer = [this](const char* button) {
-        m_modals.then([button](QWidget* box) {
-            EXPECT_EQ(
-                messageText(box),
-                QStringLiteral("Are you sure you want to delete this topic from the journal?"));
-            clickButton(box, QString::fromLatin1(button));
-        });
-    };
-    m_modals.then([&](QWidget* dialog) {
-        auto* list = findControl<CEditListBox>(dialog, CMasterTopicsDlg::kListId);
-        ASSERT_NE(list, nullptr);
-        clickRow(list, 2); // zebra, which an entry carries
-        answer("No");
-        clickButton(dialog, QStringLiteral("Delete"));
-        EXPECT_EQ(shown(dialog, CMasterTopicsDlg::kListId), QStringLiteral("apple,Mango,zebra"));
-        EXPECT_EQ(rows("SELECT * FROM Entry2Topic"), 1u);
-        answer("Yes");
-        clickButton(dialog, QStringLiteral("Delete"));
-        EXPECT_EQ(shown(dialog, CMasterTopicsDlg::kListId), QStringLiteral("apple,Mango"));
-        clickButton(dialog, QStringLiteral("OK"));
-    });
-    trigger(&frame(), QStringLiteral("actionMasterTopicList"));
-    EXPECT_EQ(m_modals.handled(), 3u);
-    EXPECT_EQ(rows("SELECT * FROM Topic WHERE TopicID = '{T-Z}'"), 0u);
-    EXPECT_EQ(rows("SELECT * FROM Entry2Topic"), 0u);
-}

@@ -262,22 +262,6 @@ TEST_F(EntryEditor, ClosingAsksAndEachAnswerDoesWhatItSays) {
     }
 }
 
-TEST_F(EntryEditor, ClosingTheJournalAsksAndCancelKeepsTheJournalAndEditor) {
-    openStored(kStored);
-    typeAtEnd(QStringLiteral("!"));
-    answer(QStringLiteral("Cancel"), kQuestion);
-    trigger(&frame(), QStringLiteral("actionCloseJournal"));
-    EXPECT_TRUE(session().IsJournalOpen());
-    ASSERT_TRUE(editorOpen());
-
-    answer(QStringLiteral("Yes"), kQuestion);
-    trigger(&frame(), QStringLiteral("actionCloseJournal"));
-    settle();
-    EXPECT_FALSE(session().IsJournalOpen());
-    EXPECT_FALSE(editorOpen());
-    EXPECT_EQ(runsOf(storedModel("{E-1}")), QStringLiteral("Kept text!"));
-}
-
 TEST_F(EntryEditor, NewEntryWhileEditingAsksFirstAndReusesTheWindow) {
     openStored(kStored);
     CEntryFrame* first = &editor();
@@ -318,12 +302,6 @@ TEST_F(EntryEditor, ViewTogglesHideTheBarsAndTheStatusBarCountsTheText) {
     // Page Setup is the application's; About has no handler.
     EXPECT_TRUE(action(&editor(), QStringLiteral("editorPageSetup"))->isEnabled());
     EXPECT_FALSE(action(&editor(), QStringLiteral("editorAbout"))->isEnabled());
-}
-
-TEST_F(EntryEditor, PlainStoredTextShowsLiterally) {
-    openStored(" {\\rtf1 not rtf}");
-    EXPECT_EQ(view().toPlainText(), QStringLiteral(" {\\rtf1 not rtf}"));
-    EXPECT_FALSE(view().document()->isModified());
 }
 
 } // namespace

@@ -89,14 +89,6 @@ TEST_F(JournalPrintingTest, OneDialogForTheWholeJobItsHeaderChoiceForEveryEntry)
                                         "Tuesday, March 03 2026 10:00 AM secondentry"}));
 }
 
-TEST_F(JournalPrintingTest, FolderBetweenDaysTakesOnlyThoseDays) {
-    between = true;
-    lastDay = COleDateTime(2026, 3, 2, 0, 0, 0);
-    header = false;
-    printing.PrintJournal();
-    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"firstentry"}));
-}
-
 TEST_F(JournalPrintingTest, CancelPrintsNothingAndNoMatchSaysSo) {
     confirm = false;
     printing.PrintJournal();
