@@ -14,6 +14,10 @@
 #include <string>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace richtext {
 
 namespace {
@@ -851,7 +855,16 @@ void Parser::appendPending(QLatin1StringView text) {
     m_pending.resize(at + size);
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     char16_t* out = m_pending.data() + at;
-    for (size_t i = 0; i < size; ++i)
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= size; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(chunk, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(chunk, zero));
+    }
+#endif
+    for (; i < size; ++i)
         out[i] = bytes[i];
 }
 

@@ -4,6 +4,10 @@
 #include <array>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace richtext {
 
 namespace {
@@ -20,6 +24,47 @@ constexpr std::array<unsigned char, 256> kByteClass = [] {
         table[c] = Special;
     return table;
 }();
+
+// Offset of the first byte at or after pos that ends a stretch of text (or size); seen gets
+// Other when a byte before it is not Plain.
+size_t scanText(const unsigned char* data, size_t pos, size_t size, unsigned char& seen) {
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: a stretch of prose runs for dozens of bytes between words.
+    const __m128i backslash = _mm_set1_epi8('\\');
+    const __m128i open = _mm_set1_epi8('{');
+    const __m128i close = _mm_set1_epi8('}');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i tab = _mm_set1_epi8('\t');
+    const __m128i space = _mm_set1_epi8(0x20);
+    for (; pos + 16 <= size; pos += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
+        const __m128i special = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, backslash),
+                         _mm_or_si128(_mm_cmpeq_epi8(bytes, open), _mm_cmpeq_epi8(bytes, close))),
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)),
+                         _mm_cmpeq_epi8(bytes, zero)));
+        // Signed: below 0x20 and 0x80 and above are both "less than" a space.
+        const __m128i other =
+            _mm_andnot_si128(_mm_cmpeq_epi8(bytes, tab), _mm_cmplt_epi8(bytes, space));
+        const unsigned specialMask = static_cast<unsigned>(_mm_movemask_epi8(special));
+        unsigned otherMask = static_cast<unsigned>(_mm_movemask_epi8(other));
+        if (specialMask != 0) {
+            const unsigned at = static_cast<unsigned>(__builtin_ctz(specialMask));
+            otherMask &= (1u << at) - 1;
+            if (otherMask != 0)
+                seen |= Other;
+            return pos + at;
+        }
+        if (otherMask != 0)
+            seen |= Other;
+    }
+#endif
+    for (unsigned char cls; pos < size && (cls = kByteClass[data[pos]]) != Special; ++pos)
+        seen |= cls;
+    return pos;
+}
 
 bool isLetter(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -87,15 +132,10 @@ RtfToken RtfTokenizer::next() {
             ++m_pos;
             continue;
         }
-        // A local index lets the compiler keep it in a register through the scan.
         const size_t start = m_pos;
-        const size_t size = m_input.size();
-        const auto* data = reinterpret_cast<const unsigned char*>(m_input.data());
-        size_t pos = start;
         unsigned char seen = Plain;
-        for (unsigned char cls; pos < size && (cls = kByteClass[data[pos]]) != Special; ++pos)
-            seen |= cls;
-        m_pos = pos;
+        m_pos = scanText(reinterpret_cast<const unsigned char*>(m_input.data()), start,
+                         m_input.size(), seen);
         RtfToken token;
         token.type = RtfToken::Text;
         token.text = m_input.substr(start, m_pos - start);

@@ -76,6 +76,16 @@ private:
 
 std::string Writer::run() {
     collectTables();
+    // Room for about what comes out, so that a long entry is not copied as the text grows:
+    // text goes out about as long as it is, pictures as two hex digits a byte.
+    size_t expected = 1024 + m_document.listTable.size() + m_document.listOverrideTable.size();
+    for (const Paragraph& p : m_document.paragraphs) {
+        expected += 32 + p.tableWords.size();
+        for (const Run& run : p.runs)
+            expected += 16 + static_cast<size_t>(run.text.size()) +
+                        (run.image ? 2 * static_cast<size_t>(run.image->data.size()) * 65 / 64 : 0);
+    }
+    m_out.reserve(expected + expected / 8);
     m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl";
     for (size_t i = 0; i < m_fonts.entries().size(); ++i) {
         m_out += "{";

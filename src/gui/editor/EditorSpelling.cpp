@@ -8,12 +8,19 @@
 
 #include <QActionGroup>
 #include <QMenu>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
 
 EditorSpelling::EditorSpelling(QTextEdit& editor, SpellingEngine& engine)
     : QObject(&editor), m_editor(editor), m_engine(engine),
       m_highlighter(new SpellHighlighter(editor.document())) {
     m_highlighter->setParent(this);
+    connect(m_highlighter, &SpellHighlighter::uncheckedBlocksLeft, this,
+            &EditorSpelling::checkShownBlocks);
+    // Scrolling shows other blocks.
+    connect(editor.verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &EditorSpelling::checkShownBlocks);
     connect(&engine, &SpellingEngine::asYouTypeChanged, this, &EditorSpelling::useEngine);
     connect(&engine, &SpellingEngine::serviceChanged, this, &EditorSpelling::useEngine);
     useEngine();
@@ -21,6 +28,16 @@ EditorSpelling::EditorSpelling(QTextEdit& editor, SpellingEngine& engine)
 
 void EditorSpelling::useEngine() {
     m_highlighter->setService(m_engine.asYouType() ? m_engine.service() : nullptr);
+}
+
+void EditorSpelling::checkShownBlocks() {
+    constexpr int kBlocksAfter = 20; // so that scrolling on a little finds them checked
+    const QWidget* port = m_editor.viewport();
+    const QTextBlock first = m_editor.cursorForPosition(QPoint(0, 0)).block();
+    QTextBlock last = m_editor.cursorForPosition(QPoint(port->width(), port->height())).block();
+    for (int i = 0; i < kBlocksAfter && last.next().isValid(); ++i)
+        last = last.next();
+    m_highlighter->checkBlocks(first, last);
 }
 
 void EditorSpelling::checkSpelling(QWidget* parent) {

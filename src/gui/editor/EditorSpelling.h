@@ -29,6 +29,8 @@ public:
 
 private:
     void useEngine();
+    // Checks the words of the blocks on screen (and a few after) left unchecked.
+    void checkShownBlocks();
 
     QTextEdit& m_editor;
     SpellingEngine& m_engine;

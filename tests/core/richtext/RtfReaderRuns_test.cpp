@@ -1,3 +1,4 @@
+#include "richtext/PlainText.h"
 #include "richtext/RtfReader.h"
 
 #include <gtest/gtest.h>
@@ -70,3 +71,20 @@ TEST(RtfReaderRuns, ManyFormatsInTurnEachKeepTheirOwnRuns) {
 }
 
 } // namespace
+
+// Raw text is read in blocks of bytes: a byte above 0x7F or a control byte read as the code
+// page says (or dropped), and a brace or backslash ending the text, wherever they fall.
+TEST(RtfReaderRuns, RawBytesAnywhereInALongStretchOfText) {
+    for (size_t before = 0; before < 40; ++before) {
+        const std::string a(before, 'a');
+        const std::string b(before % 7, 'b');
+        const std::string d(before, 'd');
+        const std::string rtf =
+            "{\\rtf1\\ansi " + a + "\xe9" + b + "\x01\tc{\\b x}" + d + "\\par " + a + "z}";
+        const QString expected = QString::fromStdString(a) + QChar(0xE9) +
+                                 QString::fromStdString(b) + QStringLiteral(u"\tcx") +
+                                 QString::fromStdString(d) + QStringLiteral(u"\r\n") +
+                                 QString::fromStdString(a) + u'z';
+        EXPECT_EQ(expected, plainText(RtfReader::read(rtf))) << rtf;
+    }
+}
