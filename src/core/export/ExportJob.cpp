@@ -43,15 +43,12 @@ public:
             return write(writer.entry(entry), error);
         if (m_pages->printEntry(entry.storedText, entry.when))
             return true;
-        m_file.cancelWriting();
-        return fileError(error);
+        return cancelWithError(error);
     }
 
     bool commit(QString& error) {
-        if (m_pages && !m_pages->finish()) {
-            m_file.cancelWriting();
-            return fileError(error);
-        }
+        if (m_pages && !m_pages->finish())
+            return cancelWithError(error);
         if (m_converter) {
             const QByteArray converted = m_converter(m_html, error);
             if (converted.isEmpty() || !writeFile(converted, error)) {
@@ -70,12 +67,15 @@ private:
         return false;
     }
 
-    bool writeFile(const QByteArray& bytes, QString& error) {
-        if (m_file.write(bytes) == bytes.size())
-            return true;
+    // The file's error is read before cancelling, which replaces it.
+    bool cancelWithError(QString& error) {
         fileError(error);
         m_file.cancelWriting();
         return false;
+    }
+
+    bool writeFile(const QByteArray& bytes, QString& error) {
+        return m_file.write(bytes) == bytes.size() || cancelWithError(error);
     }
 
     QSaveFile m_file;

@@ -27,8 +27,11 @@ QString journalBaseName(const CQBKDoc& doc) {
     return QFileInfo(QFile::decodeName(doc.m_path.c_str())).completeBaseName();
 }
 
+// A name in the user's documents folder; in the home folder where there is no documents
+// folder (a proposal in a folder that does not exist could only fail).
 QString documentsPath(const QString& name) {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return (documents.exists() ? documents : QDir::home()).filePath(name);
 }
 
 } // namespace
