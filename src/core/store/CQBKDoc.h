@@ -81,11 +81,16 @@ public:
     std::string FormatTimeStamp(const char* stored);
 
     // --- entries ---
-    // What became of a save: stored, failed (the failure was shown), or aimed at a stored
-    // entry whose row is no longer in the file (nothing was written; the caller decides, so
-    // the text typed is never dropped).
-    enum class SaveResult { Saved, Failed, EntryGone };
-    SaveResult SaveEntry(const std::string& rtf, std::string& entryId);
+    // What became of a save: stored, failed (the failure was shown), aimed at a stored entry
+    // whose row is no longer in the file, or at one whose stored text is no longer
+    // storedBefore (another program saved it meanwhile). In the last two nothing was written
+    // and the caller decides, so the text typed is never dropped and a newer stored text is
+    // never overwritten unasked.
+    enum class SaveResult { Saved, Failed, EntryGone, ChangedElsewhere };
+    // storedBefore: the entry's text as the editor read it (or last saved it); nullptr
+    // writes whatever is stored now.
+    SaveResult SaveEntry(const std::string& rtf, std::string& entryId,
+                         const std::string* storedBefore = nullptr);
     // The other writes aimed at one row return whether that row was written. A row another
     // program deleted is reported and the panes show the journal as it is.
     bool SetEntryComment(bool userComment, const std::string& comment, const std::string& id);
