@@ -178,6 +178,6 @@ void CEntryDoc::DropPlaceholderTopics() {
         m_session.m_db.execute("DELETE FROM Entry2Topic WHERE EntryID = '{new_entry}'");
     } catch (const CppSQLite3Exception& e) {
         // Left-over links are harmless: the next new entry or journal close drops them.
-        m_ui.showError(e.message());
+        m_session.ShowDatabaseError(e);
     }
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// A small file system of its own (tmpfs) mounted on a folder, which a test can fill to the
+// last byte: writes then fail as they do on a full disk (ENOSPC). Mounting needs root (or
+// CAP_SYS_ADMIN); mounted() says whether it worked.
+class SmallDisk {
+public:
+    SmallDisk(const std::string& folder, int kilobytes);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool mounted() const { return m_mounted; }
+    // Takes every free byte with a filler file.
+    void fill();
+    // Frees what fill() took.
+    void makeRoom();
+
+private:
+    std::string m_folder;
+    std::string m_filler;
+    bool m_mounted = false;
+};
