@@ -7,6 +7,7 @@
 #include "platform/Guid.h"
 #include "protect/PasswordDigest.h"
 #include "protect/PasswordForms.h"
+#include "protect/Secrets.h"
 #include "store/CppSQLite3Exception.h"
 #include "store/JournalHost.h"
 #include "store/JournalMessages.h"
@@ -88,8 +89,7 @@ void CQBKDoc::SetContentKey(const std::string& key) {
 }
 
 void CQBKDoc::ClearContentKey() {
-    std::fill(m_contentKey.begin(), m_contentKey.end(), '\0');
-    m_contentKey.clear();
+    WipeSecret(m_contentKey);
     m_contentEngine.Reset();
     m_searchCache.Clear();
     m_entryRows.Detach();
@@ -243,31 +243,35 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     config.finalize();
 
     std::string key; // the password's bytes as they matched, or the empty key
+    const SecretsWiper wipeKey{&key};
     if (hasPassword) {
+        KeepSecretsOutOfCoreDumps();
         bool matched = false;
         while (!matched) {
             PasswordValues prompt;
+            const SecretsWiper wipeTyped{&prompt.m_password};
             if (!m_ui.runPasswordDialog(prompt)) {
                 m_db.close();
                 return OpenCancelled;
             }
-            for (const std::string& form : PasswordForms(prompt.m_password)) {
-                if (storedDigest == PasswordDigest(form).HexDigest()) {
+            for (std::string& form : PasswordForms(prompt.m_password)) {
+                if (!matched && storedDigest == PasswordDigest(form).HexDigest()) {
                     key = form;
                     matched = true;
-                    break;
                 }
+                WipeSecret(form);
             }
             if (!matched)
                 m_ui.showMessage(JournalMessages::kInvalidPassword);
         }
     }
-    const std::optional<std::string> contentKey = ReadContentKey(storedKey, key);
+    std::optional<std::string> contentKey = ReadContentKey(storedKey, key);
     if (!contentKey) {
         m_db.close();
         return OpenNotAJournal;
     }
     SetContentKey(*contentKey);
+    WipeSecret(*contentKey);
     AttachSessionTables();
     m_hasPassword = hasPassword;
 
@@ -344,8 +348,11 @@ void CQBKDoc::CreateJournal() {
     if (!QueryCloseJournal())
         return;
     NewJournalValues values;
+    const SecretsWiper wipeTyped{&values.m_password, &values.m_confirmPassword};
     if (!m_ui.runNewJournalDialog(values))
         return;
+    if (!values.m_password.empty())
+        KeepSecretsOutOfCoreDumps();
     // The file is made here, never replacing one that appeared since the dialog looked; a
     // creation that fails removes only this file.
     if (const std::optional<std::string> refused = createFileExclusively(values.m_path)) {
@@ -365,7 +372,8 @@ void CQBKDoc::CreateJournal() {
         m_confirmFolderMove = true;
         m_defaultFontName = values.m_fontName;
         m_defaultFontSize = values.m_fontSize;
-        const std::string contentKey = NewId();
+        std::string contentKey = NewId();
+        const SecretsWiper wipeKey{&contentKey};
         JournalSchema::InsertSettings(m_db, values, contentKey);
         SetContentKey(contentKey);
         AttachSessionTables();
