@@ -30,9 +30,11 @@ std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const std::string& contentK
 std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const BlowfishEngine& keyed,
                                     const EntryFilter& filter);
 
-// The rows of the entries marked by the last search.
+// The rows of the entries marked by the last search, or with ids, the rows of those entries
+// (a read-only journal's search, which marks nothing).
 std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& contentKey);
-std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed);
+std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
+                                           const std::vector<std::string>* ids = nullptr);
 
 // Names of an entry's topics joined by ", " in table order; empty when it carries none.
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId);

@@ -172,7 +172,7 @@ void CEntryDoc::OnCloseDocument() {
 }
 
 void CEntryDoc::DropPlaceholderTopics() {
-    if (m_role != Role::Editor || !m_session.IsJournalOpen())
+    if (m_role != Role::Editor || !m_session.CanWrite())
         return;
     try {
         m_session.m_db.execute("DELETE FROM Entry2Topic WHERE EntryID = '{new_entry}'");

@@ -1,5 +1,6 @@
 #include "store/CQBKDoc.h"
 
+#include "browser/PaneCommandRules.h"
 #include "browser/Panes.h"
 #include "dialogs/JournalUi.h"
 #include "dialogs/NewJournalPath.h"
@@ -9,6 +10,7 @@
 #include "protect/PasswordForms.h"
 #include "protect/Secrets.h"
 #include "store/CppSQLite3Exception.h"
+#include "store/JournalAccess.h"
 #include "store/JournalHost.h"
 #include "store/JournalMessages.h"
 #include "store/JournalSchema.h"
@@ -91,6 +93,8 @@ void CQBKDoc::SetContentKey(const std::string& key) {
 void CQBKDoc::ClearContentKey() {
     WipeSecret(m_contentKey);
     m_contentEngine.Reset();
+    m_readOnly = false;
+    m_searchHits.clear();
     m_searchCache.Clear();
     m_entryRows.Detach();
     m_searchMarks.Detach();
@@ -212,8 +216,16 @@ std::optional<std::string> CQBKDoc::ReadContentKey(const std::string& storedKey,
     return key;
 }
 
+bool CQBKDoc::RefusesCommand(CommandId id) const {
+    return IsReadOnly() && CommandWritesJournal(id);
+}
+
 int CQBKDoc::OpenSteps(const std::string& path) {
-    m_db.open(path);
+    JournalAccess::ReadOnlyCause readOnly = JournalAccess::WhyReadOnly(path);
+    m_db.open(path, readOnly != JournalAccess::ReadOnlyCause::None);
+    if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly())
+        readOnly = JournalAccess::ReadOnlyCause::File; // SQLite could only read it
+    const bool canWrite = readOnly == JournalAccess::ReadOnlyCause::None;
 
     // Refuse a settings table without a row before anything is written to the file.
     SqlQuery probe = m_db.query("SELECT SchemaRevision FROM Config;");
@@ -228,8 +240,13 @@ int CQBKDoc::OpenSteps(const std::string& path) {
         m_db.close();
         return OpenNewerVersion;
     }
-    if (revision < JournalSchema::kCurrentRevision)
+    if (revision < JournalSchema::kCurrentRevision) {
+        if (!canWrite) {
+            m_db.close();
+            return OpenReadOnlyNeedsUpgrade;
+        }
         JournalSchema::UpgradeSchema(m_db);
+    }
 
     SqlQuery config = m_db.query("select * from Config;");
     m_defaultFontName = config.textField("DefaultFontName", "Times New Roman");
@@ -272,6 +289,7 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     }
     SetContentKey(*contentKey);
     WipeSecret(*contentKey);
+    m_readOnly = !canWrite;
     AttachSessionTables();
     m_hasPassword = hasPassword;
 
@@ -280,6 +298,8 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     m_fileName = std::filesystem::path(path).filename().string();
     m_title = title.empty() ? m_fileName : title;
     UpdateAllViews();
+    if (!canWrite)
+        m_ui.showError(JournalMessages::OpenedReadOnly(readOnly));
     m_host.JournalOpened(path);
     return OpenOk;
 }

@@ -40,6 +40,7 @@ public:
         OpenNewerVersion = 5,
         OpenCorrupt = 6,
         OpenUnknownError = 7,
+        OpenReadOnlyNeedsUpgrade = 8, // an older file that cannot be brought up to date
     };
 
     CQBKDoc(JournalUi& ui, JournalHost& host);
@@ -69,6 +70,12 @@ public:
     // goes with it as detail. path: the file concerned when it is not the open journal's.
     void ShowDatabaseError(const CppSQLite3Exception& e, const std::string& path = {});
     bool IsJournalOpen() const { return m_db.isOpen(); }
+    // A journal that cannot be written (read-only file, folder or disk) is open for reading
+    // only: it is never written, and the commands that would write it are disabled.
+    bool IsReadOnly() const { return IsJournalOpen() && m_readOnly; }
+    bool CanWrite() const { return IsJournalOpen() && !m_readOnly; }
+    // The veto of the command routers: a command that writes while the journal is read-only.
+    bool RefusesCommand(CommandId id) const;
     // The document title: the journal's title, or its file name when the title is empty.
     const std::string& GetTitle() const { return m_title; }
 
@@ -115,7 +122,10 @@ public:
     bool DeleteTopic(const std::string& topicId);
 
     // --- search ---
+    // Marks the entries found in the file, or, in a journal open for reading only, keeps
+    // their ids in SearchHits() without writing anything.
     void Search(const SearchCriteria& criteria);
+    const std::vector<std::string>& SearchHits() const { return m_searchHits; }
 
     // The keyed content cipher of the open journal, for code that reads entries in bulk.
     const BlowfishEngine& ContentCipherEngine() const { return m_contentEngine; }
@@ -210,6 +220,8 @@ private:
     SearchMarks m_searchMarks;
     unsigned m_entryListRefreshes = 0;  // RefreshEntryList calls, so a refresh is not repeated
     std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show
+    bool m_readOnly = false;
+    std::vector<std::string> m_searchHits; // the last search's, in a read-only journal
 };
 
 // The one journal session of the program.

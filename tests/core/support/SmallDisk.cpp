@@ -10,8 +10,8 @@
 SmallDisk::SmallDisk(const std::string& folder, int kilobytes)
     : m_folder(folder), m_filler(folder + "/filler") {
     std::filesystem::create_directories(folder);
-    const std::string options = "size=" + std::to_string(kilobytes) + "k,mode=0777";
-    m_mounted = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) == 0;
+    m_options = "size=" + std::to_string(kilobytes) + "k,mode=0777";
+    m_mounted = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, m_options.c_str()) == 0;
 }
 
 SmallDisk::~SmallDisk() {
@@ -34,4 +34,9 @@ void SmallDisk::fill() {
 
 void SmallDisk::makeRoom() {
     std::remove(m_filler.c_str());
+}
+
+bool SmallDisk::setReadOnly(bool readOnly) {
+    const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
+    return m_mounted && ::mount("tmpfs", m_folder.c_str(), "tmpfs", flags, m_options.c_str()) == 0;
 }

@@ -17,9 +17,12 @@ public:
     void fill();
     // Frees what fill() took.
     void makeRoom();
+    // Mounts it again for reading only, or for writing again; false when that fails.
+    bool setReadOnly(bool readOnly);
 
 private:
     std::string m_folder;
     std::string m_filler;
+    std::string m_options;
     bool m_mounted = false;
 };
