@@ -102,17 +102,22 @@ std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& c
     return LoadSearchResultRows(db, keyed);
 }
 
-std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed) {
+std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
+                                           const std::vector<std::string>* ids) {
     std::vector<EntryRow> rows;
-    AppendSearchResultRows(db, keyed, rows);
+    AppendSearchResultRows(db, keyed, rows, ids);
     return rows;
 }
 
 void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
-                            std::vector<EntryRow>& rows) {
+                            std::vector<EntryRow>& rows, const std::vector<std::string>* ids) {
     SqlBuffer sql;
-    SqlQuery query = db.query(sql.format(
-        "SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE SearchTarget = '%d'", 1));
+    SqlQuery query = db.query(
+        ids ? "SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE EntryID IN (" +
+                  QuotedIdList(*ids, ",") + ")"
+            : sql.format("SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE SearchTarget "
+                         "= '%d'",
+                         1));
     const ListingNames names = query.eof() ? ListingNames() : ListingNames::Read(db);
     for (; !query.eof(); query.nextRow())
         rows.push_back(readRow(query, keyed, names, query.boolField("ShowFirstLine", false)));

@@ -30,13 +30,16 @@ std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const std::string& contentK
 std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const BlowfishEngine& keyed,
                                     const EntryFilter& filter);
 
-// The rows of the entries marked by the last search.
+// The rows of the entries marked by the last search, or with ids, the rows of those entries
+// (a read-only journal's search, which marks nothing).
 std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& contentKey);
-std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed);
+std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
+                                           const std::vector<std::string>* ids = nullptr);
 // Same, each row appended to rows as it is read: when reading fails part way (the exception
 // is thrown on), the rows read before the failure are there.
 void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
-                            std::vector<EntryRow>& rows);
+                            std::vector<EntryRow>& rows,
+                            const std::vector<std::string>* ids = nullptr);
 
 // Names of an entry's topics joined by ", " in table order; empty when it carries none.
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId);

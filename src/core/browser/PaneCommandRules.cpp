@@ -1,5 +1,8 @@
 #include "browser/PaneCommandRules.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 bool listsAllEntries(const FolderSelection& s) {
     return s.currentFolderId == "{All Entries}";
@@ -23,4 +26,18 @@ bool CanDeleteFolder(const FolderSelection& s,
 
 bool CanEditTopic(bool journalOpen, int selectedTopics) {
     return journalOpen && selectedTopics == 1;
+}
+
+bool CommandWritesJournal(CommandId id) {
+    static constexpr CommandId kWriting[] = {
+        ID_FILE_NEW_ENTRY,         ID_FILE_SAVE_ENTRY,
+        ID_FILE_DELETE_ENTRY,      ID_EDIT_COMMENT,
+        ID_ENTRY_CHANGE_DATE,      ID_EDIT_ENTRY_TOPICS,
+        ID_FILE_NEW_FOLDER,        ID_FILE_RENAME_FOLDER,
+        ID_FILE_DELETE_FOLDER,     ID_TOPIC_NEW,
+        ID_FILE_RENAME_TOPIC,      ID_TOPIC_DELETE,
+        ID_EDIT_MASTER_TOPIC_LIST, ID_FILE_JOURNAL_OPTIONS,
+        ID_FILE_CHANGE_PASSWORD,
+    };
+    return std::find(std::begin(kWriting), std::end(kWriting), id) != std::end(kWriting);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CommandIds.h"
+
 #include <functional>
 #include <string>
 
@@ -24,3 +26,7 @@ bool CanDeleteFolder(const FolderSelection& s,
 
 // Rename Topic and Delete Topic act on one topic.
 bool CanEditTopic(bool journalOpen, int selectedTopics);
+
+// The commands that change the journal file (or open a dialog or window only for changing
+// it): disabled while the journal is open for reading only.
+bool CommandWritesJournal(CommandId id);

@@ -82,7 +82,8 @@ SearchResults Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values) {
 SearchResults ListResults(CQBKDoc& doc, JournalUi& ui) {
     SearchResults results;
     try {
-        AppendSearchResultRows(doc.m_db, doc.ContentCipherEngine(), results.rows);
+        AppendSearchResultRows(doc.m_db, doc.ContentCipherEngine(), results.rows,
+                               doc.IsReadOnly() ? &doc.SearchHits() : nullptr);
     } catch (const CppSQLite3Exception& e) {
         results.complete = false;
         ui.showError(ResultsCutShortText(results.rows.size(), e.message()));

@@ -44,6 +44,7 @@ void CEntryDoc::OnNewDocument() {
     m_view.StartEmpty(face, points);
     SetTitle(kNewEntryTitle);
     m_entryId = kNewEntryId;
+    m_storedText.reset();
     DropPlaceholderTopics();
     Register();
     m_view.SetModified(false);
@@ -61,6 +62,7 @@ void CEntryDoc::LoadEntry(const std::string& rtf, const std::string& entryId) {
     }
     m_view.SetEntryText(rtf);
     m_entryId = entryId;
+    m_storedText = rtf;
     Register();
 }
 
@@ -73,24 +75,48 @@ bool CEntryDoc::OnSaveEntry() {
     }
     const std::string rtf = m_view.GetEntryText();
     bool wasNew = IsNewEntry();
-    CQBKDoc::SaveResult result = m_session.SaveEntry(rtf, m_entryId);
+    CQBKDoc::SaveResult result =
+        m_session.SaveEntry(rtf, m_entryId, m_storedText ? &*m_storedText : nullptr);
+    if (result == CQBKDoc::SaveResult::ChangedElsewhere)
+        result = ResolveChangedElsewhere(rtf, wasNew);
     if (result == CQBKDoc::SaveResult::EntryGone) {
         if (!m_ui.askYesNo(kEntryGone))
             return false;
-        // Links left under the placeholder belong to no entry the user can see.
-        m_entryId = kNewEntryId;
-        DropPlaceholderTopics();
-        wasNew = true;
-        result = m_session.SaveEntry(rtf, m_entryId);
+        result = SaveAsNewEntry(rtf, wasNew);
     }
     if (result != CQBKDoc::SaveResult::Saved)
         return false;
+    m_storedText = rtf;
     m_view.SetModified(false);
     if (wasNew && !IsNewEntry()) {
         m_session.m_openEntryId = m_entryId;
         SetTitle(m_session.GetEntryDateText(m_entryId));
     }
     return true;
+}
+
+CQBKDoc::SaveResult CEntryDoc::ResolveChangedElsewhere(const std::string& rtf, bool& wasNew) {
+    MessageBoxRequest box;
+    box.text = kChangedElsewhere;
+    box.buttons = MessageButtons::YesNoCancel;
+    box.icon = MessageIcon::Exclamation;
+    box.defaultAnswer = MessageAnswer::Cancel;
+    switch (m_ui.messageBox(box)) {
+    case MessageAnswer::Yes:
+        return m_session.SaveEntry(rtf, m_entryId);
+    case MessageAnswer::No:
+        return SaveAsNewEntry(rtf, wasNew);
+    default:
+        return CQBKDoc::SaveResult::Failed;
+    }
+}
+
+CQBKDoc::SaveResult CEntryDoc::SaveAsNewEntry(const std::string& rtf, bool& wasNew) {
+    // Links left under the placeholder belong to no entry the user can see.
+    m_entryId = kNewEntryId;
+    DropPlaceholderTopics();
+    wasNew = true;
+    return m_session.SaveEntry(rtf, m_entryId);
 }
 
 void CEntryDoc::OnSaveEntryCommand() {
@@ -146,12 +172,12 @@ void CEntryDoc::OnCloseDocument() {
 }
 
 void CEntryDoc::DropPlaceholderTopics() {
-    if (m_role != Role::Editor || !m_session.IsJournalOpen())
+    if (m_role != Role::Editor || !m_session.CanWrite())
         return;
     try {
         m_session.m_db.execute("DELETE FROM Entry2Topic WHERE EntryID = '{new_entry}'");
     } catch (const CppSQLite3Exception& e) {
         // Left-over links are harmless: the next new entry or journal close drops them.
-        m_ui.showError(e.message());
+        m_session.ShowDatabaseError(e);
     }
 }

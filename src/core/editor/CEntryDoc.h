@@ -2,10 +2,12 @@
 
 #include "browser/Panes.h"
 #include "platform/CommandMap.h"
+#include "store/CQBKDoc.h"
+
+#include <optional>
 
 #include <string>
 
-class CQBKDoc;
 class EntryTextView;
 class JournalUi;
 
@@ -54,6 +56,11 @@ private:
     void Register();
     // Topic links an unsaved entry left under the placeholder id.
     void DropPlaceholderTopics();
+    // The stored text changed since it was read: asks whether to overwrite it, save the text
+    // as a new entry or go back; the save's result.
+    CQBKDoc::SaveResult ResolveChangedElsewhere(const std::string& rtf, bool& wasNew);
+    // Saves rtf as a new entry, leaving the placeholder's topic links behind.
+    CQBKDoc::SaveResult SaveAsNewEntry(const std::string& rtf, bool& wasNew);
 
     CQBKDoc& m_session;
     JournalUi& m_ui;
@@ -63,4 +70,7 @@ private:
     std::string m_title;
     // The journal the text came from; a save never goes to another one.
     std::string m_journalPath;
+    // The entry's text as it was read from the file or last saved to it, so that a save
+    // notices another program's save in between.
+    std::optional<std::string> m_storedText;
 };

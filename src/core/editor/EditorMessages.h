@@ -15,6 +15,12 @@ inline constexpr const char* kSaveQuestion =
 inline constexpr const char* kEntryGone =
     "This entry is no longer in the journal: it was deleted, or changed by another program, "
     "so your changes were not saved.\n\nDo you want to save the text as a new entry?";
+// Yes overwrites, No saves as a new entry, Cancel goes back to the editor (the default).
+inline constexpr const char* kChangedElsewhere =
+    "This entry was changed by another program after you opened it, so your changes were not "
+    "saved yet.\n\nYes: replace the stored text with yours (the other program's changes are "
+    "lost).\nNo: save your text as a new entry and keep the stored one.\nCancel: go back to "
+    "the editor.";
 inline constexpr const char* kJournalGone =
     "The journal this entry belongs to is no longer open, so the entry cannot be saved.";
 inline constexpr const char* kFindNotFound = "Cannot find \"%1\".";

@@ -59,6 +59,9 @@ CommandState CommandRouter::state(CommandId id) const {
             break;
         }
     }
+    if (m_veto && m_veto(id)) {
+        update.enable(false);
+    }
     return update.state();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/CommandState.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class CommandTarget;
@@ -39,6 +40,10 @@ public:
     void setMainFrame(CommandTarget* frame) { setLink(Link::MainFrame, frame); }
     void setApplication(CommandTarget* application) { setLink(Link::Application, application); }
 
+    // A command the veto refuses is disabled (and dropped) whatever the route says: the
+    // commands that write while the journal is open for reading only.
+    void setVeto(std::function<bool(CommandId)> veto) { m_veto = std::move(veto); }
+
     // Empties every link that holds the target.
     void forget(CommandTarget& target);
 
@@ -56,4 +61,5 @@ private:
     bool holds(const CommandTarget& target) const;
 
     std::array<CommandTarget*, 4> m_links{};
+    std::function<bool(CommandId)> m_veto;
 };

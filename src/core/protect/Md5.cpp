@@ -1,5 +1,7 @@
 #include "protect/Md5.h"
 
+#include "protect/Secrets.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -53,6 +55,8 @@ void Md5::reset() {
     m_state[3] = 0x10325476;
     m_length = 0;
     m_buffered = 0;
+    // The buffer may hold a password's bytes.
+    WipeSecret(m_buffer, sizeof m_buffer);
 }
 
 void Md5::compress(const unsigned char* block) {
@@ -81,6 +85,7 @@ void Md5::compress(const unsigned char* block) {
     m_state[1] += b;
     m_state[2] += c;
     m_state[3] += d;
+    WipeSecret(x, sizeof x); // message words of a password
 }
 
 void Md5::update(const void* data, std::size_t length) {

@@ -1,5 +1,6 @@
 #include "store/CQBKDoc.h"
 
+#include "browser/PaneCommandRules.h"
 #include "browser/Panes.h"
 #include "dialogs/JournalUi.h"
 #include "dialogs/NewJournalPath.h"
@@ -7,7 +8,9 @@
 #include "platform/Guid.h"
 #include "protect/PasswordDigest.h"
 #include "protect/PasswordForms.h"
+#include "protect/Secrets.h"
 #include "store/CppSQLite3Exception.h"
+#include "store/JournalAccess.h"
 #include "store/JournalHost.h"
 #include "store/JournalMessages.h"
 #include "store/JournalSchema.h"
@@ -88,9 +91,10 @@ void CQBKDoc::SetContentKey(const std::string& key) {
 }
 
 void CQBKDoc::ClearContentKey() {
-    std::fill(m_contentKey.begin(), m_contentKey.end(), '\0');
-    m_contentKey.clear();
+    WipeSecret(m_contentKey);
     m_contentEngine.Reset();
+    m_readOnly = false;
+    m_searchHits.clear();
     m_searchCache.Clear();
     m_entryRows.Detach();
     m_searchMarks.Detach();
@@ -212,8 +216,16 @@ std::optional<std::string> CQBKDoc::ReadContentKey(const std::string& storedKey,
     return key;
 }
 
+bool CQBKDoc::RefusesCommand(CommandId id) const {
+    return IsReadOnly() && CommandWritesJournal(id);
+}
+
 int CQBKDoc::OpenSteps(const std::string& path) {
-    m_db.open(path);
+    JournalAccess::ReadOnlyCause readOnly = JournalAccess::WhyReadOnly(path);
+    m_db.open(path, readOnly != JournalAccess::ReadOnlyCause::None);
+    if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly())
+        readOnly = JournalAccess::ReadOnlyCause::File; // SQLite could only read it
+    const bool canWrite = readOnly == JournalAccess::ReadOnlyCause::None;
 
     // Refuse a settings table without a row before anything is written to the file.
     SqlQuery probe = m_db.query("SELECT SchemaRevision FROM Config;");
@@ -228,8 +240,13 @@ int CQBKDoc::OpenSteps(const std::string& path) {
         m_db.close();
         return OpenNewerVersion;
     }
-    if (revision < JournalSchema::kCurrentRevision)
+    if (revision < JournalSchema::kCurrentRevision) {
+        if (!canWrite) {
+            m_db.close();
+            return OpenReadOnlyNeedsUpgrade;
+        }
         JournalSchema::UpgradeSchema(m_db);
+    }
 
     SqlQuery config = m_db.query("select * from Config;");
     m_defaultFontName = config.textField("DefaultFontName", "Times New Roman");
@@ -243,31 +260,36 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     config.finalize();
 
     std::string key; // the password's bytes as they matched, or the empty key
+    const SecretsWiper wipeKey{&key};
     if (hasPassword) {
+        KeepSecretsOutOfCoreDumps();
         bool matched = false;
         while (!matched) {
             PasswordValues prompt;
+            const SecretsWiper wipeTyped{&prompt.m_password};
             if (!m_ui.runPasswordDialog(prompt)) {
                 m_db.close();
                 return OpenCancelled;
             }
-            for (const std::string& form : PasswordForms(prompt.m_password)) {
-                if (storedDigest == PasswordDigest(form).HexDigest()) {
+            for (std::string& form : PasswordForms(prompt.m_password)) {
+                if (!matched && storedDigest == PasswordDigest(form).HexDigest()) {
                     key = form;
                     matched = true;
-                    break;
                 }
+                WipeSecret(form);
             }
             if (!matched)
                 m_ui.showMessage(JournalMessages::kInvalidPassword);
         }
     }
-    const std::optional<std::string> contentKey = ReadContentKey(storedKey, key);
+    std::optional<std::string> contentKey = ReadContentKey(storedKey, key);
     if (!contentKey) {
         m_db.close();
         return OpenNotAJournal;
     }
     SetContentKey(*contentKey);
+    WipeSecret(*contentKey);
+    m_readOnly = !canWrite;
     AttachSessionTables();
     m_hasPassword = hasPassword;
 
@@ -276,6 +298,8 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     m_fileName = std::filesystem::path(path).filename().string();
     m_title = title.empty() ? m_fileName : title;
     UpdateAllViews();
+    if (!canWrite)
+        m_ui.showError(JournalMessages::OpenedReadOnly(readOnly));
     m_host.JournalOpened(path);
     return OpenOk;
 }
@@ -344,8 +368,11 @@ void CQBKDoc::CreateJournal() {
     if (!QueryCloseJournal())
         return;
     NewJournalValues values;
+    const SecretsWiper wipeTyped{&values.m_password, &values.m_confirmPassword};
     if (!m_ui.runNewJournalDialog(values))
         return;
+    if (!values.m_password.empty())
+        KeepSecretsOutOfCoreDumps();
     // The file is made here, never replacing one that appeared since the dialog looked; a
     // creation that fails removes only this file.
     if (const std::optional<std::string> refused = createFileExclusively(values.m_path)) {
@@ -365,7 +392,8 @@ void CQBKDoc::CreateJournal() {
         m_confirmFolderMove = true;
         m_defaultFontName = values.m_fontName;
         m_defaultFontSize = values.m_fontSize;
-        const std::string contentKey = NewId();
+        std::string contentKey = NewId();
+        const SecretsWiper wipeKey{&contentKey};
         JournalSchema::InsertSettings(m_db, values, contentKey);
         SetContentKey(contentKey);
         AttachSessionTables();

@@ -40,6 +40,7 @@ public:
         OpenNewerVersion = 5,
         OpenCorrupt = 6,
         OpenUnknownError = 7,
+        OpenReadOnlyNeedsUpgrade = 8, // an older file that cannot be brought up to date
     };
 
     CQBKDoc(JournalUi& ui, JournalHost& host);
@@ -69,6 +70,12 @@ public:
     // goes with it as detail. path: the file concerned when it is not the open journal's.
     void ShowDatabaseError(const CppSQLite3Exception& e, const std::string& path = {});
     bool IsJournalOpen() const { return m_db.isOpen(); }
+    // A journal that cannot be written (read-only file, folder or disk) is open for reading
+    // only: it is never written, and the commands that would write it are disabled.
+    bool IsReadOnly() const { return IsJournalOpen() && m_readOnly; }
+    bool CanWrite() const { return IsJournalOpen() && !m_readOnly; }
+    // The veto of the command routers: a command that writes while the journal is read-only.
+    bool RefusesCommand(CommandId id) const;
     // The document title: the journal's title, or its file name when the title is empty.
     const std::string& GetTitle() const { return m_title; }
 
@@ -81,11 +88,16 @@ public:
     std::string FormatTimeStamp(const char* stored);
 
     // --- entries ---
-    // What became of a save: stored, failed (the failure was shown), or aimed at a stored
-    // entry whose row is no longer in the file (nothing was written; the caller decides, so
-    // the text typed is never dropped).
-    enum class SaveResult { Saved, Failed, EntryGone };
-    SaveResult SaveEntry(const std::string& rtf, std::string& entryId);
+    // What became of a save: stored, failed (the failure was shown), aimed at a stored entry
+    // whose row is no longer in the file, or at one whose stored text is no longer
+    // storedBefore (another program saved it meanwhile). In the last two nothing was written
+    // and the caller decides, so the text typed is never dropped and a newer stored text is
+    // never overwritten unasked.
+    enum class SaveResult { Saved, Failed, EntryGone, ChangedElsewhere };
+    // storedBefore: the entry's text as the editor read it (or last saved it); nullptr
+    // writes whatever is stored now.
+    SaveResult SaveEntry(const std::string& rtf, std::string& entryId,
+                         const std::string* storedBefore = nullptr);
     // The other writes aimed at one row return whether that row was written. A row another
     // program deleted is reported and the panes show the journal as it is.
     bool SetEntryComment(bool userComment, const std::string& comment, const std::string& id);
@@ -110,7 +122,10 @@ public:
     bool DeleteTopic(const std::string& topicId);
 
     // --- search ---
+    // Marks the entries found in the file, or, in a journal open for reading only, keeps
+    // their ids in SearchHits() without writing anything.
     void Search(const SearchCriteria& criteria);
+    const std::vector<std::string>& SearchHits() const { return m_searchHits; }
 
     // The keyed content cipher of the open journal, for code that reads entries in bulk.
     const BlowfishEngine& ContentCipherEngine() const { return m_contentEngine; }
@@ -205,6 +220,8 @@ private:
     SearchMarks m_searchMarks;
     unsigned m_entryListRefreshes = 0;  // RefreshEntryList calls, so a refresh is not repeated
     std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show
+    bool m_readOnly = false;
+    std::vector<std::string> m_searchHits; // the last search's, in a read-only journal
 };
 
 // The one journal session of the program.

@@ -11,6 +11,8 @@
 #include "store/SqlTransaction.h"
 #include "store/TimeStamp.h"
 
+#include <optional>
+
 namespace {
 
 constexpr const char* kNewEntryId = "{new_entry}";
@@ -33,7 +35,8 @@ std::string CQBKDoc::ReadEntryColumn(const std::string& id, const char* column) 
     return text;
 }
 
-CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId) {
+CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entryId,
+                                       const std::string* storedBefore) {
     RefreshIfChangedElsewhere();
     try {
         CHiddenRichEdit hidden;
@@ -41,14 +44,27 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
         std::string comment = EncipherText(hidden.DerivedDescription());
         const std::string text = EncipherText(rtf);
 
+        // The look at the stored text and the write that follows are one transaction, so no
+        // other program's save can come between them.
+        std::optional<SqlTransaction> updating;
+        if (entryId != kNewEntryId)
+            updating.emplace(m_db, "BEGIN IMMEDIATE");
         SqlBuffer sql;
-        SqlQuery flagQuery =
-            m_db.query(sql.format("SELECT UserComment FROM Entry WHERE %s ORDER BY rowid",
-                                  EntryRowsWhere(entryId).c_str()));
+        SqlQuery flagQuery = m_db.query(
+            sql.format("SELECT UserComment, EntryText FROM Entry WHERE %s ORDER BY rowid",
+                       EntryRowsWhere(entryId).c_str()));
         int userComment = flagQuery.eof() ? 0 : flagQuery.intField("UserComment", 0);
+        bool changedElsewhere = false;
+        if (updating && storedBefore && !flagQuery.eof()) {
+            // Another program's text equal to this one loses nothing when written over.
+            const std::string stored = DecipherColumn(flagQuery.fieldValue("EntryText"));
+            changedElsewhere = stored != *storedBefore && stored != rtf;
+        }
         flagQuery.finalize();
+        if (changedElsewhere)
+            return SaveResult::ChangedElsewhere;
 
-        if (entryId != kNewEntryId) {
+        if (updating) {
             if (userComment != 0)
                 sql.format("UPDATE Entry SET EntryText=%Q WHERE %s", text.c_str(),
                            EntryRowsWhere(entryId).c_str());
@@ -58,6 +74,7 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
             // An update that meets no row wrote nothing, and must not pass for a save.
             if (m_db.execute(sql.c_str()) == 0)
                 return SaveResult::EntryGone;
+            updating->commit();
             RefreshEntryList();
             return SaveResult::Saved;
         }

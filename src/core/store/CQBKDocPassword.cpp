@@ -2,6 +2,7 @@
 // settings row changes; entries stay enciphered with the journal's content key.
 #include "dialogs/JournalUi.h"
 #include "protect/PasswordDigest.h"
+#include "protect/Secrets.h"
 #include "store/CQBKDoc.h"
 #include "store/CppSQLite3Exception.h"
 #include "store/JournalMessages.h"
@@ -13,6 +14,8 @@ void CQBKDoc::ChangePassword() {
     try {
         SqlQuery config = m_db.query("select * from Config;");
         ChangePasswordValues values;
+        const SecretsWiper wipeTyped{&values.m_oldPassword, &values.m_newPassword,
+                                     &values.m_confirmPassword};
         values.m_hasPassword = !config.eof() && config.boolField("HasPassword", false);
         const std::string storedDigest =
             config.eof() ? std::string() : config.textField("Password");
@@ -24,13 +27,15 @@ void CQBKDoc::ChangePassword() {
                 storedDigest == PasswordDigest(values.m_oldPassword).HexDigest())
                 break;
             m_ui.showMessage(JournalMessages::kWrongOldPassword);
-            values.m_oldPassword.clear();
-            values.m_newPassword.clear();
-            values.m_confirmPassword.clear();
+            WipeSecret(values.m_oldPassword);
+            WipeSecret(values.m_newPassword);
+            WipeSecret(values.m_confirmPassword);
         }
 
         std::string outcome = JournalMessages::kPasswordNotChanged;
         if (values.m_newPassword != values.m_oldPassword) {
+            if (!values.m_newPassword.empty())
+                KeepSecretsOutOfCoreDumps();
             const std::string instanceId = EncipherForStorage(m_contentKey, values.m_newPassword);
             SqlBuffer sql;
             if (!values.m_newPassword.empty()) {

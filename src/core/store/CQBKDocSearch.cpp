@@ -77,6 +77,11 @@ int searchThreads() {
 void CQBKDoc::Search(const SearchCriteria& criteria) {
     // The marks are cleared even when the search fails, as they are cleared before it reads.
     std::vector<std::string> hits;
+    if (IsReadOnly()) {
+        m_searchHits.clear();
+        Reported([&] { m_searchHits = FindEntries(criteria); });
+        return;
+    }
     try {
         hits = FindEntries(criteria);
     } catch (const CppSQLite3Exception& readError) {

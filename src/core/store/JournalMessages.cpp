@@ -1,7 +1,8 @@
 #include "store/JournalMessages.h"
 
+#include "store/JournalAccess.h"
+
 #include <filesystem>
-#include <unistd.h>
 
 namespace JournalMessages {
 
@@ -19,6 +20,8 @@ std::string OpenResultMessage(int result) {
         return kNotAJournal;
     case 5:
         return kNewerVersion;
+    case 8:
+        return kReadOnlyNeedsUpgrade;
     default:
         return {};
     }
@@ -39,7 +42,7 @@ bool nameTooLong(const std::filesystem::path& path) {
 }
 
 bool writable(const std::filesystem::path& path) {
-    return ::access(path.c_str(), W_OK) == 0;
+    return JournalAccess::WritableAsUser(path.string());
 }
 
 // Read-only file, unwritable folder, too long a name: what the file system says about path.
@@ -85,6 +88,20 @@ std::string DatabaseFailure(int code, const std::string& path) {
     default:
         return kFailOther;
     }
+}
+
+std::string OpenedReadOnly(JournalAccess::ReadOnlyCause cause) {
+    switch (cause) {
+    case JournalAccess::ReadOnlyCause::None:
+        return {};
+    case JournalAccess::ReadOnlyCause::Folder:
+        return std::string(kReadOnlyFolder) + kOpenForReadingOnly;
+    case JournalAccess::ReadOnlyCause::Disk:
+        return std::string(kReadOnlyDisk) + kOpenForReadingOnly;
+    case JournalAccess::ReadOnlyCause::File:
+        break;
+    }
+    return std::string(kReadOnlyFile) + kOpenForReadingOnly;
 }
 
 } // namespace JournalMessages

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/JournalAccess.h"
+
 #include <string>
 
 // Texts the journal session shows; the command-line tool reports the same ones.
@@ -21,6 +23,22 @@ inline constexpr const char* kWrongOldPassword = "The old password you entered i
 inline constexpr const char* kPasswordNotChanged = "Password not changed";
 inline constexpr const char* kPasswordChanged = "Password Changed";
 inline constexpr const char* kPasswordRemoved = "Password Removed";
+
+// A journal that cannot be written opens for reading only, and says so at once.
+inline constexpr const char* kReadOnlyFile =
+    "This journal file is read-only, so changes to it cannot be saved.";
+inline constexpr const char* kReadOnlyFolder =
+    "The folder that holds this journal cannot be written to, so changes to the journal cannot "
+    "be saved.";
+inline constexpr const char* kReadOnlyDisk =
+    "The disk that holds this journal is read-only, so changes to the journal cannot be saved.";
+inline constexpr const char* kOpenForReadingOnly =
+    "\nThe journal is open for reading only: you can read, search, print and export its "
+    "entries, but not change them.";
+inline constexpr const char* kReadOnlyNeedsUpgrade =
+    "This journal was made by an older version of Quillbook and has to be brought up to date "
+    "as it opens, which cannot be done while it is read-only.\nMake the file and its folder "
+    "writable, then open it again.";
 
 // A write aimed at one row found it gone: another program changed the journal meanwhile.
 inline constexpr const char* kEntryGone =
@@ -72,6 +90,9 @@ inline constexpr const char* kFailOther = "The journal could not be read or chan
 // The sentence for a failed database call (SQLite result code, primary or extended) on the
 // journal at path; the file and its folder are looked at to tell which of them is at fault.
 std::string DatabaseFailure(int code, const std::string& path);
+
+// What opening a journal that cannot be written says; empty for None.
+std::string OpenedReadOnly(JournalAccess::ReadOnlyCause cause);
 
 // The message for an open result code; empty for 0 (opened) and unknown codes.
 std::string OpenResultMessage(int result);

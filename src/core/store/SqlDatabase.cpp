@@ -12,10 +12,11 @@ SqlDatabase::~SqlDatabase() {
     close();
 }
 
-void SqlDatabase::open(const std::string& path) {
+void SqlDatabase::open(const std::string& path, bool readOnly) {
     close(); // opening again must not leak the connection already held
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open(path.c_str(), &db);
+    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         // SQLite hands out a handle even on failure; it has to be closed after the message
         // is taken from it.
@@ -29,6 +30,10 @@ void SqlDatabase::open(const std::string& path) {
 
 bool SqlDatabase::isOpen() const {
     return m_db != nullptr;
+}
+
+bool SqlDatabase::isReadOnly() const {
+    return m_db != nullptr && sqlite3_db_readonly(m_db, "main") == 1;
 }
 
 void SqlDatabase::close() {

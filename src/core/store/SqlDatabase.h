@@ -17,7 +17,10 @@ public:
     SqlDatabase& operator=(const SqlDatabase&) = delete;
     ~SqlDatabase();
 
-    void open(const std::string& path);
+    // readOnly opens the file for reading only; SQLite also falls back to that by itself when
+    // it may not write the file (isReadOnly() then tells).
+    void open(const std::string& path, bool readOnly = false);
+    bool isReadOnly() const;
     bool isOpen() const;
     void close();
 

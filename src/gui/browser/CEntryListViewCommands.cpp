@@ -213,7 +213,7 @@ bool CEntryListView::eventFilter(QObject* watched, QEvent* event) {
             m_drag->move(global);
             return true;
         }
-        if ((mouse->buttons() & Qt::LeftButton) && m_pressRow >= 0 &&
+        if ((mouse->buttons() & Qt::LeftButton) && m_pressRow >= 0 && m_doc.CanWrite() &&
             (mouse->position().toPoint() - m_pressPos).manhattanLength() >=
                 QApplication::startDragDistance()) {
             m_drag->begin(m_pressRow, global);

@@ -105,6 +105,9 @@ void CFolderListView::ReloadKeepingSelection() {
 }
 
 void CFolderListView::Reload(const std::string& keep) {
+    m_tree->setEditTriggers(m_doc.IsReadOnly() ? QAbstractItemView::NoEditTriggers
+                                               : QAbstractItemView::SelectedClicked |
+                                                     QAbstractItemView::EditKeyPressed);
     m_drag->cancel();
     m_dropHighlight = nullptr;
     m_pressItem = nullptr;

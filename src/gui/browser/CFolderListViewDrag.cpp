@@ -114,7 +114,7 @@ bool CFolderListView::eventFilter(QObject* watched, QEvent* event) {
             m_drag->move(mouse->globalPosition().toPoint());
             return true;
         }
-        if ((mouse->buttons() & Qt::LeftButton) && m_pressItem && m_doc.IsJournalOpen() &&
+        if ((mouse->buttons() & Qt::LeftButton) && m_pressItem && m_doc.CanWrite() &&
             (mouse->position().toPoint() - m_pressPos).manhattanLength() >=
                 QApplication::startDragDistance()) {
             QTreeWidgetItem* item = m_pressItem;

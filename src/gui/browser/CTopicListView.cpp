@@ -80,6 +80,9 @@ void CTopicListView::resizeEvent(QResizeEvent*) {
 }
 
 void CTopicListView::LoadTopics() {
+    m_list->setEditTriggers(m_doc.IsReadOnly() ? QAbstractItemView::NoEditTriggers
+                                               : QAbstractItemView::SelectedClicked |
+                                                     QAbstractItemView::EditKeyPressed);
     m_model->clear();
     if (m_doc.IsJournalOpen()) {
         try {

@@ -1,9 +1,11 @@
 #include "dialogs/CChangePasswordDlg.h"
 
 #include "dialogs/DialogChecks.h"
+#include "dialogs/SecretEdit.h"
 #include "platform/ControlId.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextEncoding.h"
+#include "protect/Secrets.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -16,6 +18,7 @@ namespace {
 QLineEdit* passwordEdit(QWidget* parent, int id) {
     auto* edit = new QLineEdit(parent);
     edit->setEchoMode(QLineEdit::Password);
+    keepSecretOffClipboard(edit);
     setControlId(edit, id);
     return edit;
 }
@@ -64,9 +67,10 @@ bool CChangePasswordDlg::run(ChangePasswordValues& values) {
         return false;
     // A disabled field cannot have been typed into; it is passed on as it was given.
     if (values.m_hasPassword)
-        values.m_oldPassword = textToStored(m_oldPassword->text());
-    values.m_newPassword = textToStored(m_newPassword->text());
-    values.m_confirmPassword = textToStored(m_confirmPassword->text());
+        values.m_oldPassword = takeSecret(m_oldPassword);
+    values.m_newPassword = takeSecret(m_newPassword);
+    values.m_confirmPassword = takeSecret(m_confirmPassword);
+    m_oldPassword->clear();
     return true;
 }
 
@@ -75,7 +79,11 @@ void CChangePasswordDlg::accept() {
     typed.m_oldPassword = textToStored(m_oldPassword->text());
     typed.m_newPassword = textToStored(m_newPassword->text());
     typed.m_confirmPassword = textToStored(m_confirmPassword->text());
-    if (const std::optional<DialogProblem> problem = checkChangePassword(typed)) {
+    const std::optional<DialogProblem> problem = checkChangePassword(typed);
+    WipeSecret(typed.m_oldPassword);
+    WipeSecret(typed.m_newPassword);
+    WipeSecret(typed.m_confirmPassword);
+    if (problem) {
         showProblem(this, *problem);
         return;
     }

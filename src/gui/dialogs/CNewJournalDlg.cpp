@@ -4,10 +4,12 @@
 #include "dialogs/DialogChecks.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/NewJournalPath.h"
+#include "dialogs/SecretEdit.h"
 #include "dialogs/SettingsControls.h"
 #include "platform/ControlId.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TextEncoding.h"
+#include "protect/Secrets.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -87,8 +89,10 @@ CNewJournalDlg::CNewJournalDlg(const NewJournalValues& values, QWidget* parent)
     layout->addLayout(grid);
     layout->addLayout(okCancelRow(this, QStringLiteral("Create Journal..."), &m_ok));
 
-    for (QLineEdit* edit : {m_password, m_confirm})
+    for (QLineEdit* edit : {m_password, m_confirm}) {
         edit->setEchoMode(QLineEdit::Password);
+        keepSecretOffClipboard(edit);
+    }
     m_title->setText(storedToText(m_values.m_title));
     m_owner->setText(storedToText(m_values.m_owner));
     m_prompt->setChecked(m_values.m_bPromptForComment);
@@ -108,7 +112,13 @@ CNewJournalDlg::CNewJournalDlg(const NewJournalValues& values, QWidget* parent)
     m_title->setFocus();
 }
 
-CNewJournalDlg::~CNewJournalDlg() = default;
+CNewJournalDlg::~CNewJournalDlg() {
+    // The caller has its copy; the dialog's own and the fields' go now.
+    WipeSecret(m_values.m_password);
+    WipeSecret(m_values.m_confirmPassword);
+    wipeSecretField(m_password);
+    wipeSecretField(m_confirm);
+}
 
 bool CNewJournalDlg::Run(QWidget* parent, NewJournalValues& values) {
     CNewJournalDlg dialog(values, parent);

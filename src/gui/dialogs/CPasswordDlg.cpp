@@ -1,7 +1,7 @@
 #include "dialogs/CPasswordDlg.h"
 
+#include "dialogs/SecretEdit.h"
 #include "platform/ControlId.h"
-#include "platform/TextEncoding.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -15,6 +15,7 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent), m_password(new QL
     setObjectName(QStringLiteral("passwordDialog"));
     setControlId(this, 146);
     m_password->setEchoMode(QLineEdit::Password);
+    keepSecretOffClipboard(m_password);
     setControlId(m_password, kPasswordEditId);
 
     auto* form = new QFormLayout;
@@ -39,6 +40,6 @@ bool CPasswordDlg::run(PasswordValues& values) {
     m_password->setFocus();
     if (exec() != QDialog::Accepted)
         return false;
-    values.m_password = textToStored(m_password->text());
+    values.m_password = takeSecret(m_password);
     return true;
 }

@@ -6,8 +6,8 @@
 #include "editor/CFormatBar.h"
 #include "editor/EditorMenus.h"
 #include "editor/EditorSpelling.h"
-#include "editor/SpellingEngine.h"
 #include "editor/EditorWindowRules.h"
+#include "editor/SpellingEngine.h"
 #include "platform/CommandActions.h"
 #include "platform/CommandIds.h"
 #include "platform/ControlId.h"
@@ -37,6 +37,7 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     m_router.setDocument(m_doc.get());
     m_router.setMainFrame(this);
     m_router.setApplication(application);
+    m_router.setVeto([&session](CommandId id) { return session.RefusesCommand(id); });
 
     setCentralWidget(m_view);
     m_view->setCommandActions(m_actions);
@@ -122,6 +123,7 @@ void CEntryFrame::RepaintBars() {
 
 void CEntryFrame::SetEntryText(const std::string& storedText) {
     m_view->SetEntryText(storedText);
+    m_view->setReadOnly(m_session.IsReadOnly()); // its text could never be saved
     ShowCounts();
 }
 

@@ -1,46 +1,13 @@
 #include "editor/CEntryDoc.h"
 #include "editor/EditorMessages.h"
 #include "editor/EntryTextView.h"
+#include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 
 using namespace EditorMessages;
 
 namespace {
-
-// The editor window as the entry document sees it: text, modified flag, title, closing.
-class FakeTextView : public EntryTextView {
-public:
-    void SetEntryText(const std::string& storedText) override {
-        text = storedText;
-        modified = false;
-        ++loads;
-    }
-    std::string GetEntryText() const override { return text; }
-    bool IsModified() const override { return modified; }
-    void SetModified(bool on) override { modified = on; }
-    void StartEmpty(const std::string& f, int p) override {
-        text.clear();
-        face = f;
-        points = p;
-    }
-    void SetWindowTitle(const std::string& t) override { title = t; }
-    void PaintNow() override {}
-    void FocusText() override {}
-    void CloseWindow() override { closed = true; }
-
-    // What the user does: the text becomes this and is modified.
-    void type(const std::string& rtf) {
-        text = rtf;
-        modified = true;
-    }
-
-    std::string text, face, title;
-    int points = 0;
-    int loads = 0;
-    bool modified = false;
-    bool closed = false;
-};
 
 constexpr const char* kText = "{\\rtf1\\ansi Dear diary\\par}";
 constexpr const char* kOther = "{\\rtf1\\ansi Second thoughts\\par}";

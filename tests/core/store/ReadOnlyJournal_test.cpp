@@ -1,0 +1,149 @@
+// A journal that cannot be written opens for reading only and says so at once: the commands
+// that write are disabled, searching lists its results without marking them in the file, and
+// nothing in the file changes.
+#include "browser/PaneCommandRules.h"
+#include "dialogs/SearchRules.h"
+#include "editor/CEntryDoc.h"
+#include "platform/CommandRouter.h"
+#include "store/JournalMessages.h"
+#include "support/FakeTextView.h"
+#include "support/RawSqlite.h"
+#include "support/SessionFixture.h"
+#include "support/SmallDisk.h"
+
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+
+namespace {
+
+using JournalAccess::ReadOnlyCause;
+namespace fs = std::filesystem;
+
+class ReadOnlyJournal : public SessionFixture {
+protected:
+    void SetUp() override {
+        disk = std::make_unique<SmallDisk>(pathFor("disk"), 512);
+        folder = disk->mounted() ? pathFor("disk") : pathFor("shelf");
+        fs::create_directories(folder);
+        path = createJournal(fs::path(folder).lexically_relative(dir.path().toStdString()) /
+                             "kept.qbk");
+        id = saveNewEntry("{\\rtf1\\ansi The heron came back\\par}");
+        saveNewEntry("{\\rtf1\\ansi Rain all day\\par}");
+        rawExec(path, "INSERT INTO Topic VALUES ('{T}', 'birds')");
+        doc.CloseJournal();
+    }
+    // Everything about the file that a write would change.
+    std::string snapshot() {
+        struct stat status {};
+        ::stat(path.c_str(), &status);
+        return fileBytes(path) + std::to_string(status.st_mtim.tv_sec) + "." +
+               std::to_string(status.st_mtim.tv_nsec);
+    }
+    void openReadOnly(ReadOnlyCause cause) {
+        ui.answerMessage(JournalMessages::OpenedReadOnly(cause), MessageAnswer::Ok);
+        ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+        EXPECT_TRUE(doc.IsReadOnly());
+        EXPECT_EQ(ui.messages().back().icon, MessageIcon::Exclamation);
+    }
+
+    std::unique_ptr<SmallDisk> disk;
+    std::string folder, path, id;
+};
+
+TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
+    struct Case {
+        const char* name;
+        ReadOnlyCause cause;
+        std::function<bool()> lock, unlock; // false: cannot be done here
+    };
+    const Case cases[] = {
+        {"read-only file", ReadOnlyCause::File, [&] { return ::chmod(path.c_str(), 0444) == 0; },
+         [&] { return ::chmod(path.c_str(), 0644) == 0; }},
+        {"read-only folder", ReadOnlyCause::Folder,
+         [&] { return ::chmod(folder.c_str(), 0555) == 0; },
+         [&] { return ::chmod(folder.c_str(), 0777) == 0; }},
+        {"read-only disk", ReadOnlyCause::Disk, [&] { return disk->setReadOnly(true); },
+         [&] { return disk->setReadOnly(false); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.lock()) {
+            ADD_FAILURE() << "could not make the journal read-only"
+                          << (disk->mounted() ? "" : " (no mount rights)");
+            continue;
+        }
+        const std::string before = snapshot();
+        openReadOnly(c.cause);
+
+        // Searching finds and lists, marking nothing.
+        SearchValues search;
+        search.findText = "heron";
+        const std::vector<EntryRow> found = SearchRules::Run(doc, ui, search);
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0].entryId, id);
+
+        // A write that gets past the disabled commands is refused by the connection.
+        FakeTextView view;
+        CEntryDoc entry(doc, ui, view);
+        doc.OpenEntry(id);
+        entry.LoadEntry(doc.LoadEntryText(id), id);
+        view.type("{\\rtf1\\ansi changed\\par}");
+        ui.answerMessage(MessageAnswer::Ok);
+        EXPECT_FALSE(entry.OnSaveEntry());
+        ui.answerMessage(MessageAnswer::Ok);
+        EXPECT_FALSE(doc.RenameTopic("{T}", "herons"));
+
+        ui.answerMessage(MessageAnswer::No); // the editor's save question
+        EXPECT_TRUE(doc.CloseJournal());
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_FALSE(fs::exists(path + "-journal"));
+
+        ASSERT_TRUE(c.unlock());
+        ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+        EXPECT_FALSE(doc.IsReadOnly());
+        doc.CloseJournal();
+    }
+}
+
+TEST_F(ReadOnlyJournal, TheCommandsThatWriteAreDisabledAndTheRestAreNot) {
+    CommandRouter router;
+    router.setDocument(&doc);
+    router.setVeto([this](CommandId command) { return doc.RefusesCommand(command); });
+    const CommandId writing[] = {ID_FILE_NEW_ENTRY, ID_FILE_JOURNAL_OPTIONS,
+                                 ID_FILE_CHANGE_PASSWORD, ID_EDIT_MASTER_TOPIC_LIST};
+    const CommandId reading[] = {ID_TOOLS_SEARCH, ID_FILE_PRINT_JOURNAL, ID_FILE_CLOSE_JOURNAL};
+
+    ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+    for (const CommandId command : writing)
+        EXPECT_TRUE(router.state(command).enabled) << command;
+    doc.CloseJournal();
+
+    ::chmod(path.c_str(), 0444);
+    openReadOnly(ReadOnlyCause::File);
+    for (const CommandId command : writing) {
+        EXPECT_FALSE(router.state(command).enabled) << command;
+        EXPECT_FALSE(router.dispatch(command)) << command;
+    }
+    for (const CommandId command : reading)
+        EXPECT_TRUE(router.state(command).enabled) << command;
+    // Every pane's writing commands too, and the editor's Save.
+    for (const CommandId command :
+         {ID_FILE_SAVE_ENTRY, ID_FILE_DELETE_ENTRY, ID_EDIT_COMMENT, ID_ENTRY_CHANGE_DATE,
+          ID_EDIT_ENTRY_TOPICS, ID_FILE_NEW_FOLDER, ID_FILE_RENAME_FOLDER, ID_FILE_DELETE_FOLDER,
+          ID_TOPIC_NEW, ID_FILE_RENAME_TOPIC, ID_TOPIC_DELETE})
+        EXPECT_TRUE(doc.RefusesCommand(command)) << command;
+    EXPECT_FALSE(doc.RefusesCommand(ID_FILE_OPEN_ENTRY)) << "reading an entry in the editor";
+}
+
+TEST_F(ReadOnlyJournal, AnOlderJournalThatCannotBeBroughtUpToDateIsNotOpened) {
+    rawExec(path, "UPDATE Config SET SchemaRevision = 2");
+    ::chmod(path.c_str(), 0444);
+    const std::string before = snapshot();
+    ui.answerMessage(JournalMessages::kReadOnlyNeedsUpgrade, MessageAnswer::Ok);
+    doc.ReportOpenResult(doc.OpenJournal(path));
+    EXPECT_FALSE(doc.IsJournalOpen());
+    EXPECT_EQ(snapshot(), before);
+}
+
+} // namespace

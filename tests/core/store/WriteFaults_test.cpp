@@ -1,0 +1,168 @@
+// Full disks and busy files: each write fails with the cause told once, the journal file stays
+// exactly as it was, the editor keeps its text, and the same operation succeeds once the
+// cause is gone.
+#include "editor/CEntryDoc.h"
+#include "store/JournalMessages.h"
+#include "support/FakeTextView.h"
+#include "support/OtherProcessLock.h"
+#include "support/RawSqlite.h"
+#include "support/SessionFixture.h"
+#include "support/SmallDisk.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr const char* kText = "{\\rtf1\\ansi Before\\par}";
+constexpr const char* kTyped = "{\\rtf1\\ansi Typed while the disk was full\\par}";
+
+class WriteFaults : public SessionFixture {
+protected:
+    void SetUp() override {
+        disk = std::make_unique<SmallDisk>(pathFor("disk"), 512);
+        if (!disk->mounted())
+            GTEST_SKIP() << "a small file system needs mount rights (root)";
+        path = createJournal("disk/full.qbk");
+        id = saveNewEntry(kText);
+    }
+    void expectDiskFull() { ui.answerMessage(JournalMessages::kFailDiskFull, MessageAnswer::Ok); }
+
+    std::unique_ptr<SmallDisk> disk;
+    std::string path, id;
+    FakeTextView view;
+    CEntryDoc entry{doc, ui, view};
+};
+
+TEST_F(WriteFaults, EachWriteOnAFullDiskFailsLeavingTheFileAsItWas) {
+    struct Case {
+        const char* name;
+        std::function<void()> attempt;   // the operation, failure expected
+        std::function<void()> afterRoom; // the same again once there is room, and its effect
+    };
+    const Case cases[] = {
+        {"save a stored entry in the editor",
+         [&] {
+             entry.LoadEntry(doc.LoadEntryText(id), id);
+             view.type(kTyped);
+             expectDiskFull();
+             EXPECT_FALSE(entry.OnSaveEntry());
+             EXPECT_TRUE(view.modified);
+             EXPECT_EQ(view.text, kTyped);
+         },
+         [&] {
+             EXPECT_TRUE(entry.OnSaveEntry());
+             EXPECT_EQ(doc.LoadEntryText(id), kTyped);
+         }},
+        {"save a new entry in the editor",
+         [&] {
+             entry.OnNewDocument();
+             view.type(kTyped);
+             expectDiskFull();
+             EXPECT_FALSE(entry.OnSaveEntry());
+             EXPECT_TRUE(entry.IsNewEntry());
+             EXPECT_EQ(view.text, kTyped);
+         },
+         [&] {
+             EXPECT_TRUE(entry.OnSaveEntry());
+             EXPECT_EQ(doc.LoadEntryText(entry.EntryId()), kTyped);
+         }},
+        {"change the options",
+         [&] {
+             ui.acceptDialog<OptionsValues>([](OptionsValues& v) { v.m_title = "Renamed"; });
+             expectDiskFull();
+             doc.JournalOptions();
+             EXPECT_NE(doc.GetTitle(), "Renamed");
+         },
+         [&] {
+             ui.acceptDialog<OptionsValues>([](OptionsValues& v) { v.m_title = "Renamed"; });
+             doc.JournalOptions();
+             EXPECT_EQ(rawQuery(path, "SELECT Title FROM Config")[0][0], "Renamed");
+         }},
+        {"set a password",
+         [&] {
+             ui.acceptDialog<ChangePasswordValues>(
+                 [](ChangePasswordValues& v) { v.m_newPassword = v.m_confirmPassword = "hush"; });
+             expectDiskFull();
+             doc.ChangePassword();
+         },
+         [&] {
+             ui.acceptDialog<ChangePasswordValues>(
+                 [](ChangePasswordValues& v) { v.m_newPassword = v.m_confirmPassword = "hush"; });
+             ui.answerMessage(JournalMessages::kPasswordChanged, MessageAnswer::Ok);
+             doc.ChangePassword();
+             EXPECT_EQ(rawQuery(path, "SELECT HasPassword FROM Config")[0][0], "1");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        disk->fill();
+        const std::string before = fileBytes(path);
+        c.attempt();
+        EXPECT_EQ(fileBytes(path), before);
+        EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
+        EXPECT_TRUE(doc.IsJournalOpen());
+        disk->makeRoom();
+        c.afterRoom();
+        EXPECT_EQ(ui.pendingSteps(), 0u);
+    }
+}
+
+TEST_F(WriteFaults, ANewJournalOnAFullDiskLeavesNoFileBehind) {
+    const std::string fresh = pathFor("disk/fresh.qbk");
+    disk->fill();
+    ui.answerMessage(JournalMessages::kQueryClose, MessageAnswer::Yes);
+    ui.acceptDialog<NewJournalValues>([&](NewJournalValues& v) {
+        v.m_path = fresh;
+        v.m_fileName = "fresh.qbk";
+    });
+    expectDiskFull();
+    doc.CreateJournal();
+    EXPECT_FALSE(doc.IsJournalOpen());
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+    EXPECT_EQ(rawQuery(path, "SELECT count(*) FROM Entry")[0][0], "1") << "the other journal";
+
+    disk->makeRoom();
+    createJournal("disk/fresh.qbk");
+    EXPECT_TRUE(doc.IsJournalOpen());
+}
+
+// Another program holds the journal in a transaction: opening and saving wait for the time-out,
+// then say the file is busy; nothing is lost and both succeed once it lets go.
+TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
+    const std::string path = createJournal("busy.qbk");
+    const std::string id = saveNewEntry(kText);
+    FakeTextView view;
+    CEntryDoc entry{doc, ui, view};
+    entry.LoadEntry(doc.LoadEntryText(id), id);
+    view.type(kTyped);
+    doc.m_db.setBusyTimeout(300);
+
+    OtherProcessLock other(path);
+    ASSERT_TRUE(other.held()) << "the sqlite3 shell could not hold the journal";
+    ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
+    EXPECT_FALSE(entry.OnSaveEntry());
+    EXPECT_EQ(view.text, kTyped);
+    EXPECT_TRUE(view.modified);
+
+    // Opening it again (after closing without saving) fails the same way.
+    ui.answerMessage(MessageAnswer::No);                             // the save question
+    ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok); // an unsaved entry's links
+    ASSERT_TRUE(doc.CloseJournal());
+    ui.answerMessage(JournalMessages::kBusy, MessageAnswer::Ok);
+    doc.ReportOpenResult(doc.OpenJournal(path));
+    EXPECT_FALSE(doc.IsJournalOpen());
+
+    other.release();
+    ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+    FakeTextView again;
+    CEntryDoc reopened{doc, ui, again};
+    reopened.LoadEntry(doc.LoadEntryText(id), id);
+    EXPECT_EQ(again.text, kText) << "nothing lost, nothing half-written";
+    again.type(kTyped);
+    EXPECT_TRUE(reopened.OnSaveEntry());
+    EXPECT_EQ(rawQuery(path, "SELECT count(*) FROM Entry")[0][0], "1");
+}
+
+} // namespace

@@ -1,0 +1,123 @@
+// After a session on a protected journal (opened with its password, password changed, an entry
+// edited and saved, a try at copying the password, journal closed, program ended) neither
+// password nor the content key is found in the settings, the temporary folder, the journal's
+// folder, the clipboard or what the program logged.
+#include "app/CMainFrame.h"
+#include "dialogs/CChangePasswordDlg.h"
+#include "dialogs/CPasswordDlg.h"
+#include "platform/ControlId.h"
+#include "store/CQBKDoc.h"
+#include "support/AppTest.h"
+#include "support/TestJournal.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+QStringList g_logged;
+
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
+    g_logged << text;
+}
+
+// Every file below the folder that holds the text, in one of the forms memory or a file
+// might keep it.
+QStringList filesHolding(const QString& folder, const QString& secret) {
+    const QByteArray forms[] = {
+        secret.toLatin1(), secret.toUtf8(),
+        QByteArray(reinterpret_cast<const char*>(secret.utf16()), secret.size() * 2)};
+    QStringList found;
+    QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = file.readAll();
+        for (const QByteArray& form : forms)
+            if (bytes.contains(form))
+                found << file.fileName();
+    }
+    return found;
+}
+
+class SecretsStayPut : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        m_oldTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", m_temp.path().toLocal8Bit());
+        g_logged.clear();
+        m_oldHandler = qInstallMessageHandler(keepMessage);
+    }
+    void TearDown() override {
+        AppTest::TearDown();
+        qInstallMessageHandler(m_oldHandler);
+        qputenv("TMPDIR", m_oldTmp);
+    }
+
+    QTemporaryDir m_temp;
+    QByteArray m_oldTmp;
+    QtMessageHandler m_oldHandler = nullptr;
+};
+
+TEST_F(SecretsStayPut, NoPasswordOrKeyIsLeftAnywhereAfterASession) {
+    const QString password = QStringLiteral("Heliotrope7731");
+    const QString newPassword = QStringLiteral("Cormorant5519");
+    const QString contentKey = QString::fromLatin1(TestJournal::kContentKey);
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+
+    auto journal = std::make_unique<TestJournal>(password.toStdString());
+    journal->addEntry("{E}", "2024-05-01 08:00", "{Root}", "note", false, "{\\rtf1 walk\\par}");
+    const QString journalFolder = QFileInfo(QString::fromStdString(journal->path())).path();
+    setShowWelcome(0);
+    startWithRealPanes();
+
+    m_modals.then([&](QWidget* prompt) {
+        typeInto(prompt, CPasswordDlg::kPasswordEditId, password);
+        auto* edit = findControl<QLineEdit>(prompt, CPasswordDlg::kPasswordEditId);
+        edit->selectAll();
+        QTest::keySequence(edit, QKeySequence::Copy);
+        QTest::keySequence(edit, QKeySequence::Cut);
+        clickButton(prompt, QStringLiteral("OK"));
+    });
+    ASSERT_EQ(m_app->Document().OpenJournal(journal->path()), CQBKDoc::OpenOk);
+
+    m_modals.then([&](QWidget* dialog) {
+        typeInto(dialog, CChangePasswordDlg::kOldPasswordEditId, password);
+        typeInto(dialog, CChangePasswordDlg::kNewPasswordEditId, newPassword);
+        typeInto(dialog, CChangePasswordDlg::kConfirmEditId, newPassword);
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* box) { clickButton(box, QStringLiteral("OK")); });
+    trigger(&frame(), QStringLiteral("actionChangePassword"));
+
+    m_app->Document().OpenEntry("{E}");
+    QWidget* editor = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("entryEditor") && window->isVisible())
+            editor = window;
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor->findChild<QTextEdit*>(), QStringLiteral(" by the river"));
+    trigger(editor, QStringLiteral("editorSave"));
+    trigger(&frame(), QStringLiteral("actionCloseJournal"));
+    m_app.reset(); // the program ends, writing its settings
+    settle();
+
+    for (const QString& secret : {password, newPassword, contentKey}) {
+        for (const QString& folder : {m_settingsDir.path(), m_temp.path(), journalFolder})
+            EXPECT_EQ(filesHolding(folder, secret), QStringList()) << secret.toStdString();
+        EXPECT_FALSE(QApplication::clipboard()->text().contains(secret));
+        EXPECT_FALSE(g_logged.join(QLatin1Char('\n')).contains(secret));
+    }
+    EXPECT_FALSE(QDir(m_settingsDir.path()).isEmpty()) << "the settings were written";
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"));
+}
+
+} // namespace

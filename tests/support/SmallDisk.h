@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// A small file system of its own (tmpfs) mounted on a folder, which a test can fill to the
+// last byte: writes then fail as they do on a full disk (ENOSPC). Mounting needs root (or
+// CAP_SYS_ADMIN); mounted() says whether it worked.
+class SmallDisk {
+public:
+    SmallDisk(const std::string& folder, int kilobytes);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool mounted() const { return m_mounted; }
+    // Takes every free byte with a filler file.
+    void fill();
+    // Frees what fill() took.
+    void makeRoom();
+    // Mounts it again for reading only, or for writing again; false when that fails.
+    bool setReadOnly(bool readOnly);
+
+private:
+    std::string m_folder;
+    std::string m_filler;
+    std::string m_options;
+    bool m_mounted = false;
+};
