@@ -67,8 +67,7 @@ void ForgetJournal(SearchValues& values) {
 std::vector<EntryRow> Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values) {
     doc.Search(Criteria(values));
     try {
-        return LoadSearchResultRows(doc.m_db, doc.ContentCipherEngine(),
-                                    doc.IsReadOnly() ? &doc.SearchHits() : nullptr);
+        return LoadSearchResultRows(doc);
     } catch (const CppSQLite3Exception& e) {
         ui.showError(e.message());
         return {};

@@ -44,7 +44,7 @@ protected:
         ui.answerMessage(JournalMessages::OpenedReadOnly(cause), MessageAnswer::Ok);
         ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
         EXPECT_TRUE(doc.IsReadOnly());
-        EXPECT_EQ(ui.messages().back().icon, MessageIcon::Exclamation);
+        EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
     }
 
     std::unique_ptr<SmallDisk> disk;
