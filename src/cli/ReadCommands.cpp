@@ -94,8 +94,7 @@ int runSearch(const CommandLine& line) {
     criteria.topicIds = topicIdsNamed(session, line.values(QStringLiteral("topic")));
     session.doc().Search(criteria);
     session.throwIfFailed();
-    printEntries(session, LoadSearchResultRows(session.db(), session.doc().m_contentKey),
-                 line.isSet(kTsv));
+    printEntries(session, LoadSearchResultRows(session.doc()), line.isSet(kTsv));
     return ExitSuccess;
 }
 

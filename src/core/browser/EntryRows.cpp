@@ -3,6 +3,7 @@
 #include "browser/ListingNames.h"
 #include "platform/TextEncoding.h"
 #include "protect/BlowfishEngine.h"
+#include "store/CQBKDoc.h"
 #include "store/QuotedIdList.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
@@ -122,6 +123,11 @@ void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
     for (; !query.eof(); query.nextRow())
         rows.push_back(readRow(query, keyed, names, query.boolField("ShowFirstLine", false)));
     query.finalize();
+}
+
+std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc) {
+    return LoadSearchResultRows(doc.m_db, doc.ContentCipherEngine(),
+                                doc.IsReadOnly() ? &doc.SearchHits() : nullptr);
 }
 
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class BlowfishEngine;
+class CQBKDoc;
 class SqlDatabase;
 
 // Which entries the entry list shows: the selected folder, narrowed to the entries carrying
@@ -40,6 +41,9 @@ std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine
 void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
                             std::vector<EntryRow>& rows,
                             const std::vector<std::string>* ids = nullptr);
+// What the session's last search found: the entries it marked, or in a journal open for
+// reading only the ones it kept (CQBKDoc::SearchHits).
+std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc);
 
 // Names of an entry's topics joined by ", " in table order; empty when it carries none.
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId);

@@ -37,7 +37,7 @@ bool CommandWritesJournal(CommandId id) {
         ID_FILE_DELETE_FOLDER,     ID_TOPIC_NEW,
         ID_FILE_RENAME_TOPIC,      ID_TOPIC_DELETE,
         ID_EDIT_MASTER_TOPIC_LIST, ID_FILE_JOURNAL_OPTIONS,
-        ID_FILE_CHANGE_PASSWORD,
+        ID_FILE_CHANGE_PASSWORD,   ID_TOOLS_CHECK_SPELLING,
     };
     return std::find(std::begin(kWriting), std::end(kWriting), id) != std::end(kWriting);
 }

@@ -28,5 +28,6 @@ bool CanDeleteFolder(const FolderSelection& s,
 bool CanEditTopic(bool journalOpen, int selectedTopics);
 
 // The commands that change the journal file (or open a dialog or window only for changing
-// it): disabled while the journal is open for reading only.
+// it), and the spelling check, whose corrections could never be saved: disabled while the
+// journal is open for reading only.
 bool CommandWritesJournal(CommandId id);

@@ -299,7 +299,7 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     m_title = title.empty() ? m_fileName : title;
     UpdateAllViews();
     if (!canWrite)
-        m_ui.showError(JournalMessages::OpenedReadOnly(readOnly));
+        m_ui.showInformation(JournalMessages::OpenedReadOnly(readOnly)); // not a failure
     m_host.JournalOpened(path);
     return OpenOk;
 }

@@ -92,15 +92,4 @@ TEST_F(SaveConflict, OnlyAnotherTextAsks) {
     EXPECT_EQ(ui.messages().size(), 1u) << "only Journal Created";
 }
 
-TEST_F(SaveConflict, TheSessionWritesNothingWhenTheStoredTextMoved) {
-    const std::string before = doc.LoadEntryText(id);
-    otherProgramSaves(kTheirs);
-    const std::string bytes = fileBytes(path);
-    std::string target = id;
-    EXPECT_EQ(doc.SaveEntry(kMine, target, &before), CQBKDoc::SaveResult::ChangedElsewhere);
-    EXPECT_EQ(fileBytes(path), bytes);
-    EXPECT_EQ(doc.SaveEntry(kMine, target), CQBKDoc::SaveResult::Saved) << "asked to overwrite";
-    EXPECT_EQ(storedTexts(), std::vector<std::string>{kMine});
-}
-
 } // namespace

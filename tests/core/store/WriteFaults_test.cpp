@@ -38,73 +38,66 @@ protected:
 TEST_F(WriteFaults, EachWriteOnAFullDiskFailsLeavingTheFileAsItWas) {
     struct Case {
         const char* name;
-        std::function<void()> attempt;   // the operation, failure expected
-        std::function<void()> afterRoom; // the same again once there is room, and its effect
+        std::function<void(bool full)> run; // the operation, told the failure when full
+        std::function<bool()> done;         // whether the file holds its change
+    };
+    const auto options = [](OptionsValues& v) { v.m_title = "Renamed"; };
+    const auto password = [](ChangePasswordValues& v) {
+        v.m_newPassword = v.m_confirmPassword = "hush";
     };
     const Case cases[] = {
         {"save a stored entry in the editor",
-         [&] {
-             entry.LoadEntry(doc.LoadEntryText(id), id);
+         [&](bool full) {
+             if (full)
+                 entry.LoadEntry(doc.LoadEntryText(id), id);
              view.type(kTyped);
-             expectDiskFull();
-             EXPECT_FALSE(entry.OnSaveEntry());
-             EXPECT_TRUE(view.modified);
+             if (full)
+                 expectDiskFull();
+             EXPECT_EQ(entry.OnSaveEntry(), !full);
              EXPECT_EQ(view.text, kTyped);
          },
-         [&] {
-             EXPECT_TRUE(entry.OnSaveEntry());
-             EXPECT_EQ(doc.LoadEntryText(id), kTyped);
-         }},
+         [&] { return doc.LoadEntryText(id) == kTyped; }},
         {"save a new entry in the editor",
-         [&] {
-             entry.OnNewDocument();
+         [&](bool full) {
+             if (full) {
+                 entry.OnNewDocument();
+                 expectDiskFull();
+             }
              view.type(kTyped);
-             expectDiskFull();
-             EXPECT_FALSE(entry.OnSaveEntry());
-             EXPECT_TRUE(entry.IsNewEntry());
-             EXPECT_EQ(view.text, kTyped);
+             EXPECT_EQ(entry.OnSaveEntry(), !full);
+             EXPECT_EQ(entry.IsNewEntry(), full);
          },
-         [&] {
-             EXPECT_TRUE(entry.OnSaveEntry());
-             EXPECT_EQ(doc.LoadEntryText(entry.EntryId()), kTyped);
-         }},
+         [&] { return !entry.IsNewEntry() && doc.LoadEntryText(entry.EntryId()) == kTyped; }},
         {"change the options",
-         [&] {
-             ui.acceptDialog<OptionsValues>([](OptionsValues& v) { v.m_title = "Renamed"; });
-             expectDiskFull();
+         [&](bool full) {
+             ui.acceptDialog<OptionsValues>(options);
+             if (full)
+                 expectDiskFull();
              doc.JournalOptions();
-             EXPECT_NE(doc.GetTitle(), "Renamed");
+             EXPECT_EQ(doc.GetTitle() == "Renamed", !full);
          },
-         [&] {
-             ui.acceptDialog<OptionsValues>([](OptionsValues& v) { v.m_title = "Renamed"; });
-             doc.JournalOptions();
-             EXPECT_EQ(rawQuery(path, "SELECT Title FROM Config")[0][0], "Renamed");
-         }},
+         [&] { return rawQuery(path, "SELECT Title FROM Config")[0][0] == "Renamed"; }},
         {"set a password",
-         [&] {
-             ui.acceptDialog<ChangePasswordValues>(
-                 [](ChangePasswordValues& v) { v.m_newPassword = v.m_confirmPassword = "hush"; });
-             expectDiskFull();
+         [&](bool full) {
+             ui.acceptDialog<ChangePasswordValues>(password);
+             ui.answerMessage(full ? JournalMessages::kFailDiskFull
+                                   : JournalMessages::kPasswordChanged,
+                              MessageAnswer::Ok);
              doc.ChangePassword();
          },
-         [&] {
-             ui.acceptDialog<ChangePasswordValues>(
-                 [](ChangePasswordValues& v) { v.m_newPassword = v.m_confirmPassword = "hush"; });
-             ui.answerMessage(JournalMessages::kPasswordChanged, MessageAnswer::Ok);
-             doc.ChangePassword();
-             EXPECT_EQ(rawQuery(path, "SELECT HasPassword FROM Config")[0][0], "1");
-         }},
+         [&] { return rawQuery(path, "SELECT HasPassword FROM Config")[0][0] == "1"; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         disk->fill();
         const std::string before = fileBytes(path);
-        c.attempt();
+        c.run(true);
         EXPECT_EQ(fileBytes(path), before);
         EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
         EXPECT_TRUE(doc.IsJournalOpen());
         disk->makeRoom();
-        c.afterRoom();
+        c.run(false);
+        EXPECT_TRUE(c.done());
         EXPECT_EQ(ui.pendingSteps(), 0u);
     }
 }

@@ -70,6 +70,7 @@ TEST_F(ReadOnlyWindow, TellsAtOnceAndDisablesEveryWayToWrite) {
             editor = window;
     ASSERT_NE(editor, nullptr);
     EXPECT_FALSE(enabled(editor, "editorSave"));
+    EXPECT_FALSE(enabled(editor, "editorCheckSpelling"));
     EXPECT_TRUE(editor->findChild<QTextEdit*>()->isReadOnly());
 }
 

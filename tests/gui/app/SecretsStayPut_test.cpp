@@ -30,7 +30,7 @@ void keepMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
 // might keep it.
 QStringList filesHolding(const QString& folder, const QString& secret) {
     const QByteArray forms[] = {
-        secret.toLatin1(), secret.toUtf8(),
+        secret.toUtf8(),
         QByteArray(reinterpret_cast<const char*>(secret.utf16()), secret.size() * 2)};
     QStringList found;
     QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System,
