@@ -419,6 +419,12 @@ void Parser::keepTable(std::string& table) {
     static constexpr char kDigits[] = "0123456789abcdef";
     for (const char c : raw) {
         const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0) {
+            // Read as a line end is (passed over, ending a word); as \'00 it would be text,
+            // and text before the table's word makes the group no table when read again.
+            kept += '\n';
+            continue;
+        }
         if (byte >= 0x80 || (byte < 0x20 && byte != '\r' && byte != '\n' && byte != '\t')) {
             kept += "\\'";
             kept += kDigits[byte >> 4];

@@ -1,5 +1,6 @@
 #include "richtext/PlainText.h"
 #include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -87,4 +88,16 @@ TEST(RtfReaderRuns, RawBytesAnywhereInALongStretchOfText) {
                                  QString::fromStdString(a) + u'z';
         EXPECT_EQ(expected, plainText(RtfReader::read(rtf))) << rtf;
     }
+}
+
+// A list table is kept as read and written back as it was; NUL bytes in it, which the reader
+// passes over, must not become text that would make it no table when read again.
+TEST(RtfReaderKeptTables, TablesWithNulBytesReadTheSameWhenWrittenBack) {
+    using namespace std::string_literals;
+    const std::string rtf = "{\\rtf1{\\*\0\0\\listoverridetable{\\listoverride\\listid1\\ls1}}"
+                            "{\\*\\listtable{\\list\0\\listid1}}\\ls1 a\\par}"s;
+    const RichDocument read = RtfReader::read(rtf);
+    EXPECT_NE(std::string::npos, read.listOverrideTable.find("\\listid1\\ls1"));
+    EXPECT_NE(std::string::npos, read.listTable.find("\\listid1"));
+    EXPECT_EQ(read, RtfReader::read(RtfWriter::write(read)));
 }
