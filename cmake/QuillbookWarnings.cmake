@@ -14,3 +14,10 @@ if(QUILLBOOK_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(quillbook_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(QUILLBOOK_BUILD_FUZZ)
+  # Every library a fuzz target links is instrumented for the fuzzer's coverage and checked
+  # by the same sanitizers; the targets add the fuzzer's own main.
+  target_compile_options(quillbook_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+    -fno-omit-frame-pointer)
+endif()

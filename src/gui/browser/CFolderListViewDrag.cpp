@@ -99,10 +99,14 @@ bool CFolderListView::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched != m_tree->viewport())
+    const QEvent::Type type = event->type();
+    if (watched != m_tree->viewport() ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+         type != QEvent::MouseButtonRelease))
         return false;
+    // Only now is it a mouse event: the viewport also sees polish, paint and the rest.
     auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::LeftButton) {
             m_pressPos = mouse->position().toPoint();
