@@ -8,11 +8,6 @@
 
 namespace {
 
-// The first value of a query on any file.
-std::string sqlValue(const std::string& path, const std::string& sql) {
-    return rawQuery(path, sql).at(0).at(0).value_or("<NULL>");
-}
-
 class CliExport : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -162,7 +157,7 @@ TEST_F(CliExport, BackupReadsLikeTheSourceAndReplacesOnlyWithForce) {
     EXPECT_NE(refused.err.find("already exists"), std::string::npos) << refused.err;
     EXPECT_EQ(fileBytes(copy), before);
     EXPECT_EQ(journal.run("backup", {copy, "--force"}).exitCode, 0);
-    EXPECT_EQ(sqlValue(copy, "SELECT count(*) FROM Entry"), "2");
+    EXPECT_EQ(rawValue(copy, "SELECT count(*) FROM Entry"), "2");
 }
 
 TEST_F(CliExport, CheckReportsProblemsWithItsExitStatus) {

@@ -65,10 +65,7 @@ void CliJournal::exec(const std::string& sql) const {
 }
 
 std::string CliJournal::value(const std::string& sql) const {
-    const std::vector<RawRow> rows = rawQuery(path(), sql);
-    if (rows.empty() || rows[0].empty())
-        return "<no row>";
-    return rows[0][0].value_or("<NULL>");
+    return rawValue(path(), sql);
 }
 
 void CliJournal::addFolder(const std::string& id, const std::string& name,

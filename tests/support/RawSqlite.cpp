@@ -51,6 +51,13 @@ void rawExec(const std::string& path, const std::string& sql) {
     }
 }
 
+std::string rawValue(const std::string& path, const std::string& sql) {
+    const std::vector<RawRow> rows = rawQuery(path, sql);
+    if (rows.empty() || rows[0].empty())
+        return "<no row>";
+    return rows[0][0].value_or("<NULL>");
+}
+
 std::string fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;

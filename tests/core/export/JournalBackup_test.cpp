@@ -42,11 +42,6 @@ pid_t startWriter(const std::string& path) {
     }
 }
 
-std::string value(const std::string& path, const std::string& sql) {
-    const std::vector<RawRow> rows = rawQuery(path, sql);
-    return rows.empty() || !rows[0][0] ? std::string("<none>") : *rows[0][0];
-}
-
 } // namespace
 
 TEST(JournalBackupTest, CopyWhileAnotherProcessWritesIsConsistentAndFinalCopyIsIdentical) {
@@ -60,9 +55,9 @@ TEST(JournalBackupTest, CopyWhileAnotherProcessWritesIsConsistentAndFinalCopyIsI
         const std::string copy = dir.filePath(QStringLiteral("copy%1.qbk").arg(i)).toStdString();
         const BackupResult result = BackupJournal(journal.path(), copy);
         ASSERT_TRUE(result.ok) << result.message.toStdString();
-        EXPECT_EQ(value(copy, "PRAGMA integrity_check;"), "ok");
-        const std::string count = value(copy, "SELECT count(*) FROM Entry;");
-        EXPECT_EQ(value(copy, "SELECT Title FROM Config;"), count) << "copy " << i;
+        EXPECT_EQ(rawValue(copy, "PRAGMA integrity_check;"), "ok");
+        const std::string count = rawValue(copy, "SELECT count(*) FROM Entry;");
+        EXPECT_EQ(rawValue(copy, "SELECT Title FROM Config;"), count) << "copy " << i;
         entriesSeen = std::max(entriesSeen, std::stoi(count));
         usleep(20000);
     }

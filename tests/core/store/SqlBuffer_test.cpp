@@ -1,8 +1,10 @@
 #include "store/SqlBuffer.h"
 #include "store/SqlQuote.h"
+#include "support/RawSqlite.h"
 #include "support/SqlErrors.h"
 
 #include <optional>
+#include <sqlite3.h>
 
 TEST(CppSQLite3Exception, FormatsNameCodeAndDetailAndCopiesOwnIt) {
     EXPECT_STREQ(CppSQLite3Exception(101, "x").message(), "SQLITE_DONE[101]: x");
@@ -36,5 +38,5 @@ TEST(SqlBuffer, FormatsWithSqliteQuotingAndReportsFailure) {
 TEST(SqlQuote, DoublesApostrophesSoSqliteReadsTheTextBack) {
     EXPECT_EQ(SqlQuote("O'Brien's ''diary'"), "O''Brien''s ''''diary''");
     const std::string hostile = "x'); DROP TABLE t; --'";
-    EXPECT_EQ(readBack(":memory:", ("SELECT '" + SqlQuote(hostile) + "'").c_str()), hostile);
+    EXPECT_EQ(rawQuery(":memory:", "SELECT '" + SqlQuote(hostile) + "'").at(0).at(0), hostile);
 }

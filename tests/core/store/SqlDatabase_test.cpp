@@ -1,6 +1,7 @@
 #include "store/SqlBinary.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
+#include "support/RawSqlite.h"
 #include "support/SqlErrors.h"
 
 #include <QFile>
@@ -45,7 +46,7 @@ TEST(SqlDatabase, ExecuteWritesTheFileAndReportsChangesAndErrors) {
     EXPECT_EQ(db.execute(
                   sql.format("UPDATE t SET txt=%Q, bin=%Q WHERE id=1", "Rosa's", binary.encoded())),
               1);
-    EXPECT_EQ(readBack(tempPath(dir), "SELECT txt || bin FROM t WHERE id=1"),
+    EXPECT_EQ(rawQuery(tempPath(dir), "SELECT txt || bin FROM t WHERE id=1").at(0).at(0),
               std::string("Rosa's") + binary.encoded());
 
     EXPECT_SQL_ERROR(db.execute("INSERT INTO t(id) VALUES(1)"), 19,

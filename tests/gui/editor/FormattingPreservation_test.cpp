@@ -13,20 +13,11 @@
 #include <QTextCursor>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace richtext;
 
 namespace {
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // The original with the character typed at the end: it joins the last paragraph in the format
 // of the text before it (the paragraph mark's when the paragraph is empty).
@@ -66,7 +57,7 @@ TEST_F(FormattingPreservation, EveryGoldenSampleKeepsItsFormatting) {
     const fs::path root = fs::path(__FILE__).parent_path() / "../../core/richtext/golden";
     int samples = 0;
     for (const auto& dir : fs::directory_iterator(root)) {
-        const std::string original = readFile(dir.path() / "input.rtf");
+        const std::string original = fileBytes(dir.path() / "input.rtf");
         if (!RtfReader::isRtf(original))
             continue;
         const std::string id = "{G-" + std::to_string(++samples) + "}";

@@ -5,6 +5,7 @@
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 #include "support/GuiTest.h"
+#include "support/RawSqlite.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -19,8 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace richtext;
@@ -39,13 +38,6 @@ protected:
     }
 };
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 QByteArray pngOf(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -62,7 +54,7 @@ TEST_F(RtfDocumentAdapterTest, SamplesSurviveLoadAndSaveWithoutEdits) {
     const fs::path golden = fs::path(__FILE__).parent_path() / "../../core/richtext/golden";
     int samples = 0;
     for (const auto& entry : fs::directory_iterator(golden)) {
-        const std::string rtf = readFile(entry.path() / "input.rtf");
+        const std::string rtf = fileBytes(entry.path() / "input.rtf");
         const RichDocument model = RtfReader::read(rtf);
         if (model.paragraphs.empty())
             continue;
@@ -96,7 +88,7 @@ Paragraph withoutRuns(Paragraph p) {
 TEST_F(RtfDocumentAdapterTest, EditsInOnePlaceKeepEveryOtherParagraph) {
     int samples = 0;
     for (const fs::path& sample : goldenSamples()) {
-        const RichDocument model = RtfReader::read(readFile(sample / "input.rtf"));
+        const RichDocument model = RtfReader::read(fileBytes(sample / "input.rtf"));
         if (model.paragraphs.empty())
             continue;
         ++samples;
