@@ -164,6 +164,8 @@ struct RichDocument {
 // Appends text in the given format to the paragraph, joining it to the last run when that
 // has the same format, so equal models compare equal however their text arrived.
 void appendText(Paragraph& paragraph, const CharFormat& format, QStringView text);
+// The same, taking the text's own string when it starts a run.
+void appendText(Paragraph& paragraph, const CharFormat& format, QString&& text);
 
 void appendImage(Paragraph& paragraph, Image image);
 
