@@ -23,7 +23,7 @@ for target in "${targets[@]}"; do
   seeds=fuzz/corpus/${target%_reader}
   work=fuzz/corpus-work/$target
   mkdir -p "$work"
-  options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+  options=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1
            -artifact_prefix=fuzz/)
   case $target in
     rtf_reader) options+=(-dict=fuzz/rtf.dict -max_len=65536) ;;

@@ -109,9 +109,10 @@ public:
             batch->shown.reserve(batch->stored.size());
             for (StoredRow& row : batch->stored) {
                 batch->shown.push_back(shownRow(row, m_engine));
-                // Only the rowid is needed from here on; the stored bytes go now.
-                row.text = std::string();
-                row.comment = std::string();
+                // Only the rowid is needed from here on; the stored bytes go now (a swap:
+                // assigning an empty string would keep the buffer).
+                std::string().swap(row.text);
+                std::string().swap(row.comment);
             }
         }
     }
