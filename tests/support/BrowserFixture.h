@@ -69,6 +69,14 @@ protected:
             doc.CloseJournal();
     }
 
+    // A test's own connections to the panes may capture its locals: they end with the test,
+    // before the tear-down closes the window and the focus leaving the panes would fire them.
+    void TearDown() override {
+        for (QObject* pane : std::initializer_list<QObject*>{folders, topics, entries, preview})
+            pane->disconnect();
+        GuiTest::TearDown();
+    }
+
     // Journals ask before moves unless told otherwise; most tests are not about that.
     void openJournal(bool confirmMoves = false) {
         if (!confirmMoves)
