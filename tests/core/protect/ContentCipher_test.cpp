@@ -42,33 +42,22 @@ TEST(ContentCipher, KnownAnswersAndTheirWayBack) {
     EXPECT_NE(key.Decipher("wrong"), kContentKey);
 }
 
-TEST(ContentCipher, PadsToWholeBlocksAndRoundTrips) {
-    struct Case {
-        std::size_t textLength;
-        int cipherLength;
-    };
-    for (const Case c :
-         {Case{0, 0}, {1, 8}, {7, 8}, {8, 8}, {9, 16}, {15, 16}, {16, 16}, {17, 24}}) {
-        const std::string text(c.textLength, 'r');
-        const ContentCipher cipher = enciphered(text, kContentKey);
-        EXPECT_EQ(cipher.size(), c.cipherLength) << c.textLength;
-        EXPECT_EQ(cipher.Decipher(kContentKey), text) << c.textLength;
-    }
-
+TEST(ContentCipher, PadsToWholeBlocksAndRoundTripsAnyLength) {
     std::mt19937 rng(38);
     std::uniform_int_distribution<int> byte(1, 255);
     for (std::size_t length = 0; length < 300; ++length) {
         std::string text(length, '\0');
         for (char& ch : text)
             ch = static_cast<char>(byte(rng));
-        ASSERT_EQ(enciphered(text, kContentKey).Decipher(kContentKey), text) << length;
+        const ContentCipher cipher = enciphered(text, kContentKey);
+        ASSERT_EQ(cipher.size(), static_cast<int>((length + 7) / 8 * 8)) << length;
+        ASSERT_EQ(cipher.Decipher(kContentKey), text) << length;
     }
 }
 
 TEST(ContentCipher, NoInitialisationVectorAndPreKeyedEngineGiveTheSameBytes) {
     const std::string text = "{\\rtf1\\ansi Same text, same bytes.}";
     const ContentCipher first = enciphered(text, kContentKey);
-    EXPECT_EQ(hexOf(enciphered(text, kContentKey)), hexOf(first));
 
     BlowfishEngine engine;
     engine.SetKey(kContentKey);

@@ -259,10 +259,17 @@ TEST_F(FolderTreeTest, HoldingADragAtTheBottomEdgeScrollsTheTree) {
 TEST_F(FolderTreeTest, ClosingTheJournalEmptiesEveryPane) {
     fill();
     journal.addTopic("{T-1}", "garden");
+    journal.link("{E-1}", "{T-1}");
     openJournal();
+    clickFolder(QStringLiteral("Work"));
+    clickTopic(0);
     clickRow(0);
     ASSERT_FALSE(preview->entryId().empty());
+    ASSERT_EQ(caption, QStringLiteral("Work"));
+    ASSERT_EQ(topicsCaption, QStringLiteral("garden"));
     doc.CloseJournal();
+    EXPECT_EQ(caption, QString());
+    EXPECT_EQ(topicsCaption, QString());
     ASSERT_EQ(tree()->topLevelItemCount(), 1);
     EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
     EXPECT_EQ(entries->rowCount(), 0);

@@ -1,13 +1,9 @@
 #include "support/BrowserFixture.h"
 
-#include "browser/EntryRows.h"
-
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QScreen>
 #include <QTextEdit>
-#include <iostream>
 
 namespace {
 
@@ -37,43 +33,26 @@ TEST_F(PaneScreenshots, ListsEveryEntryOfAGivenJournal) {
     QFile(copy).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     window.resize(1100, 700);
 
-    QElapsedTimer clock;
-    clock.start();
     ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenOk);
     QCoreApplication::processEvents();
-    std::cout << "opened and listed in " << clock.elapsed() << " ms\n";
     const auto count = rawQuery(journal.path(), "SELECT count(*) FROM Entry");
     EXPECT_EQ(std::to_string(entries->rowCount()), *count[0][0]);
     shoot("panes-root.png");
-
-    // How much of a listing is the journal's reading and how much the list's own work.
-    clock.restart();
-    EntryFilter all;
-    const std::size_t read = LoadEntryRows(doc.m_db, doc.m_contentKey, all).size();
-    const qint64 reading = clock.restart();
-    entries->LoadEntries();
-    QCoreApplication::processEvents();
-    std::cout << "reading " << read << " rows: " << reading
-              << " ms; listing them: " << clock.elapsed() << " ms\n";
 
     clickRow(0);
     EXPECT_FALSE(preview->entryId().empty());
     shoot("panes-selected.png");
 
-    clock.restart();
     QHeaderView* header = entries->listControl()->header();
     const int x = header->sectionViewportPosition(1) + header->sectionSize(1) / 2;
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
     QCoreApplication::processEvents();
-    std::cout << "sorted by comment in " << clock.elapsed() << " ms\n";
     EXPECT_EQ(entries->selectedRow() >= 0, true) << "the selection follows its row";
 
     QTreeWidget* tree = folders->treeControl();
     if (tree->topLevelItem(0)->childCount() > 0) {
-        clock.restart();
         tree->setCurrentItem(tree->topLevelItem(0)->child(0));
         QCoreApplication::processEvents();
-        std::cout << "listed one folder in " << clock.elapsed() << " ms\n";
         if (entries->rowCount() > 0)
             clickRow(0);
     }
