@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
 #include <QTimer>
@@ -211,8 +212,12 @@ TEST_F(SingleInstanceTest, TwoRealProgramsAndACrash) {
         prepare(first, {});
         first.start();
         ASSERT_TRUE(first.waitForStarted());
+        // Serving means answering: in the second round the killed program's socket file is
+        // still there, and a second start before the new program listens would serve itself.
         ASSERT_TRUE(waitUntil([&] {
-            return QFileInfo::exists(serverName()) &&
+            QLocalSocket probe;
+            probe.connectToServer(serverName());
+            return probe.waitForConnected(100) &&
                    !QFileInfo::exists(serverName() + QStringLiteral(".lock"));
         }));
         EXPECT_EQ(secondStart({journalPath(journal)}), 0) << round;
