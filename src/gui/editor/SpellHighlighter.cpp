@@ -24,6 +24,15 @@ SpellHighlighter::SpellHighlighter(QTextDocument* document)
     connect(document, &QTextDocument::contentsChange, this, &SpellHighlighter::changeEnds);
 }
 
+SpellHighlighter::~SpellHighlighter() {
+    // The base class leaves the document as it is destroyed, and the document reports that as
+    // a change: by then this part of the object is gone and must not hear of it.
+    if (QTextDocument* doc = document()) {
+        disconnect(doc, &QTextDocument::contentsChange, this, &SpellHighlighter::changeStarts);
+        disconnect(doc, &QTextDocument::contentsChange, this, &SpellHighlighter::changeEnds);
+    }
+}
+
 QTextCharFormat SpellHighlighter::misspeltFormat() {
     QTextCharFormat format;
     format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);

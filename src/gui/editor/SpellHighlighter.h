@@ -24,6 +24,7 @@ public:
     static constexpr int kCheckFirst = 20000;
 
     explicit SpellHighlighter(QTextDocument* document);
+    ~SpellHighlighter() override;
 
     // The words to check against; nothing (no dictionary, or switched off) underlines nothing.
     void setService(SpellingService* words);
