@@ -3,7 +3,7 @@
 // hand-edited file may hold. Run once when the seeds need remaking:
 //   make_journal_seeds fuzz/corpus/journal
 
-#include "RandomJournal.h"
+#include "support/RandomJournal.h"
 
 #include "dialogs/NewJournalValues.h"
 #include "store/JournalSchema.h"
