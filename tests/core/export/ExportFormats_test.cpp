@@ -16,48 +16,26 @@ struct ChoiceCase {
     std::vector<int> expected; // indexes into kEntries, in date order
 };
 
-COleDateTime day(int d, int h, int m, int s) {
-    return COleDateTime(2004, 7, d, h, m, s);
-}
-
-EntryChoice choiceOf(int what, const char* id = "") {
+EntryChoice inFolder(const char* id) {
     EntryChoice choice;
-    choice.what = what;
-    (what == EntryChoice::SelectedEntry ? choice.entryId : choice.folderId) = id;
+    choice.what = EntryChoice::CurrentFolder;
+    choice.folderId = id;
     return choice;
 }
 
+// Days, folders and the selected entry are the print choice's own (EntryChoice tests); here
+// the export takes them whole, adds topics, and writes nothing for a choice of nothing.
 std::vector<ChoiceCase> choiceCases() {
-    std::vector<ChoiceCase> cases;
-    cases.push_back({"all", {}, {0, 1, 2, 3}});
-    const EntryChoice folder = choiceOf(EntryChoice::CurrentFolder, ExportFixture::kWork);
-    cases.push_back({"folder", folder, {0, 3}});
-    // Both days whole: 23:59 of the last day is in, 00:00 of the day after is out.
-    EntryChoice between = choiceOf(EntryChoice::AllEntries);
-    between.between = true;
-    between.from = day(6, 0, 0, 0);
-    between.to = day(7, 23, 59, 59);
-    cases.push_back({"between", between, {1, 2}});
-    EntryChoice folderBetween = folder;
-    folderBetween.between = true;
-    folderBetween.from = day(5, 0, 0, 0);
-    folderBetween.to = day(7, 23, 59, 59);
-    cases.push_back({"folder between", folderBetween, {0}});
-    // The selected entry is taken whatever the dates say, as Print Journal does.
-    EntryChoice selected = choiceOf(EntryChoice::SelectedEntry, ExportFixture::kEntries[2].id);
-    selected.between = true;
-    selected.from = selected.to = day(1, 0, 0, 0);
-    cases.push_back({"selected", selected, {2}});
-    EntryChoice oneTopic;
-    oneTopic.topicIds = {ExportFixture::kTravel};
-    cases.push_back({"topic", oneTopic, {0, 2}});
+    EntryChoice topic, twoTopics;
+    topic.topicIds = {ExportFixture::kTravel};
     // Every topic named must be carried; naming one twice asks for it once.
-    EntryChoice twoTopics;
     twoTopics.topicIds = {ExportFixture::kTravel, ExportFixture::kFood, ExportFixture::kFood};
-    cases.push_back({"all topics", twoTopics, {0}});
-    // A hostile folder id is a value, not SQL.
-    cases.push_back({"quoted id", choiceOf(EntryChoice::CurrentFolder, "x' OR '1'='1"), {}});
-    return cases;
+    return {{"all", {}, {0, 1, 2, 3}},
+            {"folder", inFolder(ExportFixture::kWork), {0, 3}},
+            {"topic", topic, {0, 2}},
+            {"all topics", twoTopics, {0}},
+            // A hostile folder id is a value, not SQL.
+            {"quoted id", inFolder("x' OR '1'='1"), {}}};
 }
 
 // The text of an HTML file as an XML reader sees it; fails the test on malformed markup.
@@ -176,57 +154,18 @@ TEST(MarkdownWriterTest, EmphasisSpansRunsAndLeavesSpacesOutside) {
 namespace {
 
 // Lists, a table of one row and two cells, links (one that must not become a link) and a
-// numbered list, built as the reader builds them.
-richtext::RichDocument structuredDocument() {
-    using namespace richtext;
-    RichDocument document;
-    const auto add = [&](const QString& text, auto&& shape) {
-        Paragraph paragraph;
-        if (!text.isEmpty())
-            appendText(paragraph, CharFormat{}, text);
-        shape(paragraph);
-        document.paragraphs.push_back(paragraph);
-    };
-    const auto bullet = [](Paragraph& p) { p.layout.list = ListFormat{}; };
-    const auto numbered = [](Paragraph& p) {
-        ListFormat list;
-        list.level = ListFormat::Level::Body;
-        list.style = ListFormat::Style::LowerRoman;
-        list.start = 3;
-        p.layout.list = list;
-    };
-    const auto plain = [](Paragraph&) {};
-    const auto cell = [](Paragraph& p) {
-        p.layout.tableLevel = 1;
-        p.end = ParagraphEnd::Cell;
-    };
-    const auto rowEnd = [](Paragraph& p) {
-        p.layout.tableLevel = 1;
-        p.end = ParagraphEnd::Row;
-    };
-    add(QStringLiteral("one"), bullet);
-    add(QStringLiteral("two"), bullet);
-    add(QStringLiteral("after"), plain);
-    add(QStringLiteral("a"), cell);
-    add(QStringLiteral("b"), cell);
-    add(QString(), rowEnd);
-    Paragraph links;
-    CharFormat link;
-    link.field = QStringLiteral("HYPERLINK \"https://x.org/a b\"");
-    appendText(links, link, u"site");
-    appendText(links, CharFormat{}, u" and ");
-    link.field = QStringLiteral("HYPERLINK \"javascript:alert(1)\"");
-    appendText(links, link, u"bad");
-    document.paragraphs.push_back(links);
-    add(QStringLiteral("x"), numbered);
-    add(QStringLiteral("y"), numbered);
-    return document;
-}
+// numbered list.
+const std::string kStructured =
+    "{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb \\'b7}}one\\par two\\par\\pard after\\par"
+    "\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\pard"
+    "{\\field{\\*\\fldinst HYPERLINK \"https://x.org/a b\"}{\\fldrslt site}} and "
+    "{\\field{\\*\\fldinst HYPERLINK \"javascript:alert(1)\"}{\\fldrslt bad}}\\par"
+    "{\\*\\pn\\pnlvlbody\\pnlcrm\\pnstart3}x\\par y\\par}";
 
 } // namespace
 
 TEST(StructuredTextTest, ListsTablesAndLinksInHtmlAndMarkdown) {
-    const richtext::RichDocument document = structuredDocument();
+    const richtext::RichDocument document = richtext::RtfReader::read(kStructured);
     const QString html = HtmlWriter::body(document);
     for (const char* expected :
          {"<ul style=\"list-style-type:disc\">\n<li><span", ">one</span></li>\n<li><span",

@@ -7,69 +7,59 @@
 #include "richtext/PlainText.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
+#include "support/RawSqlite.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace richtext;
 
 namespace {
 
-fs::path goldenRoot() {
-    return fs::path(__FILE__).parent_path() / "golden";
-}
-
-std::optional<std::string> readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+const fs::path kRoot = fs::path(__FILE__).parent_path() / "golden";
 
 std::vector<std::string> caseNames() {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(goldenRoot())) {
+    for (const auto& entry : fs::directory_iterator(kRoot))
         if (entry.is_directory())
             names.push_back(entry.path().filename().string());
-    }
     std::sort(names.begin(), names.end());
     return names;
 }
 
 class RtfGolden : public testing::TestWithParam<std::string> {
 protected:
-    fs::path dir() const { return goldenRoot() / GetParam(); }
+    fs::path file(const char* name) const { return kRoot / GetParam() / name; }
+    std::string input() const {
+        EXPECT_TRUE(fs::exists(file("input.rtf")));
+        return fileBytes(file("input.rtf"));
+    }
 };
 
 TEST_P(RtfGolden, ReadsIntoExpectedModelAndPlainText) {
-    const auto input = readFile(dir() / "input.rtf");
-    ASSERT_TRUE(input) << "missing " << (dir() / "input.rtf");
-    const std::string actual = dumpDocument(RtfReader::read(*input));
-    const auto expected = readFile(dir() / "expected.txt");
-    if (!expected || *expected != actual)
-        std::ofstream(dir() / "actual.txt", std::ios::binary) << actual;
+    const std::string input = this->input();
+    const std::string actual = dumpDocument(RtfReader::read(input));
+    const bool known = fs::exists(file("expected.txt"));
+    const std::string expected = fileBytes(file("expected.txt"));
+    if (!known || expected != actual)
+        std::ofstream(file("actual.txt"), std::ios::binary) << actual;
     else
-        fs::remove(dir() / "actual.txt");
-    ASSERT_TRUE(expected) << "no expected.txt; wrote actual.txt for review";
-    EXPECT_EQ(*expected, actual);
-    if (const auto plain = readFile(dir() / "plain.txt")) {
-        EXPECT_EQ(*plain, streamOutPlainText(RtfReader::read(*input)));
+        fs::remove(file("actual.txt"));
+    ASSERT_TRUE(known) << "no expected.txt; wrote actual.txt for review";
+    EXPECT_EQ(expected, actual);
+    if (fs::exists(file("plain.txt"))) {
+        EXPECT_EQ(fileBytes(file("plain.txt")), streamOutPlainText(RtfReader::read(input)));
     }
     // The search's reading without a model shows the same text.
-    EXPECT_EQ(controlText(RtfReader::read(*input)), RtfReader::readControlText(*input));
+    EXPECT_EQ(controlText(RtfReader::read(input)), RtfReader::readControlText(input));
 }
 
 // What we write must read back as the same model, and writing that again gives the same RTF.
 TEST_P(RtfGolden, WriteAndReadBackKeepsModel) {
-    const auto input = readFile(dir() / "input.rtf");
-    ASSERT_TRUE(input);
-    const RichDocument model = RtfReader::read(*input);
+    const RichDocument model = RtfReader::read(input());
     const std::string written = RtfWriter::write(model);
     const RichDocument again = RtfReader::read(written);
     EXPECT_EQ(dumpDocument(model), dumpDocument(again)) << written;

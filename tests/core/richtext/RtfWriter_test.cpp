@@ -20,11 +20,14 @@ Run text(const CharFormat& format, const QString& content) {
     return Run{format, content, std::nullopt};
 }
 
-Paragraph para(Alignment alignment, std::vector<Run> runs, const CharFormat& mark) {
+Paragraph para(Alignment alignment, std::vector<Run> runs, const CharFormat& mark,
+               int tableLevel = 0, ParagraphEnd end = ParagraphEnd::Paragraph) {
     Paragraph p;
     p.alignment = alignment;
     p.runs = std::move(runs);
     p.mark = mark;
+    p.layout.tableLevel = tableLevel;
+    p.end = end;
     return p;
 }
 
@@ -127,10 +130,6 @@ TEST(RtfWriter, EmptyDocumentStaysEmpty) {
     EXPECT_TRUE(RtfReader::read(rtf).paragraphs.empty()) << rtf;
 }
 
-} // namespace
-
-namespace {
-
 ListFormat numbered(ListFormat::Style style, int start, const char* after) {
     ListFormat list;
     list.level = ListFormat::Level::Body;
@@ -159,33 +158,24 @@ TEST(RtfWriter, WritesListsTablesAndFieldsInTheControlsShapes) {
         p.layout.firstIndent = -360;
         doc.paragraphs.push_back(p);
     }
-    Paragraph cell = para(Alignment::Justify, {text(plain, QStringLiteral("cell"))}, plain);
-    cell.layout.tableLevel = 1;
-    cell.end = ParagraphEnd::Cell;
-    cell.tableWords = "\\trowd\\trgaph108\\cellx2000";
-    doc.paragraphs.push_back(cell);
-    Paragraph rowEnd = para(Alignment::Justify, {}, plain);
-    rowEnd.layout.tableLevel = 1;
-    rowEnd.end = ParagraphEnd::Row;
-    doc.paragraphs.push_back(rowEnd);
-    Paragraph linked =
+    doc.paragraphs.push_back(para(Alignment::Justify, {text(plain, QStringLiteral("cell"))},
+                                  plain, 1, ParagraphEnd::Cell));
+    doc.paragraphs.back().tableWords = "\\trowd\\trgaph108\\cellx2000";
+    doc.paragraphs.push_back(para(Alignment::Justify, {}, plain, 1, ParagraphEnd::Row));
+    doc.paragraphs.push_back(
         para(Alignment::Left,
-             {text(plain, QStringLiteral("see ")), text(link, QStringLiteral("it"))}, plain);
-    linked.end = ParagraphEnd::Page;
-    doc.paragraphs.push_back(linked);
+             {text(plain, QStringLiteral("see ")), text(link, QStringLiteral("it"))}, plain, 0,
+             ParagraphEnd::Page));
 
     const std::string rtf = RtfWriter::write(doc);
-    const auto has = [&rtf](const char* piece) { return rtf.find(piece) != std::string::npos; };
-    EXPECT_TRUE(has("\\pard{\\pntext\\f0 IV)\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart4"
-                    "\\pnucrm{\\pntxta )}}\\fi-360\\li720\\f0\\fs20 one\\par\r\n"))
-        << rtf;
-    EXPECT_TRUE(has("\r\n{\\pntext\\f0 V)\\tab}two\\par\r\n{\\pntext\\f0 VI)\\tab}three\\par"))
-        << rtf;
-    EXPECT_TRUE(has("\\trowd\\trgaph108\\cellx2000\\pard\\intbl\\qj cell\\cell\r\n\\row\r\n"))
-        << rtf;
-    EXPECT_TRUE(has("see {\\field{\\*\\fldinst{HYPERLINK \"http://example.com/\"}}{\\fldrslt{"
-                    "\\cf1\\ul it}}}\\page"))
-        << rtf;
+    for (const char* piece :
+         {"\\pard{\\pntext\\f0 IV)\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart4"
+          "\\pnucrm{\\pntxta )}}\\fi-360\\li720\\f0\\fs20 one\\par\r\n",
+          "\r\n{\\pntext\\f0 V)\\tab}two\\par\r\n{\\pntext\\f0 VI)\\tab}three\\par",
+          "\\trowd\\trgaph108\\cellx2000\\pard\\intbl\\qj cell\\cell\r\n\\row\r\n",
+          "see {\\field{\\*\\fldinst{HYPERLINK \"http://example.com/\"}}{\\fldrslt{"
+          "\\cf1\\ul it}}}\\page"})
+        EXPECT_NE(std::string::npos, rtf.find(piece)) << piece << "\n" << rtf;
     EXPECT_EQ(doc, RtfReader::read(rtf));
 }
 
@@ -194,15 +184,10 @@ TEST(RtfWriter, WritesListsTablesAndFieldsInTheControlsShapes) {
 TEST(RtfWriter, NestedRowsCarryTheirDefinitionAtTheirEnd) {
     const CharFormat plain = face("Arial", 20);
     RichDocument doc;
-    Paragraph inner = para(Alignment::Left, {text(plain, QStringLiteral("inner"))}, plain);
-    inner.layout.tableLevel = 2;
-    inner.end = ParagraphEnd::Cell;
-    doc.paragraphs.push_back(inner);
-    Paragraph innerRow = para(Alignment::Left, {}, plain);
-    innerRow.layout.tableLevel = 2;
-    innerRow.end = ParagraphEnd::Row;
-    innerRow.tableWords = "\\trowd\\cellx1000";
-    doc.paragraphs.push_back(innerRow);
+    doc.paragraphs.push_back(para(Alignment::Left, {text(plain, QStringLiteral("inner"))}, plain,
+                                  2, ParagraphEnd::Cell));
+    doc.paragraphs.push_back(para(Alignment::Left, {}, plain, 2, ParagraphEnd::Row));
+    doc.paragraphs.back().tableWords = "\\trowd\\cellx1000";
     const std::string rtf = RtfWriter::write(doc);
     EXPECT_NE(std::string::npos,
               rtf.find("\\intbl\\itap2\\f0\\fs20 inner\\nestcell\r\n{\\*\\nesttableprops\\trowd"
