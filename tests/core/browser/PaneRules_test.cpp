@@ -123,43 +123,37 @@ TEST(DropRulesTest, AutoScrollSpeedsUpWithDistanceBeyondTheEdge) {
 }
 
 TEST(PaneCommandRulesTest, FolderCommands) {
-    FolderSelection folder;
-    folder.journalOpen = true;
-    folder.paneShown = true;
-    folder.hasSelection = true;
-    folder.currentFolderId = "{F-1}";
+    // New, Rename and Delete (of a folder without entries); -1: not asked.
+    struct Case {
+        FolderSelection s; // open, pane shown, selection, root, children, folder
+        int canNew, canRename, canDelete;
+    };
+    const Case cases[] = {
+        {{true, true, true, false, false, "{F-1}"}, 1, 1, 1},
+        {{false, true, true, false, false, "{F-1}"}, 0, 0, 0},     // no journal
+        {{true, true, false, false, false, "{F-1}"}, 0, 0, 0},     // nothing selected
+        {{true, false, true, false, false, "{F-1}"}, 0, 1, -1},    // pane hidden
+        {{true, true, true, true, false, "{Root}"}, 1, 0, 0},      // the root
+        {{true, true, true, false, false, "{All Entries}"}, 0, 0, -1},
+    };
     const auto empty = [](const std::string&) { return false; };
-    const auto full = [](const std::string&) { return true; };
-
-    EXPECT_TRUE(CanNewFolder(folder));
-    EXPECT_TRUE(CanRenameFolder(folder));
-    EXPECT_TRUE(CanDeleteFolder(folder, empty));
-    EXPECT_FALSE(CanDeleteFolder(folder, full));
-
-    FolderSelection s = folder;
-    s.journalOpen = false;
-    EXPECT_FALSE(CanNewFolder(s) || CanRenameFolder(s) || CanDeleteFolder(s, empty));
-    s = folder;
-    s.hasSelection = false;
-    EXPECT_FALSE(CanNewFolder(s) || CanRenameFolder(s) || CanDeleteFolder(s, empty));
-    s = folder;
-    s.paneShown = false;
-    EXPECT_FALSE(CanNewFolder(s));
-    EXPECT_TRUE(CanRenameFolder(s));
-    s = folder;
-    s.isRoot = true;
-    s.currentFolderId = "{Root}";
-    EXPECT_TRUE(CanNewFolder(s));
-    EXPECT_FALSE(CanRenameFolder(s));
-    EXPECT_FALSE(CanDeleteFolder(s, empty));
-    s = folder;
-    s.currentFolderId = "{All Entries}";
-    EXPECT_FALSE(CanNewFolder(s) || CanRenameFolder(s));
-    s = folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.s.currentFolderId + (c.s.journalOpen ? "" : " closed") +
+                     (c.s.paneShown ? "" : " hidden") + (c.s.hasSelection ? "" : " unselected"));
+        EXPECT_EQ(CanNewFolder(c.s), c.canNew == 1);
+        EXPECT_EQ(CanRenameFolder(c.s), c.canRename == 1);
+        if (c.canDelete >= 0) {
+            EXPECT_EQ(CanDeleteFolder(c.s, empty), c.canDelete == 1);
+        }
+    }
+    // A folder with entries or with folders below it is not deleted; the journal is asked
+    // only when nothing else refuses.
+    FolderSelection s{true, true, true, false, false, "{F-1}"};
+    EXPECT_FALSE(CanDeleteFolder(s, [](const std::string&) { return true; }));
     s.hasChildren = true;
     bool asked = false;
     EXPECT_FALSE(CanDeleteFolder(s, [&](const std::string&) { return asked = true, false; }));
-    EXPECT_FALSE(asked) << "the journal is asked only when nothing else refuses";
+    EXPECT_FALSE(asked);
 }
 
 TEST(PaneCommandRulesTest, TopicCommandsWantOneTopic) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -104,16 +103,11 @@ TEST(DialogChecks, EntryDateTakesTheDayOfOnePickerAndTheTimeOfTheOther) {
 
     // A time that does not exist on the local clock that day (the spring daylight-saving
     // gap) is still the one the user picked, not an invalid value or a shifted one.
-    const char* previous = std::getenv("TZ");
-    const std::string saved = previous ? previous : "";
-    setenv("TZ", "Europe/Berlin", 1);
+    const QByteArray savedTz = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
     tzset();
     const QDateTime gap = combineDateAndTime(QDate(2026, 3, 29), QTime(2, 30));
-    if (previous) {
-        setenv("TZ", saved.c_str(), 1);
-    } else {
-        unsetenv("TZ");
-    }
+    savedTz.isNull() ? qunsetenv("TZ") : qputenv("TZ", savedTz);
     tzset();
     EXPECT_TRUE(gap.isValid());
     EXPECT_EQ(gap.date(), QDate(2026, 3, 29));

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,22 +39,14 @@ TEST(DictionaryCatalog, ChoosesSavedThenLocaleThenLanguageThenEnglish) {
 
 TEST(DictionaryCatalog, FindsPairsOfFilesFirstFolderWinning) {
     QTemporaryDir dir;
-    const QString a = dir.filePath(QStringLiteral("a"));
-    const QString b = dir.filePath(QStringLiteral("b"));
-    QDir().mkpath(a);
-    QDir().mkpath(b);
-    const auto touch = [](const QString& path) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    };
-    touch(a + QStringLiteral("/en_US.aff"));
-    touch(a + QStringLiteral("/en_US.dic"));
-    touch(a + QStringLiteral("/de_DE.aff")); // no .dic: not a dictionary
-    touch(b + QStringLiteral("/en_US.aff"));
-    touch(b + QStringLiteral("/en_US.dic"));
-    touch(b + QStringLiteral("/da_DK.aff"));
-    touch(b + QStringLiteral("/da_DK.dic"));
-    touch(b + QStringLiteral("/hyph_da_DK.dic")); // a hyphenation pattern, no .aff
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    // de_DE has no .dic, hyph_da_DK no .aff (a hyphenation pattern): neither is a dictionary.
+    for (const char* name : {"a/en_US.aff", "a/en_US.dic", "a/de_DE.aff", "b/en_US.aff",
+                             "b/en_US.dic", "b/da_DK.aff", "b/da_DK.dic", "b/hyph_da_DK.dic"}) {
+        QDir().mkpath(QFileInfo(dir.filePath(QLatin1String(name))).path());
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name;
+    }
 
     const auto found = findDictionaries({a, dir.filePath(QStringLiteral("missing")), b});
     ASSERT_EQ(found.size(), 2u);

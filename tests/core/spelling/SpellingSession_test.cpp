@@ -141,15 +141,12 @@ TEST_F(SpellingSessionTest, ContextShowsTheWordWithinItsParagraph) {
     StringSink unused{QString()};
     const QString text = QStringLiteral("First line.\nSome words before wrod and after it\nNext");
     SpellingSession session(service, text, 12, unused);
-    ASSERT_TRUE(session.findNext());
-    EXPECT_EQ(session.word(), QStringLiteral("Some"));
-    session.ignore();
-    ASSERT_TRUE(session.findNext());
-    session.ignore();
-    ASSERT_TRUE(session.findNext());
-    session.ignore();
-    ASSERT_TRUE(session.findNext());
-    EXPECT_EQ(session.word(), QStringLiteral("wrod"));
+    for (const char16_t* word : {u"Some", u"words", u"before", u"wrod"}) {
+        ASSERT_TRUE(session.findNext());
+        ASSERT_EQ(session.word(), QString::fromUtf16(word));
+        if (session.word() != QStringLiteral("wrod"))
+            session.ignore();
+    }
     const auto wide = session.context(100);
     EXPECT_EQ(wide.before, QStringLiteral("Some words before "));
     EXPECT_EQ(wide.after, QStringLiteral(" and after it"));
