@@ -66,7 +66,7 @@ TEST_F(EntryRowsTest, RowsCarryDecipheredCommentsTopicsAndFolderNames) {
     SqlDatabase& db = journal.db();
     std::vector<EntryRow> rows = LoadEntryRows(db, TestJournal::kContentKey, EntryFilter{});
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].comment, "");               // derived, ShowFirstLine is 0
+    EXPECT_EQ(rows[0].comment, "");              // derived, ShowFirstLine is 0
     EXPECT_EQ(rows[1].comment, "typed comment"); // the user's own
     EXPECT_EQ(rows[0].topics, "Travel, food");
     EXPECT_EQ(rows[0].folderName, "Work's");

@@ -130,10 +130,10 @@ TEST(PaneCommandRulesTest, FolderCommands) {
     };
     const Case cases[] = {
         {{true, true, true, false, false, "{F-1}"}, 1, 1, 1},
-        {{false, true, true, false, false, "{F-1}"}, 0, 0, 0},     // no journal
-        {{true, true, false, false, false, "{F-1}"}, 0, 0, 0},     // nothing selected
-        {{true, false, true, false, false, "{F-1}"}, 0, 1, -1},    // pane hidden
-        {{true, true, true, true, false, "{Root}"}, 1, 0, 0},      // the root
+        {{false, true, true, false, false, "{F-1}"}, 0, 0, 0},  // no journal
+        {{true, true, false, false, false, "{F-1}"}, 0, 0, 0},  // nothing selected
+        {{true, false, true, false, false, "{F-1}"}, 0, 1, -1}, // pane hidden
+        {{true, true, true, true, false, "{Root}"}, 1, 0, 0},   // the root
         {{true, true, true, false, false, "{All Entries}"}, 0, 0, -1},
     };
     const auto empty = [](const std::string&) { return false; };

@@ -110,14 +110,12 @@ TEST(HtmlWriterTest, KeepsFormattingColoursAlignmentAndPictures) {
         "\\qc\\f0\\fs28\\cf1\\b\\i\\ul\\strike x<y\\line z\\par\\pard\\ql "
         "{\\pict\\pngblip\\picw1\\pich1\\picwgoal300\\pichgoal150 89504e470d0a1a0a}\\par}";
     const QString html = HtmlWriter::body(richtext::RtfReader::read(rtf));
-    EXPECT_TRUE(html.contains(QStringLiteral("<p style=\"text-align:center;\">")))
-        << html.toStdString();
-    EXPECT_TRUE(html.contains(QStringLiteral(
-        "font-family:'Courier New';font-size:14pt;color:#ff0000;\"><b><i><u><s>x&lt;y<br/>z")))
-        << html.toStdString();
-    EXPECT_TRUE(html.contains(QStringLiteral(
-        "<img alt=\"\" src=\"data:image/png;base64,iVBORw0KGgo=\" width=\"20\" height=\"10\"/>")))
-        << html.toStdString();
+    for (const char* expected :
+         {"<p style=\"text-align:center;\">",
+          "font-family:'Courier New';font-size:14pt;color:#ff0000;\"><b><i><u><s>x&lt;y<br/>z",
+          "<img alt=\"\" src=\"data:image/png;base64,iVBORw0KGgo=\" width=\"20\" height=\"10\"/>"})
+        EXPECT_TRUE(html.contains(QLatin1String(expected))) << expected << "\n"
+                                                            << html.toStdString();
     // Characters XML forbids are left out; the rest is escaped.
     EXPECT_EQ(HtmlWriter::escaped(u"a\u0001&\"b"), QStringLiteral("a&amp;&quot;b"));
 }

@@ -24,8 +24,8 @@ TEST(RtfReader, RecognisesRtfOnlyByItsExactMarker) {
 
 TEST(RtfReader, LastParEndsTheLastParagraphWithoutAddingOne) {
     const std::pair<const char*, size_t> cases[] = {
-        {"{\\rtf1 }", 0},        {"{\\rtf1 \\par}", 1},      {"{\\rtf1 a\\par}", 1},
-        {"{\\rtf1 a}", 1},       {"{\\rtf1 a\\par\\par}", 2}, {"{\\rtf1 a\\par b", 2}};
+        {"{\\rtf1 }", 0},  {"{\\rtf1 \\par}", 1},       {"{\\rtf1 a\\par}", 1},
+        {"{\\rtf1 a}", 1}, {"{\\rtf1 a\\par\\par}", 2}, {"{\\rtf1 a\\par b", 2}};
     for (const auto& [rtf, paragraphs] : cases)
         EXPECT_EQ(paragraphs, RtfReader::read(rtf).paragraphs.size()) << rtf;
 }

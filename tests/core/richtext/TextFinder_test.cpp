@@ -75,17 +75,17 @@ TEST(TextFinder, AgreesWithQtsSearchOnTextsWithUnusualCaseForms) {
         for (int h = 0; h < 5; ++h) {
             const QString haystack = randomText(rng, haystackPieces(rng));
             const qsizetype expected = reference(haystack, needle, matchCase, wholeWord);
-            ASSERT_EQ(finder.find(haystack), expected)
-                << "needle " << needle.toStdString() << " in " << haystack.toStdString()
-                << (matchCase ? " case" : "") << (wholeWord ? " word" : "");
+            const std::string options = std::string(matchCase ? " case" : "") +
+                                        (wholeWord ? " word" : "") + ", needle " +
+                                        needle.toStdString() + " in ";
+            ASSERT_EQ(finder.find(haystack), expected) << options << haystack.toStdString();
             found += expected >= 0;
             // Text below U+0100 is also searched as one byte a character.
             const QString narrow = latin1Only(haystack);
             const QByteArray bytes = narrow.toLatin1();
             ASSERT_EQ(finder.find(QLatin1StringView(bytes)),
                       reference(narrow, needle, matchCase, wholeWord))
-                << "needle " << needle.toStdString() << " in Latin-1 " << narrow.toStdString()
-                << (matchCase ? " case" : "") << (wholeWord ? " word" : "");
+                << options << "Latin-1 " << narrow.toStdString();
         }
     }
     EXPECT_GT(found, 2000); // the texts must match often for the comparison to mean much
