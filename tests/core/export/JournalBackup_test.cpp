@@ -75,33 +75,32 @@ TEST(JournalBackupTest, CopyWhileAnotherProcessWritesIsConsistentAndFinalCopyIsI
 TEST(JournalBackupTest, NeverReplacesAFileUnlessAskedAndLeavesNoTemporaryFile) {
     TestJournal journal;
     QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("copy.qbk"));
-    QFile file(target);
+    const auto at = [&dir](const char* name) {
+        return dir.filePath(QLatin1String(name)).toStdString();
+    };
+    const std::string target = at("copy.qbk");
+    QFile file(QString::fromStdString(target));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("precious");
     file.close();
 
-    const BackupResult refused = BackupJournal(journal.path(), target.toStdString());
+    const BackupResult refused = BackupJournal(journal.path(), target);
     EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.message, target + QStringLiteral(" already exists"));
-    EXPECT_EQ(fileBytes(target.toStdString()), "precious");
+    EXPECT_EQ(refused.message, QString::fromStdString(target) + QStringLiteral(" already exists"));
+    EXPECT_EQ(fileBytes(target), "precious");
 
-    EXPECT_TRUE(BackupJournal(journal.path(), target.toStdString(), true).ok);
-    EXPECT_EQ(dumpJournal(target.toStdString()), dumpJournal(journal.path()));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("copy.qbk")});
+    EXPECT_TRUE(BackupJournal(journal.path(), target, true).ok);
+    EXPECT_EQ(dumpJournal(target), dumpJournal(journal.path()));
+    const QStringList onlyTheCopy{QStringLiteral("copy.qbk")};
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), onlyTheCopy);
 
     // Onto itself, from a missing file, into a missing folder: told, nothing made.
     EXPECT_FALSE(BackupJournal(journal.path(), journal.path(), true).ok);
-    EXPECT_FALSE(BackupJournal(dir.filePath(QStringLiteral("none.qbk")).toStdString(),
-                               dir.filePath(QStringLiteral("x.qbk")).toStdString())
-                     .ok);
-    const BackupResult noFolder =
-        BackupJournal(journal.path(), dir.filePath(QStringLiteral("no/such/x.qbk")).toStdString());
+    EXPECT_FALSE(BackupJournal(at("none.qbk"), at("x.qbk")).ok);
+    const BackupResult noFolder = BackupJournal(journal.path(), at("no/such/x.qbk"));
     EXPECT_FALSE(noFolder.ok);
     EXPECT_FALSE(noFolder.message.isEmpty());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("copy.qbk")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), onlyTheCopy);
 }
 
 TEST(AutoBackupTest, KeepsTheNewestCopiesOfThisJournalOnly) {

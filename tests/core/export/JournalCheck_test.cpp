@@ -64,8 +64,10 @@ struct Fault {
 };
 
 std::vector<Fault> faults() {
-    const std::string entry = std::string("entry ") + kEntry + ": ";
-    const std::string where = std::string(" WHERE EntryID = '") + kEntry + "'";
+    const std::string e = kEntry, t = kTopic, f = kFolder, where = " WHERE EntryID = '" + e + "'";
+    const auto text = [&](const std::string& stored) {
+        return "UPDATE Entry SET EntryText = '" + stored + "'" + where;
+    };
     return {
         {"time stamp", "UPDATE Entry SET TimeStamp = '2004-13-05 14:30'" + where,
          "time stamp \"2004-13-05 14:30\" does not parse"},
@@ -75,37 +77,27 @@ std::vector<Fault> faults() {
          "filed in folder {gone}, which does not exist"},
         {"comment codec", "UPDATE Entry SET Comment = 'a' || char(1)" + where,
          "the comment does not decode"},
-        {"text cut short", "UPDATE Entry SET EntryText = '" + codecOf(13) + "'" + where,
+        {"text cut short", text(codecOf(13)),
          "the text is cut short (13 bytes, not whole cipher blocks)"},
-        {"not RTF", "UPDATE Entry SET EntryText = '" + enciphered("just words") + "'" + where,
-         "the text does not decipher to RTF"},
-        {"RTF truncated",
-         "UPDATE Entry SET EntryText = '" + enciphered("{\\rtf1 {\\b open") + "'" + where,
-         "RTF ends inside an open group"},
-        {"RTF extra brace",
-         "UPDATE Entry SET EntryText = '" + enciphered("{\\rtf1 a}}") + "'" + where,
-         "RTF closes a group it never opened"},
-        {"link to missing entry",
-         std::string("INSERT INTO Entry2Topic VALUES('{gone}', '") + kTopic + "')",
+        {"not RTF", text(enciphered("just words")), "the text does not decipher to RTF"},
+        {"RTF truncated", text(enciphered("{\\rtf1 {\\b open")), "RTF ends inside an open group"},
+        {"RTF extra brace", text(enciphered("{\\rtf1 a}}")), "RTF closes a group it never opened"},
+        {"link to missing entry", "INSERT INTO Entry2Topic VALUES('{gone}', '" + t + "')",
          "topic link {gone} -> {70000000-0000-0000-0000-000000000001}: the entry does not exist"},
-        {"link to missing topic",
-         std::string("INSERT INTO Entry2Topic VALUES('") + kEntry + "', '{gone}')",
+        {"link to missing topic", "INSERT INTO Entry2Topic VALUES('" + e + "', '{gone}')",
          "the topic does not exist"},
-        {"link twice",
-         std::string("INSERT INTO Entry2Topic VALUES('") + kEntry + "', '" + kTopic + "')",
+        {"link twice", "INSERT INTO Entry2Topic VALUES('" + e + "', '" + t + "')",
          "stored 2 times"},
-        {"missing parent",
-         std::string("UPDATE Folder SET ParentID = '{gone}' WHERE FolderID = '") + kFolder + "'",
+        {"missing parent", "UPDATE Folder SET ParentID = '{gone}' WHERE FolderID = '" + f + "'",
          "\"Work\": its parent {gone} does not exist"},
         {"cycle",
-         std::string("UPDATE Folder SET ParentID = '{F0000000-0000-0000-0000-000000000002}' "
-                     "WHERE FolderID = '") +
-             kFolder + "'",
+         "UPDATE Folder SET ParentID = '{F0000000-0000-0000-0000-000000000002}' WHERE FolderID "
+         "= '" +
+             f + "'",
          "their parents form a cycle"},
-        {"self parent",
-         std::string("UPDATE Folder SET ParentID = FolderID WHERE FolderID = '") + kFolder + "'",
+        {"self parent", "UPDATE Folder SET ParentID = FolderID WHERE FolderID = '" + f + "'",
          "their parents form a cycle"},
-        {"duplicate id", std::string("INSERT INTO Topic VALUES('") + kTopic + "', 'Again')",
+        {"duplicate id", "INSERT INTO Topic VALUES('" + t + "', 'Again')",
          "the id is used by 2 rows"},
         {"null id", "INSERT INTO Folder VALUES(NULL, '{Root}', 'Nameless')", "rows without an id"},
         {"second settings row", "INSERT INTO Config (SchemaRevision) VALUES(3)",
