@@ -1,4 +1,5 @@
 #include "spelling/PersonalWordList.h"
+#include "support/RawSqlite.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,9 +9,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+std::string contents(const QString& path) {
+    return fileBytes(path.toStdString());
 }
 
 void write(const QString& path, const QByteArray& bytes) {
@@ -40,13 +40,13 @@ TEST(PersonalWordList, AddAppendsEachWordOnce) {
     EXPECT_FALSE(list.add(QStringLiteral("Quillbook")));
     EXPECT_FALSE(list.add(QStringLiteral("Ærøskøbing")));
     EXPECT_FALSE(list.add(QStringLiteral("Quillbook")));
-    EXPECT_EQ(contents(path), QStringLiteral("Quillbook\nÆrøskøbing\n").toUtf8());
+    EXPECT_EQ(contents(path), "Quillbook\nÆrøskøbing\n");
 
     // a file whose last line has no end keeps that word whole
     const QString edited = dir.filePath(QStringLiteral("edited.txt"));
     write(edited, "alpha\nbeta");
     EXPECT_FALSE(PersonalWordList(edited).add(QStringLiteral("gamma")));
-    EXPECT_EQ(contents(edited), QByteArray("alpha\nbeta\ngamma\n"));
+    EXPECT_EQ(contents(edited), "alpha\nbeta\ngamma\n");
 }
 
 TEST(PersonalWordList, RefusalsAreReportedNotSwallowed) {
