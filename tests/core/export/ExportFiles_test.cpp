@@ -84,9 +84,7 @@ TEST_F(ExportFiles, SplitNamesFilesByDateAndKeepsEntriesOfOneMinuteApart) {
                      QStringLiteral("2004-07-05 14-30.md"), QStringLiteral("2004-07-06 09-00.md"),
                      QStringLiteral("2004-07-07 23-59.md"), QStringLiteral("2004-07-08 00-00.md"),
                      QStringLiteral("entry E0000000-0000-0000-0000-00000000000.md")}));
-    QFile second(folder.filePath(QStringLiteral("2004-07-05 14-30 (2).md")));
-    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
-    const QByteArray text = second.readAll();
+    const QByteArray text = read(QStringLiteral("split/2004-07-05 14-30 (2).md"));
     EXPECT_TRUE(text.contains("Epsilonword"));
     EXPECT_FALSE(text.contains("Alphaword"));
 }
