@@ -19,8 +19,6 @@
 #include <QSettings>
 #include <QTimer>
 
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <functional>
@@ -46,20 +44,6 @@ bool waitUntil(const std::function<bool()>& condition) {
 
 QString journalPath(const TestJournal& journal) {
     return QFile::decodeName(journal.path().c_str());
-}
-
-// A socket file that nobody listens on, as a program that crashed leaves it.
-void makeStaleSocket(const QString& path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray bytes = QFile::encodeName(path);
-    ASSERT_LT(static_cast<std::size_t>(bytes.size()), sizeof address.sun_path);
-    std::copy(bytes.begin(), bytes.end(), address.sun_path);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
-    ASSERT_TRUE(QFileInfo::exists(path));
 }
 
 class SingleInstanceTest : public AppTest {
@@ -185,19 +169,8 @@ TEST_F(SingleInstanceTest, AJournalHandedOverWhileADialogIsOpenOpensOnceItIsClos
     EXPECT_TRUE(waitUntil([&] { return opened(second); }));
 }
 
-TEST_F(SingleInstanceTest, ASocketLeftByACrashIsReplaced) {
-    TestJournal second;
-    setShowWelcome(0);
-    start();
-    makeStaleSocket(serverName());
-    SingleInstance instance(serverName());
-    serve(instance);
-    EXPECT_EQ(secondStart({journalPath(second)}), 0);
-    EXPECT_TRUE(waitUntil([&] { return opened(second); }));
-}
-
 // Both programs real: the first is killed without a chance to remove its socket, and the
-// next start takes its place.
+// next start replaces the socket it left.
 TEST_F(SingleInstanceTest, TwoRealProgramsAndACrash) {
     TestJournal journal;
     const QString settingsFile = m_config.path() + QStringLiteral("/Orrinvale/Quillbook.conf");

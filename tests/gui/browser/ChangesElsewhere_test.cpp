@@ -19,11 +19,6 @@ protected:
     }
     // What another program does: its own connection to the file.
     void elsewhere(const std::string& sql) { rawExec(journal.path(), sql); }
-    std::size_t rows(const std::string& sql) const { return rawQuery(journal.path(), sql).size(); }
-    QPoint onFolder(const QString& label) const {
-        const QPoint global = folders->treeControl()->viewport()->mapToGlobal(folderPoint(label));
-        return entries->listControl()->viewport()->mapFromGlobal(global);
-    }
 };
 
 TEST_F(ChangesElsewhereTest, ACommentOnAnEntryDeletedElsewhereIsNotReportedAsSaved) {
@@ -46,8 +41,7 @@ TEST_F(ChangesElsewhereTest, AnEntryDroppedOnAFolderDeletedElsewhereStaysWhereIt
     elsewhere("DELETE FROM Folder WHERE FolderID = '{F-E}'");
     ui.answerMessage(JournalMessages::kDropFolderGone, MessageAnswer::Ok);
     drag(entries->listControl()->viewport(), rowPoint(0), onFolder(QStringLiteral("Empty")));
-    EXPECT_EQ(rawQuery(journal.path(), "SELECT FolderID FROM Entry WHERE EntryID = '{E-1}'")[0][0],
-              "{F-W}");
+    EXPECT_EQ(value("SELECT FolderID FROM Entry WHERE EntryID = '{E-1}'"), "{F-W}");
     EXPECT_EQ(folderItem(QStringLiteral("Empty")), nullptr);
     EXPECT_EQ(columnTexts(2), (Strings{"Work", "Work"}));
 }

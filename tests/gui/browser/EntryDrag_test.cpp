@@ -2,10 +2,6 @@
 
 namespace {
 
-std::string folderInFile(const std::string& path, const std::string& entryId) {
-    return *rawQuery(path, "SELECT FolderID FROM Entry WHERE EntryID = '" + entryId + "'")[0][0];
-}
-
 class EntryDragTest : public BrowserFixture {
 protected:
     void fill() {
@@ -14,10 +10,8 @@ protected:
         journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "plan", true);
         journal.addEntry("{E-2}", "2024-03-06 08:00", "{F-W}", "review", true);
     }
-    // A point on a folder, in the entry list's coordinates (the drag starts there).
-    QPoint onFolder(const QString& label) const {
-        const QPoint global = folders->treeControl()->viewport()->mapToGlobal(folderPoint(label));
-        return entries->listControl()->viewport()->mapFromGlobal(global);
+    std::string folderOf(const std::string& entryId) const {
+        return value("SELECT FolderID FROM Entry WHERE EntryID = '" + entryId + "'");
     }
     void dragRowTo(int row, const QString& folder) {
         drag(entries->listControl()->viewport(), rowPoint(row), onFolder(folder));
@@ -30,7 +24,7 @@ TEST_F(EntryDragTest, DropOnAnotherFolderWhileAFolderIsListedRemovesTheRow) {
     clickFolder(QStringLiteral("Work"));
     ASSERT_EQ(entries->rowCount(), 2);
     dragRowTo(0, QStringLiteral("Home"));
-    EXPECT_EQ(folderInFile(journal.path(), "{E-1}"), "{F-H}");
+    EXPECT_EQ(folderOf("{E-1}"), "{F-H}");
     EXPECT_EQ(columnTexts(1), Strings{"review"});
     EXPECT_EQ(folders->dropHighlight(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -42,7 +36,7 @@ TEST_F(EntryDragTest, DropWhileEverythingIsListedKeepsTheRowWithItsNewFolder) {
     openJournal();
     ASSERT_EQ(columnTexts(2), (Strings{"Work", "Work"}));
     dragRowTo(1, QStringLiteral("Home"));
-    EXPECT_EQ(folderInFile(journal.path(), "{E-2}"), "{F-H}");
+    EXPECT_EQ(folderOf("{E-2}"), "{F-H}");
     EXPECT_EQ(columnTexts(1), (Strings{"plan", "review"}));
     EXPECT_EQ(columnTexts(2), (Strings{"Work", "Home"}));
 }
@@ -75,7 +69,7 @@ TEST_F(EntryDragTest, ConfirmationNoAndEscapeLeaveTheEntryWhereItWas) {
     openJournal(true);
     ui.answerMessage("Do you really want to move the entry to a new folder?", MessageAnswer::No);
     dragRowTo(0, QStringLiteral("Home"));
-    EXPECT_EQ(folderInFile(journal.path(), "{E-1}"), "{F-W}");
+    EXPECT_EQ(folderOf("{E-1}"), "{F-W}");
     EXPECT_EQ(folders->dropHighlight(), nullptr);
 
     QWidget* area = entries->listControl()->viewport();
@@ -86,12 +80,12 @@ TEST_F(EntryDragTest, ConfirmationNoAndEscapeLeaveTheEntryWhereItWas) {
     QTest::keyClick(entries->listControl(), Qt::Key_Escape);
     EXPECT_EQ(folders->dropHighlight(), nullptr);
     QTest::mouseRelease(area, Qt::LeftButton, {}, onFolder(QStringLiteral("Home")));
-    EXPECT_EQ(folderInFile(journal.path(), "{E-1}"), "{F-W}");
+    EXPECT_EQ(folderOf("{E-1}"), "{F-W}");
     EXPECT_EQ(ui.messages().size(), 1u);
 
     ui.answerMessage("Do you really want to move the entry to a new folder?", MessageAnswer::Yes);
     dragRowTo(0, QStringLiteral("Home"));
-    EXPECT_EQ(folderInFile(journal.path(), "{E-1}"), "{F-H}");
+    EXPECT_EQ(folderOf("{E-1}"), "{F-H}");
 }
 
 } // namespace

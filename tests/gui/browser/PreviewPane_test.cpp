@@ -42,14 +42,11 @@ TEST_F(PreviewPaneTest, HiddenPreviewIsLeftAloneBySelection) {
     EXPECT_EQ(preview->entryId(), "");
 }
 
+// Face names are cut to the 31 characters a font name holds; sizes are in pixels.
 TEST_F(PreviewPaneTest, StyledLabelSettersChangeItsFontAndColour) {
     CStyledLabel label;
     label.setFontName(QStringLiteral("An Extremely Long Font Family Name That Goes On"));
     EXPECT_EQ(label.font().family().size(), 31);
-    label.setFontBold(true);
-    EXPECT_EQ(label.font().weight(), QFont::Bold);
-    label.setFontBold(false);
-    EXPECT_EQ(label.font().weight(), QFont::Normal);
     label.setFontSize(18);
     EXPECT_EQ(label.font().pixelSize(), 18);
     label.setTextColor(Qt::red);

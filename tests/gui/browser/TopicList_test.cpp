@@ -107,8 +107,8 @@ TEST_F(TopicListTest, DeletingASelectedTopicDropsItFromFilterAndCaption) {
                      MessageAnswer::Yes);
     trigger(menuAction(topics->contextMenu(), area(), topicPoint(1), "topicMenuDeleteTopic"));
     EXPECT_EQ(topicNames(), (Strings{"zebra", "mango"}));
-    EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Topic WHERE TopicID = '{T-1}'").empty());
-    EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Entry2Topic").empty());
+    EXPECT_EQ(rows("SELECT * FROM Topic WHERE TopicID = '{T-1}'"), 0u);
+    EXPECT_EQ(rows("SELECT * FROM Entry2Topic"), 0u);
     EXPECT_EQ(topicsCaption, QString());
     EXPECT_EQ(entries->rowCount(), 1); // no topic selected: nothing narrows the list
 }
