@@ -52,24 +52,21 @@ protected:
         return InstanceHandoff::serverName(m_runtime.path(), QDir::tempPath(), getuid(),
                                            QString::fromLatin1(kDisplay));
     }
-    // The environment of a quillbook started by the test: this user and display, settings
-    // of its own, without the Welcome dialog.
-    QProcessEnvironment environment(const QString& configHome) const {
-        QSettings settings(configHome + QStringLiteral("/Orrinvale/Quillbook.conf"),
+    // A quillbook started by the test: this user and display, settings of its own, without
+    // the Welcome dialog.
+    void prepare(QProcess& process, const QStringList& arguments,
+                 const QString& workingDir = QDir::tempPath()) {
+        QSettings settings(m_config.path() + QStringLiteral("/Orrinvale/Quillbook.conf"),
                            QSettings::IniFormat);
         settings.setValue(QStringLiteral("Settings/Show Welcome Dialog"), 0);
         settings.sync();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
         env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(kDisplay));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        return env;
-    }
-    void prepare(QProcess& process, const QStringList& arguments,
-                 const QString& workingDir = QDir::tempPath()) {
-        process.setProcessEnvironment(environment(m_config.path()));
+        process.setProcessEnvironment(env);
         process.setWorkingDirectory(workingDir);
         process.setProgram(QStringLiteral(QUILLBOOK_EXECUTABLE));
         process.setArguments(QStringList{QStringLiteral("--nosplash")} + arguments);

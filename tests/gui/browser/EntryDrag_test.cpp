@@ -18,20 +18,9 @@ protected:
     }
 };
 
-TEST_F(EntryDragTest, DropOnAnotherFolderWhileAFolderIsListedRemovesTheRow) {
-    fill();
-    openJournal();
-    clickFolder(QStringLiteral("Work"));
-    ASSERT_EQ(entries->rowCount(), 2);
-    dragRowTo(0, QStringLiteral("Home"));
-    EXPECT_EQ(folderOf("{E-1}"), "{F-H}");
-    EXPECT_EQ(columnTexts(1), Strings{"review"});
-    EXPECT_EQ(folders->dropHighlight(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(doc.m_currentFolderId, "{F-W}"); // the tree's selection stays
-}
-
-TEST_F(EntryDragTest, DropWhileEverythingIsListedKeepsTheRowWithItsNewFolder) {
+// While everything is listed the moved row stays with its new folder; while a folder is listed
+// it leaves, and the tree's selection stays.
+TEST_F(EntryDragTest, DropOnAnotherFolderMovesTheEntryAndTheListFollows) {
     fill();
     openJournal();
     ASSERT_EQ(columnTexts(2), (Strings{"Work", "Work"}));
@@ -39,6 +28,14 @@ TEST_F(EntryDragTest, DropWhileEverythingIsListedKeepsTheRowWithItsNewFolder) {
     EXPECT_EQ(folderOf("{E-2}"), "{F-H}");
     EXPECT_EQ(columnTexts(1), (Strings{"plan", "review"}));
     EXPECT_EQ(columnTexts(2), (Strings{"Work", "Home"}));
+
+    clickFolder(QStringLiteral("Home"));
+    dragRowTo(0, QStringLiteral("Work"));
+    EXPECT_EQ(folderOf("{E-2}"), "{F-W}");
+    EXPECT_EQ(entries->rowCount(), 0);
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(doc.m_currentFolderId, "{F-H}");
 }
 
 TEST_F(EntryDragTest, OwnFolderRootAndEmptySpaceRefuseTheDrop) {
