@@ -77,6 +77,16 @@ protected:
         GuiTest::TearDown();
     }
 
+    // The test's own journal content, for openFilled().
+    virtual void fill() {}
+    // Fills the journal, sets the Config columns given ("Title = 'x', ...") and opens it.
+    void openFilled(const std::string& config = {}) {
+        fill();
+        if (!config.empty())
+            rawExec(journal.path(), "UPDATE Config SET " + config);
+        openJournal();
+    }
+
     // Journals ask before moves unless told otherwise; most tests are not about that.
     void openJournal(bool confirmMoves = false) {
         if (!confirmMoves)

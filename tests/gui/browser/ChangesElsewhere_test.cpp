@@ -9,7 +9,7 @@ namespace {
 
 class ChangesElsewhereTest : public BrowserFixture {
 protected:
-    void fill() {
+    void fill() override {
         journal.addFolder("{F-W}", "{Root}", "Work");
         journal.addFolder("{F-E}", "{Root}", "Empty");
         journal.addTopic("{T-1}", "garden");
@@ -22,9 +22,7 @@ protected:
 };
 
 TEST_F(ChangesElsewhereTest, ACommentOnAnEntryDeletedElsewhereIsNotReportedAsSaved) {
-    fill();
-    rawExec(journal.path(), "UPDATE Config SET PromptForComment = 0");
-    openJournal();
+    openFilled("PromptForComment = 0");
     clickRow(1); // review
     elsewhere("DELETE FROM Entry WHERE EntryID = '{E-2}'");
     ui.acceptDialog<CommentValues>([](CommentValues& v) { v.m_comment = "lost?"; });
@@ -36,8 +34,7 @@ TEST_F(ChangesElsewhereTest, ACommentOnAnEntryDeletedElsewhereIsNotReportedAsSav
 }
 
 TEST_F(ChangesElsewhereTest, AnEntryDroppedOnAFolderDeletedElsewhereStaysWhereItWas) {
-    fill();
-    openJournal();
+    openFilled();
     elsewhere("DELETE FROM Folder WHERE FolderID = '{F-E}'");
     ui.answerMessage(JournalMessages::kDropFolderGone, MessageAnswer::Ok);
     drag(entries->listControl()->viewport(), rowPoint(0), onFolder(QStringLiteral("Empty")));
@@ -47,8 +44,7 @@ TEST_F(ChangesElsewhereTest, AnEntryDroppedOnAFolderDeletedElsewhereStaysWhereIt
 }
 
 TEST_F(ChangesElsewhereTest, EveryOneRowWriteChecksItsRow) {
-    fill();
-    openJournal();
+    openFilled();
     clickFolder(QStringLiteral("Empty"));
     elsewhere("DELETE FROM Folder WHERE FolderID = '{F-E}'");
     ui.answerMessage(JournalMessages::kFolderGone, MessageAnswer::Ok);
@@ -80,8 +76,7 @@ TEST_F(ChangesElsewhereTest, EveryOneRowWriteChecksItsRow) {
 }
 
 TEST_F(ChangesElsewhereTest, ChangesElsewhereRefreshThePanesKeepingTheSelection) {
-    fill();
-    openJournal();
+    openFilled();
     clickFolder(QStringLiteral("Work"));
     clickRow(1);
     const std::string selected = entries->rowAt(1)->entryId;

@@ -4,7 +4,7 @@ namespace {
 
 class EntryDragTest : public BrowserFixture {
 protected:
-    void fill() {
+    void fill() override {
         journal.addFolder("{F-W}", "{Root}", "Work");
         journal.addFolder("{F-H}", "{Root}", "Home");
         journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "plan", true);
@@ -21,8 +21,7 @@ protected:
 // While everything is listed the moved row stays with its new folder; while a folder is listed
 // it leaves, and the tree's selection stays.
 TEST_F(EntryDragTest, DropOnAnotherFolderMovesTheEntryAndTheListFollows) {
-    fill();
-    openJournal();
+    openFilled();
     ASSERT_EQ(columnTexts(2), (Strings{"Work", "Work"}));
     dragRowTo(1, QStringLiteral("Home"));
     EXPECT_EQ(folderOf("{E-2}"), "{F-H}");
@@ -38,25 +37,23 @@ TEST_F(EntryDragTest, DropOnAnotherFolderMovesTheEntryAndTheListFollows) {
     EXPECT_EQ(doc.m_currentFolderId, "{F-H}");
 }
 
-TEST_F(EntryDragTest, OwnFolderRootAndEmptySpaceRefuseTheDrop) {
-    fill();
-    openJournal();
+// Which folders refuse an entry is the drop rule's own (its own folder, the root); here, that
+// the list asks it with the folder under the pointer and shows the refusal.
+TEST_F(EntryDragTest, OwnFolderAndEmptySpaceRefuseTheDrop) {
+    openFilled();
     const std::string before = fileBytes(journal.path());
     QWidget* area = entries->listControl()->viewport();
     QTest::mousePress(area, Qt::LeftButton, {}, rowPoint(0));
-    for (const char* label : {"Work", "test.qbk (all entries)"}) {
-        QTest::mouseMove(area, onFolder(QString::fromLatin1(label)));
-        EXPECT_EQ(folders->dropHighlight(), folderItem(QString::fromLatin1(label))) << label;
-        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor) << label;
-    }
+    QTest::mouseMove(area, onFolder(QStringLiteral("Work")));
+    EXPECT_EQ(folders->dropHighlight(), folderItem(QStringLiteral("Work")));
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
     QTest::mouseMove(area, onFolder(QStringLiteral("Home")));
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
     QTest::mouseMove(area, rowPoint(1)); // back over the list: no folder under the pointer
     EXPECT_EQ(folders->dropHighlight(), nullptr);
     QTest::mouseRelease(area, Qt::LeftButton, {}, rowPoint(1));
     dragRowTo(0, QStringLiteral("Work"));
-    dragRowTo(0, QStringLiteral("test.qbk (all entries)"));
     EXPECT_EQ(fileBytes(journal.path()), before);
     EXPECT_EQ(entries->rowCount(), 2);
 }

@@ -16,7 +16,7 @@ Strings childLabels(const QTreeWidgetItem* item) {
 
 class FolderTreeTest : public BrowserFixture {
 protected:
-    void fill() {
+    void fill() override {
         journal.addFolder("{F-A}", "{Root}", "Work");
         journal.addFolder("{F-A1}", "{F-A}", "Meetings");
         journal.addFolder("{F-A1a}", "{F-A1}", "Minutes");
@@ -43,9 +43,7 @@ TEST_F(FolderTreeTest, WithoutJournalShowsPlaceholderAndDisablesCommands) {
 }
 
 TEST_F(FolderTreeTest, LoadShowsTitledRootWithEveryFolderExpandedAndSelectsRoot) {
-    fill();
-    rawExec(journal.path(), "UPDATE Config SET Title = 'Field Notes'");
-    openJournal();
+    openFilled("Title = 'Field Notes'");
 
     QTreeWidgetItem* root = tree()->topLevelItem(0);
     EXPECT_EQ(root->text(0), QStringLiteral("Field Notes (all entries)"));
@@ -69,8 +67,7 @@ TEST_F(FolderTreeTest, UntitledJournalShowsFileNameAndLoneRootStaysCollapsed) {
 }
 
 TEST_F(FolderTreeTest, ClickingAFolderMakesItCurrentAndHidesInFolderColumn) {
-    fill();
-    openJournal();
+    openFilled();
     clickFolder(QStringLiteral("Work"));
     EXPECT_EQ(doc.m_currentFolderId, "{F-A}");
     EXPECT_EQ(caption, QStringLiteral("Work"));
@@ -82,8 +79,7 @@ TEST_F(FolderTreeTest, ClickingAFolderMakesItCurrentAndHidesInFolderColumn) {
 }
 
 TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
-    fill();
-    openJournal();
+    openFilled();
     QWidget* area = tree()->viewport();
     trigger(menuAction(folders->contextMenu(), area, folderPoint(QStringLiteral("Home")),
                        "folderMenuNewFolder"));
@@ -105,8 +101,7 @@ TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
 }
 
 TEST_F(FolderTreeTest, RenameCommandEditsTheSelectedFolderAndEscapeKeepsTheName) {
-    fill();
-    openJournal();
+    openFilled();
     clickFolder(QStringLiteral("Travel"));
     ASSERT_TRUE(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled);
     folders->handleCommand(ID_FILE_RENAME_FOLDER);
@@ -131,8 +126,7 @@ TEST_F(FolderTreeTest, RenameCommandEditsTheSelectedFolderAndEscapeKeepsTheName)
 }
 
 TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
-    fill();
-    openJournal();
+    openFilled();
     struct Case {
         const char* label;
         bool canDelete;
@@ -196,8 +190,7 @@ TEST_F(FolderTreeTest, ConfirmedMoveAsksAndNoLeavesEverything) {
 
 // A release over no item and an Escape before the release each leave the folder in place.
 TEST_F(FolderTreeTest, NoItemUnderThePointerRefusesAndEscapeCancelsADrag) {
-    fill();
-    openJournal();
+    openFilled();
     QWidget* area = tree()->viewport();
     const QPoint start = folderPoint(QStringLiteral("Travel"));
     const QPoint home = folderPoint(QStringLiteral("Home"));

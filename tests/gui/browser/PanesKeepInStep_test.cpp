@@ -6,7 +6,7 @@ namespace {
 
 class PanesKeepInStepTest : public BrowserFixture {
 protected:
-    void fill() {
+    void fill() override {
         journal.addFolder("{F-W}", "{Root}", "Work");
         journal.addFolder("{F-H}", "{Root}", "Home");
         journal.addTopic("{T-1}", "garden");
@@ -22,8 +22,7 @@ protected:
 };
 
 TEST_F(PanesKeepInStepTest, ANewTopicNarrowsTheListToItsOwnEntries) {
-    fill();
-    openJournal();
+    openFilled();
     clickTopic(0); // garden: two entries
     ASSERT_EQ(entries->rowCount(), 2);
     topics->setFocus();
@@ -37,8 +36,7 @@ TEST_F(PanesKeepInStepTest, ANewTopicNarrowsTheListToItsOwnEntries) {
 }
 
 TEST_F(PanesKeepInStepTest, ARenamedTopicIsShownInTheListAndThePreview) {
-    fill();
-    openJournal();
+    openFilled();
     clickTopic(0); // garden
     clickRow(1);
     const std::string shown = preview->entryId();
@@ -58,8 +56,7 @@ TEST_F(PanesKeepInStepTest, ARenamedTopicIsShownInTheListAndThePreview) {
 }
 
 TEST_F(PanesKeepInStepTest, TheRootItemIsNeverRenamedInPlace) {
-    fill();
-    openJournal();
+    openFilled();
     QTreeWidget* tree = folders->treeControl();
     ASSERT_EQ(tree->currentItem(), tree->topLevelItem(0));
     const QString label = tree->topLevelItem(0)->text(0);
@@ -77,8 +74,7 @@ TEST_F(PanesKeepInStepTest, TheRootItemIsNeverRenamedInPlace) {
 // The sort's meaning follows "In Folder" as it comes (root listed) and goes (a folder listed);
 // which column each meaning lands on is the sort state's own rule.
 TEST_F(PanesKeepInStepTest, ASortKeepsItsColumnsMeaningAcrossFolders) {
-    fill();
-    openJournal();
+    openFilled();
     const QString root = folders->treeControl()->topLevelItem(0)->text(0);
     const QHeaderView* header = entries->listControl()->header();
     clickFolder(QStringLiteral("Work"));
