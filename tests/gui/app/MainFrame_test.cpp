@@ -150,9 +150,6 @@ TEST_F(MainFrameTest, JournalCommandsNeedAnOpenJournalAndTheRestAreAlwaysThere) 
     }
     // The journal just opened is the first recent one now.
     EXPECT_TRUE(enabled(QStringLiteral("actionRecentFile1")));
-    // The password item names what it will do.
-    EXPECT_EQ(action(&frame(), QStringLiteral("actionChangePassword"))->text(),
-              QStringLiteral("Set Password..."));
 }
 
 TEST_F(MainFrameTest, PaneCommandsAreEnabledOnlyWhileTheirPaneIsActive) {
