@@ -77,6 +77,16 @@ protected:
         GuiTest::TearDown();
     }
 
+    // The test's own journal content, for openFilled().
+    virtual void fill() {}
+    // Fills the journal, sets the Config columns given ("Title = 'x', ...") and opens it.
+    void openFilled(const std::string& config = {}) {
+        fill();
+        if (!config.empty())
+            rawExec(journal.path(), "UPDATE Config SET " + config);
+        openJournal();
+    }
+
     // Journals ask before moves unless told otherwise; most tests are not about that.
     void openJournal(bool confirmMoves = false) {
         if (!confirmMoves)
@@ -85,6 +95,10 @@ protected:
         ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenOk);
         QCoreApplication::processEvents();
     }
+
+    // The first value a query finds in the file (see rawValue), and how many rows it finds.
+    std::string value(const std::string& sql) const { return rawValue(journal.path(), sql); }
+    std::size_t rows(const std::string& sql) const { return rawQuery(journal.path(), sql).size(); }
 
     // The shown text of a cell of the entry list.
     QString cell(int row, int column) const {
@@ -128,6 +142,17 @@ protected:
         QTest::mouseClick(entries->listControl()->viewport(), Qt::LeftButton, {}, rowPoint(row));
     }
 
+    void clickHeader(int column) {
+        QHeaderView* header = entries->listControl()->header();
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    }
+    // A point on a folder in the entry list's coordinates, where a drag of a row starts.
+    QPoint onFolder(const QString& label) const {
+        const QPoint global = folders->treeControl()->viewport()->mapToGlobal(folderPoint(label));
+        return entries->listControl()->viewport()->mapFromGlobal(global);
+    }
+
     void clickTopic(int row, Qt::KeyboardModifiers modifiers = {}) {
         QListView* list = topics->GetListCtrl();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
@@ -156,13 +181,18 @@ protected:
             menu->close();
     }
 
-    // Types a name into an open in-place editor and presses Return; the view takes the text
-    // once queued events run.
-    static void typeName(QWidget* view, const QString& name) {
-        QLineEdit* editor = nullptr; // a closed editor lingers until deleted later
+    // The in-place name editor that is open, if any (a closed one lingers until deleted).
+    static QLineEdit* openEditor(QWidget* view) {
+        QLineEdit* editor = nullptr;
         for (QLineEdit* line : view->findChildren<QLineEdit*>())
             if (line->isVisible())
                 editor = line;
+        return editor;
+    }
+    // Types a name into an open in-place editor and presses Return; the view takes the text
+    // once queued events run.
+    static void typeName(QWidget* view, const QString& name) {
+        QLineEdit* editor = openEditor(view);
         ASSERT_NE(editor, nullptr) << "no editor open";
         editor->selectAll();
         if (name.isEmpty())

@@ -19,8 +19,6 @@
 #include <QSettings>
 #include <QTimer>
 
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <functional>
@@ -48,44 +46,27 @@ QString journalPath(const TestJournal& journal) {
     return QFile::decodeName(journal.path().c_str());
 }
 
-// A socket file that nobody listens on, as a program that crashed leaves it.
-void makeStaleSocket(const QString& path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray bytes = QFile::encodeName(path);
-    ASSERT_LT(static_cast<std::size_t>(bytes.size()), sizeof address.sun_path);
-    std::copy(bytes.begin(), bytes.end(), address.sun_path);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
-    ASSERT_TRUE(QFileInfo::exists(path));
-}
-
 class SingleInstanceTest : public AppTest {
 protected:
     QString serverName() const {
         return InstanceHandoff::serverName(m_runtime.path(), QDir::tempPath(), getuid(),
                                            QString::fromLatin1(kDisplay));
     }
-    // The environment of a quillbook started by the test: this user and display, settings
-    // of its own, without the Welcome dialog.
-    QProcessEnvironment environment(const QString& configHome) const {
-        QSettings settings(configHome + QStringLiteral("/Orrinvale/Quillbook.conf"),
+    // A quillbook started by the test: this user and display, settings of its own, without
+    // the Welcome dialog.
+    void prepare(QProcess& process, const QStringList& arguments,
+                 const QString& workingDir = QDir::tempPath()) {
+        QSettings settings(m_config.path() + QStringLiteral("/Orrinvale/Quillbook.conf"),
                            QSettings::IniFormat);
         settings.setValue(QStringLiteral("Settings/Show Welcome Dialog"), 0);
         settings.sync();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
         env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(kDisplay));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        return env;
-    }
-    void prepare(QProcess& process, const QStringList& arguments,
-                 const QString& workingDir = QDir::tempPath()) {
-        process.setProcessEnvironment(environment(m_config.path()));
+        process.setProcessEnvironment(env);
         process.setWorkingDirectory(workingDir);
         process.setProgram(QStringLiteral(QUILLBOOK_EXECUTABLE));
         process.setArguments(QStringList{QStringLiteral("--nosplash")} + arguments);
@@ -185,19 +166,8 @@ TEST_F(SingleInstanceTest, AJournalHandedOverWhileADialogIsOpenOpensOnceItIsClos
     EXPECT_TRUE(waitUntil([&] { return opened(second); }));
 }
 
-TEST_F(SingleInstanceTest, ASocketLeftByACrashIsReplaced) {
-    TestJournal second;
-    setShowWelcome(0);
-    start();
-    makeStaleSocket(serverName());
-    SingleInstance instance(serverName());
-    serve(instance);
-    EXPECT_EQ(secondStart({journalPath(second)}), 0);
-    EXPECT_TRUE(waitUntil([&] { return opened(second); }));
-}
-
 // Both programs real: the first is killed without a chance to remove its socket, and the
-// next start takes its place.
+// next start replaces the socket it left.
 TEST_F(SingleInstanceTest, TwoRealProgramsAndACrash) {
     TestJournal journal;
     const QString settingsFile = m_config.path() + QStringLiteral("/Orrinvale/Quillbook.conf");

@@ -151,24 +151,23 @@ TEST_F(StartUpTest, WelcomeDialogCommandShowsItWhateverTheSettingAndAJournalOpen
 }
 
 TEST(StartOptions, ReadsTheCommandLine) {
-    StartOptions plain = StartOptions::parse({QStringLiteral("/tmp/a b.qbk")});
-    EXPECT_TRUE(plain.splash);
-    EXPECT_TRUE(plain.pauses);
-    EXPECT_EQ(plain.journal, QStringLiteral("/tmp/a b.qbk"));
-
-    StartOptions quiet = StartOptions::parse({QStringLiteral("--nosplash")});
-    EXPECT_FALSE(quiet.splash);
-    EXPECT_FALSE(quiet.pauses);
-    EXPECT_TRUE(quiet.journal.isEmpty());
-
-    // Embedding: no splash, but the pauses stay.
-    StartOptions embedded = StartOptions::parse({QStringLiteral("-Embedding")});
-    EXPECT_FALSE(embedded.splash);
-    EXPECT_TRUE(embedded.pauses);
-
-    StartOptions other = StartOptions::parse({QStringLiteral("--frobnicate")});
-    EXPECT_EQ(other.unknown, QStringList{QStringLiteral("--frobnicate")});
-    EXPECT_TRUE(other.journal.isEmpty());
+    struct Case {
+        const char* argument;
+        bool splash;
+        bool pauses;
+        const char* journal;
+        const char* unknown;
+    };
+    for (const Case& c : {Case{"/tmp/a b.qbk", true, true, "/tmp/a b.qbk", ""},
+                          Case{"--nosplash", false, false, "", ""},
+                          Case{"-Embedding", false, true, "", ""}, // the pauses stay
+                          Case{"--frobnicate", true, true, "", "--frobnicate"}}) {
+        const StartOptions options = StartOptions::parse({QString::fromLatin1(c.argument)});
+        EXPECT_EQ(options.splash, c.splash) << c.argument;
+        EXPECT_EQ(options.pauses, c.pauses) << c.argument;
+        EXPECT_EQ(options.journal, QString::fromLatin1(c.journal)) << c.argument;
+        EXPECT_EQ(options.unknown.join(u' '), QString::fromLatin1(c.unknown)) << c.argument;
+    }
 }
 
 } // namespace

@@ -45,11 +45,9 @@ TEST_F(WelcomeDialogTest, IsAsLargeAsItsPictureWithTheButtonsWhereTheLayoutPutsT
     EXPECT_EQ(findControl<QPushButton>(&dialog, CWelcomeDlg::kCloseId)->text(),
               QStringLiteral("&Close"));
     EXPECT_TRUE(findControl<QPushButton>(&dialog, CWelcomeDlg::kOpenLastId)->isEnabled());
-}
-
-TEST_F(WelcomeDialogTest, OpenLastIsDisabledWithoutARecentJournal) {
-    CWelcomeDlg dialog("");
-    EXPECT_FALSE(findControl<QPushButton>(&dialog, CWelcomeDlg::kOpenLastId)->isEnabled());
+    // Without a recent journal there is nothing to open.
+    CWelcomeDlg none("");
+    EXPECT_FALSE(findControl<QPushButton>(&none, CWelcomeDlg::kOpenLastId)->isEnabled());
 }
 
 TEST_F(WelcomeDialogTest, CheckImageWritesTheSettingAtEachClickEvenIfClosedAfterwards) {
@@ -65,13 +63,12 @@ TEST_F(WelcomeDialogTest, CheckImageWritesTheSettingAtEachClickEvenIfClosedAfter
     m_modals.then([](QWidget* shown) { clickButton(shown, QStringLiteral("Close")); });
     EXPECT_EQ(dialog.Run(), WelcomeChoice::Close);
     EXPECT_EQ(stored().toInt(), 0);
-}
 
-TEST_F(WelcomeDialogTest, AnyNonZeroValueShowsTheTickAndTheFirstClickWritesZero) {
+    // Any value but zero shows the tick, and the first click writes zero.
     QSettings().setValue(QStringLiteral("Settings/Show Welcome Dialog"), 2);
-    CWelcomeDlg dialog("");
-    EXPECT_TRUE(tickedShown(dialog));
-    clickCheck(dialog);
+    CWelcomeDlg two("");
+    EXPECT_TRUE(tickedShown(two));
+    clickCheck(two);
     EXPECT_EQ(stored().toInt(), 0);
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 class ChangesElsewhereTest : public BrowserFixture {
 protected:
-    void fill() {
+    void fill() override {
         journal.addFolder("{F-W}", "{Root}", "Work");
         journal.addFolder("{F-E}", "{Root}", "Empty");
         journal.addTopic("{T-1}", "garden");
@@ -19,17 +19,10 @@ protected:
     }
     // What another program does: its own connection to the file.
     void elsewhere(const std::string& sql) { rawExec(journal.path(), sql); }
-    std::size_t rows(const std::string& sql) const { return rawQuery(journal.path(), sql).size(); }
-    QPoint onFolder(const QString& label) const {
-        const QPoint global = folders->treeControl()->viewport()->mapToGlobal(folderPoint(label));
-        return entries->listControl()->viewport()->mapFromGlobal(global);
-    }
 };
 
 TEST_F(ChangesElsewhereTest, ACommentOnAnEntryDeletedElsewhereIsNotReportedAsSaved) {
-    fill();
-    rawExec(journal.path(), "UPDATE Config SET PromptForComment = 0");
-    openJournal();
+    openFilled("PromptForComment = 0");
     clickRow(1); // review
     elsewhere("DELETE FROM Entry WHERE EntryID = '{E-2}'");
     ui.acceptDialog<CommentValues>([](CommentValues& v) { v.m_comment = "lost?"; });
@@ -41,20 +34,17 @@ TEST_F(ChangesElsewhereTest, ACommentOnAnEntryDeletedElsewhereIsNotReportedAsSav
 }
 
 TEST_F(ChangesElsewhereTest, AnEntryDroppedOnAFolderDeletedElsewhereStaysWhereItWas) {
-    fill();
-    openJournal();
+    openFilled();
     elsewhere("DELETE FROM Folder WHERE FolderID = '{F-E}'");
     ui.answerMessage(JournalMessages::kDropFolderGone, MessageAnswer::Ok);
     drag(entries->listControl()->viewport(), rowPoint(0), onFolder(QStringLiteral("Empty")));
-    EXPECT_EQ(rawQuery(journal.path(), "SELECT FolderID FROM Entry WHERE EntryID = '{E-1}'")[0][0],
-              "{F-W}");
+    EXPECT_EQ(value("SELECT FolderID FROM Entry WHERE EntryID = '{E-1}'"), "{F-W}");
     EXPECT_EQ(folderItem(QStringLiteral("Empty")), nullptr);
     EXPECT_EQ(columnTexts(2), (Strings{"Work", "Work"}));
 }
 
 TEST_F(ChangesElsewhereTest, EveryOneRowWriteChecksItsRow) {
-    fill();
-    openJournal();
+    openFilled();
     clickFolder(QStringLiteral("Empty"));
     elsewhere("DELETE FROM Folder WHERE FolderID = '{F-E}'");
     ui.answerMessage(JournalMessages::kFolderGone, MessageAnswer::Ok);
@@ -86,8 +76,7 @@ TEST_F(ChangesElsewhereTest, EveryOneRowWriteChecksItsRow) {
 }
 
 TEST_F(ChangesElsewhereTest, ChangesElsewhereRefreshThePanesKeepingTheSelection) {
-    fill();
-    openJournal();
+    openFilled();
     clickFolder(QStringLiteral("Work"));
     clickRow(1);
     const std::string selected = entries->rowAt(1)->entryId;

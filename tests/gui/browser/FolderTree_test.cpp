@@ -14,15 +14,9 @@ Strings childLabels(const QTreeWidgetItem* item) {
     return labels;
 }
 
-std::string parentInFile(const std::string& path, const std::string& folderId) {
-    const auto rows =
-        rawQuery(path, "SELECT ParentID FROM Folder WHERE FolderID = '" + folderId + "'");
-    return rows.size() == 1 && rows[0][0] ? *rows[0][0] : std::string("(missing)");
-}
-
 class FolderTreeTest : public BrowserFixture {
 protected:
-    void fill() {
+    void fill() override {
         journal.addFolder("{F-A}", "{Root}", "Work");
         journal.addFolder("{F-A1}", "{F-A}", "Meetings");
         journal.addFolder("{F-A1a}", "{F-A1}", "Minutes");
@@ -31,6 +25,12 @@ protected:
         journal.addEntry("{E-1}", "2024-03-01 09:30", "{F-A}", "standup", true, "text");
     }
     QTreeWidget* tree() const { return folders->treeControl(); }
+    std::string parentOf(const std::string& id) const {
+        return value("SELECT ParentID FROM Folder WHERE FolderID = '" + id + "'");
+    }
+    std::string nameOf(const std::string& id) const {
+        return value("SELECT Name FROM Folder WHERE FolderID = '" + id + "'");
+    }
 };
 
 TEST_F(FolderTreeTest, WithoutJournalShowsPlaceholderAndDisablesCommands) {
@@ -43,9 +43,7 @@ TEST_F(FolderTreeTest, WithoutJournalShowsPlaceholderAndDisablesCommands) {
 }
 
 TEST_F(FolderTreeTest, LoadShowsTitledRootWithEveryFolderExpandedAndSelectsRoot) {
-    fill();
-    rawExec(journal.path(), "UPDATE Config SET Title = 'Field Notes'");
-    openJournal();
+    openFilled("Title = 'Field Notes'");
 
     QTreeWidgetItem* root = tree()->topLevelItem(0);
     EXPECT_EQ(root->text(0), QStringLiteral("Field Notes (all entries)"));
@@ -69,8 +67,7 @@ TEST_F(FolderTreeTest, UntitledJournalShowsFileNameAndLoneRootStaysCollapsed) {
 }
 
 TEST_F(FolderTreeTest, ClickingAFolderMakesItCurrentAndHidesInFolderColumn) {
-    fill();
-    openJournal();
+    openFilled();
     clickFolder(QStringLiteral("Work"));
     EXPECT_EQ(doc.m_currentFolderId, "{F-A}");
     EXPECT_EQ(caption, QStringLiteral("Work"));
@@ -82,8 +79,7 @@ TEST_F(FolderTreeTest, ClickingAFolderMakesItCurrentAndHidesInFolderColumn) {
 }
 
 TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
-    fill();
-    openJournal();
+    openFilled();
     QWidget* area = tree()->viewport();
     trigger(menuAction(folders->contextMenu(), area, folderPoint(QStringLiteral("Home")),
                        "folderMenuNewFolder"));
@@ -94,22 +90,18 @@ TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
     EXPECT_EQ(created->parent(), folderItem(QStringLiteral("Home")));
     const std::string id = CFolderListView::itemFolderId(created);
     EXPECT_EQ(doc.m_currentFolderId, id);
-    EXPECT_EQ(parentInFile(journal.path(), id), "{F-B}");
+    EXPECT_EQ(parentOf(id), "{F-B}");
 
     // The name editor is open: a name with an apostrophe, longer than the limit.
     typeName(tree(), QStringLiteral("Grandma's recipes and other family secrets"));
 
     const QString stored = QStringLiteral("Grandma's recipes and other fa");
     EXPECT_EQ(created->text(0), stored);
-    const auto rows =
-        rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '" + id + "'");
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0][0], stored.toStdString());
+    EXPECT_EQ(nameOf(id), stored.toStdString());
 }
 
 TEST_F(FolderTreeTest, RenameCommandEditsTheSelectedFolderAndEscapeKeepsTheName) {
-    fill();
-    openJournal();
+    openFilled();
     clickFolder(QStringLiteral("Travel"));
     ASSERT_TRUE(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled);
     folders->handleCommand(ID_FILE_RENAME_FOLDER);
@@ -118,27 +110,23 @@ TEST_F(FolderTreeTest, RenameCommandEditsTheSelectedFolderAndEscapeKeepsTheName)
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("Abroad"));
     QTest::keyClick(editor, Qt::Key_Escape);
-    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '{F-C}'")[0][0],
-              "Travel");
+    EXPECT_EQ(nameOf("{F-C}"), "Travel");
 
     // F2 is the keyboard's way into the same editor.
     QTest::keyClick(tree(), Qt::Key_F2);
     typeName(tree(), QStringLiteral("Abroad"));
-    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '{F-C}'")[0][0],
-              "Abroad");
+    EXPECT_EQ(nameOf("{F-C}"), "Abroad");
     EXPECT_EQ(caption, QStringLiteral("Abroad"));
 
     // An emptied name would leave a nameless label over a folder whose name did not change.
     QTest::keyClick(tree(), Qt::Key_F2);
     typeName(tree(), QString());
     EXPECT_EQ(folderItem(QStringLiteral("Abroad")), tree()->currentItem());
-    EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Folder WHERE FolderID = '{F-C}'")[0][0],
-              "Abroad");
+    EXPECT_EQ(nameOf("{F-C}"), "Abroad");
 }
 
 TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
-    fill();
-    openJournal();
+    openFilled();
     struct Case {
         const char* label;
         bool canDelete;
@@ -156,7 +144,7 @@ TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
     trigger(menuAction(folders->contextMenu(), tree()->viewport(),
                        folderPoint(QStringLiteral("Home")), "folderMenuDeleteFolder"));
     EXPECT_EQ(folderItem(QStringLiteral("Home")), nullptr);
-    EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Folder WHERE FolderID = '{F-B}'").empty());
+    EXPECT_EQ(rows("SELECT * FROM Folder WHERE FolderID = '{F-B}'"), 0u);
     EXPECT_NE(doc.m_currentFolderId, "{F-B}");
 }
 
@@ -174,8 +162,8 @@ TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
     EXPECT_EQ(childLabels(folderItem(QStringLiteral("Meetings"))), Strings{"Minutes"});
     EXPECT_EQ(tree()->currentItem(), folderItem(QStringLiteral("Meetings")));
     EXPECT_EQ(doc.m_currentFolderId, "{F-A1}");
-    EXPECT_EQ(parentInFile(journal.path(), "{F-A1}"), "{F-B}");
-    EXPECT_EQ(parentInFile(journal.path(), "{F-A1a}"), "{F-A1}");
+    EXPECT_EQ(parentOf("{F-A1}"), "{F-B}");
+    EXPECT_EQ(parentOf("{F-A1a}"), "{F-A1}");
     EXPECT_EQ(folders->dropHighlight(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -187,51 +175,44 @@ TEST_F(FolderTreeTest, ConfirmedMoveAsksAndNoLeavesEverything) {
     drag(tree()->viewport(), folderPoint(QStringLiteral("Travel")),
          folderPoint(QStringLiteral("Home")));
     EXPECT_EQ(folderItem(QStringLiteral("Travel"))->parent(), tree()->topLevelItem(0));
-    EXPECT_EQ(parentInFile(journal.path(), "{F-C}"), "{Root}");
+    EXPECT_EQ(parentOf("{F-C}"), "{Root}");
     EXPECT_EQ(folders->dropHighlight(), nullptr);
 
     ui.answerMessage("Do you really want to move the folder?", MessageAnswer::Yes);
     drag(tree()->viewport(), folderPoint(QStringLiteral("Travel")),
          folderPoint(QStringLiteral("Home")));
-    EXPECT_EQ(parentInFile(journal.path(), "{F-C}"), "{F-B}");
+    EXPECT_EQ(parentOf("{F-C}"), "{F-B}");
     const auto asked = ui.messages();
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].icon, MessageIcon::Question);
     EXPECT_EQ(asked[0].defaultAnswer, MessageAnswer::No);
 }
 
-TEST_F(FolderTreeTest, EscapeCancelsADragInProgress) {
-    fill();
-    openJournal();
+// A release over no item and an Escape before the release each leave the folder in place.
+TEST_F(FolderTreeTest, NoItemUnderThePointerRefusesAndEscapeCancelsADrag) {
+    openFilled();
     QWidget* area = tree()->viewport();
     const QPoint start = folderPoint(QStringLiteral("Travel"));
-    const QPoint end = folderPoint(QStringLiteral("Home"));
-    QTest::mousePress(area, Qt::LeftButton, {}, start);
-    QTest::mouseMove(area, (start + end) / 2);
-    QTest::mouseMove(area, end);
-    EXPECT_EQ(folders->dropHighlight(), folderItem(QStringLiteral("Home")));
-    QTest::keyClick(tree(), Qt::Key_Escape);
-    EXPECT_EQ(folders->dropHighlight(), nullptr);
-    QTest::mouseRelease(area, Qt::LeftButton, {}, end);
-    EXPECT_EQ(parentInFile(journal.path(), "{F-C}"), "{Root}");
-    EXPECT_EQ(folderItem(QStringLiteral("Travel"))->parent(), tree()->topLevelItem(0));
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(FolderTreeTest, PointerOverNoItemRefusesWithNoDropPointer) {
-    fill();
-    openJournal();
-    QWidget* area = tree()->viewport();
-    const QPoint start = folderPoint(QStringLiteral("Travel"));
-    QTest::mousePress(area, Qt::LeftButton, {}, start);
-    QTest::mouseMove(area, start + QPoint(0, 20));
-    QTest::mouseMove(area, QPoint(area->width() / 2, area->height() - 5)); // below the items
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
-    QTest::mouseMove(area, folderPoint(QStringLiteral("Home")));
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
-    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(area->width() / 2, area->height() - 5));
-    EXPECT_EQ(parentInFile(journal.path(), "{F-C}"), "{Root}");
+    const QPoint home = folderPoint(QStringLiteral("Home"));
+    const QPoint below(area->width() / 2, area->height() - 5);
+    for (const bool escape : {false, true}) {
+        QTest::mousePress(area, Qt::LeftButton, {}, start);
+        QTest::mouseMove(area, start + QPoint(0, 20));
+        QTest::mouseMove(area, below);
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+        QTest::mouseMove(area, home);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+        EXPECT_EQ(folders->dropHighlight(), folderItem(QStringLiteral("Home")));
+        if (escape) {
+            QTest::keyClick(tree(), Qt::Key_Escape);
+            EXPECT_EQ(folders->dropHighlight(), nullptr);
+        }
+        QTest::mouseRelease(area, Qt::LeftButton, {}, escape ? home : below);
+        EXPECT_EQ(parentOf("{F-C}"), "{Root}") << escape;
+        EXPECT_EQ(folderItem(QStringLiteral("Travel"))->parent(), tree()->topLevelItem(0));
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
 }
 
 TEST_F(FolderTreeTest, HoldingADragAtTheBottomEdgeScrollsTheTree) {
@@ -253,7 +234,7 @@ TEST_F(FolderTreeTest, HoldingADragAtTheBottomEdgeScrollsTheTree) {
     EXPECT_NE(folders->dropHighlight(), nullptr);
     QTest::keyClick(tree(), Qt::Key_Escape);
     QTest::mouseRelease(area, Qt::LeftButton, {}, edge);
-    EXPECT_EQ(parentInFile(journal.path(), "{F-101}"), "{Root}");
+    EXPECT_EQ(parentOf("{F-101}"), "{Root}");
 }
 
 TEST_F(FolderTreeTest, ClosingTheJournalEmptiesEveryPane) {

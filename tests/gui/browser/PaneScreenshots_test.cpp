@@ -35,17 +35,14 @@ TEST_F(PaneScreenshots, ListsEveryEntryOfAGivenJournal) {
 
     ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenOk);
     QCoreApplication::processEvents();
-    const auto count = rawQuery(journal.path(), "SELECT count(*) FROM Entry");
-    EXPECT_EQ(std::to_string(entries->rowCount()), *count[0][0]);
+    EXPECT_EQ(std::to_string(entries->rowCount()), value("SELECT count(*) FROM Entry"));
     shoot("panes-root.png");
 
     clickRow(0);
     EXPECT_FALSE(preview->entryId().empty());
     shoot("panes-selected.png");
 
-    QHeaderView* header = entries->listControl()->header();
-    const int x = header->sectionViewportPosition(1) + header->sectionSize(1) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    clickHeader(1);
     QCoreApplication::processEvents();
     EXPECT_EQ(entries->selectedRow() >= 0, true) << "the selection follows its row";
 

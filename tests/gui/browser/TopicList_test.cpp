@@ -6,7 +6,7 @@ namespace {
 
 class TopicListTest : public BrowserFixture {
 protected:
-    void fill() {
+    void fill() override {
         journal.addTopic("{T-3}", "zebra");
         journal.addTopic("{T-1}", "apple");
         journal.addTopic("{T-2}", "mango");
@@ -29,8 +29,7 @@ protected:
 
 TEST_F(TopicListTest, ListsTopicsInTableOrderAndSelectsSeveral) {
     EXPECT_TRUE(topicNames().empty());
-    fill();
-    openJournal();
+    openFilled();
     EXPECT_EQ(topicNames(), (Strings{"zebra", "apple", "mango"}));
 
     clickTopic(2);
@@ -47,8 +46,7 @@ TEST_F(TopicListTest, ListsTopicsInTableOrderAndSelectsSeveral) {
 }
 
 TEST_F(TopicListTest, RenameAndDeleteNeedExactlyOneSelectedTopic) {
-    fill();
-    openJournal();
+    openFilled();
     const auto enabled = [this] {
         return std::pair(stateWith(*topics, ID_FILE_RENAME_TOPIC).enabled,
                          stateWith(*topics, ID_TOPIC_DELETE).enabled);
@@ -61,8 +59,7 @@ TEST_F(TopicListTest, RenameAndDeleteNeedExactlyOneSelectedTopic) {
 }
 
 TEST_F(TopicListTest, NewTopicIsAppendedAndNamedInPlace) {
-    fill();
-    openJournal();
+    openFilled();
     clickTopic(0);
     clickTopic(1, Qt::ControlModifier);
     trigger(menuAction(topics->contextMenu(), area(), topicPoint(1), "topicMenuNewTopic"));
@@ -93,8 +90,7 @@ TEST_F(TopicListTest, CancelledNameEditKeepsNewTopic) {
 }
 
 TEST_F(TopicListTest, DeletingASelectedTopicDropsItFromFilterAndCaption) {
-    fill();
-    openJournal();
+    openFilled();
     clickTopic(1); // apple: one entry
     EXPECT_EQ(entries->rowCount(), 1);
 
@@ -107,8 +103,8 @@ TEST_F(TopicListTest, DeletingASelectedTopicDropsItFromFilterAndCaption) {
                      MessageAnswer::Yes);
     trigger(menuAction(topics->contextMenu(), area(), topicPoint(1), "topicMenuDeleteTopic"));
     EXPECT_EQ(topicNames(), (Strings{"zebra", "mango"}));
-    EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Topic WHERE TopicID = '{T-1}'").empty());
-    EXPECT_TRUE(rawQuery(journal.path(), "SELECT * FROM Entry2Topic").empty());
+    EXPECT_EQ(rows("SELECT * FROM Topic WHERE TopicID = '{T-1}'"), 0u);
+    EXPECT_EQ(rows("SELECT * FROM Entry2Topic"), 0u);
     EXPECT_EQ(topicsCaption, QString());
     EXPECT_EQ(entries->rowCount(), 1); // no topic selected: nothing narrows the list
 }

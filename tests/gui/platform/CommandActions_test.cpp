@@ -61,17 +61,6 @@ protected:
     QAction* m_nobody = nullptr;
 };
 
-TEST_F(CommandActionsTest, ActionsAreNamedAndFoundByTheirIds) {
-    EXPECT_EQ(m_toggle->objectName(), QStringLiteral("command32781"));
-    EXPECT_EQ(m_run->objectName(), QStringLiteral("actionRun"));
-    EXPECT_EQ(m_actions->action(kRun), m_run);
-    EXPECT_EQ(CommandActions::commandOf(m_toggle), kToggle);
-    EXPECT_EQ(m_actions->action(12345), nullptr);
-    // Prompt and tooltip come from the string table.
-    EXPECT_EQ(m_run->statusTip(), QStringLiteral("Close the journal"));
-    EXPECT_EQ(m_run->toolTip(), QStringLiteral("Close Journal"));
-}
-
 TEST_F(CommandActionsTest, StateFollowsTheRouteWhenAMenuOpensAndWhenIdle) {
     m_actions->refresh();
     EXPECT_FALSE(m_run->isEnabled());
