@@ -84,32 +84,6 @@ TEST_F(CliPrint, NoHeaderPutsTheTextAtTheTopMargin) {
     EXPECT_NEAR(pages[0].words.front().top, 72.0, kPointsTolerance);
 }
 
-TEST_F(CliPrint, ChoosesByDaysBothEndsIncludedByFolderAndByEntry) {
-    const std::string midnight = journal.add("nextdaymidnight\n");
-    const std::string before = journal.add("daybefore\n");
-    journal.setTimeStamp(midnight, "2026-03-04 00:00");
-    journal.setTimeStamp(before, "2026-03-01 23:59");
-    const auto texts = [](const std::vector<PdfPage>& pages) {
-        std::string all;
-        for (const PdfPage& page : pages)
-            all += page.text() + "|";
-        return all;
-    };
-
-    // 09:05 on the first day and 23:59 on the last are in; the minute before and after are not.
-    std::string printed =
-        texts(print({"--from", "2026-03-02", "--to", "2026-03-03", "--no-header"}));
-    EXPECT_NE(printed.find("longline1 "), std::string::npos);
-    EXPECT_NE(printed.find("gardenday"), std::string::npos);
-    EXPECT_EQ(printed.find("daybefore"), std::string::npos);
-    EXPECT_EQ(printed.find("nextdaymidnight"), std::string::npos);
-
-    EXPECT_EQ(texts(print({"--from", "2026-03-04", "--no-header"})), "nextdaymidnight|");
-    EXPECT_EQ(texts(print({"--folder", "Work", "--no-header"})), "gardenday|");
-    EXPECT_EQ(texts(print({"--entry", before.substr(0, 9)})),
-              "Sunday, March 01 2026 11:59 PM daybefore|");
-}
-
 TEST_F(CliPrint, NothingChosenSaysSoAndWritesNothing) {
     const QbkResult none = journal.run("print", {"--pdf", pdf, "--from", "2027-01-01"});
     EXPECT_EQ(none.exitCode, 2);
