@@ -146,10 +146,6 @@ TEST_F(NewJournalDialogTest, PasswordsCountOnlyWhileTheBoxIsTicked) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0][0], "0");
     EXPECT_NE(rows[0][1], md5Hex("typed"));
-    // It opens again without a password prompt.
-    m_app->Document().CloseJournal();
-    EXPECT_EQ(m_app->Document().OpenJournal(documents(QStringLiteral("New Journal.qbk"))),
-              CQBKDoc::OpenOk);
 }
 
 TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAnother) {

@@ -155,9 +155,7 @@ TEST_F(EntryEditor, FormatBarBoxesShowTheSelectionsExactFaceAndSize) {
         const char* face;
         const char* size;
     } cases[] = {
-        {0, 2, "Arial", "7"},
         {2, 4, "Arial", "10.5"},
-        {4, 6, "Arial", "13"},
         {6, 8, "Arial Black", "72"},
         {8, 10, "Not A Font", "12"},
         {0, 4, "Arial", ""},
