@@ -10,24 +10,16 @@
 #include "support/RawSqlite.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
 using Dlg = CNewJournalDlg;
-
-// The digest is checked against OpenSSL in the core tests.
-std::string md5Hex(const std::string& text) {
-    return PasswordDigest(text).HexDigest();
-}
 
 void click(QWidget* dialog, int id) {
     QWidget* control = findControl(dialog, id);
@@ -112,7 +104,7 @@ TEST_F(NewJournalDialogTest, TitleNamesTheFileAndAPasswordProtectsIt) {
     const auto rows = config(path, "Title, Owner, HasPassword, Password, PromptForComment, "
                                    "DateFormat, TimeFormat, DefaultFontName, DefaultFontSize");
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0], (RawRow{"Trip", "Ana", "1", md5Hex("s3cret"), "1", "%A, %B %d %Y",
+    EXPECT_EQ(rows[0], (RawRow{"Trip", "Ana", "1", PasswordDigest("s3cret").HexDigest(), "1", "%A, %B %d %Y",
                                "%I:%M %p", "Times New Roman", "12"}));
 }
 
@@ -145,7 +137,7 @@ TEST_F(NewJournalDialogTest, PasswordsCountOnlyWhileTheBoxIsTicked) {
     const auto rows = config(documents(QStringLiteral("New Journal.qbk")), "HasPassword, Password");
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0][0], "0");
-    EXPECT_NE(rows[0][1], md5Hex("typed"));
+    EXPECT_NE(rows[0][1], PasswordDigest("typed").HexDigest());
 }
 
 TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAnother) {

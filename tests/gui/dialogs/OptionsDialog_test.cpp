@@ -10,7 +10,6 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>

@@ -8,10 +8,8 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 
 namespace {
 

@@ -15,16 +15,12 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTreeView>
 #include <QWindow>

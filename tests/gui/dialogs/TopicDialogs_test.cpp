@@ -19,7 +19,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QListView>
 #include <QListWidget>
 #include <QTest>
 #include <QTreeView>

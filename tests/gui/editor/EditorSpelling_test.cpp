@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 

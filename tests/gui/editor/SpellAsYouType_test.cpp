@@ -74,10 +74,6 @@ TEST_F(SpellAsYouTypeTest, UnderlineComesAndGoesAsWordsAreTypedAndCorrected) {
     // the underline is drawn, not stored
     EXPECT_FALSE(QString::fromStdString(RtfDocumentAdapter::entryRtf(*editor.document()))
                      .contains(u"\\ul"_s));
-
-    // switched off, nothing is underlined
-    highlighter.setService(nullptr);
-    EXPECT_TRUE(underlined().isEmpty());
 }
 
 TEST_F(SpellAsYouTypeTest, ContextMenuOffersSuggestionsIgnoreAllAndAdd) {

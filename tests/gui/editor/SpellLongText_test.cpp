@@ -3,10 +3,8 @@
 #include "support/GuiTest.h"
 
 #include <QDir>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QRadioButton>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
