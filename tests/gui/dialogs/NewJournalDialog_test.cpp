@@ -104,8 +104,8 @@ TEST_F(NewJournalDialogTest, TitleNamesTheFileAndAPasswordProtectsIt) {
     const auto rows = config(path, "Title, Owner, HasPassword, Password, PromptForComment, "
                                    "DateFormat, TimeFormat, DefaultFontName, DefaultFontSize");
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0], (RawRow{"Trip", "Ana", "1", PasswordDigest("s3cret").HexDigest(), "1", "%A, %B %d %Y",
-                               "%I:%M %p", "Times New Roman", "12"}));
+    EXPECT_EQ(rows[0], (RawRow{"Trip", "Ana", "1", PasswordDigest("s3cret").HexDigest(), "1",
+                               "%A, %B %d %Y", "%I:%M %p", "Times New Roman", "12"}));
 }
 
 TEST_F(NewJournalDialogTest, PasswordsCountOnlyWhileTheBoxIsTicked) {
