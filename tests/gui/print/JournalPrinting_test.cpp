@@ -1,8 +1,10 @@
-// Printing entries through the program's printer to a PDF file, read back by pdftotext.
+// Printing entries through the program's printer to a PDF file, read back by pdftotext, and the
+// printer settings kept from one start to the next.
 #include "platform/ControlId.h"
 #include "print/CCustomPrintDialog.h"
 #include "print/JournalPrinting.h"
 #include "print/PrintJournalState.h"
+#include "print/PrinterSettings.h"
 #include "store/CQBKDoc.h"
 #include "support/GuiTest.h"
 #include "support/PdfText.h"
@@ -13,8 +15,11 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 
 namespace {
 
@@ -135,6 +140,34 @@ TEST_F(JournalPrintingTest, PrintDialogCarriesTheHeaderOptionAndItsTitle) {
     printing.PrintEntryText("plainentry", "Monday", 0);
     EXPECT_EQ(m_modals.handled(), 1u);
     EXPECT_EQ(pageTexts(), (std::vector<std::string>{"plainentry"}));
+}
+
+// The printer last chosen comes back with the next start.
+class PrinterSettingsTest : public GuiTest {};
+
+TEST_F(PrinterSettingsTest, PaperAndOrientationComeBackAMissingPrinterDoesNot) {
+    QSettings settings;
+    {
+        QPrinter chosen;
+        chosen.setPageSize(QPageSize(QPageSize::A5));
+        chosen.setPageOrientation(QPageLayout::Landscape);
+        PrinterSettings::save(chosen, settings);
+    }
+    settings.setValue(QStringLiteral("Printer/Name"), QStringLiteral("no such printer"));
+    QPrinter next;
+    const QString before = next.printerName();
+    PrinterSettings::restore(next, settings);
+    EXPECT_EQ(next.pageLayout().pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(next.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(next.printerName(), before);
+
+    // Nothing kept: the printer stays as the system made it.
+    settings.clear();
+    QPrinter fresh;
+    const QPageSize::PageSizeId paper = fresh.pageLayout().pageSize().id();
+    PrinterSettings::restore(fresh, settings);
+    EXPECT_EQ(fresh.pageLayout().pageSize().id(), paper);
+    EXPECT_EQ(fresh.pageLayout().orientation(), QPageLayout::Portrait);
 }
 
 } // namespace
