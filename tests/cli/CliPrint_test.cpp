@@ -142,7 +142,7 @@ TEST_F(CliPrint, ExportedPdfHoldsTheChosenEntriesAsPrinted) {
         // Both days whole: 23:59 of the last day in, 00:00 of the next day out.
         {{"--from", "2026-03-03", "--to", "2026-03-03"}, {kFirst}},
         {{"--entry", third}, {kThird}},
-        {{"--topic", "Alpha", "--from", "2026-03-04"}, {kThird}},
+        {{"--topic", "Alpha", "--to", "2026-03-03"}, {kFirst}},
     };
     int n = 0;
     for (const Case& c : cases) {
