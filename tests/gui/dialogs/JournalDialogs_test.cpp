@@ -32,6 +32,17 @@ void click(QWidget* dialog, int id) {
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
 }
 
+QString current(QWidget* dialog, int comboId) {
+    return findControl<QComboBox>(dialog, comboId)->currentText();
+}
+
+// Picks in the combo box with the key, as a user does with the keyboard.
+void pressIn(QWidget* dialog, int comboId, Qt::Key key) {
+    auto* box = findControl<QComboBox>(dialog, comboId);
+    box->setFocus();
+    QTest::keyClick(box, key);
+}
+
 // Focus moves only within the active window.
 void activate(QWidget* dialog) {
     QApplication::setActiveWindow(dialog);
@@ -182,18 +193,15 @@ TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAno
 
 TEST_F(NewJournalDialogTest, ChosenFormatsAndFontReachTheFile) {
     m_modals.then([](QWidget* dialog) {
-        auto* date = findControl<QComboBox>(dialog, SettingsControls::kDateComboId);
-        EXPECT_EQ(date->currentText(), QStringLiteral("Monday, July 5 2004"));
-        date->setFocus();
-        QTest::keyClick(date, Qt::Key_Home); // "7/5/2004"
+        EXPECT_EQ(current(dialog, SettingsControls::kDateComboId),
+                  QStringLiteral("Monday, July 5 2004"));
+        pressIn(dialog, SettingsControls::kDateComboId, Qt::Key_Home); // "7/5/2004"
         click(dialog, SettingsControls::kTwentyFourHourId);
-        auto* size = findControl<QComboBox>(dialog, SettingsControls::kSizeComboId);
-        EXPECT_EQ(size->currentText(), QStringLiteral("12"));
-        size->setFocus();
-        QTest::keyClick(size, Qt::Key_Down);
+        EXPECT_EQ(current(dialog, SettingsControls::kSizeComboId), QStringLiteral("12"));
+        pressIn(dialog, SettingsControls::kSizeComboId, Qt::Key_Down);
         // Times New Roman is offered (kept when not installed here) and selected.
-        auto* face = findControl<QComboBox>(dialog, SettingsControls::kFaceComboId);
-        EXPECT_EQ(face->currentText(), QStringLiteral("Times New Roman"));
+        EXPECT_EQ(current(dialog, SettingsControls::kFaceComboId),
+                  QStringLiteral("Times New Roman"));
         clickButton(dialog, QStringLiteral("Create Journal..."));
     });
     expectCreated();
@@ -204,10 +212,6 @@ TEST_F(NewJournalDialogTest, ChosenFormatsAndFontReachTheFile) {
 }
 
 using Pane = CQBKView::Pane;
-
-QString current(QWidget* dialog, int comboId) {
-    return findControl<QComboBox>(dialog, comboId)->currentText();
-}
 
 class OptionsDialogTest : public AppTest {
 protected:
@@ -243,9 +247,7 @@ TEST_F(OptionsDialogTest, ChangesAreWrittenBackAndTheTitleReloadsTheTree) {
         EXPECT_EQ(current(dialog, SettingsControls::kDateComboId), QStringLiteral("7/5/2004"));
         typeInto(dialog, COptionsDlg::kTitleId, QStringLiteral("New title"));
         typeInto(dialog, COptionsDlg::kOwnerId, QString(40, QLatin1Char('o'))); // 30 fit
-        auto* date = findControl<QComboBox>(dialog, SettingsControls::kDateComboId);
-        date->setFocus();
-        QTest::keyClick(date, Qt::Key_End); // "Monday, July 5 2004"
+        pressIn(dialog, SettingsControls::kDateComboId, Qt::Key_End); // "Monday, July 5 2004"
         click(dialog, SettingsControls::kNoTimeId);
         for (int id : {COptionsDlg::kPromptId, COptionsDlg::kShowFirstLineId,
                        COptionsDlg::kConfirmEntryMoveId, COptionsDlg::kConfirmFolderMoveId})
@@ -290,12 +292,9 @@ TEST_F(OptionsDialogTest, StoredValuesOutsideTheChoicesAreKeptUnlessChanged) {
 
     // The user picks offered choices: those are stored.
     m_modals.then([](QWidget* dialog) {
-        auto* date = findControl<QComboBox>(dialog, SettingsControls::kDateComboId);
-        date->setFocus();
-        QTest::keyClick(date, Qt::Key_Home);
-        auto* size = findControl<QComboBox>(dialog, SettingsControls::kSizeComboId);
-        size->setFocus();
-        QTest::keyClick(size, Qt::Key_Up); // 12, listed before the kept 13
+        pressIn(dialog, SettingsControls::kDateComboId, Qt::Key_Home);
+        pressIn(dialog, SettingsControls::kSizeComboId,
+                Qt::Key_Up); // 12, listed before the kept 13
         click(dialog, SettingsControls::kTwentyFourHourId);
         clickButton(dialog, QStringLiteral("OK"));
     });
