@@ -1,61 +1,77 @@
-// qbk print: the PDF it writes, read back by pdftotext.
+// qbk print and qbk export --format pdf: the PDFs they write, read back by pdftotext.
 #ifdef QBK_PRINTING
 #include "support/CliJournal.h"
 #include "support/PdfText.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
 constexpr double kPointsTolerance = 3.0;
 
-std::string numberedLines(const std::string& word, int count) {
-    std::string text;
-    for (int i = 1; i <= count; ++i)
-        text += word + std::to_string(i) + "\n";
-    return text;
+Texts pageTexts(const std::vector<PdfPage>& pages) {
+    Texts texts;
+    for (const PdfPage& page : pages)
+        texts.push_back(page.text());
+    return texts;
 }
+
+const std::string kFirst = "Tuesday, March 03 2026 11:59 PM firstword";
+const std::string kThird = "Wednesday, March 04 2026 12:00 AM thirdword";
 
 class CliPrint : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(journal.create("Printed").exitCode, 0);
+        ASSERT_EQ(journal.create("Trips").exitCode, 0);
         journal.addFolder("{F-WORK}", "Work");
-        // Added out of date order: the PDF has them by date.
-        garden = journal.add("gardenday\n", {"--folder", "Work"});
-        longOne = journal.add(numberedLines("longline", 90));
-        journal.setTimeStamp(garden, "2026-03-03 23:59");
-        journal.setTimeStamp(longOne, "2026-03-02 09:05");
+        journal.addTopic("{T-A}", "Alpha");
+        // Added out of date order; the second fills more than a page.
+        const std::string first = journal.add("firstword\n", {"--folder", "Work"});
+        std::string lines;
+        for (int i = 1; i <= 90; ++i)
+            lines += "longline" + std::to_string(i) + "\n";
+        const std::string second = journal.add(lines);
+        third = journal.add("thirdword\n", {"--folder", "Work"});
+        journal.setTimeStamp(first, "2026-03-03 23:59");
+        journal.setTimeStamp(second, "2026-03-02 09:05");
+        journal.setTimeStamp(third, "2026-03-04 00:00");
+        journal.link(first, "{T-A}");
+        journal.link(third, "{T-A}");
     }
 
-    std::vector<PdfPage> print(std::vector<std::string> args, int expectedStatus = 0) {
+    std::vector<PdfPage> print(std::vector<std::string> args) {
         args.insert(args.begin(), {"--pdf", pdf});
         const QbkResult result = journal.run("print", args);
-        EXPECT_EQ(result.exitCode, expectedStatus) << result.err;
+        EXPECT_EQ(result.exitCode, 0) << result.err;
         return readPdf(pdf);
     }
-
-    // Whether the page shows the word.
-    static bool holds(const PdfPage& page, const std::string& word) {
-        return page.find(word) != nullptr;
+    Texts exported(std::vector<std::string> args, const std::string& name) {
+        const std::string out = journal.path(name);
+        args.insert(args.begin(), {"--format", "pdf", "--out", out});
+        const QbkResult result = journal.run("export", args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return pageTexts(readPdf(out));
     }
 
     CliJournal journal;
     std::string pdf = journal.path("out.pdf");
-    std::string garden, longOne;
+    std::string third;
 };
 
 TEST_F(CliPrint, HeaderOnTheFirstPageOfEachEntryOnlyWithTheTextBelowIt) {
     const std::vector<PdfPage> pages = print({});
-    // The long entry takes two pages, the garden entry starts a page of its own.
-    ASSERT_EQ(pages.size(), 3u);
+    // The long entry takes two pages, each other entry starts a page of its own.
+    ASSERT_EQ(pages.size(), 4u);
     EXPECT_EQ(pages[0].text().rfind("Monday, March 02 2026 09:05 AM longline1 longline2", 0), 0u)
         << pages[0].text();
-    EXPECT_TRUE(holds(pages[1], "longline90"));
-    EXPECT_FALSE(holds(pages[1], "Monday,")) << "no header on a later page";
-    EXPECT_EQ(pages[2].text(), "Tuesday, March 03 2026 11:59 PM gardenday");
+    EXPECT_NE(pages[1].find("longline90"), nullptr);
+    EXPECT_EQ(pages[1].find("Monday,"), nullptr) << "no header on a later page";
+    EXPECT_EQ(pages[2].text(), kFirst);
 
     // The header stands at the top-left margin (1.25 and 1 inch); the text starts two header
     // lines lower on the first page and at the top margin on later ones.
@@ -77,37 +93,11 @@ TEST_F(CliPrint, HeaderOnTheFirstPageOfEachEntryOnlyWithTheTextBelowIt) {
 
 TEST_F(CliPrint, NoHeaderPutsTheTextAtTheTopMargin) {
     const std::vector<PdfPage> pages = print({"--no-header"});
-    ASSERT_EQ(pages.size(), 3u);
-    EXPECT_EQ(pages[2].text(), "gardenday");
+    ASSERT_EQ(pages.size(), 4u);
+    EXPECT_EQ(pages[2].text(), "firstword");
     ASSERT_FALSE(pages[0].words.empty());
     EXPECT_EQ(pages[0].words.front().text, "longline1");
     EXPECT_NEAR(pages[0].words.front().top, 72.0, kPointsTolerance);
-}
-
-TEST_F(CliPrint, ChoosesByDaysBothEndsIncludedByFolderAndByEntry) {
-    const std::string midnight = journal.add("nextdaymidnight\n");
-    const std::string before = journal.add("daybefore\n");
-    journal.setTimeStamp(midnight, "2026-03-04 00:00");
-    journal.setTimeStamp(before, "2026-03-01 23:59");
-    const auto texts = [](const std::vector<PdfPage>& pages) {
-        std::string all;
-        for (const PdfPage& page : pages)
-            all += page.text() + "|";
-        return all;
-    };
-
-    // 09:05 on the first day and 23:59 on the last are in; the minute before and after are not.
-    std::string printed =
-        texts(print({"--from", "2026-03-02", "--to", "2026-03-03", "--no-header"}));
-    EXPECT_NE(printed.find("longline1 "), std::string::npos);
-    EXPECT_NE(printed.find("gardenday"), std::string::npos);
-    EXPECT_EQ(printed.find("daybefore"), std::string::npos);
-    EXPECT_EQ(printed.find("nextdaymidnight"), std::string::npos);
-
-    EXPECT_EQ(texts(print({"--from", "2026-03-04", "--no-header"})), "nextdaymidnight|");
-    EXPECT_EQ(texts(print({"--folder", "Work", "--no-header"})), "gardenday|");
-    EXPECT_EQ(texts(print({"--entry", before.substr(0, 9)})),
-              "Sunday, March 01 2026 11:59 PM daybefore|");
 }
 
 TEST_F(CliPrint, NothingChosenSaysSoAndWritesNothing) {
@@ -118,7 +108,7 @@ TEST_F(CliPrint, NothingChosenSaysSoAndWritesNothing) {
     EXPECT_FALSE(fileExists(pdf));
 
     // A PDF of that name is replaced only by a print that succeeded.
-    ASSERT_FALSE(print({"--entry", garden}).empty());
+    ASSERT_FALSE(print({"--entry", third}).empty());
     const std::string before = fileBytes(pdf);
     EXPECT_EQ(
         journal.run("print", {"--pdf", pdf, "--folder", "{Root}", "--to", "2020-01-01"}).exitCode,
@@ -129,10 +119,7 @@ TEST_F(CliPrint, NothingChosenSaysSoAndWritesNothing) {
 TEST_F(CliPrint, RefusesWrongCommandLinesBeforeOpeningTheJournal) {
     const std::vector<std::vector<std::string>> wrong = {
         {},
-        {"--pdf", pdf, "--entry", "{X}", "--folder", "Work"},
         {"--pdf", pdf, "--entry", "{X}", "--from", "2026-01-01"},
-        {"--pdf", pdf, "--from", "2026-03-05", "--to", "2026-03-04"},
-        {"--pdf", pdf, "--to", "yesterday"},
     };
     for (const std::vector<std::string>& args : wrong) {
         const QbkResult result = journal.run("print", args);
@@ -142,6 +129,53 @@ TEST_F(CliPrint, RefusesWrongCommandLinesBeforeOpeningTheJournal) {
         journal.run("print", {"--pdf", journal.path("no-such-folder/out.pdf")});
     EXPECT_EQ(unwritable.exitCode, 2);
     EXPECT_NE(unwritable.err.find("cannot be written"), std::string::npos) << unwritable.err;
+}
+
+TEST_F(CliPrint, ExportedPdfHoldsTheChosenEntriesAsPrinted) {
+    struct Case {
+        std::vector<std::string> args;
+        Texts pages; // each page's text; "*" where only the start is compared
+    };
+    const Case cases[] = {
+        {{}, {"Monday, March 02 2026 09:05 AM longline1*", "*longline90", kFirst, kThird}},
+        {{"--folder", "Work"}, {kFirst, kThird}},
+        // Both days whole: 23:59 of the last day in, 00:00 of the next day out.
+        {{"--from", "2026-03-03", "--to", "2026-03-03"}, {kFirst}},
+        {{"--entry", third}, {kThird}},
+        {{"--topic", "Alpha", "--to", "2026-03-03"}, {kFirst}},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const Texts pages = exported(c.args, "case" + std::to_string(++n) + ".pdf");
+        ASSERT_EQ(pages.size(), c.pages.size()) << ::testing::PrintToString(pages);
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            const std::string& want = c.pages[i];
+            if (want.front() == '*')
+                EXPECT_EQ(pages[i].substr(pages[i].size() - want.size() + 1), want.substr(1));
+            else if (want.back() == '*')
+                EXPECT_EQ(pages[i].substr(0, want.size() - 1), want.substr(0, want.size() - 1));
+            else
+                EXPECT_EQ(pages[i], want);
+        }
+        // The pages are the ones qbk print makes of the same choice.
+        if (c.args.empty() || c.args[0] != "--topic") {
+            EXPECT_EQ(pageTexts(print(c.args)), pages);
+        }
+    }
+}
+
+TEST_F(CliPrint, ExportSplitWritesOnePdfPerEntry) {
+    const std::string folder = journal.path("split");
+    ASSERT_EQ(
+        journal.run("export", {"--format", "pdf", "--out", folder, "--split", "--folder", "Work"})
+            .exitCode,
+        0);
+    EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::Files),
+              QStringList({QStringLiteral("2026-03-03 23-59.pdf"),
+                           QStringLiteral("2026-03-04 00-00.pdf")}));
+    EXPECT_EQ(pageTexts(readPdf(folder + "/2026-03-03 23-59.pdf")), Texts{kFirst});
+    EXPECT_EQ(pageTexts(readPdf(folder + "/2026-03-04 00-00.pdf")), Texts{kThird});
 }
 
 } // namespace

@@ -8,10 +8,8 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 
 namespace {
 
@@ -92,29 +90,6 @@ TEST_F(PasswordDialogTest, MismatchKeepsTheDialogOpenWithTheNewPasswordSelected)
     ASSERT_TRUE(dialog.run(values));
     EXPECT_EQ(values.m_oldPassword, "old");
     EXPECT_EQ(values.m_newPassword, "one");
-}
-
-TEST_F(PasswordDialogTest, SetPasswordCommandProtectsTheJournalFile) {
-    setShowWelcome(0);
-    TestJournal journal;
-    start(quietStart(QFile::decodeName(journal.path().c_str())));
-    ASSERT_TRUE(m_app->Document().IsJournalOpen());
-    m_modals.then([](QWidget* shown) {
-        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Set Password"));
-        typeInto(shown, CChangePasswordDlg::kNewPasswordEditId, QStringLiteral("quill"));
-        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("quill"));
-        clickButton(shown, QStringLiteral("OK"));
-    });
-    m_modals.then([](QWidget* box) {
-        EXPECT_EQ(messageText(box), QStringLiteral("Password Changed"));
-        clickButton(box, QStringLiteral("OK"));
-    });
-    trigger(&frame(), QStringLiteral("actionChangePassword"));
-    const auto rows = rawQuery(journal.path(), "SELECT HasPassword FROM Config");
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0][0], std::optional<std::string>("1"));
-    EXPECT_EQ(action(&frame(), QStringLiteral("actionChangePassword"))->text(),
-              QStringLiteral("Change Password..."));
 }
 
 TEST_F(PasswordDialogTest, AWrongOldPasswordIsToldAndTheDialogComesBackEmpty) {

@@ -1,7 +1,6 @@
 // Tools > Search on a real journal, driven with the keyboard and the mouse: each criterion,
 // the date coupling, the topic choice, the results and opening one, and the journal closing
 // under the dialog.
-// The marks the search leaves are read back with plain SQLite.
 #include "app/CMainFrame.h"
 #include "browser/CEntryListView.h"
 #include "browser/CQBKView.h"
@@ -16,16 +15,12 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTreeView>
 #include <QWindow>
@@ -89,22 +84,16 @@ protected:
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
     }
-    // The ids of the result rows in the order shown, and the marks in the file.
+    // The ids of the result rows in the order shown.
     Strings shownIds(Dlg* dialog) const {
         Strings ids;
         for (const EntryRow& row : dialog->resultRows()->rows())
             ids.push_back(row.entryId);
         return ids;
     }
-    Strings markedIds() const {
-        Strings ids;
-        for (const RawRow& row :
-             rawQuery(journal.path(), "SELECT EntryID FROM Entry WHERE SearchTarget = 1 ORDER BY "
-                                      "EntryID"))
-            ids.push_back(*row[0]);
-        return ids;
-    }
-    static Strings sorted(Strings ids) {
+    // The ids found, in id order.
+    Strings found(Dlg* dialog) const {
+        Strings ids = shownIds(dialog);
         std::sort(ids.begin(), ids.end());
         return ids;
     }
@@ -118,6 +107,22 @@ protected:
     QString count(Dlg* dialog) const {
         return dialog->findChild<QLabel*>(QStringLiteral("resultCount"))->text();
     }
+    // The next Topics... click ticks these rows (of hills, sea) and nothing else.
+    void chooseTopics(std::vector<int> rows) {
+        m_modals.then([rows](QWidget* topics) {
+            auto* list = findControl<QListWidget>(topics, CEntryTopicsDlg::kListId);
+            ASSERT_EQ(list->count(), 2);
+            for (int row = 0; row < list->count(); ++row) {
+                const bool wanted = std::find(rows.begin(), rows.end(), row) != rows.end();
+                if ((list->item(row)->checkState() == Qt::Checked) != wanted) {
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                      list->visualItemRect(list->item(row)).center());
+                    QTest::keyClick(list, Qt::Key_Space);
+                }
+            }
+            clickButton(topics, QStringLiteral("OK"));
+        });
+    }
 
     TestJournal journal;
 };
@@ -127,19 +132,18 @@ TEST_F(SearchDialogTest, TextCaseWholeWordAndWhereToLook) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     search(dialog, QStringLiteral("harbour"));
-    EXPECT_EQ(sorted(shownIds(dialog)), (Strings{"{E-1}", "{E-2}", "{E-3}"}));
-    EXPECT_EQ(markedIds(), (Strings{"{E-1}", "{E-2}", "{E-3}"}));
+    EXPECT_EQ(found(dialog), (Strings{"{E-1}", "{E-2}", "{E-3}"}));
     EXPECT_EQ(count(dialog), QStringLiteral("3 entries found"));
 
     click(dialog, Dlg::kWholeWordId);
     click(dialog, Dlg::kBeginSearchId);
-    EXPECT_EQ(markedIds(), (Strings{"{E-1}", "{E-2}"})); // not "harbourmaster"
+    EXPECT_EQ(found(dialog), (Strings{"{E-1}", "{E-2}"})); // not "harbourmaster"
     click(dialog, Dlg::kMatchCaseId);
     click(dialog, Dlg::kBeginSearchId);
-    EXPECT_EQ(markedIds(), (Strings{"{E-1}", "{E-2}"})); // text "harbour", comment "harbour walk"
+    EXPECT_EQ(found(dialog), (Strings{"{E-1}", "{E-2}"})); // text "harbour", comment "harbour walk"
     click(dialog, Dlg::kLookInCommentsId);
     click(dialog, Dlg::kBeginSearchId);
-    EXPECT_EQ(markedIds(), Strings{"{E-1}"});
+    EXPECT_EQ(found(dialog), Strings{"{E-1}"});
     EXPECT_EQ(count(dialog), QStringLiteral("1 entry found"));
     EXPECT_FALSE(dialog->noEntriesLabel()->isVisible());
 
@@ -149,11 +153,10 @@ TEST_F(SearchDialogTest, TextCaseWholeWordAndWhereToLook) {
     click(dialog, Dlg::kLookInCommentsId);
     EXPECT_TRUE(enabled(dialog, Dlg::kBeginSearchId));
     click(dialog, Dlg::kBeginSearchId);
-    EXPECT_EQ(markedIds(), Strings{"{E-2}"});
+    EXPECT_EQ(found(dialog), Strings{"{E-2}"});
 
     search(dialog, QStringLiteral("nowhere"));
     EXPECT_TRUE(shownIds(dialog).empty());
-    EXPECT_TRUE(markedIds().empty());
     EXPECT_TRUE(dialog->noEntriesLabel()->isVisible());
     dialog->results()->viewport()->repaint(); // stays until the next search
     EXPECT_TRUE(dialog->noEntriesLabel()->isVisible());
@@ -190,11 +193,6 @@ TEST_F(SearchDialogTest, DateRangeCouplesItsDaysAndLimitsTheSearch) {
     EXPECT_EQ(shownIds(dialog), Strings{"{E-2}"});
     EXPECT_EQ(cell(dialog, 0, 0), QStringLiteral("03/06/2024 09:15 PM")); // whatever the journal
     EXPECT_EQ(cell(dialog, 0, 2), QStringLiteral("Trips"));
-
-    click(dialog, Dlg::kAllEntriesId);
-    EXPECT_FALSE(start->isEnabled());
-    click(dialog, Dlg::kBeginSearchId);
-    EXPECT_EQ(shownIds(dialog).size(), 4u);
 }
 
 TEST_F(SearchDialogTest, TopicsAreChosenThroughTheTopicDialog) {
@@ -202,22 +200,7 @@ TEST_F(SearchDialogTest, TopicsAreChosenThroughTheTopicDialog) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(enabled(dialog, Dlg::kAnyTopicId));
     EXPECT_FALSE(enabled(dialog, Dlg::kFindEntriesWithId));
-    auto tick = [this](std::vector<int> rows) {
-        m_modals.then([rows](QWidget* topics) {
-            auto* list = findControl<QListWidget>(topics, CEntryTopicsDlg::kListId);
-            ASSERT_EQ(list->count(), 2); // hills, sea
-            for (int row = 0; row < list->count(); ++row) {
-                const bool wanted = std::find(rows.begin(), rows.end(), row) != rows.end();
-                if ((list->item(row)->checkState() == Qt::Checked) != wanted) {
-                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                      list->visualItemRect(list->item(row)).center());
-                    QTest::keyClick(list, Qt::Key_Space);
-                }
-            }
-            clickButton(topics, QStringLiteral("OK"));
-        });
-    };
-    tick({0, 1});
+    chooseTopics({0, 1});
     click(dialog, Dlg::kTopicsId);
     EXPECT_EQ(findControl<QLabel>(dialog, Dlg::kTopicNamesId)->text(),
               QStringLiteral("hills, sea"));
@@ -225,18 +208,18 @@ TEST_F(SearchDialogTest, TopicsAreChosenThroughTheTopicDialog) {
     EXPECT_TRUE(enabled(dialog, Dlg::kAllTopicsId));
 
     search(dialog, QStringLiteral("a"));
-    EXPECT_EQ(markedIds(), (Strings{"{E-1}", "{E-3}"})); // at least one of them
+    EXPECT_EQ(found(dialog), (Strings{"{E-1}", "{E-3}"})); // at least one of them
     click(dialog, Dlg::kAllTopicsId);
     click(dialog, Dlg::kBeginSearchId);
-    EXPECT_EQ(markedIds(), Strings{"{E-1}"});
+    EXPECT_EQ(found(dialog), Strings{"{E-1}"});
 
     // The topics chosen before come up ticked; choosing none disables the choice again.
-    tick({});
+    chooseTopics({});
     click(dialog, Dlg::kTopicsId);
     EXPECT_EQ(findControl<QLabel>(dialog, Dlg::kTopicNamesId)->text(), QString());
     EXPECT_FALSE(enabled(dialog, Dlg::kAllTopicsId));
     click(dialog, Dlg::kBeginSearchId);
-    EXPECT_EQ(markedIds().size(), 4u);
+    EXPECT_EQ(found(dialog).size(), 4u);
 }
 
 TEST_F(SearchDialogTest, ResultsSortAndDropEntriesThatAreGone) {
@@ -253,8 +236,6 @@ TEST_F(SearchDialogTest, ResultsSortAndDropEntriesThatAreGone) {
     EXPECT_EQ(shownIds(dialog), (Strings{"{E-1}", "{E-2}", "{E-3}"}));
     clickHeader(0);
     EXPECT_EQ(shownIds(dialog), (Strings{"{E-3}", "{E-2}", "{E-1}"}));
-    clickHeader(2);
-    EXPECT_EQ(cell(dialog, 2, 2), QStringLiteral("Trips")); // "(None)" sorts before it
 
     // Deleted meanwhile (here by another program): said so, and the row goes.
     const std::string gone = shownIds(dialog)[1];
@@ -302,13 +283,7 @@ TEST_F(SearchDialogTest, ADoubleClickOnAResultOpensItsEntryInTheEditor) {
 TEST_F(SearchDialogTest, TheCommandRaisesTheOpenDialogAndTheJournalClosingClosesIt) {
     Dlg* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
-    m_modals.then([](QWidget* topics) {
-        auto* list = findControl<QListWidget>(topics, CEntryTopicsDlg::kListId);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(1)).center());
-        QTest::keyClick(list, Qt::Key_Space);
-        clickButton(topics, QStringLiteral("OK"));
-    });
+    chooseTopics({1});
     click(dialog, Dlg::kTopicsId);
     search(dialog, QStringLiteral("harbour"));
     ASSERT_EQ(shownIds(dialog).size(), 2u);

