@@ -45,8 +45,6 @@ TEST_F(JournalFailures, NewJournalsInPlacesThatCannotHoldThemSayWhy) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        if (doc.IsJournalOpen())
-            ui.answerMessage("OK to close the journal that is open?", MessageAnswer::Yes);
         ui.acceptDialog<NewJournalValues>([&](NewJournalValues& v) {
             v.m_path = c.path;
             v.m_fileName = "j.qbk";
