@@ -21,14 +21,13 @@ std::string quoted(const std::string& text) {
     return sql.format("%Q", text.c_str());
 }
 
-std::string hexBlob(const std::string& bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string out = "X'";
+std::string hex(const std::string& bytes) {
+    std::string out;
     for (const unsigned char b : bytes) {
-        out += digits[b >> 4];
-        out += digits[b & 15];
+        out += "0123456789abcdef"[b >> 4];
+        out += "0123456789abcdef"[b & 15];
     }
-    return out + "'";
+    return out;
 }
 
 } // namespace
@@ -55,18 +54,9 @@ std::string RandomJournal::rtf() {
     const int words = 1 + static_cast<int>(below(12));
     for (int w = 0; w < words; ++w) {
         std::string one = word();
-        // Bytes above 127 as RTF escapes.
-        std::string escaped;
-        for (const unsigned char c : one) {
-            if (c < 128) {
-                escaped += static_cast<char>(c);
-            } else {
-                static const char digits[] = "0123456789abcdef";
-                escaped += "\\'";
-                escaped += digits[c >> 4];
-                escaped += digits[c & 15];
-            }
-        }
+        std::string escaped; // bytes above 127 as RTF escapes
+        for (const char c : one)
+            escaped += static_cast<unsigned char>(c) < 128 ? std::string(1, c) : "\\'" + hex({c});
         if (chance(5) && one.size() > 2) // a word split by formatting
             escaped = "{\\b " + escaped.substr(0, 2) + "}" + escaped.substr(2);
         text += escaped + (chance(6) ? "\\par " : " ");
@@ -75,29 +65,17 @@ std::string RandomJournal::rtf() {
 }
 
 std::string RandomJournal::timeStamp() {
-    switch (below(12)) {
-    case 0:
-        return "not a date";
-    case 1:
-        return "";
-    default: {
-        SqlBuffer sql;
-        return sql.format("2004-07-%02d %02d:%02d", 3 + below(5), below(24), below(60));
-    }
-    }
+    const std::uint32_t pick = below(12);
+    if (pick < 2)
+        return pick == 0 ? "not a date" : "";
+    SqlBuffer sql;
+    return sql.format("2004-07-%02d %02d:%02d", 3 + below(5), below(24), below(60));
 }
 
 std::string RandomJournal::idValue(const std::string& id) {
-    switch (below(40)) {
-    case 0:
-        return "NULL";
-    case 1:
-        return "''";
-    case 2:
-        return hexBlob(id); // same bytes, but a blob never equals a quoted text
-    default:
-        return quoted(id);
-    }
+    // A blob of the same bytes never equals the quoted text.
+    const std::uint32_t pick = below(40);
+    return pick == 0 ? "NULL" : pick == 1 ? "''" : pick == 2 ? "X'" + hex(id) + "'" : quoted(id);
 }
 
 void RandomJournal::fill(SqlDatabase& db, const std::string& contentKey) {

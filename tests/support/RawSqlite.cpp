@@ -64,13 +64,3 @@ std::string fileBytes(const std::string& path) {
     out << in.rdbuf();
     return out.str();
 }
-
-std::string toHex(const std::string& bytes) {
-    static const char* digits = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char b : bytes) {
-        hex.push_back(digits[b >> 4]);
-        hex.push_back(digits[b & 15]);
-    }
-    return hex;
-}

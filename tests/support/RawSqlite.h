@@ -16,6 +16,3 @@ std::string rawValue(const std::string& path, const std::string& sql);
 
 // Bytes of a file, for "left unchanged" checks.
 std::string fileBytes(const std::string& path);
-
-// Hex of bytes, lower-case, for readable comparisons.
-std::string toHex(const std::string& bytes);

@@ -2,11 +2,12 @@
 
 #include "dialogs/JournalUi.h"
 
+#include <any>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
-#include <variant>
+#include <typeindex>
 #include <vector>
 
 // A JournalUi for tests: answers from a script written in the order the code under test is
@@ -28,17 +29,20 @@
 // included) or typed into a field it shows disabled.
 class ScriptedJournalUi : public JournalUi {
 public:
-    ScriptedJournalUi() = default;
     ~ScriptedJournalUi() override;
 
-    // Script.
-    void answerMessage(MessageAnswer answer);
-    void answerMessage(std::string expectedText, MessageAnswer answer);
+    // Script. A dialog step edits the values it is shown and says whether OK closes it.
+    void answerMessage(MessageAnswer answer) { answerMessage(std::nullopt, answer); }
+    void answerMessage(std::optional<std::string> expectedText, MessageAnswer answer);
     template <class Values> void acceptDialog(std::function<void(Values&)> edit = {}) {
-        m_script.push_back(DialogStep<Values>{true, std::move(edit)});
+        m_script.push_back({typeid(Values), {}, {}, [edit](std::any& values) {
+                                if (edit)
+                                    edit(std::any_cast<Values&>(values));
+                                return true;
+                            }});
     }
     template <class Values> void cancelDialog() {
-        m_script.push_back(DialogStep<Values>{false, {}});
+        m_script.push_back({typeid(Values), {}, {}, [](std::any&) { return false; }});
     }
     void chooseWelcome(WelcomeChoice choice);
     void chooseJournal(std::optional<std::string> path);
@@ -49,15 +53,13 @@ public:
     // The values each run of that dialog started from, in order.
     template <class Values> std::vector<Values> shown() const {
         std::vector<Values> result;
-        for (const Shown& item : m_shown) {
-            if (const auto* values = std::get_if<Values>(&item)) {
+        for (const std::any& item : m_shown)
+            if (const auto* values = std::any_cast<Values>(&item))
                 result.push_back(*values);
-            }
-        }
         return result;
     }
     // One line per interaction, in order: "message: <text>" or the dialog's name.
-    std::vector<std::string> log() const;
+    std::vector<std::string> log() const { return m_log; }
     std::size_t pendingSteps() const { return m_script.size(); }
 
     // JournalUi
@@ -72,36 +74,19 @@ public:
     std::optional<std::string> chooseJournalToOpen() override;
 
 private:
-    struct MessageStep {
-        std::optional<std::string> expectedText;
-        MessageAnswer answer;
+    struct Step {
+        std::type_index asks; // the values' type; MessageBoxRequest for a message box
+        std::optional<std::string> text;
+        MessageAnswer answer = MessageAnswer::Ok;
+        // Edits what the dialog shows (or sets the choice); false cancels.
+        std::function<bool(std::any&)> reply;
     };
-    template <class Values> struct DialogStep {
-        using ValuesType = Values;
-        bool accept;
-        std::function<void(Values&)> edit;
-    };
-    struct WelcomeStep {
-        WelcomeChoice choice;
-    };
-    struct OpenStep {
-        std::optional<std::string> path;
-    };
-    struct WelcomeShown {};
-    struct OpenShown {};
 
-    using Step = std::variant<MessageStep, DialogStep<PasswordValues>,
-                              DialogStep<ChangePasswordValues>, DialogStep<NewJournalValues>,
-                              DialogStep<OptionsValues>, DialogStep<CommentValues>,
-                              DialogStep<ChangeDateValues>, WelcomeStep, OpenStep>;
-    using Shown =
-        std::variant<MessageBoxRequest, PasswordValues, ChangePasswordValues, NewJournalValues,
-                     OptionsValues, CommentValues, ChangeDateValues, WelcomeShown, OpenShown>;
-
-    static std::string describe(const Step& step);
-    template <class Wanted> std::optional<Wanted> takeStep(const std::string& asked);
+    // The next step if it answers what is asked; records what was shown.
+    std::optional<Step> take(std::any shown);
     template <class Values> bool runDialog(Values& values);
 
     std::deque<Step> m_script;
-    std::vector<Shown> m_shown;
+    std::vector<std::any> m_shown;
+    std::vector<std::string> m_log;
 };

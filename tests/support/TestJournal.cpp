@@ -5,13 +5,24 @@
 #include "store/SqlBuffer.h"
 #include "store/StoredText.h"
 
-TestJournal::TestJournal(const std::string& password)
-    : m_path(m_dir.filePath(QStringLiteral("test.qbk")).toStdString()) {
+namespace {
+
+NewJournalValues withPassword(const std::string& password) {
     NewJournalValues values;
     values.m_password = password;
+    return values;
+}
+
+} // namespace
+
+TestJournal::TestJournal(const std::string& password)
+    : TestJournal(withPassword(password), kContentKey) {}
+
+TestJournal::TestJournal(const NewJournalValues& values, const std::string& contentKey)
+    : m_path(m_dir.filePath(QStringLiteral("test.qbk")).toStdString()) {
     m_db.open(m_path);
     JournalSchema::CreateTables(m_db);
-    JournalSchema::InsertSettings(m_db, values, kContentKey);
+    JournalSchema::InsertSettings(m_db, values, contentKey);
 }
 
 void TestJournal::addFolder(const std::string& id, const std::string& parentId,

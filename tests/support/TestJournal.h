@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <string>
 
+struct NewJournalValues;
+
 // A fresh journal file in a temporary folder, made by the program's own create steps, with
 // helpers that add rows through plain SQL for tests that need a given file content.
 class TestJournal {
@@ -12,6 +14,7 @@ public:
     static constexpr const char* kContentKey = "{11111111-2222-3333-4444-555555555555}";
 
     explicit TestJournal(const std::string& password = "");
+    TestJournal(const NewJournalValues& values, const std::string& contentKey);
 
     const std::string& path() const { return m_path; }
     SqlDatabase& db() { return m_db; }

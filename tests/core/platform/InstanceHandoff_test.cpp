@@ -81,40 +81,33 @@ TEST(InstanceHandoff, AnythingButOneWellFormedMessageIsRefusedAndLeavesTheReques
 }
 
 TEST(InstanceHandoff, OneServerPerUserAndDisplay) {
-    using InstanceHandoff::serverName;
-    const QString run = QStringLiteral("/run/user/1000");
-    const QString tmp = QStringLiteral("/tmp");
+    using namespace Qt::StringLiterals;
+    const QString run = u"/run/user/1000"_s;
+    const auto name = [](const QString& runtime, unsigned user, const QString& display) {
+        return InstanceHandoff::serverName(runtime, u"/tmp"_s, user, display);
+    };
+    const auto at = [&](const QString& display) { return name(run, 1000, display); };
     // Screens of one X display, and the ways to write it, share a server.
-    for (const char* same : {":0.0", ":0.1", "unix:0", "unix:0.0"})
-        EXPECT_EQ(serverName(run, tmp, 1000, QString::fromLatin1(same)),
-                  serverName(run, tmp, 1000, QStringLiteral(":0")))
-            << same;
-    EXPECT_EQ(serverName(run, tmp, 1000, QStringLiteral(":0")),
-              QStringLiteral("/run/user/1000/quillbook-_3a0.socket"));
-    EXPECT_NE(serverName(run, tmp, 1000, QStringLiteral(":1")),
-              serverName(run, tmp, 1000, QStringLiteral(":0")));
-    EXPECT_NE(serverName(run, tmp, 1000, QStringLiteral("otherhost:0")),
-              serverName(run, tmp, 1000, QStringLiteral(":0")));
-    EXPECT_EQ(serverName(run, tmp, 1000, QStringLiteral("wayland-0")),
-              QStringLiteral("/run/user/1000/quillbook-wayland-0.socket"));
-    EXPECT_EQ(serverName(run, tmp, 1000, QString()),
-              QStringLiteral("/run/user/1000/quillbook-none.socket"));
+    for (const QString& same : {u":0.0"_s, u":0.1"_s, u"unix:0"_s, u"unix:0.0"_s})
+        EXPECT_EQ(at(same), at(u":0"_s)) << same.toStdString();
+    EXPECT_EQ(at(u":0"_s), u"/run/user/1000/quillbook-_3a0.socket"_s);
+    EXPECT_NE(at(u":1"_s), at(u":0"_s));
+    EXPECT_NE(at(u"otherhost:0"_s), at(u":0"_s));
+    EXPECT_EQ(at(u"wayland-0"_s), u"/run/user/1000/quillbook-wayland-0.socket"_s);
+    EXPECT_EQ(at(QString()), u"/run/user/1000/quillbook-none.socket"_s);
 
     // Without a private runtime folder the shared temporary folder holds the user in the name.
-    EXPECT_EQ(serverName(QString(), tmp, 1000, QStringLiteral(":0")),
-              QStringLiteral("/tmp/quillbook-1000-_3a0.socket"));
-    EXPECT_NE(serverName(QString(), tmp, 1001, QStringLiteral(":0")),
-              serverName(QString(), tmp, 1000, QStringLiteral(":0")));
-    EXPECT_EQ(serverName(QStringLiteral("relative/run"), tmp, 1000, QStringLiteral(":0")),
-              serverName(QString(), tmp, 1000, QStringLiteral(":0")));
+    EXPECT_EQ(name(QString(), 1000, u":0"_s), u"/tmp/quillbook-1000-_3a0.socket"_s);
+    EXPECT_NE(name(QString(), 1001, u":0"_s), name(QString(), 1000, u":0"_s));
+    EXPECT_EQ(name(u"relative/run"_s, 1000, u":0"_s), name(QString(), 1000, u":0"_s));
 
     // Whatever the display is called, the name stays a short file name of harmless bytes.
-    const QString odd = QStringLiteral("/weird/../place/") + QString(200, QLatin1Char('x'));
-    const QString name = serverName(run, tmp, 1000, odd);
-    EXPECT_TRUE(name.startsWith(run + QStringLiteral("/quillbook-")));
-    EXPECT_EQ(name.count(QLatin1Char('/')), run.count(QLatin1Char('/')) + 1);
-    EXPECT_LT(name.size(), 100);
-    EXPECT_NE(name, serverName(run, tmp, 1000, odd + QLatin1Char('y')));
+    const QString odd = u"/weird/../place/"_s + QString(200, u'x');
+    const QString socket = at(odd);
+    EXPECT_TRUE(socket.startsWith(run + u"/quillbook-"_s));
+    EXPECT_EQ(socket.count(u'/'), run.count(u'/') + 1);
+    EXPECT_LT(socket.size(), 100);
+    EXPECT_NE(socket, at(odd + u'y'));
 }
 
 TEST(InstanceHandoff, OnlyTheUsersOwnSocketIsTalkedTo) {

@@ -50,56 +50,6 @@ Bytes opensslEcb(const BF_KEY& key, Bytes data, int mode) {
 
 } // namespace
 
-// The tables are pi's fractional hexadecimal digits: recompute them with Machin's formula,
-// pi = 16 atan(1/5) - 4 atan(1/239), in fixed point with 32-bit words (word 0 the integer part).
-TEST(BlowfishEngine, InitialTablesAreTheHexDigitsOfPi) {
-    constexpr std::size_t kWords = 1 + 18 + 4 * 256 + 2; // integer part, tables, guard words
-    using Big = std::vector<std::uint32_t>;
-    auto divide = [](Big& a, std::uint32_t d, std::size_t from) {
-        std::uint64_t rem = 0;
-        for (std::size_t i = from; i < a.size(); ++i) {
-            const std::uint64_t cur = rem << 32 | a[i];
-            a[i] = static_cast<std::uint32_t>(cur / d);
-            rem = cur % d;
-        }
-    };
-    auto addScaled = [](Big& acc, const Big& t, std::int64_t factor) { // acc += factor * t
-        std::int64_t carry = 0;
-        for (std::size_t i = acc.size(); i-- > 0;) {
-            const std::int64_t v = std::int64_t(acc[i]) + factor * std::int64_t(t[i]) + carry;
-            acc[i] = static_cast<std::uint32_t>(v);
-            carry = (v - std::int64_t(acc[i])) / (std::int64_t(1) << 32);
-        }
-    };
-    auto atanInverse = [&](std::uint32_t x) {
-        Big sum(kWords), term(kWords), q;
-        term[0] = 1;
-        divide(term, x, 0);
-        for (std::uint32_t k = 0;; ++k) {
-            std::size_t first = 0;
-            while (first < kWords && term[first] == 0)
-                ++first;
-            if (first == kWords)
-                return sum;
-            q = term;
-            divide(q, 2 * k + 1, first);
-            addScaled(sum, q, k % 2 ? -1 : 1);
-            divide(term, x * x, first);
-        }
-    };
-    Big pi(kWords);
-    addScaled(pi, atanInverse(5), 16);
-    addScaled(pi, atanInverse(239), -4);
-    ASSERT_EQ(pi[0], 3u);
-
-    for (std::size_t i = 0; i < 18; ++i)
-        ASSERT_EQ(kBlowfishInitialState.p[i], pi[1 + i]) << "P[" << i << "]";
-    for (std::size_t b = 0; b < 4; ++b)
-        for (std::size_t i = 0; i < 256; ++i)
-            ASSERT_EQ(kBlowfishInitialState.s[b][i], pi[19 + 256 * b + i])
-                << "S" << b << "[" << i << "]";
-}
-
 TEST(BlowfishEngine, AgreesWithOpenSslForRandomKeysAndBlocks) {
     std::mt19937 rng(20261206);
     std::uniform_int_distribution<int> keyByte(1, 255), anyByte(0, 255), keyLength(1, 100),

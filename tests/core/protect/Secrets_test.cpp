@@ -30,17 +30,16 @@ bool coreDumpsOff() {
     return prctl(PR_GET_DUMPABLE) == 0 && core.rlim_cur == 0;
 }
 
+void allowCoreDumps() {
+    prctl(PR_SET_DUMPABLE, 1);
+    rlimit core{};
+    getrlimit(RLIMIT_CORE, &core);
+    core.rlim_cur = core.rlim_max;
+    setrlimit(RLIMIT_CORE, &core);
+}
+
 // Runs in a child process of its own, so that the process-wide state starts as a user's does.
-class CoreDumps : public SessionFixture {
-protected:
-    static void allowCoreDumps() {
-        prctl(PR_SET_DUMPABLE, 1);
-        rlimit core{};
-        getrlimit(RLIMIT_CORE, &core);
-        core.rlim_cur = core.rlim_max;
-        setrlimit(RLIMIT_CORE, &core);
-    }
-};
+using CoreDumps = SessionFixture;
 
 TEST_F(CoreDumps, AreOffFromAPasswordOnAndNeverForAnUnprotectedJournal) {
     const std::string plain = createJournal("plain.qbk");

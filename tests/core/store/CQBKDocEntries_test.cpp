@@ -105,31 +105,18 @@ TEST_F(Entries, TopicsChosenBeforeTheFirstSaveMoveWithTheRowOnly) {
     EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry2Topic").size(), 2u);
 }
 
-TEST_F(Entries, ReadsCommentsDatesAndGoneRowsSafely) {
+// Comments, dates, moves, deletes and reads of gone rows are compared with their statements on
+// random journals (EntryStatementsEquivalence); what that comparison cannot reach is here.
+TEST_F(Entries, AnImpossibleDateIsIgnoredAndAGoneEntryPrintsNothing) {
     const std::string id = saveNewEntry("{\\rtf1 text\\par}");
-    doc.SetEntryComment(true, "typed", id);
-    EXPECT_EQ(doc.LoadEntryComment(id), "typed");
     doc.SetEntryTimeStamp(COleDateTime(2004, 7, 5, 10, 45, 59), id);
-    EXPECT_EQ(*entryRow(id)[0], "2004-07-05 10:45");
-    EXPECT_EQ(doc.GetEntryDateText(id), "Monday, July 05 2004 10:45 AM");
     doc.SetEntryTimeStamp(COleDateTime(2004, 2, 30, 0, 0, 0), id); // impossible: ignored
     EXPECT_EQ(*entryRow(id)[0], "2004-07-05 10:45");
 
-    rawExec(path, "INSERT INTO Folder (FolderID, ParentID, Name) VALUES ('{Elsewhere}', "
-                  "'{Root}', 'Elsewhere')");
-    EXPECT_TRUE(doc.MoveEntry(id, "{Elsewhere}"));
-    EXPECT_EQ(*entryRow(id)[1], "{Elsewhere}");
-    // A folder that is not in the file is refused before anything is written.
-    ui.answerMessage(JournalMessages::kDropFolderGone, MessageAnswer::Ok);
-    EXPECT_FALSE(doc.MoveEntry(id, "{Nowhere}"));
-    EXPECT_EQ(*entryRow(id)[1], "{Elsewhere}");
-
     doc.DeleteEntry(id);
-    EXPECT_EQ(doc.LoadEntryText(id), "");
-    EXPECT_EQ(doc.LoadEntryComment(id), "");
     doc.PrintEntry(id, 0);
     EXPECT_EQ(host.printedText, "");
-    EXPECT_EQ(ui.messages().size(), 2u); // "Journal Created" and the refused move: nothing failed
+    EXPECT_EQ(ui.messages().size(), 1u); // "Journal Created": nothing failed
 }
 
 TEST_F(Entries, OpenEntryReusesTheEditorAndAsksToSaveFirst) {

@@ -86,11 +86,10 @@ protected:
                                            .empty();
         };
         const bool entryThere = there("Entry", "EntryID", id);
-        const auto goneUnless = [&](bool present, const char* message) {
-            if (!present)
-                ui.answerMessage(message, MessageAnswer::Ok);
-        };
-        switch (random.below(11)) {
+        const unsigned kind = random.below(11);
+        if (kind >= 1 && kind <= 3 && !entryThere)
+            ui.answerMessage(JournalMessages::kEntryGone, MessageAnswer::Ok);
+        switch (kind) {
         case 0: {
             std::string saved = random.chance(2) ? std::string("{new_entry}") : id;
             doc.m_currentFolderId = random.folderId();
@@ -98,24 +97,21 @@ protected:
             break;
         }
         case 1:
-            goneUnless(entryThere, JournalMessages::kEntryGone);
             doc.SetEntryComment(random.chance(2), "typed journal note", id);
             break;
         case 2:
-            goneUnless(entryThere, JournalMessages::kEntryGone);
             doc.SetEntryTimeStamp(
                 COleDateTime(2004, 7, 3 + static_cast<int>(random.below(5)), 12, 0, 0), id);
             break;
         case 3:
-            goneUnless(entryThere, JournalMessages::kEntryGone);
             doc.DeleteEntry(id);
             break;
         case 4: {
             const std::string folder = random.folderId();
             if (!there("Folder", "FolderID", folder))
                 ui.answerMessage(JournalMessages::kDropFolderGone, MessageAnswer::Ok);
-            else
-                goneUnless(entryThere, JournalMessages::kEntryGone);
+            else if (!entryThere)
+                ui.answerMessage(JournalMessages::kEntryGone, MessageAnswer::Ok);
             doc.MoveEntry(id, folder);
             break;
         }

@@ -1,9 +1,6 @@
-#include "dialogs/NewJournalValues.h"
-#include "store/JournalSchema.h"
-#include "store/SqlDatabase.h"
 #include "store/TimeStamp.h"
+#include "support/TestJournal.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(TimeStamp, ParsesByFixedPositionsAndToleratesHostileText) {
@@ -33,11 +30,8 @@ TEST(TimeStamp, StoredFormDropsSecondsAndSortsInTimeOrder) {
 }
 
 TEST(TimeStamp, DisplaysWithTheJournalsFormatsReadEachTime) {
-    QTemporaryDir dir;
-    SqlDatabase db;
-    db.open(dir.filePath(QStringLiteral("j.qbk")).toStdString());
-    JournalSchema::CreateTables(db);
-    JournalSchema::InsertSettings(db, NewJournalValues{}, "{00000000-0000-0000-0000-000000000000}");
+    TestJournal journal;
+    SqlDatabase& db = journal.db();
     EXPECT_EQ(FormatTimeStamp(db, "2004-07-05 14:30"), "Monday, July 05 2004 02:30 PM");
 
     db.execute("UPDATE Config SET DateFormat = '%m/%d/%Y', TimeFormat = '%H:%M'");
