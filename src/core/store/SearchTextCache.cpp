@@ -36,6 +36,8 @@ constexpr const char* kColumns = "rowid, EntryID, TimeStamp, Comment, EntryText"
 // Whether the row's search mark is anything but the integer 0, and whether it is the integer 1.
 constexpr const char* kMarkColumns = "NOT (typeof(SearchTarget) = 'integer' AND SearchTarget = 0), "
                                      "typeof(SearchTarget) = 'integer' AND SearchTarget = 1";
+// Whether the id can be handed on as a quoted text (EntryIdSnapshot).
+constexpr const char* kIdColumn = "typeof(EntryID) = 'text' AND instr(EntryID, char(0)) = 0";
 
 // One Entry row as stored, read on the SQLite thread.
 struct StoredRow {
@@ -176,6 +178,7 @@ void SearchTextCache::Clear() {
     m_rows.clear();
     m_loaded = false;
     m_marks.reset();
+    m_idsToHand = false;
 }
 
 const SearchTextCache::Rows& SearchTextCache::Refresh(SqlDatabase& db, const BlowfishEngine& engine,
@@ -199,6 +202,7 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
         db.execute("DELETE FROM temp.quillbook_changed_entries");
     m_dataVersion = db.dataVersion();
     MarkSnapshot marks{m_dataVersion, {}};
+    bool idsToHand = true;
 
     // Deciphering and reading the RTF dominate: workers take batches while this thread is
     // still reading, then this thread joins them.
@@ -208,11 +212,12 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
         pool.emplace_back([&pipeline] { pipeline.work(); });
     try {
         SqlBuffer sql;
-        SqlQuery query =
-            db.query(sql.format("SELECT %s, %s FROM main.Entry", kColumns, kMarkColumns));
+        SqlQuery query = db.query(
+            sql.format("SELECT %s, %s, %s FROM main.Entry", kColumns, kMarkColumns, kIdColumn));
         std::vector<StoredRow> batch;
         for (; !query.eof(); query.nextRow()) {
             batch.push_back(readStored(query));
+            idsToHand = idsToHand && query.textField(7) == "1";
             if (query.textField(5) == "1")
                 marks.marked.emplace_back(batch.back().rowid, query.textField(6) == "1");
             if (batch.size() == RowPipeline::kBatchRows)
@@ -237,9 +242,22 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
     }
     m_loaded = true;
     m_marks = std::move(marks);
+    m_idsToHand = idsToHand;
+    m_changesAfterRead = db.totalChanges();
+}
+
+std::optional<EntryIdSnapshot> SearchTextCache::TakeEntryIds() {
+    if (!std::exchange(m_idsToHand, false))
+        return std::nullopt;
+    EntryIdSnapshot ids{m_dataVersion, m_changesAfterRead, {}};
+    ids.rows.reserve(m_rows.size());
+    for (const auto& [rowid, row] : m_rows)
+        ids.rows.emplace_back(row.entryId, rowid);
+    return ids;
 }
 
 void SearchTextCache::ReadChanged(SqlDatabase& db, const BlowfishEngine& engine) {
+    m_idsToHand = false;
     std::vector<std::int64_t> changed;
     SqlQuery log = db.query("SELECT DISTINCT rid FROM temp.quillbook_changed_entries");
     for (; !log.eof(); log.nextRow())
