@@ -59,24 +59,24 @@ StoredRow readStored(const SqlQuery& query) {
     return row;
 }
 
-SearchTextCache::Field shownField(int format, const std::string& stored,
-                                  const BlowfishEngine& engine) {
+// The stored bytes are deciphered in their own buffer, which goes with the shown text made.
+SearchTextCache::Field shownField(int format, std::string&& stored, const BlowfishEngine& engine) {
     SearchTextCache::Field field;
     try {
         field.SetShown(
-            CHiddenRichEdit::ShownText(format, DecipherFromStorage(stored.c_str(), engine)));
+            CHiddenRichEdit::ShownText(format, DecipherFromStorage(std::move(stored), engine)));
     } catch (const CppSQLite3Exception& e) {
         field.error = e;
     }
     return field;
 }
 
-SearchTextCache::Row shownRow(const StoredRow& stored, const BlowfishEngine& engine) {
+SearchTextCache::Row shownRow(StoredRow&& stored, const BlowfishEngine& engine) {
     SearchTextCache::Row row;
-    row.entryId = stored.entryId;
+    row.entryId = std::move(stored.entryId);
     row.when = stored.when;
-    row.text = shownField(CHiddenRichEdit::SF_RTF, stored.text, engine);
-    row.comment = shownField(CHiddenRichEdit::SF_TEXT, stored.comment, engine);
+    row.text = shownField(CHiddenRichEdit::SF_RTF, std::move(stored.text), engine);
+    row.comment = shownField(CHiddenRichEdit::SF_TEXT, std::move(stored.comment), engine);
     return row;
 }
 
@@ -109,13 +109,9 @@ public:
     void work() {
         while (Batch* batch = take()) {
             batch->shown.reserve(batch->stored.size());
-            for (StoredRow& row : batch->stored) {
-                batch->shown.push_back(shownRow(row, m_engine));
-                // Only the rowid is needed from here on; the stored bytes go now (a swap:
-                // assigning an empty string would keep the buffer).
-                std::string().swap(row.text);
-                std::string().swap(row.comment);
-            }
+            // Only the rowid is needed from here on: the stored bytes go with the row.
+            for (StoredRow& row : batch->stored)
+                batch->shown.push_back(shownRow(std::move(row), m_engine));
         }
     }
     // In reading order, once every worker has left.
