@@ -10,6 +10,7 @@
 #include "support/BenchSession.h"
 #include "support/GoalSummary.h"
 #include "support/JournalGenerator.h"
+#include "support/PeakMemoryProbe.h"
 #include "support/ResidentMemory.h"
 
 #include "browser/EntryRows.h"
@@ -179,7 +180,7 @@ void printRow(const GoalSummary& s, const char* figure, const char* name, double
 }
 
 // Run in a process of its own: opened, listed, searched twice.
-int measurePeakMemory() {
+void measurePeakMemory() {
     Session session(workingCopy("load-memory"));
     const std::size_t rows = listRoot(session.doc);
     const std::vector<SearchCriteria> list = searches();
@@ -189,14 +190,13 @@ int measurePeakMemory() {
     std::printf("peak memory, %zu entries open, listed and searched twice: %.1f MB (goal 400 MB: "
                 "%s)\n",
                 rows, peak, peak <= 400 ? "met" : "MISSED");
-    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "--peak-memory")
-        return measurePeakMemory();
+    if (PeakMemoryProbe::RunIfProbe(argc, argv, measurePeakMemory))
+        return 0;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -209,10 +209,7 @@ int main(int argc, char** argv) {
     printRow(summary, "same, another search before", "BM_Load_SearchFirst/1", 1500);
     printRow(summary, "search again", "BM_Load_SearchAgain", 300);
     printRow(summary, "first search, never searched", "BM_Load_SearchFirstEver", 1500);
-    std::fflush(stdout);
-    const std::string probe = std::string("\"") + argv[0] + "\" --peak-memory";
-    if (std::system(probe.c_str()) != 0)
-        std::printf("peak memory: the probe failed\n");
+    PeakMemoryProbe::RunProbe(argv[0]);
     benchmark::Shutdown();
     return 0;
 }
