@@ -6,6 +6,7 @@
 #include "support/EntryTextMaker.h"
 #include "support/GoalSummary.h"
 #include "support/JournalGenerator.h"
+#include "support/PeakMemoryProbe.h"
 #include "support/ResidentMemory.h"
 
 #include "browser/EntryRows.h"
@@ -471,7 +472,7 @@ void printSummary(const GoalSummary& s, double cipherBytes) {
 }
 
 // Run in a process of its own: the journal open with its root listed, searched twice.
-int measurePeakMemory() {
+void measurePeakMemory() {
     const double before = peakResidentMb();
     Session session(JournalGenerator::WorkingCopy(kShape, "memory"));
     const std::vector<EntryRow> rows = listRoot(session.doc);
@@ -481,14 +482,13 @@ int measurePeakMemory() {
     std::printf("peak memory with the journal open, listed and searched: %.1f MB (goal < 100 MB; "
                 "%.1f MB before opening; %zu rows listed)\n",
                 peakResidentMb(), before, rows.size());
-    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "--peak-memory")
-        return measurePeakMemory();
+    if (PeakMemoryProbe::RunIfProbe(argc, argv, measurePeakMemory))
+        return 0;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -498,11 +498,7 @@ int main(int argc, char** argv) {
     GoalSummary summary;
     benchmark::RunSpecifiedBenchmarks(&summary);
     printSummary(summary, cipherBytes);
-    std::fflush(stdout);
-    // A fresh process, so nothing of the benchmarks above counts.
-    const std::string probe = std::string("\"") + argv[0] + "\" --peak-memory";
-    if (std::system(probe.c_str()) != 0)
-        std::printf("peak memory: the probe failed\n");
+    PeakMemoryProbe::RunProbe(argv[0]);
     benchmark::Shutdown();
     return 0;
 }

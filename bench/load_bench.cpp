@@ -10,6 +10,7 @@
 #include "support/BenchSession.h"
 #include "support/GoalSummary.h"
 #include "support/JournalGenerator.h"
+#include "support/PeakMemoryProbe.h"
 #include "support/ResidentMemory.h"
 
 #include "browser/EntryRows.h"
@@ -22,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -111,16 +113,53 @@ void BM_Load_OpenToListedRoot(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-// Searches write their marks, so they run on a copy.
+// Reading one entry just after opening (the preview of the first entry clicked): it fills the
+// session's table of row ids, which opening leaves to the first need.
+void BM_Load_FirstEntryRead(benchmark::State& state) {
+    Session session(loadJournal());
+    const std::string id =
+        LoadEntryRows(session.doc.m_db, session.doc.ContentCipherEngine(), EntryFilter{})
+            .back()
+            .entryId;
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.close();
+        session.open();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(session.doc.LoadEntryText(id));
+    }
+}
+
+// Searches write their marks, so they run on a copy. The journal has been searched before, as
+// any journal in use has, so every mark is written: with the same search (/0: no mark changes)
+// or another (/1: the marks of both searches' hits change). The journal as made has no mark
+// written; the first search of its life writes every row once, measured on its own below.
 void BM_Load_SearchFirst(benchmark::State& state) {
     Session session(workingCopy("load-search-first"));
     const SearchCriteria criteria = searches().front();
+    session.doc.Search(state.range(0) == 0 ? criteria : searches().back());
     for (auto _ : state) {
         state.PauseTiming();
         session.close();
         session.open();
         state.ResumeTiming();
         session.doc.Search(criteria);
+    }
+    state.counters["hits"] = static_cast<double>(LoadSearchResultRows(session.doc).size());
+}
+
+// The first search of a journal that was never searched: besides reading every entry it writes
+// the mark of every row, as clearing all marks does.
+void BM_Load_SearchFirstEver(benchmark::State& state) {
+    const SearchCriteria criteria = searches().front();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto session = std::make_unique<Session>(workingCopy("load-search-first-ever"));
+        state.ResumeTiming();
+        session->doc.Search(criteria);
+        state.PauseTiming();
+        session.reset(); // closing is not the search's time
+        state.ResumeTiming();
     }
 }
 
@@ -142,8 +181,10 @@ void timed(benchmark::internal::Benchmark* b, int iterations) {
         ->Repetitions(5);
 }
 BENCHMARK(BM_Load_OpenToListedRoot)->Apply([](auto* b) { timed(b, 1); });
-BENCHMARK(BM_Load_SearchFirst)->Apply([](auto* b) { timed(b, 1); });
+BENCHMARK(BM_Load_FirstEntryRead)->Apply([](auto* b) { timed(b, 1); });
+BENCHMARK(BM_Load_SearchFirst)->Arg(0)->Arg(1)->Apply([](auto* b) { timed(b, 1); });
 BENCHMARK(BM_Load_SearchAgain)->Apply([](auto* b) { timed(b, 4); });
+BENCHMARK(BM_Load_SearchFirstEver)->Apply([](auto* b) { timed(b, 1); });
 
 void printRow(const GoalSummary& s, const char* figure, const char* name, double goal) {
     const auto wall = s.millis(name);
@@ -157,7 +198,7 @@ void printRow(const GoalSummary& s, const char* figure, const char* name, double
 }
 
 // Run in a process of its own: opened, listed, searched twice.
-int measurePeakMemory() {
+void measurePeakMemory() {
     Session session(workingCopy("load-memory"));
     const std::size_t rows = listRoot(session.doc);
     const std::vector<SearchCriteria> list = searches();
@@ -167,14 +208,13 @@ int measurePeakMemory() {
     std::printf("peak memory, %zu entries open, listed and searched twice: %.1f MB (goal 400 MB: "
                 "%s)\n",
                 rows, peak, peak <= 400 ? "met" : "MISSED");
-    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "--peak-memory")
-        return measurePeakMemory();
+    if (PeakMemoryProbe::RunIfProbe(argc, argv, measurePeakMemory))
+        return 0;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -183,12 +223,14 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&summary);
     std::printf("\nMedians of five runs, %d entries\n", kBaseShape.entries * kCopies);
     printRow(summary, "opening to the listed root", "BM_Load_OpenToListedRoot", 1000);
-    printRow(summary, "first search after opening", "BM_Load_SearchFirst", 1500);
+    std::printf("%-28s %9.1f ms wall %9.1f ms CPU   (no goal)\n", "first entry read, opened",
+                summary.millis("BM_Load_FirstEntryRead").value_or(0),
+                summary.cpuMillis("BM_Load_FirstEntryRead").value_or(0));
+    printRow(summary, "first search after opening", "BM_Load_SearchFirst/0", 1500);
+    printRow(summary, "same, another search before", "BM_Load_SearchFirst/1", 1500);
     printRow(summary, "search again", "BM_Load_SearchAgain", 300);
-    std::fflush(stdout);
-    const std::string probe = std::string("\"") + argv[0] + "\" --peak-memory";
-    if (std::system(probe.c_str()) != 0)
-        std::printf("peak memory: the probe failed\n");
+    printRow(summary, "first search, never searched", "BM_Load_SearchFirstEver", 1500);
+    PeakMemoryProbe::RunProbe(argv[0]);
     benchmark::Shutdown();
     return 0;
 }

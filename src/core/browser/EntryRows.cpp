@@ -19,20 +19,38 @@ bool listsEveryFolder(const std::string& folderId) {
     return folderId == "{All Entries}" || folderId == "{Root}";
 }
 
-// One listing row from the current row of an Entry query.
-EntryRow readRow(const SqlQuery& query, const BlowfishEngine& keyed, const ListingNames& names,
-                 bool showFirstLine) {
-    EntryRow row;
-    row.folderId = query.textField("FolderID");
-    row.timestamp = ParseTimeStamp(query.fieldValue("TimeStamp"));
-    row.entryId = query.textField("EntryID");
-    row.topics = names.TopicsText(row.entryId);
-    row.folderName = names.FolderName(row.folderId);
-    row.comment = DecipherFromStorage(query.fieldValue("Comment"), keyed);
-    // A derived description is listed only when the journal asks for it.
-    if (!showFirstLine && !query.boolField("UserComment", false))
-        row.comment.clear();
-    return row;
+// What a listing row needs of an Entry row: never the entry's text, the bulk of every row
+// and, for long entries, pages of their own.
+constexpr const char* kRowColumns = "FolderID, TimeStamp, EntryID, Comment, UserComment";
+
+// Where a query has the columns a listing row is read from, found by name once.
+struct RowColumns {
+    explicit RowColumns(const SqlQuery& query)
+        : folderId(query.fieldIndex("FolderID")), timeStamp(query.fieldIndex("TimeStamp")),
+          entryId(query.fieldIndex("EntryID")), comment(query.fieldIndex("Comment")),
+          userComment(query.fieldIndex("UserComment")) {}
+    int folderId, timeStamp, entryId, comment, userComment;
+};
+
+// One listing row from the current row of an Entry query, appended to rows (nothing appended
+// when reading it fails).
+void appendRow(const SqlQuery& query, const RowColumns& at, const BlowfishEngine& keyed,
+               const ListingNames& names, bool showFirstLine, std::vector<EntryRow>& rows) {
+    EntryRow& row = rows.emplace_back();
+    try {
+        row.folderId = query.textField(at.folderId);
+        row.timestamp = ParseTimeStamp(query.fieldValue(at.timeStamp));
+        row.entryId = query.textField(at.entryId);
+        row.topics = names.TopicsText(row.entryId);
+        row.folderName = names.FolderName(row.folderId);
+        row.comment = DecipherFromStorage(query.fieldValue(at.comment), keyed);
+        // A derived description is listed only when the journal asks for it.
+        if (!showFirstLine && query.intField(at.userComment, 0) != 1)
+            row.comment.clear();
+    } catch (...) {
+        rows.pop_back();
+        throw;
+    }
 }
 
 int compareTexts(const std::string& a, const std::string& b) {
@@ -88,11 +106,15 @@ std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const BlowfishEngine& keyed
     if (!where)
         return rows;
     SqlBuffer sql;
-    SqlQuery query = db.query(sql.format("SELECT * FROM Entry WHERE %s;", where->c_str()));
+    SqlQuery query =
+        db.query(sql.format("SELECT %s FROM Entry WHERE %s;", kRowColumns, where->c_str()));
     // Read while the entry query is open, so both see the same file; not at all without rows.
-    const ListingNames names = query.eof() ? ListingNames() : ListingNames::Read(db);
+    if (query.eof())
+        return rows;
+    const ListingNames names = ListingNames::Read(db);
+    const RowColumns at(query);
     for (; !query.eof(); query.nextRow())
-        rows.push_back(readRow(query, keyed, names, showFirstLine));
+        appendRow(query, at, keyed, names, showFirstLine, rows);
     query.finalize();
     return rows;
 }
@@ -119,9 +141,13 @@ void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
             : sql.format("SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE SearchTarget "
                          "= '%d'",
                          1));
-    const ListingNames names = query.eof() ? ListingNames() : ListingNames::Read(db);
+    if (query.eof())
+        return;
+    const ListingNames names = ListingNames::Read(db);
+    const RowColumns at(query);
+    const int showFirstLine = query.fieldIndex("ShowFirstLine");
     for (; !query.eof(); query.nextRow())
-        rows.push_back(readRow(query, keyed, names, query.boolField("ShowFirstLine", false)));
+        appendRow(query, at, keyed, names, query.intField(showFirstLine, 0) == 1, rows);
     query.finalize();
 }
 

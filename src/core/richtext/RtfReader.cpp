@@ -87,7 +87,11 @@ void repairSurrogates(QString& text) {
 // needs no formats: runs, paragraphs and formats are then never built.
 class Parser {
 public:
-    Parser(std::string_view input, bool textOnly) : m_tokens(input), m_textOnly(textOnly) {}
+    Parser(std::string_view input, bool textOnly) : m_tokens(input), m_textOnly(textOnly) {
+        // The shown text is hardly ever longer than its RTF: allocated once, not as it grows.
+        if (textOnly)
+            m_text.reserve(static_cast<qsizetype>(input.size()));
+    }
 
     RichDocument run();
     QString text() { return std::move(m_text); }

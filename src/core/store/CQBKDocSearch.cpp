@@ -113,6 +113,8 @@ std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
         m_searchCache.Refresh(m_db, m_contentEngine, searchThreads());
     if (std::optional<MarkSnapshot> marks = m_searchCache.TakeMarks())
         m_searchMarks.Seed(std::move(*marks));
+    if (std::optional<EntryIdSnapshot> ids = m_searchCache.TakeEntryIds())
+        m_entryRows.Seed(m_db, std::move(*ids));
     std::vector<const SearchTextCache::Row*> inOrder;
     inOrder.reserve(rows.size());
     for (const auto& [rowid, row] : rows)

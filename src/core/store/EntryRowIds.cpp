@@ -5,6 +5,7 @@
 #include "store/SqlDatabase.h"
 #include "store/SqlQuery.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -25,21 +26,54 @@ constexpr const char* kAttachStatements[] = {
 } // namespace
 
 void EntryRowIds::Attach(SqlDatabase& db) {
-    m_ready = false;
+    Detach();
     try {
         for (const char* statement : kAttachStatements)
             db.execute(statement);
-        Fill(db);
         m_ready = true;
     } catch (const CppSQLite3Exception&) {
         // Slower, not wrong: every statement then reads the table.
     }
 }
 
-void EntryRowIds::Fill(SqlDatabase& db) {
+void EntryRowIds::Seed(SqlDatabase& db, EntryIdSnapshot snapshot) {
+    if (!m_ready)
+        return;
+    try {
+        const std::int64_t version = db.dataVersion();
+        if ((!m_filled || version != m_dataVersion) && snapshot.dataVersion == version &&
+            snapshot.changes == db.totalChanges())
+            Fill(db, &snapshot);
+    } catch (const CppSQLite3Exception&) {
+        m_filled = false; // filled again from the file at the next use
+    }
+}
+
+void EntryRowIds::Fill(SqlDatabase& db, EntryIdSnapshot* seed) {
+    const std::int64_t version = db.dataVersion();
     db.execute("DELETE FROM temp.quillbook_entry_rows");
-    db.execute("INSERT INTO temp.quillbook_entry_rows SELECT EntryID, rowid FROM main.Entry");
-    m_dataVersion = db.dataVersion();
+    m_filled = false;
+    if (seed) {
+        // In id order, so the index grows at its end; a few hundred rows a statement.
+        std::sort(seed->rows.begin(), seed->rows.end());
+        constexpr std::size_t kRowsPerInsert = 500;
+        SqlBuffer sql;
+        for (std::size_t first = 0; first < seed->rows.size(); first += kRowsPerInsert) {
+            std::string insert = "INSERT INTO temp.quillbook_entry_rows VALUES ";
+            const std::size_t last = std::min(seed->rows.size(), first + kRowsPerInsert);
+            for (std::size_t i = first; i < last; ++i) {
+                const auto& [id, rowid] = seed->rows[i];
+                insert += sql.format(i == first ? "('%q',%lld)" : ",('%q',%lld)", id.c_str(),
+                                     static_cast<long long>(rowid));
+            }
+            db.execute(insert);
+        }
+    } else {
+        db.execute("INSERT INTO temp.quillbook_entry_rows SELECT EntryID, rowid FROM main.Entry "
+                   "ORDER BY EntryID");
+    }
+    m_dataVersion = version;
+    m_filled = true;
 }
 
 bool EntryRowIds::Current(SqlDatabase& db) {
@@ -47,10 +81,10 @@ bool EntryRowIds::Current(SqlDatabase& db) {
         return false;
     try {
         // Another connection's commit may have moved any row.
-        if (db.dataVersion() != m_dataVersion)
+        if (!m_filled || db.dataVersion() != m_dataVersion)
             Fill(db);
     } catch (const CppSQLite3Exception&) {
-        m_ready = false;
+        m_ready = m_filled = false;
     }
     return m_ready;
 }

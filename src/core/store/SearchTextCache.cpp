@@ -36,6 +36,8 @@ constexpr const char* kColumns = "rowid, EntryID, TimeStamp, Comment, EntryText"
 // Whether the row's search mark is anything but the integer 0, and whether it is the integer 1.
 constexpr const char* kMarkColumns = "NOT (typeof(SearchTarget) = 'integer' AND SearchTarget = 0), "
                                      "typeof(SearchTarget) = 'integer' AND SearchTarget = 1";
+// Whether the id can be handed on as a quoted text (EntryIdSnapshot).
+constexpr const char* kIdColumn = "typeof(EntryID) = 'text' AND instr(EntryID, char(0)) = 0";
 
 // One Entry row as stored, read on the SQLite thread.
 struct StoredRow {
@@ -57,24 +59,24 @@ StoredRow readStored(const SqlQuery& query) {
     return row;
 }
 
-SearchTextCache::Field shownField(int format, const std::string& stored,
-                                  const BlowfishEngine& engine) {
+// The stored bytes are deciphered in their own buffer, which goes with the shown text made.
+SearchTextCache::Field shownField(int format, std::string&& stored, const BlowfishEngine& engine) {
     SearchTextCache::Field field;
     try {
         field.SetShown(
-            CHiddenRichEdit::ShownText(format, DecipherFromStorage(stored.c_str(), engine)));
+            CHiddenRichEdit::ShownText(format, DecipherFromStorage(std::move(stored), engine)));
     } catch (const CppSQLite3Exception& e) {
         field.error = e;
     }
     return field;
 }
 
-SearchTextCache::Row shownRow(const StoredRow& stored, const BlowfishEngine& engine) {
+SearchTextCache::Row shownRow(StoredRow&& stored, const BlowfishEngine& engine) {
     SearchTextCache::Row row;
-    row.entryId = stored.entryId;
+    row.entryId = std::move(stored.entryId);
     row.when = stored.when;
-    row.text = shownField(CHiddenRichEdit::SF_RTF, stored.text, engine);
-    row.comment = shownField(CHiddenRichEdit::SF_TEXT, stored.comment, engine);
+    row.text = shownField(CHiddenRichEdit::SF_RTF, std::move(stored.text), engine);
+    row.comment = shownField(CHiddenRichEdit::SF_TEXT, std::move(stored.comment), engine);
     return row;
 }
 
@@ -107,13 +109,9 @@ public:
     void work() {
         while (Batch* batch = take()) {
             batch->shown.reserve(batch->stored.size());
-            for (StoredRow& row : batch->stored) {
-                batch->shown.push_back(shownRow(row, m_engine));
-                // Only the rowid is needed from here on; the stored bytes go now (a swap:
-                // assigning an empty string would keep the buffer).
-                std::string().swap(row.text);
-                std::string().swap(row.comment);
-            }
+            // Only the rowid is needed from here on: the stored bytes go with the row.
+            for (StoredRow& row : batch->stored)
+                batch->shown.push_back(shownRow(std::move(row), m_engine));
         }
     }
     // In reading order, once every worker has left.
@@ -176,6 +174,7 @@ void SearchTextCache::Clear() {
     m_rows.clear();
     m_loaded = false;
     m_marks.reset();
+    m_idsToHand = false;
 }
 
 const SearchTextCache::Rows& SearchTextCache::Refresh(SqlDatabase& db, const BlowfishEngine& engine,
@@ -199,6 +198,7 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
         db.execute("DELETE FROM temp.quillbook_changed_entries");
     m_dataVersion = db.dataVersion();
     MarkSnapshot marks{m_dataVersion, {}};
+    bool idsToHand = true;
 
     // Deciphering and reading the RTF dominate: workers take batches while this thread is
     // still reading, then this thread joins them.
@@ -208,11 +208,12 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
         pool.emplace_back([&pipeline] { pipeline.work(); });
     try {
         SqlBuffer sql;
-        SqlQuery query =
-            db.query(sql.format("SELECT %s, %s FROM main.Entry", kColumns, kMarkColumns));
+        SqlQuery query = db.query(
+            sql.format("SELECT %s, %s, %s FROM main.Entry", kColumns, kMarkColumns, kIdColumn));
         std::vector<StoredRow> batch;
         for (; !query.eof(); query.nextRow()) {
             batch.push_back(readStored(query));
+            idsToHand = idsToHand && query.textField(7) == "1";
             if (query.textField(5) == "1")
                 marks.marked.emplace_back(batch.back().rowid, query.textField(6) == "1");
             if (batch.size() == RowPipeline::kBatchRows)
@@ -237,9 +238,22 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
     }
     m_loaded = true;
     m_marks = std::move(marks);
+    m_idsToHand = idsToHand;
+    m_changesAfterRead = db.totalChanges();
+}
+
+std::optional<EntryIdSnapshot> SearchTextCache::TakeEntryIds() {
+    if (!std::exchange(m_idsToHand, false))
+        return std::nullopt;
+    EntryIdSnapshot ids{m_dataVersion, m_changesAfterRead, {}};
+    ids.rows.reserve(m_rows.size());
+    for (const auto& [rowid, row] : m_rows)
+        ids.rows.emplace_back(row.entryId, rowid);
+    return ids;
 }
 
 void SearchTextCache::ReadChanged(SqlDatabase& db, const BlowfishEngine& engine) {
+    m_idsToHand = false;
     std::vector<std::int64_t> changed;
     SqlQuery log = db.query("SELECT DISTINCT rid FROM temp.quillbook_changed_entries");
     for (; !log.eof(); log.nextRow())

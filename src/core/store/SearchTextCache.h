@@ -3,6 +3,7 @@
 #include "platform/COleDateTime.h"
 #include "richtext/TextFinder.h"
 #include "store/CppSQLite3Exception.h"
+#include "store/EntryRowIds.h"
 #include "store/SearchMarks.h"
 
 #include <QByteArray>
@@ -70,6 +71,9 @@ public:
     // The search marks seen by the last full read, once: they spare the marks a scan of
     // their own.
     std::optional<MarkSnapshot> TakeMarks() { return std::exchange(m_marks, std::nullopt); }
+    // Likewise every row's id, once, when the last full read saw only ids that are text
+    // without a zero byte: they spare the session's row table a read of its own.
+    std::optional<EntryIdSnapshot> TakeEntryIds();
 
 private:
     void ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads);
@@ -77,6 +81,8 @@ private:
 
     Rows m_rows;
     std::optional<MarkSnapshot> m_marks;
+    bool m_idsToHand = false;
+    std::int64_t m_changesAfterRead = 0;
     bool m_loaded = false;
     bool m_logging = false;
     std::int64_t m_dataVersion = 0;

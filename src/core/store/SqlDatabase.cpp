@@ -87,6 +87,11 @@ SqlQuery SqlDatabase::query(const std::string& sql) {
     return query(sql.c_str());
 }
 
+std::int64_t SqlDatabase::totalChanges() const {
+    checkOpen();
+    return sqlite3_total_changes64(m_db);
+}
+
 std::int64_t SqlDatabase::dataVersion() {
     SqlQuery version = query("PRAGMA data_version");
     return version.eof() ? 0 : std::strtoll(version.textField(0).c_str(), nullptr, 10);

@@ -36,6 +36,9 @@ public:
 
     // PRAGMA data_version: changes when another connection has committed to the file.
     std::int64_t dataVersion();
+    // Rows this connection has inserted, changed or deleted since it opened, triggers' included:
+    // with dataVersion, tells whether anything was written since.
+    std::int64_t totalChanges() const;
 
 private:
     void checkOpen() const;

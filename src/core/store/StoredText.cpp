@@ -2,7 +2,11 @@
 
 #include "protect/BlowfishEngine.h"
 #include "protect/ContentCipher.h"
+#include "store/CppSQLite3Exception.h"
 #include "store/SqlBinary.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -12,18 +16,18 @@ std::string encode(const ContentCipher& cipher) {
     return binary.encoded();
 }
 
-// Loads the stored bytes of a column into a cipher; false when there are none.
-bool load(const char* column, ContentCipher& cipher) {
-    if (column == nullptr || *column == '\0')
-        return false;
-    SqlBinary binary;
-    binary.setEncoded(column);
-    const unsigned char* bytes = binary.rawBytes();
-    const int length = binary.rawLength();
-    if (length <= 0)
-        return false;
-    cipher.SetData(bytes, length);
-    return true;
+// Decodes the codec text in (zero-terminated) into out, which may be in and must hold as many
+// bytes as in's text, deciphers the whole blocks and returns the length of the text up to its
+// first zero byte: the steps of SqlBinary and ContentCipher without their copies.
+std::size_t decipherInto(const char* in, char* out, const BlowfishEngine& keyed) {
+    const int decoded = SqlBinary::decodeBytes(reinterpret_cast<const unsigned char*>(in),
+                                               reinterpret_cast<unsigned char*>(out));
+    if (decoded < 0)
+        throw CppSQLite3Exception(CppSQLite3Exception::kLayerError, "Cannot decode binary");
+    const int whole = decoded & ~7;
+    keyed.DecipherBuffer(reinterpret_cast<unsigned char*>(out), whole);
+    const auto end = std::find(out, out + whole, '\0');
+    return static_cast<std::size_t>(end - out);
 }
 
 } // namespace
@@ -41,11 +45,21 @@ std::string EncipherForStorage(std::string_view plain, const BlowfishEngine& key
 }
 
 std::string DecipherFromStorage(const char* column, std::string_view key) {
-    ContentCipher cipher;
-    return load(column, cipher) ? cipher.Decipher(key) : std::string();
+    BlowfishEngine keyed;
+    keyed.SetKey(key);
+    return DecipherFromStorage(column, keyed);
 }
 
 std::string DecipherFromStorage(const char* column, const BlowfishEngine& keyed) {
-    ContentCipher cipher;
-    return load(column, cipher) ? cipher.Decipher(keyed) : std::string();
+    if (column == nullptr || *column == '\0')
+        return {};
+    std::string text(std::strlen(column), '\0');
+    text.resize(decipherInto(column, text.data(), keyed));
+    return text;
+}
+
+std::string DecipherFromStorage(std::string&& column, const BlowfishEngine& keyed) {
+    std::string text = std::move(column);
+    text.resize(decipherInto(text.c_str(), text.data(), keyed));
+    return text;
 }

@@ -17,3 +17,5 @@ std::string EncipherForStorage(std::string_view plain, const BlowfishEngine& key
 // of blocks yields the text of its whole blocks.
 std::string DecipherFromStorage(const char* column, std::string_view key);
 std::string DecipherFromStorage(const char* column, const BlowfishEngine& keyed);
+// Same, decoding and deciphering in the column's own buffer (read up to its first zero byte).
+std::string DecipherFromStorage(std::string&& column, const BlowfishEngine& keyed);

@@ -1,0 +1,79 @@
+// The session's row table filled from the ids a search's full read saw, against the file's own
+// statement: every id must find exactly the rows a scan on EntryID finds.
+#include "protect/BlowfishEngine.h"
+#include "store/EntryRowIds.h"
+#include "store/SearchTextCache.h"
+#include "store/SqlBuffer.h"
+#include "support/RandomJournal.h"
+#include "support/TestJournal.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> rowids(SqlDatabase& db, const std::string& where) {
+    std::vector<std::string> found;
+    for (SqlQuery q = db.query("SELECT rowid FROM Entry WHERE " + where + " ORDER BY rowid");
+         !q.eof(); q.nextRow())
+        found.push_back(q.textField(0));
+    return found;
+}
+
+// Rows found through the table against the scan, for every id the random journals use.
+void expectSameRows(SqlDatabase& db, EntryRowIds& rows, std::uint32_t seed) {
+    std::vector<std::string> ids = {"", "it's", "{missing}"};
+    for (int i = 0; i < 24; ++i)
+        ids.push_back("{E" + std::to_string(i) + "}");
+    SqlBuffer sql;
+    for (const std::string& id : ids)
+        EXPECT_EQ(rowids(db, rows.Where(db, id)),
+                  rowids(db, sql.format("EntryID = '%q'", id.c_str())))
+            << "seed " << seed << ", id " << id;
+}
+
+} // namespace
+
+// Journals as made (NULL and blob ids, which a search must not hand on) and with every id
+// turned into text (handed on: duplicates, the empty id and a quote among them); the table
+// filled at once, or after a write made since the read (the ids are then stale).
+TEST(EntryRowSeed, RowsFoundEqualTheScanOnEntryId) {
+    struct Case {
+        bool textIds;
+        bool writeAfterRead;
+    };
+    const Case cases[] = {{false, false}, {true, false}, {true, true}};
+    int handedOn = 0;
+    for (const Case& c : cases) {
+        for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+            TestJournal journal;
+            RandomJournal random(seed);
+            random.fill(journal.db(), TestJournal::kContentKey);
+            if (c.textIds)
+                journal.db().execute(
+                    "UPDATE Entry SET EntryID = coalesce(CAST(EntryID AS TEXT), 'it''s')");
+            SqlDatabase db;
+            db.open(journal.path());
+            SearchTextCache cache;
+            cache.Attach(db);
+            EntryRowIds rows;
+            rows.Attach(db);
+            BlowfishEngine engine;
+            engine.SetKey(TestJournal::kContentKey);
+            cache.Refresh(db, engine, 2);
+            std::optional<EntryIdSnapshot> ids = cache.TakeEntryIds();
+            const bool allText =
+                rowids(db, "typeof(EntryID) <> 'text' OR instr(EntryID, char(0)) > 0").empty();
+            ASSERT_EQ(ids.has_value(), allText) << "seed " << seed;
+            if (c.writeAfterRead)
+                db.execute("UPDATE Entry SET EntryID = '{E1}' WHERE rowid = (SELECT min(rowid) "
+                           "FROM Entry)");
+            if (ids) {
+                ++handedOn;
+                rows.Seed(db, std::move(*ids));
+            }
+            expectSameRows(db, rows, seed);
+            cache.Clear();
+        }
+    }
+    EXPECT_GE(handedOn, 16); // every journal with text ids
+}

@@ -1,0 +1,83 @@
+// Deciphering a stored column in one buffer against the way through SqlBinary and
+// ContentCipher, each step on its own copy: the same text, or the same failure.
+#include "protect/BlowfishEngine.h"
+#include "protect/ContentCipher.h"
+#include "store/CppSQLite3Exception.h"
+#include "store/SqlBinary.h"
+#include "store/StoredText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kKey = "{11111111-2222-3333-4444-555555555555}";
+
+// The text, or "failure: " and the message.
+std::string throughCopies(const char* column) {
+    try {
+        if (column == nullptr || *column == '\0')
+            return {};
+        SqlBinary binary;
+        binary.setEncoded(column);
+        const unsigned char* bytes = binary.rawBytes();
+        ContentCipher cipher;
+        cipher.SetData(bytes, binary.rawLength());
+        return cipher.Decipher(kKey);
+    } catch (const CppSQLite3Exception& e) {
+        return std::string("failure: ") + e.message();
+    }
+}
+
+template <class Decipher> std::string caught(Decipher&& decipher) {
+    try {
+        return decipher();
+    } catch (const CppSQLite3Exception& e) {
+        return std::string("failure: ") + e.message();
+    }
+}
+
+std::string stored(const std::string& raw) {
+    SqlBinary binary;
+    binary.setBytes(reinterpret_cast<const unsigned char*>(raw.data()),
+                    static_cast<int>(raw.size()));
+    return binary.encoded();
+}
+
+} // namespace
+
+TEST(StoredText, OneBufferDeciphersAsTheStepsThroughCopies) {
+    BlowfishEngine keyed;
+    keyed.SetKey(kKey);
+    const std::string enciphered = EncipherForStorage("{\\rtf1 a day at the sea}", keyed);
+    const std::string zeroInside = EncipherForStorage(std::string("ab\0cd", 5), keyed);
+    const std::string cases[] = {
+        "",
+        enciphered,
+        std::string(enciphered, 0, enciphered.size() - 3), // a partial last block
+        stored(std::string(5, 'q')),                       // no whole block
+        stored("12345678\0\0\0\0\0\0\0\0"),                // deciphers to bytes with zeros
+        std::string(1, '\x05'),                            // the offset byte alone
+        "\x05"
+        "ab\x01", // an escape cut short
+        "\x05"
+        "ab\x01\x09",                          // an escape that means nothing
+        enciphered + std::string("\0tail", 5), // a zero byte ends the column
+        zeroInside,
+    };
+    for (const std::string& column : cases) {
+        const std::string expected = throughCopies(column.c_str());
+        EXPECT_EQ(caught([&] { return DecipherFromStorage(column.c_str(), keyed); }), expected)
+            << column;
+        EXPECT_EQ(caught([&] { return DecipherFromStorage(column.c_str(), kKey); }), expected)
+            << column;
+        EXPECT_EQ(caught([&] { return DecipherFromStorage(std::string(column), keyed); }), expected)
+            << column;
+    }
+    EXPECT_EQ(DecipherFromStorage(nullptr, keyed), "");
+    EXPECT_EQ(DecipherFromStorage(enciphered.c_str(), keyed), "{\\rtf1 a day at the sea}");
+    // The malformed cases fail on the way through copies too, so the table compares failures.
+    EXPECT_NE(throughCopies("\x05"
+                            "ab\x01\x09")
+                  .find("Cannot decode binary"),
+              std::string::npos);
+}
