@@ -96,12 +96,10 @@ bool CEntryDoc::OnSaveEntry() {
 }
 
 CQBKDoc::SaveResult CEntryDoc::ResolveChangedElsewhere(const std::string& rtf, bool& wasNew) {
-    MessageBoxRequest box;
-    box.text = kChangedElsewhere;
-    box.buttons = MessageButtons::YesNoCancel;
-    box.icon = MessageIcon::Exclamation;
-    box.defaultAnswer = MessageAnswer::Cancel;
-    switch (m_ui.messageBox(box)) {
+    switch (m_ui.messageBox({.text = kChangedElsewhere,
+                             .buttons = MessageButtons::YesNoCancel,
+                             .icon = MessageIcon::Exclamation,
+                             .defaultAnswer = MessageAnswer::Cancel})) {
     case MessageAnswer::Yes:
         return m_session.SaveEntry(rtf, m_entryId);
     case MessageAnswer::No:
@@ -126,12 +124,10 @@ void CEntryDoc::OnSaveEntryCommand() {
 bool CEntryDoc::SaveModified() {
     if (m_role != Role::Editor || !m_view.IsModified())
         return true;
-    MessageBoxRequest box;
-    box.text = kSaveQuestion;
-    box.buttons = MessageButtons::YesNoCancel;
-    box.icon = MessageIcon::Question;
-    box.defaultAnswer = MessageAnswer::Yes;
-    switch (m_ui.messageBox(box)) {
+    switch (m_ui.messageBox({.text = kSaveQuestion,
+                             .buttons = MessageButtons::YesNoCancel,
+                             .icon = MessageIcon::Question,
+                             .defaultAnswer = MessageAnswer::Yes})) {
     case MessageAnswer::Yes:
         return OnSaveEntry();
     case MessageAnswer::No:
