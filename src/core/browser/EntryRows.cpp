@@ -45,7 +45,7 @@ void appendRow(const SqlQuery& query, const RowColumns& at, const BlowfishEngine
         row.folderName = names.FolderName(row.folderId);
         row.comment = DecipherFromStorage(query.fieldValue(at.comment), keyed);
         // A derived description is listed only when the journal asks for it.
-        if (!showFirstLine && query.intField(at.userComment, 0) != 1)
+        if (!showFirstLine && !query.boolField(at.userComment))
             row.comment.clear();
     } catch (...) {
         rows.pop_back();
@@ -147,7 +147,7 @@ void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
     const RowColumns at(query);
     const int showFirstLine = query.fieldIndex("ShowFirstLine");
     for (; !query.eof(); query.nextRow())
-        appendRow(query, at, keyed, names, query.intField(showFirstLine, 0) == 1, rows);
+        appendRow(query, at, keyed, names, query.boolField(showFirstLine), rows);
     query.finalize();
 }
 

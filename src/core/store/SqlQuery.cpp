@@ -152,9 +152,13 @@ std::string SqlQuery::textField(const char* name, const char* nullValue) const {
     return textField(fieldIndex(name), nullValue);
 }
 
-bool SqlQuery::boolField(const char* name, bool nullValue) const {
+bool SqlQuery::boolField(int index, bool nullValue) const {
     // Only a stored 1 is true; a NULL maps to 1 or 0 so that it reads as the given value.
-    return intField(name, nullValue ? 1 : 0) == 1;
+    return intField(index, nullValue ? 1 : 0) == 1;
+}
+
+bool SqlQuery::boolField(const char* name, bool nullValue) const {
+    return boolField(fieldIndex(name), nullValue);
 }
 
 bool SqlQuery::isNull(int index) const {

@@ -31,6 +31,7 @@ public:
     int intField(const char* name, int nullValue = 0) const;
     std::string textField(int index, const char* nullValue = "") const;
     std::string textField(const char* name, const char* nullValue = "") const;
+    bool boolField(int index, bool nullValue = false) const;
     bool boolField(const char* name, bool nullValue = false) const;
     bool isNull(const char* name) const;
     bool isNull(int index) const;
