@@ -95,16 +95,12 @@ TEST_F(CliAdd, CommentIsStoredAsTheUsersWhetherOrNotTheJournalPrompts) {
     EXPECT_EQ(journal.value("SELECT UserComment FROM Entry WHERE EntryID = '" + empty + "'"), "0");
 }
 
-TEST_F(CliAdd, RtfIsStoredAsGiven) {
+TEST_F(CliAdd, RtfIsStoredAsGivenInTheNamedFolder) {
+    journal.addFolder("{F-1}", "Work's");
     const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Half{\\b bold} word\\par}";
-    const std::string id = journal.add(rtf);
+    const std::string id = journal.add(rtf, {"--folder", "Work's"});
     EXPECT_EQ(show(id, {"--rtf"}), rtf + "\n");
     EXPECT_EQ(show(id), "Halfbold word\n");
-}
-
-TEST_F(CliAdd, FilesIntoANamedFolder) {
-    journal.addFolder("{F-1}", "Work's");
-    const std::string id = journal.add("In a folder\n", {"--folder", "Work's"});
     EXPECT_EQ(journal.value("SELECT FolderID FROM Entry WHERE EntryID = '" + id + "'"), "{F-1}");
 }
 

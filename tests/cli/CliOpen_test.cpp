@@ -14,31 +14,27 @@ void expectRefused(const std::string& path, const std::string& message) {
     EXPECT_EQ(result.err, "qbk: " + path + ": " + message + "\n");
 }
 
-TEST(CliOpen, MissingFileIsReportedAndNotCreated) {
-    CliJournal folder;
-    const std::string path = folder.path("absent.qbk");
-    expectRefused(path, "The Journal file you are trying to open no longer exists.");
-    EXPECT_FALSE(fileExists(path));
-}
-
-TEST(CliOpen, FilesThatAreNotJournalsAreRefusedUnchanged) {
-    CliJournal folder;
-    const std::string text = folder.path("notes.qbk");
-    std::ofstream(text) << "just some text\n";
-    const std::string bytes = fileBytes(text);
-    const char* notAJournal =
-        "The file you are trying to open doesn't appear to be a journal file or it is corrupted.";
-    expectRefused(text, notAJournal);
-    EXPECT_EQ(fileBytes(text), bytes);
-}
-
-TEST(CliOpen, NewerRevisionIsRefusedOnOneLine) {
+// A missing file is not created; a file that is no journal, or a journal of a newer revision,
+// is left unchanged; the message's line break is folded into one line of stderr.
+TEST(CliOpen, RefusalsLeaveTheFileAsItWas) {
     CliJournal journal;
     ASSERT_EQ(journal.create("Future").exitCode, 0);
     journal.exec("UPDATE Config SET SchemaRevision = 4");
-    // The message's line break is folded into one line of stderr.
-    expectRefused(journal.path(),
-                  "The Journal you are trying to open requires a newer version Quillbook.");
+    std::ofstream(journal.path("notes.qbk")) << "just some text\n";
+    const struct {
+        std::string path;
+        const char* message;
+    } cases[] = {
+        {journal.path("absent.qbk"), "The Journal file you are trying to open no longer exists."},
+        {journal.path("notes.qbk"), "The file you are trying to open doesn't appear to be a "
+                                    "journal file or it is corrupted."},
+        {journal.path(), "The Journal you are trying to open requires a newer version Quillbook."},
+    };
+    for (const auto& c : cases) {
+        const std::string before = fileExists(c.path) ? fileBytes(c.path) : "<none>";
+        expectRefused(c.path, c.message);
+        EXPECT_EQ(fileExists(c.path) ? fileBytes(c.path) : "<none>", before);
+    }
 }
 
 TEST(CliOpen, ProtectedJournalNeedsItsPassword) {

@@ -8,8 +8,11 @@
 
 #include <algorithm>
 #include <fstream>
+#include <set>
 
 namespace {
+
+using Ids = std::set<std::string>;
 
 class CliListSearch : public ::testing::Test {
 protected:
@@ -35,24 +38,15 @@ protected:
         journal.link(garden, "{T-A}");
     }
 
-    // The ids the command lists, in the order listed.
-    std::vector<std::string> ids(const std::string& command, std::vector<std::string> args) {
+    // The ids the command lists.
+    Ids ids(const std::string& command, std::vector<std::string> args) {
         args.push_back("--tsv");
         const QbkResult result = journal.run(command, args);
         EXPECT_EQ(result.exitCode, 0) << result.err;
-        std::vector<std::string> listed;
+        Ids listed;
         for (const std::string& line : linesOf(result.out))
-            listed.push_back(tabFields(line).at(0));
+            listed.insert(tabFields(line).at(0));
         return listed;
-    }
-    std::vector<std::string> found(std::vector<std::string> args) {
-        std::vector<std::string> hits = ids("search", std::move(args));
-        std::sort(hits.begin(), hits.end());
-        return hits;
-    }
-    std::vector<std::string> sorted(std::vector<std::string> list) {
-        std::sort(list.begin(), list.end());
-        return list;
     }
 
     CliJournal journal;
@@ -99,41 +93,40 @@ TEST_F(CliListSearch, ListsEveryEntryByDateWithItsColumns) {
                                                   "entries\t4\n");
 }
 
-TEST_F(CliListSearch, ListsByFolderAndTopics) {
-    EXPECT_EQ(ids("list", {"--folder", "Work"}), (std::vector{meeting, matters}));
-    EXPECT_EQ(ids("list", {"--topic", "Alpha"}), (std::vector{meeting, garden}));
-    EXPECT_EQ(ids("list", {"--topic", "Alpha", "--topic", "Beta"}), (std::vector{meeting}));
-    EXPECT_EQ(ids("list", {"--topic", "Beta", "--folder", "Home"}), std::vector<std::string>{});
-    EXPECT_EQ(ids("list", {"--folder", "{F-DUP2}"}), std::vector<std::string>{});
+TEST_F(CliListSearch, ListsAndSearchesWithTheirOptions) {
+    const struct {
+        const char* command;
+        std::vector<std::string> args;
+        Ids expected;
+    } cases[] = {
+        {"list", {"--folder", "Work"}, {meeting, matters}},
+        {"list", {"--topic", "Alpha"}, {meeting, garden}},
+        {"list", {"--topic", "Alpha", "--topic", "Beta"}, {meeting}},
+        {"list", {"--topic", "Beta", "--folder", "Home"}, {}},
+        {"list", {"--folder", "{F-DUP2}"}, {}},
+        {"search", {"budget"}, {meeting, garden, review, matters}},
+        {"search", {"Budget", "--case"}, {garden, review}},
+        {"search", {"budget", "--word"}, {meeting, garden, review}},
+        {"search", {"seeds", "--comments"}, {garden}},
+        {"search", {"seeds", "--text"}, {}},
+        {"search", {"Garden", "--comments"}, {}},
+        {"search", {"budget", "--from", "2026-03-03", "--to", "2026-03-03"}, {garden, matters}},
+        {"search", {"budget", "--from", "2026-03-01", "--to", "2026-03-01"}, {review}},
+        {"search", {"budget", "--to", "2026-03-02"}, {meeting, review}},
+        {"search", {"budget", "--topic", "Alpha", "--topic", "Beta"}, {meeting, garden}},
+        {"search", {"budget", "--topic", "Alpha", "--topic", "Beta", "--all-topics"}, {meeting}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ids(c.command, c.args), c.expected)
+            << c.command << " " << ::testing::PrintToString(c.args);
+    // The hits of the last search are marked in the file, as the Search dialog leaves them.
+    EXPECT_EQ(journal.value("SELECT group_concat(EntryID) FROM Entry WHERE SearchTarget = 1"),
+              meeting);
 
     const QbkResult twin = journal.run("list", {"--folder", "Twin"});
     EXPECT_EQ(twin.exitCode, 2);
     EXPECT_NE(twin.err.find("more than one folder"), std::string::npos) << twin.err;
     EXPECT_EQ(journal.run("list", {"--topic", "Gamma"}).exitCode, 2);
-}
-
-TEST_F(CliListSearch, SearchesTextAndCommentsWithTheirOptions) {
-    EXPECT_EQ(found({"budget"}), sorted({meeting, garden, review, matters}));
-    EXPECT_EQ(found({"Budget", "--case"}), sorted({garden, review}));
-    EXPECT_EQ(found({"budget", "--word"}), sorted({meeting, garden, review}));
-    EXPECT_EQ(found({"seeds", "--comments"}), (std::vector{garden}));
-    EXPECT_EQ(found({"seeds", "--text"}), std::vector<std::string>{});
-    EXPECT_EQ(found({"Garden", "--comments"}), std::vector<std::string>{});
-    EXPECT_EQ(found({"zebra"}), std::vector<std::string>{});
-}
-
-TEST_F(CliListSearch, SearchesWithinDaysAndTopics) {
-    EXPECT_EQ(found({"budget", "--from", "2026-03-03", "--to", "2026-03-03"}),
-              sorted({garden, matters}));
-    EXPECT_EQ(found({"budget", "--from", "2026-03-01", "--to", "2026-03-01"}),
-              (std::vector{review}));
-    EXPECT_EQ(found({"budget", "--to", "2026-03-02"}), sorted({meeting, review}));
-    EXPECT_EQ(found({"budget", "--topic", "Alpha", "--topic", "Beta"}), sorted({meeting, garden}));
-    EXPECT_EQ(found({"budget", "--topic", "Alpha", "--topic", "Beta", "--all-topics"}),
-              (std::vector{meeting}));
-    // The hits of the last search are marked in the file, as the Search dialog leaves them.
-    EXPECT_EQ(journal.value("SELECT group_concat(EntryID) FROM Entry WHERE SearchTarget = 1"),
-              meeting);
 }
 
 TEST_F(CliListSearch, ShowsAnEntryByItsIdOrTheStartOfIt) {

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <sstream>
+
 #include <unistd.h>
 
 QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& input) {
@@ -32,25 +34,19 @@ QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& i
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
 std::vector<std::string> tabFields(const std::string& line) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (;;) {
-        const size_t end = line.find('\t', start);
-        fields.push_back(line.substr(start, end - start));
-        if (end == std::string::npos)
-            return fields;
-        start = end + 1;
+    std::vector<std::string> fields(1);
+    for (const char c : line) {
+        if (c == '\t')
+            fields.emplace_back();
+        else
+            fields.back() += c;
     }
+    return fields;
 }

@@ -49,14 +49,6 @@ void activate(QWidget* dialog) {
     settle();
 }
 
-// Types the title and leaves the field with Tab, as a user moves on.
-void typeTitle(QWidget* dialog, const QString& title) {
-    activate(dialog);
-    findControl(dialog, Dlg::kTitleId)->setFocus();
-    typeInto(dialog, Dlg::kTitleId, title);
-    QTest::keyClick(findControl(dialog, Dlg::kTitleId), Qt::Key_Tab);
-}
-
 QString shownPath(QWidget* dialog) {
     return findControl<QLabel>(dialog, Dlg::kPathId)->text();
 }
@@ -95,11 +87,14 @@ protected:
     QByteArray m_oldHome;
 };
 
-TEST_F(NewJournalDialogTest, TitleNamesTheFileAndAPasswordProtectsIt) {
+TEST_F(NewJournalDialogTest, TitleNamesTheFileAPasswordProtectsItAndTheChoicesReachIt) {
     m_modals.then([](QWidget* dialog) {
         EXPECT_EQ(dialog->objectName(), QStringLiteral("CNewJournalDlg"));
         EXPECT_TRUE(shownPath(dialog).endsWith(QStringLiteral("/Documents/New Journal.qbk")));
-        typeTitle(dialog, QStringLiteral("Trip"));
+        activate(dialog);
+        findControl(dialog, Dlg::kTitleId)->setFocus();
+        typeInto(dialog, Dlg::kTitleId, QStringLiteral("Trip"));
+        QTest::keyClick(findControl(dialog, Dlg::kTitleId), Qt::Key_Tab);
         EXPECT_TRUE(shownPath(dialog).endsWith(QStringLiteral("/Documents/Trip.qbk")));
         typeInto(dialog, Dlg::kOwnerId, QStringLiteral("Ana"));
 
@@ -110,6 +105,16 @@ TEST_F(NewJournalDialogTest, TitleNamesTheFileAndAPasswordProtectsIt) {
         typeInto(dialog, Dlg::kConfirmId, QStringLiteral("s3cret"));
         click(dialog, Dlg::kShowCharactersId);
         EXPECT_EQ(findControl<QLineEdit>(dialog, Dlg::kConfirmId)->echoMode(), QLineEdit::Normal);
+
+        EXPECT_EQ(current(dialog, SettingsControls::kDateComboId),
+                  QStringLiteral("Monday, July 5 2004"));
+        pressIn(dialog, SettingsControls::kDateComboId, Qt::Key_Home); // "7/5/2004"
+        click(dialog, SettingsControls::kTwentyFourHourId);
+        EXPECT_EQ(current(dialog, SettingsControls::kSizeComboId), QStringLiteral("12"));
+        pressIn(dialog, SettingsControls::kSizeComboId, Qt::Key_Down);
+        // Times New Roman is offered (kept when not installed here) and selected.
+        EXPECT_EQ(current(dialog, SettingsControls::kFaceComboId),
+                  QStringLiteral("Times New Roman"));
         clickButton(dialog, QStringLiteral("Create Journal..."));
     });
     expectCreated();
@@ -121,7 +126,7 @@ TEST_F(NewJournalDialogTest, TitleNamesTheFileAndAPasswordProtectsIt) {
                                    "DateFormat, TimeFormat, DefaultFontName, DefaultFontSize");
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], (RawRow{"Trip", "Ana", "1", PasswordDigest("s3cret").HexDigest(), "1",
-                               "%A, %B %d %Y", "%I:%M %p", "Times New Roman", "12"}));
+                               "%m/%d/%Y", "%H:%M", "Times New Roman", "14"}));
 }
 
 TEST_F(NewJournalDialogTest, PasswordsCountOnlyWhileTheBoxIsTicked) {
@@ -189,26 +194,6 @@ TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAno
     EXPECT_EQ(fileBytes(taken), "keep me");
     EXPECT_EQ(m_app->Document().m_path, documents(QStringLiteral("other.qbk")));
     EXPECT_EQ(config(documents(QStringLiteral("other.qbk")), "count(*)")[0][0], "1");
-}
-
-TEST_F(NewJournalDialogTest, ChosenFormatsAndFontReachTheFile) {
-    m_modals.then([](QWidget* dialog) {
-        EXPECT_EQ(current(dialog, SettingsControls::kDateComboId),
-                  QStringLiteral("Monday, July 5 2004"));
-        pressIn(dialog, SettingsControls::kDateComboId, Qt::Key_Home); // "7/5/2004"
-        click(dialog, SettingsControls::kTwentyFourHourId);
-        EXPECT_EQ(current(dialog, SettingsControls::kSizeComboId), QStringLiteral("12"));
-        pressIn(dialog, SettingsControls::kSizeComboId, Qt::Key_Down);
-        // Times New Roman is offered (kept when not installed here) and selected.
-        EXPECT_EQ(current(dialog, SettingsControls::kFaceComboId),
-                  QStringLiteral("Times New Roman"));
-        clickButton(dialog, QStringLiteral("Create Journal..."));
-    });
-    expectCreated();
-    trigger(&frame(), QStringLiteral("actionNewJournal"));
-    EXPECT_EQ(config(documents(QStringLiteral("New Journal.qbk")),
-                     "DateFormat, TimeFormat, DefaultFontName, DefaultFontSize")[0],
-              (RawRow{"%m/%d/%Y", "%H:%M", "Times New Roman", "14"}));
 }
 
 using Pane = CQBKView::Pane;
