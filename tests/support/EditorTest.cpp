@@ -43,10 +43,6 @@ richtext::RichDocument EditorTest::storedModel(const std::string& id) const {
     return richtext::RtfReader::read(storedRtf(id));
 }
 
-std::size_t EditorTest::entryRows() const {
-    return rawQuery(journal.path(), "SELECT EntryID FROM Entry").size();
-}
-
 void EditorTest::answer(const QString& button, const QString& text) {
     m_modals.then([button, text](QWidget* box) {
         if (!text.isEmpty()) {

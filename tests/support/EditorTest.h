@@ -28,7 +28,6 @@ protected:
     // The stored RTF of an entry, deciphered from the file's bytes.
     std::string storedRtf(const std::string& id) const;
     richtext::RichDocument storedModel(const std::string& id) const;
-    std::size_t entryRows() const;
     // Answers the next message box with the button, checking its text when one is given.
     void answer(const QString& button, const QString& text = {});
     // Makes the editor the active window, as the window manager does with a new window, so

@@ -213,29 +213,6 @@ TEST_F(SpellingDialogTest, WithoutADictionaryItSaysWhatToInstall) {
     EXPECT_EQ(editor.toPlainText(), u"Teh text"_s);
 }
 
-TEST_F(SpellAsYouTypeTest, UnderlineComesAndGoesAsWordsAreTypedAndCorrected) {
-    editor.setPlainText(u"The wrold turns\nand zork"_s);
-    EXPECT_EQ(underlined(), (QStringList{u"wrold"_s, u"zork"_s}));
-
-    // the user types the correction: "wrold" -> "world"
-    editor.setFocus();
-    select(5, 5);
-    QTest::keyClick(&editor, Qt::Key_Delete);
-    select(6, 6);
-    QTest::keyClicks(&editor, u"r"_s);
-    EXPECT_EQ(editor.toPlainText(), u"The world turns\nand zork"_s);
-    EXPECT_EQ(underlined(), (QStringList{u"zork"_s}));
-
-    // a new misspelt word typed at the end
-    editor.moveCursor(QTextCursor::End);
-    QTest::keyClicks(&editor, u" blorb"_s);
-    EXPECT_EQ(underlined(), (QStringList{u"zork"_s, u"blorb"_s}));
-
-    // the underline is drawn, not stored
-    EXPECT_FALSE(QString::fromStdString(RtfDocumentAdapter::entryRtf(*editor.document()))
-                     .contains(u"\\ul"_s));
-}
-
 TEST_F(SpellAsYouTypeTest, ContextMenuOffersSuggestionsIgnoreAllAndAdd) {
     load(R"({\rtf1\ansi The {\b wr}old and zork fixes zork})");
     QMenu menu;
