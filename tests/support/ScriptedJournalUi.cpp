@@ -25,29 +25,22 @@ std::string describe(std::type_index asks, const std::optional<std::string>& tex
     return names.at(asks);
 }
 
-// What the real dialog's OK check says about the values, or nothing when OK closes it.
-template <class Values> std::optional<DialogProblem> okCheck(const Values&) {
-    return std::nullopt;
-}
-std::optional<DialogProblem> okCheck(const ChangePasswordValues& v) {
-    return checkChangePassword(v);
-}
-std::optional<DialogProblem> okCheck(const NewJournalValues& v) {
-    return checkNewJournal(v);
-}
-std::optional<DialogProblem> okCheck(const OptionsValues& v) {
-    return checkOptions(v);
-}
-std::optional<DialogProblem> okCheck(const CommentValues& v) {
-    return checkComment(v);
-}
-
-// Whether the script typed into a field the real dialog shows disabled.
-template <class Values> bool typedIntoDisabledField(const Values&, const Values&) {
-    return false;
-}
-bool typedIntoDisabledField(const ChangePasswordValues& shown, const ChangePasswordValues& edited) {
-    return !shown.m_hasPassword && edited.m_oldPassword != shown.m_oldPassword;
+// Why the real dialog would not take the scripted values (a failure of the script), or "".
+template <class Values> std::string refusal(const Values& shown, const Values& edited) {
+    std::optional<DialogProblem> problem;
+    if constexpr (std::is_same_v<Values, ChangePasswordValues>) {
+        if (!shown.m_hasPassword && edited.m_oldPassword != shown.m_oldPassword)
+            return "the script typed into a disabled field";
+        problem = checkChangePassword(edited);
+    } else if constexpr (std::is_same_v<Values, NewJournalValues>) {
+        problem = checkNewJournal(edited);
+    } else if constexpr (std::is_same_v<Values, OptionsValues>) {
+        problem = checkOptions(edited);
+    } else if constexpr (std::is_same_v<Values, CommentValues>) {
+        problem = checkComment(edited);
+    }
+    return problem ? "would not close with OK on the scripted values: " + problem->message
+                   : std::string();
 }
 
 } // namespace
@@ -126,14 +119,8 @@ template <class Values> bool ScriptedJournalUi::runDialog(Values& values) {
     if (!step || !step->reply(reply))
         return false;
     const Values& edited = std::any_cast<const Values&>(reply);
-    const std::string name = describe(typeid(Values), std::nullopt);
-    if (typedIntoDisabledField(values, edited)) {
-        ADD_FAILURE() << "the script typed into a disabled field of the " << name;
-        return false;
-    }
-    if (const auto problem = okCheck(edited)) {
-        ADD_FAILURE() << "the " << name
-                      << " would not close with OK on the scripted values: " << problem->message;
+    if (const std::string why = refusal(values, edited); !why.empty()) {
+        ADD_FAILURE() << describe(typeid(Values), std::nullopt) << ": " << why;
         return false;
     }
     values = edited;

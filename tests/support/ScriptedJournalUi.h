@@ -11,22 +11,13 @@
 #include <vector>
 
 // A JournalUi for tests: answers from a script written in the order the code under test is
-// expected to ask, and records everything it was asked.
-//
-//   ScriptedJournalUi ui;
-//   ui.acceptDialog<PasswordValues>([](auto& v) { v.m_password = "wrong"; });
-//   ui.answerMessage("Invalid Password", MessageAnswer::Ok);
-//   ui.cancelDialog<PasswordValues>();
-//
-// Anything asked that the script does not hold next (nothing left, a different dialog, a
-// different message text, an answer the box does not offer) fails the test at once and is
-// answered safely (the default button; dialogs cancelled). Script left over when the object
-// is destroyed fails the test too.
-//
-// Dialogs behave as the real ones do on the values: the password prompt starts empty, the
-// entry-date dialog fills m_result, and OK is refused (a failure) for values the real
-// dialog's checks would not let through (DialogChecks.h, an existing New Journal path
-// included) or typed into a field it shows disabled.
+// expected to ask (`ui.acceptDialog<PasswordValues>([](auto& v) { v.m_password = "x"; });`,
+// `ui.answerMessage("Invalid Password", MessageAnswer::Ok);`) and records all it was asked.
+// Anything asked off the script, and script left over at the end, fails the test; what was
+// asked off the script gets the safe answer (the default button; dialogs cancelled). Dialogs
+// act as the real ones on the values: the password prompt starts empty, the entry-date dialog
+// fills m_result, and OK fails the test on values the real dialog would refuse (DialogChecks.h)
+// or on a field it shows disabled.
 class ScriptedJournalUi : public JournalUi {
 public:
     ~ScriptedJournalUi() override;

@@ -3,6 +3,7 @@
 #include "dialogs/CChangePasswordDlg.h"
 #include "dialogs/CPasswordDlg.h"
 #include "platform/ControlId.h"
+#include "protect/PasswordDigest.h"
 #include "store/CQBKDoc.h"
 #include "support/AppTest.h"
 #include "support/RawSqlite.h"
@@ -59,40 +60,9 @@ TEST_F(PasswordDialogTest, WithoutAPasswordTheDialogBecomesSetPassword) {
     EXPECT_EQ(values.m_oldPassword, "");
 }
 
-TEST_F(PasswordDialogTest, MismatchKeepsTheDialogOpenWithTheNewPasswordSelected) {
-    CChangePasswordDlg dialog;
-    ChangePasswordValues values;
-    values.m_hasPassword = true;
-    m_modals.then([](QWidget* shown) {
-        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Change Password"));
-        EXPECT_TRUE(edit(shown, CChangePasswordDlg::kOldPasswordEditId)->isEnabled());
-        EXPECT_EQ(findControl<QLabel>(shown, CChangePasswordDlg::kNewPasswordLabelId)->text(),
-                  QStringLiteral("New password (leave blank to remove password)"));
-        typeInto(shown, CChangePasswordDlg::kOldPasswordEditId, QStringLiteral("old"));
-        typeInto(shown, CChangePasswordDlg::kNewPasswordEditId, QStringLiteral("one"));
-        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("two"));
-        clickButton(shown, QStringLiteral("OK"));
-    });
-    m_modals.then([](QWidget* box) {
-        EXPECT_EQ(messageText(box), QStringLiteral("The new password does not match the password "
-                                                   "you entered to confirm it.\n Please Re-enter"));
-        clickButton(box, QStringLiteral("OK"));
-    });
-    // Still open: the focus is on the new password with its text selected; fix and confirm.
-    m_modals.then([](QWidget* shown) {
-        QLineEdit* newEdit = edit(shown, CChangePasswordDlg::kNewPasswordEditId);
-        EXPECT_EQ(shown->objectName(), QStringLiteral("changePasswordDialog"));
-        EXPECT_EQ(shown->focusWidget(), newEdit);
-        EXPECT_EQ(newEdit->selectedText(), QStringLiteral("one"));
-        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("one"));
-        clickButton(shown, QStringLiteral("OK"));
-    });
-    ASSERT_TRUE(dialog.run(values));
-    EXPECT_EQ(values.m_oldPassword, "old");
-    EXPECT_EQ(values.m_newPassword, "one");
-}
-
-TEST_F(PasswordDialogTest, AWrongOldPasswordIsToldAndTheDialogComesBackEmpty) {
+// The File menu's command on a protected journal: a mismatch keeps the dialog open with the new
+// password selected; what is typed then reaches the journal.
+TEST_F(PasswordDialogTest, ChangePasswordCommandKeepsTheDialogOpenOnAMismatch) {
     setShowWelcome(0);
     TestJournal journal("secret");
     m_modals.then([](QWidget* dialog) {
@@ -103,23 +73,35 @@ TEST_F(PasswordDialogTest, AWrongOldPasswordIsToldAndTheDialogComesBackEmpty) {
     ASSERT_TRUE(m_app->Document().IsJournalOpen());
     m_modals.then([](QWidget* shown) {
         EXPECT_EQ(shown->windowTitle(), QStringLiteral("Change Password"));
-        typeInto(shown, CChangePasswordDlg::kOldPasswordEditId, QStringLiteral("guess"));
+        EXPECT_TRUE(edit(shown, CChangePasswordDlg::kOldPasswordEditId)->isEnabled());
+        EXPECT_EQ(findControl<QLabel>(shown, CChangePasswordDlg::kNewPasswordLabelId)->text(),
+                  QStringLiteral("New password (leave blank to remove password)"));
+        typeInto(shown, CChangePasswordDlg::kOldPasswordEditId, QStringLiteral("secret"));
+        typeInto(shown, CChangePasswordDlg::kNewPasswordEditId, QStringLiteral("one"));
+        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("two"));
         clickButton(shown, QStringLiteral("OK"));
     });
     m_modals.then([](QWidget* box) {
-        EXPECT_EQ(messageText(box), QStringLiteral("The old password you entered is wrong"));
+        EXPECT_EQ(messageText(box), QStringLiteral("The new password does not match the password "
+                                                   "you entered to confirm it.\n Please Re-enter"));
         clickButton(box, QStringLiteral("OK"));
     });
     m_modals.then([](QWidget* shown) {
-        for (int id : {CChangePasswordDlg::kOldPasswordEditId,
-                       CChangePasswordDlg::kNewPasswordEditId, CChangePasswordDlg::kConfirmEditId})
-            EXPECT_TRUE(edit(shown, id)->text().isEmpty()) << id;
-        clickButton(shown, QStringLiteral("Cancel"));
+        QLineEdit* newEdit = edit(shown, CChangePasswordDlg::kNewPasswordEditId);
+        EXPECT_EQ(shown->objectName(), QStringLiteral("changePasswordDialog"));
+        EXPECT_EQ(shown->focusWidget(), newEdit);
+        EXPECT_EQ(newEdit->selectedText(), QStringLiteral("one"));
+        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("one"));
+        clickButton(shown, QStringLiteral("OK"));
     });
-    const std::string before = fileBytes(journal.path());
+    m_modals.then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), QStringLiteral("Password Changed"));
+        clickButton(box, QStringLiteral("OK"));
+    });
     trigger(&frame(), QStringLiteral("actionChangePassword"));
-    EXPECT_EQ(m_modals.handled(), 4u);
-    EXPECT_EQ(fileBytes(journal.path()), before);
+    EXPECT_EQ(m_modals.handled(), 5u);
+    EXPECT_EQ(rawValue(journal.path(), "SELECT Password FROM Config"),
+              PasswordDigest("one").HexDigest());
 }
 
 } // namespace
