@@ -14,13 +14,6 @@ using Texts = std::vector<std::string>;
 
 constexpr double kPointsTolerance = 3.0;
 
-Texts pageTexts(const std::vector<PdfPage>& pages) {
-    Texts texts;
-    for (const PdfPage& page : pages)
-        texts.push_back(page.text());
-    return texts;
-}
-
 const std::string kFirst = "Tuesday, March 03 2026 11:59 PM firstword";
 const std::string kThird = "Wednesday, March 04 2026 12:00 AM thirdword";
 

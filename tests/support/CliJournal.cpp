@@ -1,23 +1,10 @@
 #include "support/CliJournal.h"
 
+#include "store/SqlBuffer.h"
 #include "support/RawSqlite.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
-
-namespace {
-
-std::string quoted(const std::string& text) {
-    std::string out = "'";
-    for (char ch : text) {
-        out += ch;
-        if (ch == '\'')
-            out += '\'';
-    }
-    return out + "'";
-}
-
-} // namespace
 
 CliJournal::CliJournal() {
     EXPECT_TRUE(m_dir.isValid());
@@ -70,21 +57,23 @@ std::string CliJournal::value(const std::string& sql) const {
 
 void CliJournal::addFolder(const std::string& id, const std::string& name,
                            const std::string& parentId) const {
-    exec("INSERT INTO Folder (FolderID, ParentID, Name) VALUES(" + quoted(id) + ", " +
-         quoted(parentId) + ", " + quoted(name) + ")");
+    exec(SqlBuffer().format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES(%Q, %Q, %Q)",
+                            id.c_str(), parentId.c_str(), name.c_str()));
 }
 
 void CliJournal::addTopic(const std::string& id, const std::string& name) const {
-    exec("INSERT INTO Topic (TopicID, Name) VALUES(" + quoted(id) + ", " + quoted(name) + ")");
+    exec(SqlBuffer().format("INSERT INTO Topic (TopicID, Name) VALUES(%Q, %Q)", id.c_str(),
+                            name.c_str()));
 }
 
 void CliJournal::link(const std::string& entryId, const std::string& topicId) const {
-    exec("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES(" + quoted(entryId) + ", " +
-         quoted(topicId) + ")");
+    exec(SqlBuffer().format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES(%Q, %Q)",
+                            entryId.c_str(), topicId.c_str()));
 }
 
 void CliJournal::setTimeStamp(const std::string& entryId, const std::string& stamp) const {
-    exec("UPDATE Entry SET TimeStamp = " + quoted(stamp) + " WHERE EntryID = " + quoted(entryId));
+    exec(SqlBuffer().format("UPDATE Entry SET TimeStamp = %Q WHERE EntryID = %Q", stamp.c_str(),
+                            entryId.c_str()));
 }
 
 bool fileExists(const std::string& path) {

@@ -19,6 +19,13 @@ const PdfWord* PdfPage::find(const std::string& text) const {
     return nullptr;
 }
 
+std::vector<std::string> pageTexts(const std::vector<PdfPage>& pages) {
+    std::vector<std::string> texts;
+    for (const PdfPage& page : pages)
+        texts.push_back(page.text());
+    return texts;
+}
+
 namespace {
 
 // The HTML entities pdftotext writes in words, and the Latin ligatures (U+FB00-U+FB06) that

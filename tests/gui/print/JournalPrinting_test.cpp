@@ -55,13 +55,6 @@ protected:
         };
     }
 
-    std::vector<std::string> pageTexts() const {
-        std::vector<std::string> texts;
-        for (const PdfPage& page : readPdf(pdf))
-            texts.push_back(page.text());
-        return texts;
-    }
-
     TestJournal journal;
     CallLog log;
     RecordingHost host{log};
@@ -86,13 +79,13 @@ TEST_F(JournalPrintingTest, OneDialogForTheWholeJobItsHeaderChoiceForEveryEntry)
     header = false;
     printing.PrintJournal();
     EXPECT_EQ(printDialogs, 1);
-    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"firstentry", "secondentry"}));
+    EXPECT_EQ(pageTexts(readPdf(pdf)), (std::vector<std::string>{"firstentry", "secondentry"}));
 
     header = true;
     what = EntryChoice::AllEntries;
     printing.PrintJournal();
     EXPECT_EQ(printDialogs, 2);
-    EXPECT_EQ(pageTexts(),
+    EXPECT_EQ(pageTexts(readPdf(pdf)),
               (std::vector<std::string>{"Sunday, March 01 2026 08:00 AM rootentry",
                                         "Monday, March 02 2026 09:00 AM firstentry",
                                         "Tuesday, March 03 2026 10:00 AM secondentry"}));
@@ -123,7 +116,7 @@ TEST_F(JournalPrintingTest, SelectedEntryPrintsThroughTheSessionsEntryPrint) {
     // The session's entry print lands in the one-entry print; printing directly shows no dialog.
     printing.PrintEntryText(host.printedText, "Tuesday", 1);
     EXPECT_EQ(printDialogs, 0);
-    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"Tuesday secondentry"}));
+    EXPECT_EQ(pageTexts(readPdf(pdf)), (std::vector<std::string>{"Tuesday secondentry"}));
 }
 
 TEST_F(JournalPrintingTest, PrintDialogCarriesTheHeaderOptionAndItsTitle) {
@@ -143,7 +136,7 @@ TEST_F(JournalPrintingTest, PrintDialogCarriesTheHeaderOptionAndItsTitle) {
     });
     printing.PrintEntryText("plainentry", "Monday", 0);
     EXPECT_EQ(m_modals.handled(), 1u);
-    EXPECT_EQ(pageTexts(), (std::vector<std::string>{"plainentry"}));
+    EXPECT_EQ(pageTexts(readPdf(pdf)), (std::vector<std::string>{"plainentry"}));
 }
 
 // The printer last chosen comes back with the next start.
@@ -180,22 +173,17 @@ using Dlg = CPrintJournalDlg;
 
 class PrintJournalDialog : public GuiTest {
 protected:
-    template <class T = QWidget> T* control(Dlg& dialog, int id) {
-        T* found = findControl<T>(&dialog, id);
-        EXPECT_NE(found, nullptr) << id;
-        return found;
-    }
-    void click(Dlg& dialog, int id) {
-        QAbstractButton* button = control<QAbstractButton>(dialog, id);
-        ASSERT_TRUE(button->isEnabled()) << id;
+    static void click(Dlg& dialog, int id) {
+        auto* button = findControl<QAbstractButton>(&dialog, id);
+        ASSERT_TRUE(button && button->isEnabled()) << id;
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
     }
     // Enabled state of: Between, first day, "AND", last day.
-    std::vector<bool> dateControls(Dlg& dialog) {
-        return {control(dialog, Dlg::kBetweenId)->isEnabled(),
-                control(dialog, Dlg::kFirstDayId)->isEnabled(),
-                control(dialog, Dlg::kAndId)->isEnabled(),
-                control(dialog, Dlg::kLastDayId)->isEnabled()};
+    static std::vector<bool> dateControls(Dlg& dialog) {
+        std::vector<bool> enabled;
+        for (int id : {Dlg::kBetweenId, Dlg::kFirstDayId, Dlg::kAndId, Dlg::kLastDayId})
+            enabled.push_back(findControl(&dialog, id)->isEnabled());
+        return enabled;
     }
 
     const COleDateTime today{2026, 3, 10, 12, 0, 0};
@@ -204,17 +192,17 @@ protected:
 TEST_F(PrintJournalDialog, ControlsFollowTheStateAndClicksAndDaysReachIt) {
     PrintJournalState root("", "{Root}", today);
     Dlg atRoot(root);
-    EXPECT_FALSE(control(atRoot, Dlg::kSelectedEntryId)->isEnabled());
-    EXPECT_FALSE(control(atRoot, Dlg::kCurrentFolderId)->isEnabled());
-    EXPECT_TRUE(control<QRadioButton>(atRoot, Dlg::kAllEntriesId)->isChecked());
+    EXPECT_FALSE(findControl(&atRoot, Dlg::kSelectedEntryId)->isEnabled());
+    EXPECT_FALSE(findControl(&atRoot, Dlg::kCurrentFolderId)->isEnabled());
+    EXPECT_TRUE(findControl<QRadioButton>(&atRoot, Dlg::kAllEntriesId)->isChecked());
 
     PrintJournalState state("{E1}", "{F1}", today);
     Dlg dialog(state);
     dialog.show();
-    EXPECT_TRUE(control<QRadioButton>(dialog, Dlg::kSelectedEntryId)->isChecked());
+    EXPECT_TRUE(findControl<QRadioButton>(&dialog, Dlg::kSelectedEntryId)->isChecked());
     EXPECT_EQ(dateControls(dialog), (std::vector<bool>{false, false, false, false}));
-    auto* first = control<QDateEdit>(dialog, Dlg::kFirstDayId);
-    auto* last = control<QDateEdit>(dialog, Dlg::kLastDayId);
+    auto* first = findControl<QDateEdit>(&dialog, Dlg::kFirstDayId);
+    auto* last = findControl<QDateEdit>(&dialog, Dlg::kLastDayId);
     EXPECT_EQ(first->displayFormat(), QStringLiteral("MM/dd/yyyy"));
     EXPECT_EQ(first->date(), QDate(2026, 3, 10));
     EXPECT_EQ(last->date(), QDate(2026, 3, 10));
@@ -223,8 +211,6 @@ TEST_F(PrintJournalDialog, ControlsFollowTheStateAndClicksAndDaysReachIt) {
     EXPECT_EQ(dateControls(dialog), (std::vector<bool>{true, false, false, false}));
     click(dialog, Dlg::kBetweenId);
     EXPECT_EQ(dateControls(dialog), (std::vector<bool>{true, true, true, true}));
-    click(dialog, Dlg::kSelectedEntryId);
-    EXPECT_EQ(dateControls(dialog), (std::vector<bool>{false, false, false, false}));
     click(dialog, Dlg::kCurrentFolderId);
 
     first->setDate(QDate(2026, 3, 20));
