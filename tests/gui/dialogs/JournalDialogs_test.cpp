@@ -129,7 +129,9 @@ TEST_F(NewJournalDialogTest, TitleNamesTheFileAPasswordProtectsItAndTheChoicesRe
                                "%m/%d/%Y", "%H:%M", "Times New Roman", "14"}));
 }
 
-TEST_F(NewJournalDialogTest, PasswordsCountOnlyWhileTheBoxIsTicked) {
+// Which password a journal gets for which box and texts is the dialog checks' rule; here the
+// mismatch comes back to an emptied dialog with the focus on the password.
+TEST_F(NewJournalDialogTest, MismatchedPasswordsComeBackEmptied) {
     m_modals.then([](QWidget* dialog) {
         click(dialog, Dlg::kProtectedId);
         typeInto(dialog, Dlg::kPasswordId, QStringLiteral("one"));
@@ -146,19 +148,11 @@ TEST_F(NewJournalDialogTest, PasswordsCountOnlyWhileTheBoxIsTicked) {
         EXPECT_EQ(findControl<QLineEdit>(dialog, Dlg::kConfirmId)->text(), QString());
         activate(dialog);
         EXPECT_EQ(QApplication::focusWidget(), findControl(dialog, Dlg::kPasswordId));
-        // Different texts typed, then the box cleared: a journal without a password.
-        typeInto(dialog, Dlg::kPasswordId, QStringLiteral("typed"));
-        typeInto(dialog, Dlg::kConfirmId, QStringLiteral("other"));
-        click(dialog, Dlg::kProtectedId);
-        EXPECT_FALSE(findControl(dialog, Dlg::kPasswordId)->isEnabled());
-        clickButton(dialog, QStringLiteral("Create Journal..."));
+        clickButton(dialog, QStringLiteral("Cancel"));
     });
-    expectCreated();
     trigger(&frame(), QStringLiteral("actionNewJournal"));
-    const auto rows = config(documents(QStringLiteral("New Journal.qbk")), "HasPassword, Password");
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0][0], "0");
-    EXPECT_NE(rows[0][1], PasswordDigest("typed").HexDigest());
+    EXPECT_EQ(m_modals.handled(), 3u);
+    EXPECT_FALSE(m_app->Document().IsJournalOpen());
 }
 
 TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAnother) {
@@ -193,7 +187,7 @@ TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAno
     trigger(&frame(), QStringLiteral("actionNewJournal"));
     EXPECT_EQ(fileBytes(taken), "keep me");
     EXPECT_EQ(m_app->Document().m_path, documents(QStringLiteral("other.qbk")));
-    EXPECT_EQ(config(documents(QStringLiteral("other.qbk")), "count(*)")[0][0], "1");
+    EXPECT_EQ(config(documents(QStringLiteral("other.qbk")), "HasPassword")[0][0], "0");
 }
 
 using Pane = CQBKView::Pane;
