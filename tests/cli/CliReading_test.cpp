@@ -6,8 +6,8 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
+#include <map>
 #include <set>
 
 namespace {
@@ -53,23 +53,20 @@ protected:
     std::string meeting, garden, review, matters;
 };
 
-class CliExport : public CliListSearch {
-protected:
-    // The words of the four entries that a file holds, in the order it holds them.
-    std::vector<std::string> wordsIn(const std::string& text) {
-        std::vector<std::pair<size_t, std::string>> found;
-        for (const char* word : {"review", "Meeting", "Garden", "budgetary"})
-            if (const size_t at = text.find(word); at != std::string::npos)
-                found.emplace_back(at, word);
-        std::sort(found.begin(), found.end());
-        std::vector<std::string> words;
-        for (const auto& [at, word] : found)
-            words.push_back(word);
-        return words;
-    }
-};
-
+using CliExport = CliListSearch;
 using Words = std::vector<std::string>;
+
+// The words of the four entries that a file holds, in the order it holds them.
+Words wordsIn(const std::string& text) {
+    std::map<size_t, std::string> found;
+    for (const char* word : {"review", "Meeting", "Garden", "budgetary"})
+        if (const size_t at = text.find(word); at != std::string::npos)
+            found[at] = word;
+    Words words;
+    for (const auto& [at, word] : found)
+        words.push_back(word);
+    return words;
+}
 
 TEST_F(CliListSearch, ListsEveryEntryByDateWithItsColumns) {
     const QbkResult result = journal.run("list", {"--tsv"});
