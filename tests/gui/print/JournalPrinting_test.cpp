@@ -41,7 +41,6 @@ protected:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf));
         printing.runPrintJournalDialog = [this](PrintJournalState& state) {
-            ++journalDialogs;
             state.m_nPrintWhat = what;
             state.m_bBetween = between;
             state.SetFirstDay(firstDay);
@@ -71,7 +70,6 @@ protected:
     COleDateTime lastDay{2026, 3, 2, 0, 0, 0};
     bool header = true;
     bool confirm = true;
-    int journalDialogs = 0;
     int printDialogs = 0;
 };
 
