@@ -223,31 +223,19 @@ TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesInOneStep) {
     EXPECT_FALSE(view().Find().findNext());
 }
 
-// The save question when the window closes: Cancel keeps it open and modified, Yes saves and
-// closes (No, discarding, is the next test's answer).
-TEST_F(EntryEditor, ClosingAsksAndCancelKeepsTheWindowYesSavesAndCloses) {
+// The save question at each way of leaving the text: closing with Cancel keeps the window open
+// and modified, New Entry with No reuses the window and stores nothing, closing with Yes saves.
+TEST_F(EntryEditor, LeavingAModifiedEntryAsksAndEachAnswerDoesWhatItSays) {
     openStored(kStored);
+    CEntryFrame* first = &editor();
     typeAtEnd(QStringLiteral("X"));
     answer(QStringLiteral("Cancel"), kQuestion);
     trigger(&editor(), QStringLiteral("editorClose"));
     settle();
     ASSERT_TRUE(editorOpen());
     EXPECT_TRUE(view().document()->isModified());
-    EXPECT_EQ(runsOf(storedModel("{E-1}")), QStringLiteral("Kept text"));
     EXPECT_NE(session().m_pEntryEditorDoc, nullptr);
 
-    answer(QStringLiteral("Yes"), kQuestion);
-    trigger(&editor(), QStringLiteral("editorClose"));
-    settle();
-    EXPECT_FALSE(editorOpen());
-    EXPECT_EQ(runsOf(storedModel("{E-1}")), QStringLiteral("Kept textX"));
-    EXPECT_EQ(session().m_pEntryEditorDoc, nullptr);
-}
-
-TEST_F(EntryEditor, NewEntryWhileEditingAsksFirstAndReusesTheWindow) {
-    openStored(kStored);
-    CEntryFrame* first = &editor();
-    typeAtEnd(QStringLiteral("?"));
     answer(QStringLiteral("No"), kQuestion);
     trigger(&frame(), QStringLiteral("actionNewEntry"));
     activateEditor();
@@ -260,7 +248,15 @@ TEST_F(EntryEditor, NewEntryWhileEditingAsksFirstAndReusesTheWindow) {
     session().OpenEntry("{E-1}");
     EXPECT_EQ(view().toPlainText(), QStringLiteral("Kept text"));
     session().OpenEntry("{E-1}");
-    EXPECT_EQ(m_modals.handled(), 1u);
+    EXPECT_EQ(m_modals.handled(), 2u);
+
+    typeAtEnd(QStringLiteral("X"));
+    answer(QStringLiteral("Yes"), kQuestion);
+    trigger(&editor(), QStringLiteral("editorClose"));
+    settle();
+    EXPECT_FALSE(editorOpen());
+    EXPECT_EQ(runsOf(storedModel("{E-1}")), QStringLiteral("Kept textX"));
+    EXPECT_EQ(session().m_pEntryEditorDoc, nullptr);
 }
 
 TEST_F(EntryEditor, ViewTogglesHideTheBarsAndTheStatusBarCountsTheText) {
