@@ -4,7 +4,6 @@
 #include "editor/CEntryDoc.h"
 #include "store/JournalMessages.h"
 #include "support/FakeTextView.h"
-#include "support/OtherProcessLock.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 #include "support/SmallDisk.h"
@@ -132,8 +131,9 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     view.type(kTyped);
     doc.m_db.setBusyTimeout(300);
 
-    OtherProcessLock other(path);
-    ASSERT_TRUE(other.held()) << "the sqlite3 shell could not hold the journal";
+    SqlDatabase other;
+    other.open(path);
+    other.execute("BEGIN EXCLUSIVE");
     ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
     EXPECT_FALSE(entry.OnSaveEntry());
     EXPECT_EQ(view.text, kTyped);
@@ -147,7 +147,7 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     doc.ReportOpenResult(doc.OpenJournal(path));
     EXPECT_FALSE(doc.IsJournalOpen());
 
-    other.release();
+    other.execute("ROLLBACK");
     ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
     FakeTextView again;
     CEntryDoc reopened{doc, ui, again};
