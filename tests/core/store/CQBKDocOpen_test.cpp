@@ -71,11 +71,9 @@ TEST_F(Session, NewerRevisionIsRefusedUnmodifiedAndOlderOnesUpgraded) {
     EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
     EXPECT_EQ(doc.m_defaultFontName, "Times New Roman");
     EXPECT_EQ(doc.m_defaultFontSize, 12);
-    const auto row =
-        rawQuery(path, "SELECT SchemaRevision, DefaultFontSize, DefaultFontName FROM Config");
-    EXPECT_EQ(*row[0][0], "3");
-    EXPECT_EQ(*row[0][1], "12");
-    EXPECT_EQ(*row[0][2], "Times New Roman");
+    EXPECT_EQ(rawValue(path, "SELECT SchemaRevision || DefaultFontSize || DefaultFontName FROM "
+                             "Config"),
+              "312Times New Roman");
 }
 
 TEST_F(Session, PasswordPromptRetriesUntilRightOrCancelled) {
@@ -146,12 +144,9 @@ TEST_F(Session, OptionsAreWrittenBackAndTheTreeReloadsOnlyForANewTitle) {
     EXPECT_EQ(doc.GetTitle(), "Kate's book");
     EXPECT_FALSE(doc.m_confirmEntryMove);
     EXPECT_EQ(doc.m_defaultFontSize, 14);
-    const auto row =
-        rawQuery(path, "SELECT Title, Owner, TimeFormat, ConfirmEntryMove FROM Config");
-    EXPECT_EQ(*row[0][0], "Kate's book");
-    EXPECT_EQ(*row[0][1], "O'Hara");
-    EXPECT_EQ(*row[0][2], "%H:%M");
-    EXPECT_EQ(*row[0][3], "0");
+    EXPECT_EQ(rawValue(path, "SELECT Title || '|' || Owner || '|' || TimeFormat || '|' || "
+                             "ConfirmEntryMove FROM Config"),
+              "Kate's book|O'Hara|%H:%M|0");
 
     // Same title: no tree reload. Cancelled: the entry list is still repopulated.
     ui.acceptDialog<OptionsValues>();
@@ -212,7 +207,5 @@ TEST_F(Session, PasswordCanBeSetChangedAndRemovedWithEntriesReadable) {
     reopen();
     EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 hello\\par}");
     EXPECT_EQ(rawQuery(path, "SELECT EntryText, Comment FROM Entry"), entryBefore);
-    const auto config = rawQuery(path, "SELECT HasPassword, Password FROM Config");
-    EXPECT_EQ(*config[0][0], "0");
-    EXPECT_EQ(*config[0][1], "");
+    EXPECT_EQ(rawValue(path, "SELECT HasPassword || '|' || Password FROM Config"), "0|");
 }

@@ -125,6 +125,8 @@ TEST_F(WriteFaults, ANewJournalOnAFullDiskLeavesNoFileBehind) {
 TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     const std::string path = createJournal("busy.qbk");
     const std::string id = saveNewEntry(kText);
+    rawExec(path, "INSERT INTO Folder (FolderID, ParentID, Name) VALUES ('{F}', '{Root}', 'F')");
+    doc.RefreshIfChangedElsewhere();
     FakeTextView view;
     CEntryDoc entry{doc, ui, view};
     entry.LoadEntry(doc.LoadEntryText(id), id);
@@ -138,6 +140,18 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     EXPECT_FALSE(entry.OnSaveEntry());
     EXPECT_EQ(view.text, kTyped);
     EXPECT_TRUE(view.modified);
+    const MessageBoxRequest told = ui.messages().back();
+    EXPECT_EQ(told.text, "Another program holds the journal, so it could not be read or "
+                         "changed.\nClose the other program or wait for it to finish, then "
+                         "try again.");
+    EXPECT_EQ(told.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(told.detail, "SQLITE_BUSY[5]: database is locked");
+    // Deleting a folder reads and writes, and is told once.
+    doc.m_currentFolderId = "{F}";
+    ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
+    const std::size_t toldBefore = ui.messages().size();
+    EXPECT_EQ(doc.DeleteFolder(), 0);
+    EXPECT_EQ(ui.messages().size(), toldBefore + 1);
 
     // Opening it again (after closing without saving) fails the same way.
     ui.answerMessage(MessageAnswer::No);                             // the save question
@@ -155,7 +169,10 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     EXPECT_EQ(again.text, kText) << "nothing lost, nothing half-written";
     again.type(kTyped);
     EXPECT_TRUE(reopened.OnSaveEntry());
-    EXPECT_EQ(rawQuery(path, "SELECT count(*) FROM Entry")[0][0], "1");
+    EXPECT_EQ(rawValue(path, "SELECT count(*) FROM Entry") + rawValue(path,
+                                                                      "SELECT FolderID FROM "
+                                                                      "Folder WHERE Name = 'F'"),
+              "1{F}");
 }
 
 } // namespace
