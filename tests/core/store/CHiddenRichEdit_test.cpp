@@ -73,17 +73,6 @@ TEST(CHiddenRichEditFind, EmptyStringAndPlainTextComments) {
     EXPECT_EQ(0, edit.FindInText(kText, false, false, "{\\b x}", QStringLiteral("{\\b")));
 }
 
-TEST(CHiddenRichEditDescription, DerivedOnSave) {
-    CHiddenRichEdit edit;
-    edit.StreamInText(kRtf, rtf("\\tab  First line\\par second\\line third \\par\\par"));
-    EXPECT_EQ("First line second third", edit.DerivedDescription());
-    // Both ends trimmed, cut at 65 characters.
-    edit.StreamInText(kRtf, rtf("   " + std::string(70, 'x') + "\\par"));
-    EXPECT_EQ(std::string(65, 'x'), edit.DerivedDescription());
-    edit.StreamInText(kRtf, rtf(""));
-    EXPECT_EQ("", edit.DerivedDescription());
-}
-
 TEST(CHiddenRichEditDescription, CutNeverSplitsACharacter) {
     CHiddenRichEdit edit;
     std::string body(63, 'a');

@@ -38,9 +38,9 @@ TEST_F(Entries, NewEntryGetsIdTimeFolderAndDerivedDescription) {
     EXPECT_EQ(*row[3], "0");
     EXPECT_EQ(stored(row[4]), rtf);
 
-    // Later saves refresh the derived description while the user has typed none.
+    // Later saves refresh the derived description, trimmed and cut, while the user typed none.
     std::string again = id;
-    doc.SaveEntry("{\\rtf1   " + std::string(100, 'x') + "  \\par}", again);
+    doc.SaveEntry("{\\rtf1 \\tab  " + std::string(100, 'x') + "  \\par}", again);
     EXPECT_EQ(again, id);
     EXPECT_EQ(stored(entryRow(id)[2]), std::string(65, 'x'));
 
@@ -169,4 +169,3 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     ASSERT_EQ(topics.size(), 1u);
     EXPECT_EQ(*topics[0][1], "Kids' stuff");
 }
-

@@ -26,6 +26,11 @@ std::string enciphered(const std::string& text) {
     return EncipherForStorage(text, kKey);
 }
 
+std::string quoted(const std::string& text) {
+    SqlBuffer sql;
+    return sql.format("%Q", text.c_str());
+}
+
 // The first row's column, deciphered, as the literal read returns it.
 std::string literalRead(SqlDatabase& db, const std::string& id, const char* column) {
     SqlBuffer sql;
@@ -157,6 +162,7 @@ TEST_F(StatementEquivalence, TheSessionLeavesTheFileAndReadsAsTheLiteralStatemen
             const std::string id = random.chance(10) ? std::string() : random.entryId();
             SqlBuffer sql;
             const bool entryThere = there("Entry", "EntryID", id);
+            const std::string where = " WHERE EntryID = " + quoted(id);
             const unsigned kind = random.below(11);
             // A write aimed at a row that is not there changes nothing and says so.
             if (kind >= 1 && kind <= 3 && !entryThere)
@@ -188,13 +194,13 @@ TEST_F(StatementEquivalence, TheSessionLeavesTheFileAndReadsAsTheLiteralStatemen
             case 2: {
                 const COleDateTime when(2004, 7, 1 + static_cast<int>(random.below(9)), 8, 30, 0);
                 doc.SetEntryTimeStamp(when, id);
-                literal.execute(sql.format("UPDATE Entry SET TimeStamp='%q' WHERE EntryID = '%q'",
-                                           MakeTimeStamp(when).c_str(), id.c_str()));
+                literal.execute("UPDATE Entry SET TimeStamp=" + quoted(MakeTimeStamp(when)) +
+                                where);
                 break;
             }
             case 3:
                 EXPECT_EQ(doc.DeleteEntry(id), entryThere);
-                literal.execute(sql.format("DELETE FROM Entry WHERE EntryID = '%q'", id.c_str()));
+                literal.execute("DELETE FROM Entry" + where);
                 break;
             case 4: {
                 const std::string folder = random.folderId();
@@ -206,52 +212,33 @@ TEST_F(StatementEquivalence, TheSessionLeavesTheFileAndReadsAsTheLiteralStatemen
                 if (!entryThere)
                     ui.answerMessage(JournalMessages::kEntryGone, MessageAnswer::Ok);
                 doc.MoveEntry(id, folder);
-                literal.execute(sql.format("UPDATE Entry SET FolderID = '%q' WHERE EntryID = '%q'",
-                                           folder.c_str(), id.c_str()));
+                literal.execute("UPDATE Entry SET FolderID = " + quoted(folder) + where);
                 break;
             }
             case 5:
             case 6: {
                 // Behind the operations' back: another connection (5) or the session's own (6).
                 const char* const marks[] = {"NULL", "1", "'1'", "0.0", "'x'", "0"};
-                std::string change;
-                switch (random.below(7)) {
-                case 0: // a row with an id already in use
-                    change = sql.format(
-                        "INSERT INTO Entry (EntryID, TimeStamp, Comment, EntryText) VALUES ('%q', "
-                        "'2004-07-05 10:00', %Q, %Q)",
-                        id.c_str(), enciphered("added").c_str(),
-                        enciphered("{\\rtf1 added}").c_str());
-                    break;
-                case 1:
-                    change = sql.format("UPDATE Entry SET EntryID = '%q' WHERE EntryID = '%q'",
-                                        random.entryId().c_str(), id.c_str());
-                    break;
-                case 2:
-                    change = sql.format("UPDATE Entry SET EntryText = %Q WHERE EntryID = '%q'",
-                                        enciphered(random.rtf()).c_str(), id.c_str());
-                    break;
-                case 3:
-                    change = sql.format("INSERT INTO Entry2Topic VALUES ('%q', '%q')", id.c_str(),
-                                        random.topicId().c_str());
-                    break;
-                case 4: // a row moved to the end of the table, and maybe renamed
-                    change =
-                        sql.format("UPDATE Entry SET rowid = rowid + (SELECT max(rowid) FROM "
-                                   "Entry), EntryID = '%q' WHERE EntryID = '%q'",
-                                   (random.chance(2) ? id : random.entryId()).c_str(), id.c_str());
-                    break;
-                case 5: // marks of every type
-                    change = sql.format("UPDATE Entry SET SearchTarget = %s WHERE EntryID = '%q'",
-                                        marks[random.below(std::size(marks))], id.c_str());
-                    break;
-                default:
-                    change = sql.format("UPDATE Entry SET Comment = %Q WHERE EntryID = '%q'",
-                                        random.chance(3) ? RandomJournal::undecodable().c_str()
-                                                         : enciphered("rain at night").c_str(),
-                                        id.c_str());
-                    break;
-                }
+                const std::string changes[] = {
+                    // a row with an id already in use
+                    "INSERT INTO Entry (EntryID, TimeStamp, Comment, EntryText) VALUES (" +
+                        quoted(id) + ", '2004-07-05 10:00', " + quoted(enciphered("added")) + ", " +
+                        quoted(enciphered("{\\rtf1 added}")) + ")",
+                    "UPDATE Entry SET EntryID = " + quoted(random.entryId()) + where,
+                    "UPDATE Entry SET EntryText = " + quoted(enciphered(random.rtf())) + where,
+                    "INSERT INTO Entry2Topic VALUES (" + quoted(id) + ", " +
+                        quoted(random.topicId()) + ")",
+                    // a row moved to the end of the table, and maybe renamed
+                    "UPDATE Entry SET rowid = rowid + (SELECT max(rowid) FROM Entry), EntryID = " +
+                        quoted(random.chance(2) ? id : random.entryId()) + where,
+                    std::string("UPDATE Entry SET SearchTarget = ") +
+                        marks[random.below(std::size(marks))] + where,
+                    "UPDATE Entry SET Comment = " +
+                        quoted(random.chance(3) ? RandomJournal::undecodable()
+                                                : enciphered("rain at night")) +
+                        where,
+                };
+                const std::string& change = changes[random.below(std::size(changes))];
                 if (kind == 5)
                     rawExec(journal.path(), change);
                 else
