@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ struct WindowState {
     bool paneAllows = true;
     unsigned recent = 0;
     std::vector<std::string> log;
+    std::function<void()> closeWindow;
 };
 
 enum Role { Pane, Doc, Frame };
@@ -27,6 +29,7 @@ public:
 
     void run() { s.log.push_back(std::to_string(R)); }
     void close() { s.open = false; }
+    void closeWindow() { s.closeWindow(); }
     void openRecent(CommandId id) { s.log.push_back(std::to_string(id)); }
     bool isOpen() const { return s.open; }
     bool paneAllows() const { return s.paneAllows; }
@@ -59,6 +62,7 @@ template <> const CommandMap<Fake<Frame>>& Fake<Frame>::commandMap() {
         {ID_TOOLS_SEARCH, &Fake::run, &Fake::paneAllows}, // never reached: the document decides
         {ID_FILE_MRU_RANGE, &Fake::openRecent, &Fake::updateRecent},
         {ID_APP_ABOUT, &Fake::run},
+        {ID_FILE_CLOSE, &Fake::closeWindow},
     };
     return map;
 }
@@ -155,23 +159,10 @@ TEST(CommandRouter, TargetsAndRoutersMayDieInEitherOrder) {
     EXPECT_FALSE(router.dispatch(ID_FILE_RENAME_FOLDER));
 }
 
-// A window whose close command destroys it, as closing the entry editor does.
-class SelfClosing : public MappedCommandTarget<SelfClosing> {
-public:
-    explicit SelfClosing(std::unique_ptr<SelfClosing>& owner) : m_owner(owner) {}
-    static const CommandMap<SelfClosing>& commandMap() {
-        static const CommandMap<SelfClosing> map{{ID_FILE_CLOSE, &SelfClosing::close}};
-        return map;
-    }
-    void close() { m_owner.reset(); }
-
-private:
-    std::unique_ptr<SelfClosing>& m_owner;
-};
-
 TEST(CommandRouter, AHandlerMayDestroyItsOwnTarget) {
-    std::unique_ptr<SelfClosing> window;
-    window = std::make_unique<SelfClosing>(window);
+    WindowState s;
+    auto window = std::make_unique<Fake<Frame>>(s);
+    s.closeWindow = [&] { window.reset(); }; // as closing the entry editor does
     CommandRouter router;
     router.setMainFrame(window.get());
     EXPECT_TRUE(router.dispatch(ID_FILE_CLOSE));

@@ -26,8 +26,7 @@ protected:
         disk = std::make_unique<SmallDisk>(pathFor("disk"), 512);
         folder = disk->mounted() ? pathFor("disk") : pathFor("shelf");
         fs::create_directories(folder);
-        path = createJournal(fs::path(folder).lexically_relative(dir.path().toStdString()) /
-                             "kept.qbk");
+        path = createJournal(folder + "/kept.qbk");
         id = saveNewEntry("{\\rtf1\\ansi The heron came back\\par}");
         saveNewEntry("{\\rtf1\\ansi Rain all day\\par}");
         rawExec(path, "INSERT INTO Topic VALUES ('{T}', 'birds')");
