@@ -145,8 +145,7 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     rawExec(path, "INSERT INTO Folder VALUES ('{F}', '{Root}', 'Old'), ('{G}', '{F}', 'Sub')");
     doc.m_currentFolderId = "{F}";
     doc.RenameFolder("Mum's things");
-    EXPECT_EQ(*rawQuery(path, "SELECT Name FROM Folder WHERE FolderID = '{F}'")[0][0],
-              "Mum's things");
+    EXPECT_EQ(rawValue(path, "SELECT Name FROM Folder WHERE FolderID = '{F}'"), "Mum's things");
 
     const std::string id = saveNewEntry("{\\rtf1 filed\\par}");
     EXPECT_TRUE(doc.FolderHasEntries("{F}"));
