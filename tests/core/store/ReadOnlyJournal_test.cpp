@@ -4,7 +4,6 @@
 #include "browser/PaneCommandRules.h"
 #include "dialogs/SearchRules.h"
 #include "editor/CEntryDoc.h"
-#include "platform/CommandRouter.h"
 #include "store/JournalMessages.h"
 #include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
@@ -101,30 +100,6 @@ TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
         EXPECT_FALSE(doc.IsReadOnly());
         doc.CloseJournal();
     }
-}
-
-TEST_F(ReadOnlyJournal, TheCommandsThatWriteAreDisabledAndTheRestAreNot) {
-    CommandRouter router;
-    router.setDocument(&doc);
-    router.setVeto([this](CommandId command) { return doc.RefusesCommand(command); });
-    const CommandId writing[] = {ID_FILE_NEW_ENTRY, ID_FILE_JOURNAL_OPTIONS,
-                                 ID_FILE_CHANGE_PASSWORD, ID_EDIT_MASTER_TOPIC_LIST};
-    const CommandId reading[] = {ID_TOOLS_SEARCH, ID_FILE_PRINT_JOURNAL, ID_FILE_CLOSE_JOURNAL};
-
-    ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
-    for (const CommandId command : writing)
-        EXPECT_TRUE(router.state(command).enabled) << command;
-    doc.CloseJournal();
-
-    ::chmod(path.c_str(), 0444);
-    openReadOnly(ReadOnlyCause::File);
-    for (const CommandId command : writing) {
-        EXPECT_FALSE(router.state(command).enabled) << command;
-        EXPECT_FALSE(router.dispatch(command)) << command;
-    }
-    for (const CommandId command : reading)
-        EXPECT_TRUE(router.state(command).enabled) << command;
-    EXPECT_FALSE(doc.RefusesCommand(ID_FILE_OPEN_ENTRY)) << "reading an entry in the editor";
 }
 
 TEST_F(ReadOnlyJournal, AnOlderJournalThatCannotBeBroughtUpToDateIsNotOpened) {
