@@ -38,12 +38,6 @@ protected:
         return fileBytes(path) + std::to_string(status.st_mtim.tv_sec) + "." +
                std::to_string(status.st_mtim.tv_nsec);
     }
-    void openReadOnly(ReadOnlyCause cause) {
-        ui.answerMessage(JournalMessages::OpenedReadOnly(cause), MessageAnswer::Ok);
-        ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
-        EXPECT_TRUE(doc.IsReadOnly());
-        EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
-    }
 
     std::unique_ptr<SmallDisk> disk;
     std::string folder, path, id;
@@ -70,7 +64,10 @@ TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
             continue; // a read-only mount needs mount rights (root)
         ASSERT_TRUE(c.lock());
         const std::string before = snapshot();
-        openReadOnly(c.cause);
+        ui.answerMessage(JournalMessages::OpenedReadOnly(c.cause), MessageAnswer::Ok);
+        ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+        EXPECT_TRUE(doc.IsReadOnly());
+        EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
 
         // Searching finds and lists, marking nothing.
         SearchValues search;
