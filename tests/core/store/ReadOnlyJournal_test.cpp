@@ -11,7 +11,6 @@
 #include "support/SmallDisk.h"
 
 #include <filesystem>
-#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -44,27 +43,22 @@ protected:
 };
 
 TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
-    struct Case {
-        const char* name;
-        ReadOnlyCause cause;
-        std::function<bool()> lock, unlock; // false when it could not be done
+    // Makes the file, its folder or its disk read-only or writable; false when it cannot.
+    const auto lock = [&](ReadOnlyCause cause, bool on) {
+        if (cause == ReadOnlyCause::File)
+            return ::chmod(path.c_str(), on ? 0444 : 0644) == 0;
+        if (cause == ReadOnlyCause::Folder)
+            return ::chmod(folder.c_str(), on ? 0555 : 0777) == 0;
+        return disk->setReadOnly(on);
     };
-    const Case cases[] = {
-        {"read-only file", ReadOnlyCause::File, [&] { return ::chmod(path.c_str(), 0444) == 0; },
-         [&] { return ::chmod(path.c_str(), 0644) == 0; }},
-        {"read-only folder", ReadOnlyCause::Folder,
-         [&] { return ::chmod(folder.c_str(), 0555) == 0; },
-         [&] { return ::chmod(folder.c_str(), 0777) == 0; }},
-        {"read-only disk", ReadOnlyCause::Disk, [&] { return disk->setReadOnly(true); },
-         [&] { return disk->setReadOnly(false); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        if (c.cause == ReadOnlyCause::Disk && !disk->mounted())
+    for (const ReadOnlyCause cause :
+         {ReadOnlyCause::File, ReadOnlyCause::Folder, ReadOnlyCause::Disk}) {
+        SCOPED_TRACE(static_cast<int>(cause));
+        if (cause == ReadOnlyCause::Disk && !disk->mounted())
             continue; // a read-only mount needs mount rights (root)
-        ASSERT_TRUE(c.lock());
+        ASSERT_TRUE(lock(cause, true));
         const std::string before = snapshot();
-        ui.answerMessage(JournalMessages::OpenedReadOnly(c.cause), MessageAnswer::Ok);
+        ui.answerMessage(JournalMessages::OpenedReadOnly(cause), MessageAnswer::Ok);
         ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
         EXPECT_TRUE(doc.IsReadOnly());
         EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
@@ -92,7 +86,7 @@ TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
         EXPECT_EQ(snapshot(), before);
         EXPECT_FALSE(fs::exists(path + "-journal"));
 
-        ASSERT_TRUE(c.unlock());
+        ASSERT_TRUE(lock(cause, false));
         ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
         EXPECT_FALSE(doc.IsReadOnly());
         doc.CloseJournal();
