@@ -175,14 +175,13 @@ TEST_F(StatementEquivalence, TheSessionLeavesTheFileAndReadsAsTheLiteralStatemen
             switch (kind) {
             case 0: {
                 const std::string rtf = random.rtf();
-                std::string saved = id;
-                if (!id.empty() && entryThere && random.chance(2)) {
+                std::string saved = id.empty() || random.chance(2) ? "{new_entry}" : id;
+                if (entryThere && saved == id) {
                     doc.SaveEntry(rtf, saved);
                     literalSave(literal, rtf, id);
                     break;
                 }
                 // A new or gone entry is saved as a new one, which no literal statement is.
-                saved = "{new_entry}";
                 doc.m_currentFolderId = random.folderId();
                 doc.SaveEntry(rtf, saved);
                 copyFile();
