@@ -1,5 +1,7 @@
 #include "support/SessionFixture.h"
 
+#include <QDir>
+
 SessionFixture::SessionFixture() {
     doc.m_pEntryList = &panes;
     doc.m_pTopicList = &panes;
@@ -8,7 +10,7 @@ SessionFixture::SessionFixture() {
 }
 
 std::string SessionFixture::pathFor(const std::string& name) const {
-    return dir.filePath(QString::fromStdString(name)).toStdString();
+    return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
 }
 
 std::string SessionFixture::createJournal(const std::string& name, const std::string& password,

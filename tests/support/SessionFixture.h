@@ -14,7 +14,7 @@ class SessionFixture : public ::testing::Test {
 protected:
     SessionFixture();
 
-    std::string pathFor(const std::string& name) const;
+    std::string pathFor(const std::string& name) const; // an absolute name stays as it is
     // Creates a journal through the New Journal command and leaves it open.
     std::string createJournal(const std::string& name, const std::string& password = "",
                               bool promptForComment = false);

@@ -86,24 +86,15 @@ TEST(BlowfishEngine, AgreesWithOpenSslForRandomKeysAndBlocks) {
     }
 }
 
-TEST(BlowfishEngine, OnlyTheFirst72KeyBytesCountAndAtMost255AreRead) {
-    std::string longKey(100, 'x');
-    for (std::size_t i = 0; i < longKey.size(); ++i)
-        longKey[i] = static_cast<char>('!' + i % 90);
-    std::string otherTail = longKey.substr(0, 72) + std::string(28, 'Q');
-    const Bytes block = {1, 2, 3, 4, 5, 6, 7, 8};
-    const Bytes expected = encipher(keyed(longKey.substr(0, 72)), block);
-    EXPECT_EQ(encipher(keyed(longKey), block), expected);
-    EXPECT_EQ(encipher(keyed(otherTail), block), expected);
-    EXPECT_NE(encipher(keyed(longKey.substr(0, 71)), block), expected);
-
-    // A key of 255 bytes without a terminator: the sanitizers would catch a 256th read.
+// Only the first 72 key bytes count (the comparison above uses keys of up to 100 bytes); a key
+// of 255 bytes without a terminator is read no further: the sanitizers would catch a 256th read.
+TEST(BlowfishEngine, AnUnterminatedKeyIsReadToAtMost255Bytes) {
     auto unterminated = std::make_unique<char[]>(255);
-    std::memcpy(unterminated.get(), longKey.data(), 72);
-    std::memset(unterminated.get() + 72, 'z', 255 - 72);
+    std::memset(unterminated.get(), 'z', 255);
     BlowfishEngine e;
     e.SetKey(unterminated.get());
-    EXPECT_EQ(encipher(e, block), expected);
+    const Bytes block = {1, 2, 3, 4, 5, 6, 7, 8};
+    EXPECT_EQ(encipher(e, block), encipher(keyed(std::string(72, 'z')), block));
 }
 
 TEST(BlowfishEngine, EmptyKeyIsTheInitialTablesAndStillTransforms) {

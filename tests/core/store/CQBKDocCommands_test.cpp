@@ -3,12 +3,17 @@
 #include "store/JournalMessages.h"
 #include "support/SessionFixture.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 class Commands : public SessionFixture {
 protected:
     CommandRouter router;
-    void SetUp() override { router.setDocument(&doc); }
+    void SetUp() override {
+        router.setDocument(&doc);
+        router.setVeto([this](CommandId command) { return doc.RefusesCommand(command); });
+    }
     bool enabled(CommandId id) const { return router.state(id).enabled; }
 };
 
@@ -16,9 +21,10 @@ protected:
 
 TEST_F(Commands, EnablingFollowsTheOpenJournalAndThePanes) {
     const CommandId always[] = {ID_FILE_OPEN_JOURNAL, ID_FILE_NEW_JOURNAL, ID_HELP_WELCOME_DIALOG};
-    const CommandId needJournal[] = {ID_FILE_CLOSE_JOURNAL, ID_FILE_JOURNAL_OPTIONS,
-                                     ID_FILE_CHANGE_PASSWORD, ID_FILE_NEW_ENTRY, ID_TOOLS_SEARCH,
-                                     ID_EDIT_MASTER_TOPIC_LIST, ID_FILE_PRINT_JOURNAL};
+    const CommandId needJournal[] = {ID_FILE_CLOSE_JOURNAL,   ID_FILE_JOURNAL_OPTIONS,
+                                     ID_FILE_CHANGE_PASSWORD, ID_FILE_NEW_ENTRY,
+                                     ID_TOOLS_SEARCH,         ID_EDIT_MASTER_TOPIC_LIST,
+                                     ID_FILE_PRINT_JOURNAL};
     for (int open = 0; open < 2; ++open) {
         if (open)
             createJournal("c.qbk");
@@ -38,6 +44,23 @@ TEST_F(Commands, EnablingFollowsTheOpenJournalAndThePanes) {
     // Commands nobody on the route handles are disabled and dropped.
     EXPECT_FALSE(enabled(ID_FILE_OPEN_ENTRY));
     EXPECT_FALSE(router.dispatch(ID_FILE_OPEN_ENTRY));
+}
+
+TEST_F(Commands, AJournalOpenForReadingOnlyRefusesTheCommandsThatWrite) {
+    const std::string path = createJournal("r.qbk");
+    doc.CloseJournal();
+    ::chmod(path.c_str(), 0444);
+    ui.answerMessage(JournalMessages::OpenedReadOnly(JournalAccess::ReadOnlyCause::File),
+                     MessageAnswer::Ok);
+    ASSERT_EQ(open(path), CQBKDoc::OpenOk);
+    for (const CommandId command : {ID_FILE_NEW_ENTRY, ID_FILE_JOURNAL_OPTIONS,
+                                    ID_FILE_CHANGE_PASSWORD, ID_EDIT_MASTER_TOPIC_LIST}) {
+        EXPECT_FALSE(enabled(command)) << command;
+        EXPECT_FALSE(router.dispatch(command)) << command;
+    }
+    for (const CommandId command : {ID_TOOLS_SEARCH, ID_FILE_PRINT_JOURNAL, ID_FILE_CLOSE_JOURNAL})
+        EXPECT_TRUE(enabled(command)) << command;
+    EXPECT_FALSE(doc.RefusesCommand(ID_FILE_OPEN_ENTRY)) << "reading an entry in the editor";
 }
 
 TEST_F(Commands, PasswordItemTextFollowsTheJournalAndStaysWhileClosed) {

@@ -38,9 +38,9 @@ TEST_F(Entries, NewEntryGetsIdTimeFolderAndDerivedDescription) {
     EXPECT_EQ(*row[3], "0");
     EXPECT_EQ(stored(row[4]), rtf);
 
-    // Later saves refresh the derived description while the user has typed none.
+    // Later saves refresh the derived description, trimmed and cut, while the user typed none.
     std::string again = id;
-    doc.SaveEntry("{\\rtf1   " + std::string(100, 'x') + "  \\par}", again);
+    doc.SaveEntry("{\\rtf1 \\tab  " + std::string(100, 'x') + "  \\par}", again);
     EXPECT_EQ(again, id);
     EXPECT_EQ(stored(entryRow(id)[2]), std::string(65, 'x'));
 
@@ -145,8 +145,7 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     rawExec(path, "INSERT INTO Folder VALUES ('{F}', '{Root}', 'Old'), ('{G}', '{F}', 'Sub')");
     doc.m_currentFolderId = "{F}";
     doc.RenameFolder("Mum's things");
-    EXPECT_EQ(*rawQuery(path, "SELECT Name FROM Folder WHERE FolderID = '{F}'")[0][0],
-              "Mum's things");
+    EXPECT_EQ(rawValue(path, "SELECT Name FROM Folder WHERE FolderID = '{F}'"), "Mum's things");
 
     const std::string id = saveNewEntry("{\\rtf1 filed\\par}");
     EXPECT_TRUE(doc.FolderHasEntries("{F}"));
@@ -169,4 +168,3 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     ASSERT_EQ(topics.size(), 1u);
     EXPECT_EQ(*topics[0][1], "Kids' stuff");
 }
-

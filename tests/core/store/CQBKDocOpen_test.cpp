@@ -18,37 +18,29 @@ TEST_F(Session, MissingFileIsReportedAndNotCreated) {
 
 TEST_F(Session, FilesThatAreNotJournalsAreRefusedAndLeftUnchanged) {
     const std::string journal = createJournal("mine.qbk");
-    ASSERT_TRUE(doc.IsJournalOpen());
-
-    // A text file with the journal extension: the open journal is closed first (Yes).
-    const std::string text = pathFor("notes.qbk");
-    std::ofstream(text) << "just some notes\n";
-    ui.answerMessage(JournalMessages::kQueryClose, MessageAnswer::Yes);
-    EXPECT_EQ(doc.OpenJournal(text), CQBKDoc::OpenNotAJournal);
-    EXPECT_FALSE(doc.IsJournalOpen());
-    EXPECT_EQ(fileBytes(text), "just some notes\n");
-
-    // An SQLite file without the settings table; one whose settings table has no row; one
-    // whose content key is missing or not an identifier.
-    struct Case {
-        const char* name;
-        const char* sql;
-    };
-    const Case cases[] = {
+    // A text file with the journal extension; SQLite files without the settings table, with no
+    // row in it, or whose content key is missing or not an identifier.
+    const std::pair<const char*, const char*> cases[] = {
+        {"notes.qbk", nullptr},
         {"other.qbk", "DROP TABLE Config"},
         {"norow.qbk", "DELETE FROM Config"},
         {"nokey.qbk", "UPDATE Config SET InstanceID = NULL"},
         {"emptykey.qbk", "UPDATE Config SET InstanceID = ''"},
         {"badkey.qbk", "UPDATE Config SET InstanceID = 'xABCDEFGH'"},
     };
-    for (const Case& c : cases) {
-        const std::string path = pathFor(c.name);
-        std::filesystem::copy_file(journal, path);
-        rawExec(path, c.sql);
+    ui.answerMessage(JournalMessages::kQueryClose, MessageAnswer::Yes); // the open one closes
+    for (const auto& [name, sql] : cases) {
+        const std::string path = pathFor(name);
+        if (sql) {
+            std::filesystem::copy_file(journal, path);
+            rawExec(path, sql);
+        } else {
+            std::ofstream(path) << "just some notes\n";
+        }
         const std::string before = fileBytes(path);
-        EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenNotAJournal) << c.name;
-        EXPECT_FALSE(doc.IsJournalOpen()) << c.name;
-        EXPECT_EQ(fileBytes(path), before) << c.name;
+        EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenNotAJournal) << name;
+        EXPECT_FALSE(doc.IsJournalOpen()) << name;
+        EXPECT_EQ(fileBytes(path), before) << name;
     }
 }
 
@@ -71,11 +63,9 @@ TEST_F(Session, NewerRevisionIsRefusedUnmodifiedAndOlderOnesUpgraded) {
     EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
     EXPECT_EQ(doc.m_defaultFontName, "Times New Roman");
     EXPECT_EQ(doc.m_defaultFontSize, 12);
-    const auto row =
-        rawQuery(path, "SELECT SchemaRevision, DefaultFontSize, DefaultFontName FROM Config");
-    EXPECT_EQ(*row[0][0], "3");
-    EXPECT_EQ(*row[0][1], "12");
-    EXPECT_EQ(*row[0][2], "Times New Roman");
+    EXPECT_EQ(rawValue(path, "SELECT SchemaRevision || DefaultFontSize || DefaultFontName FROM "
+                             "Config"),
+              "312Times New Roman");
 }
 
 TEST_F(Session, PasswordPromptRetriesUntilRightOrCancelled) {
@@ -146,12 +136,9 @@ TEST_F(Session, OptionsAreWrittenBackAndTheTreeReloadsOnlyForANewTitle) {
     EXPECT_EQ(doc.GetTitle(), "Kate's book");
     EXPECT_FALSE(doc.m_confirmEntryMove);
     EXPECT_EQ(doc.m_defaultFontSize, 14);
-    const auto row =
-        rawQuery(path, "SELECT Title, Owner, TimeFormat, ConfirmEntryMove FROM Config");
-    EXPECT_EQ(*row[0][0], "Kate's book");
-    EXPECT_EQ(*row[0][1], "O'Hara");
-    EXPECT_EQ(*row[0][2], "%H:%M");
-    EXPECT_EQ(*row[0][3], "0");
+    EXPECT_EQ(rawValue(path, "SELECT Title || '|' || Owner || '|' || TimeFormat || '|' || "
+                             "ConfirmEntryMove FROM Config"),
+              "Kate's book|O'Hara|%H:%M|0");
 
     // Same title: no tree reload. Cancelled: the entry list is still repopulated.
     ui.acceptDialog<OptionsValues>();
@@ -212,7 +199,5 @@ TEST_F(Session, PasswordCanBeSetChangedAndRemovedWithEntriesReadable) {
     reopen();
     EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 hello\\par}");
     EXPECT_EQ(rawQuery(path, "SELECT EntryText, Comment FROM Entry"), entryBefore);
-    const auto config = rawQuery(path, "SELECT HasPassword, Password FROM Config");
-    EXPECT_EQ(*config[0][0], "0");
-    EXPECT_EQ(*config[0][1], "");
+    EXPECT_EQ(rawValue(path, "SELECT HasPassword || '|' || Password FROM Config"), "0|");
 }

@@ -59,22 +59,6 @@ TEST_F(Search, FindsTextAsShownNeverControlWordsAndKeepsTheDayRangeInclusive) {
     EXPECT_EQ(run(c), sorted({split, late}));
 }
 
-TEST_F(Search, EachSearchReplacesTheMarksEvenWhenItFails) {
-    SearchCriteria c;
-    c.findText = "journal";
-    EXPECT_EQ(run(c).size(), 4u);
-    c.findText = "no such words";
-    EXPECT_TRUE(run(c).empty());
-    EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry WHERE SearchTarget = 0").size(), 4u);
-
-    c.findText = "journal";
-    run(c);
-    // A damaged entry text makes the search fail after the marks were cleared.
-    rawExec(path, "UPDATE Entry SET EntryText = 'x\x01\x09' WHERE EntryID = '" + plain + "'");
-    ui.answerMessage("The journal could not be read or changed.", MessageAnswer::Ok);
-    EXPECT_TRUE(run(c).empty());
-}
-
 TEST_F(Search, MarkingThatFailsLeavesEveryMarkClearedAndLaterSearchesRecover) {
     SearchCriteria c;
     c.findText = "journal";

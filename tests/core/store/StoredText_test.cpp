@@ -13,27 +13,25 @@ namespace {
 const std::string kKey = "{11111111-2222-3333-4444-555555555555}";
 
 // The text, or "failure: " and the message.
-std::string throughCopies(const char* column) {
-    try {
-        if (column == nullptr || *column == '\0')
-            return {};
-        SqlBinary binary;
-        binary.setEncoded(column);
-        const unsigned char* bytes = binary.rawBytes();
-        ContentCipher cipher;
-        cipher.SetData(bytes, binary.rawLength());
-        return cipher.Decipher(kKey);
-    } catch (const CppSQLite3Exception& e) {
-        return std::string("failure: ") + e.message();
-    }
-}
-
 template <class Decipher> std::string caught(Decipher&& decipher) {
     try {
         return decipher();
     } catch (const CppSQLite3Exception& e) {
         return std::string("failure: ") + e.message();
     }
+}
+
+std::string throughCopies(const char* column) {
+    if (column == nullptr || *column == '\0')
+        return {};
+    return caught([column] {
+        SqlBinary binary;
+        binary.setEncoded(column);
+        const unsigned char* bytes = binary.rawBytes();
+        ContentCipher cipher;
+        cipher.SetData(bytes, binary.rawLength());
+        return cipher.Decipher(kKey);
+    });
 }
 
 std::string stored(const std::string& raw) {

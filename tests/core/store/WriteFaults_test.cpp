@@ -4,7 +4,6 @@
 #include "editor/CEntryDoc.h"
 #include "store/JournalMessages.h"
 #include "support/FakeTextView.h"
-#include "support/OtherProcessLock.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 #include "support/SmallDisk.h"
@@ -126,18 +125,33 @@ TEST_F(WriteFaults, ANewJournalOnAFullDiskLeavesNoFileBehind) {
 TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     const std::string path = createJournal("busy.qbk");
     const std::string id = saveNewEntry(kText);
+    rawExec(path, "INSERT INTO Folder (FolderID, ParentID, Name) VALUES ('{F}', '{Root}', 'F')");
+    doc.RefreshIfChangedElsewhere();
     FakeTextView view;
     CEntryDoc entry{doc, ui, view};
     entry.LoadEntry(doc.LoadEntryText(id), id);
     view.type(kTyped);
     doc.m_db.setBusyTimeout(300);
 
-    OtherProcessLock other(path);
-    ASSERT_TRUE(other.held()) << "the sqlite3 shell could not hold the journal";
+    SqlDatabase other;
+    other.open(path);
+    other.execute("BEGIN EXCLUSIVE");
     ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
     EXPECT_FALSE(entry.OnSaveEntry());
     EXPECT_EQ(view.text, kTyped);
     EXPECT_TRUE(view.modified);
+    const MessageBoxRequest told = ui.messages().back();
+    EXPECT_EQ(told.text, "Another program holds the journal, so it could not be read or "
+                         "changed.\nClose the other program or wait for it to finish, then "
+                         "try again.");
+    EXPECT_EQ(told.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(told.detail, "SQLITE_BUSY[5]: database is locked");
+    // Deleting a folder reads and writes, and is told once.
+    doc.m_currentFolderId = "{F}";
+    ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
+    const std::size_t toldBefore = ui.messages().size();
+    EXPECT_EQ(doc.DeleteFolder(), 0);
+    EXPECT_EQ(ui.messages().size(), toldBefore + 1);
 
     // Opening it again (after closing without saving) fails the same way.
     ui.answerMessage(MessageAnswer::No);                             // the save question
@@ -147,7 +161,7 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     doc.ReportOpenResult(doc.OpenJournal(path));
     EXPECT_FALSE(doc.IsJournalOpen());
 
-    other.release();
+    other.execute("ROLLBACK");
     ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
     FakeTextView again;
     CEntryDoc reopened{doc, ui, again};
@@ -155,7 +169,9 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     EXPECT_EQ(again.text, kText) << "nothing lost, nothing half-written";
     again.type(kTyped);
     EXPECT_TRUE(reopened.OnSaveEntry());
-    EXPECT_EQ(rawQuery(path, "SELECT count(*) FROM Entry")[0][0], "1");
+    EXPECT_EQ(rawValue(path, "SELECT (SELECT count(*) FROM Entry) || (SELECT FolderID FROM Folder "
+                             "WHERE Name = 'F')"),
+              "1{F}"); // one entry, and the folder whose delete failed
 }
 
 } // namespace
