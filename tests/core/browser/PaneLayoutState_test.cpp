@@ -66,24 +66,18 @@ TEST(PaneLayoutState, EveryTransitionLandsInItsStateWhateverThePathTaken) {
          {'T', false, {false, true}}});
 }
 
-TEST(PaneLayoutState, TogglesFollowTheFlagsAndPreviewIsIndependent) {
+TEST(PaneLayoutState, TopicsToggleFollowsTheFlagAndPreviewIsIndependent) {
     PaneLayoutState state;
     EXPECT_TRUE(state.toggleTopics());
-    EXPECT_TRUE(state.topicsShown());
-    EXPECT_TRUE(state.toggleFolders());
-    EXPECT_FALSE(state.foldersShown());
     EXPECT_FALSE(state.togglePreview());
     EXPECT_FALSE(state.rightSplit().visible(1));
     EXPECT_TRUE(state.rightSplit().visible(0));
-    EXPECT_FALSE(state.previewPaneVisible());
     EXPECT_EQ((LeftColumn{state.folderPaneVisible(), state.topicPaneVisible()}),
-              (LeftColumn{false, true}));
+              (LeftColumn{true, true}));
     EXPECT_TRUE(state.togglePreview());
     EXPECT_TRUE(state.previewPaneVisible());
-    EXPECT_TRUE(state.toggleFolders());
     EXPECT_TRUE(state.toggleTopics());
-    EXPECT_EQ((LeftColumn{state.folderPaneVisible(), state.topicPaneVisible()}),
-              (LeftColumn{true, false}));
+    EXPECT_FALSE(state.topicsShown());
 }
 
 } // namespace

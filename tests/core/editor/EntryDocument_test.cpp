@@ -30,7 +30,6 @@ protected:
     std::string openStored(CEntryDoc& entry, const std::string& rtf = kText) {
         const std::string id = saveNewEntry(rtf);
         entry.LoadEntry(doc.LoadEntryText(id), id);
-        doc.m_openEntryId = id;
         return id;
     }
     void expectSaveQuestion(MessageAnswer answer) { ui.answerMessage(kSaveQuestion, answer); }
@@ -41,6 +40,11 @@ protected:
 };
 
 TEST_F(EntryDocument, NewEntryStartsInTheJournalFontAndItsFirstSaveInsertsThenUpdates) {
+    doc.m_defaultFontName.clear(); // a journal without a font
+    doc.m_defaultFontSize = 0;
+    entry.OnNewDocument();
+    EXPECT_EQ(view.face, "Times New Roman");
+    EXPECT_EQ(view.points, 12);
     doc.m_defaultFontName = "Georgia";
     doc.m_defaultFontSize = 14;
     entry.OnNewDocument();
@@ -66,14 +70,6 @@ TEST_F(EntryDocument, NewEntryStartsInTheJournalFontAndItsFirstSaveInsertsThenUp
     EXPECT_EQ(entry.EntryId(), id);
     EXPECT_EQ(entryRows(), 1u);
     EXPECT_EQ(doc.LoadEntryText(id), kOther);
-}
-
-TEST_F(EntryDocument, AJournalWithoutAFontStartsInTimesNewRoman12) {
-    doc.m_defaultFontName.clear();
-    doc.m_defaultFontSize = 0;
-    entry.OnNewDocument();
-    EXPECT_EQ(view.face, "Times New Roman");
-    EXPECT_EQ(view.points, 12);
 }
 
 TEST_F(EntryDocument, AnEntryOpenedAndClosedUnchangedIsNeverWritten) {
@@ -209,9 +205,7 @@ TEST_F(EntryDocument, AnotherJournalNeverReceivesTheEarlierJournalsText) {
 
 TEST_F(EntryDocument, OpeningAnotherEntryWhenTheQuestionIsCancelledKeepsTheText) {
     const std::string b = saveNewEntry(kOther);
-    const std::string a = saveNewEntry(kText);
-    entry.LoadEntry(kText, a);
-    doc.m_openEntryId = a;
+    const std::string a = openStored(entry);
     view.type("{\\rtf1 edited\\par}");
     expectSaveQuestion(MessageAnswer::Cancel);
     doc.OpenEntry(b);
