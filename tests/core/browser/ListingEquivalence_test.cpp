@@ -1,5 +1,4 @@
-// The listings against their statements taken literally (one topic query and one folder query
-// per row, the comment deciphered with the key each time), on random journals.
+// The listings against their one-row-at-a-time statements, on random journals.
 #include "browser/EntryRows.h"
 #include "store/CppSQLite3Exception.h"
 #include "store/SqlBuffer.h"

@@ -18,8 +18,7 @@ struct Step {
     LeftColumn after;
 };
 
-// Runs the commands from a fresh layout. The flags must always describe what is on screen,
-// and the left column is shown exactly while one of its panes is.
+// Runs the commands from a fresh layout; the flags must always match what is on screen.
 void run(std::initializer_list<Step> steps) {
     PaneLayoutState state;
     for (const Step& step : steps) {

@@ -90,9 +90,7 @@ TEST(SearchRules, CriteriaCoverWholeDaysAndTheChosenTopics) {
 
 class SearchDialogSession : public SessionFixture {};
 
-// Which entries a search finds is the journal's search (store tests); which comments and
-// folder names a row shows is the listing's (EntryRows, ListingEquivalence). Here: the dialog
-// lists what was marked, deciphered with the journal's key, and asks whether a result exists.
+// The dialog lists what the search marked, deciphered with the journal's key.
 TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirComments) {
     const std::string path = createJournal("s.qbk");
     const std::string a = saveNewEntry("{\\rtf1\\ansi a journal day\\par}");

@@ -11,8 +11,7 @@ std::vector<std::string> labels(const ChoiceList& list) {
     return result;
 }
 
-// Stored values that are among the choices select them; any other stays selected as one
-// more choice, so confirming the dialog stores it unchanged.
+// A stored value not among the choices is kept as one more, so OK stores it unchanged.
 TEST(SettingChoices, StoredValuesAreSelectedOrKept) {
     struct Case {
         ChoiceList list;

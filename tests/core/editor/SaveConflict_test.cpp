@@ -1,5 +1,4 @@
-// An entry open in the editor while another program saves it: a save never writes over the
-// newer stored text unasked; the user chooses to overwrite it, keep both or go back.
+// A save never writes over a newer text another program stored, unless the user says so.
 #include "editor/CEntryDoc.h"
 #include "editor/EditorMessages.h"
 #include "store/StoredText.h"

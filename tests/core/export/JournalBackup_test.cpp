@@ -18,9 +18,7 @@
 
 namespace {
 
-// A child process that writes the journal until it is killed: each transaction adds an
-// entry and sets the title to the number of entries, so a consistent copy always has a
-// title equal to its entry count.
+// A process that adds entries until killed, the title always their count in the same save.
 pid_t startWriter(const std::string& path) {
     const pid_t pid = fork();
     while (pid == 0) {

@@ -35,8 +35,7 @@ std::vector<std::string> runsOf(const std::string& rtf) {
 
 using Runs = std::vector<std::string>;
 
-// Text is split into runs where its format changes, and only there, however the format
-// was reached and whatever the tables said when earlier text came.
+// Runs split where the format changes and only there, however the format was reached.
 TEST(RtfReaderRuns, RunsFollowTheFormatAsItIsWhenTextComes) {
     const struct {
         const char* rtf;
@@ -73,8 +72,7 @@ TEST(RtfReaderRuns, ManyFormatsInTurnEachKeepTheirOwnRuns) {
 
 } // namespace
 
-// Raw text is read in blocks of bytes: a byte above 0x7F or a control byte read as the code
-// page says (or dropped), and a brace or backslash ending the text, wherever they fall.
+// Text is scanned in blocks: bytes above 0x7F, control bytes and braces at every offset.
 TEST(RtfReaderRuns, RawBytesAnywhereInALongStretchOfText) {
     for (size_t before = 0; before < 40; ++before) {
         const std::string a(before, 'a');
@@ -90,8 +88,7 @@ TEST(RtfReaderRuns, RawBytesAnywhereInALongStretchOfText) {
     }
 }
 
-// A list table is kept as read and written back as it was; NUL bytes in it, which the reader
-// passes over, must not become text that would make it no table when read again.
+// A kept list table with NUL bytes in it must still read as a table once written back.
 TEST(RtfReaderKeptTables, TablesWithNulBytesReadTheSameWhenWrittenBack) {
     using namespace std::string_literals;
     const std::string rtf = "{\\rtf1{\\*\0\0\\listoverridetable{\\listoverride\\listid1\\ls1}}"

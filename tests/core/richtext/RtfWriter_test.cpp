@@ -128,9 +128,7 @@ ListFormat numbered(ListFormat::Style style, int start, const char* after) {
     return list;
 }
 
-// Lists, tables, fields and page breaks in the shapes the Windows control writes and reads:
-// the numbering group where a list starts, a \pntext result on every numbered paragraph, the
-// row definition before its cells, the instruction before the shown result.
+// Lists, tables, fields and page breaks in the shapes the Windows control writes and reads.
 TEST(RtfWriter, WritesListsTablesAndFieldsInTheControlsShapes) {
     const CharFormat plain = face("Arial", 20);
     CharFormat link = plain;
@@ -166,8 +164,7 @@ TEST(RtfWriter, WritesListsTablesAndFieldsInTheControlsShapes) {
     EXPECT_EQ(doc, RtfReader::read(rtf));
 }
 
-// A nested table's row is written for readers that know nested tables and, as a plain
-// paragraph, for those that do not.
+// A nested row is written for readers that know nested tables and for those that do not.
 TEST(RtfWriter, NestedRowsCarryTheirDefinitionAtTheirEnd) {
     const CharFormat plain = face("Arial", 20);
     RichDocument doc;
