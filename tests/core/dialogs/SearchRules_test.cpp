@@ -39,12 +39,10 @@ TEST(SearchRules, DaysFollowEachOtherAndTheButtonsFollowTheBoxes) {
     }
 
     SearchValues values;
-    for (int text = 0; text < 2; ++text) {
-        for (int comments = 0; comments < 2; ++comments) {
-            values.lookInText = text == 1;
-            values.lookInComments = comments == 1;
-            EXPECT_EQ(CanBeginSearch(values), text + comments > 0);
-        }
+    for (int places = 0; places < 4; ++places) { // text, comments, both or neither
+        values.lookInText = places & 1;
+        values.lookInComments = places & 2;
+        EXPECT_EQ(CanBeginSearch(values), places != 0) << places;
     }
     EXPECT_FALSE(TopicMatchEnabled(values));
     values.topics = {"'{A}'", "a", 1};

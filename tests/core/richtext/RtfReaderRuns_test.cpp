@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,19 +15,12 @@ namespace {
 std::vector<std::string> runsOf(const std::string& rtf) {
     const RichDocument doc = RtfReader::read(rtf);
     std::vector<std::string> runs;
-    if (doc.paragraphs.empty())
-        return runs;
-    for (const Run& run : doc.paragraphs[0].runs) {
-        std::string text = run.text.toStdString() + " " + run.format.face.toStdString() + " " +
-                           std::to_string(run.format.halfPoints);
-        if (run.format.bold)
-            text += " b";
-        if (run.format.color) {
-            char colour[8];
-            std::snprintf(colour, sizeof colour, "#%06x", *run.format.color);
-            text += std::string(" ") + colour;
-        }
-        runs.push_back(text);
+    for (const Run& run : doc.paragraphs.at(0).runs) {
+        QString text = QStringLiteral("%1 %2 %3").arg(run.text, run.format.face);
+        text = text.arg(run.format.halfPoints) + QLatin1String(run.format.bold ? " b" : "");
+        if (run.format.color)
+            text += QStringLiteral(" #%1").arg(*run.format.color, 6, 16, QLatin1Char('0'));
+        runs.push_back(text.toStdString());
     }
     return runs;
 }
