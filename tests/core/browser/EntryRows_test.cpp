@@ -88,15 +88,12 @@ TEST_F(EntryRowsTest, RowsCarryDecipheredCommentsTopicsAndFolderNames) {
 TEST(EntryRowOrder, ComparesByColumnIgnoringCaseAcrossNonAscii) {
     EntryRow a, b;
     a.timestamp = COleDateTime(2004, 7, 5, 14, 30, 0);
-    b.timestamp = COleDateTime(2004, 7, 5, 14, 31, 0);
     a.comment = "\xe9t\xe9";  // été in Windows-1252
     b.comment = "\xc9T\xc9!"; // ÉTÉ!
     a.folderName = "b";
     b.folderName = "A";
     a.topics = "x";
     b.topics = "X";
-    EXPECT_LT(CompareEntryRows(a, b, 0, false), 0);
-    EXPECT_GT(CompareEntryRows(b, a, 0, false), 0);
     EXPECT_LT(CompareEntryRows(a, b, 1, false), 0);
     EXPECT_GT(CompareEntryRows(a, b, 2, true), 0);
     EXPECT_EQ(CompareEntryRows(a, b, 2, false), 0);
