@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -70,10 +71,7 @@ TEST(JournalBackupTest, NeverReplacesAFileUnlessAskedAndLeavesNoTemporaryFile) {
         return dir.filePath(QLatin1String(name)).toStdString();
     };
     const std::string target = at("copy.qbk");
-    QFile file(QString::fromStdString(target));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("precious");
-    file.close();
+    ASSERT_TRUE(std::ofstream(target) << "precious");
 
     const BackupResult refused = BackupJournal(journal.path(), target);
     EXPECT_FALSE(refused.ok);
@@ -102,9 +100,8 @@ TEST(AutoBackupTest, KeepsTheNewestCopiesOfThisJournalOnly) {
     const QString source = QString::fromStdString(journal.path());
     // Another journal's copy in the same folder is never touched.
     QDir().mkpath(folder);
-    QFile other(QDir(folder).filePath(QStringLiteral("other 2020-01-01 000000.qbk")));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.close();
+    ASSERT_TRUE(QFile(QDir(folder).filePath(QStringLiteral("other 2020-01-01 000000.qbk")))
+                    .open(QIODevice::WriteOnly));
 
     const QDateTime start(QDate(2026, 3, 1), QTime(9, 0, 0));
     for (int i = 0; i < 4; ++i) {
