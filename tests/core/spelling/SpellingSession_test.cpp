@@ -2,8 +2,6 @@
 #include "spelling/SpellingSession.h"
 #include "support/FakeSpellChecker.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -99,13 +97,10 @@ TEST_F(SpellingSessionTest, IgnoreAllLastsBeyondTheSession) {
 
 TEST_F(SpellingSessionTest, AddKeepsTheWordInThePersonalList) {
     run(QStringLiteral("Grüße cat Grüße"), 0, {[](SpellingSession& s) { EXPECT_FALSE(s.add()); }});
-    QFile file(dir.filePath(QStringLiteral("words/personal.txt")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QStringLiteral("Grüße\n").toUtf8());
-
     // a later run reads the list back into its checker
     FakeSpellChecker fresh({});
-    SpellingService later(fresh, PersonalWordList(file.fileName()));
+    SpellingService later(fresh,
+                          PersonalWordList(dir.filePath(QStringLiteral("words/personal.txt"))));
     EXPECT_FALSE(later.isMisspelt(QStringLiteral("Grüße")));
 }
 
