@@ -60,7 +60,6 @@ TEST_F(EntryTopics, TopicChoiceTicksExactlyThePresetIdsAndHandsBackTheTicked) {
     const std::string before = fileBytes(path);
     TopicChoiceValues values;
     EntryTopicsList none(doc.m_db, ui, "");
-    ASSERT_FALSE(none.IsEntryMode());
     none.Fill();
     ASSERT_TRUE(none.Accept(&values));
     EXPECT_EQ(values, TopicChoiceValues{});
