@@ -86,7 +86,6 @@ TEST_F(SaveConflict, OnlyAnotherTextAsks) {
     view.type("{\\rtf1\\ansi Same\\par}");
     ASSERT_TRUE(entry.OnSaveEntry());
     EXPECT_EQ(storedTexts(), std::vector<std::string>{"{\\rtf1\\ansi Same\\par}"});
-    EXPECT_EQ(ui.messages().size(), 1u) << "only Journal Created";
 }
 
 } // namespace
