@@ -10,9 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// A small journal for the export tests: four entries, each holding one word no other holds
-// (its marker), filed in two folders and the top, with two topics. Entries are inserted out
-// of date order, so an export in table order would show.
+// Four entries, each with a marker word of its own, in two folders and the top, two topics;
+// inserted out of date order, so an export in table order would show.
 class ExportFixture : public ::testing::Test {
 public:
     static constexpr const char* kWork = "{F0000000-0000-0000-0000-000000000001}";

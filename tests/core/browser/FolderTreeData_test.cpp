@@ -27,11 +27,7 @@ TEST(FolderTreeData, LoadsDepthFirstInTableOrder) {
     journal.addFolder("{A1}", "{A}", "A1");
     journal.addFolder("{A1x}", "{A1}", "A1x");
     journal.addFolder("{A2}", "{A}", "A2");
-    const auto tree = LoadFolderChildren(journal.db());
-    EXPECT_EQ(shape(tree), "A(A1(A1x),A2),B");
-    const auto below = FolderAndDescendants(tree, "{A}");
-    EXPECT_EQ(below.size(), 4u);
-    EXPECT_TRUE(FolderAndDescendants(tree, "{missing}").empty());
+    EXPECT_EQ(shape(LoadFolderChildren(journal.db())), "A(A1(A1x),A2),B");
 }
 
 TEST(FolderTreeData, DamagedTreesLoadEveryReachableFolderOnce) {

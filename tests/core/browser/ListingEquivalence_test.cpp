@@ -1,7 +1,5 @@
-// The listings against their statements taken literally (one topic query and one folder query
-// per row, the comment deciphered with the key each time), on random journals.
+// The listings against their one-row-at-a-time statements, on random journals.
 #include "browser/EntryRows.h"
-#include "browser/ListingNames.h"
 #include "store/CppSQLite3Exception.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlQuery.h"
@@ -96,31 +94,4 @@ TEST(ListingEquivalence, RowsNamesAndOrderEqualTheOneRowStatements) {
             << "seed " << seed;
     }
     EXPECT_GT(namedRows, 50); // rows whose folder exists: the names were really compared
-}
-
-// The oddities one at a time, so a failure names its cause.
-TEST(ListingEquivalence, NamesFollowTheOneRowStatementsOnOddRows) {
-    TestJournal journal;
-    SqlDatabase& db = journal.db();
-    journal.addTopic("{T1}", "b");
-    journal.addTopic("{T2}", "");
-    journal.addTopic("{T1}", "a"); // a duplicate id: both names, in the join's order
-    db.execute("INSERT INTO Topic VALUES (NULL, 'never')");
-    journal.addFolder("{F1}", "{Root}", "first");
-    journal.addFolder("{F1}", "{Root}", "second"); // the first row wins
-    db.execute("INSERT INTO Folder VALUES (X'7B46327D', '{Root}', 'blob id')");
-    journal.link("{E1}", "{T1}");
-    journal.link("{E1}", "{T2}");
-    journal.link("{E1}", "{T9}");
-    db.execute("INSERT INTO Entry2Topic VALUES (X'7B45317D', '{T1}')"); // "{E1}" as a blob
-    db.execute("INSERT INTO Entry2Topic VALUES ('', '{T2}')");
-
-    const ListingNames names = ListingNames::Read(db);
-    for (const char* entry : {"{E1}", "", "{E2}"})
-        EXPECT_EQ(names.TopicsText(entry), GetEntryTopicsText(db, entry)) << entry;
-    for (const char* folder : {"{F1}", "{F2}", "", "{Root}"})
-        EXPECT_EQ(names.FolderName(folder), GetEntryFolderName(db, folder)) << folder;
-    // The per-row join reads links in table order and a duplicate topic id by name.
-    EXPECT_EQ(names.TopicsText("{E1}"), "a, b, ");
-    EXPECT_EQ(names.FolderName("{F1}"), "first");
 }

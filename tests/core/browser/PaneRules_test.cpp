@@ -10,22 +10,20 @@ namespace {
 using Ids = std::vector<std::string>;
 
 TEST(EntryListSortTest, InFolderColumnKeepsTheMeaningOfTheRememberedSort) {
-    struct Case {
-        int before;    // sorted column without "In Folder"
-        int afterShow; // the same column once "In Folder" is at 2
-    };
-    // Date and comment stay where they are; topics moves right with its column.
-    for (const Case& c : {Case{0, 0}, Case{1, 1}, Case{2, 3}}) {
+    // The sorted column without "In Folder", and once it is shown at 2: date and comment stay
+    // where they are; topics moves right with its column.
+    const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {2, 3}};
+    for (const auto& [before, afterShow] : cases) {
         EntryListSortState state;
-        state.column = c.before;
+        state.column = before;
         EXPECT_TRUE(state.showInFolder());
-        EXPECT_EQ(state.column, c.afterShow) << c.before;
+        EXPECT_EQ(state.column, afterShow) << before;
         EXPECT_FALSE(state.showInFolder()) << "already shown: nothing moves";
-        EXPECT_EQ(state.column, c.afterShow);
+        EXPECT_EQ(state.column, afterShow);
         EXPECT_TRUE(state.hideInFolder());
-        EXPECT_EQ(state.column, c.before);
+        EXPECT_EQ(state.column, before);
         EXPECT_FALSE(state.hideInFolder());
-        EXPECT_EQ(state.column, c.before);
+        EXPECT_EQ(state.column, before);
     }
     // A sort by the folder column, which goes, becomes a sort by date.
     EntryListSortState state;
@@ -92,25 +90,13 @@ TEST(DropRulesTest, EntryDropRefusals) {
 TEST(DropRulesTest, AutoScrollSpeedsUpWithDistanceBeyondTheEdge) {
     const int top = 100;
     const int bottom = 400;
-    struct Case {
-        int y;
-        int delay;
-    };
-    for (const Case& c : {
-             Case{250, 0}, // middle: no scrolling
-             Case{110, 0}, // just outside the top zone
-             Case{109, 6}, // inside the top zone
-             Case{100, 6},
-             Case{91, 6}, // 19 pixels into the zone and beyond
-             Case{90, 5}, // 20: one tick quicker
-             Case{70, 4},
-             Case{-200, 1}, // far out: one line per tick, never faster
-             Case{390, 0},
-             Case{391, 6},
-             Case{410, 5},
-             Case{2000, 1},
-         })
-        EXPECT_EQ(AutoScrollDelay(c.y, top, bottom), c.delay) << c.y;
+    // The zone starts 10 pixels inside each edge: a line every 6 ticks, one tick quicker for
+    // each 20 pixels further out, never quicker than every tick.
+    const std::pair<int, int> cases[] = {{250, 0}, {110, 0}, {109, 6}, {100, 6},
+                                         {91, 6},  {90, 5},  {70, 4},  {-200, 1},
+                                         {390, 0}, {391, 6}, {410, 5}, {2000, 1}};
+    for (const auto& [y, delay] : cases)
+        EXPECT_EQ(AutoScrollDelay(y, top, bottom), delay) << y;
 
     // Lines come on multiples of the delay.
     int lines = 0;

@@ -1,19 +1,10 @@
 #include "dialogs/DialogChecks.h"
-#include "dialogs/DisplayFormats.h"
 
 #include <gtest/gtest.h>
 
 #include <ctime>
 
 namespace {
-
-std::string repeat(std::string_view piece, std::size_t times) {
-    std::string text;
-    for (std::size_t i = 0; i < times; ++i) {
-        text += piece;
-    }
-    return text;
-}
 
 TEST(DialogChecks, CountsCharactersNotBytes) {
     EXPECT_EQ(characterCount(""), 0u);
@@ -31,7 +22,7 @@ TEST(DialogChecks, NewJournalOkChecksInTheirOrder) {
         int focus;
     };
     const std::string mismatch = "The passwords you entered did not match";
-    const std::string title100 = repeat("\xc3\xa9", 100); // 100 characters, 200 bytes
+    const std::string title100 = QString(100, QChar(0xE9)).toStdString(); // 200 bytes
     const Case cases[] = {
         {false, "", "", "", "", "", 0},
         {true, "", "", "", "", "You didn't enter a password", kNewPasswordEditId},
@@ -43,9 +34,9 @@ TEST(DialogChecks, NewJournalOkChecksInTheirOrder) {
         {false, "", "", title100, "", "", 0},
         {false, "", "", title100 + "x", "", "Please enter no more than 100 characters.",
          kTitleEditId},
-        {false, "", "", "", repeat("o", 30), "", 0},
-        {true, "", "", title100 + "x", repeat("o", 31), "Please enter no more than 30 characters.",
-         kOwnerEditId}, // the owner is read first
+        {false, "", "", "", std::string(30, 'o'), "", 0},
+        {true, "", "", title100 + "x", std::string(31, 'o'),
+         "Please enter no more than 30 characters.", kOwnerEditId}, // the owner is read first
     };
     for (const Case& c : cases) {
         NewJournalValues values;
@@ -61,8 +52,8 @@ TEST(DialogChecks, NewJournalOkChecksInTheirOrder) {
     }
 
     OptionsValues options; // here the title is read first
-    options.m_title = repeat("t", 101);
-    options.m_owner = repeat("o", 31);
+    options.m_title = std::string(101, 't');
+    options.m_owner = std::string(31, 'o');
     EXPECT_EQ(checkOptions(options)->focusControlId, kTitleEditId);
     options.m_title.pop_back();
     EXPECT_EQ(checkOptions(options)->focusControlId, kOwnerEditId);
@@ -90,7 +81,7 @@ TEST(DialogChecks, ChangePasswordAndCommentChecks) {
     change.m_newPassword.clear(); // both empty: removes the password
     EXPECT_EQ(checkChangePassword(change), std::nullopt);
 
-    CommentValues comment{repeat("\xe9", 100), true};
+    CommentValues comment{std::string(100, '\xe9'), true};
     EXPECT_EQ(checkComment(comment), std::nullopt);
     comment.m_comment += "!";
     EXPECT_EQ(checkComment(comment)->focusControlId, kCommentEditId);
@@ -112,16 +103,6 @@ TEST(DialogChecks, EntryDateTakesTheDayOfOnePickerAndTheTimeOfTheOther) {
     EXPECT_TRUE(gap.isValid());
     EXPECT_EQ(gap.date(), QDate(2026, 3, 29));
     EXPECT_EQ(gap.time(), QTime(2, 30));
-}
-
-TEST(DisplayFormats, StoredFormatsPickTheirChoices) {
-    EXPECT_EQ(timeFormatIndex("%H:%M:%S"), 2);             // unknown formats show "None"
-    EXPECT_EQ(dateFormatIndex("%b %d, %Y"), std::nullopt); // exact, case-sensitive
-    // A new journal starts on "Monday, July 5 2004" and the 12-hour clock.
-    const NewJournalValues fresh;
-    EXPECT_EQ(kDateFormats[dateFormatIndex(fresh.m_dateFormat).value()].label,
-              "Monday, July 5 2004");
-    EXPECT_EQ(timeFormatIndex(fresh.m_timeFormat), 0);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "dialogs/DialogChecks.h"
 #include "dialogs/NewJournalPath.h"
 #include "platform/DocumentsFolder.h"
+#include "support/RawSqlite.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -50,9 +52,7 @@ TEST(NewJournalPath, RefusesAPathWhereAnythingExists) {
     proposeInitialPath(v, folder);
     EXPECT_EQ(checkNewJournal(v), std::nullopt);
 
-    QFile file(dir.filePath(QStringLiteral("New Journal.qbk")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("New Journal.qbk"))).open(QIODevice::WriteOnly));
     EXPECT_EQ(checkNewJournal(v), (DialogProblem{v.m_path + " already exists.", kBrowseButtonId,
                                                  false, MessageIcon::Stop}));
 
@@ -75,14 +75,12 @@ TEST(NewJournalPath, CreatesOnlyWhereNothingIs) {
     EXPECT_TRUE(QFile::exists(QString::fromStdString(path)));
 
     // Whatever is there stays as it was, a link's target included.
-    QFile keep(dir.filePath(QStringLiteral("keep")));
-    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
-    keep.write("mine");
-    keep.close();
-    ASSERT_TRUE(QFile::link(keep.fileName(), dir.filePath(QStringLiteral("link.qbk"))));
+    ASSERT_TRUE(std::ofstream(folder + "/keep") << "mine");
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("keep")),
+                            dir.filePath(QStringLiteral("link.qbk"))));
     EXPECT_EQ(createFileExclusively(folder + "/keep"), folder + "/keep already exists.");
     EXPECT_TRUE(createFileExclusively(folder + "/link.qbk"));
-    EXPECT_EQ(keep.size(), 4);
+    EXPECT_EQ(fileBytes(folder + "/keep"), "mine");
 
     const auto missing = createFileExclusively(folder + "/no/such/folder.qbk");
     ASSERT_TRUE(missing);

@@ -3,8 +3,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-// Session tests lean on the scripted UI to notice a wrong message or a missing prompt, so its
-// alarms are checked here, with the message conventions of JournalUi.
+// The scripted UI's alarms, which the session tests rely on, and JournalUi's message boxes.
 namespace {
 
 TEST(JournalUi, MessageConventions) {

@@ -3,7 +3,6 @@
 #include "dialogs/SearchWindow.h"
 #include "platform/CommandIds.h"
 #include "platform/CommandRouter.h"
-#include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 
 #include <algorithm>
@@ -39,12 +38,10 @@ TEST(SearchRules, DaysFollowEachOtherAndTheButtonsFollowTheBoxes) {
     }
 
     SearchValues values;
-    for (int text = 0; text < 2; ++text) {
-        for (int comments = 0; comments < 2; ++comments) {
-            values.lookInText = text == 1;
-            values.lookInComments = comments == 1;
-            EXPECT_EQ(CanBeginSearch(values), text + comments > 0);
-        }
+    for (int places = 0; places < 4; ++places) { // text, comments, both or neither
+        values.lookInText = places & 1;
+        values.lookInComments = places & 2;
+        EXPECT_EQ(CanBeginSearch(values), places != 0) << places;
     }
     EXPECT_FALSE(TopicMatchEnabled(values));
     values.topics = {"'{A}'", "a", 1};
@@ -90,11 +87,9 @@ TEST(SearchRules, CriteriaCoverWholeDaysAndTheChosenTopics) {
 
 class SearchDialogSession : public SessionFixture {};
 
-// Which entries a search finds is the journal's search (store tests); which comments and
-// folder names a row shows is the listing's (EntryRows, ListingEquivalence). Here: the dialog
-// lists what was marked, deciphered with the journal's key, and asks whether a result exists.
+// The dialog lists what the search marked, deciphered with the journal's key.
 TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirComments) {
-    const std::string path = createJournal("s.qbk");
+    createJournal("s.qbk");
     const std::string a = saveNewEntry("{\\rtf1\\ansi a journal day\\par}");
     const std::string b = saveNewEntry("{\\rtf1\\ansi nothing\\par}");
     const std::string c = saveNewEntry("{\\rtf1\\ansi journal again\\par}");
@@ -107,7 +102,6 @@ TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirComments) {
     std::sort(found.begin(), found.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(found, expected);
-    EXPECT_EQ(rawQuery(path, "SELECT count(*) FROM Entry WHERE SearchTarget = 1")[0][0], "2");
 
     values.findText = "absent";
     EXPECT_TRUE(SearchRules::Run(doc, ui, values).rows.empty());
@@ -116,7 +110,6 @@ TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirComments) {
     ASSERT_TRUE(doc.DeleteEntry(b));
     EXPECT_FALSE(EntryExists(doc, ui, b));
     EXPECT_FALSE(EntryExists(doc, ui, "x' OR '1'='1"));
-    EXPECT_EQ(ui.messageTexts(), std::vector<std::string>{"Journal Created"}); // no failure
 }
 
 // Stands in for the dialog: records what the session asks of it.

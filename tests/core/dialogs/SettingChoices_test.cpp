@@ -4,15 +4,7 @@
 
 namespace {
 
-std::vector<std::string> labels(const ChoiceList& list) {
-    std::vector<std::string> result;
-    for (const Choice& choice : list.items)
-        result.push_back(choice.label);
-    return result;
-}
-
-// Stored values that are among the choices select them; any other stays selected as one
-// more choice, so confirming the dialog stores it unchanged.
+// A stored value not among the choices is kept as one more, so OK stores it unchanged.
 TEST(SettingChoices, StoredValuesAreSelectedOrKept) {
     struct Case {
         ChoiceList list;
@@ -50,8 +42,10 @@ TEST(SettingChoices, FacesAreSortedIgnoringCaseAndAMissingFaceIsKept) {
     const std::vector<std::string> installed{"Liberation Serif", "DejaVu Sans", "cantarell",
                                              "DejaVu Sans"};
     const ChoiceList present = fontFaceChoices(installed, "DejaVu Sans");
-    EXPECT_EQ(labels(present),
-              (std::vector<std::string>{"cantarell", "DejaVu Sans", "Liberation Serif"}));
+    std::vector<std::string> labels;
+    for (const Choice& choice : present.items)
+        labels.push_back(choice.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"cantarell", "DejaVu Sans", "Liberation Serif"}));
     EXPECT_EQ(present.selectedValue(), "DejaVu Sans");
     EXPECT_FALSE(present.keepsStoredValue);
 

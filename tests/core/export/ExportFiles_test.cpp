@@ -2,6 +2,8 @@
 
 #include "support/ExportFixture.h"
 
+#include <fstream>
+
 class ExportFiles : public ExportFixture {};
 
 TEST_F(ExportFiles, CancelledOrFailedExportLeavesNoFile) {
@@ -44,10 +46,7 @@ TEST_F(ExportFiles, CancelledOrFailedExportLeavesNoFile) {
 }
 
 TEST_F(ExportFiles, ExistingFileIsKeptUnlessOverwriteIsAsked) {
-    QFile existing(outPath(QStringLiteral("old.html")));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("keep me");
-    existing.close();
+    ASSERT_TRUE(std::ofstream(outPath(QStringLiteral("old.html")).toStdString()) << "keep me");
     const ExportResult refused = exportTo(QStringLiteral("old.html"), ExportFormat::Html);
     EXPECT_EQ(refused.status, ExportResult::Status::Failed);
     EXPECT_EQ(read(QStringLiteral("old.html")), QByteArray("keep me"));

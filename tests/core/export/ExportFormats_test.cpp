@@ -23,8 +23,7 @@ EntryChoice inFolder(const char* id) {
     return choice;
 }
 
-// Days, folders and the selected entry are the print choice's own (EntryChoice tests); here
-// the export takes them whole, adds topics, and writes nothing for a choice of nothing.
+// The print's choice (EntryChoice tests) taken whole, with topics; nothing chosen: no file.
 std::vector<ChoiceCase> choiceCases() {
     EntryChoice topic, twoTopics;
     topic.topicIds = {ExportFixture::kTravel};
@@ -151,8 +150,7 @@ TEST(MarkdownWriterTest, EmphasisSpansRunsAndLeavesSpacesOutside) {
 
 namespace {
 
-// Lists, a table of one row and two cells, links (one that must not become a link) and a
-// numbered list.
+// Lists, a table, links (one that must not become a link) and a numbered list.
 const std::string kStructured =
     "{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb \\'b7}}one\\par two\\par\\pard after\\par"
     "\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\pard"

@@ -11,6 +11,8 @@
 
 namespace {
 
+using Ids = std::vector<std::string>;
+
 class EntryChoiceTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -26,8 +28,8 @@ protected:
         journal.addEntry("{E-TWIN}", "2026-03-02 12:00", "{F-O'HARA}", "", false, "twin");
     }
 
-    std::vector<std::string> ids(const EntryChoice& choice) {
-        std::vector<std::string> result;
+    Ids ids(const EntryChoice& choice) {
+        Ids result;
         for (const long long row : ChosenEntryRows(journal.db(), choice))
             result.push_back(
                 journal.db()
@@ -36,12 +38,19 @@ protected:
         return result;
     }
 
-    static EntryChoice days(int what, int firstDay, int lastDay) {
-        EntryChoice choice;
+    // Days from the first to the last of March 2026, picked at some hour of each.
+    static EntryChoice days(int what, int firstDay, int lastDay, const char* folderId = "") {
+        EntryChoice choice = inFolder(folderId);
         choice.what = what;
         choice.between = true;
         choice.from = StartOfDay(COleDateTime(2026, 3, firstDay, 15, 30, 0));
         choice.to = EndOfDay(COleDateTime(2026, 3, lastDay, 8, 0, 0));
+        return choice;
+    }
+    static EntryChoice inFolder(const char* folderId) {
+        EntryChoice choice;
+        choice.what = EntryChoice::CurrentFolder;
+        choice.folderId = folderId;
         return choice;
     }
 
@@ -49,15 +58,15 @@ protected:
 };
 
 TEST_F(EntryChoiceTest, EveryEntryInDateOrderThenInOrderWritten) {
-    EXPECT_EQ(ids(EntryChoice{}), (std::vector<std::string>{"{E-EARLY}", "{E-FIRST}", "{E-SUB}",
-                                                            "{E-TWIN}", "{E-LAST}", "{E-LATE}"}));
+    EXPECT_EQ(ids(EntryChoice{}),
+              (Ids{"{E-EARLY}", "{E-FIRST}", "{E-SUB}", "{E-TWIN}", "{E-LAST}", "{E-LATE}"}));
 }
 
 TEST_F(EntryChoiceTest, DaysIncludeBothEndsToTheMinute) {
     // 00:00 of the first day and 23:59 of the last are in; a minute outside either is not.
     EXPECT_EQ(ids(days(EntryChoice::AllEntries, 2, 3)),
-              (std::vector<std::string>{"{E-FIRST}", "{E-SUB}", "{E-TWIN}", "{E-LAST}"}));
-    EXPECT_EQ(ids(days(EntryChoice::AllEntries, 4, 4)), (std::vector<std::string>{"{E-LATE}"}));
+              (Ids{"{E-FIRST}", "{E-SUB}", "{E-TWIN}", "{E-LAST}"}));
+    EXPECT_EQ(ids(days(EntryChoice::AllEntries, 4, 4)), Ids{"{E-LATE}"});
     EXPECT_TRUE(ids(days(EntryChoice::AllEntries, 5, 9)).empty());
     // Dates are not applied unless Between is ticked.
     EntryChoice unticked = days(EntryChoice::AllEntries, 5, 9);
@@ -66,28 +75,17 @@ TEST_F(EntryChoiceTest, DaysIncludeBothEndsToTheMinute) {
 }
 
 TEST_F(EntryChoiceTest, FolderChoiceTakesThatFolderOnlyWithOrWithoutDays) {
-    EntryChoice work;
-    work.what = EntryChoice::CurrentFolder;
-    work.folderId = "{F-WORK}";
-    EXPECT_EQ(ids(work), (std::vector<std::string>{"{E-EARLY}", "{E-LAST}", "{E-LATE}"}));
-
-    EntryChoice between = days(EntryChoice::CurrentFolder, 2, 3);
-    between.folderId = "{F-WORK}";
-    EXPECT_EQ(ids(between), (std::vector<std::string>{"{E-LAST}"}));
-
+    EXPECT_EQ(ids(inFolder("{F-WORK}")), (Ids{"{E-EARLY}", "{E-LAST}", "{E-LATE}"}));
+    EXPECT_EQ(ids(days(EntryChoice::CurrentFolder, 2, 3, "{F-WORK}")), Ids{"{E-LAST}"});
     // An apostrophe in an id is data, not the end of the statement's text.
-    EntryChoice quoted;
-    quoted.what = EntryChoice::CurrentFolder;
-    quoted.folderId = "{F-O'HARA}";
-    EXPECT_EQ(ids(quoted), (std::vector<std::string>{"{E-TWIN}"}));
-    quoted.folderId = "x' OR '1'='1";
-    EXPECT_TRUE(ids(quoted).empty());
+    EXPECT_EQ(ids(inFolder("{F-O'HARA}")), Ids{"{E-TWIN}"});
+    EXPECT_TRUE(ids(inFolder("x' OR '1'='1")).empty());
 }
 
 TEST_F(EntryChoiceTest, SelectedEntryIgnoresTheDays) {
     EntryChoice selected = days(EntryChoice::SelectedEntry, 20, 21);
     selected.entryId = "{E-LATE}";
-    EXPECT_EQ(ids(selected), (std::vector<std::string>{"{E-LATE}"}));
+    EXPECT_EQ(ids(selected), Ids{"{E-LATE}"});
     selected.entryId = "{E-GONE}";
     EXPECT_TRUE(ids(selected).empty());
 }
@@ -95,19 +93,16 @@ TEST_F(EntryChoiceTest, SelectedEntryIgnoresTheDays) {
 TEST_F(EntryChoiceTest, APrintReadsTheStoredTextAndTitleAndSkipsARowGoneSinceTheChoice) {
     BlowfishEngine cipher;
     cipher.SetKey(TestJournal::kContentKey);
-    EntryChoice choice;
-    choice.what = EntryChoice::CurrentFolder;
-    choice.folderId = "{F-WORK}";
-    EntryReader reader(journal.db(), cipher, ChosenEntryRows(journal.db(), choice),
+    EntryReader reader(journal.db(), cipher, ChosenEntryRows(journal.db(), inFolder("{F-WORK}")),
                        EntryReader::Reads::StoredText);
     ASSERT_EQ(reader.count(), 3u);
     journal.db().execute("DELETE FROM Entry WHERE EntryID = '{E-LAST}'");
-    std::vector<std::string> read;
+    Ids read;
     ExportedEntry entry;
     while (reader.next(entry))
         read.push_back(entry.storedText + " / " + entry.when.toStdString());
-    EXPECT_EQ(read, (std::vector<std::string>{"early / Sunday, March 01 2026 11:59 PM",
-                                              "late / Wednesday, March 04 2026 12:00 AM"}));
+    EXPECT_EQ(read, (Ids{"early / Sunday, March 01 2026 11:59 PM",
+                         "late / Wednesday, March 04 2026 12:00 AM"}));
 }
 
 } // namespace

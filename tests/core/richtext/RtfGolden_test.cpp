@@ -1,7 +1,5 @@
-// Golden files: each folder under golden/ holds input.rtf and expected.txt (the model dump),
-// and optionally plain.txt (the plain-text stream-out, stored bytes). A new sample needs a
-// new folder only. When expected.txt is missing or differs, actual.txt is written beside it
-// for review.
+// Each folder under golden/: input.rtf, expected.txt (the model dump), optionally plain.txt
+// (the plain-text stream-out); a missing or differing expected.txt gets actual.txt beside it.
 
 #include "richtext/ModelDump.h"
 #include "richtext/PlainText.h"

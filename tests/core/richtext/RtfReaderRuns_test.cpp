@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,27 +15,19 @@ namespace {
 std::vector<std::string> runsOf(const std::string& rtf) {
     const RichDocument doc = RtfReader::read(rtf);
     std::vector<std::string> runs;
-    if (doc.paragraphs.empty())
-        return runs;
-    for (const Run& run : doc.paragraphs[0].runs) {
-        std::string text = run.text.toStdString() + " " + run.format.face.toStdString() + " " +
-                           std::to_string(run.format.halfPoints);
-        if (run.format.bold)
-            text += " b";
-        if (run.format.color) {
-            char colour[8];
-            std::snprintf(colour, sizeof colour, "#%06x", *run.format.color);
-            text += std::string(" ") + colour;
-        }
-        runs.push_back(text);
+    for (const Run& run : doc.paragraphs.at(0).runs) {
+        QString text = QStringLiteral("%1 %2 %3").arg(run.text, run.format.face);
+        text = text.arg(run.format.halfPoints) + QLatin1String(run.format.bold ? " b" : "");
+        if (run.format.color)
+            text += QStringLiteral(" #%1").arg(*run.format.color, 6, 16, QLatin1Char('0'));
+        runs.push_back(text.toStdString());
     }
     return runs;
 }
 
 using Runs = std::vector<std::string>;
 
-// Text is split into runs where its format changes, and only there, however the format
-// was reached and whatever the tables said when earlier text came.
+// Runs split where the format changes and only there, however the format was reached.
 TEST(RtfReaderRuns, RunsFollowTheFormatAsItIsWhenTextComes) {
     const struct {
         const char* rtf;
@@ -73,8 +64,7 @@ TEST(RtfReaderRuns, ManyFormatsInTurnEachKeepTheirOwnRuns) {
 
 } // namespace
 
-// Raw text is read in blocks of bytes: a byte above 0x7F or a control byte read as the code
-// page says (or dropped), and a brace or backslash ending the text, wherever they fall.
+// Text is scanned in blocks: bytes above 0x7F, control bytes and braces at every offset.
 TEST(RtfReaderRuns, RawBytesAnywhereInALongStretchOfText) {
     for (size_t before = 0; before < 40; ++before) {
         const std::string a(before, 'a');
@@ -90,8 +80,7 @@ TEST(RtfReaderRuns, RawBytesAnywhereInALongStretchOfText) {
     }
 }
 
-// A list table is kept as read and written back as it was; NUL bytes in it, which the reader
-// passes over, must not become text that would make it no table when read again.
+// A kept list table with NUL bytes in it must still read as a table once written back.
 TEST(RtfReaderKeptTables, TablesWithNulBytesReadTheSameWhenWrittenBack) {
     using namespace std::string_literals;
     const std::string rtf = "{\\rtf1{\\*\0\0\\listoverridetable{\\listoverride\\listid1\\ls1}}"

@@ -78,8 +78,7 @@ TEST(RtfReader, DeepNestingIsBoundedButTextAndBracesSurvive) {
                     std::string(depth, '{') + std::string(depth, '}') + "}y"));
 }
 
-// Found by fuzzing: a scale factor pushed a size past the bound the reader keeps to, so the
-// written picture read back with another size.
+// Found by fuzzing: a scaled size past the reader's bound read back as another size.
 TEST(RtfReader, PictureSizesStayInRangeAfterScaling) {
     const RichDocument doc =
         RtfReader::read("{\\rtf1{\\pict\\pngblip\\picw5\\pich-5\\picwgoal1000000\\pichgoal9"
@@ -94,8 +93,7 @@ TEST(RtfReader, PictureSizesStayInRangeAfterScaling) {
     EXPECT_EQ(doc, RtfReader::read(RtfWriter::write(doc)));
 }
 
-// Found by fuzzing: a later level word in one numbering group left the earlier outline level
-// behind, which the writer does not write for other levels.
+// Found by fuzzing: a later level word left the earlier outline level behind.
 TEST(RtfReader, NumberingKeepsOnlyTheLastLevel) {
     const RichDocument doc = RtfReader::read("{\\rtf1{\\*\\pn\\pnlvl3\\pnlvlcont}x\\par}");
     ASSERT_EQ(1u, doc.paragraphs.size());
@@ -104,8 +102,7 @@ TEST(RtfReader, NumberingKeepsOnlyTheLastLevel) {
     EXPECT_EQ(doc, RtfReader::read(RtfWriter::write(doc)));
 }
 
-// Whatever the reader makes of arbitrary bytes, writing it and reading again keeps it; reading
-// only the shown text gives what the model shows.
+// Arbitrary input: written and read again, the model stays; the text-only reading agrees.
 TEST(RtfReader, RandomInputRoundTripsThroughTheWriterAndShowsTheSameText) {
     std::mt19937 random(20261206);
     using namespace std::string_literals; // the alphabet holds a NUL byte

@@ -9,10 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::string contents(const QString& path) {
-    return fileBytes(path.toStdString());
-}
-
 void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -40,13 +36,13 @@ TEST(PersonalWordList, AddAppendsEachWordOnce) {
     EXPECT_FALSE(list.add(QStringLiteral("Quillbook")));
     EXPECT_FALSE(list.add(QStringLiteral("Ærøskøbing")));
     EXPECT_FALSE(list.add(QStringLiteral("Quillbook")));
-    EXPECT_EQ(contents(path), "Quillbook\nÆrøskøbing\n");
+    EXPECT_EQ(fileBytes(path.toStdString()), "Quillbook\nÆrøskøbing\n");
 
     // a file whose last line has no end keeps that word whole
     const QString edited = dir.filePath(QStringLiteral("edited.txt"));
     write(edited, "alpha\nbeta");
     EXPECT_FALSE(PersonalWordList(edited).add(QStringLiteral("gamma")));
-    EXPECT_EQ(contents(edited), "alpha\nbeta\ngamma\n");
+    EXPECT_EQ(fileBytes(edited.toStdString()), "alpha\nbeta\ngamma\n");
 }
 
 TEST(PersonalWordList, RefusalsAreReportedNotSwallowed) {

@@ -52,25 +52,13 @@ TEST(WordSplitter, FindsTheWordsToCheck) {
 
 TEST(WordSplitter, WordAtOrAfterAPosition) {
     const QString text = QStringLiteral("alpha http://x.y/z beta-gamma");
-    struct {
-        qsizetype position;
-        const char* word; // empty: none
-    } cases[] = {
-        {-4, "alpha"},
-        {0, "alpha"},
-        {3, "alpha"},
-        {5, "beta"},
-        // inside an address: the first word after it
-        {10, "beta"},
-        {19, "beta"},
-        {23, "gamma"},
-        {24, "gamma"},
-        {29, ""},
-        {999, ""},
-    };
-    for (const auto& c : cases) {
-        const auto span = wordAtOrAfter(text, c.position);
+    // Inside an address (6 to 17): the first word after it; "" after the last word.
+    const std::pair<qsizetype, const char*> cases[] = {
+        {-4, "alpha"}, {0, "alpha"},  {3, "alpha"},  {5, "beta"}, {10, "beta"},
+        {19, "beta"},  {23, "gamma"}, {24, "gamma"}, {29, ""},    {999, ""}};
+    for (const auto& [position, word] : cases) {
+        const auto span = wordAtOrAfter(text, position);
         const QString found = span ? text.mid(span->start, span->length) : QString();
-        EXPECT_EQ(found, QString::fromUtf8(c.word)) << c.position;
+        EXPECT_EQ(found, QString::fromUtf8(word)) << position;
     }
 }
