@@ -130,43 +130,35 @@ TEST_F(PaneLayoutTest, ShowingOrHidingTopicsReloadsTheEntriesOfAnOpenJournal) {
 }
 
 // Which commands each active pane enables is MainFrameTest's table; here, that a command
-// reaches the pane activated by its signal or by the focus.
+// reaches the pane activated by its signal, the focus or F6, and the entry list once the active
+// pane is hidden.
 TEST_F(PaneLayoutTest, CommandsGoToThePaneThatWasActivated) {
     pane(Pane::EntryList).handled = {ID_FILE_OPEN_ENTRY};
+    pane(Pane::FolderTree).handled = {ID_FILE_RENAME_FOLDER};
     EXPECT_EQ(view().activePane(), Pane::FolderTree);
     emit pane(Pane::EntryList).activated();
     trigger(&frame(), QStringLiteral("toolEditEntry"));
     EXPECT_EQ(pane(Pane::EntryList).ran, std::vector<CommandId>{ID_FILE_OPEN_ENTRY});
-    frame().show();
-    QApplication::setActiveWindow(&frame());
-    pane(Pane::FolderTree).field->setFocus();
-    EXPECT_EQ(view().activePane(), Pane::FolderTree);
-}
 
-TEST_F(PaneLayoutTest, F6AndShiftF6MoveOverTheVisiblePanes) {
     frame().show();
     QApplication::setActiveWindow(&frame());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
     pane(Pane::FolderTree).field->setFocus();
     EXPECT_EQ(view().activePane(), Pane::FolderTree);
-    // Topics are hidden: folders -> entries -> preview -> folders.
-    QTest::keyClick(&frame(), Qt::Key_F6);
-    EXPECT_EQ(view().activePane(), Pane::EntryList);
-    QTest::keyClick(&frame(), Qt::Key_F6);
-    EXPECT_EQ(view().activePane(), Pane::Preview);
-    QTest::keyClick(&frame(), Qt::Key_F6);
-    EXPECT_EQ(view().activePane(), Pane::FolderTree);
-    QTest::keyClick(&frame(), Qt::Key_F6, Qt::ShiftModifier);
-    EXPECT_EQ(view().activePane(), Pane::Preview);
-
+    // Topics are hidden: folders -> entries -> preview -> folders, and back.
+    for (const auto& [back, next] : {std::pair{false, Pane::EntryList},
+                                     {false, Pane::Preview},
+                                     {false, Pane::FolderTree},
+                                     {true, Pane::Preview}}) {
+        QTest::keyClick(&frame(), Qt::Key_F6, back ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(view().activePane(), next);
+    }
     trigger(&frame(), QStringLiteral("actionViewTopics"));
     emit pane(Pane::FolderTree).activated();
     QTest::keyClick(&frame(), Qt::Key_F6);
     EXPECT_EQ(view().activePane(), Pane::TopicList);
-}
 
-TEST_F(PaneLayoutTest, HidingTheActivePaneHandsTheCommandsToTheEntryList) {
-    pane(Pane::FolderTree).handled = {ID_FILE_RENAME_FOLDER};
+    emit pane(Pane::FolderTree).activated();
     trigger(&frame(), QStringLiteral("actionViewFolders"));
     EXPECT_EQ(view().activePane(), Pane::EntryList);
     EXPECT_FALSE(action(&frame(), QStringLiteral("actionRenameFolder"))->isEnabled());

@@ -72,19 +72,6 @@ TEST_F(WelcomeDialogTest, CheckImageWritesTheSettingAtEachClickEvenIfClosedAfter
     EXPECT_EQ(stored().toInt(), 0);
 }
 
-TEST_F(WelcomeDialogTest, EachLargeButtonEndsTheDialogWithItsChoice) {
-    const std::pair<QString, WelcomeChoice> cases[] = {
-        {QStringLiteral("Create a New Journal"), WelcomeChoice::NewJournal},
-        {QStringLiteral("Open an Existing Journal"), WelcomeChoice::OpenJournal},
-        {QStringLiteral("Open The Last Journal You Worked On"), WelcomeChoice::OpenLast},
-    };
-    for (const auto& [button, choice] : cases) {
-        CWelcomeDlg dialog("/somewhere/last.qbk");
-        m_modals.then([button](QWidget* shown) { clickButton(shown, button); });
-        EXPECT_EQ(dialog.Run(), choice) << button.toStdString();
-    }
-}
-
 // A picture of 3 x 2 distinct pixels, saved where the dialog can load it.
 class BackgroundTest : public GuiTest {
 protected:

@@ -39,18 +39,6 @@ protected:
     QString previewText() const { return preview->entryView()->toPlainText().trimmed(); }
 };
 
-TEST_F(EntryListTest, RootListsEveryEntryWithFolderNamesAndFormattedDates) {
-    openFilled(); // the headings at the root: FolderTreeTest.LoadShows...
-    // Sorted by date, oldest first; derived descriptions hidden while ShowFirstLine is off.
-    EXPECT_EQ(columnTexts(0),
-              (Strings{"Monday, November 20 2023 06:45 PM", "Monday, January 15 2024 12:10 PM",
-                       "Thursday, February 29 2024 11:59 PM", "Tuesday, March 05 2024 08:00 AM"}));
-    EXPECT_EQ(columnTexts(1), (Strings{"apple harvest", "Bills", "", "Quarterly plan"}));
-    EXPECT_EQ(columnTexts(2), (Strings{"Home", "Home", "Work", "Work"}));
-    EXPECT_EQ(columnTexts(3), (Strings{topicsOf("{E-2}"), topicsOf("{E-3}"), "", ""}));
-    EXPECT_EQ(topicsOf("{E-3}").size(), std::string("garden, budget").size());
-}
-
 // Widths laid out for a small Windows font grow with the font in use, so the same texts fit;
 // the date column fits the widest date of the journal's format; the last column takes the
 // rest of the list's width.
