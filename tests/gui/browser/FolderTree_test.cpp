@@ -33,15 +33,6 @@ protected:
     }
 };
 
-TEST_F(FolderTreeTest, WithoutJournalShowsPlaceholderAndDisablesCommands) {
-    ASSERT_EQ(tree()->topLevelItemCount(), 1);
-    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
-    EXPECT_EQ(tree()->currentItem(), nullptr);
-    tree()->setCurrentItem(tree()->topLevelItem(0));
-    for (CommandId id : {ID_FILE_NEW_FOLDER, ID_FILE_RENAME_FOLDER, ID_FILE_DELETE_FOLDER})
-        EXPECT_FALSE(stateWith(*folders, id).enabled) << id;
-}
-
 TEST_F(FolderTreeTest, LoadShowsTitledRootWithEveryFolderExpandedAndSelectsRoot) {
     openFilled("Title = 'Field Notes'");
 
@@ -57,7 +48,16 @@ TEST_F(FolderTreeTest, LoadShowsTitledRootWithEveryFolderExpandedAndSelectsRoot)
     EXPECT_EQ(headings(), (Strings{"Date", "Comment", "In Folder", "Topics"}));
 }
 
-TEST_F(FolderTreeTest, UntitledJournalShowsFileNameAndLoneRootStaysCollapsed) {
+// Without a journal: a placeholder and no folder command. An untitled journal's root is named
+// after the file and, alone, stays collapsed.
+TEST_F(FolderTreeTest, WithoutJournalAPlaceholderAndUntitledRootTakesTheFileName) {
+    ASSERT_EQ(tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
+    EXPECT_EQ(tree()->currentItem(), nullptr);
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    for (CommandId id : {ID_FILE_NEW_FOLDER, ID_FILE_RENAME_FOLDER, ID_FILE_DELETE_FOLDER})
+        EXPECT_FALSE(stateWith(*folders, id).enabled) << id;
+
     rawExec(journal.path(), "UPDATE Config SET Title = NULL");
     openJournal();
     QTreeWidgetItem* root = tree()->topLevelItem(0);

@@ -1,5 +1,5 @@
-// The panes show what the journal holds after each command that changes it: a new or renamed
-// topic, a sort across folders, names typed in place.
+// The panes show what the journal holds after each command that changes it: a renamed topic,
+// a sort across folders, names typed in place.
 #include "support/BrowserFixture.h"
 
 namespace {
@@ -20,20 +20,6 @@ protected:
         journal.link("{E-3}", "{T-2}");
     }
 };
-
-TEST_F(PanesKeepInStepTest, ANewTopicNarrowsTheListToItsOwnEntries) {
-    openFilled();
-    clickTopic(0); // garden: two entries
-    ASSERT_EQ(entries->rowCount(), 2);
-    topics->setFocus();
-    doc.handleCommand(ID_TOPIC_NEW);
-    // The caption names the new topic the moment it is selected, and the list agrees.
-    EXPECT_EQ(topicsCaption, QStringLiteral("New Topic"));
-    EXPECT_EQ(entries->rowCount(), 0);
-    typeName(topics->GetListCtrl(), QStringLiteral("Plans"));
-    EXPECT_EQ(topicsCaption, QStringLiteral("Plans"));
-    EXPECT_EQ(entries->rowCount(), 0);
-}
 
 TEST_F(PanesKeepInStepTest, ARenamedTopicIsShownInTheListAndThePreview) {
     openFilled();
