@@ -249,4 +249,42 @@ TEST_F(EntryListTest, ChangeEntryDateStartsFromTheRowAndResortsWithThePreviewFol
     EXPECT_EQ(entries->selectedRow(), 0);
 }
 
+// A renamed topic is shown in the list and the preview.
+TEST_F(EntryListTest, ARenamedTopicIsShownInTheListAndThePreview) {
+    openFilled();
+    clickTopic(0); // garden
+    clickRow(1);
+    const std::string shown = preview->entryId();
+    ASSERT_EQ(shown, "{E-3}");
+    topics->handleCommand(ID_FILE_RENAME_TOPIC);
+    typeName(topics->GetListCtrl(), QStringLiteral("allotment"));
+    ASSERT_EQ(headings()[3], "Topics");
+    for (const std::string& text : columnTexts(3)) {
+        EXPECT_NE(text.find("allotment"), std::string::npos) << text;
+        EXPECT_EQ(text.find("garden"), std::string::npos) << text;
+    }
+    EXPECT_EQ(preview->entryId(), shown);
+    EXPECT_TRUE(preview->topicsText().contains(QStringLiteral("allotment")));
+    EXPECT_FALSE(preview->topicsText().contains(QStringLiteral("garden")));
+    EXPECT_EQ(topicsCaption, QStringLiteral("allotment"));
+    EXPECT_EQ(value("SELECT Name FROM Topic WHERE TopicID = '{T-1}'"), "allotment");
+}
+
+// The sort's meaning follows "In Folder" as it comes (root listed) and goes (a folder listed);
+// which column each meaning lands on is the sort state's own rule.
+TEST_F(EntryListTest, ASortKeepsItsColumnsMeaningAcrossFolders) {
+    openFilled();
+    const QString root = folders->treeControl()->topLevelItem(0)->text(0);
+    const QHeaderView* header = entries->listControl()->header();
+    clickFolder(QStringLiteral("Work"));
+    clickHeader(2); // topics
+    clickFolder(root);
+    EXPECT_EQ(header->sortIndicatorSection(), 3);
+    EXPECT_EQ(headings()[3], "Topics");
+    EXPECT_EQ(SharedEntryListSort().column, 3);
+    clickFolder(QStringLiteral("Home"));
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+    EXPECT_EQ(SharedEntryListSort().column, 2);
+}
+
 } // namespace

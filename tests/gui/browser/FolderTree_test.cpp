@@ -66,18 +66,6 @@ TEST_F(FolderTreeTest, WithoutJournalAPlaceholderAndUntitledRootTakesTheFileName
     EXPECT_EQ(tree()->currentItem(), root);
 }
 
-TEST_F(FolderTreeTest, ClickingAFolderMakesItCurrentAndHidesInFolderColumn) {
-    openFilled();
-    clickFolder(QStringLiteral("Work"));
-    EXPECT_EQ(doc.m_currentFolderId, "{F-A}");
-    EXPECT_EQ(caption, QStringLiteral("Work"));
-    EXPECT_EQ(headings(), (Strings{"Date", "Comment", "Topics"}));
-    EXPECT_EQ(columnTexts(1), Strings{"standup"});
-
-    clickFolder(QStringLiteral("Home"));
-    EXPECT_EQ(entries->rowCount(), 0);
-}
-
 TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
     openFilled();
     QWidget* area = tree()->viewport();
@@ -100,8 +88,17 @@ TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
     EXPECT_EQ(nameOf(id), stored.toStdString());
 }
 
-TEST_F(FolderTreeTest, RenameCommandEditsTheSelectedFolderAndEscapeKeepsTheName) {
+// The root is never renamed in place, by F2 or a click on it while selected; another folder is,
+// by the command or F2, and Escape or an emptied name keeps its name.
+TEST_F(FolderTreeTest, RenameEditsTheSelectedFolderButNeverTheRoot) {
     openFilled();
+    ASSERT_EQ(tree()->currentItem(), tree()->topLevelItem(0));
+    QTest::keyClick(tree(), Qt::Key_F2);
+    EXPECT_EQ(openEditor(tree()), nullptr);
+    clickFolder(tree()->topLevelItem(0)->text(0)); // a click on the selected item edits others
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    EXPECT_EQ(openEditor(tree()), nullptr);
+
     clickFolder(QStringLiteral("Travel"));
     ASSERT_TRUE(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled);
     folders->handleCommand(ID_FILE_RENAME_FOLDER);
