@@ -179,10 +179,6 @@ TEST_F(RealPaneLayoutTest, TheRealPanesCloseButtonsReachTheViewMenu) {
     }
 }
 
-} // namespace
-
-namespace {
-
 class RememberedLayoutTest : public AppTest {
 protected:
     QSplitter* splitter(const char* name) const {

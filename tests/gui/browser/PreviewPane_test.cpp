@@ -1,7 +1,5 @@
 #include "support/BrowserFixture.h"
 
-#include "browser/CStyledLabel.h"
-
 #include <QTextEdit>
 
 namespace {
@@ -40,17 +38,6 @@ TEST_F(PreviewPaneTest, HiddenPreviewIsLeftAloneBySelection) {
     EXPECT_EQ(doc.m_currentEntryId, "");
     EXPECT_EQ(preview->entryId(), "");
 }
-
-// Face names are cut to the 31 characters a font name holds.
-TEST_F(PreviewPaneTest, StyledLabelCutsLongFaceNames) {
-    CStyledLabel label;
-    label.setFontName(QStringLiteral("An Extremely Long Font Family Name That Goes On"));
-    EXPECT_EQ(label.font().family().size(), 31);
-}
-
-} // namespace
-
-namespace {
 
 class PaneSignalsTest : public BrowserFixture {};
 
