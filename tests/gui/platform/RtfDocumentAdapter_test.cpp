@@ -1,6 +1,7 @@
 #include "platform/RtfDocumentAdapter.h"
 
 #include "richtext/ModelDump.h"
+#include "richtext/PlainText.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 #include "support/GuiTest.h"
@@ -241,6 +242,17 @@ TEST_F(RtfDocumentAdapterTest, EditsAndUnsetFormatsUseTheDefaultFont) {
     EXPECT_TRUE(runs[1].format.bold);
     // And the saved text reads back the same.
     EXPECT_EQ(model, RtfReader::read(RtfDocumentAdapter::entryRtf(document)));
+}
+
+// The block after a table that ends the entry is the document's, until something is typed in it.
+TEST_F(RtfDocumentAdapterTest, TextTypedAfterAClosingTableIsKept) {
+    QTextDocument document;
+    RtfDocumentAdapter::setEntryText(document,
+                                     "{\\rtf1\\trowd\\cellx1500\\pard\\intbl a\\cell\\row}");
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("after"));
+    EXPECT_TRUE(plainText(RtfDocumentAdapter::fromDocument(document)).endsWith(u"\nafter"));
 }
 
 TEST_F(RtfDocumentAdapterTest, PlainEntryTextShowsLiterally) {
