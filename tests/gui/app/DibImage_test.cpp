@@ -3,6 +3,7 @@
 #include "app/CDibImage.h"
 #include "support/GuiTest.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -24,76 +25,63 @@ void expectSamePixels(const QImage& a, const QImage& b) {
 
 class DibImageTest : public GuiTest {};
 
-TEST_F(DibImageTest, TwoColourImageKeepsItsTableAsPaletteAndItsPixels) {
-    QImage source(10, 3, QImage::Format_Mono);
-    source.setColorTable({qRgb(250, 240, 230), qRgb(20, 30, 40)});
+// Each depth: the header's fields, the colour table (stored blue, green, red, zero) as the
+// palette, rows padded and stored bottom first, and the pixels back as they went in.
+TEST_F(DibImageTest, EachDepthKeepsItsHeaderTableRowsAndPixels) {
+    QImage mono(10, 3, QImage::Format_Mono);
+    mono.setColorTable({qRgb(250, 240, 230), qRgb(20, 30, 40)});
+    QImage indexed(5, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)});
+    QImage rgb(7, 2, QImage::Format_RGB32);
     for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 10; ++x)
-            source.setPixel(x, y, (x + y) % 3 == 0 ? 1 : 0);
+        for (int x = 0; x < 10; ++x) {
+            mono.setPixel(x, y, (x + y) % 3 == 0 ? 1 : 0);
+            if (x < 5 && y < 2)
+                indexed.setPixel(x, y, static_cast<uint>((x + y) % 3));
+            if (x < 7 && y < 2)
+                rgb.setPixel(x, y, qRgb(30 * x, 100 + 50 * y, 7 * x + y));
+        }
     }
-    CDibImage image;
-    ASSERT_TRUE(image.FromImage(source));
-    EXPECT_EQ(field(image, 0, 4), 40u);
-    EXPECT_EQ(image.Width(), 10);
-    EXPECT_EQ(image.Height(), 3);
-    EXPECT_EQ(field(image, 12, 2), 1u); // planes
-    EXPECT_EQ(image.BitsPerPixel(), 1);
-    EXPECT_EQ(field(image, 16, 4), 0u); // no compression
-    EXPECT_EQ(field(image, 20, 4), 12u);
-    EXPECT_EQ(image.Info().size(), 40u + 4 * 2);
-    EXPECT_EQ(image.Bits().size(), 12u * 3);
-    EXPECT_EQ(image.ColourCount(), 2u);
-    ASSERT_TRUE(image.HasPalette());
-    EXPECT_EQ(image.Palette(), (QList<QRgb>{qRgb(250, 240, 230), qRgb(20, 30, 40)}));
-    // The table is stored blue, green, red, zero.
-    EXPECT_EQ(image.Info()[44], 40);
-    EXPECT_EQ(image.Info()[45], 30);
-    EXPECT_EQ(image.Info()[46], 20);
-    EXPECT_EQ(image.Info()[47], 0);
-    expectSamePixels(image.ToImage(), source);
-    // Bottom row first: the first stored byte holds row 2's pixels 0..7 (x = 1, 4, 7 set).
-    EXPECT_EQ(image.Bits()[0], 0b01001001);
-}
-
-TEST_F(DibImageTest, EightBitImageGetsAFullTableAndA256EntryPalette) {
-    QImage source(5, 2, QImage::Format_Indexed8);
-    source.setColorTable({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)});
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 5; ++x)
-            source.setPixel(x, y, static_cast<uint>((x + y) % 3));
+    QList<QRgb> full(256, qRgb(0, 0, 0)); // beyond the image's own colours
+    std::copy_n(indexed.colorTable().begin(), 3, full.begin());
+    struct Case {
+        const QImage& source;
+        std::vector<std::uint32_t> header; // size, planes, bits, compression, image size
+        std::size_t infoSize;
+        std::size_t bitsSize;
+        QList<QRgb> palette;
+        std::vector<std::uint8_t> firstBytes;
+    };
+    const Case cases[] = {
+        // Row 2's pixels 0..7 first: x = 1, 4, 7 set.
+        {mono, {40, 1, 1, 0, 12}, 40 + 4 * 2, 12 * 3, mono.colorTable(), {0b01001001}},
+        {indexed, {40, 1, 8, 0, 16}, 40 + 4 * 256, 8 * 2, full, {1}},
+        {rgb, {40, 1, 24, 0, 56}, 40, 24 * 2, {}, {1, 150, 0}}, // blue, green, red
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.source.depth());
+        CDibImage image;
+        ASSERT_TRUE(image.FromImage(c.source));
+        EXPECT_EQ((std::vector<std::uint32_t>{field(image, 0, 4), field(image, 12, 2),
+                                              field(image, 14, 2), field(image, 16, 4),
+                                              field(image, 20, 4)}),
+                  c.header);
+        EXPECT_EQ(QSize(image.Width(), image.Height()), c.source.size());
+        EXPECT_EQ(image.Info().size(), c.infoSize);
+        EXPECT_EQ(image.Bits().size(), c.bitsSize);
+        EXPECT_EQ(image.Palette(), c.palette);
+        for (qsizetype i = 0; i < c.palette.size(); ++i) {
+            const std::size_t at = 40 + 4 * static_cast<std::size_t>(i);
+            EXPECT_EQ(qRgb(image.Info()[at + 2], image.Info()[at + 1], image.Info()[at]),
+                      c.palette[i]);
+            EXPECT_EQ(image.Info()[at + 3], 0);
+        }
+        if (!c.palette.isEmpty()) {
+            EXPECT_EQ(image.ColourCount(), static_cast<std::uint64_t>(c.palette.size()));
+        }
+        EXPECT_TRUE(std::equal(c.firstBytes.begin(), c.firstBytes.end(), image.Bits().begin()));
+        expectSamePixels(image.ToImage(), c.source);
     }
-    CDibImage image;
-    ASSERT_TRUE(image.FromImage(source));
-    EXPECT_EQ(image.BitsPerPixel(), 8);
-    EXPECT_EQ(image.Info().size(), 40u + 4 * 256);
-    EXPECT_EQ(image.Bits().size(), 8u * 2);
-    EXPECT_EQ(image.ColourCount(), 256u);
-    ASSERT_EQ(image.Palette().size(), 256);
-    EXPECT_EQ(image.Palette()[2], qRgb(0, 0, 255));
-    EXPECT_EQ(image.Palette()[3], qRgb(0, 0, 0)); // beyond the image's own colours
-    expectSamePixels(image.ToImage(), source);
-    // Row 1 (stored first) starts with index 1.
-    EXPECT_EQ(image.Bits()[0], 1);
-}
-
-TEST_F(DibImageTest, TrueColourImageIsKeptAt24BitsWithoutPalette) {
-    QImage source(7, 2, QImage::Format_RGB32);
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 7; ++x)
-            source.setPixel(x, y, qRgb(30 * x, 100 + 50 * y, 7 * x + y));
-    }
-    CDibImage image;
-    ASSERT_TRUE(image.FromImage(source));
-    EXPECT_EQ(image.BitsPerPixel(), 24);
-    EXPECT_EQ(field(image, 20, 4), 56u);
-    EXPECT_EQ(image.Info().size(), 40u);
-    EXPECT_EQ(image.Bits().size(), 24u * 2);
-    EXPECT_FALSE(image.HasPalette());
-    expectSamePixels(image.ToImage(), source);
-    // Blue, green, red of the bottom row's first pixel.
-    EXPECT_EQ(image.Bits()[0], 1);
-    EXPECT_EQ(image.Bits()[1], 150);
-    EXPECT_EQ(image.Bits()[2], 0);
 }
 
 TEST_F(DibImageTest, LoadingNothingLeavesItEmptyAndAFailedLoadEmptiesIt) {
@@ -101,8 +89,7 @@ TEST_F(DibImageTest, LoadingNothingLeavesItEmptyAndAFailedLoadEmptiesIt) {
     EXPECT_FALSE(image.IsLoaded());
     EXPECT_FALSE(image.LoadFromResource(QStringLiteral(":/images/none.svg")));
     ASSERT_TRUE(image.LoadFromResource(QStringLiteral(":/images/splash.svg")));
-    EXPECT_EQ(image.Width(), 434);
-    EXPECT_EQ(image.Height(), 268);
+    EXPECT_EQ(QSize(image.Width(), image.Height()), QSize(434, 268));
     EXPECT_FALSE(image.FromImage(QImage()));
     EXPECT_FALSE(image.IsLoaded());
     EXPECT_TRUE(image.Info().empty());

@@ -76,10 +76,7 @@ TEST_F(PaneLayoutTest, MenuCloseButtonsAndCaptionShowAndHideThePanes) {
     expectLayout(true, false, true);
     click(pane(Pane::FolderTree).closeButton);
     expectLayout(false, false, true);
-    trigger(&frame(), QStringLiteral("actionViewTopics")); // the column comes back with topics
-    expectLayout(false, true, true);
     trigger(&frame(), QStringLiteral("actionViewFolders"));
-    trigger(&frame(), QStringLiteral("actionViewTopics"));
     trigger(&frame(), QStringLiteral("actionViewPreview"));
     expectLayout(true, false, false);
     EXPECT_TRUE(m_app->Router().dispatch(ID_VIEW_PREVIEW_PANE_ALT));
@@ -89,7 +86,7 @@ TEST_F(PaneLayoutTest, MenuCloseButtonsAndCaptionShowAndHideThePanes) {
     EXPECT_FALSE(checked("actionViewStatusBar"));
 }
 
-TEST_F(PaneLayoutTest, CaptionShowsTheFolderAndTheTopicsOnlyWhileTheTopicPaneIsShown) {
+TEST_F(PaneLayoutTest, CaptionShowsTheFolderAndTheTopicsWhileTheyAreShownAndKeepsItsHeight) {
     emit pane(Pane::FolderTree).captionChanged(QStringLiteral("Travel"), false);
     EXPECT_EQ(view().caption()->text(), QStringLiteral("Travel"));
     emit pane(Pane::TopicList).topicsTextChanged(QStringLiteral("Books,Plans"));
@@ -102,9 +99,8 @@ TEST_F(PaneLayoutTest, CaptionShowsTheFolderAndTheTopicsOnlyWhileTheTopicPaneIsS
     emit pane(Pane::TopicList).topicsTextChanged(QStringLiteral("Books"));
     trigger(&frame(), QStringLiteral("actionViewTopics"));
     EXPECT_EQ(view().caption()->secondText(), QString());
-}
 
-TEST_F(PaneLayoutTest, CaptionStripKeepsItsHeightWhenTheWindowResizes) {
+    // The strip keeps its height when the window resizes.
     view().resize(700, 500);
     EXPECT_EQ(view().caption()->geometry(), QRect(0, 0, 700, CaptionBar::kHeight));
     view().resize(420, 300);
@@ -130,43 +126,35 @@ TEST_F(PaneLayoutTest, ShowingOrHidingTopicsReloadsTheEntriesOfAnOpenJournal) {
 }
 
 // Which commands each active pane enables is MainFrameTest's table; here, that a command
-// reaches the pane activated by its signal or by the focus.
+// reaches the pane activated by its signal, the focus or F6, and the entry list once the active
+// pane is hidden.
 TEST_F(PaneLayoutTest, CommandsGoToThePaneThatWasActivated) {
     pane(Pane::EntryList).handled = {ID_FILE_OPEN_ENTRY};
+    pane(Pane::FolderTree).handled = {ID_FILE_RENAME_FOLDER};
     EXPECT_EQ(view().activePane(), Pane::FolderTree);
     emit pane(Pane::EntryList).activated();
     trigger(&frame(), QStringLiteral("toolEditEntry"));
     EXPECT_EQ(pane(Pane::EntryList).ran, std::vector<CommandId>{ID_FILE_OPEN_ENTRY});
-    frame().show();
-    QApplication::setActiveWindow(&frame());
-    pane(Pane::FolderTree).field->setFocus();
-    EXPECT_EQ(view().activePane(), Pane::FolderTree);
-}
 
-TEST_F(PaneLayoutTest, F6AndShiftF6MoveOverTheVisiblePanes) {
     frame().show();
     QApplication::setActiveWindow(&frame());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
     pane(Pane::FolderTree).field->setFocus();
     EXPECT_EQ(view().activePane(), Pane::FolderTree);
-    // Topics are hidden: folders -> entries -> preview -> folders.
-    QTest::keyClick(&frame(), Qt::Key_F6);
-    EXPECT_EQ(view().activePane(), Pane::EntryList);
-    QTest::keyClick(&frame(), Qt::Key_F6);
-    EXPECT_EQ(view().activePane(), Pane::Preview);
-    QTest::keyClick(&frame(), Qt::Key_F6);
-    EXPECT_EQ(view().activePane(), Pane::FolderTree);
-    QTest::keyClick(&frame(), Qt::Key_F6, Qt::ShiftModifier);
-    EXPECT_EQ(view().activePane(), Pane::Preview);
-
+    // Topics are hidden: folders -> entries -> preview -> folders, and back.
+    for (const auto& [back, next] : {std::pair{false, Pane::EntryList},
+                                     {false, Pane::Preview},
+                                     {false, Pane::FolderTree},
+                                     {true, Pane::Preview}}) {
+        QTest::keyClick(&frame(), Qt::Key_F6, back ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(view().activePane(), next);
+    }
     trigger(&frame(), QStringLiteral("actionViewTopics"));
     emit pane(Pane::FolderTree).activated();
     QTest::keyClick(&frame(), Qt::Key_F6);
     EXPECT_EQ(view().activePane(), Pane::TopicList);
-}
 
-TEST_F(PaneLayoutTest, HidingTheActivePaneHandsTheCommandsToTheEntryList) {
-    pane(Pane::FolderTree).handled = {ID_FILE_RENAME_FOLDER};
+    emit pane(Pane::FolderTree).activated();
     trigger(&frame(), QStringLiteral("actionViewFolders"));
     EXPECT_EQ(view().activePane(), Pane::EntryList);
     EXPECT_FALSE(action(&frame(), QStringLiteral("actionRenameFolder"))->isEnabled());
@@ -190,10 +178,6 @@ TEST_F(RealPaneLayoutTest, TheRealPanesCloseButtonsReachTheViewMenu) {
         EXPECT_FALSE(action(&frame(), QString::fromLatin1(item))->isChecked()) << item;
     }
 }
-
-} // namespace
-
-namespace {
 
 class RememberedLayoutTest : public AppTest {
 protected:

@@ -33,7 +33,7 @@ protected:
     QLineEdit* m_edit = nullptr;
 };
 
-TEST_F(SplashTest, ShowsOnceAtItsSizeAndNotWhenDisabled) {
+TEST_F(SplashTest, ShowsOnceAtItsSizeWithTheVersionAndNotWhenDisabled) {
     CSplashWnd::EnableSplashScreen(false);
     CSplashWnd::ShowSplashScreen(&m_window, QStringLiteral("1.5.4"));
     EXPECT_EQ(CSplashWnd::Current(), nullptr);
@@ -45,9 +45,23 @@ TEST_F(SplashTest, ShowsOnceAtItsSizeAndNotWhenDisabled) {
     EXPECT_EQ(shown->size(), QSize(434, 268));
     CSplashWnd::ShowSplashScreen(&m_window, QStringLiteral("1.5.4"));
     EXPECT_EQ(CSplashWnd::Current(), shown);
+    // The version's area differs from the picture alone where the letters are.
+    const QImage painted = shown->grab().toImage();
+    int inked = 0;
+    const QRgb paper = painted.pixel(430, 100);
+    for (int y = 80; y < 96; ++y) {
+        for (int x = 280; x < 340; ++x)
+            inked += painted.pixel(x, y) != paper ? 1 : 0;
+    }
+    EXPECT_GT(inked, 20);
 }
 
-TEST_F(SplashTest, AKeyPressHidesItAndGoesNowhereElse) {
+// The first key or click hides it and goes nowhere else; later keys reach the window again.
+TEST_F(SplashTest, AKeyOrAClickHidesItAndIsSwallowed) {
+    bool clicked = false;
+    auto* button = new QPushButton(QStringLiteral("x"), &m_window);
+    button->show();
+    QObject::connect(button, &QPushButton::clicked, [&clicked] { clicked = true; });
     CSplashWnd::ShowSplashScreen(&m_window, QStringLiteral("1.5.4"));
     QPointer<CSplashWnd> shown = CSplashWnd::Current();
     ASSERT_FALSE(shown.isNull());
@@ -56,35 +70,14 @@ TEST_F(SplashTest, AKeyPressHidesItAndGoesNowhereElse) {
     EXPECT_TRUE(m_edit->text().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(shown.isNull());
-    // Later keys reach the window again.
     QTest::keyClick(m_edit, Qt::Key_B);
     EXPECT_EQ(m_edit->text(), QStringLiteral("b"));
-}
 
-TEST_F(SplashTest, AMouseClickHidesItAndIsSwallowed) {
-    bool clicked = false;
-    auto* button = new QPushButton(QStringLiteral("x"), &m_window);
-    button->show();
-    QObject::connect(button, &QPushButton::clicked, [&clicked] { clicked = true; });
     CSplashWnd::ShowSplashScreen(&m_window, QStringLiteral("1.5.4"));
     ASSERT_NE(CSplashWnd::Current(), nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(CSplashWnd::Current(), nullptr);
     EXPECT_FALSE(clicked);
-}
-
-TEST_F(SplashTest, PaintsTheVersionOverThePicture) {
-    CSplashWnd::ShowSplashScreen(&m_window, QStringLiteral("1.5.4"));
-    ASSERT_NE(CSplashWnd::Current(), nullptr);
-    const QImage painted = CSplashWnd::Current()->grab().toImage();
-    // The text's area differs from the picture alone where the letters are.
-    int inked = 0;
-    const QRgb paper = painted.pixel(430, 100);
-    for (int y = 80; y < 96; ++y) {
-        for (int x = 280; x < 340; ++x)
-            inked += painted.pixel(x, y) != paper ? 1 : 0;
-    }
-    EXPECT_GT(inked, 20);
 }
 
 } // namespace

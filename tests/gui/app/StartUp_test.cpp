@@ -4,12 +4,13 @@
 #include "app/CWelcomeDlg.h"
 #include "platform/ControlId.h"
 #include "store/CQBKDoc.h"
+#include "store/JournalMessages.h"
 #include "support/AppTest.h"
 #include "support/TestJournal.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -62,29 +63,25 @@ TEST_F(StartUpTest, JournalNamedOnTheCommandLineOpensWithoutTheWelcomeDialog) {
               journalPath(journal));
 }
 
-TEST_F(StartUpTest, AFileThatCannotBeReadEndsStartUpWithAMessage) {
+// A named file that cannot be read ends start-up; one that is no journal is reported and the
+// window stays.
+TEST_F(StartUpTest, ANamedFileThatIsNoJournalIsReported) {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("missing.qbk"));
-    m_modals.then([&](QWidget* box) {
-        EXPECT_TRUE(messageText(box).contains(missing));
-        clickButton(box, QStringLiteral("OK"));
-    });
-    start(quietStart(missing));
-    EXPECT_FALSE(m_started);
-}
-
-TEST_F(StartUpTest, AReadableFileThatIsNoJournalIsReportedAndTheWindowStays) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("notes.qbk"));
-    ASSERT_TRUE(writeFile(path, "plain text, not a journal"));
-    m_modals.then([](QWidget* box) {
-        EXPECT_FALSE(messageText(box).isEmpty());
-        clickButton(box, QStringLiteral("OK"));
-    });
-    start(quietStart(path));
-    EXPECT_TRUE(m_started);
-    EXPECT_FALSE(m_app->Document().IsJournalOpen());
-    EXPECT_TRUE(frame().isVisible());
+    const QString notes = dir.filePath(QStringLiteral("notes.qbk"));
+    ASSERT_TRUE(writeFile(notes, "plain text, not a journal"));
+    for (const auto& [path, told] :
+         {std::pair{missing, missing},
+          std::pair{notes, QString::fromLatin1(JournalMessages::kNotAJournal)}}) {
+        m_modals.then([told](QWidget* box) {
+            EXPECT_TRUE(messageText(box).contains(told)) << messageText(box).toStdString();
+            clickButton(box, QStringLiteral("OK"));
+        });
+        start(quietStart(path));
+        EXPECT_EQ(m_started && frame().isVisible(), path == notes);
+        EXPECT_FALSE(m_app->Document().IsJournalOpen());
+        m_app.reset();
+    }
 }
 
 TEST_F(StartUpTest, CancellingThePasswordPromptAtStartUpLeavesTheWindowWithoutAMessage) {
@@ -110,33 +107,23 @@ TEST_F(StartUpTest, RecentListOpensTheJournalItNames) {
     EXPECT_EQ(m_app->Document().m_path, journal.path());
 }
 
-TEST_F(StartUpTest, WelcomeOpenLastOpensTheMostRecentJournal) {
+// Open Last opens the recent journal; the other two buttons show their dialogs.
+TEST_F(StartUpTest, WelcomeButtonsRunTheirCommands) {
     TestJournal journal;
     QSettings().setValue(QStringLiteral("Recent File List/File1"), journalPath(journal));
-    expectWelcomeThen(QStringLiteral("Open The Last Journal You Worked On"));
-    start();
-    EXPECT_TRUE(m_app->Document().IsJournalOpen());
-}
-
-TEST_F(StartUpTest, WelcomeOpenAndCreateRunTheirCommands) {
-    expectWelcomeThen(QStringLiteral("Open an Existing Journal"));
-    m_modals.then([](QWidget* dialog) {
-        EXPECT_NE(qobject_cast<QFileDialog*>(dialog), nullptr);
-        EXPECT_EQ(dialog->objectName(), QStringLiteral("openJournalDialog"));
-        qobject_cast<QDialog*>(dialog)->reject();
-    });
-    start();
-    EXPECT_EQ(m_modals.handled(), 2u);
-    m_app.reset();
-
-    expectWelcomeThen(QStringLiteral("Create a New Journal"));
-    m_modals.then([](QWidget* dialog) {
-        EXPECT_EQ(dialog->objectName(), QStringLiteral("CNewJournalDlg"));
-        qobject_cast<QDialog*>(dialog)->reject();
-    });
-    start();
-    EXPECT_EQ(m_modals.handled(), 4u);
-    EXPECT_FALSE(m_app->Document().IsJournalOpen());
+    for (const auto& [button, next] : {std::pair{"Open an Existing Journal", "openJournalDialog"},
+                                       std::pair{"Create a New Journal", "CNewJournalDlg"},
+                                       std::pair{"Open The Last Journal You Worked On", ""}}) {
+        expectWelcomeThen(QString::fromLatin1(button));
+        if (*next)
+            m_modals.then([next = QString::fromLatin1(next)](QWidget* dialog) {
+                EXPECT_EQ(dialog->objectName(), next);
+                qobject_cast<QDialog*>(dialog)->reject();
+            });
+        start();
+        EXPECT_EQ(m_app->Document().IsJournalOpen(), !*next) << button;
+        m_app.reset();
+    }
 }
 
 TEST_F(StartUpTest, WelcomeDialogCommandShowsItWhateverTheSettingAndAJournalOpen) {

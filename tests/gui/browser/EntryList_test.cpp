@@ -39,18 +39,6 @@ protected:
     QString previewText() const { return preview->entryView()->toPlainText().trimmed(); }
 };
 
-TEST_F(EntryListTest, RootListsEveryEntryWithFolderNamesAndFormattedDates) {
-    openFilled(); // the headings at the root: FolderTreeTest.LoadShows...
-    // Sorted by date, oldest first; derived descriptions hidden while ShowFirstLine is off.
-    EXPECT_EQ(columnTexts(0),
-              (Strings{"Monday, November 20 2023 06:45 PM", "Monday, January 15 2024 12:10 PM",
-                       "Thursday, February 29 2024 11:59 PM", "Tuesday, March 05 2024 08:00 AM"}));
-    EXPECT_EQ(columnTexts(1), (Strings{"apple harvest", "Bills", "", "Quarterly plan"}));
-    EXPECT_EQ(columnTexts(2), (Strings{"Home", "Home", "Work", "Work"}));
-    EXPECT_EQ(columnTexts(3), (Strings{topicsOf("{E-2}"), topicsOf("{E-3}"), "", ""}));
-    EXPECT_EQ(topicsOf("{E-3}").size(), std::string("garden, budget").size());
-}
-
 // Widths laid out for a small Windows font grow with the font in use, so the same texts fit;
 // the date column fits the widest date of the journal's format; the last column takes the
 // rest of the list's width.
@@ -137,7 +125,7 @@ TEST_F(EntryListTest, SelectedTopicsNarrowTheListOnlyWhileThePaneIsShown) {
     EXPECT_EQ(entries->rowCount(), 1);
 }
 
-TEST_F(EntryListTest, SelectionFillsThePreviewAndDeletingTheLastRowEmptiesIt) {
+TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) {
     openFilled();
     clickFolder(QStringLiteral("Home"));
     EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
@@ -154,11 +142,17 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndDeletingTheLastRowEmptiesIt) {
     EXPECT_EQ(doc.m_currentEntryId, "{E-2}");
     EXPECT_EQ(previewText(), QStringLiteral("Apples everywhere"));
 
-    for (int i = 0; i < 2; ++i) { // through the menu; DelDeletes... checks the next selection
-        ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::Yes);
-        trigger(menuAction(entries->contextMenu(), entries->listControl()->viewport(), rowPoint(0),
-                           "entryMenuDeleteEntry"));
-    }
+    // A reload keeps the selected entry (ChangesElsewhere's and MainWindowPanes' tests); a
+    // remembered row that is gone leaves nothing selected.
+    rawExec(journal.path(), "DELETE FROM Entry WHERE EntryID = '{E-2}'");
+    entries->ReloadKeepingSelection();
+    EXPECT_EQ(entries->rowCount(), 1);
+    EXPECT_EQ(entries->selectedRow(), -1);
+    EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
+
+    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::Yes);
+    trigger(menuAction(entries->contextMenu(), entries->listControl()->viewport(), rowPoint(0),
+                       "entryMenuDeleteEntry"));
     EXPECT_EQ(entries->rowCount(), 0);
     EXPECT_EQ(entries->selectedRow(), -1);
     EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
@@ -166,19 +160,6 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndDeletingTheLastRowEmptiesIt) {
     EXPECT_TRUE(preview->commentText().isEmpty());
     EXPECT_EQ(doc.m_currentEntryId, "");
     EXPECT_EQ(rows("SELECT * FROM Entry WHERE FolderID = '{F-H}'"), 0u);
-}
-
-// A reload keeps the selected entry (ChangesElsewhere's and MainWindowPanes' tests); a
-// remembered row that is gone leaves nothing selected.
-TEST_F(EntryListTest, ReloadKeepingSelectionForgetsAnEntryThatIsGone) {
-    openFilled();
-    clickFolder(QStringLiteral("Home"));
-    clickRow(1);
-    rawExec(journal.path(), "DELETE FROM Entry WHERE EntryID = '{E-3}'");
-    entries->ReloadKeepingSelection();
-    EXPECT_EQ(entries->rowCount(), 1);
-    EXPECT_EQ(entries->selectedRow(), -1);
-    EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
 }
 
 TEST_F(EntryListTest, CommandsNeedASelectedRowAndShowInFoldersIsNeverOffered) {
@@ -259,6 +240,44 @@ TEST_F(EntryListTest, ChangeEntryDateStartsFromTheRowAndResortsWithThePreviewFol
     entries->handleCommand(ID_ENTRY_CHANGE_DATE);
     EXPECT_EQ(entries->rowAt(0)->entryId, "{E-3}");
     EXPECT_EQ(entries->selectedRow(), 0);
+}
+
+// A renamed topic is shown in the list and the preview.
+TEST_F(EntryListTest, ARenamedTopicIsShownInTheListAndThePreview) {
+    openFilled();
+    clickTopic(0); // garden
+    clickRow(1);
+    const std::string shown = preview->entryId();
+    ASSERT_EQ(shown, "{E-3}");
+    topics->handleCommand(ID_FILE_RENAME_TOPIC);
+    typeName(topics->GetListCtrl(), QStringLiteral("allotment"));
+    ASSERT_EQ(headings()[3], "Topics");
+    for (const std::string& text : columnTexts(3)) {
+        EXPECT_NE(text.find("allotment"), std::string::npos) << text;
+        EXPECT_EQ(text.find("garden"), std::string::npos) << text;
+    }
+    EXPECT_EQ(preview->entryId(), shown);
+    EXPECT_TRUE(preview->topicsText().contains(QStringLiteral("allotment")));
+    EXPECT_FALSE(preview->topicsText().contains(QStringLiteral("garden")));
+    EXPECT_EQ(topicsCaption, QStringLiteral("allotment"));
+    EXPECT_EQ(value("SELECT Name FROM Topic WHERE TopicID = '{T-1}'"), "allotment");
+}
+
+// The sort's meaning follows "In Folder" as it comes (root listed) and goes (a folder listed);
+// which column each meaning lands on is the sort state's own rule.
+TEST_F(EntryListTest, ASortKeepsItsColumnsMeaningAcrossFolders) {
+    openFilled();
+    const QString root = folders->treeControl()->topLevelItem(0)->text(0);
+    const QHeaderView* header = entries->listControl()->header();
+    clickFolder(QStringLiteral("Work"));
+    clickHeader(2); // topics
+    clickFolder(root);
+    EXPECT_EQ(header->sortIndicatorSection(), 3);
+    EXPECT_EQ(headings()[3], "Topics");
+    EXPECT_EQ(SharedEntryListSort().column, 3);
+    clickFolder(QStringLiteral("Home"));
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+    EXPECT_EQ(SharedEntryListSort().column, 2);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "support/BrowserFixture.h"
 
-#include "browser/CStyledLabel.h"
-
 #include <QTextEdit>
 
 namespace {
@@ -40,21 +38,6 @@ TEST_F(PreviewPaneTest, HiddenPreviewIsLeftAloneBySelection) {
     EXPECT_EQ(doc.m_currentEntryId, "");
     EXPECT_EQ(preview->entryId(), "");
 }
-
-// Face names are cut to the 31 characters a font name holds; sizes are in pixels.
-TEST_F(PreviewPaneTest, StyledLabelSettersChangeItsFontAndColour) {
-    CStyledLabel label;
-    label.setFontName(QStringLiteral("An Extremely Long Font Family Name That Goes On"));
-    EXPECT_EQ(label.font().family().size(), 31);
-    label.setFontSize(18);
-    EXPECT_EQ(label.font().pixelSize(), 18);
-    label.setTextColor(Qt::red);
-    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(Qt::red));
-}
-
-} // namespace
-
-namespace {
 
 class PaneSignalsTest : public BrowserFixture {};
 

@@ -38,11 +38,8 @@ TEST_F(TopicListTest, ListsTopicsInTableOrderAndSelectsSeveral) {
     EXPECT_EQ(topics->GetSelectedTopicIds(), (std::vector<std::string>{"{T-3}", "{T-2}"}));
     EXPECT_EQ(topics->GetSelectedTopicNames(), QStringLiteral("zebra,mango"));
     EXPECT_EQ(topicsCaption, QStringLiteral("zebra,mango"));
-    EXPECT_EQ(entries->rowCount(), 0);
-
     clickTopic(1);
     EXPECT_EQ(topicsCaption, QStringLiteral("apple"));
-    EXPECT_EQ(entries->rowCount(), 1);
 }
 
 TEST_F(TopicListTest, RenameAndDeleteNeedExactlyOneSelectedTopic) {
@@ -58,20 +55,26 @@ TEST_F(TopicListTest, RenameAndDeleteNeedExactlyOneSelectedTopic) {
     EXPECT_EQ(enabled(), std::pair(false, false));
 }
 
-TEST_F(TopicListTest, NewTopicIsAppendedAndNamedInPlace) {
+// The new topic alone is selected: the caption names it and the list narrows to its entries
+// (none) at once.
+TEST_F(TopicListTest, NewTopicIsAppendedSelectedAndNamedInPlace) {
     openFilled();
-    clickTopic(0);
-    clickTopic(1, Qt::ControlModifier);
+    clickTopic(1); // apple: one entry
+    ASSERT_EQ(entries->rowCount(), 1);
     trigger(menuAction(topics->contextMenu(), area(), topicPoint(1), "topicMenuNewTopic"));
     EXPECT_EQ(topicNames().size(), 4);
     EXPECT_EQ(topicNames().back(), "New Topic");
     EXPECT_EQ(topics->GetSelectedTopicCount(), 1);
+    EXPECT_EQ(topicsCaption, QStringLiteral("New Topic"));
+    EXPECT_EQ(entries->rowCount(), 0);
 
     // Names are typed up to fifty characters.
     const QString name = QStringLiteral("Mom's birthday, with the cake and the candles and all");
     typeName(topics->GetListCtrl(), name);
     const std::string stored = name.left(50).toStdString();
     EXPECT_EQ(topicNames(), (Strings{"zebra", "apple", "mango", stored}));
+    EXPECT_EQ(topicsCaption, name.left(50));
+    EXPECT_EQ(entries->rowCount(), 0);
     EXPECT_EQ(rawQuery(journal.path(), "SELECT Name FROM Topic ORDER BY rowid"),
               (std::vector<RawRow>{{"zebra"}, {"apple"}, {"mango"}, {stored}}));
 }
