@@ -106,3 +106,11 @@ std::string EntryRowIds::WhereIn(SqlDatabase& db, const std::string& quotedIds) 
                           quotedIds.c_str());
     return sql.format("EntryID IN (%s)", quotedIds.c_str());
 }
+
+std::string EntryRowIds::RowidsIn(SqlDatabase& db, const std::string& quotedIds) {
+    SqlBuffer sql;
+    if (Current(db))
+        return sql.format("SELECT rid FROM temp.quillbook_entry_rows WHERE EntryID IN (%s)",
+                          quotedIds.c_str());
+    return sql.format("SELECT rowid FROM main.Entry WHERE EntryID IN (%s)", quotedIds.c_str());
+}

@@ -38,6 +38,9 @@ public:
     std::string Where(SqlDatabase& db, const std::string& id);
     // Same for the rows whose EntryID is in an IN list of quoted ids (which may be empty).
     std::string WhereIn(SqlDatabase& db, const std::string& quotedIds);
+    // A query whose one column gives the rowid of each row WhereIn selects; from the table
+    // alone while it is current, without reading the Entry rows.
+    std::string RowidsIn(SqlDatabase& db, const std::string& quotedIds);
 
 private:
     void Fill(SqlDatabase& db, EntryIdSnapshot* seed = nullptr);

@@ -127,9 +127,7 @@ void SearchMarks::ReplaceInTransaction(SqlDatabase& db, EntryRowIds& rows,
         return;
     }
     std::set<std::int64_t> hits;
-    for (SqlQuery query = db.query(sql.format("SELECT rowid FROM main.Entry WHERE %s",
-                                              rows.WhereIn(db, quotedIds).c_str()));
-         !query.eof(); query.nextRow())
+    for (SqlQuery query = db.query(rows.RowidsIn(db, quotedIds)); !query.eof(); query.nextRow())
         hits.insert(int64Field(query, 0));
 
     std::set<std::int64_t> toClear;
