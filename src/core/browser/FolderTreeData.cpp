@@ -20,20 +20,6 @@ std::vector<FolderNode> childRows(SqlDatabase& db, const std::string& parentId) 
     return rows;
 }
 
-const FolderNode* findNode(const std::vector<FolderNode>& nodes, const std::string& id) {
-    std::vector<const std::vector<FolderNode>*> pending{&nodes};
-    while (!pending.empty()) {
-        const std::vector<FolderNode>* level = pending.back();
-        pending.pop_back();
-        for (const FolderNode& node : *level) {
-            if (node.id == id)
-                return &node;
-            pending.push_back(&node.children);
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 std::string FolderRootLabel(const std::string& title, const std::string& fileName) {
@@ -65,21 +51,4 @@ std::vector<FolderNode> LoadFolderChildren(SqlDatabase& db, const std::string& r
             stack.push_back({&it->children, it->id});
     }
     return top;
-}
-
-std::vector<std::string> FolderAndDescendants(const std::vector<FolderNode>& tree,
-                                              const std::string& folderId) {
-    std::vector<std::string> ids;
-    const FolderNode* start = findNode(tree, folderId);
-    if (!start)
-        return ids;
-    std::vector<const FolderNode*> pending{start};
-    while (!pending.empty()) {
-        const FolderNode* node = pending.back();
-        pending.pop_back();
-        ids.push_back(node->id);
-        for (const FolderNode& child : node->children)
-            pending.push_back(&child);
-    }
-    return ids;
 }

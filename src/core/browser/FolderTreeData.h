@@ -21,7 +21,3 @@ std::string FolderRootLabel(const std::string& title, const std::string& fileNam
 // recursion depth depends on the file. Folders whose parent does not exist are not reachable
 // from the root and are not shown.
 std::vector<FolderNode> LoadFolderChildren(SqlDatabase& db, const std::string& rootId = "{Root}");
-
-// Identifiers of a folder and every folder below it (for refusing a move into itself).
-std::vector<std::string> FolderAndDescendants(const std::vector<FolderNode>& tree,
-                                              const std::string& folderId);

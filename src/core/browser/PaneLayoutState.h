@@ -34,7 +34,6 @@ public:
     bool showFolders();
     bool hideTopics();
     bool showTopics();
-    bool toggleFolders() { return m_folders ? hideFolders() : showFolders(); }
     bool toggleTopics() { return m_topics ? hideTopics() : showTopics(); }
     // Returns the new preview-shown value.
     bool togglePreview();

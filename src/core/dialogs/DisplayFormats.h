@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 // The choices the New Journal and Journal Options dialogs (and the format bar, for sizes)
@@ -19,14 +18,8 @@ inline constexpr std::array<DateFormatChoice, 4> kDateFormats{{
     {"Monday, July 5 2004", "%A, %B %d %Y"},
 }};
 
-// Index of the first choice with exactly this format, or nothing.
-std::optional<std::size_t> dateFormatIndex(std::string_view format);
-
 // The three time-format radio buttons: 12 hour, 24 hour, none.
 inline constexpr std::array<std::string_view, 3> kTimeFormats{"%I:%M %p", "%H:%M", ""};
-
-// Radio index for a stored TimeFormat; anything unknown (the empty text included) is "none".
-int timeFormatIndex(std::string_view format);
 
 // Stored TimeFormat for a radio index; an index outside the group counts as "none".
 std::string_view timeFormatForIndex(int index);

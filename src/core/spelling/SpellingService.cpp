@@ -49,6 +49,5 @@ std::optional<QString> SpellingService::addToDictionary(const QString& word) {
 void SpellingService::acceptedWordsChanged() {
     // An added word may also make its capitalised and possessive forms right: ask again.
     m_known.clear();
-    ++m_generation;
     emit wordsChanged();
 }

@@ -32,9 +32,6 @@ public:
     // not be written (the word is accepted for this run all the same).
     std::optional<QString> addToDictionary(const QString& word);
 
-    // Counts every change of the accepted words.
-    int generation() const { return m_generation; }
-
 signals:
     // A word was ignored or added: underlined words may be right now.
     void wordsChanged();
@@ -46,5 +43,4 @@ private:
     PersonalWordList m_personalList;
     QSet<QString> m_ignored;
     QHash<QString, bool> m_known;
-    int m_generation = 0;
 };
