@@ -41,9 +41,7 @@ TEST(CliUsage, WrongCommandLinesExitWithOneLineAndStatusOne) {
     };
     for (const auto& args : wrong) {
         const QbkResult result = runQbk(args);
-        std::string shown;
-        for (const std::string& arg : args)
-            shown += arg + " ";
+        const std::string shown = ::testing::PrintToString(args);
         EXPECT_EQ(result.exitCode, 1) << shown;
         EXPECT_EQ(result.out, "") << shown;
         if (!args.empty()) {
