@@ -7,15 +7,6 @@
 
 using Session = SessionFixture;
 
-TEST_F(Session, MissingFileIsReportedAndNotCreated) {
-    const std::string path = pathFor("gone.qbk");
-    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenMissingFile);
-    EXPECT_FALSE(CQBKDoc::JournalFileExists(path));
-    ui.answerMessage(JournalMessages::kMissingFile, MessageAnswer::Ok);
-    doc.ReportOpenResult(CQBKDoc::OpenMissingFile);
-    EXPECT_EQ(ui.messages().back().icon, MessageIcon::None);
-}
-
 TEST_F(Session, FilesThatAreNotJournalsAreRefusedAndLeftUnchanged) {
     const std::string journal = createJournal("mine.qbk");
     // A text file with the journal extension; SQLite files without the settings table, with no
