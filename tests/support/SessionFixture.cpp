@@ -13,8 +13,7 @@ std::string SessionFixture::pathFor(const std::string& name) const {
     return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
 }
 
-std::string SessionFixture::createJournal(const std::string& name, const std::string& password,
-                                          bool promptForComment) {
+std::string SessionFixture::createJournal(const std::string& name, const std::string& password) {
     const std::string path = pathFor(name);
     ui.acceptDialog<NewJournalValues>([&](NewJournalValues& v) {
         v.m_path = path;
@@ -22,7 +21,7 @@ std::string SessionFixture::createJournal(const std::string& name, const std::st
         v.m_bPasswordProtected = !password.empty();
         v.m_password = password;
         v.m_confirmPassword = password;
-        v.m_bPromptForComment = promptForComment;
+        v.m_bPromptForComment = false; // saveNewEntry expects no comment prompt
     });
     ui.answerMessage("Journal Created", MessageAnswer::Ok);
     doc.CreateJournal();

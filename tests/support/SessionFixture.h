@@ -16,8 +16,7 @@ protected:
 
     std::string pathFor(const std::string& name) const; // an absolute name stays as it is
     // Creates a journal through the New Journal command and leaves it open.
-    std::string createJournal(const std::string& name, const std::string& password = "",
-                              bool promptForComment = false);
+    std::string createJournal(const std::string& name, const std::string& password = "");
     // Opens a journal, answering the password prompt when a password is given.
     int open(const std::string& path, const std::string& password = "");
     // Closes and opens the current journal again (same password).

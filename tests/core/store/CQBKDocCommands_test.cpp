@@ -41,9 +41,6 @@ TEST_F(Commands, EnablingFollowsTheOpenJournalAndThePanes) {
     EXPECT_TRUE(enabled(ID_FILE_NEW_FOLDER));
     EXPECT_TRUE(router.dispatch(ID_FILE_NEW_FOLDER));
     EXPECT_EQ(log.calls.back(), "NewFolder");
-    // Commands nobody on the route handles are disabled and dropped.
-    EXPECT_FALSE(enabled(ID_FILE_OPEN_ENTRY));
-    EXPECT_FALSE(router.dispatch(ID_FILE_OPEN_ENTRY));
 }
 
 TEST_F(Commands, AJournalOpenForReadingOnlyRefusesTheCommandsThatWrite) {
@@ -80,10 +77,12 @@ TEST_F(Commands, WelcomeAndOpenCommandsRunTheirDialogs) {
     EXPECT_TRUE(router.dispatch(ID_HELP_WELCOME_DIALOG));
     EXPECT_TRUE(doc.IsJournalOpen());
 
-    // Open through the file dialog: a file that is gone is reported.
+    // Open through the file dialog: a file that is gone is reported, not created.
     ui.chooseJournal(pathFor("gone.qbk"));
     ui.answerMessage(JournalMessages::kMissingFile, MessageAnswer::Ok);
     EXPECT_TRUE(router.dispatch(ID_FILE_OPEN_JOURNAL));
+    EXPECT_EQ(ui.messages().back().icon, MessageIcon::None);
+    EXPECT_FALSE(CQBKDoc::JournalFileExists(pathFor("gone.qbk")));
     EXPECT_TRUE(doc.IsJournalOpen());
 
     EXPECT_TRUE(router.dispatch(ID_FILE_CLOSE_JOURNAL));

@@ -106,7 +106,7 @@ TEST_F(Entries, TopicsChosenBeforeTheFirstSaveMoveWithTheRowOnly) {
 }
 
 // Comments, dates, moves, deletes and reads of gone rows are compared with their statements on
-// random journals (EntryStatementsEquivalence); what that comparison cannot reach is here.
+// random journals (StatementEquivalence); what that comparison cannot reach is here.
 TEST_F(Entries, AnImpossibleDateIsIgnoredAndAGoneEntryPrintsNothing) {
     const std::string id = saveNewEntry("{\\rtf1 text\\par}");
     doc.SetEntryTimeStamp(COleDateTime(2004, 7, 5, 10, 45, 59), id);

@@ -7,15 +7,6 @@
 
 using Session = SessionFixture;
 
-TEST_F(Session, MissingFileIsReportedAndNotCreated) {
-    const std::string path = pathFor("gone.qbk");
-    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenMissingFile);
-    EXPECT_FALSE(CQBKDoc::JournalFileExists(path));
-    ui.answerMessage(JournalMessages::kMissingFile, MessageAnswer::Ok);
-    doc.ReportOpenResult(CQBKDoc::OpenMissingFile);
-    EXPECT_EQ(ui.messages().back().icon, MessageIcon::None);
-}
-
 TEST_F(Session, FilesThatAreNotJournalsAreRefusedAndLeftUnchanged) {
     const std::string journal = createJournal("mine.qbk");
     // A text file with the journal extension; SQLite files without the settings table, with no
@@ -94,26 +85,20 @@ TEST_F(Session, PasswordPromptRetriesUntilRightOrCancelled) {
     EXPECT_EQ(ui.messages().size(), shownBefore + 1);
 }
 
-TEST_F(Session, OpeningListsTheEntriesOnceWhenTheTreeListsThemOnReload) {
-    const std::string path = createJournal("Twice.qbk");
-    doc.CloseJournal();
-    panes.onReload = [this] { doc.RefreshEntryList(); };
-    log.clear();
-    EXPECT_EQ(open(path), CQBKDoc::OpenOk);
-    EXPECT_EQ(log.count("LoadEntries"), 1);
-    EXPECT_EQ(log.count("LoadTopics"), 1);
-}
-
 TEST_F(Session, CreateThenReopenKeepsSettingsTitleAndRecentList) {
     const std::string path = createJournal("Travel.qbk");
     EXPECT_EQ(host.recent.front(), path);
     EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
 
+    // A tree that lists the entries on reload: they are not listed a second time.
+    panes.onReload = [this] { doc.RefreshEntryList(); };
     log.clear();
     doc.CloseJournal();
     EXPECT_EQ(log.calls,
               (std::vector<std::string>{"ClearPreview", "Reload", "LoadEntries", "LoadTopics"}));
+    log.clear();
     EXPECT_EQ(open(path), CQBKDoc::OpenOk);
+    EXPECT_EQ(log.count("LoadEntries"), 1);
     EXPECT_EQ(doc.GetTitle(), "Travel.qbk"); // no title: the file name
     EXPECT_EQ(doc.m_fileName, "Travel.qbk");
     EXPECT_TRUE(doc.m_confirmEntryMove);
