@@ -2,8 +2,13 @@
 
 #include "app/BrowserPanes.h"
 #include "app/CMainFrame.h"
+#include "browser/CEntryListView.h"
+#include "browser/CQBKView.h"
+#include "store/CQBKDoc.h"
 
 #include <QSettings>
+#include <QTest>
+#include <QTreeView>
 
 void AppTest::TearDown() {
     m_app.reset();
@@ -36,4 +41,26 @@ void AppTest::setShowWelcome(int value) {
 
 CMainFrame& AppTest::frame() const {
     return *m_app->MainFrame();
+}
+
+void AppTest::openOnRealPanes(const std::string& path) {
+    setShowWelcome(0);
+    startWithRealPanes();
+    ASSERT_TRUE(m_started);
+    ASSERT_EQ(m_app->Document().OpenJournal(path), CQBKDoc::OpenOk);
+    settle();
+}
+
+CEntryListView& AppTest::entryList() const {
+    return *static_cast<CEntryListView*>(frame().View()->pane(CQBKView::Pane::EntryList));
+}
+
+QPoint AppTest::entryRowPoint(int row) const {
+    QTreeView* list = entryList().listControl();
+    return list->visualRect(list->model()->index(row, 1)).center();
+}
+
+void AppTest::clickEntryRow(int row) {
+    QTest::mouseClick(entryList().listControl()->viewport(), Qt::LeftButton, {},
+                      entryRowPoint(row));
 }

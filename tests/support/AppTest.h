@@ -4,8 +4,12 @@
 #include "support/FakePanes.h"
 #include "support/GuiTest.h"
 
-#include <memory>
+#include <QPoint>
 
+#include <memory>
+#include <string>
+
+class CEntryListView;
 class CMainFrame;
 
 // A test that starts the whole application (no splash, no pauses) on fake panes, or on the
@@ -19,6 +23,12 @@ protected:
     CJournalApp& start(const StartOptions& options = quietStart());
     CJournalApp& startWithRealPanes(const StartOptions& options = quietStart());
     static void setShowWelcome(int value);
+    // Starts on the real panes, without the Welcome dialog, with the journal at path open.
+    void openOnRealPanes(const std::string& path);
+
+    CEntryListView& entryList() const;
+    QPoint entryRowPoint(int row) const; // in the list's viewport
+    void clickEntryRow(int row);
 
     CMainFrame& frame() const;
     FakePane& pane(CQBKView::Pane which) const { return *m_panes[static_cast<std::size_t>(which)]; }

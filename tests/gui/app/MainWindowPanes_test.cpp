@@ -11,9 +11,8 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
+#include <QApplication>
 #include <QLabel>
-#include <QTest>
-#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -24,26 +23,14 @@ class MainWindowPanesTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
         journal.addFolder("{F-T}", "{Root}", "<u>Tagged</u> <font color=red>name</font>");
         journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "first", true);
         journal.addEntry("{E-2}", "2024-03-06 08:00", "{Root}", "second", true);
-        startWithRealPanes();
-        ASSERT_TRUE(m_started);
-        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
-        settle();
+        ASSERT_NO_FATAL_FAILURE(openOnRealPanes(journal.path()));
     }
     CQBKView& view() const { return *frame().View(); }
-    CEntryListView& entries() const {
-        return *static_cast<CEntryListView*>(view().pane(Pane::EntryList));
-    }
-    void clickRow(int row) {
-        QTreeView* list = entries().listControl();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->model()->index(row, 1)).center());
-    }
     std::string selectedId() const {
-        const EntryRow* row = entries().rowAt(entries().selectedRow());
+        const EntryRow* row = entryList().rowAt(entryList().selectedRow());
         return row ? row->entryId : std::string("(none)");
     }
     TestJournal journal;
@@ -70,7 +57,7 @@ TEST_F(MainWindowPanesTest, TheCaptionShowsNamesAsPlainText) {
 }
 
 TEST_F(MainWindowPanesTest, ShowingAndHidingTopicsKeepsTheSelectedEntry) {
-    clickRow(1);
+    clickEntryRow(1);
     ASSERT_EQ(selectedId(), "{E-2}");
     trigger(&frame(), QStringLiteral("actionViewTopics"));
     EXPECT_EQ(selectedId(), "{E-2}");
@@ -80,12 +67,12 @@ TEST_F(MainWindowPanesTest, ShowingAndHidingTopicsKeepsTheSelectedEntry) {
 }
 
 TEST_F(MainWindowPanesTest, ActivatingTheWindowShowsChangesMadeElsewhere) {
-    clickRow(0);
+    clickEntryRow(0);
     rawExec(journal.path(), "INSERT INTO Entry (EntryID, TimeStamp, FolderID, Comment, "
                             "UserComment) VALUES ('{E-3}', '2020-01-01 10:00', '{Root}', NULL, 0)");
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&view(), &activate);
-    EXPECT_EQ(entries().rowCount(), 3);
+    EXPECT_EQ(entryList().rowCount(), 3);
     EXPECT_EQ(selectedId(), "{E-1}");
 }
 

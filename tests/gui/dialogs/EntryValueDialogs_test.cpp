@@ -2,7 +2,6 @@
 // real journal; what they end with is read back from the file.
 #include "app/CMainFrame.h"
 #include "browser/CEntryListView.h"
-#include "browser/CQBKView.h"
 #include "dialogs/CChangeDateDlg.h"
 #include "dialogs/CCommentDlg.h"
 #include "platform/CommandIds.h"
@@ -17,7 +16,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimeEdit>
-#include <QTreeView>
 
 namespace {
 
@@ -25,20 +23,11 @@ class EntryValueDialogsTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
         journal.addEntry("{E-1}", "2024-03-05 08:40", "{Root}", "first", true,
                          "{\\rtf1\\ansi Some text\\par}");
         rawExec(journal.path(), "UPDATE Config SET PromptForComment = 1");
-        startWithRealPanes();
-        ASSERT_TRUE(m_started);
-        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
-        settle();
-        QTreeView* list = entries().listControl();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->model()->index(0, 1)).center());
-    }
-    CEntryListView& entries() const {
-        return *static_cast<CEntryListView*>(frame().View()->pane(CQBKView::Pane::EntryList));
+        ASSERT_NO_FATAL_FAILURE(openOnRealPanes(journal.path()));
+        clickEntryRow(0);
     }
     std::string stored(const char* sql) const { return *rawQuery(journal.path(), sql)[0][0]; }
 
@@ -58,7 +47,7 @@ TEST_F(EntryValueDialogsTest, CommentTakesAHundredCharactersAndTheAlwaysPromptSe
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
         clickButton(dialog, QStringLiteral("OK"));
     });
-    ASSERT_TRUE(entries().handleCommand(ID_EDIT_COMMENT));
+    ASSERT_TRUE(entryList().handleCommand(ID_EDIT_COMMENT));
     EXPECT_EQ(m_app->Document().LoadEntryComment("{E-1}"), std::string(99, 'c') + "d");
     EXPECT_EQ(stored("SELECT UserComment FROM Entry"), "1");
     EXPECT_EQ(stored("SELECT PromptForComment FROM Config"), "0");
@@ -68,7 +57,7 @@ TEST_F(EntryValueDialogsTest, CommentTakesAHundredCharactersAndTheAlwaysPromptSe
         typeInto(dialog, CCommentDlg::kCommentId, QStringLiteral("dropped"));
         clickButton(dialog, QStringLiteral("Cancel"));
     });
-    ASSERT_TRUE(entries().handleCommand(ID_EDIT_COMMENT));
+    ASSERT_TRUE(entryList().handleCommand(ID_EDIT_COMMENT));
     EXPECT_EQ(m_app->Document().LoadEntryComment("{E-1}"), std::string(99, 'c') + "d");
 }
 
@@ -88,11 +77,11 @@ TEST_F(EntryValueDialogsTest, BothPickersReachTheStoredTimeAndCancelKeepsIt) {
         QTest::keyClick(time, Qt::Key_Down);
         clickButton(dialog, QStringLiteral("OK"));
     });
-    ASSERT_TRUE(entries().handleCommand(ID_ENTRY_CHANGE_DATE));
+    ASSERT_TRUE(entryList().handleCommand(ID_ENTRY_CHANGE_DATE));
     EXPECT_EQ(stored("SELECT TimeStamp FROM Entry"), "2024-03-07 07:40");
 
     m_modals.then([](QWidget* dialog) { clickButton(dialog, QStringLiteral("Cancel")); });
-    ASSERT_TRUE(entries().handleCommand(ID_ENTRY_CHANGE_DATE));
+    ASSERT_TRUE(entryList().handleCommand(ID_ENTRY_CHANGE_DATE));
     EXPECT_EQ(stored("SELECT TimeStamp FROM Entry"), "2024-03-07 07:40");
 }
 

@@ -1,4 +1,4 @@
-// The two password dialogs, alone and through the journal's password command.
+// The password prompt and the Change Password dialog, alone and through the journal's command.
 #include "app/CMainFrame.h"
 #include "dialogs/CChangePasswordDlg.h"
 #include "dialogs/CPasswordDlg.h"
@@ -18,27 +18,6 @@ class PasswordDialogTest : public AppTest {
 protected:
     static QLineEdit* edit(QWidget* dialog, int id) { return findControl<QLineEdit>(dialog, id); }
 };
-
-TEST_F(PasswordDialogTest, PromptStartsEmptyEachTimeAndCancelKeepsTheValues) {
-    CPasswordDlg dialog;
-    PasswordValues values;
-    m_modals.then([](QWidget* shown) {
-        typeInto(shown, CPasswordDlg::kPasswordEditId, QStringLiteral("first"));
-        clickButton(shown, QStringLiteral("OK"));
-    });
-    ASSERT_TRUE(dialog.run(values));
-    EXPECT_EQ(values.m_password, "first");
-    m_modals.then([](QWidget* shown) {
-        EXPECT_EQ(shown->objectName(), QStringLiteral("passwordDialog"));
-        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Password"));
-        EXPECT_TRUE(edit(shown, CPasswordDlg::kPasswordEditId)->text().isEmpty());
-        EXPECT_EQ(edit(shown, CPasswordDlg::kPasswordEditId)->echoMode(), QLineEdit::Password);
-        typeInto(shown, CPasswordDlg::kPasswordEditId, QStringLiteral("second"));
-        clickButton(shown, QStringLiteral("Cancel"));
-    });
-    EXPECT_FALSE(dialog.run(values));
-    EXPECT_EQ(values.m_password, "first");
-}
 
 TEST_F(PasswordDialogTest, WithoutAPasswordTheDialogBecomesSetPassword) {
     CChangePasswordDlg dialog;
@@ -66,6 +45,7 @@ TEST_F(PasswordDialogTest, ChangePasswordCommandKeepsTheDialogOpenOnAMismatch) {
     setShowWelcome(0);
     TestJournal journal("secret");
     m_modals.then([](QWidget* dialog) {
+        EXPECT_EQ(edit(dialog, CPasswordDlg::kPasswordEditId)->echoMode(), QLineEdit::Password);
         typeInto(dialog, CPasswordDlg::kPasswordEditId, QStringLiteral("secret"));
         clickButton(dialog, QStringLiteral("OK"));
     });

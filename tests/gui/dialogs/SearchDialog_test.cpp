@@ -40,7 +40,6 @@ class SearchDialogTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
         journal.addFolder("{F-T}", "{Root}", "Trips");
         journal.addTopic("{T-S}", "sea");
         journal.addTopic("{T-H}", "hills");
@@ -54,10 +53,7 @@ protected:
         journal.link("{E-1}", "{T-S}");
         journal.link("{E-1}", "{T-H}");
         journal.link("{E-3}", "{T-S}");
-        startWithRealPanes();
-        ASSERT_TRUE(m_started);
-        ASSERT_EQ(doc().OpenJournal(journal.path()), CQBKDoc::OpenOk);
-        settle();
+        ASSERT_NO_FATAL_FAILURE(openOnRealPanes(journal.path()));
         dialog = openDialog();
         ASSERT_NE(dialog, nullptr);
     }

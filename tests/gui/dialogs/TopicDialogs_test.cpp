@@ -11,7 +11,6 @@
 #include "dialogs/CInPlaceEdit.h"
 #include "dialogs/CMasterTopicsDlg.h"
 #include "platform/ControlId.h"
-#include "store/CQBKDoc.h"
 #include "support/AppTest.h"
 #include "support/RawSqlite.h"
 #include "support/ScriptedJournalUi.h"
@@ -55,27 +54,16 @@ class TopicDialogsTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
         journal.addTopic("{T-Z}", "zebra");
         journal.addTopic("{T-A}", "apple");
         journal.addTopic("{T-M}", "Mango");
         journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "first", true);
         journal.addEntry("{E-2}", "2024-03-06 08:00", "{Root}", "second", true);
         journal.link("{E-2}", "{T-Z}");
-        startWithRealPanes();
-        ASSERT_TRUE(m_started);
-        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
-        settle();
-    }
-    CEntryListView& entries() const {
-        return *static_cast<CEntryListView*>(frame().View()->pane(Pane::EntryList));
-    }
-    QPoint rowPoint(int row) const {
-        QTreeView* list = entries().listControl();
-        return list->visualRect(list->model()->index(row, 1)).center();
+        ASSERT_NO_FATAL_FAILURE(openOnRealPanes(journal.path()));
     }
     QString topicsCell(int row) const {
-        const QAbstractItemModel* model = entries().listControl()->model();
+        const QAbstractItemModel* model = entryList().listControl()->model();
         return model->index(row, model->columnCount() - 1).data().toString();
     }
     std::size_t rows(const std::string& sql) const { return rawQuery(journal.path(), sql).size(); }
@@ -86,9 +74,9 @@ protected:
 } // namespace
 
 TEST_F(TopicDialogsTest, EntryTopicsFromTheContextMenuAndTheEditMenuStoreTheTicks) {
-    QWidget* viewport = entries().listControl()->viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, rowPoint(0));
-    ASSERT_EQ(entries().rowAt(0)->entryId, "{E-1}");
+    QWidget* viewport = entryList().listControl()->viewport();
+    clickEntryRow(0);
+    ASSERT_EQ(entryList().rowAt(0)->entryId, "{E-1}");
 
     // Context menu, Topics...: every topic by name, none ticked; Cancel stores nothing.
     m_modals.then([](QWidget* dialog) {
@@ -98,13 +86,13 @@ TEST_F(TopicDialogsTest, EntryTopicsFromTheContextMenuAndTheEditMenuStoreTheTick
         EXPECT_EQ(shown(dialog, CEntryTopicsDlg::kListId), QStringLiteral("+apple,+Mango,+zebra"));
         clickButton(dialog, QStringLiteral("Cancel"));
     });
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, rowPoint(0),
-                                viewport->mapToGlobal(rowPoint(0)));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, entryRowPoint(0),
+                                viewport->mapToGlobal(entryRowPoint(0)));
     QCoreApplication::sendEvent(viewport, &menuEvent);
-    auto* item = entries().contextMenu()->findChild<QAction*>(QStringLiteral("entryMenuTopics"));
-    ASSERT_TRUE(entries().contextMenu()->isVisible() && item && item->isEnabled());
+    auto* item = entryList().contextMenu()->findChild<QAction*>(QStringLiteral("entryMenuTopics"));
+    ASSERT_TRUE(entryList().contextMenu()->isVisible() && item && item->isEnabled());
     item->trigger();
-    entries().contextMenu()->close();
+    entryList().contextMenu()->close();
     EXPECT_EQ(rows("SELECT * FROM Entry2Topic WHERE EntryID = '{E-1}'"), 0u);
 
     // Edit > Entry Topics...: two ticked with the keyboard, OK.
@@ -119,7 +107,7 @@ TEST_F(TopicDialogsTest, EntryTopicsFromTheContextMenuAndTheEditMenuStoreTheTick
                    "'{T-Z}')"),
               2u);
     // The list was rebuilt with the same row selected; its Topics column names both.
-    EXPECT_EQ(entries().selectedRow(), 0);
+    EXPECT_EQ(entryList().selectedRow(), 0);
     EXPECT_EQ(topicsCell(0).split(QStringLiteral(", ")).size(), 2);
 }
 
