@@ -109,12 +109,11 @@ std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
     std::optional<std::unordered_map<std::string, int>> links; // read at the first need
     std::vector<std::string> hits;
 
-    const SearchTextCache::Rows& rows =
-        m_searchCache.Refresh(m_db, m_contentEngine, searchThreads());
+    const SearchTextCache::Rows& rows = m_searchCache.Refresh(
+        m_db, m_contentEngine, searchThreads(),
+        [this](EntryIdSnapshot&& ids) { m_entryRows.Seed(m_db, std::move(ids)); });
     if (std::optional<MarkSnapshot> marks = m_searchCache.TakeMarks())
         m_searchMarks.Seed(std::move(*marks));
-    if (std::optional<EntryIdSnapshot> ids = m_searchCache.TakeEntryIds())
-        m_entryRows.Seed(m_db, std::move(*ids));
     std::vector<const SearchTextCache::Row*> inOrder;
     inOrder.reserve(rows.size());
     for (const auto& [rowid, row] : rows)

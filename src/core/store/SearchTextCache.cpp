@@ -1,5 +1,6 @@
 #include "store/SearchTextCache.h"
 
+#include "protect/Secrets.h"
 #include "richtext/PlainText.h"
 #include "store/CHiddenRichEdit.h"
 #include "store/SqlBuffer.h"
@@ -39,44 +40,58 @@ constexpr const char* kMarkColumns = "NOT (typeof(SearchTarget) = 'integer' AND 
 // Whether the id can be handed on as a quoted text (EntryIdSnapshot).
 constexpr const char* kIdColumn = "typeof(EntryID) = 'text' AND instr(EntryID, char(0)) = 0";
 
-// One Entry row as stored, read on the SQLite thread.
+// One Entry row as stored, read on the SQLite thread. Its enciphered comment and text are
+// in its batch's buffer, each ended by a zero byte: one buffer for many rows, handed back and
+// filled again, spares an allocation a column that another thread would then have to free.
 struct StoredRow {
     std::int64_t rowid = 0;
     std::string entryId;
     COleDateTime when;
-    std::string comment;
-    std::string text;
+    std::size_t comment = 0; // where in the buffer
+    std::size_t text = 0;
 };
 
-StoredRow readStored(const SqlQuery& query) {
-    StoredRow row;
-    row.rowid = std::strtoll(query.textField(0).c_str(), nullptr, 10);
-    row.entryId = query.textField(1);
-    row.when = ParseTimeStamp(query.fieldValue(2));
-    // NULL and the empty text decipher alike, to nothing.
-    row.comment = query.textField(3);
-    row.text = query.textField(4);
-    return row;
-}
+struct StoredRows {
+    std::string bytes;
+    std::vector<StoredRow> rows;
 
-// The stored bytes are deciphered in their own buffer, which goes with the shown text made.
-SearchTextCache::Field shownField(int format, std::string&& stored, const BlowfishEngine& engine) {
+    void add(const SqlQuery& query) {
+        StoredRow& row = rows.emplace_back();
+        row.rowid = std::strtoll(query.textField(0).c_str(), nullptr, 10);
+        row.entryId = query.textField(1);
+        row.when = ParseTimeStamp(query.fieldValue(2));
+        // NULL and the empty text decipher alike, to nothing.
+        row.comment = append(query.fieldValue(3));
+        row.text = append(query.fieldValue(4));
+    }
+
+private:
+    std::size_t append(const char* column) {
+        const std::size_t at = bytes.size();
+        if (column != nullptr)
+            bytes.append(column);
+        bytes.push_back('\0');
+        return at;
+    }
+};
+
+SearchTextCache::Field shownField(int format, char* stored, const BlowfishEngine& engine) {
     SearchTextCache::Field field;
     try {
-        field.SetShown(
-            CHiddenRichEdit::ShownText(format, DecipherFromStorage(std::move(stored), engine)));
+        field.SetShown(CHiddenRichEdit::ShownText(format, DecipherInPlace(stored, engine)));
     } catch (const CppSQLite3Exception& e) {
         field.error = e;
     }
     return field;
 }
 
-SearchTextCache::Row shownRow(StoredRow&& stored, const BlowfishEngine& engine) {
+// Deciphers the row's columns in the buffer, which they then no longer hold.
+SearchTextCache::Row shownRow(StoredRow& stored, std::string& bytes, const BlowfishEngine& engine) {
     SearchTextCache::Row row;
     row.entryId = std::move(stored.entryId);
     row.when = stored.when;
-    row.text = shownField(CHiddenRichEdit::SF_RTF, std::move(stored.text), engine);
-    row.comment = shownField(CHiddenRichEdit::SF_TEXT, std::move(stored.comment), engine);
+    row.text = shownField(CHiddenRichEdit::SF_RTF, bytes.data() + stored.text, engine);
+    row.comment = shownField(CHiddenRichEdit::SF_TEXT, bytes.data() + stored.comment, engine);
     return row;
 }
 
@@ -91,10 +106,24 @@ public:
 
     explicit RowPipeline(const BlowfishEngine& engine) : m_engine(engine) {}
 
-    void push(std::vector<StoredRow> rows) {
+    // An empty batch to fill, in a buffer a worker has handed back where there is one.
+    StoredRows fresh() {
+        StoredRows rows;
         {
             const std::lock_guard lock(m_mutex);
-            m_batches.push_back(Batch{std::move(rows), {}});
+            if (!m_spare.empty()) {
+                rows.bytes = std::move(m_spare.back());
+                m_spare.pop_back();
+            }
+        }
+        rows.bytes.clear();
+        rows.rows.reserve(kBatchRows);
+        return rows;
+    }
+    void push(StoredRows rows) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_batches.push_back(Work{Batch{std::move(rows.rows), {}}, std::move(rows.bytes)});
         }
         m_ready.notify_one();
     }
@@ -107,18 +136,30 @@ public:
         m_ready.notify_all();
     }
     void work() {
-        while (Batch* batch = take()) {
-            batch->shown.reserve(batch->stored.size());
-            // Only the rowid is needed from here on: the stored bytes go with the row.
-            for (StoredRow& row : batch->stored)
-                batch->shown.push_back(shownRow(std::move(row), m_engine));
+        while (Work* work = take()) {
+            Batch& batch = work->batch;
+            batch.shown.reserve(batch.stored.size());
+            for (StoredRow& row : batch.stored)
+                batch.shown.push_back(shownRow(row, work->bytes, m_engine));
+            // What the buffer holds now is plain text: overwritten before it is filled again.
+            WipeSecret(work->bytes);
+            const std::lock_guard lock(m_mutex);
+            m_spare.push_back(std::move(work->bytes));
         }
     }
     // In reading order, once every worker has left.
-    std::deque<Batch>& batches() { return m_batches; }
+    template <class Visit> void forEachBatch(Visit visit) {
+        for (Work& work : m_batches)
+            visit(work.batch);
+    }
 
 private:
-    Batch* take() {
+    struct Work {
+        Batch batch;
+        std::string bytes;
+    };
+
+    Work* take() {
         std::unique_lock lock(m_mutex);
         m_ready.wait(lock, [this] { return m_next < m_batches.size() || m_finished; });
         // A deque keeps its elements in place as it grows.
@@ -128,7 +169,8 @@ private:
     const BlowfishEngine& m_engine;
     std::mutex m_mutex;
     std::condition_variable m_ready;
-    std::deque<Batch> m_batches;
+    std::deque<Work> m_batches;
+    std::vector<std::string> m_spare;
     std::size_t m_next = 0;
     bool m_finished = false;
 };
@@ -174,15 +216,14 @@ void SearchTextCache::Clear() {
     m_rows.clear();
     m_loaded = false;
     m_marks.reset();
-    m_idsToHand = false;
 }
 
 const SearchTextCache::Rows& SearchTextCache::Refresh(SqlDatabase& db, const BlowfishEngine& engine,
-                                                      int threads) {
+                                                      int threads, const IdsRead& idsRead) {
     try {
         // Another connection's commit may have changed any row.
         if (!m_loaded || !m_logging || db.dataVersion() != m_dataVersion)
-            ReadAll(db, engine, threads);
+            ReadAll(db, engine, threads, idsRead);
         else
             ReadChanged(db, engine);
     } catch (...) {
@@ -192,13 +233,15 @@ const SearchTextCache::Rows& SearchTextCache::Refresh(SqlDatabase& db, const Blo
     return m_rows;
 }
 
-void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads) {
+void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads,
+                              const IdsRead& idsRead) {
     Clear();
     if (m_logging)
         db.execute("DELETE FROM temp.quillbook_changed_entries");
     m_dataVersion = db.dataVersion();
     MarkSnapshot marks{m_dataVersion, {}};
-    bool idsToHand = true;
+    bool idsToHand = static_cast<bool>(idsRead);
+    EntryIdSnapshot ids{m_dataVersion, 0, {}};
 
     // Deciphering and reading the RTF dominate: workers take batches while this thread is
     // still reading, then this thread joins them.
@@ -210,50 +253,44 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
         SqlBuffer sql;
         SqlQuery query = db.query(
             sql.format("SELECT %s, %s, %s FROM main.Entry", kColumns, kMarkColumns, kIdColumn));
-        std::vector<StoredRow> batch;
+        StoredRows batch = pipeline.fresh();
         for (; !query.eof(); query.nextRow()) {
-            batch.push_back(readStored(query));
+            batch.add(query);
+            const StoredRow& row = batch.rows.back();
             idsToHand = idsToHand && query.textField(7) == "1";
+            if (idsToHand)
+                ids.rows.emplace_back(row.entryId, row.rowid);
             if (query.textField(5) == "1")
-                marks.marked.emplace_back(batch.back().rowid, query.textField(6) == "1");
-            if (batch.size() == RowPipeline::kBatchRows)
-                pipeline.push(std::exchange(batch, {}));
+                marks.marked.emplace_back(row.rowid, query.textField(6) == "1");
+            if (batch.rows.size() == RowPipeline::kBatchRows)
+                pipeline.push(std::exchange(batch, pipeline.fresh()));
         }
         query.finalize();
         pipeline.push(std::move(batch));
+        pipeline.finish();
+        if (idsToHand) {
+            ids.changes = db.totalChanges();
+            idsRead(std::move(ids));
+        }
     } catch (...) {
         pipeline.finish();
         for (std::thread& thread : pool)
             thread.join();
         throw;
     }
-    pipeline.finish();
     pipeline.work();
     for (std::thread& thread : pool)
         thread.join();
 
-    for (RowPipeline::Batch& batch : pipeline.batches()) {
+    pipeline.forEachBatch([this](RowPipeline::Batch& batch) {
         for (std::size_t i = 0; i < batch.stored.size(); ++i)
             m_rows.emplace_hint(m_rows.end(), batch.stored[i].rowid, std::move(batch.shown[i]));
-    }
+    });
     m_loaded = true;
     m_marks = std::move(marks);
-    m_idsToHand = idsToHand;
-    m_changesAfterRead = db.totalChanges();
-}
-
-std::optional<EntryIdSnapshot> SearchTextCache::TakeEntryIds() {
-    if (!std::exchange(m_idsToHand, false))
-        return std::nullopt;
-    EntryIdSnapshot ids{m_dataVersion, m_changesAfterRead, {}};
-    ids.rows.reserve(m_rows.size());
-    for (const auto& [rowid, row] : m_rows)
-        ids.rows.emplace_back(row.entryId, rowid);
-    return ids;
 }
 
 void SearchTextCache::ReadChanged(SqlDatabase& db, const BlowfishEngine& engine) {
-    m_idsToHand = false;
     std::vector<std::int64_t> changed;
     SqlQuery log = db.query("SELECT DISTINCT rid FROM temp.quillbook_changed_entries");
     for (; !log.eof(); log.nextRow())
@@ -264,10 +301,14 @@ void SearchTextCache::ReadChanged(SqlDatabase& db, const BlowfishEngine& engine)
     for (const std::int64_t rowid : changed) {
         SqlQuery query = db.query(sql.format("SELECT %s FROM main.Entry WHERE rowid = %lld",
                                              kColumns, static_cast<long long>(rowid)));
-        if (query.eof())
+        if (query.eof()) {
             m_rows.erase(rowid);
-        else
-            m_rows.insert_or_assign(rowid, shownRow(readStored(query), engine));
+        } else {
+            StoredRows one;
+            one.add(query);
+            m_rows.insert_or_assign(rowid, shownRow(one.rows.front(), one.bytes, engine));
+            WipeSecret(one.bytes);
+        }
         query.finalize();
     }
     db.execute("DELETE FROM temp.quillbook_changed_entries");

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -64,25 +65,27 @@ public:
     // Forgets every row, overwriting the texts first (the journal is closing).
     void Clear();
 
+    // Given every row's id by a full read that saw only ids that are text without a zero
+    // byte, on the calling thread while the workers still decipher: the ids spare the
+    // session's row table a read of its own, and filling it costs the search no time.
+    using IdsRead = std::function<void(EntryIdSnapshot&&)>;
+
     // The rows, brought up to date with the file. Threads: workers share the deciphering of
     // a full read; SQLite is used from the calling thread only.
-    const Rows& Refresh(SqlDatabase& db, const BlowfishEngine& engine, int threads);
+    const Rows& Refresh(SqlDatabase& db, const BlowfishEngine& engine, int threads,
+                        const IdsRead& idsRead = {});
 
     // The search marks seen by the last full read, once: they spare the marks a scan of
     // their own.
     std::optional<MarkSnapshot> TakeMarks() { return std::exchange(m_marks, std::nullopt); }
-    // Likewise every row's id, once, when the last full read saw only ids that are text
-    // without a zero byte: they spare the session's row table a read of its own.
-    std::optional<EntryIdSnapshot> TakeEntryIds();
 
 private:
-    void ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads);
+    void ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads,
+                 const IdsRead& idsRead);
     void ReadChanged(SqlDatabase& db, const BlowfishEngine& engine);
 
     Rows m_rows;
     std::optional<MarkSnapshot> m_marks;
-    bool m_idsToHand = false;
-    std::int64_t m_changesAfterRead = 0;
     bool m_loaded = false;
     bool m_logging = false;
     std::int64_t m_dataVersion = 0;

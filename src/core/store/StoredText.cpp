@@ -58,8 +58,8 @@ std::string DecipherFromStorage(const char* column, const BlowfishEngine& keyed)
     return text;
 }
 
-std::string DecipherFromStorage(std::string&& column, const BlowfishEngine& keyed) {
-    std::string text = std::move(column);
-    text.resize(decipherInto(text.c_str(), text.data(), keyed));
-    return text;
+std::string_view DecipherInPlace(char* column, const BlowfishEngine& keyed) {
+    if (*column == '\0')
+        return {};
+    return {column, decipherInto(column, column, keyed)};
 }

@@ -17,5 +17,6 @@ std::string EncipherForStorage(std::string_view plain, const BlowfishEngine& key
 // of blocks yields the text of its whole blocks.
 std::string DecipherFromStorage(const char* column, std::string_view key);
 std::string DecipherFromStorage(const char* column, const BlowfishEngine& keyed);
-// Same, decoding and deciphering in the column's own buffer (read up to its first zero byte).
-std::string DecipherFromStorage(std::string&& column, const BlowfishEngine& keyed);
+// Same, decoding and deciphering in the column's own buffer, which is read up to its first zero
+// byte and must have one; the plain text is in that buffer.
+std::string_view DecipherInPlace(char* column, const BlowfishEngine& keyed);

@@ -59,8 +59,8 @@ TEST(EntryRowSeed, RowsFoundEqualTheScanOnEntryId) {
             rows.Attach(db);
             BlowfishEngine engine;
             engine.SetKey(TestJournal::kContentKey);
-            cache.Refresh(db, engine, 2);
-            std::optional<EntryIdSnapshot> ids = cache.TakeEntryIds();
+            std::optional<EntryIdSnapshot> ids;
+            cache.Refresh(db, engine, 2, [&ids](EntryIdSnapshot&& read) { ids = std::move(read); });
             const bool allText =
                 rowids(db, "typeof(EntryID) <> 'text' OR instr(EntryID, char(0)) > 0").empty();
             ASSERT_EQ(ids.has_value(), allText) << "seed " << seed;

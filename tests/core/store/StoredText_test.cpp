@@ -68,7 +68,9 @@ TEST(StoredText, OneBufferDeciphersAsTheStepsThroughCopies) {
             << column;
         EXPECT_EQ(caught([&] { return DecipherFromStorage(column.c_str(), kKey); }), expected)
             << column;
-        EXPECT_EQ(caught([&] { return DecipherFromStorage(std::string(column), keyed); }), expected)
+        std::string inPlace = column;
+        EXPECT_EQ(caught([&] { return std::string(DecipherInPlace(inPlace.data(), keyed)); }),
+                  expected)
             << column;
     }
     EXPECT_EQ(DecipherFromStorage(nullptr, keyed), "");
