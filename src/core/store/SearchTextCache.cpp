@@ -136,16 +136,14 @@ public:
         m_ready.notify_all();
     }
     void work() {
-        while (Work* work = take()) {
-            Batch& batch = work->batch;
-            batch.shown.reserve(batch.stored.size());
-            for (StoredRow& row : batch.stored)
-                batch.shown.push_back(shownRow(row, work->bytes, m_engine));
-            // What the buffer holds now is plain text: overwritten before it is filled again.
-            WipeSecret(work->bytes);
-            const std::lock_guard lock(m_mutex);
-            m_spare.push_back(std::move(work->bytes));
-        }
+        while (Work* work = take(true))
+            decipher(*work);
+    }
+    // The reading thread deciphers batches too while the workers lag behind, so that the
+    // stored bytes waiting for them stay few however fast the file reads.
+    void catchUp() {
+        while (Work* work = take(false))
+            decipher(*work);
     }
     // In reading order, once every worker has left.
     template <class Visit> void forEachBatch(Visit visit) {
@@ -159,11 +157,27 @@ private:
         std::string bytes;
     };
 
-    Work* take() {
+    static constexpr std::size_t kMostWaiting = 8;
+
+    // The next batch: waiting for one, or without waiting only while too many are waiting.
+    Work* take(bool wait) {
         std::unique_lock lock(m_mutex);
-        m_ready.wait(lock, [this] { return m_next < m_batches.size() || m_finished; });
+        if (wait)
+            m_ready.wait(lock, [this] { return m_next < m_batches.size() || m_finished; });
+        else if (m_batches.size() - m_next <= kMostWaiting)
+            return nullptr;
         // A deque keeps its elements in place as it grows.
         return m_next < m_batches.size() ? &m_batches[m_next++] : nullptr;
+    }
+    void decipher(Work& work) {
+        Batch& batch = work.batch;
+        batch.shown.reserve(batch.stored.size());
+        for (StoredRow& row : batch.stored)
+            batch.shown.push_back(shownRow(row, work.bytes, m_engine));
+        // What the buffer holds now is plain text: overwritten before it is filled again.
+        WipeSecret(work.bytes);
+        const std::lock_guard lock(m_mutex);
+        m_spare.push_back(std::move(work.bytes));
     }
 
     const BlowfishEngine& m_engine;
@@ -262,8 +276,10 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
                 ids.rows.emplace_back(row.entryId, row.rowid);
             if (query.textField(5) == "1")
                 marks.marked.emplace_back(row.rowid, query.textField(6) == "1");
-            if (batch.rows.size() == RowPipeline::kBatchRows)
+            if (batch.rows.size() == RowPipeline::kBatchRows) {
                 pipeline.push(std::exchange(batch, pipeline.fresh()));
+                pipeline.catchUp();
+            }
         }
         query.finalize();
         pipeline.push(std::move(batch));
