@@ -123,14 +123,17 @@ TEST_F(FolderTreeTest, RenameEditsTheSelectedFolderButNeverTheRoot) {
 }
 
 TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
-    openFilled();
+    fill();
+    journal.addEntry("{E-2}", "2024-03-02 10:00", "{F-C}", "", false, "text");
+    openJournal();
     struct Case {
         const char* label;
         bool canDelete;
     };
-    // Root; a folder with subfolders and entries; a folder with subfolders; an empty leaf.
+    // Root; a folder with subfolders and entries; a folder with subfolders; a leaf with
+    // entries; an empty leaf.
     for (const Case& c : {Case{"test.qbk (all entries)", false}, Case{"Work", false},
-                          Case{"Meetings", false}, Case{"Home", true}}) {
+                          Case{"Meetings", false}, Case{"Travel", false}, Case{"Home", true}}) {
         clickFolder(QString::fromLatin1(c.label));
         EXPECT_EQ(stateWith(*folders, ID_FILE_DELETE_FOLDER).enabled, c.canDelete) << c.label;
         EXPECT_EQ(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled,
