@@ -95,14 +95,19 @@ protected:
     QString count() const {
         return dialog->findChild<QLabel*>(QStringLiteral("resultCount"))->text();
     }
-    // The next Topics... click ticks these rows (of hills, sea) and nothing else.
-    void chooseTopics(std::vector<int> rows) {
-        m_modals.then([rows](QWidget* topics) {
+    // The next Topics... click ticks these rows (of hills, sea) and nothing else; returns the
+    // rows that came up ticked.
+    std::vector<int> chooseTopics(std::vector<int> rows) {
+        ticked.clear();
+        m_modals.then([this, rows](QWidget* topics) {
             auto* list = findControl<QListWidget>(topics, CEntryTopicsDlg::kListId);
             ASSERT_EQ(list->count(), 2);
             for (int row = 0; row < list->count(); ++row) {
                 const bool wanted = std::find(rows.begin(), rows.end(), row) != rows.end();
-                if ((list->item(row)->checkState() == Qt::Checked) != wanted) {
+                const bool on = list->item(row)->checkState() == Qt::Checked;
+                if (on)
+                    ticked.push_back(row);
+                if (on != wanted) {
                     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                       list->visualItemRect(list->item(row)).center());
                     QTest::keyClick(list, Qt::Key_Space);
@@ -111,10 +116,12 @@ protected:
             clickButton(topics, QStringLiteral("OK"));
         });
         click(Dlg::kTopicsId);
+        return ticked;
     }
 
     TestJournal journal;
     Dlg* dialog = nullptr;
+    std::vector<int> ticked;
 };
 
 TEST_F(SearchDialogTest, TextCaseWholeWordAndWhereToLook) {
@@ -181,7 +188,7 @@ TEST_F(SearchDialogTest, DateRangeCouplesItsDaysAndLimitsTheSearch) {
 TEST_F(SearchDialogTest, TopicsAreChosenThroughTheTopicDialog) {
     EXPECT_FALSE(enabled(Dlg::kAnyTopicId));
     EXPECT_FALSE(enabled(Dlg::kFindEntriesWithId));
-    chooseTopics({0, 1});
+    EXPECT_TRUE(chooseTopics({0, 1}).empty());
     EXPECT_EQ(label(Dlg::kTopicNamesId), QStringLiteral("hills, sea"));
     EXPECT_TRUE(enabled(Dlg::kAnyTopicId));
 
@@ -190,6 +197,12 @@ TEST_F(SearchDialogTest, TopicsAreChosenThroughTheTopicDialog) {
     click(Dlg::kAllTopicsId);
     click(Dlg::kBeginSearchId);
     EXPECT_EQ(found(), Strings{"{E-1}"});
+
+    // The chosen topics come up ticked; hills unticked leaves all of sea.
+    EXPECT_EQ(chooseTopics({1}), (std::vector<int>{0, 1}));
+    EXPECT_EQ(label(Dlg::kTopicNamesId), QStringLiteral("sea"));
+    click(Dlg::kBeginSearchId);
+    EXPECT_EQ(found(), (Strings{"{E-1}", "{E-3}"}));
 }
 
 // Header clicks sort; a result deleted meanwhile is said so and its row goes; a double click
