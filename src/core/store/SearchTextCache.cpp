@@ -100,7 +100,7 @@ class RowPipeline {
 public:
     static constexpr std::size_t kBatchRows = 64;
     struct Batch {
-        std::vector<StoredRow> stored;
+        StoredRows stored;
         std::vector<SearchTextCache::Row> shown;
     };
 
@@ -123,7 +123,7 @@ public:
     void push(StoredRows rows) {
         {
             const std::lock_guard lock(m_mutex);
-            m_batches.push_back(Work{Batch{std::move(rows.rows), {}}, std::move(rows.bytes)});
+            m_batches.push_back(Batch{std::move(rows), {}});
         }
         m_ready.notify_one();
     }
@@ -136,31 +136,23 @@ public:
         m_ready.notify_all();
     }
     void work() {
-        while (Work* work = take(true))
-            decipher(*work);
+        while (Batch* batch = take(true))
+            decipher(*batch);
     }
     // The reading thread deciphers batches too while the workers lag behind, so that the
     // stored bytes waiting for them stay few however fast the file reads.
     void catchUp() {
-        while (Work* work = take(false))
-            decipher(*work);
+        while (Batch* batch = take(false))
+            decipher(*batch);
     }
     // In reading order, once every worker has left.
-    template <class Visit> void forEachBatch(Visit visit) {
-        for (Work& work : m_batches)
-            visit(work.batch);
-    }
+    std::deque<Batch>& batches() { return m_batches; }
 
 private:
-    struct Work {
-        Batch batch;
-        std::string bytes;
-    };
-
     static constexpr std::size_t kMostWaiting = 8;
 
     // The next batch: waiting for one, or without waiting only while too many are waiting.
-    Work* take(bool wait) {
+    Batch* take(bool wait) {
         std::unique_lock lock(m_mutex);
         if (wait)
             m_ready.wait(lock, [this] { return m_next < m_batches.size() || m_finished; });
@@ -169,21 +161,21 @@ private:
         // A deque keeps its elements in place as it grows.
         return m_next < m_batches.size() ? &m_batches[m_next++] : nullptr;
     }
-    void decipher(Work& work) {
-        Batch& batch = work.batch;
-        batch.shown.reserve(batch.stored.size());
-        for (StoredRow& row : batch.stored)
-            batch.shown.push_back(shownRow(row, work.bytes, m_engine));
+    void decipher(Batch& batch) {
+        std::string& bytes = batch.stored.bytes;
+        batch.shown.reserve(batch.stored.rows.size());
+        for (StoredRow& row : batch.stored.rows)
+            batch.shown.push_back(shownRow(row, bytes, m_engine));
         // What the buffer holds now is plain text: overwritten before it is filled again.
-        WipeSecret(work.bytes);
+        WipeSecret(bytes);
         const std::lock_guard lock(m_mutex);
-        m_spare.push_back(std::move(work.bytes));
+        m_spare.push_back(std::move(bytes));
     }
 
     const BlowfishEngine& m_engine;
     std::mutex m_mutex;
     std::condition_variable m_ready;
-    std::deque<Work> m_batches;
+    std::deque<Batch> m_batches;
     std::vector<std::string> m_spare;
     std::size_t m_next = 0;
     bool m_finished = false;
@@ -298,10 +290,11 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
     for (std::thread& thread : pool)
         thread.join();
 
-    pipeline.forEachBatch([this](RowPipeline::Batch& batch) {
-        for (std::size_t i = 0; i < batch.stored.size(); ++i)
-            m_rows.emplace_hint(m_rows.end(), batch.stored[i].rowid, std::move(batch.shown[i]));
-    });
+    for (RowPipeline::Batch& batch : pipeline.batches()) {
+        for (std::size_t i = 0; i < batch.shown.size(); ++i)
+            m_rows.emplace_hint(m_rows.end(), batch.stored.rows[i].rowid,
+                                std::move(batch.shown[i]));
+    }
     m_loaded = true;
     m_marks = std::move(marks);
 }
