@@ -98,7 +98,13 @@ SearchTextCache::Row shownRow(StoredRow& stored, std::string& bytes, const Blowf
 // Rows handed from the SQLite thread to the workers in batches, as they are read.
 class RowPipeline {
 public:
+    // A batch ends at so many rows, or sooner at so many stored bytes: a journal of huge
+    // entries then holds no more text waiting than one of ordinary ones.
     static constexpr std::size_t kBatchRows = 64;
+    static constexpr std::size_t kBatchBytes = std::size_t(1) << 20;
+    static bool full(const StoredRows& rows) {
+        return rows.rows.size() == kBatchRows || rows.bytes.size() >= kBatchBytes;
+    }
     struct Batch {
         StoredRows stored;
         std::vector<SearchTextCache::Row> shown;
@@ -268,7 +274,7 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
                 ids.rows.emplace_back(row.entryId, row.rowid);
             if (query.textField(5) == "1")
                 marks.marked.emplace_back(row.rowid, query.textField(6) == "1");
-            if (batch.rows.size() == RowPipeline::kBatchRows) {
+            if (RowPipeline::full(batch)) {
                 pipeline.push(std::exchange(batch, pipeline.fresh()));
                 pipeline.catchUp();
             }
