@@ -67,7 +67,7 @@ public:
 
     // Given every row's id by a full read that saw only ids that are text without a zero
     // byte, on the calling thread while the workers still decipher: the ids spare the
-    // session's row table a read of its own, and filling it costs the search no time.
+    // session's row table a read of its own, and filling it overlaps the deciphering.
     using IdsRead = std::function<void(EntryIdSnapshot&&)>;
 
     // The rows, brought up to date with the file. Threads: workers share the deciphering of
