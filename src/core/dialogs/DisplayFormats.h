@@ -21,8 +21,5 @@ inline constexpr std::array<DateFormatChoice, 4> kDateFormats{{
 // The three time-format radio buttons: 12 hour, 24 hour, none.
 inline constexpr std::array<std::string_view, 3> kTimeFormats{"%I:%M %p", "%H:%M", ""};
 
-// Stored TimeFormat for a radio index; an index outside the group counts as "none".
-std::string_view timeFormatForIndex(int index);
-
 inline constexpr std::array<int, 17> kFontSizes{8,  9,  10, 11, 12, 14, 16, 18, 20,
                                                 22, 24, 26, 28, 32, 36, 48, 72};
