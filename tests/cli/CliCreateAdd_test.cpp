@@ -7,7 +7,7 @@ namespace {
 
 TEST(CliCreate, CreatedJournalReopensWithItsValues) {
     CliJournal journal;
-    const QbkResult created = journal.create("Café ☕ notes", "Ann");
+    const QbkResult created = journal.run("create", {"--title", "Café ☕ notes", "--owner", "Ann"});
     EXPECT_EQ(created.exitCode, 0);
     EXPECT_EQ(created.err, "qbk: " + journal.path() + ": Journal Created\n");
 
@@ -39,12 +39,11 @@ class CliAdd : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(journal.create("Diary").exitCode, 0); }
 
-    std::string show(const std::string& id, const std::vector<std::string>& options = {}) {
-        std::vector<std::string> args = {id};
-        args.insert(args.end(), options.begin(), options.end());
-        const QbkResult result = journal.run("show", args);
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        return result.out;
+    std::string show(const std::string& id, const std::string& option = "--rtf") {
+        return journal.run("show", option.empty() ? std::vector{id} : std::vector{id, option}).out;
+    }
+    std::string userComment(const std::string& id) {
+        return journal.value("SELECT UserComment FROM Entry WHERE EntryID = '" + id + "'");
     }
     // The description column of the entry's line in the listing.
     std::string listedDescription(const std::string& id) {
@@ -63,44 +62,41 @@ TEST_F(CliAdd, PlainTextBecomesParagraphsInTheDefaultFont) {
         "First line, caf\xc3\xa9 \xe2\x82\xac\n\tIndented\n\nLast \xe2\x98\x95\n";
     const std::string id = journal.add(text);
     ASSERT_EQ(id.size(), 38u);
-    EXPECT_EQ(show(id), text);
-    const std::string rtf = show(id, {"--rtf"});
+    EXPECT_EQ(show(id, ""), text);
+    const std::string rtf = show(id);
     EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
     EXPECT_NE(rtf.find("Times New Roman;"), std::string::npos) << rtf;
     EXPECT_NE(rtf.find("\\fs24"), std::string::npos) << rtf;
     EXPECT_NE(rtf.find("caf\\'e9 \\'80"), std::string::npos) << rtf; // 7-bit, code page 1252
 
     // No comment given: the prompt is declined, the description derived and hidden.
-    EXPECT_EQ(journal.value("SELECT UserComment || FolderID FROM Entry"), "0{Root}");
-    EXPECT_EQ(journal.value("SELECT PromptForComment FROM Config"), "1");
+    EXPECT_EQ(
+        journal.value("SELECT UserComment || FolderID || PromptForComment FROM Entry, Config"),
+        "0{Root}1");
     EXPECT_EQ(listedDescription(id), "");
     journal.exec("UPDATE Config SET ShowFirstLine = 1");
     EXPECT_EQ(listedDescription(id), "First line, café €  Indented  Last ☕");
 }
 
+// A typed comment is the user's (one line, tab folded) whether or not the journal prompts; the
+// journal keeps prompting.
 TEST_F(CliAdd, CommentIsStoredAsTheUsersWhetherOrNotTheJournalPrompts) {
-    const std::string prompted = journal.add("Text\n", {"--comment", "Typed\tby me"});
-    EXPECT_EQ(journal.value("SELECT UserComment FROM Entry WHERE EntryID = '" + prompted + "'"),
-              "1");
-    EXPECT_EQ(listedDescription(prompted), "Typed by me"); // one line, tab folded
+    for (const char* prompt : {"0", "1"}) {
+        journal.exec(std::string("UPDATE Config SET PromptForComment = ") + prompt);
+        const std::string id = journal.add("Text\n", {"--comment", "Typed\tby me"});
+        EXPECT_EQ(userComment(id), "1") << prompt;
+        EXPECT_EQ(listedDescription(id), "Typed by me") << prompt;
+    }
     EXPECT_EQ(journal.value("SELECT PromptForComment FROM Config"), "1");
-
-    journal.exec("UPDATE Config SET PromptForComment = 0");
-    const std::string unprompted = journal.add("More text\n", {"--comment", "Still mine"});
-    EXPECT_EQ(journal.value("SELECT UserComment FROM Entry WHERE EntryID = '" + unprompted + "'"),
-              "1");
-    EXPECT_EQ(listedDescription(unprompted), "Still mine");
-
-    const std::string empty = journal.add("Derived\n", {"--comment", ""});
-    EXPECT_EQ(journal.value("SELECT UserComment FROM Entry WHERE EntryID = '" + empty + "'"), "0");
+    EXPECT_EQ(userComment(journal.add("Derived\n", {"--comment", ""})), "0");
 }
 
 TEST_F(CliAdd, RtfIsStoredAsGivenInTheNamedFolder) {
     journal.addFolder("{F-1}", "Work's");
     const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Half{\\b bold} word\\par}";
     const std::string id = journal.add(rtf, {"--folder", "Work's"});
-    EXPECT_EQ(show(id, {"--rtf"}), rtf + "\n");
-    EXPECT_EQ(show(id), "Halfbold word\n");
+    EXPECT_EQ(show(id), rtf + "\n");
+    EXPECT_EQ(show(id, ""), "Halfbold word\n");
     EXPECT_EQ(journal.value("SELECT FolderID FROM Entry WHERE EntryID = '" + id + "'"), "{F-1}");
 }
 
@@ -110,20 +106,6 @@ TEST_F(CliAdd, RefusedInputAddsNothing) {
     EXPECT_EQ(journal.run("add", {}, "bad \xff\xfe bytes\n").exitCode, 1);
     EXPECT_EQ(journal.run("add", {"--comment", std::string(101, 'c')}, "text\n").exitCode, 1);
     EXPECT_EQ(journal.value("SELECT count(*) FROM Entry"), "0");
-}
-
-TEST(CliAddProtected, TextFollowsThePasswordLine) {
-    CliJournal journal;
-    ASSERT_EQ(journal.create("Locked", "", "pw").exitCode, 0);
-    const std::string id = journal.add("Secret text\n", {}, "pw");
-    const QbkResult shown = journal.run("show", {id, "--password-stdin"}, "pw\n");
-    EXPECT_EQ(shown.exitCode, 0) << shown.err;
-    EXPECT_EQ(shown.out, "Secret text\n");
-    // Stored enciphered, never in clear.
-    EXPECT_EQ(fileBytes(journal.path()).find("Secret text"), std::string::npos);
-
-    EXPECT_EQ(journal.run("add", {"--password-stdin"}, "wrong\nNot stored\n").exitCode, 2);
-    EXPECT_EQ(journal.value("SELECT count(*) FROM Entry"), "1");
 }
 
 } // namespace

@@ -39,7 +39,8 @@ TEST(CliOpen, RefusalsLeaveTheFileAsItWas) {
 
 TEST(CliOpen, ProtectedJournalNeedsItsPassword) {
     CliJournal journal;
-    ASSERT_EQ(journal.create("Locked", "", "s3cret é").exitCode, 0);
+    ASSERT_EQ(
+        journal.run("create", {"--title", "Locked", "--password-stdin"}, "s3cret é\n").exitCode, 0);
     EXPECT_EQ(journal.value("SELECT HasPassword FROM Config"), "1");
 
     expectRefused(journal.path(), "Invalid Password");
@@ -53,6 +54,19 @@ TEST(CliOpen, ProtectedJournalNeedsItsPassword) {
         runQbk({"info", journal.path(), "--tsv", "--password-stdin"}, "s3cret é\nignored\n");
     EXPECT_EQ(right.exitCode, 0) << right.err;
     EXPECT_EQ(linesOf(right.out).at(3), "password\tyes");
+
+    // The entry's text follows the password line; it is stored enciphered, never in clear.
+    const std::string id = journal.add("s3cret é\nSecret text\n", {"--password-stdin"});
+    EXPECT_EQ(journal.run("show", {id, "--password-stdin"}, "s3cret é\n").out, "Secret text\n");
+    EXPECT_EQ(fileBytes(journal.path()).find("Secret text"), std::string::npos);
+    EXPECT_EQ(journal.run("add", {"--password-stdin"}, "wrong\nNot stored\n").exitCode, 2);
+    EXPECT_EQ(journal.value("SELECT count(*) FROM Entry"), "1");
+
+    // qbk check reads the password in its own code.
+    EXPECT_EQ(journal.run("check", {"--password-stdin"}, "s3cret é\n").exitCode, 0);
+    const QbkResult wrong = journal.run("check", {"--password-stdin"}, "nope\n");
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_NE(wrong.err.find("Invalid Password"), std::string::npos) << wrong.err;
 }
 
 } // namespace

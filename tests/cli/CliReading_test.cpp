@@ -68,6 +68,23 @@ Words wordsIn(const std::string& text) {
     return words;
 }
 
+// The file's text; an ODT's as an OpenDocument reader finds it: LibreOffice when present, else
+// the document's content.xml.
+std::string textOf(const std::string& path) {
+    if (!path.ends_with(".odt"))
+        return fileBytes(path);
+    const QString file = QString::fromStdString(path);
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    QProcess reader;
+    if (soffice.isEmpty())
+        reader.start(QStringLiteral("unzip"),
+                     {QStringLiteral("-p"), file, QStringLiteral("content.xml")});
+    else
+        reader.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--cat"), file});
+    EXPECT_TRUE(reader.waitForFinished(120000)) << path;
+    return reader.readAllStandardOutput().toStdString();
+}
+
 TEST_F(CliListSearch, ListsEveryEntryByDateWithItsColumns) {
     const QbkResult result = journal.run("list", {"--tsv"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -150,39 +167,17 @@ TEST_F(CliExport, WritesTheChosenEntriesInDateOrder) {
     };
     int n = 0;
     for (const Case& c : cases) {
-        for (const char* format : {"html", "md", "txt"}) {
+        for (const char* format : {"html", "md", "txt", "odt"}) {
             const std::string out = journal.path("out" + std::to_string(n++) + "." + format);
             std::vector<std::string> args = {"--format", format, "--out", out};
             args.insert(args.end(), c.options.begin(), c.options.end());
             const QbkResult result = journal.run("export", args);
             ASSERT_EQ(result.exitCode, 0) << result.err;
-            EXPECT_EQ(wordsIn(fileBytes(out)), c.expected) << format;
+            EXPECT_EQ(wordsIn(textOf(out)), c.expected) << format;
         }
     }
     // The plain text of the first case carries the journal's title.
     EXPECT_NE(fileBytes(journal.path("out2.txt")).find("Trips\n"), std::string::npos);
-}
-
-TEST_F(CliExport, OdtHoldsTheEntriesAsOpenDocumentText) {
-    const std::string out = journal.path("journal.odt");
-    const QbkResult result = journal.run("export", {"--format", "odt", "--out", out});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    ASSERT_EQ(fileBytes(out).substr(0, 2), "PK");
-    // The text as an OpenDocument reader finds it: LibreOffice when present, else the
-    // document's content.xml.
-    QProcess reader;
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    std::string text;
-    if (!soffice.isEmpty()) {
-        reader.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--cat"),
-                               QString::fromStdString(out)});
-    } else {
-        reader.start(QStringLiteral("unzip"), {QStringLiteral("-p"), QString::fromStdString(out),
-                                               QStringLiteral("content.xml")});
-    }
-    ASSERT_TRUE(reader.waitForFinished(120000));
-    text = reader.readAllStandardOutput().toStdString();
-    EXPECT_EQ(wordsIn(text), Words({"review", "Meeting", "Garden", "budgetary"})) << text;
 }
 
 TEST_F(CliExport, RefusesWhatItCannotDoWithoutWritingAnything) {
@@ -203,24 +198,22 @@ TEST_F(CliExport, RefusesWhatItCannotDoWithoutWritingAnything) {
     for (const std::vector<std::string>& args : wrong)
         EXPECT_EQ(journal.run("export", args).exitCode, 1) << ::testing::PrintToString(args);
 
-    // No entry chosen; an existing file kept without --force and replaced with it.
+    // No entry chosen: nothing written. Not even --force writes over the journal itself.
     result = journal.run(
         "export", {"--format", "txt", "--out", journal.path("none.txt"), "--from", "2030-01-01"});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_FALSE(fileExists(journal.path("none.txt")));
     const std::string journalBytes = fileBytes(journal.path());
-    EXPECT_EQ(journal.run("export", {"--format", "txt", "--out", journal.path()}).exitCode, 2);
-    // Not even --force writes over the journal itself.
     const QbkResult itself =
         journal.run("export", {"--format", "txt", "--out", journal.path(), "--force"});
     EXPECT_EQ(itself.exitCode, 2);
     EXPECT_NE(itself.err.find("is the journal itself"), std::string::npos) << itself.err;
     EXPECT_EQ(fileBytes(journal.path()), journalBytes);
+    // An existing file is kept without --force and replaced with it.
     const std::string kept = journal.path("kept.txt");
-    ASSERT_EQ(
-        journal.run("export", {"--format", "txt", "--out", kept, "--entry", meeting}).exitCode, 0);
+    std::ofstream(kept) << "keep me";
     EXPECT_EQ(journal.run("export", {"--format", "txt", "--out", kept}).exitCode, 2);
-    EXPECT_EQ(wordsIn(fileBytes(kept)), Words{"Meeting"});
+    EXPECT_EQ(fileBytes(kept), "keep me");
     EXPECT_EQ(journal.run("export", {"--format", "txt", "--out", kept, "--force"}).exitCode, 0);
     EXPECT_EQ(wordsIn(fileBytes(kept)).size(), 4u);
 }
@@ -230,10 +223,7 @@ TEST_F(CliExport, RefusesWhatItCannotDoWithoutWritingAnything) {
 TEST_F(CliExport, BackupReadsLikeTheSourceAndReplacesOnlyWithForce) {
     const std::string copy = journal.path("copy.qbk");
     ASSERT_EQ(journal.run("backup", {copy}).exitCode, 0);
-    const QbkResult source = journal.run("list", {"--tsv"});
-    const QbkResult copied = runQbk({"list", copy, "--tsv"});
-    EXPECT_EQ(copied.exitCode, 0) << copied.err;
-    EXPECT_EQ(copied.out, source.out);
+    EXPECT_EQ(runQbk({"list", copy, "--tsv"}).out, journal.run("list", {"--tsv"}).out);
     EXPECT_EQ(runQbk({"show", copy, meeting}).out, journal.run("show", {meeting}).out);
 
     // An existing file is kept unless --force.
@@ -256,10 +246,8 @@ TEST_F(CliExport, CheckReportsProblemsWithItsExitStatus) {
     journal.exec("INSERT INTO Entry2Topic VALUES('" + meeting + "', '{T-GONE}')");
     result = journal.run("check");
     EXPECT_EQ(result.exitCode, 3);
-    const std::vector<std::string> lines = linesOf(result.out);
-    ASSERT_EQ(lines.size(), 2u) << result.out;
-    EXPECT_EQ(lines[0], "entry " + garden + ": time stamp \"yesterday\" does not parse");
-    EXPECT_EQ(lines[1], "topic link " + meeting + " -> {T-GONE}: the topic does not exist");
+    EXPECT_EQ(result.out, "entry " + garden + ": time stamp \"yesterday\" does not parse\n" +
+                              "topic link " + meeting + " -> {T-GONE}: the topic does not exist\n");
 
     // Not a journal at all; a missing file.
     const std::string text = journal.path("notes.qbk");
@@ -267,14 +255,4 @@ TEST_F(CliExport, CheckReportsProblemsWithItsExitStatus) {
     EXPECT_EQ(runQbk({"check", text}).exitCode, 2);
     EXPECT_EQ(runQbk({"check", journal.path("missing.qbk")}).exitCode, 2);
     EXPECT_FALSE(fileExists(journal.path("missing.qbk")));
-}
-
-TEST(CliCheck, ProtectedJournalNeedsItsPassword) {
-    CliJournal journal;
-    ASSERT_EQ(journal.create("Locked", {}, "pass word").exitCode, 0);
-    journal.add("Hidden words\n", {}, "pass word");
-    EXPECT_EQ(journal.run("check", {"--password-stdin"}, "pass word\n").exitCode, 0);
-    const QbkResult wrong = journal.run("check", {"--password-stdin"}, "nope\n");
-    EXPECT_EQ(wrong.exitCode, 2);
-    EXPECT_NE(wrong.err.find("Invalid Password"), std::string::npos) << wrong.err;
 }

@@ -14,26 +14,12 @@ std::string CliJournal::path(const std::string& name) const {
     return m_dir.filePath(QString::fromStdString(name)).toStdString();
 }
 
-QbkResult CliJournal::create(const std::string& title, const std::string& owner,
-                             const std::string& password) {
-    std::vector<std::string> args = {"create", path(), "--title", title};
-    if (!owner.empty())
-        args.insert(args.end(), {"--owner", owner});
-    if (!password.empty())
-        args.push_back("--password-stdin");
-    return runQbk(args, password.empty() ? std::string() : password + "\n");
+QbkResult CliJournal::create(const std::string& title) {
+    return run("create", {"--title", title});
 }
 
-std::string CliJournal::add(const std::string& text, const std::vector<std::string>& options,
-                            const std::string& password) {
-    std::vector<std::string> args = {"add", path()};
-    args.insert(args.end(), options.begin(), options.end());
-    std::string input = text;
-    if (!password.empty()) {
-        args.push_back("--password-stdin");
-        input = password + "\n" + text;
-    }
-    const QbkResult result = runQbk(args, input);
+std::string CliJournal::add(const std::string& input, const std::vector<std::string>& options) {
+    const QbkResult result = run("add", options, input);
     EXPECT_EQ(result.exitCode, 0) << result.err;
     if (result.exitCode != 0 || result.out.size() < 2)
         return {};

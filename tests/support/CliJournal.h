@@ -17,13 +17,11 @@ public:
     // A path in the folder; the journal's by default.
     std::string path(const std::string& name = "journal.qbk") const;
 
-    // qbk create on the journal's path; the password (if any) goes on standard input.
-    QbkResult create(const std::string& title, const std::string& owner = {},
-                     const std::string& password = {});
-    // qbk add on the journal's path; returns the new entry's id, or empty when it failed
-    // (the test then fails too).
-    std::string add(const std::string& text, const std::vector<std::string>& options = {},
-                    const std::string& password = {});
+    // qbk create on the journal's path.
+    QbkResult create(const std::string& title);
+    // qbk add on the journal's path, the input on standard input; returns the new entry's id,
+    // or empty when it failed (the test then fails too).
+    std::string add(const std::string& input, const std::vector<std::string>& options = {});
     // qbk COMMAND on the journal's path with the rest of the arguments.
     QbkResult run(const std::string& command, const std::vector<std::string>& rest = {},
                   const std::string& input = {});

@@ -31,20 +31,13 @@ namespace {
 // The HTML entities pdftotext writes in words, and the Latin ligatures (U+FB00-U+FB06) that
 // some fonts draw "fi" or "ffl" with: which font fontconfig gives depends on the machine.
 QString unescape(QString text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c >= 0xFB00 && c <= 0xFB06) {
-            const QString letters = text.mid(i, 1).normalized(QString::NormalizationForm_KC);
-            text.replace(i, 1, letters);
-            i += letters.size() - 1;
-        }
-    }
-    return text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-        .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
-        .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
-        .replace(QStringLiteral("&#39;"), QStringLiteral("'"))
-        .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    for (char16_t c = 0xFB00; c <= 0xFB06; ++c)
+        text.replace(QChar(c), QString(QChar(c)).normalized(QString::NormalizationForm_KC));
+    static const char* const kEntities[][2] = {{"&lt;", "<"},   {"&gt;", ">"},  {"&quot;", "\""},
+                                               {"&apos;", "'"}, {"&#39;", "'"}, {"&amp;", "&"}};
+    for (const auto& [entity, letter] : kEntities)
+        text.replace(QLatin1String(entity), QLatin1String(letter));
+    return text;
 }
 
 } // namespace

@@ -32,21 +32,23 @@ QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& i
     return result;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
+namespace {
+
+// A separator at the end of the text ends the last piece.
+std::vector<std::string> piecesOf(const std::string& text, char separator) {
+    std::vector<std::string> pieces;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
+    for (std::string piece; std::getline(in, piece, separator);)
+        pieces.push_back(piece);
+    return pieces;
+}
+
+} // namespace
+
+std::vector<std::string> linesOf(const std::string& text) {
+    return piecesOf(text, '\n');
 }
 
 std::vector<std::string> tabFields(const std::string& line) {
-    std::vector<std::string> fields(1);
-    for (const char c : line) {
-        if (c == '\t')
-            fields.emplace_back();
-        else
-            fields.back() += c;
-    }
-    return fields;
+    return piecesOf(line + '\t', '\t');
 }

@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr const char* kMarkers[] = {"Alphaword", "Betaword", "Gammaword"};
-
 // Whether the word appears in the document, in bold.
 bool boldWordIn(const QTextDocument& document, const QString& word) {
     const QTextCursor found = document.find(word);
@@ -61,8 +59,8 @@ protected:
 
 } // namespace
 
-// HTML through the menu's dialog, Markdown through the command, each read back by Qt: every
-// entry in date order, stars kept as text, bold and italic as such.
+// HTML through the menu's dialog, Markdown through the command, each read back by Qt: stars
+// kept as text, bold and italic as such (which entries, in which order: the export's own tests).
 TEST_F(ExportGuiTest, HtmlAndMarkdownReadBackThroughQtsReaders) {
     m_modals.then([this](QWidget* dialog) {
         // Nothing selected, the root current: only "all entries" can be chosen.
@@ -90,14 +88,7 @@ TEST_F(ExportGuiTest, HtmlAndMarkdownReadBackThroughQtsReaders) {
     markdown.setMarkdown(readOut(QStringLiteral("j.md")));
     for (const QTextDocument* document : {&html, &markdown}) {
         const QString text = document->toPlainText();
-        SCOPED_TRACE(text.toStdString());
-        qsizetype last = -1;
-        for (const char* marker : kMarkers) {
-            const qsizetype at = text.indexOf(QLatin1String(marker));
-            EXPECT_GT(at, last) << marker;
-            last = at;
-        }
-        EXPECT_TRUE(text.contains(QStringLiteral("Betaword *not* markup")));
+        EXPECT_TRUE(text.contains(QStringLiteral("Betaword *not* markup"))) << text.toStdString();
         EXPECT_TRUE(boldWordIn(*document, QStringLiteral("Alphaword")));
         EXPECT_FALSE(boldWordIn(*document, QStringLiteral("Betaword")));
         const QTextCursor slanted = document->find(QStringLiteral("slanted"));
