@@ -34,12 +34,6 @@ int SessionFixture::open(const std::string& path, const std::string& password) {
     return doc.OpenJournal(path);
 }
 
-void SessionFixture::reopen(const std::string& password) {
-    const std::string path = doc.m_path;
-    doc.CloseJournal();
-    ASSERT_EQ(open(path, password), CQBKDoc::OpenOk);
-}
-
 std::string SessionFixture::saveNewEntry(const std::string& rtf) {
     std::string id = "{new_entry}";
     doc.SaveEntry(rtf, id);

@@ -19,8 +19,6 @@ protected:
     std::string createJournal(const std::string& name, const std::string& password = "");
     // Opens a journal, answering the password prompt when a password is given.
     int open(const std::string& path, const std::string& password = "");
-    // Closes and opens the current journal again (same password).
-    void reopen(const std::string& password = "");
     // Saves a new entry (no comment prompt expected) and returns its id.
     std::string saveNewEntry(const std::string& rtf);
 

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -25,87 +26,85 @@ namespace {
 
 constexpr int kKills = 200;
 
-// What the file holds for one entry; all empty once it is deleted.
-struct Entry {
-    std::string folder, stamp, text;
-
-    std::string line() const { return folder + '\t' + stamp + '\t' + text; }
-    static Entry parse(const std::string& line) {
-        Entry e;
-        std::istringstream in(line);
-        std::getline(in, e.folder, '\t');
-        std::getline(in, e.stamp, '\t');
-        std::getline(in, e.text);
-        return e;
-    }
-};
-using Model = std::map<std::string, std::string>; // each entry's line
-
-void writeLine(int fd, const std::string& text) {
-    const std::string line = text + '\n';
-    if (::write(fd, line.data(), line.size()) != static_cast<ssize_t>(line.size()))
-        _exit(4);
+// What the file holds for one entry (folder, stamp, text) as one tab-separated line; all
+// empty once it is deleted.
+using Fields = std::array<std::string, 3>;
+std::string join(const Fields& f) {
+    return f[0] + '\t' + f[1] + '\t' + f[2];
 }
+Fields split(const std::string& line) {
+    Fields f;
+    std::istringstream in(line);
+    for (std::string& field : f)
+        std::getline(in, field, '\t');
+    return f;
+}
+using Model = std::map<std::string, std::string>; // each entry's line
+const std::string kGone = join({});
 
 class KilledWriterTest : public SessionFixture {
 protected:
     // The forked writer: says "B id line" with the entry's line once the change is made, makes
     // it, then says "C id line"; works until it is killed and never returns.
     [[noreturn]] void runWriter(int fd, Model model, unsigned seed) {
+        const auto say = [fd](const std::string& text) {
+            const std::string line = text + '\n';
+            if (::write(fd, line.data(), line.size()) != static_cast<ssize_t>(line.size()))
+                _exit(4);
+        };
         if (open(path) != CQBKDoc::OpenOk) {
-            writeLine(fd, "E cannot open");
+            say("E cannot open");
             _exit(2);
         }
         std::mt19937 rng(seed);
         std::vector<std::string> ids;
         for (const auto& [id, line] : model)
-            if (line != Entry{}.line())
+            if (line != kGone)
                 ids.push_back(id);
         for (unsigned n = 0;; ++n) {
-            const std::string text =
-                "{\\rtf1\\ansi s" + std::to_string(seed) + "c" + std::to_string(n) + "\\par}";
             const std::string folder = folders[rng() % folders.size()];
             // Kept to a few dozen live entries, so that checking them all stays quick.
             const unsigned roll = ids.empty() ? 0 : ids.size() < 30 ? rng() % 10 : 3 + rng() % 7;
             const std::size_t pick = ids.empty() ? 0 : rng() % ids.size();
             std::string id = roll < 3 ? "{new_entry}" : ids[pick];
-            Entry e = roll < 3 ? Entry{folder, "", text} : Entry::parse(model[id]);
-            if (roll >= 3 && roll < 5)
-                e.text = text;
-            if (roll == 5 || roll == 6)
-                e.stamp = MakeTimeStamp(COleDateTime(2000 + int(rng() % 30), 1 + int(rng() % 12),
-                                                     1 + int(rng() % 28), int(rng() % 24),
-                                                     int(rng() % 60), 0));
-            if (roll == 7)
-                e.folder = folder;
-            if (roll > 7)
-                e = Entry{};
-            writeLine(fd, "B " + id + '\t' + e.line());
-            const std::size_t messagesBefore = ui.messages().size();
+            Fields e = roll < 3 ? Fields{folder} : split(model[id]);
+            if (roll < 5)
+                e[2] =
+                    "{\\rtf1\\ansi s" + std::to_string(seed) + "c" + std::to_string(n) + "\\par}";
+            else if (roll < 7)
+                e[1] = MakeTimeStamp(COleDateTime(2000 + int(rng() % 30), 1 + int(rng() % 12),
+                                                  1 + int(rng() % 28), int(rng() % 24),
+                                                  int(rng() % 60), 0));
+            else if (roll == 7)
+                e[0] = folder;
+            else
+                e = {};
+            say("B " + id + '\t' + join(e));
+            const std::size_t told = ui.messages().size();
             if (roll < 3)
                 doc.m_currentFolderId = folder;
             bool done = false;
             if (roll < 5) {
-                done = doc.SaveEntry(e.text, id) == CQBKDoc::SaveResult::Saved;
+                done = doc.SaveEntry(e[2], id) == CQBKDoc::SaveResult::Saved;
             } else if (roll < 7) {
-                done = doc.SetEntryTimeStamp(ParseTimeStamp(e.stamp.c_str()), id);
+                done = doc.SetEntryTimeStamp(ParseTimeStamp(e[1].c_str()), id);
             } else if (roll == 7) {
-                done = doc.MoveEntry(id, e.folder);
+                done = doc.MoveEntry(id, e[0]);
             } else {
                 done = doc.DeleteEntry(id);
                 ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(pick));
             }
             if (roll < 3 && id != "{new_entry}") {
                 ids.push_back(id);
-                e.stamp = doc.m_db.query("SELECT TimeStamp FROM Entry WHERE EntryID = '" + id + "'")
-                              .textField(0);
+                e[1] = doc.m_db.query("SELECT TimeStamp FROM Entry WHERE EntryID = '" + id + "'")
+                           .textField(0);
             }
-            if (!done || id == "{new_entry}" || ui.messages().size() != messagesBefore) {
-                writeLine(fd, "E " + id);
+            if (!done || id == "{new_entry}" || ui.messages().size() != told) {
+                say("E " + id);
                 _exit(3);
             }
-            model[id] = e.line();
-            writeLine(fd, "C " + id + '\t' + e.line());
+            model[id] = join(e);
+            say("C " + id + '\t' + model[id]);
         }
     }
 
@@ -114,20 +113,18 @@ protected:
     // next writer starts from.
     void checkFile(Model& model, const std::optional<std::pair<std::string, std::string>>& inDoubt,
                    int kill) {
-        ASSERT_EQ(rawQuery(path, "PRAGMA integrity_check"), (std::vector<RawRow>{{"ok"}}))
-            << "after kill " << kill;
+        ASSERT_EQ(rawValue(path, "PRAGMA integrity_check"), "ok") << "after kill " << kill;
         ASSERT_EQ(open(path), CQBKDoc::OpenOk) << "after kill " << kill;
         Model file;
         for (const RawRow& row : rawQuery(path, "SELECT EntryID, FolderID, TimeStamp FROM Entry")) {
             const std::string id = row[0].value_or("<null>");
             // a second row for one id is a fault too
             file[id] = file.count(id) ? "twice"
-                                      : Entry{row[1].value_or("<null>"), row[2].value_or("<null>"),
-                                              doc.LoadEntryText(id)}
-                                            .line();
+                                      : join({row[1].value_or("<null>"), row[2].value_or("<null>"),
+                                              doc.LoadEntryText(id)});
         }
         for (auto& [id, expected] : model) {
-            const std::string actual = file.count(id) ? file[id] : Entry{}.line();
+            const std::string actual = file.count(id) ? file[id] : kGone;
             if (inDoubt && inDoubt->first == id && actual == inDoubt->second)
                 expected = actual;
             EXPECT_EQ(actual, expected) << id << " after kill " << kill;
@@ -154,8 +151,7 @@ TEST_F(KilledWriterTest, EveryReportedChangeSurvivesSigkill) {
     }
     std::mt19937 rng(20261206);
     Model model;
-    int changesReported = 0;
-    int killsMidChange = 0;
+    int changesReported = 0, killsMidChange = 0;
     for (int kill = 1; kill <= kKills; ++kill) {
         int fds[2];
         ASSERT_EQ(::pipe(fds), 0);
@@ -204,8 +200,7 @@ TEST_F(KilledWriterTest, EveryReportedChangeSurvivesSigkill) {
         std::fclose(in);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
             << "the writer ended by itself, status " << status;
-        if (inDoubt)
-            ++killsMidChange;
+        killsMidChange += inDoubt.has_value();
         checkFile(model, inDoubt, kill);
         if (HasFailure())
             return;
