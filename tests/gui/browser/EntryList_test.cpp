@@ -3,38 +3,9 @@
 #include "browser/EntryListSort.h"
 #include "browser/EntryRows.h"
 
-#include <QTextEdit>
-
 namespace {
 
-std::string rtf(const std::string& text) {
-    return "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 " + text + "\\par}";
-}
-
-class EntryListTest : public BrowserFixture {
-protected:
-    // Four entries in two folders, with topics, dates and comments in different orders. Both
-    // entries with topics carry two, whose order the file decides; any order sorts the same.
-    void fill() override {
-        journal.addFolder("{F-W}", "{Root}", "Work");
-        journal.addFolder("{F-H}", "{Root}", "Home");
-        journal.addTopic("{T-1}", "garden");
-        journal.addTopic("{T-2}", "budget");
-        journal.addTopic("{T-3}", "orchard");
-        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "Quarterly plan", true,
-                         rtf("Plan the quarter"));
-        journal.addEntry("{E-2}", "2023-11-20 18:45", "{F-H}", "apple harvest", true,
-                         rtf("Apples everywhere"));
-        journal.addEntry("{E-3}", "2024-01-15 12:10", "{F-H}", "Bills", true, rtf("Paid bills"));
-        journal.addEntry("{E-4}", "2024-02-29 23:59", "{F-W}", "derived text", false,
-                         rtf("Derived text"));
-        journal.link("{E-2}", "{T-1}");
-        journal.link("{E-2}", "{T-3}");
-        journal.link("{E-3}", "{T-2}");
-        journal.link("{E-3}", "{T-1}");
-    }
-    QString previewText() const { return preview->entryView()->toPlainText().trimmed(); }
-};
+using EntryListTest = BrowserFixture;
 
 // Widths laid out for a small Windows font grow with the font in use, so the same texts fit;
 // the date column fits the widest date of the journal's format; the last column takes the
@@ -120,7 +91,7 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
 
     // A reload keeps the selected entry (ChangesElsewhere's and MainWindowPanes' tests); a
     // remembered row that is gone leaves nothing selected.
-    rawExec(journal.path(), "DELETE FROM Entry WHERE EntryID = '{E-2}'");
+    exec("DELETE FROM Entry WHERE EntryID = '{E-2}'");
     entries->ReloadKeepingSelection();
     EXPECT_EQ(entries->rowCount(), 1);
     EXPECT_EQ(entries->selectedRow(), -1);

@@ -58,7 +58,7 @@ TEST_F(FolderTreeTest, WithoutJournalAPlaceholderAndUntitledRootTakesTheFileName
     for (CommandId id : {ID_FILE_NEW_FOLDER, ID_FILE_RENAME_FOLDER, ID_FILE_DELETE_FOLDER})
         EXPECT_FALSE(stateWith(*folders, id).enabled) << id;
 
-    rawExec(journal.path(), "UPDATE Config SET Title = NULL");
+    exec("UPDATE Config SET Title = NULL");
     openJournal();
     QTreeWidgetItem* root = tree()->topLevelItem(0);
     EXPECT_EQ(root->text(0), QStringLiteral("test.qbk (all entries)"));
