@@ -22,10 +22,10 @@
 #include <QListView>
 #include <QSplitter>
 #include <QTest>
+#include <QTextEdit>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
-#include <memory>
 
 using Strings = std::vector<std::string>;
 
@@ -77,26 +77,51 @@ protected:
         GuiTest::TearDown();
     }
 
-    // The test's own journal content, for openFilled().
-    virtual void fill() {}
+    // The journal openFilled() opens, unless a test has its own: four entries in two folders
+    // (and an empty one), with topics, dates and comments in different orders. Both entries
+    // with topics carry two, whose order the file decides; any order sorts the same.
+    virtual void fill() {
+        const auto rtf = [](const char* text) {
+            return std::string("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ") + text +
+                   "\\par}";
+        };
+        journal.addFolder("{F-W}", "{Root}", "Work");
+        journal.addFolder("{F-H}", "{Root}", "Home");
+        journal.addFolder("{F-E}", "{Root}", "Empty");
+        journal.addTopic("{T-1}", "garden");
+        journal.addTopic("{T-2}", "budget");
+        journal.addTopic("{T-3}", "orchard");
+        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "Quarterly plan", true,
+                         rtf("Plan the quarter"));
+        journal.addEntry("{E-2}", "2023-11-20 18:45", "{F-H}", "apple harvest", true,
+                         rtf("Apples everywhere"));
+        journal.addEntry("{E-3}", "2024-01-15 12:10", "{F-H}", "Bills", true, rtf("Paid bills"));
+        journal.addEntry("{E-4}", "2024-02-29 23:59", "{F-W}", "derived text", false,
+                         rtf("Derived text"));
+        journal.link("{E-2}", "{T-1}");
+        journal.link("{E-2}", "{T-3}");
+        journal.link("{E-3}", "{T-2}");
+        journal.link("{E-3}", "{T-1}");
+    }
     // Fills the journal, sets the Config columns given ("Title = 'x', ...") and opens it.
     void openFilled(const std::string& config = {}) {
         fill();
         if (!config.empty())
-            rawExec(journal.path(), "UPDATE Config SET " + config);
+            exec("UPDATE Config SET " + config);
         openJournal();
     }
 
     // Journals ask before moves unless told otherwise; most tests are not about that.
     void openJournal(bool confirmMoves = false) {
         if (!confirmMoves)
-            rawExec(journal.path(),
-                    "UPDATE Config SET ConfirmEntryMove = 0, ConfirmFolderMove = 0");
+            exec("UPDATE Config SET ConfirmEntryMove = 0, ConfirmFolderMove = 0");
         ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenOk);
         QCoreApplication::processEvents();
     }
 
-    // The first value a query finds in the file (see rawValue), and how many rows it finds.
+    // Another connection's statement on the file; the first value a query finds there (see
+    // rawValue), and how many rows it finds.
+    void exec(const std::string& sql) const { rawExec(journal.path(), sql); }
     std::string value(const std::string& sql) const { return rawValue(journal.path(), sql); }
     std::size_t rows(const std::string& sql) const { return rawQuery(journal.path(), sql).size(); }
 
@@ -111,6 +136,7 @@ protected:
             texts.push_back(cell(row, column).toStdString());
         return texts;
     }
+    QString previewText() const { return preview->entryView()->toPlainText().trimmed(); }
     Strings headings() const {
         const QAbstractItemModel* model = entries->listControl()->model();
         Strings texts;

@@ -4,12 +4,6 @@ namespace {
 
 class EntryDragTest : public BrowserFixture {
 protected:
-    void fill() override {
-        journal.addFolder("{F-W}", "{Root}", "Work");
-        journal.addFolder("{F-H}", "{Root}", "Home");
-        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "plan", true);
-        journal.addEntry("{E-2}", "2024-03-06 08:00", "{F-W}", "review", true);
-    }
     std::string folderOf(const std::string& entryId) const {
         return value("SELECT FolderID FROM Entry WHERE EntryID = '" + entryId + "'");
     }
@@ -22,16 +16,14 @@ protected:
 // it leaves, and the tree's selection stays.
 TEST_F(EntryDragTest, DropOnAnotherFolderMovesTheEntryAndTheListFollows) {
     openFilled();
-    ASSERT_EQ(columnTexts(2), (Strings{"Work", "Work"}));
-    dragRowTo(1, QStringLiteral("Home"));
-    EXPECT_EQ(folderOf("{E-2}"), "{F-H}");
-    EXPECT_EQ(columnTexts(1), (Strings{"plan", "review"}));
-    EXPECT_EQ(columnTexts(2), (Strings{"Work", "Home"}));
+    dragRowTo(3, QStringLiteral("Home")); // Quarterly plan, from Work
+    EXPECT_EQ(folderOf("{E-1}"), "{F-H}");
+    EXPECT_EQ(columnTexts(2), (Strings{"Home", "Home", "Work", "Home"}));
 
     clickFolder(QStringLiteral("Home"));
-    dragRowTo(0, QStringLiteral("Work"));
-    EXPECT_EQ(folderOf("{E-2}"), "{F-W}");
-    EXPECT_EQ(entries->rowCount(), 0);
+    dragRowTo(2, QStringLiteral("Work"));
+    EXPECT_EQ(folderOf("{E-1}"), "{F-W}");
+    EXPECT_EQ(entries->rowCount(), 2);
     EXPECT_EQ(folders->dropHighlight(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(doc.m_currentFolderId, "{F-H}");
@@ -43,43 +35,43 @@ TEST_F(EntryDragTest, OwnFolderAndEmptySpaceRefuseTheDrop) {
     openFilled();
     const std::string before = fileBytes(journal.path());
     QWidget* area = entries->listControl()->viewport();
-    QTest::mousePress(area, Qt::LeftButton, {}, rowPoint(0));
-    QTest::mouseMove(area, onFolder(QStringLiteral("Work")));
-    EXPECT_EQ(folders->dropHighlight(), folderItem(QStringLiteral("Work")));
+    QTest::mousePress(area, Qt::LeftButton, {}, rowPoint(0)); // apple harvest, in Home
+    QTest::mouseMove(area, onFolder(QStringLiteral("Home")));
+    EXPECT_EQ(folders->dropHighlight(), folderItem(QStringLiteral("Home")));
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
-    QTest::mouseMove(area, onFolder(QStringLiteral("Home")));
+    QTest::mouseMove(area, onFolder(QStringLiteral("Work")));
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
     QTest::mouseMove(area, rowPoint(1)); // back over the list: no folder under the pointer
     EXPECT_EQ(folders->dropHighlight(), nullptr);
     QTest::mouseRelease(area, Qt::LeftButton, {}, rowPoint(1));
-    dragRowTo(0, QStringLiteral("Work"));
+    dragRowTo(0, QStringLiteral("Home"));
     EXPECT_EQ(fileBytes(journal.path()), before);
-    EXPECT_EQ(entries->rowCount(), 2);
+    EXPECT_EQ(entries->rowCount(), 4);
 }
 
 TEST_F(EntryDragTest, ConfirmationNoAndEscapeLeaveTheEntryWhereItWas) {
     fill();
     openJournal(true);
     ui.answerMessage("Do you really want to move the entry to a new folder?", MessageAnswer::No);
-    dragRowTo(0, QStringLiteral("Home"));
-    EXPECT_EQ(folderOf("{E-1}"), "{F-W}");
+    dragRowTo(0, QStringLiteral("Work"));
+    EXPECT_EQ(folderOf("{E-2}"), "{F-H}");
     EXPECT_EQ(folders->dropHighlight(), nullptr);
 
     QWidget* area = entries->listControl()->viewport();
     QTest::mousePress(area, Qt::LeftButton, {}, rowPoint(0));
     QTest::mouseMove(area, rowPoint(0) + QPoint(0, 30));
-    QTest::mouseMove(area, onFolder(QStringLiteral("Home")));
+    QTest::mouseMove(area, onFolder(QStringLiteral("Work")));
     EXPECT_NE(folders->dropHighlight(), nullptr);
     QTest::keyClick(entries->listControl(), Qt::Key_Escape);
     EXPECT_EQ(folders->dropHighlight(), nullptr);
-    QTest::mouseRelease(area, Qt::LeftButton, {}, onFolder(QStringLiteral("Home")));
-    EXPECT_EQ(folderOf("{E-1}"), "{F-W}");
+    QTest::mouseRelease(area, Qt::LeftButton, {}, onFolder(QStringLiteral("Work")));
+    EXPECT_EQ(folderOf("{E-2}"), "{F-H}");
     EXPECT_EQ(ui.messages().size(), 1u);
 
     ui.answerMessage("Do you really want to move the entry to a new folder?", MessageAnswer::Yes);
-    dragRowTo(0, QStringLiteral("Home"));
-    EXPECT_EQ(folderOf("{E-1}"), "{F-H}");
+    dragRowTo(0, QStringLiteral("Work"));
+    EXPECT_EQ(folderOf("{E-2}"), "{F-W}");
 }
 
 } // namespace

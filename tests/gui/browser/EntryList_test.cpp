@@ -3,41 +3,9 @@
 #include "browser/EntryListSort.h"
 #include "browser/EntryRows.h"
 
-#include <QTextEdit>
-
 namespace {
 
-std::string rtf(const std::string& text) {
-    return "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 " + text + "\\par}";
-}
-
-class EntryListTest : public BrowserFixture {
-protected:
-    // Four entries in two folders, with topics, dates and comments in different orders. Both
-    // entries with topics carry two, whose order the file decides; any order sorts the same.
-    void fill() override {
-        journal.addFolder("{F-W}", "{Root}", "Work");
-        journal.addFolder("{F-H}", "{Root}", "Home");
-        journal.addTopic("{T-1}", "garden");
-        journal.addTopic("{T-2}", "budget");
-        journal.addTopic("{T-3}", "orchard");
-        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "Quarterly plan", true,
-                         rtf("Plan the quarter"));
-        journal.addEntry("{E-2}", "2023-11-20 18:45", "{F-H}", "apple harvest", true,
-                         rtf("Apples everywhere"));
-        journal.addEntry("{E-3}", "2024-01-15 12:10", "{F-H}", "Bills", true, rtf("Paid bills"));
-        journal.addEntry("{E-4}", "2024-02-29 23:59", "{F-W}", "derived text", false,
-                         rtf("Derived text"));
-        journal.link("{E-2}", "{T-1}");
-        journal.link("{E-2}", "{T-3}");
-        journal.link("{E-3}", "{T-2}");
-        journal.link("{E-3}", "{T-1}");
-    }
-    std::string topicsOf(const std::string& entryId) {
-        return GetEntryTopicsText(doc.m_db, entryId);
-    }
-    QString previewText() const { return preview->entryView()->toPlainText().trimmed(); }
-};
+using EntryListTest = BrowserFixture;
 
 // Widths laid out for a small Windows font grow with the font in use, so the same texts fit;
 // the date column fits the widest date of the journal's format; the last column takes the
@@ -83,27 +51,6 @@ TEST_F(EntryListTest, DelDeletesTheSelectedEntryAfterTheQuestion) {
     EXPECT_EQ(preview->entryId(), entries->rowAt(0)->entryId);
 }
 
-TEST_F(EntryListTest, ShowFirstLineListsDerivedDescriptionsAndFormatsFollowTheJournal) {
-    openFilled("ShowFirstLine = 1, DateFormat = '%Y-%m-%d', TimeFormat = '%H:%M'");
-    EXPECT_EQ(cell(2, 1), QStringLiteral("derived text"));
-    EXPECT_EQ(cell(0, 0), QStringLiteral("2023-11-20 18:45"));
-}
-
-// The order of each column is the rows' own; here, that the header's clicks reach it.
-TEST_F(EntryListTest, HeaderClicksSortAColumnThenReverseIt) {
-    openFilled();
-    const QHeaderView* header = entries->listControl()->header();
-    clickHeader(1);
-    EXPECT_EQ(columnTexts(1), (Strings{"", "apple harvest", "Bills", "Quarterly plan"}));
-    EXPECT_EQ(header->sortIndicatorSection(), 1);
-    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
-    clickHeader(1);
-    EXPECT_EQ(columnTexts(1), (Strings{"Quarterly plan", "Bills", "apple harvest", ""}));
-    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
-    clickHeader(0); // dates compare as times, not as the shown text
-    EXPECT_EQ(columnTexts(1), (Strings{"apple harvest", "Bills", "", "Quarterly plan"}));
-}
-
 // Which entries the topics keep is the listing's rule; here, that the list passes the topic
 // pane's selection with the folder's, and only while that pane is shown.
 TEST_F(EntryListTest, SelectedTopicsNarrowTheListOnlyWhileThePaneIsShown) {
@@ -135,7 +82,7 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
     EXPECT_EQ(previewText(), QStringLiteral("Paid bills"));
     EXPECT_EQ(preview->dateText(), QStringLiteral("Monday, January 15 2024 12:10 PM"));
     EXPECT_EQ(preview->commentText(), QStringLiteral("Bills"));
-    EXPECT_EQ(preview->topicsText().toStdString(), topicsOf("{E-3}"));
+    EXPECT_EQ(preview->topicsText().toStdString(), GetEntryTopicsText(doc.m_db, "{E-3}"));
     EXPECT_EQ(preview->entryId(), "{E-3}");
 
     QTest::keyClick(entries->listControl(), Qt::Key_Up);
@@ -144,7 +91,7 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
 
     // A reload keeps the selected entry (ChangesElsewhere's and MainWindowPanes' tests); a
     // remembered row that is gone leaves nothing selected.
-    rawExec(journal.path(), "DELETE FROM Entry WHERE EntryID = '{E-2}'");
+    exec("DELETE FROM Entry WHERE EntryID = '{E-2}'");
     entries->ReloadKeepingSelection();
     EXPECT_EQ(entries->rowCount(), 1);
     EXPECT_EQ(entries->selectedRow(), -1);
@@ -179,6 +126,8 @@ TEST_F(EntryListTest, CommandsNeedASelectedRowAndShowInFoldersIsNeverOffered) {
 
     trigger(menu->findChild<QAction*>(QStringLiteral("entryMenuPrint")));
     EXPECT_EQ(log.count("Print Thursday, February 29 2024 11:59 PM 0"), 1);
+    QTest::mouseDClick(entries->listControl()->viewport(), Qt::LeftButton, {}, rowPoint(3));
+    EXPECT_EQ(log.count("LoadEntry {E-1}"), 1);
     entries->listControl()->clearSelection();
     QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
                             entries->listControl()->mapToGlobal(QPoint(5, 5)));
@@ -186,14 +135,12 @@ TEST_F(EntryListTest, CommandsNeedASelectedRowAndShowInFoldersIsNeverOffered) {
     EXPECT_FALSE(menu->isVisible()); // nothing selected, no menu
 }
 
-TEST_F(EntryListTest, DoubleClickOpensTheEntry) {
-    openFilled();
-    QTest::mouseDClick(entries->listControl()->viewport(), Qt::LeftButton, {}, rowPoint(3));
-    EXPECT_EQ(log.count("LoadEntry {E-1}"), 1);
-}
-
+// The journal's ShowFirstLine and formats reach the list.
 TEST_F(EntryListTest, EditCommentStoresTheDialogsValues) {
-    openFilled("PromptForComment = 0");
+    openFilled("PromptForComment = 0, ShowFirstLine = 1, DateFormat = '%Y-%m-%d', "
+               "TimeFormat = '%H:%M'");
+    EXPECT_EQ(cell(2, 1), QStringLiteral("derived text"));
+    EXPECT_EQ(cell(0, 0), QStringLiteral("2023-11-20 18:45"));
     clickRow(0); // apple harvest, a comment of the user's own
     ui.acceptDialog<CommentValues>([](CommentValues& v) {
         v.m_comment = "Cider pressing";
@@ -263,12 +210,21 @@ TEST_F(EntryListTest, ARenamedTopicIsShownInTheListAndThePreview) {
     EXPECT_EQ(value("SELECT Name FROM Topic WHERE TopicID = '{T-1}'"), "allotment");
 }
 
-// The sort's meaning follows "In Folder" as it comes (root listed) and goes (a folder listed);
-// which column each meaning lands on is the sort state's own rule.
-TEST_F(EntryListTest, ASortKeepsItsColumnsMeaningAcrossFolders) {
+// The order of each column is the rows' own, which column each meaning lands on the sort
+// state's; here, that the header's clicks reach them and the sort's meaning follows "In Folder"
+// as it comes (root listed) and goes (a folder listed).
+TEST_F(EntryListTest, HeaderClicksSortAndTheSortKeepsItsMeaningAcrossFolders) {
     openFilled();
-    const QString root = folders->treeControl()->topLevelItem(0)->text(0);
     const QHeaderView* header = entries->listControl()->header();
+    clickHeader(1);
+    EXPECT_EQ(columnTexts(1), (Strings{"", "apple harvest", "Bills", "Quarterly plan"}));
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    clickHeader(1);
+    EXPECT_EQ(columnTexts(1), (Strings{"Quarterly plan", "Bills", "apple harvest", ""}));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+
+    const QString root = folders->treeControl()->topLevelItem(0)->text(0);
     clickFolder(QStringLiteral("Work"));
     clickHeader(2); // topics
     clickFolder(root);

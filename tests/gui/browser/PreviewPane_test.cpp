@@ -1,21 +1,17 @@
 #include "support/BrowserFixture.h"
 
-#include <QTextEdit>
-
 namespace {
 
-class PreviewPaneTest : public BrowserFixture {};
+using PreviewPaneTest = BrowserFixture;
 
 TEST_F(PreviewPaneTest, HeaderDoubleClickOpensTheShownEntryOnly) {
-    journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "one", true,
-                     "{\\rtf1\\ansi Hello\\par}");
-    openJournal();
+    openFilled();
     QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 10));
     EXPECT_EQ(log.count("CreateEntryEditor"), 0);
 
     clickRow(0);
     QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 10));
-    EXPECT_EQ(log.count("LoadEntry {E-1}"), 1);
+    EXPECT_EQ(log.count("LoadEntry {E-2}"), 1);
 }
 
 TEST_F(PreviewPaneTest, EntryViewIsReadOnlyWithoutMenuAndKeepsBelowTheHeader) {
@@ -31,15 +27,14 @@ TEST_F(PreviewPaneTest, EntryViewIsReadOnlyWithoutMenuAndKeepsBelowTheHeader) {
 }
 
 TEST_F(PreviewPaneTest, HiddenPreviewIsLeftAloneBySelection) {
-    journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "one", true, "text");
-    openJournal();
+    openFilled();
     preview->hide();
     clickRow(0);
     EXPECT_EQ(doc.m_currentEntryId, "");
     EXPECT_EQ(preview->entryId(), "");
 }
 
-class PaneSignalsTest : public BrowserFixture {};
+using PaneSignalsTest = BrowserFixture;
 
 TEST_F(PaneSignalsTest, FocusActivatesAPane) {
     window.activateWindow();
