@@ -40,69 +40,53 @@ private:
     bool IsOn() const { return on; }
 };
 
-class CommandActionsTest : public GuiTest {
-protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        m_router.setDocument(&m_target);
-        m_actions = new CommandActions(m_router, &m_owner);
-        m_toggle = m_actions->add(kToggle, QStringLiteral("&Toggle"));
-        m_toggle->setCheckable(true);
-        m_run = m_actions->add(kRun, QStringLiteral("&Run"), QStringLiteral("actionRun"));
-        m_nobody = m_actions->add(kNobody, QStringLiteral("Copy"));
-    }
+class CommandActionsTest : public GuiTest {};
 
-    QObject m_owner;
-    Switchboard m_target;
-    CommandRouter m_router;
-    CommandActions* m_actions = nullptr;
-    QAction* m_toggle = nullptr;
-    QAction* m_run = nullptr;
-    QAction* m_nobody = nullptr;
-};
+TEST_F(CommandActionsTest, StateFollowsTheRouteAndTriggeringRunsOnlyWhatItEnables) {
+    Switchboard target;
+    CommandRouter router;
+    router.setDocument(&target);
+    QObject owner;
+    auto* actions = new CommandActions(router, &owner);
+    QAction* toggle = actions->add(kToggle, QStringLiteral("&Toggle"));
+    toggle->setCheckable(true);
+    QAction* run = actions->add(kRun, QStringLiteral("&Run"), QStringLiteral("actionRun"));
+    QAction* nobody = actions->add(kNobody, QStringLiteral("Copy"));
+    actions->refresh();
+    EXPECT_FALSE(run->isEnabled());
+    EXPECT_FALSE(nobody->isEnabled());
+    EXPECT_TRUE(toggle->isEnabled());
+    EXPECT_EQ(toggle->text(), QStringLiteral("Show"));
 
-TEST_F(CommandActionsTest, StateFollowsTheRouteWhenAMenuOpensAndWhenIdle) {
-    m_actions->refresh();
-    EXPECT_FALSE(m_run->isEnabled());
-    EXPECT_FALSE(m_nobody->isEnabled());
-    EXPECT_TRUE(m_toggle->isEnabled());
-    EXPECT_EQ(m_toggle->text(), QStringLiteral("Show"));
-
-    m_target.on = true;
+    target.on = true;
     QMenu menu;
-    m_actions->watch(&menu);
+    actions->watch(&menu);
     emit menu.aboutToShow();
-    EXPECT_TRUE(m_run->isEnabled());
+    ASSERT_TRUE(run->isEnabled());
+    run->trigger();
+    EXPECT_EQ(target.runs, 1);
+    // Disabled on the route since the last refresh: the command is dropped.
+    target.on = false;
+    run->trigger();
+    EXPECT_EQ(target.runs, 1);
+    EXPECT_FALSE(run->isEnabled());
 
-    m_target.on = false;
-    m_target.checked = true;
     // The event loop going idle refreshes as well.
+    target.on = true;
+    target.checked = true;
     QEventLoop loop;
     QTimer::singleShot(20, &loop, &QEventLoop::quit);
     loop.exec();
-    EXPECT_FALSE(m_run->isEnabled());
-    EXPECT_TRUE(m_toggle->isChecked());
-    EXPECT_EQ(m_toggle->text(), QStringLiteral("Hide"));
-}
-
-TEST_F(CommandActionsTest, TriggeringRunsTheCommandOnlyWhileTheRouteEnablesIt) {
-    m_target.on = true;
-    m_actions->refresh();
-    m_run->trigger();
-    EXPECT_EQ(m_target.runs, 1);
-    // Disabled on the route since the last refresh: the command is dropped.
-    m_target.on = false;
-    m_run->setEnabled(true);
-    m_run->trigger();
-    EXPECT_EQ(m_target.runs, 1);
-    EXPECT_FALSE(m_run->isEnabled());
+    EXPECT_TRUE(run->isEnabled());
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_EQ(toggle->text(), QStringLiteral("Hide"));
 
     // A checkable item takes its mark from the route, not from the click.
-    m_toggle->trigger();
-    EXPECT_TRUE(m_target.checked);
-    EXPECT_TRUE(m_toggle->isChecked());
-    m_toggle->trigger();
-    EXPECT_FALSE(m_toggle->isChecked());
+    toggle->trigger();
+    EXPECT_FALSE(target.checked);
+    EXPECT_FALSE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_TRUE(toggle->isChecked());
 }
 
 } // namespace
