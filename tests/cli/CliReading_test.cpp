@@ -1,7 +1,9 @@
-// The commands that read a journal (list, search, show, export, backup, check) on one journal
-// of four entries in folders, with topics and fixed dates.
+// The commands that read a journal (list, search, show, export, backup, check, print) on one
+// journal of four entries in folders, with topics and fixed dates.
 #include "support/CliJournal.h"
+#include "support/PdfText.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -18,12 +20,11 @@ class CliListSearch : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(journal.create("Trips").exitCode, 0);
-        journal.addFolder("{F-WORK}", "Work");
-        journal.addFolder("{F-HOME}", "Home");
-        journal.addFolder("{F-DUP1}", "Twin");
-        journal.addFolder("{F-DUP2}", "Twin");
-        journal.addTopic("{T-A}", "Alpha");
-        journal.addTopic("{T-B}", "Beta");
+        journal.exec(
+            "INSERT INTO Folder (FolderID, ParentID, Name) VALUES ('{F-WORK}', '{Root}', "
+            "'Work'), ('{F-HOME}', '{Root}', 'Home'), ('{F-DUP1}', '{Root}', 'Twin'), "
+            "('{F-DUP2}', '{Root}', 'Twin');"
+            "INSERT INTO Topic (TopicID, Name) VALUES ('{T-A}', 'Alpha'), ('{T-B}', 'Beta')");
         meeting = journal.add("Meeting about the budget\nNotes follow\n", {"--folder", "Work"});
         garden = journal.add("Garden planting day\n",
                              {"--folder", "Home", "--comment", "Budget for seeds"});
@@ -33,9 +34,8 @@ protected:
         journal.setTimeStamp(garden, "2026-03-03 18:30");
         journal.setTimeStamp(review, "2026-03-01 00:00");
         journal.setTimeStamp(matters, "2026-03-03 23:59");
-        journal.link(meeting, "{T-A}");
-        journal.link(meeting, "{T-B}");
-        journal.link(garden, "{T-A}");
+        journal.exec("INSERT INTO Entry2Topic VALUES ('" + meeting + "', '{T-A}'), ('" + meeting +
+                     "', '{T-B}'), ('" + garden + "', '{T-A}')");
     }
 
     // The ids the command lists.
@@ -87,14 +87,11 @@ std::string textOf(const std::string& path) {
 
 TEST_F(CliListSearch, ListsEveryEntryByDateWithItsColumns) {
     const QbkResult result = journal.run("list", {"--tsv"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const std::vector<std::string> lines = linesOf(result.out);
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], review + "\tSunday, March 01 2026 12:00 AM\t(None)\t\t");
-    EXPECT_EQ(lines[1], meeting + "\tMonday, March 02 2026 09:05 AM\tWork\t\tAlpha, Beta");
-    EXPECT_EQ(lines[2],
-              garden + "\tTuesday, March 03 2026 06:30 PM\tHome\tBudget for seeds\tAlpha");
-    EXPECT_EQ(lines[3], matters + "\tTuesday, March 03 2026 11:59 PM\tWork\t\t");
+    EXPECT_EQ(result.out, review + "\tSunday, March 01 2026 12:00 AM\t(None)\t\t\n" + meeting +
+                              "\tMonday, March 02 2026 09:05 AM\tWork\t\tAlpha, Beta\n" + garden +
+                              "\tTuesday, March 03 2026 06:30 PM\tHome\tBudget for seeds\tAlpha\n" +
+                              matters + "\tTuesday, March 03 2026 11:59 PM\tWork\t\t\n")
+        << result.err;
 
     // The plain form lines the columns up.
     const std::vector<std::string> plain = linesOf(journal.run("list").out);
@@ -256,3 +253,114 @@ TEST_F(CliExport, CheckReportsProblemsWithItsExitStatus) {
     EXPECT_EQ(runQbk({"check", journal.path("missing.qbk")}).exitCode, 2);
     EXPECT_FALSE(fileExists(journal.path("missing.qbk")));
 }
+
+#ifdef QBK_PRINTING
+// qbk print and qbk export --format pdf, read back by pdftotext; an entry of more than a page is
+// added last.
+using Texts = std::vector<std::string>;
+
+constexpr double kPointsTolerance = 3.0;
+const std::string kMatters = "Tuesday, March 03 2026 11:59 PM budgetary matters";
+
+class CliPrint : public CliListSearch {
+protected:
+    void SetUp() override {
+        CliListSearch::SetUp();
+        std::string lines;
+        for (int i = 1; i <= 90; ++i)
+            lines += "longline" + std::to_string(i) + "\n";
+        journal.setTimeStamp(journal.add(lines), "2026-03-04 08:00");
+    }
+
+    std::vector<PdfPage> print(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--pdf", pdf});
+        const QbkResult result = journal.run("print", args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return readPdf(pdf);
+    }
+    Texts exported(std::vector<std::string> args, const std::string& name) {
+        const std::string out = journal.path(name);
+        args.insert(args.begin(), {"--format", "pdf", "--out", out});
+        const QbkResult result = journal.run("export", args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return pageTexts(readPdf(out));
+    }
+
+    std::string pdf = journal.path("out.pdf");
+};
+
+TEST_F(CliPrint, HeaderOnTheFirstPageOfEachEntryOnlyWithTheTextBelowIt) {
+    const std::vector<PdfPage> pages = print({});
+    // The long entry takes two pages, each other entry starts a page of its own.
+    ASSERT_EQ(pages.size(), 6u);
+    EXPECT_EQ(pages[3].text(), kMatters);
+    EXPECT_EQ(pages[4].text().rfind("Wednesday, March 04 2026 08:00 AM longline1 longline2", 0), 0u)
+        << pages[4].text();
+    EXPECT_NE(pages[5].find("longline90"), nullptr);
+    EXPECT_EQ(pages[5].find("Wednesday,"), nullptr) << "no header on a later page";
+
+    // The header stands at the top-left margin (1.25 and 1 inch); the text starts two header
+    // lines lower on the first page and at the top margin on later ones.
+    const PdfWord* header = pages[4].find("Wednesday,");
+    const PdfWord* first = pages[4].find("longline1");
+    ASSERT_TRUE(header && first);
+    EXPECT_NEAR(header->left, 90.0, kPointsTolerance);
+    EXPECT_NEAR(header->top, 72.0, kPointsTolerance);
+    EXPECT_NEAR(first->left, 90.0, kPointsTolerance);
+    const double headerLine = header->bottom - header->top;
+    EXPECT_NEAR(first->top, 72.0 + 2 * headerLine, 2 * kPointsTolerance);
+    const PdfWord& continued = pages[5].words.front();
+    EXPECT_NEAR(continued.top, 72.0, kPointsTolerance);
+    // Nothing is printed into the bottom margin.
+    for (const PdfPage& page : pages)
+        for (const PdfWord& word : page.words)
+            EXPECT_LE(word.bottom, page.height - 72.0 + 1.0) << word.text;
+
+    // Without the header the text starts at the top margin (the layout's own rule).
+    const std::vector<PdfPage> plain = print({"--no-header"});
+    ASSERT_EQ(plain.size(), 6u);
+    EXPECT_EQ(plain[3].text(), "budgetary matters");
+}
+
+TEST_F(CliPrint, NothingChosenSaysSoAndWritesNothing) {
+    const QbkResult none = journal.run("print", {"--pdf", pdf, "--from", "2027-01-01"});
+    EXPECT_EQ(none.exitCode, 2);
+    ASSERT_FALSE(linesOf(none.err).empty());
+    EXPECT_EQ(linesOf(none.err).back(), "qbk: " + journal.path() + ": No entries to print.");
+    EXPECT_FALSE(fileExists(pdf));
+
+    // A PDF of that name is replaced only by a print that succeeded.
+    ASSERT_FALSE(print({"--entry", matters}).empty());
+    const std::string before = fileBytes(pdf);
+    EXPECT_EQ(
+        journal.run("print", {"--pdf", pdf, "--folder", "{Root}", "--to", "2020-01-01"}).exitCode,
+        2);
+    EXPECT_EQ(fileBytes(pdf), before);
+}
+
+TEST_F(CliPrint, RefusesWrongCommandLinesBeforeOpeningTheJournal) {
+    for (const auto& args :
+         {std::vector<std::string>{}, {"--pdf", pdf, "--entry", "{X}", "--from", "2026-01-01"}})
+        EXPECT_EQ(journal.run("print", args).exitCode, 1) << ::testing::PrintToString(args);
+    const QbkResult unwritable =
+        journal.run("print", {"--pdf", journal.path("no-such-folder/out.pdf")});
+    EXPECT_EQ(unwritable.exitCode, 2);
+    EXPECT_NE(unwritable.err.find("cannot be written"), std::string::npos) << unwritable.err;
+}
+
+// The pages are the ones qbk print makes of the same choice; --split writes a PDF per entry.
+TEST_F(CliPrint, ExportedPdfHoldsTheChosenEntriesAsPrinted) {
+    EXPECT_EQ(exported({}, "all.pdf"), pageTexts(print({})));
+    EXPECT_EQ(exported({"--entry", matters}, "one.pdf"), Texts{kMatters});
+    EXPECT_EQ(pageTexts(print({"--entry", matters})), Texts{kMatters});
+
+    exported({"--split", "--folder", "Work"}, "split");
+    const std::string folder = journal.path("split");
+    EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::Files),
+              QStringList({QStringLiteral("2026-03-02 09-05.pdf"),
+                           QStringLiteral("2026-03-03 23-59.pdf")}));
+    EXPECT_EQ(pageTexts(readPdf(folder + "/2026-03-02 09-05.pdf")),
+              Texts{"Monday, March 02 2026 09:05 AM Meeting about the budget Notes follow"});
+    EXPECT_EQ(pageTexts(readPdf(folder + "/2026-03-03 23-59.pdf")), Texts{kMatters});
+}
+#endif

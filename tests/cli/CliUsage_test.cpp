@@ -40,12 +40,12 @@ TEST(CliUsage, WrongCommandLinesExitWithOneLineAndStatusOne) {
         {"info", journal.path(), "--password-stdin=secret"},
     };
     for (const auto& args : wrong) {
+        SCOPED_TRACE(::testing::PrintToString(args));
         const QbkResult result = runQbk(args);
-        const std::string shown = ::testing::PrintToString(args);
-        EXPECT_EQ(result.exitCode, 1) << shown;
-        EXPECT_EQ(result.out, "") << shown;
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, "");
         if (!args.empty()) {
-            EXPECT_EQ(linesOf(result.err).size(), 1u) << shown << result.err;
+            EXPECT_EQ(linesOf(result.err).size(), 1u) << result.err;
         }
     }
     // Options may stand before or after the file.

@@ -47,16 +47,6 @@ void CliJournal::addFolder(const std::string& id, const std::string& name,
                             id.c_str(), parentId.c_str(), name.c_str()));
 }
 
-void CliJournal::addTopic(const std::string& id, const std::string& name) const {
-    exec(SqlBuffer().format("INSERT INTO Topic (TopicID, Name) VALUES(%Q, %Q)", id.c_str(),
-                            name.c_str()));
-}
-
-void CliJournal::link(const std::string& entryId, const std::string& topicId) const {
-    exec(SqlBuffer().format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES(%Q, %Q)",
-                            entryId.c_str(), topicId.c_str()));
-}
-
 void CliJournal::setTimeStamp(const std::string& entryId, const std::string& stamp) const {
     exec(SqlBuffer().format("UPDATE Entry SET TimeStamp = %Q WHERE EntryID = %Q", stamp.c_str(),
                             entryId.c_str()));

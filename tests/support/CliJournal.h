@@ -33,8 +33,6 @@ public:
 
     void addFolder(const std::string& id, const std::string& name,
                    const std::string& parentId = "{Root}") const;
-    void addTopic(const std::string& id, const std::string& name) const;
-    void link(const std::string& entryId, const std::string& topicId) const;
     void setTimeStamp(const std::string& entryId, const std::string& stamp) const;
 
 private:

@@ -53,7 +53,7 @@ std::vector<PdfPage> readPdf(const std::string& path) {
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
     static const QRegularExpression tag(
         QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|"
-                       "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" "
                        "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     for (QRegularExpressionMatchIterator it = tag.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
@@ -61,9 +61,8 @@ std::vector<PdfPage> readPdf(const std::string& path) {
             pages.push_back({match.captured(1).toDouble(), match.captured(2).toDouble(), {}});
         } else if (!pages.empty()) {
             pages.back().words.push_back(
-                {unescape(match.captured(7)).toStdString(), match.captured(3).toDouble(),
-                 match.captured(4).toDouble(), match.captured(5).toDouble(),
-                 match.captured(6).toDouble()});
+                {unescape(match.captured(6)).toStdString(), match.captured(3).toDouble(),
+                 match.captured(4).toDouble(), match.captured(5).toDouble()});
         }
     }
     return pages;

@@ -6,12 +6,11 @@
 // What a PDF file shows, read by poppler's pdftotext: an independent reader of what the
 // program printed.
 
-// A word on a page and its box, in points from the page's top-left corner.
+// A word on a page: its left, top and bottom edges, in points from the page's top-left corner.
 struct PdfWord {
     std::string text;
     double left = 0;
     double top = 0;
-    double right = 0;
     double bottom = 0;
 };
 

@@ -41,8 +41,8 @@ protected:
         printing.runPrintJournalDialog = [this](PrintJournalState& state) {
             state.m_nPrintWhat = what;
             state.m_bBetween = between;
-            state.SetFirstDay(firstDay);
-            state.SetLastDay(lastDay);
+            state.SetFirstDay(day);
+            state.SetLastDay(day);
             return true;
         };
         printing.runPrintDialog = [this](CCustomPrintDialog& dialog) {
@@ -64,8 +64,7 @@ protected:
 
     int what = EntryChoice::CurrentFolder;
     bool between = false;
-    COleDateTime firstDay{2026, 3, 2, 0, 0, 0};
-    COleDateTime lastDay{2026, 3, 2, 0, 0, 0};
+    COleDateTime day{2026, 3, 2, 0, 0, 0}; // first and last
     bool header = true;
     bool confirm = true;
     int printDialogs = 0;
@@ -86,14 +85,16 @@ TEST_F(JournalPrintingTest, OneDialogForTheWholeJobCancelAndNoMatch) {
     EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
 
     between = true;
-    firstDay = lastDay = COleDateTime(2027, 1, 1, 0, 0, 0);
+    day = COleDateTime(2027, 1, 1, 0, 0, 0);
     ui.answerMessage("No entries to print.", MessageAnswer::Ok);
     printing.PrintJournal();
     EXPECT_EQ(printDialogs, 2);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
 }
 
-TEST_F(JournalPrintingTest, SelectedEntryPrintsThroughTheSessionsEntryPrint) {
+// The selected entry goes through the session's entry print, which prints without a dialog; the
+// entry's own Print command asks with the real dialog, whose header option reaches the job.
+TEST_F(JournalPrintingTest, SelectedEntryAndTheEntryPrintWithAndWithoutItsDialog) {
     doc.m_currentEntryId = "{E-B}";
     what = EntryChoice::SelectedEntry;
     between = true; // disabled for the selected entry: no dates apply
@@ -101,14 +102,11 @@ TEST_F(JournalPrintingTest, SelectedEntryPrintsThroughTheSessionsEntryPrint) {
     EXPECT_EQ(log.calls, (std::vector<std::string>{"Print Tuesday, March 03 2026 10:00 AM 0"}));
     EXPECT_EQ(host.printedText, "{\\rtf1\\ansi secondentry\\par}");
 
-    // The session's entry print lands in the one-entry print; printing directly shows no dialog.
     printing.PrintEntryText(host.printedText, "Tuesday", 1);
     EXPECT_EQ(printDialogs, 0);
     EXPECT_EQ(pageTexts(readPdf(pdf)), (std::vector<std::string>{"Tuesday secondentry"}));
-}
 
-TEST_F(JournalPrintingTest, PrintDialogCarriesTheHeaderOptionAndItsTitle) {
-    // The real dialog this time: untick the option and print.
+    QFile::remove(QString::fromStdString(pdf)); // else the dialog asks to replace it
     printing.runPrintDialog = [](CCustomPrintDialog& dialog) {
         return dialog.exec() == QDialog::Accepted;
     };
@@ -130,12 +128,10 @@ class PrinterSettingsTest : public GuiTest {};
 
 TEST_F(PrinterSettingsTest, PaperAndOrientationComeBackAMissingPrinterDoesNot) {
     QSettings settings;
-    {
-        QPrinter chosen;
-        chosen.setPageSize(QPageSize(QPageSize::A5));
-        chosen.setPageOrientation(QPageLayout::Landscape);
-        PrinterSettings::save(chosen, settings);
-    }
+    QPrinter chosen;
+    chosen.setPageSize(QPageSize(QPageSize::A5));
+    chosen.setPageOrientation(QPageLayout::Landscape);
+    PrinterSettings::save(chosen, settings);
     settings.setValue(QStringLiteral("Printer/Name"), QStringLiteral("no such printer"));
     QPrinter next;
     const QString before = next.printerName();
