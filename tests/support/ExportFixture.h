@@ -51,13 +51,18 @@ protected:
         keyed.SetKey(TestJournal::kContentKey);
     }
 
-    ExportResult exportTo(const QString& name, ExportFormat format, const EntryChoice& choice = {},
-                          const ExportProgress& progress = {}, const ExportMakers& makers = {}) {
+    // A request to write `name` in the output folder.
+    ExportRequest request(const QString& name, ExportFormat format = ExportFormat::Html,
+                          const EntryChoice& choice = {}) const {
         ExportRequest request;
         request.choice = choice;
         request.format = format;
         request.outPath = out.filePath(name);
         request.title = QStringLiteral("Test Journal");
+        return request;
+    }
+    ExportResult run(const ExportRequest& request, const ExportMakers& makers = {},
+                     const ExportProgress& progress = {}) {
         return RunExport(journal.db(), keyed, request, makers, progress);
     }
 

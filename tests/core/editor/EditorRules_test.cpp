@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace CharFormatRules;
 using Bit = PendingCharFormat::Bit;
 
@@ -50,28 +52,25 @@ TEST(CharFormatRules, BoldTurnsOnUnlessOnEverywhere) {
 }
 
 TEST(CharFormatRules, SizeBoxShowsTheExactSize) {
-    const struct {
-        int twips;
-        const char* shown;
-    } cases[] = {{140, "7"},     {210, "10.5"},  {260, "13"}, {1440, "72"},
-                 {245, "12.25"}, {241, "12.05"}, {200, "10"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(sizeBoxText(piece("A", c.twips)), c.shown) << c.twips;
+    const std::pair<int, const char*> cases[] = {{140, "7"},   {210, "10.5"},  {260, "13"},
+                                                 {1440, "72"}, {245, "12.25"}, {241, "12.05"},
+                                                 {200, "10"}};
+    for (const auto& [twips, shown] : cases)
+        EXPECT_EQ(sizeBoxText(piece("A", twips)), shown) << twips;
     EXPECT_EQ(faceBoxText(piece("Not Installed Face", 240)), "Not Installed Face");
 }
 
 TEST(CharFormatRules, ChoicesNameOnlyTheFaceOrTheSize) {
-    const struct {
-        const char* text;
-        int twips; // 0: refused
-    } sizes[] = {{"12", 240}, {"10.5", 210}, {"10,5", 210}, {" 9 ", 180}, {"1638", 32760},
-                 {"0", 0},    {"", 0},       {"abc", 0},    {"12pt", 0},  {"-3", 0},
-                 {"1639", 0}, {"0.5", 0},    {"1e2", 0},    {"nan", 0}};
-    for (const auto& c : sizes) {
-        const auto format = sizeChoice(c.text);
-        ASSERT_EQ(format.has_value(), c.twips != 0) << c.text;
+    const std::pair<const char*, int> sizes[] = {
+        // text typed: twips, 0 when refused
+        {"12", 240}, {"10.5", 210}, {"10,5", 210}, {" 9 ", 180}, {"1638", 32760},
+        {"0", 0},    {"", 0},       {"abc", 0},    {"12pt", 0},  {"-3", 0},
+        {"1639", 0}, {"0.5", 0},    {"1e2", 0},    {"nan", 0}};
+    for (const auto& [text, twips] : sizes) {
+        const auto format = sizeChoice(text);
+        ASSERT_EQ(format.has_value(), twips != 0) << text;
         if (format) {
-            EXPECT_EQ(format->heightTwips, c.twips) << c.text;
+            EXPECT_EQ(format->heightTwips, twips) << text;
             EXPECT_EQ(format->mask, unsigned(Bit::Size));
         }
     }
@@ -85,12 +84,8 @@ TEST(CharFormatRules, ChoicesNameOnlyTheFaceOrTheSize) {
 TEST(FindRules, FindsForwardWithCaseAndWholeWordAndWrapsOnce) {
     const QString text = QStringLiteral("The cat scattered; the Cat sat.\nCAT");
     using FindRules::Match;
-    const struct {
-        const char* needle;
-        qsizetype from;
-        bool matchCase, wholeWord;
-        std::optional<Match> expected;
-    } cases[] = {
+    // Needle, start, match case, whole word: the match.
+    const std::tuple<const char*, qsizetype, bool, bool, std::optional<Match>> cases[] = {
         {"cat", 0, false, false, Match{4, 3}},
         {"cat", 5, false, false, Match{9, 3}}, // inside "scattered"
         {"cat", 5, false, true, Match{23, 3}}, // whole word skips "scattered"
@@ -100,11 +95,11 @@ TEST(FindRules, FindsForwardWithCaseAndWholeWordAndWrapsOnce) {
         {"dog", 0, false, false, std::nullopt},
         {"", 0, false, false, std::nullopt},
     };
-    for (const auto& c : cases) {
-        auto found = FindRules::findNext(text, QString::fromLatin1(c.needle), c.from,
-                                         {c.matchCase, c.wholeWord});
-        EXPECT_EQ(found, c.expected) << c.needle << " from " << c.from;
-    }
+    for (const auto& [needle, from, matchCase, wholeWord, expected] : cases)
+        EXPECT_EQ(
+            FindRules::findNext(text, QString::fromLatin1(needle), from, {matchCase, wholeWord}),
+            expected)
+            << needle << " from " << from;
 }
 
 TEST(FindRules, ReplaceAllMatchesDoNotOverlapAndSelectionChecksHonourOptions) {
@@ -131,11 +126,7 @@ TEST(EditorWindowRules, OpensOverTheMiddleThreeFifths) {
 
 TEST(EditorWindowRules, CountsWordsAndCharacters) {
     using EditorWindowRules::TextCounts;
-    const struct {
-        QString text;
-        TextCounts counts;
-        const char* shown;
-    } cases[] = {
+    const std::tuple<QString, TextCounts, const char*> cases[] = {
         {QString(), {0, 0}, "0 words, 0 characters"},
         {QStringLiteral("Hello"), {1, 5}, "1 word, 5 characters"},
         {QStringLiteral("Two  words\nand more"), {4, 18}, "4 words, 18 characters"},
@@ -143,9 +134,9 @@ TEST(EditorWindowRules, CountsWordsAndCharacters) {
         {QStringLiteral("pic\uFFFCture"), {2, 7}, "2 words, 7 characters"},
         {QStringLiteral("it's 3rd"), {2, 8}, "2 words, 8 characters"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(EditorWindowRules::countText(c.text), c.counts) << c.text.toStdString();
-        EXPECT_EQ(EditorWindowRules::countsText(c.counts).toStdString(), c.shown);
+    for (const auto& [text, counts, shown] : cases) {
+        EXPECT_EQ(EditorWindowRules::countText(text), counts) << text.toStdString();
+        EXPECT_EQ(EditorWindowRules::countsText(counts).toStdString(), shown);
     }
 }
 

@@ -1,9 +1,11 @@
 #include "editor/CEntryDoc.h"
 #include "editor/EditorMessages.h"
-#include "editor/EntryTextView.h"
+#include "store/StoredText.h"
 #include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
+
+#include <tuple>
 
 using namespace EditorMessages;
 
@@ -11,6 +13,7 @@ namespace {
 
 constexpr const char* kText = "{\\rtf1\\ansi Dear diary\\par}";
 constexpr const char* kOther = "{\\rtf1\\ansi Second thoughts\\par}";
+constexpr const char* kMine = "{\\rtf1\\ansi Mine\\par}";
 
 class EntryDocument : public SessionFixture {
 protected:
@@ -45,11 +48,13 @@ TEST_F(EntryDocument, NewEntryStartsInTheJournalFontAndItsFirstSaveInsertsThenUp
     entry.OnNewDocument();
     EXPECT_EQ(view.face, "Times New Roman");
     EXPECT_EQ(view.points, 12);
+    linkTopic(kNewEntryId); // left by an earlier new entry, never saved
     doc.m_defaultFontName = "Georgia";
     doc.m_defaultFontSize = 14;
     entry.OnNewDocument();
     EXPECT_EQ(view.face, "Georgia");
     EXPECT_EQ(view.points, 14);
+    EXPECT_EQ(linksOf(kNewEntryId), 0u);
     EXPECT_EQ(view.title, kNewEntryTitle);
     EXPECT_EQ(entry.EntryId(), kNewEntryId);
     EXPECT_EQ(doc.m_pEntryEditorDoc, &entry);
@@ -82,51 +87,33 @@ TEST_F(EntryDocument, AnEntryOpenedAndClosedUnchangedIsNeverWritten) {
 
 // Closing a modified new entry that has topics, for each answer to the save question.
 TEST_F(EntryDocument, ClosingANewEntryAsksAndItsTopicsFollowTheAnswer) {
-    struct Case {
-        MessageAnswer answer;
-        bool closes;
-        std::size_t rows;
-        std::size_t placeholderLinks;
-    };
-    const Case cases[] = {
+    // The answer; whether the window closes; entry rows and placeholder links left.
+    const std::tuple<MessageAnswer, bool, std::size_t, std::size_t> cases[] = {
         {MessageAnswer::Yes, true, 1, 0}, // saved: the links moved to the new entry
         {MessageAnswer::No, true, 0, 0},  // discarded, topics too
         {MessageAnswer::Cancel, false, 0, 1},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.answer));
+    for (const auto& [answer, closes, rows, placeholderLinks] : cases) {
+        SCOPED_TRACE(static_cast<int>(answer));
         rawExec(path, "DELETE FROM Entry; DELETE FROM Entry2Topic");
         FakeTextView v;
         CEntryDoc e(doc, ui, v);
         e.OnNewDocument();
         linkTopic(kNewEntryId);
         v.type(kText);
-        expectSaveQuestion(c.answer);
-        EXPECT_EQ(e.QueryClose(), c.closes);
-        EXPECT_EQ(entryRows(), c.rows);
-        EXPECT_EQ(linksOf(kNewEntryId), c.placeholderLinks);
-        if (c.answer == MessageAnswer::Yes) {
+        expectSaveQuestion(answer);
+        EXPECT_EQ(e.QueryClose(), closes);
+        EXPECT_EQ(entryRows(), rows);
+        EXPECT_EQ(linksOf(kNewEntryId), placeholderLinks);
+        if (answer == MessageAnswer::Yes) {
             EXPECT_EQ(linksOf(e.EntryId()), 1u);
         }
-        EXPECT_EQ(v.modified, c.answer != MessageAnswer::Yes);
-        EXPECT_EQ(doc.m_pEntryEditorDoc == nullptr, c.closes);
-        const auto asked = ui.messages();
-        ASSERT_FALSE(asked.empty());
-        EXPECT_EQ(asked.back().icon, MessageIcon::Question);
-        if (!c.closes)
+        EXPECT_EQ(v.modified, answer != MessageAnswer::Yes);
+        EXPECT_EQ(doc.m_pEntryEditorDoc == nullptr, closes);
+        EXPECT_EQ(ui.messages().back().icon, MessageIcon::Question); // after "Journal Created"
+        if (!closes)
             e.OnCloseDocument();
     }
-}
-
-TEST_F(EntryDocument, ANewEntryReplacingAnUnsavedOneStartsWithoutItsTopics) {
-    entry.OnNewDocument();
-    linkTopic(kNewEntryId);
-    view.type(kText);
-    expectSaveQuestion(MessageAnswer::No);
-    ASSERT_TRUE(entry.SaveModified());
-    entry.OnNewDocument();
-    EXPECT_EQ(linksOf(kNewEntryId), 0u);
-    EXPECT_EQ(entryRows(), 0u);
 }
 
 TEST_F(EntryDocument, AFailedSaveKeepsTheTextModifiedAndTheWindowOpen) {
@@ -238,6 +225,74 @@ TEST_F(EntryDocument, ALongEntryShowsThePlaceholderFirst) {
     EXPECT_EQ(view.text, longText);
     entry.LoadEntry(kText, "{B}");
     EXPECT_EQ(view.loads, 3);
+}
+
+// A save never writes over a newer text another program stored, unless the user says so.
+class SaveConflict : public EntryDocument {
+protected:
+    void SetUp() override {
+        EntryDocument::SetUp();
+        id = openStored(entry);
+        view.type(kMine);
+    }
+    // Another program stores its text for the entry, enciphered as this program would.
+    void otherProgramSaves(const std::string& rtf) {
+        BlowfishEngine keyed;
+        keyed.SetKey(doc.m_contentKey);
+        rawExec(path, "UPDATE Entry SET EntryText = '" + EncipherForStorage(rtf, keyed) +
+                          "' WHERE EntryID = '" + id + "'");
+    }
+    std::vector<std::string> storedTexts() {
+        std::vector<std::string> texts;
+        for (const RawRow& row : rawQuery(path, "SELECT EntryID FROM Entry ORDER BY rowid"))
+            texts.push_back(doc.LoadEntryText(*row[0]));
+        return texts;
+    }
+
+    std::string id;
+};
+
+TEST_F(SaveConflict, EachAnswerKeepsWhatItSays) {
+    // The answer; whether it saved; every stored entry's text afterwards, oldest first.
+    const std::tuple<MessageAnswer, bool, std::vector<std::string>> cases[] = {
+        {MessageAnswer::Yes, true, {kMine}},
+        {MessageAnswer::No, true, {kOther, kMine}},
+        {MessageAnswer::Cancel, false, {kOther}},
+    };
+    for (const auto& [answer, saved, texts] : cases) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        rawExec(path, "DELETE FROM Entry WHERE EntryID <> '" + id + "'");
+        otherProgramSaves(kText);
+        entry.LoadEntry(doc.LoadEntryText(id), id);
+        view.type(kMine);
+        otherProgramSaves(kOther);
+        ui.answerMessage(kChangedElsewhere, answer);
+        EXPECT_EQ(entry.OnSaveEntry(), saved);
+        EXPECT_EQ(storedTexts(), texts);
+        EXPECT_EQ(view.modified, !saved);
+        EXPECT_EQ(entry.EntryId() == id, answer != MessageAnswer::No);
+        EXPECT_EQ(ui.messages().back().defaultAnswer, MessageAnswer::Cancel);
+        // Going back to the editor and saving again asks again: the newer text is still there.
+        if (!saved) {
+            ui.answerMessage(kChangedElsewhere, MessageAnswer::Cancel);
+            EXPECT_FALSE(entry.OnSaveEntry());
+        }
+    }
+}
+
+TEST_F(SaveConflict, OnlyAnotherTextAsks) {
+    // Its own earlier save is no conflict, nor another program's change of the comment or date,
+    // nor another program saving exactly this text.
+    ASSERT_TRUE(entry.OnSaveEntry());
+    view.type(kOther);
+    ASSERT_TRUE(entry.OnSaveEntry());
+    rawExec(path, "UPDATE Entry SET TimeStamp = '2001-02-03 04:05', UserComment = 1");
+    view.type(kMine);
+    ASSERT_TRUE(entry.OnSaveEntry());
+    otherProgramSaves("{\\rtf1\\ansi Same\\par}");
+    view.type("{\\rtf1\\ansi Same\\par}");
+    ASSERT_TRUE(entry.OnSaveEntry());
+    EXPECT_EQ(storedTexts(), std::vector<std::string>{"{\\rtf1\\ansi Same\\par}"});
 }
 
 } // namespace

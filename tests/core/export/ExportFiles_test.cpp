@@ -11,21 +11,18 @@ TEST_F(ExportFiles, CancelledOrFailedExportLeavesNoFile) {
     for (const bool split : {false, true}) {
         for (const ExportFormat format :
              {ExportFormat::Html, ExportFormat::Markdown, ExportFormat::Text}) {
-            ExportRequest request;
-            request.format = format;
-            request.split = split;
-            request.outPath = outPath(QStringLiteral("cancelled"));
-            const ExportResult result = RunExport(journal.db(), keyed, request, {},
-                                                  [](std::size_t done, std::size_t total) {
-                                                      EXPECT_EQ(total, 4u);
-                                                      return done < 2;
-                                                  });
+            ExportRequest cancelled = request(QStringLiteral("cancelled"), format);
+            cancelled.split = split;
+            const ExportResult result = run(cancelled, {}, [](std::size_t done, std::size_t total) {
+                EXPECT_EQ(total, 4u);
+                return done < 2;
+            });
             EXPECT_EQ(result.status, ExportResult::Status::Cancelled);
             EXPECT_TRUE(result.files.isEmpty());
-            const QDir folder(outPath(QStringLiteral("cancelled")));
             EXPECT_TRUE(outFiles().isEmpty()) << outFiles().join(u' ').toStdString();
             if (split) {
-                EXPECT_TRUE(folder.entryList(QDir::Files | QDir::Hidden).isEmpty());
+                EXPECT_TRUE(
+                    QDir(cancelled.outPath).entryList(QDir::Files | QDir::Hidden).isEmpty());
             }
         }
     }
@@ -35,31 +32,30 @@ TEST_F(ExportFiles, CancelledOrFailedExportLeavesNoFile) {
         return QByteArray();
     };
     const ExportResult failed =
-        exportTo(QStringLiteral("x.odt"), ExportFormat::Odt, {}, {}, ExportMakers{failing, {}});
+        run(request(QStringLiteral("x.odt"), ExportFormat::Odt), {failing, {}});
     EXPECT_EQ(failed.status, ExportResult::Status::Failed);
     EXPECT_EQ(failed.message, QStringLiteral("no room"));
     EXPECT_TRUE(outFiles().isEmpty());
     // Without their makers ODT and PDF are refused, not written as something else.
-    EXPECT_EQ(exportTo(QStringLiteral("x.pdf"), ExportFormat::Pdf).status,
+    EXPECT_EQ(run(request(QStringLiteral("x.pdf"), ExportFormat::Pdf)).status,
               ExportResult::Status::Failed);
     EXPECT_TRUE(outFiles().isEmpty());
 }
 
 TEST_F(ExportFiles, ExistingFileIsKeptUnlessOverwriteIsAsked) {
     ASSERT_TRUE(std::ofstream(outPath(QStringLiteral("old.html")).toStdString()) << "keep me");
-    const ExportResult refused = exportTo(QStringLiteral("old.html"), ExportFormat::Html);
+    const ExportResult refused = run(request(QStringLiteral("old.html")));
     EXPECT_EQ(refused.status, ExportResult::Status::Failed);
     EXPECT_EQ(read(QStringLiteral("old.html")), QByteArray("keep me"));
 
-    ExportRequest request;
-    request.outPath = outPath(QStringLiteral("old.html"));
-    request.overwrite = true;
-    EXPECT_EQ(RunExport(journal.db(), keyed, request).status, ExportResult::Status::Done);
+    ExportRequest overwrite = request(QStringLiteral("old.html"));
+    overwrite.overwrite = true;
+    EXPECT_EQ(run(overwrite).status, ExportResult::Status::Done);
     EXPECT_TRUE(read(QStringLiteral("old.html")).startsWith("<!DOCTYPE html>"));
 
     // A folder that cannot be written: failure told, nothing made.
-    request.outPath = outPath(QStringLiteral("missing/deeper/out.html"));
-    const ExportResult failed = RunExport(journal.db(), keyed, request);
+    overwrite.outPath = outPath(QStringLiteral("missing/deeper/out.html"));
+    const ExportResult failed = run(overwrite);
     EXPECT_EQ(failed.status, ExportResult::Status::Failed);
     EXPECT_TRUE(failed.message.contains(QStringLiteral("cannot write")))
         << failed.message.toStdString();
@@ -70,15 +66,12 @@ TEST_F(ExportFiles, SplitNamesFilesByDateAndKeepsEntriesOfOneMinuteApart) {
                      false, "{\\rtf1 Epsilonword}");
     journal.addEntry("{E0000000-0000-0000-0000-00000000000'}", "not a date", "{Root}", "", false,
                      "{\\rtf1 Zetaword}");
-    ExportRequest request;
-    request.format = ExportFormat::Markdown;
-    request.split = true;
-    request.outPath = outPath(QStringLiteral("split"));
-    const ExportResult result = RunExport(journal.db(), keyed, request);
+    ExportRequest split = request(QStringLiteral("split"), ExportFormat::Markdown);
+    split.split = true;
+    const ExportResult result = run(split);
     ASSERT_EQ(result.status, ExportResult::Status::Done) << result.message.toStdString();
-    const QDir folder(outPath(QStringLiteral("split")));
     EXPECT_EQ(
-        folder.entryList(QDir::Files, QDir::Name),
+        QDir(split.outPath).entryList(QDir::Files, QDir::Name),
         QStringList({QStringLiteral("2004-07-05 14-30 (2).md"),
                      QStringLiteral("2004-07-05 14-30.md"), QStringLiteral("2004-07-06 09-00.md"),
                      QStringLiteral("2004-07-07 23-59.md"), QStringLiteral("2004-07-08 00-00.md"),

@@ -8,7 +8,9 @@
 #include "store/SqlDatabase.h"
 #include "store/StoredText.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <tuple>
 
 namespace {
 
@@ -38,25 +40,14 @@ std::vector<std::string> check(const std::string& path, const std::string& passw
     return check.Run();
 }
 
-std::string joined(const std::vector<std::string>& lines) {
-    std::string all;
-    for (const std::string& line : lines)
-        all += line + "\n";
-    return all;
-}
-
 std::string enciphered(const std::string& plain) {
     return EncipherForStorage(plain, TestJournal::kContentKey);
 }
 
-struct Fault {
-    const char* name;
-    std::string sql;
-    const char* expected; // the one problem line
-};
-
-std::vector<Fault> faults() {
-    const std::string e = kEntry, t = kTopic, f = kFolder, where = " WHERE EntryID = '" + e + "'";
+// Each fault: its name, the SQL that seeds it, and the one problem line it must give.
+std::vector<std::tuple<const char*, std::string, const char*>> faults() {
+    const std::string e = kEntry, t = kTopic, where = " WHERE EntryID = '" + e + "'";
+    const std::string inWork = std::string(" WHERE FolderID = '") + kFolder + "'";
     const auto text = [&](const std::string& stored) {
         return "UPDATE Entry SET EntryText = '" + stored + "'" + where;
     };
@@ -82,14 +73,11 @@ std::vector<Fault> faults() {
          "the topic does not exist"},
         {"link twice", "INSERT INTO Entry2Topic VALUES('" + e + "', '" + t + "')",
          "stored 2 times"},
-        {"missing parent", "UPDATE Folder SET ParentID = '{gone}' WHERE FolderID = '" + f + "'",
+        {"missing parent", "UPDATE Folder SET ParentID = '{gone}'" + inWork,
          "\"Work\": its parent {gone} does not exist"},
-        {"cycle",
-         "UPDATE Folder SET ParentID = '{F0000000-0000-0000-0000-000000000002}' WHERE FolderID "
-         "= '" +
-             f + "'",
+        {"cycle", "UPDATE Folder SET ParentID = '{F0000000-0000-0000-0000-000000000002}'" + inWork,
          "their parents form a cycle"},
-        {"self parent", "UPDATE Folder SET ParentID = FolderID WHERE FolderID = '" + f + "'",
+        {"self parent", "UPDATE Folder SET ParentID = FolderID" + inWork,
          "their parents form a cycle"},
         {"duplicate id", "INSERT INTO Topic VALUES('" + t + "', 'Again')",
          "the id is used by 2 rows"},
@@ -102,14 +90,12 @@ std::vector<Fault> faults() {
 } // namespace
 
 TEST(JournalCheckTest, FindsEachSeededFaultAsOneLine) {
-    for (const Fault& fault : faults()) {
-        SCOPED_TRACE(fault.name);
+    for (const auto& [name, sql, expected] : faults()) {
+        SCOPED_TRACE(name);
         TestJournal journal;
         fillSound(journal);
-        rawExec(journal.path(), fault.sql);
-        const std::vector<std::string> problems = check(journal.path());
-        ASSERT_EQ(problems.size(), 1u) << joined(problems);
-        EXPECT_NE(problems[0].find(fault.expected), std::string::npos) << problems[0];
+        rawExec(journal.path(), sql);
+        EXPECT_THAT(check(journal.path()), testing::ElementsAre(testing::HasSubstr(expected)));
     }
 }
 
@@ -124,7 +110,7 @@ TEST(JournalCheckTest, APasswordJournalOpensOnlyToItsPasswordIsSoundAndReportsDa
         EXPECT_TRUE(check.NeedsPassword());
         EXPECT_FALSE(check.Unlock("wrong"));
     }
-    EXPECT_EQ(joined(check(journal.path(), "secret")), "");
+    EXPECT_THAT(check(journal.path(), "secret"), testing::IsEmpty());
     // A page of the links table that is no table page: the database's own check speaks up,
     // and the parts that cannot read it say so instead of stopping the check.
     const std::string root =
@@ -136,7 +122,6 @@ TEST(JournalCheckTest, APasswordJournalOpensOnlyToItsPasswordIsSoundAndReportsDa
     file.seek((std::stoll(root) - 1) * std::stoll(pageSize));
     file.write(QByteArray(16, '\x55'));
     file.close();
-    const std::vector<std::string> problems = check(journal.path(), "secret");
-    ASSERT_FALSE(problems.empty());
-    EXPECT_NE(joined(problems).find("database: "), std::string::npos) << joined(problems);
+    EXPECT_THAT(check(journal.path(), "secret"),
+                testing::Contains(testing::HasSubstr("database: ")));
 }

@@ -4,7 +4,7 @@
 #include "export/EntryReader.h"
 #include "protect/BlowfishEngine.h"
 #include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
+#include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
 #include <gtest/gtest.h>
@@ -31,10 +31,8 @@ protected:
     Ids ids(const EntryChoice& choice) {
         Ids result;
         for (const long long row : ChosenEntryRows(journal.db(), choice))
-            result.push_back(
-                journal.db()
-                    .query("SELECT EntryID FROM Entry WHERE rowid = " + std::to_string(row))
-                    .textField(0));
+            result.push_back(rawValue(journal.path(), "SELECT EntryID FROM Entry WHERE rowid = " +
+                                                          std::to_string(row)));
         return result;
     }
 

@@ -3,19 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const COleDateTime kToday(2026, 3, 10, 14, 25, 7);
 
 TEST(PrintJournalState, OpensOnTheChoiceTheSelectionAllows) {
-    struct Case {
-        const char* entry;
-        const char* folder;
-        int what;
-        bool selectedOffered;
-        bool folderOffered;
-    };
-    const Case cases[] = {
+    // Entry and folder selected; the choice opened on; Selected Entry, Current Folder offered.
+    const std::tuple<const char*, const char*, int, bool, bool> cases[] = {
         {"{E1}", "{F1}", EntryChoice::SelectedEntry, true, true},
         {"{E1}", "{Root}", EntryChoice::SelectedEntry, true, true},
         {"", "{F1}", EntryChoice::CurrentFolder, false, true},
@@ -23,12 +19,12 @@ TEST(PrintJournalState, OpensOnTheChoiceTheSelectionAllows) {
         // The all-entries selection is a folder of its own for this rule.
         {"", "{All Entries}", EntryChoice::CurrentFolder, false, true},
     };
-    for (const Case& c : cases) {
-        const PrintJournalState state(c.entry, c.folder, kToday);
-        SCOPED_TRACE(std::string(c.entry) + " in " + c.folder);
-        EXPECT_EQ(state.m_nPrintWhat, c.what);
-        EXPECT_EQ(state.SelectedEntryEnabled(), c.selectedOffered);
-        EXPECT_EQ(state.CurrentFolderEnabled(), c.folderOffered);
+    for (const auto& [entry, folder, what, selectedOffered, folderOffered] : cases) {
+        const PrintJournalState state(entry, folder, kToday);
+        SCOPED_TRACE(std::string(entry) + " in " + folder);
+        EXPECT_EQ(state.m_nPrintWhat, what);
+        EXPECT_EQ(state.SelectedEntryEnabled(), selectedOffered);
+        EXPECT_EQ(state.CurrentFolderEnabled(), folderOffered);
         EXPECT_FALSE(state.m_bBetween);
         EXPECT_EQ(state.FirstDay(), COleDateTime(2026, 3, 10, 0, 0, 0));
         EXPECT_EQ(state.LastDay(), COleDateTime(2026, 3, 10, 0, 0, 0));
@@ -37,30 +33,25 @@ TEST(PrintJournalState, OpensOnTheChoiceTheSelectionAllows) {
 
 TEST(PrintJournalState, BetweenAndDaysFollowTheChoice) {
     PrintJournalState state("{E1}", "{F1}", kToday);
-    struct Step {
-        int what;
-        bool between;
-        bool betweenEnabled;
-        bool datesEnabled;
-    };
-    const Step steps[] = {
+    // The choice and the Between tick set; Between and the days enabled.
+    const std::tuple<int, bool, bool, bool> steps[] = {
         {EntryChoice::SelectedEntry, false, false, false},
         {EntryChoice::SelectedEntry, true, false, false},
         {EntryChoice::AllEntries, true, true, true},
         {EntryChoice::AllEntries, false, true, false},
         {EntryChoice::CurrentFolder, true, true, true},
     };
-    for (const Step& step : steps) {
-        state.m_nPrintWhat = step.what;
-        state.m_bBetween = step.between;
-        EXPECT_EQ(state.BetweenEnabled(), step.betweenEnabled) << step.what << step.between;
-        EXPECT_EQ(state.DatesEnabled(), step.datesEnabled) << step.what << step.between;
+    for (const auto& [what, between, betweenEnabled, datesEnabled] : steps) {
+        state.m_nPrintWhat = what;
+        state.m_bBetween = between;
+        EXPECT_EQ(state.BetweenEnabled(), betweenEnabled) << what << between;
+        EXPECT_EQ(state.DatesEnabled(), datesEnabled) << what << between;
         // A ticked Between that is disabled applies no dates.
-        EXPECT_EQ(state.Choice().between, step.datesEnabled);
+        EXPECT_EQ(state.Choice().between, datesEnabled);
     }
 }
 
-TEST(PrintJournalState, DaysNeverInvert) {
+TEST(PrintJournalState, DaysNeverInvertAndRunFromMidnightToTheLastSecond) {
     PrintJournalState state("", "{F1}", kToday);
     state.SetFirstDay(COleDateTime(2026, 3, 15, 9, 0, 0)); // after the last day: it follows
     EXPECT_EQ(state.LastDay(), COleDateTime(2026, 3, 15, 0, 0, 0));
@@ -68,21 +59,17 @@ TEST(PrintJournalState, DaysNeverInvert) {
     EXPECT_EQ(state.FirstDay(), COleDateTime(2026, 3, 15, 0, 0, 0));
     state.SetLastDay(COleDateTime(2026, 2, 1, 0, 0, 0)); // before the first: it goes back
     EXPECT_EQ(state.FirstDay(), COleDateTime(2026, 2, 1, 0, 0, 0));
-    state.SetFirstDay(COleDateTime(2026, 1, 5, 0, 0, 0)); // earlier: the last day stays
+    state.SetFirstDay(COleDateTime(2026, 1, 5, 18, 0, 0)); // earlier: the last day stays
     EXPECT_EQ(state.LastDay(), COleDateTime(2026, 2, 1, 0, 0, 0));
-}
 
-TEST(PrintJournalState, OkRangeRunsFromMidnightToTheLastSecond) {
-    PrintJournalState state("", "{F1}", kToday);
+    // The range chosen runs from the first day's midnight to the last day's last second.
     state.m_bBetween = true;
-    state.SetFirstDay(COleDateTime(2026, 2, 27, 18, 0, 0));
-    state.SetLastDay(COleDateTime(2026, 3, 1, 6, 0, 0));
     const EntryChoice choice = state.Choice();
     EXPECT_EQ(choice.what, EntryChoice::CurrentFolder);
     EXPECT_EQ(choice.folderId, "{F1}");
     EXPECT_TRUE(choice.between);
-    EXPECT_EQ(choice.from, COleDateTime(2026, 2, 27, 0, 0, 0));
-    EXPECT_EQ(choice.to, COleDateTime(2026, 3, 1, 23, 59, 59));
+    EXPECT_EQ(choice.from, COleDateTime(2026, 1, 5, 0, 0, 0));
+    EXPECT_EQ(choice.to, COleDateTime(2026, 2, 1, 23, 59, 59));
 }
 
 } // namespace

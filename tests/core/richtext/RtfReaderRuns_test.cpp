@@ -29,10 +29,7 @@ using Runs = std::vector<std::string>;
 
 // Runs split where the format changes and only there, however the format was reached.
 TEST(RtfReaderRuns, RunsFollowTheFormatAsItIsWhenTextComes) {
-    const struct {
-        const char* rtf;
-        Runs runs;
-    } cases[] = {
+    const std::pair<const char*, Runs> cases[] = {
         // Equal formats reached by other words (default font and \f0, on and off, a group)
         {"{\\rtf1\\deff0{\\fonttbl{\\f0 Arial;}}a\\f0 b\\b\\b0 c{\\i0 d}\\fs24 e}",
          {"abcde Arial 24"}},
@@ -45,8 +42,8 @@ TEST(RtfReaderRuns, RunsFollowTheFormatAsItIsWhenTextComes) {
         // A picture between texts of one format parts them
         {"{\\rtf1 a{\\pict\\pngblip\\picw1\\pich1 89504e47}b}", {"a  24", "  24", "b  24"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.runs, runsOf(c.rtf)) << c.rtf;
+    for (const auto& [rtf, runs] : cases)
+        EXPECT_EQ(runs, runsOf(rtf)) << rtf;
 }
 
 TEST(RtfReaderRuns, ManyFormatsInTurnEachKeepTheirOwnRuns) {
@@ -72,11 +69,9 @@ TEST(RtfReaderRuns, RawBytesAnywhereInALongStretchOfText) {
         const std::string d(before, 'd');
         const std::string rtf =
             "{\\rtf1\\ansi " + a + "\xe9" + b + "\x01\tc{\\b x}" + d + "\\par " + a + "z}";
-        const QString expected = QString::fromStdString(a) + QChar(0xE9) +
-                                 QString::fromStdString(b) + QStringLiteral(u"\tcx") +
-                                 QString::fromStdString(d) + QStringLiteral(u"\r\n") +
-                                 QString::fromStdString(a) + u'z';
-        EXPECT_EQ(expected, plainText(RtfReader::read(rtf))) << rtf;
+        EXPECT_EQ(QString::fromLatin1(a + "\xe9" + b + "\tcx" + d + "\r\n" + a + "z"),
+                  plainText(RtfReader::read(rtf)))
+            << rtf;
     }
 }
 

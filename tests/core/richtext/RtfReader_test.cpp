@@ -3,6 +3,7 @@
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
+#include <QByteArrayList>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -84,12 +85,9 @@ TEST(RtfReader, PictureSizesStayInRangeAfterScaling) {
         RtfReader::read("{\\rtf1{\\pict\\pngblip\\picw5\\pich-5\\picwgoal1000000\\pichgoal9"
                         "\\picscalex300\\picscaley0 89504e47}}");
     ASSERT_EQ(1u, doc.paragraphs.size());
-    const Image& image = *doc.paragraphs[0].runs.at(0).image;
-    EXPECT_EQ(5, image.widthPixels);
-    EXPECT_EQ(0, image.heightPixels);
-    EXPECT_EQ(1 << 20, image.widthTwips);
-    EXPECT_EQ(0, image.heightTwips); // a scale of 0 counts as 1 %
-    EXPECT_EQ(QByteArray("\x89PNG"), image.data);
+    // Pixels 5 by 0, shown 1 << 20 by 0 twips: a scale of 0 counts as 1 %.
+    EXPECT_EQ((Image{Image::Kind::Png, QByteArray("\x89PNG"), 5, 0, 1 << 20, 0}),
+              doc.paragraphs[0].runs.at(0).image);
     EXPECT_EQ(doc, RtfReader::read(RtfWriter::write(doc)));
 }
 
@@ -108,25 +106,22 @@ TEST(RtfReader, RandomInputRoundTripsThroughTheWriterAndShowsTheSameText) {
     using namespace std::string_literals; // the alphabet holds a NUL byte
     const std::string alphabet = "{}\\\\\\'09afAFxuc-;* \r\n\x00\xe9\x80pardbiul"s;
     // RTF words and groups the random input is made of, between bars.
-    const std::string wordList =
-        "\\par |\\b |\\u-3913 |\\uc2 |\\'e9|{\\*\\x |\\pict\\pngblip |\\f1 |"
-        "{\\fonttbl{\\f1\\fcharset238 X;}}|{\\colortbl;\\red9;}|\\cf1 |\\line |\\bin2 |\\qc |"
-        "\\u-10179 |\\u-8704 |\\u8232 |{\\pict\\pngblip 89504e47}|\\cell |\\row |\\intbl |"
-        "\\itap2 |\\nestcell |{\\*\\nesttableprops\\trowd\\cellx9\\nestrow}|\\trowd\\cellx100 |"
-        "\\page |{\\*\\pn\\pnlvlbody\\pndec{\\pntxta.}}|{\\pntext 1.\\tab}|\\pnlvlblt |"
-        "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt |\\highlight1 |\\super |\\dn3 |\\uldb |"
-        "\\li-20 |\\sl-240\\slmult1 |{\\*\\listtable{\\list}}|\\'83";
-    std::vector<std::string> words;
-    for (size_t at = 0, bar; at <= wordList.size(); at = bar + 1) {
-        bar = std::min(wordList.find('|', at), wordList.size());
-        words.push_back(wordList.substr(at, bar - at));
-    }
+    const QList<QByteArray> words =
+        QByteArray(
+            "\\par |\\b |\\u-3913 |\\uc2 |\\'e9|{\\*\\x |\\pict\\pngblip |\\f1 |"
+            "{\\fonttbl{\\f1\\fcharset238 X;}}|{\\colortbl;\\red9;}|\\cf1 |\\line |\\bin2 |\\qc |"
+            "\\u-10179 |\\u-8704 |\\u8232 |{\\pict\\pngblip 89504e47}|\\cell |\\row |\\intbl |"
+            "\\itap2 |\\nestcell |{\\*\\nesttableprops\\trowd\\cellx9\\nestrow}|\\trowd\\cellx100 |"
+            "\\page |{\\*\\pn\\pnlvlbody\\pndec{\\pntxta.}}|{\\pntext 1.\\tab}|\\pnlvlblt |"
+            "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt |\\highlight1 |\\super |\\dn3 |\\uldb |"
+            "\\li-20 |\\sl-240\\slmult1 |{\\*\\listtable{\\list}}|\\'83")
+            .split('|');
     for (int round = 0; round < 3000; ++round) {
         std::string input = "{\\rtf1 ";
         const int pieces = std::uniform_int_distribution(0, 60)(random);
         for (int i = 0; i < pieces; ++i) {
             if (random() % 3 == 0)
-                input += words[random() % words.size()];
+                input += words[random() % words.size()].toStdString();
             else
                 input += alphabet[random() % alphabet.size()];
         }

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 using spelling::chooseDictionary;
@@ -14,11 +16,8 @@ using spelling::findDictionaries;
 
 TEST(DictionaryCatalog, ChoosesSavedThenLocaleThenLanguageThenEnglish) {
     const QStringList installed = {u"de_AT"_s, u"de_DE"_s, u"en_GB"_s, u"en_US"_s, u"fr"_s};
-    struct {
-        const char* saved;
-        const char* locale;
-        const char* chosen;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        // saved, locale: chosen
         {"en_GB", "de_DE", "en_GB"},  // the user's choice wins while installed
         {"it_IT", "de_DE", "de_DE"},  // a choice since uninstalled falls through
         {"", "de_DE.UTF-8", "de_DE"}, // locale names with encoding and modifier
@@ -27,11 +26,10 @@ TEST(DictionaryCatalog, ChoosesSavedThenLocaleThenLanguageThenEnglish) {
         {"", "ja_JP", "en_US"},                               // nothing for the language
         {"", "C", "en_US"},           {"", "", "en_US"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(
-            chooseDictionary(installed, QString::fromUtf8(c.saved), QString::fromUtf8(c.locale)),
-            QString::fromUtf8(c.chosen))
-            << c.saved << " / " << c.locale;
+    for (const auto& [saved, locale, chosen] : cases)
+        EXPECT_EQ(chooseDictionary(installed, QString::fromUtf8(saved), QString::fromUtf8(locale)),
+                  QString::fromUtf8(chosen))
+            << saved << " / " << locale;
     EXPECT_EQ(chooseDictionary({u"pl_PL"_s, u"sv_SE"_s}, {}, QStringLiteral("ja_JP")),
               QStringLiteral("pl_PL"));
     EXPECT_EQ(chooseDictionary({}, QStringLiteral("en_US"), QStringLiteral("en_US")), QString());

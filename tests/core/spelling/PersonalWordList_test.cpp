@@ -5,27 +5,18 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 using namespace Qt::StringLiterals;
-
-namespace {
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 TEST(PersonalWordList, ReadsOneWordALineAndSkipsWhatCannotBeAWord) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("words.txt"));
     EXPECT_TRUE(PersonalWordList(path).read().isEmpty()); // missing file
 
-    const QByteArray longLine(300, 'x');
-    write(path, "\xEF\xBB\xBF"
-                "Quillbook\r\n\n  Zoë  \ntwo words\nQuillbook\n" +
-                    longLine + "\nctrl\x01x\nlast");
+    ASSERT_TRUE(std::ofstream(path.toStdString())
+                << "\xEF\xBB\xBFQuillbook\r\n\n  Zoë  \ntwo words\nQuillbook\n"
+                << std::string(300, 'x') << "\nctrl\x01x\nlast");
     EXPECT_EQ(PersonalWordList(path).read(), (QStringList{u"Quillbook"_s, u"Zoë"_s, u"last"_s}));
 }
 
@@ -40,7 +31,7 @@ TEST(PersonalWordList, AddAppendsEachWordOnce) {
 
     // a file whose last line has no end keeps that word whole
     const QString edited = dir.filePath(QStringLiteral("edited.txt"));
-    write(edited, "alpha\nbeta");
+    ASSERT_TRUE(std::ofstream(edited.toStdString()) << "alpha\nbeta");
     EXPECT_FALSE(PersonalWordList(edited).add(QStringLiteral("gamma")));
     EXPECT_EQ(fileBytes(edited.toStdString()), "alpha\nbeta\ngamma\n");
 }
@@ -54,7 +45,7 @@ TEST(PersonalWordList, RefusalsAreReportedNotSwallowed) {
     EXPECT_FALSE(QFile::exists(path));
 
     // a folder that cannot be made: a file stands where it should be
-    write(dir.filePath(QStringLiteral("blocker")), "x");
+    ASSERT_TRUE(std::ofstream(dir.filePath(QStringLiteral("blocker")).toStdString()) << "x");
     const auto problem = PersonalWordList(dir.filePath(QStringLiteral("blocker/words.txt")))
                              .add(QStringLiteral("word"));
     ASSERT_TRUE(problem);

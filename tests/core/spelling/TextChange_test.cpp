@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using spelling::replaceWord;
 using spelling::TextChange;
 
 TEST(TextChange, RewritesOnlyTheLettersThatDiffer) {
-    struct {
-        const char* word;
-        const char* replacement;
-        TextChange expected; // for a word starting at 10
-    } cases[] = {
+    // The word, starting at 10, and its replacement: the change.
+    const std::tuple<const char*, const char*, TextChange> cases[] = {
         {"recieve", "receive", {13, 2, QStringLiteral("ei"), 13}},
         {"teh", "the", {11, 2, QStringLiteral("he"), 11}},
         {"wrod", "word", {11, 2, QStringLiteral("or"), 11}},
@@ -25,11 +24,11 @@ TEST(TextChange, RewritesOnlyTheLettersThatDiffer) {
         {"word", "", {10, 4, QString(), 10}},
         {"same", "same", {14, 0, QString(), 13}},
     };
-    for (const auto& c : cases) {
-        const QString word = QString::fromUtf8(c.word);
-        const QString replacement = QString::fromUtf8(c.replacement);
+    for (const auto& [from, to, expected] : cases) {
+        const QString word = QString::fromUtf8(from);
+        const QString replacement = QString::fromUtf8(to);
         const TextChange change = replaceWord(10, word, replacement);
-        EXPECT_EQ(change, c.expected) << c.word << " -> " << c.replacement;
+        EXPECT_EQ(change, expected) << from << " -> " << to;
         // applied to the word, the change gives the replacement
         QString text = QStringLiteral("0123456789") + word;
         text.replace(change.start, change.removed, change.inserted);

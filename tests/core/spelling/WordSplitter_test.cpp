@@ -16,15 +16,10 @@ QString words(const QString& text) {
     return found.join(u'|');
 }
 
-struct SplitCase {
-    const char* text;
-    const char* words;
-};
-
 } // namespace
 
 TEST(WordSplitter, FindsTheWordsToCheck) {
-    const SplitCase cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"", ""},
         {"  \n\t ", ""},
         {"Hello, world!", "Hello|world"},
@@ -46,8 +41,8 @@ TEST(WordSplitter, FindsTheWordsToCheck) {
         // paragraph breaks and pictures separate words
         {"one\ntwo\u2029three\uFFFCfour", "one|two|three|four"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(words(QString::fromUtf8(c.text)), QString::fromUtf8(c.words)) << c.text;
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(words(QString::fromUtf8(text)), QString::fromUtf8(expected)) << text;
 }
 
 TEST(WordSplitter, WordAtOrAfterAPosition) {
