@@ -1,13 +1,11 @@
 #include "support/RandomJournal.h"
 
 #include "platform/TextEncoding.h"
-#include "store/SqlBinary.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
 #include "store/StoredText.h"
 
 #include <iterator>
-#include <stdexcept>
 
 namespace {
 
@@ -31,15 +29,6 @@ std::string hex(const std::string& bytes) {
 }
 
 } // namespace
-
-std::string RandomJournal::undecodable() {
-    for (const char* candidate : {"\x01", "a\x01", "\x01\x01\x05", "\x02\x01"}) {
-        unsigned char out[16];
-        if (SqlBinary::decodeBytes(reinterpret_cast<const unsigned char*>(candidate), out) < 0)
-            return candidate;
-    }
-    throw std::logic_error("no undecodable text known");
-}
 
 std::string RandomJournal::word() {
     return kWords[below(static_cast<std::uint32_t>(std::size(kWords)))];

@@ -108,30 +108,6 @@ protected:
         }
     }
 
-    // The file after a kill: sound, opens, and each entry is as reported or, for the one
-    // change in doubt, as that change would leave it; which of the two it is becomes what the
-    // next writer starts from.
-    void checkFile(Model& model, const std::optional<std::pair<std::string, std::string>>& inDoubt,
-                   int kill) {
-        ASSERT_EQ(rawValue(path, "PRAGMA integrity_check"), "ok") << "after kill " << kill;
-        ASSERT_EQ(open(path), CQBKDoc::OpenOk) << "after kill " << kill;
-        Model file;
-        for (const RawRow& row : rawQuery(path, "SELECT EntryID, FolderID, TimeStamp FROM Entry")) {
-            const std::string id = row[0].value_or("<null>");
-            // a second row for one id is a fault too
-            file[id] = file.count(id) ? "twice"
-                                      : join({row[1].value_or("<null>"), row[2].value_or("<null>"),
-                                              doc.LoadEntryText(id)});
-        }
-        for (auto& [id, expected] : model) {
-            const std::string actual = file.count(id) ? file[id] : kGone;
-            if (inDoubt && inDoubt->first == id && actual == inDoubt->second)
-                expected = actual;
-            EXPECT_EQ(actual, expected) << id << " after kill " << kill;
-        }
-        doc.CloseJournal();
-    }
-
     std::string path;
     std::vector<std::string> folders{"{Root}"};
 };
@@ -201,9 +177,27 @@ TEST_F(KilledWriterTest, EveryReportedChangeSurvivesSigkill) {
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
             << "the writer ended by itself, status " << status;
         killsMidChange += inDoubt.has_value();
-        checkFile(model, inDoubt, kill);
-        if (HasFailure())
-            return;
+
+        // The file: sound, opens, and each entry is as reported or, for the one change in
+        // doubt, as that change would leave it; which of the two it is becomes what the next
+        // writer starts from.
+        ASSERT_EQ(rawValue(path, "PRAGMA integrity_check"), "ok") << "after kill " << kill;
+        ASSERT_EQ(open(path), CQBKDoc::OpenOk) << "after kill " << kill;
+        Model file;
+        for (const RawRow& row : rawQuery(path, "SELECT EntryID, FolderID, TimeStamp FROM Entry")) {
+            const std::string id = row[0].value_or("<null>");
+            // a second row for one id is a fault too
+            file[id] = file.count(id) ? "twice"
+                                      : join({row[1].value_or("<null>"), row[2].value_or("<null>"),
+                                              doc.LoadEntryText(id)});
+        }
+        for (auto& [id, expected] : model) {
+            const std::string actual = file.count(id) ? file[id] : kGone;
+            if (inDoubt && inDoubt->first == id && actual == inDoubt->second)
+                expected = actual;
+            ASSERT_EQ(actual, expected) << id << " after kill " << kill;
+        }
+        doc.CloseJournal();
     }
     std::printf("%d kills, %d changes reported done, %d kills while a change was under way\n",
                 kKills, changesReported, killsMidChange);
