@@ -4,6 +4,7 @@
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
 #include "store/StoredText.h"
+#include "support/Hex.h"
 
 #include <iterator>
 
@@ -17,15 +18,6 @@ const char* const kWords[] = {"journal",  "Journal", "JOURNAL", "journalism", "r
 std::string quoted(const std::string& text) {
     SqlBuffer sql;
     return sql.format("%Q", text.c_str());
-}
-
-std::string hex(const std::string& bytes) {
-    std::string out;
-    for (const unsigned char b : bytes) {
-        out += "0123456789abcdef"[b >> 4];
-        out += "0123456789abcdef"[b & 15];
-    }
-    return out;
 }
 
 } // namespace
@@ -45,7 +37,8 @@ std::string RandomJournal::rtf() {
         std::string one = word();
         std::string escaped; // bytes above 127 as RTF escapes
         for (const char c : one)
-            escaped += static_cast<unsigned char>(c) < 128 ? std::string(1, c) : "\\'" + hex({c});
+            escaped +=
+                static_cast<unsigned char>(c) < 128 ? std::string(1, c) : "\\'" + hexOf({&c, 1});
         if (chance(5) && one.size() > 2) // a word split by formatting
             escaped = "{\\b " + escaped.substr(0, 2) + "}" + escaped.substr(2);
         text += escaped + (chance(6) ? "\\par " : " ");
@@ -64,7 +57,7 @@ std::string RandomJournal::timeStamp() {
 std::string RandomJournal::idValue(const std::string& id) {
     // A blob of the same bytes never equals the quoted text.
     const std::uint32_t pick = below(40);
-    return pick == 0 ? "NULL" : pick == 1 ? "''" : pick == 2 ? "X'" + hex(id) + "'" : quoted(id);
+    return pick == 0 ? "NULL" : pick == 1 ? "''" : pick == 2 ? "X'" + hexOf(id) + "'" : quoted(id);
 }
 
 void RandomJournal::fill(SqlDatabase& db, const std::string& contentKey) {

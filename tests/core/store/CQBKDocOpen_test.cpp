@@ -4,23 +4,26 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 using Session = SessionFixture;
 
-TEST_F(Session, FilesThatAreNotJournalsAreRefusedAndLeftUnchanged) {
+TEST_F(Session, FilesThatAreNotJournalsOrNewerOnesAreRefusedAndLeftUnchanged) {
     const std::string journal = createJournal("mine.qbk");
     // A text file with the journal extension; SQLite files without the settings table, with no
-    // row in it, or whose content key is missing or not an identifier.
-    const std::pair<const char*, const char*> cases[] = {
-        {"notes.qbk", nullptr},
-        {"other.qbk", "DROP TABLE Config"},
-        {"norow.qbk", "DELETE FROM Config"},
-        {"nokey.qbk", "UPDATE Config SET InstanceID = NULL"},
-        {"emptykey.qbk", "UPDATE Config SET InstanceID = ''"},
-        {"badkey.qbk", "UPDATE Config SET InstanceID = 'xABCDEFGH'"},
+    // row in it, or whose content key is missing or not an identifier; a newer revision.
+    constexpr auto kNot = CQBKDoc::OpenNotAJournal;
+    const std::tuple<const char*, const char*, decltype(kNot)> cases[] = {
+        {"notes.qbk", nullptr, kNot},
+        {"other.qbk", "DROP TABLE Config", kNot},
+        {"norow.qbk", "DELETE FROM Config", kNot},
+        {"nokey.qbk", "UPDATE Config SET InstanceID = NULL", kNot},
+        {"emptykey.qbk", "UPDATE Config SET InstanceID = ''", kNot},
+        {"badkey.qbk", "UPDATE Config SET InstanceID = 'xABCDEFGH'", kNot},
+        {"newer.qbk", "UPDATE Config SET SchemaRevision = 4", CQBKDoc::OpenNewerVersion},
     };
     ui.answerMessage(JournalMessages::kQueryClose, MessageAnswer::Yes); // the open one closes
-    for (const auto& [name, sql] : cases) {
+    for (const auto& [name, sql, result] : cases) {
         const std::string path = pathFor(name);
         if (sql) {
             std::filesystem::copy_file(journal, path);
@@ -29,19 +32,15 @@ TEST_F(Session, FilesThatAreNotJournalsAreRefusedAndLeftUnchanged) {
             std::ofstream(path) << "just some notes\n";
         }
         const std::string before = fileBytes(path);
-        EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenNotAJournal) << name;
+        EXPECT_EQ(doc.OpenJournal(path), result) << name;
         EXPECT_FALSE(doc.IsJournalOpen()) << name;
         EXPECT_EQ(fileBytes(path), before) << name;
     }
 }
 
-TEST_F(Session, NewerRevisionIsRefusedUnmodifiedAndOlderOnesUpgraded) {
+TEST_F(Session, OlderRevisionsAreUpgradedAndANewerOneIsTold) {
     const std::string path = createJournal("j.qbk");
     doc.CloseJournal();
-    rawExec(path, "UPDATE Config SET SchemaRevision = 4");
-    const std::string before = fileBytes(path);
-    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenNewerVersion);
-    EXPECT_EQ(fileBytes(path), before);
     EXPECT_EQ(JournalMessages::OpenResultMessage(CQBKDoc::OpenNewerVersion),
               "The Journal you are trying to open requires\na newer version Quillbook.");
 
