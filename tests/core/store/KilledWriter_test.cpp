@@ -1,8 +1,6 @@
-// A process that saves, re-dates, moves and deletes entries is killed with SIGKILL at random
-// moments, again and again. After each kill the journal must pass SQLite's integrity check,
-// open in the session and hold every change the process had reported done. The writer is a
-// fork of the test and reports each change before and after it, one write() a line, so at most
-// one change is ever in doubt.
+// A forked writer that saves, re-dates, moves and deletes entries, killed by SIGKILL at random
+// moments: after each kill the journal passes SQLite's integrity check, opens, and holds every
+// change reported done (each reported before and after, one write() a line: one in doubt).
 
 #include "store/TimeStamp.h"
 #include "support/RawSqlite.h"
@@ -178,9 +176,8 @@ TEST_F(KilledWriterTest, EveryReportedChangeSurvivesSigkill) {
             << "the writer ended by itself, status " << status;
         killsMidChange += inDoubt.has_value();
 
-        // The file: sound, opens, and each entry is as reported or, for the one change in
-        // doubt, as that change would leave it; which of the two it is becomes what the next
-        // writer starts from.
+        // Each entry as reported or, for the change in doubt, as that change would leave it
+        // (which of the two it is becomes what the next writer starts from).
         ASSERT_EQ(rawValue(path, "PRAGMA integrity_check"), "ok") << "after kill " << kill;
         ASSERT_EQ(open(path), CQBKDoc::OpenOk) << "after kill " << kill;
         Model file;

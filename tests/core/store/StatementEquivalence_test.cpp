@@ -1,8 +1,6 @@
 // The session's entry operations, reads and search against their statements taken literally
-// (each a scan on EntryID, every field deciphered and read again), run on a copy of the file,
-// on random journals with duplicate, NULL and blob ids and through writes made behind the
-// session's back: the files must stay equal in every value, the reads return the same and the
-// same failures show.
+// (a scan on EntryID, every field deciphered again) on a copy of the file, on random journals
+// and writes behind the session's back: equal files, equal reads and the same failures.
 #include "platform/TextEncoding.h"
 #include "store/CHiddenRichEdit.h"
 #include "store/JournalMessages.h"
