@@ -1,13 +1,12 @@
 #include "support/RandomJournal.h"
 
 #include "platform/TextEncoding.h"
-#include "store/SqlBinary.h"
 #include "store/SqlBuffer.h"
 #include "store/SqlDatabase.h"
 #include "store/StoredText.h"
+#include "support/Hex.h"
 
 #include <iterator>
-#include <stdexcept>
 
 namespace {
 
@@ -21,25 +20,7 @@ std::string quoted(const std::string& text) {
     return sql.format("%Q", text.c_str());
 }
 
-std::string hex(const std::string& bytes) {
-    std::string out;
-    for (const unsigned char b : bytes) {
-        out += "0123456789abcdef"[b >> 4];
-        out += "0123456789abcdef"[b & 15];
-    }
-    return out;
-}
-
 } // namespace
-
-std::string RandomJournal::undecodable() {
-    for (const char* candidate : {"\x01", "a\x01", "\x01\x01\x05", "\x02\x01"}) {
-        unsigned char out[16];
-        if (SqlBinary::decodeBytes(reinterpret_cast<const unsigned char*>(candidate), out) < 0)
-            return candidate;
-    }
-    throw std::logic_error("no undecodable text known");
-}
 
 std::string RandomJournal::word() {
     return kWords[below(static_cast<std::uint32_t>(std::size(kWords)))];
@@ -56,7 +37,8 @@ std::string RandomJournal::rtf() {
         std::string one = word();
         std::string escaped; // bytes above 127 as RTF escapes
         for (const char c : one)
-            escaped += static_cast<unsigned char>(c) < 128 ? std::string(1, c) : "\\'" + hex({c});
+            escaped +=
+                static_cast<unsigned char>(c) < 128 ? std::string(1, c) : "\\'" + hexOf({&c, 1});
         if (chance(5) && one.size() > 2) // a word split by formatting
             escaped = "{\\b " + escaped.substr(0, 2) + "}" + escaped.substr(2);
         text += escaped + (chance(6) ? "\\par " : " ");
@@ -75,7 +57,7 @@ std::string RandomJournal::timeStamp() {
 std::string RandomJournal::idValue(const std::string& id) {
     // A blob of the same bytes never equals the quoted text.
     const std::uint32_t pick = below(40);
-    return pick == 0 ? "NULL" : pick == 1 ? "''" : pick == 2 ? "X'" + hex(id) + "'" : quoted(id);
+    return pick == 0 ? "NULL" : pick == 1 ? "''" : pick == 2 ? "X'" + hexOf(id) + "'" : quoted(id);
 }
 
 void RandomJournal::fill(SqlDatabase& db, const std::string& contentKey) {

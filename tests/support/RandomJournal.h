@@ -32,8 +32,9 @@ public:
     std::uint32_t below(std::uint32_t n) { return static_cast<std::uint32_t>(m_rng() % n); }
     bool chance(std::uint32_t oneIn) { return below(oneIn) == 0; }
 
-    // Stored text that the binary codec refuses ("Cannot decode binary").
-    static std::string undecodable();
+    // Stored text that the binary codec refuses ("Cannot decode binary"): an offset byte, then
+    // an escape byte with nothing behind it.
+    static std::string undecodable() { return "a\x01"; }
 
 private:
     std::string word();

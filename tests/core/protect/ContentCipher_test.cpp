@@ -1,4 +1,5 @@
 #include "protect/ContentCipher.h"
+#include "support/Hex.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +10,7 @@
 namespace {
 
 std::string hexOf(const ContentCipher& c) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out;
-    for (int i = 0; i < c.size(); ++i) {
-        out += kHex[c.data()[i] >> 4];
-        out += kHex[c.data()[i] & 0xF];
-    }
-    return out;
+    return ::hexOf(c.data(), static_cast<std::size_t>(c.size()));
 }
 
 ContentCipher enciphered(std::string_view text, std::string_view key) {

@@ -20,17 +20,14 @@ std::string streamOut(std::string_view rtfText) {
 }
 
 // Paragraphs, line breaks and tabs in the text are the reader's (RtfGolden, RtfReader); here,
-// that the text comes out in the stored encoding.
+// that the text comes out in the stored encoding, into an emptied argument.
 TEST(CHiddenRichEditStreamOut, UsesTheStoredTextEncoding) {
     EXPECT_EQ("Caf\xe9 \x80", streamOut(rtf("Caf\\'e9 \\u8364?\\par")));
     // A character outside Windows-1252 turns the whole text into UTF-8.
     EXPECT_EQ("Caf\xc3\xa9 \xce\xb1", streamOut(rtf("Caf\\'e9 \\u945?\\par")));
-}
-
-TEST(CHiddenRichEditStreamOut, OutputArgumentIsEmptiedFirst) {
+    std::string out = "old contents";
     CHiddenRichEdit edit;
     edit.StreamInText(kRtf, rtf("new\\par"));
-    std::string out = "old contents";
     edit.StreamOutText(out);
     EXPECT_EQ("new", out);
 }
@@ -46,7 +43,7 @@ TEST(CHiddenRichEditStreamIn, PlainTextAndRtfThatIsNotRtf) {
     EXPECT_EQ("{\\RTF1 upper case}", edit.StreamOutText());
 }
 
-TEST(CHiddenRichEditFind, FindsTextAsShownNotTheRtfSource) {
+TEST(CHiddenRichEditFind, FindsTextAsShownNotTheRtfSourceNorTheEmptyString) {
     CHiddenRichEdit edit;
     const std::string text = rtf("Hello wor\\b ld\\b0 , again\\par second para\\par");
     EXPECT_EQ(6, edit.FindInText(kRtf, false, false, text, QStringLiteral("world")));
@@ -56,17 +53,14 @@ TEST(CHiddenRichEditFind, FindsTextAsShownNotTheRtfSource) {
     // The paragraph break counts as one character.
     EXPECT_EQ(19, edit.FindInText(kRtf, false, false, text, QStringLiteral("second")));
     EXPECT_EQ(17, edit.FindInText(kRtf, false, false, text, QStringLiteral("n\rsecond")));
-}
-
-TEST(CHiddenRichEditFind, EmptyStringAndPlainTextComments) {
-    CHiddenRichEdit edit;
+    // The empty string is never found; plain text comments are searched as they are.
     EXPECT_EQ(-1, edit.FindInText(kRtf, false, false, rtf("anything\\par"), QString()));
     EXPECT_EQ(-1, edit.FindInText(kText, false, false, "", QString()));
     EXPECT_EQ(3, edit.FindInText(kText, false, false, "ab\r\ncd", QStringLiteral("cd")));
     EXPECT_EQ(0, edit.FindInText(kText, false, false, "{\\b x}", QStringLiteral("{\\b")));
 }
 
-TEST(CHiddenRichEditDescription, CutNeverSplitsACharacter) {
+TEST(CHiddenRichEditDescription, CutNeverSplitsACharacterAndThePrefixKeepsBreaks) {
     CHiddenRichEdit edit;
     std::string body(63, 'a');
     body += "\\u945?\\u-10179?\\u-8704?zz"; // alpha, then one character outside the BMP
@@ -76,10 +70,7 @@ TEST(CHiddenRichEditDescription, CutNeverSplitsACharacter) {
     // Windows-1252 text stays one byte per character.
     edit.StreamInText(kRtf, rtf(std::string(64, 'a') + "\\'e9\\'e9\\par"));
     EXPECT_EQ(std::string(64, 'a') + "\xe9", edit.DerivedDescription());
-}
-
-TEST(CHiddenRichEditDescription, StreamedPrefixKeepsBreaksAndSpaces) {
-    CHiddenRichEdit edit;
+    // The streamed prefix keeps breaks and spaces.
     edit.StreamInText(kRtf, rtf(" one\\par two\\par"));
     EXPECT_EQ(" one\r\ntwo", edit.StreamedPrefix());
     edit.StreamInText(kRtf, rtf(std::string(64, 'y') + "\\par z\\par"));

@@ -19,15 +19,17 @@ protected:
 
 } // namespace
 
+// The password item's text follows the journal and stays while none is open.
 TEST_F(Commands, EnablingFollowsTheOpenJournalAndThePanes) {
     const CommandId always[] = {ID_FILE_OPEN_JOURNAL, ID_FILE_NEW_JOURNAL, ID_HELP_WELCOME_DIALOG};
     const CommandId needJournal[] = {ID_FILE_CLOSE_JOURNAL,   ID_FILE_JOURNAL_OPTIONS,
                                      ID_FILE_CHANGE_PASSWORD, ID_FILE_NEW_ENTRY,
                                      ID_TOOLS_SEARCH,         ID_EDIT_MASTER_TOPIC_LIST,
                                      ID_FILE_PRINT_JOURNAL};
+    EXPECT_EQ(router.state(ID_FILE_CHANGE_PASSWORD).text, "Set Password...");
     for (int open = 0; open < 2; ++open) {
         if (open)
-            createJournal("c.qbk");
+            createJournal("c.qbk", "pw");
         for (CommandId id : always)
             EXPECT_TRUE(enabled(id)) << id;
         for (CommandId id : needJournal)
@@ -41,6 +43,10 @@ TEST_F(Commands, EnablingFollowsTheOpenJournalAndThePanes) {
     EXPECT_TRUE(enabled(ID_FILE_NEW_FOLDER));
     EXPECT_TRUE(router.dispatch(ID_FILE_NEW_FOLDER));
     EXPECT_EQ(log.calls.back(), "NewFolder");
+    EXPECT_EQ(router.state(ID_FILE_CHANGE_PASSWORD).text, "Change Password...");
+    doc.CloseJournal();
+    EXPECT_FALSE(enabled(ID_FILE_CHANGE_PASSWORD));
+    EXPECT_EQ(router.state(ID_FILE_CHANGE_PASSWORD).text, "Change Password...");
 }
 
 TEST_F(Commands, AJournalOpenForReadingOnlyRefusesTheCommandsThatWrite) {
@@ -58,16 +64,6 @@ TEST_F(Commands, AJournalOpenForReadingOnlyRefusesTheCommandsThatWrite) {
     for (const CommandId command : {ID_TOOLS_SEARCH, ID_FILE_PRINT_JOURNAL, ID_FILE_CLOSE_JOURNAL})
         EXPECT_TRUE(enabled(command)) << command;
     EXPECT_FALSE(doc.RefusesCommand(ID_FILE_OPEN_ENTRY)) << "reading an entry in the editor";
-}
-
-TEST_F(Commands, PasswordItemTextFollowsTheJournalAndStaysWhileClosed) {
-    EXPECT_EQ(router.state(ID_FILE_CHANGE_PASSWORD).text, "Set Password...");
-    createJournal("locked.qbk", "pw");
-    EXPECT_EQ(router.state(ID_FILE_CHANGE_PASSWORD).text, "Change Password...");
-    doc.CloseJournal();
-    const CommandState closed = router.state(ID_FILE_CHANGE_PASSWORD);
-    EXPECT_FALSE(closed.enabled);
-    EXPECT_EQ(closed.text, "Change Password...");
 }
 
 TEST_F(Commands, WelcomeAndOpenCommandsRunTheirDialogs) {

@@ -1,8 +1,6 @@
-// A process that saves, re-dates, moves and deletes entries is killed with SIGKILL at random
-// moments, again and again. After each kill the journal must pass SQLite's integrity check,
-// open in the session and hold every change the process had reported done. The writer is a
-// fork of the test and reports each change before and after it, one write() a line, so at most
-// one change is ever in doubt.
+// A forked writer that saves, re-dates, moves and deletes entries, killed by SIGKILL at random
+// moments: after each kill the journal passes SQLite's integrity check, opens, and holds every
+// change reported done (each reported before and after, one write() a line: one in doubt).
 
 #include "store/TimeStamp.h"
 #include "support/RawSqlite.h"
@@ -108,30 +106,6 @@ protected:
         }
     }
 
-    // The file after a kill: sound, opens, and each entry is as reported or, for the one
-    // change in doubt, as that change would leave it; which of the two it is becomes what the
-    // next writer starts from.
-    void checkFile(Model& model, const std::optional<std::pair<std::string, std::string>>& inDoubt,
-                   int kill) {
-        ASSERT_EQ(rawValue(path, "PRAGMA integrity_check"), "ok") << "after kill " << kill;
-        ASSERT_EQ(open(path), CQBKDoc::OpenOk) << "after kill " << kill;
-        Model file;
-        for (const RawRow& row : rawQuery(path, "SELECT EntryID, FolderID, TimeStamp FROM Entry")) {
-            const std::string id = row[0].value_or("<null>");
-            // a second row for one id is a fault too
-            file[id] = file.count(id) ? "twice"
-                                      : join({row[1].value_or("<null>"), row[2].value_or("<null>"),
-                                              doc.LoadEntryText(id)});
-        }
-        for (auto& [id, expected] : model) {
-            const std::string actual = file.count(id) ? file[id] : kGone;
-            if (inDoubt && inDoubt->first == id && actual == inDoubt->second)
-                expected = actual;
-            EXPECT_EQ(actual, expected) << id << " after kill " << kill;
-        }
-        doc.CloseJournal();
-    }
-
     std::string path;
     std::vector<std::string> folders{"{Root}"};
 };
@@ -201,9 +175,26 @@ TEST_F(KilledWriterTest, EveryReportedChangeSurvivesSigkill) {
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
             << "the writer ended by itself, status " << status;
         killsMidChange += inDoubt.has_value();
-        checkFile(model, inDoubt, kill);
-        if (HasFailure())
-            return;
+
+        // Each entry as reported or, for the change in doubt, as that change would leave it
+        // (which of the two it is becomes what the next writer starts from).
+        ASSERT_EQ(rawValue(path, "PRAGMA integrity_check"), "ok") << "after kill " << kill;
+        ASSERT_EQ(open(path), CQBKDoc::OpenOk) << "after kill " << kill;
+        Model file;
+        for (const RawRow& row : rawQuery(path, "SELECT EntryID, FolderID, TimeStamp FROM Entry")) {
+            const std::string id = row[0].value_or("<null>");
+            // a second row for one id is a fault too
+            file[id] = file.count(id) ? "twice"
+                                      : join({row[1].value_or("<null>"), row[2].value_or("<null>"),
+                                              doc.LoadEntryText(id)});
+        }
+        for (auto& [id, expected] : model) {
+            const std::string actual = file.count(id) ? file[id] : kGone;
+            if (inDoubt && inDoubt->first == id && actual == inDoubt->second)
+                expected = actual;
+            ASSERT_EQ(actual, expected) << id << " after kill " << kill;
+        }
+        doc.CloseJournal();
     }
     std::printf("%d kills, %d changes reported done, %d kills while a change was under way\n",
                 kKills, changesReported, killsMidChange);

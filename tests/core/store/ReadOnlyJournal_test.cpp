@@ -3,9 +3,7 @@
 // nothing in the file changes.
 #include "browser/PaneCommandRules.h"
 #include "dialogs/SearchRules.h"
-#include "editor/CEntryDoc.h"
 #include "store/JournalMessages.h"
-#include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 #include "support/SmallDisk.h"
@@ -71,17 +69,11 @@ TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
         EXPECT_EQ(found[0].entryId, id);
 
         // A write that gets past the disabled commands is refused by the connection.
-        FakeTextView view;
-        CEntryDoc entry(doc, ui, view);
-        doc.OpenEntry(id);
-        entry.LoadEntry(doc.LoadEntryText(id), id);
-        view.type("{\\rtf1\\ansi changed\\par}");
+        std::string entry = id;
         ui.answerMessage(MessageAnswer::Ok);
-        EXPECT_FALSE(entry.OnSaveEntry());
+        EXPECT_EQ(doc.SaveEntry("{\\rtf1\\ansi changed\\par}", entry), CQBKDoc::SaveResult::Failed);
         ui.answerMessage(MessageAnswer::Ok);
         EXPECT_FALSE(doc.RenameTopic("{T}", "herons"));
-
-        ui.answerMessage(MessageAnswer::No); // the editor's save question
         EXPECT_TRUE(doc.CloseJournal());
         EXPECT_EQ(snapshot(), before);
         EXPECT_FALSE(fs::exists(path + "-journal"));

@@ -1,8 +1,6 @@
 // The session's entry operations, reads and search against their statements taken literally
-// (each a scan on EntryID, every field deciphered and read again), run on a copy of the file,
-// on random journals with duplicate, NULL and blob ids and through writes made behind the
-// session's back: the files must stay equal in every value, the reads return the same and the
-// same failures show.
+// (a scan on EntryID, every field deciphered again) on a copy of the file, on random journals
+// and writes behind the session's back: equal files, equal reads and the same failures.
 #include "platform/TextEncoding.h"
 #include "store/CHiddenRichEdit.h"
 #include "store/JournalMessages.h"
@@ -74,17 +72,15 @@ std::string literalSearch(SqlDatabase& db, const SearchCriteria& c) {
         SqlQuery entries = db.query("SELECT * FROM Entry;");
         for (; !entries.eof(); entries.nextRow()) {
             const std::string id = entries.textField("EntryID");
-            bool match = false;
-            if (c.lookInText &&
-                hidden.FindInText(CHiddenRichEdit::SF_RTF, c.matchCase, c.wholeWord,
-                                  DecipherFromStorage(entries.fieldValue("EntryText"), kKey),
-                                  findWhat) >= 0)
-                match = true;
-            if (c.lookInComments &&
-                hidden.FindInText(CHiddenRichEdit::SF_TEXT, c.matchCase, c.wholeWord,
-                                  DecipherFromStorage(entries.fieldValue("Comment"), kKey),
-                                  findWhat) >= 0)
-                match = true;
+            const auto found = [&](int format, const char* column) {
+                return hidden.FindInText(format, c.matchCase, c.wholeWord,
+                                         DecipherFromStorage(entries.fieldValue(column), kKey),
+                                         findWhat) >= 0;
+            };
+            // Both are read whenever asked for: an unreadable comment fails a text hit too.
+            const bool inText = c.lookInText && found(CHiddenRichEdit::SF_RTF, "EntryText");
+            const bool inComment = c.lookInComments && found(CHiddenRichEdit::SF_TEXT, "Comment");
+            bool match = inText || inComment;
             if (match && c.dateRange == 1) {
                 const COleDateTime when = ParseTimeStamp(entries.fieldValue("TimeStamp"));
                 if (!when.IsValid() || when < c.startDate || when > c.endDate)
@@ -92,12 +88,11 @@ std::string literalSearch(SqlDatabase& db, const SearchCriteria& c) {
             }
             if (match && topicCount > 0) {
                 SqlBuffer sql;
-                SqlQuery links = db.query(
-                    sql.format("SELECT * FROM Entry2Topic WHERE EntryID = '%q' and TopicID in (%s)",
-                               id.c_str(), topicIds.c_str()));
-                int n = 0;
-                for (; !links.eof(); links.nextRow())
-                    ++n;
+                const int n =
+                    db.query(sql.format("SELECT count(*) FROM Entry2Topic WHERE EntryID = "
+                                        "'%q' and TopicID in (%s)",
+                                        id.c_str(), topicIds.c_str()))
+                        .intField(0);
                 if ((c.topicMatch == 1 && n != topicCount) || (c.topicMatch != 1 && n == 0))
                     match = false;
             }
