@@ -12,27 +12,31 @@ std::vector<std::string> ids(const std::vector<EntryRow>& rows) {
     return out;
 }
 
-class EntryRowsTest : public ::testing::Test {
-protected:
-    TestJournal journal;
-    void SetUp() override {
-        journal.addFolder("{F1}", "{Root}", "Work's");
-        journal.addFolder("{F2}", "{F1}", "Home");
-        journal.addTopic("{T1}", "Travel");
-        journal.addTopic("{T2}", "food");
-        journal.addEntry("{E1}", "2004-07-05 14:30", "{F1}", "derived one", false);
-        journal.addEntry("{E2}", "2004-07-06 09:00", "{F2}", "typed comment", true);
-        journal.addEntry("{E3}", "2004-07-07 10:00", "{Root}", "derived three", false);
-        journal.link("{E1}", "{T1}");
-        journal.link("{E1}", "{T2}");
-        journal.link("{E2}", "{T2}");
-    }
-};
-
 } // namespace
 
-TEST_F(EntryRowsTest, FolderAndTopicFiltersBuildTheListingStatements) {
+// A folder and its child, topics, and entries with a derived and a typed comment.
+TEST(EntryRowsTest, FolderAndTopicFiltersBuildTheListingAndRowsCarryCommentsTopicsAndNames) {
+    TestJournal journal;
+    journal.addFolder("{F1}", "{Root}", "Work's");
+    journal.addFolder("{F2}", "{F1}", "Home");
+    journal.addTopic("{T1}", "Travel");
+    journal.addTopic("{T2}", "food");
+    journal.addEntry("{E1}", "2004-07-05 14:30", "{F1}", "derived one", false);
+    journal.addEntry("{E2}", "2004-07-06 09:00", "{F2}", "typed comment", true);
+    journal.addEntry("{E3}", "2004-07-07 10:00", "{Root}", "derived three", false);
+    journal.link("{E1}", "{T1}");
+    journal.link("{E1}", "{T2}");
+    journal.link("{E2}", "{T2}");
     SqlDatabase& db = journal.db();
+    const std::vector<EntryRow> rows = LoadEntryRows(db, TestJournal::kContentKey, EntryFilter{});
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].comment, "");              // derived, ShowFirstLine is 0
+    EXPECT_EQ(rows[1].comment, "typed comment"); // the user's own
+    EXPECT_EQ(rows[0].topics, "Travel, food");
+    EXPECT_EQ(rows[0].folderName, "Work's");
+    EXPECT_EQ(rows[2].folderName, "(None)");
+    EXPECT_EQ(rows[0].timestamp, COleDateTime(2004, 7, 5, 14, 30, 0));
+
     EntryFilter filter;
     EXPECT_EQ(*EntryWhereClause(db, filter), "EntryID <> ''");
     filter.currentFolderId = "{All Entries}";
@@ -60,18 +64,6 @@ TEST_F(EntryRowsTest, FolderAndTopicFiltersBuildTheListingStatements) {
     // A topic nobody carries: the list stays empty without running the listing.
     filter.selectedTopicIds = {"{nobody's}"};
     EXPECT_FALSE(EntryWhereClause(db, filter).has_value());
-}
-
-TEST_F(EntryRowsTest, RowsCarryDecipheredCommentsTopicsAndFolderNames) {
-    const std::vector<EntryRow> rows =
-        LoadEntryRows(journal.db(), TestJournal::kContentKey, EntryFilter{});
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].comment, "");              // derived, ShowFirstLine is 0
-    EXPECT_EQ(rows[1].comment, "typed comment"); // the user's own
-    EXPECT_EQ(rows[0].topics, "Travel, food");
-    EXPECT_EQ(rows[0].folderName, "Work's");
-    EXPECT_EQ(rows[2].folderName, "(None)");
-    EXPECT_EQ(rows[0].timestamp, COleDateTime(2004, 7, 5, 14, 30, 0));
 }
 
 TEST(EntryRowOrder, ComparesByColumnIgnoringCaseAcrossNonAscii) {

@@ -3,6 +3,7 @@
 #include "dialogs/SearchWindow.h"
 #include "platform/CommandIds.h"
 #include "platform/CommandRouter.h"
+#include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 
 #include <algorithm>
@@ -15,8 +16,7 @@ TEST(SearchRules, DaysFollowEachOtherAndTheButtonsFollowTheBoxes) {
     const QDate may1(2024, 5, 1), may9(2024, 5, 9), jun1(2024, 6, 1);
     struct Case {
         bool start; // which picker the user changed
-        QDate chosen;
-        QDate wantStart, wantEnd;
+        QDate chosen, wantStart, wantEnd;
     };
     const Case cases[] = {
         {true, may1, may1, may9},  // before the end: nothing else moves
@@ -110,6 +110,35 @@ TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirComments) {
     ASSERT_TRUE(doc.DeleteEntry(b));
     EXPECT_FALSE(EntryExists(doc, ui, b));
     EXPECT_FALSE(EntryExists(doc, ui, "x' OR '1'='1"));
+}
+
+// A read failure part way through the results keeps the rows read before it.
+TEST_F(SearchDialogSession, RowsReadBeforeAFailureStayListedAndTheFailureSaysSo) {
+    const std::string path = createJournal("s.qbk");
+    std::vector<std::string> ids;
+    for (int i = 0; i < 5; ++i)
+        ids.push_back(saveNewEntry("{\\rtf1\\ansi journal day\\par}"));
+    SearchValues values;
+    values.findText = "journal";
+    ASSERT_EQ(SearchRules::Run(doc, ui, values).rows.size(), 5u);
+
+    // From the fourth row on the entries cannot be read: the table is put behind a view
+    // whose column is an integer overflow (an SQL error) for those rows.
+    rawExec(path, "ALTER TABLE Entry RENAME TO EntryTable;"
+                  "CREATE VIEW Entry AS SELECT *, CASE WHEN rowid > 3 THEN "
+                  "abs(-9223372036854775807 - 1 + 0 * rowid) END AS Unreadable FROM EntryTable;");
+    ui.answerMessage(MessageAnswer::Ok);
+    const SearchRules::SearchResults results = SearchRules::ListResults(doc, ui);
+    EXPECT_FALSE(results.complete);
+    ASSERT_EQ(results.rows.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(results.rows[i].entryId, ids[i]);
+    const std::string told = ui.messageTexts().back();
+    EXPECT_EQ(told.rfind("Not every entry found could be read: ", 0), 0u) << told;
+    EXPECT_NE(told.find("overflow"), std::string::npos) << told;
+    EXPECT_EQ(told.substr(told.size() - 42), "The 3 entries read before that are listed.") << told;
+    EXPECT_EQ(SearchRules::ResultCountText(3, false),
+              "3 entries listed; the others found could not be read");
 }
 
 // Stands in for the dialog: records what the session asks of it.
