@@ -4,53 +4,39 @@
 
 namespace {
 
-class EntryCommentEditTest : public SessionFixture {
-protected:
-    void SetUp() override {
-        createJournal("comments.qbk");
-        id = saveNewEntry("{\\rtf1\\ansi First line\\par Second line\\par}");
-    }
-    std::string column(const char* name) {
-        return *rawQuery(doc.m_path, std::string("SELECT ") + name +
-                                         " FROM Entry WHERE EntryID = '" + id + "'")[0][0];
-    }
-    std::string id;
-};
+using EntryCommentEditTest = SessionFixture;
 
-TEST_F(EntryCommentEditTest, DerivedDescriptionIsNotOfferedForEditing) {
-    const CommentEdit edit = StartCommentEdit(doc, id);
+// Only the user's own comment is offered for editing; it and the prompt setting are stored.
+// Cleared, the text's start is stored, line breaks and all, and listed while ShowFirstLine is on.
+TEST_F(EntryCommentEditTest, OwnCommentIsStoredListedAndOfferedBackAndClearedGivesTheTextsStart) {
+    createJournal("comments.qbk");
+    const std::string id = saveNewEntry("{\\rtf1\\ansi First line\\par Second line\\par}");
+    const auto userComment = [&] {
+        return rawValue(doc.m_path, "SELECT UserComment FROM Entry WHERE EntryID = '" + id + "'");
+    };
+    CommentEdit edit = StartCommentEdit(doc, id);
     EXPECT_EQ(edit.values.m_comment, "");
     EXPECT_FALSE(edit.values.m_bAlwaysPrompt);
     EXPECT_FALSE(edit.showFirstLine);
 
-    doc.SetEntryComment(true, "mine", id);
-    rawExec(doc.m_path, "UPDATE Config SET PromptForComment = 1, ShowFirstLine = 1");
-    const CommentEdit own = StartCommentEdit(doc, id);
-    EXPECT_EQ(own.values.m_comment, "mine");
-    EXPECT_TRUE(own.values.m_bAlwaysPrompt);
-    EXPECT_TRUE(own.showFirstLine);
-}
-
-TEST_F(EntryCommentEditTest, OwnCommentIsStoredAndListed) {
-    CommentEdit edit = StartCommentEdit(doc, id);
     edit.values.m_comment = "It's a comment";
     edit.values.m_bAlwaysPrompt = true;
     EXPECT_EQ(FinishCommentEdit(doc, id, edit), "It's a comment");
     EXPECT_EQ(doc.LoadEntryComment(id), "It's a comment");
-    EXPECT_EQ(column("UserComment"), "1");
-    EXPECT_EQ(*rawQuery(doc.m_path, "SELECT PromptForComment FROM Config")[0][0], "1");
-}
+    EXPECT_EQ(userComment(), "1");
+    rawExec(doc.m_path, "UPDATE Config SET ShowFirstLine = 1");
+    CommentEdit own = StartCommentEdit(doc, id);
+    EXPECT_EQ(own.values.m_comment, "It's a comment");
+    EXPECT_TRUE(own.values.m_bAlwaysPrompt);
+    EXPECT_TRUE(own.showFirstLine);
 
-TEST_F(EntryCommentEditTest, ClearedCommentStoresTheTextsStartWithLineBreaks) {
-    doc.SetEntryComment(true, "old", id);
-    CommentEdit edit = StartCommentEdit(doc, id);
-    edit.values.m_comment.clear();
-    EXPECT_EQ(FinishCommentEdit(doc, id, edit), "") << "hidden while ShowFirstLine is off";
+    own.values.m_comment.clear();
+    own.showFirstLine = false;
+    EXPECT_EQ(FinishCommentEdit(doc, id, own), "") << "hidden while ShowFirstLine is off";
     EXPECT_EQ(doc.LoadEntryComment(id), "First line\r\nSecond line");
-    EXPECT_EQ(column("UserComment"), "0");
-
-    edit.showFirstLine = true;
-    EXPECT_EQ(FinishCommentEdit(doc, id, edit), "First line\r\nSecond line");
+    EXPECT_EQ(userComment(), "0");
+    own.showFirstLine = true;
+    EXPECT_EQ(FinishCommentEdit(doc, id, own), "First line\r\nSecond line");
 }
 
 } // namespace

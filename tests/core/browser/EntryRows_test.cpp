@@ -3,46 +3,36 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::vector<std::string> ids(const std::vector<EntryRow>& rows) {
-    std::vector<std::string> out;
-    for (const EntryRow& row : rows)
-        out.push_back(row.entryId);
-    return out;
-}
-
-class EntryRowsTest : public ::testing::Test {
-protected:
+// A folder and its child, topics, and entries with a derived and a typed comment.
+TEST(EntryRowsTest, FolderAndTopicFiltersBuildTheListingAndRowsCarryCommentsTopicsAndNames) {
     TestJournal journal;
-    void SetUp() override {
-        journal.addFolder("{F1}", "{Root}", "Work's");
-        journal.addFolder("{F2}", "{F1}", "Home");
-        journal.addTopic("{T1}", "Travel");
-        journal.addTopic("{T2}", "food");
-        journal.addEntry("{E1}", "2004-07-05 14:30", "{F1}", "derived one", false);
-        journal.addEntry("{E2}", "2004-07-06 09:00", "{F2}", "typed comment", true);
-        journal.addEntry("{E3}", "2004-07-07 10:00", "{Root}", "derived three", false);
-        journal.link("{E1}", "{T1}");
-        journal.link("{E1}", "{T2}");
-        journal.link("{E2}", "{T2}");
-    }
-};
-
-} // namespace
-
-TEST_F(EntryRowsTest, FolderAndTopicFiltersBuildTheListingStatements) {
+    journal.addFolder("{F1}", "{Root}", "Work's");
+    journal.addFolder("{F2}", "{F1}", "Home");
+    journal.addTopic("{T1}", "Travel");
+    journal.addTopic("{T2}", "food");
+    journal.addEntry("{E1}", "2004-07-05 14:30", "{F1}", "derived one", false);
+    journal.addEntry("{E2}", "2004-07-06 09:00", "{F2}", "typed comment", true);
+    journal.addEntry("{E3}", "2004-07-07 10:00", "{Root}", "derived three", false);
+    journal.link("{E1}", "{T1}");
+    journal.link("{E1}", "{T2}");
+    journal.link("{E2}", "{T2}");
     SqlDatabase& db = journal.db();
+    const std::vector<EntryRow> rows = LoadEntryRows(db, TestJournal::kContentKey, EntryFilter{});
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].comment, "");              // derived, ShowFirstLine is 0
+    EXPECT_EQ(rows[1].comment, "typed comment"); // the user's own
+    EXPECT_EQ(rows[0].topics, "Travel, food");
+    EXPECT_EQ(rows[0].folderName, "Work's");
+    EXPECT_EQ(rows[2].folderName, "(None)");
+    EXPECT_EQ(rows[0].timestamp, COleDateTime(2004, 7, 5, 14, 30, 0));
+
     EntryFilter filter;
     EXPECT_EQ(*EntryWhereClause(db, filter), "EntryID <> ''");
     filter.currentFolderId = "{All Entries}";
-    EXPECT_EQ(ids(LoadEntryRows(db, TestJournal::kContentKey, filter)),
-              (std::vector<std::string>{"{E1}", "{E2}", "{E3}"}));
+    EXPECT_EQ(*EntryWhereClause(db, filter), "EntryID <> ''");
 
     filter.currentFolderId = "{F1}";
     EXPECT_EQ(*EntryWhereClause(db, filter), "FolderID = '{F1}'");
-    EXPECT_EQ(ids(LoadEntryRows(db, TestJournal::kContentKey, filter)),
-              std::vector<std::string>{"{E1}"});
 
     // Topics narrow the list only while the topic pane is shown, and only to entries that
     // carry every selected topic.
@@ -53,25 +43,9 @@ TEST_F(EntryRowsTest, FolderAndTopicFiltersBuildTheListingStatements) {
     filter.currentFolderId = "{Root}";
     filter.selectedTopicIds = {"{T2}"};
     EXPECT_EQ(*EntryWhereClause(db, filter), "EntryID in ('{E1}', '{E2}')");
-    filter.currentFolderId = "{F2}";
-    filter.selectedTopicIds = {"{T1}"};
-    EXPECT_TRUE(ids(LoadEntryRows(db, TestJournal::kContentKey, filter)).empty());
-
     // A topic nobody carries: the list stays empty without running the listing.
     filter.selectedTopicIds = {"{nobody's}"};
     EXPECT_FALSE(EntryWhereClause(db, filter).has_value());
-}
-
-TEST_F(EntryRowsTest, RowsCarryDecipheredCommentsTopicsAndFolderNames) {
-    const std::vector<EntryRow> rows =
-        LoadEntryRows(journal.db(), TestJournal::kContentKey, EntryFilter{});
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].comment, "");              // derived, ShowFirstLine is 0
-    EXPECT_EQ(rows[1].comment, "typed comment"); // the user's own
-    EXPECT_EQ(rows[0].topics, "Travel, food");
-    EXPECT_EQ(rows[0].folderName, "Work's");
-    EXPECT_EQ(rows[2].folderName, "(None)");
-    EXPECT_EQ(rows[0].timestamp, COleDateTime(2004, 7, 5, 14, 30, 0));
 }
 
 TEST(EntryRowOrder, ComparesByColumnIgnoringCaseAcrossNonAscii) {
@@ -87,7 +61,6 @@ TEST(EntryRowOrder, ComparesByColumnIgnoringCaseAcrossNonAscii) {
     EXPECT_GT(CompareEntryRows(a, b, 2, true), 0);
     EXPECT_EQ(CompareEntryRows(a, b, 2, false), 0);
     EXPECT_EQ(CompareEntryRows(a, b, 3, true), 0);
-    EXPECT_EQ(CompareEntryRows(a, b, 7, true), 0);
     EntryRow invalid;
     invalid.timestamp = COleDateTime(2004, 2, 30, 0, 0, 0);
     EXPECT_LT(CompareEntryRows(invalid, a, 0, false), 0);

@@ -61,19 +61,17 @@ TEST(EntryListSortTest, RowOrderIsStableInBothDirections) {
 
 TEST(DropRulesTest, FolderDropRefusals) {
     // Tree: {Root} > A > A1 > A1a, {Root} > B. Dragging A1 (parent A).
-    struct Case {
-        Ids targetPath;
-        bool allowed;
+    const std::pair<Ids, bool> cases[] = {
+        {{"B", "{Root}"}, true},
+        {{"{Root}"}, true},
+        {{"A", "{Root}"}, false},              // its own parent
+        {{"A1", "A", "{Root}"}, false},        // itself
+        {{"A1a", "A1", "A", "{Root}"}, false}, // below itself
+        {{}, false},                           // no item
     };
-    for (const Case& c : {
-             Case{{"B", "{Root}"}, true}, Case{{"{Root}"}, true},
-             Case{{"A", "{Root}"}, false},              // its own parent
-             Case{{"A1", "A", "{Root}"}, false},        // itself
-             Case{{"A1a", "A1", "A", "{Root}"}, false}, // below itself
-             Case{{}, false},                           // no item
-         })
-        EXPECT_EQ(FolderDropAllowed("A1", "A", c.targetPath), c.allowed)
-            << (c.targetPath.empty() ? "none" : c.targetPath.front());
+    for (const auto& [targetPath, allowed] : cases)
+        EXPECT_EQ(FolderDropAllowed("A1", "A", targetPath), allowed)
+            << ::testing::PrintToString(targetPath);
     // The root has no parent and everything lies below it.
     EXPECT_FALSE(FolderDropAllowed("{Root}", "", {"B", "{Root}"}));
 }

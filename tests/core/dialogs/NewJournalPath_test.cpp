@@ -45,41 +45,30 @@ TEST(NewJournalPath, LongPathsAreShortenedAtAFolderSeparator) {
     EXPECT_EQ(shortenPath(accented, 75), "/aa .." + std::string(65, 'a') + "\xc3\xa9.qbk");
 }
 
-TEST(NewJournalPath, RefusesAPathWhereAnythingExists) {
+TEST(NewJournalPath, RefusesAndNeverCreatesWhereAnythingExists) {
     QTemporaryDir dir;
     const std::string folder = QFile::encodeName(dir.path()).toStdString();
     NewJournalValues v;
     proposeInitialPath(v, folder);
     EXPECT_EQ(checkNewJournal(v), std::nullopt);
-
-    ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("New Journal.qbk"))).open(QIODevice::WriteOnly));
+    EXPECT_EQ(createFileExclusively(v.m_path), std::nullopt);
     EXPECT_EQ(checkNewJournal(v), (DialogProblem{v.m_path + " already exists.", kBrowseButtonId,
                                                  false, MessageIcon::Stop}));
+    EXPECT_EQ(createFileExclusively(v.m_path), v.m_path + " already exists.");
 
-    // Neither a folder nor a dangling link can be opened for reading, yet creating the
-    // journal would replace them.
-    v.m_path = folder + "/sub";
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-    EXPECT_TRUE(checkNewJournal(v));
-    v.m_path = folder + "/link.qbk";
-    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("gone")),
-                            dir.filePath(QStringLiteral("link.qbk"))));
-    EXPECT_TRUE(checkNewJournal(v));
-}
-
-TEST(NewJournalPath, CreatesOnlyWhereNothingIs) {
-    QTemporaryDir dir;
-    const std::string folder = QFile::encodeName(dir.path()).toStdString();
-    const std::string path = folder + "/new.qbk";
-    EXPECT_EQ(createFileExclusively(path), std::nullopt);
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(path)));
-
-    // Whatever is there stays as it was, a link's target included.
+    // A folder or a dangling link cannot be opened for reading, yet creating the journal would
+    // replace them; a link's target stays as it was.
     ASSERT_TRUE(std::ofstream(folder + "/keep") << "mine");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("gone")),
+                            dir.filePath(QStringLiteral("dangling.qbk"))));
     ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("keep")),
                             dir.filePath(QStringLiteral("link.qbk"))));
-    EXPECT_EQ(createFileExclusively(folder + "/keep"), folder + "/keep already exists.");
-    EXPECT_TRUE(createFileExclusively(folder + "/link.qbk"));
+    for (const char* name : {"/sub", "/dangling.qbk", "/link.qbk"}) {
+        v.m_path = folder + name;
+        EXPECT_TRUE(checkNewJournal(v)) << name;
+        EXPECT_TRUE(createFileExclusively(v.m_path)) << name;
+    }
     EXPECT_EQ(fileBytes(folder + "/keep"), "mine");
 
     const auto missing = createFileExclusively(folder + "/no/such/folder.qbk");

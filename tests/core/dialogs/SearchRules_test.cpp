@@ -3,9 +3,8 @@
 #include "dialogs/SearchWindow.h"
 #include "platform/CommandIds.h"
 #include "platform/CommandRouter.h"
+#include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -15,8 +14,7 @@ TEST(SearchRules, DaysFollowEachOtherAndTheButtonsFollowTheBoxes) {
     const QDate may1(2024, 5, 1), may9(2024, 5, 9), jun1(2024, 6, 1);
     struct Case {
         bool start; // which picker the user changed
-        QDate chosen;
-        QDate wantStart, wantEnd;
+        QDate chosen, wantStart, wantEnd;
     };
     const Case cases[] = {
         {true, may1, may1, may9},  // before the end: nothing else moves
@@ -87,29 +85,50 @@ TEST(SearchRules, CriteriaCoverWholeDaysAndTheChosenTopics) {
 
 class SearchDialogSession : public SessionFixture {};
 
-// The dialog lists what the search marked, deciphered with the journal's key.
-TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirComments) {
-    createJournal("s.qbk");
-    const std::string a = saveNewEntry("{\\rtf1\\ansi a journal day\\par}");
+// The dialog lists what the search marked, deciphered with the journal's key; a read failure
+// part way through keeps the rows read before it and says so.
+TEST_F(SearchDialogSession, ListsTheMarkedEntriesWithTheirCommentsOrThoseReadBeforeAFailure) {
+    const std::string path = createJournal("s.qbk");
+    std::vector<std::string> listed{saveNewEntry("{\\rtf1\\ansi a journal day\\par}") + ": "};
     const std::string b = saveNewEntry("{\\rtf1\\ansi nothing\\par}");
     const std::string c = saveNewEntry("{\\rtf1\\ansi journal again\\par}");
     doc.SetEntryComment(true, "my note", c);
+    listed.push_back(c + ": my note");
+    for (int i = 0; i < 2; ++i)
+        listed.push_back(saveNewEntry("{\\rtf1\\ansi journal at night\\par}") + ": ");
+    const auto shown = [](const std::vector<EntryRow>& rows) {
+        std::vector<std::string> out;
+        for (const EntryRow& row : rows)
+            out.push_back(row.entryId + ": " + row.comment);
+        return out;
+    };
     SearchValues values;
-    values.findText = "journal";
-    std::vector<std::string> found, expected{a + ": ", c + ": my note"};
-    for (const EntryRow& row : SearchRules::Run(doc, ui, values).rows)
-        found.push_back(row.entryId + ": " + row.comment);
-    std::sort(found.begin(), found.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(found, expected);
-
     values.findText = "absent";
     EXPECT_TRUE(SearchRules::Run(doc, ui, values).rows.empty());
+    values.findText = "journal";
+    EXPECT_EQ(shown(SearchRules::Run(doc, ui, values).rows), listed);
 
     EXPECT_TRUE(EntryExists(doc, ui, b));
     ASSERT_TRUE(doc.DeleteEntry(b));
     EXPECT_FALSE(EntryExists(doc, ui, b));
     EXPECT_FALSE(EntryExists(doc, ui, "x' OR '1'='1"));
+
+    // From the fifth row on the entries cannot be read: the table is put behind a view
+    // whose column is an integer overflow (an SQL error) for those rows.
+    rawExec(path, "ALTER TABLE Entry RENAME TO EntryTable;"
+                  "CREATE VIEW Entry AS SELECT *, CASE WHEN rowid > 4 THEN "
+                  "abs(-9223372036854775807 - 1 + 0 * rowid) END AS Unreadable FROM EntryTable;");
+    ui.answerMessage(MessageAnswer::Ok);
+    const SearchRules::SearchResults results = SearchRules::ListResults(doc, ui);
+    EXPECT_FALSE(results.complete);
+    listed.pop_back();
+    EXPECT_EQ(shown(results.rows), listed);
+    const std::string told = ui.messageTexts().back();
+    EXPECT_EQ(told.rfind("Not every entry found could be read: ", 0), 0u) << told;
+    EXPECT_NE(told.find("overflow"), std::string::npos) << told;
+    EXPECT_EQ(told.substr(told.size() - 42), "The 3 entries read before that are listed.") << told;
+    EXPECT_EQ(SearchRules::ResultCountText(3, false),
+              "3 entries listed; the others found could not be read");
 }
 
 // Stands in for the dialog: records what the session asks of it.

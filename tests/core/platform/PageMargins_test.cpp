@@ -6,10 +6,6 @@
 
 namespace {
 
-TEST(PageMargins, StartsAtTheApplicationsMargins) {
-    EXPECT_EQ(PageMargins{}, (PageMargins{1800, 1440, 1800, 1440}));
-}
-
 TEST(PageMargins, ConvertsBetweenTwipsAndThousandthsWithRounding) {
     EXPECT_EQ(twipsToThousandths(1800), 1250);
     EXPECT_EQ(twipsToThousandths(1440), 1000);
