@@ -16,11 +16,8 @@ void AppTest::TearDown() {
 }
 
 StartOptions AppTest::quietStart(const QString& journal) {
-    StartOptions options;
-    options.splash = false;
-    options.pauses = false;
-    options.journal = journal;
-    return options;
+    return StartOptions{
+        .splash = false, .pauses = false, .journal = journal, .makeSample = false, .unknown = {}};
 }
 
 CJournalApp& AppTest::start(const StartOptions& options) {

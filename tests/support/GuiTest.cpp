@@ -33,20 +33,8 @@ void ensureApplication() {
 }
 
 void ModalDriver::start() {
-    if (m_timer)
-        return;
-    m_timer = new QTimer;
-    m_timer->setInterval(10);
-    QObject::connect(m_timer, &QTimer::timeout, [this] { poll(); });
-    m_timer->start();
-}
-
-ModalDriver::~ModalDriver() {
-    delete m_timer;
-}
-
-void ModalDriver::then(Handler handler) {
-    m_handlers.push_back(std::move(handler));
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer.start(10);
 }
 
 void ModalDriver::poll() {
@@ -73,7 +61,6 @@ void ModalDriver::poll() {
 }
 
 void GuiTest::SetUp() {
-    ensureApplication();
     m_modals.start();
     ASSERT_TRUE(m_settingsDir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
@@ -93,14 +80,16 @@ void GuiTest::TearDown() {
 
 QAction* GuiTest::action(const QObject* root, const QString& name) {
     auto* found = root->findChild<QAction*>(name);
-    if (found == nullptr) {
-        ADD_FAILURE() << "no action " << name.toStdString();
-        return nullptr;
-    }
+    EXPECT_NE(found, nullptr) << "no action " << name.toStdString();
     // Menus refresh their items as they open; the tests open nothing, so they ask for it.
-    if (auto* actions = qobject_cast<CommandActions*>(found->parent()))
+    if (auto* actions = found ? qobject_cast<CommandActions*>(found->parent()) : nullptr)
         actions->refresh();
     return found;
+}
+
+bool GuiTest::enabled(const QObject* root, const QString& name) {
+    QAction* found = action(root, name);
+    return found && found->isEnabled();
 }
 
 void GuiTest::trigger(const QObject* root, const QString& name) {

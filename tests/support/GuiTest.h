@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -13,7 +14,6 @@
 
 class QAction;
 class QObject;
-class QTimer;
 class QWidget;
 
 // Readable failure output for texts and lists of texts.
@@ -29,12 +29,9 @@ class ModalDriver {
 public:
     using Handler = std::function<void(QWidget*)>;
 
-    ModalDriver() = default;
-    ~ModalDriver();
-
     // Starts watching (once the application exists).
     void start();
-    void then(Handler handler);
+    void then(Handler handler) { m_handlers.push_back(std::move(handler)); }
     std::size_t pending() const { return m_handlers.size(); }
     std::size_t handled() const { return m_handled; }
 
@@ -42,7 +39,7 @@ private:
     void poll();
 
     std::deque<Handler> m_handlers;
-    QTimer* m_timer = nullptr;
+    QTimer m_timer;
     QWidget* m_last = nullptr;
     std::size_t m_handled = 0;
 };
@@ -60,6 +57,7 @@ protected:
     // The action with the name among the root's descendants, after its state was refreshed;
     // the test fails when there is none.
     static QAction* action(const QObject* root, const QString& name);
+    static bool enabled(const QObject* root, const QString& name);
     // Triggers the action as a user would: only if it is enabled (else the test fails).
     static void trigger(const QObject* root, const QString& name);
 

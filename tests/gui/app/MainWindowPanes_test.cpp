@@ -1,18 +1,21 @@
-// The real panes inside the running main window: the caption strip, the View menu's effect on
-// the entry list, and a journal changed by another program while the window was elsewhere.
+// The real panes inside the running main window: the caption strip, the View menu and the
+// panes' close buttons, and a journal changed by another program while the window was elsewhere.
 #include "app/CMainFrame.h"
 #include "browser/CEntryListView.h"
 #include "browser/CFolderListView.h"
 #include "browser/CPreviewPane.h"
 #include "browser/CQBKView.h"
 #include "platform/CaptionBar.h"
+#include "platform/ControlId.h"
 #include "store/CQBKDoc.h"
 #include "support/AppTest.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -56,14 +59,23 @@ TEST_F(MainWindowPanesTest, TheCaptionShowsNamesAsPlainText) {
     EXPECT_EQ(view().caption()->text(), QString());
 }
 
-TEST_F(MainWindowPanesTest, ShowingAndHidingTopicsKeepsTheSelectedEntry) {
+// Topics shown from the menu and hidden by the panes' own close buttons (found by their ids).
+TEST_F(MainWindowPanesTest, ShowingAndHidingPanesKeepsTheSelectedEntry) {
     clickEntryRow(1);
     ASSERT_EQ(selectedId(), "{E-2}");
     trigger(&frame(), QStringLiteral("actionViewTopics"));
     EXPECT_EQ(selectedId(), "{E-2}");
     EXPECT_EQ(static_cast<CPreviewPane*>(view().pane(Pane::Preview))->entryId(), "{E-2}");
-    trigger(&frame(), QStringLiteral("actionViewTopics"));
-    EXPECT_EQ(selectedId(), "{E-2}");
+    settle();
+    for (auto [which, buttonId, item] : {std::tuple{Pane::TopicList, 102, "actionViewTopics"},
+                                         std::tuple{Pane::FolderTree, 101, "actionViewFolders"}}) {
+        auto* button = findControl<QAbstractButton>(view().pane(which), buttonId);
+        ASSERT_NE(button, nullptr) << buttonId;
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_FALSE(view().pane(which)->isVisibleTo(&view())) << buttonId;
+        EXPECT_FALSE(action(&frame(), QString::fromLatin1(item))->isChecked()) << item;
+        EXPECT_EQ(selectedId(), "{E-2}");
+    }
 }
 
 TEST_F(MainWindowPanesTest, ActivatingTheWindowShowsChangesMadeElsewhere) {

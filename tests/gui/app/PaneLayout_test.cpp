@@ -4,7 +4,6 @@
 #include "browser/CQBKView.h"
 #include "platform/CaptionBar.h"
 #include "platform/CommandIds.h"
-#include "platform/ControlId.h"
 #include "store/CQBKDoc.h"
 #include "support/AppTest.h"
 #include "support/TestJournal.h"
@@ -32,6 +31,9 @@ protected:
     }
 
     CQBKView& view() const { return *frame().View(); }
+    QSplitter* splitter(const char* name) const {
+        return view().findChild<QSplitter*>(QString::fromLatin1(name));
+    }
     bool checked(const char* name) const {
         QAction* found = action(&frame(), QString::fromLatin1(name));
         return found && found->isChecked();
@@ -40,7 +42,6 @@ protected:
     // The panes on screen, their View menu marks, the left column (there exactly while one of
     // its panes is) and the caption's offer of the folders (exactly while they are hidden).
     void expectLayout(bool folders, bool topics, bool preview) {
-        const auto* left = view().findChild<QSplitter*>(QStringLiteral("leftSplitter"));
         EXPECT_EQ(shown(Pane::FolderTree), folders);
         EXPECT_EQ(checked("actionViewFolders"), folders);
         EXPECT_EQ(shown(Pane::TopicList), topics);
@@ -48,7 +49,7 @@ protected:
         EXPECT_EQ(shown(Pane::Preview), preview);
         EXPECT_EQ(checked("actionViewPreview"), preview);
         EXPECT_TRUE(shown(Pane::EntryList));
-        EXPECT_EQ(left->isVisibleTo(&view()), folders || topics);
+        EXPECT_EQ(splitter("leftSplitter")->isVisibleTo(&view()), folders || topics);
         EXPECT_EQ(view().caption()->childButtonShown(), !folders);
     }
     void click(QAbstractButton* button) {
@@ -58,20 +59,22 @@ protected:
 };
 
 // Every way of showing and hiding a pane reaches the layout; which layout each step leaves is
-// the layout state's own rule.
+// the layout state's own rule. Only showing or hiding the topics reloads the entries.
 TEST_F(PaneLayoutTest, MenuCloseButtonsAndCaptionShowAndHideThePanes) {
-    const CQBKDoc& doc = m_app->Document(); // the panes the session tells of its changes
-    EXPECT_EQ(doc.m_pFolderTree, &pane(Pane::FolderTree));
-    EXPECT_EQ(doc.m_pEntryList, &pane(Pane::EntryList));
-    EXPECT_EQ(doc.m_pTopicList, &pane(Pane::TopicList));
-    EXPECT_EQ(doc.m_pPreview, &pane(Pane::Preview));
+    EXPECT_EQ(m_app->Document().m_pPreview, &pane(Pane::Preview)); // told of the session's changes
+    TestJournal journal;
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    const int& loads = pane(Pane::EntryList).loadEntries;
+    const int before = loads;
     expectLayout(true, false, true);
     trigger(&frame(), QStringLiteral("actionViewTopics"));
     expectLayout(true, true, true);
+    EXPECT_EQ(loads, before + 1);
     trigger(&frame(), QStringLiteral("actionViewFolders"));
     expectLayout(false, true, true);
     click(pane(Pane::TopicList).closeButton);
     expectLayout(false, false, true);
+    EXPECT_EQ(loads, before + 2);
     click(view().caption()->findChild<QToolButton*>(QStringLiteral("captionShowFolders")));
     expectLayout(true, false, true);
     click(pane(Pane::FolderTree).closeButton);
@@ -81,6 +84,7 @@ TEST_F(PaneLayoutTest, MenuCloseButtonsAndCaptionShowAndHideThePanes) {
     expectLayout(true, false, false);
     EXPECT_TRUE(m_app->Router().dispatch(ID_VIEW_PREVIEW_PANE_ALT));
     expectLayout(true, false, true);
+    EXPECT_EQ(loads, before + 2);
     trigger(&frame(), QStringLiteral("actionViewStatusBar"));
     EXPECT_TRUE(frame().statusBar()->isHidden());
     EXPECT_FALSE(checked("actionViewStatusBar"));
@@ -105,29 +109,12 @@ TEST_F(PaneLayoutTest, CaptionShowsTheFolderAndTheTopicsWhileTheyAreShownAndKeep
     EXPECT_EQ(view().caption()->geometry(), QRect(0, 0, 700, CaptionBar::kHeight));
     view().resize(420, 300);
     EXPECT_EQ(view().caption()->geometry(), QRect(0, 0, 420, CaptionBar::kHeight));
-    auto* main = view().findChild<QSplitter*>(QStringLiteral("mainSplitter"));
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(main->geometry().top(), CaptionBar::kHeight - 1);
-    EXPECT_EQ(main->geometry().bottom(), 299);
+    EXPECT_EQ(splitter("mainSplitter")->geometry().top(), CaptionBar::kHeight - 1);
+    EXPECT_EQ(splitter("mainSplitter")->geometry().bottom(), 299);
 }
 
-TEST_F(PaneLayoutTest, ShowingOrHidingTopicsReloadsTheEntriesOfAnOpenJournal) {
-    TestJournal journal;
-    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
-    const int before = pane(Pane::EntryList).loadEntries;
-    trigger(&frame(), QStringLiteral("actionViewTopics"));
-    EXPECT_EQ(pane(Pane::EntryList).loadEntries, before + 1);
-    trigger(&frame(), QStringLiteral("actionViewTopics"));
-    EXPECT_EQ(pane(Pane::EntryList).loadEntries, before + 2);
-    // Folders and preview have nothing to do with the topic filter.
-    trigger(&frame(), QStringLiteral("actionViewFolders"));
-    trigger(&frame(), QStringLiteral("actionViewPreview"));
-    EXPECT_EQ(pane(Pane::EntryList).loadEntries, before + 2);
-}
-
-// Which commands each active pane enables is MainFrameTest's table; here, that a command
-// reaches the pane activated by its signal, the focus or F6, and the entry list once the active
-// pane is hidden.
+// A command reaches the pane activated by its signal, the focus or F6, and the entry list once
+// the active pane is hidden (which commands each pane enables: MainFrameTest).
 TEST_F(PaneLayoutTest, CommandsGoToThePaneThatWasActivated) {
     pane(Pane::EntryList).handled = {ID_FILE_OPEN_ENTRY};
     pane(Pane::FolderTree).handled = {ID_FILE_RENAME_FOLDER};
@@ -160,36 +147,7 @@ TEST_F(PaneLayoutTest, CommandsGoToThePaneThatWasActivated) {
     EXPECT_FALSE(action(&frame(), QStringLiteral("actionRenameFolder"))->isEnabled());
 }
 
-// The real panes announce their close buttons with a signal of their own.
-class RealPaneLayoutTest : public AppTest {};
-
-TEST_F(RealPaneLayoutTest, TheRealPanesCloseButtonsReachTheViewMenu) {
-    setShowWelcome(0);
-    startWithRealPanes();
-    CQBKView& view = *frame().View();
-    trigger(&frame(), QStringLiteral("actionViewTopics"));
-    settle();
-    for (auto [which, buttonId, item] : {std::tuple{Pane::FolderTree, 101, "actionViewFolders"},
-                                         std::tuple{Pane::TopicList, 102, "actionViewTopics"}}) {
-        auto* button = findControl<QAbstractButton>(view.pane(which), buttonId);
-        ASSERT_NE(button, nullptr) << buttonId;
-        QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_FALSE(view.pane(which)->isVisibleTo(&view)) << buttonId;
-        EXPECT_FALSE(action(&frame(), QString::fromLatin1(item))->isChecked()) << item;
-    }
-}
-
-class RememberedLayoutTest : public AppTest {
-protected:
-    QSplitter* splitter(const char* name) const {
-        return frame().View()->findChild<QSplitter*>(QString::fromLatin1(name));
-    }
-};
-
-TEST_F(RememberedLayoutTest, SizeSplittersAndShownPanesComeBackAtTheNextStart) {
-    setShowWelcome(0);
-    start();
-    ASSERT_TRUE(m_started);
+TEST_F(PaneLayoutTest, SizeSplittersAndShownPanesComeBackAtTheNextStart) {
     const QSize firstSize = frame().size();
     frame().showNormal();     // the first start is maximised
     frame().resize(700, 520); // inside the offscreen screen's 800x800
@@ -202,17 +160,13 @@ TEST_F(RememberedLayoutTest, SizeSplittersAndShownPanesComeBackAtTheNextStart) {
     const QList<int> left = splitter("leftSplitter")->sizes();
     frame().close();
     m_app.reset();
-
     start();
     ASSERT_TRUE(m_started);
     settle();
     EXPECT_EQ(frame().size(), QSize(700, 520));
-    EXPECT_TRUE(frame().View()->topicsShown());
-    EXPECT_FALSE(frame().View()->previewShown());
-    EXPECT_TRUE(frame().View()->foldersShown());
+    expectLayout(true, true, false);
     EXPECT_EQ(splitter("mainSplitter")->sizes(), main);
     EXPECT_EQ(splitter("leftSplitter")->sizes(), left);
-    EXPECT_TRUE(action(&frame(), QStringLiteral("actionViewTopics"))->isChecked());
 
     // Settings that are not a layout leave the first-start layout alone.
     frame().close();
@@ -222,8 +176,7 @@ TEST_F(RememberedLayoutTest, SizeSplittersAndShownPanesComeBackAtTheNextStart) {
     start();
     ASSERT_TRUE(m_started);
     EXPECT_EQ(frame().size(), firstSize);
-    EXPECT_FALSE(frame().View()->topicsShown());
-    EXPECT_TRUE(frame().View()->previewShown());
+    expectLayout(true, false, true);
 }
 
 } // namespace

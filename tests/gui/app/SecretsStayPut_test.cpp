@@ -1,10 +1,10 @@
-// After a session on a protected journal (opened with its password, password changed, an entry
-// edited and saved, a try at copying the password, journal closed, program ended) neither
-// password nor the content key is found in the settings, the temporary folder, the journal's
-// folder, the clipboard or what the program logged.
+// After a whole session on a protected journal, no password or content key is left in the
+// settings, the temporary or journal folder, the clipboard or the program's log.
 #include "app/CMainFrame.h"
 #include "dialogs/CChangePasswordDlg.h"
 #include "dialogs/CPasswordDlg.h"
+#include "editor/CEntryFrame.h"
+#include "editor/EntryEditorTemplate.h"
 #include "platform/ControlId.h"
 #include "store/CQBKDoc.h"
 #include "support/AppTest.h"
@@ -26,8 +26,7 @@ void keepMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
     g_logged << text;
 }
 
-// Every file below the folder that holds the text, in one of the forms memory or a file
-// might keep it.
+// Every file below the folder that holds the text as UTF-8 or UTF-16.
 QStringList filesHolding(const QString& folder, const QString& secret) {
     const QByteArray forms[] = {
         secret.toUtf8(),
@@ -99,10 +98,7 @@ TEST_F(SecretsStayPut, NoPasswordOrKeyIsLeftAnywhereAfterASession) {
     trigger(&frame(), QStringLiteral("actionChangePassword"));
 
     m_app->Document().OpenEntry("{E}");
-    QWidget* editor = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QStringLiteral("entryEditor") && window->isVisible())
-            editor = window;
+    QWidget* editor = m_app->Editor()->Frame();
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor->findChild<QTextEdit*>(), QStringLiteral(" by the river"));
     trigger(editor, QStringLiteral("editorSave"));
