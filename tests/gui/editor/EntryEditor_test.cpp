@@ -73,11 +73,8 @@ protected:
     }
     // The stored RTF of an entry, deciphered from the file's bytes.
     std::string storedRtf(const std::string& id) const {
-        const auto rows =
-            rawQuery(journal.path(), "SELECT EntryText FROM Entry WHERE EntryID = '" + id + "'");
-        if (rows.size() != 1 || !rows[0][0])
-            return "<no row>";
-        return DecipherFromStorage(rows[0][0]->c_str(), TestJournal::kContentKey);
+        const std::string sql = "SELECT EntryText FROM Entry WHERE EntryID = '" + id + "'";
+        return DecipherFromStorage(rawValue(journal.path(), sql).c_str(), TestJournal::kContentKey);
     }
     RichDocument storedModel(const std::string& id) const { return RtfReader::read(storedRtf(id)); }
     // Answers the next message box with the button, checking its text.
@@ -130,15 +127,10 @@ protected:
 };
 
 const QString kQuestion = QString::fromLatin1(EditorMessages::kSaveQuestion);
-constexpr const char* kStored = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Kept "
-                                "text\\par}";
-
-// The runs of the stored model's first paragraph, as "text[b][i][u]" pieces.
-QString runsOf(const RichDocument& model, std::size_t paragraph = 0) {
+// The runs of the model's first paragraph, as "text[b][i][u]" pieces.
+QString runsOf(const RichDocument& model) {
     QStringList out;
-    if (paragraph >= model.paragraphs.size())
-        return QStringLiteral("<none>");
-    for (const richtext::Run& run : model.paragraphs[paragraph].runs)
+    for (const richtext::Run& run : model.paragraphs.at(0).runs)
         out.append(run.text + (run.format.bold ? QStringLiteral("[b]") : QString()) +
                    (run.format.italic ? QStringLiteral("[i]") : QString()) +
                    (run.format.underline ? QStringLiteral("[u]") : QString()));
@@ -327,7 +319,7 @@ TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesInOneStep) {
 // The save question at each way of leaving the text: closing with Cancel keeps the window open
 // and modified, New Entry with No reuses the window and stores nothing, closing with Yes saves.
 TEST_F(EntryEditor, LeavingAModifiedEntryAsksAndEachAnswerDoesWhatItSays) {
-    openStored(kStored);
+    openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Kept text\\par}");
     CEntryFrame* first = &editor();
     typeAtEnd(QStringLiteral("X"));
     answer(QStringLiteral("Cancel"), kQuestion);
@@ -383,29 +375,23 @@ TEST_F(EntryEditor, ViewTogglesHideTheBarsAndTheStatusBarCountsTheText) {
     EXPECT_FALSE(action(&editor(), QStringLiteral("editorAbout"))->isEnabled());
 }
 
-// The editor's own Check Spelling, Print Preview and Tools menu reach the spelling and
-// printing code: the spelling dialog stops at the misspelt word, the preview opens on the
-// entry, and the as-you-type switch is in the Tools menu.
+// The editor's own Check Spelling and Print Preview open their windows; the as-you-type
+// switch is in its Tools menu.
 TEST_F(EntryEditor, SpellingAndPrintPreviewOpenTheirWindows) {
     openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Kept txet here\\par}");
     EXPECT_NE(editor().findChild<QAction*>(QStringLiteral("spellAsYouType")), nullptr);
-
-    QString opened;
-    const auto record = [&opened](QWidget* dialog) {
-        opened = QString::fromLatin1(dialog->metaObject()->className());
-        if (auto* box = qobject_cast<QDialog*>(dialog))
-            box->reject();
+    const auto opens = [this](const char* item, const char* window) {
+        m_modals.then([window](QWidget* dialog) {
+            EXPECT_STREQ(dialog->metaObject()->className(), window);
+            if (auto* box = qobject_cast<QDialog*>(dialog))
+                box->reject();
+        });
+        trigger(&editor(), QString::fromLatin1(item));
     };
-    m_modals.then(record);
-    trigger(&editor(), QStringLiteral("editorPrintPreview"));
-    EXPECT_EQ(opened, QStringLiteral("QPrintPreviewDialog"));
-
+    opens("editorPrintPreview", "QPrintPreviewDialog");
     if (SpellingEngine::instance().service() == nullptr)
         GTEST_SKIP() << "no Hunspell dictionary installed (install hunspell-en-us)";
-    opened.clear();
-    m_modals.then(record);
-    trigger(&editor(), QStringLiteral("editorCheckSpelling"));
-    EXPECT_EQ(opened, QStringLiteral("CSpellingDlg"));
+    opens("editorCheckSpelling", "CSpellingDlg");
 }
 
 TEST_F(EntryEditor, EveryGoldenSampleKeepsItsFormatting) {
