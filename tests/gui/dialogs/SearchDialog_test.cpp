@@ -98,8 +98,8 @@ protected:
     // The next Topics... click ticks these rows (of hills, sea) and nothing else; returns the
     // rows that came up ticked.
     std::vector<int> chooseTopics(std::vector<int> rows) {
-        ticked.clear();
-        m_modals.then([this, rows](QWidget* topics) {
+        std::vector<int> ticked; // filled while the dialog runs, inside click()
+        m_modals.then([&ticked, rows](QWidget* topics) {
             auto* list = findControl<QListWidget>(topics, CEntryTopicsDlg::kListId);
             ASSERT_EQ(list->count(), 2);
             for (int row = 0; row < list->count(); ++row) {
@@ -121,7 +121,6 @@ protected:
 
     TestJournal journal;
     Dlg* dialog = nullptr;
-    std::vector<int> ticked;
 };
 
 TEST_F(SearchDialogTest, TextCaseWholeWordAndWhereToLook) {

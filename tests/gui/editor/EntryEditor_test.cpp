@@ -271,21 +271,7 @@ TEST_F(EntryEditor, FormatBarBoxesShowTheSelectionsExactFaceAndSize) {
     EXPECT_EQ(bar.sizeBox()->currentText(), QStringLiteral("3"));
 }
 
-TEST_F(EntryEditor, UndoAndRedoWithTheMenuAndBothRedoKeys) {
-    trigger(&frame(), QStringLiteral("actionNewEntry"));
-    activateEditor();
-    QTest::keyClicks(&view(), QStringLiteral("abc"));
-    trigger(&editor(), QStringLiteral("editorUndo"));
-    EXPECT_EQ(view().toPlainText(), QString());
-    QTest::keyClick(&view(), Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(view().toPlainText(), QStringLiteral("abc"));
-    trigger(&editor(), QStringLiteral("editorUndo"));
-    QTest::keyClick(&view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(view().toPlainText(), QStringLiteral("abc"));
-    EXPECT_FALSE(action(&editor(), QStringLiteral("editorRedo"))->isEnabled());
-}
-
-TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesInOneStep) {
+TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesAndRedoesInOneStep) {
     openStored("{\\rtf1\\ansi One cat, a Cat and concatenate; cat.\\par}");
     trigger(&editor(), QStringLiteral("editorReplace"));
     FindReplaceDialog* dialog = view().Find().dialog();
@@ -302,15 +288,22 @@ TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesInOneStep) {
 
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("replaceAll")),
                       Qt::LeftButton);
-    EXPECT_EQ(view().toPlainText(), QStringLiteral("One dog, a dog and concatenate; dog."));
+    const QString replaced = QStringLiteral("One dog, a dog and concatenate; dog.");
+    EXPECT_EQ(view().toPlainText(), replaced);
     trigger(&editor(), QStringLiteral("editorUndo"));
     EXPECT_EQ(view().toPlainText(), QStringLiteral("One dog, a Cat and concatenate; cat."));
 
-    // F3 goes on from the caret; nothing left is said so.
+    // F3 goes on from the caret; both redo keys redo; nothing left is said so.
     dialog->close();
     view().moveCursor(QTextCursor::Start);
     QTest::keyClick(&view(), Qt::Key_F3);
     EXPECT_EQ(view().textCursor().selectedText(), QStringLiteral("Cat"));
+    QTest::keyClick(&view(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(view().toPlainText(), replaced);
+    trigger(&editor(), QStringLiteral("editorUndo"));
+    QTest::keyClick(&view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(view().toPlainText(), replaced);
+    EXPECT_FALSE(action(&editor(), QStringLiteral("editorRedo"))->isEnabled());
     answer(QStringLiteral("OK"), QStringLiteral("Cannot find \"zebra\"."));
     view().Find().setNeedle(QStringLiteral("zebra"), {});
     EXPECT_FALSE(view().Find().findNext());
@@ -356,20 +349,20 @@ TEST_F(EntryEditor, ViewTogglesHideTheBarsAndTheStatusBarCountsTheText) {
     openStored("{\\rtf1\\ansi Three small words\\par}");
     EXPECT_EQ(editor().findChild<QLabel*>(QStringLiteral("editorCounts"))->text(),
               QStringLiteral("3 words, 17 characters"));
-    trigger(&editor(), QStringLiteral("editorViewToolbar"));
-    EXPECT_TRUE(editor().ToolBar().isHidden());
-    EXPECT_TRUE(editor().menuBar()->isVisible()) << "the menu bar always stays";
-    EXPECT_FALSE(action(&editor(), QStringLiteral("editorViewToolbar"))->isChecked());
-    trigger(&editor(), QStringLiteral("editorViewFormatBar"));
-    EXPECT_TRUE(editor().FormatBar().isHidden());
-    trigger(&editor(), QStringLiteral("editorViewToolbar"));
-    trigger(&editor(), QStringLiteral("editorViewFormatBar"));
-    EXPECT_TRUE(editor().ToolBar().isVisible());
-    EXPECT_TRUE(editor().FormatBar().isVisible());
+    const std::pair<const char*, QWidget*> toggles[] = {
+        {"editorViewToolbar", &editor().ToolBar()},
+        {"editorViewFormatBar", &editor().FormatBar()},
+        {"editorViewStatusBar", editor().statusBar()}};
+    for (const auto& [item, bar] : toggles) {
+        trigger(&editor(), QString::fromLatin1(item));
+        EXPECT_TRUE(bar->isHidden()) << item;
+        EXPECT_FALSE(action(&editor(), QString::fromLatin1(item))->isChecked()) << item;
+        EXPECT_TRUE(editor().menuBar()->isVisible()) << "the menu bar always stays";
+        trigger(&editor(), QString::fromLatin1(item));
+        EXPECT_TRUE(bar->isVisible()) << item;
+    }
     EXPECT_LT(editor().ToolBar().geometry().bottom(), editor().FormatBar().geometry().top())
         << "each bar on its own row";
-    trigger(&editor(), QStringLiteral("editorViewStatusBar"));
-    EXPECT_TRUE(editor().statusBar()->isHidden());
     // Page Setup is the application's; About has no handler.
     EXPECT_TRUE(action(&editor(), QStringLiteral("editorPageSetup"))->isEnabled());
     EXPECT_FALSE(action(&editor(), QStringLiteral("editorAbout"))->isEnabled());
