@@ -85,12 +85,6 @@ QString shownWord(QWidget* dialog) {
     return findControl<QLineEdit>(dialog, CSpellingDlg::IdChangeTo)->text();
 }
 
-void press(QWidget* dialog, int id) {
-    auto* button = findControl<QPushButton>(dialog, id);
-    ASSERT_NE(button, nullptr) << id;
-    button->click();
-}
-
 void expectCompleteMessage(ModalDriver& modals) {
     modals.then([](QWidget* box) {
         EXPECT_EQ(messageText(box), u"The spelling check is complete."_s);
@@ -131,29 +125,29 @@ TEST_F(SpellingDialogTest, EachButtonCorrectsTheTextInPlaceKeepingItsFormatting)
             context->text().contains(u"<b><font color=\"#c00000\">Teh</font></b> quick brwn"_s));
         EXPECT_EQ(shownWord(dialog), u"The"_s);
         EXPECT_EQ(editor.textCursor().selectedText(), u"Teh"_s);
-        press(dialog, CSpellingDlg::IdChangeAll);
+        clickButton(dialog, u"Change All"_s);
         // "brwn": picking a suggestion puts it in the field
         EXPECT_EQ(editor.textCursor().selectedText(), u"brwn"_s);
         ASSERT_EQ(list->count(), 2);
         list->setCurrentRow(1);
         EXPECT_EQ(shownWord(dialog), u"brown"_s);
-        press(dialog, CSpellingDlg::IdChange);
+        clickButton(dialog, u"Change"_s);
         // "Zoë": no suggestions, the word itself in the field
         EXPECT_EQ(shownWord(dialog), u"Zoë"_s);
         EXPECT_EQ(list->item(0)->text(), spellingtexts::noSuggestions());
-        press(dialog, CSpellingDlg::IdAdd);
+        clickButton(dialog, u"Add"_s);
         // one word across two formats
         EXPECT_EQ(editor.textCursor().selectedText(), u"wrold"_s);
         EXPECT_EQ(shownWord(dialog), u"world"_s);
-        press(dialog, CSpellingDlg::IdChange);
+        clickButton(dialog, u"Change"_s);
         EXPECT_EQ(editor.textCursor().selectedText(), u"teh"_s);
-        press(dialog, CSpellingDlg::IdIgnore);
+        clickButton(dialog, u"Ignore"_s);
         EXPECT_EQ(editor.textCursor().selectedText(), u"teh"_s);
-        press(dialog, CSpellingDlg::IdIgnoreAll);
+        clickButton(dialog, u"Ignore All"_s);
         // "Teh" on the last line went by Change All; "teh" by Ignore All
         EXPECT_EQ(editor.textCursor().selectedText(), u"zork"_s);
         findControl<QLineEdit>(dialog, CSpellingDlg::IdChangeTo)->setText(u"fork"_s);
-        press(dialog, CSpellingDlg::IdIgnore);
+        clickButton(dialog, u"Ignore"_s);
     });
     expectCompleteMessage(m_modals);
     run();
@@ -186,9 +180,9 @@ TEST_F(SpellingDialogTest, CancelReturnsSilentlyWithTheCaretFollowingItsPlace) {
     select(10, 13);
     m_modals.then([&](QWidget* dialog) {
         EXPECT_EQ(editor.textCursor().selectedText(), u"Thhe"_s);
-        press(dialog, CSpellingDlg::IdChange);
+        clickButton(dialog, u"Change"_s);
         EXPECT_EQ(editor.textCursor().selectedText(), u"brwn"_s);
-        press(dialog, CSpellingDlg::IdCancel);
+        clickButton(dialog, u"Cancel"_s);
     });
     run(); // no message: the driver fails the test on any other dialog
     EXPECT_EQ(editor.toPlainText(), u"The brwn fox and the end"_s);
