@@ -74,13 +74,6 @@ QStringList underlined(const QTextEdit& editor) {
     return words;
 }
 
-class SpellAsYouTypeTest : public SpellingDialogTest {
-protected:
-    SpellAsYouTypeTest() { highlighter.setService(&service); }
-
-    SpellHighlighter highlighter{editor.document()};
-};
-
 QString shownWord(QWidget* dialog) {
     return findControl<QLineEdit>(dialog, CSpellingDlg::IdChangeTo)->text();
 }
@@ -211,7 +204,9 @@ TEST_F(SpellingDialogTest, NothingMisspeltOrNoDictionaryShowsOnlyAMessage) {
     EXPECT_FALSE(editor.document()->isUndoAvailable());
 }
 
-TEST_F(SpellAsYouTypeTest, ContextMenuOffersSuggestionsIgnoreAllAndAdd) {
+TEST_F(SpellingDialogTest, AsYouTypeTheContextMenuOffersSuggestionsIgnoreAllAndAdd) {
+    SpellHighlighter highlighter{editor.document()};
+    highlighter.setService(&service);
     load(R"({\rtf1\ansi The {\b wr}old and zork fixes zork})");
     QMenu menu;
     menu.addAction(u"Cut"_s);
