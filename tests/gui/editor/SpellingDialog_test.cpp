@@ -303,27 +303,27 @@ TEST_F(EditorSpellingTest, LongTextBlocksAreCheckedWhenTheyShow) {
     editor.resize(400, 300);
     editor.show();
     EditorSpelling spelling(editor, engine);
-    const auto underlined = [](const QTextBlock& block) {
+    const auto marked = [](const QTextBlock& block) {
         return !block.layout()->formats().isEmpty();
     };
 
     editor.setPlainText(u"hello zork\n"_s.repeated(6000));
     settle();
     QTextDocument& text = *editor.document();
-    EXPECT_TRUE(underlined(text.firstBlock()));
+    EXPECT_TRUE(marked(text.firstBlock()));
     const QTextBlock last = text.lastBlock().previous();
-    EXPECT_FALSE(underlined(last)); // far out of sight
+    EXPECT_FALSE(marked(last)); // far out of sight
 
     editor.moveCursor(QTextCursor::End);
     editor.ensureCursorVisible();
     settle();
-    EXPECT_TRUE(underlined(last));
+    EXPECT_TRUE(marked(last));
 
     // A block out of sight that is typed in is checked at once.
     QTextCursor middle(text.findBlockByNumber(4000));
-    ASSERT_FALSE(underlined(middle.block()));
+    ASSERT_FALSE(marked(middle.block()));
     middle.insertText(u"hello "_s);
-    EXPECT_TRUE(underlined(middle.block()));
+    EXPECT_TRUE(marked(middle.block()));
 }
 
 // A small dictionary stored in ISO 8859-1, as many older dictionaries are.
