@@ -12,7 +12,6 @@
 #include "editor/EntryEditorTemplate.h"
 #include "editor/FindReplaceDialog.h"
 #include "editor/SpellingEngine.h"
-#include "platform/CommandActions.h"
 #include "richtext/ModelDump.h"
 #include "richtext/RtfReader.h"
 #include "store/CQBKDoc.h"

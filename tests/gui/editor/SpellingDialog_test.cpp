@@ -20,10 +20,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QSettings>
 #include <QStringEncoder>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>

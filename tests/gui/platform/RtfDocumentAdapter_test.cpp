@@ -5,7 +5,6 @@
 #include "richtext/RtfReader.h"
 #include "support/GuiTest.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <QTextBlock>
