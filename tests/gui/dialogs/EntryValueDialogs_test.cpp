@@ -43,8 +43,7 @@ TEST_F(EntryValueDialogsTest, CommentTakesAHundredCharactersAndTheAlwaysPromptSe
         typeInto(dialog, CCommentDlg::kCommentId,
                  QString(99, QLatin1Char('c')) + QStringLiteral("de"));
         EXPECT_EQ(edit->text().size(), 100); // the 101st character is not taken
-        QWidget* box = findControl(dialog, CCommentDlg::kAlwaysPromptId);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        findControl<QCheckBox>(dialog, CCommentDlg::kAlwaysPromptId)->click();
         clickButton(dialog, QStringLiteral("OK"));
     });
     ASSERT_TRUE(entryList().handleCommand(ID_EDIT_COMMENT));

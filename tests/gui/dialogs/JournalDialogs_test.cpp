@@ -1,10 +1,11 @@
-// File > New > Journal and File > Journal Options, typed into as a user does; the journal file
-// is read back with plain SQLite. Options: what the user changes is written back, the title
-// reloads the folder tree, and stored values the dialog does not offer stay as they are.
+// File > New > Journal, File > Journal Options and the password dialogs, typed into as a user
+// does; the journal file is read back with plain SQLite.
 #include "app/CMainFrame.h"
 #include "browser/CQBKView.h"
+#include "dialogs/CChangePasswordDlg.h"
 #include "dialogs/CNewJournalDlg.h"
 #include "dialogs/COptionsDlg.h"
+#include "dialogs/CPasswordDlg.h"
 #include "dialogs/SettingsControls.h"
 #include "platform/ControlId.h"
 #include "protect/PasswordDigest.h"
@@ -79,9 +80,6 @@ protected:
             clickButton(box, QStringLiteral("OK"));
         });
     }
-    std::vector<RawRow> config(const std::string& path, const char* columns) const {
-        return rawQuery(path, std::string("SELECT ") + columns + " FROM Config");
-    }
 
     QTemporaryDir m_home;
     QByteArray m_oldHome;
@@ -122,8 +120,9 @@ TEST_F(NewJournalDialogTest, TitleNamesTheFileAPasswordProtectsItAndTheChoicesRe
     const std::string path = documents(QStringLiteral("Trip.qbk"));
     ASSERT_TRUE(m_app->Document().IsJournalOpen());
     EXPECT_EQ(m_app->Document().m_path, path);
-    const auto rows = config(path, "Title, Owner, HasPassword, Password, PromptForComment, "
-                                   "DateFormat, TimeFormat, DefaultFontName, DefaultFontSize");
+    const auto rows =
+        rawQuery(path, "SELECT Title, Owner, HasPassword, Password, PromptForComment, "
+                       "DateFormat, TimeFormat, DefaultFontName, DefaultFontSize FROM Config");
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], (RawRow{"Trip", "Ana", "1", PasswordDigest("s3cret").HexDigest(), "1",
                                "%m/%d/%Y", "%H:%M", "Times New Roman", "14"}));
@@ -187,7 +186,8 @@ TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAno
     trigger(&frame(), QStringLiteral("actionNewJournal"));
     EXPECT_EQ(fileBytes(taken), "keep me");
     EXPECT_EQ(m_app->Document().m_path, documents(QStringLiteral("other.qbk")));
-    EXPECT_EQ(config(documents(QStringLiteral("other.qbk")), "HasPassword")[0][0], "0");
+    EXPECT_EQ(rawValue(documents(QStringLiteral("other.qbk")), "SELECT HasPassword FROM Config"),
+              "0");
 }
 
 using Pane = CQBKView::Pane;
@@ -263,6 +263,76 @@ TEST_F(OptionsDialogTest, StoredValuesOutsideTheChoicesAreKeptAndChangesAreWritt
     });
     trigger(&frame(), QStringLiteral("actionJournalOptions"));
     EXPECT_EQ(config()[0], "New title");
+}
+
+class PasswordDialogTest : public AppTest {
+protected:
+    static QLineEdit* edit(QWidget* dialog, int id) { return findControl<QLineEdit>(dialog, id); }
+};
+
+TEST_F(PasswordDialogTest, WithoutAPasswordTheDialogBecomesSetPassword) {
+    CChangePasswordDlg dialog;
+    ChangePasswordValues values;
+    values.m_hasPassword = false;
+    m_modals.then([](QWidget* shown) {
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Set Password"));
+        EXPECT_FALSE(edit(shown, CChangePasswordDlg::kOldPasswordEditId)->isEnabled());
+        EXPECT_EQ(findControl<QLabel>(shown, CChangePasswordDlg::kNewPasswordLabelId)->text(),
+                  QStringLiteral("New password"));
+        EXPECT_EQ(shown->focusWidget(), edit(shown, CChangePasswordDlg::kNewPasswordEditId));
+        typeInto(shown, CChangePasswordDlg::kNewPasswordEditId, QStringLiteral("quill"));
+        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("quill"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    ASSERT_TRUE(dialog.run(values));
+    EXPECT_EQ(values.m_newPassword, "quill");
+    EXPECT_EQ(values.m_confirmPassword, "quill");
+    EXPECT_EQ(values.m_oldPassword, "");
+}
+
+// The File menu's command on a protected journal: a mismatch keeps the dialog open with the new
+// password selected; what is typed then reaches the journal.
+TEST_F(PasswordDialogTest, ChangePasswordCommandKeepsTheDialogOpenOnAMismatch) {
+    setShowWelcome(0);
+    TestJournal journal("secret");
+    m_modals.then([](QWidget* dialog) {
+        EXPECT_EQ(edit(dialog, CPasswordDlg::kPasswordEditId)->echoMode(), QLineEdit::Password);
+        typeInto(dialog, CPasswordDlg::kPasswordEditId, QStringLiteral("secret"));
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    start(quietStart(QFile::decodeName(journal.path().c_str())));
+    ASSERT_TRUE(m_app->Document().IsJournalOpen());
+    m_modals.then([](QWidget* shown) {
+        EXPECT_EQ(shown->windowTitle(), QStringLiteral("Change Password"));
+        EXPECT_TRUE(edit(shown, CChangePasswordDlg::kOldPasswordEditId)->isEnabled());
+        EXPECT_EQ(findControl<QLabel>(shown, CChangePasswordDlg::kNewPasswordLabelId)->text(),
+                  QStringLiteral("New password (leave blank to remove password)"));
+        typeInto(shown, CChangePasswordDlg::kOldPasswordEditId, QStringLiteral("secret"));
+        typeInto(shown, CChangePasswordDlg::kNewPasswordEditId, QStringLiteral("one"));
+        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("two"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), QStringLiteral("The new password does not match the password "
+                                                   "you entered to confirm it.\n Please Re-enter"));
+        clickButton(box, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* shown) {
+        QLineEdit* newEdit = edit(shown, CChangePasswordDlg::kNewPasswordEditId);
+        EXPECT_EQ(shown->objectName(), QStringLiteral("changePasswordDialog"));
+        EXPECT_EQ(shown->focusWidget(), newEdit);
+        EXPECT_EQ(newEdit->selectedText(), QStringLiteral("one"));
+        typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("one"));
+        clickButton(shown, QStringLiteral("OK"));
+    });
+    m_modals.then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), QStringLiteral("Password Changed"));
+        clickButton(box, QStringLiteral("OK"));
+    });
+    trigger(&frame(), QStringLiteral("actionChangePassword"));
+    EXPECT_EQ(m_modals.handled(), 5u);
+    EXPECT_EQ(rawValue(journal.path(), "SELECT Password FROM Config"),
+              PasswordDigest("one").HexDigest());
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 #include "editor/EntryEditorTemplate.h"
 #include "editor/FindReplaceDialog.h"
 #include "editor/SpellingEngine.h"
-#include "platform/CommandActions.h"
 #include "richtext/ModelDump.h"
 #include "richtext/RtfReader.h"
 #include "store/CQBKDoc.h"
@@ -73,11 +72,8 @@ protected:
     }
     // The stored RTF of an entry, deciphered from the file's bytes.
     std::string storedRtf(const std::string& id) const {
-        const auto rows =
-            rawQuery(journal.path(), "SELECT EntryText FROM Entry WHERE EntryID = '" + id + "'");
-        if (rows.size() != 1 || !rows[0][0])
-            return "<no row>";
-        return DecipherFromStorage(rows[0][0]->c_str(), TestJournal::kContentKey);
+        const std::string sql = "SELECT EntryText FROM Entry WHERE EntryID = '" + id + "'";
+        return DecipherFromStorage(rawValue(journal.path(), sql).c_str(), TestJournal::kContentKey);
     }
     RichDocument storedModel(const std::string& id) const { return RtfReader::read(storedRtf(id)); }
     // Answers the next message box with the button, checking its text.
@@ -130,15 +126,10 @@ protected:
 };
 
 const QString kQuestion = QString::fromLatin1(EditorMessages::kSaveQuestion);
-constexpr const char* kStored = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Kept "
-                                "text\\par}";
-
-// The runs of the stored model's first paragraph, as "text[b][i][u]" pieces.
-QString runsOf(const RichDocument& model, std::size_t paragraph = 0) {
+// The runs of the model's first paragraph, as "text[b][i][u]" pieces.
+QString runsOf(const RichDocument& model) {
     QStringList out;
-    if (paragraph >= model.paragraphs.size())
-        return QStringLiteral("<none>");
-    for (const richtext::Run& run : model.paragraphs[paragraph].runs)
+    for (const richtext::Run& run : model.paragraphs.at(0).runs)
         out.append(run.text + (run.format.bold ? QStringLiteral("[b]") : QString()) +
                    (run.format.italic ? QStringLiteral("[i]") : QString()) +
                    (run.format.underline ? QStringLiteral("[u]") : QString()));
@@ -279,21 +270,7 @@ TEST_F(EntryEditor, FormatBarBoxesShowTheSelectionsExactFaceAndSize) {
     EXPECT_EQ(bar.sizeBox()->currentText(), QStringLiteral("3"));
 }
 
-TEST_F(EntryEditor, UndoAndRedoWithTheMenuAndBothRedoKeys) {
-    trigger(&frame(), QStringLiteral("actionNewEntry"));
-    activateEditor();
-    QTest::keyClicks(&view(), QStringLiteral("abc"));
-    trigger(&editor(), QStringLiteral("editorUndo"));
-    EXPECT_EQ(view().toPlainText(), QString());
-    QTest::keyClick(&view(), Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(view().toPlainText(), QStringLiteral("abc"));
-    trigger(&editor(), QStringLiteral("editorUndo"));
-    QTest::keyClick(&view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(view().toPlainText(), QStringLiteral("abc"));
-    EXPECT_FALSE(action(&editor(), QStringLiteral("editorRedo"))->isEnabled());
-}
-
-TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesInOneStep) {
+TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesAndRedoesInOneStep) {
     openStored("{\\rtf1\\ansi One cat, a Cat and concatenate; cat.\\par}");
     trigger(&editor(), QStringLiteral("editorReplace"));
     FindReplaceDialog* dialog = view().Find().dialog();
@@ -310,15 +287,22 @@ TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesInOneStep) {
 
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("replaceAll")),
                       Qt::LeftButton);
-    EXPECT_EQ(view().toPlainText(), QStringLiteral("One dog, a dog and concatenate; dog."));
+    const QString replaced = QStringLiteral("One dog, a dog and concatenate; dog.");
+    EXPECT_EQ(view().toPlainText(), replaced);
     trigger(&editor(), QStringLiteral("editorUndo"));
     EXPECT_EQ(view().toPlainText(), QStringLiteral("One dog, a Cat and concatenate; cat."));
 
-    // F3 goes on from the caret; nothing left is said so.
+    // F3 goes on from the caret; both redo keys redo; nothing left is said so.
     dialog->close();
     view().moveCursor(QTextCursor::Start);
     QTest::keyClick(&view(), Qt::Key_F3);
     EXPECT_EQ(view().textCursor().selectedText(), QStringLiteral("Cat"));
+    QTest::keyClick(&view(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(view().toPlainText(), replaced);
+    trigger(&editor(), QStringLiteral("editorUndo"));
+    QTest::keyClick(&view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(view().toPlainText(), replaced);
+    EXPECT_FALSE(action(&editor(), QStringLiteral("editorRedo"))->isEnabled());
     answer(QStringLiteral("OK"), QStringLiteral("Cannot find \"zebra\"."));
     view().Find().setNeedle(QStringLiteral("zebra"), {});
     EXPECT_FALSE(view().Find().findNext());
@@ -327,7 +311,7 @@ TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesInOneStep) {
 // The save question at each way of leaving the text: closing with Cancel keeps the window open
 // and modified, New Entry with No reuses the window and stores nothing, closing with Yes saves.
 TEST_F(EntryEditor, LeavingAModifiedEntryAsksAndEachAnswerDoesWhatItSays) {
-    openStored(kStored);
+    openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Kept text\\par}");
     CEntryFrame* first = &editor();
     typeAtEnd(QStringLiteral("X"));
     answer(QStringLiteral("Cancel"), kQuestion);
@@ -364,48 +348,42 @@ TEST_F(EntryEditor, ViewTogglesHideTheBarsAndTheStatusBarCountsTheText) {
     openStored("{\\rtf1\\ansi Three small words\\par}");
     EXPECT_EQ(editor().findChild<QLabel*>(QStringLiteral("editorCounts"))->text(),
               QStringLiteral("3 words, 17 characters"));
-    trigger(&editor(), QStringLiteral("editorViewToolbar"));
-    EXPECT_TRUE(editor().ToolBar().isHidden());
-    EXPECT_TRUE(editor().menuBar()->isVisible()) << "the menu bar always stays";
-    EXPECT_FALSE(action(&editor(), QStringLiteral("editorViewToolbar"))->isChecked());
-    trigger(&editor(), QStringLiteral("editorViewFormatBar"));
-    EXPECT_TRUE(editor().FormatBar().isHidden());
-    trigger(&editor(), QStringLiteral("editorViewToolbar"));
-    trigger(&editor(), QStringLiteral("editorViewFormatBar"));
-    EXPECT_TRUE(editor().ToolBar().isVisible());
-    EXPECT_TRUE(editor().FormatBar().isVisible());
+    const std::pair<const char*, QWidget*> toggles[] = {
+        {"editorViewToolbar", &editor().ToolBar()},
+        {"editorViewFormatBar", &editor().FormatBar()},
+        {"editorViewStatusBar", editor().statusBar()}};
+    for (const auto& [item, bar] : toggles) {
+        trigger(&editor(), QString::fromLatin1(item));
+        EXPECT_TRUE(bar->isHidden()) << item;
+        EXPECT_FALSE(action(&editor(), QString::fromLatin1(item))->isChecked()) << item;
+        EXPECT_TRUE(editor().menuBar()->isVisible()) << "the menu bar always stays";
+        trigger(&editor(), QString::fromLatin1(item));
+        EXPECT_TRUE(bar->isVisible()) << item;
+    }
     EXPECT_LT(editor().ToolBar().geometry().bottom(), editor().FormatBar().geometry().top())
         << "each bar on its own row";
-    trigger(&editor(), QStringLiteral("editorViewStatusBar"));
-    EXPECT_TRUE(editor().statusBar()->isHidden());
     // Page Setup is the application's; About has no handler.
     EXPECT_TRUE(action(&editor(), QStringLiteral("editorPageSetup"))->isEnabled());
     EXPECT_FALSE(action(&editor(), QStringLiteral("editorAbout"))->isEnabled());
 }
 
-// The editor's own Check Spelling, Print Preview and Tools menu reach the spelling and
-// printing code: the spelling dialog stops at the misspelt word, the preview opens on the
-// entry, and the as-you-type switch is in the Tools menu.
+// The editor's own Check Spelling and Print Preview open their windows; the as-you-type
+// switch is in its Tools menu.
 TEST_F(EntryEditor, SpellingAndPrintPreviewOpenTheirWindows) {
     openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Kept txet here\\par}");
     EXPECT_NE(editor().findChild<QAction*>(QStringLiteral("spellAsYouType")), nullptr);
-
-    QString opened;
-    const auto record = [&opened](QWidget* dialog) {
-        opened = QString::fromLatin1(dialog->metaObject()->className());
-        if (auto* box = qobject_cast<QDialog*>(dialog))
-            box->reject();
+    const auto opens = [this](const char* item, const char* window) {
+        m_modals.then([window](QWidget* dialog) {
+            EXPECT_STREQ(dialog->metaObject()->className(), window);
+            if (auto* box = qobject_cast<QDialog*>(dialog))
+                box->reject();
+        });
+        trigger(&editor(), QString::fromLatin1(item));
     };
-    m_modals.then(record);
-    trigger(&editor(), QStringLiteral("editorPrintPreview"));
-    EXPECT_EQ(opened, QStringLiteral("QPrintPreviewDialog"));
-
+    opens("editorPrintPreview", "QPrintPreviewDialog");
     if (SpellingEngine::instance().service() == nullptr)
         GTEST_SKIP() << "no Hunspell dictionary installed (install hunspell-en-us)";
-    opened.clear();
-    m_modals.then(record);
-    trigger(&editor(), QStringLiteral("editorCheckSpelling"));
-    EXPECT_EQ(opened, QStringLiteral("CSpellingDlg"));
+    opens("editorCheckSpelling", "CSpellingDlg");
 }
 
 TEST_F(EntryEditor, EveryGoldenSampleKeepsItsFormatting) {

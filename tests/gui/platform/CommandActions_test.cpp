@@ -46,13 +46,12 @@ TEST_F(CommandActionsTest, StateFollowsTheRouteAndTriggeringRunsOnlyWhatItEnable
     Switchboard target;
     CommandRouter router;
     router.setDocument(&target);
-    QObject owner;
-    auto* actions = new CommandActions(router, &owner);
-    QAction* toggle = actions->add(kToggle, QStringLiteral("&Toggle"));
+    CommandActions actions(router, nullptr);
+    QAction* toggle = actions.add(kToggle, QStringLiteral("&Toggle"));
     toggle->setCheckable(true);
-    QAction* run = actions->add(kRun, QStringLiteral("&Run"), QStringLiteral("actionRun"));
-    QAction* nobody = actions->add(kNobody, QStringLiteral("Copy"));
-    actions->refresh();
+    QAction* run = actions.add(kRun, QStringLiteral("&Run"), QStringLiteral("actionRun"));
+    QAction* nobody = actions.add(kNobody, QStringLiteral("Copy"));
+    actions.refresh();
     EXPECT_FALSE(run->isEnabled());
     EXPECT_FALSE(nobody->isEnabled());
     EXPECT_TRUE(toggle->isEnabled());
@@ -60,7 +59,7 @@ TEST_F(CommandActionsTest, StateFollowsTheRouteAndTriggeringRunsOnlyWhatItEnable
 
     target.on = true;
     QMenu menu;
-    actions->watch(&menu);
+    actions.watch(&menu);
     emit menu.aboutToShow();
     ASSERT_TRUE(run->isEnabled());
     run->trigger();

@@ -5,7 +5,6 @@
 #include "richtext/RtfReader.h"
 #include "support/GuiTest.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <QTextBlock>
@@ -63,11 +62,9 @@ TEST_F(RtfDocumentAdapterTest, FormattingReachesTheDocument) {
     const QTextBlock first = block.next();
     const QTextBlockFormat f = first.blockFormat();
     EXPECT_TRUE(f.alignment() & Qt::AlignJustify);
-    EXPECT_DOUBLE_EQ(48.0, f.leftMargin());
-    EXPECT_DOUBLE_EQ(24.0, f.rightMargin());
-    EXPECT_DOUBLE_EQ(-24.0, f.textIndent());
-    EXPECT_DOUBLE_EQ(8.0, f.topMargin());
-    EXPECT_DOUBLE_EQ(16.0, f.bottomMargin());
+    EXPECT_EQ((QList<qreal>{48, 24, -24, 8, 16}), // pixels: twips / 15
+              (QList<qreal>{f.leftMargin(), f.rightMargin(), f.textIndent(), f.topMargin(),
+                            f.bottomMargin()}));
     cursor.setPosition(first.position() + 6);
     EXPECT_EQ(QColor(Qt::yellow), cursor.charFormat().background().color());
     cursor.setPosition(first.position() + 9);
@@ -82,18 +79,16 @@ TEST_F(RtfDocumentAdapterTest, FormattingReachesTheDocument) {
     EXPECT_EQ(QTextListFormat::ListUpperRoman, three.textList()->format().style());
     EXPECT_EQ(QStringLiteral(")"), three.textList()->format().numberSuffix());
 
-    QTextCursor inTable(three.next());
-    QTextTable* table = inTable.currentTable();
+    QTextTable* table = QTextCursor(three.next()).currentTable();
     ASSERT_NE(nullptr, table);
     EXPECT_EQ(2, table->rows());
     EXPECT_EQ(2, table->columns());
     EXPECT_EQ(QStringLiteral("a"), table->cellAt(0, 0).firstCursorPosition().block().text());
     EXPECT_EQ(QStringLiteral("c"), table->cellAt(0, 1).lastCursorPosition().block().text());
     EXPECT_EQ(0, table->cellAt(1, 1).column()); // a shorter row: its last cell fills it
-    const auto widths = table->format().columnWidthConstraints();
-    ASSERT_EQ(2, widths.size());
-    EXPECT_DOUBLE_EQ(100.0, widths[0].rawValue());
-    EXPECT_DOUBLE_EQ(200.0, widths[1].rawValue());
+    EXPECT_EQ(table->format().columnWidthConstraints(),
+              (QList<QTextLength>{QTextLength(QTextLength::FixedLength, 100),
+                                  QTextLength(QTextLength::FixedLength, 200)}));
 
     EXPECT_EQ(RtfReader::read(rtf), RtfDocumentAdapter::fromDocument(document));
 }
