@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
@@ -36,17 +35,13 @@ class BrowserFixture : public GuiTest {
 protected:
     BrowserFixture() {
         SharedEntryListSort() = EntryListSortState{}; // shared for the program's life
-        auto* columns = new QSplitter(Qt::Horizontal, &window);
-        auto* left = new QSplitter(Qt::Vertical, columns);
-        auto* right = new QSplitter(Qt::Vertical, columns);
+        auto* left = new QSplitter(Qt::Vertical, &window);
+        auto* right = new QSplitter(Qt::Vertical, &window);
         folders = new CFolderListView(doc, ui, left);
         topics = new CTopicListView(doc, ui, left);
         entries = new CEntryListView(doc, ui, right);
         preview = new CPreviewPane(doc, right);
-        auto* layout = new QHBoxLayout(&window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(columns);
-        columns->setSizes({250, 650});
+        window.setSizes({250, 650});
         entries->setTopicList(topics);
         entries->setPreviewPane(preview);
         entries->setFolderTree(folders);
@@ -252,7 +247,7 @@ protected:
     RecordingHost host{log};
     ScriptedJournalUi ui;
     CQBKDoc doc{ui, host};
-    QWidget window;
+    QSplitter window; // the two columns
     CFolderListView* folders = nullptr;
     CTopicListView* topics = nullptr;
     CEntryListView* entries = nullptr;

@@ -54,4 +54,22 @@ TEST_F(PaneSignalsTest, FocusActivatesAPane) {
     // The close buttons: RealPaneLayoutTest clicks them in the main window.
 }
 
+TEST_F(PaneSignalsTest, ClosingTheJournalEmptiesEveryPane) {
+    openFilled();
+    clickFolder(QStringLiteral("Home"));
+    clickTopic(0);
+    clickRow(0);
+    ASSERT_FALSE(preview->entryId().empty());
+    ASSERT_EQ(caption, QStringLiteral("Home"));
+    ASSERT_EQ(topicsCaption, QStringLiteral("garden"));
+    doc.CloseJournal();
+    EXPECT_EQ(caption, QString());
+    EXPECT_EQ(topicsCaption, QString());
+    ASSERT_EQ(folders->treeControl()->topLevelItemCount(), 1);
+    EXPECT_EQ(folders->treeControl()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
+    EXPECT_EQ(entries->rowCount(), 0);
+    EXPECT_EQ(topics->GetListCtrl()->model()->rowCount(), 0);
+    EXPECT_TRUE(preview->entryId().empty());
+}
+
 } // namespace
