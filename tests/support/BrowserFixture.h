@@ -76,23 +76,18 @@ protected:
     // (and an empty one), with topics, dates and comments in different orders. Both entries
     // with topics carry two, whose order the file decides; any order sorts the same.
     virtual void fill() {
-        const auto rtf = [](const char* text) {
-            return std::string("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ") + text +
-                   "\\par}";
-        };
         journal.addFolder("{F-W}", "{Root}", "Work");
         journal.addFolder("{F-H}", "{Root}", "Home");
         journal.addFolder("{F-E}", "{Root}", "Empty");
         journal.addTopic("{T-1}", "garden");
         journal.addTopic("{T-2}", "budget");
         journal.addTopic("{T-3}", "orchard");
-        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "Quarterly plan", true,
-                         rtf("Plan the quarter"));
+        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "Quarterly plan", true);
         journal.addEntry("{E-2}", "2023-11-20 18:45", "{F-H}", "apple harvest", true,
-                         rtf("Apples everywhere"));
-        journal.addEntry("{E-3}", "2024-01-15 12:10", "{F-H}", "Bills", true, rtf("Paid bills"));
-        journal.addEntry("{E-4}", "2024-02-29 23:59", "{F-W}", "derived text", false,
-                         rtf("Derived text"));
+                         "{\\rtf1 Apples everywhere\\par}");
+        journal.addEntry("{E-3}", "2024-01-15 12:10", "{F-H}", "Bills", true,
+                         "{\\rtf1 Paid bills\\par}");
+        journal.addEntry("{E-4}", "2024-02-29 23:59", "{F-W}", "derived text", false);
         journal.link("{E-2}", "{T-1}");
         journal.link("{E-2}", "{T-3}");
         journal.link("{E-3}", "{T-2}");
