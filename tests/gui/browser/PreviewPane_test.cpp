@@ -24,6 +24,7 @@ TEST_F(PreviewPaneTest, EntryViewIsReadOnlyWithoutMenuAndKeepsBelowTheHeader) {
     QTextEdit* view = preview->entryView();
     EXPECT_TRUE(view->isReadOnly());
     EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu);
+    EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
     window.resize(700, 500);
     QCoreApplication::processEvents();
     EXPECT_EQ(view->geometry().top(), 35);
