@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
@@ -36,17 +35,13 @@ class BrowserFixture : public GuiTest {
 protected:
     BrowserFixture() {
         SharedEntryListSort() = EntryListSortState{}; // shared for the program's life
-        auto* columns = new QSplitter(Qt::Horizontal, &window);
-        auto* left = new QSplitter(Qt::Vertical, columns);
-        auto* right = new QSplitter(Qt::Vertical, columns);
+        auto* left = new QSplitter(Qt::Vertical, &window);
+        auto* right = new QSplitter(Qt::Vertical, &window);
         folders = new CFolderListView(doc, ui, left);
         topics = new CTopicListView(doc, ui, left);
         entries = new CEntryListView(doc, ui, right);
         preview = new CPreviewPane(doc, right);
-        auto* layout = new QHBoxLayout(&window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(columns);
-        columns->setSizes({250, 650});
+        window.setSizes({250, 650});
         entries->setTopicList(topics);
         entries->setPreviewPane(preview);
         entries->setFolderTree(folders);
@@ -81,23 +76,18 @@ protected:
     // (and an empty one), with topics, dates and comments in different orders. Both entries
     // with topics carry two, whose order the file decides; any order sorts the same.
     virtual void fill() {
-        const auto rtf = [](const char* text) {
-            return std::string("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ") + text +
-                   "\\par}";
-        };
         journal.addFolder("{F-W}", "{Root}", "Work");
         journal.addFolder("{F-H}", "{Root}", "Home");
         journal.addFolder("{F-E}", "{Root}", "Empty");
         journal.addTopic("{T-1}", "garden");
         journal.addTopic("{T-2}", "budget");
         journal.addTopic("{T-3}", "orchard");
-        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "Quarterly plan", true,
-                         rtf("Plan the quarter"));
+        journal.addEntry("{E-1}", "2024-03-05 08:00", "{F-W}", "Quarterly plan", true);
         journal.addEntry("{E-2}", "2023-11-20 18:45", "{F-H}", "apple harvest", true,
-                         rtf("Apples everywhere"));
-        journal.addEntry("{E-3}", "2024-01-15 12:10", "{F-H}", "Bills", true, rtf("Paid bills"));
-        journal.addEntry("{E-4}", "2024-02-29 23:59", "{F-W}", "derived text", false,
-                         rtf("Derived text"));
+                         "{\\rtf1 Apples everywhere\\par}");
+        journal.addEntry("{E-3}", "2024-01-15 12:10", "{F-H}", "Bills", true,
+                         "{\\rtf1 Paid bills\\par}");
+        journal.addEntry("{E-4}", "2024-02-29 23:59", "{F-W}", "derived text", false);
         journal.link("{E-2}", "{T-1}");
         journal.link("{E-2}", "{T-3}");
         journal.link("{E-3}", "{T-2}");
@@ -252,7 +242,7 @@ protected:
     RecordingHost host{log};
     ScriptedJournalUi ui;
     CQBKDoc doc{ui, host};
-    QWidget window;
+    QSplitter window; // the two columns
     CFolderListView* folders = nullptr;
     CTopicListView* topics = nullptr;
     CEntryListView* entries = nullptr;

@@ -70,7 +70,7 @@ private:
 
 class RecordingHost : public JournalHost {
 public:
-    explicit RecordingHost(CallLog& log) : m_log(log), editor(log) {}
+    explicit RecordingHost(CallLog& log) : editor(log), m_log(log) {}
     EntryEditor* CreateEntryEditor() override {
         m_log.calls.push_back("CreateEntryEditor");
         return &editor;
@@ -89,13 +89,11 @@ public:
     }
     std::string MostRecentJournal() const override { return recent.empty() ? "" : recent.front(); }
 
+    RecordingEditor editor;
     bool topicPaneShown = true;
     std::vector<std::string> recent;
     std::string printedText;
 
 private:
     CallLog& m_log;
-
-public:
-    RecordingEditor editor;
 };

@@ -55,20 +55,6 @@ void ScriptedJournalUi::answerMessage(std::optional<std::string> expectedText,
     m_script.push_back({typeid(MessageBoxRequest), std::move(expectedText), answer, {}});
 }
 
-void ScriptedJournalUi::chooseWelcome(WelcomeChoice choice) {
-    m_script.push_back({typeid(WelcomeChoice), {}, {}, [choice](std::any& chosen) {
-                            chosen = choice;
-                            return true;
-                        }});
-}
-
-void ScriptedJournalUi::chooseJournal(std::optional<std::string> path) {
-    m_script.push_back({typeid(OpenChoice), {}, {}, [path](std::any& chosen) {
-                            chosen = path;
-                            return true;
-                        }});
-}
-
 std::vector<std::string> ScriptedJournalUi::messageTexts() const {
     std::vector<std::string> texts;
     for (const MessageBoxRequest& box : messages())
@@ -132,18 +118,6 @@ bool ScriptedJournalUi::runPasswordDialog(PasswordValues& values) {
     return runDialog(values);
 }
 
-bool ScriptedJournalUi::runChangePasswordDialog(ChangePasswordValues& values) {
-    return runDialog(values);
-}
-
-bool ScriptedJournalUi::runOptionsDialog(OptionsValues& values) {
-    return runDialog(values);
-}
-
-bool ScriptedJournalUi::runCommentDialog(CommentValues& values) {
-    return runDialog(values);
-}
-
 bool ScriptedJournalUi::runNewJournalDialog(NewJournalValues& values) {
     if (!runDialog(values))
         return false;
@@ -158,16 +132,6 @@ bool ScriptedJournalUi::runChangeDateDialog(ChangeDateValues& values) {
     return true;
 }
 
-WelcomeChoice ScriptedJournalUi::runWelcomeDialog() {
-    std::any choice = WelcomeChoice::Close;
-    if (const auto step = take(choice))
-        step->reply(choice);
-    return std::any_cast<WelcomeChoice>(choice);
-}
-
-std::optional<std::string> ScriptedJournalUi::chooseJournalToOpen() {
-    std::any choice = OpenChoice();
-    if (const auto step = take(choice))
-        step->reply(choice);
-    return std::any_cast<OpenChoice>(choice);
-}
+template bool ScriptedJournalUi::runDialog(ChangePasswordValues&);
+template bool ScriptedJournalUi::runDialog(OptionsValues&);
+template bool ScriptedJournalUi::runDialog(CommentValues&);

@@ -35,8 +35,8 @@ public:
     template <class Values> void cancelDialog() {
         m_script.push_back({typeid(Values), {}, {}, [](std::any&) { return false; }});
     }
-    void chooseWelcome(WelcomeChoice choice);
-    void chooseJournal(std::optional<std::string> path);
+    void chooseWelcome(WelcomeChoice choice) { choose(choice); }
+    void chooseJournal(std::optional<std::string> path) { choose(path); }
 
     // Record.
     std::vector<MessageBoxRequest> messages() const { return shown<MessageBoxRequest>(); }
@@ -56,13 +56,17 @@ public:
     // JournalUi
     MessageAnswer messageBox(const MessageBoxRequest& box) override;
     bool runPasswordDialog(PasswordValues& values) override;
-    bool runChangePasswordDialog(ChangePasswordValues& values) override;
+    bool runChangePasswordDialog(ChangePasswordValues& values) override {
+        return runDialog(values);
+    }
     bool runNewJournalDialog(NewJournalValues& values) override;
-    bool runOptionsDialog(OptionsValues& values) override;
-    bool runCommentDialog(CommentValues& values) override;
+    bool runOptionsDialog(OptionsValues& values) override { return runDialog(values); }
+    bool runCommentDialog(CommentValues& values) override { return runDialog(values); }
     bool runChangeDateDialog(ChangeDateValues& values) override;
-    WelcomeChoice runWelcomeDialog() override;
-    std::optional<std::string> chooseJournalToOpen() override;
+    WelcomeChoice runWelcomeDialog() override { return runChoice(WelcomeChoice::Close); }
+    std::optional<std::string> chooseJournalToOpen() override {
+        return runChoice(std::optional<std::string>());
+    }
 
 private:
     struct Step {
@@ -76,6 +80,19 @@ private:
     // The next step if it answers what is asked; records what was shown.
     std::optional<Step> take(std::any shown);
     template <class Values> bool runDialog(Values& values);
+    // The Welcome dialog and the open-file dialog: a choice, `none` off the script.
+    template <class Choice> void choose(Choice choice) {
+        m_script.push_back({typeid(Choice), {}, {}, [choice](std::any& chosen) {
+                                chosen = choice;
+                                return true;
+                            }});
+    }
+    template <class Choice> Choice runChoice(Choice none) {
+        std::any choice = none;
+        if (const auto step = take(choice))
+            step->reply(choice);
+        return std::any_cast<Choice>(choice);
+    }
 
     std::deque<Step> m_script;
     std::vector<std::any> m_shown;

@@ -9,7 +9,8 @@ namespace {
 
 using ChangesElsewhereTest = BrowserFixture;
 
-TEST_F(ChangesElsewhereTest, AnEntryDroppedOnAFolderDeletedElsewhereStaysWhereItWas) {
+// A drop on a folder gone, a folder or topic renamed, a comment written: each finds its row gone.
+TEST_F(ChangesElsewhereTest, EveryOneRowWriteChecksItsRow) {
     openFilled();
     exec("DELETE FROM Folder WHERE FolderID = '{F-E}'");
     ui.answerMessage(JournalMessages::kDropFolderGone, MessageAnswer::Ok);
@@ -17,12 +18,9 @@ TEST_F(ChangesElsewhereTest, AnEntryDroppedOnAFolderDeletedElsewhereStaysWhereIt
     EXPECT_EQ(value("SELECT FolderID FROM Entry WHERE EntryID = '{E-1}'"), "{F-W}");
     EXPECT_EQ(folderItem(QStringLiteral("Empty")), nullptr);
     EXPECT_EQ(columnTexts(2), (Strings{"Home", "Home", "Work", "Work"}));
-}
 
-TEST_F(ChangesElsewhereTest, EveryOneRowWriteChecksItsRow) {
-    openFilled();
-    clickFolder(QStringLiteral("Empty"));
-    exec("DELETE FROM Folder WHERE FolderID = '{F-E}'");
+    clickFolder(QStringLiteral("Work"));
+    exec("DELETE FROM Folder WHERE FolderID = '{F-W}'");
     ui.answerMessage(JournalMessages::kFolderGone, MessageAnswer::Ok);
     QTest::keyClick(folders->treeControl(), Qt::Key_F2);
     typeName(folders->treeControl(), QStringLiteral("Renamed"));

@@ -4,7 +4,9 @@ namespace {
 
 using PreviewPaneTest = BrowserFixture;
 
-TEST_F(PreviewPaneTest, HeaderDoubleClickOpensTheShownEntryOnly) {
+// A double click on the header opens the shown entry only; a hidden preview is left alone by
+// the selection.
+TEST_F(PreviewPaneTest, HeaderDoubleClickOpensTheShownEntryOnlyAndAHiddenOneIsLeftAlone) {
     openFilled();
     QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 10));
     EXPECT_EQ(log.count("CreateEntryEditor"), 0);
@@ -12,26 +14,22 @@ TEST_F(PreviewPaneTest, HeaderDoubleClickOpensTheShownEntryOnly) {
     clickRow(0);
     QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 10));
     EXPECT_EQ(log.count("LoadEntry {E-2}"), 1);
+    preview->hide();
+    clickRow(1);
+    EXPECT_EQ(doc.m_currentEntryId, "{E-2}");
+    EXPECT_EQ(preview->entryId(), "{E-2}");
 }
 
 TEST_F(PreviewPaneTest, EntryViewIsReadOnlyWithoutMenuAndKeepsBelowTheHeader) {
     QTextEdit* view = preview->entryView();
     EXPECT_TRUE(view->isReadOnly());
     EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu);
-    EXPECT_EQ(view->toPlainText().trimmed(), QStringLiteral("No entry is selected."));
+    EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
     window.resize(700, 500);
     QCoreApplication::processEvents();
     EXPECT_EQ(view->geometry().top(), 35);
     EXPECT_EQ(view->geometry().bottom(), preview->height() - 1);
     EXPECT_EQ(view->width(), preview->width());
-}
-
-TEST_F(PreviewPaneTest, HiddenPreviewIsLeftAloneBySelection) {
-    openFilled();
-    preview->hide();
-    clickRow(0);
-    EXPECT_EQ(doc.m_currentEntryId, "");
-    EXPECT_EQ(preview->entryId(), "");
 }
 
 using PaneSignalsTest = BrowserFixture;
@@ -52,6 +50,24 @@ TEST_F(PaneSignalsTest, FocusActivatesAPane) {
     folders->treeControl()->setFocus();
     EXPECT_EQ(activated, (Strings{"entries", "topics", "folders"}));
     // The close buttons: RealPaneLayoutTest clicks them in the main window.
+}
+
+TEST_F(PaneSignalsTest, ClosingTheJournalEmptiesEveryPane) {
+    openFilled();
+    clickFolder(QStringLiteral("Home"));
+    clickTopic(0);
+    clickRow(0);
+    ASSERT_FALSE(preview->entryId().empty());
+    ASSERT_EQ(caption, QStringLiteral("Home"));
+    ASSERT_EQ(topicsCaption, QStringLiteral("garden"));
+    doc.CloseJournal();
+    EXPECT_EQ(caption, QString());
+    EXPECT_EQ(topicsCaption, QString());
+    ASSERT_EQ(folders->treeControl()->topLevelItemCount(), 1);
+    EXPECT_EQ(folders->treeControl()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
+    EXPECT_EQ(entries->rowCount(), 0);
+    EXPECT_EQ(topics->GetListCtrl()->model()->rowCount(), 0);
+    EXPECT_TRUE(preview->entryId().empty());
 }
 
 } // namespace
