@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTest>
-#include <QTimer>
 
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';

@@ -2,7 +2,6 @@
 // commands are available with and without a journal and with each pane active.
 #include "app/CMainFrame.h"
 #include "browser/CQBKView.h"
-#include "platform/CommandIds.h"
 #include "store/CQBKDoc.h"
 #include "support/AppTest.h"
 #include "support/RawSqlite.h"
@@ -132,29 +131,6 @@ TEST_F(MainFrameTest, JournalCommandsNeedAnOpenJournalAndTheRestAreAlwaysThere) 
     }
     // The journal just opened is the first recent one now.
     EXPECT_TRUE(enabled(&frame(), QStringLiteral("actionRecentFile1")));
-}
-
-TEST_F(MainFrameTest, PaneCommandsAreEnabledOnlyWhileTheirPaneIsActive) {
-    TestJournal journal;
-    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
-    const std::vector<std::pair<Pane, QStringList>> owned{
-        {Pane::EntryList, texts({"actionOpenEntry", "actionDeleteEntry", "actionEditComment",
-                                 "actionEntryTopics", "toolEditEntry", "toolDelete"})},
-        {Pane::FolderTree, texts({"actionDeleteFolder", "actionRenameFolder"})},
-        {Pane::TopicList, texts({"actionRenameTopic"})},
-    };
-    pane(Pane::EntryList).handled = {ID_FILE_OPEN_ENTRY, ID_FILE_DELETE_ENTRY, ID_EDIT_COMMENT,
-                                     ID_EDIT_ENTRY_TOPICS};
-    pane(Pane::FolderTree).handled = {ID_FILE_DELETE_FOLDER, ID_FILE_RENAME_FOLDER};
-    pane(Pane::TopicList).handled = {ID_FILE_RENAME_TOPIC};
-    for (Pane active : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview}) {
-        emit pane(active).activated();
-        for (const auto& [owner, names] : owned) {
-            for (const QString& name : names)
-                EXPECT_EQ(enabled(&frame(), name), owner == active)
-                    << "pane " << int(active) << ": " << name.toStdString();
-        }
-    }
 }
 
 TEST_F(MainFrameTest, TitleStaysQuillbookAndCtrlSNeverTouchesTheJournal) {

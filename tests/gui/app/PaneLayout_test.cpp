@@ -114,12 +114,31 @@ TEST_F(PaneLayoutTest, CaptionShowsTheFolderAndTheTopicsWhileTheyAreShownAndKeep
 }
 
 // A command reaches the pane activated by its signal, the focus or F6, and the entry list once
-// the active pane is hidden (which commands each pane enables: MainFrameTest).
+// the active pane is hidden; a pane's commands are enabled only while it is the active one.
 TEST_F(PaneLayoutTest, CommandsGoToThePaneThatWasActivated) {
-    pane(Pane::EntryList).handled = {ID_FILE_OPEN_ENTRY};
-    pane(Pane::FolderTree).handled = {ID_FILE_RENAME_FOLDER};
-    EXPECT_EQ(view().activePane(), Pane::FolderTree);
+    TestJournal journal; // with a journal open, nothing else on the route takes these commands
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    pane(Pane::EntryList).handled = {ID_FILE_OPEN_ENTRY, ID_FILE_DELETE_ENTRY, ID_EDIT_COMMENT,
+                                     ID_EDIT_ENTRY_TOPICS};
+    pane(Pane::FolderTree).handled = {ID_FILE_DELETE_FOLDER, ID_FILE_RENAME_FOLDER};
+    pane(Pane::TopicList).handled = {ID_FILE_RENAME_TOPIC};
+    const auto expectActive = [this](Pane active) {
+        EXPECT_EQ(view().activePane(), active);
+        const std::pair<Pane, std::vector<const char*>> owned[] = {
+            {Pane::EntryList,
+             {"actionOpenEntry", "actionDeleteEntry", "actionEditComment", "actionEntryTopics",
+              "toolEditEntry", "toolDelete"}},
+            {Pane::FolderTree, {"actionDeleteFolder", "actionRenameFolder"}},
+            {Pane::TopicList, {"actionRenameTopic"}}};
+        for (const auto& [owner, names] : owned) {
+            for (const char* name : names)
+                EXPECT_EQ(enabled(&frame(), QString::fromLatin1(name)), owner == active)
+                    << int(active) << ": " << name;
+        }
+    };
+    expectActive(Pane::FolderTree);
     emit pane(Pane::EntryList).activated();
+    expectActive(Pane::EntryList);
     trigger(&frame(), QStringLiteral("toolEditEntry"));
     EXPECT_EQ(pane(Pane::EntryList).ran, std::vector<CommandId>{ID_FILE_OPEN_ENTRY});
 
@@ -127,24 +146,23 @@ TEST_F(PaneLayoutTest, CommandsGoToThePaneThatWasActivated) {
     QApplication::setActiveWindow(&frame());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
     pane(Pane::FolderTree).field->setFocus();
-    EXPECT_EQ(view().activePane(), Pane::FolderTree);
+    expectActive(Pane::FolderTree);
     // Topics are hidden: folders -> entries -> preview -> folders, and back.
     for (const auto& [back, next] : {std::pair{false, Pane::EntryList},
                                      {false, Pane::Preview},
                                      {false, Pane::FolderTree},
                                      {true, Pane::Preview}}) {
         QTest::keyClick(&frame(), Qt::Key_F6, back ? Qt::ShiftModifier : Qt::NoModifier);
-        EXPECT_EQ(view().activePane(), next);
+        expectActive(next);
     }
     trigger(&frame(), QStringLiteral("actionViewTopics"));
     emit pane(Pane::FolderTree).activated();
     QTest::keyClick(&frame(), Qt::Key_F6);
-    EXPECT_EQ(view().activePane(), Pane::TopicList);
+    expectActive(Pane::TopicList);
 
     emit pane(Pane::FolderTree).activated();
     trigger(&frame(), QStringLiteral("actionViewFolders"));
-    EXPECT_EQ(view().activePane(), Pane::EntryList);
-    EXPECT_FALSE(action(&frame(), QStringLiteral("actionRenameFolder"))->isEnabled());
+    expectActive(Pane::EntryList);
 }
 
 TEST_F(PaneLayoutTest, SizeSplittersAndShownPanesComeBackAtTheNextStart) {

@@ -33,12 +33,7 @@ protected:
     QLineEdit* m_edit = nullptr;
 };
 
-TEST_F(SplashTest, ShowsOnceAtItsSizeWithTheVersionAndNotWhenDisabled) {
-    CSplashWnd::EnableSplashScreen(false);
-    CSplashWnd::ShowSplashScreen(&m_window, QStringLiteral("1.5.4"));
-    EXPECT_EQ(CSplashWnd::Current(), nullptr);
-
-    CSplashWnd::EnableSplashScreen(true);
+TEST_F(SplashTest, ShowsOnceAtItsSizeWithTheVersion) {
     CSplashWnd::ShowSplashScreen(&m_window, QStringLiteral("1.5.4"));
     CSplashWnd* shown = CSplashWnd::Current();
     ASSERT_NE(shown, nullptr);

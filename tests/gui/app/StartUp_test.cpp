@@ -55,8 +55,7 @@ TEST_F(StartUpTest, JournalNamedOnTheCommandLineOpensWithoutTheWelcomeDialog) {
     EXPECT_EQ(m_modals.handled(), 0u);
     EXPECT_EQ(m_app->Recent().path(0), journal.path());
     // The list is in the settings at once.
-    QSettings settings;
-    EXPECT_EQ(settings.value(QStringLiteral("Recent File List/File1")).toString(),
+    EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")).toString(),
               journalPath(journal));
 }
 
