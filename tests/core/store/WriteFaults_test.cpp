@@ -1,7 +1,9 @@
 // Full disks and busy files: each write fails with the cause told once, the journal file stays
 // exactly as it was, and the same operation succeeds once the cause is gone. (That the editor
 // keeps its text after any failed save is the editor's own test.)
+#include "editor/CEntryDoc.h"
 #include "store/JournalMessages.h"
+#include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 #include "support/SmallDisk.h"
@@ -132,6 +134,12 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
     EXPECT_EQ(doc.DeleteFolder(), 0);
 
+    // Closing drops the links of an unsaved entry in the editor: that failure is told and the
+    // journal closes all the same.
+    FakeTextView view;
+    CEntryDoc entry{doc, ui, view};
+    entry.LoadEntry(kText, id);
+    ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
     ASSERT_TRUE(doc.CloseJournal());
     ui.answerMessage(JournalMessages::kBusy, MessageAnswer::Ok);
     doc.ReportOpenResult(doc.OpenJournal(path));
