@@ -32,8 +32,7 @@ std::string RandomJournal::rtf() {
     if (chance(12))
         return "plain text " + word(); // not RTF: read as plain text
     std::string text = "{\\rtf1\\ansi ";
-    const int words = 1 + static_cast<int>(below(12));
-    for (int w = 0; w < words; ++w) {
+    for (int w = 0, words = 1 + static_cast<int>(below(12)); w < words; ++w) {
         std::string one = word();
         std::string escaped; // bytes above 127 as RTF escapes
         for (const char c : one)
@@ -63,21 +62,18 @@ std::string RandomJournal::idValue(const std::string& id) {
 void RandomJournal::fill(SqlDatabase& db, const std::string& contentKey) {
     SqlBuffer sql;
     db.execute("BEGIN"); // one sync for the whole journal
-    const int folders = 3 + static_cast<int>(below(6));
-    for (int i = 0; i < folders; ++i) {
+    for (int i = 0, folders = 3 + static_cast<int>(below(6)); i < folders; ++i) {
         const std::string name = chance(8) ? "NULL" : quoted(chance(6) ? "" : "Folder's " + word());
         db.execute(sql.format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES(%s, '{Root}', "
                               "%s)",
                               idValue(folderId()).c_str(), name.c_str()));
     }
-    const int topics = 3 + static_cast<int>(below(8));
-    for (int i = 0; i < topics; ++i) {
+    for (int i = 0, topics = 3 + static_cast<int>(below(8)); i < topics; ++i) {
         const std::string name = chance(8) ? "NULL" : quoted(chance(6) ? "" : "Topic " + word());
         db.execute(sql.format("INSERT INTO Topic (TopicID, Name) VALUES(%s, %s)",
                               idValue(topicId()).c_str(), name.c_str()));
     }
-    const int entries = 5 + static_cast<int>(below(20));
-    for (int i = 0; i < entries; ++i) {
+    for (int i = 0, entries = 5 + static_cast<int>(below(20)); i < entries; ++i) {
         const std::string text = rtf();
         const std::string comment = chance(3) ? word() + " " + word() : text.substr(0, 20);
         std::string storedText = EncipherForStorage(text, contentKey);
@@ -96,8 +92,7 @@ void RandomJournal::fill(SqlDatabase& db, const std::string& contentKey) {
             chance(15) ? "NULL" : quoted(storedComment).c_str(), static_cast<int>(below(2)),
             chance(15) ? "NULL" : quoted(storedText).c_str()));
     }
-    const int links = static_cast<int>(below(40));
-    for (int i = 0; i < links; ++i)
+    for (int i = 0, links = static_cast<int>(below(40)); i < links; ++i)
         db.execute(sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES(%s, %s)",
                               idValue(entryId()).c_str(), idValue(topicId()).c_str()));
     db.execute("COMMIT");
@@ -118,8 +113,7 @@ SearchCriteria RandomJournal::criteria() {
         c.startDate = COleDateTime(2004, 7, first, 0, 0, 0);
         c.endDate = COleDateTime(2004, 7, first + static_cast<int>(below(3)), 23, 59, 59);
     }
-    const int topics = chance(2) ? 0 : 1 + static_cast<int>(below(3));
-    for (int i = 0; i < topics; ++i)
+    for (int i = 0, topics = chance(2) ? 0 : 1 + static_cast<int>(below(3)); i < topics; ++i)
         c.topicIds.push_back(topicId());
     c.topicMatch = static_cast<int>(below(2));
     return c;

@@ -1,8 +1,8 @@
 #include "support/RawSqlite.h"
 
 #include <fstream>
+#include <iterator>
 #include <sqlite3.h>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -27,13 +27,10 @@ std::vector<RawRow> rawQuery(const std::string& path, const std::string& sql) {
     while (sqlite3_step(stmt) == SQLITE_ROW) {
         RawRow row;
         for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-            if (sqlite3_column_type(stmt, i) == SQLITE_NULL) {
-                row.emplace_back(std::nullopt);
-            } else {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-                row.emplace_back(
-                    std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
-            }
+            const bool null = sqlite3_column_type(stmt, i) == SQLITE_NULL; // asked before reading
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            row.push_back(null ? RawValue()
+                               : std::string(text, size_t(sqlite3_column_bytes(stmt, i))));
         }
         rows.push_back(std::move(row));
     }
@@ -53,14 +50,10 @@ void rawExec(const std::string& path, const std::string& sql) {
 
 std::string rawValue(const std::string& path, const std::string& sql) {
     const std::vector<RawRow> rows = rawQuery(path, sql);
-    if (rows.empty() || rows[0].empty())
-        return "<no row>";
-    return rows[0][0].value_or("<NULL>");
+    return rows.empty() || rows[0].empty() ? "<no row>" : rows[0][0].value_or("<NULL>");
 }
 
 std::string fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }

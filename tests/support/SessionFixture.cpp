@@ -19,8 +19,7 @@ std::string SessionFixture::createJournal(const std::string& name, const std::st
         v.m_path = path;
         v.m_fileName = name;
         v.m_bPasswordProtected = !password.empty();
-        v.m_password = password;
-        v.m_confirmPassword = password;
+        v.m_password = v.m_confirmPassword = password;
         v.m_bPromptForComment = false; // saveNewEntry expects no comment prompt
     });
     ui.answerMessage("Journal Created", MessageAnswer::Ok);

@@ -5,18 +5,14 @@
 #include "store/SqlBuffer.h"
 #include "store/StoredText.h"
 
-namespace {
-
-NewJournalValues withPassword(const std::string& password) {
-    NewJournalValues values;
-    values.m_password = password;
-    return values;
-}
-
-} // namespace
-
 TestJournal::TestJournal(const std::string& password)
-    : TestJournal(withPassword(password), kContentKey) {}
+    : TestJournal(
+          [&] {
+              NewJournalValues values;
+              values.m_password = password;
+              return values;
+          }(),
+          kContentKey) {}
 
 TestJournal::TestJournal(const NewJournalValues& values, const std::string& contentKey)
     : m_path(m_dir.filePath(QStringLiteral("test.qbk")).toStdString()) {

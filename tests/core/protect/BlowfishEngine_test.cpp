@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -31,10 +32,8 @@ BlowfishEngine keyed(std::string_view key) {
 
 // OpenSSL reads each half big-endian, we read it little-endian.
 void swapHalves(unsigned char* block) {
-    std::swap(block[0], block[3]);
-    std::swap(block[1], block[2]);
-    std::swap(block[4], block[7]);
-    std::swap(block[5], block[6]);
+    std::reverse(block, block + 4);
+    std::reverse(block + 4, block + 8);
 }
 
 Bytes opensslEcb(const BF_KEY& key, Bytes data, int mode) {
@@ -56,11 +55,10 @@ TEST(BlowfishEngine, AgreesWithOpenSslForRandomKeysAndBlocks) {
         blocks(1, 20);
     for (int round = 0; round < 400; ++round) {
         std::string key(static_cast<std::size_t>(keyLength(rng)), '\0');
-        for (char& ch : key)
-            ch = static_cast<char>(keyByte(rng));
+        std::generate(key.begin(), key.end(), [&] { return static_cast<char>(keyByte(rng)); });
         Bytes data(8 * static_cast<std::size_t>(blocks(rng)));
-        for (auto& b : data)
-            b = static_cast<unsigned char>(anyByte(rng));
+        std::generate(data.begin(), data.end(),
+                      [&] { return static_cast<unsigned char>(anyByte(rng)); });
 
         BF_KEY ref;
         BF_set_key(&ref, static_cast<int>(key.size()),
@@ -78,11 +76,10 @@ TEST(BlowfishEngine, AgreesWithOpenSslForRandomKeysAndBlocks) {
         std::uint32_t l = words[0], r = words[1];
         BF_encrypt(words, &ref);
         ours.EncipherBlock(l, r);
-        ASSERT_EQ(l, words[0]);
-        ASSERT_EQ(r, words[1]);
+        ASSERT_EQ(std::pair(l, r), std::pair(words[0], words[1]));
         ours.DecipherBlock(l, r);
-        ASSERT_EQ(l, 0x01234567u + static_cast<std::uint32_t>(round));
-        ASSERT_EQ(r, 0x89ABCDEFu);
+        ASSERT_EQ(std::pair(l, r),
+                  std::pair(0x01234567u + static_cast<std::uint32_t>(round), 0x89ABCDEFu));
     }
 }
 

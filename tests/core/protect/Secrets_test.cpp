@@ -1,5 +1,4 @@
-// Key material is wiped in place, and a process holding a protected journal writes no core
-// dump.
+// Key material is wiped in place; a process holding a protected journal writes no core dump.
 #include "protect/Secrets.h"
 #include "support/SessionFixture.h"
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
+using namespace Qt::StringLiterals;
 constexpr auto kRtf = CHiddenRichEdit::SF_RTF;
 constexpr auto kText = CHiddenRichEdit::SF_TEXT;
 
@@ -44,20 +47,18 @@ TEST(CHiddenRichEditStreamIn, PlainTextAndRtfThatIsNotRtf) {
 }
 
 TEST(CHiddenRichEditFind, FindsTextAsShownNotTheRtfSourceNorTheEmptyString) {
-    CHiddenRichEdit edit;
     const std::string text = rtf("Hello wor\\b ld\\b0 , again\\par second para\\par");
-    EXPECT_EQ(6, edit.FindInText(kRtf, false, false, text, QStringLiteral("world")));
-    EXPECT_EQ(-1, edit.FindInText(kRtf, false, false, text, QStringLiteral("pard")));
-    EXPECT_EQ(-1, edit.FindInText(kRtf, false, false, text, QStringLiteral("fs20")));
-    EXPECT_EQ(-1, edit.FindInText(kRtf, false, false, text, QStringLiteral("\\b")));
-    // The paragraph break counts as one character.
-    EXPECT_EQ(19, edit.FindInText(kRtf, false, false, text, QStringLiteral("second")));
-    EXPECT_EQ(17, edit.FindInText(kRtf, false, false, text, QStringLiteral("n\rsecond")));
-    // The empty string is never found; plain text comments are searched as they are.
-    EXPECT_EQ(-1, edit.FindInText(kRtf, false, false, rtf("anything\\par"), QString()));
-    EXPECT_EQ(-1, edit.FindInText(kText, false, false, "", QString()));
-    EXPECT_EQ(3, edit.FindInText(kText, false, false, "ab\r\ncd", QStringLiteral("cd")));
-    EXPECT_EQ(0, edit.FindInText(kText, false, false, "{\\b x}", QStringLiteral("{\\b")));
+    // The paragraph break counts as one character; the empty string is never found; plain text
+    // comments are searched as they are.
+    const std::tuple<int, std::string, QString, int> cases[] = {
+        {kRtf, text, u"world"_s, 6},          {kRtf, text, u"pard"_s, -1},
+        {kRtf, text, u"fs20"_s, -1},          {kRtf, text, u"\\b"_s, -1},
+        {kRtf, text, u"second"_s, 19},        {kRtf, text, u"n\rsecond"_s, 17},
+        {kRtf, rtf("anything\\par"), {}, -1}, {kText, "", {}, -1},
+        {kText, "ab\r\ncd", u"cd"_s, 3},      {kText, "{\\b x}", u"{\\b"_s, 0}};
+    CHiddenRichEdit edit;
+    for (const auto& [format, in, find, at] : cases)
+        EXPECT_EQ(edit.FindInText(format, false, false, in, find), at) << find.toStdString();
 }
 
 TEST(CHiddenRichEditDescription, CutNeverSplitsACharacterAndThePrefixKeepsBreaks) {

@@ -3,8 +3,6 @@
 #include "store/JournalMessages.h"
 #include "support/SessionFixture.h"
 
-#include <sys/stat.h>
-
 namespace {
 
 class Commands : public SessionFixture {
@@ -47,23 +45,6 @@ TEST_F(Commands, EnablingFollowsTheOpenJournalAndThePanes) {
     doc.CloseJournal();
     EXPECT_FALSE(enabled(ID_FILE_CHANGE_PASSWORD));
     EXPECT_EQ(router.state(ID_FILE_CHANGE_PASSWORD).text, "Change Password...");
-}
-
-TEST_F(Commands, AJournalOpenForReadingOnlyRefusesTheCommandsThatWrite) {
-    const std::string path = createJournal("r.qbk");
-    doc.CloseJournal();
-    ::chmod(path.c_str(), 0444);
-    ui.answerMessage(JournalMessages::OpenedReadOnly(JournalAccess::ReadOnlyCause::File),
-                     MessageAnswer::Ok);
-    ASSERT_EQ(open(path), CQBKDoc::OpenOk);
-    for (const CommandId command : {ID_FILE_NEW_ENTRY, ID_FILE_JOURNAL_OPTIONS,
-                                    ID_FILE_CHANGE_PASSWORD, ID_EDIT_MASTER_TOPIC_LIST}) {
-        EXPECT_FALSE(enabled(command)) << command;
-        EXPECT_FALSE(router.dispatch(command)) << command;
-    }
-    for (const CommandId command : {ID_TOOLS_SEARCH, ID_FILE_PRINT_JOURNAL, ID_FILE_CLOSE_JOURNAL})
-        EXPECT_TRUE(enabled(command)) << command;
-    EXPECT_FALSE(doc.RefusesCommand(ID_FILE_OPEN_ENTRY)) << "reading an entry in the editor";
 }
 
 TEST_F(Commands, WelcomeAndOpenCommandsRunTheirDialogs) {

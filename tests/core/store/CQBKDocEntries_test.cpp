@@ -103,8 +103,7 @@ TEST_F(Entries, TopicsChosenBeforeTheFirstSaveMoveWithTheRowOnly) {
     EXPECT_EQ(rawQuery(path, "SELECT * FROM Entry2Topic").size(), 2u);
 }
 
-// Comments, dates, moves, deletes and reads of gone rows are compared with their statements on
-// random journals (StatementEquivalence); what that comparison cannot reach is here.
+// What the comparison with the literal statements (StatementEquivalence) cannot reach.
 TEST_F(Entries, AnImpossibleDateIsIgnoredAndAGoneEntryPrintsNothing) {
     const std::string id = saveNewEntry("{\\rtf1 text\\par}");
     doc.SetEntryTimeStamp(COleDateTime(2004, 7, 5, 10, 45, 59), id);
@@ -117,8 +116,7 @@ TEST_F(Entries, AnImpossibleDateIsIgnoredAndAGoneEntryPrintsNothing) {
     EXPECT_EQ(ui.messages().size(), 1u); // "Journal Created": nothing failed
 }
 
-// Opening another entry asks to save first, and closing the journal closes the editor: with the
-// real editor, in EntryDocument.
+// Asking to save first and closing with the journal are EntryDocument's (the real editor).
 TEST_F(Entries, OpenEntryMakesTheEditorOnceAndReopeningOnlyFocusesIt) {
     const std::string a = saveNewEntry("{\\rtf1 A\\par}");
     log.clear();

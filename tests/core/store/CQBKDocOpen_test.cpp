@@ -99,14 +99,12 @@ TEST_F(Session, OptionsAreWrittenBackAndTheTreeReloadsOnlyForANewTitle) {
               "Kate's book|O'Hara|%H:%M|0");
 
     // Same title: no tree reload. Cancelled: the entry list is still repopulated.
-    ui.acceptDialog<OptionsValues>();
-    log.clear();
-    doc.JournalOptions();
-    EXPECT_EQ(log.calls, std::vector<std::string>{"LoadEntries"});
-    ui.cancelDialog<OptionsValues>();
-    log.clear();
-    doc.JournalOptions();
-    EXPECT_EQ(log.calls, std::vector<std::string>{"LoadEntries"});
+    for (const bool accept : {true, false}) {
+        accept ? ui.acceptDialog<OptionsValues>() : ui.cancelDialog<OptionsValues>();
+        log.clear();
+        doc.JournalOptions();
+        EXPECT_EQ(log.calls, std::vector<std::string>{"LoadEntries"}) << accept;
+    }
 
     doc.CloseJournal();
     ui.answerMessage(JournalMessages::kJournalNotOpen, MessageAnswer::Ok);

@@ -7,8 +7,7 @@ namespace {
 
 class Search : public SessionFixture {
 protected:
-    std::string path;
-    std::string split, plain, commented, late;
+    std::string path, split, plain, commented, late;
 
     void SetUp() override {
         path = createJournal("s.qbk");
@@ -36,8 +35,7 @@ protected:
 
 } // namespace
 
-// Which criteria find which entries is compared with the literal search on random journals
-// (StatementEquivalence); these are the answers that comparison cannot reach.
+// Answers the comparison with the literal search (StatementEquivalence) cannot reach.
 TEST_F(Search, FindsTextAsShownNeverControlWordsAndKeepsTheDayRangeInclusive) {
     SearchCriteria c;
     c.findText = "journal";

@@ -21,25 +21,20 @@ std::vector<std::string> rowids(SqlDatabase& db, const std::string& where) {
 
 } // namespace
 
-// Journals as made (NULL and blob ids, which a search must not hand on) and with every id
-// turned into text (handed on: duplicates, the empty id and a quote among them); the table
-// filled at once, or after a write made since the read (the ids are then stale).
+// Journals as made (NULL and blob ids: not handed on) and with every id as text (duplicates, the
+// empty id, a quote); the table filled at once, or after a write since the read (stale ids).
 TEST(EntryRowSeed, RowsFoundEqualTheScanOnEntryId) {
-    struct Case {
-        bool textIds;
-        bool writeAfterRead;
-    };
-    const Case cases[] = {{false, false}, {true, false}, {true, true}};
+    const std::pair<bool, bool> cases[] = {{false, false}, {true, false}, {true, true}};
     std::vector<std::string> probes = {"", "it's", "{missing}"}; // and every id the journals use
     for (int i = 0; i < 24; ++i)
         probes.push_back("{E" + std::to_string(i) + "}");
     int handedOn = 0;
-    for (const Case& c : cases) {
+    for (const auto& [textIds, writeAfterRead] : cases) {
         for (std::uint32_t seed = 1; seed <= 8; ++seed) {
             TestJournal journal;
             RandomJournal random(seed);
             random.fill(journal.db(), TestJournal::kContentKey);
-            if (c.textIds)
+            if (textIds)
                 journal.db().execute(
                     "UPDATE Entry SET EntryID = coalesce(CAST(EntryID AS TEXT), 'it''s')");
             SqlDatabase db;
@@ -55,7 +50,7 @@ TEST(EntryRowSeed, RowsFoundEqualTheScanOnEntryId) {
             const bool allText =
                 rowids(db, "typeof(EntryID) <> 'text' OR instr(EntryID, char(0)) > 0").empty();
             ASSERT_EQ(ids.has_value(), allText) << "seed " << seed;
-            if (c.writeAfterRead)
+            if (writeAfterRead)
                 db.execute("UPDATE Entry SET EntryID = '{E1}' WHERE rowid = (SELECT min(rowid) "
                            "FROM Entry)");
             if (ids) {

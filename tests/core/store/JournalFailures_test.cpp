@@ -5,12 +5,13 @@
 
 #include <QDir>
 
+#include <tuple>
+
 namespace {
 
 using JournalFailures = SessionFixture;
 
-// Which sentence a code gives is checked below; here, that creating a journal tells it for the
-// path it was given.
+// Which sentence a code gives is checked below; here, that creating a journal tells it.
 TEST_F(JournalFailures, ANewJournalInAFolderThatIsNotThereSaysWhy) {
     ui.acceptDialog<NewJournalValues>([&](NewJournalValues& v) {
         v.m_path = pathFor("missing/folder/j.qbk");
@@ -25,12 +26,7 @@ TEST_F(JournalFailures, ANewJournalInAFolderThatIsNotThereSaysWhy) {
 TEST(JournalFailureText, EachCodeNamesItsCause) {
     const QTemporaryDir dir;
     const std::string file = QDir(dir.path()).filePath(QStringLiteral("j.qbk")).toStdString();
-    struct Case {
-        int code;
-        std::string path;
-        const char* sentence;
-    };
-    const Case cases[] = {
+    const std::tuple<int, std::string, const char*> cases[] = {
         {5, file, JournalMessages::kFailBusy},
         {6, file, JournalMessages::kFailBusy},
         {13, file, JournalMessages::kFailDiskFull},
@@ -46,9 +42,9 @@ TEST(JournalFailureText, EachCodeNamesItsCause) {
         {19, file, JournalMessages::kFailOther},
         {1000, file, JournalMessages::kFailOther},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(JournalMessages::DatabaseFailure(c.code, c.path), c.sentence)
-            << c.code << ' ' << c.path.substr(0, 40);
+    for (const auto& [code, path, sentence] : cases)
+        EXPECT_EQ(JournalMessages::DatabaseFailure(code, path), sentence)
+            << code << ' ' << path.substr(0, 40);
 }
 
 } // namespace

@@ -24,8 +24,7 @@ namespace {
 
 constexpr int kKills = 200;
 
-// What the file holds for one entry (folder, stamp, text) as one tab-separated line; all
-// empty once it is deleted.
+// One entry as the file holds it (folder, stamp, text), tab-separated; all empty once deleted.
 using Fields = std::array<std::string, 3>;
 std::string join(const Fields& f) {
     return f[0] + '\t' + f[1] + '\t' + f[2];
@@ -81,17 +80,12 @@ protected:
             const std::size_t told = ui.messages().size();
             if (roll < 3)
                 doc.m_currentFolderId = folder;
-            bool done = false;
-            if (roll < 5) {
-                done = doc.SaveEntry(e[2], id) == CQBKDoc::SaveResult::Saved;
-            } else if (roll < 7) {
-                done = doc.SetEntryTimeStamp(ParseTimeStamp(e[1].c_str()), id);
-            } else if (roll == 7) {
-                done = doc.MoveEntry(id, e[0]);
-            } else {
-                done = doc.DeleteEntry(id);
+            const bool done = roll < 5    ? doc.SaveEntry(e[2], id) == CQBKDoc::SaveResult::Saved
+                              : roll < 7  ? doc.SetEntryTimeStamp(ParseTimeStamp(e[1].c_str()), id)
+                              : roll == 7 ? doc.MoveEntry(id, e[0])
+                                          : doc.DeleteEntry(id);
+            if (roll > 7)
                 ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(pick));
-            }
             if (roll < 3 && id != "{new_entry}") {
                 ids.push_back(id);
                 e[1] = doc.m_db.query("SELECT TimeStamp FROM Entry WHERE EntryID = '" + id + "'")
@@ -111,8 +105,7 @@ protected:
 };
 
 TEST_F(KilledWriterTest, EveryReportedChangeSurvivesSigkill) {
-    // A kill loses nothing the system already has, flushed or not, so the journal may live in
-    // memory where there is such a folder: syncs there cost nothing and the test stays fast.
+    // A kill loses nothing the system already has: the journal may live in memory (fast syncs).
     QTemporaryDir memoryDir(QStringLiteral("/dev/shm/quillbook-kill-XXXXXX"));
     path = createJournal(memoryDir.isValid()
                              ? memoryDir.filePath(QStringLiteral("killed.qbk")).toStdString()
@@ -138,8 +131,7 @@ TEST_F(KilledWriterTest, EveryReportedChangeSurvivesSigkill) {
         }
         ::close(fds[1]);
 
-        // Kill after a random number of reported changes and a random pause on top. A line
-        // is one write() to a pipe, so none arrives in part.
+        // Kill after a random number of reported changes and a random pause on top.
         const int changesBeforeKill = static_cast<int>(rng() % 4);
         const auto pause = static_cast<useconds_t>(rng() % 4000);
         FILE* in = ::fdopen(fds[0], "r");

@@ -3,6 +3,7 @@
 // nothing in the file changes.
 #include "browser/PaneCommandRules.h"
 #include "dialogs/SearchRules.h"
+#include "platform/CommandRouter.h"
 #include "store/JournalMessages.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
@@ -14,14 +15,13 @@
 namespace {
 
 using JournalAccess::ReadOnlyCause;
-namespace fs = std::filesystem;
 
 class ReadOnlyJournal : public SessionFixture {
 protected:
     void SetUp() override {
         disk = std::make_unique<SmallDisk>(pathFor("disk"), 512);
         folder = disk->mounted() ? pathFor("disk") : pathFor("shelf");
-        fs::create_directories(folder);
+        std::filesystem::create_directories(folder);
         path = createJournal(folder + "/kept.qbk");
         id = saveNewEntry("{\\rtf1\\ansi The heron came back\\par}");
         saveNewEntry("{\\rtf1\\ansi Rain all day\\par}");
@@ -49,6 +49,9 @@ TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
             return ::chmod(folder.c_str(), on ? 0555 : 0777) == 0;
         return disk->setReadOnly(on);
     };
+    CommandRouter router;
+    router.setDocument(&doc);
+    router.setVeto([this](CommandId command) { return doc.RefusesCommand(command); });
     for (const ReadOnlyCause cause :
          {ReadOnlyCause::File, ReadOnlyCause::Folder, ReadOnlyCause::Disk}) {
         SCOPED_TRACE(static_cast<int>(cause));
@@ -60,6 +63,17 @@ TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
         ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
         EXPECT_TRUE(doc.IsReadOnly());
         EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
+
+        // The commands that write are disabled and refused; reading an entry is not.
+        for (const CommandId command : {ID_FILE_NEW_ENTRY, ID_FILE_JOURNAL_OPTIONS,
+                                        ID_FILE_CHANGE_PASSWORD, ID_EDIT_MASTER_TOPIC_LIST}) {
+            EXPECT_FALSE(router.state(command).enabled) << command;
+            EXPECT_FALSE(router.dispatch(command)) << command;
+        }
+        for (const CommandId command :
+             {ID_TOOLS_SEARCH, ID_FILE_PRINT_JOURNAL, ID_FILE_CLOSE_JOURNAL})
+            EXPECT_TRUE(router.state(command).enabled) << command;
+        EXPECT_FALSE(doc.RefusesCommand(ID_FILE_OPEN_ENTRY));
 
         // Searching finds and lists, marking nothing.
         SearchValues search;
@@ -76,7 +90,7 @@ TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
         EXPECT_FALSE(doc.RenameTopic("{T}", "herons"));
         EXPECT_TRUE(doc.CloseJournal());
         EXPECT_EQ(snapshot(), before);
-        EXPECT_FALSE(fs::exists(path + "-journal"));
+        EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
 
         ASSERT_TRUE(lock(cause, false));
         ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);

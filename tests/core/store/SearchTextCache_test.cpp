@@ -12,11 +12,7 @@
 
 #include <map>
 
-namespace {
-
 constexpr qsizetype kUnreadable = -2;
-
-} // namespace
 
 TEST(SearchTextCache, KeepsWhatEveryRowShowsWithOneThreadOrMore) {
     TestJournal journal;

@@ -68,11 +68,9 @@ TEST(SqlBinaryCodec, EmptyAndMalformedTextsStayInsideTheValue) {
     fromEmpty.setEncoded("");
     EXPECT_EQ(fromNull.rawLength() + fromEmpty.rawLength(), 0);
     EXPECT_STREQ(fresh.encoded(), "x");
-    bad.setEncoded("\x05"
-                   "ab\x01");
+    bad.setEncoded("\005ab\001");
     EXPECT_SQL_ERROR(bad.rawBytes(), 1000, "CPPSQLITE_ERROR[1000]: Cannot decode binary");
-    EXPECT_STREQ(bad.encoded(), "\x05"
-                                "ab\x01"); // the stored text survives the failure
+    EXPECT_STREQ(bad.encoded(), "\005ab\001"); // the stored text survives the failure
 }
 
 TEST(SqlBinary, ConvertsOnDemandAndSizesLargeValuesWithoutOverflow) {

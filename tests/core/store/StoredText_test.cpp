@@ -55,11 +55,9 @@ TEST(StoredText, OneBufferDeciphersAsTheStepsThroughCopies) {
         stored(std::string(5, 'q')),                       // no whole block
         stored("12345678\0\0\0\0\0\0\0\0"),                // deciphers to bytes with zeros
         std::string(1, '\x05'),                            // the offset byte alone
-        "\x05"
-        "ab\x01", // an escape cut short
-        "\x05"
-        "ab\x01\x09",                          // an escape that means nothing
-        enciphered + std::string("\0tail", 5), // a zero byte ends the column
+        "\005ab\001",                                      // an escape cut short
+        "\005ab\001\011",                                  // an escape that means nothing
+        enciphered + std::string("\0tail", 5),             // a zero byte ends the column
         zeroInside,
     };
     for (const std::string& column : cases) {
@@ -76,8 +74,5 @@ TEST(StoredText, OneBufferDeciphersAsTheStepsThroughCopies) {
     EXPECT_EQ(DecipherFromStorage(nullptr, keyed), "");
     EXPECT_EQ(DecipherFromStorage(enciphered.c_str(), keyed), "{\\rtf1 a day at the sea}");
     // The malformed cases fail on the way through copies too, so the table compares failures.
-    EXPECT_NE(throughCopies("\x05"
-                            "ab\x01\x09")
-                  .find("Cannot decode binary"),
-              std::string::npos);
+    EXPECT_NE(throughCopies("\005ab\001\011").find("Cannot decode binary"), std::string::npos);
 }

@@ -4,18 +4,16 @@
 #include <gtest/gtest.h>
 
 TEST(TimeStamp, ParsesByFixedPositionsAndToleratesHostileText) {
-    const COleDateTime t = ParseTimeStamp("2004-07-05 14:30");
-    ASSERT_TRUE(t.IsValid());
-    EXPECT_EQ(t, COleDateTime(2004, 7, 5, 14, 30, 0));
-    // Separators are not checked.
-    EXPECT_EQ(ParseTimeStamp("2004/07/05T14.30"), t);
-    // Seconds, if present, are ignored.
-    EXPECT_EQ(ParseTimeStamp("2004-07-05 14:30:59"), t);
+    // Separators are not checked, seconds are ignored, a date without its time reads as midnight.
+    const COleDateTime t(2004, 7, 5, 14, 30, 0);
+    for (const auto& [text, when] : {std::pair{"2004-07-05 14:30", t},
+                                     {"2004/07/05T14.30", t},
+                                     {"2004-07-05 14:30:59", t},
+                                     {"2004-07-05", COleDateTime(2004, 7, 5, 0, 0, 0)}})
+        EXPECT_EQ(ParseTimeStamp(text), when) << text; // the status is compared too
     for (const char* bad : {"", "2004", "2004-02-30 10:00", "garbage", "9999-99-99 99:99"})
         EXPECT_FALSE(ParseTimeStamp(bad).IsValid()) << bad;
     EXPECT_FALSE(ParseTimeStamp(nullptr).IsValid());
-    // A date without its time reads as midnight.
-    EXPECT_EQ(ParseTimeStamp("2004-07-05"), COleDateTime(2004, 7, 5, 0, 0, 0));
 }
 
 TEST(TimeStamp, StoredFormDropsSecondsAndSortsInTimeOrder) {

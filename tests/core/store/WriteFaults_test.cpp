@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -36,11 +37,8 @@ protected:
 };
 
 TEST_F(WriteFaults, EachWriteOnAFullDiskFailsLeavingTheFileAsItWas) {
-    struct Case {
-        const char* name;
-        std::function<void(bool full)> run; // the operation, told the failure when full
-        std::function<bool()> done;         // whether the file holds its change
-    };
+    // The operation, told the failure when the disk is full; whether the file holds its change.
+    using Case = std::tuple<const char*, std::function<void(bool full)>, std::function<bool()>>;
     const auto options = [](OptionsValues& v) { v.m_title = "Renamed"; };
     const auto password = [](ChangePasswordValues& v) {
         v.m_newPassword = v.m_confirmPassword = "hush";
@@ -78,17 +76,17 @@ TEST_F(WriteFaults, EachWriteOnAFullDiskFailsLeavingTheFileAsItWas) {
          },
          [&] { return rawQuery(path, "SELECT HasPassword FROM Config")[0][0] == "1"; }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, run, done] : cases) {
+        SCOPED_TRACE(name);
         disk->fill();
         const std::string before = fileBytes(path);
-        c.run(true);
+        run(true);
         EXPECT_EQ(fileBytes(path), before);
         EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
         EXPECT_TRUE(doc.IsJournalOpen());
         disk->makeRoom();
-        c.run(false);
-        EXPECT_TRUE(c.done());
+        run(false);
+        EXPECT_TRUE(done());
         EXPECT_EQ(ui.pendingSteps(), 0u);
     }
 }
