@@ -9,12 +9,12 @@ TEST(COleDateTime, RejectsImpossibleFieldsInsteadOfRollingOver) {
         bool valid;
     };
     const Case cases[] = {
-        {2004, 2, 29, 0, 0, 0, true},    {2003, 2, 29, 0, 0, 0, false},
-        {1900, 2, 29, 0, 0, 0, false},   {2000, 2, 29, 23, 59, 59, true},
-        {2004, 13, 1, 0, 0, 0, false},   {2004, 0, 1, 0, 0, 0, false},
-        {2004, 4, 31, 0, 0, 0, false},   {2004, 1, 1, 24, 0, 0, false},
-        {2004, 1, 1, 0, 60, 0, false},   {0, 0, 0, 0, 0, 0, false},
-        {10000, 1, 1, 0, 0, 0, false},   {-5, 1, 1, 0, 0, 0, false},
+        {2004, 2, 29, 0, 0, 0, true},  {2003, 2, 29, 0, 0, 0, false},
+        {1900, 2, 29, 0, 0, 0, false}, {2000, 2, 29, 23, 59, 59, true},
+        {2004, 13, 1, 0, 0, 0, false}, {2004, 0, 1, 0, 0, 0, false},
+        {2004, 4, 31, 0, 0, 0, false}, {2004, 1, 1, 24, 0, 0, false},
+        {2004, 1, 1, 0, 60, 0, false}, {0, 0, 0, 0, 0, 0, false},
+        {10000, 1, 1, 0, 0, 0, false}, {-5, 1, 1, 0, 0, 0, false},
     };
     for (const Case& c : cases) {
         COleDateTime t(c.y, c.mo, c.d, c.h, c.mi, c.s);
@@ -40,6 +40,7 @@ TEST(COleDateTime, OrdersByCalendarTime) {
     EXPECT_LT(a, b);
     EXPECT_GT(b, a);
     EXPECT_EQ(a, COleDateTime(2004, 7, 5, 23, 59, 59));
+    EXPECT_LT(COleDateTime(2004, 7, 5, 23, 59, 58), a);
     EXPECT_LE(COleDateTime(1969, 12, 31, 0, 0, 0), COleDateTime(1970, 1, 1, 0, 0, 0));
 }
 
