@@ -19,7 +19,7 @@ void expectRefused(const std::string& path, const std::string& message,
 // is left unchanged; the message's line break is folded into one line of stderr.
 TEST(CliOpen, RefusalsLeaveTheFileAsItWas) {
     CliJournal journal;
-    ASSERT_EQ(journal.create("Future").exitCode, 0);
+    ASSERT_EQ(journal.run("create", {"--title", "Future"}).exitCode, 0);
     journal.exec("UPDATE Config SET SchemaRevision = 4");
     std::ofstream(journal.path("notes.qbk")) << "just some text\n";
     const struct {

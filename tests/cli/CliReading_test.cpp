@@ -19,7 +19,7 @@ using Ids = std::set<std::string>;
 class CliListSearch : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(journal.create("Trips").exitCode, 0);
+        ASSERT_EQ(journal.run("create", {"--title", "Trips"}).exitCode, 0);
         journal.exec(
             "INSERT INTO Folder (FolderID, ParentID, Name) VALUES ('{F-WORK}', '{Root}', "
             "'Work'), ('{F-HOME}', '{Root}', 'Home'), ('{F-DUP1}', '{Root}', 'Twin'), "
@@ -150,11 +150,10 @@ TEST_F(CliListSearch, ShowsAnEntryByItsIdOrTheStartOfIt) {
 } // namespace
 
 TEST_F(CliExport, WritesTheChosenEntriesInDateOrder) {
-    struct Case {
+    const struct {
         std::vector<std::string> options;
         Words expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{}, {"review", "Meeting", "Garden", "budgetary"}},
         {{"--folder", "Work"}, {"Meeting", "budgetary"}},
         {{"--from", "2026-03-02", "--to", "2026-03-03"}, {"Meeting", "Garden", "budgetary"}},
@@ -163,7 +162,7 @@ TEST_F(CliExport, WritesTheChosenEntriesInDateOrder) {
         {{"--entry", garden.substr(1, 8)}, {"Garden"}},
     };
     int n = 0;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         for (const char* format : {"html", "md", "txt", "odt"}) {
             const std::string out = journal.path("out" + std::to_string(n++) + "." + format);
             std::vector<std::string> args = {"--format", format, "--out", out};
@@ -322,23 +321,8 @@ TEST_F(CliPrint, HeaderOnTheFirstPageOfEachEntryOnlyWithTheTextBelowIt) {
     EXPECT_EQ(plain[3].text(), "budgetary matters");
 }
 
-TEST_F(CliPrint, NothingChosenSaysSoAndWritesNothing) {
-    const QbkResult none = journal.run("print", {"--pdf", pdf, "--from", "2027-01-01"});
-    EXPECT_EQ(none.exitCode, 2);
-    ASSERT_FALSE(linesOf(none.err).empty());
-    EXPECT_EQ(linesOf(none.err).back(), "qbk: " + journal.path() + ": No entries to print.");
-    EXPECT_FALSE(fileExists(pdf));
-
-    // A PDF of that name is replaced only by a print that succeeded.
-    ASSERT_FALSE(print({"--entry", matters}).empty());
-    const std::string before = fileBytes(pdf);
-    EXPECT_EQ(
-        journal.run("print", {"--pdf", pdf, "--folder", "{Root}", "--to", "2020-01-01"}).exitCode,
-        2);
-    EXPECT_EQ(fileBytes(pdf), before);
-}
-
-TEST_F(CliPrint, RefusesWrongCommandLinesBeforeOpeningTheJournal) {
+// Wrong command lines are refused before the journal opens; a refused print writes nothing.
+TEST_F(CliPrint, RefusalsWriteNothing) {
     for (const auto& args :
          {std::vector<std::string>{}, {"--pdf", pdf, "--entry", "{X}", "--from", "2026-01-01"}})
         EXPECT_EQ(journal.run("print", args).exitCode, 1) << ::testing::PrintToString(args);
@@ -346,13 +330,26 @@ TEST_F(CliPrint, RefusesWrongCommandLinesBeforeOpeningTheJournal) {
         journal.run("print", {"--pdf", journal.path("no-such-folder/out.pdf")});
     EXPECT_EQ(unwritable.exitCode, 2);
     EXPECT_NE(unwritable.err.find("cannot be written"), std::string::npos) << unwritable.err;
+
+    const QbkResult none = journal.run("print", {"--pdf", pdf, "--from", "2027-01-01"});
+    EXPECT_EQ(none.exitCode, 2);
+    ASSERT_FALSE(linesOf(none.err).empty());
+    EXPECT_EQ(linesOf(none.err).back(), "qbk: " + journal.path() + ": No entries to print.");
+    EXPECT_FALSE(fileExists(pdf));
+
+    // A PDF of that name is replaced only by a print that succeeded.
+    ASSERT_EQ(pageTexts(print({"--entry", matters})), Texts{kMatters});
+    const std::string before = fileBytes(pdf);
+    EXPECT_EQ(
+        journal.run("print", {"--pdf", pdf, "--folder", "{Root}", "--to", "2020-01-01"}).exitCode,
+        2);
+    EXPECT_EQ(fileBytes(pdf), before);
 }
 
 // The pages are the ones qbk print makes of the same choice; --split writes a PDF per entry.
 TEST_F(CliPrint, ExportedPdfHoldsTheChosenEntriesAsPrinted) {
     EXPECT_EQ(exported({}, "all.pdf"), pageTexts(print({})));
     EXPECT_EQ(exported({"--entry", matters}, "one.pdf"), Texts{kMatters});
-    EXPECT_EQ(pageTexts(print({"--entry", matters})), Texts{kMatters});
 
     exported({"--split", "--folder", "Work"}, "split");
     const std::string folder = journal.path("split");
