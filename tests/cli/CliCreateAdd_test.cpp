@@ -5,27 +5,21 @@
 
 namespace {
 
-TEST(CliCreate, CreatedJournalReopensWithItsValues) {
+// The values come back; an existing file is never replaced; a refused command line makes none.
+TEST(CliCreate, CreatedJournalReopensWithItsValuesAndNothingIsReplaced) {
     CliJournal journal;
     const QbkResult created = journal.run("create", {"--title", "Café ☕ notes", "--owner", "Ann"});
     EXPECT_EQ(created.exitCode, 0);
     EXPECT_EQ(created.err, "qbk: " + journal.path() + ": Journal Created\n");
 
-    const QbkResult info = journal.run("info", {"--tsv"});
-    EXPECT_EQ(info.exitCode, 0) << info.err;
-    EXPECT_EQ(info.out, "title\tCafé ☕ notes\nowner\tAnn\nrevision\t3\npassword\tno\n"
-                        "folders\t0\ntopics\t0\nentries\t0\n");
+    EXPECT_EQ(journal.run("info", {"--tsv"}).out,
+              "title\tCafé ☕ notes\nowner\tAnn\nrevision\t3\npassword\tno\n"
+              "folders\t0\ntopics\t0\nentries\t0\n");
     EXPECT_EQ(journal.value("SELECT HasPassword || PromptForComment || ShowFirstLine FROM Config"),
               "010");
-}
 
-TEST(CliCreate, RefusesToReplaceAFileOrToStartWithoutItsValues) {
-    CliJournal journal;
-    ASSERT_EQ(journal.create("First").exitCode, 0);
     const std::string bytes = fileBytes(journal.path());
-    const QbkResult again = journal.create("Second");
-    EXPECT_EQ(again.exitCode, 2);
-    EXPECT_NE(again.err.find("already exists."), std::string::npos) << again.err;
+    EXPECT_THAT(journal.run("create", {"--title", "Second"}), ExitsWith(2, "already exists."));
     EXPECT_EQ(fileBytes(journal.path()), bytes);
 
     const std::string other = journal.path("other.qbk");
@@ -37,7 +31,11 @@ TEST(CliCreate, RefusesToReplaceAFileOrToStartWithoutItsValues) {
 
 class CliAdd : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(journal.create("Diary").exitCode, 0); }
+    void SetUp() override {
+        ASSERT_EQ(journal.run("create", {"--title", "Diary"}).exitCode, 0);
+        journal.exec("INSERT INTO Folder (FolderID, ParentID, Name) VALUES ('{F-1}', '{Root}', "
+                     "'Work''s')");
+    }
 
     std::string show(const std::string& id, const std::string& option = "--rtf") {
         return journal.run("show", option.empty() ? std::vector{id} : std::vector{id, option}).out;
@@ -45,13 +43,10 @@ protected:
     std::string userComment(const std::string& id) {
         return journal.value("SELECT UserComment FROM Entry WHERE EntryID = '" + id + "'");
     }
-    // The description column of the entry's line in the listing.
-    std::string listedDescription(const std::string& id) {
-        for (const std::string& line : linesOf(journal.run("list", {"--tsv"}).out))
-            if (tabFields(line).at(0) == id)
-                return tabFields(line).at(3);
-        ADD_FAILURE() << id << " not listed";
-        return {};
+    // The description column of the listing's last line: the entry added last.
+    std::string listedDescription() {
+        const std::vector<std::string> lines = linesOf(journal.run("list", {"--tsv"}).out);
+        return lines.empty() ? "<none listed>" : tabFields(lines.back()).at(3);
     }
 
     CliJournal journal;
@@ -73,9 +68,9 @@ TEST_F(CliAdd, PlainTextBecomesParagraphsInTheDefaultFont) {
     EXPECT_EQ(
         journal.value("SELECT UserComment || FolderID || PromptForComment FROM Entry, Config"),
         "0{Root}1");
-    EXPECT_EQ(listedDescription(id), "");
+    EXPECT_EQ(listedDescription(), "");
     journal.exec("UPDATE Config SET ShowFirstLine = 1");
-    EXPECT_EQ(listedDescription(id), "First line, café €  Indented  Last ☕");
+    EXPECT_EQ(listedDescription(), "First line, café €  Indented  Last ☕");
 }
 
 // A typed comment is the user's (one line, tab folded) whether or not the journal prompts; the
@@ -85,14 +80,13 @@ TEST_F(CliAdd, CommentIsStoredAsTheUsersWhetherOrNotTheJournalPrompts) {
         journal.exec(std::string("UPDATE Config SET PromptForComment = ") + prompt);
         const std::string id = journal.add("Text\n", {"--comment", "Typed\tby me"});
         EXPECT_EQ(userComment(id), "1") << prompt;
-        EXPECT_EQ(listedDescription(id), "Typed by me") << prompt;
+        EXPECT_EQ(listedDescription(), "Typed by me") << prompt;
     }
     EXPECT_EQ(journal.value("SELECT PromptForComment FROM Config"), "1");
     EXPECT_EQ(userComment(journal.add("Derived\n", {"--comment", ""})), "0");
 }
 
 TEST_F(CliAdd, RtfIsStoredAsGivenInTheNamedFolder) {
-    journal.addFolder("{F-1}", "Work's");
     const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Half{\\b bold} word\\par}";
     const std::string id = journal.add(rtf, {"--folder", "Work's"});
     EXPECT_EQ(show(id), rtf + "\n");
@@ -101,7 +95,6 @@ TEST_F(CliAdd, RtfIsStoredAsGivenInTheNamedFolder) {
 }
 
 TEST_F(CliAdd, RefusedInputAddsNothing) {
-    journal.addFolder("{F-1}", "Work");
     EXPECT_EQ(journal.run("add", {"--folder", "Play"}, "text\n").exitCode, 2);
     EXPECT_EQ(journal.run("add", {}, "bad \xff\xfe bytes\n").exitCode, 1);
     EXPECT_EQ(journal.run("add", {"--comment", std::string(101, 'c')}, "text\n").exitCode, 1);

@@ -14,10 +14,6 @@ std::string CliJournal::path(const std::string& name) const {
     return m_dir.filePath(QString::fromStdString(name)).toStdString();
 }
 
-QbkResult CliJournal::create(const std::string& title) {
-    return run("create", {"--title", title});
-}
-
 std::string CliJournal::add(const std::string& input, const std::vector<std::string>& options) {
     const QbkResult result = run("add", options, input);
     EXPECT_EQ(result.exitCode, 0) << result.err;
@@ -39,12 +35,6 @@ void CliJournal::exec(const std::string& sql) const {
 
 std::string CliJournal::value(const std::string& sql) const {
     return rawValue(path(), sql);
-}
-
-void CliJournal::addFolder(const std::string& id, const std::string& name,
-                           const std::string& parentId) const {
-    exec(SqlBuffer().format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES(%Q, %Q, %Q)",
-                            id.c_str(), parentId.c_str(), name.c_str()));
 }
 
 void CliJournal::setTimeStamp(const std::string& entryId, const std::string& stamp) const {

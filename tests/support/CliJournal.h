@@ -17,8 +17,6 @@ public:
     // A path in the folder; the journal's by default.
     std::string path(const std::string& name = "journal.qbk") const;
 
-    // qbk create on the journal's path.
-    QbkResult create(const std::string& title);
     // qbk add on the journal's path, the input on standard input; returns the new entry's id,
     // or empty when it failed (the test then fails too).
     std::string add(const std::string& input, const std::vector<std::string>& options = {});
@@ -31,8 +29,6 @@ public:
     // The first value of the query's first row (NULL as "<NULL>").
     std::string value(const std::string& sql) const;
 
-    void addFolder(const std::string& id, const std::string& name,
-                   const std::string& parentId = "{Root}") const;
     void setTimeStamp(const std::string& entryId, const std::string& stamp) const;
 
 private:

@@ -52,17 +52,17 @@ std::vector<PdfPage> readPdf(const std::string& path) {
         return pages;
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
     static const QRegularExpression tag(
-        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|"
+        QStringLiteral("<page width=\"[\\d.]+\" height=\"([\\d.]+)\">|"
                        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" "
                        "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     for (QRegularExpressionMatchIterator it = tag.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         if (match.capturedLength(1) > 0) {
-            pages.push_back({match.captured(1).toDouble(), match.captured(2).toDouble(), {}});
+            pages.push_back({match.captured(1).toDouble(), {}});
         } else if (!pages.empty()) {
             pages.back().words.push_back(
-                {unescape(match.captured(6)).toStdString(), match.captured(3).toDouble(),
-                 match.captured(4).toDouble(), match.captured(5).toDouble()});
+                {unescape(match.captured(5)).toStdString(), match.captured(2).toDouble(),
+                 match.captured(3).toDouble(), match.captured(4).toDouble()});
         }
     }
     return pages;

@@ -15,7 +15,6 @@ struct PdfWord {
 };
 
 struct PdfPage {
-    double width = 0;
     double height = 0;
     std::vector<PdfWord> words;
 

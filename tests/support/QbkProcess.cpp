@@ -17,8 +17,6 @@ QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& i
     process.setChildProcessModifier([] { ::setsid(); });
     process.start();
     QbkResult result;
-    if (!process.waitForStarted(30000))
-        return result;
     process.write(input.data(), static_cast<qint64>(input.size()));
     process.closeWriteChannel();
     if (!process.waitForFinished(120000)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gmock/gmock.h>
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,12 @@ struct QbkResult {
 // program runs in a session of its own, without a controlling terminal, so that a password
 // prompt can never wait for someone to type.
 QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& input = {});
+
+// A run that exited with the status and said the words on standard error.
+MATCHER_P2(ExitsWith, status, words, "") {
+    *result_listener << "exit " << arg.exitCode << ", stderr: " << arg.err;
+    return arg.exitCode == status && arg.err.find(words) != std::string::npos;
+}
 
 // Lines of a text without their line ends.
 std::vector<std::string> linesOf(const std::string& text);
