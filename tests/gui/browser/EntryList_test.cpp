@@ -7,9 +7,8 @@ namespace {
 
 using EntryListTest = BrowserFixture;
 
-// Widths laid out for a small Windows font grow with the font in use, so the same texts fit;
-// the date column fits the widest date of the journal's format; the last column takes the
-// rest of the list's width.
+// Widths laid out for a small Windows font grow with the font in use so the texts fit; the date
+// column fits the journal format's widest date; the last column takes the rest.
 TEST_F(EntryListTest, ColumnsFitTheirTextsInTheFontInUse) {
     fill();
     journal.addEntry("{E-5}", "2024-09-25 22:58", "{F-W}", "widest", true);
@@ -84,8 +83,7 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
     EXPECT_EQ(doc.m_currentEntryId, "{E-2}");
     EXPECT_EQ(previewText(), QStringLiteral("Apples everywhere"));
 
-    // A reload keeps the selected entry (ChangesElsewhere's and MainWindowPanes' tests); a
-    // remembered row that is gone leaves nothing selected.
+    // A reload whose remembered row is gone leaves nothing selected.
     exec("DELETE FROM Entry WHERE EntryID = '{E-2}'");
     entries->ReloadKeepingSelection();
     EXPECT_EQ(entries->rowCount(), 1);
@@ -204,9 +202,8 @@ TEST_F(EntryListTest, ARenamedTopicIsShownInTheListAndThePreview) {
     EXPECT_EQ(value("SELECT Name FROM Topic WHERE TopicID = '{T-1}'"), "allotment");
 }
 
-// The order of each column is the rows' own, which column each meaning lands on the sort
-// state's; here, that the header's clicks reach them and the sort's meaning follows "In Folder"
-// as it comes (root listed) and goes (a folder listed).
+// Orders and columns are the sort state's rules; here, header clicks reach them and the sort's
+// meaning follows "In Folder" as it comes (root listed) and goes (a folder listed).
 TEST_F(EntryListTest, HeaderClicksSortAndTheSortKeepsItsMeaningAcrossFolders) {
     openFilled();
     const QHeaderView* header = entries->listControl()->header();

@@ -73,9 +73,8 @@ TEST_F(TopicDialogsTest, EntryTopicsFromTheContextMenuAndTheEditMenuStoreTheTick
     clickEntryRow(0);
     ASSERT_EQ(entryList().rowAt(0)->entryId, "{E-1}");
 
-    // Context menu, Topics...: every topic by name, none ticked; the buttons tick all and none;
-    // the ticks outlive the master list (which ticks survive is the topic list's rule); Cancel
-    // stores nothing.
+    // Context menu, Topics...: every topic, none ticked; the buttons tick all and none; the ticks
+    // outlive the master list (which survive is the topic list's rule); Cancel stores nothing.
     m_modals.then([](QWidget* dialog) {
         EXPECT_EQ(shown(dialog, CEntryTopicsDlg::kListId), QStringLiteral("apple,Mango,zebra"));
         clickButton(dialog, QStringLiteral("Select All"));
@@ -101,8 +100,7 @@ TEST_F(TopicDialogsTest, EntryTopicsFromTheContextMenuAndTheEditMenuStoreTheTick
     entryList().contextMenu()->close();
     EXPECT_EQ(rows("SELECT * FROM Entry2Topic WHERE EntryID = '{E-1}'"), 0u);
 
-    // Edit > Entry Topics...: two ticked with the keyboard, OK. (The master list's OK listed the
-    // entries anew, without a selection.)
+    // Edit > Entry Topics... (the master list's OK left no row selected): two ticked, OK.
     clickEntryRow(0);
     m_modals.then([](QWidget* dialog) {
         toggleRow(dialog, 1);
