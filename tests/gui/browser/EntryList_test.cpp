@@ -35,21 +35,6 @@ TEST_F(EntryListTest, ColumnsFitTheirTextsInTheFontInUse) {
     }
 }
 
-TEST_F(EntryListTest, DelDeletesTheSelectedEntryAfterTheQuestion) {
-    openFilled();
-    clickRow(0);
-    const std::string first = entries->rowAt(0)->entryId;
-    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::No);
-    QTest::keyClick(entries->listControl(), Qt::Key_Delete);
-    EXPECT_EQ(entries->rowCount(), 4);
-    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::Yes);
-    QTest::keyClick(entries->listControl(), Qt::Key_Delete);
-    EXPECT_EQ(entries->rowCount(), 3);
-    EXPECT_EQ(rows("SELECT * FROM Entry WHERE EntryID = '" + first + "'"), 0u);
-    EXPECT_EQ(entries->selectedRow(), 0); // the next entry is selected and shown
-    EXPECT_EQ(preview->entryId(), entries->rowAt(0)->entryId);
-}
-
 // Which entries the topics keep (with the folder's) is the listing's rule; here, that the list
 // passes the topic pane's selection, and only while that pane is shown.
 TEST_F(EntryListTest, SelectedTopicsNarrowTheListOnlyWhileThePaneIsShown) {
@@ -102,7 +87,8 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
     EXPECT_EQ(rows("SELECT * FROM Entry WHERE FolderID = '{F-H}'"), 0u);
 }
 
-TEST_F(EntryListTest, CommandsNeedASelectedRowAndShowInFoldersIsNeverOffered) {
+// Show in Folders is never offered; Del asks before deleting and selects the next entry.
+TEST_F(EntryListTest, CommandsNeedASelectedRowAndDelAsksBeforeDeleting) {
     openFilled();
     for (CommandId id : {ID_FILE_OPEN_ENTRY, ID_EDIT_COMMENT, ID_ENTRY_CHANGE_DATE,
                          ID_FILE_DELETE_ENTRY, ID_EDIT_ENTRY_TOPICS, ID_FILE_PRINT_ENTRY})
@@ -126,6 +112,18 @@ TEST_F(EntryListTest, CommandsNeedASelectedRowAndShowInFoldersIsNeverOffered) {
                             entries->listControl()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(entries->listControl(), &event);
     EXPECT_FALSE(menu->isVisible()); // nothing selected, no menu
+
+    clickRow(0);
+    const std::string first = entries->rowAt(0)->entryId;
+    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::No);
+    QTest::keyClick(entries->listControl(), Qt::Key_Delete);
+    EXPECT_EQ(entries->rowCount(), 4);
+    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::Yes);
+    QTest::keyClick(entries->listControl(), Qt::Key_Delete);
+    EXPECT_EQ(entries->rowCount(), 3);
+    EXPECT_EQ(rows("SELECT * FROM Entry WHERE EntryID = '" + first + "'"), 0u);
+    EXPECT_EQ(entries->selectedRow(), 0); // the next entry is selected and shown
+    EXPECT_EQ(preview->entryId(), entries->rowAt(0)->entryId);
 }
 
 // The journal's ShowFirstLine and formats reach the list.
