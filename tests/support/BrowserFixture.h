@@ -28,9 +28,8 @@
 
 using Strings = std::vector<std::string>;
 
-// The four panes in a window of their own, wired as the main window wires them, over a real
-// journal file in a temporary folder. Tests fill the file with TestJournal, open it through
-// the session and drive the panes with mouse and keyboard.
+// The four panes wired as the main window wires them, over a real journal file that tests fill
+// with TestJournal, open through the session and drive with mouse and keyboard.
 class BrowserFixture : public GuiTest {
 protected:
     BrowserFixture() {
@@ -72,13 +71,15 @@ protected:
         GuiTest::TearDown();
     }
 
-    // The journal openFilled() opens, unless a test has its own: four entries in two folders
-    // (and an empty one), with topics, dates and comments in different orders. Both entries
-    // with topics carry two, whose order the file decides; any order sorts the same.
+    // openFilled()'s journal unless a test has its own: nested folders; dates, comments and topics
+    // in different orders; each entry with topics has two, in the file's order (any order sorts
+    // the same).
     virtual void fill() {
         journal.addFolder("{F-W}", "{Root}", "Work");
         journal.addFolder("{F-H}", "{Root}", "Home");
         journal.addFolder("{F-E}", "{Root}", "Empty");
+        journal.addFolder("{F-M}", "{F-W}", "Meetings");
+        journal.addFolder("{F-Mm}", "{F-M}", "Minutes");
         journal.addTopic("{T-1}", "garden");
         journal.addTopic("{T-2}", "budget");
         journal.addTopic("{T-3}", "orchard");
@@ -109,8 +110,7 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // Another connection's statement on the file; the first value a query finds there (see
-    // rawValue), and how many rows it finds.
+    // Another connection's statement on the file, a query's first value and its row count.
     void exec(const std::string& sql) const { rawExec(journal.path(), sql); }
     std::string value(const std::string& sql) const { return rawValue(journal.path(), sql); }
     std::size_t rows(const std::string& sql) const { return rawQuery(journal.path(), sql).size(); }
@@ -175,8 +175,7 @@ protected:
                           list->visualRect(list->model()->index(row, 0)).center());
     }
 
-    // Opens a pane's context menu with the right button at a point of a widget, as a user
-    // does, and returns the action of that name after checking the menu is showing.
+    // Opens a pane's context menu with the right button at a point; the named item, if shown.
     QAction* menuAction(PaneContextMenu* menu, QWidget* where, QPoint at, const char* name) {
         QTest::mousePress(where, Qt::RightButton, {}, at);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, where->mapToGlobal(at));
@@ -205,8 +204,7 @@ protected:
                 editor = line;
         return editor;
     }
-    // Types a name into an open in-place editor and presses Return; the view takes the text
-    // once queued events run.
+    // Types a name into the open in-place editor and presses Return; queued events then run.
     static void typeName(QWidget* view, const QString& name) {
         QLineEdit* editor = openEditor(view);
         ASSERT_NE(editor, nullptr) << "no editor open";
@@ -218,8 +216,7 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // A drag with the left button from one point of a widget to another point (in that
-    // widget's coordinates, possibly outside it), through a few moves.
+    // A left-button drag through a few moves, both points in the widget's coordinates.
     static void drag(QWidget* from, QPoint start, QPoint end) {
         QTest::mousePress(from, Qt::LeftButton, {}, start);
         const QPoint step = (end - start) / 4;

@@ -1,6 +1,5 @@
-// Another program (a second Quillbook, the qbk tool) changes the journal file while the panes
-// show it (exec: its own connection to the file): a write aimed at a row that is gone says so and
-// the panes show the file as it is; nothing is reported as saved that is not in the file.
+// Another program (exec) changes the file while the panes show it: a write aimed at a row that is
+// gone says so, the panes show the file as it is, and nothing unsaved is reported as saved.
 #include "support/BrowserFixture.h"
 
 #include "store/JournalMessages.h"

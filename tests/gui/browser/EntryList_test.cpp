@@ -7,9 +7,8 @@ namespace {
 
 using EntryListTest = BrowserFixture;
 
-// Widths laid out for a small Windows font grow with the font in use, so the same texts fit;
-// the date column fits the widest date of the journal's format; the last column takes the
-// rest of the list's width.
+// Widths laid out for a small Windows font grow with the font in use so the texts fit; the date
+// column fits the journal format's widest date; the last column takes the rest.
 TEST_F(EntryListTest, ColumnsFitTheirTextsInTheFontInUse) {
     fill();
     journal.addEntry("{E-5}", "2024-09-25 22:58", "{F-W}", "widest", true);
@@ -34,21 +33,6 @@ TEST_F(EntryListTest, ColumnsFitTheirTextsInTheFontInUse) {
         EXPECT_GE(header->sectionViewportPosition(last) + header->sectionSize(last),
                   list->viewport()->width() - 1);
     }
-}
-
-TEST_F(EntryListTest, DelDeletesTheSelectedEntryAfterTheQuestion) {
-    openFilled();
-    clickRow(0);
-    const std::string first = entries->rowAt(0)->entryId;
-    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::No);
-    QTest::keyClick(entries->listControl(), Qt::Key_Delete);
-    EXPECT_EQ(entries->rowCount(), 4);
-    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::Yes);
-    QTest::keyClick(entries->listControl(), Qt::Key_Delete);
-    EXPECT_EQ(entries->rowCount(), 3);
-    EXPECT_EQ(rows("SELECT * FROM Entry WHERE EntryID = '" + first + "'"), 0u);
-    EXPECT_EQ(entries->selectedRow(), 0); // the next entry is selected and shown
-    EXPECT_EQ(preview->entryId(), entries->rowAt(0)->entryId);
 }
 
 // Which entries the topics keep (with the folder's) is the listing's rule; here, that the list
@@ -84,8 +68,7 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
     EXPECT_EQ(doc.m_currentEntryId, "{E-2}");
     EXPECT_EQ(previewText(), QStringLiteral("Apples everywhere"));
 
-    // A reload keeps the selected entry (ChangesElsewhere's and MainWindowPanes' tests); a
-    // remembered row that is gone leaves nothing selected.
+    // A reload whose remembered row is gone leaves nothing selected.
     exec("DELETE FROM Entry WHERE EntryID = '{E-2}'");
     entries->ReloadKeepingSelection();
     EXPECT_EQ(entries->rowCount(), 1);
@@ -104,7 +87,8 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
     EXPECT_EQ(rows("SELECT * FROM Entry WHERE FolderID = '{F-H}'"), 0u);
 }
 
-TEST_F(EntryListTest, CommandsNeedASelectedRowAndShowInFoldersIsNeverOffered) {
+// Show in Folders is never offered; Del asks before deleting and selects the next entry.
+TEST_F(EntryListTest, CommandsNeedASelectedRowAndDelAsksBeforeDeleting) {
     openFilled();
     for (CommandId id : {ID_FILE_OPEN_ENTRY, ID_EDIT_COMMENT, ID_ENTRY_CHANGE_DATE,
                          ID_FILE_DELETE_ENTRY, ID_EDIT_ENTRY_TOPICS, ID_FILE_PRINT_ENTRY})
@@ -128,6 +112,18 @@ TEST_F(EntryListTest, CommandsNeedASelectedRowAndShowInFoldersIsNeverOffered) {
                             entries->listControl()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(entries->listControl(), &event);
     EXPECT_FALSE(menu->isVisible()); // nothing selected, no menu
+
+    clickRow(0);
+    const std::string first = entries->rowAt(0)->entryId;
+    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::No);
+    QTest::keyClick(entries->listControl(), Qt::Key_Delete);
+    EXPECT_EQ(entries->rowCount(), 4);
+    ui.answerMessage("Do you really want to delete this entry?", MessageAnswer::Yes);
+    QTest::keyClick(entries->listControl(), Qt::Key_Delete);
+    EXPECT_EQ(entries->rowCount(), 3);
+    EXPECT_EQ(rows("SELECT * FROM Entry WHERE EntryID = '" + first + "'"), 0u);
+    EXPECT_EQ(entries->selectedRow(), 0); // the next entry is selected and shown
+    EXPECT_EQ(preview->entryId(), entries->rowAt(0)->entryId);
 }
 
 // The journal's ShowFirstLine and formats reach the list.
@@ -204,9 +200,8 @@ TEST_F(EntryListTest, ARenamedTopicIsShownInTheListAndThePreview) {
     EXPECT_EQ(value("SELECT Name FROM Topic WHERE TopicID = '{T-1}'"), "allotment");
 }
 
-// The order of each column is the rows' own, which column each meaning lands on the sort
-// state's; here, that the header's clicks reach them and the sort's meaning follows "In Folder"
-// as it comes (root listed) and goes (a folder listed).
+// Orders and columns are the sort state's rules; here, header clicks reach them and the sort's
+// meaning follows "In Folder" as it comes (root listed) and goes (a folder listed).
 TEST_F(EntryListTest, HeaderClicksSortAndTheSortKeepsItsMeaningAcrossFolders) {
     openFilled();
     const QHeaderView* header = entries->listControl()->header();

@@ -16,14 +16,6 @@ Strings childLabels(const QTreeWidgetItem* item) {
 
 class FolderTreeTest : public BrowserFixture {
 protected:
-    void fill() override {
-        journal.addFolder("{F-A}", "{Root}", "Work");
-        journal.addFolder("{F-A1}", "{F-A}", "Meetings");
-        journal.addFolder("{F-A1a}", "{F-A1}", "Minutes");
-        journal.addFolder("{F-B}", "{Root}", "Home");
-        journal.addFolder("{F-C}", "{Root}", "Travel");
-        journal.addEntry("{E-1}", "2024-03-01 09:30", "{F-A}", "standup", true, "text");
-    }
     QTreeWidget* tree() const { return folders->treeControl(); }
     std::string parentOf(const std::string& id) const {
         return value("SELECT ParentID FROM Folder WHERE FolderID = '" + id + "'");
@@ -38,7 +30,7 @@ TEST_F(FolderTreeTest, LoadShowsTitledRootWithEveryFolderExpandedAndSelectsRoot)
 
     QTreeWidgetItem* root = tree()->topLevelItem(0);
     EXPECT_EQ(root->text(0), QStringLiteral("Field Notes (all entries)"));
-    EXPECT_EQ(childLabels(root), (Strings{"Work", "Home", "Travel"}));
+    EXPECT_EQ(childLabels(root), (Strings{"Work", "Home", "Empty"}));
     EXPECT_TRUE(root->isExpanded());
     EXPECT_TRUE(folderItem(QStringLiteral("Work"))->isExpanded());
     EXPECT_TRUE(folderItem(QStringLiteral("Meetings"))->isExpanded());
@@ -77,7 +69,7 @@ TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
     EXPECT_EQ(created->parent(), folderItem(QStringLiteral("Home")));
     const std::string id = CFolderListView::itemFolderId(created);
     EXPECT_EQ(doc.m_currentFolderId, id);
-    EXPECT_EQ(parentOf(id), "{F-B}");
+    EXPECT_EQ(parentOf(id), "{F-H}");
 
     // The name editor is open: a name with an apostrophe, longer than the limit.
     typeName(tree(), QStringLiteral("Grandma's recipes and other family secrets"));
@@ -95,7 +87,7 @@ TEST_F(FolderTreeTest, RenameEditsTheSelectedFolderButNeverTheRoot) {
     QTest::keyClick(tree(), Qt::Key_F2);
     EXPECT_EQ(openEditor(tree()), nullptr);
 
-    clickFolder(QStringLiteral("Travel"));
+    clickFolder(QStringLiteral("Empty"));
     ASSERT_TRUE(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled);
     folders->handleCommand(ID_FILE_RENAME_FOLDER);
     auto* editor = tree()->findChild<QLineEdit*>();
@@ -103,33 +95,30 @@ TEST_F(FolderTreeTest, RenameEditsTheSelectedFolderButNeverTheRoot) {
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("Abroad"));
     QTest::keyClick(editor, Qt::Key_Escape);
-    EXPECT_EQ(nameOf("{F-C}"), "Travel");
+    EXPECT_EQ(nameOf("{F-E}"), "Empty");
 
     // F2 is the keyboard's way into the same editor.
     QTest::keyClick(tree(), Qt::Key_F2);
     typeName(tree(), QStringLiteral("Abroad"));
-    EXPECT_EQ(nameOf("{F-C}"), "Abroad");
+    EXPECT_EQ(nameOf("{F-E}"), "Abroad");
     EXPECT_EQ(caption, QStringLiteral("Abroad"));
 
     // An emptied name would leave a nameless label over a folder whose name did not change.
     QTest::keyClick(tree(), Qt::Key_F2);
     typeName(tree(), QString());
     EXPECT_EQ(folderItem(QStringLiteral("Abroad")), tree()->currentItem());
-    EXPECT_EQ(nameOf("{F-C}"), "Abroad");
+    EXPECT_EQ(nameOf("{F-E}"), "Abroad");
 }
 
 TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
-    fill();
-    journal.addEntry("{E-2}", "2024-03-02 10:00", "{F-C}", "", false, "text");
-    openJournal();
+    openFilled();
     struct Case {
         const char* label;
         bool canDelete;
     };
-    // Root; a folder with subfolders and entries; a folder with subfolders; a leaf with
-    // entries; an empty leaf.
+    // Root; subfolders and entries; subfolders; a leaf with entries; an empty leaf.
     for (const Case& c : {Case{"test.qbk (all entries)", false}, Case{"Work", false},
-                          Case{"Meetings", false}, Case{"Travel", false}, Case{"Home", true}}) {
+                          Case{"Meetings", false}, Case{"Home", false}, Case{"Empty", true}}) {
         clickFolder(QString::fromLatin1(c.label));
         EXPECT_EQ(stateWith(*folders, ID_FILE_DELETE_FOLDER).enabled, c.canDelete) << c.label;
         EXPECT_EQ(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled,
@@ -138,16 +127,16 @@ TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
     }
 
     trigger(menuAction(folders->contextMenu(), tree()->viewport(),
-                       folderPoint(QStringLiteral("Home")), "folderMenuDeleteFolder"));
-    EXPECT_EQ(folderItem(QStringLiteral("Home")), nullptr);
-    EXPECT_EQ(rows("SELECT * FROM Folder WHERE FolderID = '{F-B}'"), 0u);
-    EXPECT_NE(doc.m_currentFolderId, "{F-B}");
+                       folderPoint(QStringLiteral("Empty")), "folderMenuDeleteFolder"));
+    EXPECT_EQ(folderItem(QStringLiteral("Empty")), nullptr);
+    EXPECT_EQ(rows("SELECT * FROM Folder WHERE FolderID = '{F-E}'"), 0u);
+    EXPECT_NE(doc.m_currentFolderId, "{F-E}");
 }
 
 TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
     fill();
-    journal.addFolder("{F-B1}", "{F-B}", "Attic");
-    journal.addFolder("{F-B2}", "{F-B}", "Zoo");
+    journal.addFolder("{F-H1}", "{F-H}", "Attic");
+    journal.addFolder("{F-H2}", "{F-H}", "Zoo");
     openJournal();
 
     drag(tree()->viewport(), folderPoint(QStringLiteral("Meetings")),
@@ -157,34 +146,34 @@ TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
     EXPECT_EQ(childLabels(home), (Strings{"Attic", "Meetings", "Zoo"}));
     EXPECT_EQ(childLabels(folderItem(QStringLiteral("Meetings"))), Strings{"Minutes"});
     EXPECT_EQ(tree()->currentItem(), folderItem(QStringLiteral("Meetings")));
-    EXPECT_EQ(doc.m_currentFolderId, "{F-A1}");
-    EXPECT_EQ(parentOf("{F-A1}"), "{F-B}");
-    EXPECT_EQ(parentOf("{F-A1a}"), "{F-A1}");
+    EXPECT_EQ(doc.m_currentFolderId, "{F-M}");
+    EXPECT_EQ(parentOf("{F-M}"), "{F-H}");
+    EXPECT_EQ(parentOf("{F-Mm}"), "{F-M}");
     EXPECT_EQ(folders->dropHighlight(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(FolderTreeTest, ConfirmedMoveAsksAndNoLeavesEverything) {
     fill();
-    openJournal(true);
+    openJournal(true); // asking before moves
     ui.answerMessage("Do you really want to move the folder?", MessageAnswer::No);
-    drag(tree()->viewport(), folderPoint(QStringLiteral("Travel")),
+    drag(tree()->viewport(), folderPoint(QStringLiteral("Empty")),
          folderPoint(QStringLiteral("Home")));
-    EXPECT_EQ(folderItem(QStringLiteral("Travel"))->parent(), tree()->topLevelItem(0));
-    EXPECT_EQ(parentOf("{F-C}"), "{Root}");
+    EXPECT_EQ(folderItem(QStringLiteral("Empty"))->parent(), tree()->topLevelItem(0));
+    EXPECT_EQ(parentOf("{F-E}"), "{Root}");
     EXPECT_EQ(folders->dropHighlight(), nullptr);
 
     ui.answerMessage("Do you really want to move the folder?", MessageAnswer::Yes);
-    drag(tree()->viewport(), folderPoint(QStringLiteral("Travel")),
+    drag(tree()->viewport(), folderPoint(QStringLiteral("Empty")),
          folderPoint(QStringLiteral("Home")));
-    EXPECT_EQ(parentOf("{F-C}"), "{F-B}");
+    EXPECT_EQ(parentOf("{F-E}"), "{F-H}");
 }
 
 // A release over no item and an Escape before the release each leave the folder in place.
 TEST_F(FolderTreeTest, NoItemUnderThePointerRefusesAndEscapeCancelsADrag) {
     openFilled();
     QWidget* area = tree()->viewport();
-    const QPoint start = folderPoint(QStringLiteral("Travel"));
+    const QPoint start = folderPoint(QStringLiteral("Empty"));
     const QPoint home = folderPoint(QStringLiteral("Home"));
     const QPoint below(area->width() / 2, area->height() - 5);
     for (const bool escape : {false, true}) {
@@ -201,8 +190,8 @@ TEST_F(FolderTreeTest, NoItemUnderThePointerRefusesAndEscapeCancelsADrag) {
             EXPECT_EQ(folders->dropHighlight(), nullptr);
         }
         QTest::mouseRelease(area, Qt::LeftButton, {}, escape ? home : below);
-        EXPECT_EQ(parentOf("{F-C}"), "{Root}") << escape;
-        EXPECT_EQ(folderItem(QStringLiteral("Travel"))->parent(), tree()->topLevelItem(0));
+        EXPECT_EQ(parentOf("{F-E}"), "{Root}") << escape;
+        EXPECT_EQ(folderItem(QStringLiteral("Empty"))->parent(), tree()->topLevelItem(0));
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 }

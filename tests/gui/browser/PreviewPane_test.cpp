@@ -4,8 +4,7 @@ namespace {
 
 using PreviewPaneTest = BrowserFixture;
 
-// A double click on the header opens the shown entry only; a hidden preview is left alone by
-// the selection.
+// A double click on the header opens the shown entry only; selection leaves a hidden preview.
 TEST_F(PreviewPaneTest, HeaderDoubleClickOpensTheShownEntryOnlyAndAHiddenOneIsLeftAlone) {
     openFilled();
     QTest::mouseDClick(preview, Qt::LeftButton, {}, QPoint(100, 10));

@@ -38,8 +38,7 @@ TEST_F(TopicListTest, ListsTopicsInTableOrderAndSelectsSeveral) {
         EXPECT_TRUE(stateWith(*topics, id).enabled) << id;
 }
 
-// The new topic alone is selected: the caption names it and the list narrows to its entries
-// (none) at once.
+// The new topic alone is selected: the caption names it, the list narrows to its (no) entries.
 TEST_F(TopicListTest, NewTopicIsAppendedSelectedAndNamedInPlace) {
     openFilled();
     clickTopic(1); // budget: one entry
