@@ -15,8 +15,7 @@ class HelpMenuTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
-        start();
+        startWithoutWelcome();
     }
 };
 

@@ -29,8 +29,7 @@ class MainFrameTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
-        start();
+        startWithoutWelcome();
     }
 
     // A menu's (or the bar's) items as text, "-" for separators, "[Sub]" for submenus.

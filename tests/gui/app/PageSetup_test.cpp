@@ -28,8 +28,7 @@ TEST_F(PageSetupTest, MarginsReachThePrinterInInchesAndComeBackAsTwips) {
 }
 
 TEST_F(PageSetupTest, CancelledDialogChangesNothing) {
-    setShowWelcome(0);
-    start();
+    startWithoutWelcome();
     m_modals.then([](QWidget* dialog) {
         EXPECT_EQ(dialog->objectName(), QStringLiteral("pageSetupDialog"));
         qobject_cast<QDialog*>(dialog)->reject();

@@ -83,10 +83,9 @@ TEST_F(StartUpTest, NamedFilesThatDoNotOpen) {
 
 // The Welcome Dialog command shows it whatever the setting, with a journal open.
 TEST_F(StartUpTest, RecentListOpensTheJournalItNamesAndWelcomeCommandShowsTheDialog) {
-    setShowWelcome(0);
     TestJournal journal;
     QSettings().setValue(QStringLiteral("Recent File List/File1"), journalPath(journal));
-    start();
+    startWithoutWelcome();
     QAction* first = action(&frame(), QStringLiteral("actionRecentFile1"));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->text(), QStringLiteral("&1 ") + journalPath(journal));
