@@ -32,6 +32,12 @@ CJournalApp& AppTest::startWithRealPanes(const StartOptions& options) {
     return *m_app;
 }
 
+void AppTest::startWithoutWelcome(bool realPanes) {
+    setShowWelcome(0);
+    realPanes ? startWithRealPanes() : start();
+    ASSERT_TRUE(m_started);
+}
+
 void AppTest::setShowWelcome(int value) {
     QSettings().setValue(QStringLiteral("Settings/Show Welcome Dialog"), value);
 }
@@ -41,9 +47,7 @@ CMainFrame& AppTest::frame() const {
 }
 
 void AppTest::openOnRealPanes(const std::string& path) {
-    setShowWelcome(0);
-    startWithRealPanes();
-    ASSERT_TRUE(m_started);
+    ASSERT_NO_FATAL_FAILURE(startWithoutWelcome(true));
     ASSERT_EQ(m_app->Document().OpenJournal(path), CQBKDoc::OpenOk);
     settle();
 }

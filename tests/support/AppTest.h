@@ -23,6 +23,8 @@ protected:
     CJournalApp& start(const StartOptions& options = quietStart());
     CJournalApp& startWithRealPanes(const StartOptions& options = quietStart());
     static void setShowWelcome(int value);
+    // Starts with the Welcome dialog turned off; the test fails if the start does.
+    void startWithoutWelcome(bool realPanes = false);
     // Starts on the real panes, without the Welcome dialog, with the journal at path open.
     void openOnRealPanes(const std::string& path);
 

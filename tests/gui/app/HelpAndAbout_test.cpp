@@ -15,8 +15,7 @@ class HelpMenuTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
-        start();
+        startWithoutWelcome();
     }
 };
 
@@ -58,17 +57,15 @@ TEST_F(HelpMenuTest, AboutShowsTheVersionAndTwoLinks) {
         clickButton(dialog, QStringLiteral("OK"));
     });
     trigger(&frame(), QStringLiteral("actionAbout"));
-    EXPECT_EQ(m_modals.handled(), 1u);
 }
 
 TEST_F(HelpMenuTest, UpdaterCommandsAreSilentWhenThereIsNoUpdater) {
     ASSERT_TRUE(ExternalPrograms::updaterPath().isEmpty());
     EXPECT_FALSE(ExternalPrograms::startUpdater({QStringLiteral("/checknow")}));
-    // No message, no dialog: an unexpected one would fail the test.
+    // No message, no dialog: the modal driver fails the test on an unexpected one.
     trigger(&frame(), QStringLiteral("actionCheckForUpdates"));
     trigger(&frame(), QStringLiteral("actionConfigureUpdates"));
     settle();
-    EXPECT_EQ(m_modals.handled(), 0u);
 }
 
 } // namespace

@@ -25,9 +25,7 @@ class PaneLayoutTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
-        start();
-        ASSERT_TRUE(m_started);
+        startWithoutWelcome();
     }
 
     CQBKView& view() const { return *frame().View(); }

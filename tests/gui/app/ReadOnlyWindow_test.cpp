@@ -21,8 +21,7 @@ using Pane = CQBKView::Pane;
 class ReadOnlyWindow : public AppTest {};
 
 TEST_F(ReadOnlyWindow, TellsAtOnceAndDisablesEveryWayToWrite) {
-    setShowWelcome(0);
-    startWithRealPanes();
+    startWithoutWelcome(true);
     TestJournal journal;
     journal.addFolder("{F}", "{Root}", "Walks");
     journal.addTopic("{T}", "birds");

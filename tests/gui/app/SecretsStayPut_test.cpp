@@ -75,8 +75,7 @@ TEST_F(SecretsStayPut, NoPasswordOrKeyIsLeftAnywhereAfterASession) {
     auto journal = std::make_unique<TestJournal>(password.toStdString());
     journal->addEntry("{E}", "2024-05-01 08:00", "{Root}", "note", false, "{\\rtf1 walk\\par}");
     const QString journalFolder = QFileInfo(QString::fromStdString(journal->path())).path();
-    setShowWelcome(0);
-    startWithRealPanes();
+    startWithoutWelcome(true);
 
     m_modals.then([&](QWidget* prompt) {
         typeInto(prompt, CPasswordDlg::kPasswordEditId, password);

@@ -91,7 +91,6 @@ TEST_F(SingleInstanceTest, ASecondStartRaisesTheRunningProgramAndHandsItsJournal
     EXPECT_EQ(secondStart({}), 0);
     EXPECT_TRUE(waitUntil([&] { return !frame().isMinimized(); }));
     EXPECT_TRUE(opened(first));
-    EXPECT_EQ(m_modals.handled(), 0u);
     frame().showMinimized();
 
     // The usual question before the open journal is closed; "No" keeps it.
