@@ -11,6 +11,7 @@
 #include "protect/PasswordDigest.h"
 #include "store/CQBKDoc.h"
 #include "support/AppTest.h"
+#include "support/DialogSteps.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
@@ -26,12 +27,6 @@
 namespace {
 
 using Dlg = CNewJournalDlg;
-
-void click(QWidget* dialog, int id) {
-    QWidget* control = findControl(dialog, id);
-    ASSERT_NE(control, nullptr) << id;
-    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
-}
 
 QString current(QWidget* dialog, int comboId) {
     return findControl<QComboBox>(dialog, comboId)->currentText();
@@ -74,18 +69,13 @@ protected:
         return QFile::encodeName(m_home.filePath(QStringLiteral("Documents/") + name))
             .toStdString();
     }
-    void expectCreated() {
-        m_modals.then([](QWidget* box) {
-            EXPECT_EQ(messageText(box), QStringLiteral("Journal Created"));
-            clickButton(box, QStringLiteral("OK"));
-        });
-    }
 
     QTemporaryDir m_home;
     QByteArray m_oldHome;
 };
 
-TEST_F(NewJournalDialogTest, TitleNamesTheFileAPasswordProtectsItAndTheChoicesReachIt) {
+TEST_F(NewJournalDialogTest,
+       TitleNamesTheFileAPasswordProtectsItAfterAMismatchAndTheChoicesReachIt) {
     m_modals.then([](QWidget* dialog) {
         EXPECT_EQ(dialog->objectName(), QStringLiteral("CNewJournalDlg"));
         EXPECT_TRUE(shownPath(dialog).endsWith(QStringLiteral("/Documents/New Journal.qbk")));
@@ -97,17 +87,17 @@ TEST_F(NewJournalDialogTest, TitleNamesTheFileAPasswordProtectsItAndTheChoicesRe
         typeInto(dialog, Dlg::kOwnerId, QStringLiteral("Ana"));
 
         EXPECT_FALSE(findControl(dialog, Dlg::kPasswordId)->isEnabled());
-        click(dialog, Dlg::kProtectedId);
+        clickControl(dialog, Dlg::kProtectedId);
         EXPECT_TRUE(findControl(dialog, Dlg::kPasswordId)->isEnabled());
         typeInto(dialog, Dlg::kPasswordId, QStringLiteral("s3cret"));
-        typeInto(dialog, Dlg::kConfirmId, QStringLiteral("s3cret"));
-        click(dialog, Dlg::kShowCharactersId);
+        typeInto(dialog, Dlg::kConfirmId, QStringLiteral("s3cre"));
+        clickControl(dialog, Dlg::kShowCharactersId); // emptied even while shown in clear
         EXPECT_EQ(findControl<QLineEdit>(dialog, Dlg::kConfirmId)->echoMode(), QLineEdit::Normal);
 
         EXPECT_EQ(current(dialog, SettingsControls::kDateComboId),
                   QStringLiteral("Monday, July 5 2004"));
         pressIn(dialog, SettingsControls::kDateComboId, Qt::Key_Home); // "7/5/2004"
-        click(dialog, SettingsControls::kTwentyFourHourId);
+        clickControl(dialog, SettingsControls::kTwentyFourHourId);
         EXPECT_EQ(current(dialog, SettingsControls::kSizeComboId), QStringLiteral("12"));
         pressIn(dialog, SettingsControls::kSizeComboId, Qt::Key_Down);
         // Times New Roman is offered (kept when not installed here) and selected.
@@ -115,7 +105,18 @@ TEST_F(NewJournalDialogTest, TitleNamesTheFileAPasswordProtectsItAndTheChoicesRe
                   QStringLiteral("Times New Roman"));
         clickButton(dialog, QStringLiteral("Create Journal..."));
     });
-    expectCreated();
+    // A mismatch comes back to the dialog with both passwords emptied and the focus on the first.
+    answerMessage(m_modals, QStringLiteral("The passwords you entered did not match"));
+    m_modals.then([](QWidget* dialog) {
+        EXPECT_EQ(findControl<QLineEdit>(dialog, Dlg::kPasswordId)->text(), QString());
+        EXPECT_EQ(findControl<QLineEdit>(dialog, Dlg::kConfirmId)->text(), QString());
+        activate(dialog);
+        EXPECT_EQ(QApplication::focusWidget(), findControl(dialog, Dlg::kPasswordId));
+        typeInto(dialog, Dlg::kPasswordId, QStringLiteral("s3cret"));
+        typeInto(dialog, Dlg::kConfirmId, QStringLiteral("s3cret"));
+        clickButton(dialog, QStringLiteral("Create Journal..."));
+    });
+    answerMessage(m_modals, QStringLiteral("Journal Created"));
     trigger(&frame(), QStringLiteral("actionNewJournal"));
     const std::string path = documents(QStringLiteral("Trip.qbk"));
     ASSERT_TRUE(m_app->Document().IsJournalOpen());
@@ -126,32 +127,6 @@ TEST_F(NewJournalDialogTest, TitleNamesTheFileAPasswordProtectsItAndTheChoicesRe
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], (RawRow{"Trip", "Ana", "1", PasswordDigest("s3cret").HexDigest(), "1",
                                "%m/%d/%Y", "%H:%M", "Times New Roman", "14"}));
-}
-
-// Which password a journal gets for which box and texts is the dialog checks' rule; here the
-// mismatch comes back to an emptied dialog with the focus on the password.
-TEST_F(NewJournalDialogTest, MismatchedPasswordsComeBackEmptied) {
-    m_modals.then([](QWidget* dialog) {
-        click(dialog, Dlg::kProtectedId);
-        typeInto(dialog, Dlg::kPasswordId, QStringLiteral("one"));
-        typeInto(dialog, Dlg::kConfirmId, QStringLiteral("two"));
-        click(dialog, Dlg::kShowCharactersId); // emptied even while shown in clear
-        clickButton(dialog, QStringLiteral("Create Journal..."));
-    });
-    m_modals.then([](QWidget* box) {
-        EXPECT_EQ(messageText(box), QStringLiteral("The passwords you entered did not match"));
-        clickButton(box, QStringLiteral("OK"));
-    });
-    m_modals.then([](QWidget* dialog) {
-        EXPECT_EQ(findControl<QLineEdit>(dialog, Dlg::kPasswordId)->text(), QString());
-        EXPECT_EQ(findControl<QLineEdit>(dialog, Dlg::kConfirmId)->text(), QString());
-        activate(dialog);
-        EXPECT_EQ(QApplication::focusWidget(), findControl(dialog, Dlg::kPasswordId));
-        clickButton(dialog, QStringLiteral("Cancel"));
-    });
-    trigger(&frame(), QStringLiteral("actionNewJournal"));
-    EXPECT_EQ(m_modals.handled(), 3u);
-    EXPECT_FALSE(m_app->Document().IsJournalOpen());
 }
 
 TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAnother) {
@@ -168,7 +143,7 @@ TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAno
     m_modals.then([](QWidget* dialog) {
         activate(dialog);
         EXPECT_EQ(QApplication::focusWidget(), findControl(dialog, Dlg::kBrowseId));
-        click(dialog, Dlg::kBrowseId);
+        clickControl(dialog, Dlg::kBrowseId);
     });
     m_modals.then([&other](QWidget* chooser) {
         EXPECT_EQ(chooser->objectName(), QStringLiteral("createJournalAsDialog"));
@@ -182,7 +157,7 @@ TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAno
         EXPECT_TRUE(shownPath(dialog).endsWith(QStringLiteral("/Documents/other.qbk")));
         clickButton(dialog, QStringLiteral("Create Journal..."));
     });
-    expectCreated();
+    answerMessage(m_modals, QStringLiteral("Journal Created"));
     trigger(&frame(), QStringLiteral("actionNewJournal"));
     EXPECT_EQ(fileBytes(taken), "keep me");
     EXPECT_EQ(m_app->Document().m_path, documents(QStringLiteral("other.qbk")));
@@ -190,18 +165,8 @@ TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAno
               "0");
 }
 
-using Pane = CQBKView::Pane;
-
 class OptionsDialogTest : public AppTest {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        setShowWelcome(0);
-    }
-    void openJournal() {
-        start();
-        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
-    }
     RawRow config() const {
         return rawQuery(journal.path(),
                         "SELECT Title, Owner, DateFormat, TimeFormat, DefaultFontName, "
@@ -218,7 +183,9 @@ TEST_F(OptionsDialogTest, StoredValuesOutsideTheChoicesAreKeptAndChangesAreWritt
                             "'%Y-%m-%d', TimeFormat = '%H:%M:%S', DefaultFontName = 'No Such "
                             "Face Here', DefaultFontSize = 13, PromptForComment = 1, "
                             "ShowFirstLine = 0, ConfirmEntryMove = 1, ConfirmFolderMove = 1");
-    openJournal();
+    setShowWelcome(0);
+    start();
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
     const RawRow before = config();
     m_modals.then([this](QWidget* dialog) {
         EXPECT_EQ(dialog->objectName(), QStringLiteral("COptionsDlg"));
@@ -238,22 +205,22 @@ TEST_F(OptionsDialogTest, StoredValuesOutsideTheChoicesAreKeptAndChangesAreWritt
     trigger(&frame(), QStringLiteral("actionJournalOptions"));
     EXPECT_EQ(config(), before);
 
-    const int reloads = pane(Pane::FolderTree).reloads;
+    const int reloads = pane(CQBKView::Pane::FolderTree).reloads;
     m_modals.then([](QWidget* dialog) {
         typeInto(dialog, COptionsDlg::kTitleId, QStringLiteral("New title"));
         typeInto(dialog, COptionsDlg::kOwnerId, QString(40, QLatin1Char('o'))); // 30 fit
         pressIn(dialog, SettingsControls::kDateComboId, Qt::Key_Home);          // "7/5/2004"
         pressIn(dialog, SettingsControls::kSizeComboId, Qt::Key_Up); // 12, before the kept 13
-        click(dialog, SettingsControls::kNoTimeId);
+        clickControl(dialog, SettingsControls::kNoTimeId);
         for (int id : {COptionsDlg::kPromptId, COptionsDlg::kShowFirstLineId,
                        COptionsDlg::kConfirmEntryMoveId, COptionsDlg::kConfirmFolderMoveId})
-            click(dialog, id);
+            clickControl(dialog, id);
         clickButton(dialog, QStringLiteral("OK"));
     });
     trigger(&frame(), QStringLiteral("actionJournalOptions"));
     EXPECT_EQ(config(), (RawRow{"New title", std::string(30, 'o'), "%m/%d/%Y", "",
                                 "No Such Face Here", "12", "0", "1", "0", "0"}));
-    EXPECT_EQ(pane(Pane::FolderTree).reloads, reloads + 1);
+    EXPECT_EQ(pane(CQBKView::Pane::FolderTree).reloads, reloads + 1);
     EXPECT_EQ(m_app->Document().GetTitle(), "New title");
 
     // Cancel writes nothing.
@@ -272,8 +239,7 @@ protected:
 
 TEST_F(PasswordDialogTest, WithoutAPasswordTheDialogBecomesSetPassword) {
     CChangePasswordDlg dialog;
-    ChangePasswordValues values;
-    values.m_hasPassword = false;
+    ChangePasswordValues values{"", "", "", false};
     m_modals.then([](QWidget* shown) {
         EXPECT_EQ(shown->windowTitle(), QStringLiteral("Set Password"));
         EXPECT_FALSE(edit(shown, CChangePasswordDlg::kOldPasswordEditId)->isEnabled());
@@ -312,11 +278,8 @@ TEST_F(PasswordDialogTest, ChangePasswordCommandKeepsTheDialogOpenOnAMismatch) {
         typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("two"));
         clickButton(shown, QStringLiteral("OK"));
     });
-    m_modals.then([](QWidget* box) {
-        EXPECT_EQ(messageText(box), QStringLiteral("The new password does not match the password "
-                                                   "you entered to confirm it.\n Please Re-enter"));
-        clickButton(box, QStringLiteral("OK"));
-    });
+    answerMessage(m_modals, QStringLiteral("The new password does not match the password you "
+                                           "entered to confirm it.\n Please Re-enter"));
     m_modals.then([](QWidget* shown) {
         QLineEdit* newEdit = edit(shown, CChangePasswordDlg::kNewPasswordEditId);
         EXPECT_EQ(shown->objectName(), QStringLiteral("changePasswordDialog"));
@@ -325,10 +288,7 @@ TEST_F(PasswordDialogTest, ChangePasswordCommandKeepsTheDialogOpenOnAMismatch) {
         typeInto(shown, CChangePasswordDlg::kConfirmEditId, QStringLiteral("one"));
         clickButton(shown, QStringLiteral("OK"));
     });
-    m_modals.then([](QWidget* box) {
-        EXPECT_EQ(messageText(box), QStringLiteral("Password Changed"));
-        clickButton(box, QStringLiteral("OK"));
-    });
+    answerMessage(m_modals, QStringLiteral("Password Changed"));
     trigger(&frame(), QStringLiteral("actionChangePassword"));
     EXPECT_EQ(m_modals.handled(), 5u);
     EXPECT_EQ(rawValue(journal.path(), "SELECT Password FROM Config"),

@@ -11,6 +11,7 @@
 #include "platform/RtfDocumentAdapter.h"
 #include "spelling/SpellingService.h"
 #include "spelling/SpellingTexts.h"
+#include "support/DialogSteps.h"
 #include "support/FakeSpellChecker.h"
 #include "support/GuiTest.h"
 
@@ -45,13 +46,6 @@ protected:
 
     void load(const char* rtf) { RtfDocumentAdapter::setEntryText(*editor.document(), rtf); }
 
-    void select(int from, int to) {
-        QTextCursor cursor(editor.document());
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
-        editor.setTextCursor(cursor);
-    }
-
     void run() { checkSpelling(editor, &service, QString(), nullptr); }
 
     FakeSpellChecker checker;
@@ -74,13 +68,6 @@ QStringList underlined(const QTextEdit& editor) {
 
 QString shownWord(QWidget* dialog) {
     return findControl<QLineEdit>(dialog, CSpellingDlg::IdChangeTo)->text();
-}
-
-void expectCompleteMessage(ModalDriver& modals) {
-    modals.then([](QWidget* box) {
-        EXPECT_EQ(messageText(box), u"The spelling check is complete."_s);
-        clickButton(box, u"OK"_s);
-    });
 }
 
 class EditorSpellingTest : public GuiTest {
@@ -106,7 +93,7 @@ TEST_F(SpellingDialogTest, EachButtonCorrectsTheTextInPlaceKeepingItsFormatting)
         R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\f0 Teh quick brwn fox. Zo\'eb saw a {\b wr}old, teh end and teh zork.\par Teh last line.})");
     const QString original = editor.toPlainText();
     editor.document()->clearUndoRedoStacks();
-    select(0, 3);
+    selectText(editor, 0, 3);
 
     m_modals.then([&](QWidget* dialog) {
         auto* context = findControl<QLabel>(dialog, CSpellingDlg::IdContext);
@@ -140,7 +127,7 @@ TEST_F(SpellingDialogTest, EachButtonCorrectsTheTextInPlaceKeepingItsFormatting)
         findControl<QLineEdit>(dialog, CSpellingDlg::IdChangeTo)->setText(u"fork"_s);
         clickButton(dialog, u"Ignore"_s);
     });
-    expectCompleteMessage(m_modals);
+    answerMessage(m_modals, u"The spelling check is complete."_s);
     run();
 
     EXPECT_EQ(editor.toPlainText(),
@@ -168,7 +155,7 @@ TEST_F(SpellingDialogTest, CancelReturnsSilentlyWithTheCaretFollowingItsPlace) {
     load(R"({\rtf1\ansi Thhe brwn fox and the end})");
     const QString original = editor.toPlainText();
     // from "fox" on: the end, then the beginning, where "Thhe" loses a letter before the caret
-    select(10, 13);
+    selectText(editor, 10, 13);
     m_modals.then([&](QWidget* dialog) {
         EXPECT_EQ(editor.textCursor().selectedText(), u"Thhe"_s);
         clickButton(dialog, u"Change"_s);
@@ -185,8 +172,8 @@ TEST_F(SpellingDialogTest, CancelReturnsSilentlyWithTheCaretFollowingItsPlace) {
 
 TEST_F(SpellingDialogTest, NothingMisspeltOrNoDictionaryShowsOnlyAMessage) {
     editor.setPlainText(u"The quick brown fox, https://exmaple.org/xyzzy and mp3s"_s);
-    select(4, 9);
-    expectCompleteMessage(m_modals);
+    selectText(editor, 4, 9);
+    answerMessage(m_modals, u"The spelling check is complete."_s);
     run();
     EXPECT_EQ(m_modals.handled(), 1u);
     EXPECT_FALSE(editor.textCursor().hasSelection());
@@ -254,18 +241,13 @@ TEST_F(EditorSpellingTest, ToolsItemsSwitchUnderliningAndTheDictionaryAndTheNext
     EditorSpelling::addToolsItems(tools, engine);
     EXPECT_EQ(underlined(editor), QStringList{u"colour"_s}); // under bb_BB
 
-    QAction* other = tools.findChild<QAction*>(u"spellDictionary_aa_AA"_s);
-    ASSERT_NE(other, nullptr);
-    EXPECT_TRUE(tools.findChild<QAction*>(u"spellDictionary_bb_BB"_s)->isChecked());
-    other->trigger();
+    EXPECT_TRUE(action(&tools, u"spellDictionary_bb_BB"_s)->isChecked());
+    trigger(&tools, u"spellDictionary_aa_AA"_s);
     EXPECT_EQ(engine.dictionaryName(), u"aa_AA"_s);
-    EXPECT_EQ(QSettings().value(u"Settings/Spelling Dictionary"_s).toString(), u"aa_AA"_s);
     EXPECT_EQ(underlined(editor), QStringList{u"color"_s});
 
     // the context menu's items at the caret
-    QTextCursor caret(editor.document());
-    caret.setPosition(24);
-    editor.setTextCursor(caret);
+    selectText(editor, 24, 24);
     QMenu menu;
     spelling.addContextItems(&menu, QPoint(), true);
     EXPECT_NE(menu.findChild<QAction*>(u"spellIgnoreAll"_s), nullptr);

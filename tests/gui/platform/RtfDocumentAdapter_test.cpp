@@ -20,11 +20,7 @@ using namespace richtext;
 
 namespace {
 
-// Fonts and images need an application.
-class RtfDocumentAdapterTest : public testing::Test {
-protected:
-    static void SetUpTestSuite() { ensureApplication(); }
-};
+class RtfDocumentAdapterTest : public GuiTest {}; // fonts and images need an application
 
 // Fonts, colours, lists, tables, indents, highlight and raised text are shown by the
 // document's own means.
@@ -81,8 +77,7 @@ TEST_F(RtfDocumentAdapterTest, FormattingReachesTheDocument) {
 
     QTextTable* table = QTextCursor(three.next()).currentTable();
     ASSERT_NE(nullptr, table);
-    EXPECT_EQ(2, table->rows());
-    EXPECT_EQ(2, table->columns());
+    EXPECT_EQ(QSize(2, 2), QSize(table->columns(), table->rows()));
     EXPECT_EQ(QStringLiteral("a"), table->cellAt(0, 0).firstCursorPosition().block().text());
     EXPECT_EQ(QStringLiteral("c"), table->cellAt(0, 1).lastCursorPosition().block().text());
     EXPECT_EQ(0, table->cellAt(1, 1).column()); // a shorter row: its last cell fills it
@@ -160,8 +155,7 @@ TEST_F(RtfDocumentAdapterTest, PicturesShowAndKeepTheirBytesAndPastedOnesAreStor
     cursor.setPosition(1);
     const QTextImageFormat shown = cursor.charFormat().toImageFormat();
     ASSERT_TRUE(shown.isValid());
-    EXPECT_DOUBLE_EQ(8.0, shown.width());
-    EXPECT_DOUBLE_EQ(6.0, shown.height());
+    EXPECT_EQ(QSizeF(8, 6), QSizeF(shown.width(), shown.height()));
     const QImage resource =
         document.resource(QTextDocument::ImageResource, QUrl(shown.name())).value<QImage>();
     EXPECT_EQ(QSize(4, 3), resource.size());
@@ -180,8 +174,7 @@ TEST_F(RtfDocumentAdapterTest, PicturesShowAndKeepTheirBytesAndPastedOnesAreStor
     const Image& stored = *back.paragraphs[0].runs[0].image;
     EXPECT_EQ(Image::Kind::Png, stored.kind);
     EXPECT_EQ(QSize(10, 20), QImage::fromData(stored.data, "PNG").size());
-    EXPECT_EQ(150, stored.widthTwips);
-    EXPECT_EQ(300, stored.heightTwips);
+    EXPECT_EQ(QSize(150, 300), QSize(stored.widthTwips, stored.heightTwips));
 }
 
 // Stored text that is not RTF shows as it is; the block after a table that ends the entry is
