@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 // A small file system of its own (tmpfs) mounted on a folder, which a test can fill to the
@@ -16,7 +17,7 @@ public:
     // Takes every free byte with a filler file.
     void fill();
     // Frees what fill() took.
-    void makeRoom();
+    void makeRoom() { std::remove(m_filler.c_str()); }
     // Mounts it again for reading only, or for writing again; false when that fails.
     bool setReadOnly(bool readOnly);
 
