@@ -3,9 +3,8 @@
 #include <cstdio>
 #include <string>
 
-// A small file system of its own (tmpfs) mounted on a folder, which a test can fill to the
-// last byte: writes then fail as they do on a full disk (ENOSPC). Mounting needs root (or
-// CAP_SYS_ADMIN); mounted() says whether it worked.
+// A small tmpfs mounted on a folder, which a test can fill to the last byte: writes then fail as
+// on a full disk (ENOSPC). Mounting needs root (or CAP_SYS_ADMIN); mounted() says if it worked.
 class SmallDisk {
 public:
     SmallDisk(const std::string& folder, int kilobytes);
