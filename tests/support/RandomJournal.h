@@ -32,8 +32,7 @@ public:
     std::uint32_t below(std::uint32_t n) { return static_cast<std::uint32_t>(m_rng() % n); }
     bool chance(std::uint32_t oneIn) { return below(oneIn) == 0; }
 
-    // Stored text that the binary codec refuses ("Cannot decode binary"): an offset byte, then
-    // an escape byte with nothing behind it.
+    // Stored text the binary codec refuses: an offset byte, then an escape with nothing behind.
     static std::string undecodable() { return "a\x01"; }
 
 private:

@@ -1,6 +1,5 @@
 #include "SmallDisk.h"
 
-#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <string>
@@ -30,10 +29,6 @@ void SmallDisk::fill() {
         }
     }
     ::close(fd);
-}
-
-void SmallDisk::makeRoom() {
-    std::remove(m_filler.c_str());
 }
 
 bool SmallDisk::setReadOnly(bool readOnly) {

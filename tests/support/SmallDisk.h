@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
-// A small file system of its own (tmpfs) mounted on a folder, which a test can fill to the
-// last byte: writes then fail as they do on a full disk (ENOSPC). Mounting needs root (or
-// CAP_SYS_ADMIN); mounted() says whether it worked.
+// A small tmpfs mounted on a folder, which a test can fill to the last byte: writes then fail as
+// on a full disk (ENOSPC). Mounting needs root (or CAP_SYS_ADMIN); mounted() says if it worked.
 class SmallDisk {
 public:
     SmallDisk(const std::string& folder, int kilobytes);
@@ -16,7 +16,7 @@ public:
     // Takes every free byte with a filler file.
     void fill();
     // Frees what fill() took.
-    void makeRoom();
+    void makeRoom() { std::remove(m_filler.c_str()); }
     // Mounts it again for reading only, or for writing again; false when that fails.
     bool setReadOnly(bool readOnly);
 

@@ -153,7 +153,5 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     rawExec(path, "INSERT INTO Entry2Topic VALUES ('" + id + "', '" + topic + "')");
     EXPECT_TRUE(doc.DeleteTopic(topic));
     EXPECT_TRUE(rawQuery(path, "SELECT * FROM Entry2Topic").empty());
-    const auto topics = rawQuery(path, "SELECT TopicID, Name FROM Topic");
-    ASSERT_EQ(topics.size(), 1u);
-    EXPECT_EQ(*topics[0][1], "Kids' stuff");
+    EXPECT_EQ(rawValue(path, "SELECT group_concat(Name, '|') FROM Topic"), "Kids' stuff");
 }

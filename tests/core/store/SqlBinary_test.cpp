@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstring>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -32,9 +33,8 @@ TEST(SqlBinaryCodec, RoundTripsEveryLengthAndTheWorstHistogram) {
         ASSERT_EQ(roundTrip(wide), wide) << n;
         ASSERT_EQ(roundTrip(skewed), skewed) << n;
     }
-    Bytes even; // every value equally often: every offset needs the most escapes
-    for (int i = 0; i < 256 * 1000; ++i)
-        even.push_back(static_cast<unsigned char>(i));
+    Bytes even(256 * 1000); // every value equally often: every offset needs the most escapes
+    std::iota(even.begin(), even.end(), static_cast<unsigned char>(0)); // 0..255 over and over
     EXPECT_EQ(roundTrip(even), even);
 }
 
@@ -49,8 +49,7 @@ TEST(SqlBinaryCodec, KnownEncodings) {
     }
     // All 256 values cost 3 under every offset: the first, 1, wins the tie.
     Bytes all(256), text(300);
-    for (int v = 0; v < 256; ++v)
-        all[size_t(v)] = static_cast<unsigned char>(v);
+    std::iota(all.begin(), all.end(), static_cast<unsigned char>(0));
     ASSERT_EQ(SqlBinary::encodeBytes(all.data(), 256, text.data()), 260);
     EXPECT_EQ(Bytes(text.begin(), text.begin() + 7), (Bytes{1, 0xff, 1, 1, 1, 2, 2}));
     EXPECT_EQ(Bytes(text.begin() + 42, text.begin() + 46), (Bytes{38, 1, 3, 40})); // 39..41

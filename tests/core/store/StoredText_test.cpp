@@ -48,12 +48,14 @@ TEST(StoredText, OneBufferDeciphersAsTheStepsThroughCopies) {
     keyed.SetKey(kKey);
     const std::string enciphered = EncipherForStorage("{\\rtf1 a day at the sea}", keyed);
     const std::string zeroInside = EncipherForStorage(std::string("ab\0cd", 5), keyed);
+    std::string zeros("12345678\0\0\0\0\0\0\0\0", 16);
+    keyed.EncipherBuffer(reinterpret_cast<unsigned char*>(zeros.data()), 16);
     const std::string cases[] = {
         "",
         enciphered,
         std::string(enciphered, 0, enciphered.size() - 3), // a partial last block
         stored(std::string(5, 'q')),                       // no whole block
-        stored("12345678\0\0\0\0\0\0\0\0"),                // deciphers to bytes with zeros
+        stored(zeros),                                     // deciphers to bytes with zeros
         std::string(1, '\x05'),                            // the offset byte alone
         "\005ab\001",                                      // an escape cut short
         "\005ab\001\011",                                  // an escape that means nothing

@@ -125,9 +125,8 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     other.execute("BEGIN EXCLUSIVE");
     ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
     EXPECT_EQ(doc.SaveEntry(kTyped, id), CQBKDoc::SaveResult::Failed);
-    const MessageBoxRequest told = ui.messages().back();
-    EXPECT_EQ(told.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(told.detail, "SQLITE_BUSY[5]: database is locked");
+    EXPECT_EQ(ui.messages().back().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(ui.messages().back().detail, "SQLITE_BUSY[5]: database is locked");
     doc.m_currentFolderId = "{F}"; // deleting a folder reads and writes
     ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
     EXPECT_EQ(doc.DeleteFolder(), 0);
