@@ -1,8 +1,5 @@
 #include "support/BrowserFixture.h"
 
-#include "browser/FolderDrag.h"
-
-#include <QLineEdit>
 #include <QScrollBar>
 
 namespace {
@@ -59,9 +56,8 @@ TEST_F(FolderTreeTest, WithoutJournalAPlaceholderAndUntitledRootTakesTheFileName
 
 TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
     openFilled();
-    QWidget* area = tree()->viewport();
-    trigger(menuAction(folders->contextMenu(), area, folderPoint(QStringLiteral("Home")),
-                       "folderMenuNewFolder"));
+    trigger(menuAction(folders->contextMenu(), tree()->viewport(),
+                       folderPoint(QStringLiteral("Home")), "folderMenuNewFolder"));
 
     QTreeWidgetItem* created = tree()->currentItem();
     ASSERT_NE(created, nullptr);
@@ -90,9 +86,8 @@ TEST_F(FolderTreeTest, RenameEditsTheSelectedFolderButNeverTheRoot) {
     clickFolder(QStringLiteral("Empty"));
     ASSERT_TRUE(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled);
     folders->handleCommand(ID_FILE_RENAME_FOLDER);
-    auto* editor = tree()->findChild<QLineEdit*>();
+    QLineEdit* editor = openEditor(tree());
     ASSERT_NE(editor, nullptr);
-    editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("Abroad"));
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_EQ(nameOf("{F-E}"), "Empty");
@@ -153,25 +148,11 @@ TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(FolderTreeTest, ConfirmedMoveAsksAndNoLeavesEverything) {
+// A release over no item, an Escape before the release and No to the question each leave the
+// folder in place; Yes moves it.
+TEST_F(FolderTreeTest, NoItemEscapeOrNoLeaveADraggedFolderInPlace) {
     fill();
     openJournal(true); // asking before moves
-    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::No);
-    drag(tree()->viewport(), folderPoint(QStringLiteral("Empty")),
-         folderPoint(QStringLiteral("Home")));
-    EXPECT_EQ(folderItem(QStringLiteral("Empty"))->parent(), tree()->topLevelItem(0));
-    EXPECT_EQ(parentOf("{F-E}"), "{Root}");
-    EXPECT_EQ(folders->dropHighlight(), nullptr);
-
-    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::Yes);
-    drag(tree()->viewport(), folderPoint(QStringLiteral("Empty")),
-         folderPoint(QStringLiteral("Home")));
-    EXPECT_EQ(parentOf("{F-E}"), "{F-H}");
-}
-
-// A release over no item and an Escape before the release each leave the folder in place.
-TEST_F(FolderTreeTest, NoItemUnderThePointerRefusesAndEscapeCancelsADrag) {
-    openFilled();
     QWidget* area = tree()->viewport();
     const QPoint start = folderPoint(QStringLiteral("Empty"));
     const QPoint home = folderPoint(QStringLiteral("Home"));
@@ -194,6 +175,15 @@ TEST_F(FolderTreeTest, NoItemUnderThePointerRefusesAndEscapeCancelsADrag) {
         EXPECT_EQ(folderItem(QStringLiteral("Empty"))->parent(), tree()->topLevelItem(0));
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
+
+    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::No);
+    drag(area, start, home);
+    EXPECT_EQ(folderItem(QStringLiteral("Empty"))->parent(), tree()->topLevelItem(0));
+    EXPECT_EQ(parentOf("{F-E}"), "{Root}");
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::Yes);
+    drag(area, start, home);
+    EXPECT_EQ(parentOf("{F-E}"), "{F-H}");
 }
 
 TEST_F(FolderTreeTest, HoldingADragAtTheBottomEdgeScrollsTheTree) {
