@@ -22,23 +22,9 @@ protected:
     }
 };
 
-TEST_F(FolderTreeTest, LoadShowsTitledRootWithEveryFolderExpandedAndSelectsRoot) {
-    openFilled("Title = 'Field Notes'");
-
-    QTreeWidgetItem* root = tree()->topLevelItem(0);
-    EXPECT_EQ(root->text(0), QStringLiteral("Field Notes (all entries)"));
-    EXPECT_EQ(childLabels(root), (Strings{"Work", "Home", "Empty"}));
-    EXPECT_TRUE(root->isExpanded());
-    EXPECT_TRUE(folderItem(QStringLiteral("Work"))->isExpanded());
-    EXPECT_TRUE(folderItem(QStringLiteral("Meetings"))->isExpanded());
-    EXPECT_EQ(tree()->currentItem(), root);
-    EXPECT_EQ(doc.m_currentFolderId, "{Root}");
-    EXPECT_EQ(caption, QStringLiteral("Field Notes (all entries)"));
-}
-
 // Without a journal: a placeholder and no folder command. An untitled journal's root is named
-// after the file and, alone, stays collapsed.
-TEST_F(FolderTreeTest, WithoutJournalAPlaceholderAndUntitledRootTakesTheFileName) {
+// after the file and, alone, stays collapsed; a titled one's opens with every folder.
+TEST_F(FolderTreeTest, APlaceholderThenRootsNamedAfterTheTitleOrTheFile) {
     ASSERT_EQ(tree()->topLevelItemCount(), 1);
     EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
     EXPECT_EQ(tree()->currentItem(), nullptr);
@@ -48,10 +34,21 @@ TEST_F(FolderTreeTest, WithoutJournalAPlaceholderAndUntitledRootTakesTheFileName
 
     exec("UPDATE Config SET Title = NULL");
     openJournal();
+    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("test.qbk (all entries)"));
+    EXPECT_FALSE(tree()->topLevelItem(0)->isExpanded());
+    EXPECT_EQ(tree()->currentItem(), tree()->topLevelItem(0));
+
+    doc.CloseJournal();
+    openFilled("Title = 'Field Notes'");
     QTreeWidgetItem* root = tree()->topLevelItem(0);
-    EXPECT_EQ(root->text(0), QStringLiteral("test.qbk (all entries)"));
-    EXPECT_FALSE(root->isExpanded());
+    EXPECT_EQ(root->text(0), QStringLiteral("Field Notes (all entries)"));
+    EXPECT_EQ(childLabels(root), (Strings{"Work", "Home", "Empty"}));
+    EXPECT_TRUE(root->isExpanded());
+    EXPECT_TRUE(folderItem(QStringLiteral("Work"))->isExpanded());
+    EXPECT_TRUE(folderItem(QStringLiteral("Meetings"))->isExpanded());
     EXPECT_EQ(tree()->currentItem(), root);
+    EXPECT_EQ(doc.m_currentFolderId, "{Root}");
+    EXPECT_EQ(caption, QStringLiteral("Field Notes (all entries)"));
 }
 
 TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
