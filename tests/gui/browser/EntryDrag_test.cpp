@@ -30,9 +30,11 @@ TEST_F(EntryDragTest, DropOnAnotherFolderMovesTheEntryAndTheListFollows) {
 }
 
 // Which folders refuse an entry is the drop rule's own (its own folder, the root); here, that
-// the list asks it with the folder under the pointer and shows the refusal.
-TEST_F(EntryDragTest, OwnFolderAndEmptySpaceRefuseTheDrop) {
-    openFilled();
+// the list asks it with the folder under the pointer and shows the refusal. A refusal, No to the
+// question and Escape leave the entry where it was.
+TEST_F(EntryDragTest, RefusalNoAndEscapeLeaveTheEntryWhereItWas) {
+    fill();
+    openJournal(true); // asking before moves
     const std::string before = fileBytes(journal.path());
     QWidget* area = entries->listControl()->viewport();
     QTest::mousePress(area, Qt::LeftButton, {}, rowPoint(0)); // apple harvest, in Home
@@ -48,17 +50,12 @@ TEST_F(EntryDragTest, OwnFolderAndEmptySpaceRefuseTheDrop) {
     dragRowTo(0, QStringLiteral("Home"));
     EXPECT_EQ(fileBytes(journal.path()), before);
     EXPECT_EQ(entries->rowCount(), 4);
-}
 
-TEST_F(EntryDragTest, ConfirmationNoAndEscapeLeaveTheEntryWhereItWas) {
-    fill();
-    openJournal(true);
     ui.answerMessage("Do you really want to move the entry to a new folder?", MessageAnswer::No);
     dragRowTo(0, QStringLiteral("Work"));
     EXPECT_EQ(folderOf("{E-2}"), "{F-H}");
     EXPECT_EQ(folders->dropHighlight(), nullptr);
 
-    QWidget* area = entries->listControl()->viewport();
     QTest::mousePress(area, Qt::LeftButton, {}, rowPoint(0));
     QTest::mouseMove(area, rowPoint(0) + QPoint(0, 30));
     QTest::mouseMove(area, onFolder(QStringLiteral("Work")));

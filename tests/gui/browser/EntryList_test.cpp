@@ -35,14 +35,28 @@ TEST_F(EntryListTest, ColumnsFitTheirTextsInTheFontInUse) {
     }
 }
 
-// Which entries the topics keep (with the folder's) is the listing's rule; here, that the list
-// passes the topic pane's selection, and only while that pane is shown.
-TEST_F(EntryListTest, SelectedTopicsNarrowTheListOnlyWhileThePaneIsShown) {
+// A renamed topic shows in the list and the preview. Which entries the topics keep is the
+// listing's rule; here, the list passes the topic pane's selection, only while it is shown.
+TEST_F(EntryListTest, SelectedTopicsNarrowTheListWhileShownAndRenamedOnesShowEverywhere) {
     openFilled();
-    clickTopic(0);                      // garden
-    clickTopic(1, Qt::ControlModifier); // garden and budget: one entry has both
-    EXPECT_EQ(columnTexts(1), Strings{"Bills"});
+    clickTopic(0); // garden
+    clickRow(1);
+    const std::string shown = preview->entryId();
+    ASSERT_EQ(shown, "{E-3}");
+    topics->handleCommand(ID_FILE_RENAME_TOPIC);
+    typeName(topics->GetListCtrl(), QStringLiteral("allotment"));
+    for (const std::string& text : columnTexts(3)) {
+        EXPECT_NE(text.find("allotment"), std::string::npos) << text;
+        EXPECT_EQ(text.find("garden"), std::string::npos) << text;
+    }
+    EXPECT_EQ(preview->entryId(), shown);
+    EXPECT_TRUE(preview->topicsText().contains(QStringLiteral("allotment")));
+    EXPECT_FALSE(preview->topicsText().contains(QStringLiteral("garden")));
+    EXPECT_EQ(topicsCaption, QStringLiteral("allotment"));
+    EXPECT_EQ(value("SELECT Name FROM Topic WHERE TopicID = '{T-1}'"), "allotment");
 
+    clickTopic(1, Qt::ControlModifier); // and budget: one entry has both
+    EXPECT_EQ(columnTexts(1), Strings{"Bills"});
     topics->hide();
     entries->LoadEntries();
     EXPECT_EQ(entries->rowCount(), 4);
@@ -84,7 +98,6 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
     EXPECT_TRUE(preview->dateText().isEmpty());
     EXPECT_TRUE(preview->commentText().isEmpty());
     EXPECT_EQ(doc.m_currentEntryId, "");
-    EXPECT_EQ(rows("SELECT * FROM Entry WHERE FolderID = '{F-H}'"), 0u);
 }
 
 // Show in Folders is never offered; Del asks before deleting and selects the next entry.
@@ -145,7 +158,6 @@ TEST_F(EntryListTest, EditCommentStoresTheDialogsValues) {
     EXPECT_FALSE(started[0].m_bAlwaysPrompt);
     EXPECT_EQ(cell(0, 1), QStringLiteral("Cider pressing"));
     EXPECT_EQ(preview->commentText(), QStringLiteral("Cider pressing"));
-    EXPECT_EQ(doc.LoadEntryComment("{E-2}"), "Cider pressing");
 }
 
 TEST_F(EntryListTest, ChangeEntryDateStartsFromTheRowAndResortsWithThePreviewFollowing) {
@@ -166,7 +178,6 @@ TEST_F(EntryListTest, ChangeEntryDateStartsFromTheRowAndResortsWithThePreviewFol
     EXPECT_EQ(entries->selectedRow(), 0);
     EXPECT_EQ(preview->entryId(), "{E-3}");
     EXPECT_EQ(preview->dateText(), QStringLiteral("Monday, July 04 2022 06:05 AM"));
-    EXPECT_EQ(value("SELECT TimeStamp FROM Entry WHERE EntryID = '{E-3}'"), "2022-07-04 06:05");
 
     // Descending by date, the newest moves to the top.
     clickHeader(0);
@@ -178,26 +189,6 @@ TEST_F(EntryListTest, ChangeEntryDateStartsFromTheRowAndResortsWithThePreviewFol
     entries->handleCommand(ID_ENTRY_CHANGE_DATE);
     EXPECT_EQ(entries->rowAt(0)->entryId, "{E-3}");
     EXPECT_EQ(entries->selectedRow(), 0);
-}
-
-// A renamed topic is shown in the list and the preview.
-TEST_F(EntryListTest, ARenamedTopicIsShownInTheListAndThePreview) {
-    openFilled();
-    clickTopic(0); // garden
-    clickRow(1);
-    const std::string shown = preview->entryId();
-    ASSERT_EQ(shown, "{E-3}");
-    topics->handleCommand(ID_FILE_RENAME_TOPIC);
-    typeName(topics->GetListCtrl(), QStringLiteral("allotment"));
-    for (const std::string& text : columnTexts(3)) {
-        EXPECT_NE(text.find("allotment"), std::string::npos) << text;
-        EXPECT_EQ(text.find("garden"), std::string::npos) << text;
-    }
-    EXPECT_EQ(preview->entryId(), shown);
-    EXPECT_TRUE(preview->topicsText().contains(QStringLiteral("allotment")));
-    EXPECT_FALSE(preview->topicsText().contains(QStringLiteral("garden")));
-    EXPECT_EQ(topicsCaption, QStringLiteral("allotment"));
-    EXPECT_EQ(value("SELECT Name FROM Topic WHERE TopicID = '{T-1}'"), "allotment");
 }
 
 // Orders and columns are the sort state's rules; here, header clicks reach them and the sort's

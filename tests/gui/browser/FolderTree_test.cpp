@@ -1,8 +1,5 @@
 #include "support/BrowserFixture.h"
 
-#include "browser/FolderDrag.h"
-
-#include <QLineEdit>
 #include <QScrollBar>
 
 namespace {
@@ -25,9 +22,24 @@ protected:
     }
 };
 
-TEST_F(FolderTreeTest, LoadShowsTitledRootWithEveryFolderExpandedAndSelectsRoot) {
-    openFilled("Title = 'Field Notes'");
+// Without a journal: a placeholder and no folder command. An untitled journal's root is named
+// after the file and, alone, stays collapsed; a titled one's opens with every folder.
+TEST_F(FolderTreeTest, APlaceholderThenRootsNamedAfterTheTitleOrTheFile) {
+    ASSERT_EQ(tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
+    EXPECT_EQ(tree()->currentItem(), nullptr);
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    for (CommandId id : {ID_FILE_NEW_FOLDER, ID_FILE_RENAME_FOLDER, ID_FILE_DELETE_FOLDER})
+        EXPECT_FALSE(stateWith(*folders, id).enabled) << id;
 
+    exec("UPDATE Config SET Title = NULL");
+    openJournal();
+    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("test.qbk (all entries)"));
+    EXPECT_FALSE(tree()->topLevelItem(0)->isExpanded());
+    EXPECT_EQ(tree()->currentItem(), tree()->topLevelItem(0));
+
+    doc.CloseJournal();
+    openFilled("Title = 'Field Notes'");
     QTreeWidgetItem* root = tree()->topLevelItem(0);
     EXPECT_EQ(root->text(0), QStringLiteral("Field Notes (all entries)"));
     EXPECT_EQ(childLabels(root), (Strings{"Work", "Home", "Empty"}));
@@ -39,29 +51,10 @@ TEST_F(FolderTreeTest, LoadShowsTitledRootWithEveryFolderExpandedAndSelectsRoot)
     EXPECT_EQ(caption, QStringLiteral("Field Notes (all entries)"));
 }
 
-// Without a journal: a placeholder and no folder command. An untitled journal's root is named
-// after the file and, alone, stays collapsed.
-TEST_F(FolderTreeTest, WithoutJournalAPlaceholderAndUntitledRootTakesTheFileName) {
-    ASSERT_EQ(tree()->topLevelItemCount(), 1);
-    EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("No Journal Open"));
-    EXPECT_EQ(tree()->currentItem(), nullptr);
-    tree()->setCurrentItem(tree()->topLevelItem(0));
-    for (CommandId id : {ID_FILE_NEW_FOLDER, ID_FILE_RENAME_FOLDER, ID_FILE_DELETE_FOLDER})
-        EXPECT_FALSE(stateWith(*folders, id).enabled) << id;
-
-    exec("UPDATE Config SET Title = NULL");
-    openJournal();
-    QTreeWidgetItem* root = tree()->topLevelItem(0);
-    EXPECT_EQ(root->text(0), QStringLiteral("test.qbk (all entries)"));
-    EXPECT_FALSE(root->isExpanded());
-    EXPECT_EQ(tree()->currentItem(), root);
-}
-
 TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
     openFilled();
-    QWidget* area = tree()->viewport();
-    trigger(menuAction(folders->contextMenu(), area, folderPoint(QStringLiteral("Home")),
-                       "folderMenuNewFolder"));
+    trigger(menuAction(folders->contextMenu(), tree()->viewport(),
+                       folderPoint(QStringLiteral("Home")), "folderMenuNewFolder"));
 
     QTreeWidgetItem* created = tree()->currentItem();
     ASSERT_NE(created, nullptr);
@@ -88,11 +81,9 @@ TEST_F(FolderTreeTest, RenameEditsTheSelectedFolderButNeverTheRoot) {
     EXPECT_EQ(openEditor(tree()), nullptr);
 
     clickFolder(QStringLiteral("Empty"));
-    ASSERT_TRUE(stateWith(*folders, ID_FILE_RENAME_FOLDER).enabled);
     folders->handleCommand(ID_FILE_RENAME_FOLDER);
-    auto* editor = tree()->findChild<QLineEdit*>();
+    QLineEdit* editor = openEditor(tree());
     ASSERT_NE(editor, nullptr);
-    editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("Abroad"));
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_EQ(nameOf("{F-E}"), "Empty");
@@ -153,25 +144,11 @@ TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(FolderTreeTest, ConfirmedMoveAsksAndNoLeavesEverything) {
+// A release over no item, an Escape before the release and No to the question each leave the
+// folder in place; Yes moves it.
+TEST_F(FolderTreeTest, NoItemEscapeOrNoLeaveADraggedFolderInPlace) {
     fill();
     openJournal(true); // asking before moves
-    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::No);
-    drag(tree()->viewport(), folderPoint(QStringLiteral("Empty")),
-         folderPoint(QStringLiteral("Home")));
-    EXPECT_EQ(folderItem(QStringLiteral("Empty"))->parent(), tree()->topLevelItem(0));
-    EXPECT_EQ(parentOf("{F-E}"), "{Root}");
-    EXPECT_EQ(folders->dropHighlight(), nullptr);
-
-    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::Yes);
-    drag(tree()->viewport(), folderPoint(QStringLiteral("Empty")),
-         folderPoint(QStringLiteral("Home")));
-    EXPECT_EQ(parentOf("{F-E}"), "{F-H}");
-}
-
-// A release over no item and an Escape before the release each leave the folder in place.
-TEST_F(FolderTreeTest, NoItemUnderThePointerRefusesAndEscapeCancelsADrag) {
-    openFilled();
     QWidget* area = tree()->viewport();
     const QPoint start = folderPoint(QStringLiteral("Empty"));
     const QPoint home = folderPoint(QStringLiteral("Home"));
@@ -194,6 +171,15 @@ TEST_F(FolderTreeTest, NoItemUnderThePointerRefusesAndEscapeCancelsADrag) {
         EXPECT_EQ(folderItem(QStringLiteral("Empty"))->parent(), tree()->topLevelItem(0));
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
+
+    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::No);
+    drag(area, start, home);
+    EXPECT_EQ(folderItem(QStringLiteral("Empty"))->parent(), tree()->topLevelItem(0));
+    EXPECT_EQ(parentOf("{F-E}"), "{Root}");
+    EXPECT_EQ(folders->dropHighlight(), nullptr);
+    ui.answerMessage("Do you really want to move the folder?", MessageAnswer::Yes);
+    drag(area, start, home);
+    EXPECT_EQ(parentOf("{F-E}"), "{F-H}");
 }
 
 TEST_F(FolderTreeTest, HoldingADragAtTheBottomEdgeScrollsTheTree) {

@@ -38,12 +38,10 @@ TEST_F(PaneSignalsTest, FocusActivatesAPane) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     std::vector<std::string> activated;
     QObject scope; // the connections end with the test's locals, before the window closes
-    QObject::connect(folders, &CFolderListView::activated, &scope,
-                     [&] { activated.push_back("folders"); });
-    QObject::connect(entries, &CEntryListView::activated, &scope,
-                     [&] { activated.push_back("entries"); });
-    QObject::connect(topics, &CTopicListView::activated, &scope,
-                     [&] { activated.push_back("topics"); });
+    const auto note = [&](const char* pane) { return [&, pane] { activated.push_back(pane); }; };
+    QObject::connect(folders, &CFolderListView::activated, &scope, note("folders"));
+    QObject::connect(entries, &CEntryListView::activated, &scope, note("entries"));
+    QObject::connect(topics, &CTopicListView::activated, &scope, note("topics"));
     entries->listControl()->setFocus();
     topics->GetListCtrl()->setFocus();
     folders->treeControl()->setFocus();
