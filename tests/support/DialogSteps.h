@@ -1,7 +1,6 @@
 #pragma once
 
-// Steps the dialog and editor tests take as a user would: answering a message box, clicking a
-// control by its id, selecting text.
+// Steps the dialog and editor tests take as a user would.
 #include "platform/ControlId.h"
 #include "support/GuiTest.h"
 

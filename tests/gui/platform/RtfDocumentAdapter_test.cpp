@@ -14,7 +14,6 @@
 #include <QTextList>
 #include <QTextTable>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 using namespace richtext;
 
