@@ -106,7 +106,7 @@ void CTopicListView::ReloadKeepingSelection() {
     RebuildSelectedNames();
 }
 
-void CTopicListView::StoreName(const std::string& topicId, const std::string& name) {
+void CTopicListView::StoreName(std::string topicId, const std::string& name) {
     if (!m_doc.RenameTopic(topicId, name))
         return; // told; a topic gone is gone from the list too
     for (int row = 0; row < m_model->rowCount(); ++row)

@@ -64,7 +64,8 @@ private:
     void OnDeleteTopic();
     bool HasOneSelected() const;
     void OnListClicked();
-    void StoreName(const std::string& topicId, const std::string& name);
+    // The id is a copy: storing may refill the list the caller took it from.
+    void StoreName(std::string topicId, const std::string& name);
     void RebuildSelectedNames();
     std::vector<int> SelectedRows() const;
     void ShowContextMenu(const QPoint& globalPos);
