@@ -12,10 +12,8 @@ QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& i
     for (const std::string& argument : arguments)
         args.append(QString::fromStdString(argument));
     QProcess process;
-    process.setProgram(QStringLiteral(QBK_EXECUTABLE));
-    process.setArguments(args);
     process.setChildProcessModifier([] { ::setsid(); });
-    process.start();
+    process.start(QStringLiteral(QBK_EXECUTABLE), args);
     QbkResult result;
     process.write(input.data(), static_cast<qint64>(input.size()));
     process.closeWriteChannel();
