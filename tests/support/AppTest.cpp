@@ -20,21 +20,15 @@ StartOptions AppTest::quietStart(const QString& journal) {
         .splash = false, .pauses = false, .journal = journal, .makeSample = false, .unknown = {}};
 }
 
-CJournalApp& AppTest::start(const StartOptions& options) {
-    m_app = std::make_unique<CJournalApp>(fakePanes(m_panes));
-    m_started = m_app->InitInstance(options);
-    return *m_app;
-}
-
-CJournalApp& AppTest::startWithRealPanes(const StartOptions& options) {
-    m_app = std::make_unique<CJournalApp>(browserPanes());
+CJournalApp& AppTest::start(const StartOptions& options, bool realPanes) {
+    m_app = std::make_unique<CJournalApp>(realPanes ? browserPanes() : fakePanes(m_panes));
     m_started = m_app->InitInstance(options);
     return *m_app;
 }
 
 void AppTest::startWithoutWelcome(bool realPanes) {
     setShowWelcome(0);
-    realPanes ? startWithRealPanes() : start();
+    start(quietStart(), realPanes);
     ASSERT_TRUE(m_started);
 }
 

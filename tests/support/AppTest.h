@@ -20,8 +20,7 @@ protected:
 
     static StartOptions quietStart(const QString& journal = {});
     // Starts the application; the Welcome dialog setting is the test's to choose beforehand.
-    CJournalApp& start(const StartOptions& options = quietStart());
-    CJournalApp& startWithRealPanes(const StartOptions& options = quietStart());
+    CJournalApp& start(const StartOptions& options = quietStart(), bool realPanes = false);
     static void setShowWelcome(int value);
     // Starts with the Welcome dialog turned off; the test fails if the start does.
     void startWithoutWelcome(bool realPanes = false);
@@ -38,4 +37,13 @@ protected:
     std::unique_ptr<CJournalApp> m_app;
     std::array<FakePane*, 4> m_panes{};
     bool m_started = false;
+};
+
+// The application started without the Welcome dialog and without a journal.
+class StartedAppTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        startWithoutWelcome();
+    }
 };

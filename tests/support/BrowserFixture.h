@@ -127,13 +127,6 @@ protected:
         return texts;
     }
     QString previewText() const { return preview->entryView()->toPlainText().trimmed(); }
-    Strings headings() const {
-        const QAbstractItemModel* model = entries->listControl()->model();
-        Strings texts;
-        for (int column = 0; column < model->columnCount(); ++column)
-            texts.push_back(model->headerData(column, Qt::Horizontal).toString().toStdString());
-        return texts;
-    }
 
     QTreeWidgetItem* folderItem(const QString& label) const {
         const QList<QTreeWidgetItem*> found =

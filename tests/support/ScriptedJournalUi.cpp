@@ -65,7 +65,6 @@ std::vector<std::string> ScriptedJournalUi::messageTexts() const {
 std::optional<ScriptedJournalUi::Step> ScriptedJournalUi::take(std::any shown) {
     const auto* box = std::any_cast<MessageBoxRequest>(&shown);
     const std::string asked = describe(shown.type(), box ? OpenChoice(box->text) : std::nullopt);
-    m_log.push_back(box ? "message: " + box->text : asked);
     m_shown.push_back(shown);
     if (m_script.empty()) {
         ADD_FAILURE() << "unscripted " << asked;

@@ -49,8 +49,6 @@ public:
                 result.push_back(*values);
         return result;
     }
-    // One line per interaction, in order: "message: <text>" or the dialog's name.
-    std::vector<std::string> log() const { return m_log; }
     std::size_t pendingSteps() const { return m_script.size(); }
 
     // JournalUi
@@ -96,5 +94,4 @@ private:
 
     std::deque<Step> m_script;
     std::vector<std::any> m_shown;
-    std::vector<std::string> m_log;
 };

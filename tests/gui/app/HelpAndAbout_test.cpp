@@ -11,23 +11,16 @@
 
 namespace {
 
-class HelpMenuTest : public AppTest {
-protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        startWithoutWelcome();
-    }
-};
+using HelpMenuTest = StartedAppTest;
 
 // A second request brings back the same window.
 TEST_F(HelpMenuTest, ContentsOpensTheHelpBookWithItsTableOfContents) {
     trigger(&frame(), QStringLiteral("actionHelpContents"));
     trigger(&frame(), QStringLiteral("actionHelpContents"));
     QList<HelpWindow*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
+    for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* found = qobject_cast<HelpWindow*>(window))
             windows << found;
-    }
     ASSERT_EQ(windows.size(), 1);
     HelpWindow* help = windows.front();
     EXPECT_TRUE(help->isVisible());

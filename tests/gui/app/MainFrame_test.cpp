@@ -25,13 +25,8 @@ QStringList texts(std::initializer_list<const char*> items) {
     return result;
 }
 
-class MainFrameTest : public AppTest {
+class MainFrameTest : public StartedAppTest {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        startWithoutWelcome();
-    }
-
     // A menu's (or the bar's) items as text, "-" for separators, "[Sub]" for submenus.
     static QStringList lines(const QWidget* menu) {
         QStringList result;
@@ -111,7 +106,7 @@ TEST_F(MainFrameTest, JournalCommandsNeedAnOpenJournalAndTheRestAreAlwaysThere) 
         texts({"acceleratorCopy", "acceleratorCut", "acceleratorPaste", "acceleratorUndo",
                "acceleratorNew", "acceleratorOpen", "acceleratorPrint", "acceleratorSave"});
     m_app.reset();
-    startWithRealPanes();
+    start(quietStart(), true);
     for (const QString& name : always + needJournal + never)
         EXPECT_EQ(enabled(&frame(), name), always.contains(name))
             << "no journal: " << name.toStdString();

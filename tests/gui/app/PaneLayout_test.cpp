@@ -21,13 +21,8 @@ namespace {
 
 using Pane = CQBKView::Pane;
 
-class PaneLayoutTest : public AppTest {
+class PaneLayoutTest : public StartedAppTest {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        startWithoutWelcome();
-    }
-
     CQBKView& view() const { return *frame().View(); }
     QSplitter* splitter(const char* name) const {
         return view().findChild<QSplitter*>(QString::fromLatin1(name));
@@ -176,8 +171,7 @@ TEST_F(PaneLayoutTest, SizeSplittersAndShownPanesComeBackAtTheNextStart) {
     const QList<int> left = splitter("leftSplitter")->sizes();
     frame().close();
     m_app.reset();
-    start();
-    ASSERT_TRUE(m_started);
+    ASSERT_NO_FATAL_FAILURE(startWithoutWelcome());
     settle();
     EXPECT_EQ(frame().size(), QSize(700, 520));
     expectLayout(true, true, false);
@@ -189,8 +183,7 @@ TEST_F(PaneLayoutTest, SizeSplittersAndShownPanesComeBackAtTheNextStart) {
     m_app.reset();
     QSettings().setValue(QStringLiteral("Window/Panes"), QByteArray("not a layout"));
     QSettings().setValue(QStringLiteral("Window/Geometry"), QByteArray("nor this"));
-    start();
-    ASSERT_TRUE(m_started);
+    ASSERT_NO_FATAL_FAILURE(startWithoutWelcome());
     EXPECT_EQ(frame().size(), firstSize);
     expectLayout(true, false, true);
 }

@@ -27,8 +27,7 @@ TEST_F(ChangesElsewhereTest, EveryOneRowWriteChecksItsRow) {
     EXPECT_EQ(folderItem(QStringLiteral("Renamed")), nullptr);
     EXPECT_EQ(doc.m_currentFolderId, "{Root}");
 
-    // Gone while its name is being typed: the rename must not land on the topic that takes
-    // its row when the list is refilled.
+    // Gone while its new name is typed: the rename must not land on the row's next topic.
     clickTopic(0);
     topics->handleCommand(ID_FILE_RENAME_TOPIC);
     exec("DELETE FROM Topic WHERE Name = 'garden'");

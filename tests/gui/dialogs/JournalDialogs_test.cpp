@@ -57,8 +57,7 @@ protected:
         m_oldHome = qgetenv("HOME");
         qputenv("HOME", m_home.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral(".config")).toLocal8Bit());
-        setShowWelcome(0);
-        start();
+        startWithoutWelcome();
     }
     void TearDown() override {
         AppTest::TearDown();
@@ -183,8 +182,7 @@ TEST_F(OptionsDialogTest, StoredValuesOutsideTheChoicesAreKeptAndChangesAreWritt
                             "'%Y-%m-%d', TimeFormat = '%H:%M:%S', DefaultFontName = 'No Such "
                             "Face Here', DefaultFontSize = 13, PromptForComment = 1, "
                             "ShowFirstLine = 0, ConfirmEntryMove = 1, ConfirmFolderMove = 1");
-    setShowWelcome(0);
-    start();
+    ASSERT_NO_FATAL_FAILURE(startWithoutWelcome());
     ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
     const RawRow before = config();
     m_modals.then([this](QWidget* dialog) {

@@ -46,9 +46,7 @@ class EntryEditor : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
-        start();
-        ASSERT_TRUE(m_started);
+        ASSERT_NO_FATAL_FAILURE(startWithoutWelcome());
         ASSERT_EQ(session().OpenJournal(journal.path()), CQBKDoc::OpenOk);
         settle();
     }

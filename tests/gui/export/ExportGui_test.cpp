@@ -24,15 +24,13 @@ class ExportGuiTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        setShowWelcome(0);
         journal.addEntry("{E-1}", "2024-03-05 08:00", "{Root}", "first", true,
                          "{\\rtf1\\ansi {\\b Alphaword} and more\\par}");
         journal.addEntry("{E-2}", "2024-03-06 08:00", "{Root}", "", false,
                          "{\\rtf1\\ansi Betaword *not* markup\\par}");
         journal.addEntry("{E-3}", "2024-03-07 08:00", "{Root}", "", false,
                          "{\\rtf1\\ansi Gammaword \\i slanted\\par}");
-        start();
-        ASSERT_TRUE(m_started);
+        ASSERT_NO_FATAL_FAILURE(startWithoutWelcome());
         ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
         settle();
     }
