@@ -1,8 +1,8 @@
 // Blowfish, ContentCipher and MD5: ours against OpenSSL's in the same run.
 #define OPENSSL_SUPPRESS_DEPRECATED
-#include "protect/BlowfishEngine.h"
-#include "protect/ContentCipher.h"
-#include "protect/Md5.h"
+#include "core/protect/BlowfishEngine.h"
+#include "core/protect/ContentCipher.h"
+#include "core/protect/Md5.h"
 
 #include <openssl/blowfish.h>
 #include <openssl/md5.h>

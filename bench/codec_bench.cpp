@@ -1,5 +1,5 @@
 // Throughput of the stored-binary codec on an entry-sized value and on a large one.
-#include "store/SqlBinary.h"
+#include "core/store/SqlBinary.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,14 +2,14 @@
 // RTF to document, shown), saving it, and the time from a keystroke to the repainted text on
 // a 200 KB entry. Runs offscreen.
 
-#include "editor/CEntryFrame.h"
-#include "editor/CEntryView.h"
-#include "editor/EntryEditorTemplate.h"
-#include "richtext/RichDocument.h"
-#include "richtext/RtfWriter.h"
-#include "store/CQBKDoc.h"
-#include "support/BenchHost.h"
-#include "support/BenchJournalUi.h"
+#include "bench/support/BenchHost.h"
+#include "bench/support/BenchJournalUi.h"
+#include "core/richtext/RichDocument.h"
+#include "core/richtext/RtfWriter.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/editor/CEntryFrame.h"
+#include "gui/editor/CEntryView.h"
+#include "gui/editor/EntryEditorTemplate.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,15 +1,15 @@
 // Export, backup and check on the journal of many years (10,000 entries of about 2 KB RTF):
 // times against their goals, and the heap an export holds for a tenth of the journal and for
 // all of it, which must stay the same (entries are streamed one at a time).
-#include "support/BenchHost.h"
-#include "support/BenchJournalUi.h"
-#include "support/GoalSummary.h"
-#include "support/JournalGenerator.h"
+#include "bench/support/BenchHost.h"
+#include "bench/support/BenchJournalUi.h"
+#include "bench/support/GoalSummary.h"
+#include "bench/support/JournalGenerator.h"
 
-#include "export/ExportJob.h"
-#include "export/JournalBackup.h"
-#include "export/JournalCheck.h"
-#include "store/CQBKDoc.h"
+#include "core/export/ExportJob.h"
+#include "core/export/JournalBackup.h"
+#include "core/export/JournalCheck.h"
+#include "core/session/CQBKDoc.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,19 +2,19 @@
 // topic links): search, listing, opening and the entry writes, side by side with what the
 // machine allows (a plain SQLite scan, OpenSSL's Blowfish and MD5) in the same run.
 #define OPENSSL_SUPPRESS_DEPRECATED
-#include "support/BenchSession.h"
-#include "support/EntryTextMaker.h"
-#include "support/GoalSummary.h"
-#include "support/JournalGenerator.h"
-#include "support/PeakMemoryProbe.h"
-#include "support/ResidentMemory.h"
+#include "bench/support/BenchSession.h"
+#include "bench/support/EntryTextMaker.h"
+#include "bench/support/GoalSummary.h"
+#include "bench/support/JournalGenerator.h"
+#include "bench/support/PeakMemoryProbe.h"
+#include "bench/support/ResidentMemory.h"
 
-#include "browser/EntryRows.h"
-#include "platform/TextEncoding.h"
-#include "protect/BlowfishEngine.h"
-#include "protect/Md5.h"
-#include "store/CQBKDoc.h"
-#include "store/SqlBinary.h"
+#include "core/browser/EntryRows.h"
+#include "core/platform/TextEncoding.h"
+#include "core/protect/BlowfishEngine.h"
+#include "core/protect/Md5.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/SqlBinary.h"
 
 #include <openssl/blowfish.h>
 #include <openssl/md5.h>

@@ -7,15 +7,15 @@
 // create and save steps), with its entries and topic links copied nine more times under new
 // ids and with dates moved back ten years a copy: saving 100,000 entries one at a time would
 // take longer than everything measured here.
-#include "support/BenchSession.h"
-#include "support/GoalSummary.h"
-#include "support/JournalGenerator.h"
-#include "support/PeakMemoryProbe.h"
-#include "support/ResidentMemory.h"
+#include "bench/support/BenchSession.h"
+#include "bench/support/GoalSummary.h"
+#include "bench/support/JournalGenerator.h"
+#include "bench/support/PeakMemoryProbe.h"
+#include "bench/support/ResidentMemory.h"
 
-#include "browser/EntryRows.h"
-#include "store/CQBKDoc.h"
-#include "store/SqlBuffer.h"
+#include "core/browser/EntryRows.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/SqlBuffer.h"
 
 #include <benchmark/benchmark.h>
 

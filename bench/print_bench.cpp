@@ -1,15 +1,15 @@
 // Printing the journal of many years (10,000 entries of about 2 KB RTF) to a PDF file through
 // the program's own print job: entries a second, and whether the memory stays flat as the
 // job grows (each entry's document lives only while it prints).
-#include "support/BenchHost.h"
-#include "support/BenchJournalUi.h"
-#include "support/JournalGenerator.h"
-#include "support/ResidentMemory.h"
+#include "bench/support/BenchHost.h"
+#include "bench/support/BenchJournalUi.h"
+#include "bench/support/JournalGenerator.h"
+#include "bench/support/ResidentMemory.h"
 
-#include "export/EntryReader.h"
-#include "print/EntryChoice.h"
-#include "print/PdfEntryPages.h"
-#include "store/CQBKDoc.h"
+#include "core/export/EntryReader.h"
+#include "core/print/EntryChoice.h"
+#include "core/session/CQBKDoc.h"
+#include "render/PdfEntryPages.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,20 +2,18 @@
 // the size people write (2 KB) and of a long one (200 KB); the reader and writer on their
 // own; and an entry shown in a QTextDocument and taken back, as the editor does.
 
-#include "richtext/RtfReader.h"
-#include "richtext/RtfWriter.h"
-#include "store/CHiddenRichEdit.h"
+#include "core/richtext/RtfReader.h"
+#include "core/richtext/RtfWriter.h"
+#include "core/store/CHiddenRichEdit.h"
 
 #include <benchmark/benchmark.h>
 
-#ifndef QUILLBOOK_BENCH_NO_GUI
-#include "platform/RtfDocumentAdapter.h"
+#include "render/RtfDocumentAdapter.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTextDocument>
-#endif
 
 namespace {
 
@@ -92,7 +90,6 @@ void writeRtf(benchmark::State& state) {
 }
 BENCHMARK(writeRtf)->Arg(200 * 1024);
 
-#ifndef QUILLBOOK_BENCH_NO_GUI
 // A 1 MB entry with two pictures (a photo-sized PNG and a small one).
 richtext::RichDocument largeEntryWithPictures() {
     using namespace richtext;
@@ -133,7 +130,6 @@ void documentToModel(benchmark::State& state) {
         benchmark::DoNotOptimize(RtfDocumentAdapter::fromDocument(document));
 }
 BENCHMARK(documentToModel)->Unit(benchmark::kMillisecond);
-#endif
 
 void streamOutPlainText(benchmark::State& state) {
     const std::string rtf = makeEntry(static_cast<size_t>(state.range(0)));
@@ -174,10 +170,8 @@ BENCHMARK(shownText)->Arg(2 * 1024)->Arg(200 * 1024);
 
 int main(int argc, char** argv) {
     // The document adapter needs a GUI application for fonts and images; no display is used.
-#ifndef QUILLBOOK_BENCH_NO_GUI
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-#endif
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,17 +1,17 @@
 // The search dialog on the journal of many years (10,000 entries): from "Begin Search" to a
 // filled result list of about 2,000 rows, beside the session's search alone on the same
 // criteria. The goal is at most 60 ms more than the search alone.
-#include "support/BenchHost.h"
-#include "support/BenchJournalUi.h"
-#include "support/GoalSummary.h"
-#include "support/JournalGenerator.h"
+#include "bench/support/BenchHost.h"
+#include "bench/support/BenchJournalUi.h"
+#include "bench/support/GoalSummary.h"
+#include "bench/support/JournalGenerator.h"
 
-#include "browser/EntryListModel.h"
-#include "browser/EntryRows.h"
-#include "dialogs/CSearchDlg.h"
-#include "platform/ControlId.h"
-#include "store/CQBKDoc.h"
-#include "store/SqlQuery.h"
+#include "core/browser/EntryRows.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/SqlQuery.h"
+#include "gui/browser/EntryListModel.h"
+#include "gui/dialogs/CSearchDlg.h"
+#include "gui/platform/ControlId.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,15 +2,15 @@
 // document's text to the end of the text, and the cost underlining as you type adds to a
 // keystroke in the editor, from the key to the repainted view.
 
-#include "editor/CWSpell.h"
-#include "editor/SpellHighlighter.h"
-#include "platform/RtfDocumentAdapter.h"
-#include "spelling/DictionaryCatalog.h"
-#include "spelling/SpellingService.h"
-#include "spelling/SpellingSession.h"
-#include "spelling/WordSplitter.h"
-#include "support/EntryTextMaker.h"
-#include "support/GoalSummary.h"
+#include "bench/support/EntryTextMaker.h"
+#include "bench/support/GoalSummary.h"
+#include "core/spelling/DictionaryCatalog.h"
+#include "core/spelling/SpellingService.h"
+#include "core/spelling/SpellingSession.h"
+#include "core/spelling/WordSplitter.h"
+#include "gui/editor/CWSpell.h"
+#include "gui/editor/SpellHighlighter.h"
+#include "render/RtfDocumentAdapter.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,15 +3,15 @@
 // memory; a file that cannot be opened is told in a message. The seeds (corpus/journal) are
 // small journals with 512-byte pages, so that whole-file mutations land on the rows.
 
-#include "browser/EntryRows.h"
-#include "browser/FolderTreeData.h"
-#include "browser/TopicItems.h"
-#include "dialogs/JournalUi.h"
-#include "platform/TextEncoding.h"
-#include "richtext/RtfReader.h"
-#include "store/CHiddenRichEdit.h"
-#include "store/CQBKDoc.h"
-#include "store/NoWindowHost.h"
+#include "core/browser/EntryRows.h"
+#include "core/browser/FolderTreeData.h"
+#include "core/browser/TopicItems.h"
+#include "core/platform/TextEncoding.h"
+#include "core/richtext/RtfReader.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "core/session/NoWindowHost.h"
+#include "core/store/CHiddenRichEdit.h"
 
 #include <unistd.h>
 

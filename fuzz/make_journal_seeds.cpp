@@ -5,11 +5,11 @@
 
 #include "support/RandomJournal.h"
 
-#include "dialogs/NewJournalValues.h"
-#include "store/JournalSchema.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/StoredText.h"
+#include "core/store/JournalSchema.h"
+#include "core/store/NewJournalValues.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/StoredText.h"
 
 #include <cstdio>
 #include <string>

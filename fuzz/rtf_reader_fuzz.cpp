@@ -2,10 +2,10 @@
 // makes of them must survive a write and a second read unchanged; reading only the shown text
 // must give the text the model shows.
 
-#include "richtext/PlainText.h"
-#include "richtext/RtfReader.h"
-#include "richtext/RtfWriter.h"
-#include "richtext/TextFinder.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RtfReader.h"
+#include "core/richtext/RtfWriter.h"
+#include "core/richtext/TextFinder.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/Panes.h"
-#include "store/NoWindowHost.h"
+#include "core/session/NoWindowHost.h"
+#include "core/session/Panes.h"
 
 #include <string>
 

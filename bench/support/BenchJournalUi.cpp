@@ -1,4 +1,4 @@
-#include "BenchJournalUi.h"
+#include "bench/support/BenchJournalUi.h"
 
 #include <filesystem>
 

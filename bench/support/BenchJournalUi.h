@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/JournalUi.h"
+#include "core/session/JournalUi.h"
 
 #include <string>
 

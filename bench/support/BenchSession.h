@@ -1,9 +1,9 @@
 #pragma once
 
-#include "support/BenchHost.h"
-#include "support/BenchJournalUi.h"
+#include "bench/support/BenchHost.h"
+#include "bench/support/BenchJournalUi.h"
 
-#include "store/CQBKDoc.h"
+#include "core/session/CQBKDoc.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,7 +1,7 @@
-#include "EntryTextMaker.h"
+#include "bench/support/EntryTextMaker.h"
 
-#include "platform/TextEncoding.h"
-#include "richtext/RtfWriter.h"
+#include "core/platform/TextEncoding.h"
+#include "core/richtext/RtfWriter.h"
 
 #include <iterator>
 

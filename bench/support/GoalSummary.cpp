@@ -1,4 +1,4 @@
-#include "GoalSummary.h"
+#include "bench/support/GoalSummary.h"
 
 void GoalSummary::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {

@@ -1,10 +1,10 @@
-#include "JournalGenerator.h"
+#include "bench/support/JournalGenerator.h"
 
-#include "BenchHost.h"
-#include "BenchJournalUi.h"
-#include "EntryTextMaker.h"
-#include "store/CQBKDoc.h"
-#include "store/SqlBuffer.h"
+#include "bench/support/BenchHost.h"
+#include "bench/support/BenchJournalUi.h"
+#include "bench/support/EntryTextMaker.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/SqlBuffer.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "support/PeakMemoryProbe.h"
+#include "bench/support/PeakMemoryProbe.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "support/ResidentMemory.h"
+#include "bench/support/ResidentMemory.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "CliFailure.h"
+#include "cli/CliFailure.h"
 
 #include <algorithm>
 

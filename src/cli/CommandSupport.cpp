@@ -1,8 +1,8 @@
-#include "CommandSupport.h"
+#include "cli/CommandSupport.h"
 
-#include "CliFailure.h"
-#include "CommandLine.h"
-#include "JournalSession.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandLine.h"
+#include "cli/JournalSession.h"
 
 #include <QRegularExpression>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PasswordSource.h"
+#include "cli/PasswordSource.h"
 
-#include "platform/COleDateTime.h"
+#include "core/platform/COleDateTime.h"
 
 #include <QString>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
 namespace {
 
@@ -84,7 +84,6 @@ const std::string kAddHelp =
         "                    described by the start of its text\n") +
     kPasswordNote + "With --password-stdin the entry's text follows the password's line.\n";
 
-#ifdef QBK_PRINTING
 const std::string kPrintHelp =
     std::string(
         "Usage: qbk print FILE --pdf OUT.pdf [--entry ID | --folder NAME]\n"
@@ -102,7 +101,6 @@ const std::string kPrintHelp =
         "  --to DAY          only entries up to the end of this day\n"
         "  --no-header       leave out the date and time above each entry\n") +
     kPasswordNote;
-#endif
 
 const std::string kExportHelp =
     std::string(
@@ -197,7 +195,6 @@ const std::vector<CommandSpec>& commandTable() {
          kAddHelp.c_str(),
          {kPasswordStdin, {QStringLiteral("folder"), true}, {QStringLiteral("comment"), true}},
          runAdd},
-#ifdef QBK_PRINTING
         {"print",
          "print entries to a PDF file",
          kPrintHelp.c_str(),
@@ -210,7 +207,6 @@ const std::vector<CommandSpec>& commandTable() {
           {QStringLiteral("no-header")}},
          runPrint,
          true},
-#endif
         {"export",
          "write entries to HTML, Markdown, plain text, ODT or PDF",
          kExportHelp.c_str(),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <vector>
 
@@ -27,9 +27,7 @@ int runSearch(const CommandLine& line);
 int runShow(const CommandLine& line);
 int runCreate(const CommandLine& line);
 int runAdd(const CommandLine& line);
-#ifdef QBK_PRINTING
 int runPrint(const CommandLine& line);
-#endif
 int runExport(const CommandLine& line);
 int runBackup(const CommandLine& line);
 int runCheck(const CommandLine& line);

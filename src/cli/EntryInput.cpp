@@ -1,11 +1,11 @@
-#include "EntryInput.h"
+#include "cli/EntryInput.h"
 
-#include "CliFailure.h"
+#include "cli/CliFailure.h"
 
-#include "platform/TextEncoding.h"
-#include "richtext/PlainText.h"
-#include "richtext/RichDocument.h"
-#include "richtext/RtfWriter.h"
+#include "core/platform/TextEncoding.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RichDocument.h"
+#include "core/richtext/RtfWriter.h"
 
 #include <QStringDecoder>
 

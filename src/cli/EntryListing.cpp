@@ -1,10 +1,10 @@
-#include "EntryListing.h"
+#include "cli/EntryListing.h"
 
-#include "JournalSession.h"
-#include "TerminalUi.h"
+#include "cli/JournalSession.h"
+#include "cli/TerminalUi.h"
 
-#include "browser/EntryRows.h"
-#include "store/TimeStamp.h"
+#include "core/browser/EntryRows.h"
+#include "core/store/TimeStamp.h"
 
 #include <QString>
 

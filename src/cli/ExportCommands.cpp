@@ -1,26 +1,22 @@
 // The commands that copy a journal's writing out or look it over: export, backup, check.
 // None of them changes the journal file.
-#include "CliFailure.h"
-#include "CommandSupport.h"
-#include "Commands.h"
-#include "EntryListing.h"
-#include "JournalNames.h"
-#include "JournalSession.h"
-#include "PrintExportChoice.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandSupport.h"
+#include "cli/Commands.h"
+#include "cli/EntryListing.h"
+#include "cli/JournalNames.h"
+#include "cli/JournalSession.h"
+#include "cli/PrintExportChoice.h"
 
-#include "export/ExportJob.h"
-#include "export/JournalBackup.h"
-#include "export/JournalCheck.h"
-#include "platform/TextEncoding.h"
-#include "store/CQBKDoc.h"
-#include "store/JournalMessages.h"
+#include "core/export/ExportJob.h"
+#include "core/export/JournalBackup.h"
+#include "core/export/JournalCheck.h"
+#include "core/platform/TextEncoding.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/JournalMessages.h"
 
-#ifdef QBK_WITH_ODT
-#include "export/OdtConverter.h"
-#endif
-#ifdef QBK_PRINTING
-#include "print/PdfEntryPages.h"
-#endif
+#include "render/OdtConverter.h"
+#include "render/PdfEntryPages.h"
 
 #include <QFile>
 
@@ -34,15 +30,6 @@ ExportFormat formatOf(const CommandLine& line) {
     if (!format)
         throw usageError("unknown format " + name->toUtf8().toStdString() +
                          " (html, md, txt, odt or pdf)");
-#ifndef QBK_PRINTING
-    if (*format == ExportFormat::Pdf)
-        throw usageError("this qbk was built without the desktop program's print layout and "
-                         "cannot write PDF");
-#endif
-#ifndef QBK_WITH_ODT
-    if (*format == ExportFormat::Odt)
-        throw usageError("this qbk was built without Qt's GUI library and cannot write ODT");
-#endif
     return *format;
 }
 
@@ -56,7 +43,6 @@ void checkExportLine(const CommandLine& line) {
 
 // ODT and PDF are made with Qt's document and painting classes.
 bool commandNeedsGui(const QStringList& arguments) {
-#ifdef QBK_WITH_ODT
     if (arguments.value(0) != u"export")
         return false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -70,9 +56,6 @@ bool commandNeedsGui(const QStringList& arguments) {
         if (format == ExportFormat::Odt || format == ExportFormat::Pdf)
             return true;
     }
-#else
-    Q_UNUSED(arguments);
-#endif
     return false;
 }
 
@@ -93,12 +76,8 @@ int runExport(const CommandLine& line) {
     request.journalPath = QFile::decodeName(session.path().c_str());
 
     ExportMakers makers;
-#ifdef QBK_WITH_ODT
     makers.odt = HtmlToOdt;
-#endif
-#ifdef QBK_PRINTING
     makers.pdf = PdfEntryPages::Maker({});
-#endif
     const ExportResult result =
         RunExport(session.db(), session.doc().ContentCipherEngine(), request, makers);
     if (result.status != ExportResult::Status::Done)

@@ -1,11 +1,11 @@
-#include "JournalNames.h"
+#include "cli/JournalNames.h"
 
-#include "CliFailure.h"
-#include "JournalSession.h"
+#include "cli/CliFailure.h"
+#include "cli/JournalSession.h"
 
-#include "platform/TextEncoding.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlQuery.h"
+#include "core/platform/TextEncoding.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuery.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "JournalSession.h"
+#include "cli/JournalSession.h"
 
-#include "CliFailure.h"
+#include "cli/CliFailure.h"
 
-#include "store/JournalMessages.h"
+#include "core/store/JournalMessages.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "store/NoWindowHost.h"
-#include "PasswordSource.h"
-#include "TerminalUi.h"
+#include "core/session/NoWindowHost.h"
+#include "cli/PasswordSource.h"
+#include "cli/TerminalUi.h"
 
-#include "store/CQBKDoc.h"
+#include "core/session/CQBKDoc.h"
 
 #include <QString>
 #include <string>

@@ -1,6 +1,6 @@
-#include "PasswordSource.h"
+#include "cli/PasswordSource.h"
 
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
 
 #include <QString>
 

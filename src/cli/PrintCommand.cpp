@@ -1,14 +1,14 @@
 // qbk print: a journal's entries to a PDF file, laid out as the program prints them.
-#include "CliFailure.h"
-#include "CommandSupport.h"
-#include "Commands.h"
-#include "JournalSession.h"
-#include "PrintExportChoice.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandSupport.h"
+#include "cli/Commands.h"
+#include "cli/JournalSession.h"
+#include "cli/PrintExportChoice.h"
 
-#include "export/EntryReader.h"
-#include "platform/TextEncoding.h"
-#include "print/PdfEntryPages.h"
-#include "print/PrintMessages.h"
+#include "core/export/EntryReader.h"
+#include "core/platform/TextEncoding.h"
+#include "core/print/PrintMessages.h"
+#include "render/PdfEntryPages.h"
 
 #include <QSaveFile>
 

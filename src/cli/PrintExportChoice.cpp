@@ -1,8 +1,8 @@
-#include "PrintExportChoice.h"
+#include "cli/PrintExportChoice.h"
 
-#include "CliFailure.h"
-#include "CommandSupport.h"
-#include "JournalNames.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandSupport.h"
+#include "cli/JournalNames.h"
 
 EntryChoice entryChoiceOf(const CommandLine& line, JournalSession& session) {
     EntryChoice choice;

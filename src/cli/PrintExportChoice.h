@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "print/EntryChoice.h"
+#include "core/print/EntryChoice.h"
 
 class JournalSession;
 

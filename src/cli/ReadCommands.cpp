@@ -1,16 +1,16 @@
 // The commands that read a journal: info, list, search, show.
-#include "CliFailure.h"
-#include "CommandSupport.h"
-#include "Commands.h"
-#include "EntryListing.h"
-#include "JournalNames.h"
-#include "JournalSession.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandSupport.h"
+#include "cli/Commands.h"
+#include "cli/EntryListing.h"
+#include "cli/JournalNames.h"
+#include "cli/JournalSession.h"
 
-#include "browser/EntryRows.h"
-#include "platform/TextEncoding.h"
-#include "store/CHiddenRichEdit.h"
-#include "store/JournalSchema.h"
-#include "store/SqlQuery.h"
+#include "core/browser/EntryRows.h"
+#include "core/platform/TextEncoding.h"
+#include "core/store/CHiddenRichEdit.h"
+#include "core/store/JournalSchema.h"
+#include "core/store/SqlQuery.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "TerminalUi.h"
+#include "cli/TerminalUi.h"
 
-#include "PasswordSource.h"
+#include "cli/PasswordSource.h"
 
-#include "dialogs/DialogChecks.h"
-#include "platform/TextEncoding.h"
-#include "store/JournalMessages.h"
+#include "core/dialogs/DialogChecks.h"
+#include "core/platform/TextEncoding.h"
+#include "core/store/JournalMessages.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/JournalUi.h"
-#include "dialogs/NewJournalValues.h"
+#include "core/session/JournalUi.h"
+#include "core/store/NewJournalValues.h"
 
 #include <optional>
 #include <string>

@@ -1,14 +1,14 @@
 // The commands that write a journal: create, add.
-#include "CliFailure.h"
-#include "CommandSupport.h"
-#include "Commands.h"
-#include "EntryInput.h"
-#include "EntryListing.h"
-#include "JournalNames.h"
-#include "JournalSession.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandSupport.h"
+#include "cli/Commands.h"
+#include "cli/EntryInput.h"
+#include "cli/EntryListing.h"
+#include "cli/JournalNames.h"
+#include "cli/JournalSession.h"
 
-#include "dialogs/DialogChecks.h"
-#include "platform/TextEncoding.h"
+#include "core/dialogs/DialogChecks.h"
+#include "core/platform/TextEncoding.h"
 
 #include <unistd.h>
 

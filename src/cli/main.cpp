@@ -1,15 +1,13 @@
 // qbk: reads and writes Quillbook journals from the command line.
-#include "CliFailure.h"
-#include "CommandLine.h"
-#include "Commands.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
 
-#include "platform/ProgramInfo.h"
-#include "store/CppSQLite3Exception.h"
+#include "core/platform/ProgramInfo.h"
+#include "core/store/CppSQLite3Exception.h"
 
 #include <QCoreApplication>
-#if defined(QBK_PRINTING) || defined(QBK_WITH_ODT)
 #include <QGuiApplication>
-#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -52,22 +50,18 @@ int runCommand(const CommandSpec& command, const QStringList& arguments) {
 // so a QGuiApplication; the others start faster without one. qbk never shows a window, so the
 // offscreen platform serves with or without a display.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
-#if defined(QBK_PRINTING) || defined(QBK_WITH_ODT)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     bool gui = commandNeedsGui(arguments);
-#ifdef QBK_PRINTING
     const auto& table = commandTable();
     gui = gui || (argc > 1 && std::any_of(table.begin(), table.end(), [&](const auto& c) {
                       return c.drawsPages && std::strcmp(argv[1], c.name) == 0;
                   }));
-#endif
     if (gui) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);
     }
-#endif
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 

@@ -172,13 +172,6 @@ TEST_F(CliExport, WritesTheChosenEntriesInDateOrder) {
 }
 
 TEST_F(CliExport, RefusesWhatItCannotDoWithoutWritingAnything) {
-#ifndef QBK_PRINTING
-    const std::string out = journal.path("x.pdf");
-    EXPECT_THAT(journal.run("export", {"--format", "pdf", "--out", out}),
-                ExitsWith(1, "print layout"));
-    EXPECT_FALSE(fileExists(out));
-#endif
-
     const std::vector<std::string> wrong[] = {
         {"--format", "html", "--out", journal.path("a"), "--entry", meeting, "--folder", "Work"},
         {"--format", "doc", "--out", journal.path("a.doc")},
@@ -241,7 +234,6 @@ TEST_F(CliExport, CheckReportsProblemsWithItsExitStatus) {
     EXPECT_FALSE(fileExists(journal.path("missing.qbk")));
 }
 
-#ifdef QBK_PRINTING
 // qbk print and qbk export --format pdf, read back by pdftotext; an entry of more than a page is
 // added last.
 using Texts = std::vector<std::string>;
@@ -342,4 +334,3 @@ TEST_F(CliPrint, ExportedPdfHoldsTheChosenEntriesAsPrinted) {
               Texts{"Monday, March 02 2026 09:05 AM Meeting about the budget Notes follow"});
     EXPECT_EQ(pageTexts(readPdf(folder + "/2026-03-03 23-59.pdf")), Texts{kMatters});
 }
-#endif

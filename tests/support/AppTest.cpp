@@ -1,10 +1,10 @@
 #include "support/AppTest.h"
 
-#include "app/BrowserPanes.h"
-#include "app/CMainFrame.h"
-#include "browser/CEntryListView.h"
-#include "browser/CQBKView.h"
-#include "store/CQBKDoc.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/app/BrowserPanes.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/browser/CEntryListView.h"
+#include "gui/browser/CQBKView.h"
 
 #include <QSettings>
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CJournalApp.h"
+#include "gui/app/CJournalApp.h"
 #include "support/FakePanes.h"
 #include "support/GuiTest.h"
 

@@ -1,6 +1,6 @@
 #include "support/CliJournal.h"
 
-#include "store/SqlBuffer.h"
+#include "core/store/SqlBuffer.h"
 #include "support/RawSqlite.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 // Steps the dialog and editor tests take as a user would.
-#include "platform/ControlId.h"
+#include "gui/platform/ControlId.h"
 #include "support/GuiTest.h"
 
 #include <QTest>

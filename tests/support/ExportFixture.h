@@ -2,8 +2,8 @@
 
 #include "support/TestJournal.h"
 
-#include "export/ExportJob.h"
-#include "protect/BlowfishEngine.h"
+#include "core/export/ExportJob.h"
+#include "core/protect/BlowfishEngine.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "support/FakePanes.h"
 
-#include "platform/ControlId.h"
+#include "gui/platform/ControlId.h"
 
 #include <QLineEdit>
 #include <QToolButton>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "browser/CQBKView.h"
-#include "browser/Panes.h"
-#include "platform/CommandTarget.h"
+#include "core/platform/CommandTarget.h"
+#include "core/session/Panes.h"
+#include "gui/browser/CQBKView.h"
 
 #include <QWidget>
 

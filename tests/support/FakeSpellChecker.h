@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spelling/SpellChecker.h"
+#include "core/spelling/SpellChecker.h"
 
 #include <QHash>
 #include <QSet>

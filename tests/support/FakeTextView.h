@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/EntryTextView.h"
+#include "core/editor/EntryTextView.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "support/GuiTest.h"
 
-#include "platform/CommandActions.h"
-#include "platform/ControlId.h"
+#include "gui/platform/CommandActions.h"
+#include "gui/platform/ControlId.h"
 
 #include <QAbstractButton>
 #include <QAction>

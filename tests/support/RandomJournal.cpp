@@ -1,9 +1,9 @@
 #include "support/RandomJournal.h"
 
-#include "platform/TextEncoding.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/StoredText.h"
+#include "core/platform/TextEncoding.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/StoredText.h"
 #include "support/Hex.h"
 
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/SearchCriteria.h"
+#include "core/store/SearchCriteria.h"
 
 #include <cstdint>
 #include <random>

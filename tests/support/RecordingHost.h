@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/Panes.h"
-#include "store/JournalHost.h"
+#include "core/session/JournalHost.h"
+#include "core/session/Panes.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "support/ScriptedJournalUi.h"
 
-#include "dialogs/DialogChecks.h"
+#include "core/dialogs/DialogChecks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/CQBKDoc.h"
+#include "core/session/CQBKDoc.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedJournalUi.h"
 

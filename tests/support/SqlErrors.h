@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/CppSQLite3Exception.h"
+#include "core/store/CppSQLite3Exception.h"
 
 #include <gtest/gtest.h>
 

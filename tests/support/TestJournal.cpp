@@ -1,9 +1,9 @@
 #include "support/TestJournal.h"
 
-#include "dialogs/NewJournalValues.h"
-#include "store/JournalSchema.h"
-#include "store/SqlBuffer.h"
-#include "store/StoredText.h"
+#include "core/store/JournalSchema.h"
+#include "core/store/NewJournalValues.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/StoredText.h"
 
 TestJournal::TestJournal(const std::string& password)
     : TestJournal(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/SqlDatabase.h"
+#include "core/store/SqlDatabase.h"
 
 #include <QTemporaryDir>
 #include <string>

@@ -1,4 +1,4 @@
-#include "browser/DropRules.h"
+#include "core/browser/DropRules.h"
 
 #include <algorithm>
 

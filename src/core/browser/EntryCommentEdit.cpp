@@ -1,9 +1,9 @@
-#include "browser/EntryCommentEdit.h"
+#include "core/browser/EntryCommentEdit.h"
 
-#include "store/CHiddenRichEdit.h"
-#include "store/CQBKDoc.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlQuery.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/CHiddenRichEdit.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuery.h"
 
 CommentEdit StartCommentEdit(CQBKDoc& doc, const std::string& entryId) {
     CommentEdit edit;

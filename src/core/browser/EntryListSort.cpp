@@ -1,6 +1,6 @@
-#include "browser/EntryListSort.h"
+#include "core/browser/EntryListSort.h"
 
-#include "browser/EntryRows.h"
+#include "core/browser/EntryRows.h"
 
 #include <algorithm>
 #include <numeric>

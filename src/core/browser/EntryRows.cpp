@@ -1,15 +1,15 @@
-#include "browser/EntryRows.h"
+#include "core/browser/EntryRows.h"
 
-#include "browser/ListingNames.h"
-#include "platform/TextEncoding.h"
-#include "protect/BlowfishEngine.h"
-#include "store/CQBKDoc.h"
-#include "store/QuotedIdList.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
-#include "store/StoredText.h"
-#include "store/TimeStamp.h"
+#include "core/browser/ListingNames.h"
+#include "core/platform/TextEncoding.h"
+#include "core/protect/BlowfishEngine.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/QuotedIdList.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/StoredText.h"
+#include "core/store/TimeStamp.h"
 
 #include <QString>
 

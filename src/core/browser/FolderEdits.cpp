@@ -1,10 +1,10 @@
-#include "browser/FolderEdits.h"
+#include "core/browser/FolderEdits.h"
 
-#include "browser/BrowserMessages.h"
-#include "browser/FolderTreeData.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
+#include "core/browser/BrowserMessages.h"
+#include "core/browser/FolderTreeData.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
 
 std::string ReadRootLabel(SqlDatabase& db, const std::string& fileName) {
     SqlQuery config = db.query("select * from Config;");

@@ -1,8 +1,8 @@
-#include "browser/FolderTreeData.h"
+#include "core/browser/FolderTreeData.h"
 
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
 
 #include <set>
 #include <utility>

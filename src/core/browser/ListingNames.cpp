@@ -1,7 +1,7 @@
-#include "browser/ListingNames.h"
+#include "core/browser/ListingNames.h"
 
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "browser/PaneLayoutState.h"
+#include "core/browser/PaneLayoutState.h"
 
 void PaneLayoutState::Split::hide(int cell) {
     // A second hidden cell would leave the splitter empty; the first one comes back instead.

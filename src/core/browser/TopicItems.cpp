@@ -1,7 +1,7 @@
-#include "browser/TopicItems.h"
+#include "core/browser/TopicItems.h"
 
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
 
 std::vector<TopicItem> LoadTopicItems(SqlDatabase& db) {
     std::vector<TopicItem> items;

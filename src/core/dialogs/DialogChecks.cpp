@@ -1,7 +1,7 @@
-#include "dialogs/DialogChecks.h"
+#include "core/dialogs/DialogChecks.h"
 
-#include "dialogs/NewJournalPath.h"
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
+#include "core/session/NewJournalPath.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "dialogs/ChangePasswordValues.h"
-#include "dialogs/CommentValues.h"
-#include "dialogs/MessageBoxRequest.h"
-#include "dialogs/NewJournalValues.h"
-#include "dialogs/OptionsValues.h"
+#include "core/session/ChangePasswordValues.h"
+#include "core/session/CommentValues.h"
+#include "core/session/MessageBoxRequest.h"
+#include "core/session/OptionsValues.h"
+#include "core/store/NewJournalValues.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,14 +1,14 @@
-#include "dialogs/EntryTopicsList.h"
+#include "core/dialogs/EntryTopicsList.h"
 
-#include "dialogs/JournalUi.h"
-#include "dialogs/TopicNameOrder.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/JournalMessages.h"
-#include "store/QuotedIdList.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
-#include "store/SqlTransaction.h"
+#include "core/dialogs/TopicNameOrder.h"
+#include "core/session/JournalUi.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/JournalMessages.h"
+#include "core/store/QuotedIdList.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/SqlTransaction.h"
 
 #include <algorithm>
 #include <map>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/TopicItems.h"
-#include "dialogs/TopicChoiceValues.h"
+#include "core/browser/TopicItems.h"
+#include "core/dialogs/TopicChoiceValues.h"
 
 #include <string>
 #include <vector>

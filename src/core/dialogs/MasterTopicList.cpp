@@ -1,12 +1,12 @@
-#include "dialogs/MasterTopicList.h"
+#include "core/dialogs/MasterTopicList.h"
 
-#include "browser/BrowserMessages.h"
-#include "browser/Panes.h"
-#include "dialogs/JournalUi.h"
-#include "dialogs/TopicNameOrder.h"
-#include "store/CQBKDoc.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlQuery.h"
+#include "core/browser/BrowserMessages.h"
+#include "core/dialogs/TopicNameOrder.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "core/session/Panes.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuery.h"
 
 #include <algorithm>
 #include <new>

@@ -1,6 +1,6 @@
-#include "dialogs/SearchMemory.h"
+#include "core/dialogs/SearchMemory.h"
 
-#include "dialogs/SearchRules.h"
+#include "core/dialogs/SearchRules.h"
 
 void SearchMemory::Keep(const SearchValues& values, const std::string& journalPath) {
     m_values = values;

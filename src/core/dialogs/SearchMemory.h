@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/SearchValues.h"
+#include "core/dialogs/SearchValues.h"
 
 #include <string>
 

@@ -1,12 +1,12 @@
-#include "dialogs/SearchRules.h"
+#include "core/dialogs/SearchRules.h"
 
-#include "browser/EntryRows.h"
-#include "dialogs/JournalUi.h"
-#include "store/CQBKDoc.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/QuotedIdList.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlQuery.h"
+#include "core/browser/EntryRows.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/QuotedIdList.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuery.h"
 
 namespace SearchRules {
 

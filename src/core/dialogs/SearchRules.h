@@ -1,8 +1,8 @@
 #pragma once
 
-#include "browser/EntryRow.h"
-#include "dialogs/SearchValues.h"
-#include "store/SearchCriteria.h"
+#include "core/browser/EntryRow.h"
+#include "core/dialogs/SearchValues.h"
+#include "core/store/SearchCriteria.h"
 
 #include <cstddef>
 #include <string>

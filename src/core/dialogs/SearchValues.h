@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/TopicChoiceValues.h"
+#include "core/dialogs/TopicChoiceValues.h"
 
 #include <QDate>
 

@@ -1,8 +1,8 @@
-#include "dialogs/SettingChoices.h"
+#include "core/dialogs/SettingChoices.h"
 
-#include "dialogs/DisplayFormats.h"
-#include "platform/COleDateTime.h"
-#include "platform/TextEncoding.h"
+#include "core/dialogs/DisplayFormats.h"
+#include "core/platform/COleDateTime.h"
+#include "core/platform/TextEncoding.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,11 +1,11 @@
-#include "editor/CEntryDoc.h"
+#include "core/editor/CEntryDoc.h"
 
-#include "dialogs/JournalUi.h"
-#include "editor/EditorMessages.h"
-#include "editor/EntryTextView.h"
-#include "platform/CommandIds.h"
-#include "store/CQBKDoc.h"
-#include "store/CppSQLite3Exception.h"
+#include "core/editor/EditorMessages.h"
+#include "core/editor/EntryTextView.h"
+#include "core/platform/CommandIds.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "core/store/CppSQLite3Exception.h"
 
 using namespace EditorMessages;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "browser/Panes.h"
-#include "platform/CommandMap.h"
-#include "store/CQBKDoc.h"
+#include "core/platform/CommandMap.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/Panes.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "editor/CharFormatExchange.h"
+#include "core/editor/CharFormatExchange.h"
 
 #include <charconv>
 #include <cmath>

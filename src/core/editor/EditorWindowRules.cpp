@@ -1,4 +1,4 @@
-#include "editor/EditorWindowRules.h"
+#include "core/editor/EditorWindowRules.h"
 
 namespace EditorWindowRules {
 

@@ -1,4 +1,4 @@
-#include "editor/FindRules.h"
+#include "core/editor/FindRules.h"
 
 #include <algorithm>
 

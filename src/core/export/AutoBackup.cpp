@@ -1,6 +1,6 @@
-#include "export/AutoBackup.h"
+#include "core/export/AutoBackup.h"
 
-#include "export/JournalBackup.h"
+#include "core/export/JournalBackup.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "export/BlockWalker.h"
+#include "core/export/BlockWalker.h"
 
 using namespace richtext;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "richtext/RichDocument.h"
+#include "core/richtext/RichDocument.h"
 
 // Walks a document's paragraphs as blocks: plain paragraphs, lists of consecutive list
 // paragraphs, and tables made of the paragraphs that end cells and rows. The writers say how

@@ -1,12 +1,12 @@
-#include "export/EntryReader.h"
+#include "core/export/EntryReader.h"
 
-#include "platform/TextEncoding.h"
-#include "richtext/PlainText.h"
-#include "richtext/RtfReader.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/StoredText.h"
-#include "store/TimeStamp.h"
+#include "core/platform/TextEncoding.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RtfReader.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/StoredText.h"
+#include "core/store/TimeStamp.h"
 
 EntryReader::EntryReader(SqlDatabase& db, const BlowfishEngine& keyed, std::vector<long long> rows,
                          Reads reads)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/ListingNames.h"
-#include "export/ExportedEntry.h"
+#include "core/browser/ListingNames.h"
+#include "core/export/ExportedEntry.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "export/EntryValueCheck.h"
+#include "core/export/EntryValueCheck.h"
 
-#include "protect/ContentCipher.h"
-#include "richtext/RtfReader.h"
-#include "richtext/RtfWriter.h"
-#include "store/SqlBinary.h"
-#include "store/TimeStamp.h"
+#include "core/protect/ContentCipher.h"
+#include "core/richtext/RtfReader.h"
+#include "core/richtext/RtfWriter.h"
+#include "core/store/SqlBinary.h"
+#include "core/store/TimeStamp.h"
 
 #include <cctype>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "export/ExportDialogValues.h"
+#include "core/export/ExportDialogValues.h"
 
 ExportDialogValues InitialExportValues(const std::string& currentEntryId,
                                        const std::string& currentFolderId,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ExportJob.h"
+#include "core/export/ExportJob.h"
 
 #include <QString>
 #include <string>

@@ -1,7 +1,7 @@
-#include "export/ExportJob.h"
+#include "core/export/ExportJob.h"
 
-#include "export/EntryReader.h"
-#include "store/TimeStamp.h"
+#include "core/export/EntryReader.h"
+#include "core/store/TimeStamp.h"
 
 #include <QDir>
 #include <QFile>

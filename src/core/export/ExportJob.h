@@ -1,8 +1,8 @@
 #pragma once
 
-#include "export/EntryPages.h"
-#include "export/ExportWriter.h"
-#include "print/EntryChoice.h"
+#include "core/export/EntryPages.h"
+#include "core/export/ExportWriter.h"
+#include "core/print/EntryChoice.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "export/ExportWriter.h"
+#include "core/export/ExportWriter.h"
 
-#include "export/HtmlWriter.h"
-#include "export/MarkdownWriter.h"
-#include "export/TextWriter.h"
+#include "core/export/HtmlWriter.h"
+#include "core/export/MarkdownWriter.h"
+#include "core/export/TextWriter.h"
 
 std::vector<std::pair<const char*, QString>> HeadingValues(const ExportedEntry& entry) {
     std::vector<std::pair<const char*, QString>> values;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ExportedEntry.h"
+#include "core/export/ExportedEntry.h"
 
 #include <QString>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "export/FieldLink.h"
+#include "core/export/FieldLink.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
-#include "export/HtmlWriter.h"
+#include "core/export/HtmlWriter.h"
 
-#include "export/BlockWalker.h"
-#include "export/FieldLink.h"
+#include "core/export/BlockWalker.h"
+#include "core/export/FieldLink.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ExportWriter.h"
+#include "core/export/ExportWriter.h"
 
 // A page that stands alone: formatting as inline styles, pictures embedded as data URLs. The
 // markup is also well-formed XML, so any XML reader can take it apart.

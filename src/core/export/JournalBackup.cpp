@@ -1,4 +1,4 @@
-#include "export/JournalBackup.h"
+#include "core/export/JournalBackup.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
-#include "export/JournalCheck.h"
+#include "core/export/JournalCheck.h"
 
-#include "export/EntryValueCheck.h"
-#include "platform/Guid.h"
-#include "protect/PasswordDigest.h"
-#include "protect/PasswordForms.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/StoredText.h"
+#include "core/export/EntryValueCheck.h"
+#include "core/platform/Guid.h"
+#include "core/protect/PasswordDigest.h"
+#include "core/protect/PasswordForms.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/StoredText.h"
 
 #include <map>
 #include <set>

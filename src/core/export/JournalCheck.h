@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protect/BlowfishEngine.h"
+#include "core/protect/BlowfishEngine.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "export/MarkdownWriter.h"
+#include "core/export/MarkdownWriter.h"
 
-#include "export/BlockWalker.h"
-#include "export/FieldLink.h"
+#include "core/export/BlockWalker.h"
+#include "core/export/FieldLink.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ExportWriter.h"
+#include "core/export/ExportWriter.h"
 
 // CommonMark with the strike-through of GitHub's dialect: bold, italic, strike-through, line
 // breaks and pictures (as data URLs). Fonts, sizes, colours, underlining and alignment have

@@ -1,6 +1,6 @@
-#include "export/TextWriter.h"
+#include "core/export/TextWriter.h"
 
-#include "richtext/PlainText.h"
+#include "core/richtext/PlainText.h"
 
 namespace {
 

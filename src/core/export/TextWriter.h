@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ExportWriter.h"
+#include "core/export/ExportWriter.h"
 
 // Plain UTF-8 text with LF line ends: each entry's heading lines, then its text as the plain
 // text stream gives it (pictures left out), then a dividing line.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CommandTarget.h"
+#include "core/platform/CommandTarget.h"
 
 #include <initializer_list>
 #include <variant>

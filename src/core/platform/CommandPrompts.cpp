@@ -1,4 +1,4 @@
-#include "platform/CommandPrompts.h"
+#include "core/platform/CommandPrompts.h"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "platform/CommandRouter.h"
+#include "core/platform/CommandRouter.h"
 
-#include "platform/CommandTarget.h"
+#include "core/platform/CommandTarget.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "platform/CommandTarget.h"
+#include "core/platform/CommandTarget.h"
 
-#include "platform/CommandRouter.h"
+#include "core/platform/CommandRouter.h"
 
 CommandTarget::~CommandTarget() {
     // forget() edits m_routers, so walk a copy.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CommandState.h"
+#include "core/platform/CommandState.h"
 
 #include <vector>
 

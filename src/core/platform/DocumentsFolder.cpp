@@ -1,4 +1,4 @@
-#include "platform/DocumentsFolder.h"
+#include "core/platform/DocumentsFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/Guid.h"
+#include "core/platform/Guid.h"
 
 #include <QUuid>
 #include <string_view>

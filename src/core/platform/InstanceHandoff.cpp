@@ -1,4 +1,4 @@
-#include "platform/InstanceHandoff.h"
+#include "core/platform/InstanceHandoff.h"
 
 #include <QCryptographicHash>
 #include <QDir>

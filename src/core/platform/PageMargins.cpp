@@ -1,4 +1,4 @@
-#include "platform/PageMargins.h"
+#include "core/platform/PageMargins.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "platform/ProgramInfo.h"
+#include "core/platform/ProgramInfo.h"
 
 std::string versionLine(const char* programName) {
     return std::string(programName) + " " + kProgramVersion + "\n";

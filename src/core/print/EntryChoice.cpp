@@ -1,10 +1,10 @@
-#include "print/EntryChoice.h"
+#include "core/print/EntryChoice.h"
 
-#include "store/QuotedIdList.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
-#include "store/TimeStamp.h"
+#include "core/store/QuotedIdList.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/TimeStamp.h"
 
 #include <cstdlib>
 #include <set>

@@ -1,4 +1,4 @@
-#include "print/EntryPageLayout.h"
+#include "core/print/EntryPageLayout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "print/PageBreaks.h"
+#include "core/print/PageBreaks.h"
 
 #include <algorithm>
 

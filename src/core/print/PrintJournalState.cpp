@@ -1,4 +1,4 @@
-#include "print/PrintJournalState.h"
+#include "core/print/PrintJournalState.h"
 
 PrintJournalState::PrintJournalState(const std::string& currentEntryId,
                                      const std::string& currentFolderId, const COleDateTime& today)

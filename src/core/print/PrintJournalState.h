@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/COleDateTime.h"
-#include "print/EntryChoice.h"
+#include "core/platform/COleDateTime.h"
+#include "core/print/EntryChoice.h"
 
 #include <string>
 

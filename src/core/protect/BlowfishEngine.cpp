@@ -1,4 +1,4 @@
-#include "protect/BlowfishEngine.h"
+#include "core/protect/BlowfishEngine.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protect/BlowfishTables.h"
+#include "core/protect/BlowfishTables.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "protect/BlowfishTables.h"
+#include "core/protect/BlowfishTables.h"
 
 // Generated, not typed: the 1042 words are the first 33344 bits of pi's fractional part,
 // computed with exact integers from Machin's formula pi = 16 atan(1/5) - 4 atan(1/239).

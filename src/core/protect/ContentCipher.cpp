@@ -1,6 +1,6 @@
-#include "protect/ContentCipher.h"
+#include "core/protect/ContentCipher.h"
 
-#include "protect/BlowfishEngine.h"
+#include "core/protect/BlowfishEngine.h"
 
 #include <climits>
 #include <cstring>

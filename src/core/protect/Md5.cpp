@@ -1,6 +1,6 @@
-#include "protect/Md5.h"
+#include "core/protect/Md5.h"
 
-#include "protect/Secrets.h"
+#include "core/protect/Secrets.h"
 
 #include <algorithm>
 #include <bit>

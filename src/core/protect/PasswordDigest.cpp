@@ -1,6 +1,6 @@
-#include "protect/PasswordDigest.h"
+#include "core/protect/PasswordDigest.h"
 
-#include "protect/Md5.h"
+#include "core/protect/Md5.h"
 
 #include <cstring>
 

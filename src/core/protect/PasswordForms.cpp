@@ -1,6 +1,6 @@
-#include "protect/PasswordForms.h"
+#include "core/protect/PasswordForms.h"
 
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
 
 std::vector<std::string> PasswordForms(const std::string& typed) {
     std::vector<std::string> forms{typed};

@@ -1,4 +1,4 @@
-#include "protect/Secrets.h"
+#include "core/protect/Secrets.h"
 
 #include <cstring>
 #include <sys/prctl.h>

@@ -1,6 +1,6 @@
-#include "richtext/CodePage.h"
+#include "core/richtext/CodePage.h"
 
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "richtext/ListNumbering.h"
+#include "core/richtext/ListNumbering.h"
 
 namespace richtext {
 

@@ -1,4 +1,4 @@
-#include "richtext/ModelDump.h"
+#include "core/richtext/ModelDump.h"
 
 #include <QCryptographicHash>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "richtext/PlainText.h"
+#include "core/richtext/PlainText.h"
 
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
 
 namespace richtext {
 

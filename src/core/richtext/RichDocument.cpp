@@ -1,4 +1,4 @@
-#include "richtext/RichDocument.h"
+#include "core/richtext/RichDocument.h"
 
 namespace richtext {
 

@@ -1,4 +1,4 @@
-#include "richtext/RtfColorTable.h"
+#include "core/richtext/RtfColorTable.h"
 
 #include <algorithm>
 

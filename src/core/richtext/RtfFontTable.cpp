@@ -1,4 +1,4 @@
-#include "richtext/RtfFontTable.h"
+#include "core/richtext/RtfFontTable.h"
 
 namespace richtext {
 

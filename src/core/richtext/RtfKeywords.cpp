@@ -1,6 +1,6 @@
-#include "richtext/RtfKeywords.h"
+#include "core/richtext/RtfKeywords.h"
 
-#include "richtext/RichDocument.h"
+#include "core/richtext/RichDocument.h"
 
 #include <algorithm>
 #include <array>

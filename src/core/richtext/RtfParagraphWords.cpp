@@ -1,4 +1,4 @@
-#include "richtext/RtfParagraphWords.h"
+#include "core/richtext/RtfParagraphWords.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "richtext/RichDocument.h"
-#include "richtext/RtfKeywords.h"
-#include "richtext/RtfTokenizer.h"
+#include "core/richtext/RichDocument.h"
+#include "core/richtext/RtfKeywords.h"
+#include "core/richtext/RtfTokenizer.h"
 
 #include <string>
 

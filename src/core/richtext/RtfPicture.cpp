@@ -1,6 +1,6 @@
-#include "richtext/RtfPicture.h"
+#include "core/richtext/RtfPicture.h"
 
-#include "richtext/RtfTokenizer.h"
+#include "core/richtext/RtfTokenizer.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "richtext/RichDocument.h"
-#include "richtext/RtfKeywords.h"
+#include "core/richtext/RichDocument.h"
+#include "core/richtext/RtfKeywords.h"
 
 #include <optional>
 #include <string_view>

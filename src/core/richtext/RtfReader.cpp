@@ -1,13 +1,13 @@
-#include "richtext/RtfReader.h"
+#include "core/richtext/RtfReader.h"
 
-#include "richtext/CodePage.h"
-#include "richtext/PlainText.h"
-#include "richtext/RtfColorTable.h"
-#include "richtext/RtfFontTable.h"
-#include "richtext/RtfKeywords.h"
-#include "richtext/RtfParagraphWords.h"
-#include "richtext/RtfPicture.h"
-#include "richtext/RtfTokenizer.h"
+#include "core/richtext/CodePage.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RtfColorTable.h"
+#include "core/richtext/RtfFontTable.h"
+#include "core/richtext/RtfKeywords.h"
+#include "core/richtext/RtfParagraphWords.h"
+#include "core/richtext/RtfPicture.h"
+#include "core/richtext/RtfTokenizer.h"
 
 #include <QLatin1StringView>
 #include <algorithm>

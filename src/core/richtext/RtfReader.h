@@ -1,6 +1,6 @@
 #pragma once
 
-#include "richtext/RichDocument.h"
+#include "core/richtext/RichDocument.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "richtext/RtfTokenizer.h"
+#include "core/richtext/RtfTokenizer.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "richtext/RtfWriter.h"
+#include "core/richtext/RtfWriter.h"
 
-#include "platform/TextEncoding.h"
-#include "richtext/ListNumbering.h"
-#include "richtext/RtfParagraphWords.h"
+#include "core/platform/TextEncoding.h"
+#include "core/richtext/ListNumbering.h"
+#include "core/richtext/RtfParagraphWords.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "richtext/TextFinder.h"
+#include "core/richtext/TextFinder.h"
 
 #include <QLatin1StringView>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "spelling/DictionaryCatalog.h"
+#include "core/spelling/DictionaryCatalog.h"
 
 #include <QDir>
 #include <QFileInfo>

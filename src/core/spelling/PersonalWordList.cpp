@@ -1,6 +1,6 @@
-#include "spelling/PersonalWordList.h"
+#include "core/spelling/PersonalWordList.h"
 
-#include "spelling/SpellingTexts.h"
+#include "core/spelling/SpellingTexts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "spelling/SpellingService.h"
+#include "core/spelling/SpellingService.h"
 
-#include "spelling/SpellChecker.h"
+#include "core/spelling/SpellChecker.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spelling/PersonalWordList.h"
+#include "core/spelling/PersonalWordList.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "spelling/SpellingSession.h"
+#include "core/spelling/SpellingSession.h"
 
-#include "spelling/SpellingService.h"
+#include "core/spelling/SpellingService.h"
 
 #include <algorithm>
 

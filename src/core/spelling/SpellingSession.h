@@ -1,7 +1,7 @@
 #pragma once
 
-#include "spelling/TextChange.h"
-#include "spelling/WordSplitter.h"
+#include "core/spelling/TextChange.h"
+#include "core/spelling/WordSplitter.h"
 
 #include <QHash>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "spelling/SpellingTexts.h"
+#include "core/spelling/SpellingTexts.h"
 
 namespace spellingtexts {
 

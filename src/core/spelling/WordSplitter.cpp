@@ -1,4 +1,4 @@
-#include "spelling/WordSplitter.h"
+#include "core/spelling/WordSplitter.h"
 
 #include <algorithm>
 

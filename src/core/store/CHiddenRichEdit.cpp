@@ -1,9 +1,9 @@
-#include "store/CHiddenRichEdit.h"
+#include "core/store/CHiddenRichEdit.h"
 
-#include "platform/TextEncoding.h"
-#include "richtext/PlainText.h"
-#include "richtext/RtfReader.h"
-#include "richtext/TextFinder.h"
+#include "core/platform/TextEncoding.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RtfReader.h"
+#include "core/richtext/TextFinder.h"
 
 namespace {
 

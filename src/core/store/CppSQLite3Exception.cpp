@@ -1,4 +1,4 @@
-#include "store/CppSQLite3Exception.h"
+#include "core/store/CppSQLite3Exception.h"
 
 #include <sqlite3.h>
 

@@ -1,9 +1,9 @@
-#include "store/EntryRowIds.h"
+#include "core/store/EntryRowIds.h"
 
-#include "store/CppSQLite3Exception.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "store/JournalAccess.h"
+#include "core/store/JournalAccess.h"
 
 #include <filesystem>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
-#include "store/JournalMessages.h"
+#include "core/store/JournalMessages.h"
 
-#include "store/JournalAccess.h"
+#include "core/store/JournalAccess.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/JournalAccess.h"
+#include "core/store/JournalAccess.h"
 
 #include <string>
 

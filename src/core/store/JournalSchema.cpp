@@ -1,11 +1,11 @@
-#include "store/JournalSchema.h"
+#include "core/store/JournalSchema.h"
 
-#include "dialogs/NewJournalValues.h"
-#include "protect/PasswordDigest.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
-#include "store/StoredText.h"
+#include "core/protect/PasswordDigest.h"
+#include "core/store/NewJournalValues.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/StoredText.h"
 
 namespace JournalSchema {
 

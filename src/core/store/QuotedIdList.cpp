@@ -1,7 +1,7 @@
-#include "store/QuotedIdList.h"
+#include "core/store/QuotedIdList.h"
 
-#include "store/SqlBuffer.h"
-#include "store/SqlQuote.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuote.h"
 
 std::string QuotedIdList(const std::vector<std::string>& ids, const char* separator) {
     std::string list;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/COleDateTime.h"
+#include "core/platform/COleDateTime.h"
 
 #include <string>
 #include <vector>

@@ -1,11 +1,11 @@
-#include "store/SearchMarks.h"
+#include "core/store/SearchMarks.h"
 
-#include "store/CppSQLite3Exception.h"
-#include "store/EntryRowIds.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
-#include "store/SqlTransaction.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/EntryRowIds.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/SqlTransaction.h"
 
 #include <algorithm>
 #include <cstdlib>

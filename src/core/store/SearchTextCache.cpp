@@ -1,13 +1,13 @@
-#include "store/SearchTextCache.h"
+#include "core/store/SearchTextCache.h"
 
-#include "protect/Secrets.h"
-#include "richtext/PlainText.h"
-#include "store/CHiddenRichEdit.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
-#include "store/StoredText.h"
-#include "store/TimeStamp.h"
+#include "core/protect/Secrets.h"
+#include "core/richtext/PlainText.h"
+#include "core/store/CHiddenRichEdit.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/StoredText.h"
+#include "core/store/TimeStamp.h"
 #include <QLatin1StringView>
 
 #include <algorithm>

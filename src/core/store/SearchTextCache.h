@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/COleDateTime.h"
-#include "richtext/TextFinder.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/EntryRowIds.h"
-#include "store/SearchMarks.h"
+#include "core/platform/COleDateTime.h"
+#include "core/richtext/TextFinder.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/EntryRowIds.h"
+#include "core/store/SearchMarks.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "store/SqlBinary.h"
+#include "core/store/SqlBinary.h"
 
-#include "store/CppSQLite3Exception.h"
+#include "core/store/CppSQLite3Exception.h"
 
 #include <climits>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "store/SqlBuffer.h"
+#include "core/store/SqlBuffer.h"
 
-#include "store/CppSQLite3Exception.h"
+#include "core/store/CppSQLite3Exception.h"
 
 #include <sqlite3.h>
 

@@ -1,6 +1,6 @@
-#include "store/SqlDatabase.h"
+#include "core/store/SqlDatabase.h"
 
-#include "store/CppSQLite3Exception.h"
+#include "core/store/CppSQLite3Exception.h"
 
 #include <sqlite3.h>
 

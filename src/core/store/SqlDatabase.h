@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/SqlQuery.h"
+#include "core/store/SqlQuery.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "store/SqlQuery.h"
+#include "core/store/SqlQuery.h"
 
-#include "store/CppSQLite3Exception.h"
+#include "core/store/CppSQLite3Exception.h"
 
 #include <sqlite3.h>
 

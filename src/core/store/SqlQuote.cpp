@@ -1,4 +1,4 @@
-#include "store/SqlQuote.h"
+#include "core/store/SqlQuote.h"
 
 std::string SqlQuote(std::string_view text) {
     std::string quoted;

@@ -1,7 +1,7 @@
-#include "store/SqlTransaction.h"
+#include "core/store/SqlTransaction.h"
 
-#include "store/CppSQLite3Exception.h"
-#include "store/SqlDatabase.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/SqlDatabase.h"
 
 SqlTransaction::SqlTransaction(SqlDatabase& db, const char* begin) : m_db(db) {
     m_db.execute(begin);

@@ -1,9 +1,9 @@
-#include "store/StoredText.h"
+#include "core/store/StoredText.h"
 
-#include "protect/BlowfishEngine.h"
-#include "protect/ContentCipher.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/SqlBinary.h"
+#include "core/protect/BlowfishEngine.h"
+#include "core/protect/ContentCipher.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/SqlBinary.h"
 
 #include <algorithm>
 #include <cstring>

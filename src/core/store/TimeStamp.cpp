@@ -1,7 +1,7 @@
-#include "store/TimeStamp.h"
+#include "core/store/TimeStamp.h"
 
-#include "store/SqlDatabase.h"
-#include "store/SqlQuery.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/SqlQuery.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,10 +1,10 @@
-#include "app/BrowserPanes.h"
+#include "gui/app/BrowserPanes.h"
 
-#include "browser/CEntryListView.h"
-#include "browser/CFolderListView.h"
-#include "browser/CPreviewPane.h"
-#include "browser/CTopicListView.h"
-#include "dialogs/CEntryTopicsDlg.h"
+#include "gui/browser/CEntryListView.h"
+#include "gui/browser/CFolderListView.h"
+#include "gui/browser/CPreviewPane.h"
+#include "gui/browser/CTopicListView.h"
+#include "gui/dialogs/CEntryTopicsDlg.h"
 
 CQBKView::PaneFactory browserPanes() {
     CQBKView::PaneFactory factory;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/CQBKView.h"
+#include "gui/browser/CQBKView.h"
 
 // Makes the four real panes of the main window.
 CQBKView::PaneFactory browserPanes();

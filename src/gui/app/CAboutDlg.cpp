@@ -1,7 +1,7 @@
-#include "app/CAboutDlg.h"
+#include "gui/app/CAboutDlg.h"
 
-#include "platform/ControlId.h"
-#include "platform/ExternalPrograms.h"
+#include "gui/platform/ControlId.h"
+#include "gui/platform/ExternalPrograms.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

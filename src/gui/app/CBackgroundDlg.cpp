@@ -1,4 +1,4 @@
-#include "app/CBackgroundDlg.h"
+#include "gui/app/CBackgroundDlg.h"
 
 #include <QChildEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CDibImage.h"
+#include "gui/app/CDibImage.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "app/CDibImage.h"
+#include "gui/app/CDibImage.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

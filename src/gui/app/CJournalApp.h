@@ -1,14 +1,14 @@
 #pragma once
 
-#include "browser/CQBKView.h"
-#include "platform/AppJournalHost.h"
-#include "platform/CommandMap.h"
-#include "platform/CommandRouter.h"
-#include "platform/InstanceHandoff.h"
-#include "platform/PageMargins.h"
-#include "platform/ProgramInfo.h"
-#include "platform/QtJournalUi.h"
-#include "platform/RecentFileList.h"
+#include "core/platform/CommandMap.h"
+#include "core/platform/CommandRouter.h"
+#include "core/platform/InstanceHandoff.h"
+#include "core/platform/PageMargins.h"
+#include "core/platform/ProgramInfo.h"
+#include "core/platform/RecentFileList.h"
+#include "gui/browser/CQBKView.h"
+#include "gui/platform/AppJournalHost.h"
+#include "gui/platform/QtJournalUi.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,16 +1,16 @@
-#include "app/CMainFrame.h"
+#include "gui/app/CMainFrame.h"
 
-#include "app/HelpWindow.h"
-#include "app/MainMenus.h"
-#include "app/StatusIndicators.h"
-#include "browser/CQBKView.h"
-#include "platform/CommandActions.h"
-#include "platform/CommandIds.h"
-#include "platform/CommandPrompts.h"
-#include "platform/CommandRouter.h"
-#include "platform/ExternalPrograms.h"
-#include "platform/ProfileSettings.h"
-#include "store/CQBKDoc.h"
+#include "core/platform/CommandIds.h"
+#include "core/platform/CommandPrompts.h"
+#include "core/platform/CommandRouter.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/StatusIndicators.h"
+#include "gui/browser/CQBKView.h"
+#include "gui/platform/CommandActions.h"
+#include "gui/platform/ExternalPrograms.h"
+#include "gui/platform/ProfileSettings.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CommandMap.h"
+#include "core/platform/CommandMap.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
-#include "app/CWelcomeDlg.h"
+#include "gui/app/CWelcomeDlg.h"
 
-#include "platform/ControlId.h"
-#include "platform/ProfileSettings.h"
+#include "gui/platform/ControlId.h"
+#include "gui/platform/ProfileSettings.h"
 
 #include <QEvent>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CBackgroundDlg.h"
-#include "dialogs/JournalUi.h"
+#include "core/session/JournalUi.h"
+#include "gui/app/CBackgroundDlg.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "app/HelpWindow.h"
+#include "gui/app/HelpWindow.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -1,9 +1,9 @@
-#include "app/MainMenus.h"
+#include "gui/app/MainMenus.h"
 
-#include "platform/CommandActions.h"
-#include "platform/CommandIds.h"
-#include "platform/FixedToolBar.h"
-#include "platform/RecentFileMenu.h"
+#include "core/platform/CommandIds.h"
+#include "gui/platform/CommandActions.h"
+#include "gui/platform/FixedToolBar.h"
+#include "gui/platform/RecentFileMenu.h"
 
 #include <QAction>
 #include <QIcon>

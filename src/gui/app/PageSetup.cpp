@@ -1,4 +1,4 @@
-#include "app/PageSetup.h"
+#include "gui/app/PageSetup.h"
 
 #include <QPageLayout>
 #include <QPageSetupDialog>

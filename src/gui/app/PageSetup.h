@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PageMargins.h"
+#include "core/platform/PageMargins.h"
 
 class QPrinter;
 class QWidget;

@@ -1,10 +1,10 @@
-#include "app/SampleJournal.h"
+#include "gui/app/SampleJournal.h"
 
-#include "dialogs/JournalUi.h"
-#include "dialogs/NewJournalPath.h"
-#include "store/CQBKDoc.h"
-#include "store/NoWindowHost.h"
-#include "store/SqlBuffer.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "core/session/NewJournalPath.h"
+#include "core/session/NoWindowHost.h"
+#include "core/store/SqlBuffer.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/InstanceHandoff.h"
+#include "core/platform/InstanceHandoff.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "app/StatusIndicators.h"
+#include "gui/app/StatusIndicators.h"
 
-#include "platform/CommandIds.h"
-#include "platform/CommandPrompts.h"
+#include "core/platform/CommandIds.h"
+#include "core/platform/CommandPrompts.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

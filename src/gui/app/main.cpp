@@ -1,8 +1,8 @@
-#include "app/BrowserPanes.h"
-#include "app/CJournalApp.h"
-#include "app/SampleJournal.h"
-#include "app/SingleInstance.h"
-#include "platform/ProgramInfo.h"
+#include "core/platform/ProgramInfo.h"
+#include "gui/app/BrowserPanes.h"
+#include "gui/app/CJournalApp.h"
+#include "gui/app/SampleJournal.h"
+#include "gui/app/SingleInstance.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "browser/EntryRow.h"
-#include "browser/Panes.h"
-#include "platform/CommandMap.h"
+#include "core/browser/EntryRow.h"
+#include "core/platform/CommandMap.h"
+#include "core/session/Panes.h"
 
 #include <QPoint>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/Panes.h"
-#include "platform/CommandMap.h"
+#include "core/platform/CommandMap.h"
+#include "core/session/Panes.h"
 
 #include <QIcon>
 #include <QPoint>

@@ -1,11 +1,11 @@
 // The folder tree's context menu, folder drags and the drop highlight that entry drags use.
-#include "browser/BrowserMessages.h"
-#include "browser/CFolderListView.h"
-#include "browser/FolderDrag.h"
-#include "browser/FolderEdits.h"
-#include "browser/PaneContextMenu.h"
-#include "dialogs/JournalUi.h"
-#include "store/CQBKDoc.h"
+#include "core/browser/BrowserMessages.h"
+#include "core/browser/FolderEdits.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "gui/browser/CFolderListView.h"
+#include "gui/browser/FolderDrag.h"
+#include "gui/browser/PaneContextMenu.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,9 +1,9 @@
-#include "browser/CPreviewPane.h"
+#include "gui/browser/CPreviewPane.h"
 
-#include "browser/BrowserMessages.h"
-#include "browser/PaneContextMenu.h"
-#include "platform/RtfDocumentAdapter.h"
-#include "store/CQBKDoc.h"
+#include "core/browser/BrowserMessages.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/browser/PaneContextMenu.h"
+#include "render/RtfDocumentAdapter.h"
 
 #include <QApplication>
 #include <QFontDatabase>

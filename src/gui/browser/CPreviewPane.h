@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/Panes.h"
+#include "core/session/Panes.h"
 
 #include <QFont>
 #include <QString>

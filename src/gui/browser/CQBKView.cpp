@@ -1,11 +1,11 @@
-#include "browser/CQBKView.h"
+#include "gui/browser/CQBKView.h"
 
-#include "browser/Panes.h"
-#include "platform/CaptionBar.h"
-#include "platform/CommandRouter.h"
-#include "platform/CommandTarget.h"
-#include "platform/ControlId.h"
-#include "store/CQBKDoc.h"
+#include "core/platform/CommandRouter.h"
+#include "core/platform/CommandTarget.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/Panes.h"
+#include "gui/platform/CaptionBar.h"
+#include "gui/platform/ControlId.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/PaneLayoutState.h"
+#include "core/browser/PaneLayoutState.h"
 
 #include <QIcon>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "browser/CStyledLabel.h"
+#include "gui/browser/CStyledLabel.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,14 +1,14 @@
-#include "browser/CTopicListView.h"
+#include "gui/browser/CTopicListView.h"
 
-#include "browser/BrowserMessages.h"
-#include "browser/NameEditDelegate.h"
-#include "browser/PaneCaption.h"
-#include "browser/PaneCommandRules.h"
-#include "browser/PaneContextMenu.h"
-#include "browser/TopicListModel.h"
-#include "dialogs/JournalUi.h"
-#include "platform/TextEncoding.h"
-#include "store/CQBKDoc.h"
+#include "core/browser/BrowserMessages.h"
+#include "core/platform/TextEncoding.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "core/session/PaneCommandRules.h"
+#include "gui/browser/NameEditDelegate.h"
+#include "gui/browser/PaneCaption.h"
+#include "gui/browser/PaneContextMenu.h"
+#include "gui/browser/TopicListModel.h"
 
 #include <QContextMenuEvent>
 #include <QListView>

@@ -1,4 +1,4 @@
-#include "browser/DragFeedback.h"
+#include "gui/browser/DragFeedback.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "browser/EntryDrag.h"
+#include "gui/browser/EntryDrag.h"
 
-#include "browser/CEntryListView.h"
-#include "browser/CFolderListView.h"
-#include "browser/DropRules.h"
+#include "core/browser/DropRules.h"
+#include "gui/browser/CEntryListView.h"
+#include "gui/browser/CFolderListView.h"
 
 #include <QTreeView>
 #include <QTreeWidget>

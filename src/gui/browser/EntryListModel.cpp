@@ -1,7 +1,7 @@
-#include "browser/EntryListModel.h"
+#include "gui/browser/EntryListModel.h"
 
-#include "browser/EntryListSort.h"
-#include "platform/TextEncoding.h"
+#include "core/browser/EntryListSort.h"
+#include "core/platform/TextEncoding.h"
 
 EntryListModel::EntryListModel(QObject* parent) : QAbstractTableModel(parent) {}
 

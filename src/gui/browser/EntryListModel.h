@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/EntryRow.h"
+#include "core/browser/EntryRow.h"
 
 #include <QAbstractTableModel>
 #include <functional>

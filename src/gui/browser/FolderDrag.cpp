@@ -1,7 +1,7 @@
-#include "browser/FolderDrag.h"
+#include "gui/browser/FolderDrag.h"
 
-#include "browser/CFolderListView.h"
-#include "browser/DropRules.h"
+#include "core/browser/DropRules.h"
+#include "gui/browser/CFolderListView.h"
 
 #include <QScrollBar>
 #include <QTreeWidget>

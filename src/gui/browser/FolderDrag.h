@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/DragFeedback.h"
+#include "gui/browser/DragFeedback.h"
 
 #include <QPoint>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "browser/NameEditDelegate.h"
+#include "gui/browser/NameEditDelegate.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
-#include "browser/PaneCaption.h"
+#include "gui/browser/PaneCaption.h"
 
-#include "platform/ThemeIcons.h"
+#include "gui/platform/ThemeIcons.h"
 
 #include <QLabel>
 #include <QStyle>

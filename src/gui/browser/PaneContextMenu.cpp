@@ -1,4 +1,4 @@
-#include "browser/PaneContextMenu.h"
+#include "gui/browser/PaneContextMenu.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/CommandIds.h"
-#include "platform/CommandRouter.h"
+#include "core/platform/CommandIds.h"
+#include "core/platform/CommandRouter.h"
 
 #include <QMenu>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "browser/TopicListModel.h"
+#include "gui/browser/TopicListModel.h"
 
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
 
 TopicListModel::TopicListModel(QObject* parent) : QAbstractListModel(parent) {}
 

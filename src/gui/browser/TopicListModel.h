@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/TopicItems.h"
+#include "core/browser/TopicItems.h"
 
 #include <QAbstractListModel>
 #include <string>

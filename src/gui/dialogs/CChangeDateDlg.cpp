@@ -1,8 +1,8 @@
-#include "dialogs/CChangeDateDlg.h"
+#include "gui/dialogs/CChangeDateDlg.h"
 
-#include "dialogs/DialogChecks.h"
-#include "dialogs/DialogParts.h"
-#include "platform/ControlId.h"
+#include "core/dialogs/DialogChecks.h"
+#include "gui/dialogs/DialogParts.h"
+#include "gui/platform/ControlId.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/ChangeDateValues.h"
+#include "core/session/ChangeDateValues.h"
 
 #include <QDialog>
 

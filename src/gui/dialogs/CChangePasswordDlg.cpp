@@ -1,11 +1,11 @@
-#include "dialogs/CChangePasswordDlg.h"
+#include "gui/dialogs/CChangePasswordDlg.h"
 
-#include "dialogs/DialogChecks.h"
-#include "dialogs/SecretEdit.h"
-#include "platform/ControlId.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TextEncoding.h"
-#include "protect/Secrets.h"
+#include "core/dialogs/DialogChecks.h"
+#include "core/platform/TextEncoding.h"
+#include "core/protect/Secrets.h"
+#include "gui/dialogs/SecretEdit.h"
+#include "gui/platform/ControlId.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

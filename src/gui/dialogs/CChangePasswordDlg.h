@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/ChangePasswordValues.h"
+#include "core/session/ChangePasswordValues.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "dialogs/CCommentDlg.h"
+#include "gui/dialogs/CCommentDlg.h"
 
-#include "dialogs/DialogChecks.h"
-#include "dialogs/DialogParts.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TextEncoding.h"
+#include "core/dialogs/DialogChecks.h"
+#include "core/platform/TextEncoding.h"
+#include "gui/dialogs/DialogParts.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/CommentValues.h"
+#include "core/session/CommentValues.h"
 
 #include <QDialog>
 

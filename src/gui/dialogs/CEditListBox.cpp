@@ -1,7 +1,7 @@
-#include "dialogs/CEditListBox.h"
+#include "gui/dialogs/CEditListBox.h"
 
-#include "dialogs/CInPlaceEdit.h"
-#include "platform/ControlId.h"
+#include "gui/dialogs/CInPlaceEdit.h"
+#include "gui/platform/ControlId.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/CInPlaceEdit.h"
+#include "gui/dialogs/CInPlaceEdit.h"
 
 #include <QListWidget>
 #include <QPointer>

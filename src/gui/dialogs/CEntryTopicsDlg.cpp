@@ -1,11 +1,11 @@
-#include "dialogs/CEntryTopicsDlg.h"
+#include "gui/dialogs/CEntryTopicsDlg.h"
 
-#include "browser/CEntryListView.h"
-#include "dialogs/CMasterTopicsDlg.h"
-#include "dialogs/TopicDialogLayout.h"
-#include "platform/ControlId.h"
-#include "platform/TextEncoding.h"
-#include "store/CQBKDoc.h"
+#include "core/platform/TextEncoding.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/browser/CEntryListView.h"
+#include "gui/dialogs/CMasterTopicsDlg.h"
+#include "gui/dialogs/TopicDialogLayout.h"
+#include "gui/platform/ControlId.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/EntryTopicsList.h"
+#include "core/dialogs/EntryTopicsList.h"
 
 #include <QDialog>
 #include <string>

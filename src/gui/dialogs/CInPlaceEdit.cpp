@@ -1,4 +1,4 @@
-#include "dialogs/CInPlaceEdit.h"
+#include "gui/dialogs/CInPlaceEdit.h"
 
 #include <QKeyEvent>
 

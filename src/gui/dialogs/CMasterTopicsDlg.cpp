@@ -1,9 +1,9 @@
-#include "dialogs/CMasterTopicsDlg.h"
+#include "gui/dialogs/CMasterTopicsDlg.h"
 
-#include "dialogs/CEditListBox.h"
-#include "dialogs/TopicDialogLayout.h"
-#include "platform/ControlId.h"
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
+#include "gui/dialogs/CEditListBox.h"
+#include "gui/dialogs/TopicDialogLayout.h"
+#include "gui/platform/ControlId.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/MasterTopicList.h"
+#include "core/dialogs/MasterTopicList.h"
 
 #include <QDialog>
 

@@ -1,15 +1,15 @@
-#include "dialogs/CNewJournalDlg.h"
+#include "gui/dialogs/CNewJournalDlg.h"
 
-#include "browser/CStyledLabel.h"
-#include "dialogs/DialogChecks.h"
-#include "dialogs/DialogParts.h"
-#include "dialogs/NewJournalPath.h"
-#include "dialogs/SecretEdit.h"
-#include "dialogs/SettingsControls.h"
-#include "platform/ControlId.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TextEncoding.h"
-#include "protect/Secrets.h"
+#include "core/dialogs/DialogChecks.h"
+#include "core/platform/TextEncoding.h"
+#include "core/protect/Secrets.h"
+#include "core/session/NewJournalPath.h"
+#include "gui/browser/CStyledLabel.h"
+#include "gui/dialogs/DialogParts.h"
+#include "gui/dialogs/SecretEdit.h"
+#include "gui/dialogs/SettingsControls.h"
+#include "gui/platform/ControlId.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/NewJournalValues.h"
+#include "core/store/NewJournalValues.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "dialogs/COptionsDlg.h"
+#include "gui/dialogs/COptionsDlg.h"
 
-#include "dialogs/DialogChecks.h"
-#include "dialogs/DialogParts.h"
-#include "dialogs/SettingsControls.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TextEncoding.h"
+#include "core/dialogs/DialogChecks.h"
+#include "core/platform/TextEncoding.h"
+#include "gui/dialogs/DialogParts.h"
+#include "gui/dialogs/SettingsControls.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/OptionsValues.h"
+#include "core/session/OptionsValues.h"
 
 #include <QDialog>
 

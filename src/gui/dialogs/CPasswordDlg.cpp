@@ -1,7 +1,7 @@
-#include "dialogs/CPasswordDlg.h"
+#include "gui/dialogs/CPasswordDlg.h"
 
-#include "dialogs/SecretEdit.h"
-#include "platform/ControlId.h"
+#include "gui/dialogs/SecretEdit.h"
+#include "gui/platform/ControlId.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/PasswordValues.h"
+#include "core/session/PasswordValues.h"
 
 #include <QDialog>
 

@@ -1,15 +1,15 @@
-#include "dialogs/CSearchDlg.h"
+#include "gui/dialogs/CSearchDlg.h"
 
-#include "browser/CEntryListView.h"
-#include "browser/EntryListModel.h"
-#include "dialogs/CEntryTopicsDlg.h"
-#include "dialogs/DialogParts.h"
-#include "dialogs/JournalUi.h"
-#include "dialogs/SearchMemory.h"
-#include "dialogs/SearchRules.h"
-#include "platform/ControlId.h"
-#include "platform/TextEncoding.h"
-#include "store/CQBKDoc.h"
+#include "core/dialogs/SearchMemory.h"
+#include "core/dialogs/SearchRules.h"
+#include "core/platform/TextEncoding.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "gui/browser/CEntryListView.h"
+#include "gui/browser/EntryListModel.h"
+#include "gui/dialogs/CEntryTopicsDlg.h"
+#include "gui/dialogs/DialogParts.h"
+#include "gui/platform/ControlId.h"
 
 #include <QApplication>
 #include <QButtonGroup>

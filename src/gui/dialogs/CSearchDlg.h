@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/SearchValues.h"
-#include "dialogs/SearchWindow.h"
+#include "core/dialogs/SearchValues.h"
+#include "core/session/SearchWindow.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "dialogs/DialogParts.h"
+#include "gui/dialogs/DialogParts.h"
 
-#include "platform/ControlId.h"
+#include "gui/platform/ControlId.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -1,7 +1,7 @@
-#include "dialogs/FormDialog.h"
+#include "gui/dialogs/FormDialog.h"
 
-#include "platform/ControlId.h"
-#include "platform/MessageBoxes.h"
+#include "gui/platform/ControlId.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

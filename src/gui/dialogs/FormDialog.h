@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/DialogChecks.h"
+#include "core/dialogs/DialogChecks.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "dialogs/SecretEdit.h"
+#include "gui/dialogs/SecretEdit.h"
 
-#include "platform/TextEncoding.h"
-#include "protect/Secrets.h"
+#include "core/platform/TextEncoding.h"
+#include "core/protect/Secrets.h"
 
 #include <QEvent>
 #include <QKeyEvent>

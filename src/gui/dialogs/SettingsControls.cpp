@@ -1,7 +1,7 @@
-#include "dialogs/SettingsControls.h"
+#include "gui/dialogs/SettingsControls.h"
 
-#include "platform/ControlId.h"
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
+#include "gui/platform/ControlId.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

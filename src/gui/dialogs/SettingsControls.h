@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/SettingChoices.h"
+#include "core/dialogs/SettingChoices.h"
 
 #include <string>
 

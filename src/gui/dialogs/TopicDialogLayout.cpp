@@ -1,6 +1,6 @@
-#include "dialogs/TopicDialogLayout.h"
+#include "gui/dialogs/TopicDialogLayout.h"
 
-#include "platform/ControlId.h"
+#include "gui/platform/ControlId.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "editor/CEntryDoc.h"
-#include "editor/EntryTextView.h"
-#include "platform/CommandMap.h"
-#include "platform/CommandRouter.h"
-#include "platform/QtJournalUi.h"
+#include "core/editor/CEntryDoc.h"
+#include "core/editor/EntryTextView.h"
+#include "core/platform/CommandMap.h"
+#include "core/platform/CommandRouter.h"
+#include "gui/platform/QtJournalUi.h"
 
 #include <QMainWindow>
 #include <QPointer>

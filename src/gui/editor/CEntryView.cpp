@@ -1,9 +1,9 @@
-#include "editor/CEntryView.h"
+#include "gui/editor/CEntryView.h"
 
-#include "platform/CommandActions.h"
-#include "platform/CommandIds.h"
-#include "platform/RtfDocumentAdapter.h"
-#include "platform/TextEncoding.h"
+#include "core/platform/CommandIds.h"
+#include "core/platform/TextEncoding.h"
+#include "gui/platform/CommandActions.h"
+#include "render/RtfDocumentAdapter.h"
 
 #include <QColorDialog>
 #include <QContextMenuEvent>

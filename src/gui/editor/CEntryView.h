@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editor/CharFormatExchange.h"
-#include "editor/EditorFind.h"
-#include "platform/CommandMap.h"
+#include "core/editor/CharFormatExchange.h"
+#include "core/platform/CommandMap.h"
+#include "gui/editor/EditorFind.h"
 
 #include <QTextEdit>
 

@@ -1,11 +1,11 @@
-#include "editor/CFormatBar.h"
+#include "gui/editor/CFormatBar.h"
 
-#include "editor/CharFormatExchange.h"
-#include "platform/CommandActions.h"
-#include "platform/CommandIds.h"
-#include "platform/CommandRouter.h"
-#include "platform/ControlId.h"
-#include "platform/TextEncoding.h"
+#include "core/editor/CharFormatExchange.h"
+#include "core/platform/CommandIds.h"
+#include "core/platform/CommandRouter.h"
+#include "core/platform/TextEncoding.h"
+#include "gui/platform/CommandActions.h"
+#include "gui/platform/ControlId.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,12 +1,12 @@
-#include "editor/CSpellingDlg.h"
+#include "gui/editor/CSpellingDlg.h"
 
-#include "editor/DocumentSpellSink.h"
-#include "platform/ControlId.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TextEncoding.h"
-#include "spelling/SpellingService.h"
-#include "spelling/SpellingSession.h"
-#include "spelling/SpellingTexts.h"
+#include "core/platform/TextEncoding.h"
+#include "core/spelling/SpellingService.h"
+#include "core/spelling/SpellingSession.h"
+#include "core/spelling/SpellingTexts.h"
+#include "gui/editor/DocumentSpellSink.h"
+#include "gui/platform/ControlId.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QBoxLayout>
 #include <QLabel>

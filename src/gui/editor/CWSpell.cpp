@@ -1,4 +1,4 @@
-#include "editor/CWSpell.h"
+#include "gui/editor/CWSpell.h"
 
 #include <QFile>
 #include <hunspell.hxx>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "spelling/DictionaryCatalog.h"
-#include "spelling/SpellChecker.h"
+#include "core/spelling/DictionaryCatalog.h"
+#include "core/spelling/SpellChecker.h"
 
 #include <memory>
 #include <string>

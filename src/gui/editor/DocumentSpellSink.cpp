@@ -1,4 +1,4 @@
-#include "editor/DocumentSpellSink.h"
+#include "gui/editor/DocumentSpellSink.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spelling/SpellingSession.h"
+#include "core/spelling/SpellingSession.h"
 
 class QTextDocument;
 

@@ -1,9 +1,9 @@
-#include "editor/EditorFind.h"
+#include "gui/editor/EditorFind.h"
 
-#include "editor/EditorMessages.h"
-#include "editor/FindReplaceDialog.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TextEncoding.h"
+#include "core/editor/EditorMessages.h"
+#include "core/platform/TextEncoding.h"
+#include "gui/editor/FindReplaceDialog.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QLineEdit>
 #include <QTextCursor>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/FindRules.h"
+#include "core/editor/FindRules.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "editor/EditorMenus.h"
+#include "gui/editor/EditorMenus.h"
 
-#include "platform/CommandActions.h"
-#include "platform/ControlId.h"
-#include "platform/FixedToolBar.h"
+#include "gui/platform/CommandActions.h"
+#include "gui/platform/ControlId.h"
+#include "gui/platform/FixedToolBar.h"
 
 #include <QAction>
 #include <QIcon>

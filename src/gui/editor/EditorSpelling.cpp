@@ -1,10 +1,10 @@
-#include "editor/EditorSpelling.h"
+#include "gui/editor/EditorSpelling.h"
 
-#include "editor/SpellCheckCommand.h"
-#include "editor/SpellContextMenu.h"
-#include "editor/SpellHighlighter.h"
-#include "editor/SpellingEngine.h"
-#include "spelling/SpellingTexts.h"
+#include "core/spelling/SpellingTexts.h"
+#include "gui/editor/SpellCheckCommand.h"
+#include "gui/editor/SpellContextMenu.h"
+#include "gui/editor/SpellHighlighter.h"
+#include "gui/editor/SpellingEngine.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,7 +1,7 @@
-#include "editor/EntryEditorTemplate.h"
+#include "gui/editor/EntryEditorTemplate.h"
 
-#include "editor/CEntryFrame.h"
-#include "store/CQBKDoc.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/editor/CEntryFrame.h"
 
 EntryEditorTemplate::EntryEditorTemplate(CQBKDoc& session, CommandTarget* application)
     : m_session(session), m_application(application) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/CEntryFrame.h"
+#include "gui/editor/CEntryFrame.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
-#include "editor/FindReplaceDialog.h"
+#include "gui/editor/FindReplaceDialog.h"
 
-#include "editor/EditorFind.h"
+#include "gui/editor/EditorFind.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

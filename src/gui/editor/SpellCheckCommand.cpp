@@ -1,9 +1,9 @@
-#include "editor/SpellCheckCommand.h"
+#include "gui/editor/SpellCheckCommand.h"
 
-#include "editor/CSpellingDlg.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TextEncoding.h"
-#include "spelling/SpellingTexts.h"
+#include "core/platform/TextEncoding.h"
+#include "core/spelling/SpellingTexts.h"
+#include "gui/editor/CSpellingDlg.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QTextCursor>
 #include <QTextEdit>

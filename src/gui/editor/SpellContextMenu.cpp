@@ -1,12 +1,12 @@
-#include "editor/SpellContextMenu.h"
+#include "gui/editor/SpellContextMenu.h"
 
-#include "editor/DocumentSpellSink.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TextEncoding.h"
-#include "spelling/SpellingService.h"
-#include "spelling/SpellingTexts.h"
-#include "spelling/TextChange.h"
-#include "spelling/WordSplitter.h"
+#include "core/platform/TextEncoding.h"
+#include "core/spelling/SpellingService.h"
+#include "core/spelling/SpellingTexts.h"
+#include "core/spelling/TextChange.h"
+#include "core/spelling/WordSplitter.h"
+#include "gui/editor/DocumentSpellSink.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
-#include "editor/SpellHighlighter.h"
+#include "gui/editor/SpellHighlighter.h"
 
-#include "spelling/SpellingService.h"
-#include "spelling/WordSplitter.h"
+#include "core/spelling/SpellingService.h"
+#include "core/spelling/WordSplitter.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spelling/SpellingService.h"
+#include "core/spelling/SpellingService.h"
 
 #include <QPointer>
 #include <QSyntaxHighlighter>

@@ -1,8 +1,8 @@
-#include "editor/SpellingEngine.h"
+#include "gui/editor/SpellingEngine.h"
 
-#include "editor/CWSpell.h"
-#include "spelling/SpellingService.h"
-#include "spelling/SpellingTexts.h"
+#include "core/spelling/SpellingService.h"
+#include "core/spelling/SpellingTexts.h"
+#include "gui/editor/CWSpell.h"
 
 #include <QLocale>
 #include <QSettings>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spelling/DictionaryCatalog.h"
+#include "core/spelling/DictionaryCatalog.h"
 
 #include <QObject>
 #include <QString>

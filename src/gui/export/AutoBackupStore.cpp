@@ -1,4 +1,4 @@
-#include "AutoBackupStore.h"
+#include "gui/export/AutoBackupStore.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/AutoBackup.h"
+#include "core/export/AutoBackup.h"
 
 // The automatic backup settings in the user's profile ("Settings"/"AutoBackup",
 // "AutoBackupFolder", "AutoBackupKeep"); off when never set.

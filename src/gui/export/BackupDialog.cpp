@@ -1,6 +1,6 @@
-#include "BackupDialog.h"
+#include "gui/export/BackupDialog.h"
 
-#include "ConfirmReplace.h"
+#include "gui/export/ConfirmReplace.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

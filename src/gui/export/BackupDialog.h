@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/AutoBackup.h"
+#include "core/export/AutoBackup.h"
 
 #include <QDialog>
 

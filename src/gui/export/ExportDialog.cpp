@@ -1,6 +1,6 @@
-#include "ExportDialog.h"
+#include "gui/export/ExportDialog.h"
 
-#include "ConfirmReplace.h"
+#include "gui/export/ConfirmReplace.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

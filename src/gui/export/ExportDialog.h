@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ExportDialogValues.h"
+#include "core/export/ExportDialogValues.h"
 
 #include <QDialog>
 

@@ -1,14 +1,14 @@
-#include "JournalExportCommands.h"
+#include "gui/export/JournalExportCommands.h"
 
-#include "AutoBackupStore.h"
-#include "BackupDialog.h"
-#include "ExportDialog.h"
-#include "OdtConverter.h"
+#include "gui/export/AutoBackupStore.h"
+#include "gui/export/BackupDialog.h"
+#include "gui/export/ExportDialog.h"
+#include "render/OdtConverter.h"
 
-#include "export/JournalBackup.h"
-#include "platform/TextEncoding.h"
-#include "print/PdfEntryPages.h"
-#include "store/CQBKDoc.h"
+#include "core/export/JournalBackup.h"
+#include "core/platform/TextEncoding.h"
+#include "core/session/CQBKDoc.h"
+#include "render/PdfEntryPages.h"
 
 #include <QCoreApplication>
 #include <QDate>

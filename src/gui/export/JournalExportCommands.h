@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/ExportJob.h"
-#include "platform/PageMargins.h"
+#include "core/export/ExportJob.h"
+#include "core/platform/PageMargins.h"
 
 #include <string>
 

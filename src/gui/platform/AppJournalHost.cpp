@@ -1,6 +1,6 @@
-#include "platform/AppJournalHost.h"
+#include "gui/platform/AppJournalHost.h"
 
-#include "platform/RecentFileList.h"
+#include "core/platform/RecentFileList.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/JournalHost.h"
+#include "core/session/JournalHost.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
-#include "platform/CaptionBar.h"
+#include "gui/platform/CaptionBar.h"
 
-#include "platform/ControlId.h"
-#include "platform/ThemeIcons.h"
+#include "gui/platform/ControlId.h"
+#include "gui/platform/ThemeIcons.h"
 
 #include <QHBoxLayout>
 #include <QIcon>

@@ -1,7 +1,7 @@
-#include "platform/CommandActions.h"
+#include "gui/platform/CommandActions.h"
 
-#include "platform/CommandPrompts.h"
-#include "platform/CommandRouter.h"
+#include "core/platform/CommandPrompts.h"
+#include "core/platform/CommandRouter.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>

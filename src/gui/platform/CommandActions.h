@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CommandIds.h"
+#include "core/platform/CommandIds.h"
 
 #include <QList>
 #include <QObject>

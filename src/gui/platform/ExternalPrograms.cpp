@@ -1,4 +1,4 @@
-#include "platform/ExternalPrograms.h"
+#include "gui/platform/ExternalPrograms.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

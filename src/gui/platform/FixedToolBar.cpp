@@ -1,6 +1,6 @@
-#include "platform/FixedToolBar.h"
+#include "gui/platform/FixedToolBar.h"
 
-#include "platform/ControlId.h"
+#include "gui/platform/ControlId.h"
 
 #include <QMainWindow>
 #include <QToolBar>

@@ -1,8 +1,8 @@
-#include "platform/MessageBoxes.h"
+#include "gui/platform/MessageBoxes.h"
 
-#include "platform/ControlId.h"
-#include "platform/TextEncoding.h"
-#include "platform/ThemeIcons.h"
+#include "core/platform/TextEncoding.h"
+#include "gui/platform/ControlId.h"
+#include "gui/platform/ThemeIcons.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/DialogChecks.h"
-#include "dialogs/MessageBoxRequest.h"
+#include "core/dialogs/DialogChecks.h"
+#include "core/session/MessageBoxRequest.h"
 
 class QWidget;
 

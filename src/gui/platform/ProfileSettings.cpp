@@ -1,4 +1,4 @@
-#include "platform/ProfileSettings.h"
+#include "gui/platform/ProfileSettings.h"
 
 #include <QCoreApplication>
 #include <QSettings>

@@ -1,14 +1,14 @@
-#include "platform/QtJournalUi.h"
+#include "gui/platform/QtJournalUi.h"
 
-#include "dialogs/CChangeDateDlg.h"
-#include "dialogs/CChangePasswordDlg.h"
-#include "dialogs/CCommentDlg.h"
-#include "dialogs/CNewJournalDlg.h"
-#include "dialogs/COptionsDlg.h"
-#include "dialogs/CPasswordDlg.h"
-#include "dialogs/NewJournalPath.h"
-#include "platform/DocumentsFolder.h"
-#include "platform/MessageBoxes.h"
+#include "core/platform/DocumentsFolder.h"
+#include "core/session/NewJournalPath.h"
+#include "gui/dialogs/CChangeDateDlg.h"
+#include "gui/dialogs/CChangePasswordDlg.h"
+#include "gui/dialogs/CCommentDlg.h"
+#include "gui/dialogs/CNewJournalDlg.h"
+#include "gui/dialogs/COptionsDlg.h"
+#include "gui/dialogs/CPasswordDlg.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QFile>
 #include <QFileDialog>

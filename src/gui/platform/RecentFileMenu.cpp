@@ -1,7 +1,7 @@
-#include "platform/RecentFileMenu.h"
+#include "gui/platform/RecentFileMenu.h"
 
-#include "platform/CommandActions.h"
-#include "platform/CommandIds.h"
+#include "core/platform/CommandIds.h"
+#include "gui/platform/CommandActions.h"
 
 #include <QAction>
 #include <QMenu>

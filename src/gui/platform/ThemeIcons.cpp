@@ -1,4 +1,4 @@
-#include "platform/ThemeIcons.h"
+#include "gui/platform/ThemeIcons.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "print/CCustomPrintDialog.h"
+#include "gui/print/CCustomPrintDialog.h"
 
-#include "platform/ControlId.h"
-#include "print/EntryPrintJob.h"
-#include "print/PrintMessages.h"
+#include "core/print/PrintMessages.h"
+#include "gui/platform/ControlId.h"
+#include "render/EntryPrintJob.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

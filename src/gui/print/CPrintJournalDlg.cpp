@@ -1,7 +1,7 @@
-#include "print/CPrintJournalDlg.h"
+#include "gui/print/CPrintJournalDlg.h"
 
-#include "platform/ControlId.h"
-#include "print/PrintJournalState.h"
+#include "core/print/PrintJournalState.h"
+#include "gui/platform/ControlId.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/FormDialog.h"
+#include "gui/dialogs/FormDialog.h"
 
 class PrintJournalState;
 class QButtonGroup;

@@ -1,15 +1,15 @@
-#include "print/JournalPrinting.h"
+#include "gui/print/JournalPrinting.h"
 
-#include "dialogs/JournalUi.h"
-#include "export/EntryReader.h"
-#include "platform/TextEncoding.h"
-#include "print/CCustomPrintDialog.h"
-#include "print/CPrintJournalDlg.h"
-#include "print/EntryPrintJob.h"
-#include "print/PrintJournalState.h"
-#include "print/PrintMessages.h"
-#include "print/PrinterSettings.h"
-#include "store/CQBKDoc.h"
+#include "core/export/EntryReader.h"
+#include "core/platform/TextEncoding.h"
+#include "core/print/PrintJournalState.h"
+#include "core/print/PrintMessages.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "gui/print/CCustomPrintDialog.h"
+#include "gui/print/CPrintJournalDlg.h"
+#include "gui/print/PrinterSettings.h"
+#include "render/EntryPrintJob.h"
 
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/PageMargins.h"
-#include "print/EntryChoice.h"
+#include "core/platform/PageMargins.h"
+#include "core/print/EntryChoice.h"
 
 #include <functional>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "print/PrinterSettings.h"
+#include "gui/print/PrinterSettings.h"
 
 #include <QPageLayout>
 #include <QPageSize>

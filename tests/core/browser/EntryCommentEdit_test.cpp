@@ -1,4 +1,4 @@
-#include "browser/EntryCommentEdit.h"
+#include "core/browser/EntryCommentEdit.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 

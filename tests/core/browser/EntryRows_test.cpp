@@ -1,4 +1,4 @@
-#include "browser/EntryRows.h"
+#include "core/browser/EntryRows.h"
 #include "support/TestJournal.h"
 
 #include <gtest/gtest.h>

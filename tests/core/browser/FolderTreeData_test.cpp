@@ -1,4 +1,4 @@
-#include "browser/FolderTreeData.h"
+#include "core/browser/FolderTreeData.h"
 #include "support/TestJournal.h"
 
 #include <gtest/gtest.h>

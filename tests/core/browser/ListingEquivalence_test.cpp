@@ -1,10 +1,10 @@
 // The listings against their one-row-at-a-time statements, on random journals.
-#include "browser/EntryRows.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlQuery.h"
-#include "store/StoredText.h"
-#include "store/TimeStamp.h"
+#include "core/browser/EntryRows.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/StoredText.h"
+#include "core/store/TimeStamp.h"
 #include "support/RandomJournal.h"
 #include "support/TestJournal.h"
 

@@ -1,4 +1,4 @@
-#include "browser/PaneLayoutState.h"
+#include "core/browser/PaneLayoutState.h"
 
 #include <gtest/gtest.h>
 

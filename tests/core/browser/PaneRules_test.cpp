@@ -1,7 +1,7 @@
-#include "browser/DropRules.h"
-#include "browser/EntryListSort.h"
-#include "browser/FolderEdits.h"
-#include "browser/PaneCommandRules.h"
+#include "core/browser/DropRules.h"
+#include "core/browser/EntryListSort.h"
+#include "core/browser/FolderEdits.h"
+#include "core/session/PaneCommandRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/DialogChecks.h"
+#include "core/dialogs/DialogChecks.h"
 
 #include <gtest/gtest.h>
 

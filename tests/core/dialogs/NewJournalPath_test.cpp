@@ -1,6 +1,6 @@
-#include "dialogs/DialogChecks.h"
-#include "dialogs/NewJournalPath.h"
-#include "platform/DocumentsFolder.h"
+#include "core/dialogs/DialogChecks.h"
+#include "core/platform/DocumentsFolder.h"
+#include "core/session/NewJournalPath.h"
 #include "support/RawSqlite.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "dialogs/SearchMemory.h"
-#include "dialogs/SearchRules.h"
-#include "dialogs/SearchWindow.h"
-#include "platform/CommandIds.h"
-#include "platform/CommandRouter.h"
+#include "core/dialogs/SearchMemory.h"
+#include "core/dialogs/SearchRules.h"
+#include "core/platform/CommandIds.h"
+#include "core/platform/CommandRouter.h"
+#include "core/session/SearchWindow.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 

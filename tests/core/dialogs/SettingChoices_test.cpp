@@ -1,4 +1,4 @@
-#include "dialogs/SettingChoices.h"
+#include "core/dialogs/SettingChoices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "dialogs/EntryTopicsList.h"
-#include "dialogs/MasterTopicList.h"
+#include "core/dialogs/EntryTopicsList.h"
+#include "core/dialogs/MasterTopicList.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 

@@ -1,6 +1,6 @@
-#include "editor/CharFormatExchange.h"
-#include "editor/EditorWindowRules.h"
-#include "editor/FindRules.h"
+#include "core/editor/CharFormatExchange.h"
+#include "core/editor/EditorWindowRules.h"
+#include "core/editor/FindRules.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "support/ExportFixture.h"
 
-#include "export/HtmlWriter.h"
-#include "export/MarkdownWriter.h"
-#include "richtext/RtfReader.h"
+#include "core/export/HtmlWriter.h"
+#include "core/export/MarkdownWriter.h"
+#include "core/richtext/RtfReader.h"
 
 #include <QXmlStreamReader>
 #include <gmock/gmock.h>

@@ -4,8 +4,8 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
-#include "export/AutoBackup.h"
-#include "export/JournalBackup.h"
+#include "core/export/AutoBackup.h"
+#include "core/export/JournalBackup.h"
 
 #include <QDir>
 #include <QFile>

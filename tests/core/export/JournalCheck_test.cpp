@@ -3,10 +3,10 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
-#include "export/JournalCheck.h"
-#include "store/SqlBinary.h"
-#include "store/SqlDatabase.h"
-#include "store/StoredText.h"
+#include "core/export/JournalCheck.h"
+#include "core/store/SqlBinary.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/StoredText.h"
 
 #include <gmock/gmock.h>
 

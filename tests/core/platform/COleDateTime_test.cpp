@@ -1,4 +1,4 @@
-#include "platform/COleDateTime.h"
+#include "core/platform/COleDateTime.h"
 
 #include <clocale>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "platform/CommandMap.h"
-#include "platform/CommandRouter.h"
+#include "core/platform/CommandMap.h"
+#include "core/platform/CommandRouter.h"
 
 #include <gtest/gtest.h>
 

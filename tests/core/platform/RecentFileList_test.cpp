@@ -1,4 +1,4 @@
-#include "platform/RecentFileList.h"
+#include "core/platform/RecentFileList.h"
 
 #include <QDir>
 #include <QSettings>

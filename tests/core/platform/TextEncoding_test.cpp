@@ -1,4 +1,4 @@
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

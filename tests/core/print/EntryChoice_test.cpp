@@ -1,9 +1,9 @@
 // Which entries a print or an export takes, read from a real journal file.
-#include "print/EntryChoice.h"
+#include "core/print/EntryChoice.h"
 
-#include "export/EntryReader.h"
-#include "protect/BlowfishEngine.h"
-#include "store/SqlDatabase.h"
+#include "core/export/EntryReader.h"
+#include "core/protect/BlowfishEngine.h"
+#include "core/store/SqlDatabase.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 

@@ -1,6 +1,6 @@
 // Where an entry's header and text go on the page, and where its pages break.
-#include "print/EntryPageLayout.h"
-#include "print/PageBreaks.h"
+#include "core/print/EntryPageLayout.h"
+#include "core/print/PageBreaks.h"
 
 #include <gtest/gtest.h>
 

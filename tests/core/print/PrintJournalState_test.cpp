@@ -1,5 +1,5 @@
 // The Print Journal dialog's rules: what it offers, what it enables, how its days move.
-#include "print/PrintJournalState.h"
+#include "core/print/PrintJournalState.h"
 
 #include <gtest/gtest.h>
 

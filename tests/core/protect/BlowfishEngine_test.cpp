@@ -1,6 +1,6 @@
 // OpenSSL's low-level Blowfish is deprecated in OpenSSL 3 but is exactly the oracle we want.
 #define OPENSSL_SUPPRESS_DEPRECATED
-#include "protect/BlowfishEngine.h"
+#include "core/protect/BlowfishEngine.h"
 
 #include <openssl/blowfish.h>
 

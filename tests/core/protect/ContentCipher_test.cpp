@@ -1,4 +1,4 @@
-#include "protect/ContentCipher.h"
+#include "core/protect/ContentCipher.h"
 #include "support/Hex.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #define OPENSSL_SUPPRESS_DEPRECATED
-#include "protect/Md5.h"
-#include "protect/PasswordDigest.h"
+#include "core/protect/Md5.h"
+#include "core/protect/PasswordDigest.h"
 #include "support/Hex.h"
 
 #include <openssl/md5.h>

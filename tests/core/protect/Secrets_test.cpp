@@ -1,5 +1,5 @@
 // Key material is wiped in place; a process holding a protected journal writes no core dump.
-#include "protect/Secrets.h"
+#include "core/protect/Secrets.h"
 #include "support/SessionFixture.h"
 
 #include <cstdlib>

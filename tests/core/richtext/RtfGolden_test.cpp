@@ -1,10 +1,10 @@
 // Each folder under golden/: input.rtf, expected.txt (the model dump), optionally plain.txt
 // (the plain-text stream-out); a missing or differing expected.txt gets actual.txt beside it.
 
-#include "richtext/ModelDump.h"
-#include "richtext/PlainText.h"
-#include "richtext/RtfReader.h"
-#include "richtext/RtfWriter.h"
+#include "core/richtext/ModelDump.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RtfReader.h"
+#include "core/richtext/RtfWriter.h"
 #include "support/RawSqlite.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "richtext/PlainText.h"
-#include "richtext/RtfReader.h"
-#include "richtext/RtfWriter.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RtfReader.h"
+#include "core/richtext/RtfWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "richtext/ModelDump.h"
-#include "richtext/PlainText.h"
-#include "richtext/RtfReader.h"
-#include "richtext/RtfWriter.h"
+#include "core/richtext/ModelDump.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RtfReader.h"
+#include "core/richtext/RtfWriter.h"
 
 #include <QByteArrayList>
 #include <gtest/gtest.h>

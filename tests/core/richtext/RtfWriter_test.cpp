@@ -1,6 +1,6 @@
-#include "richtext/ListNumbering.h"
-#include "richtext/RtfReader.h"
-#include "richtext/RtfWriter.h"
+#include "core/richtext/ListNumbering.h"
+#include "core/richtext/RtfReader.h"
+#include "core/richtext/RtfWriter.h"
 
 #include <gtest/gtest.h>
 

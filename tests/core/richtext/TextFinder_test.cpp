@@ -1,5 +1,5 @@
 // The finder against Qt's own case-insensitive search, on texts of unusual case forms.
-#include "richtext/TextFinder.h"
+#include "core/richtext/TextFinder.h"
 
 #include <QByteArray>
 #include <QLatin1StringView>

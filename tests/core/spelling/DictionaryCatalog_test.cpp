@@ -1,5 +1,5 @@
-#include "spelling/DictionaryCatalog.h"
-#include "spelling/SpellingTexts.h"
+#include "core/spelling/DictionaryCatalog.h"
+#include "core/spelling/SpellingTexts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "spelling/PersonalWordList.h"
+#include "core/spelling/PersonalWordList.h"
 #include "support/RawSqlite.h"
 
 #include <QFile>

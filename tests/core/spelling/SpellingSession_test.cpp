@@ -1,5 +1,5 @@
-#include "spelling/SpellingService.h"
-#include "spelling/SpellingSession.h"
+#include "core/spelling/SpellingService.h"
+#include "core/spelling/SpellingSession.h"
 #include "support/FakeSpellChecker.h"
 
 #include <QTemporaryDir>

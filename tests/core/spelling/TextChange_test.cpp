@@ -1,4 +1,4 @@
-#include "spelling/TextChange.h"
+#include "core/spelling/TextChange.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/CHiddenRichEdit.h"
+#include "core/store/CHiddenRichEdit.h"
 
 #include <gtest/gtest.h>
 

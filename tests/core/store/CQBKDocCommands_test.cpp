@@ -1,6 +1,6 @@
-#include "platform/CommandIds.h"
-#include "platform/CommandRouter.h"
-#include "store/JournalMessages.h"
+#include "core/platform/CommandIds.h"
+#include "core/platform/CommandRouter.h"
+#include "core/store/JournalMessages.h"
 #include "support/SessionFixture.h"
 
 namespace {

@@ -1,5 +1,5 @@
-#include "store/JournalMessages.h"
-#include "store/StoredText.h"
+#include "core/store/JournalMessages.h"
+#include "core/store/StoredText.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 

@@ -1,4 +1,4 @@
-#include "store/JournalMessages.h"
+#include "core/store/JournalMessages.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 

@@ -1,9 +1,9 @@
 // The session's row table filled from the ids a search's full read saw, against the file's own
 // statement: every id must find exactly the rows a scan on EntryID finds.
-#include "protect/BlowfishEngine.h"
-#include "store/EntryRowIds.h"
-#include "store/SearchTextCache.h"
-#include "store/SqlBuffer.h"
+#include "core/protect/BlowfishEngine.h"
+#include "core/store/EntryRowIds.h"
+#include "core/store/SearchTextCache.h"
+#include "core/store/SqlBuffer.h"
 #include "support/RandomJournal.h"
 #include "support/TestJournal.h"
 

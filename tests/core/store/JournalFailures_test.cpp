@@ -1,6 +1,6 @@
 // Database failures reach the user once, as a sentence naming a cause they can act on; the
 // library's own words go along as detail for a bug report.
-#include "store/JournalMessages.h"
+#include "core/store/JournalMessages.h"
 #include "support/SessionFixture.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "dialogs/NewJournalValues.h"
-#include "protect/PasswordDigest.h"
-#include "store/JournalSchema.h"
-#include "store/SqlDatabase.h"
-#include "store/StoredText.h"
+#include "core/protect/PasswordDigest.h"
+#include "core/store/JournalSchema.h"
+#include "core/store/NewJournalValues.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/StoredText.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 

@@ -2,7 +2,7 @@
 // moments: after each kill the journal passes SQLite's integrity check, opens, and holds every
 // change reported done (each reported before and after, one write() a line: one in doubt).
 
-#include "store/TimeStamp.h"
+#include "core/store/TimeStamp.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 

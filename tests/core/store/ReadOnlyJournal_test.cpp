@@ -1,10 +1,10 @@
 // A journal that cannot be written opens for reading only and says so at once: the commands
 // that write are disabled, searching lists its results without marking them in the file, and
 // nothing in the file changes.
-#include "browser/PaneCommandRules.h"
-#include "dialogs/SearchRules.h"
-#include "platform/CommandRouter.h"
-#include "store/JournalMessages.h"
+#include "core/dialogs/SearchRules.h"
+#include "core/platform/CommandRouter.h"
+#include "core/session/PaneCommandRules.h"
+#include "core/store/JournalMessages.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 #include "support/SmallDisk.h"

@@ -1,10 +1,10 @@
 // The session's kept texts against each row deciphered and read on its own, in a journal large
 // enough that the reading thread must decipher batches itself while it reads.
-#include "protect/BlowfishEngine.h"
-#include "store/CHiddenRichEdit.h"
-#include "store/SearchTextCache.h"
-#include "store/SqlDatabase.h"
-#include "store/StoredText.h"
+#include "core/protect/BlowfishEngine.h"
+#include "core/store/CHiddenRichEdit.h"
+#include "core/store/SearchTextCache.h"
+#include "core/store/SqlDatabase.h"
+#include "core/store/StoredText.h"
 #include "support/RandomJournal.h"
 #include "support/TestJournal.h"
 

@@ -1,4 +1,4 @@
-#include "store/SqlBinary.h"
+#include "core/store/SqlBinary.h"
 #include "support/SqlErrors.h"
 
 #include <climits>

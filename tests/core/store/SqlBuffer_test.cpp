@@ -1,5 +1,5 @@
-#include "store/SqlBuffer.h"
-#include "store/SqlQuote.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuote.h"
 #include "support/RawSqlite.h"
 #include "support/SqlErrors.h"
 

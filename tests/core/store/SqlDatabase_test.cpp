@@ -1,5 +1,5 @@
-#include "store/SqlBuffer.h"
-#include "store/SqlDatabase.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
 #include "support/RawSqlite.h"
 #include "support/SqlErrors.h"
 

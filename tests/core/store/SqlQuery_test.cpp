@@ -1,4 +1,4 @@
-#include "store/SqlDatabase.h"
+#include "core/store/SqlDatabase.h"
 #include "support/SqlErrors.h"
 
 #include <QTemporaryDir>

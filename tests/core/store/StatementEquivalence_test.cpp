@@ -1,13 +1,13 @@
 // The session's entry operations, reads and search against their statements taken literally
 // (a scan on EntryID, every field deciphered again) on a copy of the file, on random journals
 // and writes behind the session's back: equal files, equal reads and the same failures.
-#include "platform/TextEncoding.h"
-#include "store/CHiddenRichEdit.h"
-#include "store/JournalMessages.h"
-#include "store/QuotedIdList.h"
-#include "store/SqlBuffer.h"
-#include "store/StoredText.h"
-#include "store/TimeStamp.h"
+#include "core/platform/TextEncoding.h"
+#include "core/store/CHiddenRichEdit.h"
+#include "core/store/JournalMessages.h"
+#include "core/store/QuotedIdList.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/StoredText.h"
+#include "core/store/TimeStamp.h"
 #include "support/JournalDump.h"
 #include "support/RandomJournal.h"
 #include "support/RawSqlite.h"

@@ -1,10 +1,10 @@
 // Deciphering a stored column in one buffer against the way through SqlBinary and
 // ContentCipher, each step on its own copy: the same text, or the same failure.
-#include "protect/BlowfishEngine.h"
-#include "protect/ContentCipher.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/SqlBinary.h"
-#include "store/StoredText.h"
+#include "core/protect/BlowfishEngine.h"
+#include "core/protect/ContentCipher.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/SqlBinary.h"
+#include "core/store/StoredText.h"
 
 #include <gtest/gtest.h>
 

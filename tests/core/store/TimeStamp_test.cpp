@@ -1,4 +1,4 @@
-#include "store/TimeStamp.h"
+#include "core/store/TimeStamp.h"
 #include "support/TestJournal.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Full disks and busy files: each write fails with the cause told once, the journal file stays
 // exactly as it was, and the same operation succeeds once the cause is gone. (That the editor
 // keeps its text after any failed save is the editor's own test.)
-#include "editor/CEntryDoc.h"
-#include "store/JournalMessages.h"
+#include "core/editor/CEntryDoc.h"
+#include "core/store/JournalMessages.h"
 #include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"

@@ -1,6 +1,6 @@
 // The device-independent image behind the Welcome dialog: its header, row and colour-table
 // arithmetic, its palette, and that its pixels come back as they went in.
-#include "app/CDibImage.h"
+#include "gui/app/CDibImage.h"
 #include "support/GuiTest.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Help, About and the outside programs, reached through the Help menu.
-#include "app/CMainFrame.h"
-#include "app/HelpWindow.h"
-#include "platform/ExternalPrograms.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/platform/ExternalPrograms.h"
 #include "support/AppTest.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The main window as a user meets it: its menus, toolbar, status bar and title, and which
 // commands are available with and without a journal and with each pane active.
-#include "app/CMainFrame.h"
-#include "browser/CQBKView.h"
-#include "store/CQBKDoc.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/browser/CQBKView.h"
 #include "support/AppTest.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"

@@ -1,6 +1,6 @@
 // Page Setup: the application's twips shown as thousandths of an inch and read back.
-#include "app/CMainFrame.h"
-#include "app/PageSetup.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/PageSetup.h"
 #include "support/AppTest.h"
 
 #include <QDialog>

@@ -1,10 +1,10 @@
 // The pane layout inside the running main window: the View menu, the panes' own close
 // buttons, the caption strip and the active pane, all through the real window.
-#include "app/CMainFrame.h"
-#include "browser/CQBKView.h"
-#include "platform/CaptionBar.h"
-#include "platform/CommandIds.h"
-#include "store/CQBKDoc.h"
+#include "core/platform/CommandIds.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/browser/CQBKView.h"
+#include "gui/platform/CaptionBar.h"
 #include "support/AppTest.h"
 #include "support/TestJournal.h"
 

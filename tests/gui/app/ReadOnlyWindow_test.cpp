@@ -1,11 +1,11 @@
 // A read-only journal in the real windows: the notice at once, the writing commands of the main
 // window, the panes and the editor disabled, in-place renaming off, the editor's text locked.
-#include "app/CMainFrame.h"
-#include "browser/CQBKView.h"
-#include "editor/CEntryFrame.h"
-#include "editor/EntryEditorTemplate.h"
-#include "store/CQBKDoc.h"
-#include "store/JournalMessages.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/JournalMessages.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/browser/CQBKView.h"
+#include "gui/editor/CEntryFrame.h"
+#include "gui/editor/EntryEditorTemplate.h"
 #include "support/AppTest.h"
 #include "support/TestJournal.h"
 

@@ -1,12 +1,12 @@
 // After a whole session on a protected journal, no password or content key is left in the
 // settings, the temporary or journal folder, the clipboard or the program's log.
-#include "app/CMainFrame.h"
-#include "dialogs/CChangePasswordDlg.h"
-#include "dialogs/CPasswordDlg.h"
-#include "editor/CEntryFrame.h"
-#include "editor/EntryEditorTemplate.h"
-#include "platform/ControlId.h"
-#include "store/CQBKDoc.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/dialogs/CChangePasswordDlg.h"
+#include "gui/dialogs/CPasswordDlg.h"
+#include "gui/editor/CEntryFrame.h"
+#include "gui/editor/EntryEditorTemplate.h"
+#include "gui/platform/ControlId.h"
 #include "support/AppTest.h"
 #include "support/TestJournal.h"
 

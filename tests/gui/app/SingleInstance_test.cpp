@@ -1,11 +1,11 @@
 // One program per user and display: a second start hands its journal to the running program
 // (run here as the real quillbook, offscreen) and ends with status 0.
-#include "app/CMainFrame.h"
-#include "app/SingleInstance.h"
-#include "platform/CommandIds.h"
-#include "platform/InstanceHandoff.h"
-#include "store/CQBKDoc.h"
-#include "store/JournalMessages.h"
+#include "core/platform/CommandIds.h"
+#include "core/platform/InstanceHandoff.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/JournalMessages.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/SingleInstance.h"
 #include "support/AppTest.h"
 #include "support/TestJournal.h"
 

@@ -1,5 +1,5 @@
 // The start-up picture: shown once, gone at the first key or click, which it swallows.
-#include "app/CSplashWnd.h"
+#include "gui/app/CSplashWnd.h"
 #include "support/GuiTest.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Start-up as a user sees it: the Welcome dialog by its setting, a journal named on the
 // command line, the recent list, the password prompt.
-#include "app/CMainFrame.h"
-#include "store/CQBKDoc.h"
-#include "store/JournalMessages.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/JournalMessages.h"
+#include "gui/app/CMainFrame.h"
 #include "support/AppTest.h"
 #include "support/TestJournal.h"
 

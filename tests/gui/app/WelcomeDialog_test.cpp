@@ -1,7 +1,7 @@
 // The Welcome dialog's buttons and check box, and the picture behind it.
-#include "app/CBackgroundDlg.h"
-#include "app/CWelcomeDlg.h"
-#include "platform/ControlId.h"
+#include "gui/app/CBackgroundDlg.h"
+#include "gui/app/CWelcomeDlg.h"
+#include "gui/platform/ControlId.h"
 #include "support/GuiTest.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 // gone says so, the panes show the file as it is, and nothing unsaved is reported as saved.
 #include "support/BrowserFixture.h"
 
-#include "store/JournalMessages.h"
+#include "core/store/JournalMessages.h"
 
 namespace {
 

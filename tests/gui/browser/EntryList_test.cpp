@@ -1,7 +1,7 @@
 #include "support/BrowserFixture.h"
 
-#include "browser/EntryListSort.h"
-#include "browser/EntryRows.h"
+#include "core/browser/EntryListSort.h"
+#include "core/browser/EntryRows.h"
 
 namespace {
 

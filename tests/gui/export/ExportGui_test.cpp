@@ -1,9 +1,9 @@
 // Export Journal and Back Up Journal in the running main window, on a real journal: the files
 // read back through Qt's own readers, Cancel leaves nothing behind, automatic backups.
-#include "app/CMainFrame.h"
-#include "export/AutoBackupStore.h"
-#include "export/JournalExportCommands.h"
-#include "store/CQBKDoc.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/export/AutoBackupStore.h"
+#include "gui/export/JournalExportCommands.h"
 #include "support/AppTest.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"

@@ -1,7 +1,7 @@
 // QActions bound to the command route: what triggering does, and when their state follows.
-#include "platform/CommandActions.h"
-#include "platform/CommandMap.h"
-#include "platform/CommandRouter.h"
+#include "core/platform/CommandMap.h"
+#include "core/platform/CommandRouter.h"
+#include "gui/platform/CommandActions.h"
 #include "support/GuiTest.h"
 
 #include <QAction>

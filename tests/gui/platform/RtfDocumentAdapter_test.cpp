@@ -1,8 +1,8 @@
-#include "platform/RtfDocumentAdapter.h"
+#include "render/RtfDocumentAdapter.h"
 
-#include "richtext/ModelDump.h"
-#include "richtext/PlainText.h"
-#include "richtext/RtfReader.h"
+#include "core/richtext/ModelDump.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RtfReader.h"
 #include "support/GuiTest.h"
 
 #include <QBuffer>

@@ -1,10 +1,10 @@
 // The journal session's command table and its handlers.
-#include "browser/Panes.h"
-#include "dialogs/JournalUi.h"
-#include "dialogs/SearchWindow.h"
-#include "platform/CommandIds.h"
-#include "store/CQBKDoc.h"
-#include "store/JournalHost.h"
+#include "core/platform/CommandIds.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalHost.h"
+#include "core/session/JournalUi.h"
+#include "core/session/Panes.h"
+#include "core/session/SearchWindow.h"
 
 const CommandMap<CQBKDoc>& CQBKDoc::commandMap() {
     using Map = CommandMap<CQBKDoc>;

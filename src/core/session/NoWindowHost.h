@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/JournalHost.h"
+#include "core/session/JournalHost.h"
 
 // The journal session's host in a program without windows (the command-line tool, the sample
 // journal writer, benchmarks): no editor, no dialogs, no panes. The recent-journal list

@@ -1,4 +1,4 @@
-#include "dialogs/JournalUi.h"
+#include "core/session/JournalUi.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "print/PdfEntryPages.h"
+#include "render/PdfEntryPages.h"
 
 #include <QLocale>
 #include <QPageSize>

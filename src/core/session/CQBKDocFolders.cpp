@@ -1,10 +1,10 @@
 // Folder and topic operations of the journal session. Names are quoted, so a name with an
 // apostrophe is stored as typed.
-#include "browser/Panes.h"
-#include "store/CQBKDoc.h"
-#include "store/JournalMessages.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlQuery.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/Panes.h"
+#include "core/store/JournalMessages.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuery.h"
 
 bool CQBKDoc::RenameFolder(const std::string& name) {
     if (!IsJournalOpen())

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/EntryPages.h"
-#include "print/EntryPrintJob.h"
+#include "core/export/EntryPages.h"
+#include "render/EntryPrintJob.h"
 
 #include <QPdfWriter>
 

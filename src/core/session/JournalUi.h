@@ -1,12 +1,12 @@
 #pragma once
 
-#include "dialogs/ChangeDateValues.h"
-#include "dialogs/ChangePasswordValues.h"
-#include "dialogs/CommentValues.h"
-#include "dialogs/MessageBoxRequest.h"
-#include "dialogs/NewJournalValues.h"
-#include "dialogs/OptionsValues.h"
-#include "dialogs/PasswordValues.h"
+#include "core/session/ChangeDateValues.h"
+#include "core/session/ChangePasswordValues.h"
+#include "core/session/CommentValues.h"
+#include "core/session/MessageBoxRequest.h"
+#include "core/session/OptionsValues.h"
+#include "core/session/PasswordValues.h"
+#include "core/store/NewJournalValues.h"
 
 #include <optional>
 #include <string>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/COleDateTime.h"
-#include "platform/CommandMap.h"
-#include "protect/BlowfishEngine.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/EntryRowIds.h"
-#include "store/SearchCriteria.h"
-#include "store/SearchMarks.h"
-#include "store/SearchTextCache.h"
-#include "store/SqlDatabase.h"
+#include "core/platform/COleDateTime.h"
+#include "core/platform/CommandMap.h"
+#include "core/protect/BlowfishEngine.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/EntryRowIds.h"
+#include "core/store/SearchCriteria.h"
+#include "core/store/SearchMarks.h"
+#include "core/store/SearchTextCache.h"
+#include "core/store/SqlDatabase.h"
 
 #include <cstdint>
 #include <optional>

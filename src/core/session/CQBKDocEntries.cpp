@@ -1,15 +1,15 @@
 // Entry operations of the journal session: every read and write of the Entry table.
-#include "browser/Panes.h"
-#include "dialogs/JournalUi.h"
-#include "store/CHiddenRichEdit.h"
-#include "store/CQBKDoc.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/JournalHost.h"
-#include "store/JournalMessages.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlQuery.h"
-#include "store/SqlTransaction.h"
-#include "store/TimeStamp.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalHost.h"
+#include "core/session/JournalUi.h"
+#include "core/session/Panes.h"
+#include "core/store/CHiddenRichEdit.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/JournalMessages.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/SqlTransaction.h"
+#include "core/store/TimeStamp.h"
 
 #include <optional>
 

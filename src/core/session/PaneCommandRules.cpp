@@ -1,4 +1,4 @@
-#include "browser/PaneCommandRules.h"
+#include "core/session/PaneCommandRules.h"
 
 #include <algorithm>
 #include <iterator>

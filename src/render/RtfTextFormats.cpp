@@ -1,4 +1,4 @@
-#include "platform/RtfTextFormats.h"
+#include "render/RtfTextFormats.h"
 
 #include <QColor>
 #include <QStringList>

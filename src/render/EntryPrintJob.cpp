@@ -1,7 +1,7 @@
-#include "print/EntryPrintJob.h"
+#include "render/EntryPrintJob.h"
 
-#include "platform/RtfDocumentAdapter.h"
-#include "print/PageBreaks.h"
+#include "core/print/PageBreaks.h"
+#include "render/RtfDocumentAdapter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
-#include "dialogs/NewJournalPath.h"
+#include "core/session/NewJournalPath.h"
 
-#include "platform/TextEncoding.h"
+#include "core/platform/TextEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
 // The password command of the journal session: set, change or remove the password. Only the
 // settings row changes; entries stay enciphered with the journal's content key.
-#include "dialogs/JournalUi.h"
-#include "protect/PasswordDigest.h"
-#include "protect/Secrets.h"
-#include "store/CQBKDoc.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/JournalMessages.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlQuery.h"
-#include "store/StoredText.h"
+#include "core/protect/PasswordDigest.h"
+#include "core/protect/Secrets.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/JournalMessages.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/StoredText.h"
 
 void CQBKDoc::ChangePassword() {
     try {

@@ -1,10 +1,10 @@
-#include "platform/RtfDocumentAdapter.h"
+#include "render/RtfDocumentAdapter.h"
 
-#include "platform/RtfTextFormats.h"
-#include "richtext/PlainText.h"
-#include "richtext/RtfReader.h"
-#include "richtext/RtfTokenizer.h"
-#include "richtext/RtfWriter.h"
+#include "core/richtext/PlainText.h"
+#include "core/richtext/RtfReader.h"
+#include "core/richtext/RtfTokenizer.h"
+#include "core/richtext/RtfWriter.h"
+#include "render/RtfTextFormats.h"
 
 #include <QBuffer>
 #include <QImage>

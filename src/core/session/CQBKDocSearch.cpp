@@ -1,14 +1,14 @@
 // The journal search: finds entries by text, date range and topics, and marks the hits in
 // the file (Entry.SearchTarget) for the search dialog to list.
-#include "dialogs/JournalUi.h"
-#include "platform/TextEncoding.h"
-#include "richtext/TextFinder.h"
-#include "store/CQBKDoc.h"
-#include "store/CppSQLite3Exception.h"
-#include "store/QuotedIdList.h"
-#include "store/SearchMarks.h"
-#include "store/SqlBuffer.h"
-#include "store/SqlQuery.h"
+#include "core/platform/TextEncoding.h"
+#include "core/richtext/TextFinder.h"
+#include "core/session/CQBKDoc.h"
+#include "core/session/JournalUi.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/QuotedIdList.h"
+#include "core/store/SearchMarks.h"
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlQuery.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/PageMargins.h"
-#include "print/EntryPageLayout.h"
+#include "core/platform/PageMargins.h"
+#include "core/print/EntryPageLayout.h"
 
 #include <QFont>
 #include <QPainter>

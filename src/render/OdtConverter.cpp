@@ -1,4 +1,4 @@
-#include "OdtConverter.h"
+#include "render/OdtConverter.h"
 
 #include <QBuffer>
 #include <QTextDocument>
