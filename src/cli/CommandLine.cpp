@@ -12,7 +12,7 @@ std::string utf8(const QString& text) {
 
 } // namespace
 
-CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionSpec>& options) {
+CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionDef>& options) {
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -35,7 +35,7 @@ CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionS
             name = name.left(eq);
         }
         const auto known = std::find_if(options.begin(), options.end(),
-                                       [&](const OptionSpec& o) { return o.name == name; });
+                                       [&](const OptionDef& o) { return o.name == name; });
         if (known == options.end())
             throw usageError("unknown option --" + utf8(name));
         if (!known->takesValue) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 // One option a command accepts.
-struct OptionSpec {
+struct OptionDef {
     QString name; // without the leading "--"
     bool takesValue = false;
     bool repeatable = false;
@@ -21,7 +21,7 @@ class CommandLine {
 public:
     // Throws a usage error for an unknown option, a missing value, or an option given twice
     // that may be given only once.
-    CommandLine(const QStringList& arguments, const std::vector<OptionSpec>& options);
+    CommandLine(const QStringList& arguments, const std::vector<OptionDef>& options);
 
     const QStringList& operands() const { return m_operands; }
     bool isSet(const QString& name) const;

@@ -2,8 +2,8 @@
 
 namespace {
 
-const OptionSpec kTsv{QStringLiteral("tsv")};
-const OptionSpec kPasswordStdin{QStringLiteral("password-stdin")};
+const OptionDef kTsv{QStringLiteral("tsv")};
+const OptionDef kPasswordStdin{QStringLiteral("password-stdin")};
 
 constexpr const char* kEntryLines =
     "Each entry is one line: id, date and time as the journal shows them, folder\n"
@@ -148,8 +148,8 @@ const std::string kCheckHelp =
 
 } // namespace
 
-const std::vector<CommandSpec>& commandTable() {
-    static const std::vector<CommandSpec> table = {
+const std::vector<CommandDef>& commandTable() {
+    static const std::vector<CommandDef> table = {
         {"info",
          "show a journal's title, owner, revision, protection and counts",
          kInfoHelp.c_str(),
@@ -241,7 +241,7 @@ std::string toolHelp() {
                        "Reads and writes Quillbook journals (.qbk files).\n"
                        "\n"
                        "Commands:\n";
-    for (const CommandSpec& command : commandTable()) {
+    for (const CommandDef& command : commandTable()) {
         std::string name = command.name;
         name.resize(8, ' ');
         help += "  " + name + command.summary + "\n";

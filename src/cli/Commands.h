@@ -6,17 +6,17 @@
 
 // One command of the tool: its options, its help and what it does. run returns the exit
 // status or throws CliFailure.
-struct CommandSpec {
+struct CommandDef {
     const char* name;
     const char* summary;
     const char* help;
-    std::vector<OptionSpec> options;
+    std::vector<OptionDef> options;
     int (*run)(const CommandLine& line);
     // Lays out pages with QtGui, which needs a QGuiApplication (see main.cpp).
     bool drawsPages = false;
 };
 
-const std::vector<CommandSpec>& commandTable();
+const std::vector<CommandDef>& commandTable();
 
 // The tool's own help: what it is and its commands.
 std::string toolHelp();

@@ -20,8 +20,8 @@ void printError(const std::string& message) {
     std::fputs(("qbk: " + message + "\n").c_str(), stderr);
 }
 
-int runCommand(const CommandSpec& command, const QStringList& arguments) {
-    std::vector<OptionSpec> options = command.options;
+int runCommand(const CommandDef& command, const QStringList& arguments) {
+    std::vector<OptionDef> options = command.options;
     options.push_back({QStringLiteral("help")});
     QString file;
     try {
@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
         return ExitSuccess;
     }
     const auto& table = commandTable();
-    const auto command = std::find_if(table.begin(), table.end(), [&](const CommandSpec& c) {
+    const auto command = std::find_if(table.begin(), table.end(), [&](const CommandDef& c) {
         return name == QLatin1String(c.name);
     });
     if (command == table.end()) {
