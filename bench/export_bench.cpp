@@ -27,7 +27,7 @@ const JournalShape kShape;
 class Session {
 public:
     explicit Session(const std::string& path) {
-        if (doc.OpenJournal(path) != CQBKDoc::OpenOk)
+        if (doc.OpenJournal(path) != CQBKDoc::OpenResult::Ok)
             throw std::runtime_error("cannot open " + path);
     }
     BenchJournalUi ui;
@@ -48,7 +48,7 @@ ExportResult exportAll(Session& session, ExportFormat format, const EntryChoice&
     request.outPath = outPath("export-bench.out");
     request.overwrite = true;
     request.title = QStringLiteral("Bench");
-    return RunExport(session.doc.m_db, session.doc.ContentCipherEngine(), request, {}, progress);
+    return RunExport(session.doc.Reader(), request, {}, progress);
 }
 
 void BM_Export(benchmark::State& state) {

@@ -39,7 +39,7 @@ using Session = BenchSession;
 // The root's listing as the entry list shows it: every row, sorted by date.
 std::vector<EntryRow> listRoot(CQBKDoc& doc) {
     EntryFilter filter;
-    std::vector<EntryRow> rows = LoadEntryRows(doc.m_db, doc.m_contentKey, filter);
+    std::vector<EntryRow> rows = LoadEntryRows(doc.Reader(), filter);
     std::stable_sort(rows.begin(), rows.end(), [](const EntryRow& a, const EntryRow& b) {
         return CompareEntryRows(a, b, 0, true) < 0;
     });
@@ -48,14 +48,14 @@ std::vector<EntryRow> listRoot(CQBKDoc& doc) {
 
 std::vector<std::string> topicIds(CQBKDoc& doc) {
     std::vector<std::string> ids;
-    for (SqlQuery q = doc.m_db.query("SELECT TopicID FROM Topic"); !q.eof(); q.nextRow())
+    for (SqlQuery q = doc.Reader().Db().query("SELECT TopicID FROM Topic"); !q.eof(); q.nextRow())
         ids.push_back(q.textField(0));
     return ids;
 }
 
 std::vector<std::string> entryIds(CQBKDoc& doc) {
     std::vector<std::string> ids;
-    for (SqlQuery q = doc.m_db.query("SELECT EntryID FROM Entry"); !q.eof(); q.nextRow())
+    for (SqlQuery q = doc.Reader().Db().query("SELECT EntryID FROM Entry"); !q.eof(); q.nextRow())
         ids.push_back(q.textField(0));
     return ids;
 }
@@ -103,8 +103,8 @@ std::vector<SearchCriteria> mixFor(CQBKDoc& doc, std::int64_t fewHits) {
 
 std::vector<std::int64_t> markedRowids(CQBKDoc& doc) {
     std::vector<std::int64_t> rowids;
-    for (SqlQuery q = doc.m_db.query("SELECT rowid FROM Entry WHERE SearchTarget = 1"); !q.eof();
-         q.nextRow())
+    for (SqlQuery q = doc.Reader().Db().query("SELECT rowid FROM Entry WHERE SearchTarget = 1");
+         !q.eof(); q.nextRow())
         rowids.push_back(std::strtoll(q.textField(0).c_str(), nullptr, 10));
     return rowids;
 }
@@ -395,8 +395,8 @@ BENCHMARK(BM_Limit_Md5_OpenSsl)->Repetitions(5);
 double journalCipherBytes() {
     Session session(JournalGenerator::Cached(kShape));
     double bytes = 0;
-    for (SqlQuery q = session.doc.m_db.query("SELECT EntryText, Comment FROM Entry"); !q.eof();
-         q.nextRow())
+    for (SqlQuery q = session.doc.Reader().Db().query("SELECT EntryText, Comment FROM Entry");
+         !q.eof(); q.nextRow())
         for (int c = 0; c < 2; ++c)
             if (const char* column = q.fieldValue(c)) {
                 SqlBinary binary;

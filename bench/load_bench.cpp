@@ -74,7 +74,7 @@ using Session = BenchSession;
 
 // The root's listing as the entry list shows it at first: every entry, sorted by date.
 std::size_t listRoot(CQBKDoc& doc) {
-    std::vector<EntryRow> rows = LoadEntryRows(doc.m_db, doc.ContentCipherEngine(), EntryFilter{});
+    std::vector<EntryRow> rows = LoadEntryRows(doc.Reader(), EntryFilter{});
     std::stable_sort(rows.begin(), rows.end(), [](const EntryRow& a, const EntryRow& b) {
         return CompareEntryRows(a, b, 0, true) < 0;
     });
@@ -117,10 +117,7 @@ void BM_Load_OpenToListedRoot(benchmark::State& state) {
 // session's table of row ids, which opening leaves to the first need.
 void BM_Load_FirstEntryRead(benchmark::State& state) {
     Session session(loadJournal());
-    const std::string id =
-        LoadEntryRows(session.doc.m_db, session.doc.ContentCipherEngine(), EntryFilter{})
-            .back()
-            .entryId;
+    const std::string id = LoadEntryRows(session.doc.Reader(), EntryFilter{}).back().entryId;
     for (auto _ : state) {
         state.PauseTiming();
         session.close();

@@ -40,7 +40,7 @@ void printEntries(CQBKDoc& doc, const std::vector<long long>& chosen, std::size_
     PdfEntryPages job(out, QStringLiteral("Bench"), EntryPrintJob::Options{});
     const std::vector<long long> rows(chosen.begin(),
                                       chosen.begin() + std::min(count, chosen.size()));
-    EntryReader reader(doc.m_db, doc.ContentCipherEngine(), rows, EntryReader::Reads::StoredText);
+    EntryReader reader(doc.Reader(), rows, EntryReader::Reads::StoredText);
     ExportedEntry entry;
     for (std::size_t i = 0; reader.next(entry); ++i) {
         job.printEntry(entry.storedText, entry.when);
@@ -56,9 +56,9 @@ void BM_PrintJournalToPdf(benchmark::State& state) {
     BenchJournalUi ui;
     BenchHost host;
     CQBKDoc doc(ui, host);
-    if (doc.OpenJournal(JournalGenerator::Cached(kShape)) != CQBKDoc::OpenOk)
+    if (doc.OpenJournal(JournalGenerator::Cached(kShape)) != CQBKDoc::OpenResult::Ok)
         throw std::runtime_error("cannot open the benchmark journal");
-    const std::vector<long long> chosen = ChosenEntryRows(doc.m_db, EntryChoice{});
+    const std::vector<long long> chosen = ChosenEntryRows(doc.Reader().Db(), EntryChoice{});
     const auto count = static_cast<std::size_t>(state.range(0));
     const QString pdf = QDir(QString::fromStdString(JournalGenerator::CacheFolder()))
                             .filePath(QStringLiteral("print-bench.pdf"));

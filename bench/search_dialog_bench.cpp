@@ -30,7 +30,7 @@ const JournalShape kShape;
 
 struct Session {
     explicit Session(const std::string& name) {
-        if (doc.OpenJournal(JournalGenerator::WorkingCopy(kShape, name)) != CQBKDoc::OpenOk)
+        if (doc.OpenJournal(JournalGenerator::WorkingCopy(kShape, name)) != CQBKDoc::OpenResult::Ok)
             throw std::runtime_error("cannot open the benchmark journal");
     }
     BenchJournalUi ui;
@@ -39,7 +39,7 @@ struct Session {
 };
 
 int hitCount(CQBKDoc& doc) {
-    SqlQuery q = doc.m_db.query("SELECT count(*) FROM Entry WHERE SearchTarget = 1");
+    SqlQuery q = doc.Reader().Db().query("SELECT count(*) FROM Entry WHERE SearchTarget = 1");
     return q.intField(0);
 }
 
@@ -116,7 +116,7 @@ void BM_SearchDialogFillOnly(benchmark::State& state) {
     session.doc.Search(criteria);
     EntryListModel model;
     for (auto _ : state)
-        model.setRows(LoadSearchResultRows(session.doc.m_db, session.doc.ContentCipherEngine()));
+        model.setRows(LoadSearchResultRows(session.doc.Reader()));
     state.counters["rows"] = model.rowCount();
 }
 BENCHMARK(BM_SearchDialogFillOnly)

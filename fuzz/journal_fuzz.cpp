@@ -97,8 +97,7 @@ void listFolder(CQBKDoc& doc, FuzzUi& ui, const std::string& folderId,
         filter.selectedTopicIds.push_back(topics.front().id);
     }
     std::vector<EntryRow> rows;
-    asThePanesDo(doc, ui,
-                 [&] { rows = LoadEntryRows(doc.m_db, doc.ContentCipherEngine(), filter); });
+    asThePanesDo(doc, ui, [&] { rows = LoadEntryRows(doc.Reader(), filter); });
     for (const EntryRow& row : rows) {
         (void)storedToText(row.comment);
         if (shown++ < 8) // the first few are enough to reach every kind of value
@@ -135,20 +134,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     NoWindowHost host;
     {
         CQBKDoc doc(ui, host);
-        const int result = doc.OpenJournal(path);
-        if (result != CQBKDoc::OpenOk) {
+        const CQBKDoc::OpenResult result = doc.OpenJournal(path);
+        if (result != CQBKDoc::OpenResult::Ok) {
             ui.lastMessage.clear();
             doc.ReportOpenResult(result);
-            if (result != CQBKDoc::OpenCancelled && ui.lastMessage.empty()) {
-                std::fprintf(stderr, "open failed with %d and told nothing\n", result);
+            if (result != CQBKDoc::OpenResult::Cancelled && ui.lastMessage.empty()) {
+                std::fprintf(stderr, "open failed with %d and told nothing\n",
+                             static_cast<int>(result));
                 std::abort();
             }
         } else {
             int shown = 0;
             std::vector<TopicItem> topics;
             std::vector<FolderNode> tree;
-            asThePanesDo(doc, ui, [&] { topics = LoadTopicItems(doc.m_db); });
-            asThePanesDo(doc, ui, [&] { tree = LoadFolderChildren(doc.m_db); });
+            asThePanesDo(doc, ui, [&] { topics = LoadTopicItems(doc.Reader().Db()); });
+            asThePanesDo(doc, ui, [&] { tree = LoadFolderChildren(doc.Reader().Db()); });
             listFolder(doc, ui, "{Root}", {}, shown);
             listFolder(doc, ui, "{All Entries}", topics, shown);
             walkFolders(doc, ui, tree, topics, shown);
@@ -158,8 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
             criteria.findText = "journal";
             doc.Search(criteria); // writes its marks, as a search does
             asThePanesDo(doc, ui, [&] {
-                for (const EntryRow& row :
-                     LoadSearchResultRows(doc.m_db, doc.ContentCipherEngine()))
+                for (const EntryRow& row : LoadSearchResultRows(doc.Reader()))
                     (void)storedToText(row.topics);
             });
             criteria.findText = "e";

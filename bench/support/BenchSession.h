@@ -13,7 +13,7 @@ class BenchSession {
 public:
     explicit BenchSession(const std::string& path) : m_path(path) { open(); }
     void open() {
-        if (doc.OpenJournal(m_path) != CQBKDoc::OpenOk)
+        if (doc.OpenJournal(m_path) != CQBKDoc::OpenResult::Ok)
             throw std::runtime_error("cannot open " + m_path);
     }
     void close() { doc.CloseJournal(); }

@@ -37,10 +37,11 @@ std::vector<std::string> makeFolders(CQBKDoc& doc, EntryTextMaker& maker, int co
             i < count / 2 ? std::string("{Root}") : ids[maker.below(static_cast<std::uint32_t>(i))];
         const std::string id = CQBKDoc::NewId();
         // The folder tree's own statement, then a rename through the session.
-        doc.m_db.execute(sql.format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES('%q', "
-                                    "'%q', '%q')",
-                                    id.c_str(), parent.c_str(), "New Folder"));
-        doc.m_currentFolderId = id;
+        doc.Reader().Db().execute(
+            sql.format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES('%q', "
+                       "'%q', '%q')",
+                       id.c_str(), parent.c_str(), "New Folder"));
+        doc.SetCurrentFolderId(id);
         doc.RenameFolder("Folder " + std::to_string(i + 1));
         ids.push_back(id);
     }
@@ -64,20 +65,20 @@ void makeLinks(CQBKDoc& doc, EntryTextMaker& maker, const std::vector<std::strin
         return;
     const auto topicCount = static_cast<std::uint32_t>(topics.size());
     SqlBuffer sql;
-    doc.m_db.execute("BEGIN");
+    doc.Reader().Db().execute("BEGIN");
     for (int made = 0; made < links;) {
         for (std::size_t e = 0; e < entries.size() && made < links; ++e) {
             const std::uint32_t first = maker.below(topicCount);
             const std::uint32_t per = static_cast<std::uint32_t>(links) / entries.size() + 1;
             for (std::uint32_t k = 0; k < per && k < topicCount && made < links; ++k, ++made) {
                 const std::string& topic = topics[(first + k * 7) % topicCount];
-                doc.m_db.execute(
+                doc.Reader().Db().execute(
                     sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES('%q', '%q')",
                                entries[e].c_str(), topic.c_str()));
             }
         }
     }
-    doc.m_db.execute("COMMIT");
+    doc.Reader().Db().execute("COMMIT");
 }
 
 } // namespace
@@ -89,12 +90,12 @@ void JournalGenerator::Generate(const JournalShape& shape, const std::string& pa
     ui.password = shape.password;
     BenchHost host;
     CQBKDoc doc(ui, host);
-    doc.m_pTopicList = &host;
+    doc.AttachPanes(nullptr, &host, nullptr, nullptr);
     doc.CreateJournal();
     if (!doc.IsJournalOpen())
         throw std::runtime_error("cannot create the benchmark journal at " + path);
     // Per connection and never stored: without it every save would wait for the disk.
-    doc.m_db.execute("PRAGMA synchronous = OFF");
+    doc.Reader().Db().execute("PRAGMA synchronous = OFF");
 
     EntryTextMaker maker(shape.seed);
     const std::vector<std::string> folders = makeFolders(doc, maker, shape.folders);
@@ -104,7 +105,7 @@ void JournalGenerator::Generate(const JournalShape& shape, const std::string& pa
     entries.reserve(static_cast<std::size_t>(shape.entries));
     for (int i = 0; i < shape.entries; ++i) {
         const std::uint32_t place = maker.below(static_cast<std::uint32_t>(folders.size() + 3));
-        doc.m_currentFolderId = place < folders.size() ? folders[place] : std::string("{Root}");
+        doc.SetCurrentFolderId(place < folders.size() ? folders[place] : std::string("{Root}"));
         std::string id = "{new_entry}";
         doc.SaveEntry(maker.rtf(shape.entryBytes), id);
         if (id == "{new_entry}")

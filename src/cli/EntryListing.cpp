@@ -60,7 +60,7 @@ void printEntries(JournalSession& session, std::vector<EntryRow> rows, bool tsv)
     std::stable_sort(rows.begin(), rows.end(), [](const EntryRow& a, const EntryRow& b) {
         return CompareEntryRows(a, b, 0, true) < 0;
     });
-    const std::string format = DisplayFormat(session.db());
+    const std::string format = DisplayFormat(session.reader().Db());
     std::vector<std::vector<std::string>> table;
     for (const EntryRow& row : rows) {
         table.push_back({cell(storedToUtf8(row.entryId)),

@@ -78,8 +78,7 @@ int runExport(const CommandLine& line) {
     ExportMakers makers;
     makers.odt = HtmlToOdt;
     makers.pdf = PdfEntryPages::Maker({});
-    const ExportResult result =
-        RunExport(session.db(), session.doc().ContentCipherEngine(), request, makers);
+    const ExportResult result = RunExport(session.reader(), request, makers);
     if (result.status != ExportResult::Status::Done)
         throw CliFailure(ExitJournal, result.message.toUtf8().toStdString());
     writeOut(std::to_string(result.entries) + (result.entries == 1 ? " entry" : " entries") +

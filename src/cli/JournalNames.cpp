@@ -26,11 +26,11 @@ std::string idNamed(JournalSession& session, const QString& nameOrId, const char
     const std::string stored = textToStored(nameOrId);
     SqlBuffer sql;
     std::vector<std::string> ids =
-        column(session.db(), sql.format("SELECT %sID FROM %s WHERE %sID = %Q", table, table, table,
-                                        stored.c_str()));
+        column(session.reader().Db(), sql.format("SELECT %sID FROM %s WHERE %sID = %Q", table,
+                                                 table, table, stored.c_str()));
     if (ids.empty())
-        ids = column(session.db(), sql.format("SELECT %sID FROM %s WHERE Name = %Q", table, table,
-                                              stored.c_str()));
+        ids = column(session.reader().Db(), sql.format("SELECT %sID FROM %s WHERE Name = %Q", table,
+                                                       table, stored.c_str()));
     const std::string quoted = "\"" + nameOrId.toUtf8().toStdString() + "\"";
     if (ids.empty())
         throw journalError(session.label(), std::string("no ") + what + " named " + quoted);
@@ -63,7 +63,7 @@ std::string entryIdGiven(JournalSession& session, const QString& idOrPrefix) {
     const QString wanted = bareId(idOrPrefix);
     std::vector<std::string> matches;
     if (!wanted.isEmpty()) {
-        for (const std::string& id : column(session.db(), "SELECT EntryID FROM Entry")) {
+        for (const std::string& id : column(session.reader().Db(), "SELECT EntryID FROM Entry")) {
             const QString candidate = bareId(storedToText(id));
             if (candidate == wanted)
                 return id;

@@ -13,17 +13,17 @@ JournalSession::JournalSession(const QString& file, PasswordSource passwords)
       m_passwords(std::move(passwords)), m_ui(m_label, m_passwords), m_doc(m_ui, m_host) {}
 
 void JournalSession::open() {
-    const int result = m_doc.OpenJournal(m_path);
-    if (result == CQBKDoc::OpenOk && m_doc.IsJournalOpen())
+    const CQBKDoc::OpenResult result = m_doc.OpenJournal(m_path);
+    if (result == CQBKDoc::OpenResult::Ok && m_doc.IsJournalOpen())
         return;
-    if (result == CQBKDoc::OpenCancelled) {
+    if (result == CQBKDoc::OpenResult::Cancelled) {
         if (m_ui.wrongPasswordGiven())
             throw journalError(m_label, JournalMessages::kInvalidPassword);
         if (m_passwords.terminalMissing())
             throw journalError(m_label, "The journal is protected by a password; type it on a "
                                         "terminal or give it with --password-stdin.");
     }
-    throw journalError(m_label, foldLines(JournalMessages::OpenResultMessage(result)));
+    throw journalError(m_label, foldLines(CQBKDoc::OpenResultMessage(result)));
 }
 
 void JournalSession::create(NewJournalValues values) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/session/NoWindowHost.h"
 #include "cli/PasswordSource.h"
 #include "cli/TerminalUi.h"
+#include "core/session/NoWindowHost.h"
 
 #include "core/session/CQBKDoc.h"
 
@@ -26,7 +26,7 @@ public:
     void throwIfFailed() const;
 
     CQBKDoc& doc() { return m_doc; }
-    SqlDatabase& db() { return m_doc.m_db; }
+    JournalReader reader() { return m_doc.Reader(); }
     TerminalUi& ui() { return m_ui; }
     const std::string& label() const { return m_label; }
     // The file as the file system names it.

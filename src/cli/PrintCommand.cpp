@@ -32,8 +32,8 @@ int runPrint(const CommandLine& line) {
     std::string input;
     const std::unique_ptr<JournalSession> opened = openJournal(line, file, input);
     JournalSession& session = *opened;
-    EntryReader reader(session.db(), session.doc().ContentCipherEngine(),
-                       ChosenEntryRows(session.db(), entryChoiceOf(line, session)),
+    EntryReader reader(session.reader(),
+                       ChosenEntryRows(session.reader().Db(), entryChoiceOf(line, session)),
                        EntryReader::Reads::StoredText);
     if (reader.count() == 0)
         throw journalError(session.label(), PrintMessages::kNoEntries);

@@ -38,7 +38,7 @@ int runInfo(const CommandLine& line) {
     const std::unique_ptr<JournalSession> opened = openJournal(line, file, input);
     JournalSession& session = *opened;
 
-    SqlDatabase& db = session.db();
+    SqlDatabase& db = session.reader().Db();
     SqlQuery config = db.query("select * from Config;");
     const std::string title = config.textField("Title");
     const std::string owner = config.textField("Owner");
@@ -66,8 +66,7 @@ int runList(const CommandLine& line) {
         filter.currentFolderId = folderIdNamed(session, *folder);
     filter.selectedTopicIds = topicIdsNamed(session, line.values(QStringLiteral("topic")));
     filter.topicPaneShown = !filter.selectedTopicIds.empty();
-    printEntries(session, LoadEntryRows(session.db(), session.doc().m_contentKey, filter),
-                 line.isSet(kTsv));
+    printEntries(session, LoadEntryRows(session.reader(), filter), line.isSet(kTsv));
     return ExitSuccess;
 }
 

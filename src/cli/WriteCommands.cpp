@@ -84,8 +84,8 @@ int runAdd(const CommandLine& line) {
     }
     CQBKDoc& doc = session.doc();
     if (const std::optional<QString> folder = line.value(QStringLiteral("folder")))
-        doc.m_currentFolderId = folderIdNamed(session, *folder);
-    const std::string rtf = entryRtfFromInput(input, doc.m_defaultFontName, doc.m_defaultFontSize);
+        doc.SetCurrentFolderId(folderIdNamed(session, *folder));
+    const std::string rtf = entryRtfFromInput(input, doc.DefaultFontName(), doc.DefaultFontSize());
 
     session.ui().setComment(comment);
     std::string id = kNewEntryId;

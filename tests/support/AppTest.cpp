@@ -42,7 +42,7 @@ CMainFrame& AppTest::frame() const {
 
 void AppTest::openOnRealPanes(const std::string& path) {
     ASSERT_NO_FATAL_FAILURE(startWithoutWelcome(true));
-    ASSERT_EQ(m_app->Document().OpenJournal(path), CQBKDoc::OpenOk);
+    ASSERT_EQ(m_app->Document().OpenJournal(path), CQBKDoc::OpenResult::Ok);
     settle();
 }
 

@@ -45,10 +45,7 @@ protected:
         entries->setPreviewPane(preview);
         entries->setFolderTree(folders);
         folders->setEntryList(entries);
-        doc.m_pFolderTree = folders;
-        doc.m_pEntryList = entries;
-        doc.m_pTopicList = topics;
-        doc.m_pPreview = preview;
+        doc.AttachPanes(entries, topics, folders, preview);
         QObject::connect(folders, &CFolderListView::captionChanged,
                          [this](const QString& name, bool) { caption = name; });
         QObject::connect(topics, &CTopicListView::topicsTextChanged,
@@ -106,7 +103,7 @@ protected:
     void openJournal(bool confirmMoves = false) {
         if (!confirmMoves)
             exec("UPDATE Config SET ConfirmEntryMove = 0, ConfirmFolderMove = 0");
-        ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
         QCoreApplication::processEvents();
     }
 

@@ -3,7 +3,6 @@
 #include "support/TestJournal.h"
 
 #include "core/export/ExportJob.h"
-#include "core/protect/BlowfishEngine.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +47,6 @@ protected:
         journal.link(kEntries[0].id, kTravel);
         journal.link(kEntries[0].id, kFood);
         journal.link(kEntries[2].id, kTravel);
-        keyed.SetKey(TestJournal::kContentKey);
     }
 
     // A request to write `name` in the output folder.
@@ -63,7 +61,7 @@ protected:
     }
     ExportResult run(const ExportRequest& request, const ExportMakers& makers = {},
                      const ExportProgress& progress = {}) {
-        return RunExport(journal.db(), keyed, request, makers, progress);
+        return RunExport(journal.reader(), request, makers, progress);
     }
 
     QString outPath(const QString& name) const { return out.filePath(name); }
@@ -77,6 +75,5 @@ protected:
     }
 
     TestJournal journal;
-    BlowfishEngine keyed;
     QTemporaryDir out;
 };

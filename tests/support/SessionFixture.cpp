@@ -3,10 +3,7 @@
 #include <QDir>
 
 SessionFixture::SessionFixture() {
-    doc.m_pEntryList = &panes;
-    doc.m_pTopicList = &panes;
-    doc.m_pFolderTree = &panes;
-    doc.m_pPreview = &panes;
+    doc.AttachPanes(&panes, &panes, &panes, &panes);
 }
 
 std::string SessionFixture::pathFor(const std::string& name) const {
@@ -27,7 +24,7 @@ std::string SessionFixture::createJournal(const std::string& name, const std::st
     return path;
 }
 
-int SessionFixture::open(const std::string& path, const std::string& password) {
+CQBKDoc::OpenResult SessionFixture::open(const std::string& path, const std::string& password) {
     if (!password.empty())
         ui.acceptDialog<PasswordValues>([password](PasswordValues& v) { v.m_password = password; });
     return doc.OpenJournal(path);

@@ -18,7 +18,7 @@ protected:
     // Creates a journal through the New Journal command and leaves it open.
     std::string createJournal(const std::string& name, const std::string& password = "");
     // Opens a journal, answering the password prompt when a password is given.
-    int open(const std::string& path, const std::string& password = "");
+    CQBKDoc::OpenResult open(const std::string& path, const std::string& password = "");
     // Saves a new entry (no comment prompt expected) and returns its id.
     std::string saveNewEntry(const std::string& rtf);
 

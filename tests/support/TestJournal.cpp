@@ -19,6 +19,7 @@ TestJournal::TestJournal(const NewJournalValues& values, const std::string& cont
     m_db.open(m_path);
     JournalSchema::CreateTables(m_db);
     JournalSchema::InsertSettings(m_db, values, contentKey);
+    m_keyed.SetKey(contentKey);
 }
 
 void TestJournal::addFolder(const std::string& id, const std::string& parentId,

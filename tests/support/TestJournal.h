@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/protect/BlowfishEngine.h"
+#include "core/session/JournalReader.h"
 #include "core/store/SqlDatabase.h"
 
 #include <QTemporaryDir>
@@ -18,6 +20,7 @@ public:
 
     const std::string& path() const { return m_path; }
     SqlDatabase& db() { return m_db; }
+    JournalReader reader() { return JournalReader(m_db, m_keyed); } // keyed with the content key
 
     void addFolder(const std::string& id, const std::string& parentId, const std::string& name);
     void addTopic(const std::string& id, const std::string& name);
@@ -29,4 +32,5 @@ private:
     QTemporaryDir m_dir;
     std::string m_path;
     SqlDatabase m_db;
+    BlowfishEngine m_keyed;
 };

@@ -7,7 +7,7 @@
 
 CommentEdit StartCommentEdit(CQBKDoc& doc, const std::string& entryId) {
     CommentEdit edit;
-    SqlQuery config = doc.m_db.query("SELECT * FROM Config;");
+    SqlQuery config = doc.Reader().Db().query("SELECT * FROM Config;");
     if (!config.eof()) {
         edit.showFirstLine = config.boolField("ShowFirstLine", false);
         edit.values.m_bAlwaysPrompt = config.boolField("PromptForComment", false);
@@ -15,8 +15,8 @@ CommentEdit StartCommentEdit(CQBKDoc& doc, const std::string& entryId) {
     config.finalize();
 
     SqlBuffer sql;
-    SqlQuery entry =
-        doc.m_db.query(sql.format("SELECT * FROM Entry WHERE EntryID = '%q';", entryId.c_str()));
+    SqlQuery entry = doc.Reader().Db().query(
+        sql.format("SELECT * FROM Entry WHERE EntryID = '%q';", entryId.c_str()));
     const bool userComment = !entry.eof() && entry.boolField("UserComment", false);
     entry.finalize();
     if (userComment)
@@ -37,7 +37,7 @@ std::optional<std::string> FinishCommentEdit(CQBKDoc& doc, const std::string& en
         return std::nullopt;
 
     SqlBuffer sql;
-    doc.m_db.execute(
+    doc.Reader().Db().execute(
         sql.format("UPDATE Config SET PromptForComment=%d", edit.values.m_bAlwaysPrompt ? 1 : 0));
     return userComment || edit.showFirstLine ? stored : std::string();
 }

@@ -88,15 +88,9 @@ std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& 
     return where.empty() ? std::string("EntryID <> ''") : where;
 }
 
-std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const std::string& contentKey,
-                                    const EntryFilter& filter) {
-    BlowfishEngine keyed;
-    keyed.SetKey(contentKey);
-    return LoadEntryRows(db, keyed, filter);
-}
-
-std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const BlowfishEngine& keyed,
-                                    const EntryFilter& filter) {
+std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter) {
+    SqlDatabase& db = reader.Db();
+    const BlowfishEngine& keyed = reader.Keyed();
     std::vector<EntryRow> rows;
     SqlQuery config = db.query("select * from Config;");
     const bool showFirstLine = !config.eof() && config.boolField("ShowFirstLine", false);
@@ -119,21 +113,17 @@ std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const BlowfishEngine& keyed
     return rows;
 }
 
-std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& contentKey) {
-    BlowfishEngine keyed;
-    keyed.SetKey(contentKey);
-    return LoadSearchResultRows(db, keyed);
-}
-
-std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
+std::vector<EntryRow> LoadSearchResultRows(const JournalReader& reader,
                                            const std::vector<std::string>* ids) {
     std::vector<EntryRow> rows;
-    AppendSearchResultRows(db, keyed, rows, ids);
+    AppendSearchResultRows(reader, rows, ids);
     return rows;
 }
 
-void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
-                            std::vector<EntryRow>& rows, const std::vector<std::string>* ids) {
+void AppendSearchResultRows(const JournalReader& reader, std::vector<EntryRow>& rows,
+                            const std::vector<std::string>* ids) {
+    SqlDatabase& db = reader.Db();
+    const BlowfishEngine& keyed = reader.Keyed();
     SqlBuffer sql;
     SqlQuery query = db.query(
         ids ? "SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE EntryID IN (" +
@@ -152,8 +142,7 @@ void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
 }
 
 std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc) {
-    return LoadSearchResultRows(doc.m_db, doc.ContentCipherEngine(),
-                                doc.IsReadOnly() ? &doc.SearchHits() : nullptr);
+    return LoadSearchResultRows(doc.Reader(), doc.IsReadOnly() ? &doc.SearchHits() : nullptr);
 }
 
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId) {

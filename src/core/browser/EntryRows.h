@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-class BlowfishEngine;
 class CQBKDoc;
+class JournalReader;
 class SqlDatabase;
 
 // Which entries the entry list shows: the selected folder, narrowed to the entries carrying
@@ -25,21 +25,15 @@ std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& 
 // The rows of the listing, in the order the file returns them; comments deciphered with the
 // journal's content key and hidden as the ShowFirstLine setting says. The topic and folder
 // names come from one statement each, equal to GetEntryTopicsText and GetEntryFolderName.
-std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const std::string& contentKey,
-                                    const EntryFilter& filter);
-// Same with the session's keyed engine (CQBKDoc::ContentCipherEngine), sparing a key schedule.
-std::vector<EntryRow> LoadEntryRows(SqlDatabase& db, const BlowfishEngine& keyed,
-                                    const EntryFilter& filter);
+std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter);
 
 // The rows of the entries marked by the last search, or with ids, the rows of those entries
 // (a read-only journal's search, which marks nothing).
-std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const std::string& contentKey);
-std::vector<EntryRow> LoadSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
+std::vector<EntryRow> LoadSearchResultRows(const JournalReader& reader,
                                            const std::vector<std::string>* ids = nullptr);
 // Same, each row appended to rows as it is read: when reading fails part way (the exception
 // is thrown on), the rows read before the failure are there.
-void AppendSearchResultRows(SqlDatabase& db, const BlowfishEngine& keyed,
-                            std::vector<EntryRow>& rows,
+void AppendSearchResultRows(const JournalReader& reader, std::vector<EntryRow>& rows,
                             const std::vector<std::string>* ids = nullptr);
 // What the session's last search found: the entries it marked, or in a journal open for
 // reading only the ones it kept (CQBKDoc::SearchHits).

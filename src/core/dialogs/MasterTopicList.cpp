@@ -28,7 +28,7 @@ void MasterTopicList::Select(int index) {
 void MasterTopicList::Fill() {
     m_items.clear();
     try {
-        SqlQuery query = m_doc.m_db.query("SELECT * FROM Topic");
+        SqlQuery query = m_doc.Reader().Db().query("SELECT * FROM Topic");
         for (; !query.eof(); query.nextRow())
             m_items.push_back(TopicItem{query.textField("TopicID"), query.textField("Name")});
         query.finalize();
@@ -52,8 +52,8 @@ int MasterTopicList::Add() {
     const std::string id = CQBKDoc::NewId();
     try {
         SqlBuffer sql;
-        m_doc.m_db.execute(sql.format("INSERT INTO topic (Name, TopicID) VALUES('%q', '%q')",
-                                      kNewTopicName, id.c_str()));
+        m_doc.Reader().Db().execute(sql.format(
+            "INSERT INTO topic (Name, TopicID) VALUES('%q', '%q')", kNewTopicName, id.c_str()));
     } catch (const CppSQLite3Exception& e) {
         m_doc.ShowDatabaseError(e);
         return -1;
@@ -85,7 +85,7 @@ int MasterTopicList::Rename(int index, const std::string& name) {
 }
 
 void MasterTopicList::Finish() {
-    if (m_doc.m_pTopicList)
-        m_doc.m_pTopicList->LoadTopics();
+    if (m_doc.TopicList())
+        m_doc.TopicList()->LoadTopics();
     m_doc.RefreshEntryList();
 }

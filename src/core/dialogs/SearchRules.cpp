@@ -82,7 +82,7 @@ SearchResults Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values) {
 SearchResults ListResults(CQBKDoc& doc, JournalUi& ui) {
     SearchResults results;
     try {
-        AppendSearchResultRows(doc.m_db, doc.ContentCipherEngine(), results.rows,
+        AppendSearchResultRows(doc.Reader(), results.rows,
                                doc.IsReadOnly() ? &doc.SearchHits() : nullptr);
     } catch (const CppSQLite3Exception& e) {
         results.complete = false;
@@ -94,7 +94,7 @@ SearchResults ListResults(CQBKDoc& doc, JournalUi& ui) {
 bool EntryExists(CQBKDoc& doc, JournalUi& ui, const std::string& entryId) {
     try {
         SqlBuffer sql;
-        SqlQuery query = doc.m_db.query(
+        SqlQuery query = doc.Reader().Db().query(
             sql.format("SELECT 1 FROM Entry WHERE EntryID = '%q' LIMIT 1", entryId.c_str()));
         const bool found = !query.eof();
         query.finalize();

@@ -29,18 +29,17 @@ bool CEntryDoc::IsNewEntry() const {
 }
 
 void CEntryDoc::Register() {
-    m_journalPath = m_session.m_path;
+    m_journalPath = m_session.Path();
     if (m_role != Role::Editor)
         return;
-    m_session.m_pEntryEditorDoc = this;
-    m_session.m_openEntryId = m_entryId;
+    m_session.AttachEditor(*this, m_entryId);
 }
 
 void CEntryDoc::OnNewDocument() {
     const std::string face =
-        m_session.m_defaultFontName.empty() ? kDefaultFontName : m_session.m_defaultFontName;
+        m_session.DefaultFontName().empty() ? kDefaultFontName : m_session.DefaultFontName();
     const int points =
-        m_session.m_defaultFontSize > 0 ? m_session.m_defaultFontSize : kDefaultFontSize;
+        m_session.DefaultFontSize() > 0 ? m_session.DefaultFontSize() : kDefaultFontSize;
     m_view.StartEmpty(face, points);
     SetTitle(kNewEntryTitle);
     m_entryId = kNewEntryId;
@@ -69,7 +68,7 @@ void CEntryDoc::LoadEntry(const std::string& rtf, const std::string& entryId) {
 bool CEntryDoc::OnSaveEntry() {
     if (m_role != Role::Editor)
         return false;
-    if (!m_session.IsJournalOpen() || m_session.m_path != m_journalPath) {
+    if (!m_session.IsJournalOpen() || m_session.Path() != m_journalPath) {
         m_ui.showError(kJournalGone);
         return false;
     }
@@ -89,7 +88,7 @@ bool CEntryDoc::OnSaveEntry() {
     m_storedText = rtf;
     m_view.SetModified(false);
     if (wasNew && !IsNewEntry()) {
-        m_session.m_openEntryId = m_entryId;
+        m_session.SetOpenEntryId(m_entryId);
         SetTitle(m_session.GetEntryDateText(m_entryId));
     }
     return true;
@@ -161,17 +160,15 @@ bool CEntryDoc::CloseEntryEditor() {
 }
 
 void CEntryDoc::OnCloseDocument() {
-    if (m_role != Role::Editor || m_session.m_pEntryEditorDoc != this)
-        return;
-    m_session.m_pEntryEditorDoc = nullptr;
-    m_session.m_openEntryId.clear();
+    if (m_role == Role::Editor)
+        m_session.DetachEditor(*this);
 }
 
 void CEntryDoc::DropPlaceholderTopics() {
     if (m_role != Role::Editor || !m_session.CanWrite())
         return;
     try {
-        m_session.m_db.execute("DELETE FROM Entry2Topic WHERE EntryID = '{new_entry}'");
+        m_session.Reader().Db().execute("DELETE FROM Entry2Topic WHERE EntryID = '{new_entry}'");
     } catch (const CppSQLite3Exception& e) {
         // Left-over links are harmless: the next new entry or journal close drops them.
         m_session.ShowDatabaseError(e);

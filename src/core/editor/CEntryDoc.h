@@ -15,7 +15,7 @@ class JournalUi;
 // is loaded and saved, the save question and closing. The text itself lives in the view.
 //
 // Only the editor window's own document (role Editor) registers with the journal session
-// (m_pEntryEditorDoc, m_openEntryId); a preview's or a print job's document never touches
+// (AttachEditor); a preview's or a print job's document never touches
 // the session's editor state and never asks to save.
 class CEntryDoc : public EntryEditor, public MappedCommandTarget<CEntryDoc> {
 public:

@@ -3,17 +3,17 @@
 #include "core/platform/TextEncoding.h"
 #include "core/richtext/PlainText.h"
 #include "core/richtext/RtfReader.h"
+#include "core/session/JournalReader.h"
 #include "core/store/SqlBuffer.h"
 #include "core/store/SqlDatabase.h"
 #include "core/store/StoredText.h"
 #include "core/store/TimeStamp.h"
 
-EntryReader::EntryReader(SqlDatabase& db, const BlowfishEngine& keyed, std::vector<long long> rows,
-                         Reads reads)
-    : m_db(db), m_keyed(keyed), m_rows(std::move(rows)), m_reads(reads) {
+EntryReader::EntryReader(const JournalReader& journal, std::vector<long long> rows, Reads reads)
+    : m_db(journal.Db()), m_keyed(journal.Keyed()), m_rows(std::move(rows)), m_reads(reads) {
     if (!m_rows.empty() && m_reads == Reads::Everything)
-        m_names = ListingNames::Read(db);
-    m_displayFormat = DisplayFormat(db);
+        m_names = ListingNames::Read(m_db);
+    m_displayFormat = DisplayFormat(m_db);
 }
 
 bool EntryReader::next(ExportedEntry& entry) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class BlowfishEngine;
+class JournalReader;
 class SqlDatabase;
 
 // Reads chosen entries (ChosenEntryRows) one at a time, deciphered, so an export or a print
@@ -17,7 +18,7 @@ public:
     // for a print, only its date and time and its stored text.
     enum class Reads { Everything, StoredText };
 
-    EntryReader(SqlDatabase& db, const BlowfishEngine& keyed, std::vector<long long> rows,
+    EntryReader(const JournalReader& journal, std::vector<long long> rows,
                 Reads reads = Reads::Everything);
 
     std::size_t count() const { return m_rows.size(); }

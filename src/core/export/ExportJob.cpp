@@ -1,6 +1,7 @@
 #include "core/export/ExportJob.h"
 
 #include "core/export/EntryReader.h"
+#include "core/session/JournalReader.h"
 #include "core/store/TimeStamp.h"
 
 #include <QDir>
@@ -211,8 +212,9 @@ QString SplitFileStem(const std::string& timeStamp, const std::string& entryId) 
     return QStringLiteral("entry ") + id;
 }
 
-ExportResult RunExport(SqlDatabase& db, const BlowfishEngine& keyed, const ExportRequest& request,
+ExportResult RunExport(const JournalReader& journal, const ExportRequest& request,
                        const ExportMakers& makers, const ExportProgress& progress) {
+    SqlDatabase& db = journal.Db();
     ExportResult result;
     const bool pages = request.format == ExportFormat::Pdf;
     if ((request.format == ExportFormat::Odt && !makers.odt) || (pages && !makers.pdf)) {
@@ -222,7 +224,7 @@ ExportResult RunExport(SqlDatabase& db, const BlowfishEngine& keyed, const Expor
                 .arg(QString::fromLatin1(ExportFormatExtension(request.format)).toUpper());
         return result;
     }
-    EntryReader reader(db, keyed, ChosenEntryRows(db, request.choice),
+    EntryReader reader(journal, ChosenEntryRows(db, request.choice),
                        pages ? EntryReader::Reads::StoredText : EntryReader::Reads::Everything);
     if (reader.count() == 0) {
         result.status = ExportResult::Status::Failed;

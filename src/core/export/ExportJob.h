@@ -9,8 +9,7 @@
 #include <QStringList>
 #include <functional>
 
-class BlowfishEngine;
-class SqlDatabase;
+class JournalReader;
 
 struct ExportRequest {
     EntryChoice choice;
@@ -47,7 +46,7 @@ struct ExportResult {
 // Writes the chosen entries in date order. A file appears only complete: each is written
 // under a temporary name and renamed at the end, and a cancelled or failed export removes
 // every file it wrote. Reads the journal only.
-ExportResult RunExport(SqlDatabase& db, const BlowfishEngine& keyed, const ExportRequest& request,
+ExportResult RunExport(const JournalReader& journal, const ExportRequest& request,
                        const ExportMakers& makers = {}, const ExportProgress& progress = {});
 
 // The file name of an entry exported on its own: its date and time ("2004-07-05 14-30"),

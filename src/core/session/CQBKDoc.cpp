@@ -22,16 +22,10 @@
 #include <cstdio>
 #include <filesystem>
 
-CQBKDoc* g_pJournalDoc = nullptr;
-
-CQBKDoc::CQBKDoc(JournalUi& ui, JournalHost& host) : m_ui(ui), m_host(host) {
-    g_pJournalDoc = this;
-}
+CQBKDoc::CQBKDoc(JournalUi& ui, JournalHost& host) : m_ui(ui), m_host(host) {}
 
 CQBKDoc::~CQBKDoc() {
     ClearContentKey();
-    if (g_pJournalDoc == this)
-        g_pJournalDoc = nullptr;
 }
 
 void CQBKDoc::ShowDatabaseError(const CppSQLite3Exception& e, const std::string& path) {
@@ -53,27 +47,45 @@ bool CQBKDoc::JournalFileExists(const std::string& path) {
     return true;
 }
 
-int CQBKDoc::OpenResultFromCode(int code) {
+CQBKDoc::OpenResult CQBKDoc::OpenResultFromCode(int code) {
     switch (code) {
     case 1:
     case 14:
     case 26:
-        return OpenNotAJournal;
+        return OpenResult::NotAJournal;
     case 5:
-        return OpenBusy;
+        return OpenResult::Busy;
     case 11:
-        return OpenCorrupt;
+        return OpenResult::Corrupt;
     default:
-        return OpenUnknownError;
+        return OpenResult::UnknownError;
     }
 }
 
-int CQBKDoc::ReadSchemaRevision() {
-    return JournalSchema::ReadSchemaRevision(m_db);
+JournalReader CQBKDoc::Reader() {
+    return JournalReader(m_db, m_contentEngine);
 }
 
-std::string CQBKDoc::DisplayFormat() {
-    return ::DisplayFormat(m_db);
+std::unique_ptr<BackgroundReader> CQBKDoc::OpenBackgroundReader() {
+    if (!IsJournalOpen())
+        return nullptr;
+    std::unique_ptr<BackgroundReader> reader;
+    Reported([&] { reader = std::make_unique<BackgroundReader>(m_path, m_contentEngine); });
+    return reader;
+}
+
+std::optional<int> CQBKDoc::ReadSchemaRevision() {
+    std::optional<int> revision;
+    Reported([&] { revision = JournalSchema::ReadSchemaRevision(m_db); });
+    return revision;
+}
+
+std::optional<std::string> CQBKDoc::DisplayFormat() {
+    try {
+        return ::DisplayFormat(m_db);
+    } catch (const CppSQLite3Exception&) {
+        return std::nullopt;
+    }
 }
 
 COleDateTime CQBKDoc::ParseTimeStamp(const char* stored) {
@@ -81,7 +93,9 @@ COleDateTime CQBKDoc::ParseTimeStamp(const char* stored) {
 }
 
 std::string CQBKDoc::FormatTimeStamp(const char* stored) {
-    return ::FormatTimeStamp(m_db, stored);
+    std::string text;
+    Reported([&] { text = ::FormatTimeStamp(m_db, stored); });
+    return text;
 }
 
 void CQBKDoc::SetContentKey(const std::string& key) {
@@ -116,6 +130,26 @@ std::string CQBKDoc::DecipherColumn(const char* column) const {
 }
 
 // --- views ---------------------------------------------------------------------------------
+
+void CQBKDoc::AttachPanes(EntryListPane* entries, TopicListPane* topics, FolderTreePane* folders,
+                          PreviewPane* preview) {
+    m_pEntryList = entries;
+    m_pTopicList = topics;
+    m_pFolderTree = folders;
+    m_pPreview = preview;
+}
+
+void CQBKDoc::AttachEditor(EntryEditor& editor, const std::string& entryId) {
+    m_pEntryEditorDoc = &editor;
+    m_openEntryId = entryId;
+}
+
+void CQBKDoc::DetachEditor(const EntryEditor& editor) {
+    if (m_pEntryEditorDoc != &editor)
+        return;
+    m_pEntryEditorDoc = nullptr;
+    m_openEntryId.clear();
+}
 
 void CQBKDoc::RefreshEntryList() {
     ++m_entryListRefreshes;
@@ -220,7 +254,7 @@ bool CQBKDoc::RefusesCommand(CommandId id) const {
     return IsReadOnly() && CommandWritesJournal(id);
 }
 
-int CQBKDoc::OpenSteps(const std::string& path) {
+CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
     JournalAccess::ReadOnlyCause readOnly = JournalAccess::WhyReadOnly(path);
     m_db.open(path, readOnly != JournalAccess::ReadOnlyCause::None);
     if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly())
@@ -233,17 +267,17 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     probe.finalize();
     if (!hasRow) {
         m_db.close();
-        return OpenNotAJournal;
+        return OpenResult::NotAJournal;
     }
-    const int revision = ReadSchemaRevision();
+    const int revision = JournalSchema::ReadSchemaRevision(m_db);
     if (revision > JournalSchema::kCurrentRevision) {
         m_db.close();
-        return OpenNewerVersion;
+        return OpenResult::NewerVersion;
     }
     if (revision < JournalSchema::kCurrentRevision) {
         if (!canWrite) {
             m_db.close();
-            return OpenReadOnlyNeedsUpgrade;
+            return OpenResult::ReadOnlyNeedsUpgrade;
         }
         JournalSchema::UpgradeSchema(m_db);
     }
@@ -269,7 +303,7 @@ int CQBKDoc::OpenSteps(const std::string& path) {
             const SecretsWiper wipeTyped{&prompt.m_password};
             if (!m_ui.runPasswordDialog(prompt)) {
                 m_db.close();
-                return OpenCancelled;
+                return OpenResult::Cancelled;
             }
             for (std::string& form : PasswordForms(prompt.m_password)) {
                 if (!matched && storedDigest == PasswordDigest(form).HexDigest()) {
@@ -285,7 +319,7 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     std::optional<std::string> contentKey = ReadContentKey(storedKey, key);
     if (!contentKey) {
         m_db.close();
-        return OpenNotAJournal;
+        return OpenResult::NotAJournal;
     }
     SetContentKey(*contentKey);
     WipeSecret(*contentKey);
@@ -301,14 +335,14 @@ int CQBKDoc::OpenSteps(const std::string& path) {
     if (!canWrite)
         m_ui.showInformation(JournalMessages::OpenedReadOnly(readOnly)); // not a failure
     m_host.JournalOpened(path);
-    return OpenOk;
+    return OpenResult::Ok;
 }
 
-int CQBKDoc::OpenJournal(const std::string& path) {
+CQBKDoc::OpenResult CQBKDoc::OpenJournal(const std::string& path) {
     if (!JournalFileExists(path))
-        return OpenMissingFile; // SQLite would otherwise create an empty file
+        return OpenResult::MissingFile; // SQLite would otherwise create an empty file
     if (!QueryCloseJournal())
-        return OpenOk;
+        return OpenResult::Ok;
     try {
         return OpenSteps(path);
     } catch (const CppSQLite3Exception& e) {
@@ -317,8 +351,30 @@ int CQBKDoc::OpenJournal(const std::string& path) {
     }
 }
 
-void CQBKDoc::ReportOpenResult(int result) {
-    const std::string message = JournalMessages::OpenResultMessage(result);
+std::string CQBKDoc::OpenResultMessage(OpenResult result) {
+    switch (result) {
+    case OpenResult::Ok:
+        return {};
+    case OpenResult::Cancelled:
+    case OpenResult::UnknownError:
+        return JournalMessages::kUnknownError;
+    case OpenResult::MissingFile:
+        return JournalMessages::kMissingFile;
+    case OpenResult::Busy:
+        return JournalMessages::kBusy;
+    case OpenResult::NotAJournal:
+    case OpenResult::Corrupt:
+        return JournalMessages::kNotAJournal;
+    case OpenResult::NewerVersion:
+        return JournalMessages::kNewerVersion;
+    case OpenResult::ReadOnlyNeedsUpgrade:
+        return JournalMessages::kReadOnlyNeedsUpgrade;
+    }
+    return {};
+}
+
+void CQBKDoc::ReportOpenResult(OpenResult result) {
+    const std::string message = OpenResultMessage(result);
     if (!message.empty())
         m_ui.showMessage(message);
 }

@@ -3,6 +3,8 @@
 #include "core/platform/COleDateTime.h"
 #include "core/platform/CommandMap.h"
 #include "core/protect/BlowfishEngine.h"
+#include "core/session/BackgroundReader.h"
+#include "core/session/JournalReader.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/EntryRowIds.h"
 #include "core/store/SearchCriteria.h"
@@ -11,6 +13,7 @@
 #include "core/store/SqlDatabase.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -27,20 +30,26 @@ class TopicListPane;
 // journal operation (opening, creating, closing, options, password, entries, folders,
 // topics, search). It shows nothing itself: messages and dialogs go through JournalUi, the
 // panes and the entry editor through their small interfaces, everything else through
-// JournalHost. One instance lives for the life of the program; g_pJournalDoc points to it.
+// JournalHost. One instance lives for the life of the program and is passed by reference to
+// whoever needs it. The content key never leaves it: readers get a keyed engine (Reader()).
+//
+// Errors: no public operation throws. A database failure is shown once, through
+// ShowDatabaseError, and the operation returns what it has (false, Failed, nullopt, an empty
+// value). The few operations marked "quiet" show nothing and return a stated fallback.
 class CQBKDoc : public MappedCommandTarget<CQBKDoc> {
 public:
-    // Results of OpenJournal; ReportOpenResult turns them into messages.
-    enum OpenResult {
-        OpenOk = 0,
-        OpenCancelled = 1,
-        OpenMissingFile = 2,
-        OpenBusy = 3,
-        OpenNotAJournal = 4,
-        OpenNewerVersion = 5,
-        OpenCorrupt = 6,
-        OpenUnknownError = 7,
-        OpenReadOnlyNeedsUpgrade = 8, // an older file that cannot be brought up to date
+    // Results of OpenJournal; ReportOpenResult turns them into messages. Each keeps the number
+    // it had as a plain int code.
+    enum class OpenResult {
+        Ok = 0,
+        Cancelled = 1,
+        MissingFile = 2,
+        Busy = 3,
+        NotAJournal = 4,
+        NewerVersion = 5,
+        Corrupt = 6,
+        UnknownError = 7,
+        ReadOnlyNeedsUpgrade = 8, // an older file that cannot be brought up to date
     };
 
     CQBKDoc(JournalUi& ui, JournalHost& host);
@@ -49,8 +58,10 @@ public:
     CQBKDoc& operator=(const CQBKDoc&) = delete;
 
     // --- session ---
-    int OpenJournal(const std::string& path);
-    void ReportOpenResult(int result);
+    OpenResult OpenJournal(const std::string& path);
+    void ReportOpenResult(OpenResult result);
+    // The message for a result; empty for Ok.
+    static std::string OpenResultMessage(OpenResult result);
     bool QueryCloseJournal();
     // False when the journal stays open (the entry editor's save question was cancelled or
     // its save failed).
@@ -79,12 +90,37 @@ public:
     // The document title: the journal's title, or its file name when the title is empty.
     const std::string& GetTitle() const { return m_title; }
 
-    int ReadSchemaRevision();
+    // The open journal's file, its file name, and its settings as the session keeps them.
+    const std::string& Path() const { return m_path; }
+    const std::string& FileName() const { return m_fileName; }
+    const std::string& DefaultFontName() const { return m_defaultFontName; }
+    int DefaultFontSize() const { return m_defaultFontSize; }
+    bool ConfirmsEntryMove() const { return m_confirmEntryMove; }
+    bool ConfirmsFolderMove() const { return m_confirmFolderMove; }
+
+    // What the panes have selected: new entries go to the current folder.
+    const std::string& CurrentFolderId() const { return m_currentFolderId; }
+    void SetCurrentFolderId(const std::string& id) { m_currentFolderId = id; }
+    const std::string& CurrentEntryId() const { return m_currentEntryId; }
+    void SetCurrentEntryId(const std::string& id) { m_currentEntryId = id; }
+
+    // The open journal's connection with its keyed content engine, for code that reads (or
+    // writes) the file; valid while the journal stays open.
+    JournalReader Reader();
+    // A second connection to the open journal for reading only, with a copy of the keyed
+    // engine, for work on another thread; nullptr when no journal is open or it cannot be
+    // opened (shown).
+    std::unique_ptr<BackgroundReader> OpenBackgroundReader();
+
+    // nullopt when it cannot be read (shown).
+    std::optional<int> ReadSchemaRevision();
     static bool JournalFileExists(const std::string& path);
-    static int OpenResultFromCode(int code);
+    static OpenResult OpenResultFromCode(int code);
     static std::string NewId();
-    std::string DisplayFormat();
+    // Quiet: for a list cell, which is no place for a message; nullopt when it cannot be read.
+    std::optional<std::string> DisplayFormat();
     static COleDateTime ParseTimeStamp(const char* stored);
+    // Empty when the display format cannot be read (shown).
     std::string FormatTimeStamp(const char* stored);
 
     // --- entries ---
@@ -127,32 +163,29 @@ public:
     void Search(const SearchCriteria& criteria);
     const std::vector<std::string>& SearchHits() const { return m_searchHits; }
 
-    // The keyed content cipher of the open journal, for code that reads entries in bulk.
-    const BlowfishEngine& ContentCipherEngine() const { return m_contentEngine; }
-
     // Commands of the document's table.
     static const CommandMap<CQBKDoc>& commandMap();
 
-    // Panes and editor, set by the pane layout and the entry editor.
-    EntryListPane* m_pEntryList = nullptr;
-    TopicListPane* m_pTopicList = nullptr;
-    FolderTreePane* m_pFolderTree = nullptr;
-    PreviewPane* m_pPreview = nullptr;
-    EntryEditor* m_pEntryEditorDoc = nullptr;
-    // The open search dialog, set and cleared by the dialog itself.
-    SearchWindow* m_pSearchDlg = nullptr;
+    // The panes, registered by the pane layout (any may be missing) and told of changes.
+    void AttachPanes(EntryListPane* entries, TopicListPane* topics, FolderTreePane* folders,
+                     PreviewPane* preview);
+    void DetachPanes() { AttachPanes(nullptr, nullptr, nullptr, nullptr); }
+    EntryListPane* EntryList() const { return m_pEntryList; }
+    TopicListPane* TopicList() const { return m_pTopicList; }
+    FolderTreePane* FolderTree() const { return m_pFolderTree; }
+    PreviewPane* Preview() const { return m_pPreview; }
 
-    SqlDatabase m_db;
-    std::string m_fileName;
-    std::string m_contentKey;
-    std::string m_openEntryId;
-    std::string m_path;
-    std::string m_currentFolderId = "{Root}";
-    std::string m_currentEntryId;
-    std::string m_defaultFontName;
-    int m_defaultFontSize = 12;
-    bool m_confirmEntryMove = false;
-    bool m_confirmFolderMove = false;
+    // The entry editor window registers with the entry it shows and leaves when it closes;
+    // another editor's leaving changes nothing.
+    void AttachEditor(EntryEditor& editor, const std::string& entryId);
+    void SetOpenEntryId(const std::string& entryId) { m_openEntryId = entryId; }
+    void DetachEditor(const EntryEditor& editor);
+    EntryEditor* Editor() const { return m_pEntryEditorDoc; }
+    const std::string& OpenEntryId() const { return m_openEntryId; }
+
+    // The open search dialog, set and cleared by the dialog itself.
+    void SetSearchWindow(SearchWindow* window) { m_pSearchDlg = window; }
+    SearchWindow* CurrentSearchWindow() const { return m_pSearchDlg; }
 
 private:
     // Command handlers and update rules.
@@ -186,7 +219,7 @@ private:
     // Reads the settings row into the cached members; false when the file has no usable one.
     std::optional<std::string> ReadContentKey(const std::string& storedKey,
                                               const std::string& password) const;
-    int OpenSteps(const std::string& path);
+    OpenResult OpenSteps(const std::string& path);
     void SetContentKey(const std::string& key);
     void ClearContentKey();
     // The session-only temporary tables and caches of a journal just opened or created.
@@ -196,6 +229,7 @@ private:
     std::string EncipherText(const std::string& plain) const;
     std::string DecipherColumn(const char* column) const;
     std::string ReadEntryColumn(const std::string& id, const char* column);
+    void ReadPrintedEntry(const std::string& id, std::string& text, std::string& title);
     std::string EntryRowsWhere(const std::string& id);
     // The panes read the journal again, keeping their selections where they still exist.
     void RefreshPanesKeepingPlace();
@@ -208,6 +242,24 @@ private:
 
     JournalUi& m_ui;
     JournalHost& m_host;
+    EntryListPane* m_pEntryList = nullptr;
+    TopicListPane* m_pTopicList = nullptr;
+    FolderTreePane* m_pFolderTree = nullptr;
+    PreviewPane* m_pPreview = nullptr;
+    EntryEditor* m_pEntryEditorDoc = nullptr;
+    SearchWindow* m_pSearchDlg = nullptr;
+
+    SqlDatabase m_db;
+    std::string m_fileName;
+    std::string m_contentKey;
+    std::string m_openEntryId;
+    std::string m_path;
+    std::string m_currentFolderId = "{Root}";
+    std::string m_currentEntryId;
+    std::string m_defaultFontName;
+    int m_defaultFontSize = 12;
+    bool m_confirmEntryMove = false;
+    bool m_confirmFolderMove = false;
     std::string m_title;
     bool m_hasPassword = false;
     std::string m_changePasswordText = "Set Password...";
@@ -223,6 +275,3 @@ private:
     bool m_readOnly = false;
     std::vector<std::string> m_searchHits; // the last search's, in a read-only journal
 };
-
-// The one journal session of the program.
-extern CQBKDoc* g_pJournalDoc;

@@ -180,17 +180,21 @@ void CQBKDoc::OpenEntry(const std::string& id) {
 }
 
 void CQBKDoc::PrintEntry(const std::string& id, int printFlag) {
+    std::string text;
+    std::string title;
+    if (Reported([&] { ReadPrintedEntry(id, text, title); }))
+        m_host.PrintEntryText(text, title, printFlag);
+}
+
+void CQBKDoc::ReadPrintedEntry(const std::string& id, std::string& text, std::string& title) {
     SqlBuffer sql;
     SqlQuery query = m_db.query(
         sql.format("select * from Entry WHERE %s ORDER BY rowid", EntryRowsWhere(id).c_str()));
-    std::string text;
-    std::string title;
     if (!query.eof()) {
         text = DecipherColumn(query.fieldValue("EntryText"));
-        title = FormatTimeStamp(query.fieldValue("TimeStamp"));
+        title = ::FormatTimeStamp(m_db, query.fieldValue("TimeStamp")); // thrown on: prints nothing
     }
     query.finalize();
-    m_host.PrintEntryText(text, title, printFlag);
 }
 
 bool CQBKDoc::DeleteEntry(const std::string& id) {

@@ -94,7 +94,4 @@ std::string DatabaseFailure(int code, const std::string& path);
 // What opening a journal that cannot be written says; empty for None.
 std::string OpenedReadOnly(JournalAccess::ReadOnlyCause cause);
 
-// The message for an open result code; empty for 0 (opened) and unknown codes.
-std::string OpenResultMessage(int result);
-
 } // namespace JournalMessages

@@ -103,7 +103,7 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
         }
     }
 
-    m_frame = std::make_unique<CMainFrame>(m_router);
+    m_frame = std::make_unique<CMainFrame>(m_router, *m_doc);
     m_ui.setParentWindow(m_frame.get());
     auto* view = new CQBKView(*m_doc, m_ui, m_router, m_makePane, m_frame.get());
     m_frame->SetView(view);
@@ -148,8 +148,8 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
         Pause();
         // A journal that silently fails to open leaves the user guessing, so failures are
         // reported; a password prompt the user cancelled needs no message.
-        const int result = m_doc->OpenJournal(path);
-        if (result != CQBKDoc::OpenCancelled)
+        const CQBKDoc::OpenResult result = m_doc->OpenJournal(path);
+        if (result != CQBKDoc::OpenResult::Cancelled)
             m_doc->ReportOpenResult(result);
     } else {
         Pause();

@@ -17,8 +17,9 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
-CMainFrame::CMainFrame(CommandRouter& router, QWidget* parent)
-    : QMainWindow(parent), m_router(router), m_actions(new CommandActions(router, this)) {
+CMainFrame::CMainFrame(CommandRouter& router, const CQBKDoc& doc, QWidget* parent)
+    : QMainWindow(parent), m_router(router), m_doc(doc),
+      m_actions(new CommandActions(router, this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Quillbook"));
     setWindowIcon(QIcon(QStringLiteral(":/images/quillbook.svg")));
@@ -101,7 +102,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // The journal is closed first (dropped when none is open), then the window; an entry
     // the user chose to keep editing keeps both open.
     m_router.dispatch(ID_FILE_CLOSE_JOURNAL);
-    if (g_pJournalDoc && g_pJournalDoc->IsJournalOpen()) {
+    if (m_doc.IsJournalOpen()) {
         event->ignore();
         return;
     }

@@ -6,6 +6,7 @@
 
 class CommandActions;
 class CommandRouter;
+class CQBKDoc;
 class CQBKView;
 class QLabel;
 class QToolBar;
@@ -17,7 +18,7 @@ class CMainFrame : public QMainWindow, public MappedCommandTarget<CMainFrame> {
     Q_OBJECT
 
 public:
-    CMainFrame(CommandRouter& router, QWidget* parent = nullptr);
+    CMainFrame(CommandRouter& router, const CQBKDoc& doc, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // The pane layout fills the window; set once, when it is made.
@@ -58,6 +59,7 @@ private:
 
     CQBKView* m_pView = nullptr;
     CommandRouter& m_router;
+    const CQBKDoc& m_doc;
     CommandActions* m_actions;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_message = nullptr;

@@ -68,7 +68,7 @@ std::string makeSampleJournal(const std::string& path) {
         for (int i = 0; i < 4; ++i) {
             folderIds[i] = CQBKDoc::NewId();
             const std::string parent = i == 3 ? folderIds[0] : std::string("{Root}");
-            doc.m_db.execute(
+            doc.Reader().Db().execute(
                 sql.format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES('%q', '%q', '%q')",
                            folderIds[i].c_str(), parent.c_str(), folderNames[i]));
         }
@@ -76,8 +76,9 @@ std::string makeSampleJournal(const std::string& path) {
         std::string topicIds[4];
         for (int i = 0; i < 4; ++i) {
             topicIds[i] = CQBKDoc::NewId();
-            doc.m_db.execute(sql.format("INSERT INTO Topic (TopicID, Name) VALUES('%q', '%q')",
-                                        topicIds[i].c_str(), topicNames[i]));
+            doc.Reader().Db().execute(
+                sql.format("INSERT INTO Topic (TopicID, Name) VALUES('%q', '%q')",
+                           topicIds[i].c_str(), topicNames[i]));
         }
         auto topicId = [&](const char* name) {
             for (int i = 0; i < 4; ++i) {
@@ -120,14 +121,14 @@ std::string makeSampleJournal(const std::string& path) {
              {"Books"}},
         };
         for (const auto& entry : entries) {
-            doc.m_currentFolderId = entry.folder < 0 ? "{Root}" : folderIds[entry.folder];
+            doc.SetCurrentFolderId(entry.folder < 0 ? "{Root}" : folderIds[entry.folder]);
             std::string id = "{new_entry}";
             doc.SaveEntry(std::string(kHeader) + entry.body + "}", id);
             if (id == "{new_entry}")
                 return ui.error().empty() ? "an entry could not be saved" : ui.error();
             doc.SetEntryTimeStamp(entry.when, id);
             for (const char* topic : entry.topics)
-                doc.m_db.execute(
+                doc.Reader().Db().execute(
                     sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES('%q', '%q')",
                                id.c_str(), topicId(topic).c_str()));
         }

@@ -53,11 +53,9 @@ CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     layout->addWidget(m_list);
 
     m_model->setDisplayFormat([this] {
-        try {
-            return m_doc.IsJournalOpen() ? m_doc.DisplayFormat() : std::string(" ");
-        } catch (const CppSQLite3Exception&) {
-            return std::string(" "); // a cell is no place for a message box
-        }
+        const std::optional<std::string> format =
+            m_doc.IsJournalOpen() ? m_doc.DisplayFormat() : std::nullopt;
+        return format.value_or(" ");
     });
     m_model->setInFolderShown(SharedEntryListSort().inFolderShown);
 
@@ -123,12 +121,12 @@ void CEntryListView::LoadEntries() {
     if (!m_doc.IsJournalOpen())
         return;
     EntryFilter filter;
-    filter.currentFolderId = m_doc.m_currentFolderId;
+    filter.currentFolderId = m_doc.CurrentFolderId();
     filter.topicPaneShown = TopicPaneShown();
     if (filter.topicPaneShown && m_topics)
         filter.selectedTopicIds = m_topics->GetSelectedTopicIds();
     try {
-        m_model->setRows(LoadEntryRows(m_doc.m_db, m_doc.m_contentKey, filter));
+        m_model->setRows(LoadEntryRows(m_doc.Reader(), filter));
     } catch (const CppSQLite3Exception& e) {
         m_doc.ShowDatabaseError(e);
         return;
@@ -249,7 +247,7 @@ bool CEntryListView::PreviewShown() const {
 void CEntryListView::ClearPreview() {
     if (m_preview)
         m_preview->Clear();
-    m_doc.m_currentEntryId.clear();
+    m_doc.SetCurrentEntryId({});
 }
 
 void CEntryListView::OnSelectionChanged() {
@@ -262,7 +260,7 @@ void CEntryListView::OnSelectionChanged() {
     }
     const EntryRow& entry = m_model->row(row);
     const std::string text = m_doc.LoadEntryText(entry.entryId);
-    m_doc.m_currentEntryId = entry.entryId;
+    m_doc.SetCurrentEntryId(entry.entryId);
     m_preview->SetEntryText(BrowserMessages::kLargeEntryRtf);
     m_preview->SetEntryText(text);
     m_preview->SetDateText(m_model->data(m_model->index(row, 0), Qt::DisplayRole).toString());

@@ -117,11 +117,7 @@ void CEntryListView::OnPrintEntry() {
     const EntryRow* row = rowAt(selectedRow());
     if (!row)
         return;
-    try {
-        m_doc.PrintEntry(row->entryId, 0);
-    } catch (const CppSQLite3Exception& e) {
-        m_doc.ShowDatabaseError(e);
-    }
+    m_doc.PrintEntry(row->entryId, 0);
 }
 
 void CEntryListView::RemoveRowAndSelectNext(int row) {
@@ -145,7 +141,7 @@ void CEntryListView::DropEntry(int dragged, const std::string& folderId) {
     const EntryRow* entry = rowAt(dragged);
     if (!entry || !EntryDropAllowed(folderId, entry->folderId))
         return;
-    if (m_doc.m_confirmEntryMove && !m_ui.askYesNo(BrowserMessages::kConfirmEntryMove))
+    if (m_doc.ConfirmsEntryMove() && !m_ui.askYesNo(BrowserMessages::kConfirmEntryMove))
         return;
     const std::string id = entry->entryId;
     if (!m_doc.MoveEntry(id, folderId))
@@ -153,14 +149,14 @@ void CEntryListView::DropEntry(int dragged, const std::string& folderId) {
     const int row = rowOf(id);
     if (row < 0)
         return;
-    const std::string& listed = m_doc.m_currentFolderId;
+    const std::string& listed = m_doc.CurrentFolderId();
     if (listed != "{All Entries}" && listed != "{Root}") {
         RemoveRowAndSelectNext(row);
         return;
     }
     std::string folderName;
     try {
-        folderName = GetEntryFolderName(m_doc.m_db, folderId);
+        folderName = GetEntryFolderName(m_doc.Reader().Db(), folderId);
     } catch (const CppSQLite3Exception& e) {
         m_doc.ShowDatabaseError(e);
     }

@@ -101,7 +101,7 @@ void CFolderListView::Reload() {
 }
 
 void CFolderListView::ReloadKeepingSelection() {
-    Reload(m_doc.m_currentFolderId);
+    Reload(m_doc.CurrentFolderId());
 }
 
 void CFolderListView::Reload(const std::string& keep) {
@@ -120,14 +120,14 @@ void CFolderListView::Reload(const std::string& keep) {
         return;
     }
     try {
-        const std::string label = ReadRootLabel(m_doc.m_db, m_doc.m_fileName);
+        const std::string label = ReadRootLabel(m_doc.Reader().Db(), m_doc.FileName());
         QTreeWidgetItem* root = InsertFolderItem("{Root}", storedToText(label), nullptr, true);
         // Without recursion: the depth of the tree comes from the file.
         struct Pending {
             const FolderNode* node;
             QTreeWidgetItem* parent;
         };
-        const std::vector<FolderNode> folders = LoadFolderChildren(m_doc.m_db);
+        const std::vector<FolderNode> folders = LoadFolderChildren(m_doc.Reader().Db());
         std::vector<Pending> pending;
         for (auto it = folders.rbegin(); it != folders.rend(); ++it)
             pending.push_back({&*it, root});
@@ -192,7 +192,7 @@ void CFolderListView::OnSelectionChanged() {
         return;
     const bool listsAll = id == "{All Entries}" || id == "{Root}";
     emit captionChanged(item->text(0), id == "{Root}");
-    m_doc.m_currentFolderId = id;
+    m_doc.SetCurrentFolderId(id);
     if (m_entryList) {
         if (listsAll)
             m_entryList->ShowInFolderColumn();
@@ -212,7 +212,7 @@ FolderSelection CFolderListView::Selection() const {
     s.hasSelection = !itemFolderId(item).empty();
     s.isRoot = item && item->parent() == nullptr;
     s.hasChildren = item && item->childCount() > 0;
-    s.currentFolderId = m_doc.m_currentFolderId;
+    s.currentFolderId = m_doc.CurrentFolderId();
     return s;
 }
 
@@ -235,7 +235,7 @@ void CFolderListView::NewFolder() {
         return;
     const std::string id = CQBKDoc::NewId();
     try {
-        InsertNewFolder(m_doc.m_db, id, m_doc.m_currentFolderId);
+        InsertNewFolder(m_doc.Reader().Db(), id, m_doc.CurrentFolderId());
     } catch (const CppSQLite3Exception& e) {
         m_doc.ShowDatabaseError(e);
         return;
@@ -257,11 +257,11 @@ void CFolderListView::OnItemRenamed(const std::string& folderId, const QString& 
     // The session renames its current folder; the edited item is normally that folder. The
     // session may rebuild the tree meanwhile (another program changed the journal), so the
     // item is looked up again afterwards.
-    const std::string current = m_doc.m_currentFolderId;
-    m_doc.m_currentFolderId = folderId;
+    const std::string current = m_doc.CurrentFolderId();
+    m_doc.SetCurrentFolderId(folderId);
     const bool renamed = m_doc.RenameFolder(textToStored(text));
-    if (m_doc.m_currentFolderId == folderId)
-        m_doc.m_currentFolderId = current;
+    if (m_doc.CurrentFolderId() == folderId)
+        m_doc.SetCurrentFolderId(current);
     QTreeWidgetItem* item = renamed ? FindFolderItem(folderId) : nullptr;
     if (!item)
         return;

@@ -50,7 +50,7 @@ void CFolderListView::ShowContextMenu(const QPoint& pos, bool fromKeyboard) {
 }
 
 void CFolderListView::DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-    if (m_doc.m_confirmFolderMove && !m_ui.askYesNo(BrowserMessages::kConfirmFolderMove)) {
+    if (m_doc.ConfirmsFolderMove() && !m_ui.askYesNo(BrowserMessages::kConfirmFolderMove)) {
         setDropHighlight(nullptr);
         return;
     }

@@ -79,19 +79,16 @@ CQBKView::CQBKView(CQBKDoc& doc, JournalUi& ui, CommandRouter& router, const Pan
 
 CQBKView::~CQBKView() {
     // The session must not call into panes that are going away.
-    m_doc.m_pEntryList = nullptr;
-    m_doc.m_pTopicList = nullptr;
-    m_doc.m_pFolderTree = nullptr;
-    m_doc.m_pPreview = nullptr;
+    m_doc.DetachPanes();
     if (auto* target = dynamic_cast<CommandTarget*>(pane(m_active)))
         m_router.forget(*target);
 }
 
 void CQBKView::registerPanes() {
-    m_doc.m_pEntryList = dynamic_cast<EntryListPane*>(pane(Pane::EntryList));
-    m_doc.m_pPreview = dynamic_cast<PreviewPane*>(pane(Pane::Preview));
-    m_doc.m_pFolderTree = dynamic_cast<FolderTreePane*>(pane(Pane::FolderTree));
-    m_doc.m_pTopicList = dynamic_cast<TopicListPane*>(pane(Pane::TopicList));
+    m_doc.AttachPanes(dynamic_cast<EntryListPane*>(pane(Pane::EntryList)),
+                      dynamic_cast<TopicListPane*>(pane(Pane::TopicList)),
+                      dynamic_cast<FolderTreePane*>(pane(Pane::FolderTree)),
+                      dynamic_cast<PreviewPane*>(pane(Pane::Preview)));
 }
 
 void CQBKView::connectPane(Pane which) {
@@ -222,8 +219,8 @@ void CQBKView::applyLayout(bool topicsChanged) {
         ActivatePane(Pane::EntryList);
     // The entry list's topic filter applies only while the topic pane is shown; the selected
     // entry stays selected where it is still listed.
-    if (topicsChanged && m_doc.m_pEntryList && m_doc.IsJournalOpen())
-        m_doc.m_pEntryList->ReloadKeepingSelection();
+    if (topicsChanged && m_doc.EntryList() && m_doc.IsJournalOpen())
+        m_doc.EntryList()->ReloadKeepingSelection();
     UpdateCaption();
     emit layoutChanged();
 }

@@ -86,7 +86,7 @@ void CTopicListView::LoadTopics() {
     m_model->clear();
     if (m_doc.IsJournalOpen()) {
         try {
-            for (TopicItem& topic : LoadTopicItems(m_doc.m_db))
+            for (TopicItem& topic : LoadTopicItems(m_doc.Reader().Db()))
                 m_model->append(std::move(topic));
         } catch (const CppSQLite3Exception& e) {
             m_doc.ShowDatabaseError(e);
@@ -114,8 +114,8 @@ void CTopicListView::StoreName(std::string topicId, const std::string& name) {
             m_model->rename(row, name);
     RebuildSelectedNames();
     // The entry list and the preview show topic names too.
-    if (m_doc.m_pEntryList)
-        m_doc.m_pEntryList->ReloadKeepingSelection();
+    if (m_doc.EntryList())
+        m_doc.EntryList()->ReloadKeepingSelection();
 }
 
 void CTopicListView::AddTopicItem(const std::string& topicId, const std::string& name) {

@@ -13,7 +13,7 @@
 CEntryTopicsDlg::CEntryTopicsDlg(CQBKDoc& doc, JournalUi& ui, const std::string& entryId,
                                  TopicChoiceValues* choice, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_ui(ui), m_choice(choice),
-      m_topics(doc.m_db, ui, entryId, choice ? choice->m_chosenIds : std::string()),
+      m_topics(doc.Reader().Db(), ui, entryId, choice ? choice->m_chosenIds : std::string()),
       m_list(new QListWidget(this)) {
     setObjectName(QStringLiteral("CEntryTopicsDlg"));
     setWindowTitle(QStringLiteral("Entry Topics"));
@@ -52,7 +52,7 @@ bool CEntryTopicsDlg::RunForEntry(CQBKDoc& doc, JournalUi& ui, const std::string
     CEntryTopicsDlg dialog(doc, ui, entryId, nullptr, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    if (auto* entries = dynamic_cast<CEntryListView*>(doc.m_pEntryList))
+    if (auto* entries = dynamic_cast<CEntryListView*>(doc.EntryList()))
         entries->ReloadKeepingSelection();
     else
         doc.RefreshEntryList();

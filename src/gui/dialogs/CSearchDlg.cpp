@@ -54,7 +54,7 @@ QDateEdit* datePicker(QWidget* parent, int id) {
 // Without an entry editor the entry is shown the other way a user finds it: selected in the
 // entry list, when the list holds it.
 void selectInEntryList(CQBKDoc& doc, const std::string& entryId) {
-    auto* list = dynamic_cast<CEntryListView*>(doc.m_pEntryList);
+    auto* list = dynamic_cast<CEntryListView*>(doc.EntryList());
     if (list == nullptr)
         return;
     for (int row = 0; row < list->rowCount(); ++row) {
@@ -72,7 +72,7 @@ void selectInEntryList(CQBKDoc& doc, const std::string& entryId) {
 } // namespace
 
 CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_ui(ui), m_values(memory().Recall(doc.m_path)),
+    : QDialog(parent), m_doc(doc), m_ui(ui), m_values(memory().Recall(doc.Path())),
       m_findText(idEdit(this, kFindTextId)),
       m_matchCase(idCheck(this, QStringLiteral("&Case"), kMatchCaseId)),
       m_wholeWord(idCheck(this, QStringLiteral("&Whole Word"), kWholeWordId)),
@@ -94,7 +94,7 @@ CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     setObjectName(QStringLiteral("CSearchDlg"));
     setWindowTitle(QStringLiteral("Search Journal"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_doc.m_pSearchDlg = this;
+    m_doc.SetSearchWindow(this);
 
     setControlId(m_topicNames, kTopicNamesId);
     setControlId(m_findEntriesWith, kFindEntriesWithId);
@@ -208,12 +208,12 @@ CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
 }
 
 CSearchDlg::~CSearchDlg() {
-    if (m_doc.m_pSearchDlg == this)
-        m_doc.m_pSearchDlg = nullptr;
+    if (m_doc.CurrentSearchWindow() == this)
+        m_doc.SetSearchWindow(nullptr);
 }
 
 void CSearchDlg::Open(CQBKDoc& doc, JournalUi& ui, QWidget* parent) {
-    if (auto* open = dynamic_cast<CSearchDlg*>(doc.m_pSearchDlg)) {
+    if (auto* open = dynamic_cast<CSearchDlg*>(doc.CurrentSearchWindow())) {
         open->Activate();
         return;
     }
@@ -236,9 +236,9 @@ void CSearchDlg::JournalClosing() {
 
 void CSearchDlg::Forget() {
     ReadControls();
-    if (m_doc.m_pSearchDlg == this) {
-        memory().Keep(m_values, m_doc.m_path);
-        m_doc.m_pSearchDlg = nullptr;
+    if (m_doc.CurrentSearchWindow() == this) {
+        memory().Keep(m_values, m_doc.Path());
+        m_doc.SetSearchWindow(nullptr);
     }
 }
 
@@ -335,6 +335,6 @@ void CSearchDlg::OnResultActivated(const QModelIndex& index) {
         return;
     }
     m_doc.OpenEntry(entryId);
-    if (m_doc.m_pEntryEditorDoc == nullptr)
+    if (m_doc.Editor() == nullptr)
         selectInEntryList(m_doc, entryId);
 }

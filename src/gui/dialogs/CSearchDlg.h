@@ -20,8 +20,8 @@ class QRadioButton;
 class QTreeView;
 
 // Search Journal: the modeless dialog that finds entries by text, date range and topics and
-// lists them. At most one exists (CQBKDoc::m_pSearchDlg); the Search command brings it to the
-// front. It closes with the journal, so its rows and topics never act on another one. The
+// lists them. At most one exists (CQBKDoc::CurrentSearchWindow); the Search command brings it to
+// the front. It closes with the journal, so its rows and topics never act on another one. The
 // criteria carry over to the next search dialog while the program runs.
 class CSearchDlg : public QDialog, public SearchWindow {
     Q_OBJECT

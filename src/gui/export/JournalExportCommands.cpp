@@ -24,7 +24,7 @@ namespace JournalExportCommands {
 namespace {
 
 QString journalBaseName(const CQBKDoc& doc) {
-    return QFileInfo(QFile::decodeName(doc.m_path.c_str())).completeBaseName();
+    return QFileInfo(QFile::decodeName(doc.Path().c_str())).completeBaseName();
 }
 
 // A name in the user's documents folder; in the home folder where there is no documents
@@ -39,16 +39,16 @@ QString documentsPath(const QString& name) {
 void ExportJournal(CQBKDoc& doc, const PageMargins& margins, QWidget* parent) {
     if (!doc.IsJournalOpen())
         return;
-    ExportDialogValues initial = InitialExportValues(doc.m_currentEntryId, doc.m_currentFolderId,
+    ExportDialogValues initial = InitialExportValues(doc.CurrentEntryId(), doc.CurrentFolderId(),
                                                      COleDateTime::GetCurrentTime());
     initial.path = documentsPath(journalBaseName(doc) + QStringLiteral(".") +
                                  QLatin1String(ExportFormatExtension(initial.format)));
     ExportDialog dialog(initial, documentsPath(journalBaseName(doc)), parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ExportRequest request = ExportRequestFor(dialog.values(), doc.m_currentEntryId,
-                                             doc.m_currentFolderId, storedToText(doc.GetTitle()));
-    request.journalPath = QFile::decodeName(doc.m_path.c_str());
+    ExportRequest request = ExportRequestFor(dialog.values(), doc.CurrentEntryId(),
+                                             doc.CurrentFolderId(), storedToText(doc.GetTitle()));
+    request.journalPath = QFile::decodeName(doc.Path().c_str());
     const ExportResult result = RunWithProgress(doc, request, parent, margins);
     if (result.status == ExportResult::Status::Failed)
         QMessageBox::warning(
@@ -67,7 +67,7 @@ ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget
     EntryPrintJob::Options pageOptions;
     pageOptions.margins = margins;
     const ExportMakers makers{HtmlToOdt, PdfEntryPages::Maker(pageOptions)};
-    return RunExport(doc.m_db, doc.ContentCipherEngine(), request, makers,
+    return RunExport(doc.Reader(), request, makers,
                      [&progress](std::size_t done, std::size_t total) {
                          progress.setMaximum(static_cast<int>(total));
                          progress.setValue(static_cast<int>(done));
@@ -89,7 +89,7 @@ void BackUpJournal(CQBKDoc& doc, QWidget* parent) {
     if (dialog.copyPath().isEmpty())
         return;
     const BackupResult result =
-        BackupJournal(doc.m_path, QFile::encodeName(dialog.copyPath()).toStdString(), true);
+        BackupJournal(doc.Path(), QFile::encodeName(dialog.copyPath()).toStdString(), true);
     if (!result.ok)
         QMessageBox::warning(
             parent, QStringLiteral("Back Up Journal"),

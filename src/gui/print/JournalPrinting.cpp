@@ -30,18 +30,18 @@ JournalPrinting::JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer,
 }
 
 void JournalPrinting::PrintJournal() {
-    PrintJournalState state(m_doc.m_currentEntryId, m_doc.m_currentFolderId,
+    PrintJournalState state(m_doc.CurrentEntryId(), m_doc.CurrentFolderId(),
                             COleDateTime::GetCurrentTime());
     if (!runPrintJournalDialog(state))
         return;
     try {
         if (state.m_nPrintWhat == EntryChoice::SelectedEntry) {
             // The entry list's selected entry, as its own Print command prints it.
-            if (!m_doc.m_currentEntryId.empty())
-                m_doc.PrintEntry(m_doc.m_currentEntryId, 0);
+            if (!m_doc.CurrentEntryId().empty())
+                m_doc.PrintEntry(m_doc.CurrentEntryId(), 0);
             return;
         }
-        const std::vector<long long> rows = ChosenEntryRows(m_doc.m_db, state.Choice());
+        const std::vector<long long> rows = ChosenEntryRows(m_doc.Reader().Db(), state.Choice());
         if (rows.empty()) {
             m_ui.showMessage(PrintMessages::kNoEntries);
             return;
@@ -89,8 +89,7 @@ bool JournalPrinting::PrintEntries(const std::vector<long long>& rows) {
     std::string failure;
     RunJob(*header, true, [&](EntryPrintJob& job) {
         try {
-            EntryReader reader(m_doc.m_db, m_doc.ContentCipherEngine(), rows,
-                               EntryReader::Reads::StoredText);
+            EntryReader reader(m_doc.Reader(), rows, EntryReader::Reads::StoredText);
             ExportedEntry entry;
             while (reader.next(entry))
                 if (!job.printEntry(entry.storedText, entry.when))

@@ -12,7 +12,7 @@ TEST_F(EntryCommentEditTest, OwnCommentIsStoredListedAndOfferedBackAndClearedGiv
     createJournal("comments.qbk");
     const std::string id = saveNewEntry("{\\rtf1\\ansi First line\\par Second line\\par}");
     const auto userComment = [&] {
-        return rawValue(doc.m_path, "SELECT UserComment FROM Entry WHERE EntryID = '" + id + "'");
+        return rawValue(doc.Path(), "SELECT UserComment FROM Entry WHERE EntryID = '" + id + "'");
     };
     CommentEdit edit = StartCommentEdit(doc, id);
     EXPECT_EQ(edit.values.m_comment, "");
@@ -24,7 +24,7 @@ TEST_F(EntryCommentEditTest, OwnCommentIsStoredListedAndOfferedBackAndClearedGiv
     EXPECT_EQ(FinishCommentEdit(doc, id, edit), "It's a comment");
     EXPECT_EQ(doc.LoadEntryComment(id), "It's a comment");
     EXPECT_EQ(userComment(), "1");
-    rawExec(doc.m_path, "UPDATE Config SET ShowFirstLine = 1");
+    rawExec(doc.Path(), "UPDATE Config SET ShowFirstLine = 1");
     CommentEdit own = StartCommentEdit(doc, id);
     EXPECT_EQ(own.values.m_comment, "It's a comment");
     EXPECT_TRUE(own.values.m_bAlwaysPrompt);

@@ -17,7 +17,7 @@ TEST(EntryRowsTest, FolderAndTopicFiltersBuildTheListingAndRowsCarryCommentsTopi
     journal.link("{E1}", "{T2}");
     journal.link("{E2}", "{T2}");
     SqlDatabase& db = journal.db();
-    const std::vector<EntryRow> rows = LoadEntryRows(db, TestJournal::kContentKey, EntryFilter{});
+    const std::vector<EntryRow> rows = LoadEntryRows(journal.reader(), EntryFilter{});
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].comment, "");              // derived, ShowFirstLine is 0
     EXPECT_EQ(rows[1].comment, "typed comment"); // the user's own

@@ -79,8 +79,7 @@ TEST(ListingEquivalence, RowsNamesAndOrderEqualTheOneRowStatements) {
                 where ? literalRows(db, sql.format("SELECT * FROM Entry WHERE %s;", where->c_str()),
                                     false, showFirstLine)
                       : Listing{};
-            EXPECT_EQ(listing([&] { return LoadEntryRows(db, TestJournal::kContentKey, filter); }),
-                      expected)
+            EXPECT_EQ(listing([&] { return LoadEntryRows(journal.reader(), filter); }), expected)
                 << "seed " << seed << ", folder " << filter.currentFolderId;
             for (const std::string& line : expected)
                 namedRows += line.find("|(None)") == std::string::npos ? 1 : 0;
@@ -89,8 +88,7 @@ TEST(ListingEquivalence, RowsNamesAndOrderEqualTheOneRowStatements) {
         const Listing expectedHits = literalRows(
             db, "SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE SearchTarget = '1'", true,
             false);
-        EXPECT_EQ(listing([&] { return LoadSearchResultRows(db, TestJournal::kContentKey); }),
-                  expectedHits)
+        EXPECT_EQ(listing([&] { return LoadSearchResultRows(journal.reader()); }), expectedHits)
             << "seed " << seed;
     }
     EXPECT_GT(namedRows, 50); // rows whose folder exists: the names were really compared

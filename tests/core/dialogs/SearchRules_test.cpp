@@ -136,7 +136,7 @@ public:
     void Activate() override { calls.push_back("Activate"); }
     void JournalClosing() override {
         calls.push_back(m_doc.IsJournalOpen() ? "Closing, file open" : "Closing, file closed");
-        m_doc.m_pSearchDlg = nullptr;
+        m_doc.SetSearchWindow(nullptr);
     }
     std::vector<std::string> calls;
 
@@ -153,7 +153,7 @@ TEST_F(SearchDialogSession, TheCommandRaisesTheOpenDialogAndClosingTheJournalClo
     EXPECT_EQ(log.calls, std::vector<std::string>{"ShowSearchDialog"});
 
     RecordingSearchWindow window(doc);
-    doc.m_pSearchDlg = &window;
+    doc.SetSearchWindow(&window);
     ASSERT_TRUE(router.dispatch(ID_TOOLS_SEARCH));
     EXPECT_EQ(window.calls, std::vector<std::string>{"Activate"});
 

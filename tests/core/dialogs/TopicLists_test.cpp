@@ -58,7 +58,7 @@ protected:
 
 TEST_F(TopicLists, ShowsTheEntrysTicksByNameAndReplacesItsLinksInListOrder) {
     // Trailing blanks are not part of the id; a link stored twice lists its topic once.
-    EntryTopicsList list(doc.m_db, ui, "{E-1} \t");
+    EntryTopicsList list(doc.Reader().Db(), ui, "{E-1} \t");
     list.Fill();
     EXPECT_EQ(shown(list), (Strings{"Apple", "+mango", "Mary's", "+zebra"}));
     list.SetTicked(3, false);
@@ -79,13 +79,13 @@ TEST_F(TopicLists, TopicChoiceTicksExactlyThePresetIdsAndHandsBackTheTicked) {
     rawExec(path, "INSERT INTO Topic VALUES ('{T-M}X', 'mangold'), ('{T,''x}', 'odd')");
     const std::string before = fileBytes(path);
     TopicChoiceValues values;
-    EntryTopicsList none(doc.m_db, ui, "");
+    EntryTopicsList none(doc.Reader().Db(), ui, "");
     none.Fill();
     ASSERT_TRUE(none.Accept(&values));
     EXPECT_EQ(values, TopicChoiceValues{});
 
     values.m_chosenIds = "'{T-M}X','{T,''x}','{gone}'";
-    EntryTopicsList list(doc.m_db, ui, "", values.m_chosenIds);
+    EntryTopicsList list(doc.Reader().Db(), ui, "", values.m_chosenIds);
     list.Fill();
     EXPECT_EQ(shown(list), (Strings{"Apple", "mango", "+mangold", "Mary's", "+odd", "zebra"}));
     list.SetTicked(0, true);
@@ -102,7 +102,7 @@ TEST_F(TopicLists, TopicChoiceTicksExactlyThePresetIdsAndHandsBackTheTicked) {
 
 TEST_F(TopicLists, TicksSurviveTheMasterListWhileRenamedAndNewTopicsComeBackUnticked) {
     rawExec(path, "INSERT INTO Topic VALUES ('{T-2}', 'mango')"); // a second, unticked "mango"
-    EntryTopicsList list(doc.m_db, ui, "{E-1}");
+    EntryTopicsList list(doc.Reader().Db(), ui, "{E-1}");
     list.Fill();
     list.SetTicked(0, true);  // Apple
     list.SetTicked(3, true);  // Mary's
@@ -116,7 +116,7 @@ TEST_F(TopicLists, TicksSurviveTheMasterListWhileRenamedAndNewTopicsComeBackUnti
 }
 
 TEST_F(TopicLists, AStoreThatFailsPartWayIsShownAndKeepsTheOldLinks) {
-    EntryTopicsList list(doc.m_db, ui, "{E-1}");
+    EntryTopicsList list(doc.Reader().Db(), ui, "{E-1}");
     list.Fill();
     list.TickAll(true);
     // The second insert is refused, after the old links were deleted.

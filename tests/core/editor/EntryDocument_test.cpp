@@ -1,5 +1,6 @@
 #include "core/editor/CEntryDoc.h"
 #include "core/editor/EditorMessages.h"
+#include "core/session/OptionsValues.h"
 #include "core/store/StoredText.h"
 #include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
@@ -36,6 +37,13 @@ protected:
         return id;
     }
     void expectSaveQuestion(MessageAnswer answer) { ui.answerMessage(kSaveQuestion, answer); }
+    void setFont(const std::string& name, int size) { // as the Options dialog sets it
+        ui.acceptDialog<OptionsValues>([=](OptionsValues& v) {
+            v.m_fontName = name;
+            v.m_fontSize = size;
+        });
+        doc.JournalOptions();
+    }
 
     std::string path;
     FakeTextView view;
@@ -43,28 +51,26 @@ protected:
 };
 
 TEST_F(EntryDocument, NewEntryStartsInTheJournalFontAndItsFirstSaveInsertsThenUpdates) {
-    doc.m_defaultFontName.clear(); // a journal without a font
-    doc.m_defaultFontSize = 0;
+    setFont("", 0); // a journal without a font
     entry.OnNewDocument();
     EXPECT_EQ(view.face, "Times New Roman");
     EXPECT_EQ(view.points, 12);
     linkTopic(kNewEntryId); // left by an earlier new entry, never saved
-    doc.m_defaultFontName = "Georgia";
-    doc.m_defaultFontSize = 14;
+    setFont("Georgia", 14);
     entry.OnNewDocument();
     EXPECT_EQ(view.face, "Georgia");
     EXPECT_EQ(view.points, 14);
     EXPECT_EQ(linksOf(kNewEntryId), 0u);
     EXPECT_EQ(view.title, kNewEntryTitle);
     EXPECT_EQ(entry.EntryId(), kNewEntryId);
-    EXPECT_EQ(doc.m_pEntryEditorDoc, &entry);
-    EXPECT_EQ(doc.m_openEntryId, kNewEntryId);
+    EXPECT_EQ(doc.Editor(), &entry);
+    EXPECT_EQ(doc.OpenEntryId(), kNewEntryId);
 
     view.type(kText);
     ASSERT_TRUE(entry.OnSaveEntry());
     const std::string id = entry.EntryId();
     EXPECT_FALSE(view.modified);
-    EXPECT_EQ(doc.m_openEntryId, id);
+    EXPECT_EQ(doc.OpenEntryId(), id);
     // The window now carries the entry's date, which the printed header uses too.
     EXPECT_EQ(view.title, doc.GetEntryDateText(id));
 
@@ -80,8 +86,8 @@ TEST_F(EntryDocument, AnEntryOpenedAndClosedUnchangedIsNeverWritten) {
     const std::string before = fileBytes(path);
     EXPECT_TRUE(entry.QueryClose());
     EXPECT_EQ(fileBytes(path), before);
-    EXPECT_EQ(doc.m_pEntryEditorDoc, nullptr);
-    EXPECT_EQ(doc.m_openEntryId, "");
+    EXPECT_EQ(doc.Editor(), nullptr);
+    EXPECT_EQ(doc.OpenEntryId(), "");
     EXPECT_EQ(doc.LoadEntryText(id), kText);
 }
 
@@ -109,7 +115,7 @@ TEST_F(EntryDocument, ClosingANewEntryAsksAndItsTopicsFollowTheAnswer) {
             EXPECT_EQ(linksOf(e.EntryId()), 1u);
         }
         EXPECT_EQ(v.modified, answer != MessageAnswer::Yes);
-        EXPECT_EQ(doc.m_pEntryEditorDoc == nullptr, closes);
+        EXPECT_EQ(doc.Editor() == nullptr, closes);
         EXPECT_EQ(ui.messages().back().icon, MessageIcon::Question); // after "Journal Created"
         if (!closes)
             e.OnCloseDocument();
@@ -131,7 +137,7 @@ TEST_F(EntryDocument, AFailedSaveKeepsTheTextModifiedAndTheWindowOpen) {
     ui.answerMessage(MessageAnswer::Ok);
     EXPECT_FALSE(entry.QueryClose());
     EXPECT_TRUE(view.modified);
-    EXPECT_EQ(doc.m_pEntryEditorDoc, &entry);
+    EXPECT_EQ(doc.Editor(), &entry);
     EXPECT_EQ(doc.LoadEntryText(id), kText);
 }
 
@@ -148,7 +154,7 @@ TEST_F(EntryDocument, SavingAnEntryWhoseRowIsGoneOffersANewEntry) {
     ASSERT_TRUE(entry.OnSaveEntry());
     EXPECT_EQ(entryRows(), 1u);
     EXPECT_EQ(doc.LoadEntryText(entry.EntryId()), kOther);
-    EXPECT_EQ(doc.m_openEntryId, entry.EntryId());
+    EXPECT_EQ(doc.OpenEntryId(), entry.EntryId());
     EXPECT_FALSE(view.modified);
 }
 
@@ -159,15 +165,15 @@ TEST_F(EntryDocument, ClosingTheJournalAsksAndCancelKeepsBothOpen) {
     EXPECT_FALSE(doc.CloseJournal());
     EXPECT_TRUE(doc.IsJournalOpen());
     EXPECT_FALSE(view.closed);
-    EXPECT_EQ(doc.m_pEntryEditorDoc, &entry);
+    EXPECT_EQ(doc.Editor(), &entry);
 
     linkTopic(kNewEntryId); // left by an earlier new entry
     expectSaveQuestion(MessageAnswer::Yes);
     EXPECT_TRUE(doc.CloseJournal());
     EXPECT_TRUE(view.closed);
     EXPECT_FALSE(doc.IsJournalOpen());
-    EXPECT_EQ(doc.m_pEntryEditorDoc, nullptr);
-    EXPECT_EQ(doc.m_openEntryId, "");
+    EXPECT_EQ(doc.Editor(), nullptr);
+    EXPECT_EQ(doc.OpenEntryId(), "");
     EXPECT_EQ(linksOf(kNewEntryId), 0u);
 }
 
@@ -192,7 +198,7 @@ TEST_F(EntryDocument, OpeningAnotherEntryWhenTheQuestionIsCancelledKeepsTheText)
     doc.OpenEntry(b);
     EXPECT_EQ(entry.EntryId(), a);
     EXPECT_EQ(view.text, "{\\rtf1 edited\\par}");
-    EXPECT_EQ(doc.m_openEntryId, a);
+    EXPECT_EQ(doc.OpenEntryId(), a);
 
     expectSaveQuestion(MessageAnswer::No);
     doc.OpenEntry(b);
@@ -208,12 +214,12 @@ TEST_F(EntryDocument, PreviewAndPrintDocumentsNeverTouchTheSessionOrAsk) {
             CEntryDoc other(doc, ui, v, role);
             other.LoadEntry(kText, "{ABC}");
             v.type(kOther);
-            EXPECT_EQ(doc.m_pEntryEditorDoc, nullptr);
+            EXPECT_EQ(doc.Editor(), nullptr);
             EXPECT_TRUE(other.SaveModified());
             EXPECT_TRUE(other.QueryClose());
             EXPECT_FALSE(other.OnSaveEntry());
         }
-        EXPECT_EQ(doc.m_openEntryId, "");
+        EXPECT_EQ(doc.OpenEntryId(), "");
     }
     EXPECT_EQ(entryRows(), 0u);
 }
@@ -237,10 +243,9 @@ protected:
     }
     // Another program stores its text for the entry, enciphered as this program would.
     void otherProgramSaves(const std::string& rtf) {
-        BlowfishEngine keyed;
-        keyed.SetKey(doc.m_contentKey);
-        rawExec(path, "UPDATE Entry SET EntryText = '" + EncipherForStorage(rtf, keyed) +
-                          "' WHERE EntryID = '" + id + "'");
+        rawExec(path, "UPDATE Entry SET EntryText = '" +
+                          EncipherForStorage(rtf, doc.Reader().Keyed()) + "' WHERE EntryID = '" +
+                          id + "'");
     }
     std::vector<std::string> storedTexts() {
         std::vector<std::string> texts;

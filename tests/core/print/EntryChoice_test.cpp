@@ -2,7 +2,6 @@
 #include "core/print/EntryChoice.h"
 
 #include "core/export/EntryReader.h"
-#include "core/protect/BlowfishEngine.h"
 #include "core/store/SqlDatabase.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
@@ -89,9 +88,7 @@ TEST_F(EntryChoiceTest, SelectedEntryIgnoresTheDays) {
 }
 
 TEST_F(EntryChoiceTest, APrintReadsTheStoredTextAndTitleAndSkipsARowGoneSinceTheChoice) {
-    BlowfishEngine cipher;
-    cipher.SetKey(TestJournal::kContentKey);
-    EntryReader reader(journal.db(), cipher, ChosenEntryRows(journal.db(), inFolder("{F-WORK}")),
+    EntryReader reader(journal.reader(), ChosenEntryRows(journal.db(), inFolder("{F-WORK}")),
                        EntryReader::Reads::StoredText);
     ASSERT_EQ(reader.count(), 3u);
     journal.db().execute("DELETE FROM Entry WHERE EntryID = '{E-LAST}'");

@@ -48,18 +48,18 @@ TEST_F(CoreDumps, AreOffFromAPasswordOnAndNeverForAnUnprotectedJournal) {
     EXPECT_EXIT(
         {
             allowCoreDumps();
-            int failures = open(plain) != CQBKDoc::OpenOk || coreDumpsOff();
+            int failures = open(plain) != CQBKDoc::OpenResult::Ok || coreDumpsOff();
             doc.CloseJournal();
             bool offAtPrompt = false;
             ui.acceptDialog<PasswordValues>([&](PasswordValues& v) {
                 offAtPrompt = coreDumpsOff();
                 v.m_password = "hush";
             });
-            failures += doc.OpenJournal(locked) != CQBKDoc::OpenOk || !offAtPrompt;
+            failures += doc.OpenJournal(locked) != CQBKDoc::OpenResult::Ok || !offAtPrompt;
             doc.CloseJournal();
             failures += !coreDumpsOff(); // texts may survive in memory the toolkit freed
             allowCoreDumps();
-            ASSERT_EQ(open(plain), CQBKDoc::OpenOk);
+            ASSERT_EQ(open(plain), CQBKDoc::OpenResult::Ok);
             ui.acceptDialog<ChangePasswordValues>(
                 [](ChangePasswordValues& v) { v.m_newPassword = v.m_confirmPassword = "hush"; });
             ui.answerMessage("Password Changed", MessageAnswer::Ok);

@@ -64,5 +64,5 @@ TEST_F(Commands, WelcomeAndOpenCommandsRunTheirDialogs) {
 
     EXPECT_TRUE(router.dispatch(ID_FILE_CLOSE_JOURNAL));
     EXPECT_FALSE(router.dispatch(ID_FILE_CLOSE_JOURNAL)); // disabled now: dropped
-    EXPECT_EQ(doc.m_path, path);
+    EXPECT_EQ(doc.Path(), path);
 }

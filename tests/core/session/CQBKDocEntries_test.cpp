@@ -18,14 +18,14 @@ protected:
         return rows.empty() ? RawRow(5) : rows.front();
     }
     std::string stored(const RawValue& value) {
-        return DecipherFromStorage(value ? value->c_str() : nullptr, doc.m_contentKey);
+        return doc.Reader().Decipher(value ? value->c_str() : nullptr);
     }
 };
 
 } // namespace
 
 TEST_F(Entries, NewEntryGetsIdTimeFolderAndDerivedDescription) {
-    doc.m_currentFolderId = "{F1}";
+    doc.SetCurrentFolderId("{F1}");
     const std::string rtf = "{\\rtf1\\ansi Short first line\\par\r\nsecond\\tab line \\par\r\n}";
     log.clear();
     const std::string id = saveNewEntry(rtf);
@@ -132,7 +132,7 @@ TEST_F(Entries, OpenEntryMakesTheEditorOnceAndReopeningOnlyFocusesIt) {
 
 TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     rawExec(path, "INSERT INTO Folder VALUES ('{F}', '{Root}', 'Old'), ('{G}', '{F}', 'Sub')");
-    doc.m_currentFolderId = "{F}";
+    doc.SetCurrentFolderId("{F}");
     doc.RenameFolder("Mum's things");
     EXPECT_EQ(rawValue(path, "SELECT Name FROM Folder WHERE FolderID = '{F}'"), "Mum's things");
 

@@ -1,4 +1,6 @@
 #include "core/store/JournalMessages.h"
+#include "core/store/SqlQuery.h"
+#include "core/store/StoredText.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 
@@ -12,7 +14,7 @@ TEST_F(Session, FilesThatAreNotJournalsOrNewerOnesAreRefusedAndLeftUnchanged) {
     const std::string journal = createJournal("mine.qbk");
     // A text file with the journal extension; SQLite files without the settings table, with no
     // row in it, or whose content key is missing or not an identifier; a newer revision.
-    constexpr auto kNot = CQBKDoc::OpenNotAJournal;
+    constexpr auto kNot = CQBKDoc::OpenResult::NotAJournal;
     const std::tuple<const char*, const char*, decltype(kNot)> cases[] = {
         {"notes.qbk", nullptr, kNot},
         {"other.qbk", "DROP TABLE Config", kNot},
@@ -20,7 +22,7 @@ TEST_F(Session, FilesThatAreNotJournalsOrNewerOnesAreRefusedAndLeftUnchanged) {
         {"nokey.qbk", "UPDATE Config SET InstanceID = NULL", kNot},
         {"emptykey.qbk", "UPDATE Config SET InstanceID = ''", kNot},
         {"badkey.qbk", "UPDATE Config SET InstanceID = 'xABCDEFGH'", kNot},
-        {"newer.qbk", "UPDATE Config SET SchemaRevision = 4", CQBKDoc::OpenNewerVersion},
+        {"newer.qbk", "UPDATE Config SET SchemaRevision = 4", CQBKDoc::OpenResult::NewerVersion},
     };
     ui.answerMessage(JournalMessages::kQueryClose, MessageAnswer::Yes); // the open one closes
     for (const auto& [name, sql, result] : cases) {
@@ -41,7 +43,7 @@ TEST_F(Session, FilesThatAreNotJournalsOrNewerOnesAreRefusedAndLeftUnchanged) {
 TEST_F(Session, OlderRevisionsAreUpgradedAndANewerOneIsTold) {
     const std::string path = createJournal("j.qbk");
     doc.CloseJournal();
-    EXPECT_EQ(JournalMessages::OpenResultMessage(CQBKDoc::OpenNewerVersion),
+    EXPECT_EQ(CQBKDoc::OpenResultMessage(CQBKDoc::OpenResult::NewerVersion),
               "The Journal you are trying to open requires\na newer version Quillbook.");
 
     // A revision-2 file: the font columns are dropped and come back with their defaults.
@@ -50,9 +52,9 @@ TEST_F(Session, OlderRevisionsAreUpgradedAndANewerOneIsTold) {
                   "ShowFirstLine, HasPassword, Password, InstanceID FROM Config;"
                   "DROP TABLE Config; ALTER TABLE c2 RENAME TO Config;"
                   "UPDATE Config SET SchemaRevision = 2");
-    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
-    EXPECT_EQ(doc.m_defaultFontName, "Times New Roman");
-    EXPECT_EQ(doc.m_defaultFontSize, 12);
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenResult::Ok);
+    EXPECT_EQ(doc.DefaultFontName(), "Times New Roman");
+    EXPECT_EQ(doc.DefaultFontSize(), 12);
     EXPECT_EQ(rawValue(path, "SELECT SchemaRevision || DefaultFontSize || DefaultFontName FROM "
                              "Config"),
               "312Times New Roman");
@@ -65,17 +67,34 @@ TEST_F(Session, CreateThenReopenKeepsSettingsTitleAndRecentList) {
 
     // A tree that lists the entries on reload: they are not listed a second time.
     panes.onReload = [this] { doc.RefreshEntryList(); };
+    const std::string sealed = EncipherForStorage("kept", doc.Reader().Keyed());
     log.clear();
     doc.CloseJournal();
     EXPECT_EQ(log.calls,
               (std::vector<std::string>{"ClearPreview", "Reload", "LoadEntries", "LoadTopics"}));
     log.clear();
-    EXPECT_EQ(open(path), CQBKDoc::OpenOk);
+    EXPECT_EQ(open(path), CQBKDoc::OpenResult::Ok);
     EXPECT_EQ(log.count("LoadEntries"), 1);
     EXPECT_EQ(doc.GetTitle(), "Travel.qbk"); // no title: the file name
-    EXPECT_EQ(doc.m_fileName, "Travel.qbk");
-    EXPECT_TRUE(doc.m_confirmEntryMove);
-    EXPECT_EQ(doc.m_contentKey.size(), 38u);
+    EXPECT_EQ(doc.FileName(), "Travel.qbk");
+    EXPECT_TRUE(doc.ConfirmsEntryMove());
+    EXPECT_EQ(doc.Reader().Decipher(sealed.c_str()), "kept"); // the same content key
+}
+
+TEST_F(Session, ABackgroundReaderReadsTheSameRowsAndCannotWrite) {
+    EXPECT_EQ(doc.OpenBackgroundReader(), nullptr); // no journal open
+    createJournal("b.qbk");
+    const std::string id = saveNewEntry("{\\rtf1 Shared\\par}");
+    const std::unique_ptr<BackgroundReader> background = doc.OpenBackgroundReader();
+    ASSERT_NE(background, nullptr);
+    const JournalReader& reader = background->Reader();
+    SqlQuery query = reader.Db().query("SELECT EntryID, EntryText FROM Entry");
+    ASSERT_FALSE(query.eof());
+    EXPECT_EQ(query.textField(0), id);
+    EXPECT_EQ(reader.Decipher(query.fieldValue(1)), "{\\rtf1 Shared\\par}");
+    query.finalize();
+    EXPECT_THROW(reader.Db().execute("DELETE FROM Entry"), CppSQLite3Exception);
+    EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 Shared\\par}");
 }
 
 TEST_F(Session, OptionsAreWrittenBackAndTheTreeReloadsOnlyForANewTitle) {
@@ -92,8 +111,8 @@ TEST_F(Session, OptionsAreWrittenBackAndTheTreeReloadsOnlyForANewTitle) {
     doc.JournalOptions();
     EXPECT_EQ(log.calls, (std::vector<std::string>{"LoadEntries", "Reload"}));
     EXPECT_EQ(doc.GetTitle(), "Kate's book");
-    EXPECT_FALSE(doc.m_confirmEntryMove);
-    EXPECT_EQ(doc.m_defaultFontSize, 14);
+    EXPECT_FALSE(doc.ConfirmsEntryMove());
+    EXPECT_EQ(doc.DefaultFontSize(), 14);
     EXPECT_EQ(rawValue(path, "SELECT Title || '|' || Owner || '|' || TimeFormat || '|' || "
                              "ConfirmEntryMove FROM Config"),
               "Kate's book|O'Hara|%H:%M|0");
@@ -130,7 +149,7 @@ TEST_F(Session, PasswordCanBeSetChangedAndRemovedWithEntriesReadable) {
     ui.answerMessage(JournalMessages::kPasswordChanged, MessageAnswer::Ok);
     doc.ChangePassword();
     doc.CloseJournal();
-    ASSERT_EQ(open(path, "one"), CQBKDoc::OpenOk);
+    ASSERT_EQ(open(path, "one"), CQBKDoc::OpenResult::Ok);
     EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 hello\\par}");
 
     // Wrong old password: the dialog again with its fields emptied.
@@ -150,17 +169,17 @@ TEST_F(Session, PasswordCanBeSetChangedAndRemovedWithEntriesReadable) {
     doc.CloseJournal();
 
     ui.cancelDialog<PasswordValues>();
-    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenCancelled);
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenResult::Cancelled);
     EXPECT_FALSE(doc.IsJournalOpen());
     for (const char* wrong : {"one", "resume", "R\xe9sum\xe9", ""}) {
         ui.acceptDialog<PasswordValues>([wrong](PasswordValues& v) { v.m_password = wrong; });
         ui.answerMessage(JournalMessages::kInvalidPassword, MessageAnswer::Ok);
     }
-    EXPECT_EQ(open(path, "r\xe9sum\xe9"), CQBKDoc::OpenOk); // the script holds every prompt
+    EXPECT_EQ(open(path, "r\xe9sum\xe9"), CQBKDoc::OpenResult::Ok); // the script holds every prompt
     EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 hello\\par}");
     // Declining to close the open journal leaves it open and shows nothing more.
     ui.answerMessage(JournalMessages::kQueryClose, MessageAnswer::No);
-    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+    EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenResult::Ok);
     EXPECT_TRUE(doc.IsJournalOpen());
 
     ui.acceptDialog<ChangePasswordValues>(
@@ -168,7 +187,7 @@ TEST_F(Session, PasswordCanBeSetChangedAndRemovedWithEntriesReadable) {
     ui.answerMessage(JournalMessages::kPasswordRemoved, MessageAnswer::Ok);
     doc.ChangePassword();
     doc.CloseJournal();
-    ASSERT_EQ(open(path), CQBKDoc::OpenOk);
+    ASSERT_EQ(open(path), CQBKDoc::OpenResult::Ok);
     EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 hello\\par}");
     EXPECT_EQ(rawQuery(path, "SELECT EntryText, Comment FROM Entry"), entryBefore);
     EXPECT_EQ(rawValue(path, "SELECT HasPassword || '|' || Password FROM Config"), "0|");

@@ -49,7 +49,7 @@ protected:
             if (::write(fd, line.data(), line.size()) != static_cast<ssize_t>(line.size()))
                 _exit(4);
         };
-        if (open(path) != CQBKDoc::OpenOk) {
+        if (open(path) != CQBKDoc::OpenResult::Ok) {
             say("E cannot open");
             _exit(2);
         }
@@ -79,7 +79,7 @@ protected:
             say("B " + id + '\t' + join(e));
             const std::size_t told = ui.messages().size();
             if (roll < 3)
-                doc.m_currentFolderId = folder;
+                doc.SetCurrentFolderId(folder);
             const bool done = roll < 5    ? doc.SaveEntry(e[2], id) == CQBKDoc::SaveResult::Saved
                               : roll < 7  ? doc.SetEntryTimeStamp(ParseTimeStamp(e[1].c_str()), id)
                               : roll == 7 ? doc.MoveEntry(id, e[0])
@@ -88,7 +88,9 @@ protected:
                 ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(pick));
             if (roll < 3 && id != "{new_entry}") {
                 ids.push_back(id);
-                e[1] = doc.m_db.query("SELECT TimeStamp FROM Entry WHERE EntryID = '" + id + "'")
+                e[1] = doc.Reader()
+                           .Db()
+                           .query("SELECT TimeStamp FROM Entry WHERE EntryID = '" + id + "'")
                            .textField(0);
             }
             if (!done || id == "{new_entry}" || ui.messages().size() != told) {
@@ -171,7 +173,7 @@ TEST_F(KilledWriterTest, EveryReportedChangeSurvivesSigkill) {
         // Each entry as reported or, for the change in doubt, as that change would leave it
         // (which of the two it is becomes what the next writer starts from).
         ASSERT_EQ(rawValue(path, "PRAGMA integrity_check"), "ok") << "after kill " << kill;
-        ASSERT_EQ(open(path), CQBKDoc::OpenOk) << "after kill " << kill;
+        ASSERT_EQ(open(path), CQBKDoc::OpenResult::Ok) << "after kill " << kill;
         Model file;
         for (const RawRow& row : rawQuery(path, "SELECT EntryID, FolderID, TimeStamp FROM Entry")) {
             const std::string id = row[0].value_or("<null>");

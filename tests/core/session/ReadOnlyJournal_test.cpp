@@ -60,7 +60,7 @@ TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
         ASSERT_TRUE(lock(cause, true));
         const std::string before = snapshot();
         ui.answerMessage(JournalMessages::OpenedReadOnly(cause), MessageAnswer::Ok);
-        ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+        ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenResult::Ok);
         EXPECT_TRUE(doc.IsReadOnly());
         EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
 
@@ -93,7 +93,7 @@ TEST_F(ReadOnlyJournal, OpensForReadingOnlyWhateverMakesItSo) {
         EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
 
         ASSERT_TRUE(lock(cause, false));
-        ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+        ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenResult::Ok);
         EXPECT_FALSE(doc.IsReadOnly());
         doc.CloseJournal();
     }

@@ -118,7 +118,7 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     std::string id = saveNewEntry(kText);
     rawExec(path, "INSERT INTO Folder (FolderID, ParentID, Name) VALUES ('{F}', '{Root}', 'F')");
     doc.RefreshIfChangedElsewhere();
-    doc.m_db.setBusyTimeout(300);
+    doc.Reader().Db().setBusyTimeout(300);
 
     SqlDatabase other;
     other.open(path);
@@ -127,7 +127,7 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     EXPECT_EQ(doc.SaveEntry(kTyped, id), CQBKDoc::SaveResult::Failed);
     EXPECT_EQ(ui.messages().back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(ui.messages().back().detail, "SQLITE_BUSY[5]: database is locked");
-    doc.m_currentFolderId = "{F}"; // deleting a folder reads and writes
+    doc.SetCurrentFolderId("{F}"); // deleting a folder reads and writes
     ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
     EXPECT_EQ(doc.DeleteFolder(), 0);
 
@@ -143,7 +143,7 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     EXPECT_FALSE(doc.IsJournalOpen());
 
     other.execute("ROLLBACK");
-    ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenOk);
+    ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenResult::Ok);
     EXPECT_EQ(doc.LoadEntryText(id), kText) << "nothing lost, nothing half-written";
     EXPECT_EQ(doc.SaveEntry(kTyped, id), CQBKDoc::SaveResult::Saved);
     EXPECT_EQ(rawValue(path, "SELECT (SELECT count(*) FROM Entry) || (SELECT FolderID FROM Folder "

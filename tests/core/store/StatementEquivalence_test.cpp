@@ -118,7 +118,7 @@ protected:
                 expected = FormatTimeStamp(literal, expected.c_str());
         } catch (const CppSQLite3Exception& e) {
             expected.clear();
-            ui.answerMessage(JournalMessages::DatabaseFailure(e.code(), doc.m_path),
+            ui.answerMessage(JournalMessages::DatabaseFailure(e.code(), doc.Path()),
                              MessageAnswer::Ok);
         }
         EXPECT_EQ(session(), expected) << column << " of " << id;
@@ -136,7 +136,7 @@ TEST_F(StatementEquivalence, TheSessionLeavesTheFileAndReadsAsTheLiteralStatemen
         journal.db().execute("UPDATE Config SET PromptForComment = 0");
         RandomJournal random(seed);
         random.fill(journal.db(), kKey);
-        ASSERT_EQ(open(journal.path()), CQBKDoc::OpenOk);
+        ASSERT_EQ(open(journal.path()), CQBKDoc::OpenResult::Ok);
         SqlDatabase literal;
         // After a write the literal statements cannot make, the copy starts again from the file.
         const auto copyFile = [&] {
@@ -167,7 +167,7 @@ TEST_F(StatementEquivalence, TheSessionLeavesTheFileAndReadsAsTheLiteralStatemen
                     break;
                 }
                 // A new or gone entry is saved as a new one, which no literal statement is.
-                doc.m_currentFolderId = random.folderId();
+                doc.SetCurrentFolderId(random.folderId());
                 doc.SaveEntry(rtf, saved);
                 copyFile();
                 break;
@@ -232,7 +232,7 @@ TEST_F(StatementEquivalence, TheSessionLeavesTheFileAndReadsAsTheLiteralStatemen
                 if (kind == 5)
                     rawExec(journal.path(), change);
                 else
-                    doc.m_db.execute(change);
+                    doc.Reader().Db().execute(change);
                 literal.execute(change);
                 break;
             }

@@ -114,7 +114,7 @@ TEST_F(MainFrameTest, JournalCommandsNeedAnOpenJournalAndTheRestAreAlwaysThere) 
     EXPECT_FALSE(enabled(&frame(), QStringLiteral("actionRecentFile1")));
 
     TestJournal journal;
-    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
     for (Pane which : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview}) {
         frame().View()->ActivatePane(which);
         for (const QString& name : always + needJournal + never)
@@ -127,7 +127,7 @@ TEST_F(MainFrameTest, JournalCommandsNeedAnOpenJournalAndTheRestAreAlwaysThere) 
 
 TEST_F(MainFrameTest, TitleStaysQuillbookAndCtrlSNeverTouchesTheJournal) {
     TestJournal journal;
-    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
     EXPECT_EQ(frame().windowTitle(), QStringLiteral("Quillbook"));
     const std::string before = fileBytes(journal.path());
     frame().show();
@@ -145,7 +145,7 @@ TEST_F(MainFrameTest, TitleStaysQuillbookAndCtrlSNeverTouchesTheJournal) {
 TEST_F(MainFrameTest, ExitAndTheCloseBoxCloseTheJournalWithTheWindow) {
     for (const bool exit : {true, false}) {
         TestJournal journal;
-        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
         pane(Pane::FolderTree).reloads = 0;
         if (exit)
             trigger(&frame(), QStringLiteral("actionExit"));

@@ -54,9 +54,9 @@ protected:
 // Every way of showing and hiding a pane reaches the layout; which layout each step leaves is
 // the layout state's own rule. Only showing or hiding the topics reloads the entries.
 TEST_F(PaneLayoutTest, MenuCloseButtonsAndCaptionShowAndHideThePanes) {
-    EXPECT_EQ(m_app->Document().m_pPreview, &pane(Pane::Preview)); // told of the session's changes
+    EXPECT_EQ(m_app->Document().Preview(), &pane(Pane::Preview)); // told of the session's changes
     TestJournal journal;
-    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
     const int& loads = pane(Pane::EntryList).loadEntries;
     const int before = loads;
     expectLayout(true, false, true);
@@ -110,7 +110,7 @@ TEST_F(PaneLayoutTest, CaptionShowsTheFolderAndTheTopicsWhileTheyAreShownAndKeep
 // the active pane is hidden; a pane's commands are enabled only while it is the active one.
 TEST_F(PaneLayoutTest, CommandsGoToThePaneThatWasActivated) {
     TestJournal journal; // with a journal open, nothing else on the route takes these commands
-    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
     pane(Pane::EntryList).handled = {ID_FILE_OPEN_ENTRY, ID_FILE_DELETE_ENTRY, ID_EDIT_COMMENT,
                                      ID_EDIT_ENTRY_TOPICS};
     pane(Pane::FolderTree).handled = {ID_FILE_DELETE_FOLDER, ID_FILE_RENAME_FOLDER};

@@ -34,7 +34,7 @@ TEST_F(ReadOnlyWindow, TellsAtOnceAndDisablesEveryWayToWrite) {
         clickButton(box, QStringLiteral("OK"));
     });
     CQBKDoc& doc = m_app->Document();
-    ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
     EXPECT_EQ(told.toStdString(),
               JournalMessages::OpenedReadOnly(JournalAccess::ReadOnlyCause::File));
 

@@ -85,7 +85,7 @@ TEST_F(SecretsStayPut, NoPasswordOrKeyIsLeftAnywhereAfterASession) {
         QTest::keySequence(edit, QKeySequence::Cut);
         clickButton(prompt, QStringLiteral("OK"));
     });
-    ASSERT_EQ(m_app->Document().OpenJournal(journal->path()), CQBKDoc::OpenOk);
+    ASSERT_EQ(m_app->Document().OpenJournal(journal->path()), CQBKDoc::OpenResult::Ok);
 
     m_modals.then([&](QWidget* dialog) {
         typeInto(dialog, CChangePasswordDlg::kOldPasswordEditId, password);

@@ -67,7 +67,7 @@ protected:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
     bool opened(const TestJournal& journal) const {
-        return m_app->Document().IsJournalOpen() && m_app->Document().m_path == journal.path();
+        return m_app->Document().IsJournalOpen() && m_app->Document().Path() == journal.path();
     }
 
     QTemporaryDir m_runtime;

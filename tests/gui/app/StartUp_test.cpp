@@ -51,7 +51,7 @@ TEST_F(StartUpTest, JournalNamedOnTheCommandLineOpensWithoutTheWelcomeDialog) {
     start(quietStart(journalPath(journal) + QStringLiteral("  ")));
     EXPECT_TRUE(m_started);
     EXPECT_TRUE(m_app->Document().IsJournalOpen());
-    EXPECT_EQ(m_app->Document().m_path, journal.path());
+    EXPECT_EQ(m_app->Document().Path(), journal.path());
     EXPECT_EQ(m_app->Recent().path(0), journal.path());
     // The list is in the settings at once.
     EXPECT_EQ(QSettings().value(QStringLiteral("Recent File List/File1")).toString(),
@@ -92,7 +92,7 @@ TEST_F(StartUpTest, RecentListOpensTheJournalItNamesAndWelcomeCommandShowsTheDia
     EXPECT_FALSE(action(&frame(), QStringLiteral("actionRecentFile2"))->isEnabled());
     trigger(&frame(), QStringLiteral("actionRecentFile1"));
     EXPECT_TRUE(m_app->Document().IsJournalOpen());
-    EXPECT_EQ(m_app->Document().m_path, journal.path());
+    EXPECT_EQ(m_app->Document().Path(), journal.path());
     expectWelcomeThen(QStringLiteral("Close"));
     trigger(&frame(), QStringLiteral("actionWelcomeDialog"));
     EXPECT_TRUE(m_app->Document().IsJournalOpen());

@@ -25,7 +25,7 @@ TEST_F(ChangesElsewhereTest, EveryOneRowWriteChecksItsRow) {
     typeName(folders->treeControl(), QStringLiteral("Renamed"));
     EXPECT_EQ(rows("SELECT * FROM Folder WHERE Name = 'Renamed'"), 0u);
     EXPECT_EQ(folderItem(QStringLiteral("Renamed")), nullptr);
-    EXPECT_EQ(doc.m_currentFolderId, "{Root}");
+    EXPECT_EQ(doc.CurrentFolderId(), "{Root}");
 
     // Gone while its new name is typed: the rename must not land on the row's next topic.
     clickTopic(0);
@@ -63,7 +63,7 @@ TEST_F(ChangesElsewhereTest, ChangesElsewhereRefreshThePanesKeepingTheSelection)
     EXPECT_EQ(entries->rowAt(entries->selectedRow())->entryId, selected);
     EXPECT_EQ(preview->entryId(), selected);
     EXPECT_NE(folderItem(QStringLiteral("News")), nullptr);
-    EXPECT_EQ(doc.m_currentFolderId, "{F-W}");
+    EXPECT_EQ(doc.CurrentFolderId(), "{F-W}");
     EXPECT_EQ(caption, QStringLiteral("Work"));
     EXPECT_EQ(topics->GetListCtrl()->model()->rowCount(), 4);
     EXPECT_FALSE(doc.RefreshIfChangedElsewhere());

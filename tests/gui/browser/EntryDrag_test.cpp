@@ -26,7 +26,7 @@ TEST_F(EntryDragTest, DropOnAnotherFolderMovesTheEntryAndTheListFollows) {
     EXPECT_EQ(entries->rowCount(), 2);
     EXPECT_EQ(folders->dropHighlight(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(doc.m_currentFolderId, "{F-H}");
+    EXPECT_EQ(doc.CurrentFolderId(), "{F-H}");
 }
 
 // Which folders refuse an entry is the drop rule's own (its own folder, the root); here, that

@@ -71,15 +71,15 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
     EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
 
     clickRow(1);
-    EXPECT_EQ(doc.m_currentEntryId, "{E-3}");
+    EXPECT_EQ(doc.CurrentEntryId(), "{E-3}");
     EXPECT_EQ(previewText(), QStringLiteral("Paid bills"));
     EXPECT_EQ(preview->dateText(), QStringLiteral("Monday, January 15 2024 12:10 PM"));
     EXPECT_EQ(preview->commentText(), QStringLiteral("Bills"));
-    EXPECT_EQ(preview->topicsText().toStdString(), GetEntryTopicsText(doc.m_db, "{E-3}"));
+    EXPECT_EQ(preview->topicsText().toStdString(), GetEntryTopicsText(doc.Reader().Db(), "{E-3}"));
     EXPECT_EQ(preview->entryId(), "{E-3}");
 
     QTest::keyClick(entries->listControl(), Qt::Key_Up);
-    EXPECT_EQ(doc.m_currentEntryId, "{E-2}");
+    EXPECT_EQ(doc.CurrentEntryId(), "{E-2}");
     EXPECT_EQ(previewText(), QStringLiteral("Apples everywhere"));
 
     // A reload whose remembered row is gone leaves nothing selected.
@@ -97,7 +97,7 @@ TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) 
     EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
     EXPECT_TRUE(preview->dateText().isEmpty());
     EXPECT_TRUE(preview->commentText().isEmpty());
-    EXPECT_EQ(doc.m_currentEntryId, "");
+    EXPECT_EQ(doc.CurrentEntryId(), "");
 }
 
 // Show in Folders is never offered; Del asks before deleting and selects the next entry.

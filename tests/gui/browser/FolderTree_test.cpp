@@ -47,7 +47,7 @@ TEST_F(FolderTreeTest, APlaceholderThenRootsNamedAfterTheTitleOrTheFile) {
     EXPECT_TRUE(folderItem(QStringLiteral("Work"))->isExpanded());
     EXPECT_TRUE(folderItem(QStringLiteral("Meetings"))->isExpanded());
     EXPECT_EQ(tree()->currentItem(), root);
-    EXPECT_EQ(doc.m_currentFolderId, "{Root}");
+    EXPECT_EQ(doc.CurrentFolderId(), "{Root}");
     EXPECT_EQ(caption, QStringLiteral("Field Notes (all entries)"));
 }
 
@@ -61,7 +61,7 @@ TEST_F(FolderTreeTest, NewFolderFromContextMenuIsStoredAndNamedInPlace) {
     EXPECT_EQ(created->text(0), QStringLiteral("New Folder"));
     EXPECT_EQ(created->parent(), folderItem(QStringLiteral("Home")));
     const std::string id = CFolderListView::itemFolderId(created);
-    EXPECT_EQ(doc.m_currentFolderId, id);
+    EXPECT_EQ(doc.CurrentFolderId(), id);
     EXPECT_EQ(parentOf(id), "{F-H}");
 
     // The name editor is open: a name with an apostrophe, longer than the limit.
@@ -121,7 +121,7 @@ TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
                        folderPoint(QStringLiteral("Empty")), "folderMenuDeleteFolder"));
     EXPECT_EQ(folderItem(QStringLiteral("Empty")), nullptr);
     EXPECT_EQ(rows("SELECT * FROM Folder WHERE FolderID = '{F-E}'"), 0u);
-    EXPECT_NE(doc.m_currentFolderId, "{F-E}");
+    EXPECT_NE(doc.CurrentFolderId(), "{F-E}");
 }
 
 TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
@@ -137,7 +137,7 @@ TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
     EXPECT_EQ(childLabels(home), (Strings{"Attic", "Meetings", "Zoo"}));
     EXPECT_EQ(childLabels(folderItem(QStringLiteral("Meetings"))), Strings{"Minutes"});
     EXPECT_EQ(tree()->currentItem(), folderItem(QStringLiteral("Meetings")));
-    EXPECT_EQ(doc.m_currentFolderId, "{F-M}");
+    EXPECT_EQ(doc.CurrentFolderId(), "{F-M}");
     EXPECT_EQ(parentOf("{F-M}"), "{F-H}");
     EXPECT_EQ(parentOf("{F-Mm}"), "{F-M}");
     EXPECT_EQ(folders->dropHighlight(), nullptr);

@@ -15,7 +15,7 @@ TEST_F(PreviewPaneTest, HeaderDoubleClickOpensTheShownEntryOnlyAndAHiddenOneIsLe
     EXPECT_EQ(log.count("LoadEntry {E-2}"), 1);
     preview->hide();
     clickRow(1);
-    EXPECT_EQ(doc.m_currentEntryId, "{E-2}");
+    EXPECT_EQ(doc.CurrentEntryId(), "{E-2}");
     EXPECT_EQ(preview->entryId(), "{E-2}");
 }
 

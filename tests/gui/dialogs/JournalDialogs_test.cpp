@@ -119,7 +119,7 @@ TEST_F(NewJournalDialogTest,
     trigger(&frame(), QStringLiteral("actionNewJournal"));
     const std::string path = documents(QStringLiteral("Trip.qbk"));
     ASSERT_TRUE(m_app->Document().IsJournalOpen());
-    EXPECT_EQ(m_app->Document().m_path, path);
+    EXPECT_EQ(m_app->Document().Path(), path);
     const auto rows =
         rawQuery(path, "SELECT Title, Owner, HasPassword, Password, PromptForComment, "
                        "DateFormat, TimeFormat, DefaultFontName, DefaultFontSize FROM Config");
@@ -159,7 +159,7 @@ TEST_F(NewJournalDialogTest, AnExistingPathIsRefusedAndKeptAndBrowsingChoosesAno
     answerMessage(m_modals, QStringLiteral("Journal Created"));
     trigger(&frame(), QStringLiteral("actionNewJournal"));
     EXPECT_EQ(fileBytes(taken), "keep me");
-    EXPECT_EQ(m_app->Document().m_path, documents(QStringLiteral("other.qbk")));
+    EXPECT_EQ(m_app->Document().Path(), documents(QStringLiteral("other.qbk")));
     EXPECT_EQ(rawValue(documents(QStringLiteral("other.qbk")), "SELECT HasPassword FROM Config"),
               "0");
 }
@@ -183,7 +183,7 @@ TEST_F(OptionsDialogTest, StoredValuesOutsideTheChoicesAreKeptAndChangesAreWritt
                             "Face Here', DefaultFontSize = 13, PromptForComment = 1, "
                             "ShowFirstLine = 0, ConfirmEntryMove = 1, ConfirmFolderMove = 1");
     ASSERT_NO_FATAL_FAILURE(startWithoutWelcome());
-    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
     const RawRow before = config();
     m_modals.then([this](QWidget* dialog) {
         EXPECT_EQ(dialog->objectName(), QStringLiteral("COptionsDlg"));

@@ -61,7 +61,7 @@ protected:
     Dlg* openDialog() {
         trigger(&frame(), QStringLiteral("actionSearch"));
         settle();
-        return dynamic_cast<Dlg*>(doc().m_pSearchDlg);
+        return dynamic_cast<Dlg*>(doc().CurrentSearchWindow());
     }
     bool enabled(int id) const { return findControl(dialog, id)->isEnabled(); }
     QString label(int id) const { return findControl<QLabel>(dialog, id)->text(); }
@@ -246,7 +246,7 @@ TEST_F(SearchDialogTest, TheCommandRaisesTheOpenDialogAndTheJournalClosingCloses
 
     QPointer<Dlg> watched(dialog);
     trigger(&frame(), QStringLiteral("actionCloseJournal"));
-    EXPECT_EQ(doc().m_pSearchDlg, nullptr);
+    EXPECT_EQ(doc().CurrentSearchWindow(), nullptr);
     settle();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watched.isNull());
@@ -255,7 +255,7 @@ TEST_F(SearchDialogTest, TheCommandRaisesTheOpenDialogAndTheJournalClosingCloses
     // Another journal: the text is remembered, the other journal's topics are not.
     TestJournal other;
     other.addEntry("{O-1}", "2024-01-01 10:00", "{Root}", "harbour", true, rtf("x"));
-    ASSERT_EQ(doc().OpenJournal(other.path()), CQBKDoc::OpenOk);
+    ASSERT_EQ(doc().OpenJournal(other.path()), CQBKDoc::OpenResult::Ok);
     dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(shownIds().empty());
@@ -265,7 +265,7 @@ TEST_F(SearchDialogTest, TheCommandRaisesTheOpenDialogAndTheJournalClosingCloses
 
     // Close (Esc) ends it; the next command makes a new one.
     QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_EQ(doc().m_pSearchDlg, nullptr);
+    EXPECT_EQ(doc().CurrentSearchWindow(), nullptr);
 }
 
 } // namespace

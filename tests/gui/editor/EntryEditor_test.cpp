@@ -47,7 +47,7 @@ protected:
     void SetUp() override {
         AppTest::SetUp();
         ASSERT_NO_FATAL_FAILURE(startWithoutWelcome());
-        ASSERT_EQ(session().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        ASSERT_EQ(session().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
         settle();
     }
     CQBKDoc& session() const { return m_app->Document(); }
@@ -287,7 +287,7 @@ TEST_F(EntryEditor, LeavingAModifiedEntryAsksAndEachAnswerDoesWhatItSays) {
     settle();
     ASSERT_TRUE(editorOpen());
     EXPECT_TRUE(view().document()->isModified());
-    EXPECT_NE(session().m_pEntryEditorDoc, nullptr);
+    EXPECT_NE(session().Editor(), nullptr);
 
     answerMessage(m_modals, kQuestion, QStringLiteral("No"));
     trigger(&frame(), QStringLiteral("actionNewEntry"));
@@ -306,7 +306,7 @@ TEST_F(EntryEditor, LeavingAModifiedEntryAsksAndEachAnswerDoesWhatItSays) {
     settle();
     EXPECT_FALSE(editorOpen());
     EXPECT_EQ(runsOf(storedModel("{E-1}")), QStringLiteral("Kept textX"));
-    EXPECT_EQ(session().m_pEntryEditorDoc, nullptr);
+    EXPECT_EQ(session().Editor(), nullptr);
 }
 
 TEST_F(EntryEditor, ViewTogglesHideTheBarsAndTheStatusBarCountsTheText) {
@@ -371,7 +371,7 @@ TEST_F(EntryEditor, EveryGoldenSampleAndSampleJournalEntryKeepsItsFormatting) {
     const std::string path = dir.filePath(QStringLiteral("sample.qbk")).toStdString();
     ASSERT_EQ(makeSampleJournal(path), "");
     ASSERT_TRUE(session().CloseJournal());
-    ASSERT_EQ(session().OpenJournal(path), CQBKDoc::OpenOk);
+    ASSERT_EQ(session().OpenJournal(path), CQBKDoc::OpenResult::Ok);
     const std::vector<RawRow> rows = rawQuery(path, "SELECT EntryID FROM Entry");
     EXPECT_GE(rows.size(), 3u);
     for (const RawRow& row : rows) {

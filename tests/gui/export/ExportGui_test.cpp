@@ -31,7 +31,7 @@ protected:
         journal.addEntry("{E-3}", "2024-03-07 08:00", "{Root}", "", false,
                          "{\\rtf1\\ansi Gammaword \\i slanted\\par}");
         ASSERT_NO_FATAL_FAILURE(startWithoutWelcome());
-        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
         settle();
     }
 
@@ -123,7 +123,7 @@ TEST_F(ExportGuiTest, BackupFromTheMenuAndAutomaticBackupsOnOpening) {
     AutoBackupStore::save({true, folder, 2});
     for (int i = 0; i < 3; ++i) {
         m_app->Document().CloseJournal();
-        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+        ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 2);
 
@@ -135,7 +135,7 @@ TEST_F(ExportGuiTest, BackupFromTheMenuAndAutomaticBackupsOnOpening) {
         clickButton(box, QStringLiteral("OK"));
     });
     m_app->Document().CloseJournal();
-    EXPECT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenOk);
+    EXPECT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
     EXPECT_TRUE(m_app->Document().IsJournalOpen());
     EXPECT_EQ(m_modals.handled(), 2u);
 }

@@ -33,8 +33,8 @@ protected:
                          "{\\rtf1\\ansi secondentry\\par}");
         journal.addEntry("{E-A}", "2026-03-02 09:00", "{F-WORK}", "", false, "firstentry");
         journal.addEntry("{E-ROOT}", "2026-03-01 08:00", "{Root}", "", false, "rootentry");
-        ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenOk);
-        doc.m_currentFolderId = "{F-WORK}";
+        ASSERT_EQ(doc.OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
+        doc.SetCurrentFolderId("{F-WORK}");
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf));
         printing.runPrintJournalDialog = [this](PrintJournalState& state) {
@@ -94,7 +94,7 @@ TEST_F(JournalPrintingTest, OneDialogForTheWholeJobCancelAndNoMatch) {
 // The selected entry goes through the session's entry print, which prints without a dialog; the
 // entry's own Print command asks with the real dialog, whose header option reaches the job.
 TEST_F(JournalPrintingTest, SelectedEntryAndTheEntryPrintWithAndWithoutItsDialog) {
-    doc.m_currentEntryId = "{E-B}";
+    doc.SetCurrentEntryId("{E-B}");
     what = EntryChoice::SelectedEntry;
     between = true; // disabled for the selected entry: no dates apply
     printing.PrintJournal();
