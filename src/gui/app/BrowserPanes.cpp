@@ -9,7 +9,7 @@
 CQBKView::PaneFactory browserPanes() {
     CQBKView::PaneFactory factory;
     factory.make = [](CQBKView::Pane kind, CQBKDoc& doc, JournalUi& ui,
-                      QWidget* parent) -> QWidget* {
+                      QWidget* parent) -> PaneWidget* {
         switch (kind) {
         case CQBKView::Pane::FolderTree:
             return new CFolderListView(doc, ui, parent);

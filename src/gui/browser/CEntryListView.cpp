@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeView>
@@ -46,7 +47,7 @@ int widestDate(const QFontMetrics& metrics, const std::string& format) {
 } // namespace
 
 CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_ui(ui), m_model(new EntryListModel(this)),
+    : PaneWidget(parent), m_doc(doc), m_ui(ui), m_model(new EntryListModel(this)),
       m_list(new QTreeView(this)), m_drag(std::make_unique<EntryDrag>(*this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -157,6 +158,16 @@ void CEntryListView::SelectEntry(const std::string& entryId) {
     const int row = rowOf(entryId);
     if (row >= 0)
         m_list->setCurrentIndex(m_model->index(row, 0));
+}
+
+void CEntryListView::ShowEntry(const std::string& entryId) {
+    const int row = rowOf(entryId);
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(row, 0);
+    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+    m_list->scrollTo(index);
 }
 
 int CEntryListView::rowOf(const std::string& entryId) const {

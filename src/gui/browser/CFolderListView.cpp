@@ -30,7 +30,7 @@ constexpr int kIdRole = Qt::UserRole;
 } // namespace
 
 CFolderListView::CFolderListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_ui(ui),
+    : PaneWidget(parent), m_doc(doc), m_ui(ui),
       m_caption(new PaneCaption(QStringLiteral("Folder List"), kCloseButtonId, this)),
       m_tree(new QTreeWidget(this)), m_drag(std::make_unique<FolderDrag>(*this)) {
     m_tree->setObjectName(QStringLiteral("folderTree"));

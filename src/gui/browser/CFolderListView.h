@@ -2,11 +2,11 @@
 
 #include "core/platform/CommandMap.h"
 #include "core/session/Panes.h"
+#include "gui/browser/PaneWidget.h"
 
 #include <QIcon>
 #include <QPoint>
 #include <QString>
-#include <QWidget>
 #include <memory>
 #include <string>
 
@@ -25,7 +25,7 @@ class QTreeWidgetItem;
 //
 // The layout connects captionChanged (main caption), closeRequested (hide the pane) and
 // activated (route commands here), and calls setEntryList once both panes exist.
-class CFolderListView : public QWidget,
+class CFolderListView : public PaneWidget,
                         public FolderTreePane,
                         public MappedCommandTarget<CFolderListView> {
     Q_OBJECT
@@ -51,6 +51,8 @@ public:
     QString GetSelectedFolderName() const;
     QIcon GetSelectedFolderIcon() const;
 
+    CommandTarget* commandTarget() override { return this; }
+
     QTreeWidget* treeControl() const { return m_tree; }
 
     // For entries dragged out of the entry list: the item under a screen position (none when
@@ -61,11 +63,6 @@ public:
     QTreeWidgetItem* dropHighlight() const { return m_dropHighlight; }
 
     PaneContextMenu* contextMenu() const { return m_menu; }
-
-signals:
-    void captionChanged(const QString& folderName, bool isRoot);
-    void closeRequested();
-    void activated();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
