@@ -4,7 +4,6 @@
 #include "core/platform/CommandIds.h"
 #include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/dialogs/CEntryTopicsDlg.h"
 #include "gui/editor/CEntryView.h"
 #include "gui/editor/CFormatBar.h"
@@ -13,6 +12,7 @@
 #include "gui/editor/SpellingEngine.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
+#include "gui/platform/HelpWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
