@@ -44,7 +44,8 @@ protected:
         entries->setTopicList(topics);
         entries->setPreviewPane(preview);
         entries->setFolderTree(folders);
-        folders->setEntryList(entries);
+        QObject::connect(folders, &CFolderListView::selectionListsAll, entries,
+                         &CEntryListView::SetInFolderColumnShown);
         doc.m_pFolderTree = folders;
         doc.m_pEntryList = entries;
         doc.m_pTopicList = topics;

@@ -39,7 +39,8 @@ CQBKView::PaneFactory browserPanes() {
         // window still has its panes "shown".
         entries->setTopicPaneShown([&view] { return view.topicsShown(); });
         entries->setPreviewPaneShown([&view] { return view.previewShown(); });
-        folders->setEntryList(entries);
+        QObject::connect(folders, &CFolderListView::selectionListsAll, entries,
+                         &CEntryListView::SetInFolderColumnShown);
         view.setFolderIconSource([folders] { return folders->GetSelectedFolderIcon(); });
     };
     return factory;

@@ -193,19 +193,13 @@ void CEntryListView::OnHeaderClicked(int column) {
     SortEntries(column, SharedEntryListSort().ascendingForClick(column));
 }
 
-void CEntryListView::ShowInFolderColumn() {
-    SharedEntryListSort().showInFolder();
-    if (!m_model->inFolderShown()) {
-        m_model->setInFolderShown(true);
-        ApplyColumnLayout();
-    }
-    m_list->viewport()->update();
-}
-
-void CEntryListView::HideInFolderColumn() {
-    SharedEntryListSort().hideInFolder();
-    if (m_model->inFolderShown()) {
-        m_model->setInFolderShown(false);
+void CEntryListView::SetInFolderColumnShown(bool shown) {
+    if (shown)
+        SharedEntryListSort().showInFolder();
+    else
+        SharedEntryListSort().hideInFolder();
+    if (m_model->inFolderShown() != shown) {
+        m_model->setInFolderShown(shown);
         ApplyColumnLayout();
     }
     m_list->viewport()->update();

@@ -44,8 +44,8 @@ public:
     void ShowEntry(const std::string& entryId) override;
     // Sorts with the class-wide sort state, which every list of this class shares.
     bool SortEntries(int column, bool ascending);
-    void ShowInFolderColumn();
-    void HideInFolderColumn();
+    // The In Folder column, shown while the list holds entries of every folder.
+    void SetInFolderColumnShown(bool shown);
 
     void setTopicList(CTopicListView* topics) { m_topics = topics; }
     void setPreviewPane(CPreviewPane* preview) { m_preview = preview; }

@@ -7,7 +7,6 @@
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
 #include "core/session/PaneCommandRules.h"
-#include "gui/browser/CEntryListView.h"
 #include "gui/browser/FolderDrag.h"
 #include "gui/browser/NameEditDelegate.h"
 #include "gui/browser/PaneCaption.h"
@@ -190,15 +189,9 @@ void CFolderListView::OnSelectionChanged() {
     const std::string id = itemFolderId(item);
     if (id.empty())
         return;
-    const bool listsAll = id == "{All Entries}" || id == "{Root}";
     emit captionChanged(item->text(0), id == "{Root}");
     m_doc.m_currentFolderId = id;
-    if (m_entryList) {
-        if (listsAll)
-            m_entryList->ShowInFolderColumn();
-        else
-            m_entryList->HideInFolderColumn();
-    }
+    emit selectionListsAll(id == "{All Entries}" || id == "{Root}");
     m_doc.RefreshEntryList();
 }
 
