@@ -19,8 +19,6 @@ class FakePane : public PaneWidget,
                  public TopicListPane,
                  public PreviewPane,
                  public CommandTarget {
-    Q_OBJECT
-
 public:
     FakePane(CQBKView::Pane kind, QWidget* parent);
 
