@@ -44,7 +44,8 @@ protected:
         entries->setTopicList(topics);
         entries->setPreviewPane(preview);
         entries->setFolderTree(folders);
-        folders->setEntryList(entries);
+        QObject::connect(folders, &CFolderListView::selectionListsAll, entries,
+                         &CEntryListView::SetInFolderColumnShown);
         doc.AttachPanes(entries, topics, folders, preview);
         QObject::connect(folders, &CFolderListView::captionChanged,
                          [this](const QString& name, bool) { caption = name; });

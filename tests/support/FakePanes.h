@@ -4,8 +4,6 @@
 #include "core/session/Panes.h"
 #include "gui/browser/CQBKView.h"
 
-#include <QWidget>
-
 #include <array>
 #include <set>
 
@@ -13,16 +11,14 @@ class QLineEdit;
 class QToolButton;
 
 // A stand-in for any of the four panes: it records what the session and the layout ask of it,
-// handles the commands it is given, and has the close button, signals and a focusable child
-// that the real panes have.
-class FakePane : public QWidget,
+// handles the commands it is given, and has the close button and a focusable child that the
+// real panes have.
+class FakePane : public PaneWidget,
                  public FolderTreePane,
                  public EntryListPane,
                  public TopicListPane,
                  public PreviewPane,
                  public CommandTarget {
-    Q_OBJECT
-
 public:
     FakePane(CQBKView::Pane kind, QWidget* parent);
 
@@ -38,18 +34,15 @@ public:
     bool CanCreateFolder() const override { return true; }
     void NewFolder() override {}
     void LoadEntries() override { ++loadEntries; }
+    void ShowEntry(const std::string&) override {}
     void LoadTopics() override {}
     void AddTopicItemAndEdit(const std::string&, const std::string&) override {}
     void Clear() override {}
+    CommandTarget* commandTarget() override { return this; }
 
     bool handleCommand(CommandId id) override;
     bool handlesCommand(CommandId id) const override { return handled.contains(id); }
     bool updateCommand(CommandUpdate&) override { return false; }
-
-signals:
-    void activated();
-    void captionChanged(QString folderName, bool isRoot);
-    void topicsTextChanged(QString text);
 };
 
 // A factory for CQBKView that makes fake panes and remembers them.

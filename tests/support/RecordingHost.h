@@ -22,6 +22,7 @@ class RecordingPanes : public EntryListPane,
 public:
     explicit RecordingPanes(CallLog& log) : m_log(log) {}
     void LoadEntries() override { m_log.calls.push_back("LoadEntries"); }
+    void ShowEntry(const std::string& id) override { m_log.calls.push_back("ShowEntry " + id); }
     void LoadTopics() override { m_log.calls.push_back("LoadTopics"); }
     void AddTopicItemAndEdit(const std::string& id, const std::string& name) override {
         m_log.calls.push_back("AddTopicItemAndEdit " + name);

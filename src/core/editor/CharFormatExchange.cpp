@@ -3,8 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-PendingCharFormat g_cfPending;
-
 namespace CharFormatRules {
 
 namespace {

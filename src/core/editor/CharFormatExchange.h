@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-// A character format as the editor exchanges it: which attributes it names (mask), the
+// A character format as the editor exchanges it (the format bar sends the face or size chosen,
+// the entry view sends the selection's format back): which attributes it names (mask), the
 // on/off effects, the size in twips, the colour, the face. An attribute whose mask bit is
 // clear is either left alone (when applying) or mixed over the selection (when captured).
 struct PendingCharFormat {
@@ -30,11 +31,6 @@ struct PendingCharFormat {
     bool names(unsigned bits) const { return (mask & bits) == bits; }
     bool operator==(const PendingCharFormat&) const = default;
 };
-
-// The one format record the format bar and the entry view pass between them: the bar writes
-// a face or a size into it and sends ID_APPLY_PENDING_FORMAT; the view fills it with the
-// selection's format on ID_CAPTURE_SELECTION_FORMAT.
-extern PendingCharFormat g_cfPending;
 
 namespace CharFormatRules {
 

@@ -76,8 +76,6 @@ inline constexpr CommandId ID_FORMAT_TEXT_COLOR = 32796;
 // Updated, not run: their update keeps the format bar's boxes in step with the selection.
 inline constexpr CommandId ID_FORMAT_FACE_BOX = 188;
 inline constexpr CommandId ID_FORMAT_SIZE_BOX = 189;
-inline constexpr CommandId ID_APPLY_PENDING_FORMAT = 4096;
-inline constexpr CommandId ID_CAPTURE_SELECTION_FORMAT = 4097;
 
 // Framework commands, with the framework's numbers.
 inline constexpr CommandId ID_FILE_NEW = 57600;

@@ -12,6 +12,8 @@ public:
     virtual void LoadEntries() = 0;
     // Rebuild, keeping the selected entry selected where it is still listed.
     virtual void ReloadKeepingSelection() { LoadEntries(); }
+    // Select the entry and scroll it into view, when it is listed.
+    virtual void ShowEntry(const std::string& entryId) = 0;
 };
 
 class TopicListPane {

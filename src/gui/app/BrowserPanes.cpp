@@ -9,7 +9,7 @@
 CQBKView::PaneFactory browserPanes() {
     CQBKView::PaneFactory factory;
     factory.make = [](CQBKView::Pane kind, CQBKDoc& doc, JournalUi& ui,
-                      QWidget* parent) -> QWidget* {
+                      QWidget* parent) -> PaneWidget* {
         switch (kind) {
         case CQBKView::Pane::FolderTree:
             return new CFolderListView(doc, ui, parent);
@@ -39,7 +39,8 @@ CQBKView::PaneFactory browserPanes() {
         // window still has its panes "shown".
         entries->setTopicPaneShown([&view] { return view.topicsShown(); });
         entries->setPreviewPaneShown([&view] { return view.previewShown(); });
-        folders->setEntryList(entries);
+        QObject::connect(folders, &CFolderListView::selectionListsAll, entries,
+                         &CEntryListView::SetInFolderColumnShown);
         view.setFolderIconSource([folders] { return folders->GetSelectedFolderIcon(); });
     };
     return factory;

@@ -7,8 +7,8 @@
 #include "core/platform/ProgramInfo.h"
 #include "core/platform/RecentFileList.h"
 #include "gui/browser/CQBKView.h"
+#include "gui/dialogs/QtJournalUi.h"
 #include "gui/platform/AppJournalHost.h"
-#include "gui/platform/QtJournalUi.h"
 
 #include <QObject>
 #include <QStringList>

@@ -4,12 +4,12 @@
 #include "core/platform/CommandPrompts.h"
 #include "core/platform/CommandRouter.h"
 #include "core/session/CQBKDoc.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/StatusIndicators.h"
 #include "gui/browser/CQBKView.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ExternalPrograms.h"
+#include "gui/platform/HelpWindow.h"
 #include "gui/platform/ProfileSettings.h"
 
 #include <QCloseEvent>

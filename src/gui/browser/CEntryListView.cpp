@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeView>
@@ -46,7 +47,7 @@ int widestDate(const QFontMetrics& metrics, const std::string& format) {
 } // namespace
 
 CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_ui(ui), m_model(new EntryListModel(this)),
+    : PaneWidget(parent), m_doc(doc), m_ui(ui), m_model(new EntryListModel(this)),
       m_list(new QTreeView(this)), m_drag(std::make_unique<EntryDrag>(*this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -157,6 +158,16 @@ void CEntryListView::SelectEntry(const std::string& entryId) {
         m_list->setCurrentIndex(m_model->index(row, 0));
 }
 
+void CEntryListView::ShowEntry(const std::string& entryId) {
+    const int row = rowOf(entryId);
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(row, 0);
+    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+    m_list->scrollTo(index);
+}
+
 int CEntryListView::rowOf(const std::string& entryId) const {
     for (int row = 0; row < rowCount(); ++row)
         if (m_model->row(row).entryId == entryId)
@@ -180,19 +191,13 @@ void CEntryListView::OnHeaderClicked(int column) {
     SortEntries(column, SharedEntryListSort().ascendingForClick(column));
 }
 
-void CEntryListView::ShowInFolderColumn() {
-    SharedEntryListSort().showInFolder();
-    if (!m_model->inFolderShown()) {
-        m_model->setInFolderShown(true);
-        ApplyColumnLayout();
-    }
-    m_list->viewport()->update();
-}
-
-void CEntryListView::HideInFolderColumn() {
-    SharedEntryListSort().hideInFolder();
-    if (m_model->inFolderShown()) {
-        m_model->setInFolderShown(false);
+void CEntryListView::SetInFolderColumnShown(bool shown) {
+    if (shown)
+        SharedEntryListSort().showInFolder();
+    else
+        SharedEntryListSort().hideInFolder();
+    if (m_model->inFolderShown() != shown) {
+        m_model->setInFolderShown(shown);
         ApplyColumnLayout();
     }
     m_list->viewport()->update();

@@ -3,9 +3,9 @@
 #include "core/browser/EntryRow.h"
 #include "core/platform/CommandMap.h"
 #include "core/session/Panes.h"
+#include "gui/browser/PaneWidget.h"
 
 #include <QPoint>
-#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,7 +27,7 @@ class QTreeView;
 // What the layout must do: setTopicList, setPreviewPane and setFolderTree once the panes
 // exist; setTopicPaneShown and setPreviewPaneShown when "shown" means more than the pane
 // not being hidden (by default the pane's own hidden flag decides); connect activated.
-class CEntryListView : public QWidget,
+class CEntryListView : public PaneWidget,
                        public EntryListPane,
                        public MappedCommandTarget<CEntryListView> {
     Q_OBJECT
@@ -41,10 +41,11 @@ public:
     void LoadEntries() override;
     // Keeps the selected entry (not the row position) selected where it is still listed.
     void ReloadKeepingSelection() override;
+    void ShowEntry(const std::string& entryId) override;
     // Sorts with the class-wide sort state, which every list of this class shares.
     bool SortEntries(int column, bool ascending);
-    void ShowInFolderColumn();
-    void HideInFolderColumn();
+    // The In Folder column, shown while the list holds entries of every folder.
+    void SetInFolderColumnShown(bool shown);
 
     void setTopicList(CTopicListView* topics) { m_topics = topics; }
     void setPreviewPane(CPreviewPane* preview) { m_preview = preview; }
@@ -57,6 +58,8 @@ public:
         m_entryTopics = std::move(run);
     }
 
+    CommandTarget* commandTarget() override { return this; }
+
     QTreeView* listControl() const { return m_list; }
     CFolderListView* folderTree() const { return m_folderTree; }
     // The selected row's index, or -1.
@@ -66,9 +69,6 @@ public:
     const EntryRow* rowAt(int row) const;
     int rowCount() const;
     PaneContextMenu* contextMenu() const { return m_menu; }
-
-signals:
-    void activated();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,7 +7,6 @@
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
 #include "core/session/PaneCommandRules.h"
-#include "gui/browser/CEntryListView.h"
 #include "gui/browser/FolderDrag.h"
 #include "gui/browser/NameEditDelegate.h"
 #include "gui/browser/PaneCaption.h"
@@ -30,7 +29,7 @@ constexpr int kIdRole = Qt::UserRole;
 } // namespace
 
 CFolderListView::CFolderListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_ui(ui),
+    : PaneWidget(parent), m_doc(doc), m_ui(ui),
       m_caption(new PaneCaption(QStringLiteral("Folder List"), kCloseButtonId, this)),
       m_tree(new QTreeWidget(this)), m_drag(std::make_unique<FolderDrag>(*this)) {
     m_tree->setObjectName(QStringLiteral("folderTree"));
@@ -190,15 +189,9 @@ void CFolderListView::OnSelectionChanged() {
     const std::string id = itemFolderId(item);
     if (id.empty())
         return;
-    const bool listsAll = id == "{All Entries}" || id == "{Root}";
     emit captionChanged(item->text(0), id == "{Root}");
     m_doc.SetCurrentFolderId(id);
-    if (m_entryList) {
-        if (listsAll)
-            m_entryList->ShowInFolderColumn();
-        else
-            m_entryList->HideInFolderColumn();
-    }
+    emit selectionListsAll(id == "{All Entries}" || id == "{Root}");
     m_doc.RefreshEntryList();
 }
 

@@ -2,15 +2,14 @@
 
 #include "core/platform/CommandMap.h"
 #include "core/session/Panes.h"
+#include "gui/browser/PaneWidget.h"
 
 #include <QIcon>
 #include <QPoint>
 #include <QString>
-#include <QWidget>
 #include <memory>
 #include <string>
 
-class CEntryListView;
 class CQBKDoc;
 class FolderDrag;
 class JournalUi;
@@ -23,9 +22,9 @@ class QTreeWidgetItem;
 // The folder tree pane: the journal's folders under one root item that stands for the whole
 // journal. The selected item is the session's current folder; the entry list follows it.
 //
-// The layout connects captionChanged (main caption), closeRequested (hide the pane) and
-// activated (route commands here), and calls setEntryList once both panes exist.
-class CFolderListView : public QWidget,
+// The layout connects captionChanged (main caption), closeRequested (hide the pane),
+// activated (route commands here) and selectionListsAll (the entry list's In Folder column).
+class CFolderListView : public PaneWidget,
                         public FolderTreePane,
                         public MappedCommandTarget<CFolderListView> {
     Q_OBJECT
@@ -45,11 +44,11 @@ public:
     bool CanCreateFolder() const override;
     void NewFolder() override;
 
-    void setEntryList(CEntryListView* entryList) { m_entryList = entryList; }
-
     // The selected item's label and icon, for the main caption.
     QString GetSelectedFolderName() const;
     QIcon GetSelectedFolderIcon() const;
+
+    CommandTarget* commandTarget() override { return this; }
 
     QTreeWidget* treeControl() const { return m_tree; }
 
@@ -63,9 +62,9 @@ public:
     PaneContextMenu* contextMenu() const { return m_menu; }
 
 signals:
-    void captionChanged(const QString& folderName, bool isRoot);
-    void closeRequested();
-    void activated();
+    // A folder was selected, before its entries are listed: whether it stands for the entries
+    // of every folder (the journal, All Entries).
+    void selectionListsAll(bool listsAll);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,7 +92,6 @@ private:
 
     CQBKDoc& m_doc;
     JournalUi& m_ui;
-    CEntryListView* m_entryList = nullptr;
     PaneCaption* m_caption = nullptr;
     QTreeWidget* m_tree = nullptr;
     PaneContextMenu* m_menu = nullptr;

@@ -32,7 +32,7 @@ const QString kTopicsCaption = QStringLiteral("Topics:");
 } // namespace
 
 CPreviewPane::CPreviewPane(CQBKDoc& doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_boldFont(QApplication::font()),
+    : PaneWidget(parent), m_doc(doc), m_boldFont(QApplication::font()),
       m_regularFont(QApplication::font()), m_view(new QTextEdit(this)) {
     m_boldFont.setWeight(QFont::Bold);
     m_regularFont.setWeight(QFont::Normal);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/session/Panes.h"
+#include "gui/browser/PaneWidget.h"
 
 #include <QFont>
 #include <QString>
-#include <QWidget>
 #include <string>
 
 class CQBKDoc;
@@ -12,7 +12,7 @@ class QTextEdit;
 
 // The preview pane: a header strip with the selected entry's date, comment and topics, and
 // the entry's formatted text below it, read-only. It shows only what the entry list puts in.
-class CPreviewPane : public QWidget, public PreviewPane {
+class CPreviewPane : public PaneWidget, public PreviewPane {
     Q_OBJECT
 public:
     static constexpr int kHeaderHeight = 35;
@@ -35,9 +35,6 @@ public:
     QString commentText() const { return m_commentText; }
     QString topicsText() const { return m_topicsText; }
     QTextEdit* entryView() const { return m_view; }
-
-signals:
-    void activated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,9 +5,7 @@
 #include "core/session/CQBKDoc.h"
 #include "core/session/Panes.h"
 #include "gui/platform/CaptionBar.h"
-#include "gui/platform/ControlId.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDataStream>
 #include <QIODevice>
@@ -18,13 +16,7 @@
 
 namespace {
 
-constexpr int kFolderCloseButtonId = 101;
-constexpr int kTopicCloseButtonId = 102;
 constexpr int kLeftColumnWidth = 200;
-
-bool hasSignal(const QObject* object, const char* signature) {
-    return object->metaObject()->indexOfSignal(signature) >= 0;
-}
 
 } // namespace
 
@@ -61,10 +53,7 @@ CQBKView::CQBKView(CQBKDoc& doc, JournalUi& ui, CommandRouter& router, const Pan
     m_mainSplitter->setStretchFactor(1, 1);
 
     registerPanes();
-    for (Pane which : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview})
-        connectPane(which);
-    connectClose(Pane::FolderTree, kFolderCloseButtonId, SLOT(HideFolderPane()));
-    connectClose(Pane::TopicList, kTopicCloseButtonId, SLOT(HideTopicPane()));
+    connectPanes();
     if (panes.wire)
         panes.wire(*this);
     connect(m_caption, &CaptionBar::childRequested, this, &CQBKView::ShowFolderPane);
@@ -80,8 +69,8 @@ CQBKView::CQBKView(CQBKDoc& doc, JournalUi& ui, CommandRouter& router, const Pan
 CQBKView::~CQBKView() {
     // The session must not call into panes that are going away.
     m_doc.DetachPanes();
-    if (auto* target = dynamic_cast<CommandTarget*>(pane(m_active)))
-        m_router.forget(*target);
+    if (PaneWidget* active = pane(m_active); active && active->commandTarget())
+        m_router.forget(*active->commandTarget());
 }
 
 void CQBKView::registerPanes() {
@@ -91,34 +80,16 @@ void CQBKView::registerPanes() {
                       dynamic_cast<PreviewPane*>(pane(Pane::Preview)));
 }
 
-void CQBKView::connectPane(Pane which) {
-    QWidget* widget = pane(which);
-    // The panes announce activation themselves; the focus watch covers a click that does not
-    // move the focus into a pane that has no such signal.
-    if (hasSignal(widget, "activated()"))
-        connect(widget, SIGNAL(activated()), this, SLOT(onPaneActivated()));
-    if (which == Pane::FolderTree && hasSignal(widget, "captionChanged(QString,bool)"))
-        connect(widget, SIGNAL(captionChanged(QString, bool)), this,
-                SLOT(onFolderCaption(QString, bool)));
-    if (which == Pane::TopicList && hasSignal(widget, "topicsTextChanged(QString)"))
-        connect(widget, SIGNAL(topicsTextChanged(QString)), this, SLOT(onTopicsText(QString)));
-}
-
-void CQBKView::connectClose(Pane which, int buttonId, const char* hideSlot) {
-    // A pane that says when its close button was pressed is taken at its word; otherwise the
-    // button itself is watched.
-    QWidget* widget = pane(which);
-    if (hasSignal(widget, "closeRequested()"))
-        connect(widget, SIGNAL(closeRequested()), this, hideSlot);
-    else if (auto* button = findControl<QAbstractButton>(widget, buttonId))
-        connect(button, SIGNAL(clicked()), this, hideSlot);
-}
-
-void CQBKView::onPaneActivated() {
-    for (Pane which : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview}) {
-        if (pane(which) == sender())
-            ActivatePane(which);
-    }
+void CQBKView::connectPanes() {
+    // The panes say when they become active; the focus watch covers a pane that does not.
+    for (Pane which : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview})
+        connect(pane(which), &PaneWidget::activated, this, [this, which] { ActivatePane(which); });
+    PaneWidget* folders = pane(Pane::FolderTree);
+    PaneWidget* topics = pane(Pane::TopicList);
+    connect(folders, &PaneWidget::captionChanged, this, &CQBKView::onFolderCaption);
+    connect(topics, &PaneWidget::topicsTextChanged, this, &CQBKView::onTopicsText);
+    connect(folders, &PaneWidget::closeRequested, this, &CQBKView::HideFolderPane);
+    connect(topics, &PaneWidget::closeRequested, this, &CQBKView::HideTopicPane);
 }
 
 void CQBKView::onFocusChanged(QWidget* now) {
@@ -136,7 +107,8 @@ void CQBKView::onFocusChanged(QWidget* now) {
 
 void CQBKView::ActivatePane(Pane which) {
     m_active = which;
-    m_router.setActivePane(dynamic_cast<CommandTarget*>(pane(which)));
+    PaneWidget* widget = pane(which);
+    m_router.setActivePane(widget ? widget->commandTarget() : nullptr);
     emit activePaneChanged();
 }
 

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "core/browser/PaneLayoutState.h"
+#include "gui/browser/PaneWidget.h"
 
 #include <QIcon>
 #include <QPointer>
-#include <QWidget>
 
 #include <array>
 #include <functional>
 
 class CaptionBar;
 class CommandRouter;
-class CommandTarget;
 class CQBKDoc;
 class JournalUi;
 class QSplitter;
@@ -28,7 +27,7 @@ public:
     // How the panes are made: one at a time as children of the given parent, then introduced
     // to each other once all four exist.
     struct PaneFactory {
-        std::function<QWidget*(Pane, CQBKDoc&, JournalUi&, QWidget* parent)> make;
+        std::function<PaneWidget*(Pane, CQBKDoc&, JournalUi&, QWidget* parent)> make;
         std::function<void(CQBKView&)> wire;
     };
 
@@ -36,7 +35,7 @@ public:
              QWidget* parent = nullptr);
     ~CQBKView() override;
 
-    QWidget* pane(Pane which) const { return m_panes[index(which)]; }
+    PaneWidget* pane(Pane which) const { return m_panes[index(which)]; }
     CaptionBar* caption() const { return m_caption; }
     const PaneLayoutState& layoutState() const { return m_state; }
 
@@ -76,23 +75,18 @@ protected:
 private:
     static constexpr std::size_t index(Pane which) { return static_cast<std::size_t>(which); }
     void registerPanes();
-    void connectPane(Pane which);
-    void connectClose(Pane which, int buttonId, const char* hideSlot);
+    void connectPanes();
     void onFocusChanged(QWidget* now);
     void focusInto(QWidget* widget);
     void applyLayout(bool topicsChanged);
+    void onFolderCaption(const QString& name, bool isRoot);
+    void onTopicsText(const QString& text);
 
-public slots:
+public:
     // What the panes' close buttons and the caption's button ask for.
     void HideFolderPane();
     void HideTopicPane();
     void ShowFolderPane();
-
-private slots:
-    // Connected by name: the panes are made by the factory and their classes are not known here.
-    void onPaneActivated();
-    void onFolderCaption(const QString& name, bool isRoot);
-    void onTopicsText(const QString& text);
 
 private:
     CQBKDoc& m_doc;
@@ -102,7 +96,7 @@ private:
     QSplitter* m_mainSplitter;
     QSplitter* m_leftSplitter;
     QSplitter* m_rightSplitter;
-    std::array<QPointer<QWidget>, 4> m_panes{};
+    std::array<QPointer<PaneWidget>, 4> m_panes{};
     Pane m_active = Pane::FolderTree;
     QString m_folderName;
     bool m_folderIsRoot = true;

@@ -34,7 +34,7 @@ protected:
 } // namespace
 
 CTopicListView::CTopicListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_ui(ui),
+    : PaneWidget(parent), m_doc(doc), m_ui(ui),
       m_caption(new PaneCaption(QStringLiteral("Topic List"), kCloseButtonId, this)),
       m_model(new TopicListModel(this)) {
     auto* list = new TopicListControl(this);

@@ -2,9 +2,9 @@
 
 #include "core/platform/CommandMap.h"
 #include "core/session/Panes.h"
+#include "gui/browser/PaneWidget.h"
 
 #include <QString>
-#include <QWidget>
 #include <string>
 #include <vector>
 
@@ -20,7 +20,7 @@ class TopicListModel;
 //
 // The layout connects topicsTextChanged (the names for "Topics: ..." in the main caption),
 // closeRequested (hide the pane) and activated (route commands here).
-class CTopicListView : public QWidget,
+class CTopicListView : public PaneWidget,
                        public TopicListPane,
                        public MappedCommandTarget<CTopicListView> {
     Q_OBJECT
@@ -48,13 +48,10 @@ public:
     // Selected topic names joined by "," in row order.
     QString GetSelectedTopicNames() const { return m_selectedNames; }
 
+    CommandTarget* commandTarget() override { return this; }
+
     QListView* GetListCtrl() const { return m_list; }
     PaneContextMenu* contextMenu() const { return m_menu; }
-
-signals:
-    void topicsTextChanged(const QString& text);
-    void closeRequested();
-    void activated();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

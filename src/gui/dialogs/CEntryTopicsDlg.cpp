@@ -2,7 +2,7 @@
 
 #include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
-#include "gui/browser/CEntryListView.h"
+#include "core/session/Panes.h"
 #include "gui/dialogs/CMasterTopicsDlg.h"
 #include "gui/dialogs/TopicDialogLayout.h"
 #include "gui/platform/ControlId.h"
@@ -52,8 +52,8 @@ bool CEntryTopicsDlg::RunForEntry(CQBKDoc& doc, JournalUi& ui, const std::string
     CEntryTopicsDlg dialog(doc, ui, entryId, nullptr, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    if (auto* entries = dynamic_cast<CEntryListView*>(doc.EntryList()))
-        entries->ReloadKeepingSelection();
+    if (doc.EntryList())
+        doc.EntryList()->ReloadKeepingSelection();
     else
         doc.RefreshEntryList();
     return true;

@@ -5,7 +5,7 @@
 #include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
-#include "gui/browser/CEntryListView.h"
+#include "core/session/Panes.h"
 #include "gui/browser/EntryListModel.h"
 #include "gui/dialogs/CEntryTopicsDlg.h"
 #include "gui/dialogs/DialogParts.h"
@@ -19,7 +19,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,24 +48,6 @@ QDateEdit* datePicker(QWidget* parent, int id) {
     // The other day follows once a date is entered, not at each typed digit.
     picker->setKeyboardTracking(false);
     return picker;
-}
-
-// Without an entry editor the entry is shown the other way a user finds it: selected in the
-// entry list, when the list holds it.
-void selectInEntryList(CQBKDoc& doc, const std::string& entryId) {
-    auto* list = dynamic_cast<CEntryListView*>(doc.EntryList());
-    if (list == nullptr)
-        return;
-    for (int row = 0; row < list->rowCount(); ++row) {
-        if (list->rowAt(row)->entryId == entryId) {
-            QTreeView* view = list->listControl();
-            const QModelIndex index = view->model()->index(row, 0);
-            view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                               QItemSelectionModel::Rows);
-            view->scrollTo(index);
-            return;
-        }
-    }
 }
 
 } // namespace
@@ -335,6 +316,8 @@ void CSearchDlg::OnResultActivated(const QModelIndex& index) {
         return;
     }
     m_doc.OpenEntry(entryId);
-    if (m_doc.Editor() == nullptr)
-        selectInEntryList(m_doc, entryId);
+    // Without an entry editor the entry is shown the other way a user finds it: selected in
+    // the entry list.
+    if (m_doc.Editor() == nullptr && m_doc.EntryList())
+        m_doc.EntryList()->ShowEntry(entryId);
 }

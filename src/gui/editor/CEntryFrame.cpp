@@ -4,7 +4,6 @@
 #include "core/platform/CommandIds.h"
 #include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/dialogs/CEntryTopicsDlg.h"
 #include "gui/editor/CEntryView.h"
 #include "gui/editor/CFormatBar.h"
@@ -13,6 +12,7 @@
 #include "gui/editor/SpellingEngine.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
+#include "gui/platform/HelpWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -45,7 +45,10 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     m_toolBar = EditorMenus::buildToolBar(*this, *m_actions);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
     addToolBarBreak(Qt::TopToolBarArea);
-    m_formatBar = new CFormatBar(m_router, *m_actions, this);
+    m_formatBar = new CFormatBar(*m_actions, this);
+    connect(m_formatBar, &CFormatBar::formatChosen, m_view, &CEntryView::ApplyChosenFormat);
+    connect(m_view, &CEntryView::selectionFormatChanged, m_formatBar,
+            &CFormatBar::ShowSelectionFormat);
     addToolBar(Qt::TopToolBarArea, m_formatBar);
 
     // Spelling underlines and corrects this view only; the preview never gets it.
@@ -71,10 +74,6 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     connect(m_countTimer, &QTimer::timeout, this, &CEntryFrame::ShowCounts);
     connect(m_view->document(), &QTextDocument::contentsChanged, m_countTimer,
             qOverload<>(&QTimer::start));
-    connect(m_view, &QTextEdit::cursorPositionChanged, m_formatBar, &CFormatBar::SyncToSelection);
-    connect(m_view, &QTextEdit::selectionChanged, m_formatBar, &CFormatBar::SyncToSelection);
-    connect(m_view, &QTextEdit::currentCharFormatChanged, m_formatBar,
-            &CFormatBar::SyncToSelection);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(EditorWindowRules::initialGeometry(screen->availableGeometry()));

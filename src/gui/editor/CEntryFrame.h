@@ -4,7 +4,7 @@
 #include "core/editor/EntryTextView.h"
 #include "core/platform/CommandMap.h"
 #include "core/platform/CommandRouter.h"
-#include "gui/platform/QtJournalUi.h"
+#include "gui/dialogs/QtJournalUi.h"
 
 #include <QMainWindow>
 #include <QPointer>

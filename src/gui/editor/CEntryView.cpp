@@ -70,6 +70,10 @@ CEntryView::CEntryView(QWidget* parent) : QTextEdit(parent), m_find(*this) {
     setAcceptRichText(true);
     setTabChangesFocus(false);
     connect(this, &QTextEdit::cursorPositionChanged, this, &CEntryView::TypeAfterPictureAsText);
+    const auto announce = [this] { emit selectionFormatChanged(SelectionFormat()); };
+    connect(this, &QTextEdit::cursorPositionChanged, this, announce);
+    connect(this, &QTextEdit::selectionChanged, this, announce);
+    connect(this, &QTextEdit::currentCharFormatChanged, this, announce);
 }
 
 void CEntryView::TypeAfterPictureAsText() {
@@ -100,8 +104,6 @@ const CommandMap<CEntryView>& CEntryView::commandMap() {
         {ID_FORMAT_UNDERLINE, &V::OnUnderline, &V::OnUpdateUnderline},
         {ID_FORMAT_TEXT_COLOR, &V::OnTextColor, &V::IsEditable},
         {ID_FORMAT_FONT, &V::OnFont, &V::IsEditable},
-        {ID_APPLY_PENDING_FORMAT, &V::OnApplyPendingFormat, &V::IsEditable},
-        {ID_CAPTURE_SELECTION_FORMAT, &V::OnCaptureSelectionFormat},
         {ID_EDIT_UNDO, &V::OnUndo, &V::CanUndo},
         {ID_EDIT_REDO, &V::OnRedo, &V::CanRedo},
         {ID_EDIT_CUT, &V::OnCut, &V::CanEditSelection},
@@ -225,13 +227,11 @@ void CEntryView::OnFont() {
     ApplyFormat(format);
 }
 
-void CEntryView::OnApplyPendingFormat() {
+void CEntryView::ApplyChosenFormat(const PendingCharFormat& format) {
+    if (isReadOnly())
+        return;
     setFocus();
-    ApplyFormat(g_cfPending);
-}
-
-void CEntryView::OnCaptureSelectionFormat() {
-    g_cfPending = SelectionFormat();
+    ApplyFormat(format);
 }
 
 bool CEntryView::event(QEvent* event) {

@@ -31,6 +31,9 @@ public:
     PendingCharFormat SelectionFormat() const;
     // Gives the selection (or what is typed next) the attributes the format names.
     void ApplyFormat(const PendingCharFormat& format);
+    // A format chosen outside the text (the format bar's boxes): applied, and the keyboard
+    // goes back to the text.
+    void ApplyChosenFormat(const PendingCharFormat& format);
 
     // The actions the context menu shows; without them the menu is Qt's own.
     void setCommandActions(CommandActions* actions) { m_actions = actions; }
@@ -45,6 +48,8 @@ signals:
     // The context menu is about to open at the global position (from the keyboard: at the
     // text's corner, about the caret); others may add to it.
     void contextMenuAboutToShow(QMenu* menu, const QPoint& globalPos, bool fromKeyboard);
+    // The caret or the selection moved, or the format at it changed: the selection's format.
+    void selectionFormatChanged(const PendingCharFormat& selection);
 
 protected:
     bool event(QEvent* event) override;
@@ -74,8 +79,6 @@ private:
     void OnUpdateAlignRight(CommandUpdate& update) { UpdateAlign(update, Qt::AlignRight); }
     void OnTextColor();
     void OnFont();
-    void OnApplyPendingFormat();
-    void OnCaptureSelectionFormat();
 
     void OnUndo() { undo(); }
     void OnRedo() { redo(); }

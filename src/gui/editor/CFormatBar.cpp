@@ -1,8 +1,6 @@
 #include "gui/editor/CFormatBar.h"
 
-#include "core/editor/CharFormatExchange.h"
 #include "core/platform/CommandIds.h"
-#include "core/platform/CommandRouter.h"
 #include "core/platform/TextEncoding.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
@@ -51,8 +49,8 @@ QComboBox* makeBox(QWidget* parent, int id, const char* name, int widthInChars) 
 
 } // namespace
 
-CFormatBar::CFormatBar(CommandRouter& router, CommandActions& actions, QWidget* parent)
-    : QToolBar(QStringLiteral("Format Bar"), parent), m_router(router),
+CFormatBar::CFormatBar(CommandActions& actions, QWidget* parent)
+    : QToolBar(QStringLiteral("Format Bar"), parent),
       m_face(makeBox(this, kFaceBoxId, "faceBox", 22)),
       m_size(makeBox(this, kSizeBoxId, "sizeBox", 4)) {
     setObjectName(QStringLiteral("formatBar"));
@@ -99,18 +97,14 @@ CFormatBar::CFormatBar(CommandRouter& router, CommandActions& actions, QWidget* 
 
 void CFormatBar::FaceChosen(const QString& text) {
     const auto format = CharFormatRules::faceChoice(textToStored(text));
-    if (!format)
-        return;
-    g_cfPending = *format;
-    m_router.dispatch(ID_APPLY_PENDING_FORMAT);
+    if (format)
+        emit formatChosen(*format);
 }
 
 void CFormatBar::SizeChosen(const QString& text) {
     const auto format = CharFormatRules::sizeChoice(textToStored(text));
-    if (!format)
-        return;
-    g_cfPending = *format;
-    m_router.dispatch(ID_APPLY_PENDING_FORMAT);
+    if (format)
+        emit formatChosen(*format);
 }
 
 void CFormatBar::Show(QComboBox* box, const QString& text) {
@@ -121,13 +115,11 @@ void CFormatBar::Show(QComboBox* box, const QString& text) {
     box->setEditText(text);
 }
 
-void CFormatBar::SyncToSelection() {
+void CFormatBar::ShowSelectionFormat(const PendingCharFormat& selection) {
     const QWidget* focus = QApplication::focusWidget();
     if (focus && (m_face->isAncestorOf(focus) || focus == m_face || m_size->isAncestorOf(focus) ||
                   focus == m_size))
         return;
-    if (!m_router.dispatch(ID_CAPTURE_SELECTION_FORMAT))
-        return;
-    Show(m_face, storedToText(CharFormatRules::faceBoxText(g_cfPending)));
-    Show(m_size, QString::fromLatin1(CharFormatRules::sizeBoxText(g_cfPending)));
+    Show(m_face, storedToText(CharFormatRules::faceBoxText(selection)));
+    Show(m_size, QString::fromLatin1(CharFormatRules::sizeBoxText(selection)));
 }

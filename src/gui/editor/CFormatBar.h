@@ -1,14 +1,15 @@
 #pragma once
 
+#include "core/editor/CharFormatExchange.h"
+
 #include <QToolBar>
 
 class CommandActions;
-class CommandRouter;
 class QComboBox;
 
 // The editor's format bar: the face and size boxes and the bold, italic, underline,
-// alignment and colour buttons. The boxes follow the selection and change only the face or
-// the size of it, through the character-format exchange with the entry view.
+// alignment and colour buttons. The boxes show the selection's face and size as the entry
+// view reports them and announce the face or size chosen; the window connects the two.
 class CFormatBar : public QToolBar {
     Q_OBJECT
 
@@ -17,20 +18,23 @@ public:
     static constexpr int kFaceBoxId = 188;
     static constexpr int kSizeBoxId = 189;
 
-    CFormatBar(CommandRouter& router, CommandActions& actions, QWidget* parent);
+    CFormatBar(CommandActions& actions, QWidget* parent);
 
     // Brings both boxes in line with the selection, unless the user is choosing in one.
-    void SyncToSelection();
+    void ShowSelectionFormat(const PendingCharFormat& selection);
 
     QComboBox* faceBox() const { return m_face; }
     QComboBox* sizeBox() const { return m_size; }
+
+signals:
+    // A face or a size chosen in a box: a format naming only that.
+    void formatChosen(const PendingCharFormat& format);
 
 private:
     void FaceChosen(const QString& text);
     void SizeChosen(const QString& text);
     static void Show(QComboBox* box, const QString& text);
 
-    CommandRouter& m_router;
     QComboBox* m_face;
     QComboBox* m_size;
 };

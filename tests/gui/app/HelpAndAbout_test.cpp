@@ -1,7 +1,7 @@
 // Help, About and the outside programs, reached through the Help menu.
 #include "gui/app/CMainFrame.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/platform/ExternalPrograms.h"
+#include "gui/platform/HelpWindow.h"
 #include "support/AppTest.h"
 
 #include <QApplication>

@@ -224,8 +224,7 @@ TEST_F(EntryEditor, FormatBarBoxesShowTheSelectionsExactFaceAndSize) {
         {5, 7, "", ""},
     };
     for (const auto& c : cases) {
-        selectText(view(), c.from, c.to);
-        bar.SyncToSelection();
+        selectText(view(), c.from, c.to); // the boxes follow the selection
         EXPECT_EQ(bar.faceBox()->currentText(), QString::fromLatin1(c.face)) << c.from;
         EXPECT_EQ(bar.sizeBox()->currentText(), QString::fromLatin1(c.size)) << c.from;
     }
@@ -235,7 +234,6 @@ TEST_F(EntryEditor, FormatBarBoxesShowTheSelectionsExactFaceAndSize) {
     bar.sizeBox()->setFocus();
     bar.sizeBox()->setEditText(QStringLiteral("3"));
     selectText(view(), 0, 2);
-    bar.SyncToSelection();
     EXPECT_EQ(bar.sizeBox()->currentText(), QStringLiteral("3"));
 }
 

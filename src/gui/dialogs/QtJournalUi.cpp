@@ -1,4 +1,4 @@
-#include "gui/platform/QtJournalUi.h"
+#include "gui/dialogs/QtJournalUi.h"
 
 #include "core/platform/DocumentsFolder.h"
 #include "core/session/NewJournalPath.h"

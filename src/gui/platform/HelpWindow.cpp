@@ -1,4 +1,4 @@
-#include "gui/app/HelpWindow.h"
+#include "gui/platform/HelpWindow.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
