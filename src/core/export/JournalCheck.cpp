@@ -70,7 +70,7 @@ std::vector<std::string> JournalCheck::Run() {
 }
 
 void JournalCheck::CheckIntegrity() {
-    for (SqlQuery query = m_db.query("PRAGMA integrity_check;"); !query.eof(); query.nextRow()) {
+    for (SqlQuery query = m_db.integrityCheck(); !query.eof(); query.nextRow()) {
         const std::string line = query.textField(0);
         if (line != "ok")
             Report("database: " + line);
