@@ -4,16 +4,16 @@
 #include "cli/JournalSession.h"
 
 #include "core/platform/TextEncoding.h"
-#include "core/store/SqlBuffer.h"
-#include "core/store/SqlQuery.h"
+#include "core/store/EntryTable.h"
+#include "core/store/FolderTable.h"
+#include "core/store/TopicTable.h"
 
 #include <vector>
 
 namespace {
 
-std::vector<std::string> column(SqlDatabase& db, const std::string& sql) {
+std::vector<std::string> column(SqlQuery query) {
     std::vector<std::string> values;
-    SqlQuery query = db.query(sql);
     for (; !query.eof(); query.nextRow())
         values.push_back(query.textField(0));
     query.finalize();
@@ -21,16 +21,12 @@ std::vector<std::string> column(SqlDatabase& db, const std::string& sql) {
 }
 
 // The id of the one row of table whose id or name is the text.
-std::string idNamed(JournalSession& session, const QString& nameOrId, const char* table,
+std::string idNamed(JournalSession& session, const QString& nameOrId, JournalTable&& table,
                     const char* what) {
     const std::string stored = textToStored(nameOrId);
-    SqlBuffer sql;
-    std::vector<std::string> ids =
-        column(session.reader().Db(), sql.format("SELECT %sID FROM %s WHERE %sID = %Q", table,
-                                                 table, table, stored.c_str()));
+    std::vector<std::string> ids = column(table.IdsEqualTo(stored));
     if (ids.empty())
-        ids = column(session.reader().Db(), sql.format("SELECT %sID FROM %s WHERE Name = %Q", table,
-                                                       table, stored.c_str()));
+        ids = column(table.IdsNamed(stored));
     const std::string quoted = "\"" + nameOrId.toUtf8().toStdString() + "\"";
     if (ids.empty())
         throw journalError(session.label(), std::string("no ") + what + " named " + quoted);
@@ -52,18 +48,18 @@ QString bareId(const QString& id) {
 } // namespace
 
 std::string folderIdNamed(JournalSession& session, const QString& nameOrId) {
-    return idNamed(session, nameOrId, "Folder", "folder");
+    return idNamed(session, nameOrId, FolderTable(session.reader().Db()), "folder");
 }
 
 std::string topicIdNamed(JournalSession& session, const QString& nameOrId) {
-    return idNamed(session, nameOrId, "Topic", "topic");
+    return idNamed(session, nameOrId, TopicTable(session.reader().Db()), "topic");
 }
 
 std::string entryIdGiven(JournalSession& session, const QString& idOrPrefix) {
     const QString wanted = bareId(idOrPrefix);
     std::vector<std::string> matches;
     if (!wanted.isEmpty()) {
-        for (const std::string& id : column(session.reader().Db(), "SELECT EntryID FROM Entry")) {
+        for (const std::string& id : column(EntryTable(session.reader().Db()).Ids())) {
             const QString candidate = bareId(storedToText(id));
             if (candidate == wanted)
                 return id;

@@ -9,19 +9,16 @@
 #include "core/browser/EntryRows.h"
 #include "core/platform/TextEncoding.h"
 #include "core/store/CHiddenRichEdit.h"
+#include "core/store/ConfigRow.h"
+#include "core/store/EntryTable.h"
+#include "core/store/FolderTable.h"
 #include "core/store/JournalSchema.h"
 #include "core/store/SqlQuery.h"
+#include "core/store/TopicTable.h"
 
 namespace {
 
 const QString kTsv = QStringLiteral("tsv");
-
-int countRows(SqlDatabase& db, const char* sql) {
-    SqlQuery query = db.query(sql);
-    const int count = query.eof() ? 0 : query.intField(0, 0);
-    query.finalize();
-    return count;
-}
 
 std::vector<std::string> topicIdsNamed(JournalSession& session, const QStringList& names) {
     std::vector<std::string> ids;
@@ -39,7 +36,7 @@ int runInfo(const CommandLine& line) {
     JournalSession& session = *opened;
 
     SqlDatabase& db = session.reader().Db();
-    SqlQuery config = db.query("select * from Config;");
+    SqlQuery config = ConfigRow(db).Read();
     const std::string title = config.textField("Title");
     const std::string owner = config.textField("Owner");
     const bool protectedByPassword = config.boolField("HasPassword", false);
@@ -48,9 +45,9 @@ int runInfo(const CommandLine& line) {
                  {"Owner", storedToUtf8(owner)},
                  {"Revision", std::to_string(JournalSchema::ReadSchemaRevision(db))},
                  {"Password", protectedByPassword ? "yes" : "no"},
-                 {"Folders", std::to_string(countRows(db, "SELECT count(*) FROM Folder"))},
-                 {"Topics", std::to_string(countRows(db, "SELECT count(*) FROM Topic"))},
-                 {"Entries", std::to_string(countRows(db, "SELECT count(*) FROM Entry"))}},
+                 {"Folders", std::to_string(FolderTable(db).Count())},
+                 {"Topics", std::to_string(TopicTable(db).Count())},
+                 {"Entries", std::to_string(EntryTable(db).Count())}},
                 line.isSet(kTsv));
     return ExitSuccess;
 }

@@ -2,21 +2,20 @@
 
 #include "core/session/CQBKDoc.h"
 #include "core/store/CHiddenRichEdit.h"
-#include "core/store/SqlBuffer.h"
+#include "core/store/ConfigRow.h"
+#include "core/store/EntryTable.h"
 #include "core/store/SqlQuery.h"
 
 CommentEdit StartCommentEdit(CQBKDoc& doc, const std::string& entryId) {
     CommentEdit edit;
-    SqlQuery config = doc.Reader().Db().query("SELECT * FROM Config;");
+    SqlQuery config = ConfigRow(doc.Reader().Db()).Read();
     if (!config.eof()) {
         edit.showFirstLine = config.boolField("ShowFirstLine", false);
         edit.values.m_bAlwaysPrompt = config.boolField("PromptForComment", false);
     }
     config.finalize();
 
-    SqlBuffer sql;
-    SqlQuery entry = doc.Reader().Db().query(
-        sql.format("SELECT * FROM Entry WHERE EntryID = '%q';", entryId.c_str()));
+    SqlQuery entry = EntryTable(doc.Reader().Db()).RowWithId(entryId);
     const bool userComment = !entry.eof() && entry.boolField("UserComment", false);
     entry.finalize();
     if (userComment)
@@ -36,8 +35,6 @@ std::optional<std::string> FinishCommentEdit(CQBKDoc& doc, const std::string& en
     if (!doc.SetEntryComment(userComment, stored, entryId))
         return std::nullopt;
 
-    SqlBuffer sql;
-    doc.Reader().Db().execute(
-        sql.format("UPDATE Config SET PromptForComment=%d", edit.values.m_bAlwaysPrompt ? 1 : 0));
+    ConfigRow(doc.Reader().Db()).SetPromptForComment(edit.values.m_bAlwaysPrompt);
     return userComment || edit.showFirstLine ? stored : std::string();
 }

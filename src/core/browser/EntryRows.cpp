@@ -4,12 +4,14 @@
 #include "core/platform/TextEncoding.h"
 #include "core/protect/BlowfishEngine.h"
 #include "core/session/CQBKDoc.h"
+#include "core/store/ConfigRow.h"
+#include "core/store/EntryTable.h"
+#include "core/store/FolderTable.h"
 #include "core/store/QuotedIdList.h"
-#include "core/store/SqlBuffer.h"
-#include "core/store/SqlDatabase.h"
 #include "core/store/SqlQuery.h"
 #include "core/store/StoredText.h"
 #include "core/store/TimeStamp.h"
+#include "core/store/TopicLinks.h"
 
 #include <QString>
 
@@ -18,10 +20,6 @@ namespace {
 bool listsEveryFolder(const std::string& folderId) {
     return folderId == "{All Entries}" || folderId == "{Root}";
 }
-
-// What a listing row needs of an Entry row: never the entry's text, the bulk of every row
-// and, for long entries, pages of their own.
-constexpr const char* kRowColumns = "FolderID, TimeStamp, EntryID, Comment, UserComment";
 
 // Where a query has the columns a listing row is read from, found by name once.
 struct RowColumns {
@@ -60,48 +58,35 @@ int compareTexts(const std::string& a, const std::string& b) {
 } // namespace
 
 std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& filter) {
-    SqlBuffer buffer;
-    std::string folderClause;
-    if (!listsEveryFolder(filter.currentFolderId))
-        folderClause = buffer.format("FolderID = '%q'", filter.currentFolderId.c_str());
-
-    std::string topicClause;
+    std::optional<std::vector<std::string>> entryIds;
     if (filter.topicPaneShown && !filter.selectedTopicIds.empty()) {
         const std::string ids = QuotedIdList(filter.selectedTopicIds);
-        SqlQuery query = db.query(buffer.format(
-            "SELECT EntryID FROM Entry2Topic WHERE TopicID In (%s) GROUP BY EntryID HAVING "
-            "Count(EntryID)=%d",
-            ids.c_str(), static_cast<int>(filter.selectedTopicIds.size())));
+        SqlQuery query =
+            TopicLinks(db).EntriesWithAll(ids, static_cast<int>(filter.selectedTopicIds.size()));
         if (query.eof())
             return std::nullopt;
-        std::vector<std::string> entryIds;
+        entryIds.emplace();
         for (; !query.eof(); query.nextRow())
-            entryIds.push_back(query.textField("EntryID"));
+            entryIds->push_back(query.textField("EntryID"));
         query.finalize();
-        topicClause = "EntryID in (" + QuotedIdList(entryIds) + ")";
     }
-
-    std::string where = folderClause;
-    if (!where.empty() && !topicClause.empty())
-        where += " and ";
-    where += topicClause;
-    return where.empty() ? std::string("EntryID <> ''") : where;
+    return EntryTable::ListingCondition(
+        listsEveryFolder(filter.currentFolderId) ? nullptr : &filter.currentFolderId,
+        entryIds ? &*entryIds : nullptr);
 }
 
 std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter) {
     SqlDatabase& db = reader.Db();
     const BlowfishEngine& keyed = reader.Keyed();
     std::vector<EntryRow> rows;
-    SqlQuery config = db.query("select * from Config;");
+    SqlQuery config = ConfigRow(db).Read();
     const bool showFirstLine = !config.eof() && config.boolField("ShowFirstLine", false);
     config.finalize();
 
     const std::optional<std::string> where = EntryWhereClause(db, filter);
     if (!where)
         return rows;
-    SqlBuffer sql;
-    SqlQuery query =
-        db.query(sql.format("SELECT %s FROM Entry WHERE %s;", kRowColumns, where->c_str()));
+    SqlQuery query = EntryTable(db).ListingRows(*where);
     // Read while the entry query is open, so both see the same file; not at all without rows.
     if (query.eof())
         return rows;
@@ -124,13 +109,8 @@ void AppendSearchResultRows(const JournalReader& reader, std::vector<EntryRow>& 
                             const std::vector<std::string>* ids) {
     SqlDatabase& db = reader.Db();
     const BlowfishEngine& keyed = reader.Keyed();
-    SqlBuffer sql;
-    SqlQuery query = db.query(
-        ids ? "SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE EntryID IN (" +
-                  QuotedIdList(*ids, ",") + ")"
-            : sql.format("SELECT * FROM Entry LEFT OUTER JOIN Config ON 1=1 WHERE SearchTarget "
-                         "= '%d'",
-                         1));
+    EntryTable entries(db);
+    SqlQuery query = ids ? entries.WithSettings(*ids) : entries.MarkedWithSettings();
     if (query.eof())
         return;
     const ListingNames names = ListingNames::Read(db);
@@ -146,11 +126,7 @@ std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc) {
 }
 
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId) {
-    SqlBuffer sql;
-    SqlQuery query = db.query(sql.format(
-        "SELECT Name FROM Topic, Entry2Topic WHERE Topic.TopicID = Entry2Topic.TopicID and "
-        "Entry2Topic.EntryId = '%q'",
-        entryId.c_str()));
+    SqlQuery query = TopicLinks(db).NamesOf(entryId);
     std::string names;
     for (bool first = true; !query.eof(); query.nextRow(), first = false) {
         if (!first)
@@ -162,9 +138,7 @@ std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId) {
 }
 
 std::string GetEntryFolderName(SqlDatabase& db, const std::string& folderId) {
-    SqlBuffer sql;
-    SqlQuery query =
-        db.query(sql.format("SELECT * FROM Folder WHERE FolderID = '%q';", folderId.c_str()));
+    SqlQuery query = FolderTable(db).Row(folderId);
     std::string name = query.eof() ? std::string("(None)") : query.textField("Name");
     query.finalize();
     return name;

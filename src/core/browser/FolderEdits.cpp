@@ -2,21 +2,19 @@
 
 #include "core/browser/BrowserMessages.h"
 #include "core/browser/FolderTreeData.h"
-#include "core/store/SqlBuffer.h"
-#include "core/store/SqlDatabase.h"
+#include "core/store/ConfigRow.h"
+#include "core/store/FolderTable.h"
 #include "core/store/SqlQuery.h"
 
 std::string ReadRootLabel(SqlDatabase& db, const std::string& fileName) {
-    SqlQuery config = db.query("select * from Config;");
+    SqlQuery config = ConfigRow(db).Read();
     const std::string title = config.eof() ? std::string() : config.textField("Title");
     config.finalize();
     return FolderRootLabel(title, fileName);
 }
 
 void InsertNewFolder(SqlDatabase& db, const std::string& folderId, const std::string& parentId) {
-    SqlBuffer sql;
-    db.execute(sql.format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES('%q', '%q', '%q')",
-                          folderId.c_str(), parentId.c_str(), BrowserMessages::kNewFolderName));
+    FolderTable(db).Insert(folderId, parentId, BrowserMessages::kNewFolderName);
 }
 
 int SortedInsertPosition(const QStringList& siblingNames, const QString& name) {

@@ -1,7 +1,6 @@
 #include "core/browser/FolderTreeData.h"
 
-#include "core/store/SqlBuffer.h"
-#include "core/store/SqlDatabase.h"
+#include "core/store/FolderTable.h"
 #include "core/store/SqlQuery.h"
 
 #include <set>
@@ -10,9 +9,7 @@
 namespace {
 
 std::vector<FolderNode> childRows(SqlDatabase& db, const std::string& parentId) {
-    SqlBuffer sql;
-    SqlQuery query =
-        db.query(sql.format("SELECT * FROM Folder WHERE ParentID = '%q'", parentId.c_str()));
+    SqlQuery query = FolderTable(db).Children(parentId);
     std::vector<FolderNode> rows;
     for (; !query.eof(); query.nextRow())
         rows.push_back(FolderNode{query.textField("FolderID"), query.textField("Name"), {}});

@@ -1,22 +1,10 @@
 #include "core/browser/ListingNames.h"
 
-#include "core/store/SqlDatabase.h"
+#include "core/store/FolderTable.h"
 #include "core/store/SqlQuery.h"
+#include "core/store/TopicLinks.h"
 
 namespace {
-
-// The per-entry statements compare an id column with a quoted text: only text values that
-// hold no zero byte can ever equal one.
-constexpr const char* kTopicNames =
-    // Entry2Topic first, as the one-entry statement's plan runs it, so each entry's names come
-    // in the same order.
-    "SELECT Entry2Topic.EntryID, Topic.Name FROM Entry2Topic CROSS JOIN Topic WHERE "
-    "Topic.TopicID = Entry2Topic.TopicID AND typeof(Entry2Topic.EntryID) = 'text' AND "
-    "instr(Entry2Topic.EntryID, char(0)) = 0";
-// In table order: the one-folder statement takes the first row that matches.
-constexpr const char* kFolderNames =
-    "SELECT FolderID, Name FROM Folder WHERE typeof(FolderID) = 'text' AND "
-    "instr(FolderID, char(0)) = 0";
 
 const std::string kNoTopics;
 const std::string kNoFolder = "(None)";
@@ -25,7 +13,7 @@ const std::string kNoFolder = "(None)";
 
 ListingNames ListingNames::Read(SqlDatabase& db) {
     ListingNames names;
-    SqlQuery topics = db.query(kTopicNames);
+    SqlQuery topics = TopicLinks(db).TextEntryIdsAndNames();
     for (; !topics.eof(); topics.nextRow()) {
         // A name may be empty: the separator goes by position, as in the one-entry join.
         const auto [it, first] = names.m_topics.try_emplace(topics.textField(0));
@@ -35,7 +23,8 @@ ListingNames ListingNames::Read(SqlDatabase& db) {
     }
     topics.finalize();
 
-    SqlQuery folders = db.query(kFolderNames);
+    // In table order: the one-folder statement takes the first row that matches.
+    SqlQuery folders = FolderTable(db).TextIdsAndNames();
     for (; !folders.eof(); folders.nextRow())
         names.m_folders.try_emplace(folders.textField(0), folders.textField(1));
     folders.finalize();

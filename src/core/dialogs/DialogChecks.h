@@ -3,8 +3,8 @@
 #include "core/session/ChangePasswordValues.h"
 #include "core/session/CommentValues.h"
 #include "core/session/MessageBoxRequest.h"
-#include "core/session/OptionsValues.h"
 #include "core/store/NewJournalValues.h"
+#include "core/store/OptionsValues.h"
 
 #include <QDate>
 #include <QDateTime>

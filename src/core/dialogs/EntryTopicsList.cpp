@@ -5,10 +5,9 @@
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/JournalMessages.h"
 #include "core/store/QuotedIdList.h"
-#include "core/store/SqlBuffer.h"
-#include "core/store/SqlDatabase.h"
 #include "core/store/SqlQuery.h"
 #include "core/store/SqlTransaction.h"
+#include "core/store/TopicLinks.h"
 
 #include <algorithm>
 #include <map>
@@ -50,11 +49,7 @@ void EntryTopicsList::Fill() {
     // Rows of one topic (a link stored twice, say) make one item.
     std::map<std::string, std::size_t> indexOfId;
     try {
-        SqlBuffer sql;
-        SqlQuery query = m_db.query(
-            sql.format("SELECT * FROM Topic LEFT OUTER JOIN Entry2Topic ON Entry2Topic.TopicID = "
-                       "Topic.TopicID AND Entry2Topic.EntryID = '%q'",
-                       m_entryId.c_str()));
+        SqlQuery query = TopicLinks(m_db).TopicsMarkedFor(m_entryId);
         // Both tables have a TopicID column; the name finds the first, Topic's.
         for (; !query.eof(); query.nextRow()) {
             TopicItem topic{query.textField("TopicID"), query.textField("Name")};
@@ -115,13 +110,11 @@ bool EntryTopicsList::StoreLinks() {
     try {
         // All or nothing: a failure part way must not leave the entry without its links.
         SqlTransaction transaction(m_db);
-        SqlBuffer sql;
-        m_db.execute(sql.format("Delete FROM Entry2Topic WHERE EntryID = '%q'", m_entryId.c_str()));
+        TopicLinks links(m_db);
+        links.RemoveAllOf(m_entryId);
         for (const TickedTopic& item : m_items) {
             if (item.ticked)
-                m_db.execute(
-                    sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES('%q', '%q')",
-                               m_entryId.c_str(), item.topic.id.c_str()));
+                links.Add(m_entryId, item.topic.id);
         }
         transaction.commit();
         return true;

@@ -5,8 +5,8 @@
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
 #include "core/session/Panes.h"
-#include "core/store/SqlBuffer.h"
 #include "core/store/SqlQuery.h"
+#include "core/store/TopicTable.h"
 
 #include <algorithm>
 #include <new>
@@ -28,7 +28,7 @@ void MasterTopicList::Select(int index) {
 void MasterTopicList::Fill() {
     m_items.clear();
     try {
-        SqlQuery query = m_doc.Reader().Db().query("SELECT * FROM Topic");
+        SqlQuery query = TopicTable(m_doc.Reader().Db()).All();
         for (; !query.eof(); query.nextRow())
             m_items.push_back(TopicItem{query.textField("TopicID"), query.textField("Name")});
         query.finalize();
@@ -51,9 +51,7 @@ int MasterTopicList::Insert(TopicItem item) {
 int MasterTopicList::Add() {
     const std::string id = CQBKDoc::NewId();
     try {
-        SqlBuffer sql;
-        m_doc.Reader().Db().execute(sql.format(
-            "INSERT INTO topic (Name, TopicID) VALUES('%q', '%q')", kNewTopicName, id.c_str()));
+        TopicTable(m_doc.Reader().Db()).Insert(id, kNewTopicName);
     } catch (const CppSQLite3Exception& e) {
         m_doc.ShowDatabaseError(e);
         return -1;

@@ -4,9 +4,8 @@
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
 #include "core/store/CppSQLite3Exception.h"
+#include "core/store/EntryTable.h"
 #include "core/store/QuotedIdList.h"
-#include "core/store/SqlBuffer.h"
-#include "core/store/SqlQuery.h"
 
 namespace SearchRules {
 
@@ -93,12 +92,7 @@ SearchResults ListResults(CQBKDoc& doc, JournalUi& ui) {
 
 bool EntryExists(CQBKDoc& doc, JournalUi& ui, const std::string& entryId) {
     try {
-        SqlBuffer sql;
-        SqlQuery query = doc.Reader().Db().query(
-            sql.format("SELECT 1 FROM Entry WHERE EntryID = '%q' LIMIT 1", entryId.c_str()));
-        const bool found = !query.eof();
-        query.finalize();
-        return found;
+        return EntryTable(doc.Reader().Db()).Exists(entryId);
     } catch (const CppSQLite3Exception& e) {
         ui.showError(e.message());
         return true;

@@ -6,6 +6,7 @@
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
 #include "core/store/CppSQLite3Exception.h"
+#include "core/store/TopicLinks.h"
 
 using namespace EditorMessages;
 
@@ -168,7 +169,7 @@ void CEntryDoc::DropPlaceholderTopics() {
     if (m_role != Role::Editor || !m_session.CanWrite())
         return;
     try {
-        m_session.Reader().Db().execute("DELETE FROM Entry2Topic WHERE EntryID = '{new_entry}'");
+        TopicLinks(m_session.Reader().Db()).DropPlaceholder();
     } catch (const CppSQLite3Exception& e) {
         // Left-over links are harmless: the next new entry or journal close drops them.
         m_session.ShowDatabaseError(e);

@@ -4,8 +4,7 @@
 #include "core/richtext/PlainText.h"
 #include "core/richtext/RtfReader.h"
 #include "core/session/JournalReader.h"
-#include "core/store/SqlBuffer.h"
-#include "core/store/SqlDatabase.h"
+#include "core/store/EntryTable.h"
 #include "core/store/StoredText.h"
 #include "core/store/TimeStamp.h"
 
@@ -17,10 +16,9 @@ EntryReader::EntryReader(const JournalReader& journal, std::vector<long long> ro
 }
 
 bool EntryReader::next(ExportedEntry& entry) {
-    SqlBuffer sql;
     while (m_next < m_rows.size()) {
         const long long row = m_rows[m_next++];
-        SqlQuery query = m_db.query(sql.format("SELECT * FROM Entry WHERE rowid = %lld;", row));
+        SqlQuery query = EntryTable(m_db).AtRowid(row);
         if (query.eof())
             continue;
         entry.id = query.textField("EntryID");

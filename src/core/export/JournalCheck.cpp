@@ -4,10 +4,14 @@
 #include "core/platform/Guid.h"
 #include "core/protect/PasswordDigest.h"
 #include "core/protect/PasswordForms.h"
+#include "core/store/ConfigRow.h"
 #include "core/store/CppSQLite3Exception.h"
-#include "core/store/SqlBuffer.h"
+#include "core/store/EntryTable.h"
+#include "core/store/FolderTable.h"
 #include "core/store/SqlDatabase.h"
 #include "core/store/StoredText.h"
+#include "core/store/TopicLinks.h"
+#include "core/store/TopicTable.h"
 
 #include <map>
 #include <set>
@@ -22,7 +26,7 @@ std::string quoted(const std::string& text) {
 } // namespace
 
 JournalCheck::JournalCheck(SqlDatabase& db) : m_db(db) {
-    SqlQuery config = m_db.query("SELECT * FROM Config;");
+    SqlQuery config = ConfigRow(m_db).Read();
     if (config.eof())
         throw CppSQLite3Exception(1, "the settings table has no row: not a journal");
     m_hasPassword = config.boolField("HasPassword", false);
@@ -66,7 +70,7 @@ std::vector<std::string> JournalCheck::Run() {
 }
 
 void JournalCheck::CheckIntegrity() {
-    for (SqlQuery query = m_db.query("PRAGMA integrity_check;"); !query.eof(); query.nextRow()) {
+    for (SqlQuery query = m_db.integrityCheck(); !query.eof(); query.nextRow()) {
         const std::string line = query.textField(0);
         if (line != "ok")
             Report("database: " + line);
@@ -74,21 +78,16 @@ void JournalCheck::CheckIntegrity() {
 }
 
 void JournalCheck::CheckSettings() {
-    SqlQuery count = m_db.query("SELECT count(*) FROM Config;");
-    const int rows = count.intField(0, 0);
+    const int rows = ConfigRow(m_db).RowCount();
     if (rows != 1)
         Report("settings: the table has " + std::to_string(rows) + " rows instead of one");
-    CheckDuplicateIds("Entry", "EntryID", "entry");
-    CheckDuplicateIds("Folder", "FolderID", "folder");
-    CheckDuplicateIds("Topic", "TopicID", "topic");
+    CheckDuplicateIds(EntryTable(m_db), "entry");
+    CheckDuplicateIds(FolderTable(m_db), "folder");
+    CheckDuplicateIds(TopicTable(m_db), "topic");
 }
 
-void JournalCheck::CheckDuplicateIds(const char* table, const char* column, const char* what) {
-    SqlBuffer sql;
-    sql.format("SELECT %s, count(*) FROM %s GROUP BY %s HAVING count(*) > 1 OR %s IS NULL OR "
-               "%s = '';",
-               column, table, column, column, column);
-    for (SqlQuery query = m_db.query(sql.c_str()); !query.eof(); query.nextRow()) {
+void JournalCheck::CheckDuplicateIds(JournalTable&& table, const char* what) {
+    for (SqlQuery query = table.DuplicateIds(); !query.eof(); query.nextRow()) {
         if (query.isNull(0) || query.textField(0).empty())
             Report(std::string(what) + ": " + std::to_string(query.intField(1)) +
                    " rows without an id");
@@ -100,12 +99,11 @@ void JournalCheck::CheckDuplicateIds(const char* table, const char* column, cons
 
 void JournalCheck::CheckEntries() {
     std::set<std::string> folders{"{Root}"};
-    for (SqlQuery query = m_db.query("SELECT FolderID FROM Folder;"); !query.eof(); query.nextRow())
+    for (SqlQuery query = FolderTable(m_db).Ids(); !query.eof(); query.nextRow())
         folders.insert(query.textField(0));
 
     std::string plain;
-    SqlQuery query =
-        m_db.query("SELECT EntryID, TimeStamp, FolderID, Comment, EntryText FROM Entry;");
+    SqlQuery query = EntryTable(m_db).CheckedColumns();
     for (; !query.eof(); query.nextRow()) {
         const std::string entry = "entry " + query.textField(0);
         if (const auto problem = EntryValueCheck::TimeStampProblem(query.fieldValue(1)))
@@ -128,14 +126,13 @@ void JournalCheck::CheckLinks() {
     // The ids are read once: a lookup per link in tables without indexes would scan the
     // whole Entry table for each of thousands of links.
     std::unordered_set<std::string> entries;
-    for (SqlQuery query = m_db.query("SELECT EntryID FROM Entry;"); !query.eof(); query.nextRow())
+    for (SqlQuery query = EntryTable(m_db).Ids(); !query.eof(); query.nextRow())
         entries.insert(query.textField(0, "<NULL>"));
     std::unordered_set<std::string> topics;
-    for (SqlQuery query = m_db.query("SELECT TopicID FROM Topic;"); !query.eof(); query.nextRow())
+    for (SqlQuery query = TopicTable(m_db).Ids(); !query.eof(); query.nextRow())
         topics.insert(query.textField(0, "<NULL>"));
 
-    SqlQuery query =
-        m_db.query("SELECT EntryID, TopicID, count(*) FROM Entry2Topic GROUP BY EntryID, TopicID;");
+    SqlQuery query = TopicLinks(m_db).Counted();
     for (; !query.eof(); query.nextRow()) {
         // A NULL id never matches a row, so it reads as a text no row has.
         const std::string entry = query.isNull(0) ? "<NULL>" : query.textField(0);
@@ -153,8 +150,7 @@ void JournalCheck::CheckLinks() {
 
 void JournalCheck::CheckFolders() {
     std::map<std::string, std::pair<std::string, std::string>> folders; // id -> parent, name
-    for (SqlQuery query = m_db.query("SELECT FolderID, ParentID, Name FROM Folder;"); !query.eof();
-         query.nextRow())
+    for (SqlQuery query = FolderTable(m_db).Tree(); !query.eof(); query.nextRow())
         folders.emplace(query.textField(0),
                         std::pair(query.textField(1, "<NULL>"), query.textField(2)));
     std::set<std::string> inCycle;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class JournalTable;
 class SqlDatabase;
 
 // Looks a journal over without changing it: the database's own integrity check, duplicate
@@ -28,7 +29,7 @@ public:
 private:
     void CheckIntegrity();
     void CheckSettings();
-    void CheckDuplicateIds(const char* table, const char* column, const char* what);
+    void CheckDuplicateIds(JournalTable&& table, const char* what);
     void CheckEntries();
     void CheckLinks();
     void CheckFolders();

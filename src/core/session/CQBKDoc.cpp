@@ -10,11 +10,12 @@
 #include "core/session/PaneCommandRules.h"
 #include "core/session/Panes.h"
 #include "core/session/SearchWindow.h"
+#include "core/store/ConfigRow.h"
 #include "core/store/CppSQLite3Exception.h"
+#include "core/store/FolderTable.h"
 #include "core/store/JournalAccess.h"
 #include "core/store/JournalMessages.h"
 #include "core/store/JournalSchema.h"
-#include "core/store/SqlBuffer.h"
 #include "core/store/SqlQuery.h"
 #include "core/store/StoredText.h"
 #include "core/store/TimeStamp.h"
@@ -204,9 +205,9 @@ void CQBKDoc::ReportRowGone(const char* message) {
     RefreshPanesKeepingPlace();
 }
 
-bool CQBKDoc::WriteOneRow(const std::string& sql, const char* goneMessage) {
+bool CQBKDoc::WriteOneRow(const std::function<int()>& write, const char* goneMessage) {
     int changed = 0;
-    if (!Reported([&] { changed = m_db.execute(sql); }))
+    if (!Reported([&] { changed = write(); }))
         return false;
     if (changed > 0)
         return true;
@@ -218,13 +219,7 @@ bool CQBKDoc::FolderStillThere(const std::string& folderId, const char* goneMess
     if (folderId == "{Root}")
         return true;
     bool there = false;
-    const bool read = Reported([&] {
-        SqlBuffer sql;
-        SqlQuery query = m_db.query(
-            sql.format("SELECT FolderID FROM Folder WHERE FolderID = '%q'", folderId.c_str()));
-        there = !query.eof();
-        query.finalize();
-    });
+    const bool read = Reported([&] { there = FolderTable(m_db).Exists(folderId); });
     if (read && !there)
         ReportRowGone(goneMessage);
     return there;
@@ -262,10 +257,7 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
     const bool canWrite = readOnly == JournalAccess::ReadOnlyCause::None;
 
     // Refuse a settings table without a row before anything is written to the file.
-    SqlQuery probe = m_db.query("SELECT SchemaRevision FROM Config;");
-    const bool hasRow = !probe.eof();
-    probe.finalize();
-    if (!hasRow) {
+    if (!ConfigRow(m_db).Exists()) {
         m_db.close();
         return OpenResult::NotAJournal;
     }
@@ -282,7 +274,7 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
         JournalSchema::UpgradeSchema(m_db);
     }
 
-    SqlQuery config = m_db.query("select * from Config;");
+    SqlQuery config = ConfigRow(m_db).Read();
     m_defaultFontName = config.textField("DefaultFontName", "Times New Roman");
     m_defaultFontSize = config.intField("DefaultFontSize", 12);
     m_confirmEntryMove = config.boolField("ConfirmEntryMove", false);
@@ -476,7 +468,7 @@ void CQBKDoc::JournalOptions() {
     }
     try {
         OptionsValues values;
-        SqlQuery config = m_db.query("select * from Config;");
+        SqlQuery config = ConfigRow(m_db).Read();
         const char* storedTitle = config.fieldValue("Title");
         values.m_title = storedTitle ? storedTitle : "";
         values.m_owner = config.textField("Owner");
@@ -494,15 +486,7 @@ void CQBKDoc::JournalOptions() {
 
         const bool confirmed = m_ui.runOptionsDialog(values);
         if (confirmed) {
-            SqlBuffer sql;
-            m_db.execute(sql.format(
-                "UPDATE Config SET Title='%q', Owner='%q', ShowFirstLine=%d, PromptForComment=%d, "
-                "ConfirmEntryMove=%d, ConfirmFolderMove=%d, DateFormat='%q', TimeFormat='%q', "
-                "DefaultFontName='%q', DefaultFontSize=%d",
-                values.m_title.c_str(), values.m_owner.c_str(), values.m_bShowFirstLine ? 1 : 0,
-                values.m_bPromptForComment ? 1 : 0, values.m_bConfirmEntryMove ? 1 : 0,
-                values.m_bConfirmFolderMove ? 1 : 0, values.m_dateFormat.c_str(),
-                values.m_timeFormat.c_str(), values.m_fontName.c_str(), values.m_fontSize));
+            ConfigRow(m_db).SetOptions(values);
             m_confirmEntryMove = values.m_bConfirmEntryMove;
             m_confirmFolderMove = values.m_bConfirmFolderMove;
             m_defaultFontName = values.m_fontName;

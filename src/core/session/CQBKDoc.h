@@ -13,6 +13,7 @@
 #include "core/store/SqlDatabase.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -235,7 +236,7 @@ private:
     void RefreshPanesKeepingPlace();
     // Runs a write aimed at one row (after a look for changes made elsewhere): false when it
     // failed or changed nothing, both told.
-    bool WriteOneRow(const std::string& sql, const char* goneMessage);
+    bool WriteOneRow(const std::function<int()>& write, const char* goneMessage);
     // Whether a folder id names the root or a folder of the file; a missing one is told.
     bool FolderStillThere(const std::string& folderId, const char* goneMessage);
     void ReportRowGone(const char* message);

@@ -4,12 +4,14 @@
 #include "core/session/JournalUi.h"
 #include "core/session/Panes.h"
 #include "core/store/CHiddenRichEdit.h"
+#include "core/store/ConfigRow.h"
 #include "core/store/CppSQLite3Exception.h"
+#include "core/store/EntryTable.h"
 #include "core/store/JournalMessages.h"
-#include "core/store/SqlBuffer.h"
 #include "core/store/SqlQuery.h"
 #include "core/store/SqlTransaction.h"
 #include "core/store/TimeStamp.h"
+#include "core/store/TopicLinks.h"
 
 #include <optional>
 
@@ -26,9 +28,7 @@ std::string CQBKDoc::EntryRowsWhere(const std::string& id) {
 }
 
 std::string CQBKDoc::ReadEntryColumn(const std::string& id, const char* column) {
-    SqlBuffer sql;
-    SqlQuery query = m_db.query(
-        sql.format("select * from Entry WHERE %s ORDER BY rowid", EntryRowsWhere(id).c_str()));
+    SqlQuery query = EntryTable(m_db).Rows(EntryRowsWhere(id));
     // An entry deleted meanwhile (a stale search result, say) reads as empty.
     std::string text = query.eof() ? std::string() : DecipherColumn(query.fieldValue(column));
     query.finalize();
@@ -49,10 +49,8 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
         std::optional<SqlTransaction> updating;
         if (entryId != kNewEntryId)
             updating.emplace(m_db, "BEGIN IMMEDIATE");
-        SqlBuffer sql;
-        SqlQuery flagQuery = m_db.query(
-            sql.format("SELECT UserComment, EntryText FROM Entry WHERE %s ORDER BY rowid",
-                       EntryRowsWhere(entryId).c_str()));
+        EntryTable entries(m_db);
+        SqlQuery flagQuery = entries.SaveState(EntryRowsWhere(entryId));
         int userComment = flagQuery.eof() ? 0 : flagQuery.intField("UserComment", 0);
         bool changedElsewhere = false;
         if (updating && storedBefore && !flagQuery.eof()) {
@@ -65,14 +63,11 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
             return SaveResult::ChangedElsewhere;
 
         if (updating) {
-            if (userComment != 0)
-                sql.format("UPDATE Entry SET EntryText=%Q WHERE %s", text.c_str(),
-                           EntryRowsWhere(entryId).c_str());
-            else
-                sql.format("UPDATE Entry SET EntryText=%Q, Comment=%Q, UserComment=%d WHERE %s",
-                           text.c_str(), comment.c_str(), 0, EntryRowsWhere(entryId).c_str());
+            const std::string where = EntryRowsWhere(entryId);
+            const int changed = userComment != 0 ? entries.SetText(where, text)
+                                                 : entries.SetTextAndComment(where, text, comment);
             // An update that meets no row wrote nothing, and must not pass for a save.
-            if (m_db.execute(sql.c_str()) == 0)
+            if (changed == 0)
                 return SaveResult::EntryGone;
             updating->commit();
             RefreshEntryList();
@@ -81,7 +76,7 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
 
         const std::string newId = NewId();
         const std::string timeStamp = NewTimeStamp();
-        SqlQuery config = m_db.query("select * from Config;");
+        SqlQuery config = ConfigRow(m_db).Read();
         const int prompt = config.eof() ? 0 : config.intField("PromptForComment", 0);
         config.finalize();
         if (prompt == 1) {
@@ -92,7 +87,7 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
                 if (!values.m_comment.empty())
                     comment = EncipherText(values.m_comment);
                 if (!values.m_bAlwaysPrompt)
-                    m_db.execute("UPDATE Config SET PromptForComment = 0");
+                    ConfigRow(m_db).SetPromptForComment(false);
             }
         }
 
@@ -100,12 +95,8 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
         // its row; if the row cannot be written the entry stays unsaved with its topics, and
         // the next save tries again.
         SqlTransaction transaction(m_db);
-        m_db.execute(sql.format(
-            "UPDATE Entry2Topic SET EntryID = '%q' WHERE EntryID = '{new_entry}'", newId.c_str()));
-        m_db.execute(sql.format("INSERT INTO Entry (EntryID, TimeStamp, FolderID, Comment, "
-                                "UserComment, EntryText) VALUES('%q', '%q', '%q', %Q, '%d', %Q)",
-                                newId.c_str(), timeStamp.c_str(), m_currentFolderId.c_str(),
-                                comment.c_str(), userComment, text.c_str()));
+        TopicLinks(m_db).AdoptPlaceholder(newId);
+        entries.Insert(newId, timeStamp, m_currentFolderId, comment, userComment, text);
         transaction.commit();
         entryId = newId;
         RefreshEntryList();
@@ -119,9 +110,8 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
 bool CQBKDoc::SetEntryComment(bool userComment, const std::string& comment, const std::string& id) {
     RefreshIfChangedElsewhere();
     const std::string stored = EncipherText(comment);
-    SqlBuffer sql;
-    return WriteOneRow(sql.format("UPDATE Entry SET Comment=%Q, UserComment='%d' WHERE %s",
-                                  stored.c_str(), userComment ? 1 : 0, EntryRowsWhere(id).c_str()),
+    const std::string where = EntryRowsWhere(id);
+    return WriteOneRow([&] { return EntryTable(m_db).SetComment(where, stored, userComment); },
                        JournalMessages::kEntryGone);
 }
 
@@ -130,9 +120,8 @@ bool CQBKDoc::SetEntryTimeStamp(const COleDateTime& when, const std::string& id)
     if (stamp.empty())
         return false; // an impossible date is never stored
     RefreshIfChangedElsewhere();
-    SqlBuffer sql;
-    return WriteOneRow(sql.format("UPDATE Entry SET TimeStamp='%q' WHERE %s", stamp.c_str(),
-                                  EntryRowsWhere(id).c_str()),
+    const std::string where = EntryRowsWhere(id);
+    return WriteOneRow([&] { return EntryTable(m_db).SetTimeStamp(where, stamp); },
                        JournalMessages::kEntryGone);
 }
 
@@ -151,9 +140,7 @@ std::string CQBKDoc::LoadEntryComment(const std::string& id) {
 std::string CQBKDoc::GetEntryDateText(const std::string& id) {
     std::string text;
     Reported([&] {
-        SqlBuffer sql;
-        SqlQuery query = m_db.query(sql.format(
-            "SELECT TimeStamp FROM Entry WHERE %s ORDER BY rowid", EntryRowsWhere(id).c_str()));
+        SqlQuery query = EntryTable(m_db).TimeStampOf(EntryRowsWhere(id));
         const std::string stamp = query.eof() ? std::string() : query.textField("TimeStamp");
         query.finalize();
         text = FormatTimeStamp(stamp.c_str());
@@ -187,9 +174,7 @@ void CQBKDoc::PrintEntry(const std::string& id, int printFlag) {
 }
 
 void CQBKDoc::ReadPrintedEntry(const std::string& id, std::string& text, std::string& title) {
-    SqlBuffer sql;
-    SqlQuery query = m_db.query(
-        sql.format("select * from Entry WHERE %s ORDER BY rowid", EntryRowsWhere(id).c_str()));
+    SqlQuery query = EntryTable(m_db).Rows(EntryRowsWhere(id));
     if (!query.eof()) {
         text = DecipherColumn(query.fieldValue("EntryText"));
         title = ::FormatTimeStamp(m_db, query.fieldValue("TimeStamp")); // thrown on: prints nothing
@@ -199,9 +184,8 @@ void CQBKDoc::ReadPrintedEntry(const std::string& id, std::string& text, std::st
 
 bool CQBKDoc::DeleteEntry(const std::string& id) {
     RefreshIfChangedElsewhere();
-    SqlBuffer sql;
-    return WriteOneRow(sql.format("DELETE FROM Entry WHERE %s", EntryRowsWhere(id).c_str()),
-                       JournalMessages::kEntryGone);
+    const std::string where = EntryRowsWhere(id);
+    return WriteOneRow([&] { return EntryTable(m_db).Delete(where); }, JournalMessages::kEntryGone);
 }
 
 bool CQBKDoc::MoveEntry(const std::string& id, const std::string& folderId) {
@@ -210,8 +194,7 @@ bool CQBKDoc::MoveEntry(const std::string& id, const std::string& folderId) {
     RefreshIfChangedElsewhere();
     if (!FolderStillThere(folderId, JournalMessages::kDropFolderGone))
         return false;
-    SqlBuffer sql;
-    return WriteOneRow(sql.format("UPDATE Entry SET FolderID = '%q' WHERE %s", folderId.c_str(),
-                                  EntryRowsWhere(id).c_str()),
+    const std::string where = EntryRowsWhere(id);
+    return WriteOneRow([&] { return EntryTable(m_db).MoveTo(where, folderId); },
                        JournalMessages::kEntryGone);
 }

@@ -2,19 +2,20 @@
 // apostrophe is stored as typed.
 #include "core/session/CQBKDoc.h"
 #include "core/session/Panes.h"
+#include "core/store/EntryTable.h"
+#include "core/store/FolderTable.h"
 #include "core/store/JournalMessages.h"
-#include "core/store/SqlBuffer.h"
 #include "core/store/SqlQuery.h"
+#include "core/store/TopicLinks.h"
+#include "core/store/TopicTable.h"
 
 bool CQBKDoc::RenameFolder(const std::string& name) {
     if (!IsJournalOpen())
         return false;
     const std::string id = m_currentFolderId; // a refresh may select another folder
     RefreshIfChangedElsewhere();
-    SqlBuffer sql;
-    return WriteOneRow(
-        sql.format("UPDATE Folder SET Name = '%q' WHERE FolderID = '%q'", name.c_str(), id.c_str()),
-        JournalMessages::kFolderGone);
+    return WriteOneRow([&] { return FolderTable(m_db).Rename(id, name); },
+                       JournalMessages::kFolderGone);
 }
 
 bool CQBKDoc::MoveFolder(const std::string& folderId, const std::string& parentId) {
@@ -23,9 +24,7 @@ bool CQBKDoc::MoveFolder(const std::string& folderId, const std::string& parentI
     RefreshIfChangedElsewhere();
     if (!FolderStillThere(parentId, JournalMessages::kFolderGone))
         return false;
-    SqlBuffer sql;
-    return WriteOneRow(sql.format("UPDATE Folder SET ParentID = '%q' WHERE FolderID = '%q'",
-                                  parentId.c_str(), folderId.c_str()),
+    return WriteOneRow([&] { return FolderTable(m_db).MoveUnder(folderId, parentId); },
                        JournalMessages::kFolderGone);
 }
 
@@ -33,9 +32,7 @@ bool CQBKDoc::FolderHasEntries(const std::string& folderId) {
     if (!IsJournalOpen())
         return false;
     try {
-        SqlBuffer sql;
-        SqlQuery query = m_db.query(
-            sql.format("SELECT EntryID FROM Entry WHERE FolderID = '%q'", folderId.c_str()));
+        SqlQuery query = EntryTable(m_db).IdsInFolder(folderId);
         const bool hasEntries = !query.eof();
         query.finalize();
         return hasEntries;
@@ -53,12 +50,7 @@ int CQBKDoc::DeleteFolder() {
     // and an entry filed there meanwhile keeps its folder. Nothing deleted: the folder holds
     // entries, or it is gone (told).
     int deleted = 0;
-    const bool ran = Reported([&] {
-        SqlBuffer sql;
-        deleted = m_db.execute(sql.format("DELETE FROM Folder WHERE FolderID = '%q' AND NOT "
-                                          "EXISTS (SELECT 1 FROM Entry WHERE FolderID = '%q')",
-                                          id.c_str(), id.c_str()));
-    });
+    const bool ran = Reported([&] { deleted = FolderTable(m_db).DeleteIfEmpty(id); });
     if (ran && deleted == 0)
         FolderStillThere(id, JournalMessages::kFolderGone);
     return deleted > 0 ? 1 : 0;
@@ -68,11 +60,7 @@ void CQBKDoc::NewTopic() {
     if (!IsJournalOpen())
         return;
     const std::string id = NewId();
-    const bool stored = Reported([&] {
-        SqlBuffer sql;
-        m_db.execute(sql.format("INSERT INTO Topic (TopicID, Name) values('%q','%q')", id.c_str(),
-                                "New Topic"));
-    });
+    const bool stored = Reported([&] { TopicTable(m_db).Insert(id, "New Topic"); });
     if (stored && m_pTopicList)
         m_pTopicList->AddTopicItemAndEdit(id, "New Topic");
 }
@@ -81,9 +69,7 @@ bool CQBKDoc::RenameTopic(const std::string& topicId, const std::string& name) {
     if (!IsJournalOpen())
         return false;
     RefreshIfChangedElsewhere();
-    SqlBuffer sql;
-    return WriteOneRow(sql.format("UPDATE Topic SET Name = '%q' WHERE TopicID = '%q'", name.c_str(),
-                                  topicId.c_str()),
+    return WriteOneRow([&] { return TopicTable(m_db).Rename(topicId, name); },
                        JournalMessages::kTopicGone);
 }
 
@@ -91,12 +77,8 @@ bool CQBKDoc::DeleteTopic(const std::string& topicId) {
     if (!IsJournalOpen())
         return false;
     RefreshIfChangedElsewhere();
-    SqlBuffer sql;
-    if (!Reported([&] {
-            m_db.execute(
-                sql.format("Delete From Entry2Topic Where TopicID = '%q'", topicId.c_str()));
-        }))
+    if (!Reported([&] { TopicLinks(m_db).RemoveTopic(topicId); }))
         return false;
-    return WriteOneRow(sql.format("Delete From Topic Where TopicID = '%q'", topicId.c_str()),
+    return WriteOneRow([&] { return TopicTable(m_db).Delete(topicId); },
                        JournalMessages::kTopicGone);
 }

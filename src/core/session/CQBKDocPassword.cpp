@@ -4,15 +4,15 @@
 #include "core/protect/Secrets.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
+#include "core/store/ConfigRow.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/JournalMessages.h"
-#include "core/store/SqlBuffer.h"
 #include "core/store/SqlQuery.h"
 #include "core/store/StoredText.h"
 
 void CQBKDoc::ChangePassword() {
     try {
-        SqlQuery config = m_db.query("select * from Config;");
+        SqlQuery config = ConfigRow(m_db).Read();
         ChangePasswordValues values;
         const SecretsWiper wipeTyped{&values.m_oldPassword, &values.m_newPassword,
                                      &values.m_confirmPassword};
@@ -37,18 +37,15 @@ void CQBKDoc::ChangePassword() {
             if (!values.m_newPassword.empty())
                 KeepSecretsOutOfCoreDumps();
             const std::string instanceId = EncipherForStorage(m_contentKey, values.m_newPassword);
-            SqlBuffer sql;
+            config.finalize();
             if (!values.m_newPassword.empty()) {
-                sql.format("UPDATE Config SET HasPassword=%d, Password='%q', InstanceID=%Q", 1,
-                           PasswordDigest(values.m_newPassword).HexDigest(), instanceId.c_str());
+                ConfigRow(m_db).SetPassword(PasswordDigest(values.m_newPassword).HexDigest(),
+                                            instanceId);
                 outcome = JournalMessages::kPasswordChanged;
             } else {
-                sql.format("UPDATE Config SET HasPassword=0, Password='', InstanceID=%Q",
-                           instanceId.c_str());
+                ConfigRow(m_db).RemovePassword(instanceId);
                 outcome = JournalMessages::kPasswordRemoved;
             }
-            config.finalize();
-            m_db.execute(sql.c_str());
             m_hasPassword = !values.m_newPassword.empty();
         }
         m_ui.showMessage(outcome);

@@ -7,8 +7,8 @@
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/QuotedIdList.h"
 #include "core/store/SearchMarks.h"
-#include "core/store/SqlBuffer.h"
 #include "core/store/SqlQuery.h"
+#include "core/store/TopicLinks.h"
 
 #include <algorithm>
 #include <optional>
@@ -21,11 +21,7 @@ namespace {
 // (that test compares the id column with a quoted text: only text without zero bytes matches).
 std::unordered_map<std::string, int> linkCounts(SqlDatabase& db, const std::string& topicIds) {
     std::unordered_map<std::string, int> counts;
-    SqlBuffer sql;
-    SqlQuery links = db.query(sql.format(
-        "SELECT EntryID FROM Entry2Topic WHERE TopicID in (%s) AND typeof(EntryID) = 'text' AND "
-        "instr(EntryID, char(0)) = 0",
-        topicIds.c_str()));
+    SqlQuery links = TopicLinks(db).TextEntryIdsLinkedTo(topicIds);
     for (; !links.eof(); links.nextRow())
         ++counts[links.textField(0)];
     links.finalize();

@@ -4,9 +4,9 @@
 #include "core/session/ChangePasswordValues.h"
 #include "core/session/CommentValues.h"
 #include "core/session/MessageBoxRequest.h"
-#include "core/session/OptionsValues.h"
 #include "core/session/PasswordValues.h"
 #include "core/store/NewJournalValues.h"
+#include "core/store/OptionsValues.h"
 
 #include <optional>
 #include <string>

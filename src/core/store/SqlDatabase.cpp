@@ -96,3 +96,7 @@ std::int64_t SqlDatabase::dataVersion() {
     SqlQuery version = query("PRAGMA data_version");
     return version.eof() ? 0 : std::strtoll(version.textField(0).c_str(), nullptr, 10);
 }
+
+SqlQuery SqlDatabase::integrityCheck() {
+    return query("PRAGMA integrity_check;");
+}

@@ -36,6 +36,8 @@ public:
 
     // PRAGMA data_version: changes when another connection has committed to the file.
     std::int64_t dataVersion();
+    // PRAGMA integrity_check: one row "ok" for a sound file, else a row per problem found.
+    SqlQuery integrityCheck();
     // Rows this connection has inserted, changed or deleted since it opened, triggers' included:
     // with dataVersion, tells whether anything was written since.
     std::int64_t totalChanges() const;

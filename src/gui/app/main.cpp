@@ -1,7 +1,7 @@
 #include "core/platform/ProgramInfo.h"
+#include "core/session/SampleJournal.h"
 #include "gui/app/BrowserPanes.h"
 #include "gui/app/CJournalApp.h"
-#include "gui/app/SampleJournal.h"
 #include "gui/app/SingleInstance.h"
 
 #include <QAction>

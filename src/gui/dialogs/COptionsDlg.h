@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/session/OptionsValues.h"
+#include "core/store/OptionsValues.h"
 
 #include <QDialog>
 

@@ -1,10 +1,12 @@
-#include "gui/app/SampleJournal.h"
+#include "core/session/SampleJournal.h"
 
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
 #include "core/session/NewJournalPath.h"
 #include "core/session/NoWindowHost.h"
-#include "core/store/SqlBuffer.h"
+#include "core/store/FolderTable.h"
+#include "core/store/TopicLinks.h"
+#include "core/store/TopicTable.h"
 
 #include <filesystem>
 #include <vector>
@@ -62,23 +64,18 @@ std::string makeSampleJournal(const std::string& path) {
         return ui.error().empty() ? "the journal could not be created" : ui.error();
 
     try {
-        SqlBuffer sql;
         const char* folderNames[] = {"Travel", "Work", "Reading", "Lisbon 2026"};
         std::string folderIds[4];
         for (int i = 0; i < 4; ++i) {
             folderIds[i] = CQBKDoc::NewId();
             const std::string parent = i == 3 ? folderIds[0] : std::string("{Root}");
-            doc.Reader().Db().execute(
-                sql.format("INSERT INTO Folder (FolderID, ParentID, Name) VALUES('%q', '%q', '%q')",
-                           folderIds[i].c_str(), parent.c_str(), folderNames[i]));
+            FolderTable(doc.Reader().Db()).Insert(folderIds[i], parent, folderNames[i]);
         }
         const char* topicNames[] = {"Family", "Books", "Weather", "Plans"};
         std::string topicIds[4];
         for (int i = 0; i < 4; ++i) {
             topicIds[i] = CQBKDoc::NewId();
-            doc.Reader().Db().execute(
-                sql.format("INSERT INTO Topic (TopicID, Name) VALUES('%q', '%q')",
-                           topicIds[i].c_str(), topicNames[i]));
+            TopicTable(doc.Reader().Db()).Insert(topicIds[i], topicNames[i]);
         }
         auto topicId = [&](const char* name) {
             for (int i = 0; i < 4; ++i) {
@@ -128,9 +125,7 @@ std::string makeSampleJournal(const std::string& path) {
                 return ui.error().empty() ? "an entry could not be saved" : ui.error();
             doc.SetEntryTimeStamp(entry.when, id);
             for (const char* topic : entry.topics)
-                doc.Reader().Db().execute(
-                    sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES('%q', '%q')",
-                               id.c_str(), topicId(topic).c_str()));
+                TopicLinks(doc.Reader().Db()).Add(id, topicId(topic));
         }
     } catch (const CppSQLite3Exception& e) {
         return e.message();

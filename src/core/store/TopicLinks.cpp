@@ -1,0 +1,83 @@
+#include "core/store/TopicLinks.h"
+
+#include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
+
+void TopicLinks::Add(const std::string& entryId, const std::string& topicId) {
+    SqlBuffer sql;
+    m_db.execute(sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) VALUES('%q', '%q')",
+                            entryId.c_str(), topicId.c_str()));
+}
+
+void TopicLinks::RemoveAllOf(const std::string& entryId) {
+    SqlBuffer sql;
+    m_db.execute(sql.format("Delete FROM Entry2Topic WHERE EntryID = '%q'", entryId.c_str()));
+}
+
+void TopicLinks::RemoveTopic(const std::string& topicId) {
+    SqlBuffer sql;
+    m_db.execute(sql.format("Delete From Entry2Topic Where TopicID = '%q'", topicId.c_str()));
+}
+
+void TopicLinks::AdoptPlaceholder(const std::string& entryId) {
+    SqlBuffer sql;
+    m_db.execute(sql.format("UPDATE Entry2Topic SET EntryID = '%q' WHERE EntryID = '{new_entry}'",
+                            entryId.c_str()));
+}
+
+void TopicLinks::DropPlaceholder() {
+    m_db.execute("DELETE FROM Entry2Topic WHERE EntryID = '{new_entry}'");
+}
+
+SqlQuery TopicLinks::TopicsMarkedFor(const std::string& entryId) {
+    SqlBuffer sql;
+    return m_db.query(
+        sql.format("SELECT * FROM Topic LEFT OUTER JOIN Entry2Topic ON Entry2Topic.TopicID = "
+                   "Topic.TopicID AND Entry2Topic.EntryID = '%q'",
+                   entryId.c_str()));
+}
+
+SqlQuery TopicLinks::NamesOf(const std::string& entryId) {
+    SqlBuffer sql;
+    return m_db.query(sql.format(
+        "SELECT Name FROM Topic, Entry2Topic WHERE Topic.TopicID = Entry2Topic.TopicID and "
+        "Entry2Topic.EntryId = '%q'",
+        entryId.c_str()));
+}
+
+SqlQuery TopicLinks::TextEntryIdsAndNames() {
+    // Entry2Topic first, as NamesOf's plan runs it, so each entry's names come in the same
+    // order; only ids that are text without a zero byte can equal NamesOf's quoted id.
+    return m_db.query(
+        "SELECT Entry2Topic.EntryID, Topic.Name FROM Entry2Topic CROSS JOIN Topic WHERE "
+        "Topic.TopicID = Entry2Topic.TopicID AND typeof(Entry2Topic.EntryID) = 'text' AND "
+        "instr(Entry2Topic.EntryID, char(0)) = 0");
+}
+
+SqlQuery TopicLinks::EntriesWithAll(const std::string& quotedTopicIds, int count) {
+    SqlBuffer sql;
+    return m_db.query(
+        sql.format("SELECT EntryID FROM Entry2Topic WHERE TopicID In (%s) GROUP BY EntryID HAVING "
+                   "Count(EntryID)=%d",
+                   quotedTopicIds.c_str(), count));
+}
+
+std::string TopicLinks::EntriesWithAllCondition(const std::string& quotedTopicIds, int count) {
+    SqlBuffer sql;
+    return sql.format("EntryID IN (SELECT EntryID FROM Entry2Topic WHERE TopicID "
+                      "IN (%s) GROUP BY EntryID HAVING Count(DISTINCT TopicID)=%d)",
+                      quotedTopicIds.c_str(), count);
+}
+
+SqlQuery TopicLinks::TextEntryIdsLinkedTo(const std::string& quotedTopicIds) {
+    SqlBuffer sql;
+    return m_db.query(sql.format(
+        "SELECT EntryID FROM Entry2Topic WHERE TopicID in (%s) AND typeof(EntryID) = 'text' AND "
+        "instr(EntryID, char(0)) = 0",
+        quotedTopicIds.c_str()));
+}
+
+SqlQuery TopicLinks::Counted() {
+    return m_db.query(
+        "SELECT EntryID, TopicID, count(*) FROM Entry2Topic GROUP BY EntryID, TopicID;");
+}
