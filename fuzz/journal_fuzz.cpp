@@ -9,7 +9,7 @@
 #include "core/platform/TextEncoding.h"
 #include "core/richtext/RtfReader.h"
 #include "core/session/CQBKDoc.h"
-#include "core/session/JournalUi.h"
+#include "core/session/DecliningJournalUi.h"
 #include "core/session/NoWindowHost.h"
 #include "core/store/CHiddenRichEdit.h"
 
@@ -28,7 +28,7 @@ constexpr const char* kSeedPassword = "pw";
 
 // Answers as a user who knows the seeds' password would: the password once, then Cancel;
 // every message box with its default button. Keeps the last message for the check below.
-class FuzzUi : public JournalUi {
+class FuzzUi : public DecliningJournalUi {
 public:
     MessageAnswer messageBox(const MessageBoxRequest& box) override {
         lastMessage = box.text;
@@ -40,13 +40,6 @@ public:
         values.m_password = kSeedPassword;
         return true;
     }
-    bool runChangePasswordDialog(ChangePasswordValues&) override { return false; }
-    bool runNewJournalDialog(NewJournalValues&) override { return false; }
-    bool runOptionsDialog(OptionsValues&) override { return false; }
-    bool runCommentDialog(CommentValues&) override { return false; }
-    bool runChangeDateDialog(ChangeDateValues&) override { return false; }
-    WelcomeChoice runWelcomeDialog() override { return WelcomeChoice::Close; }
-    std::optional<std::string> chooseJournalToOpen() override { return std::nullopt; }
 
     std::string lastMessage;
     int passwordAsked = 0;

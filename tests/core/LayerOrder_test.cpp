@@ -50,9 +50,9 @@ void addReachable(const std::string& unit, std::set<std::string>& into) {
 }
 
 bool mayInclude(const std::string& from, const std::string& to) {
-    std::set<std::string> reachable;
+    std::set<std::string> reachable{from};
     addReachable(from, reachable);
-    return from == to || reachable.count(to) != 0;
+    return reachable.count(to) != 0;
 }
 
 } // namespace
@@ -66,7 +66,7 @@ TEST(LayerOrder, EveryIncludePointsDownTheLayers) {
         const std::string ext = entry.path().extension().string();
         if (ext != ".cpp" && ext != ".h")
             continue;
-        ++files;
+        files += ext == ".cpp";
         const std::string from = unitOf(fs::relative(entry.path(), src).generic_string());
         std::ifstream in(entry.path());
         std::smatch match;
@@ -81,7 +81,7 @@ TEST(LayerOrder, EveryIncludePointsDownTheLayers) {
                 edges[from].insert(to);
         }
     }
-    EXPECT_GT(files, 300);
+    EXPECT_GT(files, 150);
     // The folders below one another in the table never reach back: no include cycle.
     for (const auto& [from, tos] : edges) {
         for (const std::string& to : tos)

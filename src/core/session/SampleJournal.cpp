@@ -1,7 +1,7 @@
 #include "core/session/SampleJournal.h"
 
 #include "core/session/CQBKDoc.h"
-#include "core/session/JournalUi.h"
+#include "core/session/DecliningJournalUi.h"
 #include "core/session/NewJournalPath.h"
 #include "core/session/NoWindowHost.h"
 #include "core/store/FolderTable.h"
@@ -14,7 +14,7 @@
 namespace {
 
 // Answers the session's questions as a user creating the sample would.
-class SampleUi : public JournalUi {
+class SampleUi : public DecliningJournalUi {
 public:
     explicit SampleUi(std::string path) : m_path(std::move(path)) {}
 
@@ -32,13 +32,6 @@ public:
         values.m_fileName = std::filesystem::path(m_path).filename().string();
         return true;
     }
-    bool runPasswordDialog(PasswordValues&) override { return false; }
-    bool runChangePasswordDialog(ChangePasswordValues&) override { return false; }
-    bool runOptionsDialog(OptionsValues&) override { return false; }
-    bool runCommentDialog(CommentValues&) override { return false; }
-    bool runChangeDateDialog(ChangeDateValues&) override { return false; }
-    WelcomeChoice runWelcomeDialog() override { return WelcomeChoice::Close; }
-    std::optional<std::string> chooseJournalToOpen() override { return std::nullopt; }
 
     const std::string& error() const { return m_error; }
 

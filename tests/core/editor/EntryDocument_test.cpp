@@ -1,6 +1,6 @@
 #include "core/editor/CEntryDoc.h"
 #include "core/editor/EditorMessages.h"
-#include "core/session/OptionsValues.h"
+#include "core/store/OptionsValues.h"
 #include "core/store/StoredText.h"
 #include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
