@@ -1,6 +1,7 @@
 #include "core/export/ExportJob.h"
 
 #include "core/export/EntryReader.h"
+#include "core/export/SafeFile.h"
 #include "core/session/JournalReader.h"
 #include "core/store/TimeStamp.h"
 
@@ -8,23 +9,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
-// One output document, written into a temporary file that gets its name when complete: the
-// writer's text piece by piece, or HTML gathered for a converter, or entries laid out on pages.
+// One output document, written into a file that gets its name when complete: the writer's
+// text piece by piece, or HTML gathered for a converter, or entries laid out on pages.
 class Output {
 public:
-    Output(const QString& path, const ExportFormat format, const ExportMakers& makers)
-        : m_file(path), m_converter(format == ExportFormat::Odt ? makers.odt : HtmlConverter()),
+    Output(SafeFile& file, const ExportFormat format, const ExportMakers& makers)
+        : m_file(file), m_converter(format == ExportFormat::Odt ? makers.odt : HtmlConverter()),
           m_pagesMaker(format == ExportFormat::Pdf ? makers.pdf : EntryPagesMaker()) {}
 
     bool open(const QString& title, QString& error) {
-        if (!m_file.open(QIODevice::WriteOnly))
+        if (!m_file.open())
             return fileError(error);
         if (m_pagesMaker)
-            m_pages = m_pagesMaker(m_file, title);
+            m_pages = m_pagesMaker(m_file.device(), title);
         return true;
     }
 
@@ -42,44 +42,42 @@ public:
     bool entry(ExportWriter& writer, const ExportedEntry& entry, QString& error) {
         if (!m_pages)
             return write(writer.entry(entry), error);
-        if (m_pages->printEntry(entry.storedText, entry.when))
-            return true;
-        return cancelWithError(error);
+        return m_pages->printEntry(entry.storedText, entry.when) || fileError(error);
     }
 
-    bool commit(QString& error) {
+    // Everything is on disk under the temporary name; the file's commit names it.
+    bool complete(QString& error) {
         if (m_pages && !m_pages->finish())
-            return cancelWithError(error);
+            return fileError(error);
+        m_pages.reset();
         if (m_converter) {
             const QByteArray converted = m_converter(m_html, error);
-            if (converted.isEmpty() || !writeFile(converted, error)) {
-                m_file.cancelWriting();
+            if (converted.isEmpty()) {
+                m_file.discard();
                 return false;
             }
+            if (!writeFile(converted, error))
+                return false;
         }
-        return m_file.commit() || fileError(error);
+        return m_file.finish() || fileError(error);
     }
-
-    void cancel() { m_file.cancelWriting(); }
 
 private:
+    // The file's own cause when it has one (a failed write is noticed at the latest when the
+    // file is finished), and the file is given up.
     bool fileError(QString& error) {
-        error = QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), m_file.errorString());
-        return false;
-    }
-
-    // The file's error is read before cancelling, which replaces it.
-    bool cancelWithError(QString& error) {
-        fileError(error);
-        m_file.cancelWriting();
+        if (m_file.error().isEmpty())
+            m_file.finish();
+        error = m_file.message();
+        m_file.discard();
         return false;
     }
 
     bool writeFile(const QByteArray& bytes, QString& error) {
-        return m_file.write(bytes) == bytes.size() || cancelWithError(error);
+        return m_file.device().write(bytes) == bytes.size() || fileError(error);
     }
 
-    QSaveFile m_file;
+    SafeFile& m_file;
     HtmlConverter m_converter;
     EntryPagesMaker m_pagesMaker;
     std::unique_ptr<EntryPages> m_pages; // ends before the file it writes to
@@ -90,6 +88,7 @@ class Job {
 public:
     Job(const ExportRequest& request, const ExportMakers& makers, const ExportProgress& progress)
         : m_request(request), m_makers(makers), m_progress(progress),
+          m_rule({request.journalPath}, request.overwrite),
           m_writer(MakeExportWriter(request.format)) {}
 
     ExportResult run(EntryReader& reader) {
@@ -97,11 +96,6 @@ public:
             splitExport(reader);
         else
             singleExport(reader);
-        if (m_result.status != ExportResult::Status::Done) {
-            for (const QString& file : m_result.files)
-                QFile::remove(file);
-            m_result.files.clear();
-        }
         return m_result;
     }
 
@@ -110,16 +104,6 @@ private:
         m_result.status = ExportResult::Status::Failed;
         m_result.message = message;
         return false;
-    }
-
-    bool mayWrite(const QString& path) {
-        const QFileInfo target(path);
-        if (!m_request.journalPath.isEmpty() && target.exists() &&
-            target.canonicalFilePath() == QFileInfo(m_request.journalPath).canonicalFilePath())
-            return fail(QStringLiteral("%1 is the journal itself").arg(path));
-        if (m_request.overwrite || !target.exists())
-            return true;
-        return fail(QStringLiteral("%1 already exists").arg(path));
     }
 
     bool advance(const EntryReader& reader) {
@@ -132,9 +116,8 @@ private:
 
     void singleExport(EntryReader& reader) {
         const QString& path = m_request.outPath;
-        if (!mayWrite(path))
-            return;
-        Output out(path, m_request.format, m_makers);
+        SafeFile file(path, m_rule);
+        Output out(file, m_request.format, m_makers);
         QString error;
         if (!out.open(m_request.title, error) ||
             !out.write(m_writer->begin(m_request.title), error)) {
@@ -147,18 +130,22 @@ private:
                 fail(error);
                 return;
             }
-            if (!advance(reader)) {
-                out.cancel();
+            if (!advance(reader))
                 return;
-            }
         }
-        if (!out.write(m_writer->end(), error) || !out.commit(error)) {
+        if (!out.write(m_writer->end(), error) || !out.complete(error)) {
             fail(error);
+            return;
+        }
+        if (!file.commit()) {
+            fail(file.message());
             return;
         }
         m_result.files << path;
     }
 
+    // Every entry's file is complete on disk before the first one gets its name, so a failure
+    // part-way names none of them.
     void splitExport(EntryReader& reader) {
         const QDir folder(m_request.outPath);
         if (!folder.exists() && !QDir().mkpath(m_request.outPath)) {
@@ -166,30 +153,51 @@ private:
             return;
         }
         const QString extension = QLatin1String(ExportFormatExtension(m_request.format));
+        std::vector<std::unique_ptr<SafeFile>> files;
+        QStringList paths;
         ExportedEntry entry;
         while (reader.next(entry)) {
             const QString path =
-                uniquePath(folder, SplitFileStem(entry.timeStamp, entry.id), extension);
-            if (!mayWrite(path))
-                return;
-            Output out(path, m_request.format, m_makers);
+                uniquePath(paths, folder, SplitFileStem(entry.timeStamp, entry.id), extension);
+            files.push_back(std::make_unique<SafeFile>(path, m_rule));
+            paths << path;
+            Output out(*files.back(), m_request.format, m_makers);
             QString error;
             if (!out.open(entry.when, error) || !out.write(m_writer->begin(entry.when), error) ||
                 !out.entry(*m_writer, entry, error) || !out.write(m_writer->end(), error) ||
-                !out.commit(error)) {
+                !out.complete(error)) {
                 fail(error);
                 return;
             }
-            m_result.files << path;
             if (!advance(reader))
                 return;
+        }
+        commitAll(files);
+    }
+
+    // Should a rename fail, the files this export made are removed again; files it replaced
+    // cannot be given back and are left as written.
+    void commitAll(const std::vector<std::unique_ptr<SafeFile>>& files) {
+        QStringList created;
+        for (const auto& file : files) {
+            if (!file->commit()) {
+                fail(file->message());
+                for (const QString& path : created)
+                    QFile::remove(path);
+                m_result.files.clear();
+                return;
+            }
+            if (file->created())
+                created << file->target();
+            m_result.files << file->target();
         }
     }
 
     // Entries of the same minute get " (2)", " (3)"... after the first one's name.
-    QString uniquePath(const QDir& folder, const QString& stem, const QString& extension) {
+    static QString uniquePath(const QStringList& taken, const QDir& folder, const QString& stem,
+                              const QString& extension) {
         QString name = stem + u'.' + extension;
-        for (int n = 2; m_result.files.contains(folder.filePath(name)); ++n)
+        for (int n = 2; taken.contains(folder.filePath(name)); ++n)
             name = QStringLiteral("%1 (%2).%3").arg(stem).arg(n).arg(extension);
         return folder.filePath(name);
     }
@@ -197,6 +205,7 @@ private:
     const ExportRequest& m_request;
     const ExportMakers& m_makers;
     const ExportProgress& m_progress;
+    const OutputRule m_rule;
     std::unique_ptr<ExportWriter> m_writer;
     ExportResult m_result;
 };

@@ -43,9 +43,9 @@ struct ExportResult {
     QStringList files; // the files written
 };
 
-// Writes the chosen entries in date order. A file appears only complete: each is written
-// under a temporary name and renamed at the end, and a cancelled or failed export removes
-// every file it wrote. Reads the journal only.
+// Writes the chosen entries in date order. A file appears only complete and on disk: each is
+// written under a temporary name, and with split none is renamed before all are complete; a
+// cancelled or failed export leaves no file it made. Reads the journal only.
 ExportResult RunExport(const JournalReader& journal, const ExportRequest& request,
                        const ExportMakers& makers = {}, const ExportProgress& progress = {});
 

@@ -1,12 +1,13 @@
 #include "core/export/JournalBackup.h"
 
+#include "core/export/SafeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <sqlite3.h>
 
-#include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -41,7 +42,13 @@ QString copyPages(sqlite3* from, sqlite3* to) {
             sqlite3_sleep(20);
     } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
     sqlite3_backup_finish(backup);
-    return rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errstr(rc));
+    if (rc == SQLITE_DONE)
+        return {};
+    // SQLite's words for a failed write ("disk I/O error") hide the cause; the system's show it.
+    const int cause = sqlite3_system_errno(to);
+    return QString::fromUtf8(sqlite3_errstr(rc)) +
+           (cause != 0 ? QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(cause)))
+                       : QString());
 }
 
 QString quickCheck(sqlite3* db) {
@@ -60,28 +67,19 @@ QString quickCheck(sqlite3* db) {
 
 BackupResult BackupJournal(const std::string& source, const std::string& target, bool overwrite) {
     BackupResult result;
+    const QString sourceName = QString::fromStdString(source);
     const QString targetName = QString::fromStdString(target);
-    if (!QFileInfo::exists(QString::fromStdString(source))) {
-        result.message = QStringLiteral("%1 does not exist").arg(QString::fromStdString(source));
+    if (!QFileInfo::exists(sourceName)) {
+        result.message = QStringLiteral("%1 does not exist").arg(sourceName);
         return result;
     }
-    if (!overwrite && QFileInfo::exists(targetName)) {
-        result.message = QStringLiteral("%1 already exists").arg(targetName);
+    const OutputRule rule({sourceName}, overwrite);
+    SafeFile copy(targetName, rule);
+    if (!copy.open()) {
+        result.message = copy.message();
         return result;
     }
-    if (QFileInfo(QString::fromStdString(source)).canonicalFilePath() ==
-        QFileInfo(targetName).canonicalFilePath()) {
-        result.message = QStringLiteral("a journal cannot be backed up onto itself");
-        return result;
-    }
-
-    QTemporaryFile temporary(targetName + QStringLiteral(".XXXXXX"));
-    if (!temporary.open()) {
-        result.message =
-            QStringLiteral("cannot write %1: %2").arg(targetName, temporary.errorString());
-        return result;
-    }
-    const std::string temporaryPath = temporary.fileName().toStdString();
+    const std::string temporaryPath = QFile::encodeName(copy.temporaryPath()).toStdString();
     QString error;
     {
         // Read-write when the file allows it, though nothing is written: a journal left by a
@@ -101,19 +99,14 @@ BackupResult BackupJournal(const std::string& source, const std::string& target,
         result.message = QStringLiteral("cannot back up: ") + error;
         return result;
     }
-    // The copy is complete: give it its name. rename() replaces a file atomically; without
-    // overwrite a file that appeared meanwhile is kept and the copy given up.
-    if (!overwrite && QFileInfo::exists(targetName)) {
-        result.message = QStringLiteral("%1 already exists").arg(targetName);
+    // The copy is complete: give it its name, which asks the rule once more (a file that
+    // appeared meanwhile is kept without overwrite).
+    if (!copy.commit()) {
+        result.message = copy.message();
         return result;
     }
-    if (std::rename(temporaryPath.c_str(), target.c_str()) != 0) {
-        result.message = QStringLiteral("cannot write %1").arg(targetName);
-        return result;
-    }
-    temporary.setAutoRemove(false);
-    // A temporary file is private to its owner; the copy gets the journal's own permissions.
-    QFile::setPermissions(targetName, QFile::permissions(QString::fromStdString(source)));
+    // The copy gets the journal's own permissions.
+    QFile::setPermissions(targetName, QFile::permissions(sourceName));
     result.ok = true;
     return result;
 }
