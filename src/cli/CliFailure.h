@@ -1,13 +1,14 @@
 #pragma once
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
 // Exit statuses of the tool.
 enum ExitStatus {
     ExitSuccess = 0,
-    ExitUsage = 1,   // the command line is wrong
-    ExitJournal = 2, // the journal could not be read or written
+    ExitUsage = 1,    // the command line is wrong
+    ExitJournal = 2,  // the journal could not be read or written
     ExitProblems = 3, // qbk check found problems
 };
 
@@ -31,4 +32,10 @@ inline CliFailure usageError(const std::string& message) {
 // A failure of the journal named by file.
 inline CliFailure journalError(const std::string& file, const std::string& message) {
     return CliFailure(ExitJournal, file + ": " + message);
+}
+
+// Standard output could not be written; cause is the errno value.
+inline CliFailure outputError(int cause) {
+    return CliFailure(ExitJournal,
+                      std::string("cannot write standard output: ") + std::strerror(cause));
 }

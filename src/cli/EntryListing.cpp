@@ -1,5 +1,6 @@
 #include "cli/EntryListing.h"
 
+#include "cli/CliFailure.h"
 #include "cli/JournalSession.h"
 #include "cli/TerminalUi.h"
 
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -53,7 +55,8 @@ void printTable(const std::vector<std::vector<std::string>>& table, bool tsv) {
 } // namespace
 
 void writeOut(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+        throw outputError(errno);
 }
 
 void printEntries(JournalSession& session, std::vector<EntryRow> rows, bool tsv) {

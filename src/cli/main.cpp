@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -65,11 +66,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
+int dispatch(QStringList arguments) {
     if (arguments.isEmpty()) {
         std::fputs(toolHelp().c_str(), stderr);
         return ExitUsage;
@@ -92,4 +89,23 @@ int main(int argc, char* argv[]) {
         return ExitUsage;
     }
     return runCommand(*command, arguments);
+}
+
+// Output that never arrived is a failure like any other (a full disk behind "> file"): what is
+// still buffered is written and the stream closed before the exit status is decided.
+int closeStandardOutput(int status) {
+    errno = 0;
+    const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const int cause = errno;
+    if (std::fclose(stdout) == 0 && written)
+        return status;
+    printError(outputError(cause != 0 ? cause : errno != 0 ? errno : EIO).what());
+    return status == ExitSuccess ? ExitJournal : status;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    return closeStandardOutput(dispatch(QCoreApplication::arguments().mid(1)));
 }
