@@ -88,13 +88,15 @@ const std::string kPrintHelp =
     std::string(
         "Usage: qbk print FILE --pdf OUT.pdf [--entry ID | --folder NAME]\n"
         "                 [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--no-header]\n"
-        "                 [--password-stdin]\n"
+        "                 [--force] [--password-stdin]\n"
         "\n"
         "Prints entries to a PDF file as Quillbook prints them on paper: each entry on\n"
         "pages of its own, in order of date, inside margins of 1.25 inches left and right\n"
         "and 1 inch top and bottom, under its date and time. Without --entry or --folder\n"
-        "every entry is printed. OUT.pdf is replaced only when printing succeeded.\n"
+        "every entry is printed. An existing OUT.pdf is replaced only with --force and\n"
+        "only when printing succeeded; the journal itself is never written.\n"
         "  --pdf OUT.pdf     the file to write\n"
+        "  --force           replace OUT.pdf if it exists\n"
         "  --entry ID        only this entry (its id, or the start of it)\n"
         "  --folder NAME     only entries filed in this folder (a name, or an id in braces)\n"
         "  --from DAY        only entries from this day on\n"
@@ -200,6 +202,7 @@ const std::vector<CommandDef>& commandTable() {
          kPrintHelp.c_str(),
          {kPasswordStdin,
           {QStringLiteral("pdf"), true},
+          {QStringLiteral("force")},
           {QStringLiteral("entry"), true},
           {QStringLiteral("folder"), true},
           {QStringLiteral("from"), true},

@@ -6,11 +6,12 @@
 #include "cli/PrintExportChoice.h"
 
 #include "core/export/EntryReader.h"
+#include "core/export/SafeFile.h"
 #include "core/platform/TextEncoding.h"
 #include "core/print/PrintMessages.h"
 #include "render/PdfEntryPages.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 #include <cstdio>
 
@@ -18,6 +19,14 @@ namespace {
 
 std::string utf8(const QString& text) {
     return text.toUtf8().toStdString();
+}
+
+CliFailure writeError(SafeFile& out) {
+    if (out.error().isEmpty())
+        out.finish(); // pages that failed to lay out: the file's own cause, if it has one
+    if (out.refused())
+        return CliFailure(ExitJournal, utf8(out.error()));
+    return journalError(utf8(out.target()), "cannot be written: " + utf8(out.error()));
 }
 
 } // namespace
@@ -40,15 +49,17 @@ int runPrint(const CommandLine& line) {
 
     // Written beside the target and moved over it at the end: a failed print leaves no
     // half-written file and an older PDF of that name stays as it was.
-    QSaveFile out(*pdf);
-    if (!out.open(QIODevice::WriteOnly))
-        throw journalError(utf8(*pdf), "cannot be written: " + utf8(out.errorString()));
+    const OutputRule rule({QFile::decodeName(session.path().c_str())},
+                          line.isSet(QStringLiteral("force")));
+    SafeFile out(*pdf, rule);
+    if (!out.open())
+        throw writeError(out);
     EntryPrintJob::Options options;
     options.dateTimeHeader = !line.isSet(QStringLiteral("no-header"));
     int pages = 0;
     std::size_t printed = 0;
     {
-        PdfEntryPages job(out, storedToText(session.doc().GetTitle()), options);
+        PdfEntryPages job(out.device(), storedToText(session.doc().GetTitle()), options);
         ExportedEntry entry;
         bool written = true;
         while (written && reader.next(entry)) {
@@ -56,7 +67,7 @@ int runPrint(const CommandLine& line) {
             ++printed;
         }
         if (!written || !job.finish() || !out.commit())
-            throw journalError(utf8(*pdf), "cannot be written: " + utf8(out.errorString()));
+            throw writeError(out);
         pages = job.pagesPrinted();
     }
     std::printf("Printed %zu %s on %d %s.\n", printed, printed == 1 ? "entry" : "entries", pages,

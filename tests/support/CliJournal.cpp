@@ -23,10 +23,10 @@ std::string CliJournal::add(const std::string& input, const std::vector<std::str
 }
 
 QbkResult CliJournal::run(const std::string& command, const std::vector<std::string>& rest,
-                          const std::string& input) {
+                          const std::string& input, const QbkRunLimits& limits) {
     std::vector<std::string> args = {command, path()};
     args.insert(args.end(), rest.begin(), rest.end());
-    return runQbk(args, input);
+    return runQbk(args, input, limits);
 }
 
 void CliJournal::exec(const std::string& sql) const {

@@ -22,7 +22,7 @@ public:
     std::string add(const std::string& input, const std::vector<std::string>& options = {});
     // qbk COMMAND on the journal's path with the rest of the arguments.
     QbkResult run(const std::string& command, const std::vector<std::string>& rest = {},
-                  const std::string& input = {});
+                  const std::string& input = {}, const QbkRunLimits& limits = {});
 
     // Plain SQLite on the journal (a failing statement throws, failing the test).
     void exec(const std::string& sql) const;

@@ -5,14 +5,29 @@
 
 #include <sstream>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
-QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& input) {
+QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& input,
+                 const QbkRunLimits& limits) {
     QStringList args;
     for (const std::string& argument : arguments)
         args.append(QString::fromStdString(argument));
     QProcess process;
-    process.setChildProcessModifier([] { ::setsid(); });
+    const long fileSizeLimit = limits.fileSizeLimit;
+    process.setChildProcessModifier([fileSizeLimit] {
+        ::setsid();
+        if (fileSizeLimit > 0) {
+            // A write past the limit then fails with EFBIG instead of killing the program.
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+    });
+    if (!limits.standardOutputFile.empty())
+        process.setStandardOutputFile(QString::fromStdString(limits.standardOutputFile));
     process.start(QStringLiteral(QBK_EXECUTABLE), args);
     QbkResult result;
     process.write(input.data(), static_cast<qint64>(input.size()));

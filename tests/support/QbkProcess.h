@@ -12,10 +12,18 @@ struct QbkResult {
     std::string err; // standard error, bytes
 };
 
+// Where a run's output goes and how large a file it may write (RLIMIT_FSIZE, for a disk that
+// fills up; 0 for no limit).
+struct QbkRunLimits {
+    long fileSizeLimit = 0;
+    std::string standardOutputFile; // instead of capturing standard output
+};
+
 // Runs the built qbk with the arguments (UTF-8) and the bytes on its standard input. The
 // program runs in a session of its own, without a controlling terminal, so that a password
 // prompt can never wait for someone to type.
-QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& input = {});
+QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& input = {},
+                 const QbkRunLimits& limits = {});
 
 // A run that exited with the status and said the words on standard error.
 MATCHER_P2(ExitsWith, status, words, "") {
