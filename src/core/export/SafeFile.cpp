@@ -46,7 +46,9 @@ void syncFolder(const QString& path) {
 // QFile reports a write cut short by a full disk as a short count with no cause at all.
 class DescriptorDevice : public QIODevice {
 public:
-    explicit DescriptorDevice(int descriptor) : m_descriptor(descriptor) {
+    // The descriptor is the file's own: once it is closed (-1), a late write by a page layout
+    // still holding the device fails instead of landing in whatever file reuses the number.
+    explicit DescriptorDevice(const int& descriptor) : m_descriptor(descriptor) {
         open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
 
@@ -78,7 +80,7 @@ protected:
 
 private:
     static constexpr qsizetype kPiece = 1 << 16;
-    int m_descriptor;
+    const int& m_descriptor;
     QByteArray m_buffer;
     QString m_cause;
 };
