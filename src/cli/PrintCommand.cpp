@@ -26,7 +26,9 @@ CliFailure writeError(SafeFile& out) {
         out.finish(); // pages that failed to lay out: the file's own cause, if it has one
     if (out.refused())
         return CliFailure(ExitJournal, utf8(out.error()));
-    return journalError(utf8(out.target()), "cannot be written: " + utf8(out.error()));
+    const std::string cause = utf8(out.error());
+    return journalError(utf8(out.target()),
+                        "cannot be written" + (cause.empty() ? "" : ": " + cause));
 }
 
 } // namespace

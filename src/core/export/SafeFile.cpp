@@ -142,8 +142,10 @@ bool SafeFile::commit() {
     struct stat old {};
     const bool existed = ::lstat(QFile::encodeName(m_target).constData(), &old) == 0;
     if (renameInto(QFile::encodeName(m_temporary), QFile::encodeName(m_target),
-                   m_rule.replaces()) != 0)
-        return fail(errno);
+                   m_rule.replaces()) != 0) {
+        // Made by someone else between the rule's answer and the rename: the rule's words.
+        return errno == EEXIST ? refuse(m_rule.refusal(m_target)) : fail(errno);
+    }
     m_committed = true;
     m_created = !existed;
     syncFolder(m_target);
@@ -174,5 +176,8 @@ bool SafeFile::refuse(const QString& refusal) {
 }
 
 QString SafeFile::message() const {
-    return m_refused ? m_error : QStringLiteral("cannot write %1: %2").arg(m_target, m_error);
+    if (m_refused)
+        return m_error;
+    return m_error.isEmpty() ? QStringLiteral("cannot write %1").arg(m_target)
+                             : QStringLiteral("cannot write %1: %2").arg(m_target, m_error);
 }

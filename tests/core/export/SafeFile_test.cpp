@@ -33,6 +33,7 @@ TEST(SafeFileTest, TheTargetChangesOnlyAtTheRename) {
             std::ofstream(name) << "old";
         EXPECT_EQ(fileBytes(name), c.old == Old::Never ? "" : "old"); // untouched so far
         EXPECT_EQ(file.commit(), c.committed);
+        EXPECT_EQ(file.refused(), !c.committed); // told as the rule tells it, not "File exists"
         EXPECT_EQ(fileBytes(name), c.committed ? "new" : "old");
         EXPECT_EQ(file.created(), c.old == Old::Never);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
