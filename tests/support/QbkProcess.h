@@ -12,8 +12,7 @@ struct QbkResult {
     std::string err; // standard error, bytes
 };
 
-// Where a run's output goes and how large a file it may write (RLIMIT_FSIZE, for a disk that
-// fills up; 0 for no limit).
+// How large a file a run may write (RLIMIT_FSIZE: a disk that fills up), and where its output goes.
 struct QbkRunLimits {
     long fileSizeLimit = 0;
     std::string standardOutputFile; // instead of capturing standard output
