@@ -3,11 +3,11 @@
 #   1. an entry open in the editor while another program owns the clipboard, 10 s untouched;
 #   2. a journal of ENTRIES entries with an empty folder selected, 10 s of mouse movement.
 # Prints the CPU seconds of Quillbook and of the X server for each.
-#   scripts/idle-cpu.sh [ENTRIES]      (default 100000; needs a built build/src/gui/quillbook)
+#   scripts/idle-cpu.sh [ENTRIES]   (default 100000; QUILLBOOK=program, else the one built)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 entries="${1:-100000}"
-app="$PWD/build/src/gui/quillbook"
+app="${QUILLBOOK:-$PWD/build/src/gui/quillbook}"
 work="$(mktemp -d)"
 export DISPLAY=:95
 pids=()
