@@ -113,12 +113,14 @@ void CQBKDoc::ClearContentKey() {
     m_searchCache.Clear();
     m_entryRows.Detach();
     m_searchMarks.Detach();
+    m_folderEntries.Clear();
 }
 
 void CQBKDoc::AttachSessionTables() {
     m_searchCache.Attach(m_db);
     m_entryRows.Attach(m_db);
     m_searchMarks.Attach(m_db);
+    m_folderEntries.Clear();
     m_seenDataVersion = m_db.dataVersion();
 }
 

@@ -4,6 +4,7 @@
 #include "core/platform/CommandMap.h"
 #include "core/protect/BlowfishEngine.h"
 #include "core/session/BackgroundReader.h"
+#include "core/session/FolderEntriesCache.h"
 #include "core/session/JournalReader.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/EntryRowIds.h"
@@ -152,7 +153,8 @@ public:
     bool MoveFolder(const std::string& folderId, const std::string& parentId);
     int DeleteFolder();
     // Quiet: for enabling rules, which must never show a message; a failure reads as "has
-    // entries", which leaves Delete Folder disabled.
+    // entries", which leaves Delete Folder disabled. Asks the file again only once it or the
+    // folder asked about has changed.
     bool FolderHasEntries(const std::string& folderId);
     void NewTopic();
     bool RenameTopic(const std::string& topicId, const std::string& name);
@@ -271,6 +273,7 @@ private:
     EntryRowIds m_entryRows;
     // Which rows carry a search mark, so a search rewrites only the marks that change.
     SearchMarks m_searchMarks;
+    FolderEntriesCache m_folderEntries;
     unsigned m_entryListRefreshes = 0;  // RefreshEntryList calls, so a refresh is not repeated
     std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show
     bool m_readOnly = false;

@@ -32,10 +32,13 @@ bool CQBKDoc::FolderHasEntries(const std::string& folderId) {
     if (!IsJournalOpen())
         return false;
     try {
-        SqlQuery query = EntryTable(m_db).IdsInFolder(folderId);
-        const bool hasEntries = !query.eof();
-        query.finalize();
-        return hasEntries;
+        const FolderEntriesCache::FileState state{m_db.dataVersion(), m_db.totalChanges()};
+        return m_folderEntries.HasEntries(state, folderId, [&] {
+            SqlQuery query = EntryTable(m_db).IdsInFolder(folderId);
+            const bool hasEntries = !query.eof();
+            query.finalize();
+            return hasEntries;
+        });
     } catch (const CppSQLite3Exception&) {
         return true;
     }

@@ -184,6 +184,7 @@ void CJournalApp::BringToFront() {
 
 void CJournalApp::OpenAndReport(const std::string& path) {
     m_doc->ReportOpenResult(m_doc->OpenJournal(path));
+    m_frame->Actions().requestRefresh();
 }
 
 void CJournalApp::Pause() const {

@@ -61,6 +61,7 @@ void CMainFrame::SetView(CQBKView* view) {
     // Check marks follow the panes' own close buttons too.
     connect(view, &CQBKView::layoutChanged, m_actions, &CommandActions::refresh);
     connect(view, &CQBKView::activePaneChanged, m_actions, &CommandActions::refresh);
+    connect(view, &CQBKView::contentsChanged, m_actions, &CommandActions::requestRefresh);
 }
 
 bool CMainFrame::RestoreWindowPlace() {

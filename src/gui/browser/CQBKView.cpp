@@ -6,11 +6,13 @@
 #include "core/session/Panes.h"
 #include "gui/platform/CaptionBar.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDataStream>
 #include <QIODevice>
 #include <QIcon>
 #include <QSplitter>
+#include <QTextEdit>
 
 #include <algorithm>
 
@@ -90,6 +92,27 @@ void CQBKView::connectPanes() {
     connect(topics, &PaneWidget::topicsTextChanged, this, &CQBKView::onTopicsText);
     connect(folders, &PaneWidget::closeRequested, this, &CQBKView::HideFolderPane);
     connect(topics, &PaneWidget::closeRequested, this, &CQBKView::HideTopicPane);
+    for (Pane which : {Pane::FolderTree, Pane::TopicList, Pane::EntryList, Pane::Preview})
+        watchContents(*pane(which));
+}
+
+void CQBKView::watchContents(PaneWidget& pane) {
+    // Opening, closing, a refresh from the file and a click all end up here: the lists are
+    // reloaded or their selection moves.
+    const auto changed = [this] { emit contentsChanged(); };
+    for (QAbstractItemView* list : pane.findChildren<QAbstractItemView*>()) {
+        QAbstractItemModel* model = list->model();
+        if (!model || !list->selectionModel())
+            continue;
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, changed);
+        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, changed);
+        connect(model, &QAbstractItemModel::modelReset, this, changed);
+        connect(model, &QAbstractItemModel::rowsInserted, this, changed);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
+        connect(model, &QAbstractItemModel::dataChanged, this, changed);
+    }
+    for (QTextEdit* text : pane.findChildren<QTextEdit*>())
+        connect(text, &QTextEdit::selectionChanged, this, changed);
 }
 
 void CQBKView::onFocusChanged(QWidget* now) {

@@ -67,6 +67,8 @@ signals:
     void layoutChanged();
     // Another pane now receives the commands.
     void activePaneChanged();
+    // A pane's items or its selection changed (the commands' states follow).
+    void contentsChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -76,6 +78,7 @@ private:
     static constexpr std::size_t index(Pane which) { return static_cast<std::size_t>(which); }
     void registerPanes();
     void connectPanes();
+    void watchContents(PaneWidget& pane);
     void onFocusChanged(QWidget* now);
     void focusInto(QWidget* widget);
     void applyLayout(bool topicsChanged);

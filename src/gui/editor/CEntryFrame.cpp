@@ -41,6 +41,14 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
 
     setCentralWidget(m_view);
     m_view->setCommandActions(m_actions);
+    // The editing commands' states follow the text, the selection and the undo history.
+    for (auto changed :
+         {&QTextEdit::textChanged, &QTextEdit::selectionChanged, &QTextEdit::cursorPositionChanged})
+        connect(m_view, changed, m_actions, &CommandActions::requestRefresh);
+    connect(m_view, &QTextEdit::undoAvailable, m_actions, &CommandActions::requestRefresh);
+    connect(m_view, &QTextEdit::redoAvailable, m_actions, &CommandActions::requestRefresh);
+    connect(m_view->document(), &QTextDocument::modificationChanged, m_actions,
+            &CommandActions::requestRefresh);
     EditorMenus::buildMenuBar(*this, *m_actions);
     m_toolBar = EditorMenus::buildToolBar(*this, *m_actions);
     addToolBar(Qt::TopToolBarArea, m_toolBar);

@@ -5,11 +5,14 @@
 #include "gui/platform/CommandActions.h"
 #include "render/RtfDocumentAdapter.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -74,6 +77,17 @@ CEntryView::CEntryView(QWidget* parent) : QTextEdit(parent), m_find(*this) {
     connect(this, &QTextEdit::cursorPositionChanged, this, announce);
     connect(this, &QTextEdit::selectionChanged, this, announce);
     connect(this, &QTextEdit::currentCharFormatChanged, this, announce);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CEntryView::ReadClipboardFormats);
+    ReadClipboardFormats();
+}
+
+void CEntryView::ReadClipboardFormats() {
+    // The formats QTextEdit inserts, asked by name only: the data stays with its owner.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    m_clipboardPasteable = data && (data->hasText() || data->hasHtml() ||
+                                    data->hasFormat(QStringLiteral("application/x-qrichtext")) ||
+                                    data->hasFormat(QStringLiteral("application/x-qt-richtext")));
 }
 
 void CEntryView::TypeAfterPictureAsText() {

@@ -94,10 +94,14 @@ private:
     bool CanRedo() const { return document()->isRedoAvailable() && !isReadOnly(); }
     bool HasSelection() const { return textCursor().hasSelection(); }
     bool CanEditSelection() const { return HasSelection() && !isReadOnly(); }
-    bool CanPaste() const { return canPaste(); }
+    // From the formats the clipboard offers, kept per clipboard change: QTextEdit::canPaste
+    // fetches the data itself, from the owning program when another one owns it.
+    bool CanPaste() const { return m_clipboardPasteable && !isReadOnly(); }
+    void ReadClipboardFormats();
     bool IsEditable() const { return !isReadOnly(); }
     bool HasText() const { return !document()->isEmpty(); }
 
     CommandActions* m_actions = nullptr;
     EditorFind m_find;
+    bool m_clipboardPasteable = false;
 };

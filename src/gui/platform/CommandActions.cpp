@@ -3,8 +3,9 @@
 #include "core/platform/CommandPrompts.h"
 #include "core/platform/CommandRouter.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QMenu>
 
 namespace {
@@ -17,10 +18,13 @@ QString fromLatin(std::string_view text) {
 
 CommandActions::CommandActions(CommandRouter& router, QObject* parent)
     : QObject(parent), m_router(router) {
-    // The idle moment of the event loop stands in for the framework's idle-time update.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance(thread()))
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-                &CommandActions::refresh);
+    m_pending.setSingleShot(true);
+    m_pending.setInterval(0);
+    connect(&m_pending, &QTimer::timeout, this, &CommandActions::refresh);
+    // The active pane or window decides many states; Paste follows what the clipboard holds.
+    connect(qApp, &QApplication::focusChanged, this, &CommandActions::requestRefresh);
+    connect(QGuiApplication::clipboard(), &QClipboard::changed, this,
+            &CommandActions::requestRefresh);
 }
 
 QAction* CommandActions::add(CommandId id, const QString& text, const QString& objectName) {
@@ -75,6 +79,13 @@ void CommandActions::refresh() {
                 action->setText(text);
         }
     }
+    m_pending.stop();
+    emit refreshed();
+}
+
+void CommandActions::requestRefresh() {
+    if (!m_pending.isActive())
+        m_pending.start();
 }
 
 void CommandActions::watch(QMenu* menu) {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QTimer>
 
 class CommandRouter;
 class QAction;
@@ -11,8 +12,11 @@ class QMenu;
 
 // Binds QActions (menu items, toolbar buttons, shortcuts) to command ids and the command
 // router: triggering an action dispatches its id along the route, and refresh() gives every
-// action the enabled, checked and text state the route decides. State is refreshed before a
-// watched menu opens and whenever the event loop goes idle, as the user sees it change.
+// action the enabled, checked and text state the route decides. State is refreshed when what it
+// depends on changes: before a watched menu opens, after a command ran, on a focus or clipboard
+// change, and when the window's owner asks (requestRefresh: a selection, the journal, the
+// text). Never merely because the event loop woke up: some rules ask the journal file or the
+// clipboard's owner, and an idle loop must stay idle.
 class CommandActions : public QObject {
     Q_OBJECT
 
@@ -33,12 +37,18 @@ public:
 
     // Refreshes the state of every bound action from the router.
     void refresh();
+    // Refreshes once the current event has been handled; many requests make one refresh.
+    void requestRefresh();
     // Refreshes before the menu is shown.
     void watch(QMenu* menu);
+
+signals:
+    void refreshed();
 
 private:
     void trigger(QAction* action);
 
     CommandRouter& m_router;
     QList<QAction*> m_actions;
+    QTimer m_pending;
 };

@@ -140,6 +140,10 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     EXPECT_TRUE(doc.FolderHasEntries("{F}"));
     EXPECT_EQ(doc.DeleteFolder(), 0);
     doc.MoveEntry(id, "{Root}");
+    EXPECT_FALSE(doc.FolderHasEntries("{F}")); // not the answer kept from before the move
+    rawExec(path, "UPDATE Entry SET FolderID = '{F}'");
+    EXPECT_TRUE(doc.FolderHasEntries("{F}")); // nor after another program's write
+    rawExec(path, "UPDATE Entry SET FolderID = '{Root}'");
     doc.MoveFolder("{G}", "{Root}");
     EXPECT_EQ(doc.DeleteFolder(), 1);
     EXPECT_EQ(rawQuery(path, "SELECT FolderID, ParentID FROM Folder").size(), 1u);

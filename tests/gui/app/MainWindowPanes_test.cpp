@@ -1,5 +1,6 @@
 // The real panes inside the running main window: the caption strip, the View menu and the
 // panes' close buttons, and a journal changed by another program while the window was elsewhere.
+#include "core/platform/CommandIds.h"
 #include "core/session/CQBKDoc.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/browser/CEntryListView.h"
@@ -7,6 +8,7 @@
 #include "gui/browser/CPreviewPane.h"
 #include "gui/browser/CQBKView.h"
 #include "gui/platform/CaptionBar.h"
+#include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
 #include "support/AppTest.h"
 #include "support/RawSqlite.h"
@@ -86,6 +88,32 @@ TEST_F(MainWindowPanesTest, ActivatingTheWindowShowsChangesMadeElsewhere) {
     QApplication::sendEvent(&view(), &activate);
     EXPECT_EQ(entryList().rowCount(), 3);
     EXPECT_EQ(selectedId(), "{E-1}");
+}
+
+// The commands follow a selection and the journal's closing once the change is handled; a
+// window left alone computes nothing.
+TEST_F(MainWindowPanesTest, CommandStatesFollowChangesNotTheIdleLoop) {
+    view().ActivatePane(Pane::FolderTree);
+    auto* tree = static_cast<CFolderListView*>(view().pane(Pane::FolderTree))->treeControl();
+    QAction* deleteFolder = frame().Actions().action(ID_FILE_DELETE_FOLDER);
+    int refreshes = 0;
+    QObject::connect(&frame().Actions(), &CommandActions::refreshed, [&] { ++refreshes; });
+    for (const bool close : {false, true}) {
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)); // the empty folder
+        settle();
+        EXPECT_TRUE(deleteFolder->isEnabled());
+        EXPECT_EQ(refreshes, 1);
+        QTest::qWait(50);
+        EXPECT_EQ(refreshes, 1);
+        refreshes = 0;
+        if (close)
+            m_app->Document().CloseJournal();
+        else
+            tree->setCurrentItem(tree->topLevelItem(0));
+        settle();
+        EXPECT_FALSE(deleteFolder->isEnabled());
+        refreshes = 0;
+    }
 }
 
 } // namespace

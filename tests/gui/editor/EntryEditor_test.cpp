@@ -2,6 +2,7 @@
 // save question at each way of closing, and what reaches the file; no formatting is lost by
 // editing a golden RTF sample or an entry of the sample journal.
 #include "core/editor/EditorMessages.h"
+#include "core/platform/CommandIds.h"
 #include "core/richtext/ModelDump.h"
 #include "core/richtext/RtfReader.h"
 #include "core/session/CQBKDoc.h"
@@ -14,6 +15,7 @@
 #include "gui/editor/EntryEditorTemplate.h"
 #include "gui/editor/FindReplaceDialog.h"
 #include "gui/editor/SpellingEngine.h"
+#include "gui/platform/CommandActions.h"
 #include "support/AppTest.h"
 #include "support/DialogSteps.h"
 #include "support/RawSqlite.h"
@@ -21,6 +23,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>
@@ -131,6 +134,14 @@ TEST_F(EntryEditor, NewEntryIsTypedFormattedSavedAndReadBack) {
     ASSERT_TRUE(editorOpen());
     EXPECT_EQ(editor().windowTitle(), QStringLiteral("New Entry"));
     EXPECT_TRUE(editor().isVisible());
+    // Paste follows what the clipboard offers as soon as it changes.
+    QAction* paste = editor().Actions().action(ID_EDIT_PASTE);
+    QGuiApplication::clipboard()->clear();
+    settle();
+    EXPECT_FALSE(paste->isEnabled());
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    settle();
+    EXPECT_TRUE(paste->isEnabled());
 
     QTest::keyClicks(&view(), QStringLiteral("Plain bold italic under"));
     selectText(view(), 6, 10);

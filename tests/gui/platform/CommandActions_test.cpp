@@ -5,9 +5,10 @@
 #include "support/GuiTest.h"
 
 #include <QAction>
-#include <QEventLoop>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
-#include <QTimer>
+#include <QTest>
 
 namespace {
 
@@ -70,13 +71,24 @@ TEST_F(CommandActionsTest, StateFollowsTheRouteAndTriggeringRunsOnlyWhatItEnable
     EXPECT_EQ(target.runs, 1);
     EXPECT_FALSE(run->isEnabled());
 
-    // The event loop going idle refreshes as well.
+    // Nothing is computed while the loop idles; a request or a clipboard change refreshes,
+    // once however many came.
+    int refreshes = 0;
+    QObject::connect(&actions, &CommandActions::refreshed, [&refreshes] { ++refreshes; });
     target.on = true;
     target.checked = true;
-    QEventLoop loop;
-    QTimer::singleShot(20, &loop, &QEventLoop::quit);
-    loop.exec();
-    EXPECT_TRUE(run->isEnabled());
+    QTest::qWait(30);
+    EXPECT_EQ(refreshes, 0);
+    EXPECT_FALSE(run->isEnabled());
+    for (const bool request : {true, false}) {
+        if (request)
+            actions.requestRefresh();
+        QGuiApplication::clipboard()->setText(QStringLiteral("changed") + QString::number(request));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(refreshes, request ? 1 : 2);
+        EXPECT_EQ(run->isEnabled(), request);
+        target.on = false;
+    }
     EXPECT_TRUE(toggle->isChecked());
     EXPECT_EQ(toggle->text(), QStringLiteral("Hide"));
 
