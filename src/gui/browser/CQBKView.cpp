@@ -69,6 +69,8 @@ CQBKView::CQBKView(CQBKDoc& doc, JournalUi& ui, CommandRouter& router, const Pan
 }
 
 CQBKView::~CQBKView() {
+    for (const QMetaObject::Connection& watch : m_contentWatches)
+        disconnect(watch);
     // The session must not call into panes that are going away.
     m_doc.DetachPanes();
     if (PaneWidget* active = pane(m_active); active && active->commandTarget())
@@ -99,20 +101,24 @@ void CQBKView::connectPanes() {
 void CQBKView::watchContents(PaneWidget& pane) {
     // Opening, closing, a refresh from the file and a click all end up here: the lists are
     // reloaded or their selection moves.
-    const auto changed = [this] { emit contentsChanged(); };
+    const auto watch = [this](const auto* sender, auto signal) {
+        m_contentWatches.push_back(
+            connect(sender, signal, this, [this] { emit contentsChanged(); }));
+    };
     for (QAbstractItemView* list : pane.findChildren<QAbstractItemView*>()) {
-        QAbstractItemModel* model = list->model();
-        if (!model || !list->selectionModel())
+        const QAbstractItemModel* model = list->model();
+        const QItemSelectionModel* selection = list->selectionModel();
+        if (!model || !selection)
             continue;
-        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, changed);
-        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, changed);
-        connect(model, &QAbstractItemModel::modelReset, this, changed);
-        connect(model, &QAbstractItemModel::rowsInserted, this, changed);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, changed);
-        connect(model, &QAbstractItemModel::dataChanged, this, changed);
+        watch(selection, &QItemSelectionModel::selectionChanged);
+        watch(selection, &QItemSelectionModel::currentChanged);
+        watch(model, &QAbstractItemModel::modelReset);
+        watch(model, &QAbstractItemModel::rowsInserted);
+        watch(model, &QAbstractItemModel::rowsRemoved);
+        watch(model, &QAbstractItemModel::dataChanged);
     }
-    for (QTextEdit* text : pane.findChildren<QTextEdit*>())
-        connect(text, &QTextEdit::selectionChanged, this, changed);
+    for (const QTextEdit* text : pane.findChildren<QTextEdit*>())
+        watch(text, &QTextEdit::selectionChanged);
 }
 
 void CQBKView::onFocusChanged(QWidget* now) {

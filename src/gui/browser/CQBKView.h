@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class CaptionBar;
 class CommandRouter;
@@ -101,6 +102,8 @@ private:
     QSplitter* m_rightSplitter;
     std::array<QPointer<PaneWidget>, 4> m_panes{};
     Pane m_active = Pane::FolderTree;
+    // Cut first when the view goes: the panes' lists outlive it by a moment and still signal.
+    std::vector<QMetaObject::Connection> m_contentWatches;
     QString m_folderName;
     bool m_folderIsRoot = true;
     QString m_topicsText;
