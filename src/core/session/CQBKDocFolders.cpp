@@ -33,12 +33,8 @@ bool CQBKDoc::FolderHasEntries(const std::string& folderId) {
         return false;
     try {
         const FolderEntriesCache::FileState state{m_db.dataVersion(), m_db.totalChanges()};
-        return m_folderEntries.HasEntries(state, folderId, [&] {
-            SqlQuery query = EntryTable(m_db).IdsInFolder(folderId);
-            const bool hasEntries = !query.eof();
-            query.finalize();
-            return hasEntries;
-        });
+        return m_folderEntries.HasEntries(state, folderId,
+                                          [&] { return EntryTable(m_db).AnyInFolder(folderId); });
     } catch (const CppSQLite3Exception&) {
         return true;
     }

@@ -9,10 +9,7 @@ SqlQuery ConfigRow::Read() {
 }
 
 bool ConfigRow::Exists() {
-    SqlQuery probe = m_db.query("SELECT SchemaRevision FROM Config;");
-    const bool hasRow = !probe.eof();
-    probe.finalize();
-    return hasRow;
+    return m_db.hasRow("SELECT SchemaRevision FROM Config;");
 }
 
 int ConfigRow::RowCount() {

@@ -31,11 +31,8 @@ SqlQuery EntryTable::RowWithId(const std::string& entryId) {
 
 bool EntryTable::Exists(const std::string& entryId) {
     SqlBuffer sql;
-    SqlQuery query =
-        m_db.query(sql.format("SELECT 1 FROM Entry WHERE EntryID = '%q' LIMIT 1", entryId.c_str()));
-    const bool found = !query.eof();
-    query.finalize();
-    return found;
+    return m_db.hasRow(
+        sql.format("SELECT 1 FROM Entry WHERE EntryID = '%q' LIMIT 1", entryId.c_str()));
 }
 
 SqlQuery EntryTable::AtRowid(long long rowid) {
@@ -43,9 +40,9 @@ SqlQuery EntryTable::AtRowid(long long rowid) {
     return m_db.query(sql.format("SELECT * FROM Entry WHERE rowid = %lld;", rowid));
 }
 
-SqlQuery EntryTable::IdsInFolder(const std::string& folderId) {
+bool EntryTable::AnyInFolder(const std::string& folderId) {
     SqlBuffer sql;
-    return m_db.query(
+    return m_db.hasRow(
         sql.format("SELECT EntryID FROM Entry WHERE FolderID = '%q'", folderId.c_str()));
 }
 

@@ -21,7 +21,7 @@ public:
     SqlQuery RowWithId(const std::string& entryId);
     bool Exists(const std::string& entryId);
     SqlQuery AtRowid(long long rowid);
-    SqlQuery IdsInFolder(const std::string& folderId);
+    bool AnyInFolder(const std::string& folderId);
 
     void Insert(const std::string& entryId, const std::string& timeStamp,
                 const std::string& folderId, const std::string& comment, int userComment,

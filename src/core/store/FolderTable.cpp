@@ -32,11 +32,8 @@ int FolderTable::DeleteIfEmpty(const std::string& folderId) {
 
 bool FolderTable::Exists(const std::string& folderId) {
     SqlBuffer sql;
-    SqlQuery query = m_db.query(
+    return m_db.hasRow(
         sql.format("SELECT FolderID FROM Folder WHERE FolderID = '%q'", folderId.c_str()));
-    const bool there = !query.eof();
-    query.finalize();
-    return there;
 }
 
 SqlQuery FolderTable::Row(const std::string& folderId) {

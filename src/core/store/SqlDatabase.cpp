@@ -69,6 +69,13 @@ int SqlDatabase::execute(const std::string& sql) {
     return execute(sql.c_str());
 }
 
+bool SqlDatabase::hasRow(const std::string& sql) {
+    SqlQuery cursor = query(sql);
+    const bool found = !cursor.eof();
+    cursor.finalize();
+    return found;
+}
+
 SqlQuery SqlDatabase::query(const char* sql) {
     checkOpen();
     sqlite3_stmt* statement = nullptr;

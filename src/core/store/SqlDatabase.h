@@ -33,6 +33,8 @@ public:
     // Prepares the first statement of sql and steps it once.
     SqlQuery query(const char* sql);
     SqlQuery query(const std::string& sql);
+    // Whether the statement yields a row; the statement is finished either way.
+    bool hasRow(const std::string& sql);
 
     // PRAGMA data_version: changes when another connection has committed to the file.
     std::int64_t dataVersion();
