@@ -22,8 +22,7 @@ std::string utf8(const QString& text) {
 }
 
 CliFailure writeError(SafeFile& out) {
-    if (out.error().isEmpty())
-        out.finish(); // pages that failed to lay out: the file's own cause, if it has one
+    out.abandon();
     if (out.refused())
         return CliFailure(ExitJournal, utf8(out.error()));
     const std::string cause = utf8(out.error());

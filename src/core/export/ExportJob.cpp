@@ -66,10 +66,8 @@ private:
     // The file's own cause when it has one (a failed write is noticed at the latest when the
     // file is finished), and the file is given up.
     bool fileError(QString& error) {
-        if (m_file.error().isEmpty())
-            m_file.finish();
+        m_file.abandon();
         error = m_file.message();
-        m_file.discard();
         return false;
     }
 

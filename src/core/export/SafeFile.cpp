@@ -160,6 +160,12 @@ void SafeFile::discard() {
     m_temporary.clear();
 }
 
+void SafeFile::abandon() {
+    if (m_error.isEmpty())
+        finish();
+    discard();
+}
+
 bool SafeFile::fail(int error) {
     return fail(causeOf(error));
 }

@@ -30,6 +30,9 @@ public:
     bool commit();
     // Removes the temporary file (or nothing, once committed).
     void discard();
+    // Gives the file up after a failure told elsewhere (a page layout, a converter): finishing
+    // it first finds the file's own cause when none is known yet.
+    void abandon();
 
     // Whether commit() made a file where there was none (and did not replace one).
     bool created() const { return m_created; }
