@@ -67,6 +67,8 @@ void GuiTest::SetUp() {
     QCoreApplication::setOrganizationName(QStringLiteral("Orrinvale"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillbook"));
     QSettings().clear();
+    // Recovery copies of what the tests type stay in the test's folder too.
+    qputenv("XDG_STATE_HOME", QFile::encodeName(m_settingsDir.path() + QStringLiteral("/state")));
 }
 
 void GuiTest::TearDown() {

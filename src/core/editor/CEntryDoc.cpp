@@ -137,6 +137,11 @@ bool CEntryDoc::SaveModified() {
     }
 }
 
+void CEntryDoc::RestoreText(const std::string& rtf) {
+    m_view.SetEntryText(rtf);
+    m_view.SetModified(true);
+}
+
 void CEntryDoc::Focus() {
     m_view.FocusText();
 }

@@ -34,6 +34,8 @@ public:
     void LoadEntry(const std::string& rtf, const std::string& entryId) override;
     bool SaveModified() override;
     void Focus() override;
+    // Text kept from an earlier run in place of the loaded one: unsaved, for the user to save.
+    void RestoreText(const std::string& rtf);
     bool CloseEntryEditor() override;
 
     // Save Entry: true when the text is stored (the modified flag is then cleared).

@@ -9,6 +9,7 @@
 #include "gui/app/PageSetup.h"
 #include "gui/dialogs/CMasterTopicsDlg.h"
 #include "gui/dialogs/CSearchDlg.h"
+#include "gui/dialogs/RecoveryDlg.h"
 #include "gui/editor/EntryEditorTemplate.h"
 #include "gui/export/JournalExportCommands.h"
 #include "gui/platform/CommandActions.h"
@@ -128,6 +129,7 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     });
     m_host.journalOpened = [this](const std::string& path) {
         JournalExportCommands::AutoBackupOnOpen(path, m_frame.get());
+        RecoveryDlg::OfferCopies(*m_doc, *m_editor, m_frame.get());
     };
 
     // As the window was when it last closed; the first time maximised, and without a window

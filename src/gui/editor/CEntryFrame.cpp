@@ -1,6 +1,7 @@
 #include "gui/editor/CEntryFrame.h"
 
 #include "core/editor/EditorWindowRules.h"
+#include "core/export/RecoveryWriter.h"
 #include "core/platform/CommandIds.h"
 #include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
@@ -27,7 +28,7 @@
 
 CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     : m_session(session), m_ui([] { return WelcomeChoice::Close; }), m_view(new CEntryView(this)),
-      m_actions(new CommandActions(m_router, this)) {
+      m_actions(new CommandActions(m_router, this)), m_recovery(new RecoveryWriter({}, this)) {
     setObjectName(QStringLiteral("entryEditor"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_ui.setParentWindow(this);
@@ -82,6 +83,23 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     connect(m_countTimer, &QTimer::timeout, this, &CEntryFrame::ShowCounts);
     connect(m_view->document(), &QTextDocument::contentsChanged, m_countTimer,
             qOverload<>(&QTimer::start));
+
+    m_recoveryPause = new QTimer(this);
+    m_recoveryPause->setSingleShot(true);
+    m_recoveryPause->setInterval(RecoveryWriter::kPauseMs);
+    m_recoveryLimit = new QTimer(this);
+    m_recoveryLimit->setSingleShot(true);
+    m_recoveryLimit->setInterval(RecoveryWriter::kLongestWaitMs);
+    for (QTimer* timer : {m_recoveryPause, m_recoveryLimit})
+        connect(timer, &QTimer::timeout, this, &CEntryFrame::KeepRecoveryCopy);
+    connect(m_view->document(), &QTextDocument::contentsChanged, this,
+            &CEntryFrame::TextChangedForRecovery);
+    connect(m_view->document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
+        if (!modified)
+            DropRecoveryCopy();
+    });
+    connect(m_recovery, &RecoveryWriter::failed, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(EditorWindowRules::initialGeometry(screen->availableGeometry()));
@@ -187,6 +205,7 @@ void CEntryFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     m_closed = true;
+    DropRecoveryCopy(); // saved, or its changes discarded
     if (m_help)
         m_help->close();
     event->accept();
@@ -242,4 +261,27 @@ void CEntryFrame::ShowCounts() {
     m_countTimer->stop();
     m_counts->setText(EditorWindowRules::countsText(
         EditorWindowRules::countText(m_view->document()->toPlainText())));
+}
+
+void CEntryFrame::TextChangedForRecovery() {
+    m_recoveryPause->start();
+    if (!m_recoveryLimit->isActive())
+        m_recoveryLimit->start();
+}
+
+void CEntryFrame::KeepRecoveryCopy() {
+    m_recoveryPause->stop();
+    m_recoveryLimit->stop();
+    if (!IsModified() || !m_session.CanWrite())
+        return;
+    RecoveryCopy copy{RecoveryCopy::journalName(m_session.Path()),
+                      m_doc->IsNewEntry() ? std::string() : m_doc->EntryId(),
+                      QDateTime::currentDateTimeUtc(), GetEntryText()};
+    m_recovery->keep(std::move(copy), m_session.Reader().Keyed());
+}
+
+void CEntryFrame::DropRecoveryCopy() {
+    m_recoveryPause->stop();
+    m_recoveryLimit->stop();
+    m_recovery->drop();
 }

@@ -21,6 +21,7 @@ class CQBKDoc;
 class HelpWindow;
 class QLabel;
 class QTimer;
+class RecoveryWriter;
 class QToolBar;
 
 // The entry editor window: menu bar, toolbar, format bar, the entry view and a status bar
@@ -46,6 +47,12 @@ public:
 
     // Paints the bars at once.
     void RepaintBars();
+
+    // The recovery copy of the unsaved text: written a little after typing pauses, removed
+    // once the text is saved or its changes are discarded.
+    RecoveryWriter& Recovery() const { return *m_recovery; }
+    // Writes the copy now, when the text has unsaved changes.
+    void KeepRecoveryCopy();
 
     // EntryTextView
     void SetEntryText(const std::string& storedText) override;
@@ -88,6 +95,8 @@ private:
     bool CanPrint() const { return bool(m_print); }
     void OnCheckSpelling();
     void ShowCounts();
+    void TextChangedForRecovery();
+    void DropRecoveryCopy();
 
     CQBKDoc& m_session;
     QtJournalUi m_ui;
@@ -98,6 +107,9 @@ private:
     CFormatBar* m_formatBar = nullptr;
     QLabel* m_counts = nullptr;
     QTimer* m_countTimer = nullptr;
+    RecoveryWriter* m_recovery;
+    QTimer* m_recoveryPause = nullptr; // restarted by every change
+    QTimer* m_recoveryLimit = nullptr; // started by the first change after a copy
     QPointer<HelpWindow> m_help;
     std::unique_ptr<CEntryDoc> m_doc;
     EditorSpelling* m_spelling = nullptr;
