@@ -1,6 +1,5 @@
 // Recovery copies in the program: what a killed program typed is offered when its journal
 // opens again and comes back exactly; saving or discarding removes the copy.
-#include "core/export/RecoveryFolder.h"
 #include "core/export/RecoveryWriter.h"
 #include "core/session/CQBKDoc.h"
 #include "gui/editor/CEntryView.h"
@@ -8,12 +7,9 @@
 #include "support/AppTest.h"
 #include "support/TestJournal.h"
 
-#include <QDialog>
 #include <QDir>
 #include <QProcess>
 #include <QTest>
-
-#include <csignal>
 
 namespace {
 
@@ -41,8 +37,7 @@ TEST_F(RecoveryTest, WhatAKilledProgramTypedComesBackExactlyAndGoesOnSave) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return child.canReadLine(); }, 30000));
     const std::string typed = QByteArray::fromHex(child.readLine().trimmed()).toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !copies().isEmpty(); }, 30000));
-    ::kill(pid_t(child.processId()), SIGKILL);
-    child.waitForFinished();
+    child.kill(); // SIGKILL: nothing of the program's own runs any more
 
     answer(QStringLiteral("Restore"), QStringLiteral("a new entry"));
     start(quietStart(path));
@@ -52,7 +47,7 @@ TEST_F(RecoveryTest, WhatAKilledProgramTypedComesBackExactlyAndGoesOnSave) {
     EXPECT_TRUE(editor->IsModified()); // the user decides to save
     QTextCursor bold(editor->View().document()->find(QStringLiteral("in bold")));
     EXPECT_EQ(bold.charFormat().fontWeight(), QFont::Bold);
-    m_modals.then([](QWidget* comment) { static_cast<QDialog*>(comment)->accept(); });
+    m_modals.then([](QWidget* comment) { clickButton(comment, QStringLiteral("OK")); });
     ASSERT_TRUE(editor->Document().OnSaveEntry());
     editor->Recovery().waitForDone();
     EXPECT_TRUE(copies().isEmpty());
