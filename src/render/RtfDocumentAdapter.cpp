@@ -7,6 +7,7 @@
 #include "render/RtfTextFormats.h"
 
 #include <QBuffer>
+#include <QFont>
 #include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -165,7 +166,8 @@ private:
     QTextCursor m_cursor;
     bool m_reuseBlock = true; // the cursor's block is empty and still unused
     int m_imageIndex = 0;
-    QTextList* m_list = nullptr;
+    std::vector<QTextList*> m_lists; // the open list of each nesting depth
+
     RowGeometry m_geometry;
     // The formats made so far: an entry uses a few over and over, and the document finds a
     // format it holds at once when it is the same format object.
@@ -231,13 +233,17 @@ void DocumentBuilder::paragraph(const Paragraph& p, bool inCell) {
     }
     const auto& list = p.layout.list;
     if (list && list->level != ListFormat::Level::Continue) {
-        const QTextListFormat format = toListFormat(*list);
-        if (m_list && m_list->format() == format)
-            m_list->add(m_cursor.block());
+        const QTextListFormat format = toListFormat(*list, p.layout.listLevel);
+        // A list goes on below the items nested in it.
+        const size_t depth = static_cast<size_t>(std::max(1, format.indent()));
+        m_lists.resize(depth);
+        QTextList*& same = m_lists[depth - 1];
+        if (same && same->format() == format)
+            same->add(m_cursor.block());
         else
-            m_list = m_cursor.createList(format);
+            same = m_cursor.createList(format);
     } else {
-        m_list = nullptr;
+        m_lists.clear();
     }
     runs(p);
 }
@@ -285,7 +291,7 @@ size_t DocumentBuilder::table(size_t first) {
     }
     // The table goes after the cursor's block; an unused one stays empty before it.
     m_reuseBlock = false;
-    m_list = nullptr;
+    m_lists.clear();
     QTextTable* table = m_cursor.insertTable(static_cast<int>(rows.size()), columns, format);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const RowSpan& row = rows[static_cast<size_t>(r)];
@@ -295,7 +301,7 @@ size_t DocumentBuilder::table(size_t first) {
         for (int c = 0; c < cells; ++c) {
             QTextTableCell cell = table->cellAt(r, c);
             m_cursor = cell.firstCursorPosition();
-            m_list = nullptr;
+            m_lists.clear();
             const auto [from, to] = row.cells[static_cast<size_t>(c)];
             for (size_t i = from; i <= to; ++i) {
                 m_geometry.apply(paragraphs[i].tableWords);
@@ -311,7 +317,7 @@ size_t DocumentBuilder::table(size_t first) {
     }
     m_cursor.movePosition(QTextCursor::End);
     m_reuseBlock = true;
-    m_list = nullptr;
+    m_lists.clear();
     return next;
 }
 
@@ -410,9 +416,11 @@ Paragraph ModelBuilder::paragraph(const QTextBlock& block) {
     p.end = properties.end;
     p.tableWords = properties.tableWords;
     p.mark = charFormat(block.charFormatIndex(), [&] { return block.charFormat(); }).format;
-    if (const QTextList* list = block.textList())
+    if (const QTextList* list = block.textList()) {
         p.layout.list = listFormat(*list);
-    else if (p.layout.list && p.layout.list->level != ListFormat::Level::Continue)
+        if (p.layout.list->level != ListFormat::Level::Outline)
+            p.layout.listLevel = std::max(0, list->format().indent() - 1);
+    } else if (p.layout.list && p.layout.list->level != ListFormat::Level::Continue)
         p.layout.list.reset(); // taken out of its list
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -481,6 +489,13 @@ Paragraph ModelBuilder::rowEnd(const QTextTableCell& first, int cells) {
 
 void RtfDocumentAdapter::toDocument(const RichDocument& model, QTextDocument& document) {
     document.clear();
+    // Text the document leaves unformatted (pasted, or typed after a list) is in the entry's
+    // own face and size, not the widget's.
+    if (!model.paragraphs.empty() && !model.paragraphs.front().mark.face.isEmpty()) {
+        QFont font(model.paragraphs.front().mark.face);
+        font.setPointSizeF(model.paragraphs.front().mark.halfPoints / 2.0);
+        document.setDefaultFont(font);
+    }
     document.setProperty(kListTablesProperty,
                          QStringList{QString::fromStdString(model.listTable),
                                      QString::fromStdString(model.listOverrideTable)});

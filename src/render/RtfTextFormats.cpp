@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QStringList>
 
+#include <algorithm>
+
 using namespace richtext;
 
 namespace RtfTextFormats {
@@ -64,6 +66,12 @@ std::optional<std::uint32_t> brushColor(const QTextFormat& f, int property) {
     return f.brushProperty(property).color().rgb() & 0xFFFFFF;
 }
 
+// A field instruction's quoted part doubles its backslashes and cannot hold a quote.
+QString linkField(QString address) {
+    address.replace(u'\\', QLatin1StringView("\\\\")).replace(u'"', QLatin1StringView("%22"));
+    return QStringLiteral("HYPERLINK \"%1\"").arg(address);
+}
+
 // The model format as far as the document shows it.
 CharFormat shownChar(const QTextCharFormat& f, const QFont& fallback) {
     CharFormat format;
@@ -92,6 +100,8 @@ CharFormat shownChar(const QTextCharFormat& f, const QFont& fallback) {
     default:
         break;
     }
+    if (f.isAnchor() && !f.anchorHref().isEmpty())
+        format.field = linkField(f.anchorHref());
     return format;
 }
 
@@ -196,6 +206,11 @@ QTextCharFormat toCharFormat(const CharFormat& format) {
         const QStringList parts = format.field.split(u'"');
         f.setAnchor(true);
         f.setAnchorHref(parts.value(1).replace(QLatin1StringView("\\\\"), QLatin1StringView("\\")));
+        // Shown as a link, as the Windows control shows one, unless it has its own colour.
+        if (!format.color)
+            f.setForeground(QColor(Qt::blue));
+        if (!format.underline)
+            f.setUnderlineStyle(QTextCharFormat::SingleUnderline);
     }
     f.setProperty(kCarriedChar, QVariant::fromValue(format));
     return f;
@@ -214,6 +229,7 @@ CharFormat fromCharFormat(const QTextCharFormat& f, const QFont& fallback) {
     keepUnlessChanged(result.italic, now.italic, then.italic);
     keepUnlessChanged(result.strike, now.strike, then.strike);
     keepUnlessChanged(result.vertical, now.vertical, then.vertical);
+    keepUnlessChanged(result.field, now.field, then.field);
     if (now.highlight != then.highlight) {
         result.highlight = now.highlight;
         result.background.reset();
@@ -296,9 +312,13 @@ void fromBlockFormat(const QTextBlockFormat& f, Paragraph& paragraph) {
     paragraph.layout.list = std::move(list);
 }
 
-QTextListFormat toListFormat(const ListFormat& list) {
+QTextListFormat toListFormat(const ListFormat& list, int depth) {
     QTextListFormat f;
-    QTextListFormat::Style style = QTextListFormat::ListDisc;
+    depth = std::clamp(depth, 0, 8);
+    // Nested bullets look as a browser shows them: disc, circle, square, and round again.
+    constexpr QTextListFormat::Style kBullets[] = {
+        QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListSquare};
+    QTextListFormat::Style style = kBullets[depth % 3];
     if (list.numbered()) {
         switch (list.style) {
         case ListFormat::Style::UpperRoman:
@@ -321,7 +341,8 @@ QTextListFormat toListFormat(const ListFormat& list) {
         f.setNumberSuffix(list.after);
     }
     f.setStyle(style);
-    f.setIndent(list.level == ListFormat::Level::Outline ? std::max(1, list.outlineLevel) : 1);
+    f.setIndent(list.level == ListFormat::Level::Outline ? std::max(1, list.outlineLevel)
+                                                         : depth + 1);
     f.setProperty(kCarriedList, QVariant::fromValue(list));
     return f;
 }

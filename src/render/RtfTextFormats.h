@@ -32,7 +32,8 @@ QTextBlockFormat toBlockFormat(const richtext::Paragraph& paragraph);
 // Fills alignment, layout (but the list) and end of the paragraph from the block format.
 void fromBlockFormat(const QTextBlockFormat& format, richtext::Paragraph& paragraph);
 
-QTextListFormat toListFormat(const richtext::ListFormat& list);
+// depth: the paragraph's list level (\ilvl), which nests bullets and numbers that are no outline.
+QTextListFormat toListFormat(const richtext::ListFormat& list, int depth = 0);
 richtext::ListFormat fromListFormat(const QTextListFormat& format);
 
 } // namespace RtfTextFormats

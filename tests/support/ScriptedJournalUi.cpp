@@ -55,6 +55,10 @@ void ScriptedJournalUi::answerMessage(std::optional<std::string> expectedText,
     m_script.push_back({typeid(MessageBoxRequest), std::move(expectedText), answer, {}});
 }
 
+void ScriptedJournalUi::escapeMessage(std::string expectedText) {
+    m_script.push_back({typeid(MessageBoxRequest), std::move(expectedText), {}, {}, true});
+}
+
 std::vector<std::string> ScriptedJournalUi::messageTexts() const {
     std::vector<std::string> texts;
     for (const MessageBoxRequest& box : messages())
@@ -89,6 +93,8 @@ MessageAnswer ScriptedJournalUi::messageBox(const MessageBoxRequest& box) {
     if (step->text && *step->text != box.text)
         ADD_FAILURE() << "message box \"" << box.text << "\" where the script expects \""
                       << *step->text << "\"";
+    if (step->escape)
+        return escapeAnswer(box.buttons);
     if (!offers(box.buttons, step->answer)) {
         const char* const names[] = {"OK", "Cancel", "Yes", "No"};
         ADD_FAILURE() << "scripted answer " << names[static_cast<int>(step->answer)]

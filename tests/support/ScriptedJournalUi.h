@@ -25,6 +25,8 @@ public:
     // Script. A dialog step edits the values it is shown and says whether OK closes it.
     void answerMessage(MessageAnswer answer) { answerMessage(std::nullopt, answer); }
     void answerMessage(std::optional<std::string> expectedText, MessageAnswer answer);
+    // The user presses Escape on the message box: the answer escapeAnswer gives its buttons.
+    void escapeMessage(std::string expectedText);
     template <class Values> void acceptDialog(std::function<void(Values&)> edit = {}) {
         m_script.push_back({typeid(Values), {}, {}, [edit](std::any& values) {
                                 if (edit)
@@ -73,6 +75,7 @@ private:
         MessageAnswer answer = MessageAnswer::Ok;
         // Edits what the dialog shows (or sets the choice); false cancels.
         std::function<bool(std::any&)> reply;
+        bool escape = false;
     };
 
     // The next step if it answers what is asked; records what was shown.

@@ -41,6 +41,19 @@ PendingCharFormat toggled(const PendingCharFormat& selection, Bit effect) {
     return result;
 }
 
+PendingCharFormat changedInFontDialog(const PendingCharFormat& shown,
+                                      const PendingCharFormat& chosen) {
+    PendingCharFormat result = chosen;
+    result.mask = ((shown.effects ^ chosen.effects) & PendingCharFormat::kEffects &
+                   PendingCharFormat::kFontDialog);
+    if (shown.heightTwips != chosen.heightTwips)
+        result.mask |= Bit::Size;
+    if (shown.faceName != chosen.faceName)
+        result.mask |= Bit::Face;
+    result.effects &= result.mask;
+    return result;
+}
+
 std::string faceBoxText(const PendingCharFormat& selection) {
     return selection.names(Bit::Face) ? selection.faceName : std::string();
 }

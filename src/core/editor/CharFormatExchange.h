@@ -18,8 +18,13 @@ struct PendingCharFormat {
         Size = 1u << 4,
         Face = 1u << 5,
         Color = 1u << 6,
+        Superscript = 1u << 7,
+        Subscript = 1u << 8,
     };
-    static constexpr unsigned kEffects = Bold | Italic | Underline | StrikeOut;
+    static constexpr unsigned kEffects =
+        Bold | Italic | Underline | StrikeOut | Superscript | Subscript;
+    // What the Font dialog shows and lets the user change.
+    static constexpr unsigned kFontDialog = Bold | Italic | Underline | StrikeOut | Size | Face;
     static constexpr unsigned kAll = kEffects | Size | Face | Color;
 
     unsigned mask = 0;
@@ -41,6 +46,13 @@ PendingCharFormat combine(const std::vector<PendingCharFormat>& pieces);
 // Bold, italic or underline pressed over a selection with this format: on unless it is
 // already on everywhere. The result names only that effect.
 PendingCharFormat toggled(const PendingCharFormat& selection, PendingCharFormat::Bit effect);
+
+// What OK in the Font dialog applies: only the attributes the user changed there, that is
+// those whose chosen value differs from what the dialog showed on opening (a face that is not
+// installed shows as the face standing in for it; a mixed attribute shows as the dialog's
+// default). Everything else each piece of the selection keeps.
+PendingCharFormat changedInFontDialog(const PendingCharFormat& shown,
+                                      const PendingCharFormat& chosen);
 
 // The sizes the size box lists, in points.
 inline constexpr std::array<int, 17> kListedSizes{8,  9,  10, 11, 12, 14, 16, 18, 20,

@@ -72,6 +72,11 @@ inline constexpr CommandId ID_FORMAT_UNDERLINE = 402;
 inline constexpr CommandId ID_FORMAT_ALIGN_LEFT = 403;
 inline constexpr CommandId ID_FORMAT_CENTER = 404;
 inline constexpr CommandId ID_FORMAT_ALIGN_RIGHT = 405;
+// Ours: effects and links the Windows control stores but its editor had no command for.
+inline constexpr CommandId ID_FORMAT_STRIKEOUT = 406;
+inline constexpr CommandId ID_FORMAT_SUPERSCRIPT = 407;
+inline constexpr CommandId ID_FORMAT_SUBSCRIPT = 408;
+inline constexpr CommandId ID_INSERT_LINK = 409;
 inline constexpr CommandId ID_FORMAT_TEXT_COLOR = 32796;
 // Updated, not run: their update keeps the format bar's boxes in step with the selection.
 inline constexpr CommandId ID_FORMAT_FACE_BOX = 188;

@@ -30,7 +30,7 @@ class JournalUi {
 public:
     virtual ~JournalUi() = default;
 
-    // Shows the message box and returns the button pressed (the default one if the box is
+    // Shows the message box and returns the button pressed (escapeAnswer's if the box is
     // closed otherwise).
     virtual MessageAnswer messageBox(const MessageBoxRequest& box) = 0;
 

@@ -33,3 +33,18 @@ constexpr bool offers(MessageButtons buttons, MessageAnswer answer) {
     }
     return false;
 }
+
+// The button Escape (and closing the box) presses: Cancel, or No where there is none, so that
+// no question's Escape ever starts a write; OK where OK is the only button.
+constexpr MessageAnswer escapeAnswer(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Cancel;
+}

@@ -2,6 +2,8 @@
 
 #include "core/platform/CommandIds.h"
 #include "core/platform/TextEncoding.h"
+#include "gui/editor/EntryFontDialog.h"
+#include "gui/editor/EntryLinks.h"
 #include "gui/platform/CommandActions.h"
 #include "render/RtfDocumentAdapter.h"
 
@@ -9,7 +11,6 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QContextMenuEvent>
-#include <QFontDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -41,6 +42,10 @@ PendingCharFormat pieceFormat(const QTextCharFormat& f, const QFont& fallback) {
         format.effects |= Bit::Underline;
     if (f.fontStrikeOut())
         format.effects |= Bit::StrikeOut;
+    if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        format.effects |= Bit::Superscript;
+    if (f.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        format.effects |= Bit::Subscript;
     const bool coloured =
         f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush;
     format.color = coloured ? (f.foreground().color().rgb() & 0xFFFFFF) : 0;
@@ -57,6 +62,13 @@ QTextCharFormat toQtFormat(const PendingCharFormat& format) {
         f.setFontUnderline(format.effects & Bit::Underline);
     if (format.mask & Bit::StrikeOut)
         f.setFontStrikeOut(format.effects & Bit::StrikeOut);
+    // Superscript and subscript exclude each other: the one turned on wins.
+    if (format.mask & (Bit::Superscript | Bit::Subscript)) {
+        const unsigned on = format.effects & format.mask;
+        f.setVerticalAlignment((on & Bit::Superscript) ? QTextCharFormat::AlignSuperScript
+                               : (on & Bit::Subscript) ? QTextCharFormat::AlignSubScript
+                                                       : QTextCharFormat::AlignNormal);
+    }
     if (format.mask & Bit::Size)
         f.setFontPointSize(format.heightTwips / 20.0);
     if (format.mask & Bit::Face)
@@ -68,7 +80,8 @@ QTextCharFormat toQtFormat(const PendingCharFormat& format) {
 
 } // namespace
 
-CEntryView::CEntryView(QWidget* parent) : QTextEdit(parent), m_find(*this) {
+CEntryView::CEntryView(QWidget* parent)
+    : QTextEdit(parent), m_find(*this), m_links(new EntryLinks(*this)) {
     setObjectName(QStringLiteral("entryView"));
     setAcceptRichText(true);
     setTabChangesFocus(false);
@@ -116,6 +129,10 @@ const CommandMap<CEntryView>& CEntryView::commandMap() {
         {ID_FORMAT_BOLD, &V::OnBold, &V::OnUpdateBold},
         {ID_FORMAT_ITALIC, &V::OnItalic, &V::OnUpdateItalic},
         {ID_FORMAT_UNDERLINE, &V::OnUnderline, &V::OnUpdateUnderline},
+        {ID_FORMAT_STRIKEOUT, &V::OnStrikeOut, &V::OnUpdateStrikeOut},
+        {ID_FORMAT_SUPERSCRIPT, &V::OnSuperscript, &V::OnUpdateSuperscript},
+        {ID_FORMAT_SUBSCRIPT, &V::OnSubscript, &V::OnUpdateSubscript},
+        {ID_INSERT_LINK, &V::OnLink, &V::IsEditable},
         {ID_FORMAT_TEXT_COLOR, &V::OnTextColor, &V::IsEditable},
         {ID_FORMAT_FONT, &V::OnFont, &V::IsEditable},
         {ID_EDIT_UNDO, &V::OnUndo, &V::CanUndo},
@@ -216,29 +233,13 @@ void CEntryView::OnTextColor() {
 }
 
 void CEntryView::OnFont() {
-    const PendingCharFormat current = SelectionFormat();
-    QFont initial = document()->defaultFont();
-    if (current.names(Bit::Face))
-        initial.setFamilies(QStringList{storedToText(current.faceName)});
-    if (current.names(Bit::Size))
-        initial.setPointSizeF(current.heightTwips / 20.0);
-    initial.setBold(current.names(Bit::Bold) && (current.effects & Bit::Bold));
-    initial.setItalic(current.names(Bit::Italic) && (current.effects & Bit::Italic));
-    initial.setUnderline(current.names(Bit::Underline) && (current.effects & Bit::Underline));
-    initial.setStrikeOut(current.names(Bit::StrikeOut) && (current.effects & Bit::StrikeOut));
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, window(), QStringLiteral("Font"));
-    if (!ok)
-        return;
-    PendingCharFormat format;
-    format.mask = PendingCharFormat::kEffects | Bit::Face | Bit::Size;
-    format.faceName = textToStored(chosen.family());
-    format.heightTwips = qRound(chosen.pointSizeF() * 20);
-    format.effects = (chosen.bold() ? unsigned(Bit::Bold) : 0) |
-                     (chosen.italic() ? unsigned(Bit::Italic) : 0) |
-                     (chosen.underline() ? unsigned(Bit::Underline) : 0) |
-                     (chosen.strikeOut() ? unsigned(Bit::StrikeOut) : 0);
-    ApplyFormat(format);
+    EntryFontDialog dialog(SelectionFormat(), document()->defaultFont(), window());
+    if (dialog.exec() == QDialog::Accepted)
+        ApplyFormat(dialog.changes());
+}
+
+void CEntryView::OnLink() {
+    m_links->EditLink();
 }
 
 void CEntryView::ApplyChosenFormat(const PendingCharFormat& format) {
@@ -253,9 +254,10 @@ bool CEntryView::event(QEvent* event) {
     // text control would take them for moving or deleting (Ctrl+U deletes the line on X11).
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool formatKey =
-            key->modifiers() == Qt::ControlModifier &&
-            (key->key() == Qt::Key_B || key->key() == Qt::Key_I || key->key() == Qt::Key_U);
+        // Ctrl+K (the link) too, which deletes to the end of the line on X11.
+        const bool formatKey = key->modifiers() == Qt::ControlModifier &&
+                               (key->key() == Qt::Key_B || key->key() == Qt::Key_I ||
+                                key->key() == Qt::Key_U || key->key() == Qt::Key_K);
         if (formatKey) {
             event->ignore();
             return true;

@@ -10,6 +10,7 @@
 #include <string>
 
 class CommandActions;
+class EntryLinks;
 class QMenu;
 
 // The entry's text in the editor window: the formatting commands of the format bar, the
@@ -69,6 +70,19 @@ private:
     void OnUpdateUnderline(CommandUpdate& update) {
         UpdateEffect(update, PendingCharFormat::Underline);
     }
+    void OnStrikeOut() { ToggleEffect(PendingCharFormat::StrikeOut); }
+    void OnSuperscript() { ToggleEffect(PendingCharFormat::Superscript); }
+    void OnSubscript() { ToggleEffect(PendingCharFormat::Subscript); }
+    void OnUpdateStrikeOut(CommandUpdate& update) {
+        UpdateEffect(update, PendingCharFormat::StrikeOut);
+    }
+    void OnUpdateSuperscript(CommandUpdate& update) {
+        UpdateEffect(update, PendingCharFormat::Superscript);
+    }
+    void OnUpdateSubscript(CommandUpdate& update) {
+        UpdateEffect(update, PendingCharFormat::Subscript);
+    }
+    void OnLink();
     void Align(Qt::Alignment alignment);
     void UpdateAlign(CommandUpdate& update, Qt::Alignment alignment) const;
     void OnAlignLeft() { Align(Qt::AlignLeft); }
@@ -103,5 +117,6 @@ private:
 
     CommandActions* m_actions = nullptr;
     EditorFind m_find;
+    EntryLinks* m_links;
     bool m_clipboardPasteable = false;
 };

@@ -5,6 +5,7 @@
 #include "gui/platform/FixedToolBar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -93,6 +94,23 @@ const std::vector<Menu>& menuTable() {
               "editorUnderline",
               {QKeySequence(Qt::CTRL | Qt::Key_U)},
               true},
+             {ID_FORMAT_STRIKEOUT,
+              "&Strikethrough",
+              "editorStrikeOut",
+              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X)},
+              true},
+             {ID_FORMAT_SUPERSCRIPT,
+              "Su&perscript",
+              "editorSuperscript",
+              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+              true},
+             {ID_FORMAT_SUBSCRIPT,
+              "Subs&cript",
+              "editorSubscript",
+              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)},
+              true},
+             {0, nullptr, nullptr, {}},
+             {ID_INSERT_LINK, "&Link...", "editorLink", {QKeySequence(Qt::CTRL | Qt::Key_K)}},
          }},
         {"&View",
          "editorMenuView",
@@ -147,7 +165,7 @@ void EditorMenus::buildMenuBar(QMainWindow& window, CommandActions& actions) {
     QMenuBar* bar = window.menuBar();
     setControlId(bar, 59392);
     for (const Menu& line : menuTable()) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(line.text));
+        QMenu* menu = bar->addMenu(QCoreApplication::translate("EditorMenus", line.text));
         menu->setObjectName(QString::fromLatin1(line.name));
         actions.watch(menu);
         for (const Item& item : line.items) {
@@ -155,8 +173,9 @@ void EditorMenus::buildMenuBar(QMainWindow& window, CommandActions& actions) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = actions.add(item.id, QString::fromLatin1(item.text),
-                                          QString::fromLatin1(item.name));
+            QAction* action =
+                actions.add(item.id, QCoreApplication::translate("EditorMenus", item.text),
+                            QString::fromLatin1(item.name));
             action->setShortcuts(item.keys);
             // The text view's own keys (copy, undo, delete) win while it has the focus.
             action->setShortcutContext(Qt::WindowShortcut);

@@ -86,19 +86,19 @@ MessageAnswer showMessageBox(QWidget* parent, const MessageBoxRequest& request) 
     box.setTextFormat(Qt::PlainText);
     if (!request.detail.empty())
         box.setDetailedText(storedToText(request.detail));
-    const MessageAnswer fallback =
-        offers(request.buttons, request.defaultAnswer)
-            ? request.defaultAnswer
-            : (request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok);
+    const MessageAnswer fallback = offers(request.buttons, request.defaultAnswer)
+                                       ? request.defaultAnswer
+                                       : escapeAnswer(request.buttons);
     box.setDefaultButton(standardButton(fallback));
-    box.setEscapeButton(box.button(standardButton(fallback)));
+    const MessageAnswer escape = escapeAnswer(request.buttons);
+    box.setEscapeButton(box.button(standardButton(escape)));
     const int pressed = box.exec();
     for (MessageAnswer answer :
          {MessageAnswer::Ok, MessageAnswer::Cancel, MessageAnswer::Yes, MessageAnswer::No}) {
         if (pressed == standardButton(answer) && offers(request.buttons, answer))
             return answer;
     }
-    return fallback;
+    return escape;
 }
 
 void showProblem(QWidget* dialog, const DialogProblem& problem) {

@@ -6,7 +6,7 @@
 class QWidget;
 
 // Shows the message box the core asked for, titled with the program's name, and returns the
-// button pressed; closing the box otherwise counts as its default button.
+// button pressed; Escape and closing the box count as escapeAnswer's button.
 MessageAnswer showMessageBox(QWidget* parent, const MessageBoxRequest& request);
 
 // Tells the user why a dialog's OK was refused and puts the focus, with its text selected, on

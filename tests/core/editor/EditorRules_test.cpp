@@ -51,6 +51,23 @@ TEST(CharFormatRules, BoldTurnsOnUnlessOnEverywhere) {
     EXPECT_EQ(toggled(all, Bit::Italic).mask, unsigned(Bit::Italic));
 }
 
+TEST(CharFormatRules, TheFontDialogAppliesOnlyWhatTheUserChangedInIt) {
+    // What the dialog showed (the stand-in for a face not installed, mixed effects off); what
+    // it gave back on OK; what that applies to every piece of the selection.
+    const PendingCharFormat shown = piece("DejaVu Serif", 240, Bit::Italic);
+    const std::tuple<PendingCharFormat, unsigned, unsigned> cases[] = {
+        {shown, 0u, 0u},
+        {piece("DejaVu Serif", 240, Bit::Italic | Bit::StrikeOut), Bit::StrikeOut, Bit::StrikeOut},
+        {piece("DejaVu Serif", 360, Bit::Italic | Bit::Bold), Bit::Size | Bit::Bold, Bit::Bold},
+        {piece("Liberation Mono", 240, 0, 0xff0000), Bit::Face | Bit::Italic, 0u},
+    };
+    for (const auto& [chosen, mask, effects] : cases) {
+        const PendingCharFormat applied = changedInFontDialog(shown, chosen);
+        EXPECT_EQ(applied.mask, mask) << chosen.faceName << chosen.effects;
+        EXPECT_EQ(applied.effects, effects);
+    }
+}
+
 TEST(CharFormatRules, SizeBoxShowsTheExactSize) {
     const std::pair<int, const char*> cases[] = {{140, "7"},   {210, "10.5"},  {260, "13"},
                                                  {1440, "72"}, {245, "12.25"}, {241, "12.05"},

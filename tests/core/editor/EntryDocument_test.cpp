@@ -1,11 +1,13 @@
 #include "core/editor/CEntryDoc.h"
 #include "core/editor/EditorMessages.h"
+#include "core/store/JournalMessages.h"
 #include "core/store/OptionsValues.h"
 #include "core/store/StoredText.h"
 #include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 
+#include <functional>
 #include <tuple>
 
 using namespace EditorMessages;
@@ -301,3 +303,26 @@ TEST_F(SaveConflict, OnlyAnotherTextAsks) {
 }
 
 } // namespace
+
+TEST_F(SaveConflict, EscapeOnEveryQuestionLeavesJournalAndEditorAsTheyWere) {
+    // What sets the question up; what asks it and must refuse; the question.
+    const std::tuple<std::function<void()>, std::function<bool()>, std::string> cases[] = {
+        {[] {}, [&] { return entry.QueryClose(); }, kSaveQuestion},
+        {[] {}, [&] { return doc.QueryCloseJournal(); }, JournalMessages::kQueryClose},
+        {[&] { otherProgramSaves(kOther); }, [&] { return entry.OnSaveEntry(); },
+         kChangedElsewhere},
+        {[&] { rawExec(path, "DELETE FROM Entry"); }, [&] { return entry.OnSaveEntry(); },
+         kEntryGone},
+    };
+    for (const auto& [prepare, ask, question] : cases) {
+        SCOPED_TRACE(question);
+        prepare();
+        const std::vector<std::string> before = storedTexts();
+        ui.escapeMessage(question);
+        EXPECT_FALSE(ask());
+        EXPECT_EQ(storedTexts(), before);
+        EXPECT_TRUE(view.modified);
+        EXPECT_FALSE(view.closed);
+        EXPECT_EQ(doc.Editor(), &entry);
+    }
+}

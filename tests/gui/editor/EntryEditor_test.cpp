@@ -18,6 +18,7 @@
 #include "gui/platform/CommandActions.h"
 #include "support/AppTest.h"
 #include "support/DialogSteps.h"
+#include "support/QbkProcess.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
@@ -30,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -220,6 +222,87 @@ TEST_F(EntryEditor, FaceSizeColourAndFontDialogChangeOnlyWhatTheyName) {
         EXPECT_NE(dump.find(run), std::string::npos) << run << "\n" << dump;
 }
 
+TEST_F(EntryEditor, TheFontDialogOnAMixedSelectionKeepsWhatItWasNotAskedToChange) {
+    openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Times New Roman;}{\\f1 Liberation Mono;}}"
+               "{\\colortbl ;\\red255\\green0\\blue0;}\\f0\\fs24 \\b bold\\b0  \\i italic\\i0  "
+               "\\f1\\fs36 mono\\f0\\fs24  \\cf1 red\\cf0\\par}");
+    // Over a face that is not installed it says which face stands in, and OK changes nothing.
+    selectText(view(), 0, 4);
+    m_modals.then([](QWidget* dialog) {
+        const auto* note = dialog->findChild<QLabel*>(QStringLiteral("faceStandsIn"));
+        EXPECT_TRUE(note && note->text().contains(QStringLiteral("\"Times New Roman\"")));
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    trigger(&editor(), QStringLiteral("editorFont"));
+    EXPECT_FALSE(view().document()->isModified());
+    view().selectAll();
+    m_modals.then([](QWidget* dialog) {
+        auto* fonts = qobject_cast<QFontDialog*>(dialog);
+        QFont font = fonts->currentFont();
+        font.setStrikeOut(true);
+        fonts->setCurrentFont(font);
+        fonts->accept();
+    });
+    trigger(&editor(), QStringLiteral("editorFont"));
+    activateEditor();
+    selectText(view(), 12, 16);
+    QTest::keyClick(&view(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    trigger(&editor(), QStringLiteral("editorSave"));
+    const std::string dump = dumpDocument(storedModel("{E-1}"));
+    for (const char* run : {R"(text "Times New Roman" 24 auto bold strike "bold")",
+                            R"(text "Times New Roman" 24 auto italic strike "italic")",
+                            R"(text "Liberation Mono" 36 auto strike super "mono")",
+                            R"(text "Times New Roman" 24 #ff0000 strike "red")"})
+        EXPECT_NE(dump.find(run), std::string::npos) << run << "\n" << dump;
+}
+
+// Each paragraph's last run as "text", "text@level" in a list, "text>field" when it is one.
+QStringList lastRuns(const std::string& rtf) {
+    QStringList out;
+    for (const Paragraph& p : RtfReader::read(rtf).paragraphs) {
+        const CharFormat f = p.runs.empty() ? p.mark : p.runs.back().format;
+        out.append((p.runs.empty() ? QString() : p.runs.back().text) + f.face +
+                   (p.layout.list ? QStringLiteral("@%1").arg(p.layout.listLevel) : QString()) +
+                   (f.field.isEmpty() ? QString() : QStringLiteral(">") + f.field));
+    }
+    return out;
+}
+
+TEST_F(EntryEditor, APastedLinkAndThreeLevelListSurviveSaveReopenAndQbkShow) {
+    openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Liberation Serif;}}\\f0\\fs24 Intro\\par}");
+    auto* data = new QMimeData;
+    data->setHtml(
+        QStringLiteral("<p>See <a href=\"https://example.org/?b=1\">the site</a></p><ul>"
+                       "<li>one<ul><li>two<ul><li>three</li></ul></li></ul></li><li>four"));
+    QGuiApplication::clipboard()->setMimeData(data);
+    view().moveCursor(QTextCursor::End);
+    QTest::keyClick(&view(), Qt::Key_Return);
+    trigger(&editor(), QStringLiteral("editorPaste"));
+    // Return on the empty item leaves the list; what is typed then is in the entry's face.
+    QTest::keyClick(&view(), Qt::Key_Return);
+    QTest::keyClick(&view(), Qt::Key_Return);
+    QTest::keyClicks(&view(), QStringLiteral("after"));
+    trigger(&editor(), QStringLiteral("editorSave"));
+    const QStringList expected{
+        QStringLiteral("IntroLiberation Serif"),
+        QStringLiteral("the siteLiberation Serif>HYPERLINK \"https://example.org/?b=1\""),
+        QStringLiteral("oneLiberation Serif@0"),
+        QStringLiteral("twoLiberation Serif@1"),
+        QStringLiteral("threeLiberation Serif@2"),
+        QStringLiteral("fourLiberation Serif@0"),
+        QStringLiteral("afterLiberation Serif")};
+    EXPECT_EQ(lastRuns(storedRtf("{E-1}")), expected);
+    // Reopened, shown and saved again, then as qbk shows it.
+    trigger(&editor(), QStringLiteral("editorClose"));
+    session().OpenEntry("{E-1}");
+    activateEditor();
+    QTest::keyClick(&view(), Qt::Key_Space);
+    QTest::keyClick(&view(), Qt::Key_Backspace);
+    trigger(&editor(), QStringLiteral("editorSave"));
+    const QbkResult shown = runQbk({"show", journal.path(), "{E-1}", "--rtf"});
+    EXPECT_EQ(lastRuns(shown.out), expected) << shown.err;
+}
+
 TEST_F(EntryEditor, FormatBarBoxesShowTheSelectionsExactFaceAndSize) {
     openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Arial Black;}{\\f2 Not A "
                "Font;}}\\f0\\fs14 aa\\fs21 bb\\fs26 cc\\f1\\fs144 dd\\f2\\fs24 ee\\par}");
@@ -291,6 +374,10 @@ TEST_F(EntryEditor, LeavingAModifiedEntryAsksAndEachAnswerDoesWhatItSays) {
     openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Kept text\\par}");
     CEntryFrame* first = &editor();
     typeAtEnd(QStringLiteral("X"));
+    // Escape is Cancel, though Yes is the default button.
+    m_modals.then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    trigger(&editor(), QStringLiteral("editorClose"));
+    EXPECT_TRUE(editorOpen() && view().document()->isModified());
     answerMessage(m_modals, kQuestion, QStringLiteral("Cancel"));
     trigger(&editor(), QStringLiteral("editorClose"));
     settle();

@@ -122,8 +122,9 @@ TEST_F(RtfDocumentAdapterTest, ChangesMadeInTheDocumentReachTheModel) {
     EXPECT_TRUE(b.layout.list->numbered());
     EXPECT_TRUE(b.runs.at(0).format.strike && b.runs.at(0).format.bold);
     const CharFormat& typed = model.paragraphs[2].runs.at(0).format;
-    EXPECT_EQ(QStringLiteral("DejaVu Sans"), typed.face);
-    EXPECT_EQ(22, typed.halfPoints);
+    // Unformatted text is in the entry's own face and size, not the document's earlier default.
+    EXPECT_EQ(QStringLiteral("Arial"), typed.face);
+    EXPECT_EQ(24, typed.halfPoints);
     EXPECT_FALSE(typed.color.has_value());
     // A list made in the editor is written with its number for older readers too.
     const std::string written = RtfDocumentAdapter::entryRtf(document);

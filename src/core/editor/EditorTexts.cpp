@@ -1,0 +1,37 @@
+#include "core/editor/EditorTexts.h"
+
+#include <QCoreApplication>
+
+namespace editortexts {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Editor", text);
+}
+
+} // namespace
+
+QString fontDialogTitle() {
+    return tr("Font");
+}
+
+QString faceStandsIn(const QString& storedFace, const QString& shownFace) {
+    return tr("The text is in \"%1\", which is not installed; it is shown in \"%2\" and keeps "
+              "its face unless you choose another.")
+        .arg(storedFace, shownFace);
+}
+
+QString linkDialogTitle() {
+    return tr("Link");
+}
+
+QString linkTextLabel() {
+    return tr("&Text:");
+}
+
+QString linkAddressLabel() {
+    return tr("&Address:");
+}
+
+} // namespace editortexts
