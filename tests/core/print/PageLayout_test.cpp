@@ -108,7 +108,6 @@ TEST(PageFlow, EntriesFollowOrStartPagesAndKeepTheirHeaderWithTheirFirstLines) {
          {{0, 0, 0, 100}, {0, 350, 0, 400}, {1, 0, 400, 1200}, {2, 0, 1200, 2000}}},
         // 150 left after 6 lines: the header and three lines need 500.
         {"a header keeps its lines", true, 6, 5, {{0, 0, 0, 600}, {1, 0, 0, 500}}},
-        {"an empty entry has its header", true, 0, 0, {{0, 0, 0, 0}, {0, 250, 0, 0}}},
     };
     for (const auto& [what, continuous, first, second, expected] : cases) {
         PageFlow flow({1000, 200, 50}, continuous);

@@ -201,13 +201,10 @@ protected:
 
 TEST_F(PrintJournalDialog, ControlsFollowTheStateAndClicksAndDaysReachIt) {
     PrintJournalState root("", "{Root}", today);
-    root.m_choices.continuous = true;
     Dlg atRoot(root);
     EXPECT_EQ(enabled(atRoot), (std::vector<bool>{false, false, true, false, false, false}));
-    EXPECT_TRUE(findControl<QCheckBox>(&atRoot, Dlg::kContinuousId)->isChecked());
     click(atRoot, Dlg::kPreviewId);
-    EXPECT_TRUE(root.m_bPreview);
-    EXPECT_EQ(atRoot.result(), QDialog::Accepted);
+    EXPECT_TRUE(root.m_bPreview && atRoot.result() == QDialog::Accepted);
 
     PrintJournalState state("{E1}", "{F1}", today);
     Dlg dialog(state);
@@ -234,9 +231,7 @@ TEST_F(PrintJournalDialog, ControlsFollowTheStateAndClicksAndDaysReachIt) {
     click(dialog, Dlg::kPageNumbersId);
 
     dialog.accept();
-    EXPECT_EQ(state.m_choices.pageNumbers, true);
-    EXPECT_EQ(state.m_choices.continuous, false);
-    EXPECT_FALSE(state.m_bPreview);
+    EXPECT_TRUE(state.m_choices.pageNumbers && !state.m_bPreview);
     const EntryChoice choice = state.Choice();
     EXPECT_EQ(choice.what, EntryChoice::CurrentFolder);
     EXPECT_TRUE(choice.between);
