@@ -88,10 +88,12 @@ const std::string kPrintHelp =
     std::string(
         "Usage: qbk print FILE --pdf OUT.pdf [--entry ID | --folder NAME]\n"
         "                 [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--no-header]\n"
+        "                 [--continuous] [--page-numbers] [--comments]\n"
         "                 [--force] [--password-stdin]\n"
         "\n"
         "Prints entries to a PDF file as Quillbook prints them on paper: each entry on\n"
-        "pages of its own, in order of date, inside margins of 1.25 inches left and right\n"
+        "pages of its own (or one after another with --continuous), in order of date, inside "
+        "margins of 1.25 inches left and right\n"
         "and 1 inch top and bottom, under its date and time. Without --entry or --folder\n"
         "every entry is printed. An existing OUT.pdf is replaced only with --force and\n"
         "only when printing succeeded; the journal itself is never written.\n"
@@ -101,7 +103,10 @@ const std::string kPrintHelp =
         "  --folder NAME     only entries filed in this folder (a name, or an id in braces)\n"
         "  --from DAY        only entries from this day on\n"
         "  --to DAY          only entries up to the end of this day\n"
-        "  --no-header       leave out the date and time above each entry\n") +
+        "  --no-header       leave out the date and time above each entry\n"
+        "  --continuous      print each entry after the one before, not from a new page\n"
+        "  --page-numbers    \"Page N of M\" and the journal's title at the foot of each page\n"
+        "  --comments        print each entry's comment under its date\n") +
     kPasswordNote;
 
 const std::string kExportHelp =
@@ -207,7 +212,10 @@ const std::vector<CommandDef>& commandTable() {
           {QStringLiteral("folder"), true},
           {QStringLiteral("from"), true},
           {QStringLiteral("to"), true},
-          {QStringLiteral("no-header")}},
+          {QStringLiteral("no-header")},
+          {QStringLiteral("continuous")},
+          {QStringLiteral("page-numbers")},
+          {QStringLiteral("comments")}},
          runPrint,
          true},
         {"export",

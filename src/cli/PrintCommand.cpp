@@ -5,11 +5,11 @@
 #include "cli/JournalSession.h"
 #include "cli/PrintExportChoice.h"
 
-#include "core/export/EntryReader.h"
 #include "core/export/SafeFile.h"
 #include "core/platform/TextEncoding.h"
 #include "core/print/PrintMessages.h"
 #include "render/PdfEntryPages.h"
+#include "render/PrintRows.h"
 
 #include <QFile>
 
@@ -42,10 +42,9 @@ int runPrint(const CommandLine& line) {
     std::string input;
     const std::unique_ptr<JournalSession> opened = openJournal(line, file, input);
     JournalSession& session = *opened;
-    EntryReader reader(session.reader(),
-                       ChosenEntryRows(session.reader().Db(), entryChoiceOf(line, session)),
-                       EntryReader::Reads::StoredText);
-    if (reader.count() == 0)
+    const std::vector<long long> rows =
+        ChosenEntryRows(session.reader().Db(), entryChoiceOf(line, session));
+    if (rows.empty())
         throw journalError(session.label(), PrintMessages::kNoEntries);
 
     // Written beside the target and moved over it at the end: a failed print leaves no
@@ -57,16 +56,15 @@ int runPrint(const CommandLine& line) {
         throw writeError(out);
     EntryPrintJob::Options options;
     options.dateTimeHeader = !line.isSet(QStringLiteral("no-header"));
+    options.continuous = line.isSet(QStringLiteral("continuous"));
+    options.pageNumbers = line.isSet(QStringLiteral("page-numbers"));
+    options.comments = line.isSet(QStringLiteral("comments"));
     int pages = 0;
     std::size_t printed = 0;
     {
         PdfEntryPages job(out.device(), storedToText(session.doc().GetTitle()), options);
-        ExportedEntry entry;
-        bool written = true;
-        while (written && reader.next(entry)) {
-            written = job.printEntry(entry.storedText, entry.when);
-            ++printed;
-        }
+        const bool written =
+            PrintRows(job.job(), session.reader(), rows, [&](std::size_t done) { printed = done; });
         if (!written || !job.finish() || !out.commit())
             throw writeError(out);
         pages = job.pagesPrinted();

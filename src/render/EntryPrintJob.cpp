@@ -1,6 +1,7 @@
 #include "render/EntryPrintJob.h"
 
 #include "core/print/PageBreaks.h"
+#include "core/print/PrintMessages.h"
 #include "render/RtfDocumentAdapter.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -8,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPen>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -68,6 +70,14 @@ EntryPrintJob::EntryPrintJob(QPagedPaintDevice& device, const Options& options)
     m_layout = EntryPageLayout::Compute(options.margins, device.logicalDpiX(), dpiY,
                                         QSize(device.width(), device.height()), lineHeight,
                                         options.dateTimeHeader);
+    // Every piece of an entry has its header; a numbered page keeps two lines for its footer.
+    const QRect& body = m_layout.laterBody;
+    m_footerHeight = options.pageNumbers ? std::min(2 * lineHeight, body.height() / 2) : 0;
+    m_sizes.bodyHeight = body.height() - m_footerHeight;
+    m_sizes.headerHeight = m_layout.firstBody.top() - body.top();
+    m_sizes.gap = lineHeight;
+    m_flow = PageFlow(m_sizes, options.continuous);
+    m_countFlow = m_flow;
 }
 
 EntryPrintJob::~EntryPrintJob() {
@@ -92,24 +102,57 @@ bool EntryPrintJob::startPage() {
     return !m_failed;
 }
 
-void EntryPrintJob::layOut(QTextDocument& document) const {
+void EntryPrintJob::layOut(QTextDocument& document, std::string_view storedText,
+                           const QString& comment) const {
+    // Fonts and pictures are measured on the device, not on the screen.
+    document.documentLayout()->setPaintDevice(&m_device);
+    // Margin and width before the text: changing either lays the whole text out again.
     document.setDocumentMargin(0);
     document.setTextWidth(m_layout.laterBody.width());
+    RtfDocumentAdapter::setEntryText(document, storedText);
+    if (!m_options.comments || comment.isEmpty())
+        return;
+    // A paragraph of its own before the text, so a long comment wraps and breaks as text does.
+    QTextCursor cursor(&document);
+    const QTextBlockFormat textFormat = cursor.blockFormat();
+    QTextCharFormat italic = cursor.charFormat();
+    italic.setFontItalic(true);
+    cursor.insertBlock(textFormat);
+    cursor.movePosition(QTextCursor::PreviousBlock);
+    cursor.insertText(PrintMessages::CommentLine(comment), italic);
 }
 
-void EntryPrintJob::drawHeader(const QString& title) {
+void EntryPrintJob::drawHeader(const QString& title, int y) {
     m_painter.save();
     m_painter.setFont(m_headerFont);
     m_painter.setPen(Qt::black);
     const QFontMetrics metrics = m_painter.fontMetrics();
     const int width = metrics.horizontalAdvance(title);
-    m_painter.drawText(QPoint(m_layout.headerLeft, m_layout.headerTop + metrics.ascent()), title);
+    m_painter.drawText(QPoint(m_layout.headerLeft, m_layout.headerTop + y + metrics.ascent()),
+                       title);
     // Flat ends, so the line is exactly as wide as the text.
     m_painter.setPen(QPen(Qt::black, EntryPageLayout::UnderlinePen(m_device.logicalDpiY()),
                           Qt::SolidLine, Qt::FlatCap));
     if (width > 0)
-        m_painter.drawLine(m_layout.headerLeft, m_layout.underlineY, m_layout.headerLeft + width,
-                           m_layout.underlineY);
+        m_painter.drawLine(m_layout.headerLeft, m_layout.underlineY + y,
+                           m_layout.headerLeft + width, m_layout.underlineY + y);
+    m_painter.restore();
+}
+
+void EntryPrintJob::drawFooter(int page) {
+    m_painter.save();
+    m_painter.setFont(m_headerFont);
+    m_painter.setPen(Qt::black);
+    const QRect& body = m_layout.laterBody;
+    const QRect footer(body.left(), body.bottom() + 1 - m_footerHeight / 2, body.width(),
+                       m_footerHeight / 2);
+    const QString number = PrintMessages::PageNumber(page, m_pageCount);
+    const int numberWidth = m_painter.fontMetrics().horizontalAdvance(number);
+    // The title takes what the number leaves, shortened rather than run into it.
+    const QString title = m_painter.fontMetrics().elidedText(
+        m_options.journalTitle, Qt::ElideRight, std::max(0, body.width() - numberWidth * 3 / 2));
+    m_painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, title);
+    m_painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, number);
     m_painter.restore();
 }
 
@@ -126,33 +169,38 @@ void EntryPrintJob::drawSlice(QTextDocument& document, const QRect& body, int to
     m_painter.restore();
 }
 
-bool EntryPrintJob::printEntry(std::string_view storedText, const QString& title) {
+void EntryPrintJob::countEntry(std::string_view storedText, const QString& comment) {
     QTextDocument document;
-    // Fonts and pictures are measured on the device, not on the screen.
-    document.documentLayout()->setPaintDevice(&m_device);
-    // Margin and width before the text: changing either lays the whole text out again.
-    layOut(document);
-    RtfDocumentAdapter::setEntryText(document, storedText);
-
+    layOut(document, storedText, comment);
     const int height =
         static_cast<int>(std::ceil(document.documentLayout()->documentSize().height()));
-    std::vector<int> starts = PageStarts(lineSpans(document), height, m_layout.firstBody.height(),
-                                         m_layout.laterBody.height());
-    if (starts.size() > static_cast<std::size_t>(kMaxPagesPerEntry))
-        starts.resize(kMaxPagesPerEntry);
+    m_countFlow.place(lineSpans(document), height, kMaxPagesPerEntry);
+    m_pageCount = m_countFlow.pageCount();
+}
 
-    for (std::size_t page = 0; page < starts.size(); ++page) {
-        if (!wanted(++m_jobPage))
+bool EntryPrintJob::printEntry(std::string_view storedText, const QString& title,
+                               const QString& comment) {
+    QTextDocument document;
+    layOut(document, storedText, comment);
+    const int height =
+        static_cast<int>(std::ceil(document.documentLayout()->documentSize().height()));
+    const QRect& body = m_layout.laterBody;
+    for (const PageSlice& slice : m_flow.place(lineSpans(document), height, kMaxPagesPerEntry)) {
+        if (!wanted(slice.page + 1))
             continue;
-        if (!startPage())
-            return false;
-        if (page == 0 && m_options.dateTimeHeader)
-            drawHeader(title);
-        const QRect& body = page == 0 ? m_layout.firstBody : m_layout.laterBody;
-        const int top = starts[page];
-        const int bottom = page + 1 < starts.size() ? starts[page + 1] : height;
-        drawSlice(document, body, top, bottom);
-        ++m_pagesPrinted;
+        if (slice.page != m_devicePage) {
+            if (!startPage())
+                return false;
+            m_devicePage = slice.page;
+            ++m_pagesPrinted;
+            if (m_options.pageNumbers)
+                drawFooter(slice.page + 1);
+        }
+        if (m_options.dateTimeHeader)
+            drawHeader(slice.continued ? PrintMessages::ContinuedHeader(title) : title, slice.y);
+        const QRect text(body.left(), body.top() + slice.y + m_sizes.headerHeight, body.width(),
+                         slice.bottom - slice.top);
+        drawSlice(document, text, slice.top, slice.bottom);
     }
     return !m_failed;
 }

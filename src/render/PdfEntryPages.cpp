@@ -15,11 +15,17 @@ QPdfWriter& prepared(QPdfWriter& writer, const QString& title) {
     return writer;
 }
 
+EntryPrintJob::Options titled(EntryPrintJob::Options options, const QString& title) {
+    if (options.journalTitle.isEmpty())
+        options.journalTitle = title;
+    return options;
+}
+
 } // namespace
 
 PdfEntryPages::PdfEntryPages(QIODevice& out, const QString& title,
                              const EntryPrintJob::Options& options)
-    : m_writer(&out), m_job(prepared(m_writer, title), options) {}
+    : m_writer(&out), m_job(prepared(m_writer, title), titled(options, title)) {}
 
 bool PdfEntryPages::printEntry(std::string_view storedText, const QString& when) {
     return m_job.printEntry(storedText, when);

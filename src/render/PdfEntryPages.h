@@ -7,7 +7,8 @@
 
 // Entries printed into a PDF file through the program's print job, on the paper of the user's
 // part of the world (Letter where inches are used, A4 elsewhere): what qbk print writes and
-// what an export to PDF writes.
+// what an export to PDF writes. The title is the file's Title and, unless the options name
+// another, the one in the footer of numbered pages.
 class PdfEntryPages : public EntryPages {
 public:
     PdfEntryPages(QIODevice& out, const QString& title, const EntryPrintJob::Options& options);
@@ -15,6 +16,7 @@ public:
     bool printEntry(std::string_view storedText, const QString& when) override;
     bool finish() override;
     int pagesPrinted() const { return m_job.pagesPrinted(); }
+    EntryPrintJob& job() { return m_job; }
 
     // Makes the pages of an export, with these options for every document.
     static EntryPagesMaker Maker(const EntryPrintJob::Options& options);

@@ -254,7 +254,7 @@ protected:
     std::string pdf = journal.path("out.pdf");
 };
 
-TEST_F(CliPrint, HeaderOnTheFirstPageOfEachEntryOnlyWithTheTextBelowIt) {
+TEST_F(CliPrint, HeaderOnEachPageOfAnEntryWithTheTextBelowIt) {
     const std::vector<PdfPage> pages = print({});
     // The long entry takes two pages, each other entry starts a page of its own.
     ASSERT_EQ(pages.size(), 6u);
@@ -262,10 +262,12 @@ TEST_F(CliPrint, HeaderOnTheFirstPageOfEachEntryOnlyWithTheTextBelowIt) {
     EXPECT_EQ(pages[4].text().rfind("Wednesday, March 04 2026 08:00 AM longline1 longline2", 0), 0u)
         << pages[4].text();
     EXPECT_NE(pages[5].find("longline90"), nullptr);
-    EXPECT_EQ(pages[5].find("Wednesday,"), nullptr) << "no header on a later page";
+    EXPECT_EQ(pages[5].text().rfind("Wednesday, March 04 2026 08:00 AM (continued) longline", 0),
+              0u)
+        << pages[5].text();
 
-    // The header stands at the top-left margin (1.25 and 1 inch); the text starts two header
-    // lines lower on the first page and at the top margin on later ones.
+    // The header stands at the top-left margin (1.25 and 1 inch), on later pages too; the text
+    // starts two header lines lower.
     const PdfWord* header = pages[4].find("Wednesday,");
     const PdfWord* first = pages[4].find("longline1");
     ASSERT_TRUE(header && first);
@@ -283,6 +285,34 @@ TEST_F(CliPrint, HeaderOnTheFirstPageOfEachEntryOnlyWithTheTextBelowIt) {
     const std::vector<PdfPage> plain = print({"--no-header"});
     ASSERT_EQ(plain.size(), 6u);
     EXPECT_EQ(plain[3].text(), "budgetary matters");
+}
+
+// Five short entries of a week: a page each, or together on one page with a numbered footer
+// under the journal's title, which is also the file's Title; comments under their dates.
+TEST_F(CliPrint, ContinuousNumberedPagesUnderTheJournalsTitle) {
+    journal.setTimeStamp(journal.add("fifth entry\n", {"--comment", "sunny"}), "2026-03-03 12:00");
+    const std::vector<std::string> week{"--to", "2026-03-03"};
+    EXPECT_EQ(print(week).size(), 5u);
+    const std::vector<PdfPage> together =
+        print({"--to", "2026-03-03", "--continuous", "--page-numbers", "--comments"});
+    ASSERT_EQ(together.size(), 1u);
+    EXPECT_EQ(together[0].text(),
+              "Sunday, March 01 2026 12:00 AM Budget review Monday, March 02 2026 09:05 AM Meeting "
+              "about the budget Notes follow Tuesday, March 03 2026 12:00 PM Comment: sunny fifth "
+              "entry Tuesday, March 03 2026 06:30 PM Comment: Budget for seeds Garden planting day "
+              "Tuesday, March 03 2026 11:59 PM budgetary matters Trips Page 1 of 1");
+    EXPECT_EQ(pdfTitle(pdf), "Trips");
+
+    // An entry of three pages: "(continued)" after the first.
+    std::string lines;
+    for (int i = 1; i <= 120; ++i)
+        lines += "row" + std::to_string(i) + "\n";
+    const std::string id = journal.add(lines);
+    journal.setTimeStamp(id, "2026-03-05 07:00");
+    const std::vector<PdfPage> pages = print({"--entry", id, "--page-numbers"});
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[2].text().rfind("Thursday, March 05 2026 07:00 AM (continued) row", 0), 0u);
+    EXPECT_TRUE(pages[2].text().ends_with("row120 Trips Page 3 of 3")) << pages[2].text();
 }
 
 // Wrong command lines are refused before the journal opens; a refused print writes nothing.

@@ -40,17 +40,27 @@ QString unescape(QString text) {
     return text;
 }
 
-} // namespace
-
-std::vector<PdfPage> readPdf(const std::string& path) {
+// pdftotext's page boxes as HTML, the file's Title in its <title>; empty when it failed.
+QString boxesHtml(const std::string& path) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"),
                   {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
                    QString::fromStdString(path), QStringLiteral("-")});
-    std::vector<PdfPage> pages;
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return pages;
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+std::string pdfTitle(const std::string& path) {
+    static const QRegularExpression title(QStringLiteral("<title>([^<]*)</title>"));
+    return unescape(title.match(boxesHtml(path)).captured(1)).toStdString();
+}
+
+std::vector<PdfPage> readPdf(const std::string& path) {
+    std::vector<PdfPage> pages;
+    const QString html = boxesHtml(path);
     static const QRegularExpression tag(
         QStringLiteral("<page width=\"[\\d.]+\" height=\"([\\d.]+)\">|"
                        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" "

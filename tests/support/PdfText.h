@@ -26,5 +26,7 @@ struct PdfPage {
 
 // Every page of the file; empty when the file is missing or not a PDF.
 std::vector<PdfPage> readPdf(const std::string& path);
+// The file's Title; empty when it has none.
+std::string pdfTitle(const std::string& path);
 // Each page's text().
 std::vector<std::string> pageTexts(const std::vector<PdfPage>& pages);

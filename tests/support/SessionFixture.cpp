@@ -1,13 +1,14 @@
 #include "support/SessionFixture.h"
 
-#include <QDir>
+#include <QFile>
 
 SessionFixture::SessionFixture() {
     doc.AttachPanes(&panes, &panes, &panes, &panes);
 }
 
 std::string SessionFixture::pathFor(const std::string& name) const {
-    return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
+    // Bytes appended to bytes: a name that is not valid UTF-8 stays as it is.
+    return name.starts_with('/') ? name : QFile::encodeName(dir.path()).toStdString() + '/' + name;
 }
 
 std::string SessionFixture::createJournal(const std::string& name, const std::string& password) {

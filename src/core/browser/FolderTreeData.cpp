@@ -1,5 +1,6 @@
 #include "core/browser/FolderTreeData.h"
 
+#include "core/store/ConfigRow.h"
 #include "core/store/FolderTable.h"
 #include "core/store/SqlQuery.h"
 
@@ -20,7 +21,7 @@ std::vector<FolderNode> childRows(SqlDatabase& db, const std::string& parentId) 
 } // namespace
 
 std::string FolderRootLabel(const std::string& title, const std::string& fileName) {
-    return (title.empty() ? fileName : title) + " (all entries)";
+    return ConfigRow::ShownTitle(title, fileName) + " (all entries)";
 }
 
 std::vector<FolderNode> LoadFolderChildren(SqlDatabase& db, const std::string& rootId) {

@@ -3,6 +3,7 @@
 #include "core/export/JournalBackup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -62,7 +63,8 @@ AutoBackupResult AutoBackup::Run(const AutoBackupSettings& settings, const QStri
     for (int n = 2; QFileInfo::exists(copy); ++n)
         copy = folder.filePath(CopyName(journalPath, when).chopped(4) +
                                QStringLiteral(" (%1).qbk").arg(n));
-    const BackupResult backup = BackupJournal(journalPath.toStdString(), copy.toStdString());
+    const BackupResult backup = BackupJournal(QFile::encodeName(journalPath).toStdString(),
+                                              QFile::encodeName(copy).toStdString());
     if (!backup.ok) {
         result.message = backup.message;
         return result;

@@ -24,13 +24,13 @@ bool EntryReader::next(ExportedEntry& entry) {
         entry.id = query.textField("EntryID");
         entry.timeStamp = query.textField("TimeStamp");
         entry.when = storedToText(ParseTimeStamp(entry.timeStamp.c_str()).Format(m_displayFormat));
+        entry.comment.clear();
+        if (query.boolField("UserComment", false))
+            entry.comment = storedToText(DecipherFromStorage(query.fieldValue("Comment"), m_keyed));
         if (m_reads == Reads::StoredText) {
             entry.storedText = DecipherFromStorage(query.fieldValue("EntryText"), m_keyed);
             return true;
         }
-        entry.comment.clear();
-        if (query.boolField("UserComment", false))
-            entry.comment = storedToText(DecipherFromStorage(query.fieldValue("Comment"), m_keyed));
         const std::string folderId = query.textField("FolderID");
         entry.folder =
             folderId == "{Root}" ? QString() : storedToText(m_names.FolderName(folderId));

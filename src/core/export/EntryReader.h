@@ -15,7 +15,7 @@ class SqlDatabase;
 class EntryReader {
 public:
     // What is read of each entry: everything an export shows, its RTF read into the model; or,
-    // for a print, only its date and time and its stored text.
+    // for a print, only its date and time, its comment and its stored text.
     enum class Reads { Everything, StoredText };
 
     EntryReader(const JournalReader& journal, std::vector<long long> rows,

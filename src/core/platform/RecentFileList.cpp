@@ -1,11 +1,11 @@
 #include "core/platform/RecentFileList.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSettings>
+#include <QVariant>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -15,9 +15,25 @@ QString keyFor(std::size_t index) {
     return QStringLiteral("File%1").arg(index + 1);
 }
 
+// On the path's bytes: a folder name that is not valid UTF-8 would not survive a QString.
 std::string absoluteClean(const std::string& path) {
-    const QString name = QFile::decodeName(QByteArray::fromStdString(path));
-    return QFile::encodeName(QDir::cleanPath(QFileInfo(name).absoluteFilePath())).toStdString();
+    std::error_code failed;
+    const std::filesystem::path full = std::filesystem::absolute(path, failed);
+    return (failed ? std::filesystem::path(path) : full).lexically_normal().string();
+}
+
+// A path that text carries unchanged is kept as text (what the Windows program writes);
+// any other is kept as its bytes.
+QVariant settingsValue(const std::string& path) {
+    const QByteArray bytes = QByteArray::fromStdString(path);
+    const QString text = QFile::decodeName(bytes);
+    return QFile::encodeName(text) == bytes ? QVariant(text) : QVariant(bytes);
+}
+
+std::string pathFromSettings(const QVariant& value) {
+    if (value.typeId() == QMetaType::QByteArray)
+        return value.toByteArray().toStdString();
+    return QFile::encodeName(value.toString()).toStdString();
 }
 
 } // namespace
@@ -47,22 +63,17 @@ std::string RecentFileList::path(std::size_t index) const {
 }
 
 std::string RecentFileList::menuText(std::size_t index) const {
-    std::string text = "&" + std::to_string(index + 1) + " ";
-    for (const char c : path(index)) {
-        text += c;
-        if (c == '&') {
-            text += '&';
-        }
-    }
-    return text;
+    // Menu texts are UTF-8; the path is shown as the file system names it.
+    QString name = QFile::decodeName(QByteArray::fromStdString(path(index)));
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return (QStringLiteral("&%1 ").arg(index + 1) + name).toUtf8().toStdString();
 }
 
 void RecentFileList::load(QSettings& settings) {
     m_paths.clear();
     settings.beginGroup(kSection);
     for (std::size_t i = 0; i < m_maxSize; ++i) {
-        const std::string value =
-            QFile::encodeName(settings.value(keyFor(i)).toString()).toStdString();
+        const std::string value = pathFromSettings(settings.value(keyFor(i)));
         if (!value.empty() && std::ranges::find(m_paths, value) == m_paths.end()) {
             m_paths.push_back(value);
         }
@@ -74,7 +85,7 @@ void RecentFileList::save(QSettings& settings) const {
     settings.beginGroup(kSection);
     settings.remove(QString());
     for (std::size_t i = 0; i < m_paths.size(); ++i) {
-        settings.setValue(keyFor(i), QFile::decodeName(QByteArray::fromStdString(m_paths[i])));
+        settings.setValue(keyFor(i), settingsValue(m_paths[i]));
     }
     settings.endGroup();
 }

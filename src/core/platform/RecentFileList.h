@@ -9,7 +9,8 @@ class QSettings;
 // The recently used journals, most recent first, as the File menu and the Welcome dialog
 // show them. Paths are file-system bytes (what the journal session opens).
 //
-// Kept in the profile settings as "Recent File List"/"File1".."File4". The owner loads it
+// Kept in the profile settings as "Recent File List"/"File1".."File4", as text, or as bytes
+// for a path that is not valid UTF-8 (so it reopens). The owner loads it
 // at start-up and saves it after each change, so a crash does not lose the list.
 class RecentFileList {
 public:
@@ -33,8 +34,9 @@ public:
     bool empty() const { return m_paths.empty(); }
     std::size_t maxSize() const { return m_maxSize; }
 
-    // Menu text of the entry at the index: its number as the mnemonic, then the path, with
-    // ampersands doubled so that a path holding one is shown as it is.
+    // Menu text (UTF-8) of the entry at the index: its number as the mnemonic, then the path
+    // as the file system names it (QFile::decodeName), with ampersands doubled so that a path
+    // holding one is shown as it is.
     std::string menuText(std::size_t index) const;
 
     // Replaces the list with what the settings hold. Empty and repeated values are skipped,

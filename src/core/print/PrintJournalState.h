@@ -2,6 +2,7 @@
 
 #include "core/platform/COleDateTime.h"
 #include "core/print/EntryChoice.h"
+#include "core/print/PrintChoices.h"
 
 #include <string>
 
@@ -17,6 +18,8 @@ public:
 
     int m_nPrintWhat = -1; // EntryChoice::What of the chosen radio button
     bool m_bBetween = false;
+    PrintChoices m_choices;  // the layout check boxes
+    bool m_bPreview = false; // left with Preview: the pages are shown, not printed
 
     bool SelectedEntryEnabled() const { return m_selectedEntryEnabled; }
     bool CurrentFolderEnabled() const { return m_currentFolderEnabled; }

@@ -1,6 +1,8 @@
 #pragma once
 
-// What printing tells the user.
+#include <QString>
+
+// What printing tells the user, and the words it puts on the pages.
 namespace PrintMessages {
 
 // A choice of entries that matches none: said instead of printing an empty job.
@@ -11,5 +13,12 @@ inline constexpr const char* kPrintFailed = "The pages could not be printed.";
 
 // The title of every print dialog that prints entries.
 inline constexpr const char* kPrintDialogTitle = "Print Journal";
+
+// The header of an entry's pages after its first.
+QString ContinuedHeader(const QString& when);
+// The number in a page's footer: "Page N of M", or "Page N" while the count is not known.
+QString PageNumber(int page, int pageCount);
+// An entry's comment, printed under its date.
+QString CommentLine(const QString& comment);
 
 } // namespace PrintMessages

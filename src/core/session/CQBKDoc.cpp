@@ -324,7 +324,7 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
     m_host.AddToRecentFileList(path);
     m_path = path;
     m_fileName = std::filesystem::path(path).filename().string();
-    m_title = title.empty() ? m_fileName : title;
+    m_title = ConfigRow::ShownTitle(title, m_fileName);
     UpdateAllViews();
     if (!canWrite)
         m_ui.showInformation(JournalMessages::OpenedReadOnly(readOnly)); // not a failure
@@ -458,6 +458,7 @@ void CQBKDoc::CreateJournal() {
     UpdateAllViews();
     m_host.AddToRecentFileList(values.m_path);
     m_path = values.m_path;
+    m_title = ConfigRow::ShownTitle(values.m_title, m_fileName);
     m_ui.showInformation(JournalMessages::kJournalCreated);
 }
 
@@ -493,8 +494,7 @@ void CQBKDoc::JournalOptions() {
             m_confirmFolderMove = values.m_bConfirmFolderMove;
             m_defaultFontName = values.m_fontName;
             m_defaultFontSize = values.m_fontSize;
-            if (!values.m_title.empty())
-                m_title = values.m_title;
+            m_title = ConfigRow::ShownTitle(values.m_title, m_fileName);
         }
         RefreshEntryList();
         if (confirmed && values.m_title != oldTitle && m_pFolderTree)

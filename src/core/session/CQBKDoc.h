@@ -232,7 +232,8 @@ private:
     std::string EncipherText(const std::string& plain) const;
     std::string DecipherColumn(const char* column) const;
     std::string ReadEntryColumn(const std::string& id, const char* column);
-    void ReadPrintedEntry(const std::string& id, std::string& text, std::string& title);
+    // False when the entry is not in the file.
+    bool ReadPrintedEntry(const std::string& id, std::string& text, std::string& title);
     std::string EntryRowsWhere(const std::string& id);
     // The panes read the journal again, keeping their selections where they still exist.
     void RefreshPanesKeepingPlace();

@@ -169,17 +169,26 @@ void CQBKDoc::OpenEntry(const std::string& id) {
 void CQBKDoc::PrintEntry(const std::string& id, int printFlag) {
     std::string text;
     std::string title;
-    if (Reported([&] { ReadPrintedEntry(id, text, title); }))
-        m_host.PrintEntryText(text, title, printFlag);
+    bool found = false;
+    if (!Reported([&] { found = ReadPrintedEntry(id, text, title); }))
+        return;
+    // Deleted by another program: told as any other gone row, and no blank page is printed.
+    if (!found) {
+        ReportRowGone(JournalMessages::kEntryGone);
+        return;
+    }
+    m_host.PrintEntryText(text, title, printFlag);
 }
 
-void CQBKDoc::ReadPrintedEntry(const std::string& id, std::string& text, std::string& title) {
+bool CQBKDoc::ReadPrintedEntry(const std::string& id, std::string& text, std::string& title) {
     SqlQuery query = EntryTable(m_db).Rows(EntryRowsWhere(id));
-    if (!query.eof()) {
+    const bool found = !query.eof();
+    if (found) {
         text = DecipherColumn(query.fieldValue("EntryText"));
         title = ::FormatTimeStamp(m_db, query.fieldValue("TimeStamp")); // thrown on: prints nothing
     }
     query.finalize();
+    return found;
 }
 
 bool CQBKDoc::DeleteEntry(const std::string& id) {

@@ -12,6 +12,13 @@ class ConfigRow {
 public:
     explicit ConfigRow(SqlDatabase& db) : m_db(db) {}
 
+    // What the journal is called wherever it is named (caption, export heading, printed
+    // pages): its title, or its file name while the title is empty. The title is stored as
+    // typed, empty included.
+    static std::string ShownTitle(const std::string& title, const std::string& fileName) {
+        return title.empty() ? fileName : title;
+    }
+
     // Every column of the row; no row at all in a file that is no journal.
     SqlQuery Read();
     bool Exists();

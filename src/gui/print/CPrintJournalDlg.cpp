@@ -6,12 +6,15 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -29,6 +32,12 @@ QDateEdit* dayPicker(int id, QWidget* parent) {
     picker->setCalendarPopup(true);
     setControlId(picker, id);
     return picker;
+}
+
+QCheckBox* checkBox(const QString& text, int id, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    setControlId(box, id);
+    return box;
 }
 
 } // namespace
@@ -62,10 +71,28 @@ CPrintJournalDlg::CPrintJournalDlg(PrintJournalState& state, QWidget* parent)
     days->addWidget(m_lastDay);
     days->addStretch();
 
+    auto* layout = new QGroupBox(tr("Pages"), this);
+    m_continuous = checkBox(tr("One entry after another"), kContinuousId, layout);
+    m_pageNumbers = checkBox(tr("Page numbers and title"), kPageNumbersId, layout);
+    m_comments = checkBox(tr("Comments"), kCommentsId, layout);
+    auto* boxes = new QVBoxLayout(layout);
+    for (QCheckBox* box : {m_continuous, m_pageNumbers, m_comments})
+        boxes->addWidget(box);
+
     form()->addRow(m_selectedEntry);
     form()->addRow(allEntries);
     form()->addRow(m_currentFolder);
     form()->addRow(only);
+    form()->addRow(layout);
+
+    if (auto* buttons = findChild<QDialogButtonBox*>()) {
+        QPushButton* preview = buttons->addButton(tr("Pre&view"), QDialogButtonBox::ActionRole);
+        setControlId(preview, kPreviewId);
+        connect(preview, &QPushButton::clicked, this, [this] {
+            m_state.m_bPreview = true;
+            accept();
+        });
+    }
 
     showState();
     connect(m_what, &QButtonGroup::idClicked, this, [this] { readChoice(); });
@@ -91,6 +118,9 @@ void CPrintJournalDlg::showState() {
     m_between->setEnabled(m_state.BetweenEnabled());
     m_firstDay->setDate(toQDate(m_state.FirstDay()));
     m_lastDay->setDate(toQDate(m_state.LastDay()));
+    m_continuous->setChecked(m_state.m_choices.continuous);
+    m_pageNumbers->setChecked(m_state.m_choices.pageNumbers);
+    m_comments->setChecked(m_state.m_choices.comments);
     for (QWidget* control : {static_cast<QWidget*>(m_firstDay), static_cast<QWidget*>(m_and),
                              static_cast<QWidget*>(m_lastDay)})
         control->setEnabled(m_state.DatesEnabled());
@@ -99,6 +129,8 @@ void CPrintJournalDlg::showState() {
 void CPrintJournalDlg::readChoice() {
     m_state.m_nPrintWhat = m_what->checkedId();
     m_state.m_bBetween = m_between->isChecked();
+    m_state.m_choices = {m_continuous->isChecked(), m_pageNumbers->isChecked(),
+                         m_comments->isChecked()};
     showState();
 }
 

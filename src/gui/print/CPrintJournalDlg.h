@@ -10,7 +10,8 @@ class QLabel;
 class QRadioButton;
 
 // The Print Journal dialog: which entries to print and, for all entries or a folder's, the
-// days between which they were written. It shows and edits a PrintJournalState, which holds
+// days between which they were written; how the pages are laid out; Preview shows them
+// instead of printing. It shows and edits a PrintJournalState, which holds
 // the rules.
 class CPrintJournalDlg : public FormDialog {
     Q_OBJECT
@@ -24,6 +25,10 @@ public:
         kFirstDayId = 1015,
         kAndId = 1030,
         kLastDayId = 1016,
+        kContinuousId = 1131,
+        kPageNumbersId = 1132,
+        kCommentsId = 1133,
+        kPreviewId = 1134,
     };
 
     CPrintJournalDlg(PrintJournalState& state, QWidget* parent = nullptr);
@@ -43,4 +48,7 @@ private:
     QDateEdit* m_firstDay;
     QLabel* m_and;
     QDateEdit* m_lastDay;
+    QCheckBox* m_continuous;
+    QCheckBox* m_pageNumbers;
+    QCheckBox* m_comments;
 };

@@ -1,6 +1,5 @@
 #include "gui/print/JournalPrinting.h"
 
-#include "core/export/EntryReader.h"
 #include "core/platform/TextEncoding.h"
 #include "core/print/PrintJournalState.h"
 #include "core/print/PrintMessages.h"
@@ -10,6 +9,7 @@
 #include "gui/print/CPrintJournalDlg.h"
 #include "gui/print/PrinterSettings.h"
 #include "render/EntryPrintJob.h"
+#include "render/PrintRows.h"
 
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
@@ -21,19 +21,25 @@ JournalPrinting::JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer,
                                  const PageMargins& margins, QWidget* parent)
     : m_doc(doc), m_ui(ui), m_printer(printer), m_margins(margins), m_parent(parent) {
     runPrintDialog = [](CCustomPrintDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    runPreview = [](QPrintPreviewDialog& preview) { preview.exec(); };
     runPrintJournalDialog = [parent](PrintJournalState& state) {
         CPrintJournalDlg dialog(state, parent);
         return dialog.exec() == QDialog::Accepted;
     };
     QSettings settings;
     PrinterSettings::restore(m_printer, settings);
+    m_choices = PrintChoices::Load(settings);
 }
 
 void JournalPrinting::PrintJournal() {
     PrintJournalState state(m_doc.CurrentEntryId(), m_doc.CurrentFolderId(),
                             COleDateTime::GetCurrentTime());
+    QSettings settings;
+    state.m_choices = PrintChoices::Load(settings);
     if (!runPrintJournalDialog(state))
         return;
+    m_choices = state.m_choices;
+    m_choices.Save(settings);
     try {
         if (state.m_nPrintWhat == EntryChoice::SelectedEntry) {
             // The entry list's selected entry, as its own Print command prints it.
@@ -46,7 +52,10 @@ void JournalPrinting::PrintJournal() {
             m_ui.showMessage(PrintMessages::kNoEntries);
             return;
         }
-        PrintEntries(rows);
+        if (state.m_bPreview)
+            PreviewEntries(rows);
+        else
+            PrintEntries(rows);
     } catch (const CppSQLite3Exception& e) {
         m_ui.showError(e.message());
     }
@@ -66,6 +75,12 @@ void JournalPrinting::RunJob(bool header, bool pageRange,
     EntryPrintJob::Options options;
     options.margins = m_margins;
     options.dateTimeHeader = header;
+    options.continuous = m_choices.continuous;
+    options.pageNumbers = m_choices.pageNumbers;
+    options.comments = m_choices.comments;
+    options.journalTitle = storedToText(m_doc.GetTitle());
+    // The title of a PDF printed to, and the job's name in the printer's queue.
+    m_printer.setDocName(options.journalTitle);
     if (pageRange && m_printer.printRange() == QPrinter::PageRange) {
         options.fromPage = m_printer.fromPage();
         options.toPage = m_printer.toPage();
@@ -85,22 +100,26 @@ bool JournalPrinting::PrintEntries(const std::vector<long long>& rows) {
     const std::optional<bool> header = AskPrintOptions();
     if (!header)
         return false;
+    RunRows(*header, true, rows);
+    return true;
+}
+
+void JournalPrinting::RunRows(bool header, bool pageRange, const std::vector<long long>& rows) {
     // Entries read before a failure stay printed; the failure is told when the job has ended.
     std::string failure;
-    RunJob(*header, true, [&](EntryPrintJob& job) {
+    RunJob(header, pageRange, [&](EntryPrintJob& job) {
         try {
-            EntryReader reader(m_doc.Reader(), rows, EntryReader::Reads::StoredText);
-            ExportedEntry entry;
-            while (reader.next(entry))
-                if (!job.printEntry(entry.storedText, entry.when))
-                    return;
+            PrintRows(job, m_doc.Reader(), rows);
         } catch (const CppSQLite3Exception& e) {
             failure = e.message();
         }
     });
     if (!failure.empty())
         m_ui.showError(failure);
-    return true;
+}
+
+void JournalPrinting::PreviewEntries(const std::vector<long long>& rows) {
+    ShowPreview([&] { RunRows(true, false, rows); });
 }
 
 void JournalPrinting::PrintEntryText(const std::string& text, const std::string& title,
@@ -116,13 +135,18 @@ void JournalPrinting::PrintEntryText(const std::string& text, const std::string&
 }
 
 void JournalPrinting::PreviewEntryText(const std::string& text, const std::string& title) {
+    ShowPreview([&] {
+        RunJob(true, false, [&](EntryPrintJob& job) { job.printEntry(text, storedToText(title)); });
+    });
+}
+
+void JournalPrinting::ShowPreview(const std::function<void()>& paint) {
     QPrintPreviewDialog preview(&m_printer, m_parent);
     preview.setObjectName(QStringLiteral("printPreview"));
     // Qt's own size shows a whole page too small to read; take most of the screen.
     if (const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen())
         preview.resize(screen->availableGeometry().size() * 4 / 5);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter*) {
-        RunJob(true, false, [&](EntryPrintJob& job) { job.printEntry(text, storedToText(title)); });
-    });
-    preview.exec();
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter*) { paint(); });
+    runPreview(preview);
 }

@@ -1,8 +1,12 @@
 // Where an entry's header and text go on the page, and where its pages break.
 #include "core/print/EntryPageLayout.h"
 #include "core/print/PageBreaks.h"
+#include "core/print/PageFlow.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <tuple>
 
 namespace {
 
@@ -88,6 +92,32 @@ TEST(PageBreaks, EveryPageMovesOnEvenWithoutRoom) {
     const std::vector<int> starts = PageStarts(evenLines(3, 10), 30, 0, -5);
     ASSERT_EQ(starts.size(), 30u);
     EXPECT_EQ(starts.back(), 29);
+}
+
+// Two entries of n lines of 100 on pages whose body holds 1000 under a header of 200; a gap of
+// 50 between entries. Each piece: page, y, and the lines' top and bottom.
+TEST(PageFlow, EntriesFollowOrStartPagesAndKeepTheirHeaderWithTheirFirstLines) {
+    using Slices = std::vector<std::array<int, 4>>;
+    const std::tuple<const char*, bool, int, int, Slices> cases[] = {
+        {"a page each", false, 2, 3, {{0, 0, 0, 200}, {1, 0, 0, 300}}},
+        {"one after another", true, 2, 3, {{0, 0, 0, 200}, {0, 450, 0, 300}}},
+        {"a long entry goes on",
+         true,
+         1,
+         20,
+         {{0, 0, 0, 100}, {0, 350, 0, 400}, {1, 0, 400, 1200}, {2, 0, 1200, 2000}}},
+        // 150 left after 6 lines: the header and three lines need 500.
+        {"a header keeps its lines", true, 6, 5, {{0, 0, 0, 600}, {1, 0, 0, 500}}},
+    };
+    for (const auto& [what, continuous, first, second, expected] : cases) {
+        PageFlow flow({1000, 200, 50}, continuous);
+        Slices placed;
+        for (const int n : {first, second})
+            for (const PageSlice& s : flow.place(evenLines(n, 100), n * 100, 100))
+                placed.push_back({s.page, s.y, s.top, s.bottom});
+        EXPECT_EQ(placed, expected) << what;
+        EXPECT_EQ(flow.pageCount(), placed.back()[0] + 1) << what;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Each folder under golden/: input.rtf, expected.txt (the model dump), optionally plain.txt
-// (the plain-text stream-out); a missing or differing expected.txt gets actual.txt beside it.
+// (the plain-text stream-out); a missing or differing expected.txt gets actual.txt under the
+// build tree (output/golden/<case>/).
 
 #include "core/richtext/ModelDump.h"
 #include "core/richtext/PlainText.h"
@@ -18,6 +19,7 @@ using namespace richtext;
 namespace {
 
 const fs::path kRoot = fs::path(__FILE__).parent_path() / "golden";
+const fs::path kOutput = fs::path(QUILLBOOK_TEST_OUTPUT_DIR) / "golden";
 
 std::vector<std::string> caseNames() {
     std::vector<std::string> names;
@@ -31,6 +33,7 @@ std::vector<std::string> caseNames() {
 class RtfGolden : public testing::TestWithParam<std::string> {
 protected:
     fs::path file(const char* name) const { return kRoot / GetParam() / name; }
+    fs::path output() const { return kOutput / GetParam() / "actual.txt"; }
     std::string input() const {
         EXPECT_TRUE(fs::exists(file("input.rtf")));
         return fileBytes(file("input.rtf"));
@@ -42,11 +45,12 @@ TEST_P(RtfGolden, ReadsIntoExpectedModelAndPlainText) {
     const std::string actual = dumpDocument(RtfReader::read(input));
     const bool known = fs::exists(file("expected.txt"));
     const std::string expected = fileBytes(file("expected.txt"));
-    if (!known || expected != actual)
-        std::ofstream(file("actual.txt"), std::ios::binary) << actual;
-    else
-        fs::remove(file("actual.txt"));
-    ASSERT_TRUE(known) << "no expected.txt; wrote actual.txt for review";
+    fs::remove(output());
+    if (!known || expected != actual) {
+        fs::create_directories(output().parent_path());
+        std::ofstream(output(), std::ios::binary) << actual;
+    }
+    ASSERT_TRUE(known) << "no expected.txt; wrote " << output() << " for review";
     EXPECT_EQ(expected, actual);
     if (fs::exists(file("plain.txt"))) {
         EXPECT_EQ(fileBytes(file("plain.txt")), streamOutPlainText(RtfReader::read(input)));

@@ -111,9 +111,11 @@ TEST_F(Entries, AnImpossibleDateIsIgnoredAndAGoneEntryPrintsNothing) {
     EXPECT_EQ(*entryRow(id)[0], "2004-07-05 10:45");
 
     doc.DeleteEntry(id);
+    host.printedText = "untouched";
+    ui.answerMessage(JournalMessages::kEntryGone, MessageAnswer::Ok);
     doc.PrintEntry(id, 0);
-    EXPECT_EQ(host.printedText, "");
-    EXPECT_EQ(ui.messages().size(), 1u); // "Journal Created": nothing failed
+    EXPECT_EQ(host.printedText, "untouched") << "nothing reaches the printer";
+    EXPECT_EQ(ui.messages().size(), 2u); // "Journal Created", then the entry is gone
 }
 
 // Asking to save first and closing with the journal are EntryDocument's (the real editor).

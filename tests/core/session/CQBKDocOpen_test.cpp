@@ -1,14 +1,20 @@
+#include "core/browser/FolderEdits.h"
+#include "core/platform/RecentFileList.h"
 #include "core/store/JournalMessages.h"
 #include "core/store/SqlQuery.h"
 #include "core/store/StoredText.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 
+#include <QSettings>
+
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <tuple>
 
 using Session = SessionFixture;
+using namespace Qt::StringLiterals;
 
 TEST_F(Session, FilesThatAreNotJournalsOrNewerOnesAreRefusedAndLeftUnchanged) {
     const std::string journal = createJournal("mine.qbk");
@@ -64,6 +70,7 @@ TEST_F(Session, CreateThenReopenKeepsSettingsTitleAndRecentList) {
     const std::string path = createJournal("Travel.qbk");
     EXPECT_EQ(host.recent.front(), path);
     EXPECT_EQ(ui.messages().back().icon, MessageIcon::Information);
+    EXPECT_EQ(doc.GetTitle(), "Travel.qbk"); // known before any reopening
 
     // A tree that lists the entries on reload: they are not listed a second time.
     panes.onReload = [this] { doc.RefreshEntryList(); };
@@ -79,6 +86,23 @@ TEST_F(Session, CreateThenReopenKeepsSettingsTitleAndRecentList) {
     EXPECT_EQ(doc.FileName(), "Travel.qbk");
     EXPECT_TRUE(doc.ConfirmsEntryMove());
     EXPECT_EQ(doc.Reader().Decipher(sealed.c_str()), "kept"); // the same content key
+}
+
+// Paths are bytes from end to end: a folder name that is not UTF-8 is listed, kept in the
+// profile and opened again.
+TEST_F(Session, AJournalUnderANonUtf8FolderIsListedAndReopened) {
+    ASSERT_TRUE(std::filesystem::create_directory(pathFor("\xff\xfe")));
+    const std::string path = createJournal("\xff\xfe/j.qbk");
+    RecentFileList recent;
+    recent.add(host.recent.front());
+    EXPECT_TRUE(QString::fromUtf8(recent.menuText(0)).endsWith(u"/\ufffd\ufffd/j.qbk"));
+    QSettings settings(dir.filePath(u"q.conf"_s), QSettings::IniFormat);
+    recent.save(settings);
+    settings.sync();
+    recent.load(settings);
+    doc.CloseJournal();
+    EXPECT_EQ(open(recent.path(0)), CQBKDoc::OpenResult::Ok);
+    EXPECT_EQ(doc.Path(), path);
 }
 
 TEST_F(Session, ABackgroundReaderReadsTheSameRowsAndCannotWrite) {
@@ -124,6 +148,13 @@ TEST_F(Session, OptionsAreWrittenBackAndTheTreeReloadsOnlyForANewTitle) {
         doc.JournalOptions();
         EXPECT_EQ(log.calls, std::vector<std::string>{"LoadEntries"}) << accept;
     }
+
+    // A cleared title is stored empty and the file name is shown, as on opening.
+    ui.acceptDialog<OptionsValues>([](OptionsValues& v) { v.m_title.clear(); });
+    doc.JournalOptions();
+    EXPECT_EQ(rawValue(path, "SELECT Title FROM Config"), "");
+    EXPECT_EQ(doc.GetTitle(), "o.qbk");
+    EXPECT_EQ(ReadRootLabel(doc.Reader().Db(), doc.FileName()), "o.qbk (all entries)");
 
     doc.CloseJournal();
     ui.answerMessage(JournalMessages::kJournalNotOpen, MessageAnswer::Ok);

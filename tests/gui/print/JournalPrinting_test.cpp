@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSettings>
@@ -122,6 +124,35 @@ TEST_F(JournalPrintingTest, SelectedEntryAndTheEntryPrintWithAndWithoutItsDialog
     EXPECT_EQ(pageTexts(readPdf(pdf)), (std::vector<std::string>{"plainentry"}));
 }
 
+// The layout chosen in the dialog reaches the pages, whose file is titled as the journal is
+// named, and comes back next time, when Preview shows the pages and asks for no printer.
+TEST_F(JournalPrintingTest, LayoutChoicesAreRememberedAndPreviewed) {
+    printing.runPrintJournalDialog = [](PrintJournalState& state) {
+        state.m_choices = {true, true, false};
+        return true;
+    };
+    printing.PrintJournal();
+    EXPECT_EQ(pageTexts(readPdf(pdf)),
+              (std::vector<std::string>{"Monday, March 02 2026 09:00 AM firstentry Tuesday, March "
+                                        "03 2026 10:00 AM secondentry test.qbk Page 1 of 1"}));
+    EXPECT_EQ(pdfTitle(pdf), doc.GetTitle());
+
+    JournalPrinting next{doc, ui, printer, margins, nullptr};
+    next.runPrintJournalDialog = [](PrintJournalState& state) {
+        EXPECT_TRUE(state.m_choices.continuous && state.m_choices.pageNumbers);
+        return state.m_bPreview = true;
+    };
+    int pages = 0;
+    next.runPreview = [&](QPrintPreviewDialog& preview) {
+        auto* widget = preview.findChild<QPrintPreviewWidget*>();
+        widget->updatePreview();
+        pages = widget->pageCount();
+    };
+    next.PrintJournal();
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(printDialogs, 1);
+}
+
 // The printer last chosen comes back with the next start.
 class PrinterSettingsTest : public GuiTest {};
 
@@ -172,6 +203,8 @@ TEST_F(PrintJournalDialog, ControlsFollowTheStateAndClicksAndDaysReachIt) {
     PrintJournalState root("", "{Root}", today);
     Dlg atRoot(root);
     EXPECT_EQ(enabled(atRoot), (std::vector<bool>{false, false, true, false, false, false}));
+    click(atRoot, Dlg::kPreviewId);
+    EXPECT_TRUE(root.m_bPreview && atRoot.result() == QDialog::Accepted);
 
     PrintJournalState state("{E1}", "{F1}", today);
     Dlg dialog(state);
@@ -195,8 +228,10 @@ TEST_F(PrintJournalDialog, ControlsFollowTheStateAndClicksAndDaysReachIt) {
     last->setDate(QDate(2026, 2, 1));
     EXPECT_EQ(first->date(), QDate(2026, 2, 1)) << "the first day goes back with the last";
     first->setDate(QDate(2026, 1, 15));
+    click(dialog, Dlg::kPageNumbersId);
 
     dialog.accept();
+    EXPECT_TRUE(state.m_choices.pageNumbers && !state.m_bPreview);
     const EntryChoice choice = state.Choice();
     EXPECT_EQ(choice.what, EntryChoice::CurrentFolder);
     EXPECT_TRUE(choice.between);

@@ -1,0 +1,23 @@
+#include "render/PrintRows.h"
+
+#include "core/export/EntryReader.h"
+#include "render/EntryPrintJob.h"
+
+bool PrintRows(EntryPrintJob& job, const JournalReader& journal, const std::vector<long long>& rows,
+               const std::function<void(std::size_t printed)>& progress) {
+    ExportedEntry entry;
+    if (job.options().pageNumbers) {
+        EntryReader counting(journal, rows, EntryReader::Reads::StoredText);
+        while (counting.next(entry))
+            job.countEntry(entry.storedText, entry.comment);
+    }
+    EntryReader reader(journal, rows, EntryReader::Reads::StoredText);
+    std::size_t done = 0;
+    bool written = true;
+    while (written && reader.next(entry)) {
+        written = job.printEntry(entry.storedText, entry.when, entry.comment);
+        if (progress)
+            progress(++done);
+    }
+    return written;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+class EntryPrintJob;
+class JournalReader;
+
+// Prints the chosen rows (ChosenEntryRows) through the job, reading one entry at a time, with
+// their comments when the job prints them. A job that numbers its pages lays every entry out
+// once before to count them. False when the device failed; progress hears how many entries
+// are on pages after each. What the journal's reading throws is passed on.
+bool PrintRows(EntryPrintJob& job, const JournalReader& journal, const std::vector<long long>& rows,
+               const std::function<void(std::size_t printed)>& progress = {});
