@@ -37,6 +37,9 @@ public:
     bool runChangeDateDialog(ChangeDateValues& values) override;
     WelcomeChoice runWelcomeDialog() override;
     std::optional<std::string> chooseJournalToOpen() override;
+    // A terminal never picks a file or folder: the write is abandoned and told.
+    bool runSaveJournalAsDialog(SaveJournalAsValues&) override { return false; }
+    bool runChooseFolderDialog(FolderChoiceValues&) override { return false; }
 
 private:
     void printLine(const std::string& storedText) const;

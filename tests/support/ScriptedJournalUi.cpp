@@ -20,6 +20,8 @@ std::string describe(std::type_index asks, const std::optional<std::string>& tex
         {typeid(OptionsValues), "options dialog"},
         {typeid(CommentValues), "comment dialog"},
         {typeid(ChangeDateValues), "change date dialog"},
+        {typeid(SaveJournalAsValues), "save journal as dialog"},
+        {typeid(FolderChoiceValues), "folder picker"},
         {typeid(WelcomeChoice), "welcome dialog"},
         {typeid(OpenChoice), "open-file dialog"}};
     return names.at(asks);

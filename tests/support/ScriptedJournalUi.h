@@ -67,6 +67,8 @@ public:
     std::optional<std::string> chooseJournalToOpen() override {
         return runChoice(std::optional<std::string>());
     }
+    bool runSaveJournalAsDialog(SaveJournalAsValues& values) override { return runDialog(values); }
+    bool runChooseFolderDialog(FolderChoiceValues& values) override { return runDialog(values); }
 
 private:
     struct Step {

@@ -4,6 +4,7 @@
 #include "core/editor/EntryTextView.h"
 #include "core/platform/CommandIds.h"
 #include "core/session/CQBKDoc.h"
+#include "core/session/JournalFileMessages.h"
 #include "core/session/JournalUi.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/TopicLinks.h"
@@ -69,6 +70,7 @@ void CEntryDoc::LoadEntry(const std::string& rtf, const std::string& entryId) {
 bool CEntryDoc::OnSaveEntry() {
     if (m_role != Role::Editor)
         return false;
+    FollowJournalSavedElsewhere();
     if (!m_session.IsJournalOpen() || m_session.Path() != m_journalPath) {
         m_ui.showError(kJournalGone);
         return false;
@@ -77,8 +79,14 @@ bool CEntryDoc::OnSaveEntry() {
     bool wasNew = IsNewEntry();
     CQBKDoc::SaveResult result =
         m_session.SaveEntry(rtf, m_entryId, m_storedText ? &*m_storedText : nullptr);
+    // The journal's file was gone and the user saved the journal elsewhere meanwhile: the
+    // text goes into the new file.
+    if (result == CQBKDoc::SaveResult::Failed && FollowJournalSavedElsewhere())
+        result = m_session.SaveEntry(rtf, m_entryId, m_storedText ? &*m_storedText : nullptr);
     if (result == CQBKDoc::SaveResult::ChangedElsewhere)
         result = ResolveChangedElsewhere(rtf, wasNew);
+    if (result == CQBKDoc::SaveResult::FolderGone)
+        result = FileInChosenFolder(rtf);
     if (result == CQBKDoc::SaveResult::EntryGone) {
         if (!m_ui.askYesNo(kEntryGone))
             return false;
@@ -115,6 +123,26 @@ CQBKDoc::SaveResult CEntryDoc::SaveAsNewEntry(const std::string& rtf, bool& wasN
     DropPlaceholderTopics();
     wasNew = true;
     return m_session.SaveEntry(rtf, m_entryId);
+}
+
+bool CEntryDoc::FollowJournalSavedElsewhere() {
+    if (!m_session.ContinuedFrom(m_journalPath))
+        return false;
+    m_journalPath = m_session.Path();
+    return true;
+}
+
+CQBKDoc::SaveResult CEntryDoc::FileInChosenFolder(const std::string& rtf) {
+    FolderChoiceValues values{JournalFileMessages::ChooseFolderForEntry(),
+                              m_session.FolderChoices()};
+    CQBKDoc::SaveResult result = CQBKDoc::SaveResult::FolderGone;
+    // A folder deleted while the picker was open is asked about again.
+    while (result == CQBKDoc::SaveResult::FolderGone && m_ui.runChooseFolderDialog(values)) {
+        m_session.SetCurrentFolderId(values.m_folderId);
+        result = m_session.SaveEntry(rtf, m_entryId);
+        values.m_folders = m_session.FolderChoices();
+    }
+    return result;
 }
 
 void CEntryDoc::OnSaveEntryCommand() {

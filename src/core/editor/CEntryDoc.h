@@ -63,6 +63,11 @@ private:
     CQBKDoc::SaveResult ResolveChangedElsewhere(const std::string& rtf, bool& wasNew);
     // Saves rtf as a new entry, leaving the placeholder's topic links behind.
     CQBKDoc::SaveResult SaveAsNewEntry(const std::string& rtf, bool& wasNew);
+    // The session saved the journal away from the file this text came from: the editor goes
+    // with it. True when it did.
+    bool FollowJournalSavedElsewhere();
+    // The new entry's folder was deleted: asks for another; the save's result.
+    CQBKDoc::SaveResult FileInChosenFolder(const std::string& rtf);
 
     CQBKDoc& m_session;
     JournalUi& m_ui;

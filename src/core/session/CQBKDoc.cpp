@@ -30,6 +30,8 @@ CQBKDoc::~CQBKDoc() {
 }
 
 void CQBKDoc::ShowDatabaseError(const CppSQLite3Exception& e, const std::string& path) {
+    if (path.empty() && ReportFileGone(e))
+        return;
     m_ui.showFailure(JournalMessages::DatabaseFailure(e.code(), path.empty() ? m_path : path),
                      e.message());
 }
@@ -114,6 +116,8 @@ void CQBKDoc::ClearContentKey() {
     m_entryRows.Detach();
     m_searchMarks.Detach();
     m_folderEntries.Clear();
+    m_fileIdentity.Clear();
+    m_leftPaths.clear();
 }
 
 void CQBKDoc::AttachSessionTables() {
@@ -122,6 +126,7 @@ void CQBKDoc::AttachSessionTables() {
     m_searchMarks.Attach(m_db);
     m_folderEntries.Clear();
     m_seenDataVersion = m_db.dataVersion();
+    m_fileIdentity.Record(m_db.fileName());
 }
 
 std::string CQBKDoc::EncipherText(const std::string& plain) const {
@@ -175,6 +180,7 @@ void CQBKDoc::UpdateAllViews() {
 bool CQBKDoc::RefreshIfChangedElsewhere() {
     if (!IsJournalOpen())
         return false;
+    CheckJournalFileBeforeWrite();
     std::int64_t version = 0;
     try {
         version = m_db.dataVersion();

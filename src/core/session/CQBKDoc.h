@@ -4,7 +4,9 @@
 #include "core/platform/CommandMap.h"
 #include "core/protect/BlowfishEngine.h"
 #include "core/session/BackgroundReader.h"
+#include "core/session/FolderChoiceValues.h"
 #include "core/session/FolderEntriesCache.h"
+#include "core/session/JournalFileIdentity.h"
 #include "core/session/JournalReader.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/EntryRowIds.h"
@@ -131,7 +133,9 @@ public:
     // storedBefore (another program saved it meanwhile). In the last two nothing was written
     // and the caller decides, so the text typed is never dropped and a newer stored text is
     // never overwritten unasked.
-    enum class SaveResult { Saved, Failed, EntryGone, ChangedElsewhere };
+    // FolderGone: a new entry's folder is no longer in the file; nothing was written, the
+    // caller asks where to file it.
+    enum class SaveResult { Saved, Failed, EntryGone, ChangedElsewhere, FolderGone };
     // storedBefore: the entry's text as the editor read it (or last saved it); nullptr
     // writes whatever is stored now.
     SaveResult SaveEntry(const std::string& rtf, std::string& entryId,
@@ -165,6 +169,20 @@ public:
     // their ids in SearchHits() without writing anything.
     void Search(const SearchCriteria& criteria);
     const std::vector<std::string>& SearchHits() const { return m_searchHits; }
+
+    // --- the journal file itself (CQBKDocFile.cpp) ---
+    // Whether the open journal's file is still where it was opened. When it was deleted,
+    // moved, renamed or replaced, says so (once for each such change) and offers to save the
+    // journal elsewhere; true when the journal may be written where it now is.
+    bool CheckJournalFile();
+    // Writes the whole open journal, as this session reads it, to a new file at path and goes
+    // on working there. The journal's own file found at path (renamed) is simply taken up.
+    bool SaveJournalAs(const std::string& path);
+    // Whether the session has left path for the file it saved the journal as (an editor whose
+    // text came from path then saves into the new file).
+    bool ContinuedFrom(const std::string& path) const;
+    // The journal's folders for the folder picker.
+    std::vector<FolderChoiceValues::Folder> FolderChoices();
 
     // Commands of the document's table.
     static const CommandMap<CQBKDoc>& commandMap();
@@ -243,6 +261,15 @@ private:
     // Whether a folder id names the root or a folder of the file; a missing one is told.
     bool FolderStillThere(const std::string& folderId, const char* goneMessage);
     void ReportRowGone(const char* message);
+    // A failure of a journal whose file has gone from its path, told as what happened with
+    // the offer to save elsewhere; false when the file is where it was.
+    bool ReportFileGone(const CppSQLite3Exception& e);
+    bool OfferSaveAs(JournalFileIdentity::Fate fate);
+    // Run before writes: a file gone from its path is told before the write that would fail.
+    void CheckJournalFileBeforeWrite();
+    // Copies the journal to a new file at path, never replacing one; false when told.
+    bool CopyJournalTo(const std::string& path);
+    void ContinueAt(const std::string& path);
 
     JournalUi& m_ui;
     JournalHost& m_host;
@@ -279,4 +306,8 @@ private:
     std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show
     bool m_readOnly = false;
     std::vector<std::string> m_searchHits; // the last search's, in a read-only journal
+    JournalFileIdentity m_fileIdentity;    // the file the journal was opened from
+    JournalFileIdentity::Fate m_toldFate = JournalFileIdentity::Fate::Same;
+    bool m_saveAsJustDeclined = false;    // so the failing write that follows does not ask again
+    std::vector<std::string> m_leftPaths; // files this session saved the journal away from
 };

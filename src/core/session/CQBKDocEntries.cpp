@@ -7,6 +7,7 @@
 #include "core/store/ConfigRow.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/EntryTable.h"
+#include "core/store/FolderTable.h"
 #include "core/store/JournalMessages.h"
 #include "core/store/SqlQuery.h"
 #include "core/store/SqlTransaction.h"
@@ -74,6 +75,9 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
             return SaveResult::Saved;
         }
 
+        // Filed at the top without a word would lose it among the rest.
+        if (m_currentFolderId != "{Root}" && !FolderTable(m_db).Exists(m_currentFolderId))
+            return SaveResult::FolderGone;
         const std::string newId = NewId();
         const std::string timeStamp = NewTimeStamp();
         SqlQuery config = ConfigRow(m_db).Read();

@@ -15,4 +15,6 @@ public:
     bool runChangeDateDialog(ChangeDateValues&) override { return false; }
     WelcomeChoice runWelcomeDialog() override { return WelcomeChoice::Close; }
     std::optional<std::string> chooseJournalToOpen() override { return std::nullopt; }
+    bool runSaveJournalAsDialog(SaveJournalAsValues&) override { return false; }
+    bool runChooseFolderDialog(FolderChoiceValues&) override { return false; }
 };

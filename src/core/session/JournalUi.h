@@ -3,8 +3,10 @@
 #include "core/session/ChangeDateValues.h"
 #include "core/session/ChangePasswordValues.h"
 #include "core/session/CommentValues.h"
+#include "core/session/FolderChoiceValues.h"
 #include "core/session/MessageBoxRequest.h"
 #include "core/session/PasswordValues.h"
+#include "core/session/SaveJournalAsValues.h"
 #include "core/store/NewJournalValues.h"
 #include "core/store/OptionsValues.h"
 
@@ -45,6 +47,10 @@ public:
     // The Open Journal file dialog (journal files, starting in the documents folder): the
     // chosen path, or nothing when cancelled.
     virtual std::optional<std::string> chooseJournalToOpen() = 0;
+    // The file dialog for a new journal file (the open journal saved elsewhere).
+    virtual bool runSaveJournalAsDialog(SaveJournalAsValues& values) = 0;
+    // The folder picker: where to file an entry whose folder has gone.
+    virtual bool runChooseFolderDialog(FolderChoiceValues& values) = 0;
 
     // The program's message conventions, on top of messageBox():
 

@@ -60,8 +60,11 @@ int SqlDatabase::execute(const char* sql) {
     checkOpen();
     char* errorText = nullptr;
     const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &errorText);
+    // A file moved or deleted under the connection reads as plain "read-only" otherwise.
+    const int extended = sqlite3_extended_errcode(m_db);
     if (rc != SQLITE_OK)
-        throw CppSQLite3Exception::adoptingSqliteText(rc, errorText);
+        throw CppSQLite3Exception::adoptingSqliteText(
+            extended == SQLITE_READONLY_DBMOVED ? extended : rc, errorText);
     return sqlite3_changes(m_db);
 }
 
@@ -106,4 +109,32 @@ std::int64_t SqlDatabase::dataVersion() {
 
 SqlQuery SqlDatabase::integrityCheck() {
     return query("PRAGMA integrity_check;");
+}
+
+std::string SqlDatabase::fileName() const {
+    checkOpen();
+    const char* name = sqlite3_db_filename(m_db, "main");
+    return name ? name : "";
+}
+
+int SqlDatabase::extendedErrorCode() const {
+    return m_db ? sqlite3_extended_errcode(m_db) : SQLITE_OK;
+}
+
+void SqlDatabase::copyTo(const std::string& path) {
+    checkOpen();
+    SqlDatabase target;
+    target.open(path);
+    sqlite3_backup* backup = sqlite3_backup_init(target.m_db, "main", m_db, "main");
+    if (!backup)
+        throw CppSQLite3Exception(sqlite3_errcode(target.m_db), sqlite3_errmsg(target.m_db));
+    int rc = SQLITE_OK;
+    do { // one step: one read lock, so no writer makes the copy start over
+        rc = sqlite3_backup_step(backup, -1);
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+            sqlite3_sleep(20);
+    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
+    sqlite3_backup_finish(backup);
+    if (rc != SQLITE_DONE)
+        throw CppSQLite3Exception(rc, sqlite3_errmsg(target.m_db));
 }

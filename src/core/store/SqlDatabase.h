@@ -44,6 +44,15 @@ public:
     // with dataVersion, tells whether anything was written since.
     std::int64_t totalChanges() const;
 
+    // The file this connection opened, as SQLite names it (absolute).
+    std::string fileName() const;
+    // The extended result code of the last failure (SQLITE_READONLY_DBMOVED, say), which the
+    // exceptions leave out.
+    int extendedErrorCode() const;
+    // Copies the whole database, as this connection reads it, into a new file at path with
+    // SQLite's online backup; the copy is on disk when this returns.
+    void copyTo(const std::string& path);
+
 private:
     void checkOpen() const;
 

@@ -6,6 +6,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CSplashWnd.h"
 #include "gui/app/CWelcomeDlg.h"
+#include "gui/app/JournalFileWatch.h"
 #include "gui/app/PageSetup.h"
 #include "gui/dialogs/CMasterTopicsDlg.h"
 #include "gui/dialogs/CSearchDlg.h"
@@ -111,7 +112,13 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_host.topicPaneShown = [view] { return view->topicsShown(); };
     m_host.showMasterTopicList = [this] { CMasterTopicsDlg::Run(*m_doc, m_ui, m_frame.get()); };
     m_host.showSearchDialog = [this] { CSearchDlg::Open(*m_doc, m_ui, m_frame.get()); };
-    m_host.recentListChanged = [this] { m_frame->Actions().refresh(); };
+    // Opened, created or saved elsewhere: each adds the journal to the recent list, after
+    // which (once the session has taken the path) the watch follows the file.
+    auto* fileWatch = new JournalFileWatch(*m_doc, m_frame.get());
+    m_host.recentListChanged = [this, fileWatch] {
+        m_frame->Actions().refresh();
+        QTimer::singleShot(0, fileWatch, &JournalFileWatch::follow);
+    };
     m_printing =
         std::make_unique<JournalPrinting>(*m_doc, m_ui, *m_printer, m_margins, m_frame.get());
     m_host.printJournal = [this] { m_printing->PrintJournal(); };

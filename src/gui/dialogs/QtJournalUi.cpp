@@ -8,8 +8,10 @@
 #include "gui/dialogs/CNewJournalDlg.h"
 #include "gui/dialogs/COptionsDlg.h"
 #include "gui/dialogs/CPasswordDlg.h"
+#include "gui/dialogs/FolderPickerDlg.h"
 #include "gui/platform/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 
@@ -61,4 +63,23 @@ std::optional<std::string> QtJournalUi::chooseJournalToOpen() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+bool QtJournalUi::runSaveJournalAsDialog(SaveJournalAsValues& values) {
+    QFileDialog dialog(m_parent, QCoreApplication::translate("QtJournalUi", "Save the Journal As"),
+                       QFile::decodeName(values.m_path.c_str()),
+                       QCoreApplication::translate("QtJournalUi", "Journal files (*.qbk)"));
+    dialog.setObjectName(QStringLiteral("saveJournalAsDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("qbk"));
+    // The session never replaces a file, and says so: no question about replacing here.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    values.m_path = QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    return true;
+}
+
+bool QtJournalUi::runChooseFolderDialog(FolderChoiceValues& values) {
+    return FolderPickerDlg::Run(m_parent, values);
 }

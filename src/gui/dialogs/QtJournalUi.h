@@ -28,6 +28,8 @@ public:
     bool runChangeDateDialog(ChangeDateValues& values) override;
     WelcomeChoice runWelcomeDialog() override;
     std::optional<std::string> chooseJournalToOpen() override;
+    bool runSaveJournalAsDialog(SaveJournalAsValues& values) override;
+    bool runChooseFolderDialog(FolderChoiceValues& values) override;
 
 private:
     QWidget* m_parent = nullptr;

@@ -1,3 +1,4 @@
+#include "core/store/FolderTable.h"
 #include "core/store/JournalMessages.h"
 #include "core/store/StoredText.h"
 #include "support/RawSqlite.h"
@@ -25,6 +26,7 @@ protected:
 } // namespace
 
 TEST_F(Entries, NewEntryGetsIdTimeFolderAndDerivedDescription) {
+    FolderTable(doc.Reader().Db()).Insert("{F1}", "{Root}", "F"); // a new entry's folder exists
     doc.SetCurrentFolderId("{F1}");
     const std::string rtf = "{\\rtf1\\ansi Short first line\\par\r\nsecond\\tab line \\par\r\n}";
     log.clear();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+// Which file a journal's path named when it was opened (device and inode), so that a file
+// deleted, moved, renamed or replaced behind the program's back is told as what happened
+// rather than as the "read-only" SQLite reports for it.
+class JournalFileIdentity {
+public:
+    enum class Fate { Same, Deleted, Moved, Replaced };
+
+    // Takes the file at path as the journal's; an unreadable path records nothing.
+    void Record(const std::string& path);
+    void Clear() { m_recorded = false; }
+    // What became of the recorded file since; Same when nothing was recorded.
+    Fate Now() const;
+    // Whether path names the recorded file itself (a rename found by the user).
+    bool IsRecordedFile(const std::string& path) const;
+
+private:
+    // Whether the recorded file still has a name somewhere: a file the program keeps open is
+    // found among its open descriptors, with its link count.
+    bool StillLinked() const;
+
+    std::string m_path;
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
+    bool m_recorded = false;
+};
