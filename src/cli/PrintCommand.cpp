@@ -46,7 +46,7 @@ int runPrint(const CommandLine& line) {
                        ChosenEntryRows(session.reader().Db(), entryChoiceOf(line, session)),
                        EntryReader::Reads::StoredText);
     if (reader.count() == 0)
-        throw journalError(session.label(), PrintMessages::kNoEntries);
+        throw choiceError(session.label(), PrintMessages::kNoEntries);
 
     // Written beside the target and moved over it at the end: a failed print leaves no
     // half-written file and an older PDF of that name stays as it was.
@@ -73,5 +73,5 @@ int runPrint(const CommandLine& line) {
     }
     std::printf("Printed %zu %s on %d %s.\n", printed, printed == 1 ? "entry" : "entries", pages,
                 pages == 1 ? "page" : "pages");
-    return ExitSuccess;
+    return reportProblems(session.label(), reader.problems());
 }

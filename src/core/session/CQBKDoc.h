@@ -11,6 +11,7 @@
 #include "core/store/SearchCriteria.h"
 #include "core/store/SearchMarks.h"
 #include "core/store/SearchTextCache.h"
+#include "core/store/SkippedEntry.h"
 #include "core/store/SqlDatabase.h"
 
 #include <cstdint>
@@ -61,6 +62,10 @@ public:
 
     // --- session ---
     OpenResult OpenJournal(const std::string& path);
+    // Opens the journal to read it and nothing else (the command-line tool's read commands):
+    // the file is never written, not even to bring an older revision up to date, and being
+    // read-only is no news worth a message.
+    OpenResult OpenJournalToRead(const std::string& path);
     void ReportOpenResult(OpenResult result);
     // The message for a result; empty for Ok.
     static std::string OpenResultMessage(OpenResult result);
@@ -165,6 +170,8 @@ public:
     // their ids in SearchHits() without writing anything.
     void Search(const SearchCriteria& criteria);
     const std::vector<std::string>& SearchHits() const { return m_searchHits; }
+    // The entries the last search left out (SearchCriteria::skipUnreadable).
+    const std::vector<SkippedEntry>& SearchSkipped() const { return m_searchSkipped; }
 
     // Commands of the document's table.
     static const CommandMap<CQBKDoc>& commandMap();
@@ -222,7 +229,8 @@ private:
     // Reads the settings row into the cached members; false when the file has no usable one.
     std::optional<std::string> ReadContentKey(const std::string& storedKey,
                                               const std::string& password) const;
-    OpenResult OpenSteps(const std::string& path);
+    OpenResult OpenSteps(const std::string& path, bool onlyToRead);
+    OpenResult OpenExisting(const std::string& path, bool onlyToRead);
     void SetContentKey(const std::string& key);
     void ClearContentKey();
     // The session-only temporary tables and caches of a journal just opened or created.
@@ -278,4 +286,5 @@ private:
     std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show
     bool m_readOnly = false;
     std::vector<std::string> m_searchHits; // the last search's, in a read-only journal
+    std::vector<SkippedEntry> m_searchSkipped;
 };
