@@ -4,9 +4,14 @@
 #include "cli/CommandLine.h"
 #include "cli/JournalSession.h"
 
+#include "core/store/SkippedEntry.h"
+
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <cstdio>
+
+#include <unistd.h>
 
 QStringList operandsOf(const CommandLine& line, qsizetype count, const char* names) {
     if (line.operands().size() != count)
@@ -15,11 +20,18 @@ QStringList operandsOf(const CommandLine& line, qsizetype count, const char* nam
 }
 
 std::string readStandardInput() {
+    // Read by the descriptor: on a terminal the first Ctrl-D at the start of a line ends the
+    // text, where the C library's buffering would wait for a second.
     std::string input;
     char buffer[65536];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
-        input.append(buffer, n);
+    for (;;) {
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        input.append(buffer, static_cast<size_t>(n));
+    }
     return input;
 }
 
@@ -36,9 +48,9 @@ PasswordSource passwordSourceFor(const CommandLine& line, const QString& file, s
 }
 
 std::unique_ptr<JournalSession> openJournal(const CommandLine& line, const QString& file,
-                                            std::string& input) {
+                                            std::string& input, bool toWrite) {
     auto session = std::make_unique<JournalSession>(file, passwordSourceFor(line, file, input));
-    session->open();
+    session->open(toWrite ? JournalSession::Access::Write : JournalSession::Access::Read);
     return session;
 }
 
@@ -64,4 +76,14 @@ std::optional<DayRange> dayRangeOf(const CommandLine& line) {
     if (range.to < range.from)
         throw usageError("the day of --from is after the day of --to");
     return range;
+}
+
+int reportProblems(const std::string& label, const ReadProblems& problems) {
+    std::string lines;
+    for (const SkippedEntry& skipped : problems.skipped)
+        lines += "qbk: " + label + ": skipped " + DescribeSkipped(skipped) + "\n";
+    if (!problems.topics.empty())
+        lines += "qbk: " + label + ": " + problems.topics + "\n";
+    std::fputs(lines.c_str(), stderr);
+    return lines.empty() ? ExitSuccess : ExitProblems;
 }

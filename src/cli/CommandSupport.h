@@ -11,6 +11,7 @@
 
 class CommandLine;
 class JournalSession;
+struct ReadProblems;
 
 // What the commands share: their operands, standard input and the password.
 
@@ -26,8 +27,9 @@ PasswordSource passwordSourceFor(const CommandLine& line, const QString& file, s
 
 // Opens the journal named by file, with the password the command line says where to find;
 // throws when it cannot. With --password-stdin, what follows the password is left in input.
+// Read commands open it to read only (see JournalSession::Access).
 std::unique_ptr<JournalSession> openJournal(const CommandLine& line, const QString& file,
-                                            std::string& input);
+                                            std::string& input, bool toWrite = false);
 
 // A day given as YYYY-MM-DD at the time of day given; a usage error for anything else.
 COleDateTime parseDay(const QString& text, const char* option, int hour, int minute, int second);
@@ -39,3 +41,8 @@ struct DayRange {
     COleDateTime to;
 };
 std::optional<DayRange> dayRangeOf(const CommandLine& line);
+
+// Tells on standard error, one line each, the entries a command left out because they could not
+// be read and why topics may be missing; ExitProblems when there was anything to tell, else
+// ExitSuccess.
+int reportProblems(const std::string& label, const ReadProblems& problems);

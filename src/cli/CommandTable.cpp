@@ -10,7 +10,14 @@ constexpr const char* kEntryLines =
     "(\"(None)\" for entries at the top), description as the entry list shows it\n"
     "(empty for a description taken from the text, unless the journal shows first\n"
     "lines), and topics joined by \", \". Entries are in order of date. With --tsv\n"
-    "the five values are separated by one tab each.\n";
+    "the five values are separated by one tab each, the date is ISO 8601\n"
+    "(2024-03-15T09:30:00, empty when the stored one does not parse) and the topics\n"
+    "are separated by the unit separator (U+001F), which no name holds.\n";
+
+// Entries that cannot be read, for the commands that read many.
+constexpr const char* kSkipNote =
+    "An entry that cannot be read (a damaged value) is skipped with a warning naming\n"
+    "it on standard error, and the exit status is 3; so are topics that cannot be read.\n";
 
 constexpr const char* kPasswordNote =
     "A protected journal asks for its password on the terminal, without echo.\n"
@@ -25,7 +32,7 @@ const std::string kListHelp =
         "  --folder NAME     only entries filed in this folder (a name, or an id in braces)\n"
         "  --topic NAME      only entries carrying this topic; may be repeated\n"
         "  --tsv             tab-separated output\n") +
-    kPasswordNote + "\n" + kEntryLines;
+    kPasswordNote + "\n" + kEntryLines + kSkipNote;
 
 const std::string kSearchHelp =
     std::string("Usage: qbk search FILE TEXT [--case] [--word] [--text | --comments]\n"
@@ -33,7 +40,8 @@ const std::string kSearchHelp =
                 "                  [--all-topics] [--tsv] [--password-stdin]\n"
                 "\n"
                 "Finds the entries whose text or comment holds TEXT, as the Search dialog does,\n"
-                "and lists them. Like the dialog, it marks the hits in the journal file.\n"
+                "and lists them. Like the dialog, it marks the hits in the journal file\n"
+                "(bringing a journal of an older revision up to date), unless --no-marks.\n"
                 "  --case            letter case must match\n"
                 "  --word            whole words only\n"
                 "  --text            look in the entry text only\n"
@@ -42,8 +50,9 @@ const std::string kSearchHelp =
                 "  --to DAY          only entries up to the end of this day\n"
                 "  --topic NAME      only entries carrying this topic; may be repeated\n"
                 "  --all-topics      entries must carry all the topics given, not just one\n"
+                "  --no-marks        leave the journal file as it is: mark nothing\n"
                 "  --tsv             tab-separated output\n") +
-    kPasswordNote + "\n" + kEntryLines;
+    kPasswordNote + "\n" + kEntryLines + kSkipNote;
 
 const std::string kInfoHelp =
     std::string("Usage: qbk info FILE [--tsv] [--password-stdin]\n"
@@ -51,6 +60,24 @@ const std::string kInfoHelp =
                 "Shows the journal's title, owner, file revision, whether a password protects\n"
                 "it, and how many folders, topics and entries it holds. With --tsv each line\n"
                 "is a lower-case name, a tab and the value.\n") +
+    kPasswordNote;
+
+const std::string kFoldersHelp =
+    std::string("Usage: qbk folders FILE [--tsv] [--password-stdin]\n"
+                "\n"
+                "Lists the journal's folders as the folder tree shows them, one a line: id,\n"
+                "name, path (the names from the top down, joined by \"/\") and the number of\n"
+                "entries filed in it. Give the id in braces where two folders share a name.\n"
+                "  --tsv             tab-separated output; the path's names are separated by\n"
+                "                    the unit separator (U+001F), which no name holds\n") +
+    kPasswordNote;
+
+const std::string kTopicsHelp =
+    std::string("Usage: qbk topics FILE [--tsv] [--password-stdin]\n"
+                "\n"
+                "Lists the journal's topics, one a line: id, name and the number of entries\n"
+                "that carry it. Give the id in braces where two topics share a name.\n"
+                "  --tsv             tab-separated output\n") +
     kPasswordNote;
 
 const std::string kShowHelp =
@@ -66,22 +93,25 @@ const std::string kCreateHelp =
     "\n"
     "Creates a new, empty journal. FILE must not exist yet. The journal shows dates\n"
     "like \"Monday, March 02 2026 09:05 AM\" and asks for a comment on new entries.\n"
-    "  --title TITLE     the journal's title (up to 100 characters)\n"
+    "  --title TITLE     the journal's title (1 to 100 characters)\n"
     "  --owner OWNER     the owner's name (up to 30 characters)\n"
     "  --password-stdin  protect it with the password on the first line of standard input\n"
     "  --protect         protect it with a password typed twice on the terminal\n";
 
 const std::string kAddHelp =
-    std::string(
-        "Usage: qbk add FILE [--folder NAME] [--comment COMMENT] [--password-stdin] < TEXT\n"
-        "\n"
-        "Adds a new entry with the text on standard input and prints its id. Text that\n"
-        "starts with {\\rtf is stored as the RTF it is; anything else is UTF-8 plain text,\n"
-        "one paragraph per line, in the journal's default font. The entry is dated now.\n"
-        "  --folder NAME     file it in this folder (a name, or an id in braces);\n"
-        "                    at the top of the journal when not given\n"
-        "  --comment TEXT    its comment (up to 100 characters); without it the entry is\n"
-        "                    described by the start of its text\n") +
+    std::string("Usage: qbk add FILE [--folder NAME] [--comment COMMENT] [--allow-empty]\n"
+                "               [--password-stdin] < TEXT\n"
+                "\n"
+                "Adds a new entry with the text on standard input and prints its id. Text that\n"
+                "starts with {\\rtf is stored as the RTF it is, and refused when it is cut short\n"
+                "(a group left open or closed twice); anything else is UTF-8 plain text, one\n"
+                "paragraph per line, in the journal's default font. The entry is dated now.\n"
+                "Typed on a terminal, the text ends with Ctrl-D at the start of a line.\n"
+                "  --folder NAME     file it in this folder (a name, or an id in braces);\n"
+                "                    at the top of the journal when not given\n"
+                "  --comment TEXT    its comment (up to 100 characters); without it the entry is\n"
+                "                    described by the start of its text\n"
+                "  --allow-empty     store an entry without text (refused otherwise)\n") +
     kPasswordNote + "With --password-stdin the entry's text follows the password's line.\n";
 
 const std::string kPrintHelp =
@@ -107,7 +137,7 @@ const std::string kPrintHelp =
         "  --continuous      print each entry after the one before, not from a new page\n"
         "  --page-numbers    \"Page N of M\" and the journal's title at the foot of each page\n"
         "  --comments        print each entry's comment under its date\n") +
-    kPasswordNote;
+    kPasswordNote + kSkipNote;
 
 const std::string kExportHelp =
     std::string(
@@ -128,9 +158,10 @@ const std::string kExportHelp =
         "  --from DAY        only entries from this day on\n"
         "  --to DAY          only entries up to the end of this day\n"
         "  --topic NAME      only entries carrying this topic; may be repeated\n"
-        "  --split           one file per entry, named by its date and time\n"
+        "  --split           one file per entry, named by its date and time; a folder\n"
+        "                    that does not exist appears only when all are written\n"
         "  --force           replace files that exist\n") +
-    kPasswordNote;
+    kPasswordNote + kSkipNote;
 
 constexpr const char* kBackupHelp =
     "Usage: qbk backup FILE OUT [--force]\n"
@@ -182,8 +213,19 @@ const std::vector<CommandDef>& commandTable() {
           {QStringLiteral("from"), true},
           {QStringLiteral("to"), true},
           {QStringLiteral("topic"), true, true},
-          {QStringLiteral("all-topics")}},
+          {QStringLiteral("all-topics")},
+          {QStringLiteral("no-marks")}},
          runSearch},
+        {"folders",
+         "list folders with their ids, paths and entry counts",
+         kFoldersHelp.c_str(),
+         {kTsv, kPasswordStdin},
+         runFolders},
+        {"topics",
+         "list topics with their ids and entry counts",
+         kTopicsHelp.c_str(),
+         {kTsv, kPasswordStdin},
+         runTopics},
         {"show",
          "print an entry's text",
          kShowHelp.c_str(),
@@ -200,7 +242,10 @@ const std::vector<CommandDef>& commandTable() {
         {"add",
          "add an entry from standard input",
          kAddHelp.c_str(),
-         {kPasswordStdin, {QStringLiteral("folder"), true}, {QStringLiteral("comment"), true}},
+         {kPasswordStdin,
+          {QStringLiteral("folder"), true},
+          {QStringLiteral("comment"), true},
+          {QStringLiteral("allow-empty")}},
          runAdd},
         {"print",
          "print entries to a PDF file",
@@ -261,8 +306,13 @@ std::string toolHelp() {
             "Options may stand before or after the file name; \"--\" ends them.\n"
             "\"qbk COMMAND --help\" describes a command; \"qbk --version\" shows the version.\n"
             "\n"
-            "Exit status: 0 success, 1 wrong command line, 2 the journal could not be\n"
-            "read or written (the reason is one line on standard error), 3 qbk check\n"
-            "found problems.\n";
+            "The journal is written only by create, add and search (its marks); the other\n"
+            "commands read it as it is.\n"
+            "\n"
+            "Exit status: 0 success; 1 a mistake on the command line, or a name, id or\n"
+            "date range that matches nothing in the journal or more than one thing;\n"
+            "2 a file could not be read or written (the cause is one line on standard\n"
+            "error); 3 qbk check found problems, or entries or topics that cannot be\n"
+            "read were skipped (each named on standard error).\n";
     return help;
 }

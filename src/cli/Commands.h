@@ -31,6 +31,8 @@ int runPrint(const CommandLine& line);
 int runExport(const CommandLine& line);
 int runBackup(const CommandLine& line);
 int runCheck(const CommandLine& line);
+int runFolders(const CommandLine& line);
+int runTopics(const CommandLine& line);
 
 // True when the command line needs Qt's GUI library loaded (a QGuiApplication) to run.
 bool commandNeedsGui(const QStringList& arguments);

@@ -2,6 +2,7 @@
 
 #include "cli/CliFailure.h"
 
+#include "core/export/EntryValueCheck.h"
 #include "core/platform/TextEncoding.h"
 #include "core/richtext/PlainText.h"
 #include "core/richtext/RichDocument.h"
@@ -9,9 +10,15 @@
 
 #include <QStringDecoder>
 
-std::string entryRtfFromInput(const std::string& input, const std::string& fontName, int fontSize) {
-    if (input.starts_with("{\\rtf"))
+std::string entryRtfFromInput(const std::string& input, const std::string& fontName, int fontSize,
+                              bool allowEmpty) {
+    if (!allowEmpty && input.find_first_not_of(" \t\r\n") == std::string::npos)
+        throw usageError("standard input holds no text (--allow-empty stores an empty entry)");
+    if (input.starts_with("{\\rtf")) {
+        if (const std::optional<std::string> problem = EntryValueCheck::RtfShapeProblem(input))
+            throw usageError("standard input is not whole RTF: " + *problem);
         return input;
+    }
 
     std::string_view lines = input;
     if (lines.ends_with("\r\n"))

@@ -5,6 +5,9 @@
 #include "cli/TerminalUi.h"
 
 #include "core/browser/EntryRows.h"
+#include "core/browser/ListingNames.h"
+#include "core/store/CppSQLite3Exception.h"
+#include "core/store/SqlDatabase.h"
 #include "core/store/TimeStamp.h"
 
 #include <QString>
@@ -15,20 +18,27 @@
 
 namespace {
 
-// One value on one line.
-std::string cell(const std::string& utf8) {
-    std::string text = utf8;
-    std::replace_if(
-        text.begin(), text.end(), [](char ch) { return ch == '\t' || ch == '\r' || ch == '\n'; },
-        ' ');
-    return text;
-}
+// Separates the items of a list inside one TSV value (topics, a folder's path). Names may hold
+// any character a user can type, "," and ";" included (no rule in the program forbids one),
+// but not this control character, which oneLine() folds away like tabs and line breaks.
+constexpr char kUnitSeparator = '\x1f';
 
 qsizetype width(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).size();
 }
 
-void printTable(const std::vector<std::vector<std::string>>& table, bool tsv) {
+} // namespace
+
+std::string oneLine(const std::string& utf8) {
+    std::string text = utf8;
+    std::replace_if(
+        text.begin(), text.end(),
+        [](char ch) { return ch == '\t' || ch == '\r' || ch == '\n' || ch == kUnitSeparator; },
+        ' ');
+    return text;
+}
+
+void printRows(const std::vector<std::vector<std::string>>& table, bool tsv) {
     std::vector<qsizetype> widths;
     for (const auto& line : table) {
         widths.resize(std::max(widths.size(), line.size()), 0);
@@ -52,26 +62,47 @@ void printTable(const std::vector<std::vector<std::string>>& table, bool tsv) {
     writeOut(out);
 }
 
-} // namespace
-
 void writeOut(const std::string& text) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
         throw outputError(errno);
+}
+
+std::string listField(const std::vector<std::string>& storedItems, const char* plainSeparator,
+                      bool tsv) {
+    std::string field;
+    for (std::size_t i = 0; i < storedItems.size(); ++i) {
+        if (i > 0)
+            field += tsv ? std::string(1, kUnitSeparator) : std::string(plainSeparator);
+        field += oneLine(storedToUtf8(storedItems[i]));
+    }
+    return field;
 }
 
 void printEntries(JournalSession& session, std::vector<EntryRow> rows, bool tsv) {
     std::stable_sort(rows.begin(), rows.end(), [](const EntryRow& a, const EntryRow& b) {
         return CompareEntryRows(a, b, 0, true) < 0;
     });
-    const std::string format = DisplayFormat(session.reader().Db());
+    SqlDatabase& db = session.reader().Db();
+    // Machines get ISO 8601 dates and each topic name apart.
+    const std::string format = tsv ? "%Y-%m-%dT%H:%M:%S" : DisplayFormat(db);
+    std::unordered_map<std::string, std::vector<std::string>> topics;
+    if (tsv && !rows.empty()) {
+        try {
+            topics = ListingNames::TopicNamesByEntry(db);
+        } catch (const CppSQLite3Exception&) {
+            // Links that cannot be read were reported with the listing; its topics are empty.
+        }
+    }
     std::vector<std::vector<std::string>> table;
     for (const EntryRow& row : rows) {
-        table.push_back({cell(storedToUtf8(row.entryId)),
-                         cell(storedToUtf8(row.timestamp.Format(format))),
-                         cell(storedToUtf8(row.folderName)), cell(storedToUtf8(row.comment)),
-                         cell(storedToUtf8(row.topics))});
+        const std::string when =
+            tsv && !row.timestamp.IsValid() ? std::string() : row.timestamp.Format(format);
+        table.push_back(
+            {oneLine(storedToUtf8(row.entryId)), oneLine(storedToUtf8(when)),
+             oneLine(storedToUtf8(row.folderName)), oneLine(storedToUtf8(row.comment)),
+             tsv ? listField(topics[row.entryId], ", ", true) : oneLine(storedToUtf8(row.topics))});
     }
-    printTable(table, tsv);
+    printRows(table, tsv);
 }
 
 void printFields(const std::vector<std::pair<std::string, std::string>>& fields, bool tsv) {
@@ -83,7 +114,7 @@ void printFields(const std::vector<std::pair<std::string, std::string>>& fields,
                            [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
         else
             label += ":";
-        table.push_back({label, cell(value)});
+        table.push_back({label, oneLine(value)});
     }
-    printTable(table, tsv);
+    printRows(table, tsv);
 }

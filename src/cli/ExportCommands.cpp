@@ -72,6 +72,8 @@ int runExport(const CommandLine& line) {
     const std::unique_ptr<JournalSession> opened = openJournal(line, file, input);
     JournalSession& session = *opened;
     request.choice = entryChoiceOf(line, session);
+    if (ChosenEntryRows(session.reader().Db(), request.choice).empty())
+        throw choiceError(session.label(), "no entry matches the choice");
     request.title = storedToText(session.doc().GetTitle());
     request.journalPath = QFile::decodeName(session.path().c_str());
 
@@ -83,7 +85,7 @@ int runExport(const CommandLine& line) {
         throw CliFailure(ExitJournal, result.message.toUtf8().toStdString());
     writeOut(std::to_string(result.entries) + (result.entries == 1 ? " entry" : " entries") +
              " written to " + request.outPath.toUtf8().toStdString() + "\n");
-    return ExitSuccess;
+    return reportProblems(session.label(), result.problems);
 }
 
 int runBackup(const CommandLine& line) {
@@ -106,7 +108,7 @@ int runCheck(const CommandLine& line) {
     if (!CQBKDoc::JournalFileExists(path))
         throw journalError(label, "the file does not exist");
     SqlDatabase db;
-    db.open(path);
+    db.open(path, true);
     JournalCheck check(db);
     if (check.NeedsPassword()) {
         std::string input;

@@ -29,10 +29,10 @@ std::string idNamed(JournalSession& session, const QString& nameOrId, JournalTab
         ids = column(table.IdsNamed(stored));
     const std::string quoted = "\"" + nameOrId.toUtf8().toStdString() + "\"";
     if (ids.empty())
-        throw journalError(session.label(), std::string("no ") + what + " named " + quoted);
+        throw choiceError(session.label(), std::string("no ") + what + " named " + quoted);
     if (ids.size() > 1)
-        throw journalError(session.label(), std::string("more than one ") + what + " is named " +
-                                                quoted + "; give its id instead");
+        throw choiceError(session.label(), std::string("more than one ") + what + " is named " +
+                                               quoted + "; give its id instead");
     return ids.front();
 }
 
@@ -69,8 +69,8 @@ std::string entryIdGiven(JournalSession& session, const QString& idOrPrefix) {
     }
     const std::string given = idOrPrefix.toUtf8().toStdString();
     if (matches.empty())
-        throw journalError(session.label(), "no entry with id " + given);
+        throw choiceError(session.label(), "no entry with id " + given);
     if (matches.size() > 1)
-        throw journalError(session.label(), "more than one entry's id starts with " + given);
+        throw choiceError(session.label(), "more than one entry's id starts with " + given);
     return matches.front();
 }

@@ -12,8 +12,9 @@ JournalSession::JournalSession(const QString& file, PasswordSource passwords)
     : m_label(file.toUtf8().toStdString()), m_path(QFile::encodeName(file).toStdString()),
       m_passwords(std::move(passwords)), m_ui(m_label, m_passwords), m_doc(m_ui, m_host) {}
 
-void JournalSession::open() {
-    const CQBKDoc::OpenResult result = m_doc.OpenJournal(m_path);
+void JournalSession::open(Access access) {
+    const CQBKDoc::OpenResult result =
+        access == Access::Read ? m_doc.OpenJournalToRead(m_path) : m_doc.OpenJournal(m_path);
     if (result == CQBKDoc::OpenResult::Ok && m_doc.IsJournalOpen())
         return;
     if (result == CQBKDoc::OpenResult::Cancelled) {
@@ -23,6 +24,9 @@ void JournalSession::open() {
             throw journalError(m_label, "The journal is protected by a password; type it on a "
                                         "terminal or give it with --password-stdin.");
     }
+    // "No longer exists" would suggest it once did.
+    if (result == CQBKDoc::OpenResult::MissingFile)
+        throw journalError(m_label, "the file does not exist");
     throw journalError(m_label, foldLines(CQBKDoc::OpenResultMessage(result)));
 }
 

@@ -17,8 +17,10 @@ public:
     JournalSession(const JournalSession&) = delete;
     JournalSession& operator=(const JournalSession&) = delete;
 
+    // Read commands never write the file (no upgrade, no marks); others may.
+    enum class Access { Read, Write };
     // Opens the journal; throws with the session's own message when it cannot.
-    void open();
+    void open(Access access);
     // Creates the journal with the values; throws when it was not created.
     void create(NewJournalValues values);
 

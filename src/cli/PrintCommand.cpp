@@ -8,6 +8,7 @@
 #include "core/export/SafeFile.h"
 #include "core/platform/TextEncoding.h"
 #include "core/print/PrintMessages.h"
+#include "core/store/SkippedEntry.h"
 #include "render/PdfEntryPages.h"
 #include "render/PrintRows.h"
 
@@ -45,7 +46,7 @@ int runPrint(const CommandLine& line) {
     const std::vector<long long> rows =
         ChosenEntryRows(session.reader().Db(), entryChoiceOf(line, session));
     if (rows.empty())
-        throw journalError(session.label(), PrintMessages::kNoEntries);
+        throw choiceError(session.label(), PrintMessages::kNoEntries);
 
     // Written beside the target and moved over it at the end: a failed print leaves no
     // half-written file and an older PDF of that name stays as it was.
@@ -61,15 +62,17 @@ int runPrint(const CommandLine& line) {
     options.comments = line.isSet(QStringLiteral("comments"));
     int pages = 0;
     std::size_t printed = 0;
+    ReadProblems problems;
     {
         PdfEntryPages job(out.device(), storedToText(session.doc().GetTitle()), options);
-        const bool written =
-            PrintRows(job.job(), session.reader(), rows, [&](std::size_t done) { printed = done; });
+        const bool written = PrintRows(
+            job.job(), session.reader(), rows, [&](std::size_t done) { printed = done; },
+            &problems);
         if (!written || !job.finish() || !out.commit())
             throw writeError(out);
         pages = job.pagesPrinted();
     }
     std::printf("Printed %zu %s on %d %s.\n", printed, printed == 1 ? "entry" : "entries", pages,
                 pages == 1 ? "page" : "pages");
-    return ExitSuccess;
+    return reportProblems(session.label(), reader.problems());
 }

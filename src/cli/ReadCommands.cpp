@@ -63,8 +63,9 @@ int runList(const CommandLine& line) {
         filter.currentFolderId = folderIdNamed(session, *folder);
     filter.selectedTopicIds = topicIdsNamed(session, line.values(QStringLiteral("topic")));
     filter.topicPaneShown = !filter.selectedTopicIds.empty();
-    printEntries(session, LoadEntryRows(session.reader(), filter), line.isSet(kTsv));
-    return ExitSuccess;
+    ReadProblems problems;
+    printEntries(session, LoadEntryRows(session.reader(), filter, &problems), line.isSet(kTsv));
+    return reportProblems(session.label(), problems);
 }
 
 int runSearch(const CommandLine& line) {
@@ -83,15 +84,20 @@ int runSearch(const CommandLine& line) {
         criteria.endDate = days->to;
     }
     criteria.topicMatch = line.isSet(QStringLiteral("all-topics")) ? 1 : 0;
+    criteria.skipUnreadable = true;
 
     std::string input;
-    const std::unique_ptr<JournalSession> opened = openJournal(line, operands[0], input);
+    // Marks are written as the Search dialog leaves them, unless asked not to.
+    const std::unique_ptr<JournalSession> opened =
+        openJournal(line, operands[0], input, !line.isSet(QStringLiteral("no-marks")));
     JournalSession& session = *opened;
     criteria.topicIds = topicIdsNamed(session, line.values(QStringLiteral("topic")));
     session.doc().Search(criteria);
     session.throwIfFailed();
-    printEntries(session, LoadSearchResultRows(session.doc()), line.isSet(kTsv));
-    return ExitSuccess;
+    ReadProblems problems;
+    problems.skipped = session.doc().SearchSkipped();
+    printEntries(session, LoadSearchResultRows(session.doc(), &problems), line.isSet(kTsv));
+    return reportProblems(session.label(), problems);
 }
 
 int runShow(const CommandLine& line) {

@@ -54,6 +54,10 @@ MessageAnswer TerminalUi::messageBox(const MessageBoxRequest& box) {
             *m_failure += " (" + box.detail + ")";
         return box.defaultAnswer;
     }
+    // A success note ("Journal Created") is no news: a command that succeeds says nothing on
+    // standard error.
+    if (box.icon == MessageIcon::Information)
+        return box.defaultAnswer;
     printLine(box.text);
     // No question can be answered here; the default button is the cautious answer.
     return box.defaultAnswer;

@@ -45,8 +45,8 @@ void choosePassword(const CommandLine& line, NewJournalValues& values) {
 int runCreate(const CommandLine& line) {
     const QString file = operandsOf(line, 1, "FILE")[0];
     const std::optional<QString> title = line.value(QStringLiteral("title"));
-    if (!title)
-        throw usageError("a new journal needs --title");
+    if (!title || title->trimmed().isEmpty())
+        throw usageError("a new journal needs a --title that is not empty");
     NewJournalValues values;
     values.m_title = textToStored(*title);
     values.m_owner = textToStored(line.value(QStringLiteral("owner")).value_or(QString()));
@@ -75,7 +75,7 @@ int runAdd(const CommandLine& line) {
     }
 
     std::string input;
-    const std::unique_ptr<JournalSession> opened = openJournal(line, file, input);
+    const std::unique_ptr<JournalSession> opened = openJournal(line, file, input, true);
     JournalSession& session = *opened;
     if (!line.isSet(QStringLiteral("password-stdin"))) {
         if (::isatty(STDIN_FILENO))
@@ -85,7 +85,8 @@ int runAdd(const CommandLine& line) {
     CQBKDoc& doc = session.doc();
     if (const std::optional<QString> folder = line.value(QStringLiteral("folder")))
         doc.SetCurrentFolderId(folderIdNamed(session, *folder));
-    const std::string rtf = entryRtfFromInput(input, doc.DefaultFontName(), doc.DefaultFontSize());
+    const std::string rtf = entryRtfFromInput(input, doc.DefaultFontName(), doc.DefaultFontSize(),
+                                              line.isSet(QStringLiteral("allow-empty")));
 
     session.ui().setComment(comment);
     std::string id = kNewEntryId;

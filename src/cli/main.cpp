@@ -3,10 +3,14 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 
+#include "cli/TerminalUi.h"
+
 #include "core/platform/ProgramInfo.h"
 #include "core/store/CppSQLite3Exception.h"
+#include "core/store/JournalMessages.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -34,17 +38,35 @@ int runCommand(const CommandDef& command, const QStringList& arguments) {
         file = line.operands().value(0);
         return command.run(line);
     } catch (const CliFailure& failure) {
-        if (failure.status() == ExitUsage)
+        if (failure.pointsToHelp())
             printError(std::string(command.name) + ": " + failure.what() + " (see qbk " +
                        command.name + " --help)");
         else
             printError(failure.what());
         return failure.status();
     } catch (const CppSQLite3Exception& e) {
-        // A journal that opened but fails on reading (a damaged or hand-edited file).
-        printError(file.toUtf8().toStdString() + ": " + e.message());
+        // A journal that opened but fails on reading (a damaged or hand-edited file): the
+        // cause in words, the library's own after it for a bug report.
+        const std::string label = file.toUtf8().toStdString();
+        printError(label + ": " +
+                   foldLines(JournalMessages::DatabaseFailure(
+                       e.code(), QFile::encodeName(file).toStdString())) +
+                   " (" + e.message() + ")");
         return ExitJournal;
     }
+}
+
+QtMessageHandler g_qtHandler = nullptr;
+
+// Qt's notes about the desktop it runs on (no XDG_RUNTIME_DIR in a cron job, the offscreen
+// platform's remarks) mean nothing to someone using a tool that never shows a window.
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const bool platformNote =
+        type != QtFatalMsg &&
+        ((context.category && std::strncmp(context.category, "qt.qpa", 6) == 0) ||
+         text.startsWith(QLatin1String("QStandardPaths: ")));
+    if (!platformNote && g_qtHandler)
+        g_qtHandler(type, context, text);
 }
 
 // Commands that lay out pages (printing) or write ODT need fonts and Qt's document classes, and
@@ -106,6 +128,7 @@ int closeStandardOutput(int status) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    g_qtHandler = qInstallMessageHandler(quietPlatformNotes);
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     return closeStandardOutput(dispatch(QCoreApplication::arguments().mid(1)));
 }

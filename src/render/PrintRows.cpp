@@ -4,7 +4,7 @@
 #include "render/EntryPrintJob.h"
 
 bool PrintRows(EntryPrintJob& job, const JournalReader& journal, const std::vector<long long>& rows,
-               const std::function<void(std::size_t printed)>& progress) {
+               const std::function<void(std::size_t printed)>& progress, ReadProblems* problems) {
     ExportedEntry entry;
     if (job.options().pageNumbers) {
         EntryReader counting(journal, rows, EntryReader::Reads::StoredText);
@@ -19,5 +19,7 @@ bool PrintRows(EntryPrintJob& job, const JournalReader& journal, const std::vect
         if (progress)
             progress(++done);
     }
+    if (problems)
+        *problems = reader.problems();
     return written;
 }

@@ -6,10 +6,13 @@
 
 class EntryPrintJob;
 class JournalReader;
+struct ReadProblems;
 
 // Prints the chosen rows (ChosenEntryRows) through the job, reading one entry at a time, with
 // their comments when the job prints them. A job that numbers its pages lays every entry out
 // once before to count them. False when the device failed; progress hears how many entries
-// are on pages after each. What the journal's reading throws is passed on.
+// are on pages after each. Entries that cannot be read are left out and, when problems is
+// given, listed there.
 bool PrintRows(EntryPrintJob& job, const JournalReader& journal, const std::vector<long long>& rows,
-               const std::function<void(std::size_t printed)>& progress = {});
+               const std::function<void(std::size_t printed)>& progress = {},
+               ReadProblems* problems = nullptr);

@@ -10,7 +10,7 @@ TEST(CliCreate, CreatedJournalReopensWithItsValuesAndNothingIsReplaced) {
     CliJournal journal;
     const QbkResult created = journal.run("create", {"--title", "Café ☕ notes", "--owner", "Ann"});
     EXPECT_EQ(created.exitCode, 0);
-    EXPECT_EQ(created.err, "qbk: " + journal.path() + ": Journal Created\n");
+    EXPECT_EQ(created.err, ""); // success is silent
 
     EXPECT_EQ(journal.run("info", {"--tsv"}).out,
               "title\tCafé ☕ notes\nowner\tAnn\nrevision\t3\npassword\tno\n"
@@ -24,6 +24,7 @@ TEST(CliCreate, CreatedJournalReopensWithItsValuesAndNothingIsReplaced) {
 
     const std::string other = journal.path("other.qbk");
     EXPECT_EQ(runQbk({"create", other}).exitCode, 1);
+    EXPECT_EQ(runQbk({"create", other, "--title", " "}).exitCode, 1);
     EXPECT_EQ(runQbk({"create", other, "--title", std::string(101, 'x')}).exitCode, 1);
     EXPECT_EQ(runQbk({"create", other, "--title", "T", "--password-stdin"}, "\n").exitCode, 2);
     EXPECT_FALSE(fileExists(other));
@@ -95,10 +96,18 @@ TEST_F(CliAdd, RtfIsStoredAsGivenInTheNamedFolder) {
 }
 
 TEST_F(CliAdd, RefusedInputAddsNothing) {
-    EXPECT_EQ(journal.run("add", {"--folder", "Play"}, "text\n").exitCode, 2);
-    EXPECT_EQ(journal.run("add", {}, "bad \xff\xfe bytes\n").exitCode, 1);
-    EXPECT_EQ(journal.run("add", {"--comment", std::string(101, 'c')}, "text\n").exitCode, 1);
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--folder", "Play"}, "text\n"},
+        {{}, "bad \xff\xfe bytes\n"},
+        {{"--comment", std::string(101, 'c')}, "text\n"},
+        {{}, "{\\rtf1 broken"},
+        {{}, "{\\rtf1 a}}"},
+        {{}, " \n\n"},
+    };
+    for (const auto& [options, input] : refused)
+        EXPECT_EQ(journal.run("add", options, input).exitCode, 1) << input;
     EXPECT_EQ(journal.value("SELECT count(*) FROM Entry"), "0");
+    EXPECT_EQ(journal.run("add", {"--allow-empty"}, "").exitCode, 0);
 }
 
 } // namespace

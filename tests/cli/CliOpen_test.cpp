@@ -26,7 +26,7 @@ TEST(CliOpen, RefusalsLeaveTheFileAsItWas) {
         std::string path;
         const char* message;
     } cases[] = {
-        {journal.path("absent.qbk"), "The Journal file you are trying to open no longer exists."},
+        {journal.path("absent.qbk"), "the file does not exist"},
         {journal.path("notes.qbk"), "The file you are trying to open doesn't appear to be a "
                                     "journal file or it is corrupted."},
         {journal.path(), "The Journal you are trying to open requires a newer version Quillbook."},

@@ -87,10 +87,10 @@ std::string textOf(const std::string& path) {
 
 TEST_F(CliListSearch, ListsEveryEntryByDateWithItsColumnsAndShowsOneByItsId) {
     const QbkResult result = journal.run("list", {"--tsv"});
-    EXPECT_EQ(result.out, review + "\tSunday, March 01 2026 12:00 AM\t(None)\t\t\n" + meeting +
-                              "\tMonday, March 02 2026 09:05 AM\tWork\t\tAlpha, Beta\n" + garden +
-                              "\tTuesday, March 03 2026 06:30 PM\tHome\tBudget for seeds\tAlpha\n" +
-                              matters + "\tTuesday, March 03 2026 11:59 PM\tWork\t\t\n")
+    EXPECT_EQ(result.out, review + "\t2026-03-01T00:00:00\t(None)\t\t\n" + meeting +
+                              "\t2026-03-02T09:05:00\tWork\t\tAlpha\x1f" + "Beta\n" + garden +
+                              "\t2026-03-03T18:30:00\tHome\tBudget for seeds\tAlpha\n" + matters +
+                              "\t2026-03-03T23:59:00\tWork\t\t\n")
         << result.err;
     EXPECT_EQ(journal.run("show", {meeting.substr(1, 8)}).out,
               "Meeting about the budget\nNotes follow\n");
@@ -98,6 +98,8 @@ TEST_F(CliListSearch, ListsEveryEntryByDateWithItsColumnsAndShowsOneByItsId) {
     // The plain form lines the columns up.
     const std::vector<std::string> plain = linesOf(journal.run("list").out);
     ASSERT_EQ(plain.size(), 4u);
+    EXPECT_NE(plain[1].find("Monday, March 02 2026 09:05 AM"), std::string::npos);
+    EXPECT_NE(plain[1].find("Alpha, Beta"), std::string::npos);
     EXPECT_EQ(plain[1].find("Monday"), plain[2].find("Tuesday"));
     EXPECT_EQ(plain[1].find("Work"), plain[2].find("Home"));
 
@@ -135,11 +137,18 @@ TEST_F(CliListSearch, ListsAndSearchesWithTheirOptions) {
     EXPECT_EQ(journal.value("SELECT group_concat(EntryID) FROM Entry WHERE SearchTarget = 1"),
               meeting);
 
-    EXPECT_THAT(journal.run("list", {"--folder", "Twin"}), ExitsWith(2, "more than one folder"));
-    EXPECT_EQ(journal.run("list", {"--topic", "Gamma"}).exitCode, 2);
-    const QbkResult unknown = journal.run("show", {"{00000000-0000-0000-0000-000000000000}"});
-    EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_EQ(linesOf(unknown.err).size(), 1u);
+    EXPECT_THAT(journal.run("list", {"--folder", "Twin"}), ExitsWith(1, "more than one folder"));
+}
+
+// The ids other commands take where names clash, with paths and counts.
+TEST_F(CliListSearch, ListsFoldersAndTopicsWithTheirIds) {
+    journal.exec("INSERT INTO Folder VALUES ('{F-SUB}', '{F-WORK}', 'Plans, 2026')");
+    EXPECT_EQ(journal.run("folders", {"--tsv"}).out,
+              "{F-WORK}\tWork\tWork\t2\n{F-SUB}\tPlans, 2026\tWork\x1f"
+              "Plans, 2026\t0\n"
+              "{F-HOME}\tHome\tHome\t1\n{F-DUP1}\tTwin\tTwin\t0\n{F-DUP2}\tTwin\tTwin\t0\n");
+    EXPECT_NE(journal.run("folders").out.find("Work/Plans, 2026"), std::string::npos);
+    EXPECT_EQ(journal.run("topics", {"--tsv"}).out, "{T-A}\tAlpha\t2\n{T-B}\tBeta\t1\n");
 }
 
 } // namespace
@@ -183,7 +192,7 @@ TEST_F(CliExport, RefusesWhatItCannotDoWithoutWritingAnything) {
     // No entry chosen: nothing written. (What an export may write over: CliOutput.)
     EXPECT_THAT(journal.run("export", {"--format", "txt", "--out", journal.path("none.txt"),
                                        "--from", "2030-01-01"}),
-                ExitsWith(2, "no entry matches"));
+                ExitsWith(1, "no entry matches"));
     EXPECT_FALSE(fileExists(journal.path("none.txt")));
 }
 
@@ -324,7 +333,7 @@ TEST_F(CliPrint, RefusalsWriteNothing) {
                 ExitsWith(2, "cannot be written"));
 
     EXPECT_THAT(journal.run("print", {"--pdf", pdf, "--from", "2027-01-01"}),
-                ExitsWith(2, "qbk: " + journal.path() + ": No entries to print.\n"));
+                ExitsWith(1, "qbk: " + journal.path() + ": No entries to print.\n"));
     EXPECT_FALSE(fileExists(pdf));
 
     // A PDF of that name is replaced only by a print that succeeded.
@@ -332,7 +341,7 @@ TEST_F(CliPrint, RefusalsWriteNothing) {
     const std::string before = fileBytes(pdf);
     EXPECT_EQ(
         journal.run("print", {"--pdf", pdf, "--folder", "{Root}", "--to", "2020-01-01"}).exitCode,
-        2);
+        1);
     EXPECT_EQ(fileBytes(pdf), before);
 }
 

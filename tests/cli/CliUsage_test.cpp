@@ -20,32 +20,60 @@ TEST(CliUsage, HelpForTheToolAndEveryCommand) {
     EXPECT_EQ(runQbk({"list", "some.qbk", "-h"}).exitCode, 0);
 }
 
-TEST(CliUsage, WrongCommandLinesExitWithOneLineAndStatusOne) {
+// Every command's exit statuses: 1 for a mistake on the command line or a choice that names
+// nothing (or two things) in the journal, 2 for a file that cannot be read or written, 3 for
+// problems found; a failure is one line on standard error, a success none.
+TEST(CliUsage, ExitStatusOfEveryCommand) {
     CliJournal journal;
     ASSERT_EQ(journal.run("create", {"--title", "J"}).exitCode, 0);
-    const std::vector<std::vector<std::string>> wrong = {
-        {},
-        {"frobnicate", journal.path()},
-        {"list", journal.path(), "--bogus"},
-        {"list"},
-        {"list", journal.path(), "extra"},
-        {"show", journal.path()},
-        {"search", journal.path(), "x", "--from", "2026-13-01"},
-        {"search", journal.path(), "x", "--from", "2026-03-02", "--to", "2026-03-01"},
-        {"list", journal.path(), "--folder"},
-        {"list", journal.path(), "--tsv=yes"},
-        {"add", journal.path(), "--folder", "A", "--folder", "B"},
-        // A password is never taken from the command line.
-        {"info", journal.path(), "--password", "secret"},
-        {"info", journal.path(), "--password-stdin=secret"},
+    const std::string id = journal.add("Text\n");
+    journal.exec("INSERT INTO Folder VALUES ('{A}', '{Root}', 'Twin'), ('{B}', '{Root}', 'Twin')");
+    const std::string j = journal.path(), none = journal.path("none.qbk"), out = journal.path("o");
+    const std::vector<std::pair<std::vector<std::string>, int>> table = {
+        {{}, 1},
+        {{"frobnicate", j}, 1},
+        {{"info", j}, 0},
+        {{"info", j, "--password", "secret"}, 1}, // a password never stands on the command line
+        {{"info", j, "--password-stdin=secret"}, 1},
+        {{"info", none}, 2},
+        {{"list", j, "--bogus"}, 1},
+        {{"list"}, 1},
+        {{"list", j, "extra"}, 1},
+        {{"list", j, "--folder"}, 1},
+        {{"list", j, "--tsv=yes"}, 1},
+        {{"list", j, "--folder", "Twin"}, 1},
+        {{"list", j, "--topic", "Gamma"}, 1},
+        {{"search", j, "x", "--from", "2026-13-01"}, 1},
+        {{"search", j, "x", "--from", "2026-03-02", "--to", "2026-03-01"}, 1},
+        {{"search", none, "x"}, 2},
+        {{"show", j}, 1},
+        {{"show", j, "{00000000-0000-0000-0000-000000000000}"}, 1},
+        {{"show", j, id}, 0},
+        {{"create", j, "--title", "Again"}, 2},
+        {{"add", j, "--folder", "A", "--folder", "B"}, 1},
+        {{"add", j, "--folder", "Nowhere"}, 1},
+        {{"add", none}, 2},
+        {{"print", j, "--pdf", out + ".pdf", "--from", "2030-01-01"}, 1},
+        {{"print", j, "--pdf", journal.path("no/such/o.pdf")}, 2},
+        {{"export", j, "--format", "doc", "--out", out}, 1},
+        {{"export", j, "--format", "txt", "--out", out, "--folder", "{A}"}, 1},
+        {{"export", none, "--format", "txt", "--out", out}, 2},
+        {{"backup", j}, 1},
+        {{"backup", none, out}, 2},
+        {{"check", j}, 0},
+        {{"folders", j}, 0},
+        {{"topics", j, "x"}, 1},
+        {{"topics", none}, 2},
     };
-    for (const auto& args : wrong) {
+    for (const auto& [args, status] : table) {
         SCOPED_TRACE(::testing::PrintToString(args));
-        const QbkResult result = runQbk(args);
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(result.out, "");
-        EXPECT_TRUE(args.empty() || linesOf(result.err).size() == 1u) << result.err;
+        const QbkResult result = runQbk(args, "text\n");
+        EXPECT_EQ(result.exitCode, status) << result.err;
+        EXPECT_TRUE(args.empty() || linesOf(result.err).size() == (status == 0 ? 0u : 1u))
+            << result.err;
     }
+    journal.exec("UPDATE Entry SET TimeStamp = 'soon'");
+    EXPECT_EQ(journal.run("check").exitCode, 3);
     // Options may stand before or after the file.
     EXPECT_EQ(linesOf(runQbk({"info", "--tsv", journal.path()}).out).at(0), "title\tJ");
 }

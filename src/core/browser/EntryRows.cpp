@@ -5,6 +5,7 @@
 #include "core/protect/BlowfishEngine.h"
 #include "core/session/CQBKDoc.h"
 #include "core/store/ConfigRow.h"
+#include "core/store/CppSQLite3Exception.h"
 #include "core/store/EntryTable.h"
 #include "core/store/FolderTable.h"
 #include "core/store/QuotedIdList.h"
@@ -31,9 +32,10 @@ struct RowColumns {
 };
 
 // One listing row from the current row of an Entry query, appended to rows (nothing appended
-// when reading it fails).
+// when reading it fails: with problems it is told there, else the failure is thrown on).
 void appendRow(const SqlQuery& query, const RowColumns& at, const BlowfishEngine& keyed,
-               const ListingNames& names, bool showFirstLine, std::vector<EntryRow>& rows) {
+               const ListingNames& names, bool showFirstLine, std::vector<EntryRow>& rows,
+               ReadProblems* problems) {
     EntryRow& row = rows.emplace_back();
     try {
         row.folderId = query.textField(at.folderId);
@@ -45,10 +47,22 @@ void appendRow(const SqlQuery& query, const RowColumns& at, const BlowfishEngine
         // A derived description is listed only when the journal asks for it.
         if (!showFirstLine && !query.boolField(at.userComment))
             row.comment.clear();
+    } catch (const CppSQLite3Exception& e) {
+        if (!problems) {
+            rows.pop_back();
+            throw;
+        }
+        problems->skipped.push_back(
+            {row.entryId, query.textField(at.timeStamp), UnreadableReason(e, "its comment")});
+        rows.pop_back();
     } catch (...) {
         rows.pop_back();
         throw;
     }
+}
+
+ListingNames namesFor(SqlDatabase& db, ReadProblems* problems) {
+    return problems ? ListingNames::Read(db, problems->topics) : ListingNames::Read(db);
 }
 
 int compareTexts(const std::string& a, const std::string& b) {
@@ -75,7 +89,8 @@ std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& 
         entryIds ? &*entryIds : nullptr);
 }
 
-std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter) {
+std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter,
+                                    ReadProblems* problems) {
     SqlDatabase& db = reader.Db();
     const BlowfishEngine& keyed = reader.Keyed();
     std::vector<EntryRow> rows;
@@ -90,39 +105,41 @@ std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilt
     // Read while the entry query is open, so both see the same file; not at all without rows.
     if (query.eof())
         return rows;
-    const ListingNames names = ListingNames::Read(db);
+    const ListingNames names = namesFor(db, problems);
     const RowColumns at(query);
     for (; !query.eof(); query.nextRow())
-        appendRow(query, at, keyed, names, showFirstLine, rows);
+        appendRow(query, at, keyed, names, showFirstLine, rows, problems);
     query.finalize();
     return rows;
 }
 
 std::vector<EntryRow> LoadSearchResultRows(const JournalReader& reader,
-                                           const std::vector<std::string>* ids) {
+                                           const std::vector<std::string>* ids,
+                                           ReadProblems* problems) {
     std::vector<EntryRow> rows;
-    AppendSearchResultRows(reader, rows, ids);
+    AppendSearchResultRows(reader, rows, ids, problems);
     return rows;
 }
 
 void AppendSearchResultRows(const JournalReader& reader, std::vector<EntryRow>& rows,
-                            const std::vector<std::string>* ids) {
+                            const std::vector<std::string>* ids, ReadProblems* problems) {
     SqlDatabase& db = reader.Db();
     const BlowfishEngine& keyed = reader.Keyed();
     EntryTable entries(db);
     SqlQuery query = ids ? entries.WithSettings(*ids) : entries.MarkedWithSettings();
     if (query.eof())
         return;
-    const ListingNames names = ListingNames::Read(db);
+    const ListingNames names = namesFor(db, problems);
     const RowColumns at(query);
     const int showFirstLine = query.fieldIndex("ShowFirstLine");
     for (; !query.eof(); query.nextRow())
-        appendRow(query, at, keyed, names, query.boolField(showFirstLine), rows);
+        appendRow(query, at, keyed, names, query.boolField(showFirstLine), rows, problems);
     query.finalize();
 }
 
-std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc) {
-    return LoadSearchResultRows(doc.Reader(), doc.IsReadOnly() ? &doc.SearchHits() : nullptr);
+std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc, ReadProblems* problems) {
+    return LoadSearchResultRows(doc.Reader(), doc.IsReadOnly() ? &doc.SearchHits() : nullptr,
+                                problems);
 }
 
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/browser/EntryRow.h"
+#include "core/store/SkippedEntry.h"
 
 #include <optional>
 #include <string>
@@ -25,19 +26,24 @@ std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& 
 // The rows of the listing, in the order the file returns them; comments deciphered with the
 // journal's content key and hidden as the ShowFirstLine setting says. The topic and folder
 // names come from one statement each, equal to GetEntryTopicsText and GetEntryFolderName.
-std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter);
+// With problems, a row that cannot be read and topic links that cannot be read are left out
+// and told there instead of failing the listing.
+std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter,
+                                    ReadProblems* problems = nullptr);
 
 // The rows of the entries marked by the last search, or with ids, the rows of those entries
-// (a read-only journal's search, which marks nothing).
+// (a read-only journal's search, which marks nothing). problems as for LoadEntryRows.
 std::vector<EntryRow> LoadSearchResultRows(const JournalReader& reader,
-                                           const std::vector<std::string>* ids = nullptr);
+                                           const std::vector<std::string>* ids = nullptr,
+                                           ReadProblems* problems = nullptr);
 // Same, each row appended to rows as it is read: when reading fails part way (the exception
 // is thrown on), the rows read before the failure are there.
 void AppendSearchResultRows(const JournalReader& reader, std::vector<EntryRow>& rows,
-                            const std::vector<std::string>* ids = nullptr);
+                            const std::vector<std::string>* ids = nullptr,
+                            ReadProblems* problems = nullptr);
 // What the session's last search found: the entries it marked, or in a journal open for
 // reading only the ones it kept (CQBKDoc::SearchHits).
-std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc);
+std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc, ReadProblems* problems = nullptr);
 
 // Names of an entry's topics joined by ", " in table order; empty when it carries none.
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId);

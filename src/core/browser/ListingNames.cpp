@@ -1,5 +1,6 @@
 #include "core/browser/ListingNames.h"
 
+#include "core/store/CppSQLite3Exception.h"
 #include "core/store/FolderTable.h"
 #include "core/store/SqlQuery.h"
 #include "core/store/TopicLinks.h"
@@ -11,24 +12,60 @@ const std::string kNoFolder = "(None)";
 
 } // namespace
 
+ListingNames ListingNames::Read(SqlDatabase& db, std::string& problem) {
+    problem.clear();
+    ListingNames names;
+    int unmatched = 0;
+    try {
+        unmatched = TopicLinks(db).UnmatchedCount();
+        names.ReadTopics(db);
+    } catch (const CppSQLite3Exception& e) {
+        names.m_topics.clear();
+        problem = std::string("the links of entries to topics cannot be read, so no topics are "
+                              "shown (") +
+                  e.message() + ")";
+    }
+    if (unmatched > 0)
+        problem = std::to_string(unmatched) +
+                  (unmatched == 1 ? " link of an entry to a topic names"
+                                  : " links of entries to topics name") +
+                  " no entry or no topic, so topics may be missing (qbk check lists them)";
+    names.ReadFolders(db);
+    return names;
+}
+
 ListingNames ListingNames::Read(SqlDatabase& db) {
     ListingNames names;
-    SqlQuery topics = TopicLinks(db).TextEntryIdsAndNames();
-    for (; !topics.eof(); topics.nextRow()) {
-        // A name may be empty: the separator goes by position, as in the one-entry join.
-        const auto [it, first] = names.m_topics.try_emplace(topics.textField(0));
-        if (!first)
-            it->second += ", ";
-        it->second += topics.textField(1);
-    }
-    topics.finalize();
+    names.ReadTopics(db);
+    names.ReadFolders(db);
+    return names;
+}
 
+std::unordered_map<std::string, std::vector<std::string>>
+ListingNames::TopicNamesByEntry(SqlDatabase& db) {
+    std::unordered_map<std::string, std::vector<std::string>> names;
+    SqlQuery topics = TopicLinks(db).TextEntryIdsAndNames();
+    for (; !topics.eof(); topics.nextRow())
+        names[topics.textField(0)].push_back(topics.textField(1));
+    topics.finalize();
+    return names;
+}
+
+void ListingNames::ReadTopics(SqlDatabase& db) {
+    for (const auto& [entryId, names] : TopicNamesByEntry(db)) {
+        // A name may be empty: the separator goes by position, as in the one-entry join.
+        std::string& joined = m_topics[entryId];
+        for (std::size_t i = 0; i < names.size(); ++i)
+            joined += (i == 0 ? "" : ", ") + names[i];
+    }
+}
+
+void ListingNames::ReadFolders(SqlDatabase& db) {
     // In table order: the one-folder statement takes the first row that matches.
     SqlQuery folders = FolderTable(db).TextIdsAndNames();
     for (; !folders.eof(); folders.nextRow())
-        names.m_folders.try_emplace(folders.textField(0), folders.textField(1));
+        m_folders.try_emplace(folders.textField(0), folders.textField(1));
     folders.finalize();
-    return names;
 }
 
 const std::string& ListingNames::TopicsText(const std::string& entryId) const {

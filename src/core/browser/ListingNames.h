@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class SqlDatabase;
 
@@ -11,6 +12,13 @@ class SqlDatabase;
 class ListingNames {
 public:
     static ListingNames Read(SqlDatabase& db);
+    // Same, for a reader that goes on without topics: topic links that cannot be read, or that
+    // name no entry or topic, are described in problem (left empty when all is well).
+    static ListingNames Read(SqlDatabase& db, std::string& problem);
+
+    // The names of each entry's topics, in the order TopicsText joins them.
+    static std::unordered_map<std::string, std::vector<std::string>>
+    TopicNamesByEntry(SqlDatabase& db);
 
     // Names of the entry's topics joined by ", "; empty when it carries none.
     const std::string& TopicsText(const std::string& entryId) const;
@@ -18,6 +26,9 @@ public:
     const std::string& FolderName(const std::string& folderId) const;
 
 private:
+    void ReadTopics(SqlDatabase& db);
+    void ReadFolders(SqlDatabase& db);
+
     std::unordered_map<std::string, std::string> m_topics;
     std::unordered_map<std::string, std::string> m_folders;
 };

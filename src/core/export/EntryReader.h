@@ -2,6 +2,7 @@
 
 #include "core/browser/ListingNames.h"
 #include "core/export/ExportedEntry.h"
+#include "core/store/SkippedEntry.h"
 
 #include <string>
 #include <vector>
@@ -25,10 +26,14 @@ public:
     std::size_t done() const { return m_next; }
 
     // The next entry; false when every one was read. An entry deleted since it was chosen
-    // is skipped.
+    // is skipped; so is one that cannot be read (a value that does not decode, a damaged
+    // page), which problems() lists, with why topics may be missing.
     bool next(ExportedEntry& entry);
+    const ReadProblems& problems() const { return m_problems; }
 
 private:
+    bool read(long long row, ExportedEntry& entry);
+
     SqlDatabase& m_db;
     const BlowfishEngine& m_keyed;
     std::vector<long long> m_rows;
@@ -36,4 +41,5 @@ private:
     std::size_t m_next = 0;
     ListingNames m_names;
     std::string m_displayFormat;
+    ReadProblems m_problems;
 };

@@ -65,14 +65,20 @@ std::optional<std::string> CipherProblem(const char* stored, const BlowfishEngin
     return std::nullopt;
 }
 
-std::optional<std::string> RtfProblem(std::string_view rtf) {
-    if (!richtext::RtfReader::isRtf(rtf))
-        return std::string("does not decipher to RTF");
+std::optional<std::string> RtfShapeProblem(std::string_view rtf) {
     const int depth = groupDepthAtEnd(rtf);
     if (depth < 0)
         return std::string("RTF closes a group it never opened");
     if (depth > 0)
         return std::string("RTF ends inside an open group (cut short)");
+    return std::nullopt;
+}
+
+std::optional<std::string> RtfProblem(std::string_view rtf) {
+    if (!richtext::RtfReader::isRtf(rtf))
+        return std::string("does not decipher to RTF");
+    if (std::optional<std::string> shape = RtfShapeProblem(rtf))
+        return shape;
     const richtext::RichDocument document = richtext::RtfReader::read(rtf);
     if (richtext::RtfReader::read(richtext::RtfWriter::write(document)) != document)
         return std::string("RTF does not read back unchanged after saving");

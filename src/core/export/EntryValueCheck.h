@@ -18,6 +18,9 @@ std::optional<std::string> TimeStampProblem(const char* stored);
 std::optional<std::string> CipherProblem(const char* stored, const BlowfishEngine& keyed,
                                          std::string& plain);
 
+// RTF must close every group it opens, and no more: otherwise it was cut short or joined.
+std::optional<std::string> RtfShapeProblem(std::string_view rtf);
+
 // An entry's text must be RTF whose groups all close, and that reads back unchanged after
 // the program writes it again (otherwise saving it would lose formatting).
 std::optional<std::string> RtfProblem(std::string_view rtf);

@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <optional>
 
 namespace {
 
@@ -145,11 +148,18 @@ private:
     // Every entry's file is complete on disk before the first one gets its name, so a failure
     // part-way names none of them.
     void splitExport(EntryReader& reader) {
-        const QDir folder(m_request.outPath);
-        if (!folder.exists() && !QDir().mkpath(m_request.outPath)) {
-            fail(QStringLiteral("cannot make the folder %1").arg(m_request.outPath));
-            return;
+        // A folder made for the export is filled under a temporary name beside it.
+        std::optional<QTemporaryDir> staging;
+        const QString outPath = QDir::cleanPath(m_request.outPath);
+        if (!QFileInfo(outPath).isDir()) {
+            QDir().mkpath(QFileInfo(outPath).path());
+            staging.emplace(outPath + QStringLiteral(".part-XXXXXX"));
+            if (!staging->isValid()) {
+                fail(QStringLiteral("cannot make the folder %1").arg(m_request.outPath));
+                return;
+            }
         }
+        const QDir folder(staging ? staging->path() : outPath);
         const QString extension = QLatin1String(ExportFormatExtension(m_request.format));
         std::vector<std::unique_ptr<SafeFile>> files;
         QStringList paths;
@@ -170,12 +180,20 @@ private:
             if (!advance(reader))
                 return;
         }
-        commitAll(files);
+        if (!commitAll(files) || !staging)
+            return;
+        if (!QDir().rename(staging->path(), outPath)) {
+            fail(QStringLiteral("cannot make the folder %1").arg(m_request.outPath));
+            m_result.files.clear();
+            return;
+        }
+        staging->setAutoRemove(false);
+        m_result.files.replaceInStrings(staging->path(), outPath);
     }
 
     // Should a rename fail, the files this export made are removed again; files it replaced
     // cannot be given back and are left as written.
-    void commitAll(const std::vector<std::unique_ptr<SafeFile>>& files) {
+    bool commitAll(const std::vector<std::unique_ptr<SafeFile>>& files) {
         QStringList created;
         for (const auto& file : files) {
             if (!file->commit()) {
@@ -183,12 +201,13 @@ private:
                 for (const QString& path : created)
                     QFile::remove(path);
                 m_result.files.clear();
-                return;
+                return false;
             }
             if (file->created())
                 created << file->target();
             m_result.files << file->target();
         }
+        return true;
     }
 
     // Entries of the same minute get " (2)", " (3)"... after the first one's name.
@@ -238,5 +257,7 @@ ExportResult RunExport(const JournalReader& journal, const ExportRequest& reques
         result.message = QStringLiteral("no entry matches the choice");
         return result;
     }
-    return Job(request, makers, progress).run(reader);
+    result = Job(request, makers, progress).run(reader);
+    result.problems = reader.problems();
+    return result;
 }

@@ -3,6 +3,7 @@
 #include "core/export/EntryPages.h"
 #include "core/export/ExportWriter.h"
 #include "core/print/EntryChoice.h"
+#include "core/store/SkippedEntry.h"
 
 #include <QByteArray>
 #include <QString>
@@ -40,12 +41,15 @@ struct ExportResult {
     Status status = Status::Done;
     QString message; // why it failed
     std::size_t entries = 0;
-    QStringList files; // the files written
+    QStringList files;     // the files written
+    ReadProblems problems; // entries left out because they could not be read
 };
 
 // Writes the chosen entries in date order. A file appears only complete and on disk: each is
 // written under a temporary name, and with split none is renamed before all are complete; a
-// cancelled or failed export leaves no file it made. Reads the journal only.
+// cancelled or failed export leaves no file it made; a split into a folder that does not exist
+// yet fills a temporary folder that gets the name at the end. Entries that cannot be read are
+// left out and listed in the result. Reads the journal only.
 ExportResult RunExport(const JournalReader& journal, const ExportRequest& request,
                        const ExportMakers& makers = {}, const ExportProgress& progress = {});
 

@@ -257,12 +257,12 @@ bool CQBKDoc::RefusesCommand(CommandId id) const {
     return IsReadOnly() && CommandWritesJournal(id);
 }
 
-CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
+CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path, bool onlyToRead) {
     JournalAccess::ReadOnlyCause readOnly = JournalAccess::WhyReadOnly(path);
-    m_db.open(path, readOnly != JournalAccess::ReadOnlyCause::None);
-    if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly())
+    m_db.open(path, onlyToRead || readOnly != JournalAccess::ReadOnlyCause::None);
+    if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly() && !onlyToRead)
         readOnly = JournalAccess::ReadOnlyCause::File; // SQLite could only read it
-    const bool canWrite = readOnly == JournalAccess::ReadOnlyCause::None;
+    const bool canWrite = !onlyToRead && readOnly == JournalAccess::ReadOnlyCause::None;
 
     // Refuse a settings table without a row before anything is written to the file.
     if (!ConfigRow(m_db).Exists()) {
@@ -274,7 +274,8 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
         m_db.close();
         return OpenResult::NewerVersion;
     }
-    if (revision < JournalSchema::kCurrentRevision) {
+    // Read as it is, an older file lacks only the font columns, whose defaults stand in.
+    if (revision < JournalSchema::kCurrentRevision && !onlyToRead) {
         if (!canWrite) {
             m_db.close();
             return OpenResult::ReadOnlyNeedsUpgrade;
@@ -283,8 +284,10 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
     }
 
     SqlQuery config = ConfigRow(m_db).Read();
-    m_defaultFontName = config.textField("DefaultFontName", "Times New Roman");
-    m_defaultFontSize = config.intField("DefaultFontSize", 12);
+    const bool hasFontColumns = revision >= JournalSchema::kCurrentRevision;
+    m_defaultFontName =
+        hasFontColumns ? config.textField("DefaultFontName", "Times New Roman") : "Times New Roman";
+    m_defaultFontSize = hasFontColumns ? config.intField("DefaultFontSize", 12) : 12;
     m_confirmEntryMove = config.boolField("ConfirmEntryMove", false);
     m_confirmFolderMove = config.boolField("ConfirmFolderMove", false);
     const bool hasPassword = config.boolField("HasPassword", false);
@@ -332,19 +335,27 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
     m_fileName = std::filesystem::path(path).filename().string();
     m_title = ConfigRow::ShownTitle(title, m_fileName);
     UpdateAllViews();
-    if (!canWrite)
+    if (!canWrite && !onlyToRead)
         m_ui.showInformation(JournalMessages::OpenedReadOnly(readOnly)); // not a failure
     m_host.JournalOpened(path);
     return OpenResult::Ok;
 }
 
 CQBKDoc::OpenResult CQBKDoc::OpenJournal(const std::string& path) {
+    return OpenExisting(path, false);
+}
+
+CQBKDoc::OpenResult CQBKDoc::OpenJournalToRead(const std::string& path) {
+    return OpenExisting(path, true);
+}
+
+CQBKDoc::OpenResult CQBKDoc::OpenExisting(const std::string& path, bool onlyToRead) {
     if (!JournalFileExists(path))
         return OpenResult::MissingFile; // SQLite would otherwise create an empty file
     if (!QueryCloseJournal())
         return OpenResult::Ok;
     try {
-        return OpenSteps(path);
+        return OpenSteps(path, onlyToRead);
     } catch (const CppSQLite3Exception& e) {
         m_db.close();
         return OpenResultFromCode(e.code());

@@ -13,6 +13,7 @@
 #include "core/store/SearchCriteria.h"
 #include "core/store/SearchMarks.h"
 #include "core/store/SearchTextCache.h"
+#include "core/store/SkippedEntry.h"
 #include "core/store/SqlDatabase.h"
 
 #include <cstdint>
@@ -63,6 +64,10 @@ public:
 
     // --- session ---
     OpenResult OpenJournal(const std::string& path);
+    // Opens the journal to read it and nothing else (the command-line tool's read commands):
+    // the file is never written, not even to bring an older revision up to date, and being
+    // read-only is no news worth a message.
+    OpenResult OpenJournalToRead(const std::string& path);
     void ReportOpenResult(OpenResult result);
     // The message for a result; empty for Ok.
     static std::string OpenResultMessage(OpenResult result);
@@ -169,6 +174,8 @@ public:
     // their ids in SearchHits() without writing anything.
     void Search(const SearchCriteria& criteria);
     const std::vector<std::string>& SearchHits() const { return m_searchHits; }
+    // The entries the last search left out (SearchCriteria::skipUnreadable).
+    const std::vector<SkippedEntry>& SearchSkipped() const { return m_searchSkipped; }
 
     // --- the journal file itself (CQBKDocFile.cpp) ---
     // Whether the open journal's file is still where it was opened. When it was deleted,
@@ -240,7 +247,8 @@ private:
     // Reads the settings row into the cached members; false when the file has no usable one.
     std::optional<std::string> ReadContentKey(const std::string& storedKey,
                                               const std::string& password) const;
-    OpenResult OpenSteps(const std::string& path);
+    OpenResult OpenSteps(const std::string& path, bool onlyToRead);
+    OpenResult OpenExisting(const std::string& path, bool onlyToRead);
     void SetContentKey(const std::string& key);
     void ClearContentKey();
     // The session-only temporary tables and caches of a journal just opened or created.
@@ -310,4 +318,5 @@ private:
     JournalFileIdentity::Fate m_toldFate = JournalFileIdentity::Fate::Same;
     bool m_saveAsJustDeclined = false;    // so the failing write that follows does not ask again
     std::vector<std::string> m_leftPaths; // files this session saved the journal away from
+    std::vector<SkippedEntry> m_searchSkipped;
 };

@@ -64,6 +64,16 @@ bool shows(const SearchTextCache::Field& field, bool found) {
     return found;
 }
 
+// The first field the search looks at that could not be read, if any.
+const SearchTextCache::Field* unreadable(const SearchTextCache::Row& row,
+                                         const SearchCriteria& criteria) {
+    if (criteria.lookInText && row.text.error)
+        return &row.text;
+    if (criteria.lookInComments && row.comment.error)
+        return &row.comment;
+    return nullptr;
+}
+
 int searchThreads() {
     return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 4U));
 }
@@ -104,6 +114,7 @@ std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
     const int topicCount = static_cast<int>(criteria.topicIds.size());
     std::optional<std::unordered_map<std::string, int>> links; // read at the first need
     std::vector<std::string> hits;
+    m_searchSkipped.clear();
 
     const SearchTextCache::Rows& rows = m_searchCache.Refresh(
         m_db, m_contentEngine, searchThreads(),
@@ -119,6 +130,13 @@ std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
 
     for (std::size_t i = 0; i < inOrder.size(); ++i) {
         const SearchTextCache::Row& row = *inOrder[i];
+        if (const SearchTextCache::Field* field = unreadable(row, criteria);
+            field && criteria.skipUnreadable) {
+            m_searchSkipped.push_back(
+                {row.entryId, row.when.IsValid() ? row.when.Format("%Y-%m-%d %H:%M") : "",
+                 UnreadableReason(*field->error, field == &row.text ? "its text" : "its comment")});
+            continue;
+        }
         bool match = false;
         if (criteria.lookInText && shows(row.text, showing[i] & 1))
             match = true;

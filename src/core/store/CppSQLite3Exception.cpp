@@ -21,11 +21,18 @@ char* duplicate(const char* text) {
     return text ? sqlite3_mprintf("%s", text) : nullptr;
 }
 
+// Without a detail of its own, an SQLite code still says what it means in words.
+const char* detailOr(int code, const char* detail) {
+    if (detail && *detail)
+        return detail;
+    return code == CppSQLite3Exception::kLayerError ? "" : sqlite3_errstr(code);
+}
+
 } // namespace
 
 CppSQLite3Exception::CppSQLite3Exception(int code, const char* detail)
     : m_code(code),
-      m_message(sqlite3_mprintf("%s[%d]: %s", codeName(code), code, detail ? detail : "")) {}
+      m_message(sqlite3_mprintf("%s[%d]: %s", codeName(code), code, detailOr(code, detail))) {}
 
 CppSQLite3Exception::CppSQLite3Exception(const CppSQLite3Exception& other)
     : std::exception(other), m_code(other.m_code), m_message(duplicate(other.m_message)) {}
@@ -58,6 +65,8 @@ const char* CppSQLite3Exception::codeName(int code) {
     constexpr int count = static_cast<int>(std::size(kSqliteCodeNames));
     if (code >= 0 && code < count)
         return kSqliteCodeNames[code];
+    if (code > 0xFF && code != kLayerError) // an extended code is named by its primary one
+        return codeName(code & 0xFF);
     switch (code) {
     case SQLITE_ROW:
         return "SQLITE_ROW";

@@ -155,3 +155,7 @@ std::string EntryTable::ChoiceCondition(const std::string* entryId, const std::s
                                                          static_cast<int>(distinctTopicIds.size()));
     return condition;
 }
+
+SqlQuery EntryTable::CountsByFolder() {
+    return m_db.query("SELECT FolderID, count(*) FROM Entry GROUP BY FolderID;");
+}

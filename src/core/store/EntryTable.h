@@ -43,6 +43,8 @@ public:
     SqlQuery WithSettings(const std::vector<std::string>& entryIds);
     // The rowid of each row the condition chooses, oldest first.
     std::vector<long long> RowidsByTime(const std::string& condition);
+    // (FolderID, number of entries) of every folder id that entries name.
+    SqlQuery CountsByFolder();
     // Id, time stamp, folder, comment and text of every row, for checking them.
     SqlQuery CheckedColumns();
 

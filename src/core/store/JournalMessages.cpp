@@ -1,5 +1,6 @@
 #include "core/store/JournalMessages.h"
 
+#include "core/store/CppSQLite3Exception.h"
 #include "core/store/JournalAccess.h"
 
 #include <filesystem>
@@ -47,6 +48,9 @@ const char* fileSystemCause(const std::string& path, const char* otherwise) {
 } // namespace
 
 std::string DatabaseFailure(int code, const std::string& path) {
+    // The database layer's own failures are values it cannot read (one that does not decode).
+    if (code == CppSQLite3Exception::kLayerError)
+        return kFailDamagedValue;
     switch (code & 0xFF) { // the primary result code
     case 5:                // SQLITE_BUSY
     case 6:                // SQLITE_LOCKED

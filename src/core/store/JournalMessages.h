@@ -85,6 +85,9 @@ inline constexpr const char* kFailDamaged =
     "backup copy.";
 inline constexpr const char* kFailNoMemory =
     "There was not enough memory to finish this.\nClose other programs and try again.";
+inline constexpr const char* kFailDamagedValue =
+    "A value stored in the journal is damaged, so it could not be read.\nRestore the journal "
+    "from a backup copy.";
 inline constexpr const char* kFailOther = "The journal could not be read or changed.";
 
 // The sentence for a failed database call (SQLite result code, primary or extended) on the

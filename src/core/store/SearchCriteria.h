@@ -17,4 +17,7 @@ struct SearchCriteria {
     COleDateTime endDate;
     std::vector<std::string> topicIds; // chosen topics; empty when none
     int topicMatch = 0;                // 0: at least one of the topics; 1: all of them
+    // An entry whose text or comment cannot be read is left out (CQBKDoc::SearchSkipped)
+    // instead of failing the search.
+    bool skipUnreadable = false;
 };

@@ -84,7 +84,7 @@ SqlQuery SqlDatabase::query(const char* sql) {
     sqlite3_stmt* statement = nullptr;
     const int prepareRc = sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr);
     if (prepareRc != SQLITE_OK)
-        throw CppSQLite3Exception(prepareRc, nullptr);
+        throw CppSQLite3Exception(prepareRc, sqlite3_errmsg(m_db));
     if (!statement) // text with no statement in it (blank or only a comment): no rows
         return SqlQuery();
 

@@ -81,3 +81,18 @@ SqlQuery TopicLinks::Counted() {
     return m_db.query(
         "SELECT EntryID, TopicID, count(*) FROM Entry2Topic GROUP BY EntryID, TopicID;");
 }
+
+SqlQuery TopicLinks::EntriesPerTopic() {
+    return m_db.query("SELECT TopicID, count(DISTINCT EntryID) FROM Entry2Topic WHERE EntryID IS "
+                      "NOT '{new_entry}' GROUP BY TopicID;");
+}
+
+int TopicLinks::UnmatchedCount() {
+    SqlQuery query = m_db.query(
+        "SELECT count(*) FROM Entry2Topic WHERE EntryID IS NOT '{new_entry}' AND "
+        "(typeof(EntryID) <> 'text' OR typeof(TopicID) <> 'text' OR EntryID NOT IN (SELECT "
+        "EntryID FROM Entry) OR TopicID NOT IN (SELECT TopicID FROM Topic))");
+    const int count = query.eof() ? 0 : query.intField(0, 0);
+    query.finalize();
+    return count;
+}

@@ -35,6 +35,11 @@ public:
     SqlQuery TextEntryIdsLinkedTo(const std::string& quotedTopicIds);
     // (EntryID, TopicID, count) of every distinct link.
     SqlQuery Counted();
+    // (TopicID, number of entries linked to it) of every topic id that links name.
+    SqlQuery EntriesPerTopic();
+    // Links no listing can show: to an entry or a topic no row has (ids stored as anything
+    // but text included).
+    int UnmatchedCount();
 
 private:
     SqlDatabase& m_db;

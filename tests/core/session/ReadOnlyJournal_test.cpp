@@ -109,4 +109,20 @@ TEST_F(ReadOnlyJournal, AnOlderJournalThatCannotBeBroughtUpToDateIsNotOpened) {
     EXPECT_EQ(snapshot(), before);
 }
 
+// Opened only to read, an older journal is read as it is, said nothing about, and not touched.
+TEST_F(ReadOnlyJournal, OpenedToReadAnOlderJournalIsReadAsItIs) {
+    rawExec(path, "ALTER TABLE Config DROP COLUMN DefaultFontName; ALTER TABLE Config DROP "
+                  "COLUMN DefaultFontSize; UPDATE Config SET SchemaRevision = 2");
+    const std::string before = snapshot();
+    ASSERT_EQ(doc.OpenJournalToRead(path), CQBKDoc::OpenResult::Ok);
+    EXPECT_TRUE(doc.IsReadOnly());
+    EXPECT_EQ(doc.DefaultFontName(), "Times New Roman");
+    SearchCriteria criteria;
+    criteria.findText = "heron";
+    doc.Search(criteria);
+    EXPECT_EQ(doc.SearchHits(), std::vector<std::string>{id});
+    doc.CloseJournal();
+    EXPECT_EQ(snapshot(), before);
+}
+
 } // namespace

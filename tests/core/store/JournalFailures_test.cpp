@@ -40,7 +40,7 @@ TEST(JournalFailureText, EachCodeNamesItsCause) {
         {14, "/" + std::string(4100, 'b'), JournalMessages::kFailNameTooLong},
         {7, file, JournalMessages::kFailNoMemory},
         {19, file, JournalMessages::kFailOther},
-        {1000, file, JournalMessages::kFailOther},
+        {1000, file, JournalMessages::kFailDamagedValue},
     };
     for (const auto& [code, path, sentence] : cases)
         EXPECT_EQ(JournalMessages::DatabaseFailure(code, path), sentence)

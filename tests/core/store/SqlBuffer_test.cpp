@@ -8,7 +8,9 @@
 
 TEST(CppSQLite3Exception, FormatsNameCodeAndDetailAndCopiesOwnIt) {
     EXPECT_STREQ(CppSQLite3Exception(101, "x").message(), "SQLITE_DONE[101]: x");
-    EXPECT_STREQ(CppSQLite3Exception(26, nullptr).what(), "UNKNOWN_ERROR[26]: ");
+    // Without a detail, SQLite's words for the code.
+    EXPECT_STREQ(CppSQLite3Exception(26, nullptr).what(),
+                 "UNKNOWN_ERROR[26]: file is not a database");
     EXPECT_STREQ(CppSQLite3Exception::codeName(-1), "UNKNOWN_ERROR");
     std::optional<CppSQLite3Exception> original(std::in_place, 1000, "100% %s");
     CppSQLite3Exception copy(*original), assigned(5, "");

@@ -44,13 +44,15 @@ TEST_F(SqlDatabaseFile, ExecuteWritesTheFileAndReportsChangesAndErrors) {
 
     EXPECT_SQL_ERROR(db.execute("INSERT INTO t(id) VALUES(1)"), 19,
                      "SQLITE_CONSTRAINT[19]: UNIQUE constraint failed: t.id");
-    EXPECT_SQL_ERROR(db.query("SELECT * FROM missing"), 1, "SQLITE_ERROR[1]: "); // no detail
+    EXPECT_SQL_ERROR(db.query("SELECT * FROM missing"), 1,
+                     "SQLITE_ERROR[1]: no such table: missing");
 }
 
 TEST_F(SqlDatabaseFile, NonDatabaseFileReportsCode26) {
     std::ofstream(tempPath()) << std::string(4096, 'z');
     db.open(tempPath()); // the header is read only when first needed
-    EXPECT_SQL_ERROR(db.query("SELECT 1 FROM sqlite_master"), 26, "UNKNOWN_ERROR[26]: ");
+    EXPECT_SQL_ERROR(db.query("SELECT 1 FROM sqlite_master"), 26,
+                     "UNKNOWN_ERROR[26]: file is not a database");
     EXPECT_SQL_ERROR(db.execute("CREATE TABLE t(a)"), 26,
                      "UNKNOWN_ERROR[26]: file is not a database");
 }
