@@ -143,7 +143,8 @@ const std::string kCheckHelp =
                 "integrity check, ids used twice or missing, values that do not decode or\n"
                 "decipher, entry texts whose RTF is cut short or would change when saved,\n"
                 "time stamps that do not parse, entries in missing folders, topic links to\n"
-                "missing entries or topics, folders whose parents are missing or form a cycle.\n"
+                "missing topics, folders whose parents are missing or form a cycle. Topic\n"
+                "links left by deleted entries are harmless: one note line counts them.\n"
                 "It only reads; it repairs nothing.\n"
                 "Exit status: 0 no problem, 3 problems found, 2 the journal could not be read.\n") +
     kPasswordNote;
@@ -234,6 +235,11 @@ const std::vector<CommandDef>& commandTable() {
          kCheckHelp.c_str(),
          {kPasswordStdin},
          runCheck},
+        {"rescue",
+         "save what can still be read of a damaged journal",
+         rescueHelp(),
+         {{QStringLiteral("force")}},
+         runRescue},
     };
     return table;
 }
@@ -255,6 +261,6 @@ std::string toolHelp() {
             "\n"
             "Exit status: 0 success, 1 wrong command line, 2 the journal could not be\n"
             "read or written (the reason is one line on standard error), 3 qbk check\n"
-            "found problems.\n";
+            "found problems or qbk rescue lost rows.\n";
     return help;
 }

@@ -31,6 +31,8 @@ int runPrint(const CommandLine& line);
 int runExport(const CommandLine& line);
 int runBackup(const CommandLine& line);
 int runCheck(const CommandLine& line);
+int runRescue(const CommandLine& line);
+const char* rescueHelp();
 
 // True when the command line needs Qt's GUI library loaded (a QGuiApplication) to run.
 bool commandNeedsGui(const QStringList& arguments);

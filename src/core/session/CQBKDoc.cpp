@@ -12,6 +12,7 @@
 #include "core/session/SearchWindow.h"
 #include "core/store/ConfigRow.h"
 #include "core/store/CppSQLite3Exception.h"
+#include "core/store/DamageMessages.h"
 #include "core/store/FolderTable.h"
 #include "core/store/JournalAccess.h"
 #include "core/store/JournalMessages.h"
@@ -30,6 +31,8 @@ CQBKDoc::~CQBKDoc() {
 }
 
 void CQBKDoc::ShowDatabaseError(const CppSQLite3Exception& e, const std::string& path) {
+    if ((path.empty() || path == m_path) && ShowDamage(e))
+        return;
     m_ui.showFailure(JournalMessages::DatabaseFailure(e.code(), path.empty() ? m_path : path),
                      e.message());
 }
@@ -109,6 +112,7 @@ void CQBKDoc::ClearContentKey() {
     WipeSecret(m_contentKey);
     m_contentEngine.Reset();
     m_readOnly = false;
+    m_damaged = false;
     m_searchHits.clear();
     m_searchCache.Clear();
     m_entryRows.Detach();
@@ -251,12 +255,17 @@ bool CQBKDoc::RefusesCommand(CommandId id) const {
     return IsReadOnly() && CommandWritesJournal(id);
 }
 
-CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
+CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path, bool damaged) {
     JournalAccess::ReadOnlyCause readOnly = JournalAccess::WhyReadOnly(path);
-    m_db.open(path, readOnly != JournalAccess::ReadOnlyCause::None);
-    if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly())
+    if (damaged) {
+        OpenPastDamage(path);
+    } else {
+        m_db.open(path, readOnly != JournalAccess::ReadOnlyCause::None);
+        CheckSound(); // before anything is written, an upgrade included
+    }
+    if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly() && !damaged)
         readOnly = JournalAccess::ReadOnlyCause::File; // SQLite could only read it
-    const bool canWrite = readOnly == JournalAccess::ReadOnlyCause::None;
+    const bool canWrite = readOnly == JournalAccess::ReadOnlyCause::None && !damaged;
 
     // Refuse a settings table without a row before anything is written to the file.
     if (!ConfigRow(m_db).Exists()) {
@@ -318,6 +327,7 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
     SetContentKey(*contentKey);
     WipeSecret(*contentKey);
     m_readOnly = !canWrite;
+    m_damaged = damaged;
     AttachSessionTables();
     m_hasPassword = hasPassword;
 
@@ -326,7 +336,9 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path) {
     m_fileName = std::filesystem::path(path).filename().string();
     m_title = title.empty() ? m_fileName : title;
     UpdateAllViews();
-    if (!canWrite)
+    if (damaged)
+        m_ui.showError(DamageMessages::OpenedDamaged());
+    else if (!canWrite)
         m_ui.showInformation(JournalMessages::OpenedReadOnly(readOnly)); // not a failure
     m_host.JournalOpened(path);
     return OpenResult::Ok;
@@ -341,8 +353,10 @@ CQBKDoc::OpenResult CQBKDoc::OpenJournal(const std::string& path) {
         return OpenSteps(path);
     } catch (const CppSQLite3Exception& e) {
         m_db.close();
-        return OpenResultFromCode(e.code());
+        if (!IsDamage(e))
+            return OpenResultFromCode(e.code());
     }
+    return OpenDamaged(path);
 }
 
 std::string CQBKDoc::OpenResultMessage(OpenResult result) {

@@ -67,8 +67,8 @@ std::vector<std::tuple<const char*, std::string, const char*>> faults() {
         {"not RTF", text(enciphered("just words")), "the text does not decipher to RTF"},
         {"RTF truncated", text(enciphered("{\\rtf1 {\\b open")), "RTF ends inside an open group"},
         {"RTF extra brace", text(enciphered("{\\rtf1 a}}")), "RTF closes a group it never opened"},
-        {"link to missing entry", "INSERT INTO Entry2Topic VALUES('{gone}', '" + t + "')",
-         "topic link {gone} -> {70000000-0000-0000-0000-000000000001}: the entry does not exist"},
+        {"link without entry", "INSERT INTO Entry2Topic VALUES(NULL, '" + t + "')",
+         "topic link <NULL> -> {70000000-0000-0000-0000-000000000001}: the entry does not exist"},
         {"link to missing topic", "INSERT INTO Entry2Topic VALUES('" + e + "', '{gone}')",
          "the topic does not exist"},
         {"link twice", "INSERT INTO Entry2Topic VALUES('" + e + "', '" + t + "')",
@@ -97,6 +97,19 @@ TEST(JournalCheckTest, FindsEachSeededFaultAsOneLine) {
         rawExec(journal.path(), sql);
         EXPECT_THAT(check(journal.path()), testing::ElementsAre(testing::HasSubstr(expected)));
     }
+}
+
+// Deleting an entry leaves its links, as the file format intends: a note, not a problem.
+TEST(JournalCheckTest, LinksLeftByDeletedEntriesAreANoteNotAProblem) {
+    TestJournal journal;
+    fillSound(journal);
+    journal.link("{gone}", kTopic);
+    journal.link("{gone too}", kTopic);
+    JournalCheck check(journal.db());
+    ASSERT_TRUE(check.Unlock(""));
+    EXPECT_THAT(check.Run(), testing::IsEmpty());
+    EXPECT_THAT(check.Notes(),
+                testing::ElementsAre("topic links left by deleted entries, harmless: 2"));
 }
 
 // Each fault above is the only line, so the sound journal without a password has none.
