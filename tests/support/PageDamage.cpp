@@ -25,29 +25,21 @@ std::map<std::string, std::set<long>> entryPages(const std::string& path) {
             std::snprintf(chain, sizeof chain, "%03x+", cell);
             std::set<long>& set = owned[*ids[row][0]];
             set.insert(1);
-            for (const RawRow& page : pages) {
-                const std::string& other = *page[0];
-                const bool above = *page[2] == "internal" && at.rfind(other, 0) == 0;
-                if (above || other == at || other.rfind(at + chain, 0) == 0)
+            for (const RawRow& page : pages) // the leaf and those above it, the cell's chain
+                if (at.rfind(*page[0], 0) == 0 || page[0]->rfind(at + chain, 0) == 0)
                     set.insert(std::stol(*page[1]));
-            }
         }
     }
     return owned;
-}
-
-long pageCount(const std::string& path) {
-    return std::stol(rawValue(path, "PRAGMA page_count"));
 }
 
 void damagePage(const std::string& path, long page, unsigned seed) {
     const long size = std::stol(rawValue(path, "PRAGMA page_size"));
     std::string bytes(static_cast<std::size_t>(size), '\0');
     std::mt19937 random(seed);
-    if (seed != 0)
-        for (char& byte : bytes)
-            byte = static_cast<char>(random());
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp((page - 1) * size);
-    file.write(bytes.data(), size);
+    for (char& byte : bytes)
+        byte = seed ? static_cast<char>(random()) : '\0';
+    std::fstream(path, std::ios::in | std::ios::out | std::ios::binary)
+        .seekp((page - 1) * size)
+        .write(bytes.data(), size);
 }

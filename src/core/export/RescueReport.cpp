@@ -34,6 +34,13 @@ QString idList(const std::vector<std::string>& ids) {
 
 } // namespace
 
+QString RescueOutcome(const RescueResult& result, const QString& target) {
+    if (!result.ok)
+        return tr("Nothing was rescued: %1").arg(result.message);
+    return tr("What could be read is saved in %1.").arg(target) + QStringLiteral("\n\n") +
+           RescueReport(result);
+}
+
 QString RescueReport(const RescueResult& result) {
     if (!result.ok)
         return result.message;

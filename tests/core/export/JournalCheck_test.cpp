@@ -99,19 +99,6 @@ TEST(JournalCheckTest, FindsEachSeededFaultAsOneLine) {
     }
 }
 
-// Deleting an entry leaves its links, as the file format intends: a note, not a problem.
-TEST(JournalCheckTest, LinksLeftByDeletedEntriesAreANoteNotAProblem) {
-    TestJournal journal;
-    fillSound(journal);
-    journal.link("{gone}", kTopic);
-    journal.link("{gone too}", kTopic);
-    JournalCheck check(journal.db());
-    ASSERT_TRUE(check.Unlock(""));
-    EXPECT_THAT(check.Run(), testing::IsEmpty());
-    EXPECT_THAT(check.Notes(),
-                testing::ElementsAre("topic links left by deleted entries, harmless: 2"));
-}
-
 // Each fault above is the only line, so the sound journal without a password has none.
 TEST(JournalCheckTest, APasswordJournalOpensOnlyToItsPasswordIsSoundAndReportsDamage) {
     TestJournal journal("secret");

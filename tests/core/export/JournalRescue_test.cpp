@@ -1,5 +1,4 @@
-// Rescue saves every entry whose pages can be read from a damaged journal into a new one, loses
-// only those on damaged pages, and never writes the damaged file.
+// Rescue saves every entry whose pages can be read and never writes the damaged file.
 
 #include "support/PageDamage.h"
 #include "support/RawSqlite.h"
@@ -7,7 +6,6 @@
 
 #include "core/export/JournalRescue.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 
@@ -27,11 +25,8 @@ Texts storedTexts(const std::string& path) {
 
 } // namespace
 
-// 200 entries, every ninth too long for its page, every third linked to a topic. Any one page
-// damaged, with zeros or with noise, or the file cut short: the rescue finishes, leaves the
-// source as it was, and saves every entry whose own pages are intact, as it was written; zeros
-// on a tree page hide nothing, so there it saves exactly those, and names the lost ones their
-// links name.
+// 200 entries, every ninth longer than a page, every third linked; any one page damaged (zeros
+// or noise) or the file cut short. Zeros on a tree page hide nothing: exactly those are saved.
 TEST(JournalRescueTest, SavesEveryEntryWhosePagesAreIntact) {
     TestJournal journal;
     journal.db().execute("BEGIN");
@@ -44,15 +39,10 @@ TEST(JournalRescueTest, SavesEveryEntryWhosePagesAreIntact) {
             journal.link(id, "{T}");
     }
     journal.db().execute("COMMIT");
-    journal.db().close();
     const std::string source = journal.path(), pristine = fileBytes(source);
     const Texts written = storedTexts(source);
     const std::map<std::string, std::set<long>> pages = entryPages(source);
-    // Rescues sync what they write: on a memory file system where there is one, the hundred
-    // of them below take a second, not ten.
-    const QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
-                                ? QStringLiteral("/dev/shm/rescue-XXXXXX")
-                                : QDir::tempPath() + QStringLiteral("/rescue-XXXXXX"));
+    const QTemporaryDir dir;
     const std::string out = dir.path().toStdString() + "/rescued.qbk";
 
     const auto rescue = [&](const std::set<long>& damaged, bool exact) {
@@ -67,25 +57,21 @@ TEST(JournalRescueTest, SavesEveryEntryWhosePagesAreIntact) {
             else if (std::stoi(id.substr(2)) % 3 == 1)
                 linkedLost.push_back(id);
         }
-        if (!result.ok) {
-            EXPECT_THAT(intact, testing::IsEmpty()) << result.message.toStdString();
+        ASSERT_TRUE(result.ok || intact.empty()) << result.message.toStdString();
+        if (!result.ok)
             return;
-        }
         const Texts saved = storedTexts(out);
         for (const auto& [id, text] : intact)
             if (!saved.count(id) || saved.at(id) != text)
                 missed.push_back(id);
         EXPECT_THAT(missed, testing::IsEmpty());
         if (exact) {
-            const auto entries =
-                std::find_if(result.tables.begin(), result.tables.end(),
-                             [](const RescuedTable& t) { return t.name == "Entry"; });
-            EXPECT_EQ(entries->lostAny(), intact.size() < written.size());
+            EXPECT_EQ(result.tables.at(2).lostAny(), intact.size() < written.size()); // Entry
             EXPECT_EQ(saved.size(), intact.size());
             EXPECT_EQ(result.linkedEntriesMissing, linkedLost);
         }
     };
-    const long count = pageCount(source);
+    const long count = std::stol(rawValue(source, "PRAGMA page_count"));
     // Zeros on an overflow page read as text that ends early: SQLite sees no damage there.
     std::set<long> overflow;
     for (const RawRow& row : rawQuery(source, "SELECT pageno FROM dbstat WHERE pagetype = "
