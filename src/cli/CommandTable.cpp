@@ -179,7 +179,8 @@ const std::string kCheckHelp =
                 "integrity check, ids used twice or missing, values that do not decode or\n"
                 "decipher, entry texts whose RTF is cut short or would change when saved,\n"
                 "time stamps that do not parse, entries in missing folders, topic links to\n"
-                "missing entries or topics, folders whose parents are missing or form a cycle.\n"
+                "missing topics, folders whose parents are missing or form a cycle. Topic\n"
+                "links left by deleted entries are harmless: one note line counts them.\n"
                 "It only reads; it repairs nothing.\n"
                 "Exit status: 0 no problem, 3 problems found, 2 the journal could not be read.\n") +
     kPasswordNote;
@@ -287,6 +288,11 @@ const std::vector<CommandDef>& commandTable() {
          kCheckHelp.c_str(),
          {kPasswordStdin},
          runCheck},
+        {"rescue",
+         "save what can still be read of a damaged journal",
+         rescueHelp(),
+         {{QStringLiteral("force")}},
+         runRescue},
     };
     return table;
 }
@@ -312,7 +318,7 @@ std::string toolHelp() {
             "Exit status: 0 success; 1 a mistake on the command line, or a name, id or\n"
             "date range that matches nothing in the journal or more than one thing;\n"
             "2 a file could not be read or written (the cause is one line on standard\n"
-            "error); 3 qbk check found problems, or entries or topics that cannot be\n"
-            "read were skipped (each named on standard error).\n";
+            "error); 3 qbk check found problems, qbk rescue lost rows, or entries or\n"
+            "topics that cannot be read were skipped (each named on standard error).\n";
     return help;
 }

@@ -33,6 +33,8 @@ int runBackup(const CommandLine& line);
 int runCheck(const CommandLine& line);
 int runFolders(const CommandLine& line);
 int runTopics(const CommandLine& line);
+int runRescue(const CommandLine& line);
+const char* rescueHelp();
 
 // True when the command line needs Qt's GUI library loaded (a QGuiApplication) to run.
 bool commandNeedsGui(const QStringList& arguments);

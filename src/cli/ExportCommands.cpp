@@ -131,6 +131,8 @@ int runCheck(const CommandLine& line) {
     std::string report;
     for (const std::string& problem : problems)
         report += problem + "\n";
+    for (const std::string& note : check.Notes())
+        report += "note: " + note + "\n";
     writeOut(report);
     return problems.empty() ? ExitSuccess : ExitProblems;
 }

@@ -214,12 +214,20 @@ TEST_F(CliExport, CheckReportsProblemsWithItsExitStatus) {
     EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
     EXPECT_EQ(result.out, "");
 
+    // Deleting an entry leaves its links: a note, and the journal is sound.
+    journal.exec("INSERT INTO Entry2Topic VALUES('" + matters + "', '{T-A}')");
+    journal.exec("DELETE FROM Entry WHERE EntryID = '" + matters + "'");
+    const std::string note = "note: topic links left by deleted entries, harmless: 1\n";
+    result = journal.run("check");
+    EXPECT_EQ(std::to_string(result.exitCode) + result.out, "0" + note);
+
     journal.exec("UPDATE Entry SET TimeStamp = 'yesterday' WHERE EntryID = '" + garden + "'");
     journal.exec("INSERT INTO Entry2Topic VALUES('" + meeting + "', '{T-GONE}')");
     result = journal.run("check");
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_EQ(result.out, "entry " + garden + ": time stamp \"yesterday\" does not parse\n" +
-                              "topic link " + meeting + " -> {T-GONE}: the topic does not exist\n");
+                              "topic link " + meeting + " -> {T-GONE}: the topic does not exist\n" +
+                              note);
 
     // Not a journal at all; a missing file.
     const std::string text = journal.path("notes.qbk");

@@ -13,6 +13,9 @@
 #include "core/store/TopicLinks.h"
 #include "core/store/TopicTable.h"
 
+#include <QCoreApplication>
+
+#include <cstdint>
 #include <map>
 #include <set>
 #include <unordered_set>
@@ -52,6 +55,7 @@ bool JournalCheck::Unlock(const std::string& password) {
 
 std::vector<std::string> JournalCheck::Run() {
     m_problems.clear();
+    m_notes.clear();
     // Each part reads on its own: a table that cannot be read is one problem, and the other
     // parts still run.
     const std::pair<const char*, void (JournalCheck::*)()> parts[] = {
@@ -132,6 +136,7 @@ void JournalCheck::CheckLinks() {
     for (SqlQuery query = TopicTable(m_db).Ids(); !query.eof(); query.nextRow())
         topics.insert(query.textField(0, "<NULL>"));
 
+    std::int64_t leftByDeleted = 0;
     SqlQuery query = TopicLinks(m_db).Counted();
     for (; !query.eof(); query.nextRow()) {
         // A NULL id never matches a row, so it reads as a text no row has.
@@ -139,13 +144,20 @@ void JournalCheck::CheckLinks() {
         const std::string topic = query.isNull(1) ? "<NULL>" : query.textField(1);
         const std::string link = "topic link " + entry + " -> " + topic;
         // Links of an entry being written are kept until it is saved or given up.
-        if ((query.isNull(0) || !entries.count(entry)) && entry != "{new_entry}")
+        if (query.isNull(0))
             Report(link + ": the entry does not exist");
+        else if (!entries.count(entry) && entry != "{new_entry}")
+            ++leftByDeleted;
         if (query.isNull(1) || !topics.count(topic))
             Report(link + ": the topic does not exist");
         if (query.intField(2) > 1)
             Report(link + ": stored " + std::to_string(query.intField(2)) + " times");
     }
+    if (leftByDeleted > 0)
+        m_notes.push_back(QCoreApplication::translate(
+                              "JournalCheck", "topic links left by deleted entries, harmless: %1")
+                              .arg(leftByDeleted)
+                              .toStdString());
 }
 
 void JournalCheck::CheckFolders() {

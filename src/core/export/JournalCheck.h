@@ -10,7 +10,7 @@ class SqlDatabase;
 
 // Looks a journal over without changing it: the database's own integrity check, duplicate
 // and missing ids, every stored value (time stamps, enciphered comments and texts, the RTF of
-// each entry), topic links to missing entries or topics, entries in missing folders, and
+// each entry), topic links to missing topics, entries in missing folders, and
 // folders whose parents are missing or form a cycle. Each problem is one line of text.
 class JournalCheck {
 public:
@@ -25,6 +25,9 @@ public:
 
     // Every problem found; empty for a sound journal. Needs Unlock first.
     std::vector<std::string> Run();
+    // What the last Run saw that is no problem, one line each: topic links whose entry was
+    // deleted (deleting an entry leaves them, and nothing reads them).
+    const std::vector<std::string>& Notes() const { return m_notes; }
 
 private:
     void CheckIntegrity();
@@ -41,4 +44,5 @@ private:
     std::string m_storedKey;
     BlowfishEngine m_keyed;
     std::vector<std::string> m_problems;
+    std::vector<std::string> m_notes;
 };

@@ -12,6 +12,7 @@
 #include "core/session/SearchWindow.h"
 #include "core/store/ConfigRow.h"
 #include "core/store/CppSQLite3Exception.h"
+#include "core/store/DamageMessages.h"
 #include "core/store/FolderTable.h"
 #include "core/store/JournalAccess.h"
 #include "core/store/JournalMessages.h"
@@ -31,6 +32,8 @@ CQBKDoc::~CQBKDoc() {
 
 void CQBKDoc::ShowDatabaseError(const CppSQLite3Exception& e, const std::string& path) {
     if (path.empty() && ReportFileGone(e))
+        return;
+    if ((path.empty() || path == m_path) && ShowDamage(e))
         return;
     m_ui.showFailure(JournalMessages::DatabaseFailure(e.code(), path.empty() ? m_path : path),
                      e.message());
@@ -111,6 +114,7 @@ void CQBKDoc::ClearContentKey() {
     WipeSecret(m_contentKey);
     m_contentEngine.Reset();
     m_readOnly = false;
+    m_damaged = false;
     m_searchHits.clear();
     m_searchCache.Clear();
     m_entryRows.Detach();
@@ -257,12 +261,18 @@ bool CQBKDoc::RefusesCommand(CommandId id) const {
     return IsReadOnly() && CommandWritesJournal(id);
 }
 
-CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path, bool onlyToRead) {
+CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path, bool onlyToRead, bool damaged) {
     JournalAccess::ReadOnlyCause readOnly = JournalAccess::WhyReadOnly(path);
-    m_db.open(path, onlyToRead || readOnly != JournalAccess::ReadOnlyCause::None);
-    if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly() && !onlyToRead)
+    if (damaged) {
+        OpenPastDamage(path);
+    } else {
+        m_db.open(path, onlyToRead || readOnly != JournalAccess::ReadOnlyCause::None);
+        CheckSound(); // before anything is written, an upgrade included
+    }
+    if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly() && !onlyToRead &&
+        !damaged)
         readOnly = JournalAccess::ReadOnlyCause::File; // SQLite could only read it
-    const bool canWrite = !onlyToRead && readOnly == JournalAccess::ReadOnlyCause::None;
+    const bool canWrite = !onlyToRead && !damaged && readOnly == JournalAccess::ReadOnlyCause::None;
 
     // Refuse a settings table without a row before anything is written to the file.
     if (!ConfigRow(m_db).Exists()) {
@@ -275,7 +285,7 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path, bool onlyToRead)
         return OpenResult::NewerVersion;
     }
     // Read as it is, an older file lacks only the font columns, whose defaults stand in.
-    if (revision < JournalSchema::kCurrentRevision && !onlyToRead) {
+    if (revision < JournalSchema::kCurrentRevision && !onlyToRead && !damaged) {
         if (!canWrite) {
             m_db.close();
             return OpenResult::ReadOnlyNeedsUpgrade;
@@ -327,6 +337,7 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path, bool onlyToRead)
     SetContentKey(*contentKey);
     WipeSecret(*contentKey);
     m_readOnly = !canWrite;
+    m_damaged = damaged;
     AttachSessionTables();
     m_hasPassword = hasPassword;
 
@@ -335,7 +346,9 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path, bool onlyToRead)
     m_fileName = std::filesystem::path(path).filename().string();
     m_title = ConfigRow::ShownTitle(title, m_fileName);
     UpdateAllViews();
-    if (!canWrite && !onlyToRead)
+    if (damaged)
+        m_ui.showError(DamageMessages::OpenedDamaged());
+    else if (!canWrite && !onlyToRead)
         m_ui.showInformation(JournalMessages::OpenedReadOnly(readOnly)); // not a failure
     m_host.JournalOpened(path);
     return OpenResult::Ok;
@@ -358,8 +371,10 @@ CQBKDoc::OpenResult CQBKDoc::OpenExisting(const std::string& path, bool onlyToRe
         return OpenSteps(path, onlyToRead);
     } catch (const CppSQLite3Exception& e) {
         m_db.close();
-        return OpenResultFromCode(e.code());
+        if (!IsDamage(e))
+            return OpenResultFromCode(e.code());
     }
+    return OpenDamaged(path);
 }
 
 std::string CQBKDoc::OpenResultMessage(OpenResult result) {

@@ -94,6 +94,12 @@ public:
     // only: it is never written, and the commands that would write it are disabled.
     bool IsReadOnly() const { return IsJournalOpen() && m_readOnly; }
     bool CanWrite() const { return IsJournalOpen() && !m_readOnly; }
+    // A journal whose file is damaged (found as it opened, or by a read since) is open for
+    // reading only, so that nothing more is lost; Rescue Journal saves what can be read.
+    bool IsDamaged() const { return IsJournalOpen() && m_damaged; }
+    // The status bar's and the caption's words for a journal open for reading only; empty
+    // while it may be written.
+    std::string ReadOnlyIndicator() const;
     // The veto of the command routers: a command that writes while the journal is read-only.
     bool RefusesCommand(CommandId id) const;
     // The document title: the journal's title, or its file name when the title is empty.
@@ -247,8 +253,19 @@ private:
     // Reads the settings row into the cached members; false when the file has no usable one.
     std::optional<std::string> ReadContentKey(const std::string& storedKey,
                                               const std::string& password) const;
-    OpenResult OpenSteps(const std::string& path, bool onlyToRead);
+    // onlyToRead: nothing is written, not even an upgrade. damaged: the file is known to be
+    // damaged; it opens for reading only, past the damage, as it is.
+    OpenResult OpenSteps(const std::string& path, bool onlyToRead, bool damaged = false);
     OpenResult OpenExisting(const std::string& path, bool onlyToRead);
+    // After a first attempt failed on damage: opens it as damaged.
+    OpenResult OpenDamaged(const std::string& path);
+    static bool IsDamage(const CppSQLite3Exception& e);
+    // Raises the damage PRAGMA quick_check finds.
+    void CheckSound();
+    // Opens the connection for a damaged file: read-only, and reading past a cut-short end.
+    void OpenPastDamage(const std::string& path);
+    // Shows a failure of the open journal that damage explains; false for any other failure.
+    bool ShowDamage(const CppSQLite3Exception& e);
     void SetContentKey(const std::string& key);
     void ClearContentKey();
     // The session-only temporary tables and caches of a journal just opened or created.
@@ -313,6 +330,7 @@ private:
     unsigned m_entryListRefreshes = 0;  // RefreshEntryList calls, so a refresh is not repeated
     std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show
     bool m_readOnly = false;
+    bool m_damaged = false;
     std::vector<std::string> m_searchHits; // the last search's, in a read-only journal
     JournalFileIdentity m_fileIdentity;    // the file the journal was opened from
     JournalFileIdentity::Fate m_toldFate = JournalFileIdentity::Fate::Same;

@@ -123,10 +123,14 @@ void CQBKDoc::ContinueAt(const std::string& path) {
     m_entryRows.Detach();
     m_searchMarks.Detach();
     m_searchCache.Clear();
-    m_db.open(path);
+    // A damaged journal's copy carries its damage: it stays for reading only (Rescue saves it).
+    if (m_damaged)
+        OpenPastDamage(path);
+    else
+        m_db.open(path);
     AttachSessionTables();
-    m_readOnly =
-        m_db.isReadOnly() || JournalAccess::WhyReadOnly(path) != JournalAccess::ReadOnlyCause::None;
+    m_readOnly = m_damaged || m_db.isReadOnly() ||
+                 JournalAccess::WhyReadOnly(path) != JournalAccess::ReadOnlyCause::None;
     m_leftPaths.push_back(m_path);
     const bool titledByName = m_title == m_fileName;
     m_path = path;

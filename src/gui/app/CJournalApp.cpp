@@ -13,6 +13,7 @@
 #include "gui/dialogs/RecoveryDlg.h"
 #include "gui/editor/EntryEditorTemplate.h"
 #include "gui/export/JournalExportCommands.h"
+#include "gui/export/RescueJournalCommand.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ProfileSettings.h"
 #include "gui/print/JournalPrinting.h"
@@ -86,6 +87,7 @@ const CommandMap<CJournalApp>& CJournalApp::commandMap() {
         {ID_FILE_MRU_RANGE, &CJournalApp::OnOpenRecentFile, &CJournalApp::OnUpdateRecentFile},
         {ID_FILE_EXPORT_JOURNAL, &CJournalApp::OnExportJournal, &CJournalApp::OnUpdateNeedsJournal},
         {ID_FILE_BACKUP_JOURNAL, &CJournalApp::OnBackupJournal, &CJournalApp::OnUpdateNeedsJournal},
+        {ID_FILE_RESCUE_JOURNAL, &CJournalApp::OnRescueJournal},
     };
     return map;
 }
@@ -248,6 +250,10 @@ void CJournalApp::OnExportJournal() {
 
 void CJournalApp::OnBackupJournal() {
     JournalExportCommands::BackUpJournal(*m_doc, m_frame.get());
+}
+
+void CJournalApp::OnRescueJournal() {
+    RescueJournalCommand::Run(*m_doc, m_frame.get());
 }
 
 void CJournalApp::OnUpdateNeedsJournal(CommandUpdate& update) {

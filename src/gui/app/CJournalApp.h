@@ -83,6 +83,7 @@ private:
     void OnUpdateRecentFile(CommandUpdate& update);
     void OnExportJournal();
     void OnBackupJournal();
+    void OnRescueJournal();
     void OnUpdateNeedsJournal(CommandUpdate& update);
 
     CQBKView::PaneFactory m_makePane;

@@ -76,7 +76,10 @@ void CMainFrame::buildStatusBar() {
     m_message = new QLabel(QString::fromLatin1(kIdleMessage.data(), kIdleMessage.size()), bar);
     m_message->setObjectName(QStringLiteral("statusMessage"));
     bar->addWidget(m_message, 1);
-    new StatusIndicators(*bar);
+    auto* indicators = new StatusIndicators(*bar);
+    connect(m_actions, &CommandActions::refreshed, indicators, [this, indicators] {
+        indicators->showReadOnly(QString::fromStdString(m_doc.ReadOnlyIndicator()));
+    });
 }
 
 QString CMainFrame::StatusMessage() const {

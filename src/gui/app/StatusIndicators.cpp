@@ -8,7 +8,12 @@
 #include <QLabel>
 #include <QStatusBar>
 
-StatusIndicators::StatusIndicators(QStatusBar& bar) : QObject(&bar) {
+StatusIndicators::StatusIndicators(QStatusBar& bar) : QObject(&bar), m_readOnly(new QLabel(&bar)) {
+    m_readOnly->setObjectName(QStringLiteral("indicatorReadOnly"));
+    m_readOnly->setFrameShape(QFrame::StyledPanel);
+    m_readOnly->setFrameShadow(QFrame::Sunken);
+    bar.addPermanentWidget(m_readOnly);
+    m_readOnly->hide();
     const CommandId ids[] = {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
     const char* names[] = {"indicatorCaps", "indicatorNum", "indicatorScroll"};
     for (std::size_t i = 0; i < m_panes.size(); ++i) {
@@ -28,6 +33,11 @@ StatusIndicators::StatusIndicators(QStatusBar& bar) : QObject(&bar) {
 
 bool StatusIndicators::isLit(int pane) const {
     return m_lit.at(static_cast<std::size_t>(pane));
+}
+
+void StatusIndicators::showReadOnly(const QString& text) {
+    m_readOnly->setText(text);
+    m_readOnly->setVisible(!text.isEmpty());
 }
 
 void StatusIndicators::setLit(std::size_t pane, bool lit) {

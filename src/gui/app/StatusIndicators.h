@@ -17,6 +17,9 @@ public:
     explicit StatusIndicators(QStatusBar& bar);
 
     bool isLit(int pane) const;
+    // The read-only pane before them: shown with the text while the journal is open for
+    // reading only (a damaged file says so), hidden when text is empty.
+    void showReadOnly(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,6 +27,7 @@ protected:
 private:
     void setLit(std::size_t pane, bool lit);
 
+    QLabel* m_readOnly;
     std::array<QLabel*, 3> m_panes{};
     std::array<bool, 3> m_lit{};
 };

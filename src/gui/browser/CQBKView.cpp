@@ -280,9 +280,13 @@ void CQBKView::onTopicsText(const QString& text) {
 }
 
 void CQBKView::UpdateCaption() {
-    const QString second = m_state.topicsShown() && !m_topicsText.isEmpty()
-                               ? QStringLiteral("Topics: ") + m_topicsText
-                               : QString();
+    QString second = m_state.topicsShown() && !m_topicsText.isEmpty()
+                         ? QStringLiteral("Topics: ") + m_topicsText
+                         : QString();
+    // A journal open for reading only says so where the eye goes first.
+    if (const std::string readOnly = m_doc.ReadOnlyIndicator(); !readOnly.empty())
+        second = QString::fromStdString(readOnly) +
+                 (second.isEmpty() ? QString() : QStringLiteral("  |  ") + second);
     QIcon icon = m_folderIcon ? m_folderIcon() : QIcon();
     if (icon.isNull() && !m_folderName.isEmpty())
         icon = QIcon(m_folderIsRoot ? QStringLiteral(":/images/tree/journal.svg")

@@ -1,0 +1,41 @@
+#include "core/store/DamageMessages.h"
+
+#include <QCoreApplication>
+
+namespace DamageMessages {
+
+namespace {
+
+std::string tr(const char* text) {
+    return QCoreApplication::translate("DamageMessages", text).toStdString();
+}
+
+std::string withRescue(const char* text) {
+    return tr(text) + "\n" +
+           tr("Use Rescue Journal... on the File menu to save everything that can still be read "
+              "into a new journal.");
+}
+
+} // namespace
+
+std::string OpenedDamaged() {
+    return withRescue("The journal file is damaged: part of it cannot be read, so what it shows "
+                      "may be incomplete.\nIt is open for reading only, so that nothing more is "
+                      "lost.");
+}
+
+std::string FoundDamaged() {
+    return withRescue("The journal file is damaged: part of it cannot be read.\nFrom now on it "
+                      "is open for reading only, so that nothing more is lost.");
+}
+
+std::string Refused() {
+    return withRescue("The journal file is damaged, so this could not be done: part of it cannot "
+                      "be read, and nothing is written to it while it is open.");
+}
+
+std::string ReadOnlyIndicator(bool damaged) {
+    return damaged ? tr("Damaged: read only") : tr("Read only");
+}
+
+} // namespace DamageMessages
