@@ -46,8 +46,10 @@ BackgroundWork::BackgroundWork(QWidget* window, const Texts& texts, Work work, D
 
     m_thread.reset(QThread::create([this] { m_work(m_progress); }));
     connect(m_thread.get(), &QThread::finished, this, &BackgroundWork::Finish);
-    QMetaObject::invokeMethod(
-        this, [this] { m_thread->start(); }, Qt::QueuedConnection);
+    QTimer::singleShot(0, this, [this] {
+        ShowProgress();
+        m_thread->start();
+    });
 }
 
 BackgroundWork::~BackgroundWork() {
@@ -67,6 +69,9 @@ void BackgroundWork::Cancel() {
 void BackgroundWork::ShowProgress() {
     if (!m_dialog)
         return;
+    // Cancelled by a call rather than the button, which sends no signal.
+    if (m_dialog->wasCanceled() && !m_progress.Cancelled())
+        Cancel();
     const auto total = static_cast<int>(m_progress.m_total.load());
     const auto done = static_cast<int>(m_progress.m_done.load());
     if (total == 0)
