@@ -14,6 +14,7 @@
 #include "bench/support/ResidentMemory.h"
 
 #include "core/browser/EntryRows.h"
+#include "core/browser/TopicItems.h"
 #include "core/session/CQBKDoc.h"
 #include "core/store/SqlBuffer.h"
 
@@ -170,6 +171,29 @@ void BM_Load_SearchAgain(benchmark::State& state) {
         session.doc.Search(list[next++ % list.size()]);
 }
 
+// What the panes read on the window's thread: the root's listing (every entry), the listing of
+// the entries of the first topic, and the topic list.
+void BM_Load_PaneReads(benchmark::State& state) {
+    Session session(loadJournal());
+    EntryFilter byTopic;
+    byTopic.topicPaneShown = true;
+    byTopic.selectedTopicIds = {LoadTopicItems(session.doc.Reader().Db()).front().id};
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 0:
+            rows = listRoot(session.doc);
+            break;
+        case 1:
+            rows = LoadEntryRows(session.doc.Reader(), byTopic).size();
+            break;
+        default:
+            rows = LoadTopicItems(session.doc.Reader().Db()).size();
+        }
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
 void timed(benchmark::internal::Benchmark* b, int iterations) {
     b->Unit(benchmark::kMillisecond)
         ->UseRealTime()
@@ -182,6 +206,7 @@ BENCHMARK(BM_Load_FirstEntryRead)->Apply([](auto* b) { timed(b, 1); });
 BENCHMARK(BM_Load_SearchFirst)->Arg(0)->Arg(1)->Apply([](auto* b) { timed(b, 1); });
 BENCHMARK(BM_Load_SearchAgain)->Apply([](auto* b) { timed(b, 4); });
 BENCHMARK(BM_Load_SearchFirstEver)->Apply([](auto* b) { timed(b, 1); });
+BENCHMARK(BM_Load_PaneReads)->DenseRange(0, 2)->Apply([](auto* b) { timed(b, 1); });
 
 void printRow(const GoalSummary& s, const char* figure, const char* name, double goal) {
     const auto wall = s.millis(name);

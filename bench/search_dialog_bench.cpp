@@ -14,6 +14,7 @@
 #include "gui/platform/ControlId.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -92,10 +93,13 @@ void BM_SearchDialogBeginSearch(benchmark::State& state) {
     QCoreApplication::processEvents();
     auto* text = findControl<QLineEdit>(dialog, CSearchDlg::kFindTextId);
     auto* begin = findControl<QPushButton>(dialog, CSearchDlg::kBeginSearchId);
+    QEventLoop ended;
+    QObject::connect(dialog, &CSearchDlg::SearchEnded, &ended, &QEventLoop::quit);
     std::size_t next = 0;
     for (auto _ : state) {
         text->setText(QString::fromStdString(phrases[next++ % 2]));
         begin->click();
+        ended.exec();
         dialog->repaint();
     }
     state.counters["rows"] = dialog->resultRows()->rowCount();

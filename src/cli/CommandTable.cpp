@@ -1,4 +1,7 @@
 #include "cli/Commands.h"
+#include "core/store/SqlDatabase.h"
+
+#include <string>
 
 namespace {
 
@@ -310,6 +313,9 @@ std::string toolHelp() {
     }
     help += "\n"
             "Options may stand before or after the file name; \"--\" ends them.\n"
+            "A journal another program holds is waited for up to " +
+            std::to_string(SqlDatabase::kDefaultBusyTimeoutMs / 1000) +
+            " seconds.\n"
             "\"qbk COMMAND --help\" describes a command; \"qbk --version\" shows the version.\n"
             "\n"
             "The journal is written only by create, add and search (its marks); the other\n"

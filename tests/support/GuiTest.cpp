@@ -3,10 +3,13 @@
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
 
+#include "gui/platform/BackgroundWork.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -108,6 +111,16 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 void settle() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+}
+
+void waitForBackgroundWork() {
+    QElapsedTimer clock;
+    clock.start();
+    while (QCoreApplication::instance()->findChild<BackgroundWork*>() != nullptr) {
+        ASSERT_LT(clock.elapsed(), 10000) << "background work did not end";
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 QString messageText(QWidget* box) {

@@ -70,6 +70,9 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 
 // Lets pending layout and paint events run, as they would before a user's next click.
 void settle();
+// Lets events run until every BackgroundWork has ended and told its end (a failed test after
+// 10 s).
+void waitForBackgroundWork();
 
 // The text of a message box and a click on one of its buttons (by its text, "&" removed).
 QString messageText(QWidget* box);

@@ -52,9 +52,12 @@ ScriptedJournalUi::~ScriptedJournalUi() {
         ADD_FAILURE() << m_script.size() << " scripted step(s) never asked for";
 }
 
-void ScriptedJournalUi::answerMessage(std::optional<std::string> expectedText,
-                                      MessageAnswer answer) {
-    m_script.push_back({typeid(MessageBoxRequest), std::move(expectedText), answer, {}});
+void ScriptedJournalUi::answerMessage(std::optional<std::string> expectedText, MessageAnswer answer,
+                                      std::function<void()> meanwhile) {
+    std::function<bool(std::any&)> reply;
+    if (meanwhile)
+        reply = [meanwhile](std::any&) { return (meanwhile(), true); };
+    m_script.push_back({typeid(MessageBoxRequest), std::move(expectedText), answer, reply});
 }
 
 void ScriptedJournalUi::escapeMessage(std::string expectedText) {
@@ -98,10 +101,14 @@ MessageAnswer ScriptedJournalUi::messageBox(const MessageBoxRequest& box) {
     if (step->escape)
         return escapeAnswer(box.buttons);
     if (!offers(box.buttons, step->answer)) {
-        const char* const names[] = {"OK", "Cancel", "Yes", "No"};
+        const char* const names[] = {"OK", "Cancel", "Yes", "No", "Retry"};
         ADD_FAILURE() << "scripted answer " << names[static_cast<int>(step->answer)]
                       << " is not a button of \"" << box.text << "\"";
         return box.defaultAnswer;
+    }
+    if (step->reply) {
+        std::any shown = box;
+        step->reply(shown);
     }
     return step->answer;
 }

@@ -24,7 +24,9 @@ public:
 
     // Script. A dialog step edits the values it is shown and says whether OK closes it.
     void answerMessage(MessageAnswer answer) { answerMessage(std::nullopt, answer); }
-    void answerMessage(std::optional<std::string> expectedText, MessageAnswer answer);
+    // meanwhile runs while the box is up, before the answer (another program letting go).
+    void answerMessage(std::optional<std::string> expectedText, MessageAnswer answer,
+                       std::function<void()> meanwhile = {});
     // The user presses Escape on the message box: the answer escapeAnswer gives its buttons.
     void escapeMessage(std::string expectedText);
     template <class Values> void acceptDialog(std::function<void(Values&)> edit = {}) {

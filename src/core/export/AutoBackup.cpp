@@ -46,7 +46,7 @@ QStringList AutoBackup::ExistingCopies(const QString& folder, const QString& jou
 }
 
 AutoBackupResult AutoBackup::Run(const AutoBackupSettings& settings, const QString& journalPath,
-                                 const QDateTime& when) {
+                                 const QDateTime& when, const BackupProgress& progress) {
     AutoBackupResult result;
     if (!settings.enabled)
         return result;
@@ -63,10 +63,12 @@ AutoBackupResult AutoBackup::Run(const AutoBackupSettings& settings, const QStri
     for (int n = 2; QFileInfo::exists(copy); ++n)
         copy = folder.filePath(CopyName(journalPath, when).chopped(4) +
                                QStringLiteral(" (%1).qbk").arg(n));
-    const BackupResult backup = BackupJournal(QFile::encodeName(journalPath).toStdString(),
-                                              QFile::encodeName(copy).toStdString());
+    const BackupResult backup =
+        BackupJournal(QFile::encodeName(journalPath).toStdString(),
+                      QFile::encodeName(copy).toStdString(), false, progress);
     if (!backup.ok) {
-        result.message = backup.message;
+        if (!backup.cancelled)
+            result.message = backup.message;
         return result;
     }
     result.made = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/export/JournalBackup.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -29,7 +31,8 @@ public:
     static QStringList ExistingCopies(const QString& folder, const QString& journalPath);
 
     // Makes the copy and removes the oldest beyond settings.keep. Never throws; a failure is
-    // only told in the result, so opening goes on.
+    // only told in the result, so opening goes on. A cancelled copy is no failure: no message.
     static AutoBackupResult Run(const AutoBackupSettings& settings, const QString& journalPath,
-                                const QDateTime& when = QDateTime::currentDateTime());
+                                const QDateTime& when = QDateTime::currentDateTime(),
+                                const BackupProgress& progress = {});
 };

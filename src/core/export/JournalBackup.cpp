@@ -29,19 +29,48 @@ Connection openConnection(const std::string& path, int flags, QString& error) {
     return connection;
 }
 
-QString copyPages(sqlite3* from, sqlite3* to) {
+// With someone to tell, the copy goes a part at a time; without, in one step.
+constexpr int kPagesAStep = 256;
+
+// A read transaction on the source for the whole copy: no writer can slip in between steps
+// and make the copy start over.
+bool holdReadLock(sqlite3* from) {
+    if (sqlite3_exec(from, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return false;
+    if (sqlite3_exec(from, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) ==
+        SQLITE_OK)
+        return true;
+    sqlite3_exec(from, "ROLLBACK", nullptr, nullptr, nullptr);
+    return false;
+}
+
+QString copyPages(sqlite3* from, sqlite3* to, const BackupProgress& progress, bool& cancelled) {
+    while (!holdReadLock(from)) {
+        if (progress && !progress(0, 0)) {
+            cancelled = true;
+            return QStringLiteral("cancelled");
+        }
+        sqlite3_sleep(20);
+    }
     sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-    if (!backup)
+    if (!backup) {
+        sqlite3_exec(from, "ROLLBACK", nullptr, nullptr, nullptr);
         return QString::fromUtf8(sqlite3_errmsg(to));
-    // Everything in one step: one read lock for the whole copy, so no writer can slip in
-    // between pages and make the copy start over.
+    }
     int rc = SQLITE_OK;
     do {
-        rc = sqlite3_backup_step(backup, -1);
+        rc = sqlite3_backup_step(backup, progress ? kPagesAStep : -1);
+        const auto pages = static_cast<std::size_t>(sqlite3_backup_pagecount(backup));
+        const auto left = static_cast<std::size_t>(sqlite3_backup_remaining(backup));
+        if ((rc == SQLITE_OK || rc == SQLITE_DONE) && progress && !progress(pages - left, pages))
+            cancelled = true;
         if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
             sqlite3_sleep(20);
-    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
+    } while (!cancelled && (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED));
     sqlite3_backup_finish(backup);
+    sqlite3_exec(from, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (cancelled)
+        return QStringLiteral("cancelled");
     if (rc == SQLITE_DONE)
         return {};
     // SQLite's words for a failed write ("disk I/O error") hide the cause; the system's show it.
@@ -65,7 +94,8 @@ QString quickCheck(sqlite3* db) {
 
 } // namespace
 
-BackupResult BackupJournal(const std::string& source, const std::string& target, bool overwrite) {
+BackupResult BackupJournal(const std::string& source, const std::string& target, bool overwrite,
+                           const BackupProgress& progress) {
     BackupResult result;
     const QString sourceName = QString::fromStdString(source);
     const QString targetName = QString::fromStdString(target);
@@ -91,7 +121,7 @@ BackupResult BackupJournal(const std::string& source, const std::string& target,
         const Connection to =
             from ? openConnection(temporaryPath, SQLITE_OPEN_READWRITE, error) : nullptr;
         if (to)
-            error = copyPages(from.get(), to.get());
+            error = copyPages(from.get(), to.get(), progress, result.cancelled);
         if (to && error.isEmpty())
             error = quickCheck(to.get());
     }

@@ -80,6 +80,15 @@ std::unique_ptr<BackgroundReader> CQBKDoc::OpenBackgroundReader() {
     return reader;
 }
 
+void CQBKDoc::AskWhenBusy() {
+    m_db.setBusyTimeout(kWindowBusyWaitMs);
+    m_db.setBusyPrompt([this] {
+        return m_ui.messageBox({JournalMessages::kHeldByAnother, MessageButtons::RetryCancel,
+                                MessageIcon::Exclamation, MessageAnswer::Cancel}) ==
+               MessageAnswer::Retry;
+    });
+}
+
 std::optional<int> CQBKDoc::ReadSchemaRevision() {
     std::optional<int> revision;
     Reported([&] { revision = JournalSchema::ReadSchemaRevision(m_db); });
@@ -116,7 +125,7 @@ void CQBKDoc::ClearContentKey() {
     m_readOnly = false;
     m_damaged = false;
     m_searchHits.clear();
-    m_searchCache.Clear();
+    m_searchReader.reset();
     m_entryRows.Detach();
     m_searchMarks.Detach();
     m_folderEntries.Clear();
@@ -125,7 +134,6 @@ void CQBKDoc::ClearContentKey() {
 }
 
 void CQBKDoc::AttachSessionTables() {
-    m_searchCache.Attach(m_db);
     m_entryRows.Attach(m_db);
     m_searchMarks.Attach(m_db);
     m_folderEntries.Clear();

@@ -12,7 +12,6 @@
 #include "core/store/EntryRowIds.h"
 #include "core/store/SearchCriteria.h"
 #include "core/store/SearchMarks.h"
-#include "core/store/SearchTextCache.h"
 #include "core/store/SkippedEntry.h"
 #include "core/store/SqlDatabase.h"
 
@@ -126,6 +125,10 @@ public:
     // engine, for work on another thread; nullptr when no journal is open or it cannot be
     // opened (shown).
     std::unique_ptr<BackgroundReader> OpenBackgroundReader();
+    // For a session with a window: a journal held by another program is told after a short
+    // wait (kWindowBusyWaitMs) with Retry and Cancel, instead of a long silent wait.
+    static constexpr int kWindowBusyWaitMs = 2000;
+    void AskWhenBusy();
 
     // nullopt when it cannot be read (shown).
     std::optional<int> ReadSchemaRevision();
@@ -196,6 +199,12 @@ public:
     bool ContinuedFrom(const std::string& path) const;
     // The journal's folders for the folder picker.
     std::vector<FolderChoiceValues::Folder> FolderChoices();
+    // Search in two halves, for a search on another thread: the reader it runs on (kept while
+    // the journal stays open, so repeated searches read only what changed; nullptr when it
+    // cannot be opened, shown), then FinishSearch back on this thread with what it found. A
+    // search of a journal closed meanwhile, or cancelled, changes nothing.
+    std::shared_ptr<BackgroundReader> SearchReader();
+    void FinishSearch(const BackgroundReader& reader, const SearchFound& found);
 
     // Commands of the document's table.
     static const CommandMap<CQBKDoc>& commandMap();
@@ -270,8 +279,6 @@ private:
     void ClearContentKey();
     // The session-only temporary tables and caches of a journal just opened or created.
     void AttachSessionTables();
-    // The entry ids a search finds, in table order; reads only.
-    std::vector<std::string> FindEntries(const SearchCriteria& criteria);
     std::string EncipherText(const std::string& plain) const;
     std::string DecipherColumn(const char* column) const;
     std::string ReadEntryColumn(const std::string& id, const char* column);
@@ -320,8 +327,9 @@ private:
     bool m_hasPassword = false;
     std::string m_changePasswordText = "Set Password...";
     BlowfishEngine m_contentEngine;
-    // Plain text of the entries for repeated searches; lives and dies with the open journal.
-    SearchTextCache m_searchCache;
+    // Searches read through it, keeping the entries' plain text for repeated searches; lives
+    // and dies with the open journal (a search still running keeps its own share).
+    std::shared_ptr<BackgroundReader> m_searchReader;
     // Where each entry's rows are, so one-entry statements need not scan the table.
     EntryRowIds m_entryRows;
     // Which rows carry a search mark, so a search rewrites only the marks that change.

@@ -1,163 +1,40 @@
-// The journal search: finds entries by text, date range and topics, and marks the hits in
-// the file (Entry.SearchTarget) for the search dialog to list.
-#include "core/platform/TextEncoding.h"
-#include "core/richtext/TextFinder.h"
+// The journal search: the session's side. The reading runs on a BackgroundReader (on any
+// thread); the hits are then marked in the file (Entry.SearchTarget) for the search dialog to
+// list, on the session's connection.
 #include "core/session/CQBKDoc.h"
-#include "core/session/JournalUi.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/QuotedIdList.h"
-#include "core/store/SearchMarks.h"
-#include "core/store/SqlQuery.h"
-#include "core/store/TopicLinks.h"
 
-#include <algorithm>
-#include <optional>
-#include <thread>
-#include <unordered_map>
-
-namespace {
-
-// Links of each entry to the chosen topics, counted as the one-entry topic test counts them
-// (that test compares the id column with a quoted text: only text without zero bytes matches).
-std::unordered_map<std::string, int> linkCounts(SqlDatabase& db, const std::string& topicIds) {
-    std::unordered_map<std::string, int> counts;
-    SqlQuery links = TopicLinks(db).TextEntryIdsLinkedTo(topicIds);
-    for (; !links.eof(); links.nextRow())
-        ++counts[links.textField(0)];
-    links.finalize();
-    return counts;
+std::shared_ptr<BackgroundReader> CQBKDoc::SearchReader() {
+    if (!m_searchReader)
+        m_searchReader = OpenBackgroundReader();
+    return m_searchReader;
 }
-
-// Which fields show the text, found for every row with the work split over the threads: bit 0
-// for the text, bit 1 for the comment. A field that could not be read is not looked at here.
-std::vector<unsigned char> fieldsShowing(const std::vector<const SearchTextCache::Row*>& rows,
-                                         const richtext::TextFinder& finder,
-                                         const SearchCriteria& criteria, int threads) {
-    std::vector<unsigned char> showing(rows.size(), 0);
-    const auto look = [&](const SearchTextCache::Field& field) {
-        return !field.error && field.Find(finder) >= 0;
-    };
-    const auto work = [&](std::size_t begin, std::size_t end) {
-        for (std::size_t i = begin; i < end; ++i) {
-            if (criteria.lookInText && look(rows[i]->text))
-                showing[i] |= 1;
-            if (criteria.lookInComments && look(rows[i]->comment))
-                showing[i] |= 2;
-        }
-    };
-    const auto parts = static_cast<std::size_t>(std::max(threads, 1));
-    const std::size_t share = (rows.size() + parts - 1) / parts;
-    std::vector<std::thread> pool;
-    for (std::size_t p = 1; p < parts && p * share < rows.size(); ++p)
-        pool.emplace_back(work, p * share, std::min(rows.size(), (p + 1) * share));
-    work(0, std::min(rows.size(), share));
-    for (std::thread& thread : pool)
-        thread.join();
-    return showing;
-}
-
-// Whether the field shows the text (as found beforehand); a field that could not be read
-// fails the search as reading it would.
-bool shows(const SearchTextCache::Field& field, bool found) {
-    if (field.error)
-        throw *field.error;
-    return found;
-}
-
-// The first field the search looks at that could not be read, if any.
-const SearchTextCache::Field* unreadable(const SearchTextCache::Row& row,
-                                         const SearchCriteria& criteria) {
-    if (criteria.lookInText && row.text.error)
-        return &row.text;
-    if (criteria.lookInComments && row.comment.error)
-        return &row.comment;
-    return nullptr;
-}
-
-int searchThreads() {
-    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 4U));
-}
-
-} // namespace
 
 void CQBKDoc::Search(const SearchCriteria& criteria) {
-    // The marks are cleared even when the search fails, as they are cleared before it reads.
-    std::vector<std::string> hits;
-    if (IsReadOnly()) {
-        m_searchHits.clear();
-        Reported([&] { m_searchHits = FindEntries(criteria); });
-        return;
-    }
-    try {
-        hits = FindEntries(criteria);
-    } catch (const CppSQLite3Exception& readError) {
-        try {
-            m_searchMarks.Replace(m_db, m_entryRows, std::string());
-        } catch (const CppSQLite3Exception& e) {
-            ShowDatabaseError(e); // clearing failing first would have ended the search there
-            return;
-        }
-        ShowDatabaseError(readError);
-        return;
-    }
-    try {
-        m_searchMarks.Replace(m_db, m_entryRows, QuotedIdList(hits, ","));
-    } catch (const CppSQLite3Exception& e) {
-        ShowDatabaseError(e);
-    }
+    if (const std::shared_ptr<BackgroundReader> reader = SearchReader())
+        FinishSearch(*reader, reader->Search(criteria));
 }
 
-std::vector<std::string> CQBKDoc::FindEntries(const SearchCriteria& criteria) {
-    const richtext::TextFinder finder(storedToText(criteria.findText), criteria.matchCase,
-                                      criteria.wholeWord);
-    const std::string topicIds = QuotedIdList(criteria.topicIds, ",");
-    const int topicCount = static_cast<int>(criteria.topicIds.size());
-    std::optional<std::unordered_map<std::string, int>> links; // read at the first need
-    std::vector<std::string> hits;
-    m_searchSkipped.clear();
-
-    const SearchTextCache::Rows& rows = m_searchCache.Refresh(
-        m_db, m_contentEngine, searchThreads(),
-        [this](EntryIdSnapshot&& ids) { m_entryRows.Seed(m_db, std::move(ids)); });
-    if (std::optional<MarkSnapshot> marks = m_searchCache.TakeMarks())
-        m_searchMarks.Seed(std::move(*marks));
-    std::vector<const SearchTextCache::Row*> inOrder;
-    inOrder.reserve(rows.size());
-    for (const auto& [rowid, row] : rows)
-        inOrder.push_back(&row);
-    const std::vector<unsigned char> showing =
-        fieldsShowing(inOrder, finder, criteria, searchThreads());
-
-    for (std::size_t i = 0; i < inOrder.size(); ++i) {
-        const SearchTextCache::Row& row = *inOrder[i];
-        if (const SearchTextCache::Field* field = unreadable(row, criteria);
-            field && criteria.skipUnreadable) {
-            m_searchSkipped.push_back(
-                {row.entryId, row.when.IsValid() ? row.when.Format("%Y-%m-%d %H:%M") : "",
-                 UnreadableReason(*field->error, field == &row.text ? "its text" : "its comment")});
-            continue;
-        }
-        bool match = false;
-        if (criteria.lookInText && shows(row.text, showing[i] & 1))
-            match = true;
-        // Searched even after a hit in the text, as its failure must still show.
-        if (criteria.lookInComments && shows(row.comment, showing[i] & 2))
-            match = true;
-        if (match && criteria.dateRange == 1) {
-            if (!row.when.IsValid() || row.when < criteria.startDate || row.when > criteria.endDate)
-                match = false;
-        }
-        if (match && topicCount > 0) {
-            if (!links)
-                links = linkCounts(m_db, topicIds);
-            const auto found = links->find(row.entryId);
-            const int n = found == links->end() ? 0 : found->second;
-            if ((criteria.topicMatch == 1 && n != topicCount) ||
-                (criteria.topicMatch != 1 && n == 0))
-                match = false;
-        }
-        if (match)
-            hits.push_back(row.entryId);
+void CQBKDoc::FinishSearch(const BackgroundReader& reader, const SearchFound& found) {
+    // Found in a journal closed meanwhile, or given up: the marks stay as they were.
+    if (&reader != m_searchReader.get() || found.cancelled)
+        return;
+    m_searchSkipped = found.skipped;
+    if (IsReadOnly()) {
+        m_searchHits = found.hits;
+        if (found.error)
+            ShowDatabaseError(*found.error);
+        return;
     }
-    return hits;
+    // One transaction: the file is never left half marked. The marks are cleared even when
+    // the search failed, as they were cleared before it read.
+    try {
+        m_searchMarks.Replace(m_db, m_entryRows, QuotedIdList(found.hits, ","));
+    } catch (const CppSQLite3Exception& e) {
+        ShowDatabaseError(e); // clearing failing first would have ended the search there
+        return;
+    }
+    if (found.error)
+        ShowDatabaseError(*found.error);
 }

@@ -2,9 +2,9 @@
 
 #include <string>
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MessageIcon { None, Exclamation, Question, Information, Stop };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
 
 // A message box as the core asks for it: the GUI shows exactly this and returns the button
 // pressed. The text is stored bytes (see platform/TextEncoding.h).
@@ -29,7 +29,10 @@ constexpr bool offers(MessageButtons buttons, MessageAnswer answer) {
     case MessageButtons::YesNo:
         return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
     case MessageButtons::YesNoCancel:
-        return answer != MessageAnswer::Ok;
+        return answer == MessageAnswer::Yes || answer == MessageAnswer::No ||
+               answer == MessageAnswer::Cancel;
+    case MessageButtons::RetryCancel:
+        return answer == MessageAnswer::Retry || answer == MessageAnswer::Cancel;
     }
     return false;
 }
@@ -44,6 +47,7 @@ constexpr MessageAnswer escapeAnswer(MessageButtons buttons) {
         return MessageAnswer::No;
     case MessageButtons::OkCancel:
     case MessageButtons::YesNoCancel:
+    case MessageButtons::RetryCancel:
         return MessageAnswer::Cancel;
     }
     return MessageAnswer::Cancel;

@@ -71,6 +71,11 @@ inline constexpr const char* kFailDiskFull =
 inline constexpr const char* kFailBusy =
     "Another program holds the journal, so it could not be read or changed.\nClose the other "
     "program or wait for it to finish, then try again.";
+// Asked after a short wait while another program holds the journal: Retry waits again.
+inline constexpr const char* kHeldByAnother =
+    "Another program is using this journal, so it cannot be read or changed just now.\nClose "
+    "the other program or let it finish, then press Retry. Cancel gives up this step; what you "
+    "typed is kept.";
 inline constexpr const char* kFailNameTooLong =
     "The journal's file name or folder path is too long for the system.\nChoose a shorter "
     "name or a folder nearer the top.";

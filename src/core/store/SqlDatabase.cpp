@@ -4,7 +4,18 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdlib>
+
+namespace {
+
+std::int64_t steadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
 
 SqlDatabase::SqlDatabase() = default;
 
@@ -25,7 +36,7 @@ void SqlDatabase::open(const std::string& path, bool readOnly) {
         throw error;
     }
     m_db = db;
-    setBusyTimeout(m_busyTimeoutMs);
+    applyBusyWait();
 }
 
 bool SqlDatabase::isOpen() const {
@@ -47,8 +58,40 @@ void SqlDatabase::close() {
 
 void SqlDatabase::setBusyTimeout(int milliseconds) {
     m_busyTimeoutMs = milliseconds;
-    if (m_db)
-        sqlite3_busy_timeout(m_db, milliseconds);
+    applyBusyWait();
+}
+
+void SqlDatabase::setBusyPrompt(BusyPrompt prompt) {
+    m_busyPrompt = std::move(prompt);
+    applyBusyWait();
+}
+
+void SqlDatabase::applyBusyWait() {
+    if (!m_db)
+        return;
+    if (m_busyPrompt)
+        sqlite3_busy_handler(m_db, &SqlDatabase::onBusy, this);
+    else
+        sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
+}
+
+int SqlDatabase::onBusy(void* self, int attempt) {
+    auto& db = *static_cast<SqlDatabase*>(self);
+    const std::int64_t now = steadyMs();
+    if (now - db.m_busyDeclinedMs < kBusyDeclineHoldsMs)
+        return 0;
+    if (attempt == 0)
+        db.m_busySinceMs = now;
+    if (now - db.m_busySinceMs >= db.m_busyTimeoutMs) {
+        if (!db.m_busyPrompt()) {
+            db.m_busyDeclinedMs = steadyMs();
+            return 0;
+        }
+        db.m_busySinceMs = steadyMs(); // the user chose to wait again: a whole timeout more
+    }
+    // Short steps: a lock let go is taken up at once, and a step costs little.
+    sqlite3_sleep(10);
+    return 1;
 }
 
 void SqlDatabase::checkOpen() const {

@@ -3,6 +3,7 @@
 #include "core/store/SqlQuery.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 struct sqlite3;
@@ -11,6 +12,7 @@ struct sqlite3;
 class SqlDatabase {
 public:
     static constexpr int kDefaultBusyTimeoutMs = 60000;
+    static constexpr int kBusyDeclineHoldsMs = 1000;
 
     SqlDatabase();
     SqlDatabase(const SqlDatabase&) = delete;
@@ -25,6 +27,11 @@ public:
     void close();
 
     void setBusyTimeout(int milliseconds);
+    // Asked when another connection has held the file for the whole busy timeout: true waits
+    // another timeout, false lets the statement fail as busy, and the statements that follow
+    // within kBusyDeclineHoldsMs too, unasked (the step they belong to is given up).
+    using BusyPrompt = std::function<bool()>;
+    void setBusyPrompt(BusyPrompt prompt);
 
     // Runs statements that return no rows; returns the rows changed by the last one.
     int execute(const char* sql);
@@ -55,7 +62,12 @@ public:
 
 private:
     void checkOpen() const;
+    void applyBusyWait();
+    static int onBusy(void* self, int attempt);
 
     sqlite3* m_db = nullptr;
     int m_busyTimeoutMs = kDefaultBusyTimeoutMs;
+    BusyPrompt m_busyPrompt;
+    std::int64_t m_busySinceMs = 0; // when the current wait began, on a steady clock
+    std::int64_t m_busyDeclinedMs = -kBusyDeclineHoldsMs; // when the prompt was last declined
 };

@@ -65,6 +65,7 @@ CJournalApp::CJournalApp(CQBKView::PaneFactory makePane)
     QSettings settings;
     m_recent.load(settings);
     m_doc = std::make_unique<CQBKDoc>(m_ui, m_host);
+    m_doc->AskWhenBusy();
     m_router.setApplication(this);
     m_router.setDocument(m_doc.get());
     m_router.setVeto([this](CommandId id) { return m_doc->RefusesCommand(id); });

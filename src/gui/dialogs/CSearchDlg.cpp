@@ -9,9 +9,9 @@
 #include "gui/browser/EntryListModel.h"
 #include "gui/dialogs/CEntryTopicsDlg.h"
 #include "gui/dialogs/DialogParts.h"
+#include "gui/platform/BackgroundWork.h"
 #include "gui/platform/ControlId.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeView>
@@ -273,19 +274,47 @@ void CSearchDlg::OnTopics() {
 }
 
 void CSearchDlg::OnBeginSearch() {
-    if (!m_doc.IsJournalOpen())
+    if (!m_doc.IsJournalOpen() || m_searching)
         return;
     ReadControls();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::shared_ptr<BackgroundReader> reader = m_doc.SearchReader();
+    if (!reader)
+        return;
+    m_searching = true;
     m_noEntries->hide();
     m_model->setRows({});
-    SearchRules::SearchResults results = SearchRules::Run(m_doc, m_ui, m_values);
-    QApplication::restoreOverrideCursor();
+    const SearchCriteria criteria = SearchRules::Criteria(m_values);
+    auto found = std::make_shared<SearchFound>();
+    CQBKDoc& doc = m_doc;
+    const QPointer<CSearchDlg> self(this);
+    BackgroundWork::Start(
+        this,
+        {tr("Search Journal"), tr("Searching the journal..."), QStringLiteral("searchProgress")},
+        [reader, criteria, found](BackgroundWork::Progress& progress) {
+            *found = reader->Search(criteria, &progress.CancelFlag());
+        },
+        [&doc, reader, found, self](bool) {
+            // The marks are written even when this window has closed meanwhile.
+            doc.FinishSearch(*reader, *found);
+            if (self)
+                self->ShowResults(found->cancelled);
+        });
+}
+
+void CSearchDlg::ShowResults(bool cancelled) {
+    m_searching = false;
+    if (cancelled) {
+        m_count->setText(tr("The search was cancelled; no entry is marked anew."));
+        emit SearchEnded();
+        return;
+    }
+    SearchRules::SearchResults results = SearchRules::ListResults(m_doc, m_ui);
     m_complete = results.complete;
     m_model->setRows(std::move(results.rows));
     if (m_sortColumn >= 0)
         m_model->sortRows(m_sortColumn, m_sortAscending);
     ShowCount();
+    emit SearchEnded();
 }
 
 void CSearchDlg::ShowCount() {

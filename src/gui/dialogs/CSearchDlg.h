@@ -59,12 +59,17 @@ public:
     // "No Entries Found" over the empty list after a search without hits.
     QLabel* noEntriesLabel() const { return m_noEntries; }
 
+signals:
+    // A search begun here has ended (its results listed, or cancelled).
+    void SearchEnded();
+
 private:
     void ReadControls();
     void ShowValues();
     void UpdateEnabling();
     void OnTopics();
     void OnBeginSearch();
+    void ShowResults(bool cancelled);
     void OnResultActivated(const QModelIndex& index);
     void OnHeaderClicked(int column);
     void ShowCount();
@@ -93,6 +98,7 @@ private:
     QLabel* m_noEntries;
     QLabel* m_count;
     bool m_complete = true; // every entry the last search found could be read
+    bool m_searching = false;
     int m_sortColumn = -1;
     bool m_sortAscending = true;
 };

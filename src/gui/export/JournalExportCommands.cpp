@@ -3,6 +3,7 @@
 #include "gui/export/AutoBackupStore.h"
 #include "gui/export/BackupDialog.h"
 #include "gui/export/ExportDialog.h"
+#include "gui/platform/BackgroundWork.h"
 #include "render/OdtConverter.h"
 
 #include "core/export/JournalBackup.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QStandardPaths>
 
 namespace JournalExportCommands {
@@ -32,6 +32,18 @@ QString journalBaseName(const CQBKDoc& doc) {
 QString documentsPath(const QString& name) {
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     return (documents.exists() ? documents : QDir::home()).filePath(name);
+}
+
+QString text(const char* source) {
+    return QCoreApplication::translate("JournalExportCommands", source);
+}
+
+// Backups count pages; the progress dialog is told them as they go.
+BackupProgress toldTo(BackgroundWork::Progress& progress) {
+    return [&progress](std::size_t done, std::size_t total) {
+        progress.Tell(done, total);
+        return !progress.Cancelled();
+    };
 }
 
 } // namespace
@@ -58,22 +70,39 @@ void ExportJournal(CQBKDoc& doc, const PageMargins& margins, QWidget* parent) {
 
 ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget* parent,
                              const PageMargins& margins) {
-    QProgressDialog progress(QStringLiteral("Exporting entries..."), QStringLiteral("Cancel"), 0, 0,
-                             parent);
-    progress.setWindowTitle(QStringLiteral("Export Journal"));
-    progress.setObjectName(QStringLiteral("exportProgress"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
+    // Read through a connection of its own on the worker, while the window stays live.
+    const std::shared_ptr<BackgroundReader> reader = doc.OpenBackgroundReader();
+    ExportResult result;
+    if (!reader) {
+        result.status = ExportResult::Status::Failed;
+        result.message = text("the journal cannot be read");
+        return result;
+    }
     EntryPrintJob::Options pageOptions;
     pageOptions.margins = margins;
     const ExportMakers makers{HtmlToOdt, PdfEntryPages::Maker(pageOptions)};
-    return RunExport(doc.Reader(), request, makers,
-                     [&progress](std::size_t done, std::size_t total) {
-                         progress.setMaximum(static_cast<int>(total));
-                         progress.setValue(static_cast<int>(done));
-                         QCoreApplication::processEvents();
-                         return !progress.wasCanceled();
-                     });
+    BackgroundWork::Run(
+        parent,
+        {text("Export Journal"), text("Exporting entries..."), QStringLiteral("exportProgress")},
+        [&](BackgroundWork::Progress& progress) {
+            result = RunExport(reader->Reader(), request, makers,
+                               [&progress](std::size_t done, std::size_t total) {
+                                   progress.Tell(done, total);
+                                   return !progress.Cancelled();
+                               });
+        });
+    return result;
+}
+
+BackupResult CopyWithProgress(std::string source, std::string target, QWidget* parent) {
+    BackupResult result;
+    BackgroundWork::Run(
+        parent,
+        {text("Back Up Journal"), text("Copying the journal..."), QStringLiteral("backupProgress")},
+        [&](BackgroundWork::Progress& progress) {
+            result = BackupJournal(source, target, true, toldTo(progress));
+        });
+    return result;
 }
 
 void BackUpJournal(CQBKDoc& doc, QWidget* parent) {
@@ -89,16 +118,26 @@ void BackUpJournal(CQBKDoc& doc, QWidget* parent) {
     if (dialog.copyPath().isEmpty())
         return;
     const BackupResult result =
-        BackupJournal(doc.Path(), QFile::encodeName(dialog.copyPath()).toStdString(), true);
-    if (!result.ok)
+        CopyWithProgress(doc.Path(), QFile::encodeName(dialog.copyPath()).toStdString(), parent);
+    if (!result.ok && !result.cancelled)
         QMessageBox::warning(
             parent, QStringLiteral("Back Up Journal"),
             QStringLiteral("The journal was not backed up: %1.").arg(result.message));
 }
 
 void AutoBackupOnOpen(const std::string& path, QWidget* parent) {
-    const AutoBackupResult result =
-        AutoBackup::Run(AutoBackupStore::load(), QFile::decodeName(path.c_str()));
+    const AutoBackupSettings settings = AutoBackupStore::load();
+    if (!settings.enabled)
+        return;
+    AutoBackupResult result;
+    BackgroundWork::Run(parent,
+                        {text("Automatic Backup"), text("Copying the journal..."),
+                         QStringLiteral("backupProgress")},
+                        [&](BackgroundWork::Progress& progress) {
+                            result =
+                                AutoBackup::Run(settings, QFile::decodeName(path.c_str()),
+                                                QDateTime::currentDateTime(), toldTo(progress));
+                        });
     if (!result.message.isEmpty())
         QMessageBox::warning(parent, QStringLiteral("Automatic Backup"),
                              QStringLiteral("The automatic backup of %1 was not made: %2.\n"

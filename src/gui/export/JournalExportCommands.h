@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export/ExportJob.h"
+#include "core/export/JournalBackup.h"
 #include "core/platform/PageMargins.h"
 
 #include <string>
@@ -21,6 +22,9 @@ ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget
                              const PageMargins& margins = {});
 
 void BackUpJournal(CQBKDoc& doc, QWidget* parent);
+// The copy Back Up Journal makes (replacing target), with a progress dialog whose Cancel stops
+// it; a cancelled or failed copy leaves no file.
+BackupResult CopyWithProgress(std::string source, std::string target, QWidget* parent);
 
 // Makes the automatic backup of a journal just opened, when the user asked for them. A
 // failure is told and the journal stays open.

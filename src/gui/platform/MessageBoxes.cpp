@@ -21,6 +21,8 @@ QMessageBox::StandardButton standardButton(MessageAnswer answer) {
         return QMessageBox::Yes;
     case MessageAnswer::No:
         return QMessageBox::No;
+    case MessageAnswer::Retry:
+        return QMessageBox::Retry;
     }
     return QMessageBox::Ok;
 }
@@ -35,6 +37,8 @@ QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -93,8 +97,8 @@ MessageAnswer showMessageBox(QWidget* parent, const MessageBoxRequest& request) 
     const MessageAnswer escape = escapeAnswer(request.buttons);
     box.setEscapeButton(box.button(standardButton(escape)));
     const int pressed = box.exec();
-    for (MessageAnswer answer :
-         {MessageAnswer::Ok, MessageAnswer::Cancel, MessageAnswer::Yes, MessageAnswer::No}) {
+    for (MessageAnswer answer : {MessageAnswer::Ok, MessageAnswer::Cancel, MessageAnswer::Yes,
+                                 MessageAnswer::No, MessageAnswer::Retry}) {
         if (pressed == standardButton(answer) && offers(request.buttons, answer))
             return answer;
     }

@@ -79,6 +79,13 @@ TEST(JournalBackupTest, ReplacesWhenAskedAndLeavesNoTemporaryFile) {
     const QStringList onlyTheCopy{QStringLiteral("copy.qbk")};
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), onlyTheCopy);
 
+    // Cancelled as the pages are told: nothing made.
+    const BackupResult cancelled = BackupJournal(journal.path(), at("c.qbk"), false,
+                                                 [](std::size_t, std::size_t) { return false; });
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_FALSE(cancelled.ok);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), onlyTheCopy);
+
     // From a missing file, into a missing folder: told, nothing made.
     EXPECT_FALSE(BackupJournal(at("none.qbk"), at("x.qbk")).ok);
     const BackupResult noFolder = BackupJournal(journal.path(), at("no/such/x.qbk"));

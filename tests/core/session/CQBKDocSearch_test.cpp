@@ -1,6 +1,7 @@
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 
+#include <atomic>
 #include <set>
 
 namespace {
@@ -87,4 +88,32 @@ TEST_F(Search, ThousandsOfRowsWithMarksNeverSetAreAllRewritten) {
     c.matchCase = false;
     run(c);
     EXPECT_EQ(*rawQuery(path, "SELECT count(*) FROM Entry WHERE SearchTarget = 1")[0][0], "2048");
+}
+
+// The two halves the search window runs: a cancelled search, or one of a journal closed
+// meanwhile, leaves every mark as it was; a finished one marks its hits.
+TEST_F(Search, ACancelledSearchOrOneOfAClosedJournalLeavesTheMarksAsTheyWere) {
+    SearchCriteria c;
+    c.findText = "journal";
+    c.matchCase = true;
+    ASSERT_EQ(run(c), Ids({split, late}));
+    const auto marks = [this] {
+        return rawQuery(path, "SELECT EntryID, quote(SearchTarget) FROM Entry ORDER BY rowid");
+    };
+    const std::vector<RawRow> before = marks();
+    c.matchCase = false;
+
+    const std::atomic<bool> cancel{true};
+    std::shared_ptr<BackgroundReader> reader = doc.SearchReader();
+    doc.FinishSearch(*reader, reader->Search(c, &cancel));
+    EXPECT_EQ(marks(), before);
+    const SearchFound found = reader->Search(c);
+    ASSERT_TRUE(doc.CloseJournal());
+    ASSERT_EQ(open(path), CQBKDoc::OpenResult::Ok);
+    doc.FinishSearch(*reader, found);
+    EXPECT_EQ(marks(), before);
+
+    reader = doc.SearchReader();
+    doc.FinishSearch(*reader, reader->Search(c));
+    EXPECT_EQ(rawValue(path, "SELECT count(*) FROM Entry WHERE SearchTarget = 1"), "4");
 }

@@ -7,7 +7,8 @@ TEST(MessageBoxRequest, EscapeIsCancelOrNoAndAlwaysOneOfTheButtons) {
         {MessageButtons::Ok, MessageAnswer::Ok},
         {MessageButtons::OkCancel, MessageAnswer::Cancel},
         {MessageButtons::YesNo, MessageAnswer::No},
-        {MessageButtons::YesNoCancel, MessageAnswer::Cancel}};
+        {MessageButtons::YesNoCancel, MessageAnswer::Cancel},
+        {MessageButtons::RetryCancel, MessageAnswer::Cancel}};
     for (const auto& [buttons, escape] : cases)
         EXPECT_TRUE(escapeAnswer(buttons) == escape && offers(buttons, escape));
 }

@@ -8,9 +8,11 @@
 #include "support/SessionFixture.h"
 #include "support/SmallDisk.h"
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <tuple>
 
 namespace {
@@ -149,6 +151,33 @@ TEST_F(SessionFixture, ABusyJournalIsToldAndTheRetrySucceeds) {
     EXPECT_EQ(rawValue(path, "SELECT (SELECT count(*) FROM Entry) || (SELECT FolderID FROM Folder "
                              "WHERE Name = 'F')"),
               "1{F}"); // one entry, and the folder whose delete failed
+}
+
+// A session with a window asks within a short wait instead: Cancel gives the save up as busy,
+// Retry once the other program has let go saves it.
+TEST_F(SessionFixture, AHeldJournalAsksRetryOrCancelSoon) {
+    doc.AskWhenBusy();
+    const std::string path = createJournal("held.qbk");
+    std::string id = saveNewEntry(kText);
+    SqlDatabase other;
+    other.open(path);
+    other.execute("BEGIN EXCLUSIVE");
+
+    ui.answerMessage(JournalMessages::kHeldByAnother, MessageAnswer::Cancel);
+    ui.answerMessage(JournalMessages::kFailBusy, MessageAnswer::Ok);
+    const std::size_t asked = ui.messages().size();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(doc.SaveEntry(kTyped, id), CQBKDoc::SaveResult::Failed);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(ui.messages().at(asked).buttons, MessageButtons::RetryCancel);
+
+    // The user's next try, after the step given up.
+    std::this_thread::sleep_for(std::chrono::milliseconds(SqlDatabase::kBusyDeclineHoldsMs));
+    ui.answerMessage(JournalMessages::kHeldByAnother, MessageAnswer::Retry,
+                     [&] { other.execute("ROLLBACK"); });
+    EXPECT_EQ(doc.SaveEntry(kTyped, id), CQBKDoc::SaveResult::Saved);
+    EXPECT_EQ(rawValue(path, "SELECT count(*) FROM Entry"), "1");
+    EXPECT_EQ(doc.LoadEntryText(id), kTyped);
 }
 
 } // namespace

@@ -72,6 +72,11 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
+        waitForBackgroundWork();
+    }
+    void begin() {
+        clickControl(dialog, Dlg::kBeginSearchId);
+        waitForBackgroundWork();
     }
     // The ids of the result rows in the order shown.
     Strings shownIds() const {
@@ -124,11 +129,11 @@ TEST_F(SearchDialogTest, TextCaseWholeWordAndWhereToLook) {
     EXPECT_EQ(count(), QStringLiteral("3 entries found"));
 
     clickControl(dialog, Dlg::kWholeWordId);
-    clickControl(dialog, Dlg::kBeginSearchId);
+    begin();
     EXPECT_EQ(found(), (Strings{"{E-1}", "{E-2}"})); // not "harbourmaster"
     clickControl(dialog, Dlg::kMatchCaseId);
     clickControl(dialog, Dlg::kLookInCommentsId);
-    clickControl(dialog, Dlg::kBeginSearchId);
+    begin();
     EXPECT_EQ(found(), Strings{"{E-1}"}); // not the comment "harbour walk"
     EXPECT_FALSE(dialog->noEntriesLabel()->isVisible());
 
@@ -136,7 +141,7 @@ TEST_F(SearchDialogTest, TextCaseWholeWordAndWhereToLook) {
     clickControl(dialog, Dlg::kLookInTextId);
     EXPECT_FALSE(enabled(Dlg::kBeginSearchId));
     clickControl(dialog, Dlg::kLookInCommentsId);
-    clickControl(dialog, Dlg::kBeginSearchId);
+    begin();
     EXPECT_EQ(found(), Strings{"{E-2}"}); // the comment "Harbour" differs in case
 
     search(QStringLiteral("nowhere"));
@@ -184,13 +189,13 @@ TEST_F(SearchDialogTest, TopicsAreChosenThroughTheTopicDialog) {
     search(QStringLiteral("a"));
     EXPECT_EQ(found(), (Strings{"{E-1}", "{E-3}"})); // at least one of them
     clickControl(dialog, Dlg::kAllTopicsId);
-    clickControl(dialog, Dlg::kBeginSearchId);
+    begin();
     EXPECT_EQ(found(), Strings{"{E-1}"});
 
     // The chosen topics come up ticked; hills unticked leaves all of sea.
     EXPECT_EQ(chooseTopics({1}), (std::vector<int>{0, 1}));
     EXPECT_EQ(label(Dlg::kTopicNamesId), QStringLiteral("sea"));
-    clickControl(dialog, Dlg::kBeginSearchId);
+    begin();
     EXPECT_EQ(found(), (Strings{"{E-1}", "{E-3}"}));
 }
 
@@ -260,12 +265,24 @@ TEST_F(SearchDialogTest, TheCommandRaisesTheOpenDialogAndTheJournalClosingCloses
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(shownIds().empty());
     EXPECT_EQ(findControl<QLineEdit>(dialog, Dlg::kFindTextId)->text(), QStringLiteral("harbour"));
-    clickControl(dialog, Dlg::kBeginSearchId); // not limited to the first journal's topics
+    begin(); // not limited to the first journal's topics
     EXPECT_EQ(shownIds(), Strings{"{O-1}"});
 
     // Close (Esc) ends it; the next command makes a new one.
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_EQ(doc().CurrentSearchWindow(), nullptr);
+}
+
+// The window closing before the results arrive: the hits are marked all the same, all of them.
+TEST_F(SearchDialogTest, TheMarksAreCompleteWhenTheWindowClosesMidway) {
+    findControl<QLineEdit>(dialog, Dlg::kFindTextId)->setText(QStringLiteral("harbour"));
+    clickControl(dialog, Dlg::kBeginSearchId);
+    dialog->close();
+    waitForBackgroundWork();
+    EXPECT_EQ(doc().CurrentSearchWindow(), nullptr);
+    EXPECT_EQ(rawValue(journal.path(), "SELECT group_concat(EntryID) FROM (SELECT EntryID FROM "
+                                       "Entry WHERE SearchTarget = 1 ORDER BY EntryID)"),
+              "{E-1},{E-2},{E-3}");
 }
 
 } // namespace

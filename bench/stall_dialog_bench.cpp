@@ -1,0 +1,198 @@
+// How long the window's event loop stalls while long work runs, at 10,000 entries: a first
+// search through the search dialog, an export to HTML and a backup, each from the window as
+// the user starts it. A timer ticking every 5 ms on the window's thread measures the longest
+// gap between ticks (goal: no stall over 50 ms). Beside each, the same work called directly
+// on this thread, as it ran before it moved to a worker (goal: the work no more than 10%
+// slower).
+#include "bench/support/BenchHost.h"
+#include "bench/support/BenchJournalUi.h"
+#include "bench/support/GoalSummary.h"
+#include "bench/support/JournalGenerator.h"
+
+#include "core/export/ExportJob.h"
+#include "core/export/JournalBackup.h"
+#include "core/session/CQBKDoc.h"
+#include "gui/dialogs/CSearchDlg.h"
+#include "gui/export/JournalExportCommands.h"
+#include "gui/platform/ControlId.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+const JournalShape kShape;
+constexpr const char* kFindText = "river garden";
+
+struct Session {
+    explicit Session(const std::string& name) : path(JournalGenerator::WorkingCopy(kShape, name)) {
+        if (doc.OpenJournal(path) != CQBKDoc::OpenResult::Ok)
+            throw std::runtime_error("cannot open the benchmark journal");
+    }
+    std::string path;
+    BenchJournalUi ui;
+    BenchHost host;
+    CQBKDoc doc{ui, host};
+};
+
+// The longest gap between ticks of a 5 ms timer on this thread while it runs.
+class StallMeter {
+public:
+    StallMeter() {
+        QObject::connect(&m_tick, &QTimer::timeout,
+                         [this] { m_longest = std::max(m_longest, m_since.restart()); });
+        m_tick.setTimerType(Qt::PreciseTimer);
+        m_since.start();
+        m_tick.start(5);
+    }
+    double longestMs() const { return static_cast<double>(m_longest); }
+
+private:
+    QTimer m_tick;
+    QElapsedTimer m_since;
+    qint64 m_longest = 0;
+};
+
+// Times work started from the event loop (as a click is) and records the longest stall.
+void measure(benchmark::State& state, const std::function<void()>& work) {
+    double stall = 0;
+    for (auto _ : state) {
+        StallMeter meter;
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] {
+            work();
+            loop.quit();
+        });
+        loop.exec();
+        stall = std::max(stall, meter.longestMs());
+    }
+    state.counters["stall_ms"] = stall;
+}
+
+void BM_FirstSearchFromTheDialog(benchmark::State& state) {
+    double stall = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Session session("stall-search"); // a fresh session: nothing read yet
+        auto* dialog = new CSearchDlg(session.doc, session.ui, nullptr);
+        dialog->show();
+        QCoreApplication::processEvents();
+        findControl<QLineEdit>(dialog, CSearchDlg::kFindTextId)->setText(kFindText);
+        QEventLoop ended;
+        QObject::connect(dialog, &CSearchDlg::SearchEnded, &ended, &QEventLoop::quit);
+        state.ResumeTiming();
+        StallMeter meter;
+        QTimer::singleShot(0, dialog, [dialog] {
+            findControl<QPushButton>(dialog, CSearchDlg::kBeginSearchId)->click();
+        });
+        ended.exec();
+        stall = std::max(stall, meter.longestMs());
+        state.PauseTiming();
+        session.doc.CloseJournal(); // closes the dialog
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.counters["stall_ms"] = stall;
+}
+
+void BM_FirstSearchOnThisThread(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        Session session("stall-search-direct");
+        state.ResumeTiming();
+        SearchCriteria criteria;
+        criteria.findText = kFindText;
+        session.doc.Search(criteria);
+    }
+}
+
+ExportRequest htmlTo(const QTemporaryDir& dir) {
+    ExportRequest request;
+    request.format = ExportFormat::Html;
+    request.outPath = dir.filePath(QStringLiteral("journal.html"));
+    request.overwrite = true;
+    return request;
+}
+
+void BM_ExportHtmlFromTheWindow(benchmark::State& state) {
+    Session session("stall-export");
+    const QTemporaryDir dir;
+    measure(state, [&] {
+        if (JournalExportCommands::RunWithProgress(session.doc, htmlTo(dir), nullptr).status !=
+            ExportResult::Status::Done)
+            state.SkipWithError("export failed");
+    });
+}
+
+void BM_ExportHtmlOnThisThread(benchmark::State& state) {
+    Session session("stall-export-direct");
+    const QTemporaryDir dir;
+    measure(state, [&] { RunExport(session.doc.Reader(), htmlTo(dir)); });
+}
+
+std::string copyIn(const QTemporaryDir& dir) {
+    return QFile::encodeName(dir.filePath(QStringLiteral("copy.qbk"))).toStdString();
+}
+
+void BM_BackupFromTheWindow(benchmark::State& state) {
+    Session session("stall-backup");
+    const QTemporaryDir dir;
+    measure(state, [&] {
+        if (!JournalExportCommands::CopyWithProgress(session.path, copyIn(dir), nullptr).ok)
+            state.SkipWithError("backup failed");
+    });
+}
+
+void BM_BackupOnThisThread(benchmark::State& state) {
+    Session session("stall-backup-direct");
+    const QTemporaryDir dir;
+    measure(state, [&] { BackupJournal(session.path, copyIn(dir), true); });
+}
+
+void configure(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(3);
+}
+BENCHMARK(BM_FirstSearchFromTheDialog)->Apply(configure);
+BENCHMARK(BM_FirstSearchOnThisThread)->Apply(configure);
+BENCHMARK(BM_ExportHtmlFromTheWindow)->Apply(configure);
+BENCHMARK(BM_ExportHtmlOnThisThread)->Apply(configure);
+BENCHMARK(BM_BackupFromTheWindow)->Apply(configure);
+BENCHMARK(BM_BackupOnThisThread)->Apply(configure);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    JournalGenerator::Cached(kShape);
+    GoalSummary summary;
+    benchmark::RunSpecifiedBenchmarks(&summary);
+    for (const char* work : {"FirstSearch", "ExportHtml", "Backup"}) {
+        const auto windowed = summary.millis(std::string("BM_") + work + "FromThe" +
+                                             (work[0] == 'F' ? "Dialog" : "Window"));
+        const auto direct = summary.millis(std::string("BM_") + work + "OnThisThread");
+        if (windowed && direct)
+            std::printf("%s: %.1f ms from the window, %.1f ms on this thread (%+.1f%%; goal "
+                        "<= +10%%)\n",
+                        work, *windowed, *direct, (*windowed / *direct - 1) * 100);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
