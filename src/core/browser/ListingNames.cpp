@@ -4,6 +4,8 @@
 #include "core/store/SqlQuery.h"
 #include "core/store/TopicLinks.h"
 
+#include <unordered_set>
+
 namespace {
 
 const std::string kNoTopics;
@@ -28,6 +30,11 @@ ListingNames ListingNames::Read(SqlDatabase& db) {
     for (; !folders.eof(); folders.nextRow())
         names.m_folders.try_emplace(folders.textField(0), folders.textField(1));
     folders.finalize();
+
+    SqlQuery tree = FolderTable(db).Tree();
+    for (; !tree.eof(); tree.nextRow())
+        names.m_parents.try_emplace(tree.textField(0), tree.textField(1));
+    tree.finalize();
     return names;
 }
 
@@ -39,4 +46,20 @@ const std::string& ListingNames::TopicsText(const std::string& entryId) const {
 const std::string& ListingNames::FolderName(const std::string& folderId) const {
     const auto it = m_folders.find(folderId);
     return it == m_folders.end() ? kNoFolder : it->second;
+}
+
+std::string ListingNames::FolderPath(const std::string& folderId) const {
+    std::string path;
+    std::unordered_set<std::string> seen;
+    for (std::string id = folderId; id != "{Root}" && seen.insert(id).second;) {
+        const auto folder = m_folders.find(id);
+        if (folder == m_folders.end())
+            break;
+        path = path.empty() ? folder->second : folder->second + "\\" + path;
+        const auto parent = m_parents.find(id);
+        if (parent == m_parents.end())
+            break;
+        id = parent->second;
+    }
+    return path;
 }
