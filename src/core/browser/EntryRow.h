@@ -13,4 +13,5 @@ struct EntryRow {
     std::string comment;    // empty when the journal hides derived descriptions
     std::string topics;     // topic names joined by ", "
     std::string folderName; // "(None)" when the folder row is missing
+    std::string folderPath; // the folder's names from the top, see ListingNames::FolderPath
 };

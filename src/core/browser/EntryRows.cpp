@@ -43,6 +43,7 @@ void appendRow(const SqlQuery& query, const RowColumns& at, const BlowfishEngine
         row.entryId = query.textField(at.entryId);
         row.topics = names.TopicsText(row.entryId);
         row.folderName = names.FolderName(row.folderId);
+        row.folderPath = names.FolderPath(row.folderId);
         row.comment = DecipherFromStorage(query.fieldValue(at.comment), keyed);
         // A derived description is listed only when the journal asks for it.
         if (!showFirstLine && !query.boolField(at.userComment))

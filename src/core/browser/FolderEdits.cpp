@@ -2,6 +2,7 @@
 
 #include "core/browser/BrowserMessages.h"
 #include "core/browser/FolderTreeData.h"
+#include "core/platform/NameCollation.h"
 #include "core/store/ConfigRow.h"
 #include "core/store/FolderTable.h"
 #include "core/store/SqlQuery.h"
@@ -19,8 +20,7 @@ void InsertNewFolder(SqlDatabase& db, const std::string& folderId, const std::st
 
 int SortedInsertPosition(const QStringList& siblingNames, const QString& name) {
     int position = 0;
-    while (position < siblingNames.size() &&
-           siblingNames[position].compare(name, Qt::CaseInsensitive) <= 0)
+    while (position < siblingNames.size() && CompareNames(siblingNames[position], name) <= 0)
         ++position;
     return position;
 }

@@ -15,6 +15,6 @@ std::string ReadRootLabel(SqlDatabase& db, const std::string& fileName);
 // Adds a folder row named "New Folder" under parentId. Throws CppSQLite3Exception.
 void InsertNewFolder(SqlDatabase& db, const std::string& folderId, const std::string& parentId);
 
-// Where a folder moved under a new parent goes among its siblings: alphabetical, ignoring
-// case, after any sibling of the same name.
+// Where a folder moved under a new parent goes among its siblings: in name order
+// (CompareNames), after any sibling of the same name.
 int SortedInsertPosition(const QStringList& siblingNames, const QString& name);

@@ -5,6 +5,8 @@
 #include "core/store/SqlQuery.h"
 #include "core/store/TopicLinks.h"
 
+#include <unordered_set>
+
 namespace {
 
 const std::string kNoTopics;
@@ -66,6 +68,11 @@ void ListingNames::ReadFolders(SqlDatabase& db) {
     for (; !folders.eof(); folders.nextRow())
         m_folders.try_emplace(folders.textField(0), folders.textField(1));
     folders.finalize();
+
+    SqlQuery tree = FolderTable(db).Tree();
+    for (; !tree.eof(); tree.nextRow())
+        m_parents.try_emplace(tree.textField(0), tree.textField(1));
+    tree.finalize();
 }
 
 const std::string& ListingNames::TopicsText(const std::string& entryId) const {
@@ -76,4 +83,20 @@ const std::string& ListingNames::TopicsText(const std::string& entryId) const {
 const std::string& ListingNames::FolderName(const std::string& folderId) const {
     const auto it = m_folders.find(folderId);
     return it == m_folders.end() ? kNoFolder : it->second;
+}
+
+std::string ListingNames::FolderPath(const std::string& folderId) const {
+    std::string path;
+    std::unordered_set<std::string> seen;
+    for (std::string id = folderId; id != "{Root}" && seen.insert(id).second;) {
+        const auto folder = m_folders.find(id);
+        if (folder == m_folders.end())
+            break;
+        path = path.empty() ? folder->second : folder->second + "\\" + path;
+        const auto parent = m_parents.find(id);
+        if (parent == m_parents.end())
+            break;
+        id = parent->second;
+    }
+    return path;
 }

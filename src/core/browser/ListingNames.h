@@ -24,6 +24,9 @@ public:
     const std::string& TopicsText(const std::string& entryId) const;
     // The folder's name, or "(None)" when no folder row has that id.
     const std::string& FolderName(const std::string& folderId) const;
+    // The folder's names from the top of the tree down, joined by "\\" ("Work\\2024\\May");
+    // the root's path is empty. A parent cycle or a missing parent ends the path there.
+    std::string FolderPath(const std::string& folderId) const;
 
 private:
     void ReadTopics(SqlDatabase& db);
@@ -31,4 +34,5 @@ private:
 
     std::unordered_map<std::string, std::string> m_topics;
     std::unordered_map<std::string, std::string> m_folders;
+    std::unordered_map<std::string, std::string> m_parents;
 };

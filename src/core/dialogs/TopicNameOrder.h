@@ -4,10 +4,10 @@
 #include <string_view>
 #include <vector>
 
-// The order of the topic dialogs' lists: by name as the user reads it, ignoring case (names
-// are compared as decoded text, so "é" and "É" are equal and accented letters do not sort by
-// their byte values). Names that compare equal keep the order they had: the table's order
-// after a fill, and a renamed or added topic goes after the equal names already listed.
+// The order of the topic dialogs' lists: by name as the user reads it, in the locale's
+// collation and ignoring case (names are compared as decoded text, see CompareNames). Names that
+// compare equal keep the order they had: the table's order after a fill, and a renamed or added
+// topic goes after the equal names already listed.
 
 // Whether a topic named a sorts before one named b (stored bytes).
 bool TopicNameLess(std::string_view a, std::string_view b);

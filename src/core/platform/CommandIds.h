@@ -36,6 +36,10 @@ inline constexpr CommandId ID_EDIT_MASTER_TOPIC_LIST = 32858;
 inline constexpr CommandId ID_TOOLS_SEARCH = 32807;
 inline constexpr CommandId ID_HELP_WELCOME_DIALOG = 32837;
 inline constexpr CommandId ID_TOPIC_NEW = 32835;
+// Keyboard-only commands of our own: F5 reads the journal again, Shift+F10 opens the focused
+// pane's context menu.
+inline constexpr CommandId ID_PANES_REFRESH = 34190;
+inline constexpr CommandId ID_PANE_CONTEXT_MENU = 34191;
 
 // Main window: entry list pane (main menu, toolbar and the list's context menu).
 inline constexpr CommandId ID_FILE_OPEN_ENTRY = 32785;

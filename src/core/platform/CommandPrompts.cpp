@@ -1,5 +1,7 @@
 #include "core/platform/CommandPrompts.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
@@ -70,4 +72,11 @@ std::string_view commandTooltip(CommandId id) {
 
 std::string_view indicatorText(CommandId id) {
     return lookUp(kIndicators, id);
+}
+
+QString commandDisabledPrompt(CommandId id) {
+    if (id == ID_FILE_DELETE_FOLDER)
+        return QCoreApplication::translate(
+            "CommandPrompts", "Only an empty folder without subfolders can be deleted.");
+    return {};
 }

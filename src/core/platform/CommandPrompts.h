@@ -2,6 +2,8 @@
 
 #include "core/platform/CommandIds.h"
 
+#include <QString>
+
 #include <string_view>
 
 // The string table behind the status bar and the tooltips. A command's string holds the
@@ -12,6 +14,10 @@ std::string_view commandString(CommandId id);
 
 // The part shown in the status bar while the command is highlighted.
 std::string_view commandPrompt(CommandId id);
+
+// The prompt of a command while it is disabled, where the reason is not plain to see (Delete
+// Folder on a folder that holds something); empty for the rest, which keep their prompt.
+QString commandDisabledPrompt(CommandId id);
 
 // The part shown as the tooltip of a toolbar button; empty when the string has none.
 std::string_view commandTooltip(CommandId id);

@@ -21,6 +21,7 @@ const CommandMap<CQBKDoc>& CQBKDoc::commandMap() {
         {ID_TOOLS_SEARCH, &CQBKDoc::OnSearch, &CQBKDoc::IsJournalOpen},
         {ID_EDIT_MASTER_TOPIC_LIST, &CQBKDoc::OnMasterTopicList, &CQBKDoc::IsJournalOpen},
         {ID_FILE_PRINT_JOURNAL, &CQBKDoc::OnPrintJournal, &CQBKDoc::IsJournalOpen},
+        {ID_PANES_REFRESH, &CQBKDoc::RefreshPanesKeepingPlace, &CQBKDoc::IsJournalOpen},
     };
     return map;
 }

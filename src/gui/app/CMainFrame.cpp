@@ -12,7 +12,9 @@
 #include "gui/platform/HelpWindow.h"
 #include "gui/platform/ProfileSettings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -45,6 +47,7 @@ const CommandMap<CMainFrame>& CMainFrame::commandMap() {
         {ID_VIEW_STATUS_BAR, &CMainFrame::OnToggleStatusBar, &CMainFrame::OnUpdateStatusBar},
         {ID_NEXT_PANE, &CMainFrame::OnNextPane, &CMainFrame::HasView},
         {ID_PREV_PANE, &CMainFrame::OnPreviousPane, &CMainFrame::HasView},
+        {ID_PANE_CONTEXT_MENU, &CMainFrame::OnPaneContextMenu, &CMainFrame::HasView},
         {ID_HELP_CONTENTS, &CMainFrame::OnHelpContents},
         {ID_HELP_SUPPORT, &CMainFrame::OnSupport},
         {ID_HELP_CHECK_FOR_UPDATES, &CMainFrame::OnCheckForUpdates},
@@ -62,6 +65,15 @@ void CMainFrame::SetView(CQBKView* view) {
     connect(view, &CQBKView::layoutChanged, m_actions, &CommandActions::refresh);
     connect(view, &CQBKView::activePaneChanged, m_actions, &CommandActions::refresh);
     connect(view, &CQBKView::contentsChanged, m_actions, &CommandActions::requestRefresh);
+}
+
+void CMainFrame::OnPaneContextMenu() {
+    // The pane opens its menu as it does for the keyboard's menu key.
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || !m_pView->isAncestorOf(focused))
+        return;
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), focused->mapToGlobal(QPoint()));
+    QApplication::sendEvent(focused, &event);
 }
 
 bool CMainFrame::RestoreWindowPlace() {

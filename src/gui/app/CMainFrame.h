@@ -51,6 +51,7 @@ private:
     void OnUpdateStatusBar(CommandUpdate& update);
     void OnNextPane();
     void OnPreviousPane();
+    void OnPaneContextMenu();
     bool HasView() const { return m_pView != nullptr; }
     void OnHelpContents();
     void OnSupport();

@@ -80,6 +80,8 @@ std::vector<MenuLine> menuBarTable() {
             "&Edit", "menuEdit",
             {
                 item(ID_EDIT_COMMENT, "Comment...", "actionEditComment"),
+                item(ID_ENTRY_CHANGE_DATE, "Change Entry &Date...\tCtrl+D",
+                     "actionChangeEntryDate"),
                 item(ID_EDIT_ENTRY_TOPICS, "&Entry Topics...", "actionEntryTopics"),
                 separator(),
                 item(ID_EDIT_MASTER_TOPIC_LIST, "Master &Topic List...", "actionMasterTopicList"),
@@ -195,15 +197,26 @@ QToolBar* MainMenus::buildToolBar(QMainWindow& window, CommandActions& actions) 
 }
 
 void MainMenus::addAccelerators(QMainWindow& window, CommandActions& actions) {
+    // The main window's keys; the entry editor has its own. A key whose command is disabled
+    // (Enter and F2 while the entry list is not active) goes on to the focused widget.
     const Accelerator table[] = {
         {ID_EDIT_COPY, {Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}, "acceleratorCopy"},
         {ID_EDIT_CUT, {Qt::CTRL | Qt::Key_X, Qt::SHIFT | Qt::Key_Delete}, "acceleratorCut"},
         {ID_EDIT_PASTE, {Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert}, "acceleratorPaste"},
         {ID_EDIT_UNDO, {Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace}, "acceleratorUndo"},
-        {ID_FILE_NEW, {Qt::CTRL | Qt::Key_N, {}}, "acceleratorNew"},
-        {ID_FILE_OPEN, {Qt::CTRL | Qt::Key_O, {}}, "acceleratorOpen"},
-        {ID_FILE_PRINT, {Qt::CTRL | Qt::Key_P, {}}, "acceleratorPrint"},
+        {ID_FILE_NEW_ENTRY, {Qt::CTRL | Qt::Key_N, {}}, "acceleratorNew"},
+        {ID_FILE_OPEN_JOURNAL, {Qt::CTRL | Qt::Key_O, {}}, "acceleratorOpen"},
+        {ID_FILE_PRINT_JOURNAL, {Qt::CTRL | Qt::Key_P, {}}, "acceleratorPrint"},
         {ID_FILE_SAVE, {Qt::CTRL | Qt::Key_S, {}}, "acceleratorSave"},
+        {ID_TOOLS_SEARCH, {Qt::CTRL | Qt::Key_F, {}}, "acceleratorSearch"},
+        {ID_APP_EXIT, {Qt::CTRL | Qt::Key_Q, {}}, "acceleratorExit"},
+        {ID_PANES_REFRESH, {QKeyCombination(Qt::Key_F5), {}}, "acceleratorRefresh"},
+        {ID_FILE_OPEN_ENTRY,
+         {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter)},
+         "acceleratorOpenEntry"},
+        {ID_EDIT_COMMENT, {QKeyCombination(Qt::Key_F2), {}}, "acceleratorComment"},
+        {ID_ENTRY_CHANGE_DATE, {Qt::CTRL | Qt::Key_D, {}}, "acceleratorChangeDate"},
+        {ID_PANE_CONTEXT_MENU, {Qt::SHIFT | Qt::Key_F10, {}}, "acceleratorContextMenu"},
         {ID_NEXT_PANE, {QKeyCombination(Qt::Key_F6), {}}, "acceleratorNextPane"},
         {ID_PREV_PANE, {Qt::SHIFT | Qt::Key_F6, {}}, "acceleratorPreviousPane"},
     };
@@ -214,7 +227,6 @@ void MainMenus::addAccelerators(QMainWindow& window, CommandActions& actions) {
         if (accelerator.keys[1] != QKeyCombination())
             keys.append(QKeySequence(accelerator.keys[1]));
         action->setShortcuts(keys);
-        // Inside the main window only; the entry editor has its own.
         action->setShortcutContext(Qt::WindowShortcut);
         window.addAction(action);
     }

@@ -4,6 +4,7 @@
 #include "core/browser/EntryCommentEdit.h"
 #include "core/browser/EntryListSort.h"
 #include "core/browser/EntryRows.h"
+#include "core/browser/ListingNames.h"
 #include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
@@ -16,8 +17,11 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QToolTip>
 #include <QTreeView>
 
 bool CEntryListView::HasOneSelected() const {
@@ -155,14 +159,17 @@ void CEntryListView::DropEntry(int dragged, const std::string& folderId) {
         return;
     }
     std::string folderName;
+    std::string folderPath;
     try {
         folderName = GetEntryFolderName(m_doc.Reader().Db(), folderId);
+        folderPath = ListingNames::Read(m_doc.Reader().Db()).FolderPath(folderId);
     } catch (const CppSQLite3Exception& e) {
         m_doc.ShowDatabaseError(e);
     }
     m_model->updateRow(row, [&](EntryRow& moved) {
         moved.folderId = folderId;
         moved.folderName = folderName;
+        moved.folderPath = folderPath;
     });
 }
 
@@ -194,6 +201,22 @@ bool CEntryListView::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_list->viewport())
         return false;
     switch (event->type()) {
+    case QEvent::ToolTip: {
+        // A cell's tooltip is its whole text, shown only where the cell cuts it short; the In
+        // Folder column's (the folder's path) always.
+        const QModelIndex index = m_list->indexAt(static_cast<QHelpEvent*>(event)->pos());
+        const bool path = m_model->inFolderShown() && index.column() == 2;
+        if (!index.isValid() || path)
+            return false;
+        // The style's text margins in an item view cell.
+        const int margin =
+            2 * (m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1);
+        const int room = m_list->visualRect(index).width() - margin;
+        const bool cut = m_list->fontMetrics().horizontalAdvance(index.data().toString()) > room;
+        if (!cut)
+            QToolTip::hideText();
+        return !cut;
+    }
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {

@@ -92,9 +92,18 @@ bool CFolderListView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == m_tree) {
-        if (event->type() == QEvent::KeyPress && m_drag->active() &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (m_drag->active() && key->key() == Qt::Key_Escape) {
             m_drag->cancel();
+            return true;
+        }
+        // Del deletes an empty folder as the menu does (never in a read-only journal); the rename
+        // editor is not the tree, so it keeps its own Del.
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier &&
+            !m_drag->active() && m_doc.CanWrite() && CanDeleteFolder()) {
+            OnDeleteFolder();
             return true;
         }
         return false;

@@ -67,9 +67,12 @@ int EntryListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant EntryListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid())
         return {};
     const EntryRow& row = m_rows[static_cast<std::size_t>(index.row())];
+    // The In Folder column names the last folder only; its tooltip tells the whole path.
+    if (role == Qt::ToolTipRole && m_inFolderShown && index.column() == 2)
+        return storedToText(row.folderPath);
     switch (index.column()) {
     case 0:
         return storedToText(row.timestamp.Format(m_format ? m_format() : std::string()));

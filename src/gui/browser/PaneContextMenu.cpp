@@ -1,5 +1,7 @@
 #include "gui/browser/PaneContextMenu.h"
 
+#include "gui/platform/CommandActions.h"
+
 #include <QApplication>
 
 PaneContextMenu::PaneContextMenu(QWidget* pane, CommandTarget& paneTarget, CommandTarget& document,
@@ -23,8 +25,10 @@ PaneContextMenu::PaneContextMenu(QWidget* pane, CommandTarget& paneTarget, Comma
 
 void PaneContextMenu::refreshStates() {
     for (QAction* action : actions()) {
-        if (!action->isSeparator())
-            action->setEnabled(m_route.state(action->data().toUInt()).enabled);
+        if (action->isSeparator())
+            continue;
+        const CommandId id = action->data().toUInt();
+        CommandActions::setEnabled(action, id, m_route.state(id).enabled);
     }
 }
 

@@ -36,15 +36,13 @@ QAction* CommandActions::add(CommandId id, const QString& text, const QString& o
 
 void CommandActions::bind(QAction* action, CommandId id) {
     action->setProperty(kCommandProperty, id);
-    action->setStatusTip(fromLatin(commandPrompt(id)));
     const std::string_view tooltip = commandTooltip(id);
     if (!tooltip.empty())
         action->setToolTip(fromLatin(tooltip));
     connect(action, &QAction::triggered, this, [this, action] { trigger(action); });
     connect(action, &QObject::destroyed, this, [this, action] { m_actions.removeAll(action); });
     m_actions.append(action);
-    const CommandState state = m_router.state(id);
-    action->setEnabled(state.enabled);
+    setEnabled(action, id, m_router.state(id).enabled);
 }
 
 void CommandActions::unbind(QAction* action) {
@@ -64,13 +62,19 @@ CommandId CommandActions::commandOf(const QAction* action) {
     return action->property(kCommandProperty).toUInt();
 }
 
+void CommandActions::setEnabled(QAction* action, CommandId id, bool enabled) {
+    action->setEnabled(enabled);
+    const QString why = enabled ? QString() : commandDisabledPrompt(id);
+    action->setStatusTip(why.isEmpty() ? fromLatin(commandPrompt(id)) : why);
+}
+
 void CommandActions::refresh() {
     // A copy: an update rule may end up adding or removing actions (the recent-file list).
     const QList<QAction*> actions = m_actions;
     for (QAction* action : actions) {
         const CommandState state = m_router.state(commandOf(action));
         if (action->isEnabled() != state.enabled)
-            action->setEnabled(state.enabled);
+            setEnabled(action, commandOf(action), state.enabled);
         if (action->isCheckable() && action->isChecked() != state.checked)
             action->setChecked(state.checked);
         if (state.text) {

@@ -34,6 +34,8 @@ public:
     // The first action bound to the id, or nullptr.
     QAction* action(CommandId id) const;
     static CommandId commandOf(const QAction* action);
+    // Gives the action the enabled state and the status tip that goes with it.
+    static void setEnabled(QAction* action, CommandId id, bool enabled);
 
     // Refreshes the state of every bound action from the router.
     void refresh();

@@ -1,8 +1,10 @@
 // The main window as a user meets it: its menus, toolbar, status bar and title, and which
 // commands are available with and without a journal and with each pane active.
+#include "core/platform/CommandIds.h"
 #include "core/session/CQBKDoc.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/browser/CQBKView.h"
+#include "gui/platform/CommandActions.h"
 #include "support/AppTest.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
@@ -92,24 +94,27 @@ TEST_F(MainFrameTest, StatusBarSaysReadyAndShowsTheHighlightedItemsPrompt) {
 }
 
 TEST_F(MainFrameTest, JournalCommandsNeedAnOpenJournalAndTheRestAreAlwaysThere) {
-    const QStringList always =
-        texts({"actionNewJournal", "actionOpenJournal", "actionPageSetup", "actionExit",
-               "actionViewPreview", "actionViewFolders", "actionViewTopics", "actionViewStatusBar",
-               "actionHelpContents", "actionSupport", "actionCheckForUpdates",
-               "actionConfigureUpdates", "actionWelcomeDialog", "actionAbout"});
+    const QStringList always = texts(
+        {"actionNewJournal", "actionOpenJournal", "actionPageSetup", "actionExit",
+         "acceleratorOpen", "acceleratorExit", "actionViewPreview", "actionViewFolders",
+         "actionViewTopics", "actionViewStatusBar", "actionHelpContents", "actionSupport",
+         "actionCheckForUpdates", "actionConfigureUpdates", "actionWelcomeDialog", "actionAbout"});
     const QStringList needJournal =
         texts({"actionNewEntry", "actionCloseJournal", "actionPrintJournal", "actionJournalOptions",
                "actionChangePassword", "actionMasterTopicList", "actionSearch", "toolNewEntry",
-               "toolPrint", "toolOptions", "toolSearch"});
+               "toolPrint", "toolOptions", "toolSearch", "acceleratorNew", "acceleratorPrint",
+               "acceleratorSearch", "acceleratorRefresh"});
     // Nothing on the route handles these in the main window.
-    const QStringList never =
-        texts({"acceleratorCopy", "acceleratorCut", "acceleratorPaste", "acceleratorUndo",
-               "acceleratorNew", "acceleratorOpen", "acceleratorPrint", "acceleratorSave"});
+    const QStringList never = texts({"acceleratorCopy", "acceleratorCut", "acceleratorPaste",
+                                     "acceleratorUndo", "acceleratorSave"});
     m_app.reset();
     start(quietStart(), true);
     for (const QString& name : always + needJournal + never)
         EXPECT_EQ(enabled(&frame(), name), always.contains(name))
             << "no journal: " << name.toStdString();
+    // A disabled Delete Folder says why.
+    EXPECT_EQ(action(&frame(), QStringLiteral("actionDeleteFolder"))->statusTip(),
+              QStringLiteral("Only an empty folder without subfolders can be deleted."));
     // The empty recent list shows its placeholder, disabled.
     EXPECT_FALSE(enabled(&frame(), QStringLiteral("actionRecentFile1")));
 
@@ -138,6 +143,32 @@ TEST_F(MainFrameTest, TitleStaysQuillbookAndCtrlSNeverTouchesTheJournal) {
     EXPECT_EQ(fileBytes(journal.path()), before);
     EXPECT_TRUE(m_app->Document().IsJournalOpen());
     EXPECT_EQ(frame().windowTitle(), QStringLiteral("Quillbook"));
+}
+
+// Each key of the main window reaches its command along the route (here the active pane's).
+TEST_F(MainFrameTest, KeysReachTheirCommands) {
+    const QStringList keys =
+        QStringLiteral("Ctrl+N Ctrl+O Ctrl+F Ctrl+P Ctrl+Q F5 Return Enter F2 Ctrl+D Shift+F10")
+            .split(u' ');
+    const CommandId commands[] = {ID_FILE_NEW_ENTRY,     ID_FILE_OPEN_JOURNAL, ID_TOOLS_SEARCH,
+                                  ID_FILE_PRINT_JOURNAL, ID_APP_EXIT,          ID_PANES_REFRESH,
+                                  ID_FILE_OPEN_ENTRY,    ID_FILE_OPEN_ENTRY,   ID_EDIT_COMMENT,
+                                  ID_ENTRY_CHANGE_DATE,  ID_PANE_CONTEXT_MENU};
+    TestJournal journal;
+    ASSERT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
+    frame().show();
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    pane(Pane::EntryList).handled.insert(std::begin(commands), std::end(commands));
+    frame().View()->ActivatePane(Pane::EntryList);
+    frame().Actions().refresh();
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        pane(Pane::EntryList).ran.clear();
+        const QKeyCombination key = QKeySequence(keys[i])[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        EXPECT_EQ(pane(Pane::EntryList).ran, std::vector<CommandId>{commands[i]}) << i;
+    }
+    EXPECT_TRUE(enabled(&frame(), QStringLiteral("actionChangeEntryDate"))); // in the Edit menu
 }
 
 // Exit and the window's close box: the journal is closed, the panes told once (the close
