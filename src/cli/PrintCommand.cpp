@@ -74,5 +74,5 @@ int runPrint(const CommandLine& line) {
     }
     std::printf("Printed %zu %s on %d %s.\n", printed, printed == 1 ? "entry" : "entries", pages,
                 pages == 1 ? "page" : "pages");
-    return reportProblems(session.label(), reader.problems());
+    return reportProblems(session.label(), problems);
 }
