@@ -60,6 +60,12 @@ bool CQBKDoc::ReportFileGone(const CppSQLite3Exception& e) {
 
 bool CQBKDoc::OfferSaveAs(JournalFileIdentity::Fate fate) {
     m_toldFate = fate;
+    // Renamed, its new name known: going on there writes nothing new, so Yes is the default.
+    if (const std::string renamed = m_fileIdentity.NewPath();
+        fate == JournalFileIdentity::Fate::Moved && !renamed.empty() &&
+        m_ui.messageBox({JournalFileMessages::OfferContinueAt(renamed), MessageButtons::YesNo,
+                         MessageIcon::Question, MessageAnswer::Yes}) == MessageAnswer::Yes)
+        return SaveJournalAs(renamed);
     if (m_ui.messageBox({JournalFileMessages::OfferSaveAs(fate), MessageButtons::YesNo,
                          MessageIcon::Exclamation, MessageAnswer::No}) != MessageAnswer::Yes)
         return false;

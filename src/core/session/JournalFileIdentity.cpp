@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -29,16 +30,35 @@ JournalFileIdentity::Fate JournalFileIdentity::Now() const {
 }
 
 bool JournalFileIdentity::StillLinked() const {
-    // The open connection keeps a descriptor on the file; its link count says whether any
-    // name is left. Without /proc nothing is known, and a gone name reads as deleted.
+    struct stat info {};
+    const std::string link = OpenDescriptor();
+    return !link.empty() && ::stat(link.c_str(), &info) == 0 && info.st_nlink > 0;
+}
+
+std::string JournalFileIdentity::NewPath() const {
+    const std::string link = OpenDescriptor();
+    if (link.empty())
+        return {};
+    std::string target(4096, '\0');
+    const ssize_t length = ::readlink(link.c_str(), target.data(), target.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+        return {};
+    target.resize(static_cast<std::size_t>(length));
+    // The kernel's name for an unlinked file ends in " (deleted)", which names nothing.
+    return target != m_path && IsRecordedFile(target) ? target : std::string();
+}
+
+std::string JournalFileIdentity::OpenDescriptor() const {
+    // The open connection keeps a descriptor on the file. Without /proc nothing is known, and
+    // a gone name reads as deleted.
     const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir("/proc/self/fd"), ::closedir);
     if (!folder)
-        return false;
+        return {};
     while (const dirent* item = ::readdir(folder.get())) {
         struct stat info {};
         const std::string link = std::string("/proc/self/fd/") + item->d_name;
         if (::stat(link.c_str(), &info) == 0 && info.st_dev == m_device && info.st_ino == m_inode)
-            return info.st_nlink > 0;
+            return link;
     }
-    return false;
+    return {};
 }

@@ -17,11 +17,16 @@ public:
     Fate Now() const;
     // Whether path names the recorded file itself (a rename found by the user).
     bool IsRecordedFile(const std::string& path) const;
+    // The name the recorded file has now when it was renamed (or moved on its file system);
+    // empty when it has none or it cannot be known.
+    std::string NewPath() const;
 
 private:
     // Whether the recorded file still has a name somewhere: a file the program keeps open is
     // found among its open descriptors, with its link count.
     bool StillLinked() const;
+    // The descriptor link (/proc/self/fd/N) of the recorded file; empty when none is found.
+    std::string OpenDescriptor() const;
 
     std::string m_path;
     dev_t m_device = 0;

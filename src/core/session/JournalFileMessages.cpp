@@ -45,6 +45,12 @@ std::string ChangeNotSaved(JournalFileIdentity::Fate fate) {
     return WhatHappened(fate) + textToStored(tr("\nThe change was not saved."));
 }
 
+std::string OfferContinueAt(const std::string& newPath) {
+    return textToStored(tr("The journal file was moved or renamed to %1 while it was open.\n\n"
+                           "Go on working with it there?")
+                            .arg(fileName(newPath)));
+}
+
 std::string TargetExists(const std::string& path) {
     return textToStored(tr("%1 exists already. A journal is saved as a new file only: choose "
                            "another name.")

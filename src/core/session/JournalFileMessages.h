@@ -14,6 +14,8 @@ std::string WhatHappened(JournalFileIdentity::Fate fate);
 std::string OfferSaveAs(JournalFileIdentity::Fate fate);
 // The sentence above for a change that failed after the offer was declined.
 std::string ChangeNotSaved(JournalFileIdentity::Fate fate);
+// A file renamed (or moved on its file system) whose new name is known: go on there?
+std::string OfferContinueAt(const std::string& newPath);
 std::string TargetExists(const std::string& path);
 std::string SaveAsFailed(const std::string& path, const std::string& reason);
 // The folder picker's prompt when the entry's folder was deleted meanwhile.

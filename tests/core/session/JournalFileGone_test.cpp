@@ -26,6 +26,8 @@ protected:
         saveNewEntry(kText);
     }
     void offer(Fate fate, MessageAnswer answer) {
+        if (fate == Fate::Moved) // first asked whether to go on at the new name
+            ui.answerMessage(JournalFileMessages::OfferContinueAt(moved()), MessageAnswer::No);
         ui.answerMessage(JournalFileMessages::OfferSaveAs(fate), answer);
     }
     void saveAs(const std::string& target) {
@@ -40,7 +42,7 @@ protected:
         if (fate == Fate::Replaced)
             fs::copy_file(moved(), path);
     }
-    std::string moved() const { return path + ".moved"; }
+    std::string moved() const { return fs::weakly_canonical(path).string() + ".moved"; }
     std::size_t rows(const std::string& file, const char* table) {
         return rawQuery(file, std::string("SELECT * FROM ") + table).size();
     }
@@ -109,6 +111,15 @@ TEST_F(JournalFileGone, TheRenamedFileChosenInSaveAsIsTakenUpWithoutACopy) {
     EXPECT_EQ(doc.Path(), renamed);
     EXPECT_NE(saveNewEntry(kTyped), "{new_entry}");
     EXPECT_EQ(rows(renamed, "Entry"), 2u);
+}
+
+TEST_F(JournalFileGone, ARenamedFileIsFollowedToItsNewName) {
+    befall(Fate::Moved);
+    ui.answerMessage(JournalFileMessages::OfferContinueAt(moved()), MessageAnswer::Yes);
+    ASSERT_TRUE(doc.CheckJournalFile());
+    EXPECT_EQ(doc.Path(), moved());
+    EXPECT_NE(saveNewEntry(kTyped), "{new_entry}");
+    EXPECT_EQ(rows(moved(), "Entry"), 2u);
 }
 
 TEST_F(JournalFileGone, ANewEntryWhoseFolderWasDeletedElsewhereAsksWhereToFileIt) {
