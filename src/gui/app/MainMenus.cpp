@@ -67,7 +67,7 @@ std::vector<MenuLine> menuBarTable() {
                     separator(),
                     item(ID_FILE_EXPORT_JOURNAL, "Expor&t Journal...", "actionExportJournal"),
                     item(ID_FILE_BACKUP_JOURNAL, "&Back Up Journal...", "actionBackupJournal"),
-                    item(ID_FILE_RESCUE_JOURNAL, "Rescue Journal...", "actionRescueJournal"),
+                    item(ID_FILE_RESCUE_JOURNAL, "R&escue Journal...", "actionRescueJournal"),
                     separator(),
                     item(ID_FILE_JOURNAL_OPTIONS, "Journal Options...", "actionJournalOptions"),
                     item(ID_FILE_CHANGE_PASSWORD, "Change Password...", "actionChangePassword"),
