@@ -45,9 +45,10 @@ QStringList AutoBackup::ExistingCopies(const QString& folder, const QString& jou
     return copies;
 }
 
-AutoBackupResult AutoBackup::Run(const AutoBackupSettings& settings, const QString& journalPath,
+AutoBackupResult AutoBackup::Run(const AutoBackupSettings& settings, const std::string& journalFile,
                                  const QDateTime& when, const BackupProgress& progress) {
     AutoBackupResult result;
+    const QString journalPath = QFile::decodeName(journalFile.c_str()); // for the copy's name
     if (!settings.enabled)
         return result;
     if (settings.folder.isEmpty()) {
@@ -64,8 +65,7 @@ AutoBackupResult AutoBackup::Run(const AutoBackupSettings& settings, const QStri
         copy = folder.filePath(CopyName(journalPath, when).chopped(4) +
                                QStringLiteral(" (%1).qbk").arg(n));
     const BackupResult backup =
-        BackupJournal(QFile::encodeName(journalPath).toStdString(),
-                      QFile::encodeName(copy).toStdString(), false, progress);
+        BackupJournal(journalFile, QFile::encodeName(copy).toStdString(), false, progress);
     if (!backup.ok) {
         if (!backup.cancelled)
             result.message = backup.message;

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 // Automatic backups when a journal is opened: a copy in the chosen folder named after the
 // journal and the moment ("Diary 2026-12-06 143005.qbk"), keeping the newest copies of that
 // journal and removing older ones. Off until the user turns it on.
@@ -32,7 +34,9 @@ public:
 
     // Makes the copy and removes the oldest beyond settings.keep. Never throws; a failure is
     // only told in the result, so opening goes on. A cancelled copy is no failure: no message.
-    static AutoBackupResult Run(const AutoBackupSettings& settings, const QString& journalPath,
+    // journalFile is the path's own bytes: a folder name that is not UTF-8 does not survive a
+    // trip through QString.
+    static AutoBackupResult Run(const AutoBackupSettings& settings, const std::string& journalFile,
                                 const QDateTime& when = QDateTime::currentDateTime(),
                                 const BackupProgress& progress = {});
 };

@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -97,9 +98,11 @@ QString quickCheck(sqlite3* db) {
 BackupResult BackupJournal(const std::string& source, const std::string& target, bool overwrite,
                            const BackupProgress& progress) {
     BackupResult result;
-    const QString sourceName = QString::fromStdString(source);
-    const QString targetName = QString::fromStdString(target);
-    if (!QFileInfo::exists(sourceName)) {
+    // Paths are the file system's bytes; the QString forms are for messages and the rule.
+    const QString sourceName = QFile::decodeName(source.c_str());
+    const QString targetName = QFile::decodeName(target.c_str());
+    struct stat sourceInfo {};
+    if (::stat(source.c_str(), &sourceInfo) != 0) {
         result.message = QStringLiteral("%1 does not exist").arg(sourceName);
         return result;
     }
@@ -136,7 +139,7 @@ BackupResult BackupJournal(const std::string& source, const std::string& target,
         return result;
     }
     // The copy gets the journal's own permissions.
-    QFile::setPermissions(targetName, QFile::permissions(sourceName));
+    ::chmod(target.c_str(), sourceInfo.st_mode & 07777);
     result.ok = true;
     return result;
 }

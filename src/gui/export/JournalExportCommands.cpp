@@ -134,9 +134,8 @@ void AutoBackupOnOpen(const std::string& path, QWidget* parent) {
                         {text("Automatic Backup"), text("Copying the journal..."),
                          QStringLiteral("backupProgress")},
                         [&](BackgroundWork::Progress& progress) {
-                            result =
-                                AutoBackup::Run(settings, QFile::decodeName(path.c_str()),
-                                                QDateTime::currentDateTime(), toldTo(progress));
+                            result = AutoBackup::Run(settings, path, QDateTime::currentDateTime(),
+                                                     toldTo(progress));
                         });
     if (!result.message.isEmpty())
         QMessageBox::warning(parent, QStringLiteral("Automatic Backup"),

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <csignal>
 #include <fstream>
 #include <sys/wait.h>
@@ -99,7 +101,7 @@ TEST(AutoBackupTest, KeepsTheNewestCopiesOfThisJournalOnly) {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("backups"));
     AutoBackupSettings settings{true, folder, 2};
-    const QString source = QString::fromStdString(journal.path());
+    const std::string source = journal.path();
     // Another journal's copy in the same folder is never touched.
     QDir().mkpath(folder);
     ASSERT_TRUE(QFile(QDir(folder).filePath(QStringLiteral("other 2020-01-01 000000.qbk")))
@@ -121,6 +123,13 @@ TEST(AutoBackupTest, KeepsTheNewestCopiesOfThisJournalOnly) {
     settings.enabled = false;
     EXPECT_FALSE(AutoBackup::Run(settings, source).made);
     EXPECT_TRUE(AutoBackup::Run(settings, source).message.isEmpty());
+    // A journal under a folder whose name is not UTF-8 is read from its own path.
+    const std::string odd = QFile::encodeName(dir.path()).toStdString() + "/\xff\xfe";
+    std::filesystem::create_directory(odd);
+    std::filesystem::copy_file(source, odd + "/test.qbk");
+    settings.enabled = true;
+    const AutoBackupResult oddCopy = AutoBackup::Run(settings, odd + "/test.qbk");
+    EXPECT_TRUE(oddCopy.made) << oddCopy.message.toStdString();
     settings = {true, QStringLiteral("/proc/no-such-folder"), 2};
     const AutoBackupResult failed = AutoBackup::Run(settings, source);
     EXPECT_FALSE(failed.made);
