@@ -143,6 +143,11 @@ std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc, ReadProblems* problems)
                                 problems);
 }
 
+std::vector<EntryRow> LoadShownEntryRows(CQBKDoc& doc, const EntryFilter& filter) {
+    ReadProblems skipped; // the damage was told when the journal opened
+    return LoadEntryRows(doc.Reader(), filter, doc.IsDamaged() ? &skipped : nullptr);
+}
+
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId) {
     SqlQuery query = TopicLinks(db).NamesOf(entryId);
     std::string names;

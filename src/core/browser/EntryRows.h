@@ -45,6 +45,10 @@ void AppendSearchResultRows(const JournalReader& reader, std::vector<EntryRow>& 
 // reading only the ones it kept (CQBKDoc::SearchHits).
 std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc, ReadProblems* problems = nullptr);
 
+// What the entry list shows: a damaged journal lists what can still be read (topics that
+// cannot be read left out), where any other failure is thrown as LoadEntryRows throws it.
+std::vector<EntryRow> LoadShownEntryRows(CQBKDoc& doc, const EntryFilter& filter);
+
 // Names of an entry's topics joined by ", " in table order; empty when it carries none.
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId);
 

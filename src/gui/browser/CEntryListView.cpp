@@ -127,7 +127,7 @@ void CEntryListView::LoadEntries() {
     if (filter.topicPaneShown && m_topics)
         filter.selectedTopicIds = m_topics->GetSelectedTopicIds();
     try {
-        m_model->setRows(LoadEntryRows(m_doc.Reader(), filter));
+        m_model->setRows(LoadShownEntryRows(m_doc, filter));
     } catch (const CppSQLite3Exception& e) {
         m_doc.ShowDatabaseError(e);
         return;

@@ -1,6 +1,7 @@
 // A damaged journal (a page zeroed, the file cut short) opens for reading only and says why: the
 // commands that write are disabled, a write that gets past them is refused in words, and the
 // file keeps every byte.
+#include "core/browser/EntryRows.h"
 #include "core/platform/CommandRouter.h"
 #include "core/store/DamageMessages.h"
 #include "support/PageDamage.h"
@@ -24,8 +25,11 @@ TEST_F(DamagedJournal, OpensForReadingOnlyAndRefusesEveryWrite) {
     doc.CloseJournal();
     const std::string pristine = fileBytes(path);
     const long leaf = *entryPages(path).at(last).rbegin();
+    const long links = std::stol(rawValue(path, "SELECT rootpage FROM sqlite_master "
+                                                "WHERE name = 'Entry2Topic'"));
     const std::function<void()> damages[] = {
         [&] { damagePage(path, leaf); },
+        [&] { damagePage(path, links); }, // the entries list as ever, without topics
         [&] { std::filesystem::resize_file(path, pristine.size() / 2); },
     };
     CommandRouter router;
@@ -39,6 +43,9 @@ TEST_F(DamagedJournal, OpensForReadingOnlyAndRefusesEveryWrite) {
         ASSERT_EQ(doc.OpenJournal(path), CQBKDoc::OpenResult::Ok);
         EXPECT_TRUE(doc.IsDamaged() && doc.IsReadOnly());
         EXPECT_EQ(doc.ReadOnlyIndicator(), DamageMessages::ReadOnlyIndicator(true));
+        if (&damage == &damages[1]) {
+            EXPECT_EQ(LoadShownEntryRows(doc, EntryFilter{}).size(), 60u);
+        }
 
         for (const CommandId command : {ID_FILE_NEW_ENTRY, ID_FILE_NEW_FOLDER, ID_TOPIC_NEW,
                                         ID_FILE_JOURNAL_OPTIONS, ID_FILE_CHANGE_PASSWORD}) {
