@@ -10,7 +10,13 @@ TEST(CliRescue, SavesWhatCanBeReadAndNeverWritesTheJournal) {
                  "INSERT INTO Entry SELECT '{E' || i || '}', TimeStamp, FolderID, SearchTarget, "
                  "Comment, UserComment, EntryText FROM Entry, n WHERE EntryID = '" +
                  first + "'");
+    journal.exec("INSERT INTO Topic VALUES ('{T}', 'birds')");
+    journal.exec("INSERT INTO Entry2Topic VALUES ('{E1}', '{T}')");
     damagePage(journal.path(), *entryPages(journal.path()).at("{E60}").rbegin());
+    // The topic lost too: its link goes with it, so the rescued journal checks sound.
+    damagePage(journal.path(), std::stol(rawValue(journal.path(), "SELECT rootpage FROM "
+                                                                  "sqlite_master WHERE name = "
+                                                                  "'Topic'")));
     const std::string before = fileBytes(journal.path());
 
     const std::string out = journal.path("rescued.qbk");
@@ -20,6 +26,7 @@ TEST(CliRescue, SavesWhatCanBeReadAndNeverWritesTheJournal) {
     EXPECT_TRUE(saved > 60 && saved < 121) << saved;
     EXPECT_THAT(result.out,
                 testing::HasSubstr("Entries: " + std::to_string(saved) + " saved, up to "));
+    EXPECT_THAT(result.out, testing::HasSubstr("as their topics were lost: 1"));
     EXPECT_EQ(runQbk({"check", out}).exitCode, 0);
 
     EXPECT_THAT(journal.run("rescue", {out}), ExitsWith(2, "already exists"));

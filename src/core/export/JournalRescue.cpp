@@ -97,6 +97,8 @@ public:
                 return targetError();
         }
         findMissingEntries();
+        if (!mendLosses())
+            return targetError();
         if (sqlite3_exec(m_target, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
             return targetError();
         return {};
@@ -235,6 +237,38 @@ private:
                       "ORDER BY EntryID");
         while (missing && sqlite3_step(missing.get()) == SQLITE_ROW)
             m_result.linkedEntriesMissing.push_back(textColumn(missing.get(), 0));
+    }
+
+    bool lost(const char* name) const {
+        for (const RescuedTable& table : m_result.tables)
+            if (table.name == name && table.lostAny())
+                return true;
+        return false;
+    }
+
+    // Runs a mending statement; the rows it changed are added to count. False when it failed.
+    bool mend(const char* sql, int& count) {
+        if (sqlite3_exec(m_target, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+            return false;
+        count += sqlite3_changes(m_target);
+        return true;
+    }
+
+    // Only what the lost rows leave pointing at nothing; a sound table's rows are kept as read.
+    bool mendLosses() {
+        if (lost("Topic") &&
+            !mend("DELETE FROM Entry2Topic WHERE TopicID IS NULL OR TopicID NOT IN (SELECT "
+                  "TopicID FROM Topic WHERE TopicID NOT NULL)",
+                  m_result.linksDropped))
+            return false;
+        if (!lost("Folder"))
+            return true;
+        return mend("UPDATE Folder SET ParentID = '{Root}' WHERE ParentID <> '{Root}' AND "
+                    "ParentID NOT IN (SELECT FolderID FROM Folder WHERE FolderID NOT NULL)",
+                    m_result.refiled) &&
+               mend("UPDATE Entry SET FolderID = '{Root}' WHERE FolderID <> '{Root}' AND "
+                    "FolderID NOT IN (SELECT FolderID FROM Folder WHERE FolderID NOT NULL)",
+                    m_result.refiled);
     }
 
     sqlite3* m_source;

@@ -30,6 +30,10 @@ struct RescueResult {
     // deleted before the damage (their links are left behind).
     std::vector<std::string> linkedEntriesMissing;
     bool settingsSaved = false;
+    // With topics or folders lost, what pointed at them is mended so the journal checks sound:
+    // links to a lost topic dropped, folders and entries filed in a lost folder moved to the top.
+    int linksDropped = 0;
+    int refiled = 0;
 
     bool lostAny() const;
 };

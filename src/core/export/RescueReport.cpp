@@ -61,6 +61,11 @@ QString RescueReport(const RescueResult& result) {
         lines << tr("Entries that topic links name but that were not saved (lost with the "
                     "damaged pages, or deleted earlier): %1")
                      .arg(idList(result.linkedEntriesMissing));
+    if (result.linksDropped > 0)
+        lines << tr("Topic links dropped, as their topics were lost: %1").arg(result.linksDropped);
+    if (result.refiled > 0)
+        lines << tr("Folders and entries moved to the top, as their folders were lost: %1")
+                     .arg(result.refiled);
     if (!result.settingsSaved)
         lines << tr("The settings row could not be read, so the rescued file cannot be opened "
                     "as a journal.");
