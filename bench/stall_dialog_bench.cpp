@@ -91,7 +91,8 @@ void BM_FirstSearchFromTheDialog(benchmark::State& state) {
         auto* dialog = new CSearchDlg(session.doc, session.ui, nullptr);
         dialog->show();
         QCoreApplication::processEvents();
-        findControl<QLineEdit>(dialog, CSearchDlg::kFindTextId)->setText(QString::fromLatin1(kFindText));
+        findControl<QLineEdit>(dialog, CSearchDlg::kFindTextId)
+            ->setText(QString::fromLatin1(kFindText));
         QEventLoop ended;
         QObject::connect(dialog, &CSearchDlg::SearchEnded, &ended, &QEventLoop::quit);
         state.ResumeTiming();

@@ -25,7 +25,7 @@ QString hexDigest(const std::string& text) {
 
 RecoveryFolder::RecoveryFolder() {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification: a relative path there is to be ignored.
+    // XDG base directories: a relative path there is to be ignored.
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
     m_path = state + QStringLiteral("/Quillbook/recovery");
