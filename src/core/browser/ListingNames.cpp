@@ -43,6 +43,12 @@ ListingNames ListingNames::Read(SqlDatabase& db) {
     return names;
 }
 
+ListingNames ListingNames::ReadFolderNames(SqlDatabase& db) {
+    ListingNames names;
+    names.ReadFolders(db);
+    return names;
+}
+
 std::unordered_map<std::string, std::vector<std::string>>
 ListingNames::TopicNamesByEntry(SqlDatabase& db) {
     std::unordered_map<std::string, std::vector<std::string>> names;

@@ -15,6 +15,8 @@ public:
     // Same, for a reader that goes on without topics: topic links that cannot be read, or that
     // name no entry or topic, are described in problem (left empty when all is well).
     static ListingNames Read(SqlDatabase& db, std::string& problem);
+    // Only the folders (names and tree), for one folder's name or path: no topic is read.
+    static ListingNames ReadFolderNames(SqlDatabase& db);
 
     // The names of each entry's topics, in the order TopicsText joins them.
     static std::unordered_map<std::string, std::vector<std::string>>

@@ -3,7 +3,6 @@
 #include "core/export/SafeFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <sqlite3.h>
 

@@ -161,8 +161,10 @@ void CEntryListView::DropEntry(int dragged, const std::string& folderId) {
     std::string folderName;
     std::string folderPath;
     try {
-        folderName = GetEntryFolderName(m_doc.Reader().Db(), folderId);
-        folderPath = ListingNames::Read(m_doc.Reader().Db()).FolderPath(folderId);
+        // The folders alone: the topics of every entry are not needed for one row.
+        const ListingNames folders = ListingNames::ReadFolderNames(m_doc.Reader().Db());
+        folderName = folders.FolderName(folderId);
+        folderPath = folders.FolderPath(folderId);
     } catch (const CppSQLite3Exception& e) {
         m_doc.ShowDatabaseError(e);
     }
