@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
+  libyaml-cpp-dev libcmark-dev rednotebook
   libsqlite3-dev sqlite3
   libhunspell-dev hunspell-en-us
   libgtest-dev libgmock-dev libbenchmark-dev
