@@ -1,7 +1,7 @@
 # Writes a gzipped man page from a template and the program's own --help, so the page always
 # lists the options and commands the program really has.
 #   cmake -DPROGRAM=<exe> -DTEMPLATE=<x.1.in> -DOUTPUT=<x.1.gz> -DVERSION=<v> -P QuillbookManPage.cmake
-# @HELP@ becomes "PROGRAM --help"; @COMMANDS@ becomes one subsection per command listed under
+# @HELP@ becomes "PROGRAM --help" as filled roff; @COMMANDS@ becomes one subsection per command listed under
 # "Commands:" in that help, with "PROGRAM COMMAND --help".
 
 function(roff_escape text out)
@@ -22,8 +22,51 @@ function(help_of out)
   set(${out} "${help}" PARENT_SCOPE)
 endfunction()
 
+# Turns a --help text into roff that man fills to the reader's width: plain lines become
+# filled paragraphs, "  TERM  description" lines (options, commands, files) become tagged
+# paragraphs whose deeper-indented continuation lines join the description, and a blank line
+# starts a new paragraph.
+function(help_to_roff text out)
+  # List separators and brackets would be read by CMake's list handling: hide them.
+  string(REPLACE ";" "@SEMI@" text "${text}")
+  string(REPLACE "[" "@OPEN@" text "${text}")
+  string(REPLACE "]" "@CLOSE@" text "${text}")
+  string(REGEX REPLACE "\n+$" "" text "${text}")
+  string(REPLACE "\n" ";" lines "${text}")
+  set(roff "")
+  set(state NONE) # NONE, PARA (filled text) or ITEM (a tagged paragraph)
+  foreach(line IN LISTS lines)
+    if(line STREQUAL "")
+      set(state NONE)
+      continue()
+    endif()
+    if(line MATCHES "^   +([^ ].*)$" AND state STREQUAL "ITEM")
+      roff_escape("${CMAKE_MATCH_1}" part)
+      string(APPEND roff "${part}\n")
+    elseif(line MATCHES "^  ([^ ]([^ ]| [^ ])*)  +([^ ].*)$")
+      roff_escape("${CMAKE_MATCH_1}" term)
+      roff_escape("${CMAKE_MATCH_3}" part)
+      string(APPEND roff ".TP\n\\fB${term}\\fR\n${part}\n")
+      set(state ITEM)
+    else()
+      string(REGEX REPLACE "^ +" "" line "${line}")
+      roff_escape("${line}" part)
+      if(NOT state STREQUAL "PARA")
+        string(APPEND roff ".PP\n")
+      endif()
+      string(APPEND roff "${part}\n")
+      set(state PARA)
+    endif()
+  endforeach()
+  string(REPLACE "@SEMI@" ";" roff "${roff}")
+  string(REPLACE "@OPEN@" "[" roff "${roff}")
+  string(REPLACE "@CLOSE@" "]" roff "${roff}")
+  string(REGEX REPLACE "\n+$" "" roff "${roff}")
+  set(${out} "${roff}" PARENT_SCOPE)
+endfunction()
+
 help_of(help)
-roff_escape("${help}" HELP)
+help_to_roff("${help}" HELP)
 
 set(COMMANDS "")
 string(FIND "${help}" "\nCommands:\n" start)
@@ -37,8 +80,8 @@ if(start GREATER -1)
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^\n?  ([a-z][a-z0-9-]*) .*$" "\\1" name "${line}")
     help_of(command_help "${name}")
-    roff_escape("${command_help}" command_help)
-    string(APPEND COMMANDS ".SS ${name}\n.nf\n${command_help}\n.fi\n")
+    help_to_roff("${command_help}" command_help)
+    string(APPEND COMMANDS ".SS ${name}\n${command_help}\n")
   endforeach()
 endif()
 

@@ -67,7 +67,8 @@ check_install() {
   desktop-file-validate "$root/share/applications/quillbook.desktop" || fail "desktop-file-validate"
   grep -qx 'MimeType=application/x-quillbook-journal;' "$root/share/applications/quillbook.desktop" ||
     fail "the desktop entry does not name the journal type"
-  appstreamcli validate --no-net "$root/share/metainfo/com.orrinvale.quillbook.metainfo.xml" ||
+  appstreamcli validate --no-net --pedantic \
+    "$root/share/metainfo/com.orrinvale.quillbook.metainfo.xml" ||
     fail "appstreamcli validate"
   grep -q "<release version=\"$(project_version)\"" \
     "$root/share/metainfo/com.orrinvale.quillbook.metainfo.xml" ||
@@ -81,6 +82,14 @@ check_install() {
       warnings=$(zcat "$page" | groff -man -Tutf8 -ww -z 2>&1)
       [ -z "$warnings" ] || fail "groff warns on $program.1: $warnings"
       zcat "$page" | groff -man -Tutf8 2>/dev/null | col -bx >"$work/$program.txt"
+      # As "MANWIDTH=80 man" lays it out: nothing may run past the 80th column.
+      zcat "$page" | groff -man -Tutf8 -rLL=80n 2>/dev/null | col -bx |
+        awk -v p="$program" 'length($0) > 80 { print p ".1: " length($0) " columns: " $0 }' \
+          >"$work/wide"
+      [ ! -s "$work/wide" ] || fail "$(cat "$work/wide")"
+      for section in "EXIT STATUS" EXAMPLES FILES ENVIRONMENT; do
+        grep -q "^$section\$" "$work/$program.txt" || fail "$program.1 has no $section section"
+      done
     else
       zcat "$page" >"$work/$program.txt"
     fi
