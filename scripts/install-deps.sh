@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
-# Installs every Debian package Quillbook needs to build, test and run.
+# Installs the Debian packages Quillbook needs: all of them (build, run and test), or with
+# --build only those that building the programs and the package needs.
 # Does nothing when all of them are already present.
 set -euo pipefail
 
-packages=(
-  cmake g++ make pkg-config
+# What building the programs and their Debian package needs.
+build_packages=(
+  cmake g++ make pkg-config dpkg-dev file
   qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
-  libyaml-cpp-dev libcmark-dev rednotebook
-  libsqlite3-dev sqlite3
-  libhunspell-dev hunspell-en-us
+  libyaml-cpp-dev libcmark-dev libsqlite3-dev libhunspell-dev
+)
+# What the tests, benchmarks, sanitizer and fuzz builds and the package checks need besides.
+test_packages=(
+  sqlite3 hunspell-en-us
   libgtest-dev libgmock-dev libbenchmark-dev
-  libssl-dev poppler-utils unzip
+  libssl-dev poppler-utils unzip rednotebook
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream shared-mime-info
-  dpkg-dev lintian libglib2.0-bin file groff-base bsdextrautils librsvg2-bin
+  lintian libglib2.0-bin groff-base bsdextrautils librsvg2-bin
 )
+
+packages=("${build_packages[@]}")
+if [ "${1:-}" != "--build" ]; then
+  packages+=("${test_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Builds the Debian package of Quillbook with CPack in build-package/ (a release build of the
-# two programs only) and says how to install it.
+# two programs only, with the distribution's hardening and every warning an error) and says how
+# to install it. It installs only what building needs, not the test tools; on two cores the
+# whole run takes about 15 minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+start=$(date +%s)
+bash scripts/install-deps.sh --build
 
-cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUILLBOOK_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUILLBOOK_WERROR=ON \
+  -DQUILLBOOK_BUILD_TESTS=OFF -DQUILLBOOK_BUILD_BENCH=OFF >/dev/null
 cmake --build build-package -j"$(nproc)" \
   --target quillbook qbk quillbook_man_pages quillbook_changelog
 (cd build-package && cpack -G DEB >/dev/null)
 deb=$(ls build-package/quillbook_*.deb)
-echo "Built $deb"
+echo "Built $deb in $(( ($(date +%s) - start) / 60 )) min $(( ($(date +%s) - start) % 60 )) s"
 echo "Install it with:  sudo apt install ./$deb"
