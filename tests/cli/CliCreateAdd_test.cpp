@@ -110,4 +110,12 @@ TEST_F(CliAdd, RefusedInputAddsNothing) {
     EXPECT_EQ(journal.run("add", {"--allow-empty"}, "").exitCode, 0);
 }
 
+TEST_F(CliAdd, OneCtrlDOnATerminalEndsTheText) {
+    QbkRunLimits terminal;
+    terminal.typedOnTerminal = true;
+    const QbkResult typed = journal.run("add", {}, "Typed by hand\n\x04", terminal);
+    ASSERT_EQ(typed.exitCode, 0) << typed.err; // -1: it waited for a second Ctrl-D
+    EXPECT_EQ(show(linesOf(typed.out).at(0), ""), "Typed by hand\n");
+}
+
 } // namespace

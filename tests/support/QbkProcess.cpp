@@ -7,6 +7,8 @@
 
 #include <csignal>
 
+#include <pty.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -17,8 +19,18 @@ QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& i
         args.append(QString::fromStdString(argument));
     QProcess process;
     const long fileSizeLimit = limits.fileSizeLimit;
-    process.setChildProcessModifier([fileSizeLimit] {
+    // A pseudo-terminal whose other end this process types on; its line discipline turns
+    // Ctrl-D at the start of a line into the end of the input, as a user's terminal does.
+    int typing = -1;
+    int terminal = -1;
+    if (limits.typedOnTerminal && ::openpty(&typing, &terminal, nullptr, nullptr, nullptr) != 0)
+        return {};
+    process.setChildProcessModifier([fileSizeLimit, terminal] {
         ::setsid();
+        if (terminal >= 0) {
+            ::ioctl(terminal, TIOCSCTTY, 0);
+            ::dup2(terminal, STDIN_FILENO);
+        }
         if (fileSizeLimit > 0) {
             // A write past the limit then fails with EFBIG instead of killing the program.
             ::signal(SIGXFSZ, SIG_IGN);
@@ -30,9 +42,18 @@ QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& i
         process.setStandardOutputFile(QString::fromStdString(limits.standardOutputFile));
     process.start(QStringLiteral(QBK_EXECUTABLE), args);
     QbkResult result;
-    process.write(input.data(), static_cast<qint64>(input.size()));
+    if (terminal >= 0) {
+        ::close(terminal);
+        if (::write(typing, input.data(), input.size()) != ssize_t(input.size()))
+            process.kill();
+    } else {
+        process.write(input.data(), static_cast<qint64>(input.size()));
+    }
     process.closeWriteChannel();
-    if (!process.waitForFinished(120000)) {
+    const bool finished = process.waitForFinished(terminal >= 0 ? 20000 : 120000);
+    if (typing >= 0)
+        ::close(typing);
+    if (!finished) {
         process.kill();
         process.waitForFinished();
         return result;

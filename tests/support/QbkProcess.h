@@ -16,6 +16,7 @@ struct QbkResult {
 struct QbkRunLimits {
     long fileSizeLimit = 0;
     std::string standardOutputFile; // instead of capturing standard output
+    bool typedOnTerminal = false;   // the input is typed on a terminal instead of piped
 };
 
 // Runs the built qbk with the arguments (UTF-8) and the bytes on its standard input. The

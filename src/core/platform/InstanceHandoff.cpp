@@ -151,4 +151,12 @@ bool socketIsOurs(const QString& path, unsigned uid) {
     return info.st_uid == uid;
 }
 
+void queue(std::deque<HandoffRequest>& pending, HandoffRequest request) {
+    if (request.kind == HandoffRequest::Kind::Open)
+        pending.clear();
+    else if (!pending.empty())
+        return;
+    pending.push_back(std::move(request));
+}
+
 } // namespace InstanceHandoff

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <deque>
 #include <string>
 
 // What a second start of the program tells the program already running for the same user and
@@ -52,5 +53,11 @@ ParseResult parse(const QByteArray& received, HandoffRequest& request);
 // that a socket another user placed in a shared folder neither receives our paths nor takes
 // our place. A path that does not exist is fine (nobody is serving).
 bool socketIsOurs(const QString& path, unsigned uid);
+
+// Adds a request that arrived while earlier ones still wait (a dialog is up). The journal
+// asked for last is the one the user wants: it replaces whatever waits, so that closing the
+// dialog opens one journal with at most one question, not each in turn. "Come to the front"
+// adds nothing to a request already waiting.
+void queue(std::deque<HandoffRequest>& pending, HandoffRequest request);
 
 } // namespace InstanceHandoff

@@ -178,6 +178,13 @@ bool CJournalApp::TakeHandoff(const HandoffRequest& request, bool firstOffer) {
         return false;
     if (firstOffer)
         BringToFront();
+    // A journal handed over while the Welcome dialog asks what to open answers that question:
+    // the dialog closes, and the request is offered again once its loop has ended.
+    if (m_welcome && QApplication::activeModalWidget() == m_welcome &&
+        request.kind == HandoffRequest::Kind::Open) {
+        m_welcome->reject();
+        return false;
+    }
     if (!m_started || QApplication::activeModalWidget())
         return false;
     if (request.kind == HandoffRequest::Kind::Open)
@@ -210,7 +217,10 @@ void CJournalApp::Pause() const {
 
 WelcomeChoice CJournalApp::RunWelcome() {
     CWelcomeDlg dialog(m_recent.path(0), m_frame.get());
-    return dialog.Run();
+    m_welcome = &dialog;
+    const WelcomeChoice choice = dialog.Run();
+    m_welcome = nullptr;
+    return choice;
 }
 
 void CJournalApp::OnAppAbout() {

@@ -16,6 +16,7 @@
 #include <memory>
 
 class CMainFrame;
+class QDialog;
 class EntryEditorTemplate;
 class CQBKDoc;
 class JournalPrinting;
@@ -99,4 +100,5 @@ private:
     PageMargins m_margins;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<JournalPrinting> m_printing;
+    QDialog* m_welcome = nullptr; // the Welcome dialog while it runs
 };

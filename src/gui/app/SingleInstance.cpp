@@ -100,7 +100,16 @@ void SingleInstance::read(QLocalSocket* socket) {
     socket->write(InstanceHandoff::kAcknowledge);
     socket->flush();
     socket->disconnectFromServer();
-    m_pending.push_back(std::move(request));
+    // A request being offered (its dialog still up) stays first: only those behind it merge.
+    if (m_offering && !m_pending.empty()) {
+        std::deque<HandoffRequest> waiting(std::next(m_pending.begin()), m_pending.end());
+        InstanceHandoff::queue(waiting, std::move(request));
+        m_pending.erase(std::next(m_pending.begin()), m_pending.end());
+        m_pending.insert(m_pending.end(), waiting.begin(), waiting.end());
+    } else {
+        InstanceHandoff::queue(m_pending, std::move(request));
+        m_frontOffered = false;
+    }
     offerPending();
 }
 

@@ -114,4 +114,24 @@ TEST(InstanceHandoff, OnlyTheUsersOwnSocketIsTalkedTo) {
     EXPECT_FALSE(InstanceHandoff::socketIsOurs(path, getuid() + 1));
 }
 
+TEST(InstanceHandoff, TheJournalAskedForLastReplacesWhatWaits) {
+    const HandoffRequest raise = HandoffRequest::raise();
+    const HandoffRequest a = HandoffRequest::open("/a.qbk");
+    const HandoffRequest b = HandoffRequest::open("/b.qbk");
+    struct Case {
+        std::deque<HandoffRequest> waiting;
+        HandoffRequest arriving;
+        std::deque<HandoffRequest> expected;
+    };
+    const Case cases[] = {
+        {{}, raise, {raise}}, {{}, a, {a}},  {{raise}, raise, {raise}}, {{a}, raise, {a}},
+        {{raise}, a, {a}},    {{a}, b, {b}}, {{a, raise}, b, {b}},      {{a}, a, {a}},
+    };
+    for (const Case& c : cases) {
+        std::deque<HandoffRequest> pending = c.waiting;
+        InstanceHandoff::queue(pending, c.arriving);
+        EXPECT_EQ(pending, c.expected) << c.waiting.size() << " waiting, " << c.arriving.path;
+    }
+}
+
 } // namespace

@@ -117,18 +117,30 @@ TEST_F(SingleInstanceTest, ASecondStartRaisesTheRunningProgramAndHandsItsJournal
     EXPECT_EQ(requests[0], HandoffRequest::raise());
     EXPECT_EQ(requests[2], HandoffRequest::open(second.path()));
 
-    // Handed over while a dialog is open, the journal opens once the dialog is closed.
-    int status = -1;
+    // Handed over while a dialog is open, the journal opens once the dialog is closed; of two
+    // handed over meanwhile, the last one, after one question.
+    TestJournal third;
+    std::vector<int> statuses;
     m_modals.then([&](QWidget* about) {
-        status = secondStart({journalPath(first)});
+        statuses.push_back(secondStart({journalPath(third)}));
+        statuses.push_back(secondStart({journalPath(first)}));
         settle();
         EXPECT_TRUE(opened(second)); // not under the user's dialog
         static_cast<QDialog*>(about)->reject();
     });
     m_modals.then([](QWidget* box) { clickButton(box, QStringLiteral("Yes")); });
     m_app->Router().dispatch(ID_APP_ABOUT);
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(statuses, (std::vector<int>{0, 0}));
     EXPECT_TRUE(waitUntil([&] { return opened(first); }));
+    settle();
+    EXPECT_EQ(m_modals.handled(), 4u); // About and one question
+
+    // The Welcome dialog asks what to open: a journal handed over answers it.
+    m_modals.then([&](QWidget*) { statuses.push_back(secondStart({journalPath(third)})); });
+    m_modals.then([](QWidget* box) { clickButton(box, QStringLiteral("Yes")); });
+    m_app->Router().dispatch(ID_HELP_WELCOME_DIALOG);
+    EXPECT_TRUE(waitUntil([&] { return opened(third); }));
+    EXPECT_EQ(m_modals.handled(), 6u);
 }
 
 // Both programs real: the first is killed without a chance to remove its socket, and the
