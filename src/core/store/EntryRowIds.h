@@ -18,6 +18,12 @@ public:
     // Without them (the temp database refused) Where falls back to comparing EntryID.
     void Attach(SqlDatabase& db);
     void Detach() { m_ready = m_filled = false; }
+    // Another connection wrote only what moves no row (search marks) while the file's data
+    // version went from seen to now: a table filled at seen stays current.
+    void Carry(std::int64_t seen, std::int64_t now) {
+        if (m_filled && m_dataVersion == seen)
+            m_dataVersion = now;
+    }
 
     // A WHERE condition that selects exactly the rows whose EntryID equals id.
     std::string Where(SqlDatabase& db, const std::string& id);
