@@ -5,15 +5,26 @@
 
 namespace {
 
-QPdfWriter& prepared(QPdfWriter& writer, const QString& title) {
+QPageLayout localPaper() {
+    return QPageLayout(QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                                     ? QPageSize::Letter
+                                     : QPageSize::A4),
+                       QPageLayout::Portrait, QMarginsF());
+}
+
+QPdfWriter& prepared(QPdfWriter& writer, const QString& title, QPageLayout paper, int dotsPerInch) {
     writer.setCreator(QStringLiteral("Quillbook"));
     writer.setTitle(title);
-    writer.setPageSize(QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
-                                     ? QPageSize::Letter
-                                     : QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0)); // the job places everything from the corner
+    writer.setResolution(dotsPerInch);
+    // The job places everything from the corner.
+    paper.setMinimumMargins(QMarginsF());
+    paper.setMargins(QMarginsF());
+    writer.setPageLayout(paper);
     return writer;
 }
+
+// QPdfWriter's own resolution.
+constexpr int kPdfDotsPerInch = 1200;
 
 EntryPrintJob::Options titled(EntryPrintJob::Options options, const QString& title) {
     if (options.journalTitle.isEmpty())
@@ -25,7 +36,13 @@ EntryPrintJob::Options titled(EntryPrintJob::Options options, const QString& tit
 
 PdfEntryPages::PdfEntryPages(QIODevice& out, const QString& title,
                              const EntryPrintJob::Options& options)
-    : m_writer(&out), m_job(prepared(m_writer, title), titled(options, title)) {}
+    : PdfEntryPages(out, title, options, localPaper(), kPdfDotsPerInch) {}
+
+PdfEntryPages::PdfEntryPages(QIODevice& out, const QString& title,
+                             const EntryPrintJob::Options& options, const QPageLayout& paper,
+                             int dotsPerInch)
+    : m_writer(&out), m_job(prepared(m_writer, title, paper, dotsPerInch), titled(options, title)) {
+}
 
 bool PdfEntryPages::printEntry(std::string_view storedText, const QString& when) {
     return m_job.printEntry(storedText, when);

@@ -3,6 +3,7 @@
 #include "core/export/EntryPages.h"
 #include "render/EntryPrintJob.h"
 
+#include <QPageLayout>
 #include <QPdfWriter>
 
 // Entries printed into a PDF file through the program's print job, on the paper of the user's
@@ -12,6 +13,10 @@
 class PdfEntryPages : public EntryPages {
 public:
     PdfEntryPages(QIODevice& out, const QString& title, const EntryPrintJob::Options& options);
+    // On the given paper (its margins are ignored: the options place everything) at the given
+    // resolution, as a printer set to write a PDF file would lay the pages out.
+    PdfEntryPages(QIODevice& out, const QString& title, const EntryPrintJob::Options& options,
+                  const QPageLayout& paper, int dotsPerInch);
 
     bool printEntry(std::string_view storedText, const QString& when) override;
     bool finish() override;

@@ -79,13 +79,20 @@ SearchResults Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values) {
 }
 
 SearchResults ListResults(CQBKDoc& doc, JournalUi& ui) {
+    SearchResults results =
+        ReadResults(doc.Reader(), doc.IsReadOnly() ? &doc.SearchHits() : nullptr);
+    if (!results.complete)
+        ui.showError(results.failure);
+    return results;
+}
+
+SearchResults ReadResults(const JournalReader& reader, const std::vector<std::string>* hits) {
     SearchResults results;
     try {
-        AppendSearchResultRows(doc.Reader(), results.rows,
-                               doc.IsReadOnly() ? &doc.SearchHits() : nullptr);
+        AppendSearchResultRows(reader, results.rows, hits);
     } catch (const CppSQLite3Exception& e) {
         results.complete = false;
-        ui.showError(ResultsCutShortText(results.rows.size(), e.message()));
+        results.failure = ResultsCutShortText(results.rows.size(), e.message());
     }
     return results;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class CQBKDoc;
+class JournalReader;
 class JournalUi;
 
 // What the search dialog decides, without its widgets.
@@ -42,6 +43,7 @@ void ForgetJournal(SearchValues& values);
 struct SearchResults {
     std::vector<EntryRow> rows;
     bool complete = true;
+    std::string failure; // when not complete: what to show (ResultsCutShortText)
 };
 
 // Runs the search and lists the entries it marked (ListResults).
@@ -49,6 +51,10 @@ SearchResults Run(CQBKDoc& doc, JournalUi& ui, const SearchValues& values);
 // Reads the entries the last search marked, in the file's order. When reading fails part way,
 // the rows read before the failure are kept and the failure is shown, saying so.
 SearchResults ListResults(CQBKDoc& doc, JournalUi& ui);
+// The same through any reader of the journal, on any thread, keeping the failure to be shown:
+// the entries marked in the file, or those of hits when it is given (a journal open for
+// reading only).
+SearchResults ReadResults(const JournalReader& reader, const std::vector<std::string>* hits);
 
 // Whether the entry of a result row is still in the journal. A read failure is shown and
 // counts as present (nothing is removed on a guess).

@@ -4,6 +4,14 @@
 
 namespace PrintMessages {
 
+QString ProgressTitle() {
+    return QCoreApplication::translate("PrintMessages", kPrintDialogTitle);
+}
+
+QString ProgressLabel() {
+    return QCoreApplication::translate("PrintMessages", "Printing entries...");
+}
+
 QString ContinuedHeader(const QString& when) {
     return QCoreApplication::translate("PrintMessages", "%1 (continued)").arg(when);
 }

@@ -14,6 +14,10 @@ inline constexpr const char* kPrintFailed = "The pages could not be printed.";
 // The title of every print dialog that prints entries.
 inline constexpr const char* kPrintDialogTitle = "Print Journal";
 
+// The progress dialog of a print written to a file on a worker: its title and its label.
+QString ProgressTitle();
+QString ProgressLabel();
+
 // The header of an entry's pages after its first.
 QString ContinuedHeader(const QString& when);
 // The number in a page's footer: "Page N of M", or "Page N" while the count is not known.

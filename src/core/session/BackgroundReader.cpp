@@ -79,24 +79,52 @@ int searchThreads() {
 
 } // namespace
 
-BackgroundReader::BackgroundReader(const std::string& path, const BlowfishEngine& keyed)
-    : m_keyed(keyed) {
-    m_db.open(path, true);
+BackgroundReader::BackgroundReader(const std::string& path, const BlowfishEngine& keyed,
+                                   bool marksHits)
+    : m_keyed(keyed), m_marksHits(marksHits) {
+    m_db.open(path, !marksHits);
     m_searchCache.Attach(m_db);
+    if (marksHits) {
+        m_entryRows.Attach(m_db);
+        m_searchMarks.Attach(m_db);
+    }
+}
+
+void BackgroundReader::Abandon() {
+    const std::lock_guard marking(m_marking);
+    m_abandoned = true;
 }
 
 SearchFound BackgroundReader::Search(const SearchCriteria& criteria,
                                      const std::atomic<bool>* cancel) {
     const std::lock_guard one(m_searching);
     SearchFound found;
+    std::int64_t versionAtStart = 0;
     try {
+        versionAtStart = m_db.dataVersion();
         found.hits = FindEntries(criteria, cancel, found.skipped);
     } catch (const CppSQLite3Exception& e) {
         found.hits.clear();
         found.error = e;
     }
     found.cancelled = cancelled(cancel);
+    if (m_marksHits && !found.cancelled)
+        Mark(found, versionAtStart);
     return found;
+}
+
+void BackgroundReader::Mark(SearchFound& found, std::int64_t versionAtStart) {
+    const std::lock_guard marking(m_marking);
+    if (m_abandoned)
+        return;
+    try {
+        m_searchMarks.Replace(m_db, m_entryRows, QuotedIdList(found.hits, ","));
+        found.marked = true;
+        // Its own commits leave this connection's data version as it was.
+        found.quiet = !found.error && m_db.dataVersion() == versionAtStart;
+    } catch (const CppSQLite3Exception& e) {
+        found.markError = e;
+    }
 }
 
 std::vector<std::string> BackgroundReader::FindEntries(const SearchCriteria& criteria,

@@ -72,11 +72,12 @@ JournalReader CQBKDoc::Reader() {
     return JournalReader(m_db, m_contentEngine);
 }
 
-std::unique_ptr<BackgroundReader> CQBKDoc::OpenBackgroundReader() {
+std::unique_ptr<BackgroundReader> CQBKDoc::OpenBackgroundReader(bool marksHits) {
     if (!IsJournalOpen())
         return nullptr;
     std::unique_ptr<BackgroundReader> reader;
-    Reported([&] { reader = std::make_unique<BackgroundReader>(m_path, m_contentEngine); });
+    Reported(
+        [&] { reader = std::make_unique<BackgroundReader>(m_path, m_contentEngine, marksHits); });
     return reader;
 }
 
@@ -125,9 +126,8 @@ void CQBKDoc::ClearContentKey() {
     m_readOnly = false;
     m_damaged = false;
     m_searchHits.clear();
-    m_searchReader.reset();
+    DropSearchReader();
     m_entryRows.Detach();
-    m_searchMarks.Detach();
     m_folderEntries.Clear();
     m_fileIdentity.Clear();
     m_leftPaths.clear();
@@ -135,7 +135,6 @@ void CQBKDoc::ClearContentKey() {
 
 void CQBKDoc::AttachSessionTables() {
     m_entryRows.Attach(m_db);
-    m_searchMarks.Attach(m_db);
     m_folderEntries.Clear();
     m_seenDataVersion = m_db.dataVersion();
     m_fileIdentity.Record(m_db.fileName());

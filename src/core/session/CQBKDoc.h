@@ -11,7 +11,6 @@
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/EntryRowIds.h"
 #include "core/store/SearchCriteria.h"
-#include "core/store/SearchMarks.h"
 #include "core/store/SkippedEntry.h"
 #include "core/store/SqlDatabase.h"
 
@@ -124,7 +123,8 @@ public:
     // A second connection to the open journal for reading only, with a copy of the keyed
     // engine, for work on another thread; nullptr when no journal is open or it cannot be
     // opened (shown).
-    std::unique_ptr<BackgroundReader> OpenBackgroundReader();
+    // One that marks search hits opens the file for writing too (the search reader).
+    std::unique_ptr<BackgroundReader> OpenBackgroundReader(bool marksHits = false);
     // For a session with a window: a journal held by another program is told after a short
     // wait (kWindowBusyWaitMs) with Retry and Cancel, instead of a long silent wait.
     static constexpr int kWindowBusyWaitMs = 2000;
@@ -302,6 +302,8 @@ private:
     // Copies the journal to a new file at path, never replacing one; false when told.
     bool CopyJournalTo(const std::string& path);
     void ContinueAt(const std::string& path);
+    // The search reader leaves: a search still running on it marks nothing.
+    void DropSearchReader();
 
     JournalUi& m_ui;
     JournalHost& m_host;
@@ -332,8 +334,8 @@ private:
     std::shared_ptr<BackgroundReader> m_searchReader;
     // Where each entry's rows are, so one-entry statements need not scan the table.
     EntryRowIds m_entryRows;
-    // Which rows carry a search mark, so a search rewrites only the marks that change.
-    SearchMarks m_searchMarks;
+    // The file's data version when the running search began (SearchReader).
+    std::int64_t m_searchStartVersion = 0;
     FolderEntriesCache m_folderEntries;
     unsigned m_entryListRefreshes = 0;  // RefreshEntryList calls, so a refresh is not repeated
     std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show

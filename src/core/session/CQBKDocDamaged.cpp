@@ -52,6 +52,7 @@ bool CQBKDoc::ShowDamage(const CppSQLite3Exception& e) {
     // and the connection refuses any write that comes some other way.
     m_damaged = true;
     m_readOnly = true;
+    DropSearchReader(); // the next one reads only
     try {
         m_db.execute("PRAGMA query_only=ON");
     } catch (const CppSQLite3Exception&) {

@@ -127,8 +127,7 @@ bool CQBKDoc::CopyJournalTo(const std::string& path) {
 
 void CQBKDoc::ContinueAt(const std::string& path) {
     m_entryRows.Detach();
-    m_searchMarks.Detach();
-    m_searchReader.reset(); // it reads the file left behind
+    DropSearchReader(); // it reads the file left behind
     // A damaged journal's copy carries its damage: it stays for reading only (Rescue saves it).
     if (m_damaged)
         OpenPastDamage(path);

@@ -1,14 +1,24 @@
-// The journal search: the session's side. The reading runs on a BackgroundReader (on any
-// thread); the hits are then marked in the file (Entry.SearchTarget) for the search dialog to
-// list, on the session's connection.
+// The journal search: the session's side. The reading and the marking of the hits in the file
+// (Entry.SearchTarget) run on the search reader (on any thread, through its own connection);
+// the session then takes up what it found.
 #include "core/session/CQBKDoc.h"
 #include "core/store/CppSQLite3Exception.h"
-#include "core/store/QuotedIdList.h"
 
 std::shared_ptr<BackgroundReader> CQBKDoc::SearchReader() {
     if (!m_searchReader)
-        m_searchReader = OpenBackgroundReader();
+        m_searchReader = OpenBackgroundReader(!IsReadOnly());
+    try {
+        m_searchStartVersion = m_db.dataVersion();
+    } catch (const CppSQLite3Exception&) {
+        m_searchStartVersion = m_seenDataVersion - 1; // the panes are then read again
+    }
     return m_searchReader;
+}
+
+void CQBKDoc::DropSearchReader() {
+    if (m_searchReader)
+        m_searchReader->Abandon();
+    m_searchReader.reset();
 }
 
 void CQBKDoc::Search(const SearchCriteria& criteria) {
@@ -21,20 +31,25 @@ void CQBKDoc::FinishSearch(const BackgroundReader& reader, const SearchFound& fo
     if (&reader != m_searchReader.get() || found.cancelled)
         return;
     m_searchSkipped = found.skipped;
-    if (IsReadOnly()) {
+    if (!reader.MarksHits()) {
         m_searchHits = found.hits;
         if (found.error)
             ShowDatabaseError(*found.error);
         return;
     }
-    // One transaction: the file is never left half marked. The marks are cleared even when
-    // the search failed, as they were cleared before it read.
-    try {
-        m_searchMarks.Replace(m_db, m_entryRows, QuotedIdList(found.hits, ","));
-    } catch (const CppSQLite3Exception& e) {
-        ShowDatabaseError(e); // clearing failing first would have ended the search there
-        return;
+    // When only the marks were written since the panes and the row table were last current,
+    // they still show the file: marks move no row and no pane shows them.
+    if (found.quiet && m_searchStartVersion == m_seenDataVersion) {
+        try {
+            const std::int64_t now = m_db.dataVersion();
+            m_entryRows.Carry(m_seenDataVersion, now);
+            m_seenDataVersion = now;
+        } catch (const CppSQLite3Exception&) {
+        }
     }
-    if (found.error)
+    // Marking failing first would have ended the search there.
+    if (found.markError)
+        ShowDatabaseError(*found.markError);
+    else if (found.error)
         ShowDatabaseError(*found.error);
 }

@@ -5,9 +5,6 @@
 #include "core/store/SqlDatabase.h"
 #include "core/store/SqlQuery.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace {
 
 // The id column keeps the type of Entry.EntryID, so equality compares as it does there.
@@ -36,42 +33,13 @@ void EntryRowIds::Attach(SqlDatabase& db) {
     }
 }
 
-void EntryRowIds::Seed(SqlDatabase& db, EntryIdSnapshot snapshot) {
-    if (!m_ready)
-        return;
-    try {
-        const std::int64_t version = db.dataVersion();
-        if ((!m_filled || version != m_dataVersion) && snapshot.dataVersion == version &&
-            snapshot.changes == db.totalChanges())
-            Fill(db, &snapshot);
-    } catch (const CppSQLite3Exception&) {
-        m_filled = false; // filled again from the file at the next use
-    }
-}
-
-void EntryRowIds::Fill(SqlDatabase& db, EntryIdSnapshot* seed) {
+void EntryRowIds::Fill(SqlDatabase& db) {
     const std::int64_t version = db.dataVersion();
     db.execute("DELETE FROM temp.quillbook_entry_rows");
     m_filled = false;
-    if (seed) {
-        // In id order, so the index grows at its end; a few hundred rows a statement.
-        std::sort(seed->rows.begin(), seed->rows.end());
-        constexpr std::size_t kRowsPerInsert = 500;
-        SqlBuffer sql;
-        for (std::size_t first = 0; first < seed->rows.size(); first += kRowsPerInsert) {
-            std::string insert = "INSERT INTO temp.quillbook_entry_rows VALUES ";
-            const std::size_t last = std::min(seed->rows.size(), first + kRowsPerInsert);
-            for (std::size_t i = first; i < last; ++i) {
-                const auto& [id, rowid] = seed->rows[i];
-                insert += sql.format(i == first ? "('%q',%lld)" : ",('%q',%lld)", id.c_str(),
-                                     static_cast<long long>(rowid));
-            }
-            db.execute(insert);
-        }
-    } else {
-        db.execute("INSERT INTO temp.quillbook_entry_rows SELECT EntryID, rowid FROM main.Entry "
-                   "ORDER BY EntryID");
-    }
+    // In id order, so the index grows at its end.
+    db.execute("INSERT INTO temp.quillbook_entry_rows SELECT EntryID, rowid FROM main.Entry "
+               "ORDER BY EntryID");
     m_dataVersion = version;
     m_filled = true;
 }

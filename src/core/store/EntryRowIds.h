@@ -2,19 +2,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 class SqlDatabase;
-
-// Every Entry row's id and rowid, as a read of the whole table saw them, with the connection's
-// data version and count of changes at the time (SqlDatabase::totalChanges). Only taken where
-// every id is text without a zero byte: such ids go into the table as quoted texts and compare
-// there exactly as the column's own values would.
-struct EntryIdSnapshot {
-    std::int64_t dataVersion = 0;
-    std::int64_t changes = 0;
-    std::vector<std::pair<std::string, std::int64_t>> rows;
-};
 
 // Where each entry's rows are, for the open journal: a temporary table of (EntryID, rowid)
 // with an index, kept current by temporary triggers and filled again when another connection
@@ -22,17 +11,19 @@ struct EntryIdSnapshot {
 // whole Entry table, which has no index of its own; the file itself gains nothing.
 //
 // The table is filled at its first use, not on opening: filling reads the whole Entry table,
-// which opening a large journal need not wait for. A search's full read hands over the ids it
-// saw (Seed), which spares the fill its own read.
+// which opening a large journal need not wait for.
 class EntryRowIds {
 public:
     // Creates the table and its triggers on a journal just opened or created.
     // Without them (the temp database refused) Where falls back to comparing EntryID.
     void Attach(SqlDatabase& db);
     void Detach() { m_ready = m_filled = false; }
-    // Fills the table from ids read along with something else, when it must be filled and
-    // nothing was written since the read; otherwise does nothing.
-    void Seed(SqlDatabase& db, EntryIdSnapshot snapshot);
+    // Another connection wrote only what moves no row (search marks) while the file's data
+    // version went from seen to now: a table filled at seen stays current.
+    void Carry(std::int64_t seen, std::int64_t now) {
+        if (m_filled && m_dataVersion == seen)
+            m_dataVersion = now;
+    }
 
     // A WHERE condition that selects exactly the rows whose EntryID equals id.
     std::string Where(SqlDatabase& db, const std::string& id);
@@ -43,7 +34,7 @@ public:
     std::string RowidsIn(SqlDatabase& db, const std::string& quotedIds);
 
 private:
-    void Fill(SqlDatabase& db, EntryIdSnapshot* seed = nullptr);
+    void Fill(SqlDatabase& db);
     // Whether the table can be used, filled again first if another connection wrote.
     bool Current(SqlDatabase& db);
 

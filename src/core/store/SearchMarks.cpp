@@ -7,7 +7,6 @@
 #include "core/store/SqlQuery.h"
 #include "core/store/SqlTransaction.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -62,24 +61,9 @@ void SearchMarks::Attach(SqlDatabase& db) {
     }
 }
 
-void SearchMarks::Fill(SqlDatabase& db, std::int64_t version) {
+void SearchMarks::Fill(SqlDatabase& db) {
     db.execute("DELETE FROM temp.quillbook_marked");
-    const std::optional<MarkSnapshot> seed = std::exchange(m_seed, std::nullopt);
-    if (seed && seed->dataVersion == version) {
-        // A few hundred rows a statement.
-        constexpr std::size_t kRowsPerInsert = 500;
-        for (std::size_t first = 0; first < seed->marked.size(); first += kRowsPerInsert) {
-            std::string insert = "INSERT INTO temp.quillbook_marked VALUES ";
-            const std::size_t last = std::min(seed->marked.size(), first + kRowsPerInsert);
-            for (std::size_t i = first; i < last; ++i) {
-                const auto& [rowid, one] = seed->marked[i];
-                insert += (i == first ? "(" : ",(") + std::to_string(rowid) + (one ? ",1)" : ",0)");
-            }
-            db.execute(insert);
-        }
-    } else {
-        db.execute(kFillStatement);
-    }
+    db.execute(kFillStatement);
     m_filled = true;
 }
 
@@ -90,7 +74,7 @@ bool SearchMarks::Current(SqlDatabase& db) {
         // Another connection's commit may have changed any mark or moved any row.
         const std::int64_t version = db.dataVersion();
         if (!m_filled || version != m_dataVersion) {
-            Fill(db, version);
+            Fill(db);
             m_dataVersion = version;
         }
     } catch (const CppSQLite3Exception&) {
@@ -104,10 +88,8 @@ void SearchMarks::Replace(SqlDatabase& db, EntryRowIds& rows, const std::string&
         ReplaceInTransaction(db, rows, quotedIds);
     } catch (const CppSQLite3Exception&) {
         m_filled = false; // a rollback may have undone the table's last fill
-        m_seed.reset();
         throw;
     }
-    m_seed.reset(); // our own writes from here on would make it stale
 }
 
 void SearchMarks::ReplaceInTransaction(SqlDatabase& db, EntryRowIds& rows,

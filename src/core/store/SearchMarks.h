@@ -1,19 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 class EntryRowIds;
-
-// The rows whose mark is not the integer 0 (rowid, and whether the mark is the integer 1), as
-// a read of the whole table at a data version saw them.
-struct MarkSnapshot {
-    std::int64_t dataVersion = 0;
-    std::vector<std::pair<std::int64_t, bool>> marked;
-};
 class SqlDatabase;
 class SqlTransaction;
 
@@ -28,13 +18,7 @@ public:
     // filled at the first search. Without them (the temp database refused) Replace runs the two
     // whole-table statements.
     void Attach(SqlDatabase& db);
-    void Detach() {
-        m_attached = m_filled = false;
-        m_seed.reset();
-    }
-    // Marks read along with something else just before Replace; it uses them instead of a
-    // scan if nothing was written since, and forgets them.
-    void Seed(MarkSnapshot snapshot) { m_seed = std::move(snapshot); }
+    void Detach() { m_attached = m_filled = false; }
 
     // Sets the mark of the rows whose EntryID is in quotedIds (a quoted IN list, may be
     // empty) to 1 and every other row's to 0. Throws CppSQLite3Exception; a failure while
@@ -43,7 +27,7 @@ public:
 
 private:
     bool Current(SqlDatabase& db);
-    void Fill(SqlDatabase& db, std::int64_t version);
+    void Fill(SqlDatabase& db);
     void ReplaceInTransaction(SqlDatabase& db, EntryRowIds& rows, const std::string& quotedIds);
     template <typename Marking>
     void KeepClearedIfMarkingFails(SqlTransaction& transaction, Marking&& marking);
@@ -51,5 +35,4 @@ private:
     bool m_attached = false;
     bool m_filled = false;
     std::int64_t m_dataVersion = 0;
-    std::optional<MarkSnapshot> m_seed;
 };

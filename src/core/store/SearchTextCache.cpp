@@ -16,6 +16,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,11 +35,6 @@ constexpr const char* kAttachStatements[] = {
 };
 
 constexpr const char* kColumns = "rowid, EntryID, TimeStamp, Comment, EntryText";
-// Whether the row's search mark is anything but the integer 0, and whether it is the integer 1.
-constexpr const char* kMarkColumns = "NOT (typeof(SearchTarget) = 'integer' AND SearchTarget = 0), "
-                                     "typeof(SearchTarget) = 'integer' AND SearchTarget = 1";
-// Whether the id can be handed on as a quoted text (EntryIdSnapshot).
-constexpr const char* kIdColumn = "typeof(EntryID) = 'text' AND instr(EntryID, char(0)) = 0";
 
 // One Entry row as stored, read on the SQLite thread. Its enciphered comment and text are
 // in its batch's buffer, each ended by a zero byte: one buffer for many rows, handed back and
@@ -227,15 +223,14 @@ void SearchTextCache::Clear() {
     }
     m_rows.clear();
     m_loaded = false;
-    m_marks.reset();
 }
 
 const SearchTextCache::Rows& SearchTextCache::Refresh(SqlDatabase& db, const BlowfishEngine& engine,
-                                                      int threads, const IdsRead& idsRead) {
+                                                      int threads) {
     try {
         // Another connection's commit may have changed any row.
         if (!m_loaded || !m_logging || db.dataVersion() != m_dataVersion)
-            ReadAll(db, engine, threads, idsRead);
+            ReadAll(db, engine, threads);
         else
             ReadChanged(db, engine);
     } catch (...) {
@@ -245,15 +240,11 @@ const SearchTextCache::Rows& SearchTextCache::Refresh(SqlDatabase& db, const Blo
     return m_rows;
 }
 
-void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads,
-                              const IdsRead& idsRead) {
+void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads) {
     Clear();
     if (m_logging)
         db.execute("DELETE FROM temp.quillbook_changed_entries");
     m_dataVersion = db.dataVersion();
-    MarkSnapshot marks{m_dataVersion, {}};
-    bool idsToHand = static_cast<bool>(idsRead);
-    EntryIdSnapshot ids{m_dataVersion, 0, {}};
 
     // Deciphering and reading the RTF dominate: workers take batches while this thread is
     // still reading, then this thread joins them.
@@ -263,17 +254,10 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
         pool.emplace_back([&pipeline] { pipeline.work(); });
     try {
         SqlBuffer sql;
-        SqlQuery query = db.query(
-            sql.format("SELECT %s, %s, %s FROM main.Entry", kColumns, kMarkColumns, kIdColumn));
+        SqlQuery query = db.query(sql.format("SELECT %s FROM main.Entry", kColumns));
         StoredRows batch = pipeline.fresh();
         for (; !query.eof(); query.nextRow()) {
             batch.add(query);
-            const StoredRow& row = batch.rows.back();
-            idsToHand = idsToHand && query.textField(7) == "1";
-            if (idsToHand)
-                ids.rows.emplace_back(row.entryId, row.rowid);
-            if (query.textField(5) == "1")
-                marks.marked.emplace_back(row.rowid, query.textField(6) == "1");
             if (RowPipeline::full(batch)) {
                 pipeline.push(std::exchange(batch, pipeline.fresh()));
                 pipeline.catchUp();
@@ -282,10 +266,6 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
         query.finalize();
         pipeline.push(std::move(batch));
         pipeline.finish();
-        if (idsToHand) {
-            ids.changes = db.totalChanges();
-            idsRead(std::move(ids));
-        }
     } catch (...) {
         pipeline.finish();
         for (std::thread& thread : pool)
@@ -302,7 +282,6 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
                                 std::move(batch.shown[i]));
     }
     m_loaded = true;
-    m_marks = std::move(marks);
 }
 
 void SearchTextCache::ReadChanged(SqlDatabase& db, const BlowfishEngine& engine) {

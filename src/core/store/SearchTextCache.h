@@ -3,17 +3,13 @@
 #include "core/platform/COleDateTime.h"
 #include "core/richtext/TextFinder.h"
 #include "core/store/CppSQLite3Exception.h"
-#include "core/store/EntryRowIds.h"
-#include "core/store/SearchMarks.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
-#include <utility>
 
 class BlowfishEngine;
 class SqlDatabase;
@@ -65,27 +61,15 @@ public:
     // Forgets every row, overwriting the texts first (the journal is closing).
     void Clear();
 
-    // Given every row's id by a full read that saw only ids that are text without a zero
-    // byte, on the calling thread while the workers still decipher: the ids spare the
-    // session's row table a read of its own, and filling it overlaps the deciphering.
-    using IdsRead = std::function<void(EntryIdSnapshot&&)>;
-
     // The rows, brought up to date with the file. Threads: workers share the deciphering of
     // a full read; SQLite is used from the calling thread only.
-    const Rows& Refresh(SqlDatabase& db, const BlowfishEngine& engine, int threads,
-                        const IdsRead& idsRead = {});
-
-    // The search marks seen by the last full read, once: they spare the marks a scan of
-    // their own.
-    std::optional<MarkSnapshot> TakeMarks() { return std::exchange(m_marks, std::nullopt); }
+    const Rows& Refresh(SqlDatabase& db, const BlowfishEngine& engine, int threads);
 
 private:
-    void ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads,
-                 const IdsRead& idsRead);
+    void ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int threads);
     void ReadChanged(SqlDatabase& db, const BlowfishEngine& engine);
 
     Rows m_rows;
-    std::optional<MarkSnapshot> m_marks;
     bool m_loaded = false;
     bool m_logging = false;
     std::int64_t m_dataVersion = 0;

@@ -285,30 +285,35 @@ void CSearchDlg::OnBeginSearch() {
     m_model->setRows({});
     const SearchCriteria criteria = SearchRules::Criteria(m_values);
     auto found = std::make_shared<SearchFound>();
+    auto listed = std::make_shared<SearchRules::SearchResults>();
     CQBKDoc& doc = m_doc;
     const QPointer<CSearchDlg> self(this);
     BackgroundWork::Start(
         this,
         {tr("Search Journal"), tr("Searching the journal..."), QStringLiteral("searchProgress")},
-        [reader, criteria, found](BackgroundWork::Progress& progress) {
+        // The hits are marked and their rows read on the worker too, through its connection.
+        [reader, criteria, found, listed](BackgroundWork::Progress& progress) {
             *found = reader->Search(criteria, &progress.CancelFlag());
+            if (!found->cancelled)
+                *listed = SearchRules::ReadResults(reader->Reader(),
+                                                   reader->MarksHits() ? nullptr : &found->hits);
         },
-        [&doc, reader, found, self](bool) {
-            // The marks are written even when this window has closed meanwhile.
+        [&doc, reader, found, listed, self](bool) {
             doc.FinishSearch(*reader, *found);
             if (self)
-                self->ShowResults(found->cancelled);
+                self->ShowResults(found->cancelled, std::move(*listed));
         });
 }
 
-void CSearchDlg::ShowResults(bool cancelled) {
+void CSearchDlg::ShowResults(bool cancelled, SearchRules::SearchResults results) {
     m_searching = false;
     if (cancelled) {
         m_count->setText(tr("The search was cancelled; no entry is marked anew."));
         emit SearchEnded();
         return;
     }
-    SearchRules::SearchResults results = SearchRules::ListResults(m_doc, m_ui);
+    if (!results.complete)
+        m_ui.showError(results.failure);
     m_complete = results.complete;
     m_model->setRows(std::move(results.rows));
     if (m_sortColumn >= 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/dialogs/SearchRules.h"
 #include "core/dialogs/SearchValues.h"
 #include "core/session/SearchWindow.h"
 
@@ -69,7 +70,7 @@ private:
     void UpdateEnabling();
     void OnTopics();
     void OnBeginSearch();
-    void ShowResults(bool cancelled);
+    void ShowResults(bool cancelled, SearchRules::SearchResults results);
     void OnResultActivated(const QModelIndex& index);
     void OnHeaderClicked(int column);
     void ShowCount();

@@ -1,16 +1,21 @@
 #include "gui/print/JournalPrinting.h"
 
+#include "core/export/OutputRule.h"
+#include "core/export/SafeFile.h"
 #include "core/platform/TextEncoding.h"
 #include "core/print/PrintJournalState.h"
 #include "core/print/PrintMessages.h"
+#include "core/session/BackgroundReader.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
+#include "gui/platform/BackgroundWork.h"
 #include "gui/print/CCustomPrintDialog.h"
 #include "gui/print/CPrintJournalDlg.h"
 #include "gui/print/PrinterSettings.h"
-#include "render/EntryPrintJob.h"
+#include "render/PdfEntryPages.h"
 #include "render/PrintRows.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -70,8 +75,7 @@ std::optional<bool> JournalPrinting::AskPrintOptions() {
     return dialog.m_bDateTimeHeader;
 }
 
-void JournalPrinting::RunJob(bool header, bool pageRange,
-                             const std::function<void(EntryPrintJob&)>& print) {
+EntryPrintJob::Options JournalPrinting::JobOptions(bool header, bool pageRange) const {
     EntryPrintJob::Options options;
     options.margins = m_margins;
     options.dateTimeHeader = header;
@@ -79,12 +83,18 @@ void JournalPrinting::RunJob(bool header, bool pageRange,
     options.pageNumbers = m_choices.pageNumbers;
     options.comments = m_choices.comments;
     options.journalTitle = storedToText(m_doc.GetTitle());
-    // The title of a PDF printed to, and the job's name in the printer's queue.
-    m_printer.setDocName(options.journalTitle);
     if (pageRange && m_printer.printRange() == QPrinter::PageRange) {
         options.fromPage = m_printer.fromPage();
         options.toPage = m_printer.toPage();
     }
+    return options;
+}
+
+void JournalPrinting::RunJob(bool header, bool pageRange,
+                             const std::function<void(EntryPrintJob&)>& print) {
+    const EntryPrintJob::Options options = JobOptions(header, pageRange);
+    // The title of a PDF printed to, and the job's name in the printer's queue.
+    m_printer.setDocName(options.journalTitle);
     const bool fullPage = m_printer.fullPage();
     m_printer.setFullPage(true);
     {
@@ -100,8 +110,64 @@ bool JournalPrinting::PrintEntries(const std::vector<long long>& rows) {
     const std::optional<bool> header = AskPrintOptions();
     if (!header)
         return false;
-    RunRows(*header, true, rows);
+    // A real printer's job stays on this thread: the one printer object is shared with the
+    // window's dialogs, and Qt does not promise that its system print engines work elsewhere.
+    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
+        RunRowsToPdf(*header, rows);
+    else
+        RunRows(*header, true, rows);
     return true;
+}
+
+void JournalPrinting::RunRowsToPdf(bool header, const std::vector<long long>& rows) {
+    // Read through a connection of its own on the worker; nullptr was told.
+    const std::shared_ptr<BackgroundReader> reader = m_doc.OpenBackgroundReader();
+    if (!reader)
+        return;
+    const EntryPrintJob::Options options = JobOptions(header, true);
+    m_printer.setDocName(options.journalTitle);
+    const QString path = m_printer.outputFileName();
+    const QPageLayout paper = m_printer.pageLayout();
+    const int dotsPerInch = m_printer.resolution();
+    // Never over the journal itself, whatever path names it; the print dialog asked before
+    // replacing any other file.
+    const OutputRule rule({QFile::decodeName(m_doc.Path().c_str())}, true);
+    std::string failure;
+    bool written = false;
+    const bool cancelled = BackgroundWork::Run(
+        m_parent,
+        {PrintMessages::ProgressTitle(), PrintMessages::ProgressLabel(),
+         QStringLiteral("printProgress")},
+        [&](BackgroundWork::Progress& progress) {
+            // Until its commit the pages are under a temporary name; without one, no file.
+            SafeFile file(path, rule);
+            if (!file.open()) {
+                failure = file.message().toStdString();
+                return;
+            }
+            {
+                PdfEntryPages pages(file.device(), options.journalTitle, options, paper,
+                                    dotsPerInch);
+                const auto told = [&](std::size_t printed) { progress.Tell(printed, rows.size()); };
+                try {
+                    written = PrintRows(pages.job(), reader->Reader(), rows, told, nullptr,
+                                        &progress.CancelFlag());
+                } catch (const CppSQLite3Exception& e) {
+                    // Entries read before the failure stay printed, as on a printer.
+                    failure = e.message();
+                    written = true;
+                }
+                written = pages.finish() && written;
+            }
+            if (!written || progress.Cancelled())
+                file.discard();
+            else if (!file.commit())
+                failure = file.message().toStdString();
+        });
+    if (!failure.empty())
+        m_ui.showError(failure);
+    else if (!written && !cancelled)
+        m_ui.showError(PrintMessages::kPrintFailed);
 }
 
 void JournalPrinting::RunRows(bool header, bool pageRange, const std::vector<long long>& rows) {

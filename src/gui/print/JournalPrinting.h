@@ -3,6 +3,7 @@
 #include "core/platform/PageMargins.h"
 #include "core/print/EntryChoice.h"
 #include "core/print/PrintChoices.h"
+#include "render/EntryPrintJob.h"
 
 #include <functional>
 #include <optional>
@@ -11,7 +12,6 @@
 
 class CCustomPrintDialog;
 class CQBKDoc;
-class EntryPrintJob;
 class JournalUi;
 class PrintJournalState;
 class QPrintPreviewDialog;
@@ -52,11 +52,16 @@ private:
     // Runs the print dialog on the printer; the header option it was left with, or nothing
     // on Cancel.
     std::optional<bool> AskPrintOptions();
+    // The job's layout from the dialogs' choices; the pages the print dialog chose with pageRange.
+    EntryPrintJob::Options JobOptions(bool header, bool pageRange) const;
     // A job on the printer from the paper's corner, with the margins and, unless it is a
     // preview, the pages the print dialog chose.
     void RunJob(bool header, bool pageRange, const std::function<void(EntryPrintJob&)>& print);
     // A job of the rows; a failure to read them is told after it.
     void RunRows(bool header, bool pageRange, const std::vector<long long>& rows);
+    // The same into the PDF file the printer is set to write, on a worker while the window
+    // stays live, with progress and Cancel; a cancelled or failed job leaves the file as it was.
+    void RunRowsToPdf(bool header, const std::vector<long long>& rows);
     // The preview window, whose pages paint draws on the printer.
     void ShowPreview(const std::function<void()>& paint);
 

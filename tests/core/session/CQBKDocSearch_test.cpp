@@ -91,7 +91,7 @@ TEST_F(Search, ThousandsOfRowsWithMarksNeverSetAreAllRewritten) {
 }
 
 // The two halves the search window runs: a cancelled search, or one of a journal closed
-// meanwhile, leaves every mark as it was; a finished one marks its hits.
+// before it came to mark, leaves every mark as it was; a finished one marks its hits.
 TEST_F(Search, ACancelledSearchOrOneOfAClosedJournalLeavesTheMarksAsTheyWere) {
     SearchCriteria c;
     c.findText = "journal";
@@ -107,10 +107,9 @@ TEST_F(Search, ACancelledSearchOrOneOfAClosedJournalLeavesTheMarksAsTheyWere) {
     std::shared_ptr<BackgroundReader> reader = doc.SearchReader();
     doc.FinishSearch(*reader, reader->Search(c, &cancel));
     EXPECT_EQ(marks(), before);
-    const SearchFound found = reader->Search(c);
     ASSERT_TRUE(doc.CloseJournal());
     ASSERT_EQ(open(path), CQBKDoc::OpenResult::Ok);
-    doc.FinishSearch(*reader, found);
+    doc.FinishSearch(*reader, reader->Search(c));
     EXPECT_EQ(marks(), before);
 
     reader = doc.SearchReader();

@@ -2,6 +2,7 @@
 // Print Journal dialog; the printer settings kept from one start to the next.
 #include "core/print/PrintJournalState.h"
 #include "core/session/CQBKDoc.h"
+#include "gui/platform/BackgroundWork.h"
 #include "gui/platform/ControlId.h"
 #include "gui/print/CCustomPrintDialog.h"
 #include "gui/print/CPrintJournalDlg.h"
@@ -23,6 +24,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -90,6 +92,18 @@ TEST_F(JournalPrintingTest, OneDialogForTheWholeJobCancelAndNoMatch) {
     ui.answerMessage("No entries to print.", MessageAnswer::Ok);
     printing.PrintJournal();
     EXPECT_EQ(printDialogs, 2);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
+}
+
+// A print into a PDF file runs on a worker; Cancel in its progress dialog leaves no file.
+TEST_F(JournalPrintingTest, CancelWhilePrintingToPdfLeavesNoFile) {
+    QTimer::singleShot(0, [] {
+        auto* work = QCoreApplication::instance()->findChild<BackgroundWork*>();
+        ASSERT_NE(work, nullptr);
+        work->Dialog()->cancel();
+    });
+    printing.PrintJournal();
+    EXPECT_EQ(printDialogs, 1);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
 }
 
