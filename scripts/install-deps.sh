@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
   libyaml-cpp-dev libcmark-dev rednotebook
-  libsqlite3-dev sqlite3
+  libsqlite3-dev sqlite3 zlib1g-dev
   libhunspell-dev hunspell-en-us
   libgtest-dev libgmock-dev libbenchmark-dev
   libssl-dev poppler-utils unzip
