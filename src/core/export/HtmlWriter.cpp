@@ -1,7 +1,7 @@
 #include "core/export/HtmlWriter.h"
 
 #include "core/export/BlockWalker.h"
-#include "core/export/FieldLink.h"
+#include "core/export/LinkMarkup.h"
 #include "core/export/WhiteSpace.h"
 
 namespace {
@@ -105,23 +105,11 @@ QString runHtml(const Run& run, bool& afterSpace) {
 
 QString runsHtml(const Paragraph& paragraph) {
     QString out;
-    QString openField;
-    bool linkOpen = false;
+    LinkMarkup links(QStringLiteral("<a href=\"%1\">"), QStringLiteral("</a>"));
     bool afterSpace = true;
-    for (const Run& run : paragraph.runs) {
-        if (run.format.field != openField) {
-            if (linkOpen)
-                out += QStringLiteral("</a>");
-            openField = run.format.field;
-            const QString target = FieldLinkAddress(openField);
-            linkOpen = !target.isEmpty();
-            if (linkOpen)
-                out += QStringLiteral("<a href=\"%1\">").arg(HtmlWriter::escaped(target));
-        }
-        out += runHtml(run, afterSpace);
-    }
-    if (linkOpen)
-        out += QStringLiteral("</a>");
+    for (const Run& run : paragraph.runs)
+        out += links.before(run.format.field) + runHtml(run, afterSpace);
+    out += links.end();
     // An empty paragraph keeps its line, as it does on screen.
     if (paragraph.runs.empty())
         out += QStringLiteral("<br/>");

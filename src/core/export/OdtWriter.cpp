@@ -1,8 +1,8 @@
 #include "core/export/OdtWriter.h"
 
 #include "core/export/BlockWalker.h"
-#include "core/export/FieldLink.h"
 #include "core/export/HtmlWriter.h"
+#include "core/export/LinkMarkup.h"
 #include "core/export/WhiteSpace.h"
 #include "core/export/ZipWriter.h"
 
@@ -155,20 +155,11 @@ private:
 
     QString paragraphXml(const Paragraph& p) {
         QString runs;
-        QString openField;
-        bool linkOpen = false;
+        LinkMarkup links(QStringLiteral("<text:a xlink:type=\"simple\" xlink:href=\"%1\">"),
+                         QStringLiteral("</text:a>"));
         bool afterSpace = true;
         for (const Run& run : p.runs) {
-            if (run.format.field != openField) {
-                if (linkOpen)
-                    runs += QStringLiteral("</text:a>");
-                openField = run.format.field;
-                const QString target = FieldLinkAddress(openField);
-                linkOpen = !target.isEmpty();
-                if (linkOpen)
-                    runs += QStringLiteral("<text:a xlink:type=\"simple\" xlink:href=\"%1\">")
-                                .arg(HtmlWriter::escaped(target));
-            }
+            runs += links.before(run.format.field);
             if (run.image) {
                 runs += pictureFrame(*run.image, ++m_pictures);
                 afterSpace = false;
@@ -179,8 +170,7 @@ private:
                              SpelledWhiteSpace(HtmlWriter::escaped(run.text), afterSpace,
                                                kOdtWhiteSpace));
         }
-        if (linkOpen)
-            runs += QStringLiteral("</text:a>");
+        runs += links.end();
         return QStringLiteral("<text:p text:style-name=\"%1\">%2</text:p>\n")
             .arg(m_styles.paragraphStyle(p), runs);
     }
