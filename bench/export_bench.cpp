@@ -1,6 +1,6 @@
 // Export, backup and check on the journal of many years (10,000 entries of about 2 KB RTF):
-// times against their goals, and the heap an export holds for a tenth of the journal and for
-// all of it, which must stay the same (entries are streamed one at a time).
+// times against their goals, and the heap an HTML or ODT export holds for a tenth of the
+// journal and for all of it, which must stay the same (entries are streamed one at a time).
 #include "bench/support/BenchHost.h"
 #include "bench/support/BenchJournalUi.h"
 #include "bench/support/GoalSummary.h"
@@ -68,6 +68,7 @@ BENCHMARK(BM_Export)
     ->Arg(int(ExportFormat::Html))
     ->Arg(int(ExportFormat::Markdown))
     ->Arg(int(ExportFormat::Text))
+    ->Arg(int(ExportFormat::Odt))
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1)
@@ -106,9 +107,10 @@ double heapInUseMb() {
     return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0);
 }
 
-// The most heap in use, above what was in use before, at any entry of an HTML export of the
+// The most heap in use, above what was in use before, at any entry of an export of the
 // entries up to the given day.
-double exportHeapGrowthMb(Session& session, int lastYear, std::size_t& entries) {
+double exportHeapGrowthMb(Session& session, ExportFormat format, int lastYear,
+                          std::size_t& entries) {
     EntryChoice choice;
     choice.between = true;
     choice.from = COleDateTime(1000, 1, 1, 0, 0, 0);
@@ -116,31 +118,31 @@ double exportHeapGrowthMb(Session& session, int lastYear, std::size_t& entries) 
     malloc_trim(0);
     const double before = heapInUseMb();
     double peak = before;
-    const ExportResult result =
-        exportAll(session, ExportFormat::Html, choice, [&](std::size_t, std::size_t) {
-            peak = std::max(peak, heapInUseMb());
-            return true;
-        });
+    const ExportResult result = exportAll(session, format, choice, [&](std::size_t, std::size_t) {
+        peak = std::max(peak, heapInUseMb());
+        return true;
+    });
     entries = result.entries;
     return peak - before;
 }
 
 void printMemory() {
     Session session(JournalGenerator::Cached(kShape));
-    // The first years hold a tenth or so of the entries; then the whole journal.
-    std::size_t fewEntries = 0;
-    std::size_t allEntries = 0;
-    int year = 1990;
-    double few = 0;
-    for (; year < 2100; ++year) {
-        few = exportHeapGrowthMb(session, year, fewEntries);
-        if (fewEntries >= 500)
-            break;
+    for (const ExportFormat format : {ExportFormat::Html, ExportFormat::Odt}) {
+        // The first years hold a tenth or so of the entries; then the whole journal.
+        std::size_t fewEntries = 0;
+        std::size_t allEntries = 0;
+        double few = 0;
+        for (int year = 1990; year < 2100; ++year) {
+            few = exportHeapGrowthMb(session, format, year, fewEntries);
+            if (fewEntries >= 500)
+                break;
+        }
+        const double all = exportHeapGrowthMb(session, format, 9999, allEntries);
+        std::printf("heap held while exporting to %s: %.2f MB for %zu entries, %.2f MB for %zu "
+                    "entries (goal: flat)\n",
+                    ExportFormatExtension(format), few, fewEntries, all, allEntries);
     }
-    const double all = exportHeapGrowthMb(session, 9999, allEntries);
-    std::printf("heap held while exporting to HTML: %.2f MB for %zu entries, %.2f MB for %zu "
-                "entries (goal: flat)\n",
-                few, fewEntries, all, allEntries);
     QFile::remove(outPath("export-bench.out"));
 }
 

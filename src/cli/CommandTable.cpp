@@ -146,14 +146,17 @@ const std::string kExportHelp =
     std::string(
         "Usage: qbk export FILE --format html|md|txt|odt|pdf --out PATH\n"
         "                  [--entry ID | --folder NAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
-        "                  [--topic NAME]... [--split] [--force] [--password-stdin]\n"
+        "                  [--topic NAME]... [--split] [--embed] [--force] [--password-stdin]\n"
         "\n"
         "Writes the chosen entries, in order of date, into one document: each under its\n"
         "date and time, with its folder, topics and comment. The journal is not changed.\n"
-        "HTML keeps fonts, colours and pictures (embedded: the file stands alone);\n"
-        "Markdown keeps bold, italic, strike-through, line breaks and pictures; plain\n"
-        "text keeps the words. ODT is written through Qt's document writer; PDF is laid\n"
-        "out as qbk print prints, each entry from a new page under its date and time.\n"
+        "HTML keeps fonts, sizes, colours, lists and pictures (embedded: the file stands\n"
+        "alone). Markdown keeps bold, italic, strike-through, lists, line breaks and\n"
+        "pictures; the pictures are files beside it (in OUT_files/ for OUT.md; with\n"
+        "--split, beside each entry's file), linked by relative path. Plain text keeps\n"
+        "the words and the lists' bullets and numbers. ODT puts the title under Heading\n"
+        "1 and each date under Heading 2 and keeps the entries' fonts; PDF is laid out\n"
+        "as qbk print prints, each entry from a new page under its date and time.\n"
         "  --format F        html, md, txt, odt or pdf\n"
         "  --out PATH        the file to write; with --split, the folder\n"
         "  --entry ID        only this entry (its id, or the start of it)\n"
@@ -163,6 +166,7 @@ const std::string kExportHelp =
         "  --topic NAME      only entries carrying this topic; may be repeated\n"
         "  --split           one file per entry, named by its date and time; a folder\n"
         "                    that does not exist appears only when all are written\n"
+        "  --embed           Markdown: pictures inside the file as data: URLs, no files\n"
         "  --force           replace files that exist\n") +
     kPasswordNote + kSkipNote;
 
@@ -279,6 +283,7 @@ const std::vector<CommandDef>& commandTable() {
           {QStringLiteral("to"), true},
           {QStringLiteral("topic"), true, true},
           {QStringLiteral("split")},
+          {QStringLiteral("embed")},
           {QStringLiteral("force")}},
          runExport},
         {"backup",

@@ -15,7 +15,6 @@
 #include "core/session/CQBKDoc.h"
 #include "core/store/JournalMessages.h"
 
-#include "render/OdtConverter.h"
 #include "render/PdfEntryPages.h"
 
 #include <QFile>
@@ -41,7 +40,7 @@ void checkExportLine(const CommandLine& line) {
 
 } // namespace
 
-// ODT and PDF are made with Qt's document and painting classes.
+// PDF is laid out with Qt's painting classes.
 bool commandNeedsGui(const QStringList& arguments) {
     if (arguments.value(0) != u"export")
         return false;
@@ -53,7 +52,7 @@ bool commandNeedsGui(const QStringList& arguments) {
                               : argument.startsWith(u"--format=") ? argument.mid(9)
                                                                   : QString();
         const std::optional<ExportFormat> format = ExportFormatNamed(value);
-        if (format == ExportFormat::Odt || format == ExportFormat::Pdf)
+        if (format == ExportFormat::Pdf)
             return true;
     }
     return false;
@@ -67,6 +66,7 @@ int runExport(const CommandLine& line) {
     request.outPath = *line.value(QStringLiteral("out"));
     request.split = line.isSet(QStringLiteral("split"));
     request.overwrite = line.isSet(QStringLiteral("force"));
+    request.embedPictures = line.isSet(QStringLiteral("embed"));
 
     std::string input;
     const std::unique_ptr<JournalSession> opened = openJournal(line, file, input);
@@ -78,7 +78,6 @@ int runExport(const CommandLine& line) {
     request.journalPath = QFile::decodeName(session.path().c_str());
 
     ExportMakers makers;
-    makers.odt = HtmlToOdt;
     makers.pdf = PdfEntryPages::Maker({});
     const ExportResult result = RunExport(session.reader(), request, makers);
     if (result.status != ExportResult::Status::Done)

@@ -180,6 +180,24 @@ TEST_F(CliExport, WritesTheChosenEntriesInDateOrder) {
     EXPECT_NE(fileBytes(journal.path("out2.txt")).find("Trips\n"), std::string::npos);
 }
 
+// Markdown's pictures are files beside the document; --embed keeps them inside as data URLs.
+TEST_F(CliExport, MarkdownPicturesBesideTheFileOrEmbedded) {
+    const std::string id =
+        journal.add("{\\rtf1 {\\pict\\pngblip\\picw1\\pich1 89504e470d0a1a0a}\\par}");
+    for (const std::string name : {"p", "e"}) {
+        std::vector<std::string> args = {
+            "--format", "md", "--out", journal.path(name + ".md"), "--entry", id.substr(1, 8)};
+        if (name == "e")
+            args.push_back("--embed");
+        ASSERT_EQ(journal.run("export", args).exitCode, 0);
+        const bool embedded =
+            fileBytes(journal.path(name + ".md")).find("(data:image/png;base64,") !=
+            std::string::npos;
+        EXPECT_EQ(embedded, name == "e");
+        EXPECT_EQ(fileExists(journal.path(name + "_files/1.png")), name == "p");
+    }
+}
+
 TEST_F(CliExport, RefusesWhatItCannotDoWithoutWritingAnything) {
     const std::vector<std::string> wrong[] = {
         {"--format", "html", "--out", journal.path("a"), "--entry", meeting, "--folder", "Work"},

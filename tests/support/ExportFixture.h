@@ -24,6 +24,11 @@ public:
         const char* folder;
         const char* marker;
     };
+    // A picture (the PNG signature) 20 by 10 pixels; the first entry shows it.
+    static constexpr const char* kPicture =
+        "{\\pict\\pngblip\\picw1\\pich1\\picwgoal300\\pichgoal150 89504e470d0a1a0a}";
+    static inline const QByteArray kPictureBytes = QByteArray::fromHex("89504e470d0a1a0a");
+
     // In date order; inserted in the order 2, 0, 3, 1.
     static constexpr Sample kEntries[] = {
         {"{E0000000-0000-0000-0000-000000000001}", "2004-07-05 14:30", kWork, "Alphaword"},
@@ -42,7 +47,8 @@ protected:
             const Sample& e = kEntries[i];
             journal.addEntry(e.id, e.stamp, e.folder, std::string("Note on ") + e.marker, i == 0,
                              std::string("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 {\\b ") +
-                                 e.marker + "} & <tag> \\par second line}");
+                                 e.marker + "} & <tag> \\par second line" +
+                                 (i == 0 ? kPicture : "") + "}");
         }
         journal.link(kEntries[0].id, kTravel);
         journal.link(kEntries[0].id, kFood);

@@ -5,29 +5,37 @@
 #include "core/session/JournalReader.h"
 #include "core/store/TimeStamp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <optional>
 
 namespace {
 
+QString tr(const char* text) {
+    return QCoreApplication::translate("Export", text);
+}
+
 // One output document, written into a file that gets its name when complete: the writer's
-// text piece by piece, or HTML gathered for a converter, or entries laid out on pages.
+// text piece by piece, or its body kept in a spool beside the file until the writer wraps it
+// into its package, or entries laid out on pages.
 class Output {
 public:
-    Output(SafeFile& file, const ExportFormat format, const ExportMakers& makers)
-        : m_file(file), m_converter(format == ExportFormat::Odt ? makers.odt : HtmlConverter()),
-          m_pagesMaker(format == ExportFormat::Pdf ? makers.pdf : EntryPagesMaker()) {}
+    Output(SafeFile& file, ExportWriter& writer, const EntryPagesMaker& pagesMaker)
+        : m_file(file), m_writer(writer), m_pagesMaker(pagesMaker) {}
 
     bool open(const QString& title, QString& error) {
         if (!m_file.open())
             return fileError(error);
         if (m_pagesMaker)
             m_pages = m_pagesMaker(m_file.device(), title);
+        else if (m_writer.packaged())
+            return openSpool(error);
         return true;
     }
 
@@ -35,16 +43,15 @@ public:
     bool write(const std::string& bytes, QString& error) {
         if (m_pages)
             return true;
-        if (m_converter) {
-            m_html.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
-            return true;
-        }
-        return writeFile(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())), error);
+        const QByteArray piece = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+        if (m_spool)
+            return m_spool->write(piece) == piece.size() || spoolError(error);
+        return m_file.device().write(piece) == piece.size() || fileError(error);
     }
 
-    bool entry(ExportWriter& writer, const ExportedEntry& entry, QString& error) {
+    bool entry(const ExportedEntry& entry, QString& error) {
         if (!m_pages)
-            return write(writer.entry(entry), error);
+            return write(m_writer.entry(entry), error);
         return m_pages->printEntry(entry.storedText, entry.when) || fileError(error);
     }
 
@@ -53,19 +60,32 @@ public:
         if (m_pages && !m_pages->finish())
             return fileError(error);
         m_pages.reset();
-        if (m_converter) {
-            const QByteArray converted = m_converter(m_html, error);
-            if (converted.isEmpty()) {
-                m_file.discard();
-                return false;
-            }
-            if (!writeFile(converted, error))
-                return false;
+        if (m_spool) {
+            if (!m_spool->flush())
+                return spoolError(error);
+            if (!m_writer.writePackage(*m_spool, m_file.device()))
+                return fileError(error);
+            m_spool.reset();
         }
         return m_file.finish() || fileError(error);
     }
 
 private:
+    // The spool lies beside the file, where the file's own text goes anyway.
+    bool openSpool(QString& error) {
+        m_spool = std::make_unique<QTemporaryFile>(
+            QFileInfo(m_file.target()).dir().filePath(QStringLiteral(".qbk-spool-XXXXXX")));
+        return m_spool->open() || spoolError(error);
+    }
+
+    bool spoolError(QString& error) {
+        const QString cause = m_spool->errorString();
+        m_spool.reset();
+        m_file.abandon();
+        error = tr("cannot write %1: %2").arg(m_file.target(), cause);
+        return false;
+    }
+
     // The file's own cause when it has one (a failed write is noticed at the latest when the
     // file is finished), and the file is given up.
     bool fileError(QString& error) {
@@ -74,29 +94,32 @@ private:
         return false;
     }
 
-    bool writeFile(const QByteArray& bytes, QString& error) {
-        return m_file.device().write(bytes) == bytes.size() || fileError(error);
-    }
-
     SafeFile& m_file;
-    HtmlConverter m_converter;
+    ExportWriter& m_writer;
     EntryPagesMaker m_pagesMaker;
     std::unique_ptr<EntryPages> m_pages; // ends before the file it writes to
-    QByteArray m_html;
+    std::unique_ptr<QTemporaryFile> m_spool;
 };
 
 class Job {
 public:
     Job(const ExportRequest& request, const ExportMakers& makers, const ExportProgress& progress)
-        : m_request(request), m_makers(makers), m_progress(progress),
+        : m_request(request), m_progress(progress),
           m_rule({request.journalPath}, request.overwrite),
-          m_writer(MakeExportWriter(request.format)) {}
+          m_writer(MakeExportWriter(request.format, request.embedPictures)),
+          m_pagesMaker(request.format == ExportFormat::Pdf ? makers.pdf : EntryPagesMaker()) {}
 
     ExportResult run(EntryReader& reader) {
         if (m_request.split)
             splitExport(reader);
         else
             singleExport(reader);
+        if (m_result.status != ExportResult::Status::Done) {
+            // The files left unnamed go first, then the folders made for them.
+            m_files.clear();
+            for (auto folder = m_madeFolders.crbegin(); folder != m_madeFolders.crend(); ++folder)
+                QDir().rmdir(*folder);
+        }
         return m_result;
     }
 
@@ -117,8 +140,10 @@ private:
 
     void singleExport(EntryReader& reader) {
         const QString& path = m_request.outPath;
-        SafeFile file(path, m_rule);
-        Output out(file, m_request.format, m_makers);
+        auto document = std::make_unique<SafeFile>(path, m_rule);
+        Output out(*document, *m_writer, m_pagesMaker);
+        const QDir folder = QFileInfo(path).dir();
+        m_writer->setSideFilePrefix(QFileInfo(path).completeBaseName() + QStringLiteral("_files/"));
         QString error;
         if (!out.open(m_request.title, error) ||
             !out.write(m_writer->begin(m_request.title), error)) {
@@ -127,7 +152,7 @@ private:
         }
         ExportedEntry entry;
         while (reader.next(entry)) {
-            if (!out.entry(*m_writer, entry, error)) {
+            if (!out.entry(entry, error) || !writeSideFiles(folder, error)) {
                 fail(error);
                 return;
             }
@@ -138,11 +163,33 @@ private:
             fail(error);
             return;
         }
-        if (!file.commit()) {
-            fail(file.message());
-            return;
+        // The pictures get their names before the document that shows them.
+        m_files.push_back(std::move(document));
+        commitAll();
+    }
+
+    // The files the last entry refers to, each complete beside the document.
+    bool writeSideFiles(const QDir& folder, QString& error) {
+        for (const SideFile& side : m_writer->takeSideFiles()) {
+            const QString path = folder.filePath(side.relativePath);
+            const QString parent = QFileInfo(path).absolutePath();
+            if (!QFileInfo::exists(parent)) {
+                if (!QDir().mkpath(parent)) {
+                    error = tr("cannot make the folder %1").arg(parent);
+                    return false;
+                }
+                m_madeFolders << parent;
+            }
+            m_files.push_back(std::make_unique<SafeFile>(path, m_rule));
+            SafeFile& file = *m_files.back();
+            if (!file.open() || file.device().write(side.bytes) != side.bytes.size() ||
+                !file.finish()) {
+                file.abandon();
+                error = file.message();
+                return false;
+            }
         }
-        m_result.files << path;
+        return true;
     }
 
     // Every entry's file is complete on disk before the first one gets its name, so a failure
@@ -161,26 +208,27 @@ private:
         }
         const QDir folder(staging ? staging->path() : outPath);
         const QString extension = QLatin1String(ExportFormatExtension(m_request.format));
-        std::vector<std::unique_ptr<SafeFile>> files;
         QStringList paths;
         ExportedEntry entry;
         while (reader.next(entry)) {
             const QString path =
                 uniquePath(paths, folder, SplitFileStem(entry.timeStamp, entry.id), extension);
-            files.push_back(std::make_unique<SafeFile>(path, m_rule));
+            m_files.push_back(std::make_unique<SafeFile>(path, m_rule));
             paths << path;
-            Output out(*files.back(), m_request.format, m_makers);
+            // Each entry's pictures lie beside its file, named after it.
+            m_writer->setSideFilePrefix(QFileInfo(path).completeBaseName() + u'-');
+            Output out(*m_files.back(), *m_writer, m_pagesMaker);
             QString error;
             if (!out.open(entry.when, error) || !out.write(m_writer->begin(entry.when), error) ||
-                !out.entry(*m_writer, entry, error) || !out.write(m_writer->end(), error) ||
-                !out.complete(error)) {
+                !out.entry(entry, error) || !out.write(m_writer->end(), error) ||
+                !out.complete(error) || !writeSideFiles(folder, error)) {
                 fail(error);
                 return;
             }
             if (!advance(reader))
                 return;
         }
-        if (!commitAll(files) || !staging)
+        if (!commitAll() || !staging)
             return;
         if (!QDir().rename(staging->path(), outPath)) {
             fail(QStringLiteral("cannot make the folder %1").arg(m_request.outPath));
@@ -193,9 +241,9 @@ private:
 
     // Should a rename fail, the files this export made are removed again; files it replaced
     // cannot be given back and are left as written.
-    bool commitAll(const std::vector<std::unique_ptr<SafeFile>>& files) {
+    bool commitAll() {
         QStringList created;
-        for (const auto& file : files) {
+        for (const auto& file : m_files) {
             if (!file->commit()) {
                 fail(file->message());
                 for (const QString& path : created)
@@ -220,10 +268,12 @@ private:
     }
 
     const ExportRequest& m_request;
-    const ExportMakers& m_makers;
     const ExportProgress& m_progress;
     const OutputRule m_rule;
     std::unique_ptr<ExportWriter> m_writer;
+    EntryPagesMaker m_pagesMaker;
+    std::vector<std::unique_ptr<SafeFile>> m_files; // complete, named together at the end
+    QStringList m_madeFolders;
     ExportResult m_result;
 };
 
@@ -243,11 +293,9 @@ ExportResult RunExport(const JournalReader& journal, const ExportRequest& reques
     SqlDatabase& db = journal.Db();
     ExportResult result;
     const bool pages = request.format == ExportFormat::Pdf;
-    if ((request.format == ExportFormat::Odt && !makers.odt) || (pages && !makers.pdf)) {
+    if (pages && !makers.pdf) {
         result.status = ExportResult::Status::Failed;
-        result.message =
-            QStringLiteral("this program cannot write %1 files")
-                .arg(QString::fromLatin1(ExportFormatExtension(request.format)).toUpper());
+        result.message = QStringLiteral("this program cannot write PDF files");
         return result;
     }
     EntryReader reader(journal, ChosenEntryRows(db, request.choice),

@@ -5,7 +5,6 @@
 #include "core/print/EntryChoice.h"
 #include "core/store/SkippedEntry.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -15,21 +14,16 @@ class JournalReader;
 struct ExportRequest {
     EntryChoice choice;
     ExportFormat format = ExportFormat::Html;
-    QString outPath;        // the file; with split, the folder the files go in
-    bool split = false;     // one file per entry, named by its date and time
-    bool overwrite = false; // replace files that exist
-    QString title;          // heading of the document
-    QString journalPath;    // the journal's own file: never written, whatever overwrite says
+    QString outPath;            // the file; with split, the folder the files go in
+    bool split = false;         // one file per entry, named by its date and time
+    bool overwrite = false;     // replace files that exist
+    bool embedPictures = false; // Markdown: pictures as data URLs, not files beside it
+    QString title;              // heading of the document
+    QString journalPath;        // the journal's own file: never written, whatever overwrite says
 };
 
-// Turns one document's HTML into the bytes of a format the core cannot write (ODT). Returns
-// empty bytes and sets the error when it fails.
-using HtmlConverter = std::function<QByteArray(const QByteArray& html, QString& error)>;
-
-// What writes the formats the core cannot write itself; a format whose maker is missing is
-// refused.
+// What lays out the format the core cannot write itself (PDF); without it PDF is refused.
 struct ExportMakers {
-    HtmlConverter odt;
     EntryPagesMaker pdf;
 };
 
@@ -46,7 +40,8 @@ struct ExportResult {
 };
 
 // Writes the chosen entries in date order. A file appears only complete and on disk: each is
-// written under a temporary name, and with split none is renamed before all are complete; a
+// written under a temporary name, and none (documents, pictures beside them) is renamed before
+// all are complete; a
 // cancelled or failed export leaves no file it made; a split into a folder that does not exist
 // yet fills a temporary folder that gets the name at the end. Entries that cannot be read are
 // left out and listed in the result. Reads the journal only.

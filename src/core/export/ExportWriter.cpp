@@ -2,6 +2,7 @@
 
 #include "core/export/HtmlWriter.h"
 #include "core/export/MarkdownWriter.h"
+#include "core/export/OdtWriter.h"
 #include "core/export/TextWriter.h"
 
 std::vector<std::pair<const char*, QString>> HeadingValues(const ExportedEntry& entry) {
@@ -45,14 +46,15 @@ const char* ExportFormatExtension(ExportFormat format) {
     return "";
 }
 
-std::unique_ptr<ExportWriter> MakeExportWriter(ExportFormat format) {
+std::unique_ptr<ExportWriter> MakeExportWriter(ExportFormat format, bool embedPictures) {
     switch (format) {
     case ExportFormat::Markdown:
-        return std::make_unique<MarkdownWriter>();
+        return std::make_unique<MarkdownWriter>(embedPictures);
     case ExportFormat::Text:
         return std::make_unique<TextWriter>();
-    case ExportFormat::Html:
     case ExportFormat::Odt:
+        return std::make_unique<OdtWriter>();
+    case ExportFormat::Html:
     case ExportFormat::Pdf:
         break;
     }

@@ -18,3 +18,7 @@ QString FieldLinkTarget(const QString& instruction) {
             return target;
     return {};
 }
+
+QString FieldLinkAddress(const QString& instruction) {
+    return FieldLinkTarget(instruction).replace(u' ', QStringLiteral("%20"));
+}

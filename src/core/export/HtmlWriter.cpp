@@ -1,7 +1,8 @@
 #include "core/export/HtmlWriter.h"
 
 #include "core/export/BlockWalker.h"
-#include "core/export/FieldLink.h"
+#include "core/export/LinkMarkup.h"
+#include "core/export/WhiteSpace.h"
 
 namespace {
 
@@ -76,11 +77,16 @@ QString wrapped(const char* tag, const QString& text) {
     return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text);
 }
 
-QString runHtml(const Run& run) {
-    if (run.image)
+// HTML folds a run of white space into one space: a tab is four no-break spaces.
+const WhiteSpaceSpelling kHtmlWhiteSpace{
+    QStringLiteral("&#160;"), QStringLiteral("&#160;&#160;&#160;&#160;"), QStringLiteral("<br/>")};
+
+QString runHtml(const Run& run, bool& afterSpace) {
+    if (run.image) {
+        afterSpace = false;
         return imageTag(*run.image);
-    QString text = HtmlWriter::escaped(run.text);
-    text.replace(kLineBreak, QStringLiteral("<br/>"));
+    }
+    QString text = SpelledWhiteSpace(HtmlWriter::escaped(run.text), afterSpace, kHtmlWhiteSpace);
     const CharFormat& format = run.format;
     if (format.vertical == VerticalPosition::Superscript)
         text = wrapped("sup", text);
@@ -99,22 +105,11 @@ QString runHtml(const Run& run) {
 
 QString runsHtml(const Paragraph& paragraph) {
     QString out;
-    QString openField;
-    bool linkOpen = false;
-    for (const Run& run : paragraph.runs) {
-        if (run.format.field != openField) {
-            if (linkOpen)
-                out += QStringLiteral("</a>");
-            openField = run.format.field;
-            const QString target = FieldLinkTarget(openField);
-            linkOpen = !target.isEmpty();
-            if (linkOpen)
-                out += QStringLiteral("<a href=\"%1\">").arg(HtmlWriter::escaped(target));
-        }
-        out += runHtml(run);
-    }
-    if (linkOpen)
-        out += QStringLiteral("</a>");
+    LinkMarkup links(QStringLiteral("<a href=\"%1\">"), QStringLiteral("</a>"));
+    bool afterSpace = true;
+    for (const Run& run : paragraph.runs)
+        out += links.before(run.format.field) + runHtml(run, afterSpace);
+    out += links.end();
     // An empty paragraph keeps its line, as it does on screen.
     if (paragraph.runs.empty())
         out += QStringLiteral("<br/>");
@@ -181,9 +176,7 @@ protected:
         out += QStringLiteral("<li%1>%2</li>\n").arg(paragraphStyle(p), runsHtml(p));
     }
     void endList() override { out += QStringLiteral("</%1>\n").arg(QLatin1String(m_listTag)); }
-    void beginTable() override {
-        out += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n");
-    }
+    void beginTable() override { out += QStringLiteral("<table>\n"); }
     void beginRow() override { out += QStringLiteral("<tr>"); }
     void beginCell() override { out += QStringLiteral("<td>"); }
     void cellParagraph(const Paragraph& p, bool) override {
@@ -241,9 +234,12 @@ std::string HtmlWriter::begin(const QString& title) {
                           "<title>%1</title>\n<style>\n"
                           "body { max-width: 50em; margin: 2em auto; }\n"
                           "p { margin: 0; }\n"
+                          "ul, ol { margin-top: 0; margin-bottom: 0; }\n"
                           ".entry { margin-bottom: 2em; }\n"
                           ".meta { color: #555555; }\n"
-                          ".text { margin-top: 1em; white-space: pre-wrap; }\n"
+                          ".text { margin-top: 1em; }\n"
+                          "table { border-collapse: collapse; }\n"
+                          "td { border: 1px solid; padding: 4px; vertical-align: top; }\n"
                           "</style>\n</head>\n<body>\n<h1>%1</h1>\n")
         .arg(t)
         .toStdString();

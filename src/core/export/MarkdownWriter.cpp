@@ -4,6 +4,9 @@
 #include "core/export/FieldLink.h"
 
 #include <QStringList>
+#include <QUrl>
+
+#include <utility>
 
 namespace {
 
@@ -56,13 +59,13 @@ QString emphasised(const QString& text, const Emphasis& emphasis) {
     return text.left(first) + open + text.mid(first, last - first) + close + text.mid(last);
 }
 
-QString imageMarkdown(const Image& image) {
+QString dataUrl(const Image& image) {
     const char* type = image.kind == Image::Kind::Png ? "image/png" : "image/jpeg";
-    return QStringLiteral("![picture](data:%1;base64,%2)")
+    return QStringLiteral("data:%1;base64,%2")
         .arg(QLatin1String(type), QString::fromLatin1(image.data.toBase64()));
 }
 
-QString paragraphMarkdown(const Paragraph& paragraph) {
+QString paragraphMarkdown(const Paragraph& paragraph, const PictureLink& pictureLink) {
     QString out;
     QString pending;
     Emphasis current;
@@ -95,7 +98,7 @@ QString paragraphMarkdown(const Paragraph& paragraph) {
         }
         if (run.image) {
             flush();
-            out += imageMarkdown(*run.image);
+            out += QStringLiteral("![picture](%1)").arg(pictureLink(*run.image));
             continue;
         }
         const Emphasis emphasis{run.format.bold, run.format.italic, run.format.strike};
@@ -118,11 +121,13 @@ QString withBreaks(const QString& text, int indent) {
 
 class MarkdownBlocks : public BlockWalker {
 public:
+    explicit MarkdownBlocks(const PictureLink& pictureLink) : m_pictureLink(pictureLink) {}
+
     QString out;
 
 protected:
     void paragraph(const Paragraph& p) override {
-        const QString text = paragraphMarkdown(p);
+        const QString text = paragraphMarkdown(p, m_pictureLink);
         if (!text.trimmed().isEmpty()) // blank lines end paragraphs; an empty one has no form
             out += withBreaks(text, 0) + QStringLiteral("\n\n");
     }
@@ -133,7 +138,7 @@ protected:
     void listItem(const Paragraph& p) override {
         const QString marker =
             m_numbered ? QStringLiteral("%1. ").arg(m_number++) : QStringLiteral("- ");
-        out += marker + withBreaks(paragraphMarkdown(p), int(marker.size())) + u'\n';
+        out += marker + withBreaks(paragraphMarkdown(p, m_pictureLink), int(marker.size())) + u'\n';
     }
     void endList() override { out += u'\n'; }
     void beginTable() override { m_rows.clear(); }
@@ -144,7 +149,7 @@ protected:
         if (!first)
             cell += u' ';
         // A table cell is one line in Markdown.
-        cell += paragraphMarkdown(p).replace(kLineBreak, u' ');
+        cell += paragraphMarkdown(p, m_pictureLink).replace(kLineBreak, u' ');
     }
     void endCell() override {}
     void endRow() override {}
@@ -167,6 +172,7 @@ protected:
     }
 
 private:
+    const PictureLink& m_pictureLink;
     bool m_numbered = false;
     int m_number = 1;
     std::vector<QStringList> m_rows;
@@ -209,10 +215,33 @@ QString MarkdownWriter::escaped(QStringView text, bool lineStart) {
     return out;
 }
 
-QString MarkdownWriter::body(const RichDocument& document) {
-    MarkdownBlocks blocks;
+QString MarkdownWriter::body(const RichDocument& document, const PictureLink& pictureLink) {
+    const PictureLink link = pictureLink ? pictureLink : PictureLink(dataUrl);
+    MarkdownBlocks blocks(link);
     blocks.walk(document);
     return blocks.out;
+}
+
+MarkdownWriter::MarkdownWriter(bool embedPictures) : m_embedPictures(embedPictures) {}
+
+void MarkdownWriter::setSideFilePrefix(const QString& prefix) {
+    m_prefix = prefix;
+    m_pictures = 0;
+}
+
+std::vector<SideFile> MarkdownWriter::takeSideFiles() {
+    return std::exchange(m_sideFiles, {});
+}
+
+// The picture's file beside the document, linked by its relative path.
+QString MarkdownWriter::pictureFile(const Image& image) {
+    const QString path =
+        QStringLiteral("%1%2.%3")
+            .arg(m_prefix)
+            .arg(++m_pictures)
+            .arg(image.kind == Image::Kind::Png ? QStringLiteral("png") : QStringLiteral("jpg"));
+    m_sideFiles.push_back({path, image.data});
+    return QString::fromLatin1(QUrl::toPercentEncoding(path, QByteArrayLiteral("/")));
 }
 
 std::string MarkdownWriter::begin(const QString& title) {
@@ -226,7 +255,10 @@ std::string MarkdownWriter::entry(const ExportedEntry& entry) {
         meta += QStringLiteral("*%1:* %2").arg(QLatin1String(label), escaped(value));
     if (!meta.isEmpty())
         out += meta.join(QStringLiteral("\\\n")) + QStringLiteral("\n\n");
-    out += body(entry.text);
+    if (m_embedPictures)
+        out += body(entry.text);
+    else
+        out += body(entry.text, [this](const Image& image) { return pictureFile(image); });
     out += QStringLiteral("---\n\n");
     return out.toUtf8().toStdString();
 }

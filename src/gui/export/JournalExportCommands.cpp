@@ -4,7 +4,6 @@
 #include "gui/export/BackupDialog.h"
 #include "gui/export/ExportDialog.h"
 #include "gui/platform/BackgroundWork.h"
-#include "render/OdtConverter.h"
 
 #include "core/export/JournalBackup.h"
 #include "core/platform/TextEncoding.h"
@@ -80,7 +79,7 @@ ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget
     }
     EntryPrintJob::Options pageOptions;
     pageOptions.margins = margins;
-    const ExportMakers makers{HtmlToOdt, PdfEntryPages::Maker(pageOptions)};
+    const ExportMakers makers{PdfEntryPages::Maker(pageOptions)};
     BackgroundWork::Run(
         parent,
         {text("Export Journal"), text("Exporting entries..."), QStringLiteral("exportProgress")},

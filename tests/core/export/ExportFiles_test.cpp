@@ -1,6 +1,7 @@
 // What an export leaves on disk: complete files only, never a half-written or stray one.
 
 #include "support/ExportFixture.h"
+#include "support/SmallDisk.h"
 
 class ExportFiles : public ExportFixture {};
 
@@ -8,7 +9,7 @@ TEST_F(ExportFiles, CancelledOrFailedExportLeavesNoFile) {
     // Cancelled after the second of four entries, in each format and with split.
     for (const bool split : {false, true}) {
         for (const ExportFormat format :
-             {ExportFormat::Html, ExportFormat::Markdown, ExportFormat::Text}) {
+             {ExportFormat::Html, ExportFormat::Markdown, ExportFormat::Text, ExportFormat::Odt}) {
             ExportRequest cancelled = request(QStringLiteral("cancelled"), format);
             cancelled.split = split;
             const ExportResult result = run(cancelled, {}, [](std::size_t done, std::size_t total) {
@@ -17,24 +18,30 @@ TEST_F(ExportFiles, CancelledOrFailedExportLeavesNoFile) {
             });
             EXPECT_EQ(result.status, ExportResult::Status::Cancelled);
             EXPECT_TRUE(result.files.isEmpty());
-            EXPECT_TRUE(outFiles().isEmpty()) << outFiles().join(u' ').toStdString();
+            // Nor the first entry's picture, nor a folder made for it.
+            const QStringList left =
+                QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
             if (split) {
                 EXPECT_TRUE(
                     QDir(cancelled.outPath).entryList(QDir::Files | QDir::Hidden).isEmpty());
             }
         }
     }
-    // A converter that fails: nothing is left either.
-    const HtmlConverter failing = [](const QByteArray&, QString& error) {
-        error = QStringLiteral("no room");
-        return QByteArray();
-    };
-    const ExportResult failed =
-        run(request(QStringLiteral("x.odt"), ExportFormat::Odt), {failing, {}});
-    EXPECT_EQ(failed.status, ExportResult::Status::Failed);
-    EXPECT_EQ(failed.message, QStringLiteral("no room"));
-    EXPECT_TRUE(outFiles().isEmpty());
-    // Without their makers ODT and PDF are refused, not written as something else.
+    // An ODT on a full disk (its text spooled beside it first): told, and nothing is left.
+    ASSERT_TRUE(QDir(out.path()).mkdir(QStringLiteral("full")));
+    SmallDisk disk(outPath(QStringLiteral("full")).toStdString(), 64);
+    if (disk.mounted()) {
+        disk.fill();
+        const ExportResult failed = run(request(QStringLiteral("full/x.odt"), ExportFormat::Odt));
+        EXPECT_EQ(failed.status, ExportResult::Status::Failed);
+        EXPECT_TRUE(failed.message.contains(QStringLiteral("cannot write")))
+            << failed.message.toStdString();
+        disk.makeRoom();
+        EXPECT_TRUE(
+            QDir(outPath(QStringLiteral("full"))).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+    // Without its maker PDF is refused, not written as something else.
     EXPECT_EQ(run(request(QStringLiteral("x.pdf"), ExportFormat::Pdf)).status,
               ExportResult::Status::Failed);
     EXPECT_TRUE(outFiles().isEmpty());
@@ -60,6 +67,7 @@ TEST_F(ExportFiles, SplitNamesFilesByDateAndKeepsEntriesOfOneMinuteApart) {
     EXPECT_EQ(
         QDir(split.outPath).entryList(QDir::Files, QDir::Name),
         QStringList({QStringLiteral("2004-07-05 14-30 (2).md"),
+                     QStringLiteral("2004-07-05 14-30-1.png"), // its first picture
                      QStringLiteral("2004-07-05 14-30.md"), QStringLiteral("2004-07-06 09-00.md"),
                      QStringLiteral("2004-07-07 23-59.md"), QStringLiteral("2004-07-08 00-00.md"),
                      QStringLiteral("entry E0000000-0000-0000-0000-00000000000.md")}));
