@@ -28,12 +28,19 @@ constexpr const char* kPasswordNote =
 
 const std::string kListHelp =
     std::string(
-        "Usage: qbk list FILE [--folder NAME] [--topic NAME]... [--tsv] [--password-stdin]\n"
+        "Usage: qbk list FILE [--folder NAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
+        "                [--topic NAME]... [--all-topics] [--tsv] [--password-stdin]\n"
         "\n"
         "Lists the journal's entries, all of them or those filed in one folder (not its\n"
-        "subfolders), narrowed to the entries that carry every topic given.\n"
+        "subfolders), narrowed to a range of days and to the entries that carry at least\n"
+        "one of the topics given (all of them with --all-topics). No text is needed: to\n"
+        "find entries by their words, use qbk search. A topic the journal does not hold,\n"
+        "or a --from day after the --to day, is a usage mistake (exit status 1).\n"
         "  --folder NAME     only entries filed in this folder (a name, or an id in braces)\n"
+        "  --from DAY        only entries from this day on\n"
+        "  --to DAY          only entries up to the end of this day\n"
         "  --topic NAME      only entries carrying this topic; may be repeated\n"
+        "  --all-topics      entries must carry all the topics given, not just one\n"
         "  --tsv             tab-separated output\n") +
     kPasswordNote + "\n" + kEntryLines + kSkipNote;
 
@@ -202,12 +209,15 @@ const std::vector<CommandDef>& commandTable() {
          {kTsv, kPasswordStdin},
          runInfo},
         {"list",
-         "list entries, by folder and topics",
+         "list entries, by folder, date range and topics",
          kListHelp.c_str(),
          {kTsv,
           kPasswordStdin,
           {QStringLiteral("folder"), true},
-          {QStringLiteral("topic"), true, true}},
+          {QStringLiteral("from"), true},
+          {QStringLiteral("to"), true},
+          {QStringLiteral("topic"), true, true},
+          {QStringLiteral("all-topics")}},
          runList},
         {"search",
          "find entries by text, date range and topics",

@@ -63,6 +63,9 @@ int runList(const CommandLine& line) {
         filter.currentFolderId = folderIdNamed(session, *folder);
     filter.selectedTopicIds = topicIdsNamed(session, line.values(QStringLiteral("topic")));
     filter.topicPaneShown = !filter.selectedTopicIds.empty();
+    filter.anyTopic = !line.isSet(QStringLiteral("all-topics"));
+    if (const std::optional<DayRange> days = dayRangeOf(line))
+        filter.days.emplace(days->from, days->to);
     ReadProblems problems;
     printEntries(session, LoadEntryRows(session.reader(), filter, &problems), line.isSet(kTsv));
     return reportProblems(session.label(), problems);

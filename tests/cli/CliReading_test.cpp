@@ -116,7 +116,8 @@ TEST_F(CliListSearch, ListsAndSearchesWithTheirOptions) {
     } cases[] = {
         {"list", {"--folder", "Work"}, {meeting, matters}},
         {"list", {"--topic", "Alpha"}, {meeting, garden}},
-        {"list", {"--topic", "Alpha", "--topic", "Beta"}, {meeting}},
+        {"list", {"--topic", "Alpha", "--topic", "Beta", "--all-topics"}, {meeting}},
+        {"list", {"--from", "2026-03-03", "--topic", "Beta", "--topic", "Alpha"}, {garden}},
         {"list", {"--topic", "Beta", "--folder", "Home"}, {}},
         {"list", {"--folder", "{F-DUP2}"}, {}},
         {"search", {"budget"}, {meeting, garden, review, matters}},

@@ -43,6 +43,7 @@ TEST(CliUsage, ExitStatusOfEveryCommand) {
         {{"list", j, "--tsv=yes"}, 1},
         {{"list", j, "--folder", "Twin"}, 1},
         {{"list", j, "--topic", "Gamma"}, 1},
+        {{"list", j, "--from", "2026-03-04", "--to", "2026-03-01"}, 1},
         {{"search", j, "x", "--from", "2026-13-01"}, 1},
         {{"search", j, "x", "--from", "2026-03-02", "--to", "2026-03-01"}, 1},
         {{"search", none, "x"}, 2},

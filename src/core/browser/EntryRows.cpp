@@ -73,11 +73,20 @@ int compareTexts(const std::string& a, const std::string& b) {
 } // namespace
 
 std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& filter) {
+    std::optional<std::pair<std::string, std::string>> stamps;
+    if (filter.days) {
+        if (filter.days->second < filter.days->first)
+            return std::nullopt;
+        stamps.emplace(MakeTimeStamp(filter.days->first), MakeTimeStamp(filter.days->second));
+    }
     std::optional<std::vector<std::string>> entryIds;
     if (filter.topicPaneShown && !filter.selectedTopicIds.empty()) {
         const std::string ids = QuotedIdList(filter.selectedTopicIds);
+        TopicLinks links(db);
         SqlQuery query =
-            TopicLinks(db).EntriesWithAll(ids, static_cast<int>(filter.selectedTopicIds.size()));
+            filter.anyTopic
+                ? links.EntriesWithAny(ids)
+                : links.EntriesWithAll(ids, static_cast<int>(filter.selectedTopicIds.size()));
         if (query.eof())
             return std::nullopt;
         entryIds.emplace();
@@ -87,7 +96,7 @@ std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& 
     }
     return EntryTable::ListingCondition(
         listsEveryFolder(filter.currentFolderId) ? nullptr : &filter.currentFolderId,
-        entryIds ? &*entryIds : nullptr);
+        entryIds ? &*entryIds : nullptr, stamps ? &*stamps : nullptr);
 }
 
 std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/browser/EntryRow.h"
+#include "core/platform/COleDateTime.h"
 #include "core/store/SkippedEntry.h"
 
 #include <optional>
@@ -12,15 +13,19 @@ class JournalReader;
 class SqlDatabase;
 
 // Which entries the entry list shows: the selected folder, narrowed to the entries carrying
-// every selected topic while the topic pane is shown.
+// every selected topic while the topic pane is shown. A listing without a text (qbk list) may
+// also take the entries carrying any one of the topics, and only those of a range of days.
 struct EntryFilter {
     std::string currentFolderId = "{Root}";
     bool topicPaneShown = false;
     std::vector<std::string> selectedTopicIds;
+    bool anyTopic = false;
+    // Entries dated from the first to the second, both inclusive (to the minute, as stored).
+    std::optional<std::pair<COleDateTime, COleDateTime>> days;
 };
 
-// The WHERE clause of the listing, or nothing when the topic filter matches no entry (the
-// list then stays empty).
+// The WHERE clause of the listing, or nothing when the topic filter matches no entry or the
+// range of days is empty (the list then stays empty).
 std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& filter);
 
 // The rows of the listing, in the order the file returns them; comments deciphered with the

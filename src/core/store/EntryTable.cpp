@@ -127,13 +127,19 @@ SqlQuery EntryTable::CheckedColumns() {
 }
 
 std::string EntryTable::ListingCondition(const std::string* folderId,
-                                         const std::vector<std::string>* entryIds) {
+                                         const std::vector<std::string>* entryIds,
+                                         const std::pair<std::string, std::string>* stamps) {
     SqlBuffer sql;
     std::string where = folderId ? sql.format("FolderID = '%q'", folderId->c_str()) : "";
     if (!where.empty() && entryIds)
         where += " and ";
     if (entryIds)
         where += "EntryID in (" + QuotedIdList(*entryIds) + ")";
+    if (!where.empty() && stamps)
+        where += " and ";
+    if (stamps)
+        where += sql.format("[TimeStamp] BETWEEN '%q' AND '%q'", stamps->first.c_str(),
+                            stamps->second.c_str());
     return where.empty() ? std::string("EntryID <> ''") : where;
 }
 

@@ -49,9 +49,11 @@ public:
     SqlQuery CheckedColumns();
 
     // The conditions the methods above take, every value quoted. A listing's: the rows filed
-    // in the folder (nullptr: every folder) among the ids given (nullptr: every row).
-    static std::string ListingCondition(const std::string* folderId,
-                                        const std::vector<std::string>* entryIds);
+    // in the folder (nullptr: every folder) among the ids given (nullptr: every row), stamped
+    // between the two stamps, both inclusive (nullptr: at any time).
+    static std::string
+    ListingCondition(const std::string* folderId, const std::vector<std::string>* entryIds,
+                     const std::pair<std::string, std::string>* stamps = nullptr);
     // A print's: the entry with the id, whatever its date; or the rows filed in the folder
     // (nullptr: every folder) stamped between the two stamps (nullptr: at any time). Either
     // way only rows linked to every one of the distinct topics given.

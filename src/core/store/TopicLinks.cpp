@@ -62,6 +62,12 @@ SqlQuery TopicLinks::EntriesWithAll(const std::string& quotedTopicIds, int count
                    quotedTopicIds.c_str(), count));
 }
 
+SqlQuery TopicLinks::EntriesWithAny(const std::string& quotedTopicIds) {
+    SqlBuffer sql;
+    return m_db.query(sql.format("SELECT DISTINCT EntryID FROM Entry2Topic WHERE TopicID In (%s)",
+                                 quotedTopicIds.c_str()));
+}
+
 std::string TopicLinks::EntriesWithAllCondition(const std::string& quotedTopicIds, int count) {
     SqlBuffer sql;
     return sql.format("EntryID IN (SELECT EntryID FROM Entry2Topic WHERE TopicID "

@@ -29,6 +29,8 @@ public:
     SqlQuery TextEntryIdsAndNames();
     // The entries linked to every one of the topics (a quoted id list of count topics).
     SqlQuery EntriesWithAll(const std::string& quotedTopicIds, int count);
+    // The entries linked to at least one of the topics, each once.
+    SqlQuery EntriesWithAny(const std::string& quotedTopicIds);
     // A condition on Entry with the same meaning, counting each topic once.
     static std::string EntriesWithAllCondition(const std::string& quotedTopicIds, int count);
     // One row per link to any of the topics, for entries whose id a quoted text can equal.

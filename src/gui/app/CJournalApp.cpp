@@ -2,6 +2,7 @@
 
 #include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
+#include "core/session/StartUpRule.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CSplashWnd.h"
@@ -11,6 +12,7 @@
 #include "gui/dialogs/CMasterTopicsDlg.h"
 #include "gui/dialogs/CSearchDlg.h"
 #include "gui/dialogs/RecoveryDlg.h"
+#include "gui/editor/CEntryView.h"
 #include "gui/editor/EntryEditorTemplate.h"
 #include "gui/export/JournalExportCommands.h"
 #include "gui/export/RescueJournalCommand.h"
@@ -114,7 +116,13 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_frame->SetView(view);
     m_host.topicPaneShown = [view] { return view->topicsShown(); };
     m_host.showMasterTopicList = [this] { CMasterTopicsDlg::Run(*m_doc, m_ui, m_frame.get()); };
-    m_host.showSearchDialog = [this] { CSearchDlg::Open(*m_doc, m_ui, m_frame.get()); };
+    m_host.showSearchDialog = [this] {
+        CSearchDlg::Open(*m_doc, m_ui, m_frame.get(),
+                         [this](const QString& text, bool matchCase, bool wholeWord) {
+                             if (CEntryFrame* editor = m_editor->Frame())
+                                 editor->View().Find().showHits(text, {matchCase, wholeWord});
+                         });
+    };
     // Opened, created or saved elsewhere: each adds the journal to the recent list, after
     // which (once the session has taken the path) the watch follows the file.
     auto* fileWatch = new JournalFileWatch(*m_doc, m_frame.get());
@@ -165,8 +173,22 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
             m_doc->ReportOpenResult(result);
     } else {
         Pause();
-        if (ProfileSettings::showWelcomeDialog() == 1 && !m_doc->IsJournalOpen())
+        const std::string last = m_recent.path(0);
+        const bool lastExists =
+            !last.empty() && QFileInfo(QFile::decodeName(last.c_str())).isFile();
+        switch (m_doc->IsJournalOpen()
+                    ? StartUpAction::Nothing
+                    : StartUpActionFor(ProfileSettings::showWelcomeDialog(),
+                                       ProfileSettings::openLastJournal(), lastExists)) {
+        case StartUpAction::OpenLast:
+            OpenAndReport(last);
+            break;
+        case StartUpAction::Welcome:
             m_router.dispatch(ID_HELP_WELCOME_DIALOG);
+            break;
+        case StartUpAction::Nothing:
+            break;
+        }
     }
     m_frame->Actions().refresh();
     m_started = true;

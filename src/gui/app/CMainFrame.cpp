@@ -6,6 +6,7 @@
 #include "core/session/CQBKDoc.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/StatusIndicators.h"
+#include "gui/browser/CEntryListView.h"
 #include "gui/browser/CQBKView.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ExternalPrograms.h"
@@ -30,6 +31,8 @@ CMainFrame::CMainFrame(CommandRouter& router, const CQBKDoc& doc, QWidget* paren
     m_toolBar = MainMenus::buildToolBar(*this, *m_actions);
     MainMenus::addAccelerators(*this, *m_actions);
     buildStatusBar();
+    if (!ProfileSettings::statusBarShown())
+        statusBar()->hide();
     resize(1000, 700);
 }
 
@@ -61,6 +64,8 @@ void CMainFrame::SetView(CQBKView* view) {
     setCentralWidget(view);
     // The panes as they were when the window last closed; the first start keeps the layout.
     view->RestoreLayout(ProfileSettings::paneLayout());
+    if (auto* entries = qobject_cast<CEntryListView*>(view->pane(CQBKView::Pane::EntryList)))
+        entries->RestoreColumns(ProfileSettings::entryListColumns());
     // Check marks follow the panes' own close buttons too.
     connect(view, &CQBKView::layoutChanged, m_actions, &CommandActions::refresh);
     connect(view, &CQBKView::activePaneChanged, m_actions, &CommandActions::refresh);
@@ -113,8 +118,12 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_pView)
+    ProfileSettings::setStatusBarShown(!statusBar()->isHidden());
+    if (m_pView) {
+        if (auto* entries = qobject_cast<CEntryListView*>(m_pView->pane(CQBKView::Pane::EntryList)))
+            ProfileSettings::setEntryListColumns(entries->SaveColumns());
         ProfileSettings::setWindowLayout(saveGeometry(), m_pView->SaveLayout());
+    }
     // The journal is closed first (dropped when none is open), then the window; an entry
     // the user chose to keep editing keeps both open.
     m_router.dispatch(ID_FILE_CLOSE_JOURNAL);

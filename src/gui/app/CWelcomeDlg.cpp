@@ -3,6 +3,7 @@
 #include "gui/platform/ControlId.h"
 #include "gui/platform/ProfileSettings.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
@@ -59,7 +60,8 @@ protected:
 } // namespace
 
 CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
-    : CBackgroundDlg(parent), m_ticked(new QLabel(this)), m_empty(new QLabel(this)) {
+    : CBackgroundDlg(parent), m_ticked(new QLabel(this)), m_empty(new QLabel(this)),
+      m_openLast(new QCheckBox(tr("Open the last journal at start-up instead"), this)) {
     setObjectName(QStringLiteral("welcomeDialog"));
     setControlId(this, 155);
     setWindowTitle(QString());
@@ -90,6 +92,13 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
 
     m_showAtStartUp = ProfileSettings::showWelcomeDialog();
     ShowCheckImage();
+
+    m_openLast->setObjectName(QStringLiteral("welcomeOpenLast"));
+    m_openLast->setStyleSheet(QStringLiteral("QCheckBox { color: #f6efe0; }"));
+    m_openLast->setGeometry(box.x() + 4, box.y() + 22, 320, 20);
+    m_openLast->setChecked(ProfileSettings::openLastJournal());
+    // Written at once, as the other setting is.
+    connect(m_openLast, &QCheckBox::toggled, this, &ProfileSettings::setOpenLastJournal);
 }
 
 QPushButton* CWelcomeDlg::addButton(const QString& text, int id, QRect units) {

@@ -5,11 +5,13 @@
 
 #include <string>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
 // The Welcome dialog: create a journal, open one, or open the last one, over our welcome
-// picture; the check box below switches the dialog off at start-up.
+// picture; the check box below switches the dialog off at start-up, and another one has the
+// program open the last journal at start-up instead.
 class CWelcomeDlg : public CBackgroundDlg {
     Q_OBJECT
 
@@ -39,4 +41,5 @@ private:
     int m_showAtStartUp = 1;
     QLabel* m_ticked;
     QLabel* m_empty;
+    QCheckBox* m_openLast;
 };

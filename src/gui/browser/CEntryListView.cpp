@@ -16,12 +16,16 @@
 #include "gui/browser/PaneContextMenu.h"
 
 #include <QApplication>
+#include <QDataStream>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // Widths for a list font averaging 6 pixels a character (the small sans-serif font the list
@@ -79,6 +83,8 @@ CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     ApplyColumnLayout();
 
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &CEntryListView::OnHeaderClicked);
+    connect(m_list->header(), &QHeaderView::sectionResized, this,
+            &CEntryListView::OnSectionResized);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CEntryListView::OnSelectionChanged);
 
@@ -147,9 +153,12 @@ void CEntryListView::LoadEntries() {
 void CEntryListView::ReloadKeepingSelection() {
     const EntryRow* selected = rowAt(selectedRow());
     const std::string id = selected ? selected->entryId : std::string();
+    const int scrolled = m_list->verticalScrollBar()->value();
     LoadEntries();
     if (!id.empty())
         SelectEntry(id);
+    // The rows stay where the user left them rather than jumping to the selection.
+    m_list->verticalScrollBar()->setValue(scrolled);
 }
 
 void CEntryListView::SelectEntry(const std::string& entryId) {
@@ -209,17 +218,73 @@ int CEntryListView::ScaledWidth(int width) const {
 }
 
 void CEntryListView::ApplyColumnLayout() {
-    m_list->setColumnWidth(0, std::max(ScaledWidth(kDateWidth), m_dateWidth));
-    m_list->setColumnWidth(1, ScaledWidth(kCommentWidth));
-    if (m_model->inFolderShown()) {
-        m_list->setColumnWidth(2, ScaledWidth(kInFolderWidth));
-        m_list->setColumnWidth(3, ScaledWidth(kTopicsWidth));
-    } else {
-        m_list->setColumnWidth(2, ScaledWidth(kTopicsWidth));
+    const std::array<int, 3> defaults{std::max(ScaledWidth(kDateWidth), m_dateWidth),
+                                      ScaledWidth(kCommentWidth), ScaledWidth(kInFolderWidth)};
+    m_layingOut = true;
+    const int columns = m_model->inFolderShown() ? 4 : 3;
+    for (int column = 0; column < columns; ++column) {
+        const int kind = ColumnKind(column);
+        if (kind == 3) {
+            m_list->setColumnWidth(column, ScaledWidth(kTopicsWidth));
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(kind);
+        m_list->setColumnWidth(column, m_chosenWidths[at] > 0 ? m_chosenWidths[at] : defaults[at]);
     }
+    m_layingOut = false;
     const EntryListSortState& sort = SharedEntryListSort();
     m_list->header()->setSortIndicator(sort.column,
                                        sort.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+int CEntryListView::ColumnKind(int column) const {
+    if (column < 2)
+        return column;
+    return column == 2 && m_model->inFolderShown() ? 2 : 3;
+}
+
+void CEntryListView::OnSectionResized(int column, int, int newSize) {
+    const int kind = ColumnKind(column);
+    if (!m_layingOut && kind < 3 && newSize > 0)
+        m_chosenWidths[static_cast<std::size_t>(kind)] = newSize;
+}
+
+namespace {
+constexpr quint8 kColumnsVersion = 1;
+} // namespace
+
+QByteArray CEntryListView::SaveColumns() const {
+    // The sort as the list has it without In Folder, which every start begins with.
+    EntryListSortState sort = SharedEntryListSort();
+    sort.hideInFolder();
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << kColumnsVersion << qint32(sort.column) << sort.ascending;
+    for (const int width : m_chosenWidths)
+        out << qint32(width);
+    return bytes;
+}
+
+void CEntryListView::RestoreColumns(const QByteArray& saved) {
+    QDataStream in(saved);
+    quint8 version = 0;
+    qint32 column = 0;
+    bool ascending = true;
+    std::array<qint32, 3> widths{};
+    in >> version >> column >> ascending;
+    for (qint32& width : widths)
+        in >> width;
+    if (in.status() != QDataStream::Ok || version != kColumnsVersion || column < 0 || column > 2)
+        return;
+    for (std::size_t kind = 0; kind < widths.size(); ++kind)
+        m_chosenWidths[kind] = std::clamp(widths[kind], 0, 4000);
+    EntryListSortState& sort = SharedEntryListSort();
+    sort.column = column;
+    sort.ascending = ascending;
+    if (sort.inFolderShown && sort.column >= EntryListSortState::kInFolderColumn)
+        ++sort.column;
+    ApplyColumnLayout();
+    SortEntries(sort.column, sort.ascending);
 }
 
 int CEntryListView::selectedRow() const {

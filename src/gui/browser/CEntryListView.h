@@ -5,7 +5,9 @@
 #include "core/session/Panes.h"
 #include "gui/browser/PaneWidget.h"
 
+#include <QByteArray>
 #include <QPoint>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,6 +48,10 @@ public:
     bool SortEntries(int column, bool ascending);
     // The In Folder column, shown while the list holds entries of every folder.
     void SetInFolderColumnShown(bool shown);
+    // The widths the user gave the columns and the shared sort, for the next start; restoring
+    // takes what a save wrote and leaves anything else (an older or damaged value) alone.
+    QByteArray SaveColumns() const;
+    void RestoreColumns(const QByteArray& saved);
 
     void setTopicList(CTopicListView* topics) { m_topics = topics; }
     void setPreviewPane(CPreviewPane* preview) { m_preview = preview; }
@@ -91,6 +97,9 @@ private:
     void ShowContextMenu(const QPoint& globalPos);
     void OnHeaderClicked(int column);
     void ApplyColumnLayout();
+    // What a column shows, whether or not In Folder is: 0 date, 1 comment, 2 folder, 3 topics.
+    int ColumnKind(int column) const;
+    void OnSectionResized(int column, int oldSize, int newSize);
     // A width laid out for the list's original font, for the font in use.
     int ScaledWidth(int width) const;
     // Files the dragged row in another folder, after the confirmation question.
@@ -111,6 +120,10 @@ private:
     int m_pressRow = -1;
     EntryListModel* m_model = nullptr;
     int m_dateWidth = 0; // the widest date of the journal's format, with the cell's margins
+    // Widths the user dragged, by ColumnKind (0: not chosen). Topics, the last column, takes
+    // the rest of the list's width.
+    std::array<int, 3> m_chosenWidths{};
+    bool m_layingOut = false;
     QTreeView* m_list = nullptr;
     std::unique_ptr<EntryDrag> m_drag;
 };

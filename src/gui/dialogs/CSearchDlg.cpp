@@ -53,9 +53,9 @@ QDateEdit* datePicker(QWidget* parent, int id) {
 
 } // namespace
 
-CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
+CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower showHits)
     : QDialog(parent), m_doc(doc), m_ui(ui), m_values(memory().Recall(doc.Path())),
-      m_findText(idEdit(this, kFindTextId)),
+      m_showHits(std::move(showHits)), m_findText(idEdit(this, kFindTextId)),
       m_matchCase(idCheck(this, QStringLiteral("&Case"), kMatchCaseId)),
       m_wholeWord(idCheck(this, QStringLiteral("&Whole Word"), kWholeWordId)),
       m_lookInText(idCheck(this, QStringLiteral("Entry &Text"), kLookInTextId)),
@@ -194,12 +194,12 @@ CSearchDlg::~CSearchDlg() {
         m_doc.SetSearchWindow(nullptr);
 }
 
-void CSearchDlg::Open(CQBKDoc& doc, JournalUi& ui, QWidget* parent) {
+void CSearchDlg::Open(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower showHits) {
     if (auto* open = dynamic_cast<CSearchDlg*>(doc.CurrentSearchWindow())) {
         open->Activate();
         return;
     }
-    auto* dialog = new CSearchDlg(doc, ui, parent);
+    auto* dialog = new CSearchDlg(doc, ui, parent, std::move(showHits));
     dialog->show();
 }
 
@@ -284,6 +284,7 @@ void CSearchDlg::OnBeginSearch() {
     m_noEntries->hide();
     m_model->setRows({});
     const SearchCriteria criteria = SearchRules::Criteria(m_values);
+    m_lastSearch = criteria;
     auto found = std::make_shared<SearchFound>();
     auto listed = std::make_shared<SearchRules::SearchResults>();
     CQBKDoc& doc = m_doc;
@@ -318,6 +319,8 @@ void CSearchDlg::ShowResults(bool cancelled, SearchRules::SearchResults results)
     m_model->setRows(std::move(results.rows));
     if (m_sortColumn >= 0)
         m_model->sortRows(m_sortColumn, m_sortAscending);
+    // A new search starts reading at its first result, wherever the last one was left.
+    m_results->scrollToTop();
     ShowCount();
     emit SearchEnded();
 }
@@ -350,6 +353,9 @@ void CSearchDlg::OnResultActivated(const QModelIndex& index) {
         return;
     }
     m_doc.OpenEntry(entryId);
+    if (m_showHits && m_doc.Editor() && m_doc.OpenEntryId() == entryId && m_lastSearch.lookInText)
+        m_showHits(storedToText(m_lastSearch.findText), m_lastSearch.matchCase,
+                   m_lastSearch.wholeWord);
     // Without an entry editor the entry is shown the other way a user finds it: selected in
     // the entry list.
     if (m_doc.Editor() == nullptr && m_doc.EntryList())

@@ -3,8 +3,11 @@
 #include "core/dialogs/SearchRules.h"
 #include "core/dialogs/SearchValues.h"
 #include "core/session/SearchWindow.h"
+#include "core/store/SearchCriteria.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class CQBKDoc;
 class EntryListModel;
@@ -45,11 +48,14 @@ public:
     static constexpr int kAnyTopicId = 1080;
     static constexpr int kFindEntriesWithId = 1085;
 
-    CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent);
+    // Marks a search's hits in the entry editor that a result was just opened in.
+    using HitShower = std::function<void(const QString& text, bool matchCase, bool wholeWord)>;
+
+    CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower showHits = {});
     ~CSearchDlg() override;
 
     // The Search command: the open dialog to the front, or a new one.
-    static void Open(CQBKDoc& doc, JournalUi& ui, QWidget* parent);
+    static void Open(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower showHits = {});
 
     // SearchWindow
     void Activate() override;
@@ -79,6 +85,8 @@ private:
     CQBKDoc& m_doc;
     JournalUi& m_ui;
     SearchValues m_values;
+    HitShower m_showHits;
+    SearchCriteria m_lastSearch; // what the listed results were found with
     QLineEdit* m_findText;
     QCheckBox* m_matchCase;
     QCheckBox* m_wholeWord;

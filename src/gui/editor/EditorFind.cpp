@@ -5,6 +5,8 @@
 #include "gui/editor/FindReplaceDialog.h"
 #include "gui/platform/MessageBoxes.h"
 
+#include <QBrush>
+#include <QColor>
 #include <QLineEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -105,4 +107,35 @@ void EditorFind::notFound() const {
     showMessageBox(m_dialog && m_dialog->isVisible() ? static_cast<QWidget*>(m_dialog.data())
                                                      : m_edit.window(),
                    box);
+}
+
+void EditorFind::showHits(const QString& needle, const FindRules::Options& options) {
+    setNeedle(needle, options);
+    QObject::disconnect(m_hitWatch);
+    m_hitText = m_edit.document()->toPlainText();
+    QList<QTextEdit::ExtraSelection> marks;
+    for (const FindRules::Match& match : FindRules::findAll(m_hitText, needle, options)) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(m_edit.document());
+        mark.cursor.setPosition(int(match.start));
+        mark.cursor.setPosition(int(match.start + match.length), QTextCursor::KeepAnchor);
+        mark.format.setBackground(QColor(255, 230, 90));
+        marks.append(mark);
+    }
+    m_edit.setExtraSelections(marks);
+    if (marks.isEmpty())
+        return;
+    m_edit.setTextCursor(marks.front().cursor);
+    m_edit.ensureCursorVisible();
+    m_hitWatch = QObject::connect(m_edit.document(), &QTextDocument::contentsChanged, &m_edit,
+                                  [this] { dropHitsOnChange(); });
+}
+
+void EditorFind::dropHitsOnChange() {
+    // Format-only changes (the spelling marks) leave the hits where they are.
+    if (m_edit.document()->toPlainText() == m_hitText)
+        return;
+    QObject::disconnect(m_hitWatch);
+    m_hitText.clear();
+    m_edit.setExtraSelections({});
 }

@@ -2,6 +2,7 @@
 
 #include "core/editor/FindRules.h"
 
+#include <QMetaObject>
 #include <QPointer>
 #include <QString>
 
@@ -35,12 +36,19 @@ public:
     // Replaces every match as one undo step; returns how many.
     int replaceAll();
 
+    // A journal search's hits in the entry: marked with extra selections (never stored
+    // formatting) until the text changes, the first one selected, and F3 going on to the next.
+    void showHits(const QString& needle, const FindRules::Options& options);
+
 private:
     void notFound() const;
+    void dropHitsOnChange();
 
     QTextEdit& m_edit;
     QPointer<FindReplaceDialog> m_dialog;
     QString m_needle;
     QString m_replacement;
     FindRules::Options m_options;
+    QString m_hitText; // the text the hits were found in
+    QMetaObject::Connection m_hitWatch;
 };

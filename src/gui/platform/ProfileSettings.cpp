@@ -13,6 +13,15 @@ QString geometryKey() {
 QString panesKey() {
     return QStringLiteral("Window/Panes");
 }
+QString entryListKey() {
+    return QStringLiteral("Window/Entry List");
+}
+QString statusBarKey() {
+    return QStringLiteral("Window/Status Bar");
+}
+QString openLastKey() {
+    return QStringLiteral("Settings/Open Last Journal");
+}
 } // namespace
 
 void ProfileSettings::useProgramIdentity() {
@@ -46,5 +55,31 @@ void ProfileSettings::setWindowLayout(const QByteArray& geometry, const QByteArr
     QSettings settings;
     settings.setValue(geometryKey(), geometry);
     settings.setValue(panesKey(), panes);
+    settings.sync();
+}
+
+QByteArray ProfileSettings::entryListColumns() {
+    return QSettings().value(entryListKey()).toByteArray();
+}
+
+void ProfileSettings::setEntryListColumns(const QByteArray& columns) {
+    QSettings().setValue(entryListKey(), columns);
+}
+
+bool ProfileSettings::statusBarShown() {
+    return QSettings().value(statusBarKey(), true).toBool();
+}
+
+void ProfileSettings::setStatusBarShown(bool shown) {
+    QSettings().setValue(statusBarKey(), shown);
+}
+
+bool ProfileSettings::openLastJournal() {
+    return QSettings().value(openLastKey(), false).toBool();
+}
+
+void ProfileSettings::setOpenLastJournal(bool on) {
+    QSettings settings;
+    settings.setValue(openLastKey(), on);
     settings.sync();
 }

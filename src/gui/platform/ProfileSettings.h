@@ -25,6 +25,19 @@ QByteArray windowGeometry();
 QByteArray paneLayout();
 void setWindowLayout(const QByteArray& geometry, const QByteArray& panes);
 
+// "Window"/"Entry List": the entry list's column widths and sort, as CEntryListView saves them.
+QByteArray entryListColumns();
+void setEntryListColumns(const QByteArray& columns);
+
+// "Window"/"Status Bar": whether the main window's status bar is shown; missing means shown.
+bool statusBarShown();
+void setStatusBarShown(bool shown);
+
+// "Settings"/"Open Last Journal": open the last journal at start-up instead of the Welcome
+// dialog (StartUpActionFor); missing means off.
+bool openLastJournal();
+void setOpenLastJournal(bool on);
+
 // "Settings"/"Show Welcome Dialog": 1 shows the Welcome dialog at start-up; missing means 1.
 int showWelcomeDialog();
 void setShowWelcomeDialog(int value);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 // A folder and its child, topics, and entries with a derived and a typed comment.
 TEST(EntryRowsTest, FolderAndTopicFiltersBuildTheListingAndRowsCarryCommentsTopicsAndNames) {
     TestJournal journal;
@@ -46,6 +48,24 @@ TEST(EntryRowsTest, FolderAndTopicFiltersBuildTheListingAndRowsCarryCommentsTopi
     // A topic nobody carries: the list stays empty without running the listing.
     filter.selectedTopicIds = {"{nobody's}"};
     EXPECT_FALSE(EntryWhereClause(db, filter).has_value());
+
+    // Without a text (qbk list): a range of days, inclusive to the minute; any or all topics.
+    const std::pair days{COleDateTime(2004, 7, 5, 14, 30, 0), COleDateTime(2004, 7, 6, 9, 0, 0)};
+    using Ids = std::vector<std::string>;
+    using Days = std::optional<std::pair<COleDateTime, COleDateTime>>;
+    const std::tuple<Days, Ids, bool, Ids> cases[] = {
+        {days, {}, false, {"{E1}", "{E2}"}},
+        {std::pair{days.second, days.first}, {}, false, {}},
+        {std::nullopt, {"{T1}", "{T2}"}, true, {"{E1}", "{E2}"}},
+        {std::nullopt, {"{T1}", "{T2}"}, false, {"{E1}"}},
+        {std::pair{days.second, days.second}, {"{T2}"}, true, {"{E2}"}}};
+    for (const auto& [range, topics, anyTopic, expected] : cases) {
+        Ids ids;
+        for (const EntryRow& row : LoadEntryRows(
+                 journal.reader(), {"{All Entries}", !topics.empty(), topics, anyTopic, range}))
+            ids.push_back(row.entryId);
+        EXPECT_EQ(ids, expected) << ::testing::PrintToString(topics) << anyTopic;
+    }
 }
 
 TEST(EntryRowOrder, ComparesByColumnIgnoringCaseAcrossNonAscii) {

@@ -163,3 +163,14 @@ TEST_F(Entries, FoldersAndTopicsKeepApostrophesAndTheirRules) {
     EXPECT_TRUE(rawQuery(path, "SELECT * FROM Entry2Topic").empty());
     EXPECT_EQ(rawValue(path, "SELECT group_concat(Name, '|') FROM Topic"), "Kids' stuff");
 }
+
+// The window's once-a-second look: own writes are no news; a commit elsewhere is, once.
+TEST_F(Entries, OnlyACommitFromElsewhereRefreshesThePanesAndOnlyOnce) {
+    saveNewEntry("{\\rtf1 A\\par}");
+    log.clear();
+    EXPECT_FALSE(doc.RefreshIfChangedElsewhere());
+    rawExec(path, "INSERT INTO Folder VALUES ('{F}', '{Root}', 'Elsewhere')");
+    EXPECT_TRUE(doc.RefreshIfChangedElsewhere());
+    EXPECT_FALSE(doc.RefreshIfChangedElsewhere());
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"LoadTopics", "Reload", "LoadEntries"}));
+}

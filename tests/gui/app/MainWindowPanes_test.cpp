@@ -14,9 +14,13 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
+#include "core/browser/EntryListSort.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -88,6 +92,23 @@ TEST_F(MainWindowPanesTest, ActivatingTheWindowShowsChangesMadeElsewhere) {
     QApplication::sendEvent(&view(), &activate);
     EXPECT_EQ(entryList().rowCount(), 3);
     EXPECT_EQ(selectedId(), "{E-1}");
+}
+
+// Column widths, sort and status bar come back at the next start.
+TEST_F(MainWindowPanesTest, ColumnsSortAndStatusBarComeBackAtTheNextStart) {
+    entryList().listControl()->setColumnWidth(1, 123); // as a drag of the header does
+    entryList().SortEntries(1, false);
+    trigger(&frame(), QStringLiteral("actionViewStatusBar"));
+    frame().close();
+    m_app.reset();
+    SharedEntryListSort() = {}; // as a new process starts
+    ASSERT_NO_FATAL_FAILURE(openOnRealPanes(journal.path()));
+    const QHeaderView* header = entryList().listControl()->header();
+    EXPECT_EQ(header->sectionSize(1), 123);
+    EXPECT_EQ(std::pair(header->sortIndicatorSection(), header->sortIndicatorOrder()),
+              std::pair(1, Qt::DescendingOrder));
+    EXPECT_EQ(entryList().rowAt(0)->entryId, "{E-2}");
+    EXPECT_TRUE(frame().statusBar()->isHidden());
 }
 
 // The commands follow a selection and the journal's closing once the change is handled; a

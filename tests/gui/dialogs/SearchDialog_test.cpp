@@ -8,6 +8,7 @@
 #include "gui/dialogs/CEntryTopicsDlg.h"
 #include "gui/dialogs/CSearchDlg.h"
 #include "gui/editor/CEntryFrame.h"
+#include "gui/editor/CEntryView.h"
 #include "gui/editor/EntryEditorTemplate.h"
 #include "gui/platform/ControlId.h"
 #include "support/AppTest.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
 #include <QWindow>
@@ -238,6 +240,32 @@ TEST_F(SearchDialogTest, ResultsSortDropEntriesThatAreGoneAndOpenOnADoubleClick)
     CEntryFrame* editor = m_app->Editor()->Frame();
     ASSERT_NE(editor, nullptr);
     EXPECT_NE(editor->GetEntryText().find("harbourmaster"), std::string::npos);
+}
+
+// New results show from the top; an opened result marks its hits (not as formatting) until
+// the text changes, and F3 goes from hit to hit.
+TEST_F(SearchDialogTest, NewResultsStartAtTheTopAndAnOpenedEntryShowsItsHits) {
+    for (int i = 10; i < 50; ++i)
+        journal.addEntry("{E-" + std::to_string(i) + "}", "2024-04-01 08:" + std::to_string(i),
+                         "{Root}", "", false, rtf("Tide and {\\i tide} again"));
+    search(QStringLiteral("tide"));
+    QScrollBar* bar = dialog->results()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    search(QStringLiteral("tide"));
+    EXPECT_EQ(bar->value(), 0);
+
+    emit dialog->results()->doubleClicked(dialog->resultRows()->index(5, 0));
+    settle();
+    CEntryFrame* editor = m_app->Editor()->Frame();
+    ASSERT_NE(editor, nullptr);
+    CEntryView& text = editor->View();
+    ASSERT_EQ(text.extraSelections().size(), 2);
+    EXPECT_FALSE(editor->IsModified());
+    trigger(editor, QStringLiteral("editorFindNext"));
+    EXPECT_EQ(text.textCursor().selectionStart(), 9);
+    text.textCursor().insertText(QStringLiteral("x"));
+    EXPECT_TRUE(text.extraSelections().isEmpty());
 }
 
 TEST_F(SearchDialogTest, TheCommandRaisesTheOpenDialogAndTheJournalClosingClosesIt) {
