@@ -199,6 +199,28 @@ const std::string kCheckHelp =
                 "Exit status: 0 no problem, 3 problems found, 2 the journal could not be read.\n") +
     kPasswordNote;
 
+const std::string kImportHelp = std::string(
+    "Usage: qbk import JOURNAL --from FORMAT SOURCE [--folder NAME] [--topics-from-tags]\n"
+    "                  [--dry-run] [--password-stdin]\n"
+    "\n"
+    "Imports entries into the journal, all in one step: a failure or an interruption\n"
+    "leaves the journal as it was. FORMAT is one of:\n"
+    "  rednotebook  a RedNotebook data folder (YYYY-MM.txt month files): one entry a\n"
+    "               day, at noon, its markup as formatting, its categories as a list\n"
+    "  markdown     a folder of .md and .txt files, one entry each, dated by the front\n"
+    "               matter's date:, a date in the file name or the file's time;\n"
+    "               sub-folders become folders. Reads what qbk export --split writes.\n"
+    "               Markdown tables stay text.\n"
+    "  quillbook    another journal: entries keep their ids, dates, comments, folders\n"
+    "               and topics; an entry already in the journal is skipped\n"
+    "  --folder NAME       import below this folder (a name, or an id in braces)\n"
+    "  --topics-from-tags  tags, categories and #hashtags become topics\n"
+    "  --dry-run           only tell how many entries would come, and from when\n"
+    "Files larger than 8 MB, binary files, broken YAML and folders nested deeper than\n"
+    "24 levels are each named on standard error and left out; the exit status is\n"
+    "then 3. With --password-stdin the first line is the journal's password and the\n"
+    "second the other journal's (empty lines for journals without one).\n");
+
 } // namespace
 
 const std::vector<CommandDef>& commandTable() {
@@ -311,6 +333,15 @@ const std::vector<CommandDef>& commandTable() {
          rescueHelp(),
          {{QStringLiteral("force")}},
          runRescue},
+        {"import",
+         "import entries from RedNotebook, Markdown or text files, or a journal",
+         kImportHelp.c_str(),
+         {kPasswordStdin,
+          {QStringLiteral("from"), true},
+          {QStringLiteral("folder"), true},
+          {QStringLiteral("topics-from-tags")},
+          {QStringLiteral("dry-run")}},
+         runImport},
     };
     return table;
 }
@@ -333,8 +364,8 @@ std::string toolHelp() {
             " seconds.\n"
             "\"qbk COMMAND --help\" describes a command; \"qbk --version\" shows the version.\n"
             "\n"
-            "The journal is written only by create, add and search (its marks); the other\n"
-            "commands read it as it is.\n"
+            "The journal is written only by create, add, import and search (its marks); the\n"
+            "other commands read it as it is.\n"
             "\n"
             "Exit status: 0 success; 1 a mistake on the command line, or a name, id or\n"
             "date range that matches nothing in the journal or more than one thing;\n"

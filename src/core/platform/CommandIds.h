@@ -30,6 +30,7 @@ inline constexpr CommandId ID_FILE_PRINT_JOURNAL = 32871;
 inline constexpr CommandId ID_FILE_EXPORT_JOURNAL = 34180;
 inline constexpr CommandId ID_FILE_BACKUP_JOURNAL = 34181;
 inline constexpr CommandId ID_FILE_RESCUE_JOURNAL = 34182;
+inline constexpr CommandId ID_FILE_IMPORT_JOURNAL = 34240;
 inline constexpr CommandId ID_FILE_JOURNAL_OPTIONS = 32797;
 inline constexpr CommandId ID_FILE_CHANGE_PASSWORD = 32838;
 inline constexpr CommandId ID_EDIT_MASTER_TOPIC_LIST = 32858;

@@ -16,6 +16,7 @@
 #include "gui/editor/EntryEditorTemplate.h"
 #include "gui/export/JournalExportCommands.h"
 #include "gui/export/RescueJournalCommand.h"
+#include "gui/import/ImportJournalCommand.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ProfileSettings.h"
 #include "gui/print/JournalPrinting.h"
@@ -91,6 +92,7 @@ const CommandMap<CJournalApp>& CJournalApp::commandMap() {
         {ID_FILE_EXPORT_JOURNAL, &CJournalApp::OnExportJournal, &CJournalApp::OnUpdateNeedsJournal},
         {ID_FILE_BACKUP_JOURNAL, &CJournalApp::OnBackupJournal, &CJournalApp::OnUpdateNeedsJournal},
         {ID_FILE_RESCUE_JOURNAL, &CJournalApp::OnRescueJournal},
+        {ID_FILE_IMPORT_JOURNAL, &CJournalApp::OnImportJournal, &CJournalApp::OnUpdateCanWrite},
     };
     return map;
 }
@@ -287,6 +289,14 @@ void CJournalApp::OnBackupJournal() {
 
 void CJournalApp::OnRescueJournal() {
     RescueJournalCommand::Run(*m_doc, m_frame.get());
+}
+
+void CJournalApp::OnImportJournal() {
+    ImportJournalCommand::Run(*m_doc, m_ui, m_frame.get());
+}
+
+void CJournalApp::OnUpdateCanWrite(CommandUpdate& update) {
+    update.enable(m_doc->CanWrite());
 }
 
 void CJournalApp::OnUpdateNeedsJournal(CommandUpdate& update) {

@@ -85,6 +85,8 @@ private:
     void OnExportJournal();
     void OnBackupJournal();
     void OnRescueJournal();
+    void OnImportJournal();
+    void OnUpdateCanWrite(CommandUpdate& update);
     void OnUpdateNeedsJournal(CommandUpdate& update);
 
     CQBKView::PaneFactory m_makePane;

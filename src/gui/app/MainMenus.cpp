@@ -65,6 +65,7 @@ std::vector<MenuLine> menuBarTable() {
                     item(ID_FILE_PRINT_JOURNAL, "&Print...\tCtrl+P", "actionPrintJournal"),
                     item(ID_FILE_PAGE_SETUP, "Page Set&up...", "actionPageSetup"),
                     separator(),
+                    item(ID_FILE_IMPORT_JOURNAL, "&Import...", "actionImportJournal"),
                     item(ID_FILE_EXPORT_JOURNAL, "Expor&t Journal...", "actionExportJournal"),
                     item(ID_FILE_BACKUP_JOURNAL, "&Back Up Journal...", "actionBackupJournal"),
                     item(ID_FILE_RESCUE_JOURNAL, "R&escue Journal...", "actionRescueJournal"),

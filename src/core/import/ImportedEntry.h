@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
+
+// One entry as a source gives it, ready to be written into a journal.
+struct ImportedEntry {
+    std::string id;        // an id to keep (another journal's entry); empty: a new one
+    std::string timeStamp; // stored form, "%Y-%m-%d %H:%M"
+    QString comment;       // the user's comment; empty: described by its text
+    QStringList folder;    // folder names from the target folder down; empty: the target
+    QStringList topics;
+    std::string rtf;
+    QString source; // the file or entry it came from, for messages
+};
+
+// Something a source or the import could not take, and why.
+struct ImportProblem {
+    QString source;
+    QString message;
+    bool entryKept = false; // a note on an entry that was imported all the same
+    friend bool operator==(const ImportProblem&, const ImportProblem&) = default;
+};
+
+// What a source gave: its entries and what could not be read.
+struct ImportBatch {
+    std::vector<ImportedEntry> entries;
+    std::vector<ImportProblem> problems;
+};
+
+// Told as the work goes on; returning false cancels it.
+using ImportProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+// What every source is read with.
+struct ImportOptions {
+    QString fontFace; // the journal's default font
+    int halfPoints = 24;
+    bool topicsFromTags = false; // tags and categories become topics
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/import/ImportedEntry.h"
+
+class JournalReader;
+
+// Another Quillbook journal, read through its own keyed connection: every entry with its id,
+// date, user comment, folder path and topics, its text as stored (RTF). An entry whose values
+// cannot be read is named in the problems.
+ImportBatch ReadJournal(const JournalReader& source, const ImportProgress& progress = {});
