@@ -61,7 +61,7 @@ protected:
 
 CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
     : CBackgroundDlg(parent), m_ticked(new QLabel(this)), m_empty(new QLabel(this)),
-      m_openLast(new QCheckBox(tr("Open the last journal at start-up instead"), this)) {
+      m_openLast(new QCheckBox(tr("Open the last journal instead"), this)) {
     setObjectName(QStringLiteral("welcomeDialog"));
     setControlId(this, 155);
     setWindowTitle(QString());
@@ -95,7 +95,7 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
 
     m_openLast->setObjectName(QStringLiteral("welcomeOpenLast"));
     m_openLast->setStyleSheet(QStringLiteral("QCheckBox { color: #f6efe0; }"));
-    m_openLast->setGeometry(box.x() + 4, box.y() + 22, 320, 20);
+    m_openLast->setGeometry(box.x() + 4, box.y() + 22, 230, 20);
     m_openLast->setChecked(ProfileSettings::openLastJournal());
     // Written at once, as the other setting is.
     connect(m_openLast, &QCheckBox::toggled, this, &ProfileSettings::setOpenLastJournal);
