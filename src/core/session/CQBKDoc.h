@@ -161,7 +161,7 @@ public:
     std::string LoadEntryText(const std::string& id);
     std::string LoadEntryComment(const std::string& id);
     std::string GetEntryDateText(const std::string& id);
-    // The stored date and time; nullopt when it cannot be read (shown) or is no date.
+    // Quiet: the stored date and time; nullopt when it cannot be read or is no date.
     std::optional<COleDateTime> GetEntryTimeStamp(const std::string& id);
     void OpenEntry(const std::string& id);
     void PrintEntry(const std::string& id, int printFlag);

@@ -155,9 +155,13 @@ std::string CQBKDoc::GetEntryDateText(const std::string& id) {
 }
 
 std::optional<COleDateTime> CQBKDoc::GetEntryTimeStamp(const std::string& id) {
+    // Quiet: shown beside the text as it loads, where a busy journal is no reason to ask.
     std::string stamp;
-    if (!Reported([&] { stamp = ReadTimeStamp(id); }))
+    try {
+        stamp = ReadTimeStamp(id);
+    } catch (const CppSQLite3Exception&) {
         return std::nullopt;
+    }
     const COleDateTime when = ParseTimeStamp(stamp.c_str());
     return when.IsValid() ? std::optional(when) : std::nullopt;
 }
