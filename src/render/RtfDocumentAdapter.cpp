@@ -7,8 +7,10 @@
 #include "render/RtfTextFormats.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QFont>
 #include <QImage>
+#include <QSize>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -39,8 +41,8 @@ constexpr int kMaxColumns = 63;
 constexpr char kListTablesProperty[] =
     "quillbookListTables"; // the most cells the Windows control puts in a row
 
-void insertImage(QTextCursor& cursor, QTextDocument& document, const Image& image, int index) {
-    const QUrl name(QStringLiteral("quillbook-image:%1").arg(index));
+void insertImage(QTextCursor& cursor, QTextDocument& document, const Image& image,
+                 const QUrl& name) {
     document.addResource(
         QTextDocument::ImageResource, name,
         QImage::fromData(image.data, image.kind == Image::Kind::Png ? "PNG" : "JPEG"));
@@ -251,7 +253,8 @@ void DocumentBuilder::paragraph(const Paragraph& p, bool inCell) {
 void DocumentBuilder::runs(const Paragraph& p) {
     for (const Run& run : p.runs) {
         if (run.image)
-            insertImage(m_cursor, m_document, *run.image, m_imageIndex++);
+            insertImage(m_cursor, m_document, *run.image,
+                        QUrl(QStringLiteral("quillbook-image:%1").arg(m_imageIndex++)));
         else
             m_cursor.insertText(run.text, charFormat(run.format));
     }
@@ -522,4 +525,21 @@ void RtfDocumentAdapter::setEntryText(QTextDocument& document, std::string_view 
 
 std::string RtfDocumentAdapter::entryRtf(const QTextDocument& document) {
     return RtfWriter::write(fromDocument(document));
+}
+
+void RtfDocumentAdapter::insertPicture(QTextCursor& cursor, const Image& image) {
+    // Named by its bytes: names of pictures read with the text are numbered from the start,
+    // and an inserted one must not take the place of one of them.
+    const QByteArray digest = QCryptographicHash::hash(image.data, QCryptographicHash::Sha1);
+    insertImage(cursor, *cursor.document(), image,
+                QUrl(QStringLiteral("quillbook-picture:") + QString::fromLatin1(digest.toHex())));
+}
+
+void RtfDocumentAdapter::resizePicture(QTextCursor& picture, QSize shownPixels) {
+    QTextImageFormat f;
+    f.setWidth(shownPixels.width());
+    f.setHeight(shownPixels.height());
+    f.setProperty(kImageWidthTwips, qRound(shownPixels.width() * kTwipsPerPixel));
+    f.setProperty(kImageHeightTwips, qRound(shownPixels.height() * kTwipsPerPixel));
+    picture.mergeCharFormat(f);
 }

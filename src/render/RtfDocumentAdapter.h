@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+class QSize;
+class QTextCursor;
 class QTextDocument;
 
 // Moves entry text between the styled-text model and the QTextDocument that the editor and
@@ -27,4 +29,9 @@ public:
 
     // The document as RTF, the way the Windows control writes it.
     static std::string entryRtf(const QTextDocument& document);
+
+    // Puts a picture at the cursor, shown at its twips size and stored with its own bytes.
+    static void insertPicture(QTextCursor& cursor, const richtext::Image& image);
+    // Shows the picture the cursor selects at this size (screen pixels) and stores that size.
+    static void resizePicture(QTextCursor& picture, QSize shownPixels);
 };

@@ -24,6 +24,10 @@ public:
     void PaintNow() override {}
     void FocusText() override {}
     void CloseWindow() override { closed = true; }
+    void ShowEntryDate(const COleDateTime& when, const std::string& format) override {
+        date = when;
+        dateFormat = format;
+    }
 
     // What the user does: the text becomes this and is modified.
     void type(const std::string& rtf) {
@@ -31,7 +35,8 @@ public:
         modified = true;
     }
 
-    std::string text, face, title;
+    std::string text, face, title, dateFormat;
+    COleDateTime date;
     int points = 0;
     int loads = 0;
     bool modified = false;

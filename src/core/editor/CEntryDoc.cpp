@@ -46,9 +46,47 @@ void CEntryDoc::OnNewDocument() {
     SetTitle(kNewEntryTitle);
     m_entryId = kNewEntryId;
     m_storedText.reset();
+    m_date = COleDateTime::GetCurrentTime();
+    m_newEntryDate.reset();
     DropPlaceholderTopics();
     Register();
     m_view.SetModified(false);
+    ShowDate();
+}
+
+void CEntryDoc::ShowDate() {
+    if (m_role == Role::Editor)
+        m_view.ShowEntryDate(m_date, m_session.DisplayFormat().value_or(std::string()));
+}
+
+void CEntryDoc::ShowStoredDate() {
+    if (m_role != Role::Editor)
+        return;
+    if (const std::optional<COleDateTime> stored = m_session.GetEntryTimeStamp(m_entryId))
+        m_date = *stored;
+    ShowDate();
+}
+
+bool CEntryDoc::ChangeEntryDate(const COleDateTime& when) {
+    if (!when.IsValid())
+        return false;
+    // Entries are dated to the minute: a date shown and left alone writes nothing.
+    if (when.SortKey() / 60 == m_date.SortKey() / 60)
+        return true;
+    if (IsNewEntry()) {
+        m_date = when;
+        m_newEntryDate = when;
+        return true;
+    }
+    if (!m_session.SetEntryTimeStamp(when, m_entryId)) {
+        ShowStoredDate();
+        return false;
+    }
+    // The list shows the entry where its new date sorts, and the title follows.
+    m_session.RefreshEntryList();
+    SetTitle(m_session.GetEntryDateText(m_entryId));
+    ShowStoredDate();
+    return true;
 }
 
 void CEntryDoc::SetTitle(const std::string& title) {
@@ -65,6 +103,7 @@ void CEntryDoc::LoadEntry(const std::string& rtf, const std::string& entryId) {
     m_entryId = entryId;
     m_storedText = rtf;
     Register();
+    ShowStoredDate();
 }
 
 bool CEntryDoc::OnSaveEntry() {
@@ -98,7 +137,11 @@ bool CEntryDoc::OnSaveEntry() {
     m_view.SetModified(false);
     if (wasNew && !IsNewEntry()) {
         m_session.SetOpenEntryId(m_entryId);
+        if (m_newEntryDate && m_session.SetEntryTimeStamp(*m_newEntryDate, m_entryId))
+            m_session.RefreshEntryList();
+        m_newEntryDate.reset();
         SetTitle(m_session.GetEntryDateText(m_entryId));
+        ShowStoredDate();
     }
     return true;
 }

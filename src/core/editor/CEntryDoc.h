@@ -51,6 +51,13 @@ public:
     Role role() const { return m_role; }
     bool IsNewEntry() const;
 
+    // The entry's date and time: as stored, or for a new entry the one it will be saved
+    // with (the time of its first save unless one was chosen).
+    COleDateTime EntryDate() const { return m_date; }
+    // Dates the entry: a stored entry at once, through the same write as Change Entry Date;
+    // a new one when it is first saved. False when the date cannot be stored (shown).
+    bool ChangeEntryDate(const COleDateTime& when);
+
     static const CommandMap<CEntryDoc>& commandMap();
 
 private:
@@ -66,6 +73,9 @@ private:
     // The session saved the journal away from the file this text came from: the editor goes
     // with it. True when it did.
     bool FollowJournalSavedElsewhere();
+    // Reads the stored entry's date and shows it.
+    void ShowStoredDate();
+    void ShowDate();
     // The new entry's folder was deleted: asks for another; the save's result.
     CQBKDoc::SaveResult FileInChosenFolder(const std::string& rtf);
 
@@ -80,4 +90,7 @@ private:
     // The entry's text as it was read from the file or last saved to it, so that a save
     // notices another program's save in between.
     std::optional<std::string> m_storedText;
+    COleDateTime m_date = COleDateTime::GetCurrentTime();
+    // A date chosen for a new entry before its first save.
+    std::optional<COleDateTime> m_newEntryDate;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/COleDateTime.h"
+
 #include <string>
 
 // What the entry document needs of the window that shows its text: the GUI's entry frame and
@@ -23,4 +25,9 @@ public:
     virtual void FocusText() = 0;
     // Closes the window without asking anything.
     virtual void CloseWindow() = 0;
+    // Shows the entry's date and time in the journal's display format (strftime codes).
+    virtual void ShowEntryDate(const COleDateTime& when, const std::string& displayFormat) {
+        (void)when;
+        (void)displayFormat;
+    }
 };

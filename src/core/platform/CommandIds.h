@@ -83,6 +83,8 @@ inline constexpr CommandId ID_FORMAT_STRIKEOUT = 406;
 inline constexpr CommandId ID_FORMAT_SUPERSCRIPT = 407;
 inline constexpr CommandId ID_FORMAT_SUBSCRIPT = 408;
 inline constexpr CommandId ID_INSERT_LINK = 409;
+inline constexpr CommandId ID_INSERT_PICTURE = 430;
+inline constexpr CommandId ID_FORMAT_PICTURE_SIZE = 431;
 inline constexpr CommandId ID_FORMAT_TEXT_COLOR = 32796;
 // Updated, not run: their update keeps the format bar's boxes in step with the selection.
 inline constexpr CommandId ID_FORMAT_FACE_BOX = 188;

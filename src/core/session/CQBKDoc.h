@@ -161,6 +161,8 @@ public:
     std::string LoadEntryText(const std::string& id);
     std::string LoadEntryComment(const std::string& id);
     std::string GetEntryDateText(const std::string& id);
+    // Quiet: the stored date and time; nullopt when it cannot be read or is no date.
+    std::optional<COleDateTime> GetEntryTimeStamp(const std::string& id);
     void OpenEntry(const std::string& id);
     void PrintEntry(const std::string& id, int printFlag);
     bool DeleteEntry(const std::string& id);
@@ -282,6 +284,7 @@ private:
     std::string EncipherText(const std::string& plain) const;
     std::string DecipherColumn(const char* column) const;
     std::string ReadEntryColumn(const std::string& id, const char* column);
+    std::string ReadTimeStamp(const std::string& id);
     // False when the entry is not in the file.
     bool ReadPrintedEntry(const std::string& id, std::string& text, std::string& title);
     std::string EntryRowsWhere(const std::string& id);

@@ -141,15 +141,29 @@ std::string CQBKDoc::LoadEntryComment(const std::string& id) {
     return comment;
 }
 
+std::string CQBKDoc::ReadTimeStamp(const std::string& id) {
+    SqlQuery query = EntryTable(m_db).TimeStampOf(EntryRowsWhere(id));
+    const std::string stamp = query.eof() ? std::string() : query.textField("TimeStamp");
+    query.finalize();
+    return stamp;
+}
+
 std::string CQBKDoc::GetEntryDateText(const std::string& id) {
     std::string text;
-    Reported([&] {
-        SqlQuery query = EntryTable(m_db).TimeStampOf(EntryRowsWhere(id));
-        const std::string stamp = query.eof() ? std::string() : query.textField("TimeStamp");
-        query.finalize();
-        text = FormatTimeStamp(stamp.c_str());
-    });
+    Reported([&] { text = FormatTimeStamp(ReadTimeStamp(id).c_str()); });
     return text;
+}
+
+std::optional<COleDateTime> CQBKDoc::GetEntryTimeStamp(const std::string& id) {
+    // Quiet: shown beside the text as it loads, where a busy journal is no reason to ask.
+    std::string stamp;
+    try {
+        stamp = ReadTimeStamp(id);
+    } catch (const CppSQLite3Exception&) {
+        return std::nullopt;
+    }
+    const COleDateTime when = ParseTimeStamp(stamp.c_str());
+    return when.IsValid() ? std::optional(when) : std::nullopt;
 }
 
 void CQBKDoc::OpenEntry(const std::string& id) {

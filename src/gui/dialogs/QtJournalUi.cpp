@@ -11,42 +11,53 @@
 #include "gui/dialogs/FolderPickerDlg.h"
 #include "gui/platform/MessageBoxes.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QMainWindow>
 
 QtJournalUi::QtJournalUi(WelcomeRunner welcome) : m_welcome(std::move(welcome)) {}
 
+QWidget* QtJournalUi::owner() const {
+    // A message about what the user does in the entry editor belongs over the editor: when it
+    // closes, the window it was over comes back to the front.
+    if (m_followsActiveWindow)
+        if (auto* active = qobject_cast<QMainWindow*>(QApplication::activeWindow()))
+            return active;
+    return m_parent;
+}
+
 MessageAnswer QtJournalUi::messageBox(const MessageBoxRequest& box) {
-    return showMessageBox(m_parent, box);
+    return showMessageBox(owner(), box);
 }
 
 bool QtJournalUi::runPasswordDialog(PasswordValues& values) {
-    CPasswordDlg dialog(m_parent);
+    CPasswordDlg dialog(owner());
     return dialog.run(values);
 }
 
 bool QtJournalUi::runChangePasswordDialog(ChangePasswordValues& values) {
-    CChangePasswordDlg dialog(m_parent);
+    CChangePasswordDlg dialog(owner());
     return dialog.run(values);
 }
 
 bool QtJournalUi::runNewJournalDialog(NewJournalValues& values) {
     if (values.m_path.empty())
         proposeInitialPath(values, documentsFolder().value_or(std::string()));
-    return CNewJournalDlg::Run(m_parent, values);
+    return CNewJournalDlg::Run(owner(), values);
 }
 
 bool QtJournalUi::runOptionsDialog(OptionsValues& values) {
-    return COptionsDlg::Run(m_parent, values);
+    return COptionsDlg::Run(owner(), values);
 }
 
 bool QtJournalUi::runCommentDialog(CommentValues& values) {
-    return CCommentDlg::Run(m_parent, values);
+    return CCommentDlg::Run(owner(), values);
 }
 
 bool QtJournalUi::runChangeDateDialog(ChangeDateValues& values) {
-    return CChangeDateDlg::Run(m_parent, values);
+    return CChangeDateDlg::Run(owner(), values);
 }
 
 WelcomeChoice QtJournalUi::runWelcomeDialog() {
@@ -54,7 +65,7 @@ WelcomeChoice QtJournalUi::runWelcomeDialog() {
 }
 
 std::optional<std::string> QtJournalUi::chooseJournalToOpen() {
-    QFileDialog dialog(m_parent, QStringLiteral("Open"),
+    QFileDialog dialog(owner(), QStringLiteral("Open"),
                        QFile::decodeName(documentsFolder().value_or(std::string()).c_str()),
                        QStringLiteral("Journal files (*.qbk)"));
     dialog.setObjectName(QStringLiteral("openJournalDialog"));
@@ -66,7 +77,7 @@ std::optional<std::string> QtJournalUi::chooseJournalToOpen() {
 }
 
 bool QtJournalUi::runSaveJournalAsDialog(SaveJournalAsValues& values) {
-    QFileDialog dialog(m_parent, QCoreApplication::translate("QtJournalUi", "Save the Journal As"),
+    QFileDialog dialog(owner(), QCoreApplication::translate("QtJournalUi", "Save the Journal As"),
                        QFile::decodeName(values.m_path.c_str()),
                        QCoreApplication::translate("QtJournalUi", "Journal files (*.qbk)"));
     dialog.setObjectName(QStringLiteral("saveJournalAsDialog"));
@@ -81,5 +92,5 @@ bool QtJournalUi::runSaveJournalAsDialog(SaveJournalAsValues& values) {
 }
 
 bool QtJournalUi::runChooseFolderDialog(FolderChoiceValues& values) {
-    return FolderPickerDlg::Run(m_parent, values);
+    return FolderPickerDlg::Run(owner(), values);
 }

@@ -18,6 +18,9 @@ public:
 
     // The window the dialogs are centred on; nullptr before the main window exists.
     void setParentWindow(QWidget* parent) { m_parent = parent; }
+    // Whether dialogs go over the active main window (the journal's or an entry editor)
+    // rather than the parent window; on unless turned off.
+    void setFollowsActiveWindow(bool follows) { m_followsActiveWindow = follows; }
 
     MessageAnswer messageBox(const MessageBoxRequest& box) override;
     bool runPasswordDialog(PasswordValues& values) override;
@@ -32,6 +35,9 @@ public:
     bool runChooseFolderDialog(FolderChoiceValues& values) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* m_parent = nullptr;
+    bool m_followsActiveWindow = true;
     WelcomeRunner m_welcome;
 };

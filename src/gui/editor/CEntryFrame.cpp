@@ -10,17 +10,21 @@
 #include "gui/editor/CFormatBar.h"
 #include "gui/editor/EditorMenus.h"
 #include "gui/editor/EditorSpelling.h"
+#include "gui/editor/EntryDateBar.h"
 #include "gui/editor/SpellingEngine.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
 #include "gui/platform/HelpWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDateTimeEdit>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -32,6 +36,7 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     setObjectName(QStringLiteral("entryEditor"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_ui.setParentWindow(this);
+    m_ui.setFollowsActiveWindow(false); // the editor's own questions are about its text
     m_doc = std::make_unique<CEntryDoc>(session, m_ui, *this);
 
     m_router.setActivePane(m_view);
@@ -59,6 +64,20 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     connect(m_view, &CEntryView::selectionFormatChanged, m_formatBar,
             &CFormatBar::ShowSelectionFormat);
     addToolBar(Qt::TopToolBarArea, m_formatBar);
+    addToolBarBreak(Qt::TopToolBarArea);
+    m_dateBar = new EntryDateBar(this);
+    addToolBar(Qt::TopToolBarArea, m_dateBar);
+    // A new entry takes each step of the date typed (it is stored with the first save); a
+    // stored entry is re-dated once the typing is done.
+    connect(m_dateBar, &EntryDateBar::dateEdited, this, [this](const COleDateTime& when) {
+        if (m_doc->IsNewEntry())
+            m_doc->ChangeEntryDate(when);
+    });
+    connect(m_dateBar, &EntryDateBar::dateChosen, this, [this](const COleDateTime& when) {
+        if (!m_session.IsReadOnly())
+            m_doc->ChangeEntryDate(when);
+        ComeToFront();
+    });
 
     // Spelling underlines and corrects this view only; the preview never gets it.
     m_spelling = new EditorSpelling(*m_view, SpellingEngine::instance());
@@ -68,6 +87,13 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
         tools->addSeparator();
         EditorSpelling::addToolsItems(*tools, SpellingEngine::instance());
     }
+
+    // After a save and whatever it asked or told, the editor is where the user goes on (the
+    // menu item and the toolbar button are two actions).
+    for (QAction* action : findChildren<QAction*>())
+        if (CommandActions::commandOf(action) == ID_FILE_SAVE_ENTRY)
+            connect(action, &QAction::triggered, this, &CEntryFrame::ComeToFront,
+                    Qt::QueuedConnection);
 
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("editorStatusBar"));
@@ -101,8 +127,26 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     connect(m_recovery, &RecoveryWriter::failed, this,
             [this](const QString& message) { statusBar()->showMessage(message); });
 
+    PlaceWindow();
+}
+
+void CEntryFrame::PlaceWindow() {
+    if (restoreGeometry(QSettings().value(QStringLiteral("Editor/Geometry")).toByteArray()))
+        return;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(EditorWindowRules::initialGeometry(screen->availableGeometry()));
+}
+
+void CEntryFrame::ComeToFront() {
+    if (m_closed || !isVisible())
+        return;
+    raise();
+    activateWindow();
+}
+
+void CEntryFrame::ShowEntryDate(const COleDateTime& when, const std::string& displayFormat) {
+    m_dateBar->ShowDate(when, displayFormat);
+    m_dateBar->Edit().setReadOnly(m_session.IsReadOnly());
 }
 
 CEntryFrame::~CEntryFrame() {
@@ -205,6 +249,7 @@ void CEntryFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     m_closed = true;
+    QSettings().setValue(QStringLiteral("Editor/Geometry"), saveGeometry());
     DropRecoveryCopy(); // saved, or its changes discarded
     if (m_help)
         m_help->close();

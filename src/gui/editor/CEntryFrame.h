@@ -15,6 +15,7 @@
 
 class CEntryView;
 class CFormatBar;
+class EntryDateBar;
 class EditorSpelling;
 class CommandActions;
 class CQBKDoc;
@@ -64,6 +65,11 @@ public:
     void PaintNow() override;
     void FocusText() override;
     void CloseWindow() override;
+    void ShowEntryDate(const COleDateTime& when, const std::string& displayFormat) override;
+
+    EntryDateBar& DateBar() const { return *m_dateBar; }
+    // Raises the window and gives it the keyboard: after a save, its questions and messages.
+    void ComeToFront();
 
     // What the Print and Print Preview commands call with the entry's RTF and title; without
     // it both stay disabled.
@@ -97,6 +103,7 @@ private:
     void ShowCounts();
     void TextChangedForRecovery();
     void DropRecoveryCopy();
+    void PlaceWindow();
 
     CQBKDoc& m_session;
     QtJournalUi m_ui;
@@ -105,6 +112,7 @@ private:
     CommandActions* m_actions;
     QToolBar* m_toolBar = nullptr;
     CFormatBar* m_formatBar = nullptr;
+    EntryDateBar* m_dateBar = nullptr;
     QLabel* m_counts = nullptr;
     QTimer* m_countTimer = nullptr;
     RecoveryWriter* m_recovery;

@@ -4,6 +4,7 @@
 #include "core/platform/TextEncoding.h"
 #include "gui/editor/EntryFontDialog.h"
 #include "gui/editor/EntryLinks.h"
+#include "gui/editor/EntryPictures.h"
 #include "gui/platform/CommandActions.h"
 #include "render/RtfDocumentAdapter.h"
 
@@ -81,7 +82,8 @@ QTextCharFormat toQtFormat(const PendingCharFormat& format) {
 } // namespace
 
 CEntryView::CEntryView(QWidget* parent)
-    : QTextEdit(parent), m_find(*this), m_links(new EntryLinks(*this)) {
+    : QTextEdit(parent), m_find(*this), m_links(new EntryLinks(*this)),
+      m_pictures(new EntryPictures(*this)) {
     setObjectName(QStringLiteral("entryView"));
     setAcceptRichText(true);
     setTabChangesFocus(false);
@@ -100,7 +102,8 @@ void CEntryView::ReadClipboardFormats() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     m_clipboardPasteable = data && (data->hasText() || data->hasHtml() ||
                                     data->hasFormat(QStringLiteral("application/x-qrichtext")) ||
-                                    data->hasFormat(QStringLiteral("application/x-qt-richtext")));
+                                    data->hasFormat(QStringLiteral("application/x-qt-richtext")) ||
+                                    EntryPictures::IsPicture(data));
 }
 
 void CEntryView::TypeAfterPictureAsText() {
@@ -133,6 +136,8 @@ const CommandMap<CEntryView>& CEntryView::commandMap() {
         {ID_FORMAT_SUPERSCRIPT, &V::OnSuperscript, &V::OnUpdateSuperscript},
         {ID_FORMAT_SUBSCRIPT, &V::OnSubscript, &V::OnUpdateSubscript},
         {ID_INSERT_LINK, &V::OnLink, &V::IsEditable},
+        {ID_INSERT_PICTURE, &V::OnInsertPicture, &V::IsEditable},
+        {ID_FORMAT_PICTURE_SIZE, &V::OnPictureSize, &V::HasPicture},
         {ID_FORMAT_TEXT_COLOR, &V::OnTextColor, &V::IsEditable},
         {ID_FORMAT_FONT, &V::OnFont, &V::IsEditable},
         {ID_EDIT_UNDO, &V::OnUndo, &V::CanUndo},
@@ -240,6 +245,28 @@ void CEntryView::OnFont() {
 
 void CEntryView::OnLink() {
     m_links->EditLink();
+}
+
+void CEntryView::OnInsertPicture() {
+    m_pictures->InsertFromFile();
+}
+
+void CEntryView::OnPictureSize() {
+    m_pictures->ResizePicture();
+}
+
+bool CEntryView::HasPicture() const {
+    return m_pictures->HasPicture();
+}
+
+bool CEntryView::canInsertFromMimeData(const QMimeData* source) const {
+    return EntryPictures::IsPicture(source) || QTextEdit::canInsertFromMimeData(source);
+}
+
+void CEntryView::insertFromMimeData(const QMimeData* source) {
+    // A picture goes in as one the entry can store, not as Qt's own image resource.
+    if (!m_pictures->Paste(source))
+        QTextEdit::insertFromMimeData(source);
 }
 
 void CEntryView::ApplyChosenFormat(const PendingCharFormat& format) {

@@ -11,6 +11,7 @@
 
 class CommandActions;
 class EntryLinks;
+class EntryPictures;
 class QMenu;
 
 // The entry's text in the editor window: the formatting commands of the format bar, the
@@ -55,6 +56,8 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     // Text typed right after a picture takes the format of the text before it in the
@@ -83,6 +86,9 @@ private:
         UpdateEffect(update, PendingCharFormat::Subscript);
     }
     void OnLink();
+    void OnInsertPicture();
+    void OnPictureSize();
+    bool HasPicture() const;
     void Align(Qt::Alignment alignment);
     void UpdateAlign(CommandUpdate& update, Qt::Alignment alignment) const;
     void OnAlignLeft() { Align(Qt::AlignLeft); }
@@ -118,5 +124,6 @@ private:
     CommandActions* m_actions = nullptr;
     EditorFind m_find;
     EntryLinks* m_links;
+    EntryPictures* m_pictures;
     bool m_clipboardPasteable = false;
 };

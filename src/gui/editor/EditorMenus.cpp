@@ -112,6 +112,12 @@ const std::vector<Menu>& menuTable() {
              {0, nullptr, nullptr, {}},
              {ID_INSERT_LINK, "&Link...", "editorLink", {QKeySequence(Qt::CTRL | Qt::Key_K)}},
          }},
+        {"&Insert",
+         "editorMenuInsert",
+         {
+             {ID_INSERT_PICTURE, "&Picture...", "editorInsertPicture", {}},
+             {ID_FORMAT_PICTURE_SIZE, "Picture &Size...", "editorPictureSize", {}},
+         }},
         {"&View",
          "editorMenuView",
          {

@@ -1,0 +1,96 @@
+#include "core/editor/PictureRules.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace PictureRules {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Editor", text);
+}
+
+int scaled(int side, double factor) {
+    return std::max(1, static_cast<int>(std::lround(side * factor)));
+}
+
+} // namespace
+
+std::optional<QString> refusal(qint64 fileBytes, QSize pixels) {
+    if (fileBytes > kMaxFileBytes)
+        return tr("The picture is %1 MB; pictures up to %2 MB can be put in an entry. Save it "
+                  "smaller in a picture editor and insert it again.")
+            .arg((fileBytes + 1024 * 1024 - 1) / (1024 * 1024))
+            .arg(kMaxFileBytes / (1024 * 1024));
+    if (pixels.width() > kMaxSide || pixels.height() > kMaxSide ||
+        qint64(pixels.width()) * pixels.height() > kMaxPixels)
+        return tr("The picture is %1 x %2 pixels; pictures up to %3 pixels a side and %4 million "
+                  "pixels in all can be put in an entry. Make it smaller in a picture editor "
+                  "and insert it again.")
+            .arg(pixels.width())
+            .arg(pixels.height())
+            .arg(kMaxSide)
+            .arg(kMaxPixels / 1'000'000);
+    if (pixels.isEmpty())
+        return tr("The picture is empty.");
+    return std::nullopt;
+}
+
+QString unreadable(const QString& name) {
+    return tr("\"%1\" is not a picture that can be read (PNG, JPEG, GIF, BMP and the other "
+              "common formats can).")
+        .arg(name);
+}
+
+bool keptAsIs(const QByteArray& format) {
+    const QByteArray lower = format.toLower();
+    return lower == "png" || lower == "jpeg" || lower == "jpg";
+}
+
+QSize insertedTwips(QSize pixels) {
+    const QSize twips(pixels.width() * kTwipsPerPixel, pixels.height() * kTwipsPerPixel);
+    if (twips.width() <= kPageWidthTwips)
+        return twips;
+    const double factor = static_cast<double>(kPageWidthTwips) / twips.width();
+    return {kPageWidthTwips, scaled(twips.height(), factor)};
+}
+
+QSize resized(QSize original, QSize edited, bool widthEdited, bool keepRatio) {
+    QSize size(std::max(1, edited.width()), std::max(1, edited.height()));
+    if (!keepRatio || original.isEmpty())
+        return size;
+    if (widthEdited)
+        size.setHeight(scaled(original.height(), double(size.width()) / original.width()));
+    else
+        size.setWidth(scaled(original.width(), double(size.height()) / original.height()));
+    return size;
+}
+
+QString pictureFilter() {
+    return tr("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff);;All files (*)");
+}
+
+QString insertPictureTitle() {
+    return tr("Insert Picture");
+}
+
+QString pictureSizeTitle() {
+    return tr("Picture Size");
+}
+
+QString widthLabel() {
+    return tr("&Width (pixels):");
+}
+
+QString heightLabel() {
+    return tr("&Height (pixels):");
+}
+
+QString keepRatioLabel() {
+    return tr("&Keep proportions");
+}
+
+} // namespace PictureRules

@@ -1,0 +1,116 @@
+// Pictures pasted and inserted in the editor, resized, stored, shown again and printed; the
+// entry's date typed in the editor; the editor in front after a save that asked for a comment,
+// and in the place it was left.
+#include "core/richtext/RtfReader.h"
+#include "core/session/CQBKDoc.h"
+#include "core/store/StoredText.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/editor/CEntryFrame.h"
+#include "gui/editor/CEntryView.h"
+#include "gui/editor/EntryDateBar.h"
+#include "gui/editor/EntryEditorTemplate.h"
+#include "render/PdfEntryPages.h"
+#include "render/PictureImport.h"
+#include "support/AppTest.h"
+#include "support/RawSqlite.h"
+#include "support/TestJournal.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDateTimeEdit>
+#include <QFile>
+#include <QFileDialog>
+#include <QMimeData>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextImageFormat>
+
+using namespace richtext;
+
+namespace {
+
+class EditorPicturesAndDate : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(startWithoutWelcome());
+        ASSERT_EQ(session().OpenJournal(journal.path()), CQBKDoc::OpenResult::Ok);
+        trigger(&frame(), QStringLiteral("actionNewEntry"));
+        settle();
+        QApplication::setActiveWindow(&editor());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor()));
+    }
+    CQBKDoc& session() const { return m_app->Document(); }
+    CEntryFrame& editor() const { return *m_app->Editor()->Frame(); }
+    std::string stored(const std::string& column) const {
+        return rawValue(journal.path(), "SELECT " + column + " FROM Entry");
+    }
+    // The pictures of the first paragraph as the document shows them: shown and own sizes.
+    QList<QSize> shownPictures() const {
+        QList<QSize> out;
+        const QTextDocument& text = *editor().View().document();
+        for (auto it = text.begin().begin(); !it.atEnd(); ++it) {
+            const QTextImageFormat f = it.fragment().charFormat().toImageFormat();
+            out << QSize(qRound(f.width()), qRound(f.height()))
+                << text.resource(QTextDocument::ImageResource, QUrl(f.name()))
+                       .value<QImage>()
+                       .size();
+        }
+        return out;
+    }
+
+    TestJournal journal;
+};
+
+QImage filled(int width, int height, Qt::GlobalColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+TEST_F(EditorPicturesAndDate, TooLargePicturesAreRefusedAndABitmapIsStoredAsPng) {
+    QByteArray wide, bmp;
+    QBuffer wideOut(&wide), bmpOut(&bmp);
+    ASSERT_TRUE(wideOut.open(QIODevice::WriteOnly) && bmpOut.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(filled(10001, 1, Qt::white).save(&wideOut, "PNG"));
+    ASSERT_TRUE(filled(8, 8, Qt::green).save(&bmpOut, "BMP"));
+    const PictureImport refused = PictureImport::fromBytes(wide, QStringLiteral("x.png"));
+    EXPECT_TRUE(!refused.picture && refused.problem.contains(QLatin1String("10001 x 1")));
+    const PictureImport converted = PictureImport::fromBytes(bmp, {});
+    ASSERT_TRUE(converted.picture);
+    EXPECT_EQ(QImage::fromData(converted.picture->data, "PNG").size(), QSize(8, 8));
+}
+
+TEST_F(EditorPicturesAndDate, TheDateTypedIsStoredAndTheCommentPromptLeavesTheEditorInFront) {
+    rawExec(journal.path(), "UPDATE Config SET PromptForComment = 1, DateFormat = '%m/%d/%Y', "
+                            "TimeFormat = '%H:%M'");
+    trigger(&editor(), QStringLiteral("editorClose"));
+    trigger(&frame(), QStringLiteral("actionNewEntry"));
+    settle();
+    const QRect placed(40, 50, 640, 480);
+    editor().setGeometry(placed);
+    QApplication::setActiveWindow(&editor());
+    QDateTimeEdit& date = editor().DateBar().Edit();
+    EXPECT_EQ(date.displayFormat(), QStringLiteral("MM'/'dd'/'yyyy' 'HH':'mm"));
+    date.setDateTime(QDateTime(QDate(2021, 3, 15), QTime(9, 45)));
+    QTest::keyClicks(&editor().View(), QStringLiteral("Back-dated"));
+    m_modals.then([this](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), QStringLiteral("CCommentDlg"));
+        EXPECT_EQ(dialog->parentWidget(), &editor()); // over the editor, not the main window
+        clickButton(dialog, QStringLiteral("OK"));
+    });
+    trigger(&editor(), QStringLiteral("editorSave"));
+    settle();
+    EXPECT_EQ(stored("TimeStamp"), "2021-03-15 09:45");
+    EXPECT_EQ(QApplication::activeWindow(), &editor());
+
+    trigger(&editor(), QStringLiteral("editorClose"));
+    trigger(&frame(), QStringLiteral("actionNewEntry"));
+    settle();
+    EXPECT_EQ(editor().geometry(), placed);
+}
+
+} // namespace
