@@ -38,6 +38,20 @@ std::string CannotFileThere() {
     return tr("Entries are filed in folders, not at the top of the journal. Choose a folder.");
 }
 
+std::string ChooseFolderForEntries(int count) {
+    if (count == 1)
+        return tr("Move the entry to this folder:");
+    return tr("Move %n entries to this folder:", count);
+}
+
+std::string ChooseFolderForFolder() {
+    return tr("Move the folder, with everything in it, into this folder:");
+}
+
+std::string FolderCannotGoThere() {
+    return tr("A folder cannot be moved into itself or into a folder inside it.");
+}
+
 std::vector<std::string> EntriesToMove(const std::vector<EntryRow>& rows,
                                        const std::string& targetFolderId) {
     std::vector<std::string> ids;

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-// What the entry list does with several entries selected: the questions it asks and which
-// entries a move or a topic change touches. Texts are stored bytes, translated.
+// What the entry list does with several entries selected, and what Move to Folder says of
+// entries and folders: the questions and prompts, and which entries a move or a topic change
+// touches. Texts are stored bytes, translated.
 namespace EntrySelection {
 
 // The Delete question for count entries; for one entry the question users know.
@@ -15,6 +16,11 @@ std::string ConfirmDelete(int count);
 std::string ConfirmMove(int count);
 // The message when the folder picked cannot hold entries (the top of the journal).
 std::string CannotFileThere();
+// The folder picker's prompts for Move to Folder.
+std::string ChooseFolderForEntries(int count);
+std::string ChooseFolderForFolder();
+// A folder picked for a folder that is the folder itself or lies inside it.
+std::string FolderCannotGoThere();
 
 // The ids of the rows a move to targetFolderId files elsewhere: the drop rules of one entry,
 // applied to each, so rows already there are left out.
