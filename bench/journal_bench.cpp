@@ -231,6 +231,35 @@ BENCHMARK(BM_MoveEntry)
     ->Iterations(20)
     ->Repetitions(5);
 
+// Move to Folder on a thousand selected entries, then the root listed again as the list does
+// once afterwards; each iteration takes the next thousand to the other of two folders.
+void BM_MoveThousandThenList(benchmark::State& state) {
+    WriteBench bench("bulk-move");
+    std::vector<std::string> folders;
+    for (SqlQuery q = bench.doc().Reader().Db().query("SELECT FolderID FROM Folder LIMIT 2");
+         !q.eof(); q.nextRow())
+        folders.push_back(q.textField(0));
+    if (folders.size() < 2)
+        throw std::runtime_error("the journal needs two folders");
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<std::string> selected;
+        for (std::int64_t i = 0; i < 1000; ++i)
+            selected.push_back(bench.id(n * 1000 + i));
+        state.ResumeTiming();
+        if (!bench.doc().MoveEntries(selected, folders[static_cast<std::size_t>(n % 2)]))
+            throw std::runtime_error("the move failed");
+        benchmark::DoNotOptimize(listRoot(bench.doc()));
+        ++n;
+    }
+}
+BENCHMARK(BM_MoveThousandThenList)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(5);
+
 void BM_RedateEntry(benchmark::State& state) {
     WriteBench bench("redate");
     std::int64_t n = 0;
@@ -450,6 +479,8 @@ void printSummary(const GoalSummary& s, double cipherBytes) {
     printRow("deleting an entry", s.millis("BM_DeleteEntry"), 15, commit, "ms");
     printRow("moving an entry", s.millis("BM_MoveEntry"), 15, commit, "ms");
     printRow("re-dating an entry", s.millis("BM_RedateEntry"), 15, commit, "ms");
+    printRow("moving 1,000 entries, then listing", s.millis("BM_MoveThousandThenList"), 300,
+             sum(scan, commit), "ms");
 
     const auto bf = s.bytesPerSecond("BM_Blowfish_Ours");
     const auto md5 = s.bytesPerSecond("BM_Md5_Ours");

@@ -50,6 +50,9 @@ inline constexpr CommandId ID_ENTRY_CHANGE_DATE = 32872;
 inline constexpr CommandId ID_EDIT_ENTRY_TOPICS = 32788;     // also the entry editor's Topics
 inline constexpr CommandId ID_FILE_PRINT_ENTRY = 32863;      // also the entry editor's Print
 inline constexpr CommandId ID_ENTRY_SHOW_IN_FOLDERS = 32844; // never handled: always disabled
+// Files the selected entries (entry list) or the selected folder (folder tree) in a folder
+// chosen from a picker, as a drop there would.
+inline constexpr CommandId ID_ENTRY_MOVE_TO_FOLDER = 34200;
 
 // Main window: folder tree and topic list panes.
 inline constexpr CommandId ID_FILE_DELETE_FOLDER = 32831;

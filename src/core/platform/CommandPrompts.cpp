@@ -14,6 +14,8 @@ constexpr std::array kPrompts{
     Prompt{ID_FILE_NEW_FOLDER, "Add a new folder to hold journal entries\nAdd a New Folder"},
     Prompt{ID_FILE_OPEN_ENTRY, "Open the selected entry\nOpen Entry"},
     Prompt{ID_FILE_DELETE_ENTRY, "Delete Selected Entry\nDelete Selected Entry"},
+    Prompt{ID_ENTRY_MOVE_TO_FOLDER,
+           "Move the selected entries or folder to another folder\nMove to Folder"},
     Prompt{ID_FILE_RENAME_FOLDER, "Rename Selected Folder\nRename Selected Folder"},
     Prompt{ID_FILE_RENAME_TOPIC, "Rename Selected Topic\nRename Selected Topic"},
     Prompt{ID_FILE_CLOSE_JOURNAL, "Close the journal\nClose Journal"},

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class EntryEditor;
 class EntryListPane;
@@ -168,6 +169,19 @@ public:
     bool DeleteEntry(const std::string& id);
     bool MoveEntry(const std::string& id, const std::string& folderId);
 
+    // --- many entries at once (CQBKDocBulk.cpp) ---
+    // Each is one transaction: every entry changes or none does. An entry, folder or topic
+    // gone meanwhile, or a failure part way, is told once and leaves the file as it was; the
+    // panes are then read again. On success the caller updates its panes, once.
+    bool DeleteEntries(const std::vector<std::string>& ids);
+    bool MoveEntries(const std::vector<std::string>& ids, const std::string& folderId);
+    // Links every entry to each topic of added and unlinks it from each of removed.
+    bool ChangeEntriesTopics(const std::vector<std::string>& ids,
+                             const std::vector<std::string>& added,
+                             const std::vector<std::string>& removed);
+    // The topics every one of the entries carries; nullopt when they cannot be read (shown).
+    std::optional<std::vector<std::string>> TopicsOfAll(const std::vector<std::string>& ids);
+
     // --- folders and topics ---
     bool RenameFolder(const std::string& name);
     bool MoveFolder(const std::string& folderId, const std::string& parentId);
@@ -293,6 +307,12 @@ private:
     // Runs a write aimed at one row (after a look for changes made elsewhere): false when it
     // failed or changed nothing, both told.
     bool WriteOneRow(const std::function<int()>& write, const char* goneMessage);
+    // Runs write on each entry's rows in one transaction; an entry whose write changed
+    // nothing is gone, which undoes the lot and is told with goneMessage.
+    bool WriteEveryEntry(
+        const std::vector<std::string>& ids,
+        const std::function<int(const std::string& id, const std::string& where)>& write,
+        const char* goneMessage);
     // Whether a folder id names the root or a folder of the file; a missing one is told.
     bool FolderStillThere(const std::string& folderId, const char* goneMessage);
     void ReportRowGone(const char* message);

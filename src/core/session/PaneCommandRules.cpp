@@ -38,6 +38,7 @@ bool CommandWritesJournal(CommandId id) {
         ID_FILE_RENAME_TOPIC,      ID_TOPIC_DELETE,
         ID_EDIT_MASTER_TOPIC_LIST, ID_FILE_JOURNAL_OPTIONS,
         ID_FILE_CHANGE_PASSWORD,   ID_TOOLS_CHECK_SPELLING,
+        ID_ENTRY_MOVE_TO_FOLDER,
     };
     return std::find(std::begin(kWriting), std::end(kWriting), id) != std::end(kWriting);
 }

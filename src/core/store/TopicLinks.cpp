@@ -14,6 +14,12 @@ void TopicLinks::RemoveAllOf(const std::string& entryId) {
     m_db.execute(sql.format("Delete FROM Entry2Topic WHERE EntryID = '%q'", entryId.c_str()));
 }
 
+void TopicLinks::Remove(const std::string& entryId, const std::string& topicId) {
+    SqlBuffer sql;
+    m_db.execute(sql.format("DELETE FROM Entry2Topic WHERE EntryID = '%q' AND TopicID = '%q'",
+                            entryId.c_str(), topicId.c_str()));
+}
+
 void TopicLinks::RemoveTopic(const std::string& topicId) {
     SqlBuffer sql;
     m_db.execute(sql.format("Delete From Entry2Topic Where TopicID = '%q'", topicId.c_str()));
@@ -66,6 +72,13 @@ SqlQuery TopicLinks::EntriesWithAny(const std::string& quotedTopicIds) {
     SqlBuffer sql;
     return m_db.query(sql.format("SELECT DISTINCT EntryID FROM Entry2Topic WHERE TopicID In (%s)",
                                  quotedTopicIds.c_str()));
+}
+
+SqlQuery TopicLinks::TopicsOfAll(const std::string& quotedEntryIds, int count) {
+    SqlBuffer sql;
+    return m_db.query(sql.format("SELECT TopicID FROM Entry2Topic WHERE EntryID IN (%s) GROUP BY "
+                                 "TopicID HAVING Count(DISTINCT EntryID)=%d",
+                                 quotedEntryIds.c_str(), count));
 }
 
 std::string TopicLinks::EntriesWithAllCondition(const std::string& quotedTopicIds, int count) {

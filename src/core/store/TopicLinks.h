@@ -15,6 +15,8 @@ public:
 
     void Add(const std::string& entryId, const std::string& topicId);
     void RemoveAllOf(const std::string& entryId);
+    // The entry's links to the topic (a hand-edited file may hold several).
+    void Remove(const std::string& entryId, const std::string& topicId);
     void RemoveTopic(const std::string& topicId);
     // Hands the placeholder's links to the entry just saved, or drops them.
     void AdoptPlaceholder(const std::string& entryId);
@@ -31,6 +33,8 @@ public:
     SqlQuery EntriesWithAll(const std::string& quotedTopicIds, int count);
     // The entries linked to at least one of the topics, each once.
     SqlQuery EntriesWithAny(const std::string& quotedTopicIds);
+    // The topics linked to every one of the entries (a quoted id list of count distinct ids).
+    SqlQuery TopicsOfAll(const std::string& quotedEntryIds, int count);
     // A condition on Entry with the same meaning, counting each topic once.
     static std::string EntriesWithAllCondition(const std::string& quotedTopicIds, int count);
     // One row per link to any of the topics, for entries whose id a quoted text can equal.

@@ -7,6 +7,12 @@ SqlQuery TopicTable::All() {
     return m_db.query("SELECT * FROM Topic");
 }
 
+bool TopicTable::Exists(const std::string& topicId) {
+    SqlBuffer sql;
+    return m_db.hasRow(
+        sql.format("SELECT 1 FROM Topic WHERE TopicID = '%q' LIMIT 1", topicId.c_str()));
+}
+
 void TopicTable::Insert(const std::string& topicId, const std::string& name) {
     SqlBuffer sql;
     m_db.execute(sql.format("INSERT INTO Topic (TopicID, Name) values('%q','%q')", topicId.c_str(),

@@ -10,6 +10,7 @@ public:
     explicit TopicTable(SqlDatabase& db) : JournalTable(db, "Topic") {}
 
     SqlQuery All();
+    bool Exists(const std::string& topicId);
     void Insert(const std::string& topicId, const std::string& name);
     int Rename(const std::string& topicId, const std::string& name);
     // The topic only; its links go by TopicLinks::RemoveTopic.

@@ -20,6 +20,9 @@ CQBKView::PaneFactory browserPanes() {
             entries->setEntryTopicsHandler([&doc, &ui, entries](const std::string& entryId) {
                 CEntryTopicsDlg::RunForEntry(doc, ui, entryId, entries->window());
             });
+            entries->setTopicChoiceHandler([&doc, &ui, entries](TopicChoiceValues& values) {
+                return CEntryTopicsDlg::RunTopicChoice(doc, ui, values, entries->window());
+            });
             return entries;
         }
         case CQBKView::Pane::Preview:
@@ -35,6 +38,7 @@ CQBKView::PaneFactory browserPanes() {
         entries->setTopicList(topics);
         entries->setPreviewPane(preview);
         entries->setFolderTree(folders);
+        folders->setEntryList(entries);
         // The layout's flags say what is shown, not the widgets' visibility: a minimised
         // window still has its panes "shown".
         entries->setTopicPaneShown([&view] { return view.topicsShown(); });

@@ -6,6 +6,7 @@
 #include "gui/platform/RecentFileMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -29,6 +30,10 @@ struct MenuLine {
     std::vector<MenuLine> children;
     bool recentFiles = false;
 };
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("MainMenus", text);
+}
 
 MenuLine item(CommandId id, const char* text, const char* name, bool checkable = false) {
     return MenuLine{id, text, name, checkable, {}, false};
@@ -84,6 +89,8 @@ std::vector<MenuLine> menuBarTable() {
                 item(ID_ENTRY_CHANGE_DATE, "Change Entry &Date...\tCtrl+D",
                      "actionChangeEntryDate"),
                 item(ID_EDIT_ENTRY_TOPICS, "&Entry Topics...", "actionEntryTopics"),
+                item(ID_ENTRY_MOVE_TO_FOLDER, "&Move to Folder...\tCtrl+Shift+M",
+                     "actionMoveToFolder"),
                 separator(),
                 item(ID_EDIT_MASTER_TOPIC_LIST, "Master &Topic List...", "actionMasterTopicList"),
             }),
@@ -118,14 +125,14 @@ void fillMenu(QMenu& menu, const std::vector<MenuLine>& lines, CommandActions& a
             auto* recent = new RecentFileMenu(menu, actions);
             recent->setObjectName(QStringLiteral("recentFileMenu"));
         } else if (!line.children.empty()) {
-            QMenu* sub = menu.addMenu(QString::fromLatin1(line.text));
+            QMenu* sub = menu.addMenu(translated(line.text));
             sub->setObjectName(QString::fromLatin1(line.name));
             fillMenu(*sub, line.children, actions);
         } else if (line.id == 0) {
             menu.addSeparator();
         } else {
-            QAction* action = actions.add(line.id, QString::fromLatin1(line.text),
-                                          QString::fromLatin1(line.name));
+            QAction* action =
+                actions.add(line.id, translated(line.text), QString::fromLatin1(line.name));
             action->setCheckable(line.checkable);
             menu.addAction(action);
         }
@@ -163,7 +170,7 @@ void MainMenus::buildMenuBar(QMainWindow& window, CommandActions& actions) {
     QMenuBar* bar = window.menuBar();
     bar->setProperty("controlId", 0xE800);
     for (const MenuLine& line : menuBarTable()) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(line.text));
+        QMenu* menu = bar->addMenu(translated(line.text));
         menu->setObjectName(QString::fromLatin1(line.name));
         fillMenu(*menu, line.children, actions);
     }
@@ -217,6 +224,9 @@ void MainMenus::addAccelerators(QMainWindow& window, CommandActions& actions) {
          "acceleratorOpenEntry"},
         {ID_EDIT_COMMENT, {QKeyCombination(Qt::Key_F2), {}}, "acceleratorComment"},
         {ID_ENTRY_CHANGE_DATE, {Qt::CTRL | Qt::Key_D, {}}, "acceleratorChangeDate"},
+        {ID_ENTRY_MOVE_TO_FOLDER,
+         {Qt::CTRL | Qt::SHIFT | Qt::Key_M, {}},
+         "acceleratorMoveToFolder"},
         {ID_PANE_CONTEXT_MENU, {Qt::SHIFT | Qt::Key_F10, {}}, "acceleratorContextMenu"},
         {ID_NEXT_PANE, {QKeyCombination(Qt::Key_F6), {}}, "acceleratorNextPane"},
         {ID_PREV_PANE, {Qt::SHIFT | Qt::Key_F6, {}}, "acceleratorPreviousPane"},

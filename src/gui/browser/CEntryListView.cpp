@@ -70,7 +70,7 @@ CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     m_list->setItemsExpandable(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setTextElideMode(Qt::ElideRight);
@@ -96,6 +96,7 @@ CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
          {ID_ENTRY_CHANGE_DATE, "Change Entry &Date", "entryMenuChangeDate"},
          {0, nullptr, nullptr},
          {ID_FILE_DELETE_ENTRY, "&Delete Entry", "entryMenuDeleteEntry"},
+         {ID_ENTRY_MOVE_TO_FOLDER, "&Move to Folder...", "entryMenuMoveToFolder"},
          {0, nullptr, nullptr},
          {ID_EDIT_ENTRY_TOPICS, "&Topics...", "entryMenuTopics"},
          {0, nullptr, nullptr},
@@ -113,9 +114,12 @@ const CommandMap<CEntryListView>& CEntryListView::commandMap() {
         {ID_FILE_OPEN_ENTRY, &CEntryListView::OnOpenEntry, &CEntryListView::HasOneSelected},
         {ID_EDIT_COMMENT, &CEntryListView::OnEditComment, &CEntryListView::HasOneSelected},
         {ID_ENTRY_CHANGE_DATE, &CEntryListView::OnChangeEntryDate, &CEntryListView::HasOneSelected},
-        {ID_FILE_DELETE_ENTRY, &CEntryListView::OnDeleteEntry, &CEntryListView::HasOneSelected},
-        {ID_EDIT_ENTRY_TOPICS, &CEntryListView::OnEntryTopics, &CEntryListView::HasOneSelected},
+        {ID_FILE_DELETE_ENTRY, &CEntryListView::OnDeleteEntry, &CEntryListView::HasSelection},
+        {ID_EDIT_ENTRY_TOPICS, &CEntryListView::OnEntryTopics, &CEntryListView::HasSelection},
         {ID_FILE_PRINT_ENTRY, &CEntryListView::OnPrintEntry, &CEntryListView::HasOneSelected},
+        {ID_ENTRY_MOVE_TO_FOLDER, &CEntryListView::OnMoveToFolder, &CEntryListView::HasSelection},
+        {ID_EDIT_CUT, &CEntryListView::OnCutEntries, &CEntryListView::CanCutEntries},
+        {ID_EDIT_PASTE, &CEntryListView::PasteEntries, &CEntryListView::CanPasteEntries},
     };
     return map;
 }
@@ -125,8 +129,10 @@ const CommandMap<CEntryListView>& CEntryListView::commandMap() {
 void CEntryListView::LoadEntries() {
     m_model->setRows({});
     ClearPreview();
-    if (!m_doc.IsJournalOpen())
+    if (!m_doc.IsJournalOpen()) {
+        m_cut.clear();
         return;
+    }
     EntryFilter filter;
     filter.currentFolderId = m_doc.CurrentFolderId();
     filter.topicPaneShown = TopicPaneShown();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/browser/EntryRow.h"
+#include "core/dialogs/TopicChoiceValues.h"
 #include "core/platform/CommandMap.h"
 #include "core/session/Panes.h"
 #include "gui/browser/PaneWidget.h"
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CFolderListView;
 class CPreviewPane;
@@ -63,6 +65,19 @@ public:
     void setEntryTopicsHandler(std::function<void(const std::string&)> run) {
         m_entryTopics = std::move(run);
     }
+    // With several entries selected Entry Topics runs the topic choice through this, ticking
+    // the topics every selected entry carries; true on OK.
+    void setTopicChoiceHandler(std::function<bool(TopicChoiceValues&)> run) {
+        m_topicChoice = std::move(run);
+    }
+
+    // The selected rows' entries, in list order.
+    std::vector<EntryRow> selectedEntries() const;
+    // Files the entries in the folder as a drop there does: the same rules and question.
+    void FileEntries(const std::vector<EntryRow>& entries, const std::string& folderId);
+    // Paste: files the entries cut from the list (Ctrl+X) in the current folder.
+    void PasteEntries();
+    bool CanPasteEntries() const;
 
     CommandTarget* commandTarget() override { return this; }
 
@@ -88,7 +103,19 @@ private:
     void OnDeleteEntry();
     void OnEntryTopics();
     void OnPrintEntry();
+    void OnMoveToFolder();
+    void OnCutEntries();
     bool HasOneSelected() const;
+    bool HasSelection() const;
+    bool CanCutEntries() const;
+    void DeleteSeveral(const std::vector<EntryRow>& entries);
+    void TopicsOfSeveral(const std::vector<EntryRow>& entries);
+    // After a change to many rows: the list read once, the row at the given position (or the
+    // last) selected.
+    void ReloadSelectingRow(int row);
+    void SelectEntries(const std::vector<std::string>& entryIds);
+    // The moved entries' rows, after a move the listing does not take away.
+    void ShowMovedEntries(const std::vector<std::string>& entryIds, const std::string& folderId);
 
     bool TopicPaneShown() const;
     bool PreviewShown() const;
@@ -115,6 +142,8 @@ private:
     std::function<bool()> m_topicPaneShown;
     std::function<bool()> m_previewShown;
     std::function<void(const std::string&)> m_entryTopics;
+    std::function<bool(TopicChoiceValues&)> m_topicChoice;
+    std::vector<EntryRow> m_cut; // the entries Ctrl+X took, until pasted or the journal closes
     PaneContextMenu* m_menu = nullptr;
     QPoint m_pressPos;
     int m_pressRow = -1;

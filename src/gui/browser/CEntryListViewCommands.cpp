@@ -1,10 +1,8 @@
 // The entry list's commands, context menu and the drag of a row onto the folder tree.
 #include "core/browser/BrowserMessages.h"
-#include "core/browser/DropRules.h"
 #include "core/browser/EntryCommentEdit.h"
 #include "core/browser/EntryListSort.h"
 #include "core/browser/EntryRows.h"
-#include "core/browser/ListingNames.h"
 #include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
@@ -100,6 +98,10 @@ void CEntryListView::OnChangeEntryDate() {
 }
 
 void CEntryListView::OnDeleteEntry() {
+    if (const std::vector<EntryRow> entries = selectedEntries(); entries.size() > 1) {
+        DeleteSeveral(entries);
+        return;
+    }
     if (!m_ui.askYesNo(BrowserMessages::kConfirmEntryDelete))
         return;
     const EntryRow* selected = rowAt(selectedRow());
@@ -113,6 +115,10 @@ void CEntryListView::OnDeleteEntry() {
 }
 
 void CEntryListView::OnEntryTopics() {
+    if (const std::vector<EntryRow> entries = selectedEntries(); entries.size() > 1) {
+        TopicsOfSeveral(entries);
+        return;
+    }
     if (const EntryRow* row = rowAt(selectedRow()); row && m_entryTopics)
         m_entryTopics(row->entryId);
 }
@@ -136,43 +142,14 @@ void CEntryListView::RemoveRowAndSelectNext(int row) {
 }
 
 void CEntryListView::ShowContextMenu(const QPoint& globalPos) {
-    if (selectedRow() < 0)
+    if (!HasSelection())
         return;
     m_menu->popupAt(globalPos);
 }
 
 void CEntryListView::DropEntry(int dragged, const std::string& folderId) {
-    const EntryRow* entry = rowAt(dragged);
-    if (!entry || !EntryDropAllowed(folderId, entry->folderId))
-        return;
-    if (m_doc.ConfirmsEntryMove() && !m_ui.askYesNo(BrowserMessages::kConfirmEntryMove))
-        return;
-    const std::string id = entry->entryId;
-    if (!m_doc.MoveEntry(id, folderId))
-        return;
-    const int row = rowOf(id);
-    if (row < 0)
-        return;
-    const std::string& listed = m_doc.CurrentFolderId();
-    if (listed != "{All Entries}" && listed != "{Root}") {
-        RemoveRowAndSelectNext(row);
-        return;
-    }
-    std::string folderName;
-    std::string folderPath;
-    try {
-        // The folders alone: the topics of every entry are not needed for one row.
-        const ListingNames folders = ListingNames::ReadFolderNames(m_doc.Reader().Db());
-        folderName = folders.FolderName(folderId);
-        folderPath = folders.FolderPath(folderId);
-    } catch (const CppSQLite3Exception& e) {
-        m_doc.ShowDatabaseError(e);
-    }
-    m_model->updateRow(row, [&](EntryRow& moved) {
-        moved.folderId = folderId;
-        moved.folderName = folderName;
-        moved.folderPath = folderPath;
-    });
+    if (const EntryRow* entry = rowAt(dragged))
+        FileEntries({*entry}, folderId);
 }
 
 bool CEntryListView::eventFilter(QObject* watched, QEvent* event) {
@@ -192,9 +169,9 @@ bool CEntryListView::eventFilter(QObject* watched, QEvent* event) {
             m_drag->cancel();
             return true;
         }
-        // Del deletes the selected entry, with the usual question, as in any file list.
+        // Del deletes the selected entries, with the usual question, as in any file list.
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier &&
-            !m_drag->active() && HasOneSelected()) {
+            !m_drag->active() && HasSelection()) {
             OnDeleteEntry();
             return true;
         }

@@ -52,12 +52,13 @@ CFolderListView::CFolderListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &CFolderListView::OnSelectionChanged);
     connect(m_caption, &PaneCaption::closeClicked, this, &CFolderListView::closeRequested);
 
-    m_menu =
-        new PaneContextMenu(this, *this, m_doc,
-                            {{ID_FILE_NEW_FOLDER, "&New Folder", "folderMenuNewFolder"},
-                             {0, nullptr, nullptr},
-                             {ID_FILE_DELETE_FOLDER, "&Delete Folder", "folderMenuDeleteFolder"},
-                             {ID_FILE_RENAME_FOLDER, "&Rename Folder", "folderMenuRenameFolder"}});
+    m_menu = new PaneContextMenu(
+        this, *this, m_doc,
+        {{ID_FILE_NEW_FOLDER, "&New Folder", "folderMenuNewFolder"},
+         {0, nullptr, nullptr},
+         {ID_FILE_DELETE_FOLDER, "&Delete Folder", "folderMenuDeleteFolder"},
+         {ID_FILE_RENAME_FOLDER, "&Rename Folder", "folderMenuRenameFolder"},
+         {ID_ENTRY_MOVE_TO_FOLDER, "&Move to Folder...", "folderMenuMoveToFolder"}});
     m_menu->setObjectName(QStringLiteral("folderContextMenu"));
     NotifyWhenFocused(this, [this] { emit activated(); });
     Reload();
@@ -72,6 +73,9 @@ const CommandMap<CFolderListView>& CFolderListView::commandMap() {
          &CFolderListView::CanRenameFolder},
         {ID_FILE_DELETE_FOLDER, &CFolderListView::OnDeleteFolder,
          &CFolderListView::CanDeleteFolder},
+        {ID_ENTRY_MOVE_TO_FOLDER, &CFolderListView::OnMoveToFolder,
+         &CFolderListView::CanRenameFolder}, // any folder that can be renamed can move
+        {ID_EDIT_PASTE, &CFolderListView::OnPasteEntries, &CFolderListView::CanPasteEntries},
     };
     return map;
 }

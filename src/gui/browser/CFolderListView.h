@@ -9,7 +9,9 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <vector>
 
+class CEntryListView;
 class CQBKDoc;
 class FolderDrag;
 class JournalUi;
@@ -56,10 +58,14 @@ public:
     // the position is not over the tree), its folder id, and the drop highlight.
     QTreeWidgetItem* itemAtGlobal(const QPoint& globalPos) const;
     static std::string itemFolderId(const QTreeWidgetItem* item);
+    // The item's folder id followed by its ancestors' up to the top of the tree.
+    static std::vector<std::string> itemPath(const QTreeWidgetItem* item);
     void setDropHighlight(QTreeWidgetItem* item);
     QTreeWidgetItem* dropHighlight() const { return m_dropHighlight; }
 
     PaneContextMenu* contextMenu() const { return m_menu; }
+    // Paste on a folder files the entries cut from this list in it.
+    void setEntryList(CEntryListView* entries) { m_entryList = entries; }
 
 signals:
     // A folder was selected, before its entries are listed: whether it stands for the entries
@@ -77,6 +83,9 @@ private:
     void OnDeleteFolder();
     bool CanRenameFolder() const;
     bool CanDeleteFolder() const;
+    void OnMoveToFolder();
+    void OnPasteEntries();
+    bool CanPasteEntries() const;
     FolderSelection Selection() const;
 
     // Rebuilds the tree and selects the folder to keep, or the root when it is gone.
@@ -99,4 +108,5 @@ private:
     QTreeWidgetItem* m_pressItem = nullptr;
     QTreeWidgetItem* m_dropHighlight = nullptr;
     std::unique_ptr<FolderDrag> m_drag;
+    CEntryListView* m_entryList = nullptr;
 };

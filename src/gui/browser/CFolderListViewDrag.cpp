@@ -1,8 +1,11 @@
 // The folder tree's context menu, folder drags and the drop highlight that entry drags use.
 #include "core/browser/BrowserMessages.h"
+#include "core/browser/DropRules.h"
+#include "core/browser/EntrySelection.h"
 #include "core/browser/FolderEdits.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
+#include "gui/browser/CEntryListView.h"
 #include "gui/browser/CFolderListView.h"
 #include "gui/browser/FolderDrag.h"
 #include "gui/browser/PaneContextMenu.h"
@@ -13,12 +16,21 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 QTreeWidgetItem* CFolderListView::itemAtGlobal(const QPoint& globalPos) const {
     const QWidget* area = m_tree->viewport();
     const QPoint pos = area->mapFromGlobal(globalPos);
     if (!area->isVisible() || !area->rect().contains(pos))
         return nullptr;
     return m_tree->itemAt(pos);
+}
+
+std::vector<std::string> CFolderListView::itemPath(const QTreeWidgetItem* item) {
+    std::vector<std::string> path;
+    for (; item; item = item->parent())
+        path.push_back(itemFolderId(item));
+    return path;
 }
 
 void CFolderListView::setDropHighlight(QTreeWidgetItem* item) {
@@ -83,6 +95,36 @@ void CFolderListView::DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* targ
         ReloadKeepingSelection();
         m_doc.RefreshEntryList();
     }
+}
+
+// Move to Folder: the picker's folder as a drop target, with a drop's rules and question.
+void CFolderListView::OnMoveToFolder() {
+    QTreeWidgetItem* moved = m_tree->currentItem();
+    if (!moved || !moved->parent())
+        return;
+    FolderChoiceValues values{EntrySelection::ChooseFolderForFolder(), m_doc.FolderChoices(),
+                              itemFolderId(moved->parent())};
+    if (!m_ui.runChooseFolderDialog(values))
+        return;
+    QTreeWidgetItem* target = FindFolderItem(values.m_folderId);
+    if (!target)
+        return; // gone meanwhile: the picker's list was read before
+    const std::vector<std::string> path = itemPath(target);
+    if (std::find(path.begin(), path.end(), itemFolderId(moved)) != path.end()) {
+        m_ui.showMessage(EntrySelection::FolderCannotGoThere());
+        return;
+    }
+    if (FolderDropAllowed(itemFolderId(moved), itemFolderId(moved->parent()), path))
+        DropFolder(moved, target);
+}
+
+// The rename editor takes Ctrl+V for itself (a line edit claims its standard keys first).
+bool CFolderListView::CanPasteEntries() const {
+    return m_entryList && m_entryList->CanPasteEntries();
+}
+
+void CFolderListView::OnPasteEntries() {
+    m_entryList->PasteEntries();
 }
 
 bool CFolderListView::eventFilter(QObject* watched, QEvent* event) {

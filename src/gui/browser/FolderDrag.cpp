@@ -39,12 +39,11 @@ void FolderDrag::move(const QPoint& globalPos) {
 
 void FolderDrag::judge(QTreeWidgetItem* target) {
     m_view.setDropHighlight(target);
-    std::vector<std::string> path;
-    for (QTreeWidgetItem* item = target; item; item = item->parent())
-        path.push_back(CFolderListView::itemFolderId(item));
     const QTreeWidgetItem* parent = m_dragged->parent();
-    m_dropAllowed = FolderDropAllowed(CFolderListView::itemFolderId(m_dragged),
-                                      parent ? CFolderListView::itemFolderId(parent) : "", path);
+    m_dropAllowed =
+        FolderDropAllowed(CFolderListView::itemFolderId(m_dragged),
+                          parent ? CFolderListView::itemFolderId(parent) : "",
+                          target ? CFolderListView::itemPath(target) : std::vector<std::string>());
     m_feedback.setAllowed(m_dropAllowed);
 }
 

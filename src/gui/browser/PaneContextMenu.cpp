@@ -14,7 +14,7 @@ PaneContextMenu::PaneContextMenu(QWidget* pane, CommandTarget& paneTarget, Comma
             addSeparator();
             continue;
         }
-        QAction* action = addAction(QString::fromLatin1(item.text));
+        QAction* action = addAction(QCoreApplication::translate("PaneContextMenu", item.text));
         action->setObjectName(QString::fromLatin1(item.objectName));
         action->setData(item.id);
         const CommandId id = item.id;
