@@ -149,6 +149,8 @@ Paragraph shownParagraph(const QTextBlockFormat& f) {
 
 ListFormat shownList(const QTextListFormat& f) {
     ListFormat list;
+    // The text a quarter inch after the bullet or number, where the Windows control puts it.
+    list.indent = 360;
     switch (f.style()) {
     case QTextListFormat::ListDecimal:
         list.style = ListFormat::Style::Decimal;

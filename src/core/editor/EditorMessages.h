@@ -24,7 +24,6 @@ inline constexpr const char* kChangedElsewhere =
 inline constexpr const char* kJournalGone =
     "The journal this entry belongs to is no longer open, so the entry cannot be saved.";
 inline constexpr const char* kFindNotFound = "Cannot find \"%1\".";
-inline constexpr const char* kReplacedCount = "%1 replacements made.";
 
 // Shown while a long entry is read into the editor.
 inline constexpr const char* kLargeEntryPlaceholder =

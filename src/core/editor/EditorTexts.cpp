@@ -34,4 +34,14 @@ QString linkAddressLabel() {
     return tr("&Address:");
 }
 
+QString replacedCount(int count) {
+    if (count == 1)
+        return tr("Replaced 1 occurrence.");
+    return tr("Replaced %1 occurrences.").arg(count);
+}
+
+QString highlightDialogTitle() {
+    return tr("Highlight Color");
+}
+
 } // namespace editortexts

@@ -13,4 +13,8 @@ QString linkDialogTitle();
 QString linkTextLabel();
 QString linkAddressLabel();
 
+// After Replace All: "Replaced 3 occurrences."
+QString replacedCount(int count);
+QString highlightDialogTitle();
+
 } // namespace editortexts

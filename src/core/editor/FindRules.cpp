@@ -33,6 +33,18 @@ std::optional<Match> firstIn(const QString& text, const QString& needle, qsizety
     return std::nullopt;
 }
 
+// The last match that starts at or before last, or nothing.
+std::optional<Match> lastFrom(const QString& text, const QString& needle, qsizetype last,
+                              const Options& options) {
+    // lastIndexOf reads a negative start as counted from the end: stop before it.
+    for (qsizetype at = last < 0 ? -1 : text.lastIndexOf(needle, last, sensitivity(options));
+         at >= 0; at = at == 0 ? -1 : text.lastIndexOf(needle, at - 1, sensitivity(options))) {
+        if (!options.wholeWord || wordBoundsHold(text, at, needle.size()))
+            return Match{at, needle.size()};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 bool matchesAt(const QString& text, const QString& needle, qsizetype start, qsizetype length,
@@ -52,6 +64,16 @@ std::optional<Match> findNext(const QString& text, const QString& needle, qsizet
     if (auto match = firstIn(text, needle, from, text.size(), options))
         return match;
     return firstIn(text, needle, 0, std::min(text.size(), from + needle.size() - 1), options);
+}
+
+std::optional<Match> findPrevious(const QString& text, const QString& needle, qsizetype before,
+                                  const Options& options) {
+    if (needle.isEmpty() || needle.size() > text.size())
+        return std::nullopt;
+    before = std::clamp<qsizetype>(before, 0, text.size());
+    if (auto match = lastFrom(text, needle, before - needle.size(), options))
+        return match;
+    return lastFrom(text, needle, text.size() - needle.size(), options);
 }
 
 std::vector<Match> findAll(const QString& text, const QString& needle, const Options& options) {

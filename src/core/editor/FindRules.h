@@ -29,6 +29,11 @@ bool matchesAt(const QString& text, const QString& needle, qsizetype start, qsiz
 std::optional<Match> findNext(const QString& text, const QString& needle, qsizetype from,
                               const Options& options);
 
+// The last match that ends at or before the position; when there is none, the search goes on
+// back from the end of the text. Nothing for an empty needle or no match.
+std::optional<Match> findPrevious(const QString& text, const QString& needle, qsizetype before,
+                                  const Options& options);
+
 // Every match from the start, none overlapping, in order.
 std::vector<Match> findAll(const QString& text, const QString& needle, const Options& options);
 

@@ -88,6 +88,21 @@ inline constexpr CommandId ID_FORMAT_SUBSCRIPT = 408;
 inline constexpr CommandId ID_INSERT_LINK = 409;
 inline constexpr CommandId ID_INSERT_PICTURE = 430;
 inline constexpr CommandId ID_FORMAT_PICTURE_SIZE = 431;
+// Ours: lists, indents, highlight and the editor's view.
+inline constexpr CommandId ID_FORMAT_BULLETS = 410;
+inline constexpr CommandId ID_FORMAT_NUMBERING = 411;
+inline constexpr CommandId ID_FORMAT_INDENT = 412;
+inline constexpr CommandId ID_FORMAT_OUTDENT = 413;
+inline constexpr CommandId ID_FORMAT_HIGHLIGHT = 414;
+inline constexpr CommandId ID_FORMAT_HIGHLIGHT_COLOR = 415;
+inline constexpr CommandId ID_FORMAT_CLEAR = 416;
+inline constexpr CommandId ID_EDIT_PASTE_PLAIN = 417;
+inline constexpr CommandId ID_VIEW_ZOOM_IN = 418;
+inline constexpr CommandId ID_VIEW_ZOOM_OUT = 419;
+inline constexpr CommandId ID_VIEW_ZOOM_RESET = 420;
+inline constexpr CommandId ID_VIEW_FULL_SCREEN = 421;
+inline constexpr CommandId ID_EDIT_FIND_PREVIOUS = 422;
+inline constexpr CommandId ID_EDITOR_ESCAPE = 423; // leaves full screen, else closes
 inline constexpr CommandId ID_FORMAT_TEXT_COLOR = 32796;
 // Updated, not run: their update keeps the format bar's boxes in step with the selection.
 inline constexpr CommandId ID_FORMAT_FACE_BOX = 188;

@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QDateTimeEdit>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -78,6 +79,10 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
             m_doc->ChangeEntryDate(when);
         ComeToFront();
     });
+    // Escape closes as Close does (asking about changes), or first leaves full screen.
+    QAction* escape = m_actions->add(ID_EDITOR_ESCAPE, QString(), QStringLiteral("editorEscape"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    addAction(escape);
 
     // Spelling underlines and corrects this view only; the preview never gets it.
     m_spelling = new EditorSpelling(*m_view, SpellingEngine::instance());
@@ -162,6 +167,8 @@ const CommandMap<CEntryFrame>& CEntryFrame::commandMap() {
         {ID_VIEW_FORMAT_BAR, &F::OnToggleFormatBar, &F::OnUpdateFormatBar},
         {ID_VIEW_TOOLBAR, &F::OnToggleToolBar, &F::OnUpdateToolBar},
         {ID_VIEW_STATUS_BAR, &F::OnToggleStatusBar, &F::OnUpdateStatusBar},
+        {ID_VIEW_FULL_SCREEN, &F::OnFullScreen, &F::OnUpdateFullScreen},
+        {ID_EDITOR_ESCAPE, &F::OnEscape},
         {ID_HELP_CONTENTS, &F::OnHelp},
         {ID_FILE_CLOSE, &F::OnClose},
         {ID_EDIT_ENTRY_TOPICS, &F::OnTopics, &F::CanShowTopics},
@@ -281,6 +288,31 @@ void CEntryFrame::OnUpdateToolBar(CommandUpdate& update) {
 
 void CEntryFrame::OnUpdateStatusBar(CommandUpdate& update) {
     update.setChecked(!statusBar()->isHidden());
+}
+
+void CEntryFrame::OnFullScreen() {
+    const bool full = !isFullScreen();
+    if (full)
+        m_bStatusBarShown = !statusBar()->isHidden();
+    m_toolBar->setVisible(!full && m_bToolBarShown);
+    m_formatBar->setVisible(!full && m_bFormatBarShown);
+    statusBar()->setVisible(!full && m_bStatusBarShown);
+    m_view->SetReadableColumn(full);
+    if (full)
+        showFullScreen();
+    else
+        showNormal();
+}
+
+void CEntryFrame::OnUpdateFullScreen(CommandUpdate& update) {
+    update.setChecked(isFullScreen());
+}
+
+void CEntryFrame::OnEscape() {
+    if (isFullScreen())
+        OnFullScreen();
+    else
+        close();
 }
 
 void CEntryFrame::OnHelp() {

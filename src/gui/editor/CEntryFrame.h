@@ -92,6 +92,10 @@ private:
     void OnUpdateFormatBar(CommandUpdate& update);
     void OnUpdateToolBar(CommandUpdate& update);
     void OnUpdateStatusBar(CommandUpdate& update);
+    // Full screen: the text alone, centred; the bars come back as they were.
+    void OnFullScreen();
+    void OnUpdateFullScreen(CommandUpdate& update);
+    void OnEscape();
     void OnHelp();
     void OnClose();
     void OnTopics();
@@ -124,6 +128,7 @@ private:
     PrintEntry m_print;
     bool m_bFormatBarShown = true;
     bool m_bToolBarShown = true;
+    bool m_bStatusBarShown = true; // as it was before full screen
     bool m_quietClose = false;
     bool m_closed = false;
 };

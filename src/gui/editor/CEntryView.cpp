@@ -1,13 +1,18 @@
 #include "gui/editor/CEntryView.h"
 
+#include "core/editor/EditorFormatRules.h"
+#include "core/editor/EditorTexts.h"
+#include "core/editor/EditorViewRules.h"
 #include "core/platform/CommandIds.h"
 #include "core/platform/TextEncoding.h"
 #include "gui/editor/EntryFontDialog.h"
+#include "gui/editor/EntryFormatting.h"
 #include "gui/editor/EntryLinks.h"
 #include "gui/editor/EntryPictures.h"
 #include "gui/platform/CommandActions.h"
 #include "render/RtfDocumentAdapter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -15,10 +20,12 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QSettings>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QWheelEvent>
 
 namespace {
 
@@ -83,8 +90,11 @@ QTextCharFormat toQtFormat(const PendingCharFormat& format) {
 
 CEntryView::CEntryView(QWidget* parent)
     : QTextEdit(parent), m_find(*this), m_links(new EntryLinks(*this)),
-      m_pictures(new EntryPictures(*this)) {
+      m_pictures(new EntryPictures(*this)),
+      m_highlight(QRgb(0xFF000000u | EditorFormatRules::kDefaultHighlight)),
+      m_zoomDevice(1, 1, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("entryView"));
+    document()->setDocumentMargin(EditorViewRules::kTextMargin);
     setAcceptRichText(true);
     setTabChangesFocus(false);
     connect(this, &QTextEdit::cursorPositionChanged, this, &CEntryView::TypeAfterPictureAsText);
@@ -95,6 +105,9 @@ CEntryView::CEntryView(QWidget* parent)
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &CEntryView::ReadClipboardFormats);
     ReadClipboardFormats();
+    SetZoom(QSettings()
+                .value(EditorViewRules::zoomSettingsKey(), EditorViewRules::kDefaultZoom)
+                .toInt());
 }
 
 void CEntryView::ReadClipboardFormats() {
@@ -139,6 +152,18 @@ const CommandMap<CEntryView>& CEntryView::commandMap() {
         {ID_INSERT_PICTURE, &V::OnInsertPicture, &V::IsEditable},
         {ID_FORMAT_PICTURE_SIZE, &V::OnPictureSize, &V::HasPicture},
         {ID_FORMAT_TEXT_COLOR, &V::OnTextColor, &V::IsEditable},
+        {ID_FORMAT_BULLETS, &V::OnBullets, &V::OnUpdateBullets},
+        {ID_FORMAT_NUMBERING, &V::OnNumbering, &V::OnUpdateNumbering},
+        {ID_FORMAT_INDENT, &V::OnIndent, &V::IsEditable},
+        {ID_FORMAT_OUTDENT, &V::OnOutdent, &V::IsEditable},
+        {ID_FORMAT_HIGHLIGHT, &V::OnHighlight, &V::OnUpdateHighlight},
+        {ID_FORMAT_HIGHLIGHT_COLOR, &V::OnHighlightColor, &V::IsEditable},
+        {ID_FORMAT_CLEAR, &V::OnClearFormat, &V::IsEditable},
+        {ID_EDIT_PASTE_PLAIN, &V::OnPastePlain, &V::CanPaste},
+        {ID_EDIT_FIND_PREVIOUS, &V::OnFindPrevious, &V::HasText},
+        {ID_VIEW_ZOOM_IN, &V::OnZoomIn},
+        {ID_VIEW_ZOOM_OUT, &V::OnZoomOut},
+        {ID_VIEW_ZOOM_RESET, &V::OnZoomReset},
         {ID_FORMAT_FONT, &V::OnFont, &V::IsEditable},
         {ID_EDIT_UNDO, &V::OnUndo, &V::CanUndo},
         {ID_EDIT_REDO, &V::OnRedo, &V::CanRedo},
@@ -274,6 +299,130 @@ void CEntryView::ApplyChosenFormat(const PendingCharFormat& format) {
         return;
     setFocus();
     ApplyFormat(format);
+}
+
+void CEntryView::ToggleList(bool numbered) {
+    if (!isReadOnly())
+        EntryFormatting::toggleList(textCursor(), numbered);
+}
+
+void CEntryView::UpdateList(CommandUpdate& update, bool numbered) const {
+    update.enable(!isReadOnly());
+    update.setChecked(EntryFormatting::inList(textCursor(), numbered));
+}
+
+void CEntryView::StepIndent(int steps) {
+    if (!isReadOnly())
+        EntryFormatting::stepIndent(textCursor(), steps);
+}
+
+void CEntryView::StepListLevel(int steps) {
+    EntryFormatting::stepListLevel(textCursor(), steps);
+}
+
+void CEntryView::OnClearFormat() {
+    if (isReadOnly())
+        return;
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        EntryFormatting::clearFormat(cursor, document()->defaultFont());
+    else
+        setCurrentCharFormat(
+            EntryFormatting::clearedFormat(cursor.charFormat(), document()->defaultFont()));
+}
+
+void CEntryView::OnHighlight() {
+    if (isReadOnly())
+        return;
+    const QBrush current = textCursor().charFormat().background();
+    QTextCharFormat format;
+    const bool on = current.style() != Qt::NoBrush && current.color() == m_highlight;
+    format.setBackground(on ? QBrush(Qt::NoBrush) : QBrush(m_highlight));
+    mergeCurrentCharFormat(format);
+}
+
+void CEntryView::OnHighlightColor() {
+    const QColor colour =
+        QColorDialog::getColor(m_highlight, window(), editortexts::highlightDialogTitle());
+    if (!colour.isValid() || isReadOnly())
+        return;
+    m_highlight = colour;
+    QTextCharFormat format;
+    format.setBackground(colour);
+    mergeCurrentCharFormat(format);
+}
+
+void CEntryView::OnUpdateHighlight(CommandUpdate& update) {
+    update.enable(!isReadOnly());
+    update.setChecked(textCursor().charFormat().background().style() != Qt::NoBrush);
+}
+
+void CEntryView::OnPastePlain() {
+    // The text alone, in the format at the caret.
+    if (!isReadOnly())
+        insertPlainText(QGuiApplication::clipboard()->text());
+}
+
+void CEntryView::SetZoom(int percent) {
+    m_zoom = EditorViewRules::validZoom(percent);
+    const double dotsPerMetre = m_zoom / 100.0 / 0.0254;
+    m_zoomDevice.setDotsPerMeterX(qRound(logicalDpiX() * dotsPerMetre));
+    m_zoomDevice.setDotsPerMeterY(qRound(logicalDpiY() * dotsPerMetre));
+    document()->documentLayout()->setPaintDevice(m_zoom == 100 ? nullptr : &m_zoomDevice);
+    document()->markContentsDirty(0, document()->characterCount());
+    UpdateColumn();
+}
+
+void CEntryView::ChooseZoom(int percent) {
+    SetZoom(percent);
+    QSettings().setValue(EditorViewRules::zoomSettingsKey(), m_zoom);
+}
+
+void CEntryView::SetReadableColumn(bool on) {
+    m_readableColumn = on;
+    // The margins beside the column show the page's colour, not the window's.
+    setBackgroundRole(on ? QPalette::Base : QPalette::NoRole);
+    setAutoFillBackground(on);
+    UpdateColumn();
+}
+
+void CEntryView::UpdateColumn() {
+    const int side =
+        m_readableColumn
+            ? EditorViewRules::centringMargin(width(), EditorViewRules::readableWidth(m_zoom))
+            : 0;
+    setViewportMargins(side, 0, side, 0);
+}
+
+void CEntryView::resizeEvent(QResizeEvent* event) {
+    QTextEdit::resizeEvent(event);
+    if (m_readableColumn)
+        UpdateColumn();
+}
+
+void CEntryView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QTextEdit::wheelEvent(event);
+        return;
+    }
+    if (const int delta = event->angleDelta().y(); delta > 0)
+        OnZoomIn();
+    else if (delta < 0)
+        OnZoomOut();
+    event->accept();
+}
+
+void CEntryView::keyPressEvent(QKeyEvent* event) {
+    // Tab and Shift+Tab in a list change the level of its paragraphs instead of typing a tab.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    const bool shiftOnly = (event->modifiers() | Qt::ShiftModifier) == Qt::ShiftModifier;
+    if (tab && shiftOnly && !isReadOnly() && textCursor().currentList()) {
+        const bool back =
+            event->key() == Qt::Key_Backtab || event->modifiers() == Qt::ShiftModifier;
+        StepListLevel(back ? -1 : 1);
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
 }
 
 bool CEntryView::event(QEvent* event) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "core/editor/CharFormatExchange.h"
+#include "core/editor/EditorViewRules.h"
 #include "core/platform/CommandMap.h"
 #include "gui/editor/EditorFind.h"
 
+#include <QColor>
+#include <QImage>
 #include <QTextEdit>
 
 #include <functional>
@@ -44,6 +47,13 @@ public:
 
     EditorFind& Find() { return m_find; }
 
+    // The view's zoom in percent: the text is laid out larger or smaller, its stored sizes
+    // stay as they are. Remembered for the user.
+    int Zoom() const { return m_zoom; }
+    void SetZoom(int percent);
+    // Full screen's column: the text centred at a readable width.
+    void SetReadableColumn(bool on);
+
     static const CommandMap<CEntryView>& commandMap();
 
 signals:
@@ -58,6 +68,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Text typed right after a picture takes the format of the text before it in the
@@ -98,6 +111,28 @@ private:
     void OnUpdateCenter(CommandUpdate& update) { UpdateAlign(update, Qt::AlignHCenter); }
     void OnUpdateAlignRight(CommandUpdate& update) { UpdateAlign(update, Qt::AlignRight); }
     void OnTextColor();
+    // Lists and indents.
+    void ToggleList(bool numbered);
+    void OnBullets() { ToggleList(false); }
+    void OnNumbering() { ToggleList(true); }
+    void UpdateList(CommandUpdate& update, bool numbered) const;
+    void OnUpdateBullets(CommandUpdate& update) { UpdateList(update, false); }
+    void OnUpdateNumbering(CommandUpdate& update) { UpdateList(update, true); }
+    void StepIndent(int steps);
+    void OnIndent() { StepIndent(1); }
+    void OnOutdent() { StepIndent(-1); }
+    void StepListLevel(int steps);
+    void OnHighlight();
+    void OnHighlightColor();
+    void OnUpdateHighlight(CommandUpdate& update);
+    void OnClearFormat();
+    void OnPastePlain();
+    // A zoom the user chose: remembered for the next editor.
+    void ChooseZoom(int percent);
+    void OnZoomIn() { ChooseZoom(EditorViewRules::steppedZoom(m_zoom, 1)); }
+    void OnZoomOut() { ChooseZoom(EditorViewRules::steppedZoom(m_zoom, -1)); }
+    void OnZoomReset() { ChooseZoom(EditorViewRules::kDefaultZoom); }
+    void UpdateColumn();
     void OnFont();
 
     void OnUndo() { undo(); }
@@ -109,6 +144,7 @@ private:
     void OnSelectAll() { selectAll(); }
     void OnFind() { m_find.showDialog(false); }
     void OnFindNext() { m_find.findNextOrAsk(); }
+    void OnFindPrevious() { m_find.findPreviousOrAsk(); }
     void OnReplace() { m_find.showDialog(true); }
     bool CanUndo() const { return document()->isUndoAvailable() && !isReadOnly(); }
     bool CanRedo() const { return document()->isRedoAvailable() && !isReadOnly(); }
@@ -126,4 +162,9 @@ private:
     EntryLinks* m_links;
     EntryPictures* m_pictures;
     bool m_clipboardPasteable = false;
+    QColor m_highlight;
+    // Lays the text out at the zoom: its resolution is the screen's times the zoom.
+    QImage m_zoomDevice;
+    int m_zoom = 100;
+    bool m_readableColumn = false;
 };

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLineEdit>
@@ -16,21 +17,38 @@ namespace {
 struct FormatButton {
     CommandId id;
     const char* label;
+    const char* theme; // the icon theme's name; our own image where the theme has none
     const char* image;
     const char* name;
     bool checkable;
 };
 
 constexpr FormatButton kButtons[] = {
-    {ID_FORMAT_BOLD, "Bold", "bold", "formatBold", true},
-    {ID_FORMAT_ITALIC, "Italic", "italic", "formatItalic", true},
-    {ID_FORMAT_UNDERLINE, "Underline", "underline", "formatUnderline", true},
-    {0, nullptr, nullptr, nullptr, false},
-    {ID_FORMAT_ALIGN_LEFT, "Align Left", "align-left", "formatAlignLeft", true},
-    {ID_FORMAT_CENTER, "Center", "align-center", "formatCenter", true},
-    {ID_FORMAT_ALIGN_RIGHT, "Align Right", "align-right", "formatAlignRight", true},
-    {0, nullptr, nullptr, nullptr, false},
-    {ID_FORMAT_TEXT_COLOR, "Text Color", "text-color", "formatTextColor", false},
+    {ID_FORMAT_BOLD, "Bold", "format-text-bold", "bold", "formatBold", true},
+    {ID_FORMAT_ITALIC, "Italic", "format-text-italic", "italic", "formatItalic", true},
+    {ID_FORMAT_UNDERLINE, "Underline", "format-text-underline", "underline", "formatUnderline",
+     true},
+    {0, nullptr, nullptr, nullptr, nullptr, false},
+    {ID_FORMAT_ALIGN_LEFT, "Align Left", "format-justify-left", "align-left", "formatAlignLeft",
+     true},
+    {ID_FORMAT_CENTER, "Center", "format-justify-center", "align-center", "formatCenter", true},
+    {ID_FORMAT_ALIGN_RIGHT, "Align Right", "format-justify-right", "align-right",
+     "formatAlignRight", true},
+    {0, nullptr, nullptr, nullptr, nullptr, false},
+    {ID_FORMAT_BULLETS, "Bullets", "format-list-unordered", "list-bullets", "formatBullets", true},
+    {ID_FORMAT_NUMBERING, "Numbering", "format-list-ordered", "list-numbers", "formatNumbering",
+     true},
+    {ID_FORMAT_OUTDENT, "Decrease Indent", "format-indent-less", "indent-less", "formatOutdent",
+     false},
+    {ID_FORMAT_INDENT, "Increase Indent", "format-indent-more", "indent-more", "formatIndent",
+     false},
+    {0, nullptr, nullptr, nullptr, nullptr, false},
+    {ID_FORMAT_TEXT_COLOR, "Text Color", "format-text-color", "text-color", "formatTextColor",
+     false},
+    {ID_FORMAT_HIGHLIGHT, "Highlight", "format-text-highlight", "highlight", "formatHighlight",
+     true},
+    {ID_FORMAT_CLEAR, "Clear Formatting", "format-text-clear", "clear-format", "formatClear",
+     false},
 };
 
 QComboBox* makeBox(QWidget* parent, int id, const char* name, int widthInChars) {
@@ -79,11 +97,14 @@ CFormatBar::CFormatBar(CommandActions& actions, QWidget* parent)
             addSeparator();
             continue;
         }
-        QAction* action = actions.add(button.id, QString::fromLatin1(button.label),
-                                      QString::fromLatin1(button.name));
+        QAction* action =
+            actions.add(button.id, QCoreApplication::translate("CFormatBar", button.label),
+                        QString::fromLatin1(button.name));
         action->setCheckable(button.checkable);
-        action->setIcon(
-            QIcon(QStringLiteral(":/images/editor/%1.svg").arg(QString::fromLatin1(button.image))));
+        action->setIcon(QIcon::fromTheme(
+            QString::fromLatin1(button.theme),
+            QIcon(
+                QStringLiteral(":/images/editor/%1.svg").arg(QString::fromLatin1(button.image)))));
         addAction(action);
     }
 

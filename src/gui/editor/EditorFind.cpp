@@ -44,9 +44,16 @@ void EditorFind::setNeedle(const QString& needle, const FindRules::Options& opti
 }
 
 bool EditorFind::findNext() {
-    const QTextCursor cursor = m_edit.textCursor();
-    const auto match = FindRules::findNext(m_edit.document()->toPlainText(), m_needle,
-                                           cursor.selectionEnd(), m_options);
+    return select(FindRules::findNext(m_edit.document()->toPlainText(), m_needle,
+                                      m_edit.textCursor().selectionEnd(), m_options));
+}
+
+bool EditorFind::findPrevious() {
+    return select(FindRules::findPrevious(m_edit.document()->toPlainText(), m_needle,
+                                          m_edit.textCursor().selectionStart(), m_options));
+}
+
+bool EditorFind::select(const std::optional<FindRules::Match>& match) {
     if (!match) {
         notFound();
         return false;
@@ -64,6 +71,13 @@ void EditorFind::findNextOrAsk() {
         showDialog(false);
     else
         findNext();
+}
+
+void EditorFind::findPreviousOrAsk() {
+    if (m_needle.isEmpty())
+        showDialog(false);
+    else
+        findPrevious();
 }
 
 bool EditorFind::replaceCurrent() {

@@ -31,6 +31,10 @@ public:
     bool findNext();
     // F3: the next match, or the Find dialog when nothing was looked for yet.
     void findNextOrAsk();
+    // Selects the match before the selection (wrapping once), as findNext does.
+    bool findPrevious();
+    // Shift+F3: the match before, or the Find dialog when nothing was looked for yet.
+    void findPreviousOrAsk();
     // Replaces the selection when it is a match, then selects the next one.
     bool replaceCurrent();
     // Replaces every match as one undo step; returns how many.
@@ -41,6 +45,8 @@ public:
     void showHits(const QString& needle, const FindRules::Options& options);
 
 private:
+    // Selects the match; a message when there is none.
+    bool select(const std::optional<FindRules::Match>& match);
     void notFound() const;
     void dropHitsOnChange();
 

@@ -1,5 +1,6 @@
 #include "gui/editor/FindReplaceDialog.h"
 
+#include "core/editor/EditorTexts.h"
 #include "gui/editor/EditorFind.h"
 
 #include <QCheckBox>
@@ -19,7 +20,9 @@ FindReplaceDialog::FindReplaceDialog(EditorFind& find, QWidget* parent)
       m_wholeWord(new QCheckBox(QStringLiteral("Match &whole word only"), this)),
       m_findNext(new QPushButton(QStringLiteral("&Find Next"), this)),
       m_replaceButton(new QPushButton(QStringLiteral("&Replace"), this)),
-      m_replaceAll(new QPushButton(QStringLiteral("Replace &All"), this)) {
+      m_replaceAll(new QPushButton(QStringLiteral("Replace &All"), this)),
+      m_status(new QLabel(this)) {
+    m_status->setObjectName(QStringLiteral("findStatus"));
     m_find->setObjectName(QStringLiteral("findText"));
     m_replace->setObjectName(QStringLiteral("replaceText"));
     m_matchCase->setObjectName(QStringLiteral("matchCase"));
@@ -38,6 +41,7 @@ FindReplaceDialog::FindReplaceDialog(EditorFind& find, QWidget* parent)
     left->addLayout(fields);
     left->addWidget(m_matchCase);
     left->addWidget(m_wholeWord);
+    left->addWidget(m_status);
     left->addStretch();
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -61,7 +65,9 @@ FindReplaceDialog::FindReplaceDialog(EditorFind& find, QWidget* parent)
     });
     connect(m_replaceAll, &QPushButton::clicked, this, [this] {
         takeFields();
-        m_engine.replaceAll();
+        const int count = m_engine.replaceAll();
+        if (count > 0)
+            m_status->setText(editortexts::replacedCount(count));
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
     auto enableButtons = [this] {
@@ -89,6 +95,7 @@ void FindReplaceDialog::setFindText(const QString& text) {
 }
 
 void FindReplaceDialog::takeFields() {
+    m_status->clear();
     m_engine.setNeedle(m_find->text(), {m_matchCase->isChecked(), m_wholeWord->isChecked()});
     m_engine.setReplacement(m_replace->text());
 }

@@ -37,4 +37,5 @@ private:
     QPushButton* m_findNext;
     QPushButton* m_replaceButton;
     QPushButton* m_replaceAll;
+    QLabel* m_status; // how many Replace All replaced
 };

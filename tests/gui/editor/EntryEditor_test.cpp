@@ -22,6 +22,7 @@
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -349,11 +350,16 @@ TEST_F(EntryEditor, FindAndReplaceWithTheDialogAndReplaceAllUndoesAndRedoesInOne
     clickButton(dialog, QStringLiteral("Replace All"));
     const QString replaced = QStringLiteral("One dog, a dog and concatenate; dog.");
     EXPECT_EQ(view().toPlainText(), replaced);
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("findStatus"))->text(),
+              QStringLiteral("Replaced 2 occurrences."));
     trigger(&editor(), QStringLiteral("editorUndo"));
     EXPECT_EQ(view().toPlainText(), QStringLiteral("One dog, a Cat and concatenate; cat."));
 
     // F3 goes on from the caret; both redo keys redo; nothing left is said so.
     dialog->close();
+    view().moveCursor(QTextCursor::Start);
+    QTest::keyClick(&view(), Qt::Key_F3, Qt::ShiftModifier); // back to the last one
+    EXPECT_EQ(view().textCursor().selectionStart(), 32);
     view().moveCursor(QTextCursor::Start);
     QTest::keyClick(&view(), Qt::Key_F3);
     EXPECT_EQ(view().textCursor().selectedText(), QStringLiteral("Cat"));
@@ -383,6 +389,16 @@ TEST_F(EntryEditor, LeavingAModifiedEntryAsksAndEachAnswerDoesWhatItSays) {
     settle();
     ASSERT_TRUE(editorOpen());
     EXPECT_TRUE(view().document()->isModified());
+    // Ctrl+W and Escape ask as Close does.
+    for (const auto& [key, modifier] :
+         {std::pair{Qt::Key_W, Qt::ControlModifier}, std::pair{Qt::Key_Escape, Qt::NoModifier}}) {
+        activateEditor(); // the question took the focus
+        answerMessage(m_modals, kQuestion, QStringLiteral("Cancel"));
+        QTest::keyClick(&view(), key, modifier);
+        settle();
+        ASSERT_TRUE(editorOpen()) << key;
+        EXPECT_TRUE(view().document()->isModified());
+    }
     EXPECT_NE(session().Editor(), nullptr);
 
     answerMessage(m_modals, kQuestion, QStringLiteral("No"));
@@ -474,6 +490,104 @@ TEST_F(EntryEditor, EveryGoldenSampleAndSampleJournalEntryKeepsItsFormatting) {
         SCOPED_TRACE(*row[0]);
         expectKeptWhenEdited(*row[0], session().LoadEntryText(*row[0]));
     }
+}
+
+// Paragraphs as "*level " (bullets) or "#level " (numbers), "liN " and the runs, [b] bold and
+// [h] highlighted, joined by "|".
+QString shape(const RichDocument& model) {
+    QStringList out;
+    for (const Paragraph& p : model.paragraphs) {
+        const auto& list = p.layout.list;
+        QString line = list ? QStringLiteral("%1%2 ")
+                                  .arg(QChar(list->numbered() ? u'#' : u'*'))
+                                  .arg(p.layout.listLevel)
+                            : QString();
+        if (p.layout.leftIndent != 0)
+            line += QStringLiteral("li%1 ").arg(p.layout.leftIndent);
+        for (const richtext::Run& run : p.runs)
+            line += run.text + (run.format.bold ? QStringLiteral("[b]") : QString()) +
+                    (run.format.highlight ? QStringLiteral("[h]") : QString());
+        out.append(line);
+    }
+    return out.join(u'|');
+}
+
+const std::string kTwoParagraphs =
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 One \\b two\\b0\\par Three\\par}";
+
+TEST_F(EntryEditor, EachFormatCommandOnASelectionOrAtTheCaretIsStoredAndReadBack) {
+    // Command, on "One two" selected (else at the caret after it, then "X" typed): the
+    // paragraphs read back, and a word of the RTF form the Windows control reads.
+    const std::tuple<const char*, bool, const char*, const char*> cases[] = {
+        {"editorBullets", true, "*0 One two[b]|Three", "\\pnindent360{\\pntxtb\\'b7}"},
+        {"editorBullets", false, "*0 One twoX[b]|Three", "{\\pntext"},
+        {"editorNumbering", true, "#0 One two[b]|Three", "\\pnlvlbody"},
+        {"editorNumbering", false, "#0 One twoX[b]|Three", "\\pndec"},
+        {"editorIndent", true, "li720 One two[b]|Three", "\\li720"},
+        {"editorIndent", false, "li720 One twoX[b]|Three", "\\li720"},
+        {"editorHighlight", true, "One [h]two[b][h]|Three", "\\highlight"},
+        {"editorHighlight", false, "One two[b]X[b][h]|Three", "\\highlight"},
+        {"editorClearFormat", true, "One two|Three", "\\f0\\fs24"},
+        {"editorClearFormat", false, "One two[b]X|Three", "\\f0\\fs24"},
+    };
+    int entry = 0;
+    for (const auto& [command, selection, expected, word] : cases) {
+        const std::string id = "{F-" + std::to_string(++entry) + "}";
+        openStored(kTwoParagraphs, id);
+        selectText(view(), selection ? 0 : 7, 7);
+        trigger(&editor(), QString::fromLatin1(command));
+        if (!selection)
+            QTest::keyClicks(&view(), QStringLiteral("X"));
+        trigger(&editor(), QStringLiteral("editorSave"));
+        EXPECT_EQ(shape(storedModel(id)), QString::fromLatin1(expected)) << command << selection;
+        EXPECT_NE(storedRtf(id).find(word), std::string::npos) << command << selection;
+    }
+}
+
+TEST_F(EntryEditor, TabAndShiftTabChangeTheLevelOfListParagraphsOnly) {
+    openStored(
+        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 a\\par b\\par c\\par d\\par}");
+    selectText(view(), 0, 7);
+    trigger(&editor(), QStringLiteral("editorNumbering"));
+    // At the start of b, c, c, c, d: the key pressed.
+    const std::pair<int, Qt::Key> keys[] = {{2, Qt::Key_Tab},
+                                            {4, Qt::Key_Tab},
+                                            {4, Qt::Key_Tab},
+                                            {4, Qt::Key_Backtab},
+                                            {6, Qt::Key_Backtab}};
+    for (const auto& [at, key] : keys) {
+        selectText(view(), at, at);
+        QTest::keyClick(&view(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    selectText(view(), 6, 6);
+    QTest::keyClick(&view(), Qt::Key_Tab); // outside a list a tab is typed
+    trigger(&editor(), QStringLiteral("editorSave"));
+    EXPECT_EQ(shape(storedModel("{E-1}")), QStringLiteral("#0 a|#1 b|#1 c|\td"));
+}
+
+TEST_F(EntryEditor, PlainPasteTakesTheCaretsFormatAndZoomNeverChangesStoredSizes) {
+    openStored(kTwoParagraphs);
+    auto* data = new QMimeData;
+    data->setHtml(QStringLiteral("<b style=\"font-size:30pt;color:red\">Loud</b>"));
+    data->setText(QStringLiteral("Loud"));
+    QGuiApplication::clipboard()->setMimeData(data);
+    selectText(view(), 0, 0);
+    trigger(&editor(), QStringLiteral("editorPastePlain"));
+    const std::string shown = view().GetEntryText();
+    const qreal height = view().document()->documentLayout()->documentSize().height();
+    QTest::keyClick(&view(), Qt::Key_Equal, Qt::ControlModifier);
+    QTest::keyClick(&view(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(view().Zoom(), 125);
+    EXPECT_GT(view().document()->documentLayout()->documentSize().height(), height * 1.2);
+    EXPECT_EQ(view().GetEntryText(), shown);
+    EXPECT_EQ(CEntryView().Zoom(), 125) << "remembered for the next editor";
+    trigger(&editor(), QStringLiteral("editorSave"));
+    const RichDocument stored = storedModel("{E-1}");
+    EXPECT_EQ(shape(stored), QStringLiteral("LoudOne two[b]|Three"));
+    EXPECT_EQ(stored.paragraphs.at(0).runs.at(0).format.halfPoints, 24);
+    EXPECT_FALSE(stored.paragraphs.at(0).runs.at(0).format.color);
+    QTest::keyClick(&view(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(view().Zoom(), 100);
 }
 
 } // namespace
