@@ -36,39 +36,7 @@ constexpr int kCopies = 10;
 
 // The 100,000-entry journal, made once from the base journal and kept in the cache folder.
 std::string loadJournal() {
-    const fs::path path = fs::path(JournalGenerator::CacheFolder()) /
-                          ("load-x" + std::to_string(kCopies) + "-" +
-                           fs::path(JournalGenerator::Cached(kBaseShape)).filename().string());
-    if (fs::exists(path))
-        return path.string();
-    const fs::path partial = path.string() + ".partial";
-    fs::copy_file(JournalGenerator::Cached(kBaseShape), partial,
-                  fs::copy_options::overwrite_existing);
-    SqlDatabase db;
-    db.open(partial.string());
-    db.execute("PRAGMA synchronous = OFF");
-    db.execute("BEGIN");
-    SqlBuffer sql;
-    const std::string entries =
-        "(SELECT rowid FROM Entry ORDER BY rowid LIMIT " + std::to_string(kBaseShape.entries) + ")";
-    for (int copy = 1; copy < kCopies; ++copy) {
-        // "{XXXXXXXX-..." becomes "{NNXXXXXX-...": a new id that is still a GUID's text.
-        const std::string newId =
-            "'{' || printf('%02X', " + std::to_string(copy) + ") || substr(EntryID, 4)";
-        db.execute(sql.format(
-            "INSERT INTO Entry (EntryID, TimeStamp, FolderID, SearchTarget, Comment, UserComment, "
-            "EntryText) SELECT %s, strftime('%%Y-%%m-%%d %%H:%%M', TimeStamp, '-%d years'), "
-            "FolderID, SearchTarget, Comment, UserComment, EntryText FROM Entry WHERE rowid IN %s",
-            newId.c_str(), 10 * copy, entries.c_str()));
-        db.execute(sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) SELECT %s, TopicID "
-                              "FROM Entry2Topic WHERE EntryID IN (SELECT EntryID FROM Entry "
-                              "WHERE rowid IN %s)",
-                              newId.c_str(), entries.c_str()));
-    }
-    db.execute("COMMIT");
-    db.close();
-    fs::rename(partial, path);
-    return path.string();
+    return JournalGenerator::Copied(kBaseShape, kCopies);
 }
 
 using Session = BenchSession;

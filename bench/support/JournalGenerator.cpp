@@ -5,6 +5,7 @@
 #include "bench/support/EntryTextMaker.h"
 #include "core/session/CQBKDoc.h"
 #include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -155,4 +156,38 @@ std::string JournalGenerator::WorkingCopy(const JournalShape& shape, const std::
         ::close(fd);
     }
     return copy.string();
+}
+
+std::string JournalGenerator::Copied(const JournalShape& shape, int copies) {
+    const fs::path path = fs::path(CacheFolder()) / ("load-x" + std::to_string(copies) + "-" +
+                                                     fs::path(Cached(shape)).filename().string());
+    if (fs::exists(path))
+        return path.string();
+    const fs::path partial = path.string() + ".partial";
+    fs::copy_file(Cached(shape), partial, fs::copy_options::overwrite_existing);
+    SqlDatabase db;
+    db.open(partial.string());
+    db.execute("PRAGMA synchronous = OFF");
+    db.execute("BEGIN");
+    SqlBuffer sql;
+    const std::string entries =
+        "(SELECT rowid FROM Entry ORDER BY rowid LIMIT " + std::to_string(shape.entries) + ")";
+    for (int copy = 1; copy < copies; ++copy) {
+        // "{XXXXXXXX-..." becomes "{NNXXXXXX-...": a new id that is still a GUID's text.
+        const std::string newId =
+            "'{' || printf('%02X', " + std::to_string(copy) + ") || substr(EntryID, 4)";
+        db.execute(sql.format(
+            "INSERT INTO Entry (EntryID, TimeStamp, FolderID, SearchTarget, Comment, UserComment, "
+            "EntryText) SELECT %s, strftime('%%Y-%%m-%%d %%H:%%M', TimeStamp, '-%d years'), "
+            "FolderID, SearchTarget, Comment, UserComment, EntryText FROM Entry WHERE rowid IN %s",
+            newId.c_str(), 10 * copy, entries.c_str()));
+        db.execute(sql.format("INSERT INTO Entry2Topic (EntryID, TopicID) SELECT %s, TopicID "
+                              "FROM Entry2Topic WHERE EntryID IN (SELECT EntryID FROM Entry "
+                              "WHERE rowid IN %s)",
+                              newId.c_str(), entries.c_str()));
+    }
+    db.execute("COMMIT");
+    db.close();
+    fs::rename(partial, path);
+    return path.string();
 }

@@ -34,6 +34,7 @@ int runCheck(const CommandLine& line);
 int runFolders(const CommandLine& line);
 int runTopics(const CommandLine& line);
 int runRescue(const CommandLine& line);
+int runStats(const CommandLine& line);
 const char* rescueHelp();
 
 // True when the command line needs Qt's GUI library loaded (a QGuiApplication) to run.

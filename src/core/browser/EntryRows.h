@@ -12,11 +12,13 @@ class JournalReader;
 class SqlDatabase;
 
 // Which entries the entry list shows: the selected folder, narrowed to the entries carrying
-// every selected topic while the topic pane is shown.
+// every selected topic while the topic pane is shown; or, while the calendar lists days, the
+// entries of those days wherever they are filed (CQBKDoc::EntryDaysWhere).
 struct EntryFilter {
     std::string currentFolderId = "{Root}";
     bool topicPaneShown = false;
     std::vector<std::string> selectedTopicIds;
+    std::string daysWhere;
 };
 
 // The WHERE clause of the listing, or nothing when the topic filter matches no entry (the

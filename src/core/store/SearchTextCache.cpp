@@ -271,7 +271,7 @@ void SearchTextCache::ReadAll(SqlDatabase& db, const BlowfishEngine& engine, int
             const StoredRow& row = batch.rows.back();
             idsToHand = idsToHand && query.textField(7) == "1";
             if (idsToHand)
-                ids.rows.emplace_back(row.entryId, row.rowid);
+                ids.rows.push_back({row.entryId, row.rowid, query.textField(2).substr(0, 10)});
             if (query.textField(5) == "1")
                 marks.marked.emplace_back(row.rowid, query.textField(6) == "1");
             if (RowPipeline::full(batch)) {

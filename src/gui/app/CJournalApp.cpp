@@ -8,9 +8,11 @@
 #include "gui/app/CWelcomeDlg.h"
 #include "gui/app/JournalFileWatch.h"
 #include "gui/app/PageSetup.h"
+#include "gui/browser/CalendarPane.h"
 #include "gui/dialogs/CMasterTopicsDlg.h"
 #include "gui/dialogs/CSearchDlg.h"
 #include "gui/dialogs/RecoveryDlg.h"
+#include "gui/dialogs/StatisticsDlg.h"
 #include "gui/editor/EntryEditorTemplate.h"
 #include "gui/export/JournalExportCommands.h"
 #include "gui/export/RescueJournalCommand.h"
@@ -89,6 +91,7 @@ const CommandMap<CJournalApp>& CJournalApp::commandMap() {
         {ID_FILE_EXPORT_JOURNAL, &CJournalApp::OnExportJournal, &CJournalApp::OnUpdateNeedsJournal},
         {ID_FILE_BACKUP_JOURNAL, &CJournalApp::OnBackupJournal, &CJournalApp::OnUpdateNeedsJournal},
         {ID_FILE_RESCUE_JOURNAL, &CJournalApp::OnRescueJournal},
+        {ID_TOOLS_STATISTICS, &CJournalApp::OnStatistics, &CJournalApp::OnUpdateNeedsJournal},
     };
     return map;
 }
@@ -112,6 +115,7 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_ui.setParentWindow(m_frame.get());
     auto* view = new CQBKView(*m_doc, m_ui, m_router, m_makePane, m_frame.get());
     m_frame->SetView(view);
+    m_frame->SetCalendar(CalendarPane::AddTo(*m_frame, *m_doc, *view));
     m_host.topicPaneShown = [view] { return view->topicsShown(); };
     m_host.showMasterTopicList = [this] { CMasterTopicsDlg::Run(*m_doc, m_ui, m_frame.get()); };
     m_host.showSearchDialog = [this] { CSearchDlg::Open(*m_doc, m_ui, m_frame.get()); };
@@ -255,6 +259,10 @@ void CJournalApp::OnBackupJournal() {
 
 void CJournalApp::OnRescueJournal() {
     RescueJournalCommand::Run(*m_doc, m_frame.get());
+}
+
+void CJournalApp::OnStatistics() {
+    StatisticsDlg::Open(*m_doc, m_ui, m_frame.get());
 }
 
 void CJournalApp::OnUpdateNeedsJournal(CommandUpdate& update) {

@@ -85,6 +85,7 @@ private:
     void OnBackupJournal();
     void OnRescueJournal();
     void OnUpdateNeedsJournal(CommandUpdate& update);
+    void OnStatistics();
 
     CQBKView::PaneFactory m_makePane;
     bool m_pauses = true;
