@@ -54,6 +54,7 @@ protected:
     CalendarJournal() {
         for (const auto& [id, stamp] : kEntries)
             journal.addEntry(id, stamp, "{Root}", "", false, "{\\rtf1 x}");
+        journal.db().execute("UPDATE Config SET PromptForComment = 0");
         EXPECT_EQ(open(journal.path()), CQBKDoc::OpenResult::Ok);
     }
     std::map<std::string, int> counts(const CalendarDays& days) {
