@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 CalendarPaneGrid::CalendarPaneGrid(QWidget* parent)
     : QWidget(parent),
       m_month(CalendarMonth::holding(QDate::currentDate(), QLocale().firstDayOfWeek())),
@@ -40,7 +42,12 @@ int CalendarPaneGrid::countOf(QDate day) const {
 }
 
 int CalendarPaneGrid::cellWidth() const {
-    return fontMetrics().horizontalAdvance(QStringLiteral("000")) + 8;
+    // Wide enough for a week number and the locale's short weekday names.
+    int widest = fontMetrics().horizontalAdvance(QStringLiteral("00"));
+    for (int day = 1; day <= 7; ++day)
+        widest = std::max(
+            widest, fontMetrics().horizontalAdvance(QLocale().dayName(day, QLocale::ShortFormat)));
+    return widest + 10;
 }
 
 int CalendarPaneGrid::cellHeight() const {
@@ -87,7 +94,7 @@ void CalendarPaneGrid::paintEvent(QPaintEvent*) {
     for (int column = 0; column < CalendarMonth::kColumns; ++column) {
         const int weekday = (m_month.firstDay() - 1 + column) % 7 + 1;
         painter.drawText(QRect((column + 1) * cellWidth(), 0, cellWidth(), cellHeight()),
-                         Qt::AlignCenter, locale.dayName(weekday, QLocale::NarrowFormat));
+                         Qt::AlignCenter, locale.dayName(weekday, QLocale::ShortFormat));
     }
     const QDate today = QDate::currentDate();
     for (int row = 0; row < CalendarMonth::kRows; ++row) {

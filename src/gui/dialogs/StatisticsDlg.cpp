@@ -101,9 +101,13 @@ StatisticsDlg::StatisticsDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     count->setObjectName(QStringLiteral("statsCount"));
     auto* span = new QHBoxLayout;
     span->addWidget(m_allDays);
-    span->addWidget(new QLabel(tr("&From"), this));
+    auto* fromLabel = new QLabel(tr("&From"), this);
+    fromLabel->setBuddy(m_from);
+    auto* toLabel = new QLabel(tr("&To"), this);
+    toLabel->setBuddy(m_to);
+    span->addWidget(fromLabel);
     span->addWidget(m_from);
-    span->addWidget(new QLabel(tr("&To"), this));
+    span->addWidget(toLabel);
     span->addWidget(m_to);
     span->addWidget(count);
     span->addStretch();
