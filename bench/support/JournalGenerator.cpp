@@ -5,6 +5,7 @@
 #include "bench/support/EntryTextMaker.h"
 #include "core/session/CQBKDoc.h"
 #include "core/store/SqlBuffer.h"
+#include "core/store/SqlDatabase.h"
 
 #include <chrono>
 #include <cstdlib>

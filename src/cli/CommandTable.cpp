@@ -82,6 +82,21 @@ const std::string kFoldersHelp =
                 "                    the unit separator (U+001F), which no name holds\n") +
     kPasswordNote;
 
+const std::string kStatsHelp =
+    std::string("Usage: qbk stats FILE [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--tsv]\n"
+                "                 [--password-stdin]\n"
+                "\n"
+                "Counts the journal's entries, and the words and characters of their text as\n"
+                "the entry editor counts them, in all, per year and per month; the days with\n"
+                "entries, the longest run of such days (a streak), the run up to today, and\n"
+                "the weekday with the most entries.\n"
+                "  --from DAY        only entries from this day on\n"
+                "  --to DAY          only entries up to the end of this day\n"
+                "  --tsv             tab-separated output: each line a lower-case name and its\n"
+                "                    value; \"year\" and \"month\" lines give the period and its\n"
+                "                    entries, words and characters\n") +
+    kPasswordNote;
+
 const std::string kTopicsHelp =
     std::string("Usage: qbk topics FILE [--tsv] [--password-stdin]\n"
                 "\n"
@@ -266,6 +281,11 @@ const std::vector<CommandDef>& commandTable() {
          kTopicsHelp.c_str(),
          {kTsv, kPasswordStdin},
          runTopics},
+        {"stats",
+         "count entries, words and streaks of days written",
+         kStatsHelp.c_str(),
+         {kTsv, kPasswordStdin, {QStringLiteral("from"), true}, {QStringLiteral("to"), true}},
+         runStats},
         {"show",
          "print an entry's text",
          kShowHelp.c_str(),

@@ -35,6 +35,7 @@ int runFolders(const CommandLine& line);
 int runTopics(const CommandLine& line);
 int runRescue(const CommandLine& line);
 int runImport(const CommandLine& line);
+int runStats(const CommandLine& line);
 const char* rescueHelp();
 
 // True when the command line needs Qt's GUI library loaded (a QGuiApplication) to run.

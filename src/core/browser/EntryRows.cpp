@@ -73,6 +73,8 @@ int compareTexts(const std::string& a, const std::string& b) {
 } // namespace
 
 std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& filter) {
+    if (!filter.daysWhere.empty())
+        return filter.daysWhere;
     std::optional<std::pair<std::string, std::string>> stamps;
     if (filter.days) {
         if (filter.days->second < filter.days->first)

@@ -13,8 +13,10 @@ class JournalReader;
 class SqlDatabase;
 
 // Which entries the entry list shows: the selected folder, narrowed to the entries carrying
-// every selected topic while the topic pane is shown. A listing without a text (qbk list) may
-// also take the entries carrying any one of the topics, and only those of a range of days.
+// every selected topic while the topic pane is shown; or, while the calendar lists days, the
+// entries of those days wherever they are filed (CQBKDoc::EntryDaysWhere). A listing without a
+// text (qbk list) may also take the entries carrying any one of the topics, and only those of a
+// range of days.
 struct EntryFilter {
     std::string currentFolderId = "{Root}";
     bool topicPaneShown = false;
@@ -22,6 +24,7 @@ struct EntryFilter {
     bool anyTopic = false;
     // Entries dated from the first to the second, both inclusive (to the minute, as stored).
     std::optional<std::pair<COleDateTime, COleDateTime>> days;
+    std::string daysWhere;
 };
 
 // The WHERE clause of the listing, or nothing when the topic filter matches no entry or the

@@ -35,6 +35,10 @@ inline constexpr CommandId ID_FILE_JOURNAL_OPTIONS = 32797;
 inline constexpr CommandId ID_FILE_CHANGE_PASSWORD = 32838;
 inline constexpr CommandId ID_EDIT_MASTER_TOPIC_LIST = 32858;
 inline constexpr CommandId ID_TOOLS_SEARCH = 32807;
+// The calendar pane and the statistics window.
+inline constexpr CommandId ID_VIEW_CALENDAR = 34220;
+inline constexpr CommandId ID_CALENDAR_TODAY = 34221;
+inline constexpr CommandId ID_TOOLS_STATISTICS = 34222;
 inline constexpr CommandId ID_HELP_WELCOME_DIALOG = 32837;
 inline constexpr CommandId ID_TOPIC_NEW = 32835;
 // Keyboard-only commands of our own: F5 reads the journal again, Shift+F10 opens the focused

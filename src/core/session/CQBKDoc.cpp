@@ -130,6 +130,7 @@ void CQBKDoc::ClearContentKey() {
     m_entryRows.Detach();
     m_folderEntries.Clear();
     m_fileIdentity.Clear();
+    m_newEntryDay.reset();
     m_leftPaths.clear();
 }
 

@@ -181,6 +181,18 @@ public:
                              const std::vector<std::string>& removed);
     // The topics every one of the entries carries; nullopt when they cannot be read (shown).
     std::optional<std::vector<std::string>> TopicsOfAll(const std::vector<std::string>& ids);
+    // --- days (CQBKDocDays.cpp), for the calendar ---
+    // From what the session keeps of its rows, never a scan of the file once that is current.
+    // Quiet: empty when it cannot be read.
+    std::vector<std::pair<std::string, int>>
+    EntriesPerDay(const EntryRowIds::DayCondition& condition);
+    // A WHERE condition on Entry selecting the entries of the days that meet the condition.
+    std::string EntryDaysWhere(const EntryRowIds::DayCondition& condition);
+    // The file as this session's connection sees it: moves with every write, here or by
+    // another program. Quiet: the last state when it cannot be read.
+    FolderEntriesCache::FileState ChangeState();
+    // Starts a new entry that the first save dates on the given day at the time of saving.
+    void NewEntryOn(const COleDateTime& day);
 
     // --- folders and topics ---
     bool RenameFolder(const std::string& name);
@@ -302,6 +314,8 @@ private:
     // False when the entry is not in the file.
     bool ReadPrintedEntry(const std::string& id, std::string& text, std::string& title);
     std::string EntryRowsWhere(const std::string& id);
+    // A new entry's stored timestamp: now, on the day NewEntryOn chose if any.
+    std::string NewEntryTimeStamp() const;
     // The panes read the journal again, keeping their selections where they still exist.
     void RefreshPanesKeepingPlace();
     // Runs a write aimed at one row (after a look for changes made elsewhere): false when it
@@ -360,6 +374,8 @@ private:
     // The file's data version when the running search began (SearchReader).
     std::int64_t m_searchStartVersion = 0;
     FolderEntriesCache m_folderEntries;
+    std::optional<COleDateTime> m_newEntryDay; // set by NewEntryOn until the next New Entry
+    FolderEntriesCache::FileState m_changeState;
     unsigned m_entryListRefreshes = 0;  // RefreshEntryList calls, so a refresh is not repeated
     std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show
     bool m_readOnly = false;

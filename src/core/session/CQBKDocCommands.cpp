@@ -72,6 +72,7 @@ void CQBKDoc::OnWelcomeDialog() {
 }
 
 void CQBKDoc::OnNewEntry() {
+    m_newEntryDay.reset();
     m_host.NewEntry();
 }
 

@@ -79,7 +79,8 @@ CQBKDoc::SaveResult CQBKDoc::SaveEntry(const std::string& rtf, std::string& entr
         if (m_currentFolderId != "{Root}" && !FolderTable(m_db).Exists(m_currentFolderId))
             return SaveResult::FolderGone;
         const std::string newId = NewId();
-        const std::string timeStamp = NewTimeStamp();
+        const std::string timeStamp = NewEntryTimeStamp();
+        m_newEntryDay.reset();
         SqlQuery config = ConfigRow(m_db).Read();
         const int prompt = config.eof() ? 0 : config.intField("PromptForComment", 0);
         config.finalize();

@@ -9,15 +9,19 @@ namespace {
 
 // The id column keeps the type of Entry.EntryID, so equality compares as it does there.
 constexpr const char* kAttachStatements[] = {
-    "CREATE TEMP TABLE IF NOT EXISTS quillbook_entry_rows (EntryID CHAR(40), rid INTEGER)",
+    "CREATE TEMP TABLE IF NOT EXISTS quillbook_entry_rows (EntryID CHAR(40), rid INTEGER, day "
+    "TEXT)",
     "CREATE INDEX IF NOT EXISTS temp.quillbook_entry_rows_id ON quillbook_entry_rows (EntryID)",
+    "CREATE INDEX IF NOT EXISTS temp.quillbook_entry_rows_day ON quillbook_entry_rows (day)",
     "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_rows_inserted AFTER INSERT ON main.Entry BEGIN "
-    "INSERT INTO quillbook_entry_rows VALUES (new.EntryID, new.rowid); END",
+    "INSERT INTO quillbook_entry_rows VALUES (new.EntryID, new.rowid, substr(new.TimeStamp, 1, "
+    "10)); END",
     "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_rows_deleted AFTER DELETE ON main.Entry BEGIN "
     "DELETE FROM quillbook_entry_rows WHERE rid = old.rowid; END",
-    "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_rows_updated AFTER UPDATE OF rowid, EntryID ON "
-    "main.Entry BEGIN DELETE FROM quillbook_entry_rows WHERE rid = old.rowid; INSERT INTO "
-    "quillbook_entry_rows VALUES (new.EntryID, new.rowid); END",
+    "CREATE TEMP TRIGGER IF NOT EXISTS quillbook_rows_updated AFTER UPDATE OF rowid, EntryID, "
+    "TimeStamp ON main.Entry BEGIN DELETE FROM quillbook_entry_rows WHERE rid = old.rowid; "
+    "INSERT INTO quillbook_entry_rows VALUES (new.EntryID, new.rowid, substr(new.TimeStamp, 1, "
+    "10)); END",
 };
 
 } // namespace
@@ -38,8 +42,8 @@ void EntryRowIds::Fill(SqlDatabase& db) {
     db.execute("DELETE FROM temp.quillbook_entry_rows");
     m_filled = false;
     // In id order, so the index grows at its end.
-    db.execute("INSERT INTO temp.quillbook_entry_rows SELECT EntryID, rowid FROM main.Entry "
-               "ORDER BY EntryID");
+    db.execute("INSERT INTO temp.quillbook_entry_rows SELECT EntryID, rowid, substr(TimeStamp, 1, "
+               "10) FROM main.Entry ORDER BY EntryID");
     m_dataVersion = version;
     m_filled = true;
 }
@@ -81,4 +85,27 @@ std::string EntryRowIds::RowidsIn(SqlDatabase& db, const std::string& quotedIds)
         return sql.format("SELECT rid FROM temp.quillbook_entry_rows WHERE EntryID IN (%s)",
                           quotedIds.c_str());
     return sql.format("SELECT rowid FROM main.Entry WHERE EntryID IN (%s)", quotedIds.c_str());
+}
+
+std::vector<std::pair<std::string, int>> EntryRowIds::DayCounts(SqlDatabase& db,
+                                                                const DayCondition& condition) {
+    SqlBuffer sql;
+    const bool current = Current(db);
+    const char* day = current ? "day" : "substr(TimeStamp, 1, 10)";
+    SqlQuery query = db.query(
+        sql.format("SELECT %s, count(*) FROM %s WHERE %s GROUP BY 1 ORDER BY 1", day,
+                   current ? "temp.quillbook_entry_rows" : "main.Entry", condition(day).c_str()));
+    std::vector<std::pair<std::string, int>> counts;
+    for (; !query.eof(); query.nextRow())
+        counts.emplace_back(query.textField(0), query.intField(1, 0));
+    query.finalize();
+    return counts;
+}
+
+std::string EntryRowIds::WhereDays(SqlDatabase& db, const DayCondition& condition) {
+    SqlBuffer sql;
+    if (Current(db))
+        return sql.format("rowid IN (SELECT rid FROM temp.quillbook_entry_rows WHERE %s)",
+                          condition("day").c_str());
+    return condition("substr(TimeStamp, 1, 10)");
 }

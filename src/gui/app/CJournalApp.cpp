@@ -9,9 +9,11 @@
 #include "gui/app/CWelcomeDlg.h"
 #include "gui/app/JournalFileWatch.h"
 #include "gui/app/PageSetup.h"
+#include "gui/browser/CalendarPane.h"
 #include "gui/dialogs/CMasterTopicsDlg.h"
 #include "gui/dialogs/CSearchDlg.h"
 #include "gui/dialogs/RecoveryDlg.h"
+#include "gui/dialogs/StatisticsDlg.h"
 #include "gui/editor/CEntryView.h"
 #include "gui/editor/EntryEditorTemplate.h"
 #include "gui/export/JournalExportCommands.h"
@@ -93,6 +95,7 @@ const CommandMap<CJournalApp>& CJournalApp::commandMap() {
         {ID_FILE_BACKUP_JOURNAL, &CJournalApp::OnBackupJournal, &CJournalApp::OnUpdateNeedsJournal},
         {ID_FILE_RESCUE_JOURNAL, &CJournalApp::OnRescueJournal},
         {ID_FILE_IMPORT_JOURNAL, &CJournalApp::OnImportJournal, &CJournalApp::OnUpdateCanWrite},
+        {ID_TOOLS_STATISTICS, &CJournalApp::OnStatistics, &CJournalApp::OnUpdateNeedsJournal},
     };
     return map;
 }
@@ -116,6 +119,7 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     m_ui.setParentWindow(m_frame.get());
     auto* view = new CQBKView(*m_doc, m_ui, m_router, m_makePane, m_frame.get());
     m_frame->SetView(view);
+    m_frame->SetCalendar(CalendarPane::AddTo(*m_frame, *m_doc, *view));
     m_host.topicPaneShown = [view] { return view->topicsShown(); };
     m_host.showMasterTopicList = [this] { CMasterTopicsDlg::Run(*m_doc, m_ui, m_frame.get()); };
     m_host.showSearchDialog = [this] {
@@ -297,6 +301,10 @@ void CJournalApp::OnImportJournal() {
 
 void CJournalApp::OnUpdateCanWrite(CommandUpdate& update) {
     update.enable(m_doc->CanWrite());
+}
+
+void CJournalApp::OnStatistics() {
+    StatisticsDlg::Open(*m_doc, m_ui, m_frame.get());
 }
 
 void CJournalApp::OnUpdateNeedsJournal(CommandUpdate& update) {

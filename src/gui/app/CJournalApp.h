@@ -88,6 +88,7 @@ private:
     void OnImportJournal();
     void OnUpdateCanWrite(CommandUpdate& update);
     void OnUpdateNeedsJournal(CommandUpdate& update);
+    void OnStatistics();
 
     CQBKView::PaneFactory m_makePane;
     bool m_pauses = true;

@@ -8,6 +8,7 @@
 #include "gui/app/StatusIndicators.h"
 #include "gui/browser/CEntryListView.h"
 #include "gui/browser/CQBKView.h"
+#include "gui/browser/CalendarPane.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ExternalPrograms.h"
 #include "gui/platform/HelpWindow.h"
@@ -48,6 +49,8 @@ const CommandMap<CMainFrame>& CMainFrame::commandMap() {
         {ID_VIEW_FOLDERS, &CMainFrame::OnToggleFolders, &CMainFrame::OnUpdateFolders},
         {ID_VIEW_TOPICS, &CMainFrame::OnToggleTopics, &CMainFrame::OnUpdateTopics},
         {ID_VIEW_STATUS_BAR, &CMainFrame::OnToggleStatusBar, &CMainFrame::OnUpdateStatusBar},
+        {ID_VIEW_CALENDAR, &CMainFrame::OnToggleCalendar, &CMainFrame::OnUpdateCalendar},
+        {ID_CALENDAR_TODAY, &CMainFrame::OnCalendarToday, &CMainFrame::HasCalendar},
         {ID_NEXT_PANE, &CMainFrame::OnNextPane, &CMainFrame::HasView},
         {ID_PREV_PANE, &CMainFrame::OnPreviousPane, &CMainFrame::HasView},
         {ID_PANE_CONTEXT_MENU, &CMainFrame::OnPaneContextMenu, &CMainFrame::HasView},
@@ -161,6 +164,23 @@ void CMainFrame::OnToggleTopics() {
 
 void CMainFrame::OnUpdateTopics(CommandUpdate& update) {
     update.setChecked(m_pView && m_pView->topicsShown());
+}
+
+void CMainFrame::OnToggleCalendar() {
+    if (m_calendar)
+        m_calendar->ToggleShown();
+}
+
+void CMainFrame::OnUpdateCalendar(CommandUpdate& update) {
+    update.enable(m_calendar != nullptr);
+    update.setChecked(m_calendar && m_calendar->IsShown());
+}
+
+void CMainFrame::OnCalendarToday() {
+    // Today is asked for with the pane hidden too: it is shown for the answer.
+    if (!m_calendar->IsShown())
+        m_calendar->ToggleShown();
+    m_calendar->GoToToday();
 }
 
 void CMainFrame::OnToggleStatusBar() {

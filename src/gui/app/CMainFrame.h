@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class CalendarPane;
 class CommandActions;
 class CommandRouter;
 class CQBKDoc;
@@ -24,6 +25,9 @@ public:
     // The pane layout fills the window; set once, when it is made.
     void SetView(CQBKView* view);
     CQBKView* View() const { return m_pView; }
+    // The calendar pane beside the folder tree; set once, after the view.
+    void SetCalendar(CalendarPane* calendar) { m_calendar = calendar; }
+    CalendarPane* Calendar() const { return m_calendar; }
     // The size, place and maximised state the window had when it last closed; false when
     // there is none to restore.
     bool RestoreWindowPlace();
@@ -47,6 +51,10 @@ private:
     void OnUpdateFolders(CommandUpdate& update);
     void OnToggleTopics();
     void OnUpdateTopics(CommandUpdate& update);
+    void OnToggleCalendar();
+    void OnUpdateCalendar(CommandUpdate& update);
+    void OnCalendarToday();
+    bool HasCalendar() const { return m_calendar != nullptr; }
     void OnToggleStatusBar();
     void OnUpdateStatusBar(CommandUpdate& update);
     void OnNextPane();
@@ -59,6 +67,7 @@ private:
     void OnConfigureUpdates();
 
     CQBKView* m_pView = nullptr;
+    CalendarPane* m_calendar = nullptr;
     CommandRouter& m_router;
     const CQBKDoc& m_doc;
     CommandActions* m_actions;

@@ -99,9 +99,12 @@ std::vector<MenuLine> menuBarTable() {
                     item(ID_VIEW_PREVIEW_PANE, "&Preview Pane", "actionViewPreview", true),
                     item(ID_VIEW_FOLDERS, "&Folders", "actionViewFolders", true),
                     item(ID_VIEW_TOPICS, "&Topics", "actionViewTopics", true),
+                    item(ID_VIEW_CALENDAR, "&Calendar", "actionViewCalendar", true),
                     item(ID_VIEW_STATUS_BAR, "&Status Bar", "actionViewStatusBar", true),
                 }),
-        submenu("&Tools", "menuTools", {item(ID_TOOLS_SEARCH, "&Search...", "actionSearch")}),
+        submenu("&Tools", "menuTools",
+                {item(ID_TOOLS_SEARCH, "&Search...", "actionSearch"),
+                 item(ID_TOOLS_STATISTICS, "S&tatistics...", "actionStatistics")}),
         submenu(
             "&Help", "menuHelp",
             {
@@ -217,6 +220,7 @@ void MainMenus::addAccelerators(QMainWindow& window, CommandActions& actions) {
         {ID_FILE_PRINT_JOURNAL, {Qt::CTRL | Qt::Key_P, {}}, "acceleratorPrint"},
         {ID_FILE_SAVE, {Qt::CTRL | Qt::Key_S, {}}, "acceleratorSave"},
         {ID_TOOLS_SEARCH, {Qt::CTRL | Qt::Key_F, {}}, "acceleratorSearch"},
+        {ID_CALENDAR_TODAY, {Qt::CTRL | Qt::Key_T, {}}, "acceleratorToday"},
         {ID_APP_EXIT, {Qt::CTRL | Qt::Key_Q, {}}, "acceleratorExit"},
         {ID_PANES_REFRESH, {QKeyCombination(Qt::Key_F5), {}}, "acceleratorRefresh"},
         {ID_FILE_OPEN_ENTRY,

@@ -139,6 +139,8 @@ void CEntryListView::LoadEntries() {
     if (filter.topicPaneShown && m_topics)
         filter.selectedTopicIds = m_topics->GetSelectedTopicIds();
     try {
+        if (m_daysWhere)
+            filter.daysWhere = m_daysWhere();
         m_model->setRows(LoadShownEntryRows(m_doc, filter));
     } catch (const CppSQLite3Exception& e) {
         m_doc.ShowDatabaseError(e);
@@ -154,6 +156,11 @@ void CEntryListView::LoadEntries() {
         m_dateWidth = dateWidth;
         ApplyColumnLayout();
     }
+}
+
+void CEntryListView::ListDays(std::function<std::string()> where) {
+    m_daysWhere = std::move(where);
+    LoadEntries();
 }
 
 void CEntryListView::ReloadKeepingSelection() {

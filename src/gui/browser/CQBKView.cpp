@@ -279,7 +279,16 @@ void CQBKView::onTopicsText(const QString& text) {
     UpdateCaption();
 }
 
+void CQBKView::SetListingCaption(const QString& text) {
+    m_listingCaption = text;
+    UpdateCaption();
+}
+
 void CQBKView::UpdateCaption() {
+    if (!m_listingCaption.isEmpty()) {
+        m_caption->updateCaption(m_listingCaption, QString(), QIcon());
+        return;
+    }
     QString second = m_state.topicsShown() && !m_topicsText.isEmpty()
                          ? QStringLiteral("Topics: ") + m_topicsText
                          : QString();

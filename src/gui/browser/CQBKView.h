@@ -50,6 +50,9 @@ public:
     void ToggleTopicPane();
     // Caption: the selected folder's name and icon, and the topic filter while it applies.
     void UpdateCaption();
+    // What the entry list shows when it is not the folder's entries (the calendar's days);
+    // empty to go back to the folder.
+    void SetListingCaption(const QString& text);
     // The icon of the selected folder as the folder tree draws it; our own icons otherwise.
     void setFolderIconSource(std::function<QIcon()> source) { m_folderIcon = std::move(source); }
 
@@ -107,5 +110,6 @@ private:
     QString m_folderName;
     bool m_folderIsRoot = true;
     QString m_topicsText;
+    QString m_listingCaption;
     std::function<QIcon()> m_folderIcon;
 };
