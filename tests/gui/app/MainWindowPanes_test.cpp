@@ -11,6 +11,7 @@
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
 #include "support/AppTest.h"
+#include "support/DialogSteps.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -138,3 +140,40 @@ TEST_F(MainWindowPanesTest, CommandStatesFollowChangesNotTheIdleLoop) {
 }
 
 } // namespace
+
+// Three entries selected with Shift+Down; Ctrl+Shift+M files them in the folder picked.
+TEST_F(MainWindowPanesTest, MoveToFolderFilesTheSelectedEntriesInThePickedFolder) {
+    journal.addEntry("{E-3}", "2024-03-07 08:00", "{Root}", "third", true);
+    journal.addEntry("{E-4}", "2024-03-08 08:00", "{Root}", "fourth", true);
+    rawExec(journal.path(), "UPDATE Config SET ConfirmEntryMove = 1");
+    m_app->Document().RefreshIfChangedElsewhere();
+    QTreeView* list = entryList().listControl();
+    clickEntryRow(0);
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    ASSERT_EQ(entryList().selectedEntries().size(), 3u);
+    // Commands on one entry give way; those on the selection stay.
+    EXPECT_FALSE(enabled(&frame(), QStringLiteral("actionEditComment")));
+    EXPECT_TRUE(enabled(&frame(), QStringLiteral("actionEntryTopics")));
+    m_modals.then([](QWidget* picker) {
+        auto* tree = picker->findChild<QTreeWidget*>();
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)); // under the top: the one folder
+        clickButton(picker, QStringLiteral("OK"));
+    });
+    answerMessage(m_modals,
+                  QStringLiteral("Do you really want to move these 3 entries to a new "
+                                 "folder?"),
+                  QStringLiteral("Yes"));
+    QTest::keyClick(list, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(m_modals.pending(), 0u);
+
+    // The whole journal stays listed: the three rows name their new folder.
+    for (int row = 0; row < 4; ++row) {
+        const bool moved = row < 3;
+        EXPECT_EQ(rawValue(journal.path(), "SELECT FolderID FROM Entry WHERE EntryID = '" +
+                                               entryList().rowAt(row)->entryId + "'"),
+                  moved ? "{F-T}" : "{Root}");
+        EXPECT_EQ(list->model()->index(row, 2).data().toString().startsWith(QStringLiteral("<u>")),
+                  moved);
+    }
+}

@@ -3,6 +3,9 @@
 #include "core/browser/EntryListSort.h"
 #include "core/browser/EntryRows.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
+
 namespace {
 
 using EntryListTest = BrowserFixture;
@@ -137,6 +140,20 @@ TEST_F(EntryListTest, CommandsNeedASelectedRowAndDelAsksBeforeDeleting) {
     EXPECT_EQ(rows("SELECT * FROM Entry WHERE EntryID = '" + first + "'"), 0u);
     EXPECT_EQ(entries->selectedRow(), 0); // the next entry is selected and shown
     EXPECT_EQ(preview->entryId(), entries->rowAt(0)->entryId);
+}
+
+// The In Folder cell names the folder; its tooltip gives the whole path from the top.
+TEST_F(EntryListTest, InFolderTooltipShowsTheFoldersWholePath) {
+    openFilled();
+    ASSERT_TRUE(doc.MoveEntry("{E-1}", "{F-Mm}"));
+    entries->LoadEntries();
+    const int row = entries->rowOf("{E-1}");
+    EXPECT_EQ(cell(row, 2), QStringLiteral("Minutes"));
+    QTreeView* list = entries->listControl();
+    const QPoint at = list->visualRect(list->model()->index(row, 2)).center();
+    QHelpEvent event(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &event);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Work\\Meetings\\Minutes"));
 }
 
 // The journal's ShowFirstLine and formats reach the list.

@@ -124,6 +124,18 @@ TEST_F(FolderTreeTest, DeleteIsOfferedOnlyForEmptyLeafFolders) {
     EXPECT_NE(doc.CurrentFolderId(), "{F-E}");
 }
 
+// Del deletes an empty folder as the menu does, and leaves one that holds entries.
+TEST_F(FolderTreeTest, DelDeletesAnEmptyFolderOnly) {
+    openFilled();
+    for (const char* label : {"Home", "Empty"}) {
+        clickFolder(QString::fromLatin1(label));
+        QTest::keyClick(tree(), Qt::Key_Delete);
+    }
+    EXPECT_NE(folderItem(QStringLiteral("Home")), nullptr);
+    EXPECT_EQ(folderItem(QStringLiteral("Empty")), nullptr);
+    EXPECT_EQ(rows("SELECT * FROM Folder WHERE FolderID = '{F-E}'"), 0u);
+}
+
 TEST_F(FolderTreeTest, DraggedFolderMovesWithItsBranchIntoSortedPlace) {
     fill();
     journal.addFolder("{F-H1}", "{F-H}", "Attic");
