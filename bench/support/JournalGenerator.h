@@ -37,8 +37,4 @@ public:
     static std::string Copied(const JournalShape& shape, int copies);
 
     static std::string CacheFolder();
-    // The cached journal of that shape with its entries and topic links copied (copies - 1)
-    // more times under new ids, each copy's dates ten years further back; made once and kept
-    // in the cache folder, as fast as plain SQL makes it. Returns its path.
-    static std::string Copied(const JournalShape& shape, int copies);
 };
