@@ -43,6 +43,7 @@ CalendarPane::CalendarPane(CQBKDoc& doc, QWidget* parent)
     m_title->setFlat(true);
     m_title->setToolTip(tr("List the entries of this month"));
     m_onThisDay->setObjectName(QStringLiteral("onThisDayList"));
+    m_onThisDay->setEditTriggers(QAbstractItemView::NoEditTriggers); // it lists, never edits
 
     auto* heading = new QHBoxLayout;
     heading->addWidget(previous);
