@@ -62,7 +62,7 @@ TEST(EntryRowsTest, FolderAndTopicFiltersBuildTheListingAndRowsCarryCommentsTopi
     for (const auto& [range, topics, anyTopic, expected] : cases) {
         Ids ids;
         for (const EntryRow& row : LoadEntryRows(
-                 journal.reader(), {"{All Entries}", !topics.empty(), topics, anyTopic, range}))
+                 journal.reader(), {"{All Entries}", !topics.empty(), topics, anyTopic, range, {}}))
             ids.push_back(row.entryId);
         EXPECT_EQ(ids, expected) << ::testing::PrintToString(topics) << anyTopic;
     }
