@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package of Quillbook with CPack in build-package/ (a release build of the
-# two programs only, with the distribution's hardening) and says how to install it. It installs only what building needs, not the test tools; on two cores the
-# whole run takes about 15 minutes.
+# two programs only, with the distribution's hardening) and says how to install it. It installs
+# only what building needs, not the test tools, and says how long the whole run took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$(date +%s)
