@@ -15,6 +15,7 @@
 #include "support/TestJournal.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFile>
 #include <QPageLayout>
