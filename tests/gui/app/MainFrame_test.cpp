@@ -53,11 +53,26 @@ protected:
 TEST_F(MainFrameTest, MenusHoldTheirItemsInOrderWithTheirSeparators) {
     EXPECT_EQ(lines(frame().menuBar()),
               (texts({"[&File]", "[&Edit]", "[&View]", "[&Tools]", "[&Help]"})));
-    EXPECT_EQ(lines(menu("menuFile")),
-              (texts({"[&New]", "[&Open]", "[&Delete]", "[&Rename]", "&Close Journal", "-",
-                      "&Print...\tCtrl+P", "Page Set&up...", "-", "Expor&t Journal...",
-                      "&Back Up Journal...", "R&escue Journal...", "-", "Journal Options...",
-                      "Set Password...", "-", "Recent File", "-", "E&xit"})));
+    EXPECT_EQ(lines(menu("menuFile")), (texts({"[&New]",
+                                               "[&Open]",
+                                               "[&Delete]",
+                                               "[&Rename]",
+                                               "&Close Journal",
+                                               "-",
+                                               "&Print...\tCtrl+P",
+                                               "Page Set&up...",
+                                               "-",
+                                               "&Import...",
+                                               "Expor&t Journal...",
+                                               "&Back Up Journal...",
+                                               "R&escue Journal...",
+                                               "-",
+                                               "Journal Options...",
+                                               "Set Password...",
+                                               "-",
+                                               "Recent File",
+                                               "-",
+                                               "E&xit"})));
     EXPECT_EQ(lines(menu("menuFileNew")), (texts({"Journal...", "&Entry", "&Folder"})));
     // "Ctrl+P" is only text: the File menu's Print has no shortcut of its own.
     EXPECT_TRUE(action(&frame(), QStringLiteral("actionPrintJournal"))->shortcut().isEmpty());
