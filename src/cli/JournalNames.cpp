@@ -27,7 +27,10 @@ std::string idNamed(JournalSession& session, const QString& nameOrId, JournalTab
     std::vector<std::string> ids = column(table.IdsEqualTo(stored));
     if (ids.empty())
         ids = column(table.IdsNamed(stored));
-    const std::string quoted = "\"" + nameOrId.toUtf8().toStdString() + "\"";
+    // Appended, not "\"" + text: GCC 12 at -O3 warns falsely (-Wrestrict) on that form.
+    std::string quoted(1, '"');
+    quoted += nameOrId.toUtf8().toStdString();
+    quoted += '"';
     if (ids.empty())
         throw choiceError(session.label(), std::string("no ") + what + " named " + quoted);
     if (ids.size() > 1)
