@@ -8,7 +8,7 @@ set -euo pipefail
 build_packages=(
   cmake g++ make pkg-config dpkg-dev file
   qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-  libyaml-cpp-dev libcmark-dev libcmark-gfm-dev libcmark-gfm-extensions-dev
+  libyaml-cpp-dev libcmark-gfm-dev libcmark-gfm-extensions-dev
   libsqlite3-dev libhunspell-dev zlib1g-dev
 )
 # What the tests, benchmarks, sanitizer and fuzz builds and the package checks need besides.

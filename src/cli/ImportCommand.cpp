@@ -8,6 +8,7 @@
 #include "cli/JournalSession.h"
 
 #include "core/import/ImportFormat.h"
+#include "core/import/ImportPreview.h"
 #include "core/import/JournalImport.h"
 #include "core/import/JournalSource.h"
 #include "core/platform/TextEncoding.h"
@@ -57,28 +58,33 @@ int runImport(const CommandLine& line) {
     if (const std::optional<QString> folder = line.value(QStringLiteral("folder")))
         folderId = folderIdNamed(*target, *folder);
 
-    ImportBatch batch;
+    // Read as the entries are written, one at a time: nothing holds them all.
     std::unique_ptr<JournalSession> source;
+    ImportSource read;
     if (format == ImportFormat::Quillbook) {
         source = std::make_unique<JournalSession>(operands[1],
                                                   sourcePasswords(line, operands[1], input));
         source->open(JournalSession::Access::Read);
         if (source->path() == target->path())
             throw usageError("a journal cannot be imported into itself");
-        batch = ReadJournal(source->reader());
+        read = [&](ImportSink& sink) { return ReadJournal(source->reader(), sink); };
     } else {
         ImportOptions options;
         options.fontFace = storedToText(doc.DefaultFontName());
         options.halfPoints = doc.DefaultFontSize() > 0 ? doc.DefaultFontSize() * 2 : 24;
         options.topicsFromTags = line.isSet(QStringLiteral("topics-from-tags"));
-        batch = ReadImportFolder(format, operands[1], options);
+        read = [&, options](ImportSink& sink) {
+            return ReadImportFolder(format, operands[1], options, sink);
+        };
     }
     if (dryRun) {
-        tellProblems(batch.problems);
-        writeOut(ImportPreviewText(batch).toUtf8().toStdString() + "\n");
-        return batch.problems.empty() ? ExitSuccess : ExitProblems;
+        ImportPreview preview;
+        read(preview);
+        tellProblems(preview.problems());
+        writeOut(preview.text().toUtf8().toStdString() + "\n");
+        return preview.problems().empty() ? ExitSuccess : ExitProblems;
     }
-    const ImportReport report = WriteImport(target->reader(), folderId, batch);
+    const ImportReport report = WriteImport(target->reader(), folderId, read);
     if (report.status == ImportReport::Status::Failed)
         throw journalError(target->label(), report.summary().toUtf8().toStdString());
     tellProblems(report.problems);

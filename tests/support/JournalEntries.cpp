@@ -17,6 +17,7 @@ std::string styledText(const std::string& rtf) {
     int baseSize = 1 << 20; // the body's size: the smallest; headings are larger
     for (const Paragraph& p : document.paragraphs)
         baseSize = std::min(baseSize, p.mark.halfPoints);
+    QStringList cells; // of the open table row
     for (const Paragraph& p : document.paragraphs) {
         QString text;
         if (p.layout.list)
@@ -48,7 +49,17 @@ std::string styledText(const std::string& rtf) {
                 piece = u'<' + f.field.section(u'"', 1, 1) + u'|' + piece + u'>';
             text += piece;
         }
-        paragraphs << text;
+        if (p.layout.tableLevel == 0) {
+            paragraphs << text;
+        } else if (p.end == ParagraphEnd::Cell) {
+            const QString mark = p.alignment == Alignment::Center  ? QStringLiteral("^")
+                                 : p.alignment == Alignment::Right ? QStringLiteral(">")
+                                                                   : QString();
+            cells << mark + text;
+        } else if (p.end == ParagraphEnd::Row) {
+            paragraphs << u'[' + cells.join(QStringLiteral(" | ")) + u']';
+            cells.clear();
+        }
     }
     while (!paragraphs.isEmpty() && paragraphs.back().isEmpty())
         paragraphs.removeLast();

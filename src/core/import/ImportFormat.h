@@ -12,10 +12,7 @@ std::optional<ImportFormat> ImportFormatNamed(const QString& name);
 // The formats as a person chooses among them, in ImportFormat's order.
 QStringList ImportFormatTitles();
 
-// Reads a folder source (RedNotebook, Markdown); a journal is read by ReadJournal.
-ImportBatch ReadImportFolder(ImportFormat format, const QString& path, const ImportOptions& options,
-                             const ImportProgress& progress = {});
-
-// What an import would bring: how many entries, from which day to which, and how many files
-// could not be read; in words.
-QString ImportPreviewText(const ImportBatch& batch);
+// Reads a folder source (RedNotebook, Markdown) into the sink; a journal is read by
+// ReadJournal. False when progress or the sink stopped it.
+bool ReadImportFolder(ImportFormat format, const QString& path, const ImportOptions& options,
+                      ImportSink& sink, const ImportProgress& progress = {});

@@ -25,13 +25,17 @@ struct ImportProblem {
     friend bool operator==(const ImportProblem&, const ImportProblem&) = default;
 };
 
-// What a source gave: its entries and what could not be read.
-struct ImportBatch {
-    std::vector<ImportedEntry> entries;
-    std::vector<ImportProblem> problems;
+// Takes what a source reads as it reads it, one entry at a time, so that no import holds all
+// of its entries at once.
+class ImportSink {
+public:
+    virtual ~ImportSink() = default;
+    // False stops the source (the journal could not take it).
+    virtual bool take(ImportedEntry&& entry) = 0;
+    virtual void note(ImportProblem problem) = 0;
 };
 
-// Told as the work goes on; returning false cancels it.
+// Told as the work goes on; returning false cancels it. A total of 0 is not known yet.
 using ImportProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
 // What every source is read with.

@@ -13,19 +13,49 @@
 #include "core/store/TopicLinks.h"
 #include "core/store/TopicTable.h"
 
-#include <algorithm>
 #include <map>
+#include <optional>
 
 namespace {
 
-class Writer {
+// Writes each entry as it comes and keeps the counts and problems for the report.
+class Writer final : public ImportSink {
 public:
-    Writer(const JournalReader& target, const std::string& folderId)
-        : m_db(target.Db()), m_keyed(target.Keyed()), m_top(folderId) {
+    Writer(const JournalReader& target, const std::string& folderId, ImportReport& report)
+        : m_db(target.Db()), m_keyed(target.Keyed()), m_top(folderId), m_report(report) {
         for (SqlQuery q = TopicTable(m_db).All(); !q.eof(); q.nextRow())
             m_topics.emplace(storedToText(q.textField("Name")), q.textField("TopicID"));
     }
 
+    bool take(ImportedEntry&& entry) override {
+        try {
+            if (write(entry)) {
+                ++m_report.imported;
+            } else {
+                ++m_report.skipped;
+                m_skipped.push_back({entry.source, ImportMessages::alreadyThere()});
+            }
+            return true;
+        } catch (const CppSQLite3Exception& e) {
+            m_failure = QString::fromUtf8(e.message());
+            return false;
+        }
+    }
+
+    void note(ImportProblem problem) override {
+        if (!problem.entryKept)
+            ++m_report.unreadable;
+        m_report.problems.push_back(std::move(problem));
+    }
+
+    // Why the journal could not take an entry; empty when it took them all.
+    const std::optional<QString>& failure() const { return m_failure; }
+    // The entries already there come last in the report.
+    void finish() {
+        m_report.problems.insert(m_report.problems.end(), m_skipped.begin(), m_skipped.end());
+    }
+
+private:
     // False when an entry of that id is there already.
     bool write(const ImportedEntry& entry) {
         EntryTable entries(m_db);
@@ -85,7 +115,17 @@ private:
     std::string m_top;
     std::map<QString, std::string> m_topics;
     std::map<std::pair<std::string, QString>, std::string> m_folders;
+    ImportReport& m_report;
+    std::vector<ImportProblem> m_skipped;
+    std::optional<QString> m_failure;
 };
+
+ImportReport failed(ImportReport report, const QString& why) {
+    report.status = ImportReport::Status::Failed;
+    report.message = why;
+    report.imported = 0;
+    return report;
+}
 
 } // namespace
 
@@ -102,36 +142,23 @@ QString ImportReport::summary() const {
 }
 
 ImportReport WriteImport(const JournalReader& target, const std::string& folderId,
-                         const ImportBatch& batch, const ImportProgress& progress) {
+                         const ImportSource& source) {
     ImportReport report;
-    report.problems = batch.problems;
-    report.unreadable = std::size_t(std::count_if(batch.problems.begin(), batch.problems.end(),
-                                                  [](const auto& p) { return !p.entryKept; }));
-    std::vector<ImportProblem> skipped;
     try {
         SqlTransaction transaction(target.Db(), "BEGIN IMMEDIATE");
-        Writer writer(target, folderId);
-        const std::size_t total = batch.entries.size();
-        for (std::size_t i = 0; i < total; ++i) {
-            if (progress && !progress(i, total)) {
-                report.status = ImportReport::Status::Cancelled;
-                report.imported = 0;
-                return report;
-            }
-            if (writer.write(batch.entries[i])) {
-                ++report.imported;
-            } else {
-                ++report.skipped;
-                skipped.push_back({batch.entries[i].source, ImportMessages::alreadyThere()});
-            }
+        Writer writer(target, folderId, report);
+        const bool whole = source(writer);
+        if (writer.failure())
+            return failed(std::move(report), *writer.failure());
+        if (!whole) {
+            report.status = ImportReport::Status::Cancelled;
+            report.imported = 0;
+            return report;
         }
+        writer.finish();
         transaction.commit();
     } catch (const CppSQLite3Exception& e) {
-        report.status = ImportReport::Status::Failed;
-        report.message = QString::fromUtf8(e.message());
-        report.imported = 0;
-        return report;
+        return failed(std::move(report), QString::fromUtf8(e.message()));
     }
-    report.problems.insert(report.problems.end(), skipped.begin(), skipped.end());
     return report;
 }

@@ -39,8 +39,7 @@ QString entryLabel(const std::string& id) {
 
 } // namespace
 
-ImportBatch ReadJournal(const JournalReader& source, const ImportProgress& progress) {
-    ImportBatch batch;
+bool ReadJournal(const JournalReader& source, ImportSink& sink, const ImportProgress& progress) {
     SqlDatabase& db = source.Db();
     std::map<std::string, FolderRow> folders;
     for (SqlQuery q = FolderTable(db).Tree(); !q.eof(); q.nextRow())
@@ -52,6 +51,7 @@ ImportBatch ReadJournal(const JournalReader& source, const ImportProgress& progr
         if (!names.contains(name))
             names << name;
     }
+    // Entries without their texts: the texts are read one at a time as they go.
     std::vector<ImportedEntry> listed;
     for (SqlQuery q = EntryTable(db).ListingRows("1"); !q.eof(); q.nextRow()) {
         ImportedEntry entry;
@@ -63,8 +63,8 @@ ImportBatch ReadJournal(const JournalReader& source, const ImportProgress& progr
         if (q.intField("UserComment", 0) != 0) {
             if (const auto problem = EntryValueCheck::CipherProblem(q.fieldValue("Comment"),
                                                                     source.Keyed(), comment)) {
-                batch.problems.push_back({entry.source, ImportMessages::unreadableValue(
-                                                            QString::fromStdString(*problem))});
+                sink.note({entry.source,
+                           ImportMessages::unreadableValue(QString::fromStdString(*problem))});
                 continue;
             }
         }
@@ -74,18 +74,19 @@ ImportBatch ReadJournal(const JournalReader& source, const ImportProgress& progr
     }
     for (std::size_t i = 0; i < listed.size(); ++i) {
         if (progress && !progress(i, listed.size()))
-            break;
+            return false;
         ImportedEntry& entry = listed[i];
         SqlQuery row = EntryTable(db).RowWithId(entry.id);
         if (row.eof())
             continue; // deleted meanwhile
         if (const auto problem = EntryValueCheck::CipherProblem(row.fieldValue("EntryText"),
                                                                 source.Keyed(), entry.rtf)) {
-            batch.problems.push_back(
+            sink.note(
                 {entry.source, ImportMessages::unreadableValue(QString::fromStdString(*problem))});
             continue;
         }
-        batch.entries.push_back(std::move(entry));
+        if (!sink.take(std::move(entry)))
+            return false;
     }
-    return batch;
+    return true;
 }

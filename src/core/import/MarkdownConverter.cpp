@@ -6,34 +6,36 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
-#include <cmark.h>
+#include <cmark-gfm-core-extensions.h>
+#include <cmark-gfm.h>
 #include <memory>
 #include <vector>
 
-namespace {
-
-// Stands for an unescaped "~~" while cmark, which has no strike-through, parses the text.
-constexpr QChar kStrikeMark = QChar(0xE000);
-
-QString markStrikes(const QString& markdown) {
-    QString out;
-    out.reserve(markdown.size());
-    for (qsizetype i = 0; i < markdown.size(); ++i) {
-        if (markdown[i] == u'\\' && i + 1 < markdown.size()) {
-            out += markdown[i];
-            out += markdown[++i];
-        } else if (markdown[i] == u'~' && i + 1 < markdown.size() && markdown[i + 1] == u'~') {
-            out += kStrikeMark;
-            ++i;
-        } else {
-            out += markdown[i];
-        }
-    }
-    return out;
+// The node types of cmark-gfm's extensions are set when the extensions register; the library
+// exports them but no installed header declares them.
+extern "C" {
+extern cmark_node_type CMARK_NODE_TABLE;
+extern cmark_node_type CMARK_NODE_TABLE_ROW;
+extern cmark_node_type CMARK_NODE_TABLE_CELL;
+extern cmark_node_type CMARK_NODE_STRIKETHROUGH;
 }
 
-QString unmarked(const char* literal) {
-    return QString::fromUtf8(literal ? literal : "").replace(kStrikeMark, QStringLiteral("~~"));
+namespace {
+
+// GitHub's ~~strike-through~~ (a single ~ stays text, as before the extensions), tables and
+// bare web addresses as links.
+constexpr const char* kExtensions[] = {"table", "strikethrough", "autolink"};
+constexpr int kOptions = CMARK_OPT_STRIKETHROUGH_DOUBLE_TILDE;
+
+richtext::Alignment cellAlignment(std::uint8_t mark) {
+    switch (mark) {
+    case 'c':
+        return richtext::Alignment::Center;
+    case 'r':
+        return richtext::Alignment::Right;
+    default:
+        return richtext::Alignment::Left;
+    }
 }
 
 class Converter {
@@ -42,7 +44,10 @@ public:
         : m_base(base), m_out(out), m_missing(missing) {}
 
     void enter(cmark_node* node) {
-        switch (cmark_node_get_type(node)) {
+        const cmark_node_type type = cmark_node_get_type(node);
+        if (enterExtension(node, type))
+            return;
+        switch (type) {
         case CMARK_NODE_BLOCK_QUOTE:
             m_out.setQuoteLevel(++m_quotes);
             break;
@@ -55,8 +60,6 @@ public:
             break;
         case CMARK_NODE_PARAGRAPH:
             startBlock(0);
-            m_firstText = true;
-            m_tableLines = false;
             break;
         case CMARK_NODE_HEADING:
             startBlock(cmark_node_get_heading_level(node));
@@ -72,17 +75,14 @@ public:
             text(node);
             break;
         case CMARK_NODE_SOFTBREAK:
-            if (m_tableLines)
-                m_out.lineBreak();
-            else
-                m_out.append(u" ");
+            m_out.append(u" ");
             break;
         case CMARK_NODE_LINEBREAK:
             m_out.lineBreak();
             break;
         case CMARK_NODE_CODE:
         case CMARK_NODE_HTML_INLINE:
-            code(unmarked(cmark_node_get_literal(node)));
+            code(literalOf(node));
             break;
         case CMARK_NODE_EMPH:
             m_saved.push_back(m_out.format());
@@ -106,7 +106,16 @@ public:
     }
 
     void exit(cmark_node* node) {
-        switch (cmark_node_get_type(node)) {
+        const cmark_node_type type = cmark_node_get_type(node);
+        if (type == CMARK_NODE_TABLE_ROW) {
+            m_out.endRow();
+            return;
+        }
+        if (type == CMARK_NODE_STRIKETHROUGH) {
+            restoreFormat(node);
+            return;
+        }
+        switch (type) {
         case CMARK_NODE_BLOCK_QUOTE:
             m_out.setQuoteLevel(--m_quotes);
             break;
@@ -117,10 +126,7 @@ public:
         case CMARK_NODE_STRONG:
         case CMARK_NODE_LINK:
         case CMARK_NODE_IMAGE:
-            if (node == m_skipUntil)
-                m_skipUntil = nullptr;
-            m_out.format() = m_saved.back();
-            m_saved.pop_back();
+            restoreFormat(node);
             break;
         default:
             break;
@@ -128,6 +134,40 @@ public:
     }
 
 private:
+    // False for the core's nodes.
+    bool enterExtension(cmark_node* node, cmark_node_type type) {
+        if (type == CMARK_NODE_STRIKETHROUGH) {
+            m_saved.push_back(m_out.format());
+            m_out.format().strike = true;
+        } else if (type == CMARK_NODE_TABLE) {
+            m_alignments = cmark_gfm_extensions_get_table_alignments(node);
+            m_columns = cmark_gfm_extensions_get_table_columns(node);
+        } else if (type == CMARK_NODE_TABLE_ROW) {
+            m_header = cmark_gfm_extensions_get_table_row_is_header(node) != 0;
+            m_column = 0;
+        } else if (type == CMARK_NODE_TABLE_CELL) {
+            const std::uint8_t mark =
+                m_alignments && m_column < m_columns ? m_alignments[m_column] : 0;
+            ++m_column;
+            m_out.startCell(cellAlignment(mark), m_header);
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    void restoreFormat(cmark_node* node) {
+        if (node == m_skipUntil)
+            m_skipUntil = nullptr;
+        m_out.format() = m_saved.back();
+        m_saved.pop_back();
+    }
+
+    static QString literalOf(cmark_node* node) {
+        const char* literal = cmark_node_get_literal(node);
+        return QString::fromUtf8(literal ? literal : "");
+    }
+
     struct List {
         bool numbered;
         int start;
@@ -143,18 +183,8 @@ private:
     }
 
     void text(cmark_node* node) {
-        if (m_skipUntil)
-            return;
-        const QString literal = QString::fromUtf8(cmark_node_get_literal(node));
-        if (m_firstText)
-            m_tableLines = literal.startsWith(u'|');
-        m_firstText = false;
-        const QList<QStringView> parts = QStringView(literal).split(kStrikeMark);
-        for (qsizetype i = 0; i < parts.size(); ++i) {
-            if (i > 0)
-                m_out.format().strike = !m_out.format().strike;
-            m_out.append(parts[i]);
-        }
+        if (!m_skipUntil)
+            m_out.append(literalOf(node));
     }
 
     void code(const QString& literal) {
@@ -167,7 +197,7 @@ private:
     }
 
     void codeBlock(cmark_node* node) {
-        QString literal = unmarked(cmark_node_get_literal(node));
+        QString literal = literalOf(node);
         if (literal.endsWith(u'\n'))
             literal.chop(1);
         for (const QStringView line : QStringView(literal).split(u'\n')) {
@@ -205,20 +235,34 @@ private:
     cmark_node* m_skipUntil = nullptr;
     int m_quotes = 0;
     bool m_itemPending = false;
-    bool m_firstText = false;
-    bool m_tableLines = false; // a paragraph of table lines keeps its lines
+    const std::uint8_t* m_alignments = nullptr; // of the table's columns: 'l', 'c', 'r' or 0
+    std::uint16_t m_columns = 0;
+    std::uint16_t m_column = 0;
+    bool m_header = false;
+};
+
+template <typename T, void (*Free)(T*)> struct Deleter {
+    void operator()(T* p) const { Free(p); }
 };
 
 } // namespace
 
 void ConvertMarkdown(const QString& markdown, const QDir& pictureBase, RichTextBuilder& out,
                      QStringList& missing) {
-    const QByteArray source = markStrikes(markdown).toUtf8();
-    const std::unique_ptr<cmark_node, decltype(&cmark_node_free)> root(
-        cmark_parse_document(source.constData(), std::size_t(source.size()), CMARK_OPT_DEFAULT),
-        &cmark_node_free);
-    const std::unique_ptr<cmark_iter, decltype(&cmark_iter_free)> iter(cmark_iter_new(root.get()),
-                                                                       &cmark_iter_free);
+    // Registering is not safe to race; a function's static is set up once, whichever thread.
+    static const bool registered = (cmark_gfm_core_extensions_ensure_registered(), true);
+    (void)registered;
+    const std::unique_ptr<cmark_parser, Deleter<cmark_parser, cmark_parser_free>> parser(
+        cmark_parser_new(kOptions));
+    for (const char* name : kExtensions)
+        if (cmark_syntax_extension* extension = cmark_find_syntax_extension(name))
+            cmark_parser_attach_syntax_extension(parser.get(), extension);
+    const QByteArray source = markdown.toUtf8();
+    cmark_parser_feed(parser.get(), source.constData(), std::size_t(source.size()));
+    const std::unique_ptr<cmark_node, Deleter<cmark_node, cmark_node_free>> root(
+        cmark_parser_finish(parser.get()));
+    const std::unique_ptr<cmark_iter, Deleter<cmark_iter, cmark_iter_free>> iter(
+        cmark_iter_new(root.get()));
     Converter converter(pictureBase, out, missing);
     for (cmark_event_type event; (event = cmark_iter_next(iter.get())) != CMARK_EVENT_DONE;) {
         cmark_node* node = cmark_iter_get_node(iter.get());

@@ -6,9 +6,9 @@
 
 class RichTextBuilder;
 
-// Markdown (CommonMark, through cmark) to styled text: emphasis, GitHub's ~~strike-through~~,
-// headings, lists with their levels, quotes, links, code and pictures (data: URLs and files
-// beside the text are embedded; others become links named in missing). cmark knows no
-// tables: their lines are kept as text, one line each.
+// Markdown (GitHub's flavour, through cmark-gfm) to styled text: emphasis, ~~strike-through~~,
+// headings, lists with their levels, quotes, links and bare web addresses, code, tables (a
+// real table: bold header row, each column's alignment) and pictures (data: URLs and files
+// beside the text are embedded; others become links named in missing).
 void ConvertMarkdown(const QString& markdown, const QDir& pictureBase, RichTextBuilder& out,
                      QStringList& missing);

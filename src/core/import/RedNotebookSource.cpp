@@ -43,27 +43,27 @@ Day readDay(const YAML::Node& node) {
 
 class MonthReader {
 public:
-    MonthReader(const QDir& folder, const ImportOptions& options, ImportBatch& batch)
-        : m_folder(folder), m_options(options), m_batch(batch) {}
+    MonthReader(const QDir& folder, const ImportOptions& options, ImportSink& sink)
+        : m_folder(folder), m_options(options), m_sink(sink) {}
 
-    void read(const QString& name, int year, int month) {
+    // False when the sink stopped taking entries.
+    bool read(const QString& name, int year, int month) {
         const QString path = m_folder.filePath(name);
-        const std::optional<QString> content = ReadSourceText(path, m_batch.problems);
+        const std::optional<QString> content = ReadSourceText(path, m_sink);
         if (!content)
-            return;
+            return true;
         YAML::Node root;
         try {
             root = YAML::Load(content->toStdString());
         } catch (const YAML::Exception& e) {
-            m_batch.problems.push_back(
-                {path, ImportMessages::brokenYaml(QString::fromStdString(e.msg))});
-            return;
+            m_sink.note({path, ImportMessages::brokenYaml(QString::fromStdString(e.msg))});
+            return true;
         }
         if (root.IsNull())
-            return; // an empty month
+            return true; // an empty month
         if (!root.IsMap()) {
-            m_batch.problems.push_back({path, ImportMessages::notMonthMapping()});
-            return;
+            m_sink.note({path, ImportMessages::notMonthMapping()});
+            return true;
         }
         std::vector<ImportedEntry> days;
         for (const auto& item : root) {
@@ -72,7 +72,7 @@ public:
             const int day = dayText.toInt(&number);
             const COleDateTime noon(year, month, number ? day : 0, 12, 0, 0);
             if (!noon.IsValid()) {
-                m_batch.problems.push_back({path, ImportMessages::badDay(dayText)});
+                m_sink.note({path, ImportMessages::badDay(dayText)});
                 continue;
             }
             if (std::optional<ImportedEntry> entry = make(readDay(item.second), noon, path))
@@ -81,7 +81,9 @@ public:
         std::sort(days.begin(), days.end(),
                   [](const auto& a, const auto& b) { return a.timeStamp < b.timeStamp; });
         for (ImportedEntry& entry : days)
-            m_batch.entries.push_back(std::move(entry));
+            if (!m_sink.take(std::move(entry)))
+                return false;
+        return true;
     }
 
 private:
@@ -112,39 +114,39 @@ private:
         entry.rtf = out.rtf();
         entry.source =
             QStringLiteral("%1, %2").arg(path, QString::fromStdString(noon.Format("%Y-%m-%d")));
-        NoteMissingPictures(entry.source, missing, m_batch);
+        NoteMissingPictures(entry.source, missing, m_sink);
         return entry;
     }
 
     const QDir& m_folder;
     const ImportOptions& m_options;
-    ImportBatch& m_batch;
+    ImportSink& m_sink;
 };
 
 } // namespace
 
-ImportBatch ReadRedNotebook(const QString& folder, const ImportOptions& options,
-                            const ImportProgress& progress) {
-    ImportBatch batch;
+bool ReadRedNotebook(const QString& folder, const ImportOptions& options, ImportSink& sink,
+                     const ImportProgress& progress) {
     const QDir dir(folder);
-    if (!SourceFolderThere(dir, batch))
-        return batch;
+    if (!SourceFolderThere(dir, sink))
+        return true;
     static const QRegularExpression monthFile(QStringLiteral("^(\\d{4})-(\\d{2})\\.txt$"));
     QStringList months;
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
         if (monthFile.match(name).hasMatch())
             months << name;
-    MonthReader reader(dir, options, batch);
+    MonthReader reader(dir, options, sink);
     for (qsizetype i = 0; i < months.size(); ++i) {
         if (progress && !progress(std::size_t(i), std::size_t(months.size())))
-            break;
+            return false;
         const QRegularExpressionMatch m = monthFile.match(months[i]);
         const int month = m.captured(2).toInt();
         if (month < 1 || month > 12) {
-            batch.problems.push_back({dir.filePath(months[i]), ImportMessages::badDate(months[i])});
+            sink.note({dir.filePath(months[i]), ImportMessages::badDate(months[i])});
             continue;
         }
-        reader.read(months[i], m.captured(1).toInt(), month);
+        if (!reader.read(months[i], m.captured(1).toInt(), month))
+            return false;
     }
-    return batch;
+    return true;
 }

@@ -3,6 +3,7 @@
 #include "core/richtext/RtfWriter.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -10,6 +11,7 @@ using namespace richtext;
 
 constexpr int kIndentStep = 360; // a quarter inch, as the editor indents
 constexpr int kTwipsPerPixel = 15;
+constexpr int kTableWidth = 9360; // the line of a letter page with one-inch margins
 
 // Width and height of a PNG or JPEG from its header; false for anything else.
 bool pictureSize(const QByteArray& data, Image& image) {
@@ -81,6 +83,34 @@ void RichTextBuilder::startListItem(int level, bool numbered, int start) {
     layout.leftIndent += std::max(level, 1) * kIndentStep;
     layout.firstIndent = -kIndentStep;
     layout.list = list;
+}
+
+void RichTextBuilder::startCell(Alignment alignment, bool header) {
+    if (m_cells == 0)
+        m_rowStart = m_document.paragraphs.size();
+    ++m_cells;
+    startParagraph();
+    Paragraph& cell = m_document.paragraphs.back();
+    cell.alignment = alignment;
+    cell.end = ParagraphEnd::Cell;
+    cell.layout.tableLevel = 1;
+    m_format.bold = header;
+}
+
+void RichTextBuilder::endRow() {
+    if (m_cells == 0)
+        return;
+    // The row's definition goes before its cells, as the writer puts it.
+    std::string words = "\\trowd\\trgaph108";
+    for (int c = 1; c <= m_cells; ++c)
+        words += "\\cellx" + std::to_string(c * kTableWidth / m_cells);
+    m_document.paragraphs[m_rowStart].tableWords = std::move(words);
+    Paragraph end;
+    end.mark = m_base;
+    end.end = ParagraphEnd::Row;
+    end.layout.tableLevel = 1;
+    m_document.paragraphs.push_back(std::move(end));
+    m_cells = 0;
 }
 
 void RichTextBuilder::append(QStringView text) {

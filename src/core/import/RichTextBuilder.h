@@ -16,6 +16,11 @@ public:
     void startParagraph(int headingLevel = 0);
     // A new paragraph as an item of a list at level 1, 2, ...; a numbered list counts from start.
     void startListItem(int level, bool numbered, int start);
+    // A new cell of the current table row (a row starts with its first cell); a header
+    // cell's text is bold.
+    void startCell(richtext::Alignment alignment, bool header);
+    // Ends the row of the cells started since the last row, giving it equal columns.
+    void endRow();
     // Indents the current and later paragraphs (a quote); 0 for none.
     void setQuoteLevel(int level) { m_quoteLevel = level; }
     void append(QStringView text);
@@ -39,4 +44,6 @@ private:
     richtext::CharFormat m_format;
     richtext::RichDocument m_document;
     int m_quoteLevel = 0;
+    std::size_t m_rowStart = 0; // the first paragraph of the open table row
+    int m_cells = 0;            // of the open table row
 };

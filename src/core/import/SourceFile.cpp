@@ -8,24 +8,24 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-std::optional<QString> ReadSourceText(const QString& path, std::vector<ImportProblem>& problems) {
+std::optional<QString> ReadSourceText(const QString& path, ImportSink& problems) {
     QFile file(path);
     if (QFileInfo(path).size() > ImportMessages::kMaxFileBytes) {
-        problems.push_back({path, ImportMessages::tooLarge()});
+        problems.note({path, ImportMessages::tooLarge()});
         return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        problems.push_back({path, ImportMessages::cannotRead(file.errorString())});
+        problems.note({path, ImportMessages::cannotRead(file.errorString())});
         return std::nullopt;
     }
     // Read one byte past the limit: a file that grew since it was measured is still refused.
     const QByteArray bytes = file.read(ImportMessages::kMaxFileBytes + 1);
     if (bytes.size() > ImportMessages::kMaxFileBytes) {
-        problems.push_back({path, ImportMessages::tooLarge()});
+        problems.note({path, ImportMessages::tooLarge()});
         return std::nullopt;
     }
     if (bytes.contains('\0')) {
-        problems.push_back({path, ImportMessages::binaryFile()});
+        problems.note({path, ImportMessages::binaryFile()});
         return std::nullopt;
     }
     QByteArrayView view(bytes);
@@ -48,10 +48,10 @@ std::string TimeStampFromText(const QString& text, int hour) {
     return MakeTimeStamp(when);
 }
 
-bool SourceFolderThere(const QDir& folder, ImportBatch& batch) {
+bool SourceFolderThere(const QDir& folder, ImportSink& problems) {
     if (folder.exists())
         return true;
-    batch.problems.push_back({folder.path(), ImportMessages::noSource()});
+    problems.note({folder.path(), ImportMessages::noSource()});
     return false;
 }
 
@@ -62,7 +62,7 @@ richtext::CharFormat BaseFormat(const ImportOptions& options) {
     return base;
 }
 
-void NoteMissingPictures(const QString& source, const QStringList& missing, ImportBatch& batch) {
+void NoteMissingPictures(const QString& source, const QStringList& missing, ImportSink& problems) {
     for (const QString& picture : missing)
-        batch.problems.push_back({source, ImportMessages::pictureMissing(picture), true});
+        problems.note({source, ImportMessages::pictureMissing(picture), true});
 }

@@ -34,6 +34,7 @@ QString unescaped(QString text) {
 }
 
 struct Header {
+    bool frontMatter = false;
     std::string timeStamp;
     QString comment;
     QString folder;
@@ -56,31 +57,30 @@ QStringList tagList(const YAML::Node& node) {
 }
 
 // Takes YAML front matter off the text; false (with a problem) when it is not a mapping.
-bool takeFrontMatter(QString& text, Header& header, const QString& path,
-                     std::vector<ImportProblem>& problems) {
+bool takeFrontMatter(QString& text, Header& header, const QString& path, ImportSink& problems) {
     static const QRegularExpression block(
         QStringLiteral("^---[ \\t]*\\r?\\n(.*?)\\r?\\n(?:---|\\.\\.\\.)[ \\t]*(?:\\r?\\n|$)"),
         QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch m = block.match(text);
     if (!m.hasMatch())
         return true;
+    header.frontMatter = true;
     YAML::Node root;
     try {
         root = YAML::Load(m.captured(1).toStdString());
     } catch (const YAML::Exception& e) {
-        problems.push_back(
-            {path, ImportMessages::frontMatterNotYaml(QString::fromStdString(e.msg))});
+        problems.note({path, ImportMessages::frontMatterNotYaml(QString::fromStdString(e.msg))});
         return false;
     }
     if (!root.IsMap()) {
-        problems.push_back({path, ImportMessages::frontMatterNotMapping()});
+        problems.note({path, ImportMessages::frontMatterNotMapping()});
         return false;
     }
     if (const YAML::Node date = root["date"]; date && date.IsScalar()) {
         const QString value = QString::fromStdString(date.Scalar());
         header.timeStamp = TimeStampFromText(value);
         if (header.timeStamp.empty()) {
-            problems.push_back({path, ImportMessages::badDate(value.left(40))});
+            problems.note({path, ImportMessages::badDate(value.left(40))});
             return false;
         }
     }
@@ -130,12 +130,13 @@ void dateFromName(const QString& stem, Header& header) {
 
 class FolderWalker {
 public:
-    FolderWalker(const ImportOptions& options, const ImportProgress& progress, ImportBatch& batch)
-        : m_options(options), m_progress(progress), m_batch(batch) {}
+    FolderWalker(const ImportOptions& options, const ImportProgress& progress, ImportSink& sink)
+        : m_options(options), m_progress(progress), m_sink(sink) {}
 
+    // False when it was stopped.
     bool walk(const QDir& dir, const QStringList& folder, int depth) {
         if (depth > ImportMessages::kMaxFolderDepth) {
-            m_batch.problems.push_back({dir.path(), ImportMessages::tooDeep()});
+            m_sink.note({dir.path(), ImportMessages::tooDeep()});
             return true;
         }
         const QFileInfoList items = dir.entryInfoList(
@@ -151,25 +152,30 @@ public:
                 if (!walk(QDir(item.filePath()), below, depth + 1))
                     return false;
             } else if (isEntryFile(item.fileName())) {
-                if (m_progress && !m_progress(m_batch.entries.size(), 0))
+                if (m_progress && !m_progress(m_files, 0))
                     return false;
-                read(item, folder);
+                ++m_files;
+                if (!read(item, folder))
+                    return false;
             }
         }
         return true;
     }
 
 private:
-    void read(const QFileInfo& file, const QStringList& folder) {
+    // False when the sink stopped taking entries.
+    bool read(const QFileInfo& file, const QStringList& folder) {
         const QString path = file.filePath();
-        std::optional<QString> text = ReadSourceText(path, m_batch.problems);
+        std::optional<QString> text = ReadSourceText(path, m_sink);
         if (!text)
-            return;
+            return true;
         text->replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         Header header;
-        if (!takeFrontMatter(*text, header, path, m_batch.problems))
-            return;
-        const bool markdown = !file.suffix().toLower().startsWith(u't');
+        if (!takeFrontMatter(*text, header, path, m_sink))
+            return true;
+        // A text file is plain text unless front matter shows it was written as Markdown (as
+        // note programs export it); marks alone do not: "*" and "#" are common in plain notes.
+        const bool markdown = !file.suffix().toLower().startsWith(u't') || header.frontMatter;
         if (markdown)
             takeExportHeading(*text, header);
         if (header.timeStamp.empty())
@@ -203,8 +209,8 @@ private:
                     entry.topics << tag;
         entry.rtf = out.rtf();
         entry.source = path;
-        NoteMissingPictures(path, missing, m_batch);
-        m_batch.entries.push_back(std::move(entry));
+        NoteMissingPictures(path, missing, m_sink);
+        return m_sink.take(std::move(entry));
     }
 
     static COleDateTime fromQt(const QDateTime& when) {
@@ -215,17 +221,14 @@ private:
 
     const ImportOptions& m_options;
     const ImportProgress& m_progress;
-    ImportBatch& m_batch;
+    ImportSink& m_sink;
+    std::size_t m_files = 0;
 };
 
 } // namespace
 
-ImportBatch ReadTextFolder(const QString& folder, const ImportOptions& options,
-                           const ImportProgress& progress) {
-    ImportBatch batch;
+bool ReadTextFolder(const QString& folder, const ImportOptions& options, ImportSink& sink,
+                    const ImportProgress& progress) {
     const QDir dir(folder);
-    if (!SourceFolderThere(dir, batch))
-        return batch;
-    FolderWalker(options, progress, batch).walk(dir, {}, 0);
-    return batch;
+    return !SourceFolderThere(dir, sink) || FolderWalker(options, progress, sink).walk(dir, {}, 0);
 }

@@ -9,6 +9,8 @@
 // of its file name ("2024-03-05.md", "2024-03-05 Trip.md", "20240305.txt", "2024-03-05 14-30.md"
 // as qbk export --split names them), else by the file's time. "title:" is its comment and
 // "tags:" its topics (with topicsFromTags). A file as qbk export writes it gives back its
-// folder, topics and comment. Each file that cannot be read is named in the problems.
-ImportBatch ReadTextFolder(const QString& folder, const ImportOptions& options,
-                           const ImportProgress& progress = {});
+// folder, topics and comment. A .txt file is plain text unless it has front matter, then it
+// is Markdown. Each file that cannot be read is noted. False when progress or the sink stopped
+// it; progress counts files, their total unknown.
+bool ReadTextFolder(const QString& folder, const ImportOptions& options, ImportSink& sink,
+                    const ImportProgress& progress = {});

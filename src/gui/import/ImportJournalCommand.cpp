@@ -4,7 +4,9 @@
 #include "gui/platform/BackgroundWork.h"
 
 #include "core/import/ImportConnection.h"
+#include "core/import/ImportFormat.h"
 #include "core/import/ImportMessages.h"
+#include "core/import/ImportPreview.h"
 #include "core/import/JournalImport.h"
 #include "core/import/JournalSource.h"
 #include "core/platform/TextEncoding.h"
@@ -14,14 +16,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace ImportJournalCommand {
 
 namespace {
 
-ImportProgress toldTo(BackgroundWork::Progress& progress) {
-    return [&progress](std::size_t done, std::size_t total) {
-        progress.Tell(done, total);
+// A source that does not know its total yet is measured against what the preview counted.
+ImportProgress toldTo(BackgroundWork::Progress& progress, std::size_t expected = 0) {
+    return [&progress, expected](std::size_t done, std::size_t total) {
+        const std::size_t whole = total != 0 ? total : expected;
+        progress.Tell(whole != 0 ? std::min(done, whole) : done, whole);
         return !progress.Cancelled();
     };
 }
@@ -81,27 +86,28 @@ void Run(CQBKDoc& doc, JournalUi& ui, QWidget* parent) {
     const ImportOptions options{storedToText(doc.DefaultFontName()),
                                 doc.DefaultFontSize() > 0 ? doc.DefaultFontSize() * 2 : 24,
                                 values.topicsFromTags};
-    ImportBatch batch;
+    // Read twice, counting first and writing after the question, so that neither holds all
+    // the entries.
+    const auto read = [&](ImportSink& sink, const ImportProgress& told) {
+        return other.reader ? ReadJournal(other.reader->Reader(), sink, told)
+                            : ReadImportFolder(values.format, values.source, options, sink, told);
+    };
+    ImportPreview preview;
     const bool cancelled = BackgroundWork::Run(
         parent,
         {ImportMessages::title(), ImportMessages::reading(), QStringLiteral("importReading")},
-        [&](BackgroundWork::Progress& progress) {
-            batch = other.reader
-                        ? ReadJournal(other.reader->Reader(), toldTo(progress))
-                        : ReadImportFolder(values.format, values.source, options, toldTo(progress));
-        });
+        [&](BackgroundWork::Progress& progress) { read(preview, toldTo(progress)); });
     if (cancelled)
         return;
-    const QString preview = ImportPreviewText(batch);
-    if (batch.entries.empty()) {
+    if (preview.entries() == 0) {
         ImportReport nothing;
-        nothing.problems = batch.problems;
-        nothing.unreadable = batch.problems.size();
+        nothing.problems = preview.problems();
+        nothing.unreadable = preview.unreadable();
         showReport(nothing, parent);
         return;
     }
     if (QMessageBox::question(parent, ImportMessages::title(),
-                              preview + QStringLiteral("\n\n") + ImportMessages::confirm(),
+                              preview.text() + QStringLiteral("\n\n") + ImportMessages::confirm(),
                               QMessageBox::Yes | QMessageBox::Cancel,
                               QMessageBox::Yes) != QMessageBox::Yes)
         return;
@@ -118,7 +124,9 @@ void Run(CQBKDoc& doc, JournalUi& ui, QWidget* parent) {
         parent,
         {ImportMessages::title(), ImportMessages::writing(), QStringLiteral("importProgress")},
         [&](BackgroundWork::Progress& progress) {
-            report = WriteImport(connection->Target(), values.folderId, batch, toldTo(progress));
+            const ImportProgress told = toldTo(progress, preview.entries() + preview.unreadable());
+            report = WriteImport(connection->Target(), values.folderId,
+                                 [&](ImportSink& sink) { return read(sink, told); });
         });
     connection.reset();
     doc.RefreshIfChangedElsewhere();

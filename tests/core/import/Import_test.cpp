@@ -4,10 +4,14 @@
 #include "support/TestJournal.h"
 
 #include "core/export/ExportJob.h"
+#include "core/import/ImportFormat.h"
 #include "core/import/ImportMessages.h"
+#include "core/import/ImportPreview.h"
 #include "core/import/JournalImport.h"
 #include "core/import/JournalSource.h"
+#include "core/import/MarkdownConverter.h"
 #include "core/import/RedNotebookSource.h"
+#include "core/import/RichTextBuilder.h"
 #include "core/import/TextFolderSource.h"
 #include "core/store/NewJournalValues.h"
 
@@ -43,8 +47,16 @@ std::vector<std::string> problemsOf(const std::vector<ImportProblem>& problems) 
     return lines;
 }
 
-ImportReport importInto(TestJournal& journal, const ImportBatch& batch) {
-    return WriteImport(journal.reader(), "{Root}", batch);
+ImportReport importFolder(TestJournal& journal, ImportFormat format, const QString& path,
+                          const ImportOptions& options = {QStringLiteral("Arial"), 24, true}) {
+    return WriteImport(journal.reader(), "{Root}", [&](ImportSink& sink) {
+        return ReadImportFolder(format, path, options, sink);
+    });
+}
+
+ImportReport importJournal(TestJournal& target, TestJournal& source) {
+    return WriteImport(target.reader(), "{Root}",
+                       [&](ImportSink& sink) { return ReadJournal(source.reader(), sink); });
 }
 
 TEST(ImportRedNotebook, FolderWrittenByRedNotebookGivesOneEntryADay) {
@@ -62,8 +74,7 @@ TEST(ImportRedNotebook, FolderWrittenByRedNotebookGivesOneEntryADay) {
     ASSERT_EQ(python.exitCode(), 0);
 
     TestJournal journal;
-    const ImportReport report =
-        importInto(journal, ReadRedNotebook(dir.path(), {QStringLiteral("Arial"), 24, true}));
+    const ImportReport report = importFolder(journal, ImportFormat::RedNotebook, dir.path());
     EXPECT_EQ(report.imported, 3u);
     EXPECT_THAT(problemsOf(report.problems),
                 ElementsAre(QStringLiteral("2024-03.txt, 2024-03-05: %1")
@@ -86,6 +97,7 @@ TEST(ImportTextFolder, DatesCommentsFoldersTopicsAndFormatting) {
         "# Day\n\nSome **bold**, *it*, ~~gone~~, \\~~kept and `code`.\\\nnext\n\n"
         "- one\n  - two\n\n3. third\n\n[site](https://example.org)\n\n| a | b |\n| - | - |\n");
     writeFile(dir.filePath(QStringLiteral("notes/20240306.txt")), "line *one*\nline two\n");
+    writeFile(dir.filePath(QStringLiteral("2024-03-07.txt")), "---\ntitle: Vault\n---\n**note**\n");
     writeFile(dir.filePath(QStringLiteral("fm.md")),
               "---\ndate: 2023-01-02 08:30\ntitle: Front\ntags: [a, b]\n---\nBody\n");
     writeFile(dir.filePath(QStringLiteral("undated.md")), "x");
@@ -95,16 +107,39 @@ TEST(ImportTextFolder, DatesCommentsFoldersTopicsAndFormatting) {
     undated.close();
 
     TestJournal journal;
-    const ImportReport report =
-        importInto(journal, ReadTextFolder(dir.path(), {QStringLiteral("Arial"), 24, true}));
+    const ImportReport report = importFolder(journal, ImportFormat::Markdown, dir.path());
     EXPECT_TRUE(report.problems.empty());
     EXPECT_THAT(entryLines(journal.reader()),
                 ElementsAre("2020-05-06 07:08 |  |  |  | x",
                             "2023-01-02 08:30 |  | a,b, | Front | Body",
                             "2024-03-05 12:00 |  |  | Trip | #Day ¶ Some *bold*, /it/, -gone-, "
                             "~~kept and {code}.|next ¶ - one ¶  - two ¶ 1. third ¶ "
-                            "<https://example.org|site> ¶ | a | b ||| - | - |",
-                            "2024-03-06 12:00 | notes/ |  |  | line *one* ¶ line two"));
+                            "<https://example.org|site> ¶ [*a* | *b*]",
+                            "2024-03-06 12:00 | notes/ |  |  | line *one* ¶ line two",
+                            "2024-03-07 12:00 |  |  | Vault | *note*"));
+}
+
+// A table is a table of the entry's text: a bold header row, each column's alignment,
+// formatting in cells; rows of fewer or more cells than the header are made as wide as it.
+TEST(ImportMarkdown, TablesKeepTheirCells) {
+    const struct {
+        const char* markdown;
+        const char* styled;
+    } cases[] = {
+        {"| Day | Miles | Note |\n|:--|:-:|--:|\n| Mon | 3 | easy |",
+         "[*Day* | ^*Miles* | >*Note*] ¶ [Mon | ^3 | >easy]"},
+        {"| a |\n|---|\n| **b** *i* ~~s~~ `c` [l](https://x.org) \\| www.example.org |",
+         "[*a*] ¶ [*b* /i/ -s- {c} <https://x.org|l> | <http://www.example.org|www.example.org>]"},
+        {"| a | b |\n|---|---|\n| 1 |\n| 1 | 2 | 3 |", "[*a* | *b*] ¶ [1 | ] ¶ [1 | 2]"},
+        {"Before\n\n| a |\n|---|\n| 1 |\n\nAfter", "Before ¶ [*a*] ¶ [1] ¶ After"},
+        {"| a | b |\n| c |", "| a | b | | c |"}, // no delimiter row: no table
+    };
+    for (const auto& c : cases) {
+        RichTextBuilder out{richtext::CharFormat{}};
+        QStringList missing;
+        ConvertMarkdown(QString::fromUtf8(c.markdown), QDir(), out, missing);
+        EXPECT_EQ(styledText(out.rtf()), c.styled) << c.markdown;
+    }
 }
 
 // Each bad file gets its message and the rest are imported whole.
@@ -135,10 +170,10 @@ TEST(ImportTextFolder, HostileFilesEachGetTheirMessage) {
         deep += QStringLiteral("/d");
     writeFile(deep + QStringLiteral("/lost.md"), "lost");
 
-    ImportBatch batch = ReadTextFolder(dir.path(), {});
-    const ImportBatch months = ReadRedNotebook(dir.path(), {});
-    batch.problems.insert(batch.problems.end(), months.problems.begin(), months.problems.end());
-    std::vector<std::string> problems = problemsOf(batch.problems);
+    ImportPreview read;
+    EXPECT_TRUE(ReadTextFolder(dir.path(), {}, read));
+    EXPECT_TRUE(ReadRedNotebook(dir.path(), {}, read));
+    std::vector<std::string> problems = problemsOf(read.problems());
     for (const auto& c : cases) {
         const qsizetype colon = c.message.indexOf(u':');
         const std::string start =
@@ -152,7 +187,7 @@ TEST(ImportTextFolder, HostileFilesEachGetTheirMessage) {
     EXPECT_THAT(problems, ::testing::Contains("d: " + ImportMessages::tooDeep().toStdString()));
     // The month files are text files too: each one that is not an entry gets its message.
     TestJournal journal;
-    const ImportReport report = importInto(journal, batch);
+    const ImportReport report = importFolder(journal, ImportFormat::Markdown, dir.path(), {});
     EXPECT_EQ(report.imported, 4u); // odd name, and three month files read as text
     EXPECT_EQ(journal.db().hasRow("SELECT 1 FROM Entry WHERE FolderID <> '{Root}'"), false);
 }
@@ -183,24 +218,36 @@ protected:
 // Entries keep ids, folders and topics, texts are enciphered with the target's key, and a
 // second import adds nothing.
 TEST_F(ImportJournal, SecondImportAddsNothing) {
-    const ImportBatch batch = ReadJournal(source.reader());
-    const ImportReport first = importInto(target, batch);
+    const ImportReport first = importJournal(target, source);
     EXPECT_EQ(first.imported, 3u);
     EXPECT_EQ(entryLines(target.reader()), entryLines(source.reader()));
     EXPECT_EQ(target.db().query("SELECT count(*) FROM Topic WHERE Name = 'Work'").intField(0), 1);
     const QByteArray bytes = fileBytes(target.path());
 
-    const ImportReport second = importInto(target, ReadJournal(source.reader()));
+    const ImportReport second = importJournal(target, source);
     EXPECT_EQ(second.imported, 0u);
     EXPECT_EQ(second.skipped, 3u);
     EXPECT_EQ(entryLines(target.reader()), entryLines(source.reader()));
     EXPECT_EQ(fileBytes(target.path()), bytes);
 }
 
+// The cancel comes after the transaction has outgrown SQLite's page cache and spilled into the
+// file: the rollback still leaves the file as it was, byte for byte.
 TEST_F(ImportJournal, CancelledImportLeavesTheFileAsItWas) {
     const QByteArray bytes = fileBytes(target.path());
-    const ImportReport report = WriteImport(target.reader(), "{Root}", ReadJournal(source.reader()),
-                                            [](std::size_t done, std::size_t) { return done < 2; });
+    target.db().execute("PRAGMA cache_size = 16");
+    ImportedEntry filler;
+    filler.timeStamp = "2024-01-01 12:00";
+    filler.rtf = "{\\rtf1 " + std::string(8000, 'x') + "\\par}";
+    qint64 spilled = 0;
+    const ImportReport report = WriteImport(target.reader(), "{Root}", [&](ImportSink& sink) {
+        for (int i = 0; i < 100; ++i)
+            EXPECT_TRUE(sink.take(ImportedEntry(filler)));
+        spilled = QFileInfo(QString::fromStdString(target.path())).size();
+        return ReadJournal(source.reader(), sink,
+                           [](std::size_t done, std::size_t) { return done < 2; });
+    });
+    EXPECT_GT(spilled, bytes.size());
     EXPECT_EQ(report.status, ImportReport::Status::Cancelled);
     EXPECT_EQ(fileBytes(target.path()), bytes);
 }
@@ -216,7 +263,7 @@ TEST_F(ImportJournal, MarkdownExportReadsBackAsTheSameEntries) {
     request.outPath = dir.filePath(QStringLiteral("out"));
     ASSERT_EQ(RunExport(source.reader(), request).status, ExportResult::Status::Done);
 
-    const ImportReport report = importInto(target, ReadTextFolder(request.outPath, {}));
+    const ImportReport report = importFolder(target, ImportFormat::Markdown, request.outPath, {});
     EXPECT_TRUE(report.problems.empty());
     EXPECT_EQ(entryLines(target.reader()), entryLines(source.reader()));
 }
