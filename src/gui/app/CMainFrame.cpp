@@ -4,6 +4,7 @@
 #include "core/platform/CommandPrompts.h"
 #include "core/platform/CommandRouter.h"
 #include "core/session/CQBKDoc.h"
+#include "core/session/UpdateMessages.h"
 #include "gui/app/MainMenus.h"
 #include "gui/app/StatusIndicators.h"
 #include "gui/browser/CEntryListView.h"
@@ -12,6 +13,7 @@
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ExternalPrograms.h"
 #include "gui/platform/HelpWindow.h"
+#include "gui/platform/MessageBoxes.h"
 #include "gui/platform/ProfileSettings.h"
 
 #include <QApplication>
@@ -211,11 +213,15 @@ void CMainFrame::OnSupport() {
     ExternalPrograms::openSupportPage();
 }
 
+// Kept in the menu, where users look for them, even without an updater beside the program:
+// they then say that the package manager brings updates.
 void CMainFrame::OnCheckForUpdates() {
-    ExternalPrograms::startUpdater({QStringLiteral("/checknow")});
+    if (!ExternalPrograms::startUpdater({QStringLiteral("/checknow")}))
+        showMessageBox(this, UpdateMessages::CheckForUpdates());
 }
 
 void CMainFrame::OnConfigureUpdates() {
-    ExternalPrograms::startUpdater(
-        {QStringLiteral("/configure"), QString::number(static_cast<quint64>(winId()))});
+    if (!ExternalPrograms::startUpdater(
+            {QStringLiteral("/configure"), QString::number(static_cast<quint64>(winId()))}))
+        showMessageBox(this, UpdateMessages::ConfigureUpdates());
 }

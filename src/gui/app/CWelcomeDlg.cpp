@@ -57,6 +57,22 @@ protected:
     }
 };
 
+// The "Show this dialog at start-up" text is part of the picture; this box lies over it so
+// that the keyboard and a screen reader reach the setting. It draws only its focus frame.
+class PictureCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(200, 145, 58), 1, Qt::DotLine));
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+};
+
 } // namespace
 
 CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
@@ -65,6 +81,10 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
     setObjectName(QStringLiteral("welcomeDialog"));
     setControlId(this, 155);
     setWindowTitle(QString());
+    // What the picture says, for those who cannot see it.
+    setAccessibleName(tr("Welcome to Quillbook"));
+    setAccessibleDescription(
+        tr("What would you like to do? Start a journal, or pick up where you left off."));
     setFixedSize(566, 329);
     SetBackground(QStringLiteral(":/images/welcome.svg"), Tile);
     QPushButton* create =
@@ -90,6 +110,11 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
         label->installEventFilter(this);
     }
 
+    m_showCheck = new PictureCheckBox(tr("Show this dialog at start-up"), this);
+    m_showCheck->setObjectName(QStringLiteral("welcomeShowAtStartUp"));
+    m_showCheck->setGeometry(14, 278, 226, 28); // the picture's frame around the text
+    m_showCheck->stackUnder(m_ticked);
+    connect(m_showCheck, &QCheckBox::clicked, this, &CWelcomeDlg::ToggleShowAtStartUp);
     m_showAtStartUp = ProfileSettings::showWelcomeDialog();
     ShowCheckImage();
 
@@ -99,6 +124,9 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
     m_openLast->setChecked(ProfileSettings::openLastJournal());
     // Written at once, as the other setting is.
     connect(m_openLast, &QCheckBox::toggled, this, &ProfileSettings::setOpenLastJournal);
+    // Tab goes down the dialog as it reads: the buttons, then the two settings.
+    setTabOrder(close, m_showCheck);
+    setTabOrder(m_showCheck, m_openLast);
 }
 
 QPushButton* CWelcomeDlg::addButton(const QString& text, int id, QRect units) {
@@ -130,6 +158,7 @@ WelcomeChoice CWelcomeDlg::Run() {
 void CWelcomeDlg::ShowCheckImage() {
     m_ticked->setVisible(m_showAtStartUp != 0);
     m_empty->setVisible(m_showAtStartUp == 0);
+    m_showCheck->setChecked(m_showAtStartUp != 0);
     update(m_ticked->geometry());
 }
 

@@ -42,4 +42,5 @@ private:
     QLabel* m_ticked;
     QLabel* m_empty;
     QCheckBox* m_openLast;
+    QCheckBox* m_showCheck = nullptr;
 };

@@ -1,5 +1,9 @@
 #include "gui/app/PageSetup.h"
 
+#include "gui/dialogs/DialogParts.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -36,6 +40,9 @@ bool PageSetup::run(QWidget* parent, QPrinter& printer, PageMargins& margins) {
     applyMargins(printer, margins);
     QPageSetupDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("pageSetupDialog"));
+    // Qt's dialog shows the unit list without a label.
+    if (auto* units = dialog.findChild<QComboBox*>(QStringLiteral("unitCombo")))
+        labelForScreenReaders(units, QCoreApplication::translate("PageSetup", "Unit"));
     if (dialog.exec() != QDialog::Accepted) {
         printer.setPageLayout(before);
         return false;

@@ -65,6 +65,7 @@ CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     m_model->setInFolderShown(SharedEntryListSort().inFolderShown);
 
     m_list->setObjectName(QStringLiteral("entryList"));
+    m_list->setAccessibleName(tr("Entries"));
     m_list->setModel(m_model);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);

@@ -33,6 +33,7 @@ CFolderListView::CFolderListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
       m_caption(new PaneCaption(QStringLiteral("Folder List"), kCloseButtonId, this)),
       m_tree(new QTreeWidget(this)), m_drag(std::make_unique<FolderDrag>(*this)) {
     m_tree->setObjectName(QStringLiteral("folderTree"));
+    m_tree->setAccessibleName(tr("Folders"));
     m_tree->setProperty("controlId", kTreeControlId);
     m_tree->setHeaderHidden(true);
     // Deep or long folder names scroll sideways rather than being cut short.

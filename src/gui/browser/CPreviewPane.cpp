@@ -37,6 +37,7 @@ CPreviewPane::CPreviewPane(CQBKDoc& doc, QWidget* parent)
     m_boldFont.setWeight(QFont::Bold);
     m_regularFont.setWeight(QFont::Normal);
     m_view->setObjectName(QStringLiteral("previewEntryView"));
+    m_view->setAccessibleName(tr("Entry preview"));
     m_view->setReadOnly(true);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setFrameShape(QFrame::NoFrame);

@@ -41,6 +41,7 @@ CTopicListView::CTopicListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     list->onClick = [this] { OnListClicked(); };
     m_list = list;
     m_list->setObjectName(QStringLiteral("topicList"));
+    m_list->setAccessibleName(tr("Topics"));
     m_list->setProperty("controlId", kListControlId);
     m_list->setModel(m_model);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);

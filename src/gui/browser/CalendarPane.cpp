@@ -31,10 +31,12 @@ CalendarPane::CalendarPane(CQBKDoc& doc, QWidget* parent)
     previous->setObjectName(QStringLiteral("calendarPrevious"));
     previous->setArrowType(Qt::LeftArrow);
     previous->setToolTip(tr("Previous month (Page Up)"));
+    previous->setAccessibleName(tr("Previous month")); // an arrow has no text to go by
     auto* next = new QToolButton(this);
     next->setObjectName(QStringLiteral("calendarNext"));
     next->setArrowType(Qt::RightArrow);
     next->setToolTip(tr("Next month (Page Down)"));
+    next->setAccessibleName(tr("Next month"));
     auto* today = new QToolButton(this);
     today->setObjectName(QStringLiteral("calendarToday"));
     today->setText(tr("Today"));
@@ -43,6 +45,8 @@ CalendarPane::CalendarPane(CQBKDoc& doc, QWidget* parent)
     m_title->setFlat(true);
     m_title->setToolTip(tr("List the entries of this month"));
     m_onThisDay->setObjectName(QStringLiteral("onThisDayList"));
+    m_onThisDay->setAccessibleName(tr("On this day"));
+    m_grid->setAccessibleName(tr("Calendar"));
     m_onThisDay->setEditTriggers(QAbstractItemView::NoEditTriggers); // it lists, never edits
 
     auto* heading = new QHBoxLayout;

@@ -30,6 +30,7 @@ CChangeDateDlg::CChangeDateDlg(const ChangeDateValues& values, QWidget* parent)
     setWindowTitle(QStringLiteral("Change Entry Date"));
     setControlId(m_date, kDateId);
     setControlId(m_time, kTimeId);
+    m_time->setAccessibleName(tr("Entry time"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(shortDateFormat());
     m_date->setAlignment(Qt::AlignRight);

@@ -36,6 +36,9 @@ CChangePasswordDlg::CChangePasswordDlg(QWidget* parent)
     form->addRow(new QLabel(QStringLiteral("Old password"), this), m_oldPassword);
     form->addRow(m_newLabel, m_newPassword);
     form->addRow(new QLabel(QStringLiteral("Confirm new password"), this), m_confirmPassword);
+    for (QLineEdit* edit : {m_oldPassword, m_confirmPassword})
+        static_cast<QLabel*>(form->labelForField(edit))->setBuddy(edit); // names it
+    m_newPassword->setAccessibleName(tr("New password"));                // its label's text changes
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     setControlId(buttons->button(QDialogButtonBox::Ok), 1);

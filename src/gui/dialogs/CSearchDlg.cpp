@@ -108,6 +108,7 @@ CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower s
     auto* range = new QGridLayout;
     range->addWidget(m_allEntries, 0, 0, 1, 3);
     range->addWidget(m_between, 1, 0, 1, 3);
+    nameDayRange(m_startDate, m_endDate);
     range->addWidget(m_startDate, 2, 0);
     range->addWidget(new QLabel(QStringLiteral("and"), this), 2, 1);
     range->addWidget(m_endDate, 2, 2);
@@ -142,6 +143,7 @@ CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower s
     m_model->setDisplayFormat([] { return std::string(SearchRules::kResultDateFormat); });
     m_model->setInFolderShown(true);
     m_results->setModel(m_model);
+    m_results->setAccessibleName(tr("Entries found"));
     m_results->setRootIsDecorated(false);
     m_results->setUniformRowHeights(true);
     m_results->setAllColumnsShowFocus(true);

@@ -3,9 +3,11 @@
 #include "gui/platform/ControlId.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -49,4 +51,15 @@ QBoxLayout* okCancelRow(QDialog* dialog, const QString& okText, QPushButton** ok
     if (ok)
         *ok = okButton;
     return row;
+}
+
+void nameDayRange(QWidget* first, QWidget* last) {
+    first->setAccessibleName(QCoreApplication::translate("DialogParts", "First day"));
+    last->setAccessibleName(QCoreApplication::translate("DialogParts", "Last day"));
+}
+
+void labelForScreenReaders(QWidget* control, const QString& text) {
+    auto* label = new QLabel(text, control->parentWidget());
+    label->setBuddy(control);
+    label->hide();
 }

@@ -62,6 +62,8 @@ FolderPickerDlg::FolderPickerDlg(const FolderChoiceValues& values, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     auto* prompt = new QLabel(storedToText(values.m_prompt), this);
     prompt->setWordWrap(true);
+    m_tree->setAccessibleName(tr("Folders"));
+    m_tree->setAccessibleDescription(prompt->text());
     layout->addWidget(prompt);
     layout->addWidget(m_tree);
     layout->addLayout(okCancelRow(this, tr("OK")));

@@ -1,10 +1,12 @@
 #include "gui/dialogs/SettingsControls.h"
 
 #include "core/platform/TextEncoding.h"
+#include "gui/dialogs/DialogParts.h"
 #include "gui/platform/ControlId.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -68,6 +70,9 @@ SettingsControls::SettingsControls(QWidget* dialog)
     dateTime->addRow(QStringLiteral("Time Format"), radios);
     m_dateTime = dateTime;
 
+    // The two lists share one group title; each needs a name of its own.
+    labelForScreenReaders(m_face, QCoreApplication::translate("SettingsControls", "Font"));
+    labelForScreenReaders(m_size, QCoreApplication::translate("SettingsControls", "Size"));
     auto* font = new QHBoxLayout;
     m_size->setMinimumContentsLength(3);
     m_face->setMinimumContentsLength(16);

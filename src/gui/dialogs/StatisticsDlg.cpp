@@ -7,6 +7,7 @@
 #include "core/session/JournalUi.h"
 #include "gui/platform/BackgroundWork.h"
 
+#include <QAbstractButton>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -14,7 +15,6 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -115,6 +115,10 @@ StatisticsDlg::StatisticsDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     m_table->setObjectName(QStringLiteral("statsTable"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    if (auto* corner = m_table->findChild<QAbstractButton*>()) // Qt's, without a name
+        corner->setAccessibleName(tr("Select all"));
+    m_table->setTabKeyNavigation(false); // Tab leaves the table; arrows move within it
+    m_table->setAccessibleName(tr("Statistics table"));
     m_entriesChart->setTitle(JournalStatsTexts::EntriesChartTitle());
     m_wordsChart->setTitle(JournalStatsTexts::WordsChartTitle());
     auto* charts = new QVBoxLayout(m_charts);
@@ -129,16 +133,21 @@ StatisticsDlg::StatisticsDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     body->addLayout(left, 2);
     body->addWidget(m_charts, 3);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* saveCharts =
-        buttons->addButton(tr("Save C&harts..."), QDialogButtonBox::ActionRole);
+    // A plain row: Qt's button box left Tab going round its two action buttons only.
+    auto* saveCharts = new QPushButton(tr("Save C&harts..."), this);
     saveCharts->setObjectName(QStringLiteral("statsSaveCharts"));
-    QPushButton* saveTable = buttons->addButton(tr("Save T&able..."), QDialogButtonBox::ActionRole);
+    auto* saveTable = new QPushButton(tr("Save T&able..."), this);
     saveTable->setObjectName(QStringLiteral("statsSaveTable"));
+    auto* close = new QPushButton(tr("&Close"), this);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {saveCharts, saveTable})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(span);
     layout->addLayout(body, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
 
     connect(m_allDays, &QCheckBox::toggled, this, [this](bool all) {
         m_from->setEnabled(!all);
@@ -147,7 +156,7 @@ StatisticsDlg::StatisticsDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     connect(count, &QPushButton::clicked, this, &StatisticsDlg::Recount);
     connect(saveCharts, &QPushButton::clicked, this, &StatisticsDlg::ChooseChartFile);
     connect(saveTable, &QPushButton::clicked, this, &StatisticsDlg::ChooseTableFile);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     resize(1000, 640);
 }
 

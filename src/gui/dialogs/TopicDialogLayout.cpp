@@ -2,6 +2,7 @@
 
 #include "gui/platform/ControlId.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -11,6 +12,7 @@ TopicDialogLayout::TopicDialogLayout(QDialog* dialog, QWidget* list)
     : m_dialog(dialog), m_buttons(new QVBoxLayout) {
     auto* columns = new QHBoxLayout(dialog);
     list->setMinimumSize(340, 240);
+    list->setAccessibleName(QCoreApplication::translate("TopicDialogLayout", "Topics"));
     columns->addWidget(list, 1);
     columns->addLayout(m_buttons);
 }

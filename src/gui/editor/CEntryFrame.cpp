@@ -14,6 +14,7 @@
 #include "gui/editor/SpellingEngine.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
+#include "gui/platform/FixedToolBar.h"
 #include "gui/platform/HelpWindow.h"
 
 #include <QAction>
@@ -68,6 +69,8 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     addToolBarBreak(Qt::TopToolBarArea);
     m_dateBar = new EntryDateBar(this);
     addToolBar(Qt::TopToolBarArea, m_dateBar);
+    nameOverflowButton(m_formatBar);
+    nameOverflowButton(m_dateBar);
     // A new entry takes each step of the date typed (it is stored with the first save); a
     // stored entry is re-dated once the typing is done.
     connect(m_dateBar, &EntryDateBar::dateEdited, this, [this](const COleDateTime& when) {

@@ -94,6 +94,7 @@ CEntryView::CEntryView(QWidget* parent)
       m_highlight(QRgb(0xFF000000u | EditorFormatRules::kDefaultHighlight)),
       m_zoomDevice(1, 1, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("entryView"));
+    setAccessibleName(tr("Entry text"));
     document()->setDocumentMargin(EditorViewRules::kTextMargin);
     setAcceptRichText(true);
     setTabChangesFocus(false);

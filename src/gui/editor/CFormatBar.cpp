@@ -2,6 +2,7 @@
 
 #include "core/platform/CommandIds.h"
 #include "core/platform/TextEncoding.h"
+#include "gui/dialogs/DialogParts.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
 
@@ -11,6 +12,8 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLineEdit>
+
+#include <utility>
 
 namespace {
 
@@ -87,6 +90,14 @@ CFormatBar::CFormatBar(CommandActions& actions, QWidget* parent)
         m_size->addItem(QString::number(points));
     m_face->setCurrentIndex(-1);
     m_size->setCurrentIndex(-1);
+    // An editable list is otherwise named by what it shows, which is nothing on a mixed
+    // selection.
+    for (auto [box, name] : {std::pair{m_face, QT_TRANSLATE_NOOP("CFormatBar", "Font")},
+                             std::pair{m_size, QT_TRANSLATE_NOOP("CFormatBar", "Font size")}}) {
+        const QString text = QCoreApplication::translate("CFormatBar", name);
+        labelForScreenReaders(box, text);
+        box->lineEdit()->setAccessibleName(text);
+    }
 
     addWidget(m_face);
     addSeparator();

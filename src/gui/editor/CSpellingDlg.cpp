@@ -55,6 +55,8 @@ CSpellingDlg::CSpellingDlg(QTextEdit& target, SpellingService& words, QWidget* p
     setControlId(m_changeTo, IdChangeTo);
     m_suggestions = new QListWidget;
     setControlId(m_suggestions, IdSuggestions);
+    // A list is not named by its label's buddy link.
+    m_suggestions->setAccessibleName(spellingtexts::suggestionsLabel().remove(QLatin1Char('&')));
 
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(spellingtexts::notInDictionary()));

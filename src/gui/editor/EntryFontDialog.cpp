@@ -3,9 +3,12 @@
 #include "core/editor/EditorTexts.h"
 #include "core/platform/TextEncoding.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 
 namespace {
 
@@ -36,6 +39,19 @@ EntryFontDialog::EntryFontDialog(const PendingCharFormat& selection, const QFont
     setWindowTitle(editortexts::fontDialogTitle());
     // Ours, not the desktop's: the note below needs a place in it.
     setOption(QFontDialog::DontUseNativeDialog);
+    // Qt's own dialog leaves its three lists and the fields above them unnamed; both are
+    // made in this order.
+    const auto lists = findChildren<QListView*>();
+    const auto edits = findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    const char* const names[] = {QT_TR_NOOP("Font"), QT_TR_NOOP("Font style"), QT_TR_NOOP("Size")};
+    for (qsizetype i = 0; i < 3; ++i) {
+        const QString name = QCoreApplication::translate("EntryFontDialog", names[i]);
+        for (const auto& controls :
+             {QWidgetList(lists.begin(), lists.end()), QWidgetList(edits.begin(), edits.end())}) {
+            if (i < controls.size())
+                controls[i]->setAccessibleName(name);
+        }
+    }
     QFont initial = fallback;
     const QString face = storedToText(selection.faceName);
     if (selection.names(Bit::Face))

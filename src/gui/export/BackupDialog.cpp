@@ -37,6 +37,7 @@ BackupDialog::BackupDialog(const QString& proposedPath, const AutoBackupSettings
     auto* now = new QFormLayout;
     m_path = new QLineEdit(proposedPath, this);
     m_path->setObjectName(QStringLiteral("copyPath"));
+    m_path->setAccessibleName(tr("Copy to"));
     m_path->setMinimumWidth(360); // room for a whole path
     auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
     now->addRow(QStringLiteral("Copy to:"), pathRow(m_path, browse));
@@ -50,6 +51,7 @@ BackupDialog::BackupDialog(const QString& proposedPath, const AutoBackupSettings
     form->addRow(m_automatic);
     m_folder = new QLineEdit(automatic.folder, group);
     m_folder->setObjectName(QStringLiteral("folder"));
+    m_folder->setAccessibleName(tr("Backup folder"));
     auto* browseFolder = new QPushButton(QStringLiteral("Browse..."), group);
     form->addRow(QStringLiteral("Folder:"), pathRow(m_folder, browseFolder));
     m_keep = new QSpinBox(group);

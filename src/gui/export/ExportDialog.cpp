@@ -1,5 +1,6 @@
 #include "gui/export/ExportDialog.h"
 
+#include "gui/dialogs/DialogParts.h"
 #include "gui/export/ConfirmReplace.h"
 
 #include <QButtonGroup>
@@ -76,6 +77,7 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     }
     m_from->setObjectName(QStringLiteral("fromDay"));
     m_to->setObjectName(QStringLiteral("toDay"));
+    nameDayRange(m_from, m_to);
     m_and = new QLabel(QStringLiteral("AND"), entries);
     dates->addWidget(m_between);
     dates->addWidget(m_from);
@@ -89,6 +91,7 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     auto* outputLayout = new QVBoxLayout(output);
     m_format = new QComboBox(output);
     m_format->setObjectName(QStringLiteral("format"));
+    labelForScreenReaders(m_format, tr("Format"));
     for (const FormatItem& item : kFormats)
         m_format->addItem(QString::fromLatin1(item.label), int(item.format));
     m_format->setCurrentIndex(m_format->findData(int(initial.format)));
@@ -96,6 +99,7 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     auto* pathRow = new QHBoxLayout;
     m_path = new QLineEdit(initial.path, output);
     m_path->setObjectName(QStringLiteral("path"));
+    m_path->setAccessibleName(tr("File"));
     m_path->setMinimumWidth(360); // room for a whole path
     auto* browse = new QPushButton(QStringLiteral("Browse..."), output);
     pathRow->addWidget(m_path, 1);

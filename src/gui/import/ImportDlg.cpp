@@ -45,6 +45,7 @@ ImportDlg::ImportDlg(const std::vector<FolderChoiceValues::Folder>& folders, QWi
     auto* row = new QHBoxLayout;
     m_source = new QLineEdit(this);
     m_source->setObjectName(QStringLiteral("importSource"));
+    m_source->setAccessibleName(tr("Source"));
     m_source->setMinimumWidth(360);
     auto* browse = new QPushButton(tr("&Browse..."), this);
     row->addWidget(m_source, 1);

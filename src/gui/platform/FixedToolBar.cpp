@@ -2,8 +2,10 @@
 
 #include "gui/platform/ControlId.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QToolBar>
+#include <QToolButton>
 
 QToolBar* makeFixedToolBar(QMainWindow& window, const QString& objectName, int controlId) {
     auto* bar = new QToolBar(QStringLiteral("Toolbar"), &window);
@@ -13,5 +15,11 @@ QToolBar* makeFixedToolBar(QMainWindow& window, const QString& objectName, int c
     bar->setFloatable(false);
     bar->setIconSize(QSize(32, 32));
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    nameOverflowButton(bar);
     return bar;
+}
+
+void nameOverflowButton(QToolBar* bar) {
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QCoreApplication::translate("FixedToolBar", "More buttons"));
 }

@@ -35,6 +35,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("Quillbook Help"));
     m_contents->setObjectName(QStringLiteral("helpContents"));
+    m_contents->setAccessibleName(tr("Contents"));
     m_page->setObjectName(QStringLiteral("helpPage"));
     m_page->setOpenExternalLinks(true);
     for (const HelpPage& page : kPages) {

@@ -1,6 +1,7 @@
 #include "gui/print/CPrintJournalDlg.h"
 
 #include "core/print/PrintJournalState.h"
+#include "gui/dialogs/DialogParts.h"
 #include "gui/platform/ControlId.h"
 
 #include <QButtonGroup>
@@ -64,6 +65,7 @@ CPrintJournalDlg::CPrintJournalDlg(PrintJournalState& state, QWidget* parent)
     m_and = new QLabel(QStringLiteral("AND"), only);
     setControlId(m_and, kAndId);
     m_lastDay = dayPicker(kLastDayId, only);
+    nameDayRange(m_firstDay, m_lastDay);
     auto* days = new QHBoxLayout(only);
     days->addWidget(m_between);
     days->addWidget(m_firstDay);
