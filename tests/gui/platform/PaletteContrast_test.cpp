@@ -1,0 +1,68 @@
+#include "render/PaletteContrast.h"
+
+#include "support/GuiTest.h"
+
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
+
+using namespace PaletteContrast;
+
+namespace {
+
+class PaletteContrastTest : public GuiTest {};
+
+TEST_F(PaletteContrastTest, RatiosFollowTheLuminanceFormula) {
+    const struct {
+        QColor a, b;
+        double ratio;
+    } cases[] = {
+        {Qt::black, Qt::white, 21.0},
+        {Qt::white, Qt::black, 21.0},
+        {QColor(0x77, 0x77, 0x77), QColor(0x77, 0x77, 0x77), 1.0},
+        {Qt::white, QColor(0x9f, 0x9f, 0x9f), 2.68}, // the old caption band
+        {Qt::white, QColor(0xb8, 0xb8, 0xb8), 2.02}, // the old pane titles
+        {Qt::white, QColor(0x76, 0x76, 0x76), 4.54}, // the lightest grey that passes
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(contrastRatio(c.a, c.b), c.ratio, 0.01) << c.b.name().toStdString();
+}
+
+TEST_F(PaletteContrastTest, BandsReadInEveryPalette) {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette highContrast(Qt::white, Qt::black);
+    highContrast.setColor(QPalette::WindowText, Qt::white);
+    highContrast.setColor(QPalette::Light, Qt::white);
+    highContrast.setColor(QPalette::Mid, QColor(0xff, 0xff, 0x00));
+    highContrast.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    const struct {
+        const char* name;
+        QPalette palette;
+        bool dark;
+    } palettes[] = {
+        {"Fusion light", fusion->standardPalette(), false},
+        {"dark", darkPalette(), true},
+        {"high contrast", highContrast, true},
+    };
+    for (const auto& p : palettes) {
+        SCOPED_TRACE(p.name);
+        EXPECT_EQ(isDark(p.palette), p.dark);
+        for (const Band band : {captionBand(p.palette), paneTitleBand(p.palette)})
+            EXPECT_GE(contrastRatio(band.background, band.text), kMinimumRatio)
+                << band.text.name().toStdString() << " on " << band.background.name().toStdString();
+    }
+    // The bands keep the palette's own shades; only their text changes.
+    EXPECT_EQ(captionBand(fusion->standardPalette()).background,
+              fusion->standardPalette().color(QPalette::Dark));
+    EXPECT_EQ(paneTitleBand(fusion->standardPalette()).background,
+              fusion->standardPalette().color(QPalette::Mid));
+}
+
+TEST_F(PaletteContrastTest, ReadableTextPrefersTheCandidatesInOrder) {
+    const QColor grey(0x80, 0x80, 0x80);
+    EXPECT_EQ(readableOn(Qt::white, {QColor(0xc0, 0, 0), Qt::black}), QColor(0xc0, 0, 0));
+    EXPECT_EQ(readableOn(grey, {Qt::white, Qt::black}), QColor(Qt::black)); // white is 3.9:1
+    EXPECT_EQ(readableOn(QColor(0x30, 0x30, 0x30), {grey}), QColor(Qt::white));
+}
+
+} // namespace
