@@ -36,5 +36,7 @@ void setTextColour(std::initializer_list<QWidget*> widgets, const QColor& colour
         colours.setColor(QPalette::WindowText, colour);
         colours.setColor(QPalette::ButtonText, colour);
         widget->setPalette(colours);
+        // On a Dark band Qt would otherwise draw a label in the Light role.
+        widget->setForegroundRole(QPalette::WindowText);
     }
 }

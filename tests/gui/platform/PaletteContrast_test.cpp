@@ -20,8 +20,8 @@ TEST_F(PaletteContrastTest, RatiosFollowTheLuminanceFormula) {
         {Qt::black, Qt::white, 21.0},
         {Qt::white, Qt::black, 21.0},
         {QColor(0x77, 0x77, 0x77), QColor(0x77, 0x77, 0x77), 1.0},
-        {Qt::white, QColor(0x9f, 0x9f, 0x9f), 2.68}, // the old caption band
-        {Qt::white, QColor(0xb8, 0xb8, 0xb8), 2.02}, // the old pane titles
+        {Qt::white, QColor(0x9f, 0x9f, 0x9f), 2.65}, // the old caption band
+        {Qt::white, QColor(0xb8, 0xb8, 0xb8), 1.98}, // the old pane titles
         {Qt::white, QColor(0x76, 0x76, 0x76), 4.54}, // the lightest grey that passes
     };
     for (const auto& c : cases)
