@@ -1,7 +1,10 @@
 #include "render/PaletteContrast.h"
 
+#include "gui/platform/CaptionBar.h"
 #include "support/GuiTest.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QStyle>
 #include <QStyleFactory>
 #include <memory>
@@ -63,6 +66,25 @@ TEST_F(PaletteContrastTest, ReadableTextPrefersTheCandidatesInOrder) {
     EXPECT_EQ(readableOn(Qt::white, {QColor(0xc0, 0, 0), Qt::black}), QColor(0xc0, 0, 0));
     EXPECT_EQ(readableOn(grey, {Qt::white, Qt::black}), QColor(Qt::black)); // white is 3.9:1
     EXPECT_EQ(readableOn(QColor(0x30, 0x30, 0x30), {grey}), QColor(Qt::white));
+}
+
+// The desktop switching to dark mode (and back) reaches the band's text as it is drawn.
+TEST_F(PaletteContrastTest, CaptionTextReadsAfterEachSwitch) {
+    const QPalette saved = QApplication::palette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QWidget window;
+    auto* caption = new CaptionBar(&window);
+    window.show();
+    const QLabel* title = caption->findChild<QLabel*>(QStringLiteral("captionText"));
+    for (const QPalette& palette : {darkPalette(), fusion->standardPalette()}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+        const QColor band = caption->palette().color(QPalette::Dark);
+        const QColor text = title->palette().color(title->foregroundRole());
+        EXPECT_EQ(band, palette.color(QPalette::Dark));
+        EXPECT_GE(contrastRatio(text, band), kMinimumRatio) << text.name().toStdString();
+    }
+    QApplication::setPalette(saved);
 }
 
 } // namespace
