@@ -16,12 +16,12 @@ inline constexpr const char* kConfirmTopicDelete =
 inline constexpr const char* kNoEntryRtf =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}{\\colortbl "
     ";\\red0\\green0\\blue0;}{\\*\\generator Msftedit "
-    "5.41.15.1503;}\\viewkind4\\uc1\\pard\\cf1\\lang1033\\f0\\fs20\\par\\pard\\qc No entry is "
+    "5.41.15.1503;}\\viewkind4\\uc1\\pard\\cf0\\lang1033\\f0\\fs20\\par\\pard\\qc No entry is "
     "selected.\\par}";
 inline constexpr const char* kLargeEntryRtf =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}{\\colortbl "
     ";\\red0\\green0\\blue0;}{\\*\\generator Msftedit "
-    "5.41.15.1503;}\\viewkind4\\uc1\\pard\\cf1\\lang1033\\f0\\fs20\\par\\pard\\qc Loading large "
+    "5.41.15.1503;}\\viewkind4\\uc1\\pard\\cf0\\lang1033\\f0\\fs20\\par\\pard\\qc Loading large "
     "entry...\\par}";
 
 } // namespace BrowserMessages

@@ -39,26 +39,47 @@ std::vector<Dictionary> findDictionaries(const QStringList& folders) {
     return found;
 }
 
+namespace {
+
+// The language's own dictionary ("de"), else the first of its regions ("de_AT").
+QString sameLanguage(const QStringList& installed, const QString& wanted) {
+    const QString language = wanted.section(u'_', 0, 0);
+    if (language.isEmpty())
+        return {};
+    if (installed.contains(language))
+        return language;
+    for (const QString& name : installed)
+        if (name.startsWith(language + u'_'))
+            return name;
+    return {};
+}
+
+} // namespace
+
+QString localeDictionaryName(const QString& locale) {
+    QString wanted = locale.section(u'.', 0, 0).section(u'@', 0, 0);
+    wanted.replace(u'-', u'_');
+    if (wanted == QLatin1StringView("C") || wanted == QLatin1StringView("POSIX"))
+        return {};
+    return wanted;
+}
+
+bool lacksLanguageDictionary(const QStringList& installed, const QString& locale) {
+    const QString wanted = localeDictionaryName(locale);
+    return !installed.isEmpty() && !wanted.isEmpty() && sameLanguage(installed, wanted).isEmpty();
+}
+
 QString chooseDictionary(const QStringList& installed, const QString& saved,
                          const QString& locale) {
     if (installed.isEmpty())
         return {};
     if (!saved.isEmpty() && installed.contains(saved))
         return saved;
-    // "de_DE.UTF-8@euro" and "de-DE" name the same dictionary as "de_DE".
-    QString wanted = locale.section(u'.', 0, 0).section(u'@', 0, 0);
-    wanted.replace(u'-', u'_');
-    if (!wanted.isEmpty()) {
-        if (installed.contains(wanted))
-            return wanted;
-        const QString language = wanted.section(u'_', 0, 0);
-        if (installed.contains(language))
-            return language;
-        for (const QString& name : installed) {
-            if (name.startsWith(language + u'_'))
-                return name;
-        }
-    }
+    const QString wanted = localeDictionaryName(locale);
+    if (installed.contains(wanted))
+        return wanted;
+    if (const QString language = sameLanguage(installed, wanted); !language.isEmpty())
+        return language;
     if (installed.contains(QStringLiteral("en_US")))
         return QStringLiteral("en_US");
     return installed.front();

@@ -26,4 +26,12 @@ std::vector<Dictionary> findDictionaries(const QStringList& folders);
 // en_US, else the first there is. Empty when none is installed.
 QString chooseDictionary(const QStringList& installed, const QString& saved, const QString& locale);
 
+// The dictionary name a locale asks for ("de_DE.UTF-8@euro" and "de-DE": "de_DE"); empty for
+// the C and POSIX locales, which name no language.
+QString localeDictionaryName(const QString& locale);
+
+// True when dictionaries are installed but none of the locale's language: spelling then
+// checks against another language, and the user is told what to install.
+bool lacksLanguageDictionary(const QStringList& installed, const QString& locale);
+
 } // namespace spelling

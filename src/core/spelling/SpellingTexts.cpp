@@ -1,5 +1,11 @@
 #include "core/spelling/SpellingTexts.h"
 
+#include "core/spelling/DictionaryCatalog.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QUrl>
+
 namespace spellingtexts {
 
 QString checkComplete() {
@@ -11,6 +17,16 @@ QString noDictionary() {
         "Spelling cannot be checked: no Hunspell dictionary is installed.\n\n"
         "Install the package hunspell-en-us (or the hunspell package of your language, "
         "for example hunspell-de-de) and try again.");
+}
+
+QString missingLanguageDictionary(const QString& locale, const QString& used) {
+    const QString wanted = spelling::localeDictionaryName(locale);
+    return QCoreApplication::translate(
+               "Spelling", "No spelling dictionary for %1 (%2) is installed, so spelling is "
+                           "checked against the %3 dictionary.\n\nInstall the package %4 to "
+                           "check spelling in %1.")
+        .arg(QLocale::languageToString(QLocale(wanted).language()), wanted, used,
+             packageFor(wanted));
 }
 
 QString dictionaryUnreadable(const QString& name, const QString& affixPath) {
@@ -85,6 +101,14 @@ QString asYouTypeKey() {
 }
 QString dictionaryKey() {
     return QStringLiteral("Spelling Dictionary");
+}
+QString journalDictionaryKey(const QString& journalPath) {
+    // Settings keys take no slashes; the whole path stays readable in the file.
+    return QStringLiteral("Journal Dictionaries/") +
+           QString::fromLatin1(QUrl::toPercentEncoding(journalPath));
+}
+QString missingToldKey() {
+    return QStringLiteral("Missing Dictionary Told");
 }
 
 } // namespace spellingtexts

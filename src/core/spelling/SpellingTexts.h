@@ -10,6 +10,8 @@ QString checkComplete();
 
 // Check Spelling with no dictionary to check against.
 QString noDictionary();
+// Said once when no dictionary of the user's language is installed and another one is used.
+QString missingLanguageDictionary(const QString& locale, const QString& used);
 // A dictionary that is installed but that the engine cannot read.
 QString dictionaryUnreadable(const QString& name, const QString& affixPath);
 
@@ -39,5 +41,9 @@ QString packageFor(const QString& dictionaryName);
 QString settingsGroup();
 QString asYouTypeKey();
 QString dictionaryKey();
+// The dictionary chosen for one journal, on this computer only (never in the journal).
+QString journalDictionaryKey(const QString& journalPath);
+// The language whose missing dictionary the user was told about.
+QString missingToldKey();
 
 } // namespace spellingtexts

@@ -1,5 +1,7 @@
 #include "gui/app/CSplashWnd.h"
 
+#include "render/PaletteContrast.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -59,7 +61,9 @@ void CSplashWnd::closeEvent(QCloseEvent* event) {
 void CSplashWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
-    painter.setPen(palette().color(QPalette::WindowText));
+    // On the picture's own light paper, whatever the palette.
+    const QColor paper = m_picture.toImage().pixelColor(285, 85);
+    painter.setPen(PaletteContrast::readableOn(paper, {palette().color(QPalette::WindowText)}));
     painter.drawText(QRect(280, 80, kWidth - 280, kHeight - 80), Qt::AlignLeft | Qt::AlignTop,
                      QStringLiteral("Version ") + m_version);
 }

@@ -3,6 +3,7 @@
 #include "gui/app/BrowserPanes.h"
 #include "gui/app/CJournalApp.h"
 #include "gui/app/SingleInstance.h"
+#include "render/PaletteContrast.h"
 
 #include <QAction>
 #include <QApplication>
@@ -121,6 +122,10 @@ int main(int argc, char* argv[]) {
         return 0;
 
     scheduleScreenshot();
+    // QUILLBOOK_PALETTE=dark tries the program as a desktop in dark mode shows it. It is set
+    // once the windows are up, the way a desktop switching scheme reaches them.
+    if (qEnvironmentVariable("QUILLBOOK_PALETTE") == QLatin1StringView("dark"))
+        QTimer::singleShot(0, [] { QApplication::setPalette(PaletteContrast::darkPalette()); });
     CJournalApp app(browserPanes());
     instance.setHandler([&app](const HandoffRequest& request, bool firstOffer) {
         return app.TakeHandoff(request, firstOffer);

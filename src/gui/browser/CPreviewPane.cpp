@@ -13,17 +13,14 @@
 
 namespace {
 
-// Header positions: labels in bold, values in the regular font after them.
-struct HeaderText {
-    int x;
-    int y;
-};
-constexpr HeaderText kDateLabel{4, 4};
-constexpr HeaderText kCommentLabel{4, 18};
-constexpr HeaderText kTopicsLabel{260, 4};
-constexpr HeaderText kDateValue{41, 4};
-constexpr HeaderText kCommentValue{68, 18};
-constexpr HeaderText kTopicsValue{307, 4};
+// Header columns: labels in bold, values in the regular font after them.
+constexpr int kLabelX = 4;
+constexpr int kTopicsLabelX = 260;
+constexpr int kDateValueX = 41;
+constexpr int kCommentValueX = 68;
+constexpr int kTopicsValueX = 307;
+constexpr int kTopMargin = 4;
+constexpr int kBottomMargin = 3;
 
 const QString kDateCaption = QStringLiteral("Date:");
 const QString kCommentCaption = QStringLiteral("Comment:");
@@ -32,10 +29,7 @@ const QString kTopicsCaption = QStringLiteral("Topics:");
 } // namespace
 
 CPreviewPane::CPreviewPane(CQBKDoc& doc, QWidget* parent)
-    : PaneWidget(parent), m_doc(doc), m_boldFont(QApplication::font()),
-      m_regularFont(QApplication::font()), m_view(new QTextEdit(this)) {
-    m_boldFont.setWeight(QFont::Bold);
-    m_regularFont.setWeight(QFont::Normal);
+    : PaneWidget(parent), m_doc(doc), m_view(new QTextEdit(this)) {
     m_view->setObjectName(QStringLiteral("previewEntryView"));
     m_view->setAccessibleName(tr("Entry preview"));
     m_view->setReadOnly(true);
@@ -82,13 +76,30 @@ void CPreviewPane::SetTopicsText(const QString& text) {
     update();
 }
 
+QFont CPreviewPane::boldFont() const {
+    QFont bold = font();
+    bold.setWeight(QFont::Bold);
+    return bold;
+}
+
+int CPreviewPane::headerHeight() const {
+    const int line = std::max(fontMetrics().lineSpacing(), QFontMetrics(boldFont()).lineSpacing());
+    return kTopMargin + 2 * line + kBottomMargin;
+}
+
 void CPreviewPane::resizeEvent(QResizeEvent*) {
-    m_view->setGeometry(0, kHeaderHeight, width(), std::max(0, height() - kHeaderHeight));
+    m_view->setGeometry(0, headerHeight(), width(), std::max(0, height() - headerHeight()));
+}
+
+void CPreviewPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        resizeEvent(nullptr);
+    PaneWidget::changeEvent(event);
 }
 
 void CPreviewPane::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect header(0, 0, width(), kHeaderHeight);
+    const QRect header(0, 0, width(), headerHeight());
     const QPalette& colours = palette();
     painter.fillRect(header, colours.button());
     painter.setPen(colours.color(QPalette::Light));
@@ -98,26 +109,28 @@ void CPreviewPane::paintEvent(QPaintEvent*) {
     painter.drawLine(header.bottomLeft(), header.bottomRight());
     painter.drawLine(header.topRight(), header.bottomRight());
 
-    // One line each, cut off by the pane's edge rather than wrapped. The positions suit the
+    // One line each, cut off by the pane's edge rather than wrapped. The columns suit the
     // small dialog font the header was drawn for; with a larger font a value starts after
     // its label and the topics make room for a long date rather than overlapping it.
     painter.setPen(colours.color(QPalette::ButtonText));
     constexpr int kGap = 4;
-    const auto draw = [&](const QFont& font, int x, int y, const QString& text) {
-        painter.setFont(font);
-        painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), text);
-        return x + QFontMetrics(font).horizontalAdvance(text);
+    const QFont bold = boldFont();
+    const QFont regular = font();
+    const int secondLine = kTopMargin + (headerHeight() - kTopMargin - kBottomMargin) / 2;
+    const auto draw = [&](const QFont& face, int x, int y, const QString& text) {
+        painter.setFont(face);
+        painter.drawText(QPoint(x, y + QFontMetrics(face).ascent()), text);
+        return x + QFontMetrics(face).horizontalAdvance(text);
     };
-    const int dateLabelEnd = draw(m_boldFont, kDateLabel.x, kDateLabel.y, kDateCaption);
+    const int dateLabelEnd = draw(bold, kLabelX, kTopMargin, kDateCaption);
     const int dateEnd =
-        draw(m_regularFont, std::max(kDateValue.x, dateLabelEnd + kGap), kDateValue.y, m_dateText);
-    const int commentLabelEnd = draw(m_boldFont, kCommentLabel.x, kCommentLabel.y, kCommentCaption);
-    draw(m_regularFont, std::max(kCommentValue.x, commentLabelEnd + kGap), kCommentValue.y,
-         m_commentText);
-    const int topicsX = std::max(kTopicsLabel.x, dateEnd + 3 * kGap);
-    const int topicsLabelEnd = draw(m_boldFont, topicsX, kTopicsLabel.y, kTopicsCaption);
-    draw(m_regularFont, std::max(kTopicsValue.x + topicsX - kTopicsLabel.x, topicsLabelEnd + kGap),
-         kTopicsValue.y, m_topicsText);
+        draw(regular, std::max(kDateValueX, dateLabelEnd + kGap), kTopMargin, m_dateText);
+    const int commentLabelEnd = draw(bold, kLabelX, secondLine, kCommentCaption);
+    draw(regular, std::max(kCommentValueX, commentLabelEnd + kGap), secondLine, m_commentText);
+    const int topicsX = std::max(kTopicsLabelX, dateEnd + 3 * kGap);
+    const int topicsLabelEnd = draw(bold, topicsX, kTopMargin, kTopicsCaption);
+    draw(regular, std::max(kTopicsValueX + topicsX - kTopicsLabelX, topicsLabelEnd + kGap),
+         kTopMargin, m_topicsText);
 }
 
 void CPreviewPane::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -3,7 +3,6 @@
 #include "core/session/Panes.h"
 #include "gui/browser/PaneWidget.h"
 
-#include <QFont>
 #include <QString>
 #include <string>
 
@@ -15,8 +14,6 @@ class QTextEdit;
 class CPreviewPane : public PaneWidget, public PreviewPane {
     Q_OBJECT
 public:
-    static constexpr int kHeaderHeight = 35;
-
     explicit CPreviewPane(CQBKDoc& doc, QWidget* parent = nullptr);
     ~CPreviewPane() override;
 
@@ -35,16 +32,19 @@ public:
     QString commentText() const { return m_commentText; }
     QString topicsText() const { return m_topicsText; }
     QTextEdit* entryView() const { return m_view; }
+    // Two lines of the pane's font, so a larger font never makes them overlap.
+    int headerHeight() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    QFont boldFont() const;
+
     CQBKDoc& m_doc;
-    QFont m_boldFont;
-    QFont m_regularFont;
     std::string m_entryId;
     QString m_dateText;
     QString m_commentText;

@@ -1,6 +1,8 @@
 #include "gui/browser/PaneCaption.h"
 
+#include "gui/platform/PaletteWatch.h"
 #include "gui/platform/ThemeIcons.h"
+#include "render/PaletteContrast.h"
 
 #include <QLabel>
 #include <QStyle>
@@ -11,7 +13,6 @@ PaneCaption::PaneCaption(const QString& title, int closeButtonId, QWidget* pane)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Mid);
     m_title->setContentsMargins(4, 0, 0, 0);
-    m_title->setForegroundRole(QPalette::Light);
     QFont bold = m_title->font();
     bold.setBold(true);
     m_title->setFont(bold);
@@ -24,15 +25,22 @@ PaneCaption::PaneCaption(const QString& title, int closeButtonId, QWidget* pane)
     m_close->setAccessibleName(tr("Close %1 pane").arg(title));
     m_close->setFocusPolicy(Qt::NoFocus);
     connect(m_close, &QToolButton::clicked, this, &PaneCaption::closeClicked);
+    PaletteWatch::follow(
+        this, [this] { setTextColour({m_title}, PaletteContrast::paneTitleBand(palette()).text); });
 }
 
 void PaneCaption::layOutWith(QWidget* content) {
     const QWidget* pane = parentWidget();
-    setGeometry(0, 0, pane->width(), kHeight);
-    content->setGeometry(0, kContentTop, pane->width(), std::max(0, pane->height() - kContentTop));
+    const int contentTop = stripHeight() + kContentGap;
+    setGeometry(0, 0, pane->width(), stripHeight());
+    content->setGeometry(0, contentTop, pane->width(), std::max(0, pane->height() - contentTop));
+}
+
+int PaneCaption::stripHeight() const {
+    return std::max(kHeight, m_title->fontMetrics().height() + 2);
 }
 
 void PaneCaption::resizeEvent(QResizeEvent*) {
-    m_title->setGeometry(0, 0, width() - 20, kHeight);
-    m_close->setGeometry(width() - 18, 2, 16, 13);
+    m_title->setGeometry(0, 0, width() - 20, height());
+    m_close->setGeometry(width() - 18, (height() - 13) / 2, 16, 13);
 }

@@ -10,8 +10,9 @@ class QToolButton;
 class PaneCaption : public QWidget {
     Q_OBJECT
 public:
+    // With the usual font; a larger title font makes the strip taller.
     static constexpr int kHeight = 17;
-    static constexpr int kContentTop = 19;
+    static constexpr int kContentGap = 2;
 
     PaneCaption(const QString& title, int closeButtonId, QWidget* pane);
 
@@ -27,6 +28,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int stripHeight() const;
+
     QLabel* m_title;
     QToolButton* m_close;
 };

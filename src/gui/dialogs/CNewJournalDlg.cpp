@@ -10,6 +10,7 @@
 #include "gui/dialogs/SettingsControls.h"
 #include "gui/platform/ControlId.h"
 #include "gui/platform/MessageBoxes.h"
+#include "render/PaletteContrast.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -73,7 +74,9 @@ CNewJournalDlg::CNewJournalDlg(const NewJournalValues& values, QWidget* parent)
     m_note->setText(QStringLiteral(
         "All of the above settings can be changed at anytime in the Options or Password dialog"));
     m_note->setWordWrap(true);
-    m_note->setTextColor(QColor(0, 70, 213));
+    m_note->setTextColor(PaletteContrast::readableOn(
+        palette().color(QPalette::Window), {QColor(0, 70, 213), palette().color(QPalette::Link),
+                                            palette().color(QPalette::WindowText)}));
 
     auto* grid = new QGridLayout;
     grid->addLayout(names, 0, 0);

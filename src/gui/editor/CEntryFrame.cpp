@@ -16,10 +16,12 @@
 #include "gui/platform/ControlId.h"
 #include "gui/platform/FixedToolBar.h"
 #include "gui/platform/HelpWindow.h"
+#include "gui/platform/MessageBoxes.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTimeEdit>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -88,13 +90,22 @@ CEntryFrame::CEntryFrame(CQBKDoc& session, CommandTarget* application)
     addAction(escape);
 
     // Spelling underlines and corrects this view only; the preview never gets it.
-    m_spelling = new EditorSpelling(*m_view, SpellingEngine::instance());
+    SpellingEngine& spelling = SpellingEngine::instance();
+    spelling.setJournal(QFile::decodeName(QByteArray::fromStdString(session.Path())));
+    m_spelling = new EditorSpelling(*m_view, spelling);
     connect(m_view, &CEntryView::contextMenuAboutToShow, m_spelling,
             &EditorSpelling::addContextItems);
     if (auto* tools = findChild<QMenu*>(QStringLiteral("editorMenuTools"))) {
         tools->addSeparator();
-        EditorSpelling::addToolsItems(*tools, SpellingEngine::instance());
+        EditorSpelling::addToolsItems(*tools, spelling);
     }
+    // Told once the editor shows, not in the middle of opening it.
+    QTimer::singleShot(0, this, [this] {
+        if (const QString notice = SpellingEngine::instance().takeMissingNotice();
+            !notice.isEmpty())
+            showMessageBox(this,
+                           {textToStored(notice), MessageButtons::Ok, MessageIcon::Information});
+    });
 
     // After a save and whatever it asked or told, the editor is where the user goes on (the
     // menu item and the toolbar button are two actions).

@@ -5,12 +5,13 @@
 #include "gui/dialogs/DialogParts.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
+#include "gui/platform/PaletteWatch.h"
+#include "gui/platform/ThemeIcons.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <QIcon>
 #include <QLineEdit>
 
 #include <utility>
@@ -112,12 +113,10 @@ CFormatBar::CFormatBar(CommandActions& actions, QWidget* parent)
             actions.add(button.id, QCoreApplication::translate("CFormatBar", button.label),
                         QString::fromLatin1(button.name));
         action->setCheckable(button.checkable);
-        action->setIcon(QIcon::fromTheme(
-            QString::fromLatin1(button.theme),
-            QIcon(
-                QStringLiteral(":/images/editor/%1.svg").arg(QString::fromLatin1(button.image)))));
         addAction(action);
+        m_buttons.push_back(action);
     }
+    PaletteWatch::follow(this, [this] { ShowIcons(); });
 
     connect(m_face, &QComboBox::textActivated, this, &CFormatBar::FaceChosen);
     connect(m_face->lineEdit(), &QLineEdit::returnPressed, this,
@@ -125,6 +124,17 @@ CFormatBar::CFormatBar(CommandActions& actions, QWidget* parent)
     connect(m_size, &QComboBox::textActivated, this, &CFormatBar::SizeChosen);
     connect(m_size->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { SizeChosen(m_size->currentText()); });
+}
+
+void CFormatBar::ShowIcons() {
+    auto action = m_buttons.begin();
+    for (const FormatButton& button : kButtons) {
+        if (button.id == 0)
+            continue;
+        const QString image =
+            QStringLiteral(":/images/editor/%1.svg").arg(QString::fromLatin1(button.image));
+        (*action++)->setIcon(inkedThemeIcon(button.theme, image, palette()));
+    }
 }
 
 void CFormatBar::FaceChosen(const QString& text) {

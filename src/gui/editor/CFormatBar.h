@@ -3,6 +3,7 @@
 #include "core/editor/CharFormatExchange.h"
 
 #include <QToolBar>
+#include <vector>
 
 class CommandActions;
 class QComboBox;
@@ -34,7 +35,10 @@ private:
     void FaceChosen(const QString& text);
     void SizeChosen(const QString& text);
     static void Show(QComboBox* box, const QString& text);
+    // Our own glyphs are drawn for the palette, so they are drawn again when it changes.
+    void ShowIcons();
 
     QComboBox* m_face;
     QComboBox* m_size;
+    std::vector<QAction*> m_buttons;
 };

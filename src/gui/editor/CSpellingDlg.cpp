@@ -7,6 +7,7 @@
 #include "gui/editor/DocumentSpellSink.h"
 #include "gui/platform/ControlId.h"
 #include "gui/platform/MessageBoxes.h"
+#include "render/PaletteContrast.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -128,8 +129,11 @@ bool CSpellingDlg::showNext() {
     if (!m_session->findNext())
         return false;
     const auto context = m_session->context(kContextAround);
+    // Red where it reads on the dialog, a lighter red on a dark one.
+    const QColor mark = PaletteContrast::readableOn(palette().color(QPalette::Window),
+                                                    {QColor(0xc0, 0, 0), QColor(0xff, 0x80, 0x80)});
     m_context->setText(context.before.toHtmlEscaped() +
-                       QStringLiteral("<b><font color=\"#c00000\">") +
+                       QStringLiteral("<b><font color=\"%1\">").arg(mark.name()) +
                        context.word.toHtmlEscaped() + QStringLiteral("</font></b>") +
                        context.after.toHtmlEscaped());
 

@@ -4,6 +4,7 @@
 #include "core/platform/TextEncoding.h"
 #include "gui/editor/FindReplaceDialog.h"
 #include "gui/platform/MessageBoxes.h"
+#include "render/PaletteContrast.h"
 
 #include <QBrush>
 #include <QColor>
@@ -133,7 +134,10 @@ void EditorFind::showHits(const QString& needle, const FindRules::Options& optio
         mark.cursor = QTextCursor(m_edit.document());
         mark.cursor.setPosition(int(match.start));
         mark.cursor.setPosition(int(match.start + match.length), QTextCursor::KeepAnchor);
-        mark.format.setBackground(QColor(255, 230, 90));
+        const QColor marker(255, 230, 90);
+        mark.format.setBackground(marker);
+        // The text's own colour may be the light text of a dark palette.
+        mark.format.setForeground(PaletteContrast::readableOn(marker, {}));
         marks.append(mark);
     }
     m_edit.setExtraSelections(marks);

@@ -60,6 +60,7 @@ void EditorSpelling::addToolsItems(QMenu& tools, SpellingEngine& engine) {
     asYouType->setObjectName(QStringLiteral("spellAsYouType"));
     asYouType->setCheckable(true);
     asYouType->setChecked(engine.asYouType());
+    asYouType->setEnabled(!engine.dictionaries().isEmpty());
     QObject::connect(asYouType, &QAction::toggled, &engine, &SpellingEngine::setAsYouType);
     QObject::connect(&engine, &SpellingEngine::asYouTypeChanged, asYouType, &QAction::setChecked);
 

@@ -29,8 +29,36 @@ SpellingEngine::SpellingEngine(QStringList dictionaryFolders, QString personalLi
                                QObject* parent)
     : QObject(parent), m_installed(spelling::findDictionaries(dictionaryFolders)),
       m_personalListPath(std::move(personalListPath)) {
-    const QString saved = QSettings().value(settingsKey(spellingtexts::dictionaryKey())).toString();
-    m_name = spelling::chooseDictionary(dictionaries(), saved, QLocale::system().name());
+    setJournal({});
+}
+
+QString SpellingEngine::choiceKey() const {
+    return settingsKey(m_journal.isEmpty() ? spellingtexts::dictionaryKey()
+                                           : spellingtexts::journalDictionaryKey(m_journal));
+}
+
+void SpellingEngine::setJournal(const QString& journalPath) {
+    m_journal = journalPath;
+    const QString saved = QSettings().value(choiceKey()).toString();
+    const QString name =
+        spelling::chooseDictionary(dictionaries(), saved, QLocale::system().name());
+    if (name == m_name)
+        return;
+    m_name = name;
+    m_loaded = false;
+    emit serviceChanged();
+}
+
+QString SpellingEngine::takeMissingNotice() {
+    const QString locale = QLocale::system().name();
+    if (!spelling::lacksLanguageDictionary(dictionaries(), locale))
+        return {};
+    const QString key = settingsKey(spellingtexts::missingToldKey());
+    const QString language = spelling::localeDictionaryName(locale);
+    if (QSettings().value(key).toString() == language)
+        return {};
+    QSettings().setValue(key, language);
+    return spellingtexts::missingLanguageDictionary(locale, m_name);
 }
 
 SpellingEngine::~SpellingEngine() = default;
@@ -74,7 +102,7 @@ void SpellingEngine::load() {
 void SpellingEngine::setDictionary(const QString& name) {
     if (!dictionaries().contains(name))
         return;
-    QSettings().setValue(settingsKey(spellingtexts::dictionaryKey()), name);
+    QSettings().setValue(choiceKey(), name);
     if (name == m_name && m_loaded)
         return;
     m_name = name;
@@ -83,7 +111,8 @@ void SpellingEngine::setDictionary(const QString& name) {
 }
 
 bool SpellingEngine::asYouType() const {
-    return QSettings().value(settingsKey(spellingtexts::asYouTypeKey()), 1).toInt() != 0;
+    return !m_installed.empty() &&
+           QSettings().value(settingsKey(spellingtexts::asYouTypeKey()), 1).toInt() != 0;
 }
 
 void SpellingEngine::setAsYouType(bool on) {

@@ -33,9 +33,17 @@ public:
     // Installed dictionaries' names, and the one in use (or that would be).
     QStringList dictionaries() const;
     QString dictionaryName() const;
-    // Uses the dictionary from now on and remembers the choice.
+    // Uses the dictionary from now on and remembers the choice for the journal open (on this
+    // computer; the journal file never holds it).
     void setDictionary(const QString& name);
+    // The journal whose dictionary choice applies; empty for none.
+    void setJournal(const QString& journalPath);
 
+    // Once for the user's language: that no dictionary of it is installed and what to
+    // install. Empty otherwise, and every time after.
+    QString takeMissingNotice();
+
+    // Off, whatever was chosen, while no dictionary is installed.
     bool asYouType() const;
     void setAsYouType(bool on);
 
@@ -46,9 +54,11 @@ signals:
 
 private:
     void load();
+    QString choiceKey() const;
 
     std::vector<spelling::Dictionary> m_installed;
     QString m_personalListPath;
+    QString m_journal;
     QString m_name;
     std::unique_ptr<CWSpell> m_checker;
     std::unique_ptr<SpellingService> m_service;

@@ -1,7 +1,9 @@
 #include "gui/platform/CaptionBar.h"
 
 #include "gui/platform/ControlId.h"
+#include "gui/platform/PaletteWatch.h"
 #include "gui/platform/ThemeIcons.h"
+#include "render/PaletteContrast.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -28,10 +30,8 @@ CaptionBar::CaptionBar(QWidget* parent)
     secondFont.setBold(false);
     m_second->setFont(secondFont);
     // Folder and topic names are the user's text, never markup.
-    for (QLabel* label : {m_text, m_second}) {
-        label->setForegroundRole(QPalette::Light);
+    for (QLabel* label : {m_text, m_second})
         label->setTextFormat(Qt::PlainText);
-    }
 
     m_childButton->setObjectName(QStringLiteral("captionShowFolders"));
     m_childButton->setText(QStringLiteral("Folders"));
@@ -53,6 +53,11 @@ CaptionBar::CaptionBar(QWidget* parent)
     layout->addWidget(m_text);
     layout->addStretch(1);
     layout->addWidget(m_second);
+
+    PaletteWatch::follow(this, [this] {
+        setTextColour({m_text, m_second, m_childButton},
+                      PaletteContrast::captionBand(palette()).text);
+    });
 }
 
 void CaptionBar::updateCaption(const QString& text, const QString& secondText, const QIcon& icon) {

@@ -1,10 +1,41 @@
 #include "gui/platform/ThemeIcons.h"
 
+#include "render/PaletteContrast.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPalette>
 #include <QString>
+#include <QSvgRenderer>
 
 QIcon themeIcon(const char* freedesktopName, const char* ownImage) {
     return QIcon::fromTheme(QString::fromLatin1(freedesktopName),
                             QIcon(QString::fromLatin1(ownImage)));
+}
+
+QIcon inkedThemeIcon(const char* freedesktopName, const QString& ownImage,
+                     const QPalette& palette) {
+    const QString name = QString::fromLatin1(freedesktopName);
+    if (QIcon::hasThemeIcon(name))
+        return QIcon::fromTheme(name);
+    if (!PaletteContrast::isDark(palette))
+        return QIcon(ownImage);
+    QFile file(ownImage);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray svg = file.readAll();
+    svg.replace("#1f2a36", palette.color(QPalette::ButtonText).name().toLatin1());
+    QSvgRenderer renderer(svg);
+    QIcon icon;
+    for (const int size : {16, 24, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 namespace ThemeIcons {

@@ -53,6 +53,29 @@ TEST(DictionaryCatalog, FindsPairsOfFilesFirstFolderWinning) {
     EXPECT_EQ(found[1].wordsPath, a + QStringLiteral("/en_US.dic"));
 }
 
+TEST(DictionaryCatalog, TellsWhenTheLanguageHasNoDictionaryNamingThePackage) {
+    const QStringList english = {u"en_GB"_s, u"en_US"_s};
+    const std::tuple<QStringList, const char*, bool> cases[] = {
+        // installed, locale: the user is told
+        {english, "de_DE.UTF-8", true}, {english, "en_AU", false},   // a region of the language
+        {{u"de"_s}, "de_CH", false},    {english, "C.UTF-8", false}, // C names no language
+        {english, "POSIX", false},      {{}, "de_DE", false}, // nothing at all: said elsewhere
+    };
+    for (const auto& [installed, locale, told] : cases)
+        EXPECT_EQ(spelling::lacksLanguageDictionary(installed, QString::fromUtf8(locale)), told)
+            << locale;
+    const QString notice = spellingtexts::missingLanguageDictionary(u"de_DE.UTF-8"_s, u"en_US"_s);
+    for (const char* part : {"German", "(de_DE)", "en_US", "hunspell-de-de"})
+        EXPECT_TRUE(notice.contains(QString::fromUtf8(part))) << part;
+}
+
+// Each journal's choice has its own key; a path's slashes never make settings groups.
+TEST(DictionaryCatalog, JournalChoicesHaveTheirOwnKeys) {
+    const QString a = spellingtexts::journalDictionaryKey(u"/home/me/a.qbk"_s);
+    EXPECT_NE(a, spellingtexts::journalDictionaryKey(u"/home/me/b.qbk"_s));
+    EXPECT_EQ(a.count(u'/'), 1);
+}
+
 TEST(DictionaryCatalog, PackageNameFollowsTheDictionary) {
     EXPECT_EQ(spellingtexts::packageFor(QStringLiteral("de_DE")), QStringLiteral("hunspell-de-de"));
 }

@@ -1,5 +1,8 @@
 #include "support/BrowserFixture.h"
 
+#include <QTextCursor>
+#include <QTextDocument>
+
 namespace {
 
 using PreviewPaneTest = BrowserFixture;
@@ -24,11 +27,25 @@ TEST_F(PreviewPaneTest, EntryViewIsReadOnlyWithoutMenuAndKeepsBelowTheHeader) {
     EXPECT_TRUE(view->isReadOnly());
     EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu);
     EXPECT_EQ(previewText(), QStringLiteral("No entry is selected."));
+    // in the palette's text colour, which may be the light text of a dark palette
+    QTextCursor end(view->document());
+    end.movePosition(QTextCursor::End);
+    EXPECT_FALSE(end.charFormat().hasProperty(QTextFormat::ForegroundBrush));
     window.resize(700, 500);
     QCoreApplication::processEvents();
-    EXPECT_EQ(view->geometry().top(), 35);
+    const int usual = preview->headerHeight();
+    EXPECT_GE(usual, 2 * preview->fontMetrics().lineSpacing());
+    EXPECT_EQ(view->geometry().top(), usual);
     EXPECT_EQ(view->geometry().bottom(), preview->height() - 1);
     EXPECT_EQ(view->width(), preview->width());
+
+    // Two lines of a larger font still fit, and the text moves down below them.
+    QFont larger = preview->font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    preview->setFont(larger);
+    EXPECT_GE(preview->headerHeight(), usual + preview->fontMetrics().lineSpacing() / 2);
+    EXPECT_GE(preview->headerHeight(), 2 * preview->fontMetrics().lineSpacing());
+    EXPECT_EQ(view->geometry().top(), preview->headerHeight());
 }
 
 using PaneSignalsTest = BrowserFixture;

@@ -265,9 +265,23 @@ TEST_F(EditorSpellingTest, ToolsItemsSwitchUnderliningAndTheDictionaryAndTheNext
     EXPECT_EQ(later.dictionaryName(), u"aa_AA"_s);
     EXPECT_FALSE(later.asYouType());
 
+    // A journal's choice is its own: another journal starts from the locale's, and the first
+    // one gets its choice back.
+    engine.setJournal(u"/journals/one.qbk"_s);
+    trigger(&tools, u"spellDictionary_bb_BB"_s);
+    engine.setJournal(u"/journals/two.qbk"_s);
+    EXPECT_EQ(engine.dictionaryName(), u"aa_AA"_s);
+    later.setJournal(u"/journals/one.qbk"_s);
+    EXPECT_EQ(later.dictionaryName(), u"bb_BB"_s);
+
     SpellingEngine none({m_settingsDir.filePath(u"empty"_s)}, personal);
     EXPECT_EQ(none.service(), nullptr);
     EXPECT_EQ(none.unavailableReason(), spellingtexts::noDictionary());
+    QMenu noneTools;
+    EditorSpelling::addToolsItems(noneTools, none);
+    QAction* noneAsYouType = noneTools.findChild<QAction*>(u"spellAsYouType"_s);
+    EXPECT_FALSE(noneAsYouType->isChecked());
+    EXPECT_FALSE(noneAsYouType->isEnabled());
     // a dictionary whose words file is empty is reported, naming its package
     writeFile(folder + u"/aa_AA.dic"_s, QByteArray());
     SpellingEngine broken({folder}, personal);
