@@ -81,20 +81,12 @@ TEST(PictureRules, LimitsStartingSizeAndKeptProportions) {
 }
 
 TEST(PictureRules, DraggedCornerKeepsProportionsUnlessFreed) {
-    using namespace PictureRules;
-    const struct {
-        QPoint grow;
-        bool keep;
-        QSize expected;
-    } cases[] = {
-        {{100, 10}, true, QSize(300, 150)},    // width leads
-        {{10, -50}, true, QSize(100, 50)},     // height leads, shrinking
-        {{100, 10}, false, QSize(300, 110)},   // Shift: each side on its own
-        {{-500, -500}, true, QSize(2, 1)},     // never below a pixel
-        {{20000, 0}, true, QSize(10000, 5000)} // nor beyond the largest side
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(dragged(QSize(200, 100), c.grow, c.keep), c.expected) << c.grow.x();
+    using PictureRules::dragged;
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(100, 10), true), QSize(300, 150)); // width leads
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(10, -50), true), QSize(100, 50));  // height leads
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(100, 10), false), QSize(300, 110));
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(-500, -500), true), QSize(2, 1));
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(20000, 0), true), QSize(10000, 5000));
 }
 
 } // namespace

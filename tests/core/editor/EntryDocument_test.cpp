@@ -6,10 +6,10 @@
 #include "core/store/OptionsValues.h"
 #include "core/store/StoredText.h"
 #include "support/FakeTextView.h"
+#include "support/JournalDump.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
 
-#include <QFile>
 #include <QSettings>
 
 #include <functional>
@@ -92,21 +92,13 @@ TEST_F(EntryDocument, NewEntryStartsInTheJournalFontAndItsFirstSaveInsertsThenUp
 // the user's settings and never in the journal; none when unset, cleared, or in another journal.
 TEST_F(EntryDocument, NewEntriesStartWithTheirJournalsTemplate) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    const auto fileBytes = [this] {
-        QFile file(QString::fromStdString(path));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    entry.OnNewDocument();
-    EXPECT_EQ(view.loads, 0);
+    const std::string before = dumpJournal(path);
     view.type(kMine);
-    const QByteArray before = fileBytes();
     ASSERT_TRUE(entry.handleCommand(ID_ENTRY_SET_TEMPLATE));
-    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(dumpJournal(path), before);
     entry.OnNewDocument();
-    EXPECT_EQ(view.text, kMine);
-    EXPECT_FALSE(view.modified);
+    EXPECT_TRUE(view.text == kMine && !view.modified);
     EXPECT_EQ(NewEntryTemplate::textFor(pathFor("other.qbk")), "");
-
     ASSERT_TRUE(entry.handleCommand(ID_ENTRY_CLEAR_TEMPLATE));
     entry.OnNewDocument();
     EXPECT_EQ(view.text, "");

@@ -70,44 +70,28 @@ TEST(RtfWriter, WritesBackTheWindowsControlsShapes) {
 // Nested items carry their level twice: \ilvl for this program and the paragraph's indent for
 // a reader that knows only the \pn form. An item with an indent of its own keeps it.
 TEST(RtfWriter, ListLevelsShowAsIndentsAndComeBackAsLevels) {
-    struct Case {
-        bool numbered;
-        int level;
-        int ownIndent;
-        const char* words; // the paragraph's words after its \pn group
-    };
-    const Case cases[] = {
-        {false, 0, 0, "\\fi-360\\li360"},         {false, 1, 0, "\\ilvl1\\fi-360\\li720"},
-        {false, 2, 0, "\\ilvl2\\fi-360\\li1080"}, {false, 3, 0, "\\ilvl3\\fi-360\\li1440"},
-        {true, 0, 0, "\\fi-360\\li360"},          {true, 1, 0, "\\ilvl1\\fi-360\\li720"},
-        {true, 2, 0, "\\ilvl2\\fi-360\\li1080"},  {true, 3, 0, "\\ilvl3\\fi-360\\li1440"},
-        {true, 1, 2000, "\\ilvl1\\li2000"},
-    };
+    const char* const words[] = {"}\\fi-360\\li360", "}\\ilvl1\\fi-360\\li720",
+                                 "}\\ilvl2\\fi-360\\li1080", "}\\ilvl3\\fi-360\\li1440"};
     RichDocument doc;
-    for (const Case& c : cases) {
-        Paragraph p;
-        ListFormat list;
-        list.level = c.numbered ? ListFormat::Level::Body : ListFormat::Level::Bullet;
-        list.indent = 360;
-        list.after = c.numbered ? QStringLiteral(".") : QString();
-        list.before = c.numbered ? QString() : QStringLiteral("\u2022");
-        p.layout.list = list;
-        p.layout.listLevel = c.level;
-        p.layout.leftIndent = c.ownIndent;
+    for (int item = 0; item < 9; ++item) { // bullets, numbers, a number indented on its own
+        Paragraph& p = doc.paragraphs.emplace_back();
+        p.layout.list.emplace().level =
+            item < 4 ? ListFormat::Level::Bullet : ListFormat::Level::Body;
+        p.layout.list->indent = 360;
+        p.layout.listLevel = item == 8 ? 1 : item % 4;
+        p.layout.leftIndent = item == 8 ? 2000 : 0;
         appendText(p, p.mark, QStringLiteral("item"));
-        doc.paragraphs.push_back(p);
     }
     const std::string rtf = RtfWriter::write(doc);
     size_t at = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.words);
-        at = rtf.find(c.numbered ? "\\pnlvlbody" : "\\pnlvlblt", at);
+    for (int item = 0; item < 8; ++item) {
+        at = rtf.find(item < 4 ? "\\pnlvlblt" : "\\pnlvlbody", at);
         ASSERT_NE(std::string::npos, at) << rtf;
         const size_t end = rtf.find("item", at);
-        EXPECT_NE(std::string::npos, rtf.substr(at, end - at).find(std::string("}}") + c.words))
-            << rtf.substr(at, end - at);
+        EXPECT_NE(std::string::npos, rtf.substr(at, end - at).find(words[item % 4])) << rtf;
         at = end;
     }
+    EXPECT_NE(std::string::npos, rtf.find("}\\ilvl1\\li2000")) << rtf;
     EXPECT_EQ(doc, RtfReader::read(rtf));
 }
 
