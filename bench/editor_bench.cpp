@@ -1,6 +1,7 @@
-// The entry editor on long entries: opening a 1 MB entry with two pictures (read, decipher,
-// RTF to document, shown), saving it, and the time from a keystroke to the repainted text on
-// a 200 KB entry. Runs offscreen.
+// The entry editor on long entries: opening a 1 MB entry with two small pictures, and one
+// whose three photograph-sized pictures make up half of it (read, decipher, RTF to document,
+// shown), saving it, and the time from a keystroke to the repainted text on a 200 KB entry and
+// beside a picture of the 1 MB one. Runs offscreen.
 
 #include "bench/support/BenchHost.h"
 #include "bench/support/BenchJournalUi.h"
@@ -18,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -44,9 +46,17 @@ Image noisePicture(int side, quint32 seed) {
     return picture;
 }
 
+constexpr int kSmallPicture = 110;
+constexpr int kPhotoPicture = 180; // 180 x 180 of noise: about 100 KB of PNG, 200 KB of RTF
+
+// Where the picture of the number stands among the paragraphs.
+std::size_t pictureParagraph(std::size_t paragraphs, int picture, int pictures) {
+    return paragraphs * static_cast<std::size_t>(picture) / static_cast<std::size_t>(pictures);
+}
+
 // Paragraphs of prose with bold and coloured words until the RTF reaches the size, with the
-// pictures after the first and the middle paragraph.
-std::string entryText(std::size_t targetBytes, int pictures) {
+// pictures (side pixels square) spread through it: the first one leads.
+std::string entryText(std::size_t targetBytes, int pictures, int side) {
     static const char* const words[] = {"morning", "the", "caf\u00e9", "walked",
                                         "river",   "and", "we",        "light",
                                         "quiet",   "of",  "garden",    "later"};
@@ -62,7 +72,7 @@ std::string entryText(std::size_t targetBytes, int pictures) {
     for (int picture = 0; picture < pictures; ++picture) {
         Paragraph p;
         p.mark = plain;
-        appendImage(p, noisePicture(110, 7 + picture));
+        appendImage(p, noisePicture(side, 7 + picture));
         bytes += p.runs.back().image->data.size() * 2;
         doc.paragraphs.push_back(std::move(p));
     }
@@ -80,8 +90,9 @@ std::string entryText(std::size_t targetBytes, int pictures) {
         bytes += 8;
         doc.paragraphs.push_back(std::move(p));
     }
-    if (pictures > 1) // the second picture in the middle of the text
-        std::swap(doc.paragraphs[1], doc.paragraphs[doc.paragraphs.size() / 2]);
+    for (int picture = 1; picture < pictures; ++picture) // the others spread through the text
+        std::swap(doc.paragraphs[picture],
+                  doc.paragraphs[pictureParagraph(doc.paragraphs.size(), picture, pictures)]);
     return RtfWriter::write(doc);
 }
 
@@ -94,12 +105,12 @@ public:
 // A journal with two long entries and the editor's window maker.
 class EditorBench {
 public:
-    explicit EditorBench(std::size_t bytes, int pictures) {
+    EditorBench(std::size_t bytes, int pictures, int side = kSmallPicture) {
         ui.newJournalPath = dir.filePath(QStringLiteral("bench.qbk")).toStdString();
         doc.CreateJournal();
         for (std::string* id : {&first, &second}) {
             *id = "{new_entry}";
-            doc.SaveEntry(entryText(bytes, pictures), *id);
+            doc.SaveEntry(entryText(bytes, pictures, side), *id);
         }
         rtfBytes = doc.LoadEntryText(first).size();
         host.editor = &editor;
@@ -123,8 +134,9 @@ void showNow(CEntryFrame& frame) {
 // Opens the two entries in turn. The editor lays out the first screen before it shows and
 // the rest in steps while it is idle; with layOutAll the rest is laid out too, inside the
 // time, which gives the whole cost of showing an entry.
-void openInTurn(benchmark::State& state, bool layOutAll) {
-    EditorBench bench(1024 * 1024, 2);
+void openInTurn(benchmark::State& state, bool layOutAll, int pictures = 2,
+                int side = kSmallPicture) {
+    EditorBench bench(1024 * 1024, pictures, side);
     bool useFirst = true;
     for (auto _ : state) {
         bench.doc.OpenEntry(useFirst ? bench.first : bench.second);
@@ -145,6 +157,11 @@ void OpenLargeEntryAndLayOutAll(benchmark::State& state) {
     openInTurn(state, true);
 }
 BENCHMARK(OpenLargeEntryAndLayOutAll)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+void OpenEntryWithPhotos(benchmark::State& state) {
+    openInTurn(state, false, 3, kPhotoPicture);
+}
+BENCHMARK(OpenEntryWithPhotos)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 void SaveLargeEntry(benchmark::State& state) {
     EditorBench bench(1024 * 1024, 2);
@@ -178,16 +195,14 @@ void percentiles(benchmark::State& state, std::vector<double> times, const std::
     state.counters["p99_" + name] = times[std::min(times.size() - 1, times.size() * 99 / 100)];
 }
 
-// One keystroke in the middle of the text to the repainted view, each timed on its own, by
-// the clock and by this thread's processor time (what a busy shared machine does not add).
-void KeystrokeToRepaint(benchmark::State& state) {
-    EditorBench bench(200 * 1024, 0);
-    bench.doc.OpenEntry(bench.first);
+// Keystrokes at the position to the repainted view, each timed on its own, by the clock and by
+// this thread's processor time (what a busy shared machine does not add).
+void typeAt(benchmark::State& state, EditorBench& bench, int position) {
     CEntryFrame& frame = *bench.editor.Frame();
     CEntryView& view = frame.View();
-    QTextCursor middle(view.document());
-    middle.setPosition(view.document()->characterCount() / 2);
-    view.setTextCursor(middle);
+    QTextCursor at(view.document());
+    at.setPosition(position);
+    view.setTextCursor(at);
     view.ensureCursorVisible();
     showNow(frame);
     std::vector<double> times;
@@ -206,7 +221,29 @@ void KeystrokeToRepaint(benchmark::State& state) {
     percentiles(state, times, "ms");
     percentiles(state, cpuTimes, "cpu_ms");
 }
+
+// In the middle of the text.
+void KeystrokeToRepaint(benchmark::State& state) {
+    EditorBench bench(200 * 1024, 0);
+    bench.doc.OpenEntry(bench.first);
+    typeAt(state, bench, bench.editor.Frame()->View().document()->characterCount() / 2);
+}
 BENCHMARK(KeystrokeToRepaint)->Unit(benchmark::kMillisecond)->Iterations(500);
+
+// Right after the second picture, with the picture on the screen.
+void KeystrokeBesidePhoto(benchmark::State& state) {
+    EditorBench bench(1024 * 1024, 3, kPhotoPicture);
+    bench.doc.OpenEntry(bench.first);
+    const QTextDocument& text = *bench.editor.Frame()->View().document();
+    const auto paragraph = pictureParagraph(static_cast<std::size_t>(text.blockCount()), 1, 3);
+    const int after = text.findBlockByNumber(static_cast<int>(paragraph)).position() + 1;
+    QTextCursor check(bench.editor.Frame()->View().document());
+    check.setPosition(after);
+    if (!check.charFormat().isImageFormat())
+        state.SkipWithError("no picture before the caret");
+    typeAt(state, bench, after);
+}
+BENCHMARK(KeystrokeBesidePhoto)->Unit(benchmark::kMillisecond)->Iterations(500);
 
 } // namespace
 

@@ -77,3 +77,20 @@ std::vector<PdfPage> readPdf(const std::string& path) {
     }
     return pages;
 }
+
+std::vector<std::pair<int, int>> pdfImageSizes(const std::string& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfimages"),
+                  {QStringLiteral("-list"), QString::fromStdString(path)});
+    std::vector<std::pair<int, int>> sizes;
+    // After two heading lines, "page num type width height ..." a picture.
+    const QStringList lines = process.waitForFinished(60000)
+                                  ? QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')
+                                  : QStringList();
+    for (const QString& line : lines.mid(2)) {
+        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        if (fields.size() > 4 && fields[2] == QLatin1String("image"))
+            sizes.emplace_back(fields[3].toInt(), fields[4].toInt());
+    }
+    return sizes;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // What a PDF file shows, read by poppler's pdftotext: an independent reader of what the
@@ -28,5 +29,8 @@ struct PdfPage {
 std::vector<PdfPage> readPdf(const std::string& path);
 // The file's Title; empty when it has none.
 std::string pdfTitle(const std::string& path);
+// The sizes (width x height in pixels) of the pictures the file holds, as pdfimages lists
+// them; empty when there are none or the file is not a PDF.
+std::vector<std::pair<int, int>> pdfImageSizes(const std::string& path);
 // Each page's text().
 std::vector<std::string> pageTexts(const std::vector<PdfPage>& pages);

@@ -2,6 +2,7 @@
 
 #include "core/editor/EditorMessages.h"
 #include "core/editor/EntryTextView.h"
+#include "core/editor/NewEntryTemplate.h"
 #include "core/platform/CommandIds.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalFileMessages.h"
@@ -22,8 +23,22 @@ const CommandMap<CEntryDoc>& CEntryDoc::commandMap() {
     using Map = CommandMap<CEntryDoc>;
     static const Map map{
         {ID_FILE_SAVE_ENTRY, &CEntryDoc::OnSaveEntryCommand},
+        {ID_ENTRY_SET_TEMPLATE, &CEntryDoc::OnSetTemplate},
+        {ID_ENTRY_CLEAR_TEMPLATE, &CEntryDoc::OnClearTemplate, &CEntryDoc::HasTemplate},
     };
     return map;
+}
+
+void CEntryDoc::OnSetTemplate() {
+    NewEntryTemplate::setFor(m_session.Path(), m_view.GetEntryText());
+}
+
+void CEntryDoc::OnClearTemplate() {
+    NewEntryTemplate::setFor(m_session.Path(), {});
+}
+
+bool CEntryDoc::HasTemplate() const {
+    return !NewEntryTemplate::textFor(m_session.Path()).empty();
 }
 
 bool CEntryDoc::IsNewEntry() const {
@@ -43,6 +58,8 @@ void CEntryDoc::OnNewDocument() {
     const int points =
         m_session.DefaultFontSize() > 0 ? m_session.DefaultFontSize() : kDefaultFontSize;
     m_view.StartEmpty(face, points);
+    if (const std::string start = NewEntryTemplate::textFor(m_session.Path()); !start.empty())
+        m_view.SetEntryText(start);
     SetTitle(kNewEntryTitle);
     m_entryId = kNewEntryId;
     m_storedText.reset();

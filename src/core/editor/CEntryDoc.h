@@ -26,7 +26,8 @@ public:
     CEntryDoc(const CEntryDoc&) = delete;
     CEntryDoc& operator=(const CEntryDoc&) = delete;
 
-    // A new, empty entry in the journal's default font. The caller has asked SaveModified.
+    // A new entry: the journal's template for new entries when one is set on this computer,
+    // else empty in the journal's default font. The caller has asked SaveModified.
     void OnNewDocument();
 
     // EntryEditor (the session's side)
@@ -62,6 +63,10 @@ public:
 
 private:
     void OnSaveEntryCommand();
+    // The text shown becomes (or stops being) what the journal's new entries start with.
+    void OnSetTemplate();
+    void OnClearTemplate();
+    bool HasTemplate() const;
     void Register();
     // Topic links an unsaved entry left under the placeholder id.
     void DropPlaceholderTopics();

@@ -69,6 +69,20 @@ QSize resized(QSize original, QSize edited, bool widthEdited, bool keepRatio) {
     return size;
 }
 
+QSize dragged(QSize start, QPoint grow, bool keepRatio) {
+    const auto side = [](int length) { return std::clamp(length, 1, kMaxSide); };
+    QSize size(side(start.width() + grow.x()), side(start.height() + grow.y()));
+    if (!keepRatio || start.isEmpty())
+        return size;
+    const bool widthLeads =
+        std::abs(double(grow.x()) / start.width()) >= std::abs(double(grow.y()) / start.height());
+    if (widthLeads)
+        size.setHeight(side(scaled(start.height(), double(size.width()) / start.width())));
+    else
+        size.setWidth(side(scaled(start.width(), double(size.height()) / start.height())));
+    return size;
+}
+
 QString pictureFilter() {
     return tr("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff);;All files (*)");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
@@ -33,6 +34,11 @@ QSize insertedTwips(QSize pixels);
 // The size the Picture Size dialog proposes after one side was edited: with keepRatio the
 // other side follows in the proportions of original; no side is below one.
 QSize resized(QSize original, QSize edited, bool widthEdited, bool keepRatio);
+
+// The size a picture shown at start takes while a corner handle is dragged by grow (pixels,
+// positive where the picture grows): with keepRatio the side changed more, for its length,
+// leads and the other follows in start's proportions; each side stays within 1..kMaxSide.
+QSize dragged(QSize start, QPoint grow, bool keepRatio);
 
 QString pictureFilter();
 QString insertPictureTitle();

@@ -92,6 +92,9 @@ inline constexpr CommandId ID_FORMAT_SUBSCRIPT = 408;
 inline constexpr CommandId ID_INSERT_LINK = 409;
 inline constexpr CommandId ID_INSERT_PICTURE = 430;
 inline constexpr CommandId ID_FORMAT_PICTURE_SIZE = 431;
+// Ours: the text a journal's new entries start with on this computer.
+inline constexpr CommandId ID_ENTRY_SET_TEMPLATE = 440;
+inline constexpr CommandId ID_ENTRY_CLEAR_TEMPLATE = 441;
 // Ours: lists, indents, highlight and the editor's view.
 inline constexpr CommandId ID_FORMAT_BULLETS = 410;
 inline constexpr CommandId ID_FORMAT_NUMBERING = 411;

@@ -142,6 +142,38 @@ void appendWord(std::string& out, std::string_view name, long long param) {
     out.append(digits, static_cast<size_t>(result.ptr - digits));
 }
 
+namespace {
+
+// The indent of an item at its level when it has none of its own; 0 when the level gives none.
+int levelIndent(const ParagraphLayout& layout) {
+    const auto& list = layout.list;
+    const bool levelled = list && (list->level == ListFormat::Level::Bullet ||
+                                   list->level == ListFormat::Level::Body);
+    if (!levelled || list->indent <= 0 || layout.listLevel < 0 || layout.listLevel > 8)
+        return 0;
+    return list->indent * (layout.listLevel + 1);
+}
+
+} // namespace
+
+ParagraphLayout layoutWithLevelIndent(const ParagraphLayout& layout) {
+    ParagraphLayout written = layout;
+    const int indent = levelIndent(layout);
+    if (indent > 0 && layout.leftIndent == 0 && layout.firstIndent == 0) {
+        written.leftIndent = indent;
+        written.firstIndent = -layout.list->indent;
+    }
+    return written;
+}
+
+void dropLevelIndent(ParagraphLayout& layout) {
+    const int indent = levelIndent(layout);
+    if (indent > 0 && layout.leftIndent == indent && layout.firstIndent == -layout.list->indent) {
+        layout.leftIndent = 0;
+        layout.firstIndent = 0;
+    }
+}
+
 void appendParagraphWords(std::string& out, Alignment alignment, const ParagraphLayout& layout) {
     if (layout.tableLevel > 0)
         appendWord(out, "intbl");

@@ -30,6 +30,13 @@ void appendWord(std::string& out, std::string_view name, long long param);
 // The words after \pard for a paragraph's alignment and layout, without its numbering.
 void appendParagraphWords(std::string& out, Alignment alignment, const ParagraphLayout& layout);
 
+// A reader that knows only the \pn form skips \ilvl and would show nested items flat, so an
+// item at a list level without an indent of its own is written indented by its level.
+ParagraphLayout layoutWithLevelIndent(const ParagraphLayout& layout);
+// The reverse as the paragraph is read: an indent that says no more than the level is dropped,
+// so that the level alone places the item.
+void dropLevelIndent(ParagraphLayout& layout);
+
 // The words of a \pn group between "{\*\pn" and its text groups; fontIndex < 0: no \pnf.
 void appendNumberingWords(std::string& out, const ListFormat& list, int fontIndex);
 

@@ -902,6 +902,7 @@ void Parser::endParagraph(ParagraphEnd end) {
     mark.field.clear(); // a paragraph mark is no part of a field's result
     m_paragraph.alignment = state().alignment;
     m_paragraph.layout = state().layout;
+    dropLevelIndent(m_paragraph.layout);
     m_paragraph.end = end;
     m_paragraph.tableWords = std::move(m_tableWords);
     m_tableWords.clear();

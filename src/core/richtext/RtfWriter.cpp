@@ -143,7 +143,7 @@ void Writer::paragraph(const Paragraph& p, const Paragraph* previous, long long 
         numbering(*p.layout.list, number, newLayout);
     if (newLayout) {
         const size_t before = m_out.size();
-        appendParagraphWords(m_out, p.alignment, p.layout);
+        appendParagraphWords(m_out, p.alignment, layoutWithLevelIndent(p.layout));
         if (m_out.size() != before)
             m_needDelimiter = true;
     }

@@ -9,6 +9,7 @@
 #include "gui/editor/EntryFormatting.h"
 #include "gui/editor/EntryLinks.h"
 #include "gui/editor/EntryPictures.h"
+#include "gui/editor/PictureHandles.h"
 #include "gui/platform/CommandActions.h"
 #include "render/RtfDocumentAdapter.h"
 
@@ -90,7 +91,7 @@ QTextCharFormat toQtFormat(const PendingCharFormat& format) {
 
 CEntryView::CEntryView(QWidget* parent)
     : QTextEdit(parent), m_find(*this), m_links(new EntryLinks(*this)),
-      m_pictures(new EntryPictures(*this)),
+      m_pictures(new EntryPictures(*this)), m_pictureHandles(new PictureHandles(*this)),
       m_highlight(QRgb(0xFF000000u | EditorFormatRules::kDefaultHighlight)),
       m_zoomDevice(1, 1, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("entryView"));

@@ -15,6 +15,7 @@
 class CommandActions;
 class EntryLinks;
 class EntryPictures;
+class PictureHandles;
 class QMenu;
 
 // The entry's text in the editor window: the formatting commands of the format bar, the
@@ -46,6 +47,7 @@ public:
     bool m_bContextMenu = true;
 
     EditorFind& Find() { return m_find; }
+    PictureHandles& Handles() { return *m_pictureHandles; }
 
     // The view's zoom in percent: the text is laid out larger or smaller, its stored sizes
     // stay as they are. Remembered for the user.
@@ -161,6 +163,7 @@ private:
     EditorFind m_find;
     EntryLinks* m_links;
     EntryPictures* m_pictures;
+    PictureHandles* m_pictureHandles;
     bool m_clipboardPasteable = false;
     QColor m_highlight;
     // Lays the text out at the zoom: its resolution is the screen's times the zoom.

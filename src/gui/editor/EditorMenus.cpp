@@ -50,6 +50,8 @@ const std::vector<Menu>& menuTable() {
              {ID_FILE_PAGE_SETUP, "Page Set&up", "editorPageSetup", {}},
              {0, nullptr, nullptr, {}},
              {ID_EDIT_ENTRY_TOPICS, "&Topics", "editorTopics", {}},
+             {ID_ENTRY_SET_TEMPLATE, "Use as Te&mplate for New Entries", "editorSetTemplate", {}},
+             {ID_ENTRY_CLEAR_TEMPLATE, "Clear Template for New Entries", "editorClearTemplate", {}},
              {0, nullptr, nullptr, {}},
              {ID_FILE_CLOSE, "&Close Entry", "editorClose", {QKeySequence(Qt::CTRL | Qt::Key_W)}},
          }},

@@ -80,4 +80,13 @@ TEST(PictureRules, LimitsStartingSizeAndKeptProportions) {
     EXPECT_TRUE(keptAsIs("png") && keptAsIs("jpeg") && !keptAsIs("gif") && !keptAsIs("bmp"));
 }
 
+TEST(PictureRules, DraggedCornerKeepsProportionsUnlessFreed) {
+    using PictureRules::dragged;
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(100, 10), true), QSize(300, 150)); // width leads
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(10, -50), true), QSize(100, 50));  // height leads
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(100, 10), false), QSize(300, 110));
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(-500, -500), true), QSize(2, 1));
+    EXPECT_EQ(dragged(QSize(200, 100), QPoint(20000, 0), true), QSize(10000, 5000));
+}
+
 } // namespace

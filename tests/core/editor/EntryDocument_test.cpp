@@ -1,11 +1,16 @@
 #include "core/editor/CEntryDoc.h"
 #include "core/editor/EditorMessages.h"
+#include "core/editor/NewEntryTemplate.h"
+#include "core/platform/CommandIds.h"
 #include "core/store/JournalMessages.h"
 #include "core/store/OptionsValues.h"
 #include "core/store/StoredText.h"
 #include "support/FakeTextView.h"
+#include "support/JournalDump.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
+
+#include <QSettings>
 
 #include <functional>
 #include <tuple>
@@ -81,6 +86,22 @@ TEST_F(EntryDocument, NewEntryStartsInTheJournalFontAndItsFirstSaveInsertsThenUp
     EXPECT_EQ(entry.EntryId(), id);
     EXPECT_EQ(entryRows(), 1u);
     EXPECT_EQ(doc.LoadEntryText(id), kOther);
+}
+
+// A journal's new entries start with the text set as its template on this computer, kept in
+// the user's settings and never in the journal; none when unset, cleared, or in another journal.
+TEST_F(EntryDocument, NewEntriesStartWithTheirJournalsTemplate) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    const std::string before = dumpJournal(path);
+    view.type(kMine);
+    ASSERT_TRUE(entry.handleCommand(ID_ENTRY_SET_TEMPLATE));
+    EXPECT_EQ(dumpJournal(path), before);
+    entry.OnNewDocument();
+    EXPECT_TRUE(view.text == kMine && !view.modified);
+    EXPECT_EQ(NewEntryTemplate::textFor(pathFor("other.qbk")), "");
+    ASSERT_TRUE(entry.handleCommand(ID_ENTRY_CLEAR_TEMPLATE));
+    entry.OnNewDocument();
+    EXPECT_EQ(view.text, "");
 }
 
 TEST_F(EntryDocument, AnEntryOpenedAndClosedUnchangedIsNeverWritten) {

@@ -67,6 +67,34 @@ TEST(RtfWriter, WritesBackTheWindowsControlsShapes) {
                                                "\\qr\\f0\\fs20 x\\par}")));
 }
 
+// Nested items carry their level twice: \ilvl for this program and the paragraph's indent for
+// a reader that knows only the \pn form. An item with an indent of its own keeps it.
+TEST(RtfWriter, ListLevelsShowAsIndentsAndComeBackAsLevels) {
+    const char* const words[] = {"}\\fi-360\\li360", "}\\ilvl1\\fi-360\\li720",
+                                 "}\\ilvl2\\fi-360\\li1080", "}\\ilvl3\\fi-360\\li1440"};
+    RichDocument doc;
+    for (int item = 0; item < 9; ++item) { // bullets, numbers, a number indented on its own
+        Paragraph& p = doc.paragraphs.emplace_back();
+        p.layout.list.emplace().level =
+            item < 4 ? ListFormat::Level::Bullet : ListFormat::Level::Body;
+        p.layout.list->indent = 360;
+        p.layout.listLevel = item == 8 ? 1 : item % 4;
+        p.layout.leftIndent = item == 8 ? 2000 : 0;
+        appendText(p, p.mark, QStringLiteral("item"));
+    }
+    const std::string rtf = RtfWriter::write(doc);
+    size_t at = 0;
+    for (int item = 0; item < 8; ++item) {
+        at = rtf.find(item < 4 ? "\\pnlvlblt" : "\\pnlvlbody", at);
+        ASSERT_NE(std::string::npos, at) << rtf;
+        const size_t end = rtf.find("item", at);
+        EXPECT_NE(std::string::npos, rtf.substr(at, end - at).find(words[item % 4])) << rtf;
+        at = end;
+    }
+    EXPECT_NE(std::string::npos, rtf.find("}\\ilvl1\\li2000")) << rtf;
+    EXPECT_EQ(doc, RtfReader::read(rtf));
+}
+
 TEST(ListNumbering, NumbersInEachStyle) {
     using S = ListFormat::Style;
     const std::tuple<S, long long, const char*> cases[] = {

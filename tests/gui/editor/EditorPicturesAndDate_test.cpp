@@ -9,8 +9,10 @@
 #include "gui/editor/CEntryView.h"
 #include "gui/editor/EntryDateBar.h"
 #include "gui/editor/EntryEditorTemplate.h"
+#include "gui/editor/PictureHandles.h"
 #include "render/PdfEntryPages.h"
 #include "render/PictureImport.h"
+#include "render/RtfDocumentAdapter.h"
 #include "support/AppTest.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
@@ -21,9 +23,11 @@
 #include <QDateTimeEdit>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextImageFormat>
@@ -69,6 +73,59 @@ QImage filled(int width, int height, Qt::GlobalColor colour) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+
+// A pasted picture is stored as PNG; a click selects it and shows its handles, a corner dragged
+// resizes it in proportion and Undo takes that back. Insert > Picture... stores a JPEG file's
+// own bytes.
+TEST_F(EditorPicturesAndDate, PicturesPastedResizedAndInsertedAreStored) {
+    CEntryView& view = editor().View();
+    QApplication::clipboard()->setImage(filled(40, 20, Qt::red));
+    trigger(&editor(), QStringLiteral("editorPaste"));
+    const QRect caret = view.cursorRect(QTextCursor(view.document()));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, caret.bottomLeft() + QPoint(10, -5));
+    EXPECT_EQ(view.Handles().PictureRect().size(), QSize(40, 20));
+    for (const QPoint moved : {QPoint(40, 5), QPoint(-20, 0)}) {
+        const QPoint corner = PictureHandles::HandleAt(view.Handles().PictureRect(), 3).center();
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, corner);
+        QTest::mouseMove(view.viewport(), corner + moved);
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, corner + moved);
+    }
+    view.undo(); // back from 60 x 30 to 80 x 40
+    view.moveCursor(QTextCursor::End);
+    QTemporaryDir dir;
+    const QString photo = dir.filePath(QStringLiteral("photo.jpg"));
+    ASSERT_TRUE(filled(16, 40, Qt::blue).save(photo, "JPEG"));
+    m_modals.then([&](QWidget* dialog) {
+        // The name is typed: selectFile() leaves the focused name box of a shown dialog as it is.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(name) << dialog->objectName().toStdString();
+        name->setText(photo);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    trigger(&editor(), QStringLiteral("editorInsertPicture"));
+    m_modals.then([](QWidget* comment) { clickButton(comment, QStringLiteral("OK")); });
+    trigger(&editor(), QStringLiteral("editorSave"));
+    const RichDocument model =
+        RtfReader::read(DecipherFromStorage(stored("EntryText").c_str(), TestJournal::kContentKey));
+    ASSERT_EQ(model.paragraphs.at(0).runs.size(), 2u);
+    const Image& pasted = *model.paragraphs[0].runs[0].image;
+    EXPECT_EQ(QImage::fromData(pasted.data, "PNG").size(), QSize(40, 20));
+    EXPECT_EQ(QSize(pasted.widthTwips, pasted.heightTwips), QSize(80, 40) * 15);
+    QFile file(photo);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(model.paragraphs[0].runs[1].image->data, file.readAll());
+}
+
+TEST_F(EditorPicturesAndDate, NewEntryStartsWithTheTemplateSetFromAnEntry) {
+    QTest::keyClicks(&editor().View(), QStringLiteral("Grateful for:"));
+    m_modals.then([](QWidget* comment) { clickButton(comment, QStringLiteral("OK")); });
+    trigger(&editor(), QStringLiteral("editorSave"));
+    trigger(&editor(), QStringLiteral("editorSetTemplate"));
+    trigger(&frame(), QStringLiteral("actionNewEntry"));
+    settle();
+    EXPECT_EQ(editor().View().toPlainText(), QStringLiteral("Grateful for:"));
+    EXPECT_FALSE(editor().View().document()->isModified());
 }
 
 TEST_F(EditorPicturesAndDate, TooLargePicturesAreRefusedAndABitmapIsStoredAsPng) {

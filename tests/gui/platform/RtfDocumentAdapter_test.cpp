@@ -3,10 +3,15 @@
 #include "core/richtext/ModelDump.h"
 #include "core/richtext/PlainText.h"
 #include "core/richtext/RtfReader.h"
+#include "core/richtext/RtfWriter.h"
+#include "render/PdfEntryPages.h"
 #include "support/GuiTest.h"
+#include "support/PdfText.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -175,6 +180,33 @@ TEST_F(RtfDocumentAdapterTest, PicturesShowAndKeepTheirBytesAndPastedOnesAreStor
     EXPECT_EQ(Image::Kind::Png, stored.kind);
     EXPECT_EQ(QSize(10, 20), QImage::fromData(stored.data, "PNG").size());
     EXPECT_EQ(QSize(150, 300), QSize(stored.widthTwips, stored.heightTwips));
+}
+
+// A PNG and a JPEG read from the stored text are drawn on the printed page at their size.
+TEST_F(RtfDocumentAdapterTest, PicturesArePrinted) {
+    RichDocument model;
+    Paragraph& p = model.paragraphs.emplace_back();
+    for (const auto& [kind, format, pixels] :
+         {std::tuple(Image::Kind::Png, "PNG", QSize(30, 20)),
+          std::tuple(Image::Kind::Jpeg, "JPEG", QSize(16, 40))}) {
+        QImage picture(pixels, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        Image image;
+        image.kind = kind;
+        QBuffer buffer(&image.data);
+        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, format));
+        appendImage(p, image);
+    }
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
+    QFile out(pdf);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    PdfEntryPages pages(out, QStringLiteral("Pictures"), {});
+    ASSERT_TRUE(pages.printEntry(RtfWriter::write(model), QStringLiteral("today")) &&
+                pages.finish());
+    out.close();
+    EXPECT_EQ(pdfImageSizes(pdf.toStdString()),
+              (std::vector<std::pair<int, int>>{{30, 20}, {16, 40}}));
 }
 
 // Stored text that is not RTF shows as it is; the block after a table that ends the entry is
