@@ -36,10 +36,10 @@ const JournalShape kShape;
 
 using Session = BenchSession;
 
-// The root's listing as the entry list shows it: every row, sorted by date.
+// The root's listing as the entry list reads and shows it: every row, sorted by date.
 std::vector<EntryRow> listRoot(CQBKDoc& doc) {
     EntryFilter filter;
-    std::vector<EntryRow> rows = LoadEntryRows(doc.Reader(), filter);
+    std::vector<EntryRow> rows = LoadShownEntryRows(doc, filter);
     std::stable_sort(rows.begin(), rows.end(), [](const EntryRow& a, const EntryRow& b) {
         return CompareEntryRows(a, b, 0, true) < 0;
     });

@@ -11,5 +11,5 @@ struct TopicItem {
     std::string name;
 };
 
-// Every topic in the order the table returns them.
+// Every topic, by name in the locale's collation ignoring case (CompareNames).
 std::vector<TopicItem> LoadTopicItems(SqlDatabase& db);

@@ -1,13 +1,19 @@
 #include "core/export/ExportDialogValues.h"
 
+#include <QCoreApplication>
+
 ExportDialogValues InitialExportValues(const std::string& currentEntryId,
                                        const std::string& currentFolderId,
-                                       const COleDateTime& today) {
+                                       const COleDateTime& today,
+                                       const std::vector<std::string>& selectedIds) {
     ExportDialogValues values;
     values.selectedEnabled = !currentEntryId.empty();
     values.folderEnabled = currentFolderId != "{Root}" && currentFolderId != "{All Entries}" &&
                            !currentFolderId.empty();
-    if (values.selectedEnabled)
+    if (selectedIds.size() > 1) {
+        values.selectedIds = selectedIds;
+        values.what = EntryChoice::SelectedEntries;
+    } else if (values.selectedEnabled)
         values.what = EntryChoice::SelectedEntry;
     else if (values.folderEnabled)
         values.what = EntryChoice::CurrentFolder;
@@ -21,6 +27,7 @@ ExportRequest ExportRequestFor(const ExportDialogValues& values, const std::stri
     request.choice.what = values.what;
     request.choice.entryId = currentEntryId;
     request.choice.folderId = currentFolderId;
+    request.choice.entryIds = values.selectedIds;
     request.choice.between = values.datesEnabled();
     request.choice.from = StartOfDay(values.from);
     request.choice.to = EndOfDay(values.to);
@@ -40,9 +47,16 @@ QString ExportValuesProblem(const ExportDialogValues& values) {
                             : QStringLiteral("Choose the file to write.");
     if (values.what == EntryChoice::SelectedEntry && !values.selectedEnabled)
         return QStringLiteral("No entry is selected.");
+    if (values.what == EntryChoice::SelectedEntries && !values.selectedEntriesEnabled())
+        return QCoreApplication::translate("ExportDialogValues", "No entries are selected.");
     if (values.what == EntryChoice::CurrentFolder && !values.folderEnabled)
         return QStringLiteral("No folder is selected.");
     if (values.datesEnabled() && values.to < values.from)
         return QStringLiteral("The first day is after the last day.");
     return {};
+}
+
+QString SelectedEntriesLabel(int count) {
+    return QCoreApplication::translate("ExportDialogValues", "Export the %n Selected Entries",
+                                       nullptr, count);
 }

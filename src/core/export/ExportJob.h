@@ -39,12 +39,11 @@ struct ExportResult {
     ReadProblems problems; // entries left out because they could not be read
 };
 
-// Writes the chosen entries in date order. A file appears only complete and on disk: each is
-// written under a temporary name, and none (documents, pictures beside them) is renamed before
-// all are complete; a
-// cancelled or failed export leaves no file it made; a split into a folder that does not exist
-// yet fills a temporary folder that gets the name at the end. Entries that cannot be read are
-// left out and listed in the result. Reads the journal only.
+// Writes the chosen entries in the choice's order (ChosenEntryRows). A file appears only complete
+// and on disk: each is written under a temporary name, and none (documents, pictures beside them)
+// is renamed before all are complete; a cancelled or failed export leaves no file it made; a split
+// into a folder that does not exist yet fills a temporary folder that gets the name at the end.
+// Entries that cannot be read are left out and listed in the result. Reads the journal only.
 ExportResult RunExport(const JournalReader& journal, const ExportRequest& request,
                        const ExportMakers& makers = {}, const ExportProgress& progress = {});
 

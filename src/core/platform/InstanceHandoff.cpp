@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QList>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -151,10 +153,12 @@ bool socketIsOurs(const QString& path, unsigned uid) {
     return info.st_uid == uid;
 }
 
-void queue(std::deque<HandoffRequest>& pending, HandoffRequest request) {
+void queue(std::deque<HandoffRequest>& pending, HandoffRequest request, std::size_t kept) {
+    const auto behind =
+        pending.begin() + static_cast<std::ptrdiff_t>(std::min(kept, pending.size()));
     if (request.kind == HandoffRequest::Kind::Open)
-        pending.clear();
-    else if (!pending.empty())
+        pending.erase(behind, pending.end());
+    else if (behind != pending.end())
         return;
     pending.push_back(std::move(request));
 }

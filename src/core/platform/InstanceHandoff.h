@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
 #include <deque>
 #include <string>
 
@@ -57,7 +58,8 @@ bool socketIsOurs(const QString& path, unsigned uid);
 // Adds a request that arrived while earlier ones still wait (a dialog is up). The journal
 // asked for last is the one the user wants: it replaces whatever waits, so that closing the
 // dialog opens one journal with at most one question, not each in turn. "Come to the front"
-// adds nothing to a request already waiting.
-void queue(std::deque<HandoffRequest>& pending, HandoffRequest request);
+// adds nothing to a request already waiting. The first kept requests (one being offered
+// while its dialog is up) stay as they are; the rule applies to those behind them.
+void queue(std::deque<HandoffRequest>& pending, HandoffRequest request, std::size_t kept = 0);
 
 } // namespace InstanceHandoff

@@ -3,6 +3,7 @@
 #include "core/store/EntryTable.h"
 #include "core/store/TimeStamp.h"
 
+#include <map>
 #include <set>
 
 COleDateTime StartOfDay(const COleDateTime& day) {
@@ -14,6 +15,8 @@ COleDateTime EndOfDay(const COleDateTime& day) {
 }
 
 std::string EntryChoiceCondition(const EntryChoice& choice) {
+    if (choice.what == EntryChoice::SelectedEntries)
+        return EntryTable::ListingCondition(nullptr, &choice.entryIds);
     const bool selected = choice.what == EntryChoice::SelectedEntry;
     const bool inFolder = choice.what == EntryChoice::CurrentFolder;
     const std::pair<std::string, std::string> stamps{MakeTimeStamp(choice.from),
@@ -26,5 +29,12 @@ std::string EntryChoiceCondition(const EntryChoice& choice) {
 }
 
 std::vector<long long> ChosenEntryRows(SqlDatabase& db, const EntryChoice& choice) {
-    return EntryTable(db).RowidsByTime(EntryChoiceCondition(choice));
+    if (choice.what != EntryChoice::SelectedEntries)
+        return EntryTable(db).RowidsByTime(EntryChoiceCondition(choice));
+    const std::map<std::string, long long> found = EntryTable(db).FirstRowidsOf(choice.entryIds);
+    std::vector<long long> rows;
+    for (const std::string& entryId : choice.entryIds)
+        if (const auto it = found.find(entryId); it != found.end())
+            rows.push_back(it->second);
+    return rows;
 }

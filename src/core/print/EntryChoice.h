@@ -7,19 +7,20 @@
 
 class SqlDatabase;
 
-// Which entries a print or an export takes: the selected entry, every entry, or the entries
+// Which entries a print or an export takes: the selected entry, every entry, the entries
 // filed in one folder (not its subfolders), the last two optionally only those stamped
-// between two days, both days included; and, from the command line, only entries carrying
-// every one of some topics.
+// between two days, both days included, or the entries selected in the list; and, from the
+// command line, only entries carrying every one of some topics.
 struct EntryChoice {
-    enum What { SelectedEntry = 0, AllEntries = 1, CurrentFolder = 2 };
+    enum What { SelectedEntry = 0, AllEntries = 1, CurrentFolder = 2, SelectedEntries = 3 };
 
     int what = AllEntries;
-    std::string entryId;  // SelectedEntry: the entry
-    std::string folderId; // CurrentFolder: the folder
-    bool between = false; // dates apply (never to SelectedEntry)
-    COleDateTime from;    // the first day at 00:00:00
-    COleDateTime to;      // the last day at 23:59:59
+    std::string entryId;               // SelectedEntry: the entry
+    std::vector<std::string> entryIds; // SelectedEntries: the entries, in the list's order
+    std::string folderId;              // CurrentFolder: the folder
+    bool between = false;              // dates apply (never to selected entries)
+    COleDateTime from;                 // the first day at 00:00:00
+    COleDateTime to;                   // the last day at 23:59:59
     std::vector<std::string> topicIds;
 };
 
@@ -33,6 +34,7 @@ COleDateTime EndOfDay(const COleDateTime& day);
 std::string EntryChoiceCondition(const EntryChoice& choice);
 
 // The rowids of the chosen entries, oldest first, rows of one minute in the order they were
-// written. Only ids are read, so a choice of the whole journal stays small; each entry is
-// read when its turn comes (EntryReader).
+// written; entries selected in the list in the list's order, whatever their dates, those gone
+// since left out. Only ids are read, so a choice of the whole journal stays small; each entry
+// is read when its turn comes (EntryReader).
 std::vector<long long> ChosenEntryRows(SqlDatabase& db, const EntryChoice& choice);

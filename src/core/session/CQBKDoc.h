@@ -242,6 +242,8 @@ public:
                      PreviewPane* preview);
     void DetachPanes() { AttachPanes(nullptr, nullptr, nullptr, nullptr); }
     EntryListPane* EntryList() const { return m_pEntryList; }
+    // The entries selected in the entry list, in its order; none without the list.
+    std::vector<std::string> SelectedEntryIds() const;
     TopicListPane* TopicList() const { return m_pTopicList; }
     FolderTreePane* FolderTree() const { return m_pFolderTree; }
     PreviewPane* Preview() const { return m_pPreview; }

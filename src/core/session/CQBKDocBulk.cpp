@@ -1,5 +1,6 @@
 // Operations of the journal session on a selection of entries: each one transaction.
 #include "core/session/CQBKDoc.h"
+#include "core/session/Panes.h"
 #include "core/store/EntryTable.h"
 #include "core/store/JournalMessages.h"
 #include "core/store/QuotedIdList.h"
@@ -108,4 +109,8 @@ std::optional<std::vector<std::string>> CQBKDoc::TopicsOfAll(const std::vector<s
     if (!read)
         return std::nullopt;
     return topics;
+}
+
+std::vector<std::string> CQBKDoc::SelectedEntryIds() const {
+    return m_pEntryList ? m_pEntryList->SelectedEntryIds() : std::vector<std::string>{};
 }

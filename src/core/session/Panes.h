@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What the journal session asks of the main window's panes and of the entry editor. The GUI's
 // pane classes implement these; tests put recorders in their place.
@@ -14,6 +15,8 @@ public:
     virtual void ReloadKeepingSelection() { LoadEntries(); }
     // Select the entry and scroll it into view, when it is listed.
     virtual void ShowEntry(const std::string& entryId) = 0;
+    // The ids of the selected entries, in the list's order.
+    virtual std::vector<std::string> SelectedEntryIds() const { return {}; }
 };
 
 class TopicListPane {

@@ -122,6 +122,19 @@ std::vector<long long> EntryTable::RowidsByTime(const std::string& condition) {
     return rows;
 }
 
+std::map<std::string, long long>
+EntryTable::FirstRowidsOf(const std::vector<std::string>& entryIds) {
+    std::map<std::string, long long> rows;
+    if (entryIds.empty())
+        return rows;
+    SqlQuery query = m_db.query("SELECT EntryID, min(rowid) FROM Entry WHERE EntryID IN (" +
+                                QuotedIdList(entryIds, ",") + ") GROUP BY EntryID;");
+    for (; !query.eof(); query.nextRow())
+        rows[query.textField(0)] = std::strtoll(query.textField(1).c_str(), nullptr, 10);
+    query.finalize();
+    return rows;
+}
+
 SqlQuery EntryTable::CheckedColumns() {
     return m_db.query("SELECT EntryID, TimeStamp, FolderID, Comment, EntryText FROM Entry;");
 }

@@ -2,6 +2,7 @@
 
 #include "core/store/JournalTable.h"
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +44,8 @@ public:
     SqlQuery WithSettings(const std::vector<std::string>& entryIds);
     // The rowid of each row the condition chooses, oldest first.
     std::vector<long long> RowidsByTime(const std::string& condition);
+    // The first row of each of the entries that is there, by id.
+    std::map<std::string, long long> FirstRowidsOf(const std::vector<std::string>& entryIds);
     // (FolderID, number of entries) of every folder id that entries name.
     SqlQuery CountsByFolder();
     // Id, time stamp, folder, comment and text of every row, for checking them.

@@ -101,15 +101,10 @@ void SingleInstance::read(QLocalSocket* socket) {
     socket->flush();
     socket->disconnectFromServer();
     // A request being offered (its dialog still up) stays first: only those behind it merge.
-    if (m_offering && !m_pending.empty()) {
-        std::deque<HandoffRequest> waiting(std::next(m_pending.begin()), m_pending.end());
-        InstanceHandoff::queue(waiting, std::move(request));
-        m_pending.erase(std::next(m_pending.begin()), m_pending.end());
-        m_pending.insert(m_pending.end(), waiting.begin(), waiting.end());
-    } else {
-        InstanceHandoff::queue(m_pending, std::move(request));
+    const std::size_t offered = m_offering && !m_pending.empty() ? 1 : 0;
+    InstanceHandoff::queue(m_pending, std::move(request), offered);
+    if (offered == 0)
         m_frontOffered = false;
-    }
     offerPending();
 }
 

@@ -46,6 +46,7 @@ public:
     // Keeps the selected entry (not the row position) selected where it is still listed.
     void ReloadKeepingSelection() override;
     void ShowEntry(const std::string& entryId) override;
+    std::vector<std::string> SelectedEntryIds() const override;
     // Sorts with the class-wide sort state, which every list of this class shares.
     bool SortEntries(int column, bool ascending);
     // Lists the entries of the calendar's days, wherever filed, until ClearDayListing; where

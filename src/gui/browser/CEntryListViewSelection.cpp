@@ -41,6 +41,10 @@ std::vector<EntryRow> CEntryListView::selectedEntries() const {
     return entries;
 }
 
+std::vector<std::string> CEntryListView::SelectedEntryIds() const {
+    return idsOf(selectedEntries());
+}
+
 bool CEntryListView::HasSelection() const {
     return m_list->selectionModel()->hasSelection();
 }

@@ -61,6 +61,13 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
         m_scope->addButton(button, what);
         entriesLayout->addWidget(button);
     }
+    if (initial.selectedEntriesEnabled()) {
+        auto* several = new QRadioButton(
+            SelectedEntriesLabel(static_cast<int>(initial.selectedIds.size())), entries);
+        several->setObjectName(QStringLiteral("scope%1").arg(EntryChoice::SelectedEntries));
+        m_scope->addButton(several, EntryChoice::SelectedEntries);
+        entriesLayout->insertWidget(0, several);
+    }
     m_scope->button(EntryChoice::SelectedEntry)->setEnabled(initial.selectedEnabled);
     m_scope->button(EntryChoice::CurrentFolder)->setEnabled(initial.folderEnabled);
     m_scope->button(initial.what)->setChecked(true);

@@ -50,8 +50,9 @@ BackupProgress toldTo(BackgroundWork::Progress& progress) {
 void ExportJournal(CQBKDoc& doc, const PageMargins& margins, QWidget* parent) {
     if (!doc.IsJournalOpen())
         return;
-    ExportDialogValues initial = InitialExportValues(doc.CurrentEntryId(), doc.CurrentFolderId(),
-                                                     COleDateTime::GetCurrentTime());
+    ExportDialogValues initial =
+        InitialExportValues(doc.CurrentEntryId(), doc.CurrentFolderId(),
+                            COleDateTime::GetCurrentTime(), doc.SelectedEntryIds());
     initial.path = documentsPath(journalBaseName(doc) + QStringLiteral(".") +
                                  QLatin1String(ExportFormatExtension(initial.format)));
     ExportDialog dialog(initial, documentsPath(journalBaseName(doc)), parent);

@@ -37,6 +37,19 @@ JournalPrinting::JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer,
 }
 
 void JournalPrinting::PrintJournal() {
+    EntryChoice selected;
+    selected.what = EntryChoice::SelectedEntries;
+    selected.entryIds = m_doc.SelectedEntryIds();
+    if (selected.entryIds.size() > 1) {
+        // Several entries selected in the list: those, in its order, as the layout was last
+        // chosen.
+        try {
+            PrintEntries(ChosenEntryRows(m_doc.Reader().Db(), selected));
+        } catch (const CppSQLite3Exception& e) {
+            m_ui.showError(e.message());
+        }
+        return;
+    }
     PrintJournalState state(m_doc.CurrentEntryId(), m_doc.CurrentFolderId(),
                             COleDateTime::GetCurrentTime());
     QSettings settings;

@@ -29,7 +29,8 @@ public:
     JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer, const PageMargins& margins,
                     QWidget* parent);
 
-    // The Print command: the Print Journal dialog, then the chosen entries.
+    // The Print command: the Print Journal dialog, then the chosen entries; with several
+    // entries selected in the list, those after the print dialog.
     void PrintJournal();
     // Prints one entry's stored text under its title; printFlag 1 prints without the print
     // dialog, with the date/time header.

@@ -118,19 +118,30 @@ TEST(InstanceHandoff, TheJournalAskedForLastReplacesWhatWaits) {
     const HandoffRequest raise = HandoffRequest::raise();
     const HandoffRequest a = HandoffRequest::open("/a.qbk");
     const HandoffRequest b = HandoffRequest::open("/b.qbk");
+    const HandoffRequest c = HandoffRequest::open("/c.qbk");
     struct Case {
         std::deque<HandoffRequest> waiting;
         HandoffRequest arriving;
+        std::size_t kept; // at the front, untouched (one being offered)
         std::deque<HandoffRequest> expected;
     };
-    const Case cases[] = {
-        {{}, raise, {raise}}, {{}, a, {a}},  {{raise}, raise, {raise}}, {{a}, raise, {a}},
-        {{raise}, a, {a}},    {{a}, b, {b}}, {{a, raise}, b, {b}},      {{a}, a, {a}},
-    };
-    for (const Case& c : cases) {
-        std::deque<HandoffRequest> pending = c.waiting;
-        InstanceHandoff::queue(pending, c.arriving);
-        EXPECT_EQ(pending, c.expected) << c.waiting.size() << " waiting, " << c.arriving.path;
+    const Case cases[] = {{{}, raise, 0, {raise}},
+                          {{}, a, 0, {a}},
+                          {{raise}, raise, 0, {raise}},
+                          {{a}, raise, 0, {a}},
+                          {{raise}, a, 0, {a}},
+                          {{a}, b, 0, {b}},
+                          {{a, raise}, b, 0, {b}},
+                          {{a}, a, 0, {a}},
+                          {{a}, raise, 1, {a, raise}},
+                          {{a, b}, c, 1, {a, c}},
+                          {{a, raise}, raise, 1, {a, raise}},
+                          {{}, b, 1, {b}}};
+    for (const Case& k : cases) {
+        std::deque<HandoffRequest> pending = k.waiting;
+        InstanceHandoff::queue(pending, k.arriving, k.kept);
+        EXPECT_EQ(pending, k.expected)
+            << k.waiting.size() << " waiting, " << k.kept << " kept, " << k.arriving.path;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "core/print/EntryChoice.h"
 
 #include "core/export/EntryReader.h"
+#include "core/export/ExportDialogValues.h"
 #include "core/store/SqlDatabase.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
@@ -85,6 +86,20 @@ TEST_F(EntryChoiceTest, SelectedEntryIgnoresTheDays) {
     EXPECT_EQ(ids(selected), Ids{"{E-LATE}"});
     selected.entryId = "{E-GONE}";
     EXPECT_TRUE(ids(selected).empty());
+}
+
+// Several entries selected in the list: those, in the list's order (not by date), whatever
+// days or folder the choice also carries; one deleted since is left out. Export starts there.
+TEST_F(EntryChoiceTest, SelectedEntriesInTheListsOrder) {
+    EntryChoice selected = days(EntryChoice::SelectedEntries, 20, 21, "{F-SUB}");
+    selected.entryIds = {"{E-LATE}", "{E-GONE}", "{E-EARLY}", "{E-TWIN}"};
+    EXPECT_EQ(ids(selected), (Ids{"{E-LATE}", "{E-EARLY}", "{E-TWIN}"}));
+    for (const Ids& list : {Ids{"{E-TWIN}", "{E-FIRST}"}, Ids{"{E-TWIN}"}}) {
+        const ExportDialogValues values = InitialExportValues("{E-TWIN}", "{F-WORK}", {}, list);
+        EXPECT_EQ(values.what,
+                  list.size() > 1 ? EntryChoice::SelectedEntries : EntryChoice::SelectedEntry);
+        EXPECT_EQ(ids(ExportRequestFor(values, "{E-TWIN}", "{F-WORK}", {}).choice), list);
+    }
 }
 
 TEST_F(EntryChoiceTest, APrintReadsTheStoredTextAndTitleAndSkipsARowGoneSinceTheChoice) {

@@ -1,6 +1,8 @@
 // The real panes inside the running main window: the caption strip, the View menu and the
 // panes' close buttons, and a journal changed by another program while the window was elsewhere.
+#include "core/export/ExportWriter.h"
 #include "core/platform/CommandIds.h"
+#include "core/print/PrintJournalState.h"
 #include "core/session/CQBKDoc.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/browser/CEntryListView.h"
@@ -10,8 +12,11 @@
 #include "gui/platform/CaptionBar.h"
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
+#include "gui/print/CCustomPrintDialog.h"
+#include "gui/print/JournalPrinting.h"
 #include "support/AppTest.h"
 #include "support/DialogSteps.h"
+#include "support/PdfText.h"
 #include "support/RawSqlite.h"
 #include "support/TestJournal.h"
 
@@ -19,8 +24,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeView>
@@ -40,6 +50,14 @@ protected:
         ASSERT_NO_FATAL_FAILURE(openOnRealPanes(journal.path()));
     }
     CQBKView& view() const { return *frame().View(); }
+    // Whether the words are found in the text one after the other.
+    static bool inOrder(const std::string& text, std::initializer_list<const char*> words) {
+        std::size_t at = 0;
+        for (const char* word : words)
+            if ((at = text.find(word, at)) == std::string::npos)
+                return false;
+        return true;
+    }
     std::string selectedId() const {
         const EntryRow* row = entryList().rowAt(entryList().selectedRow());
         return row ? row->entryId : std::string("(none)");
@@ -153,8 +171,12 @@ TEST_F(MainWindowPanesTest, MoveToFolderFilesTheSelectedEntriesInThePickedFolder
     QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
     ASSERT_EQ(entryList().selectedEntries().size(), 3u);
     // Commands on one entry give way; those on the selection stay.
-    EXPECT_FALSE(enabled(&frame(), QStringLiteral("actionEditComment")));
-    EXPECT_TRUE(enabled(&frame(), QStringLiteral("actionEntryTopics")));
+    for (const char* one :
+         {"actionOpenEntry", "actionEditComment", "actionChangeEntryDate", "toolEditEntry"})
+        EXPECT_FALSE(enabled(&frame(), QLatin1String(one))) << one;
+    for (const char* all :
+         {"actionEntryTopics", "actionDeleteEntry", "actionMoveToFolder", "actionPrintJournal"})
+        EXPECT_TRUE(enabled(&frame(), QLatin1String(all))) << all;
     m_modals.then([](QWidget* picker) {
         auto* tree = picker->findChild<QTreeWidget*>();
         tree->setCurrentItem(tree->topLevelItem(0)->child(0)); // under the top: the one folder
@@ -176,4 +198,45 @@ TEST_F(MainWindowPanesTest, MoveToFolderFilesTheSelectedEntriesInThePickedFolder
         EXPECT_EQ(list->model()->index(row, 2).data().toString().startsWith(QStringLiteral("<u>")),
                   moved);
     }
+}
+
+// Print (through the PDF worker) and Export with several entries selected take those, in the
+// list's order, newest first here: no Print Journal dialog, Export offers them first.
+TEST_F(MainWindowPanesTest, PrintAndExportTakeTheSelectedEntriesInTheListsOrder) {
+    journal.addEntry("{E-3}", "2024-03-07 08:00", "{Root}", "", false, "thirdword");
+    journal.addEntry("{E-4}", "2024-03-08 08:00", "{Root}", "", false, "fourthword");
+    m_app->Document().RefreshIfChangedElsewhere();
+    entryList().SortEntries(0, false);
+    clickEntryRow(0);
+    QTest::keyClick(entryList().listControl(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(entryList().listControl(), Qt::Key_Down, Qt::ShiftModifier);
+    SharedEntryListSort() = {};
+    const std::string pdf = journal.path() + ".pdf";
+    m_app->Printer().setOutputFormat(QPrinter::PdfFormat);
+    m_app->Printer().setOutputFileName(QString::fromStdString(pdf));
+    m_app->Printing().runPrintDialog = [](CCustomPrintDialog&) { return true; };
+    m_app->Printing().runPrintJournalDialog = [](PrintJournalState&) { return false; };
+    trigger(&frame(), QStringLiteral("actionPrintJournal"));
+    const std::vector<std::string> pages = pageTexts(readPdf(pdf));
+    ASSERT_EQ(pages.size(), 3u); // an entry a page
+    EXPECT_TRUE(inOrder(pages[0] + pages[1] + pages[2], {"fourthword", "thirdword", "March 06"}));
+
+    const QString text = QString::fromStdString(journal.path() + ".txt");
+    m_modals.then([&](QWidget* dialog) {
+        const auto* several = dialog->findChild<QRadioButton*>(QStringLiteral("scope3"));
+        EXPECT_TRUE(several && several->isChecked());
+        EXPECT_EQ(several ? several->text() : QString(),
+                  QStringLiteral("Export the 3 Selected Entries"));
+        auto* format = dialog->findChild<QComboBox*>(QStringLiteral("format"));
+        format->setCurrentIndex(format->findData(int(ExportFormat::Text)));
+        dialog->findChild<QLineEdit*>(QStringLiteral("path"))->setText(text);
+        clickButton(dialog, QStringLiteral("Export"));
+    });
+    trigger(&frame(), QStringLiteral("actionExportJournal"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string written = file.readAll().toStdString();
+    EXPECT_TRUE(inOrder(written, {"March 08", "fourthword", "March 07", "thirdword", "March 06"}))
+        << written;
+    EXPECT_EQ(written.find("March 05"), std::string::npos); // not selected
 }

@@ -42,7 +42,7 @@ TEST_F(EntryListTest, ColumnsFitTheirTextsInTheFontInUse) {
 // listing's rule; here, the list passes the topic pane's selection, only while it is shown.
 TEST_F(EntryListTest, SelectedTopicsNarrowTheListWhileShownAndRenamedOnesShowEverywhere) {
     openFilled();
-    clickTopic(0); // garden
+    clickTopic(1); // garden
     clickRow(1);
     const std::string shown = preview->entryId();
     ASSERT_EQ(shown, "{E-3}");
@@ -58,7 +58,7 @@ TEST_F(EntryListTest, SelectedTopicsNarrowTheListWhileShownAndRenamedOnesShowEve
     EXPECT_EQ(topicsCaption, QStringLiteral("allotment"));
     EXPECT_EQ(value("SELECT Name FROM Topic WHERE TopicID = '{T-1}'"), "allotment");
 
-    clickTopic(1, Qt::ControlModifier); // and budget: one entry has both
+    clickTopic(0, Qt::ControlModifier); // and budget: one entry has both
     EXPECT_EQ(columnTexts(1), Strings{"Bills"});
     topics->hide();
     entries->LoadEntries();
@@ -142,8 +142,9 @@ TEST_F(EntryListTest, CommandsNeedASelectedRowAndDelAsksBeforeDeleting) {
     EXPECT_EQ(preview->entryId(), entries->rowAt(0)->entryId);
 }
 
-// The In Folder cell names the folder; its tooltip gives the whole path from the top.
-TEST_F(EntryListTest, InFolderTooltipShowsTheFoldersWholePath) {
+// The In Folder cell names the folder; its tooltip gives the whole path from the top. Other
+// cells show their whole text as a tooltip only where the column cuts it short.
+TEST_F(EntryListTest, TooltipsShowTheFoldersWholePathAndTruncatedCells) {
     openFilled();
     ASSERT_TRUE(doc.MoveEntry("{E-1}", "{F-Mm}"));
     entries->LoadEntries();
@@ -154,6 +155,15 @@ TEST_F(EntryListTest, InFolderTooltipShowsTheFoldersWholePath) {
     QHelpEvent event(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
     QApplication::sendEvent(list->viewport(), &event);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Work\\Meetings\\Minutes"));
+
+    ASSERT_EQ(cell(row, 1), QStringLiteral("Quarterly plan"));
+    for (const int width : {400, 30}) {
+        list->setColumnWidth(1, width);
+        const QPoint comment = list->visualRect(list->model()->index(row, 1)).center();
+        QHelpEvent hover(QEvent::ToolTip, comment, list->viewport()->mapToGlobal(comment));
+        QApplication::sendEvent(list->viewport(), &hover);
+        EXPECT_EQ(QToolTip::text() == QStringLiteral("Quarterly plan"), width == 30) << width;
+    }
 }
 
 // The journal's ShowFirstLine and formats reach the list.
