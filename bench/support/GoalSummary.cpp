@@ -1,5 +1,7 @@
 #include "bench/support/GoalSummary.h"
 
+#include <cstdio>
+
 void GoalSummary::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {
         // With repetitions the median aggregate counts; a single run stands for itself.
@@ -14,6 +16,8 @@ void GoalSummary::ReportRuns(const std::vector<Run>& runs) {
         const auto rate = run.counters.find("bytes_per_second");
         if (rate != run.counters.end())
             m.bytesPerSecond = rate->second.value;
+        for (const auto& [counter, value] : run.counters)
+            m.counters[counter] = value.value;
         // Benchmarks with an argument are named "name/argument".
         const std::string& args = run.run_name.args;
         m_medians[run.run_name.function_name + (args.empty() ? "" : "/" + args)] = m;
@@ -36,4 +40,15 @@ std::optional<double> GoalSummary::bytesPerSecond(const std::string& name) const
     if (it == m_medians.end() || it->second.bytesPerSecond <= 0)
         return std::nullopt;
     return it->second.bytesPerSecond;
+}
+
+void GoalSummary::printCounters(const std::string& name) const {
+    const auto it = m_medians.find(name);
+    std::printf("%-36s", name.c_str());
+    if (it == m_medians.end())
+        std::printf(" not run");
+    else
+        for (const auto& [counter, value] : it->second.counters)
+            std::printf(" %s %.1f", counter.c_str(), value);
+    std::printf("\n");
 }

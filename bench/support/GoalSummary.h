@@ -20,12 +20,15 @@ public:
     std::optional<double> cpuMillis(const std::string& name) const;
     // Median bytes per second, when the benchmark ran and counted bytes.
     std::optional<double> bytesPerSecond(const std::string& name) const;
+    // Prints the benchmark's median counters on one line ("not run" when it did not run).
+    void printCounters(const std::string& name) const;
 
 private:
     struct Median {
         double millis = 0;
         double cpuMillis = 0;
         double bytesPerSecond = 0;
+        std::map<std::string, double> counters;
     };
     std::map<std::string, Median> m_medians;
 };

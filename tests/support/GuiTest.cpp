@@ -3,6 +3,7 @@
 #include "gui/platform/CommandActions.h"
 #include "gui/platform/ControlId.h"
 
+#include "gui/browser/EntryListFill.h"
 #include "gui/platform/BackgroundWork.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,9 @@ void ensureApplication() {
         static char* argv[] = {name, nullptr};
         // Left alive at exit: destroying it after QTest's input devices crashes in Qt.
         new QApplication(argc, argv);
+        // Tests act on the entry list right after they ask for it, as a user does once the
+        // rows are in: the window waits for every listing (read on its worker all the same).
+        EntryListFill::SetWait(60000);
     }
 }
 

@@ -20,7 +20,8 @@ class QWidget;
 void PrintTo(const QString& text, std::ostream* out);
 void PrintTo(const QStringList& texts, std::ostream* out);
 
-// Makes the one QApplication of the test program if no test has made it yet.
+// Makes the one QApplication of the test program if no test has made it yet. Entry lists are
+// then filled before the call that lists returns (EntryListFill::SetWait).
 void ensureApplication();
 
 // Acts on the modal dialogs the code under test opens, in order. A dialog that turns up with

@@ -9,6 +9,7 @@ inline constexpr const char* kConfirmFolderMove = "Do you really want to move th
 inline constexpr const char* kConfirmEntryMove =
     "Do you really want to move the entry to a new folder?";
 inline constexpr const char* kConfirmEntryDelete = "Do you really want to delete this entry?";
+inline constexpr const char* kLoadingEntries = "Loading...";
 inline constexpr const char* kConfirmTopicDelete =
     "Are you sure you want to delete this topic from the journal?";
 

@@ -1,6 +1,9 @@
 #include "core/browser/EntryListSort.h"
 
 #include "core/browser/EntryRows.h"
+#include "core/platform/TextEncoding.h"
+
+#include <QString>
 
 #include <algorithm>
 #include <numeric>
@@ -38,9 +41,31 @@ std::vector<std::size_t> SortedRowOrder(const std::vector<EntryRow>& rows, int c
                                         bool ascending, bool inFolderShown) {
     std::vector<std::size_t> order(rows.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
+    if (!rows.empty() && EntrySortText(rows.front(), column, inFolderShown)) {
+        // Each text is decoded once rather than at every comparison.
+        std::vector<QString> keys;
+        keys.reserve(rows.size());
+        for (const EntryRow& row : rows)
+            keys.push_back(storedToText(*EntrySortText(row, column, inFolderShown)));
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            const int compared = keys[a].compare(keys[b], Qt::CaseInsensitive);
+            return ascending ? compared < 0 : compared > 0;
+        });
+        return order;
+    }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         const int compared = CompareEntryRows(rows[a], rows[b], column, inFolderShown);
         return ascending ? compared < 0 : compared > 0;
     });
     return order;
+}
+
+void SortRows(std::vector<EntryRow>& rows, const EntryListSortState& sort) {
+    const std::vector<std::size_t> order =
+        SortedRowOrder(rows, sort.column, sort.ascending, sort.inFolderShown);
+    std::vector<EntryRow> sorted;
+    sorted.reserve(rows.size());
+    for (const std::size_t at : order)
+        sorted.push_back(std::move(rows[at]));
+    rows = std::move(sorted);
 }

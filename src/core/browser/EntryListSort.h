@@ -32,3 +32,6 @@ EntryListSortState& SharedEntryListSort();
 // order. A list sorts positions rather than rows so that its selection can follow its row.
 std::vector<std::size_t> SortedRowOrder(const std::vector<EntryRow>& rows, int column,
                                         bool ascending, bool inFolderShown);
+
+// The rows put in the order of the sort (a new listing, before any list shows it).
+void SortRows(std::vector<EntryRow>& rows, const EntryListSortState& sort);

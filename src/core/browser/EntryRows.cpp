@@ -16,6 +16,8 @@
 
 #include <QString>
 
+#include <unordered_map>
+
 namespace {
 
 bool listsEveryFolder(const std::string& folderId) {
@@ -33,9 +35,25 @@ struct RowColumns {
 
 // One listing row from the current row of an Entry query, appended to rows (nothing appended
 // when reading it fails: with problems it is told there, else the failure is thrown on).
+// A listing names few folders for many rows: each folder's path is made once.
+class FolderPaths {
+public:
+    explicit FolderPaths(const ListingNames& names) : m_names(names) {}
+    const std::string& Of(const std::string& folderId) {
+        auto it = m_paths.find(folderId);
+        if (it == m_paths.end())
+            it = m_paths.emplace(folderId, m_names.FolderPath(folderId)).first;
+        return it->second;
+    }
+
+private:
+    const ListingNames& m_names;
+    std::unordered_map<std::string, std::string> m_paths;
+};
+
 void appendRow(const SqlQuery& query, const RowColumns& at, const BlowfishEngine& keyed,
-               const ListingNames& names, bool showFirstLine, std::vector<EntryRow>& rows,
-               ReadProblems* problems) {
+               const ListingNames& names, FolderPaths& paths, bool showFirstLine,
+               std::vector<EntryRow>& rows, ReadProblems* problems) {
     EntryRow& row = rows.emplace_back();
     try {
         row.folderId = query.textField(at.folderId);
@@ -43,7 +61,7 @@ void appendRow(const SqlQuery& query, const RowColumns& at, const BlowfishEngine
         row.entryId = query.textField(at.entryId);
         row.topics = names.TopicsText(row.entryId);
         row.folderName = names.FolderName(row.folderId);
-        row.folderPath = names.FolderPath(row.folderId);
+        row.folderPath = paths.Of(row.folderId);
         row.comment = DecipherFromStorage(query.fieldValue(at.comment), keyed);
         // A derived description is listed only when the journal asks for it.
         if (!showFirstLine && !query.boolField(at.userComment))
@@ -102,7 +120,7 @@ std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& 
 }
 
 std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter,
-                                    ReadProblems* problems) {
+                                    ReadProblems* problems, const std::atomic<bool>* cancel) {
     SqlDatabase& db = reader.Db();
     const BlowfishEngine& keyed = reader.Keyed();
     std::vector<EntryRow> rows;
@@ -118,9 +136,10 @@ std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilt
     if (query.eof())
         return rows;
     const ListingNames names = namesFor(db, problems);
+    FolderPaths paths(names);
     const RowColumns at(query);
-    for (; !query.eof(); query.nextRow())
-        appendRow(query, at, keyed, names, showFirstLine, rows, problems);
+    for (; !query.eof() && !(cancel && cancel->load(std::memory_order_relaxed)); query.nextRow())
+        appendRow(query, at, keyed, names, paths, showFirstLine, rows, problems);
     query.finalize();
     return rows;
 }
@@ -142,10 +161,11 @@ void AppendSearchResultRows(const JournalReader& reader, std::vector<EntryRow>& 
     if (query.eof())
         return;
     const ListingNames names = namesFor(db, problems);
+    FolderPaths paths(names);
     const RowColumns at(query);
     const int showFirstLine = query.fieldIndex("ShowFirstLine");
     for (; !query.eof(); query.nextRow())
-        appendRow(query, at, keyed, names, query.boolField(showFirstLine), rows, problems);
+        appendRow(query, at, keyed, names, paths, query.boolField(showFirstLine), rows, problems);
     query.finalize();
 }
 
@@ -155,8 +175,13 @@ std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc, ReadProblems* problems)
 }
 
 std::vector<EntryRow> LoadShownEntryRows(CQBKDoc& doc, const EntryFilter& filter) {
+    return LoadShownEntryRows(doc.Reader(), filter, doc.IsDamaged());
+}
+
+std::vector<EntryRow> LoadShownEntryRows(const JournalReader& reader, const EntryFilter& filter,
+                                         bool damaged, const std::atomic<bool>* cancel) {
     ReadProblems skipped; // the damage was told when the journal opened
-    return LoadEntryRows(doc.Reader(), filter, doc.IsDamaged() ? &skipped : nullptr);
+    return LoadEntryRows(reader, filter, damaged ? &skipped : nullptr, cancel);
 }
 
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId) {
@@ -178,23 +203,28 @@ std::string GetEntryFolderName(SqlDatabase& db, const std::string& folderId) {
     return name;
 }
 
-int CompareEntryRows(const EntryRow& a, const EntryRow& b, int column, bool inFolderShown) {
+const std::string* EntrySortText(const EntryRow& row, int column, bool inFolderShown) {
     switch (column) {
-    case 0:
+    case 1:
+        return &row.comment;
+    case 2:
+        return inFolderShown ? &row.folderName : &row.topics;
+    case 3:
+        return &row.topics;
+    default:
+        return nullptr;
+    }
+}
+
+int CompareEntryRows(const EntryRow& a, const EntryRow& b, int column, bool inFolderShown) {
+    if (column == 0) {
         // Invalid dates (hand-edited files) sort before every real date.
         if (a.timestamp.IsValid() != b.timestamp.IsValid())
             return a.timestamp.IsValid() ? 1 : -1;
         if (!a.timestamp.IsValid() || a.timestamp == b.timestamp)
             return 0;
         return a.timestamp < b.timestamp ? -1 : 1;
-    case 1:
-        return compareTexts(a.comment, b.comment);
-    case 2:
-        return inFolderShown ? compareTexts(a.folderName, b.folderName)
-                             : compareTexts(a.topics, b.topics);
-    case 3:
-        return compareTexts(a.topics, b.topics);
-    default:
-        return 0;
     }
+    const std::string* text = EntrySortText(a, column, inFolderShown);
+    return text ? compareTexts(*text, *EntrySortText(b, column, inFolderShown)) : 0;
 }

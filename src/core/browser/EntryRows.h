@@ -4,6 +4,7 @@
 #include "core/platform/COleDateTime.h"
 #include "core/store/SkippedEntry.h"
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,9 +36,11 @@ std::optional<std::string> EntryWhereClause(SqlDatabase& db, const EntryFilter& 
 // journal's content key and hidden as the ShowFirstLine setting says. The topic and folder
 // names come from one statement each, equal to GetEntryTopicsText and GetEntryFolderName.
 // With problems, a row that cannot be read and topic links that cannot be read are left out
-// and told there instead of failing the listing.
+// and told there instead of failing the listing. Once cancel is set (another thread) the
+// reading stops and what was read is returned.
 std::vector<EntryRow> LoadEntryRows(const JournalReader& reader, const EntryFilter& filter,
-                                    ReadProblems* problems = nullptr);
+                                    ReadProblems* problems = nullptr,
+                                    const std::atomic<bool>* cancel = nullptr);
 
 // The rows of the entries marked by the last search, or with ids, the rows of those entries
 // (a read-only journal's search, which marks nothing). problems as for LoadEntryRows.
@@ -56,6 +59,9 @@ std::vector<EntryRow> LoadSearchResultRows(CQBKDoc& doc, ReadProblems* problems 
 // What the entry list shows: a damaged journal lists what can still be read (topics that
 // cannot be read left out), where any other failure is thrown as LoadEntryRows throws it.
 std::vector<EntryRow> LoadShownEntryRows(CQBKDoc& doc, const EntryFilter& filter);
+// Same through any reader (the entry list's worker), for a journal damaged or not.
+std::vector<EntryRow> LoadShownEntryRows(const JournalReader& reader, const EntryFilter& filter,
+                                         bool damaged, const std::atomic<bool>* cancel = nullptr);
 
 // Names of an entry's topics joined by ", " in table order; empty when it carries none.
 std::string GetEntryTopicsText(SqlDatabase& db, const std::string& entryId);
@@ -65,4 +71,7 @@ std::string GetEntryFolderName(SqlDatabase& db, const std::string& folderId);
 
 // Sort order of the entry list: negative, zero or positive for ascending order on a column
 // (0 date, 1 comment, 2 folder name while "In Folder" is shown else topics, 3 topics).
+// Texts compare as shown, ignoring case.
 int CompareEntryRows(const EntryRow& a, const EntryRow& b, int column, bool inFolderShown);
+// The stored text a column sorts by, or nullptr for the date and unknown columns.
+const std::string* EntrySortText(const EntryRow& row, int column, bool inFolderShown);

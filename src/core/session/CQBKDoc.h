@@ -232,6 +232,10 @@ public:
     // cannot be opened, shown), then FinishSearch back on this thread with what it found. A
     // search of a journal closed meanwhile, or cancelled, changes nothing.
     std::shared_ptr<BackgroundReader> SearchReader();
+    // The entry list reads through it on another thread, kept while the journal stays open;
+    // nullptr when it cannot be opened or the journal is damaged (nothing shown: the list then
+    // reads on the session's own connection).
+    std::shared_ptr<BackgroundReader> ListingReader();
     void FinishSearch(const BackgroundReader& reader, const SearchFound& found);
 
     // Commands of the document's table.
@@ -341,7 +345,7 @@ private:
     // Copies the journal to a new file at path, never replacing one; false when told.
     bool CopyJournalTo(const std::string& path);
     void ContinueAt(const std::string& path);
-    // The search reader leaves: a search still running on it marks nothing.
+    // The search and listing readers leave: a search still running marks nothing.
     void DropSearchReader();
 
     JournalUi& m_ui;
@@ -371,6 +375,7 @@ private:
     // Searches read through it, keeping the entries' plain text for repeated searches; lives
     // and dies with the open journal (a search still running keeps its own share).
     std::shared_ptr<BackgroundReader> m_searchReader;
+    std::shared_ptr<BackgroundReader> m_listingReader; // see ListingReader
     // Where each entry's rows are, so one-entry statements need not scan the table.
     EntryRowIds m_entryRows;
     // The file's data version when the running search began (SearchReader).

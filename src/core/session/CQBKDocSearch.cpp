@@ -19,6 +19,18 @@ void CQBKDoc::DropSearchReader() {
     if (m_searchReader)
         m_searchReader->Abandon();
     m_searchReader.reset();
+    m_listingReader.reset();
+}
+
+std::shared_ptr<BackgroundReader> CQBKDoc::ListingReader() {
+    if (m_listingReader || !IsJournalOpen() || m_damaged)
+        return m_listingReader;
+    try {
+        m_listingReader = std::make_shared<BackgroundReader>(m_path, m_contentEngine);
+    } catch (const CppSQLite3Exception&) {
+        // Read on the session's connection instead, which tells what goes wrong there.
+    }
+    return m_listingReader;
 }
 
 void CQBKDoc::Search(const SearchCriteria& criteria) {

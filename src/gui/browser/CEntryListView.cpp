@@ -12,6 +12,7 @@
 #include "gui/browser/CPreviewPane.h"
 #include "gui/browser/CTopicListView.h"
 #include "gui/browser/EntryDrag.h"
+#include "gui/browser/EntryListFill.h"
 #include "gui/browser/EntryListModel.h"
 #include "gui/browser/PaneContextMenu.h"
 
@@ -20,6 +21,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTreeView>
@@ -52,7 +54,16 @@ int widestDate(const QFontMetrics& metrics, const std::string& format) {
 
 CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     : PaneWidget(parent), m_doc(doc), m_ui(ui), m_model(new EntryListModel(this)),
-      m_list(new QTreeView(this)), m_drag(std::make_unique<EntryDrag>(*this)) {
+      m_list(new QTreeView(this)), m_drag(std::make_unique<EntryDrag>(*this)),
+      m_fill(std::make_unique<EntryListFill>([this](EntryListFill::Result result) {
+          m_loading->hide();
+          if (result.error) {
+              m_afterListing.clear();
+              m_doc.ShowDatabaseError(*result.error);
+              return;
+          }
+          OnListed(std::move(result.rows));
+      })) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
@@ -82,6 +93,13 @@ CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     m_list->viewport()->installEventFilter(this);
     m_list->installEventFilter(this);
     ApplyColumnLayout();
+
+    m_loading =
+        new QLabel(QCoreApplication::translate("BrowserMessages", BrowserMessages::kLoadingEntries),
+                   m_list->viewport());
+    m_loading->setObjectName(QStringLiteral("entryListLoading"));
+    m_loading->move(8, 8);
+    m_loading->hide();
 
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &CEntryListView::OnHeaderClicked);
     connect(m_list->header(), &QHeaderView::sectionResized, this,
@@ -128,35 +146,91 @@ const CommandMap<CEntryListView>& CEntryListView::commandMap() {
 // --- listing -------------------------------------------------------------------------------
 
 void CEntryListView::LoadEntries() {
+    LoadEntriesThen({});
+}
+
+void CEntryListView::LoadEntriesThen(std::function<void()> then) {
+    m_fill->Cancel();
+    m_loading->hide();
     m_model->setRows({});
     ClearPreview();
     if (!m_doc.IsJournalOpen()) {
         m_cut.clear();
+        m_afterListing.clear();
         return;
     }
+    if (then)
+        m_afterListing.push_back(std::move(then));
     EntryFilter filter;
     filter.currentFolderId = m_doc.CurrentFolderId();
     filter.topicPaneShown = TopicPaneShown();
     if (filter.topicPaneShown && m_topics)
         filter.selectedTopicIds = m_topics->GetSelectedTopicIds();
+    m_listedSort = SharedEntryListSort();
+    const std::shared_ptr<BackgroundReader> reader = m_doc.ListingReader();
     try {
         if (m_daysWhere)
             filter.daysWhere = m_daysWhere();
-        m_model->setRows(LoadShownEntryRows(m_doc, filter));
+        if (!reader) {
+            std::vector<EntryRow> rows = LoadShownEntryRows(m_doc, filter);
+            SortRows(rows, m_listedSort);
+            OnListed(std::move(rows));
+            return;
+        }
     } catch (const CppSQLite3Exception& e) {
+        m_afterListing.clear();
         m_doc.ShowDatabaseError(e);
         return;
     } catch (const std::exception&) {
+        m_afterListing.clear();
         return; // anything else leaves the list empty, without a message
     }
+    const EntryListSortState sort = m_listedSort;
+    m_fill->Start([reader, filter, sort](const std::atomic<bool>& cancel) {
+        std::vector<EntryRow> rows = LoadShownEntryRows(reader->Reader(), filter, false, &cancel);
+        if (!cancel)
+            SortRows(rows, sort);
+        return rows;
+    });
+    // The rows may have come within the fill's wait, and what ran after them may list again.
+    m_loading->setVisible(IsListing());
+}
+
+void CEntryListView::OnListed(std::vector<EntryRow> rows) {
+    m_loading->hide();
+    m_model->setRows(std::move(rows));
     const EntryListSortState& sort = SharedEntryListSort();
-    SortEntries(sort.column, sort.ascending);
+    // The rows came sorted as the list was when they were asked for.
+    if (sort.column != m_listedSort.column || sort.ascending != m_listedSort.ascending ||
+        sort.inFolderShown != m_listedSort.inFolderShown)
+        SortEntries(sort.column, sort.ascending);
+    else
+        ShowSortIndicator();
     // The journal's date format decides how wide its dates are.
     const int dateWidth = widestDate(m_list->fontMetrics(), m_model->format()) + kCellPadding;
     if (dateWidth != m_dateWidth) {
         m_dateWidth = dateWidth;
         ApplyColumnLayout();
     }
+    const std::vector<std::function<void()>> steps = std::move(m_afterListing);
+    m_afterListing.clear();
+    for (const std::function<void()>& step : steps)
+        step();
+}
+
+bool CEntryListView::IsListing() const {
+    return m_fill->Busy();
+}
+
+void CEntryListView::WaitForListing() {
+    m_fill->Wait();
+}
+
+void CEntryListView::WhenListed(std::function<void()> step) {
+    if (IsListing())
+        m_afterListing.push_back(std::move(step));
+    else
+        step();
 }
 
 void CEntryListView::ListDays(std::function<std::string()> where) {
@@ -165,14 +239,20 @@ void CEntryListView::ListDays(std::function<std::string()> where) {
 }
 
 void CEntryListView::ReloadKeepingSelection() {
+    // Rows still coming keep the place their listing was asked to keep.
+    if (IsListing()) {
+        LoadEntries();
+        return;
+    }
     const EntryRow* selected = rowAt(selectedRow());
     const std::string id = selected ? selected->entryId : std::string();
     const int scrolled = m_list->verticalScrollBar()->value();
-    LoadEntries();
-    if (!id.empty())
-        SelectEntry(id);
-    // The rows stay where the user left them rather than jumping to the selection.
-    m_list->verticalScrollBar()->setValue(scrolled);
+    LoadEntriesThen([this, id, scrolled] {
+        if (!id.empty())
+            SelectEntry(id);
+        // The rows stay where the user left them rather than jumping to the selection.
+        m_list->verticalScrollBar()->setValue(scrolled);
+    });
 }
 
 void CEntryListView::SelectEntry(const std::string& entryId) {
@@ -182,13 +262,15 @@ void CEntryListView::SelectEntry(const std::string& entryId) {
 }
 
 void CEntryListView::ShowEntry(const std::string& entryId) {
-    const int row = rowOf(entryId);
-    if (row < 0)
-        return;
-    const QModelIndex index = m_model->index(row, 0);
-    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                         QItemSelectionModel::Rows);
-    m_list->scrollTo(index);
+    WhenListed([this, entryId] {
+        const int row = rowOf(entryId);
+        if (row < 0)
+            return;
+        const QModelIndex index = m_model->index(row, 0);
+        m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+        m_list->scrollTo(index);
+    });
 }
 
 int CEntryListView::rowOf(const std::string& entryId) const {
@@ -203,8 +285,7 @@ bool CEntryListView::SortEntries(int column, bool ascending) {
     sort.column = column;
     sort.ascending = ascending;
     m_model->sortRows(column, ascending);
-    m_list->header()->setSortIndicator(column,
-                                       ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    ShowSortIndicator();
     if (const QModelIndex current = m_list->currentIndex(); current.isValid())
         m_list->scrollTo(current);
     return true;
@@ -246,6 +327,10 @@ void CEntryListView::ApplyColumnLayout() {
         m_list->setColumnWidth(column, m_chosenWidths[at] > 0 ? m_chosenWidths[at] : defaults[at]);
     }
     m_layingOut = false;
+    ShowSortIndicator();
+}
+
+void CEntryListView::ShowSortIndicator() {
     const EntryListSortState& sort = SharedEntryListSort();
     m_list->header()->setSortIndicator(sort.column,
                                        sort.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/browser/EntryListSort.h"
 #include "core/browser/EntryRow.h"
 #include "core/dialogs/TopicChoiceValues.h"
 #include "core/platform/CommandMap.h"
@@ -19,9 +20,11 @@ class CPreviewPane;
 class CQBKDoc;
 class CTopicListView;
 class EntryDrag;
+class EntryListFill;
 class EntryListModel;
 class JournalUi;
 class PaneContextMenu;
+class QLabel;
 class QTreeView;
 
 // The entry list pane: the entries of the current folder, narrowed by the selected topics
@@ -41,12 +44,17 @@ public:
 
     static const CommandMap<CEntryListView>& commandMap();
 
-    // EntryListPane
+    // EntryListPane. A long listing is read on a worker while the list says it is loading;
+    // what acts on the listed rows (ShowEntry, keeping the selection) waits for them.
     void LoadEntries() override;
     // Keeps the selected entry (not the row position) selected where it is still listed.
     void ReloadKeepingSelection() override;
     void ShowEntry(const std::string& entryId) override;
     std::vector<std::string> SelectedEntryIds() const override;
+    // Whether rows are still being read.
+    bool IsListing() const;
+    // Waits for the rows being read (tests, and code that needs them at once).
+    void WaitForListing();
     // Sorts with the class-wide sort state, which every list of this class shares.
     bool SortEntries(int column, bool ascending);
     // Lists the entries of the calendar's days, wherever filed, until ClearDayListing; where
@@ -119,6 +127,13 @@ private:
     // After a change to many rows: the list read once, the row at the given position (or the
     // last) selected.
     void ReloadSelectingRow(int row);
+    // Lists the entries; then runs once the rows are in the list (at once if they came
+    // within the fill's wait). Steps still waiting from an earlier listing run after this one.
+    void LoadEntriesThen(std::function<void()> then);
+    // Runs now, or after the listing under way.
+    void WhenListed(std::function<void()> step);
+    void OnListed(std::vector<EntryRow> rows);
+    void ShowSortIndicator();
     void SelectEntries(const std::vector<std::string>& entryIds);
     // The moved entries' rows, after a move the listing does not take away.
     void ShowMovedEntries(const std::vector<std::string>& entryIds, const std::string& folderId);
@@ -161,5 +176,9 @@ private:
     std::array<int, 3> m_chosenWidths{};
     bool m_layingOut = false;
     QTreeView* m_list = nullptr;
+    QLabel* m_loading = nullptr; // over the list while rows are read
+    std::vector<std::function<void()>> m_afterListing;
+    EntryListSortState m_listedSort; // the order the rows being read come in
     std::unique_ptr<EntryDrag> m_drag;
+    std::unique_ptr<EntryListFill> m_fill; // last: its workers end before the rest goes
 };

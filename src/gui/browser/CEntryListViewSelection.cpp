@@ -50,9 +50,10 @@ bool CEntryListView::HasSelection() const {
 }
 
 void CEntryListView::ReloadSelectingRow(int row) {
-    LoadEntries();
-    if (rowCount() > 0)
-        ShowEntry(rowAt(std::clamp(row, 0, rowCount() - 1))->entryId);
+    LoadEntriesThen([this, row] {
+        if (rowCount() > 0)
+            ShowEntry(rowAt(std::clamp(row, 0, rowCount() - 1))->entryId);
+    });
 }
 
 void CEntryListView::SelectEntries(const std::vector<std::string>& entryIds) {
@@ -90,8 +91,7 @@ void CEntryListView::TopicsOfSeveral(const std::vector<EntryRow>& entries) {
         return;
     // The Topics column shows the change, and the filter of the topic pane may now list
     // other entries.
-    LoadEntries();
-    SelectEntries(ids);
+    LoadEntriesThen([this, ids] { SelectEntries(ids); });
 }
 
 void CEntryListView::OnMoveToFolder() {

@@ -27,6 +27,9 @@ TEST(EntryRowsTest, FolderAndTopicFiltersBuildTheListingAndRowsCarryCommentsTopi
     EXPECT_EQ(rows[0].folderName, "Work's");
     EXPECT_EQ(rows[2].folderName, "(None)");
     EXPECT_EQ(rows[0].timestamp, COleDateTime(2004, 7, 5, 14, 30, 0));
+    // A listing given up before it reads (a newer one was asked for) reads no row.
+    const std::atomic<bool> cancelled{true};
+    EXPECT_TRUE(LoadEntryRows(journal.reader(), EntryFilter{}, nullptr, &cancelled).empty());
 
     EntryFilter filter;
     EXPECT_EQ(*EntryWhereClause(db, filter), "EntryID <> ''");

@@ -2,8 +2,10 @@
 
 #include "core/browser/EntryListSort.h"
 #include "core/browser/EntryRows.h"
+#include "gui/browser/EntryListFill.h"
 
 #include <QHelpEvent>
+#include <QLabel>
 #include <QToolTip>
 
 namespace {
@@ -66,6 +68,30 @@ TEST_F(EntryListTest, SelectedTopicsNarrowTheListWhileShownAndRenamedOnesShowEve
     topics->show();
     entries->LoadEntries();
     EXPECT_EQ(entries->rowCount(), 1);
+}
+
+// Rows read on the worker: the list says it is loading until they come, the newest request's
+// rows are the ones shown (an older request's end changes nothing), and a reload asked for
+// meanwhile still keeps the selected entry.
+TEST_F(EntryListTest, RowsFromTheWorkerAreTheNewestRequestsAndKeepTheSelection) {
+    openFilled();
+    clickTopic(0); // garden
+    clickRow(1);
+    const std::string selected = entries->rowAt(1)->entryId;
+    const auto* loading = entries->findChild<QLabel*>(QStringLiteral("entryListLoading"));
+    ASSERT_NE(loading, nullptr);
+    EntryListFill::SetWait(0);
+    entries->ReloadKeepingSelection(); // narrowed by the topic
+    EXPECT_EQ(loading->isVisibleTo(entries), entries->IsListing());
+    topics->hide();
+    entries->LoadEntries(); // every entry
+    entries->WaitForListing();
+    EntryListFill::SetWait(60000);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(loading->isVisibleTo(entries));
+    EXPECT_EQ(entries->rowCount(), 4);
+    ASSERT_NE(entries->rowAt(entries->selectedRow()), nullptr);
+    EXPECT_EQ(entries->rowAt(entries->selectedRow())->entryId, selected);
 }
 
 TEST_F(EntryListTest, SelectionFillsThePreviewAndAnEntryGoneOrDeletedEmptiesIt) {
