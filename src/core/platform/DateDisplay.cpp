@@ -106,7 +106,8 @@ QString shown(const COleDateTime& when, const std::string& journalFormat) {
 }
 
 QString fieldDateFormat(Style style, const QLocale& locale) {
-    if (style == Style::Iso)
+    // The C locale's short date names the month in English: no order a person expects.
+    if (style == Style::Iso || locale.language() == QLocale::C)
         return QStringLiteral("yyyy-MM-dd");
     static const QRegularExpression year(QStringLiteral("y+"));
     return fixedWidth(locale.dateFormat(QLocale::ShortFormat), QStringLiteral("dM"))
@@ -114,7 +115,7 @@ QString fieldDateFormat(Style style, const QLocale& locale) {
 }
 
 QString fieldTimeFormat(Style style, const QLocale& locale) {
-    if (style == Style::Iso)
+    if (style == Style::Iso || locale.language() == QLocale::C)
         return QStringLiteral("HH:mm");
     return fixedWidth(locale.timeFormat(QLocale::ShortFormat), QStringLiteral("hHm"));
 }
