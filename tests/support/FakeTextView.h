@@ -24,10 +24,7 @@ public:
     void PaintNow() override {}
     void FocusText() override {}
     void CloseWindow() override { closed = true; }
-    void ShowEntryDate(const COleDateTime& when, const std::string& format) override {
-        date = when;
-        dateFormat = format;
-    }
+    void ShowEntryDate(const COleDateTime& when) override { date = when; }
 
     // What the user does: the text becomes this and is modified.
     void type(const std::string& rtf) {
@@ -35,7 +32,7 @@ public:
         modified = true;
     }
 
-    std::string text, face, title, dateFormat;
+    std::string text, face, title;
     COleDateTime date;
     int points = 0;
     int loads = 0;

@@ -1,22 +1,12 @@
 #pragma once
 
+#include "core/platform/DateFormats.h"
+
 #include <array>
 #include <string_view>
 
 // The choices the New Journal and Journal Options dialogs (and the format bar, for sizes)
-// offer, in the order they are listed.
-
-struct DateFormatChoice {
-    std::string_view label;  // fixed example text shown in the list
-    std::string_view format; // strftime codes stored as the journal's DateFormat
-};
-
-inline constexpr std::array<DateFormatChoice, 4> kDateFormats{{
-    {"7/5/2004", "%m/%d/%Y"},
-    {"5-Jul-2004", "%d-%b-%Y"},
-    {"July 5, 2004", "%B %d, %Y"},
-    {"Monday, July 5 2004", "%A, %B %d %Y"},
-}};
+// offer, in the order they are listed; the date formats are kDateFormats.
 
 // The three time-format radio buttons: 12 hour, 24 hour, none.
 inline constexpr std::array<std::string_view, 3> kTimeFormats{"%I:%M %p", "%H:%M", ""};

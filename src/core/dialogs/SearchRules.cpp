@@ -1,6 +1,7 @@
 #include "core/dialogs/SearchRules.h"
 
 #include "core/browser/EntryRows.h"
+#include "core/platform/QtDates.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
 #include "core/store/CppSQLite3Exception.h"
@@ -8,14 +9,6 @@
 #include "core/store/QuotedIdList.h"
 
 namespace SearchRules {
-
-namespace {
-
-COleDateTime at(QDate day, int hour, int minute, int second) {
-    return COleDateTime(day.year(), day.month(), day.day(), hour, minute, second);
-}
-
-} // namespace
 
 bool CanBeginSearch(const SearchValues& values) {
     return values.lookInText || values.lookInComments;
@@ -45,8 +38,8 @@ SearchCriteria Criteria(const SearchValues& values) {
     criteria.lookInText = values.lookInText;
     criteria.lookInComments = values.lookInComments;
     criteria.dateRange = values.dateRange;
-    criteria.startDate = at(values.startDate, 0, 0, 0);
-    criteria.endDate = at(values.endDate, 23, 59, 59);
+    criteria.startDate = toOleDateTime(values.startDate);
+    criteria.endDate = toOleDateTime(values.endDate, QTime(23, 59, 59));
     criteria.topicIds = ParseQuotedIdList(values.topics.m_chosenIds);
     criteria.topicMatch = values.topicMatch;
     return criteria;

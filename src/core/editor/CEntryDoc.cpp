@@ -73,7 +73,7 @@ void CEntryDoc::OnNewDocument() {
 
 void CEntryDoc::ShowDate() {
     if (m_role == Role::Editor)
-        m_view.ShowEntryDate(m_date, m_session.DisplayFormat().value_or(std::string()));
+        m_view.ShowEntryDate(m_date);
 }
 
 void CEntryDoc::ShowStoredDate() {

@@ -25,9 +25,6 @@ public:
     virtual void FocusText() = 0;
     // Closes the window without asking anything.
     virtual void CloseWindow() = 0;
-    // Shows the entry's date and time in the journal's display format (strftime codes).
-    virtual void ShowEntryDate(const COleDateTime& when, const std::string& displayFormat) {
-        (void)when;
-        (void)displayFormat;
-    }
+    // Shows the entry's date and time in the date bar.
+    virtual void ShowEntryDate(const COleDateTime& when) { (void)when; }
 };

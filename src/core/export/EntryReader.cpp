@@ -1,5 +1,6 @@
 #include "core/export/EntryReader.h"
 
+#include "core/platform/DateDisplay.h"
 #include "core/platform/TextEncoding.h"
 #include "core/richtext/PlainText.h"
 #include "core/richtext/RtfReader.h"
@@ -39,7 +40,7 @@ bool EntryReader::read(long long row, ExportedEntry& entry) {
         return false;
     entry.id = query.textField("EntryID");
     entry.timeStamp = query.textField("TimeStamp");
-    entry.when = storedToText(ParseTimeStamp(entry.timeStamp.c_str()).Format(m_displayFormat));
+    entry.when = DateDisplay::shown(ParseTimeStamp(entry.timeStamp.c_str()), m_displayFormat);
     entry.comment.clear();
     if (query.boolField("UserComment", false))
         entry.comment = storedToText(DecipherFromStorage(query.fieldValue("Comment"), m_keyed));

@@ -5,6 +5,7 @@
 #include "core/import/MarkdownConverter.h"
 #include "core/import/RichTextBuilder.h"
 #include "core/import/SourceFile.h"
+#include "core/platform/QtDates.h"
 #include "core/richtext/PlainText.h"
 #include "core/store/TimeStamp.h"
 
@@ -181,7 +182,7 @@ private:
         if (header.timeStamp.empty())
             dateFromName(file.completeBaseName(), header);
         if (header.timeStamp.empty())
-            header.timeStamp = MakeTimeStamp(fromQt(file.lastModified()));
+            header.timeStamp = MakeTimeStamp(toOleDateTime(file.lastModified()));
 
         RichTextBuilder out(BaseFormat(m_options));
         QStringList missing;
@@ -211,12 +212,6 @@ private:
         entry.source = path;
         NoteMissingPictures(path, missing, m_sink);
         return m_sink.take(std::move(entry));
-    }
-
-    static COleDateTime fromQt(const QDateTime& when) {
-        const QDate d = when.date();
-        const QTime t = when.time();
-        return COleDateTime(d.year(), d.month(), d.day(), t.hour(), t.minute(), 0);
     }
 
     const ImportOptions& m_options;

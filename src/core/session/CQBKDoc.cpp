@@ -1,5 +1,6 @@
 #include "core/session/CQBKDoc.h"
 
+#include "core/platform/DateDisplay.h"
 #include "core/platform/Guid.h"
 #include "core/protect/PasswordDigest.h"
 #include "core/protect/PasswordForms.h"
@@ -524,12 +525,14 @@ void CQBKDoc::JournalOptions() {
         values.m_location = m_path;
         values.m_fontName = config.textField("DefaultFontName", "Times New Roman");
         values.m_fontSize = config.intField("DefaultFontSize", 12);
+        values.m_shownDates = DateDisplay::chosen();
         config.finalize();
         const std::string oldTitle = values.m_title;
 
         const bool confirmed = m_ui.runOptionsDialog(values);
         if (confirmed) {
             ConfigRow(m_db).SetOptions(values);
+            DateDisplay::choose(values.m_shownDates);
             m_confirmEntryMove = values.m_bConfirmEntryMove;
             m_confirmFolderMove = values.m_bConfirmFolderMove;
             m_defaultFontName = values.m_fontName;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/DateDisplay.h"
+
 #include <string>
 
 // The Journal Options dialog. The caller fills every member from the journal's settings
@@ -16,4 +18,6 @@ struct OptionsValues {
     std::string m_timeFormat;
     std::string m_fontName;
     int m_fontSize = 12; // always set by the caller; 12 is a journal's own default
+    // Kept on this computer, not in the journal.
+    DateDisplay::Style m_shownDates = DateDisplay::Style::Journal;
 };

@@ -1,5 +1,7 @@
 #include "core/store/TimeStamp.h"
 
+#include "core/platform/DateDisplay.h"
+#include "core/platform/TextEncoding.h"
 #include "core/store/SqlDatabase.h"
 #include "core/store/SqlQuery.h"
 
@@ -54,5 +56,7 @@ std::string DisplayFormat(SqlDatabase& db) {
 }
 
 std::string FormatTimeStamp(SqlDatabase& db, const char* stored) {
-    return ParseTimeStamp(stored).Format(DisplayFormat(db));
+    // Kept in the stored code page with the other texts it travels with; the languages that
+    // code page covers lose nothing.
+    return textToStored(DateDisplay::shown(ParseTimeStamp(stored), DisplayFormat(db)));
 }

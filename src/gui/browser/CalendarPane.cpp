@@ -3,6 +3,7 @@
 #include "core/browser/CalendarEntries.h"
 #include "core/browser/CalendarTexts.h"
 #include "core/browser/OnThisDay.h"
+#include "core/platform/QtDates.h"
 #include "core/session/CQBKDoc.h"
 #include "gui/browser/CEntryListView.h"
 #include "gui/browser/CQBKView.h"
@@ -195,7 +196,7 @@ void CalendarPane::ListMonth() {
 
 void CalendarPane::StartEntry(QDate day) {
     if (m_doc.CanWrite())
-        m_doc.NewEntryOn(COleDateTime(day.year(), day.month(), day.day(), 0, 0, 0));
+        m_doc.NewEntryOn(toOleDateTime(day));
 }
 
 void CalendarPane::OpenOnThisDay(QListWidgetItem* item) {

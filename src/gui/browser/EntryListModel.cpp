@@ -1,6 +1,7 @@
 #include "gui/browser/EntryListModel.h"
 
 #include "core/browser/EntryListSort.h"
+#include "core/platform/DateDisplay.h"
 #include "core/platform/TextEncoding.h"
 
 EntryListModel::EntryListModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -75,7 +76,7 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const {
         return storedToText(row.folderPath);
     switch (index.column()) {
     case 0:
-        return storedToText(row.timestamp.Format(m_format ? m_format() : std::string()));
+        return DateDisplay::shown(row.timestamp, m_format ? m_format() : std::string());
     case 1:
         return storedToText(row.comment);
     case 2:

@@ -3,25 +3,13 @@
 #include "core/dialogs/DialogChecks.h"
 #include "gui/dialogs/DialogParts.h"
 #include "gui/platform/ControlId.h"
+#include "gui/platform/DateField.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QTimeEdit>
 #include <QVBoxLayout>
-
-namespace {
-
-// The locale's short date, with the century: a two-digit year picker is easy to misread.
-QString shortDateFormat() {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return format;
-}
-
-} // namespace
 
 CChangeDateDlg::CChangeDateDlg(const ChangeDateValues& values, QWidget* parent)
     : QDialog(parent), m_date(new QDateEdit(values.m_date, this)),
@@ -31,10 +19,9 @@ CChangeDateDlg::CChangeDateDlg(const ChangeDateValues& values, QWidget* parent)
     setControlId(m_date, kDateId);
     setControlId(m_time, kTimeId);
     m_time->setAccessibleName(tr("Entry time"));
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(shortDateFormat());
+    setUpDateField(m_date, DateFieldParts::Date);
+    setUpDateField(m_time, DateFieldParts::Time);
     m_date->setAlignment(Qt::AlignRight);
-    m_time->setDisplayFormat(QLocale().timeFormat(QLocale::ShortFormat));
 
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(QStringLiteral("Entry &Date:"), this);

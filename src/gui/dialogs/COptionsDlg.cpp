@@ -7,6 +7,7 @@
 #include "gui/platform/MessageBoxes.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -38,7 +39,7 @@ COptionsDlg::COptionsDlg(const OptionsValues& values, QWidget* parent)
                           kConfirmEntryMoveId)),
       m_folderMove(
           idCheck(this, QStringLiteral("Confirm before moving folders"), kConfirmFolderMoveId)),
-      m_location(idEdit(this, kLocationId)) {
+      m_location(idEdit(this, kLocationId)), m_shownDates(new QComboBox(this)) {
     setObjectName(QStringLiteral("COptionsDlg"));
     setWindowTitle(QStringLiteral("Journal Options"));
 
@@ -47,6 +48,13 @@ COptionsDlg::COptionsDlg(const OptionsValues& values, QWidget* parent)
     names->addRow(QStringLiteral("&Owner"), m_owner);
     m_location->setReadOnly(true);
     m_location->setMinimumWidth(320);
+
+    m_shownDates->setObjectName(QStringLiteral("shownDates"));
+    for (const DateDisplay::Style style : DateDisplay::kStyles)
+        m_shownDates->addItem(DateDisplay::label(style), static_cast<int>(style));
+    m_shownDates->setCurrentIndex(m_shownDates->findData(static_cast<int>(values.m_shownDates)));
+    auto* shownDates = new QFormLayout;
+    shownDates->addRow(DateDisplay::shownDatesCaption(), m_shownDates);
 
     auto* grid = new QGridLayout;
     grid->addLayout(names, 0, 0);
@@ -60,6 +68,7 @@ COptionsDlg::COptionsDlg(const OptionsValues& values, QWidget* parent)
     grid->addWidget(
         group(this, QStringLiteral("Journal File Location (Read Only)"), column({m_location})), 3,
         0, 1, 2);
+    grid->addWidget(group(this, DateDisplay::onThisComputerCaption(), shownDates), 4, 0, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(okCancelRow(this, QStringLiteral("OK")));
@@ -102,6 +111,7 @@ void COptionsDlg::accept() {
     read.m_timeFormat = m_settings->timeFormat();
     read.m_fontName = m_settings->fontName();
     read.m_fontSize = m_settings->fontSize();
+    read.m_shownDates = static_cast<DateDisplay::Style>(m_shownDates->currentData().toInt());
     m_values = std::move(read);
     QDialog::accept();
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class SettingsControls;
 
@@ -44,4 +45,5 @@ private:
     QCheckBox* m_entryMove;
     QCheckBox* m_folderMove;
     QLineEdit* m_location;
+    QComboBox* m_shownDates;
 };

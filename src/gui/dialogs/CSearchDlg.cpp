@@ -11,6 +11,7 @@
 #include "gui/dialogs/DialogParts.h"
 #include "gui/platform/BackgroundWork.h"
 #include "gui/platform/ControlId.h"
+#include "gui/platform/DateField.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -44,8 +45,7 @@ QRadioButton* idRadio(QWidget* parent, const QString& text, int id) {
 QDateEdit* datePicker(QWidget* parent, int id) {
     auto* picker = new QDateEdit(parent);
     setControlId(picker, id);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    setUpDateField(picker, DateFieldParts::Date);
     // The other day follows once a date is entered, not at each typed digit.
     picker->setKeyboardTracking(false);
     return picker;

@@ -163,8 +163,8 @@ void CEntryFrame::ComeToFront() {
     activateWindow();
 }
 
-void CEntryFrame::ShowEntryDate(const COleDateTime& when, const std::string& displayFormat) {
-    m_dateBar->ShowDate(when, displayFormat);
+void CEntryFrame::ShowEntryDate(const COleDateTime& when) {
+    m_dateBar->ShowDate(when);
     m_dateBar->Edit().setReadOnly(m_session.IsReadOnly());
 }
 

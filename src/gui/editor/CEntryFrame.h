@@ -65,7 +65,7 @@ public:
     void PaintNow() override;
     void FocusText() override;
     void CloseWindow() override;
-    void ShowEntryDate(const COleDateTime& when, const std::string& displayFormat) override;
+    void ShowEntryDate(const COleDateTime& when) override;
 
     EntryDateBar& DateBar() const { return *m_dateBar; }
     // Raises the window and gives it the keyboard: after a save, its questions and messages.

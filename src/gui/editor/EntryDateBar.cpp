@@ -1,7 +1,8 @@
 #include "gui/editor/EntryDateBar.h"
 
 #include "core/editor/EntryDateFormat.h"
-#include "core/platform/COleDateTime.h"
+#include "core/platform/QtDates.h"
+#include "gui/platform/DateField.h"
 
 #include <QDateTimeEdit>
 #include <QLabel>
@@ -12,7 +13,7 @@ EntryDateBar::EntryDateBar(QWidget* parent) : QToolBar(parent), m_edit(new QDate
     setMovable(false);
     setFloatable(false);
     m_edit->setObjectName(QStringLiteral("entryDateEdit"));
-    m_edit->setCalendarPopup(true);
+    setUpDateField(m_edit, DateFieldParts::DateAndTime);
     auto* label = new QLabel(EntryDateFormat::dateLabel(), this);
     label->setBuddy(m_edit);
     addWidget(label);
@@ -21,15 +22,12 @@ EntryDateBar::EntryDateBar(QWidget* parent) : QToolBar(parent), m_edit(new QDate
     connect(m_edit, &QDateTimeEdit::editingFinished, this, [this] { emit dateChosen(Shown()); });
 }
 
-void EntryDateBar::ShowDate(const COleDateTime& when, const std::string& displayFormat) {
+void EntryDateBar::ShowDate(const COleDateTime& when) {
     const QSignalBlocker quiet(m_edit);
-    m_edit->setDisplayFormat(EntryDateFormat::editFormat(displayFormat));
-    m_edit->setDateTime(QDateTime(QDate(when.GetYear(), when.GetMonth(), when.GetDay()),
-                                  QTime(when.GetHour(), when.GetMinute())));
+    m_edit->setDateTime(toQDateTime(when));
 }
 
 COleDateTime EntryDateBar::Shown() const {
     const QDateTime at = m_edit->dateTime();
-    return {at.date().year(), at.date().month(),  at.date().day(),
-            at.time().hour(), at.time().minute(), 0};
+    return toOleDateTime(at.date(), QTime(at.time().hour(), at.time().minute()));
 }

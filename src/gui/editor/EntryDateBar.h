@@ -2,20 +2,18 @@
 
 #include <QToolBar>
 
-#include <string>
-
 class COleDateTime;
 class QDateTimeEdit;
 
-// The bar at the top of the editor that shows the entry's date and time in the journal's
-// format and lets the user type another.
+// The bar at the top of the editor that shows the entry's date and time and lets the user
+// type another.
 class EntryDateBar : public QToolBar {
     Q_OBJECT
 
 public:
     explicit EntryDateBar(QWidget* parent);
 
-    void ShowDate(const COleDateTime& when, const std::string& displayFormat);
+    void ShowDate(const COleDateTime& when);
     QDateTimeEdit& Edit() const { return *m_edit; }
 
 signals:

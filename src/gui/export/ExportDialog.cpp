@@ -1,7 +1,9 @@
 #include "gui/export/ExportDialog.h"
 
+#include "core/platform/QtDates.h"
 #include "gui/dialogs/DialogParts.h"
 #include "gui/export/ConfirmReplace.h"
+#include "gui/platform/DateField.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -30,13 +32,6 @@ constexpr FormatItem kFormats[] = {
     {ExportFormat::Text, "Plain text"},      {ExportFormat::Odt, "OpenDocument text (ODT)"},
     {ExportFormat::Pdf, "PDF (as printed)"},
 };
-
-QDate toDate(const COleDateTime& day) {
-    return QDate(day.GetYear(), day.GetMonth(), day.GetDay());
-}
-COleDateTime fromDate(const QDate& day) {
-    return COleDateTime(day.year(), day.month(), day.day(), 0, 0, 0);
-}
 
 } // namespace
 
@@ -76,12 +71,10 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     m_between = new QCheckBox(QStringLiteral("Between"), entries);
     m_between->setObjectName(QStringLiteral("between"));
     m_between->setChecked(initial.between);
-    m_from = new QDateEdit(toDate(initial.from), entries);
-    m_to = new QDateEdit(toDate(initial.to), entries);
-    for (QDateEdit* edit : {m_from, m_to}) {
-        edit->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-        edit->setCalendarPopup(true);
-    }
+    m_from = new QDateEdit(toQDate(initial.from), entries);
+    m_to = new QDateEdit(toQDate(initial.to), entries);
+    for (QDateEdit* edit : {m_from, m_to})
+        setUpDateField(edit, DateFieldParts::Date);
     m_from->setObjectName(QStringLiteral("fromDay"));
     m_to->setObjectName(QStringLiteral("toDay"));
     nameDayRange(m_from, m_to);
@@ -144,8 +137,8 @@ ExportDialogValues ExportDialog::values() const {
     ExportDialogValues values = m_initial;
     values.what = m_scope->checkedId();
     values.between = m_between->isChecked();
-    values.from = fromDate(m_from->date());
-    values.to = fromDate(m_to->date());
+    values.from = toOleDateTime(m_from->date());
+    values.to = toOleDateTime(m_to->date());
     values.format = ExportFormat(m_format->currentData().toInt());
     values.path = m_path->text().trimmed();
     values.split = m_split->isChecked();

@@ -1,8 +1,10 @@
 #include "gui/print/CPrintJournalDlg.h"
 
+#include "core/platform/QtDates.h"
 #include "core/print/PrintJournalState.h"
 #include "gui/dialogs/DialogParts.h"
 #include "gui/platform/ControlId.h"
+#include "gui/platform/DateField.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,18 +21,9 @@
 
 namespace {
 
-QDate toQDate(const COleDateTime& day) {
-    return QDate(day.GetYear(), day.GetMonth(), day.GetDay());
-}
-
-COleDateTime fromQDate(const QDate& day) {
-    return COleDateTime(day.year(), day.month(), day.day(), 0, 0, 0);
-}
-
 QDateEdit* dayPicker(int id, QWidget* parent) {
     auto* picker = new QDateEdit(parent);
-    picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    picker->setCalendarPopup(true);
+    setUpDateField(picker, DateFieldParts::Date);
     setControlId(picker, id);
     return picker;
 }
@@ -100,11 +93,11 @@ CPrintJournalDlg::CPrintJournalDlg(PrintJournalState& state, QWidget* parent)
     connect(m_what, &QButtonGroup::idClicked, this, [this] { readChoice(); });
     connect(m_between, &QCheckBox::clicked, this, [this] { readChoice(); });
     connect(m_firstDay, &QDateEdit::dateChanged, this, [this](const QDate& day) {
-        m_state.SetFirstDay(fromQDate(day));
+        m_state.SetFirstDay(toOleDateTime(day));
         showState();
     });
     connect(m_lastDay, &QDateEdit::dateChanged, this, [this](const QDate& day) {
-        m_state.SetLastDay(fromQDate(day));
+        m_state.SetLastDay(toOleDateTime(day));
         showState();
     });
 }

@@ -2,6 +2,7 @@
 #include "core/dialogs/SearchRules.h"
 #include "core/platform/CommandIds.h"
 #include "core/platform/CommandRouter.h"
+#include "core/platform/DateDisplay.h"
 #include "core/session/SearchWindow.h"
 #include "support/RawSqlite.h"
 #include "support/SessionFixture.h"
@@ -65,6 +66,14 @@ TEST(SearchRules, CriteriaCoverWholeDaysAndTheChosenTopics) {
     EXPECT_EQ(c.endDate, COleDateTime(2004, 7, 6, 23, 59, 59));
     EXPECT_EQ(c.topicIds, (std::vector<std::string>{"{A}", "it's"}));
     EXPECT_EQ(c.topicMatch, 1);
+
+    // Days typed in a German field: 1 to 7 December, not January to July.
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const QString field = DateDisplay::fieldDateFormat(DateDisplay::Style::Locale, de);
+    values.startDate = de.toDate(QStringLiteral("01.12.2026"), field);
+    values.endDate = de.toDate(QStringLiteral("07.12.2026"), field);
+    EXPECT_EQ(Criteria(values).startDate, COleDateTime(2026, 12, 1, 0, 0, 0));
+    EXPECT_EQ(Criteria(values).endDate, COleDateTime(2026, 12, 7, 23, 59, 59));
 
     EXPECT_EQ(ResultCountText(0), "No Entries Found");
     EXPECT_EQ(ResultCountText(1), "1 entry found");

@@ -1,8 +1,6 @@
 // The entry's date in the editor (through the same write as Change Entry Date), the editor's
 // date-field format, and the rules pictures come in by.
-#include "core/dialogs/DisplayFormats.h"
 #include "core/editor/CEntryDoc.h"
-#include "core/editor/EntryDateFormat.h"
 #include "core/editor/PictureRules.h"
 #include "support/FakeTextView.h"
 #include "support/RawSqlite.h"
@@ -24,7 +22,6 @@ protected:
 
 TEST_F(EntryDate, ANewEntryDatedBeforeItsFirstSaveIsStoredWithThatDateAndAStoredOneAtOnce) {
     entry.OnNewDocument();
-    EXPECT_EQ(view.dateFormat, doc.DisplayFormat().value());
     ASSERT_TRUE(entry.ChangeEntryDate(COleDateTime(2019, 2, 28, 21, 5, 0)));
     view.type("{\\rtf1\\ansi Back then\\par}");
     ASSERT_TRUE(entry.OnSaveEntry());
@@ -43,21 +40,6 @@ TEST_F(EntryDate, ANewEntryDatedBeforeItsFirstSaveIsStoredWithThatDateAndAStored
     CEntryDoc reopened{doc, ui, view};
     reopened.LoadEntry(doc.LoadEntryText(id), id);
     EXPECT_EQ(view.date, COleDateTime(2020, 1, 2, 3, 4, 0));
-}
-
-TEST(EntryDateFormat, TheJournalsFormatsBecomeTheFieldsSections) {
-    const std::pair<std::string, const char*> cases[] = {
-        {std::string(kDateFormats[0].format) + " " + std::string(kTimeFormats[0]),
-         "MM'/'dd'/'yyyy' 'hh':'mm' 'AP"},
-        {std::string(kDateFormats[1].format) + " " + std::string(kTimeFormats[1]),
-         "dd'-'MMM'-'yyyy' 'HH':'mm"},
-        {std::string(kDateFormats[2].format) + " ", "MMMM' 'dd', 'yyyy"},
-        {std::string(kDateFormats[3].format), "dddd', 'MMMM' 'dd' 'yyyy"},
-        {"%#d.%#m. o'clock %j %%", "d'.'M'. o''clock  %'"}, // quotes, unknown codes, %%
-        {" ", "yyyy-MM-dd HH:mm"},
-    };
-    for (const auto& [strftime, expected] : cases)
-        EXPECT_EQ(EntryDateFormat::editFormat(strftime), QLatin1String(expected)) << strftime;
 }
 
 TEST(PictureRules, LimitsStartingSizeAndKeptProportions) {

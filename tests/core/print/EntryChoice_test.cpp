@@ -111,8 +111,8 @@ TEST_F(EntryChoiceTest, APrintReadsTheStoredTextAndTitleAndSkipsARowGoneSinceThe
     ExportedEntry entry;
     while (reader.next(entry))
         read.push_back(entry.storedText + " / " + entry.when.toStdString());
-    EXPECT_EQ(read, (Ids{"early / Sunday, March 01 2026 11:59 PM",
-                         "late / Wednesday, March 04 2026 12:00 AM"}));
+    EXPECT_EQ(read, (Ids{"early / Sunday, March 1 2026 11:59 PM",
+                         "late / Wednesday, March 4 2026 12:00 AM"}));
 }
 
 } // namespace

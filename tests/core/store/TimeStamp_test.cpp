@@ -28,10 +28,10 @@ TEST(TimeStamp, StoredFormDropsSecondsAndSortsInTimeOrder) {
 TEST(TimeStamp, DisplaysWithTheJournalsFormatsReadEachTime) {
     TestJournal journal;
     SqlDatabase& db = journal.db();
-    EXPECT_EQ(FormatTimeStamp(db, "2004-07-05 14:30"), "Monday, July 05 2004 02:30 PM");
+    EXPECT_EQ(FormatTimeStamp(db, "2004-07-05 14:30"), "Monday, July 5 2004 02:30 PM");
 
     db.execute("UPDATE Config SET DateFormat = '%m/%d/%Y', TimeFormat = '%H:%M'");
-    EXPECT_EQ(FormatTimeStamp(db, "2004-07-05 14:30"), "07/05/2004 14:30");
+    EXPECT_EQ(FormatTimeStamp(db, "2004-07-05 14:30"), "7/5/2004 14:30");
 
     db.execute("UPDATE Config SET DateFormat = NULL, TimeFormat = ''");
     EXPECT_EQ(DisplayFormat(db), " ");

@@ -227,10 +227,10 @@ TEST_F(EntryListTest, ChangeEntryDateStartsFromTheRowAndResortsWithThePreviewFol
     EXPECT_EQ(started[0].m_date, QDate(2024, 1, 15));
     EXPECT_EQ(started[0].m_time, QTime(12, 10));
     // The oldest entry now, so it sorts first, still selected and shown.
-    EXPECT_EQ(cell(0, 0), QStringLiteral("Monday, July 04 2022 06:05 AM"));
+    EXPECT_EQ(cell(0, 0), QStringLiteral("Monday, July 4 2022 06:05 AM"));
     EXPECT_EQ(entries->selectedRow(), 0);
     EXPECT_EQ(preview->entryId(), "{E-3}");
-    EXPECT_EQ(preview->dateText(), QStringLiteral("Monday, July 04 2022 06:05 AM"));
+    EXPECT_EQ(preview->dateText(), QStringLiteral("Monday, July 4 2022 06:05 AM"));
 
     // Descending by date, the newest moves to the top.
     clickHeader(0);

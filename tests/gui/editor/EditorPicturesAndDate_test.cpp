@@ -151,7 +151,7 @@ TEST_F(EditorPicturesAndDate, TheDateTypedIsStoredAndTheCommentPromptLeavesTheEd
     editor().setGeometry(placed);
     QApplication::setActiveWindow(&editor());
     QDateTimeEdit& date = editor().DateBar().Edit();
-    EXPECT_EQ(date.displayFormat(), QStringLiteral("MM'/'dd'/'yyyy' 'HH':'mm"));
+    EXPECT_EQ(date.displayFormat(), QStringLiteral("yyyy-MM-dd HH:mm")); // the C locale's field
     date.setDateTime(QDateTime(QDate(2021, 3, 15), QTime(9, 45)));
     QTest::keyClicks(&editor().View(), QStringLiteral("Back-dated"));
     m_modals.then([this](QWidget* dialog) {
