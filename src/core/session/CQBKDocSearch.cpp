@@ -23,7 +23,8 @@ void CQBKDoc::DropSearchReader() {
 }
 
 std::shared_ptr<BackgroundReader> CQBKDoc::ListingReader() {
-    if (m_listingReader || !IsJournalOpen() || m_damaged)
+    // While a journal is being opened its path is not known yet: read on the session's own.
+    if (m_listingReader || !IsJournalOpen() || m_damaged || m_path.empty())
         return m_listingReader;
     try {
         m_listingReader = std::make_shared<BackgroundReader>(m_path, m_contentEngine);

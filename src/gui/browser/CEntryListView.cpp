@@ -171,7 +171,8 @@ void CEntryListView::LoadEntriesThen(std::function<void()> then) {
     try {
         if (m_daysWhere)
             filter.daysWhere = m_daysWhere();
-        if (!reader) {
+        // The days' condition reads the session's own row table, which only its connection has.
+        if (!reader || !filter.daysWhere.empty()) {
             std::vector<EntryRow> rows = LoadShownEntryRows(m_doc, filter);
             SortRows(rows, m_listedSort);
             OnListed(std::move(rows));
