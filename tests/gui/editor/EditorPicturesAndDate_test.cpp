@@ -77,7 +77,7 @@ QImage filled(int width, int height, Qt::GlobalColor colour) {
 
 // A pasted picture is stored as PNG; a click selects it and shows its handles, a corner dragged
 // resizes it in proportion and Undo takes that back. Insert > Picture... stores a JPEG file's
-// own bytes.
+// own bytes. Both are shown again when the entry is reopened.
 TEST_F(EditorPicturesAndDate, PicturesPastedResizedAndInsertedAreStored) {
     CEntryView& view = editor().View();
     QApplication::clipboard()->setImage(filled(40, 20, Qt::red));
@@ -115,6 +115,15 @@ TEST_F(EditorPicturesAndDate, PicturesPastedResizedAndInsertedAreStored) {
     QFile file(photo);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(model.paragraphs[0].runs[1].image->data, file.readAll());
+
+    // Opened again, the entry shows both pictures at their stored sizes.
+    trigger(&editor(), QStringLiteral("editorClose"));
+    settle();
+    session().OpenEntry(stored("EntryID"));
+    settle();
+    ASSERT_NE(m_app->Editor()->Frame(), nullptr);
+    EXPECT_EQ(shownPictures(),
+              (QList<QSize>{QSize(80, 40), QSize(40, 20), QSize(16, 40), QSize(16, 40)}));
 }
 
 TEST_F(EditorPicturesAndDate, NewEntryStartsWithTheTemplateSetFromAnEntry) {
