@@ -11,5 +11,5 @@ struct TopicItem {
     std::string name;
 };
 
-// Every topic, by name in the locale's collation ignoring case (CompareNames).
+// Every topic in the order the table returns them.
 std::vector<TopicItem> LoadTopicItems(SqlDatabase& db);

@@ -1,11 +1,7 @@
 #include "core/browser/ListingNames.h"
-#include "core/browser/TopicItems.h"
-#include "core/platform/TextEncoding.h"
 #include "support/TestJournal.h"
 
 #include <gtest/gtest.h>
-
-#include <QLocale>
 
 // A folder's path runs from the top of the tree down and ends where the tree is broken.
 TEST(ListingNames, FolderPathRunsFromTheTopAndStopsAtABrokenLink) {
@@ -21,19 +17,4 @@ TEST(ListingNames, FolderPathRunsFromTheTopAndStopsAtABrokenLink) {
                                                          {"{X}", ""}};
     for (const auto& [id, path] : cases)
         EXPECT_EQ(names.FolderPath(id), path) << id;
-}
-
-// The topic pane lists topics by name as the locale sorts them: an accented name among its
-// letter, not after "w"; equal names in the table's order.
-TEST(ListingNames, TopicsSortByTheLocalesCollation) {
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QLocale::English));
-    TestJournal journal;
-    for (const char* name : {"zebra", "wax", "Éclair", "apple", "Äpfel", "Apple"})
-        journal.addTopic(name, textToStored(QString::fromUtf8(name)));
-    std::string order;
-    for (const TopicItem& topic : LoadTopicItems(journal.db()))
-        order += topic.id + " ";
-    EXPECT_EQ(order, "Äpfel apple Apple Éclair wax zebra ");
-    QLocale::setDefault(saved);
 }

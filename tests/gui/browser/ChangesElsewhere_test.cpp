@@ -28,7 +28,7 @@ TEST_F(ChangesElsewhereTest, EveryOneRowWriteChecksItsRow) {
     EXPECT_EQ(doc.CurrentFolderId(), "{Root}");
 
     // Gone while its new name is typed: the rename must not land on the row's next topic.
-    clickTopic(1); // garden
+    clickTopic(0);
     topics->handleCommand(ID_FILE_RENAME_TOPIC);
     exec("DELETE FROM Topic WHERE Name = 'garden'");
     ui.answerMessage(JournalMessages::kTopicGone, MessageAnswer::Ok);
