@@ -6,6 +6,7 @@
 
 #include "core/browser/EntryRows.h"
 #include "core/browser/ListingNames.h"
+#include "core/platform/DateDisplay.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/SqlDatabase.h"
 #include "core/store/TimeStamp.h"
@@ -95,10 +96,14 @@ void printEntries(JournalSession& session, std::vector<EntryRow> rows, bool tsv)
     }
     std::vector<std::vector<std::string>> table;
     for (const EntryRow& row : rows) {
-        const std::string when =
-            tsv && !row.timestamp.IsValid() ? std::string() : row.timestamp.Format(format);
+        // People get the date as the window shows it.
+        std::string when;
+        if (!tsv)
+            when = DateDisplay::shown(row.timestamp, format).toStdString();
+        else if (row.timestamp.IsValid())
+            when = row.timestamp.Format(format);
         table.push_back(
-            {oneLine(storedToUtf8(row.entryId)), oneLine(storedToUtf8(when)),
+            {oneLine(storedToUtf8(row.entryId)), oneLine(when),
              oneLine(storedToUtf8(row.folderName)), oneLine(storedToUtf8(row.comment)),
              tsv ? listField(topics[row.entryId], ", ", true) : oneLine(storedToUtf8(row.topics))});
     }
