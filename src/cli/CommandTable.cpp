@@ -117,7 +117,7 @@ const std::string kCreateHelp =
     "Usage: qbk create FILE --title TITLE [--owner OWNER] [--password-stdin | --protect]\n"
     "\n"
     "Creates a new, empty journal. FILE must not exist yet. The journal shows dates\n"
-    "like \"Monday, March 02 2026 09:05 AM\" and asks for a comment on new entries.\n"
+    "like \"Monday, March 2 2026 09:05 AM\" and asks for a comment on new entries.\n"
     "  --title TITLE     the journal's title (1 to 100 characters)\n"
     "  --owner OWNER     the owner's name (up to 30 characters)\n"
     "  --password-stdin  protect it with the password on the first line of standard input\n"
