@@ -250,4 +250,35 @@ TEST_F(RtfDocumentAdapterTest, ManyFormatsUsedInTurnComeBackUnchanged) {
     EXPECT_EQ(dumpDocument(model), dumpDocument(RtfDocumentAdapter::fromDocument(document)));
 }
 
+// A numbered list goes on below the items nested in it, also once written and read back.
+TEST_F(RtfDocumentAdapterTest, NumbersGoOnBelowNestedItemsWhenReadBack) {
+    QTextDocument document;
+    QTextCursor c(&document);
+    c.insertText(QStringLiteral("A"));
+    QTextListFormat top;
+    top.setStyle(QTextListFormat::ListDecimal);
+    top.setIndent(1);
+    QTextList* outer = c.createList(top);
+    c.insertBlock();
+    QTextListFormat sub = top;
+    sub.setIndent(2);
+    c.createList(sub);
+    c.insertText(QStringLiteral("a1"));
+    c.insertBlock();
+    c.insertText(QStringLiteral("a2"));
+    c.insertBlock();
+    QTextBlockFormat plain = c.blockFormat();
+    plain.setObjectIndex(-1);
+    c.setBlockFormat(plain);
+    outer->add(c.block());
+    c.insertText(QStringLiteral("B"));
+    EXPECT_EQ(outer->itemNumber(c.block()), 1);
+    const std::string written = RtfDocumentAdapter::entryRtf(document);
+    QTextDocument again;
+    RtfDocumentAdapter::setEntryText(again, written);
+    const QTextBlock b = again.lastBlock();
+    ASSERT_TRUE(b.textList());
+    EXPECT_EQ(b.textList()->itemNumber(b), 1) << written;
+    EXPECT_EQ(b.textList()->itemText(b).toStdString(), "2.");
+}
 } // namespace
