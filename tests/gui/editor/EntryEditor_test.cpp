@@ -304,6 +304,41 @@ TEST_F(EntryEditor, APastedLinkAndThreeLevelListSurviveSaveReopenAndQbkShow) {
     EXPECT_EQ(lastRuns(shown.out), expected) << shown.err;
 }
 
+// Ctrl+K makes a link of the text and address typed (a bare host gets https://); it is stored as
+// a field, and Ctrl+K on it after reopening offers that text and address to edit.
+TEST_F(EntryEditor, ALinkMadeWithCtrlKIsStoredAndOfferedAgainAfterReopening) {
+    openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Intro \\par}");
+    view().moveCursor(QTextCursor::End);
+    const auto fill = [](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("linkText"))->setText(QStringLiteral("home"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("linkAddress"))
+            ->setText(QStringLiteral("example.org/a b"));
+        clickButton(dialog, QStringLiteral("OK"));
+    };
+    m_modals.then(fill);
+    QTest::keyClick(&view(), Qt::Key_K, Qt::ControlModifier);
+    trigger(&editor(), QStringLiteral("editorSave"));
+    EXPECT_EQ(lastRuns(storedRtf("{E-1}")),
+              QStringList{QStringLiteral("homeArial>HYPERLINK \"https://example.org/a b\"")});
+
+    trigger(&editor(), QStringLiteral("editorClose"));
+    session().OpenEntry("{E-1}");
+    activateEditor();
+    QTextCursor onLink(view().document());
+    onLink.movePosition(QTextCursor::End);
+    onLink.movePosition(QTextCursor::Left);
+    view().setTextCursor(onLink);
+    QString offeredText, offeredAddress;
+    m_modals.then([&](QWidget* dialog) {
+        offeredText = dialog->findChild<QLineEdit*>(QStringLiteral("linkText"))->text();
+        offeredAddress = dialog->findChild<QLineEdit*>(QStringLiteral("linkAddress"))->text();
+        clickButton(dialog, QStringLiteral("Cancel"));
+    });
+    QTest::keyClick(&view(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(offeredText, QStringLiteral("home"));
+    EXPECT_EQ(offeredAddress, QStringLiteral("https://example.org/a b"));
+}
+
 TEST_F(EntryEditor, FormatBarBoxesShowTheSelectionsExactFaceAndSize) {
     openStored("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Arial Black;}{\\f2 Not A "
                "Font;}}\\f0\\fs14 aa\\fs21 bb\\fs26 cc\\f1\\fs144 dd\\f2\\fs24 ee\\par}");
