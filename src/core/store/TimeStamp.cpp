@@ -46,11 +46,13 @@ std::string NewTimeStamp() {
 
 std::string DisplayFormat(SqlDatabase& db) {
     SqlQuery query = db.query("select * from Config;");
-    std::string format;
-    if (!query.eof())
-        format = query.textField("DateFormat") + " " + query.textField("TimeFormat");
-    else
-        format = " ";
+    // Built in place: GCC 12 at -O3 mistakes an assignment after the concatenation for an
+    // overlapping copy (-Wrestrict).
+    std::string format(1, ' ');
+    if (!query.eof()) {
+        format.insert(0, query.textField("DateFormat"));
+        format += query.textField("TimeFormat");
+    }
     query.finalize();
     return format;
 }
