@@ -35,6 +35,8 @@ public:
     void then(Handler handler) { m_handlers.push_back(std::move(handler)); }
     std::size_t pending() const { return m_handlers.size(); }
     std::size_t handled() const { return m_handled; }
+    // A modal dialog the test shows itself, to look at rather than to answer.
+    void shownByTest(QWidget* dialog) { m_last = dialog; }
 
 private:
     void poll();

@@ -123,6 +123,7 @@ TEST_F(AccessibilityTest, EveryDialogNamesItsControlsAndTabReachesThemAll) {
     for (const auto& [name, make] : dialogs) {
         SCOPED_TRACE(name);
         const Made dialog = make(&frame());
+        m_modals.shownByTest(dialog.get());
         EXPECT_EQ(unnamedControls(dialog.get()), QStringList());
         EXPECT_EQ(missedByTab(dialog.get()), QStringList());
     }
