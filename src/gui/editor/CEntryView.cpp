@@ -255,7 +255,7 @@ void CEntryView::UpdateAlign(CommandUpdate& update, Qt::Alignment alignment) con
 }
 
 void CEntryView::OnTextColor() {
-    const QColor colour = QColorDialog::getColor(Qt::black, window(), QStringLiteral("Color"));
+    const QColor colour = QColorDialog::getColor(Qt::black, window(), tr("Color"));
     if (!colour.isValid())
         return;
     PendingCharFormat format;

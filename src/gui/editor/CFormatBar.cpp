@@ -28,31 +28,35 @@ struct FormatButton {
 };
 
 constexpr FormatButton kButtons[] = {
-    {ID_FORMAT_BOLD, "Bold", "format-text-bold", "bold", "formatBold", true},
-    {ID_FORMAT_ITALIC, "Italic", "format-text-italic", "italic", "formatItalic", true},
-    {ID_FORMAT_UNDERLINE, "Underline", "format-text-underline", "underline", "formatUnderline",
-     true},
+    {ID_FORMAT_BOLD, QT_TRANSLATE_NOOP("CFormatBar", "Bold"), "format-text-bold", "bold",
+     "formatBold", true},
+    {ID_FORMAT_ITALIC, QT_TRANSLATE_NOOP("CFormatBar", "Italic"), "format-text-italic", "italic",
+     "formatItalic", true},
+    {ID_FORMAT_UNDERLINE, QT_TRANSLATE_NOOP("CFormatBar", "Underline"), "format-text-underline",
+     "underline", "formatUnderline", true},
     {0, nullptr, nullptr, nullptr, nullptr, false},
-    {ID_FORMAT_ALIGN_LEFT, "Align Left", "format-justify-left", "align-left", "formatAlignLeft",
-     true},
-    {ID_FORMAT_CENTER, "Center", "format-justify-center", "align-center", "formatCenter", true},
-    {ID_FORMAT_ALIGN_RIGHT, "Align Right", "format-justify-right", "align-right",
-     "formatAlignRight", true},
+    {ID_FORMAT_ALIGN_LEFT, QT_TRANSLATE_NOOP("CFormatBar", "Align Left"), "format-justify-left",
+     "align-left", "formatAlignLeft", true},
+    {ID_FORMAT_CENTER, QT_TRANSLATE_NOOP("CFormatBar", "Center"), "format-justify-center",
+     "align-center", "formatCenter", true},
+    {ID_FORMAT_ALIGN_RIGHT, QT_TRANSLATE_NOOP("CFormatBar", "Align Right"), "format-justify-right",
+     "align-right", "formatAlignRight", true},
     {0, nullptr, nullptr, nullptr, nullptr, false},
-    {ID_FORMAT_BULLETS, "Bullets", "format-list-unordered", "list-bullets", "formatBullets", true},
-    {ID_FORMAT_NUMBERING, "Numbering", "format-list-ordered", "list-numbers", "formatNumbering",
-     true},
-    {ID_FORMAT_OUTDENT, "Decrease Indent", "format-indent-less", "indent-less", "formatOutdent",
-     false},
-    {ID_FORMAT_INDENT, "Increase Indent", "format-indent-more", "indent-more", "formatIndent",
-     false},
+    {ID_FORMAT_BULLETS, QT_TRANSLATE_NOOP("CFormatBar", "Bullets"), "format-list-unordered",
+     "list-bullets", "formatBullets", true},
+    {ID_FORMAT_NUMBERING, QT_TRANSLATE_NOOP("CFormatBar", "Numbering"), "format-list-ordered",
+     "list-numbers", "formatNumbering", true},
+    {ID_FORMAT_OUTDENT, QT_TRANSLATE_NOOP("CFormatBar", "Decrease Indent"), "format-indent-less",
+     "indent-less", "formatOutdent", false},
+    {ID_FORMAT_INDENT, QT_TRANSLATE_NOOP("CFormatBar", "Increase Indent"), "format-indent-more",
+     "indent-more", "formatIndent", false},
     {0, nullptr, nullptr, nullptr, nullptr, false},
-    {ID_FORMAT_TEXT_COLOR, "Text Color", "format-text-color", "text-color", "formatTextColor",
-     false},
-    {ID_FORMAT_HIGHLIGHT, "Highlight", "format-text-highlight", "highlight", "formatHighlight",
-     true},
-    {ID_FORMAT_CLEAR, "Clear Formatting", "format-text-clear", "clear-format", "formatClear",
-     false},
+    {ID_FORMAT_TEXT_COLOR, QT_TRANSLATE_NOOP("CFormatBar", "Text Color"), "format-text-color",
+     "text-color", "formatTextColor", false},
+    {ID_FORMAT_HIGHLIGHT, QT_TRANSLATE_NOOP("CFormatBar", "Highlight"), "format-text-highlight",
+     "highlight", "formatHighlight", true},
+    {ID_FORMAT_CLEAR, QT_TRANSLATE_NOOP("CFormatBar", "Clear Formatting"), "format-text-clear",
+     "clear-format", "formatClear", false},
 };
 
 QComboBox* makeBox(QWidget* parent, int id, const char* name, int widthInChars) {
@@ -72,8 +76,7 @@ QComboBox* makeBox(QWidget* parent, int id, const char* name, int widthInChars) 
 } // namespace
 
 CFormatBar::CFormatBar(CommandActions& actions, QWidget* parent)
-    : QToolBar(QStringLiteral("Format Bar"), parent),
-      m_face(makeBox(this, kFaceBoxId, "faceBox", 22)),
+    : QToolBar(tr("Format Bar"), parent), m_face(makeBox(this, kFaceBoxId, "faceBox", 22)),
       m_size(makeBox(this, kSizeBoxId, "sizeBox", 4)) {
     setObjectName(QStringLiteral("formatBar"));
     setControlId(this, kControlId);

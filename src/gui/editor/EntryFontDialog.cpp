@@ -43,7 +43,9 @@ EntryFontDialog::EntryFontDialog(const PendingCharFormat& selection, const QFont
     // made in this order.
     const auto lists = findChildren<QListView*>();
     const auto edits = findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
-    const char* const names[] = {QT_TR_NOOP("Font"), QT_TR_NOOP("Font style"), QT_TR_NOOP("Size")};
+    const char* const names[] = {QT_TRANSLATE_NOOP("EntryFontDialog", "Font"),
+                                 QT_TRANSLATE_NOOP("EntryFontDialog", "Font style"),
+                                 QT_TRANSLATE_NOOP("EntryFontDialog", "Size")};
     for (qsizetype i = 0; i < 3; ++i) {
         const QString name = QCoreApplication::translate("EntryFontDialog", names[i]);
         for (const auto& controls :

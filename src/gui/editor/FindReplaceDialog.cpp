@@ -14,14 +14,12 @@
 
 FindReplaceDialog::FindReplaceDialog(EditorFind& find, QWidget* parent)
     : QDialog(parent), m_engine(find), m_find(new QLineEdit(this)),
-      m_replaceLabel(new QLabel(QStringLiteral("Re&place with:"), this)),
-      m_replace(new QLineEdit(this)),
-      m_matchCase(new QCheckBox(QStringLiteral("Match &case"), this)),
-      m_wholeWord(new QCheckBox(QStringLiteral("Match &whole word only"), this)),
-      m_findNext(new QPushButton(QStringLiteral("&Find Next"), this)),
-      m_replaceButton(new QPushButton(QStringLiteral("&Replace"), this)),
-      m_replaceAll(new QPushButton(QStringLiteral("Replace &All"), this)),
-      m_status(new QLabel(this)) {
+      m_replaceLabel(new QLabel(tr("Re&place with:"), this)), m_replace(new QLineEdit(this)),
+      m_matchCase(new QCheckBox(tr("Match &case"), this)),
+      m_wholeWord(new QCheckBox(tr("Match &whole word only"), this)),
+      m_findNext(new QPushButton(tr("&Find Next"), this)),
+      m_replaceButton(new QPushButton(tr("&Replace"), this)),
+      m_replaceAll(new QPushButton(tr("Replace &All"), this)), m_status(new QLabel(this)) {
     m_status->setObjectName(QStringLiteral("findStatus"));
     m_find->setObjectName(QStringLiteral("findText"));
     m_replace->setObjectName(QStringLiteral("replaceText"));
@@ -32,7 +30,7 @@ FindReplaceDialog::FindReplaceDialog(EditorFind& find, QWidget* parent)
     m_replaceAll->setObjectName(QStringLiteral("replaceAll"));
 
     auto* fields = new QFormLayout;
-    auto* findLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    auto* findLabel = new QLabel(tr("Fi&nd what:"), this);
     findLabel->setBuddy(m_find);
     m_replaceLabel->setBuddy(m_replace);
     fields->addRow(findLabel, m_find);
@@ -44,7 +42,7 @@ FindReplaceDialog::FindReplaceDialog(EditorFind& find, QWidget* parent)
     left->addWidget(m_status);
     left->addStretch();
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {m_findNext, m_replaceButton, m_replaceAll, cancel})
         buttons->addWidget(button);
@@ -81,7 +79,7 @@ FindReplaceDialog::FindReplaceDialog(EditorFind& find, QWidget* parent)
 }
 
 void FindReplaceDialog::setReplaceMode(bool replace) {
-    setWindowTitle(replace ? QStringLiteral("Replace") : QStringLiteral("Find"));
+    setWindowTitle(replace ? tr("Replace") : tr("Find"));
     m_replaceLabel->setVisible(replace);
     m_replace->setVisible(replace);
     m_replaceButton->setVisible(replace);

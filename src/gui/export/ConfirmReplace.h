@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -10,6 +11,7 @@ inline bool confirmReplace(QWidget* parent, const QString& path, const QString& 
         return true;
     return QMessageBox::question(
                parent, parent->windowTitle(),
-               QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path)) ==
-           QMessageBox::Yes;
+               QCoreApplication::translate("ConfirmReplace",
+                                           "%1 already exists.\nDo you want to replace it?")
+                   .arg(path)) == QMessageBox::Yes;
 }

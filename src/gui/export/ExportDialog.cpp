@@ -28,9 +28,11 @@ struct FormatItem {
     const char* label;
 };
 constexpr FormatItem kFormats[] = {
-    {ExportFormat::Html, "Web page (HTML)"}, {ExportFormat::Markdown, "Markdown"},
-    {ExportFormat::Text, "Plain text"},      {ExportFormat::Odt, "OpenDocument text (ODT)"},
-    {ExportFormat::Pdf, "PDF (as printed)"},
+    {ExportFormat::Html, QT_TRANSLATE_NOOP("ExportDialog", "Web page (HTML)")},
+    {ExportFormat::Markdown, QT_TRANSLATE_NOOP("ExportDialog", "Markdown")},
+    {ExportFormat::Text, QT_TRANSLATE_NOOP("ExportDialog", "Plain text")},
+    {ExportFormat::Odt, QT_TRANSLATE_NOOP("ExportDialog", "OpenDocument text (ODT)")},
+    {ExportFormat::Pdf, QT_TRANSLATE_NOOP("ExportDialog", "PDF (as printed)")},
 };
 
 } // namespace
@@ -38,20 +40,21 @@ constexpr FormatItem kFormats[] = {
 ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& proposedName,
                            QWidget* parent)
     : QDialog(parent), m_initial(initial), m_proposedName(proposedName) {
-    setWindowTitle(QStringLiteral("Export Journal"));
+    setWindowTitle(tr("Export Journal"));
     setObjectName(QStringLiteral("exportDialog"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* entries = new QGroupBox(QStringLiteral("Entries"), this);
+    auto* entries = new QGroupBox(tr("Entries"), this);
     auto* entriesLayout = new QVBoxLayout(entries);
     m_scope = new QButtonGroup(this);
     const std::pair<int, const char*> scopes[] = {
-        {EntryChoice::SelectedEntry, "Export Selected Entry"},
-        {EntryChoice::AllEntries, "Export All Entries"},
-        {EntryChoice::CurrentFolder, "Export All Entries in Current Folder"},
+        {EntryChoice::SelectedEntry, QT_TRANSLATE_NOOP("ExportDialog", "Export Selected Entry")},
+        {EntryChoice::AllEntries, QT_TRANSLATE_NOOP("ExportDialog", "Export All Entries")},
+        {EntryChoice::CurrentFolder,
+         QT_TRANSLATE_NOOP("ExportDialog", "Export All Entries in Current Folder")},
     };
     for (const auto& [what, label] : scopes) {
-        auto* button = new QRadioButton(QString::fromLatin1(label), entries);
+        auto* button = new QRadioButton(tr(label), entries);
         button->setObjectName(QStringLiteral("scope%1").arg(what));
         m_scope->addButton(button, what);
         entriesLayout->addWidget(button);
@@ -68,7 +71,7 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     m_scope->button(initial.what)->setChecked(true);
 
     auto* dates = new QHBoxLayout;
-    m_between = new QCheckBox(QStringLiteral("Between"), entries);
+    m_between = new QCheckBox(tr("Between"), entries);
     m_between->setObjectName(QStringLiteral("between"));
     m_between->setChecked(initial.between);
     m_from = new QDateEdit(toQDate(initial.from), entries);
@@ -78,7 +81,7 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     m_from->setObjectName(QStringLiteral("fromDay"));
     m_to->setObjectName(QStringLiteral("toDay"));
     nameDayRange(m_from, m_to);
-    m_and = new QLabel(QStringLiteral("AND"), entries);
+    m_and = new QLabel(tr("AND"), entries);
     dates->addWidget(m_between);
     dates->addWidget(m_from);
     dates->addWidget(m_and);
@@ -87,13 +90,13 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     entriesLayout->addLayout(dates);
     layout->addWidget(entries);
 
-    auto* output = new QGroupBox(QStringLiteral("Destination"), this);
+    auto* output = new QGroupBox(tr("Destination"), this);
     auto* outputLayout = new QVBoxLayout(output);
     m_format = new QComboBox(output);
     m_format->setObjectName(QStringLiteral("format"));
     labelForScreenReaders(m_format, tr("Format"));
     for (const FormatItem& item : kFormats)
-        m_format->addItem(QString::fromLatin1(item.label), int(item.format));
+        m_format->addItem(tr(item.label), int(item.format));
     m_format->setCurrentIndex(m_format->findData(int(initial.format)));
     outputLayout->addWidget(m_format);
     auto* pathRow = new QHBoxLayout;
@@ -101,18 +104,18 @@ ExportDialog::ExportDialog(const ExportDialogValues& initial, const QString& pro
     m_path->setObjectName(QStringLiteral("path"));
     m_path->setAccessibleName(tr("File"));
     m_path->setMinimumWidth(360); // room for a whole path
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), output);
+    auto* browse = new QPushButton(tr("Browse..."), output);
     pathRow->addWidget(m_path, 1);
     pathRow->addWidget(browse);
     outputLayout->addLayout(pathRow);
-    m_split = new QCheckBox(QStringLiteral("One file per entry, named by its date"), output);
+    m_split = new QCheckBox(tr("One file per entry, named by its date"), output);
     m_split->setObjectName(QStringLiteral("split"));
     m_split->setChecked(initial.split);
     outputLayout->addWidget(m_split);
     layout->addWidget(output);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Export"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Export"));
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &ExportDialog::accept);
@@ -166,14 +169,13 @@ void ExportDialog::browse() {
     const ExportDialogValues current = values();
     QString chosen;
     if (current.split) {
-        chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Export to Folder"),
-                                                   current.path);
+        chosen = QFileDialog::getExistingDirectory(this, tr("Export to Folder"), current.path);
     } else {
         const QString extension = QLatin1String(ExportFormatExtension(current.format));
         const QString start =
             current.path.isEmpty() ? m_proposedName + u'.' + extension : current.path;
         chosen = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Export Journal"), start,
+            this, tr("Export Journal"), start,
             QStringLiteral("%1 (*.%2)").arg(m_format->currentText(), extension));
     }
     if (!chosen.isEmpty()) {

@@ -33,10 +33,6 @@ QString documentsPath(const QString& name) {
     return (documents.exists() ? documents : QDir::home()).filePath(name);
 }
 
-QString text(const char* source) {
-    return QCoreApplication::translate("JournalExportCommands", source);
-}
-
 // Backups count pages; the progress dialog is told them as they go.
 BackupProgress toldTo(BackgroundWork::Progress& progress) {
     return [&progress](std::size_t done, std::size_t total) {
@@ -63,9 +59,11 @@ void ExportJournal(CQBKDoc& doc, const PageMargins& margins, QWidget* parent) {
     request.journalPath = QFile::decodeName(doc.Path().c_str());
     const ExportResult result = RunWithProgress(doc, request, parent, margins);
     if (result.status == ExportResult::Status::Failed)
-        QMessageBox::warning(
-            parent, QStringLiteral("Export Journal"),
-            QStringLiteral("The journal was not exported: %1.").arg(result.message));
+        QMessageBox::warning(parent,
+                             QCoreApplication::translate("JournalExportCommands", "Export Journal"),
+                             QCoreApplication::translate("JournalExportCommands",
+                                                         "The journal was not exported: %1.")
+                                 .arg(result.message));
 }
 
 ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget* parent,
@@ -75,7 +73,8 @@ ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget
     ExportResult result;
     if (!reader) {
         result.status = ExportResult::Status::Failed;
-        result.message = text("the journal cannot be read");
+        result.message =
+            QCoreApplication::translate("JournalExportCommands", "the journal cannot be read");
         return result;
     }
     EntryPrintJob::Options pageOptions;
@@ -83,7 +82,9 @@ ExportResult RunWithProgress(CQBKDoc& doc, const ExportRequest& request, QWidget
     const ExportMakers makers{PdfEntryPages::Maker(pageOptions)};
     BackgroundWork::Run(
         parent,
-        {text("Export Journal"), text("Exporting entries..."), QStringLiteral("exportProgress")},
+        {QCoreApplication::translate("JournalExportCommands", "Export Journal"),
+         QCoreApplication::translate("JournalExportCommands", "Exporting entries..."),
+         QStringLiteral("exportProgress")},
         [&](BackgroundWork::Progress& progress) {
             result = RunExport(reader->Reader(), request, makers,
                                [&progress](std::size_t done, std::size_t total) {
@@ -98,7 +99,9 @@ BackupResult CopyWithProgress(std::string source, std::string target, QWidget* p
     BackupResult result;
     BackgroundWork::Run(
         parent,
-        {text("Back Up Journal"), text("Copying the journal..."), QStringLiteral("backupProgress")},
+        {QCoreApplication::translate("JournalExportCommands", "Back Up Journal"),
+         QCoreApplication::translate("JournalExportCommands", "Copying the journal..."),
+         QStringLiteral("backupProgress")},
         [&](BackgroundWork::Progress& progress) {
             result = BackupJournal(source, target, true, toldTo(progress));
         });
@@ -108,9 +111,10 @@ BackupResult CopyWithProgress(std::string source, std::string target, QWidget* p
 void BackUpJournal(CQBKDoc& doc, QWidget* parent) {
     if (!doc.IsJournalOpen())
         return;
-    const QString proposed = documentsPath(
-        journalBaseName(doc) +
-        QStringLiteral(" backup %1.qbk").arg(QDate::currentDate().toString(Qt::ISODate)));
+    const QString proposed =
+        documentsPath(journalBaseName(doc) +
+                      QCoreApplication::translate("JournalExportCommands", " backup %1.qbk")
+                          .arg(QDate::currentDate().toString(Qt::ISODate)));
     BackupDialog dialog(proposed, AutoBackupStore::load(), parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -121,8 +125,10 @@ void BackUpJournal(CQBKDoc& doc, QWidget* parent) {
         CopyWithProgress(doc.Path(), QFile::encodeName(dialog.copyPath()).toStdString(), parent);
     if (!result.ok && !result.cancelled)
         QMessageBox::warning(
-            parent, QStringLiteral("Back Up Journal"),
-            QStringLiteral("The journal was not backed up: %1.").arg(result.message));
+            parent, QCoreApplication::translate("JournalExportCommands", "Back Up Journal"),
+            QCoreApplication::translate("JournalExportCommands",
+                                        "The journal was not backed up: %1.")
+                .arg(result.message));
 }
 
 void AutoBackupOnOpen(const std::string& path, QWidget* parent) {
@@ -130,18 +136,22 @@ void AutoBackupOnOpen(const std::string& path, QWidget* parent) {
     if (!settings.enabled)
         return;
     AutoBackupResult result;
-    BackgroundWork::Run(parent,
-                        {text("Automatic Backup"), text("Copying the journal..."),
-                         QStringLiteral("backupProgress")},
-                        [&](BackgroundWork::Progress& progress) {
-                            result = AutoBackup::Run(settings, path, QDateTime::currentDateTime(),
-                                                     toldTo(progress));
-                        });
+    BackgroundWork::Run(
+        parent,
+        {QCoreApplication::translate("JournalExportCommands", "Automatic Backup"),
+         QCoreApplication::translate("JournalExportCommands", "Copying the journal..."),
+         QStringLiteral("backupProgress")},
+        [&](BackgroundWork::Progress& progress) {
+            result =
+                AutoBackup::Run(settings, path, QDateTime::currentDateTime(), toldTo(progress));
+        });
     if (!result.message.isEmpty())
-        QMessageBox::warning(parent, QStringLiteral("Automatic Backup"),
-                             QStringLiteral("The automatic backup of %1 was not made: %2.\n"
-                                            "The journal is open as usual.")
-                                 .arg(QFile::decodeName(path.c_str()), result.message));
+        QMessageBox::warning(
+            parent, QCoreApplication::translate("JournalExportCommands", "Automatic Backup"),
+            QCoreApplication::translate("JournalExportCommands",
+                                        "The automatic backup of %1 was not made: %2.\n"
+                                        "The journal is open as usual.")
+                .arg(QFile::decodeName(path.c_str()), result.message));
 }
 
 } // namespace JournalExportCommands

@@ -19,14 +19,12 @@ namespace RescueJournalCommand {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("RescueJournalCommand", text);
-}
-
 // The rescue reads the whole file: the window stays responsive while a worker does it.
 RescueResult RescueOnWorker(const std::string& source, const std::string& target, QWidget* parent) {
     RescueResult result;
-    QProgressDialog busy(tr("Saving what can still be read..."), QString(), 0, 0, parent);
+    QProgressDialog busy(
+        QCoreApplication::translate("RescueJournalCommand", "Saving what can still be read..."),
+        QString(), 0, 0, parent);
     busy.setObjectName(QStringLiteral("rescueBusy"));
     busy.setWindowModality(Qt::WindowModal);
     busy.setMinimumDuration(0);
@@ -46,16 +44,20 @@ RescueResult RescueOnWorker(const std::string& source, const std::string& target
 } // namespace
 
 void Run(const CQBKDoc& doc, QWidget* parent) {
-    const QString filter = tr("Journals (*.qbk);;All files (*)");
+    const QString filter =
+        QCoreApplication::translate("RescueJournalCommand", "Journals (*.qbk);;All files (*)");
     QString source = doc.IsJournalOpen() ? QFile::decodeName(doc.Path().c_str()) : QString();
     if (source.isEmpty())
-        source = QFileDialog::getOpenFileName(parent, tr("Rescue Journal"), QString(), filter);
+        source = QFileDialog::getOpenFileName(
+            parent, QCoreApplication::translate("RescueJournalCommand", "Rescue Journal"),
+            QString(), filter);
     if (source.isEmpty())
         return;
     const QFileInfo info(source);
     const QString target = QFileDialog::getSaveFileName(
-        parent, tr("Save the Rescued Journal As"),
-        info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + tr(" rescued.qbk"),
+        parent, QCoreApplication::translate("RescueJournalCommand", "Save the Rescued Journal As"),
+        info.absolutePath() + QLatin1Char('/') + info.completeBaseName() +
+            QCoreApplication::translate("RescueJournalCommand", " rescued.qbk"),
         filter);
     if (target.isEmpty())
         return;
@@ -63,9 +65,11 @@ void Run(const CQBKDoc& doc, QWidget* parent) {
                                                QFile::encodeName(target).toStdString(), parent);
     const QString outcome = RescueOutcome(result, target);
     if (result.ok)
-        QMessageBox::information(parent, tr("Rescue Journal"), outcome);
+        QMessageBox::information(
+            parent, QCoreApplication::translate("RescueJournalCommand", "Rescue Journal"), outcome);
     else
-        QMessageBox::warning(parent, tr("Rescue Journal"), outcome);
+        QMessageBox::warning(
+            parent, QCoreApplication::translate("RescueJournalCommand", "Rescue Journal"), outcome);
 }
 
 } // namespace RescueJournalCommand

@@ -19,9 +19,9 @@ CCustomPrintDialog::CCustomPrintDialog(QPrinter* printer, QWidget* parent)
     setMinMax(1, EntryPrintJob::kMaxPagesPerEntry);
 
     auto* tab = new QWidget;
-    tab->setWindowTitle(QStringLiteral("Include"));
-    auto* group = new QGroupBox(QStringLiteral("Include"), tab);
-    m_header = new QCheckBox(QStringLiteral("Date/Time Header"), group);
+    tab->setWindowTitle(tr("Include"));
+    auto* group = new QGroupBox(tr("Include"), tab);
+    m_header = new QCheckBox(tr("Date/Time Header"), group);
     m_header->setObjectName(QStringLiteral("dateTimeHeader"));
     setControlId(m_header, kDateTimeHeaderId);
     auto* groupLayout = new QVBoxLayout(group);

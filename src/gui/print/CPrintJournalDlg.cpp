@@ -37,13 +37,12 @@ QCheckBox* checkBox(const QString& text, int id, QWidget* parent) {
 } // namespace
 
 CPrintJournalDlg::CPrintJournalDlg(PrintJournalState& state, QWidget* parent)
-    : FormDialog(QStringLiteral("Print Journal"), parent), m_state(state),
-      m_what(new QButtonGroup(this)) {
+    : FormDialog(tr("Print Journal"), parent), m_state(state), m_what(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("printJournalDialog"));
 
-    m_selectedEntry = new QRadioButton(QStringLiteral("Print Selected Entry"), this);
-    auto* allEntries = new QRadioButton(QStringLiteral("Print All Entries"), this);
-    m_currentFolder = new QRadioButton(QStringLiteral("Print All Entries in Current Folder"), this);
+    m_selectedEntry = new QRadioButton(tr("Print Selected Entry"), this);
+    auto* allEntries = new QRadioButton(tr("Print All Entries"), this);
+    m_currentFolder = new QRadioButton(tr("Print All Entries in Current Folder"), this);
     setControlId(m_selectedEntry, kSelectedEntryId);
     setControlId(allEntries, kAllEntriesId);
     setControlId(m_currentFolder, kCurrentFolderId);
@@ -51,11 +50,11 @@ CPrintJournalDlg::CPrintJournalDlg(PrintJournalState& state, QWidget* parent)
     m_what->addButton(allEntries, EntryChoice::AllEntries);
     m_what->addButton(m_currentFolder, EntryChoice::CurrentFolder);
 
-    auto* only = new QGroupBox(QStringLiteral("Only Print Entries"), this);
-    m_between = new QCheckBox(QStringLiteral("Between"), only);
+    auto* only = new QGroupBox(tr("Only Print Entries"), this);
+    m_between = new QCheckBox(tr("Between"), only);
     setControlId(m_between, kBetweenId);
     m_firstDay = dayPicker(kFirstDayId, only);
-    m_and = new QLabel(QStringLiteral("AND"), only);
+    m_and = new QLabel(tr("AND"), only);
     setControlId(m_and, kAndId);
     m_lastDay = dayPicker(kLastDayId, only);
     nameDayRange(m_firstDay, m_lastDay);
