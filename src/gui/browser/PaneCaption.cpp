@@ -19,14 +19,15 @@ PaneCaption::PaneCaption(const QString& title, int closeButtonId, QWidget* pane)
     m_close->setObjectName(QStringLiteral("closeButton"));
     m_close->setProperty("controlId", closeButtonId);
     m_close->setAutoRaise(true);
-    m_close->setIcon(ThemeIcons::closePane());
     m_close->setIconSize(QSize(10, 10));
     m_close->setToolTip(QStringLiteral("Close"));
     m_close->setAccessibleName(tr("Close %1 pane").arg(title));
     m_close->setFocusPolicy(Qt::NoFocus);
     connect(m_close, &QToolButton::clicked, this, &PaneCaption::closeClicked);
-    PaletteWatch::follow(
-        this, [this] { setTextColour({m_title}, PaletteContrast::paneTitleBand(palette()).text); });
+    PaletteWatch::follow(this, [this] {
+        setTextColour({m_title}, PaletteContrast::paneTitleBand(palette()).text);
+        m_close->setIcon(ThemeIcons::closePane(palette()));
+    });
 }
 
 void PaneCaption::layOutWith(QWidget* content) {

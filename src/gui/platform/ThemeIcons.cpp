@@ -13,8 +13,8 @@ QIcon themeIcon(const char* freedesktopName, const char* ownImage) {
                             QIcon(QString::fromLatin1(ownImage)));
 }
 
-QIcon inkedThemeIcon(const char* freedesktopName, const QString& ownImage,
-                     const QPalette& palette) {
+QIcon inkedThemeIcon(const char* freedesktopName, const QString& ownImage, const QPalette& palette,
+                     const QColor& ink) {
     const QString name = QString::fromLatin1(freedesktopName);
     if (QIcon::hasThemeIcon(name))
         return QIcon::fromTheme(name);
@@ -24,7 +24,8 @@ QIcon inkedThemeIcon(const char* freedesktopName, const QString& ownImage,
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QByteArray svg = file.readAll();
-    svg.replace("#1f2a36", palette.color(QPalette::ButtonText).name().toLatin1());
+    svg.replace("#1f2a36",
+                (ink.isValid() ? ink : palette.color(QPalette::ButtonText)).name().toLatin1());
     QSvgRenderer renderer(svg);
     QIcon icon;
     for (const int size : {16, 24, 32}) {
@@ -52,8 +53,9 @@ QIcon journal() {
     return QIcon(QStringLiteral(":/images/tree/journal.svg"));
 }
 
-QIcon closePane() {
-    return themeIcon("window-close", ":/images/tree/close.svg");
+QIcon closePane(const QPalette& palette) {
+    return inkedThemeIcon("window-close", QStringLiteral(":/images/tree/close.svg"), palette,
+                          PaletteContrast::paneTitleBand(palette).text);
 }
 
 QIcon warning() {

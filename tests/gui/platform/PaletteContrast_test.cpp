@@ -1,12 +1,21 @@
 #include "render/PaletteContrast.h"
 
+#include "core/platform/CommandRouter.h"
+#include "gui/browser/PaneCaption.h"
+#include "gui/editor/CFormatBar.h"
+#include "gui/editor/EditorMenus.h"
 #include "gui/platform/CaptionBar.h"
+#include "gui/platform/CommandActions.h"
 #include "support/GuiTest.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QToolBar>
+#include <QToolButton>
 #include <memory>
 
 using namespace PaletteContrast;
@@ -83,6 +92,53 @@ TEST_F(PaletteContrastTest, CaptionTextReadsAfterEachSwitch) {
         const QColor text = title->palette().color(title->foregroundRole());
         EXPECT_EQ(band, palette.color(QPalette::Dark));
         EXPECT_GE(contrastRatio(text, band), kMinimumRatio) << text.name().toStdString();
+    }
+    QApplication::setPalette(saved);
+}
+
+// Our glyphs drawn in dark ink: the share of their ink that stands out from the bar behind them
+// (a green tick reads on both palettes; the ink alone must not vanish into a dark bar).
+TEST_F(PaletteContrastTest, GlyphsStandOutAfterEachSwitch) {
+    const QPalette saved = QApplication::palette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    CommandRouter router;
+    CommandActions actions(router, nullptr);
+    QMainWindow window;
+    auto* formatBar = new CFormatBar(actions, &window);
+    QToolBar* toolBar = EditorMenus::buildToolBar(window, actions);
+    auto* caption = new PaneCaption(QStringLiteral("Topics"), 1, new QWidget(&window));
+    window.show();
+    const struct {
+        const char* name;
+        const QWidget* bar;
+        std::function<QIcon()> icon;
+    } glyphs[] = {
+        {"format bar", formatBar,
+         [&] { return actions.findChild<QAction*>(QStringLiteral("formatBold"))->icon(); }},
+        {"spell tool", toolBar,
+         [&] { return toolBar->findChild<QAction*>(QStringLiteral("editorToolSpell"))->icon(); }},
+        {"pane close", caption, [&] { return caption->closeButton()->icon(); }},
+    };
+    for (const QPalette& palette : {darkPalette(), fusion->standardPalette()}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+        for (const auto& glyph : glyphs) {
+            SCOPED_TRACE(glyph.name);
+            const QColor background = glyph.bar->palette().color(glyph.bar->backgroundRole());
+            const QImage image =
+                glyph.icon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+            int ink = 0;
+            int standingOut = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (const QColor pixel = image.pixelColor(x, y); pixel.alpha() >= 64) {
+                        ++ink;
+                        standingOut += contrastRatio(pixel, background) >= 2.0;
+                    }
+            ASSERT_GT(ink, 20);
+            EXPECT_GE(standingOut * 10, ink * 9)
+                << standingOut << " of " << ink << " on " << background.name().toStdString();
+        }
     }
     QApplication::setPalette(saved);
 }
