@@ -16,9 +16,20 @@ QString settingsKey(const QString& key) {
     return spellingtexts::settingsGroup() + u'/' + key;
 }
 
+SpellingEngine* replacement = nullptr;
+
+// The told value of the notice of no dictionary at all; the others hold their language.
+const QString kNoneTold = QStringLiteral("*");
+
 } // namespace
 
+void SpellingEngine::replaceInstance(SpellingEngine* engine) {
+    replacement = engine;
+}
+
 SpellingEngine& SpellingEngine::instance() {
+    if (replacement)
+        return *replacement;
     static SpellingEngine engine(spelling::dictionaryFolders(),
                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                                      QStringLiteral("/personal-words.txt"));
@@ -51,14 +62,24 @@ void SpellingEngine::setJournal(const QString& journalPath) {
 
 QString SpellingEngine::takeMissingNotice() {
     const QString locale = QLocale::system().name();
-    if (!spelling::lacksLanguageDictionary(dictionaries(), locale))
+    // What was told, so that it is told once.
+    QString missing;
+    if (m_installed.empty())
+        missing = kNoneTold;
+    else if (spelling::lacksLanguageDictionary(dictionaries(), locale))
+        missing = spelling::localeDictionaryName(locale);
+    else
         return {};
     const QString key = settingsKey(spellingtexts::missingToldKey());
-    const QString language = spelling::localeDictionaryName(locale);
-    if (QSettings().value(key).toString() == language)
+    if (QSettings().value(key).toString() == missing)
         return {};
-    QSettings().setValue(key, language);
-    return spellingtexts::missingLanguageDictionary(locale, m_name);
+    QSettings().setValue(key, missing);
+    return m_installed.empty() ? spellingtexts::noDictionary()
+                               : spellingtexts::missingLanguageDictionary(locale, m_name);
+}
+
+void SpellingEngine::markNoneTold() {
+    QSettings().setValue(settingsKey(spellingtexts::missingToldKey()), kNoneTold);
 }
 
 SpellingEngine::~SpellingEngine() = default;

@@ -20,6 +20,9 @@ class SpellingEngine : public QObject {
 public:
     // The program's engine over the system's dictionary folders and the user's data folder.
     static SpellingEngine& instance();
+    // The engine windows use from now on instead (tests give one on folders of their own);
+    // nullptr goes back to the program's.
+    static void replaceInstance(SpellingEngine* engine);
 
     SpellingEngine(QStringList dictionaryFolders, QString personalListPath,
                    QObject* parent = nullptr);
@@ -39,9 +42,12 @@ public:
     // The journal whose dictionary choice applies; empty for none.
     void setJournal(const QString& journalPath);
 
-    // Once for the user's language: that no dictionary of it is installed and what to
-    // install. Empty otherwise, and every time after.
+    // Once: that no dictionary at all, or none of the user's language, is installed and what
+    // to install. Empty otherwise, and every time after.
     QString takeMissingNotice();
+    // As if the notice of no dictionary at all had been given (windows opened by tests about
+    // other things).
+    static void markNoneTold();
 
     // Off, whatever was chosen, while no dictionary is installed.
     bool asYouType() const;

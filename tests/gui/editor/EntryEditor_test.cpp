@@ -7,6 +7,7 @@
 #include "core/richtext/RtfReader.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/SampleJournal.h"
+#include "core/spelling/SpellingTexts.h"
 #include "core/store/StoredText.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/editor/CEntryFrame.h"
@@ -33,6 +34,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +42,7 @@
 #include <QToolBar>
 
 #include <filesystem>
+#include <memory>
 
 namespace fs = std::filesystem;
 using namespace richtext;
@@ -496,6 +499,46 @@ TEST_F(EntryEditor, SpellingAndPrintPreviewOpenTheirWindows) {
     if (SpellingEngine::instance().service() == nullptr)
         GTEST_SKIP() << "no Hunspell dictionary installed (install hunspell-en-us)";
     opens("editorCheckSpelling", "CSpellingDlg");
+}
+
+// The program's spelling on an empty dictionary folder, not yet told that it has none.
+class EntryEditorWithoutDictionaries : public EntryEditor {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(EntryEditor::SetUp());
+        none = std::make_unique<SpellingEngine>(QStringList{empty.path()},
+                                                empty.filePath(QStringLiteral("words.txt")));
+        SpellingEngine::replaceInstance(none.get());
+        QSettings().remove(spellingtexts::settingsGroup() + u'/' + spellingtexts::missingToldKey());
+    }
+    // The editors go with the application, before the engine they use.
+    void TearDown() override {
+        EntryEditor::TearDown();
+        SpellingEngine::replaceInstance(nullptr);
+    }
+
+    QTemporaryDir empty;
+    std::unique_ptr<SpellingEngine> none;
+};
+
+TEST_F(EntryEditorWithoutDictionaries, TheFirstEditorSaysWhatToInstallAndGreysAsYouType) {
+    m_modals.then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), spellingtexts::noDictionary());
+        EXPECT_TRUE(messageText(box).contains(QStringLiteral("hunspell-en-us")));
+        clickButton(box, QStringLiteral("OK"));
+    });
+    for (const char* id : {"{E-1}", "{E-2}"}) {
+        SCOPED_TRACE(id);
+        openStored("{\\rtf1\\ansi Text\\par}", id);
+        EXPECT_EQ(m_modals.pending(), 0u);
+        const QAction* asYouType = editor().findChild<QAction*>(QStringLiteral("spellAsYouType"));
+        ASSERT_NE(asYouType, nullptr);
+        EXPECT_FALSE(asYouType->isChecked());
+        EXPECT_FALSE(asYouType->isEnabled());
+        trigger(&editor(), QStringLiteral("editorClose"));
+        settle();
+        ASSERT_FALSE(editorOpen());
+    }
 }
 
 TEST_F(EntryEditor, EveryGoldenSampleAndSampleJournalEntryKeepsItsFormatting) {
