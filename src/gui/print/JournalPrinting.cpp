@@ -15,12 +15,22 @@
 #include "render/PdfEntryPages.h"
 #include "render/PrintRows.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QSettings>
+
+namespace {
+
+// A printing message as the journal's message boxes take it, in the user's language.
+std::string shown(const char* message) {
+    return textToStored(QCoreApplication::translate("PrintMessages", message));
+}
+
+} // namespace
 
 JournalPrinting::JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer,
                                  const PageMargins& margins, QWidget* parent)
@@ -67,7 +77,7 @@ void JournalPrinting::PrintJournal() {
         }
         const std::vector<long long> rows = ChosenEntryRows(m_doc.Reader().Db(), state.Choice());
         if (rows.empty()) {
-            m_ui.showMessage(PrintMessages::kNoEntries);
+            m_ui.showMessage(shown(PrintMessages::kNoEntries));
             return;
         }
         if (state.m_bPreview)
@@ -114,7 +124,7 @@ void JournalPrinting::RunJob(bool header, bool pageRange,
         EntryPrintJob job(m_printer, options);
         print(job);
         if (!job.finish())
-            m_ui.showError(PrintMessages::kPrintFailed);
+            m_ui.showError(shown(PrintMessages::kPrintFailed));
     }
     m_printer.setFullPage(fullPage);
 }
@@ -180,7 +190,7 @@ void JournalPrinting::RunRowsToPdf(bool header, const std::vector<long long>& ro
     if (!failure.empty())
         m_ui.showError(failure);
     else if (!written && !cancelled)
-        m_ui.showError(PrintMessages::kPrintFailed);
+        m_ui.showError(shown(PrintMessages::kPrintFailed));
 }
 
 void JournalPrinting::RunRows(bool header, bool pageRange, const std::vector<long long>& rows) {
