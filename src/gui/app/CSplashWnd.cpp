@@ -65,7 +65,7 @@ void CSplashWnd::paintEvent(QPaintEvent*) {
     const QColor paper = m_picture.toImage().pixelColor(285, 85);
     painter.setPen(PaletteContrast::readableOn(paper, {palette().color(QPalette::WindowText)}));
     painter.drawText(QRect(280, 80, kWidth - 280, kHeight - 80), Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral("Version ") + m_version);
+                     tr("Version %1").arg(m_version));
 }
 
 void CSplashWnd::timerEvent(QTimerEvent* event) {

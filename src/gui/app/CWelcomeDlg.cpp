@@ -87,12 +87,11 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
         tr("What would you like to do? Start a journal, or pick up where you left off."));
     setFixedSize(566, 329);
     SetBackground(QStringLiteral(":/images/welcome.svg"), Tile);
-    QPushButton* create =
-        addButton(QStringLiteral("Create a New Journal"), kNewJournalId, {187, 54, 172, 30});
-    addButton(QStringLiteral("Open an Existing Journal"), kOpenJournalId, {187, 95, 172, 30});
-    QPushButton* last = addButton(QStringLiteral("Open The Last Journal You Worked On"),
-                                  kOpenLastId, {187, 132, 172, 30});
-    QPushButton* close = addButton(QStringLiteral("&Close"), kCloseId, {313, 180, 50, 15});
+    QPushButton* create = addButton(tr("Create a New Journal"), kNewJournalId, {187, 54, 172, 30});
+    addButton(tr("Open an Existing Journal"), kOpenJournalId, {187, 95, 172, 30});
+    QPushButton* last =
+        addButton(tr("Open The Last Journal You Worked On"), kOpenLastId, {187, 132, 172, 30});
+    QPushButton* close = addButton(tr("&Close"), kCloseId, {313, 180, 50, 15});
     create->setDefault(true);
     last->setEnabled(!lastJournal.empty());
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
