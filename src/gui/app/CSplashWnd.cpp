@@ -1,8 +1,10 @@
 #include "gui/app/CSplashWnd.h"
 
+#include "gui/platform/TranslatedSvg.h"
 #include "render/PaletteContrast.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -20,7 +22,12 @@ CSplashWnd::CSplashWnd(QWidget* parent, const QString& version)
     setCursor(Qt::ArrowCursor);
     m_picture.fill(Qt::white);
     QPainter painter(&m_picture);
-    QSvgRenderer(QStringLiteral(":/images/splash.svg")).render(&painter);
+    QSvgRenderer(
+        translatedSvg(
+            QStringLiteral(":/images/splash.svg"), "CSplashWnd",
+            {QT_TRANSLATE_NOOP("CSplashWnd", "A journal of your days, kept safe."),
+             QT_TRANSLATE_NOOP("CSplashWnd", "Copyright Orrinvale. All rights reserved.")}))
+        .render(&painter);
 }
 
 CSplashWnd::~CSplashWnd() {
