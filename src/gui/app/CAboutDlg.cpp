@@ -21,7 +21,7 @@ QLabel* link(const QString& url, const QString& text, QWidget* parent, const cha
 CAboutDlg::CAboutDlg(const QString& version, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setControlId(this, 100);
-    setWindowTitle(QStringLiteral("About Quillbook"));
+    setWindowTitle(tr("About Quillbook"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/images/quillbook.svg")).pixmap(64, 64));
@@ -31,7 +31,7 @@ CAboutDlg::CAboutDlg(const QString& version, QWidget* parent) : QDialog(parent) 
     font.setPointSize(18);
     font.setBold(true);
     name->setFont(font);
-    auto* versionLabel = new QLabel(QStringLiteral("Version %1").arg(version), this);
+    auto* versionLabel = new QLabel(tr("Version %1").arg(version), this);
     versionLabel->setObjectName(QStringLiteral("aboutVersion"));
 
     auto* text = new QVBoxLayout;

@@ -8,8 +8,15 @@
 CBackgroundDlg::CBackgroundDlg(QWidget* parent) : QDialog(parent) {}
 
 bool CBackgroundDlg::SetBackground(const QString& resource, int mode) {
+    return TakeBackground(m_image.LoadFromResource(resource), mode);
+}
+
+bool CBackgroundDlg::SetSvgBackground(const QByteArray& svg, int mode) {
+    return TakeBackground(m_image.LoadFromSvg(svg), mode);
+}
+
+bool CBackgroundDlg::TakeBackground(bool loaded, int mode) {
     m_mode = mode;
-    const bool loaded = m_image.LoadFromResource(resource);
     // Labels show the picture (see eventFilter); their own look stays otherwise.
     setStyleSheet(loaded ? QStringLiteral("QLabel { background: transparent; }") : QString());
     update();

@@ -16,6 +16,8 @@ public:
 
     // Loads the picture; false (and a plain dialog) when it cannot be loaded.
     bool SetBackground(const QString& resource, int mode);
+    // The same with an SVG picture given as its text.
+    bool SetSvgBackground(const QByteArray& svg, int mode);
     const CDibImage& Image() const { return m_image; }
     int BackgroundMode() const { return m_mode; }
 
@@ -28,6 +30,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool TakeBackground(bool loaded, int mode);
+
     CDibImage m_image;
     int m_mode = Tile;
 };

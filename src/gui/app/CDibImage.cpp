@@ -1,5 +1,6 @@
 #include "gui/app/CDibImage.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -45,20 +46,23 @@ std::uint32_t CDibImage::HeaderImageSize(int width, int height, int sourceBitsPe
 }
 
 bool CDibImage::LoadFromResource(const QString& path) {
-    QImage image;
     if (path.endsWith(QStringLiteral(".svg"))) {
-        QSvgRenderer renderer(path);
-        if (!renderer.isValid())
-            return false;
-        image = QImage(renderer.defaultSize(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        renderer.render(&painter);
-    } else {
-        image = QImage(path);
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && LoadFromSvg(file.readAll());
     }
-    if (image.isNull())
+    const QImage image(path);
+    return !image.isNull() && FromImage(image);
+}
+
+bool CDibImage::LoadFromSvg(const QByteArray& svg) {
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid())
         return false;
+    QImage image(renderer.defaultSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
     return FromImage(image);
 }
 

@@ -21,6 +21,8 @@ public:
 
     // Loads an image shipped with the program (a resource path); false when there is none.
     bool LoadFromResource(const QString& path);
+    // Draws an SVG picture given as its text; false (and empty) when it is not one.
+    bool LoadFromSvg(const QByteArray& svg);
     // Takes the pixels of the image; false (and empty) when they cannot be taken.
     bool FromImage(const QImage& image);
 

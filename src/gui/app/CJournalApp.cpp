@@ -109,8 +109,7 @@ bool CJournalApp::InitInstance(const StartOptions& options) {
     if (!journal.isEmpty()) {
         const QFileInfo info(journal);
         if (!info.isFile() || !info.isReadable()) {
-            m_ui.showError(
-                textToStored(QStringLiteral("%1\nThis file cannot be opened.").arg(journal)));
+            m_ui.showError(textToStored(tr("%1\nThis file cannot be opened.").arg(journal)));
             return false;
         }
     }
@@ -275,7 +274,7 @@ void CJournalApp::OnOpenRecentFile(CommandId id) {
 void CJournalApp::OnUpdateRecentFile(CommandUpdate& update) {
     const std::size_t index = update.id() - ID_FILE_MRU_FILE1;
     if (m_recent.empty() && index == 0) {
-        update.setText("Recent File");
+        update.setText(tr("Recent File").toStdString());
         update.enable(false);
         return;
     }

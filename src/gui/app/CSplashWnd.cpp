@@ -1,8 +1,10 @@
 #include "gui/app/CSplashWnd.h"
 
+#include "gui/platform/TranslatedSvg.h"
 #include "render/PaletteContrast.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -20,7 +22,12 @@ CSplashWnd::CSplashWnd(QWidget* parent, const QString& version)
     setCursor(Qt::ArrowCursor);
     m_picture.fill(Qt::white);
     QPainter painter(&m_picture);
-    QSvgRenderer(QStringLiteral(":/images/splash.svg")).render(&painter);
+    QSvgRenderer(
+        translatedSvg(
+            QStringLiteral(":/images/splash.svg"), "CSplashWnd",
+            {QT_TRANSLATE_NOOP("CSplashWnd", "A journal of your days, kept safe."),
+             QT_TRANSLATE_NOOP("CSplashWnd", "Copyright Orrinvale. All rights reserved.")}))
+        .render(&painter);
 }
 
 CSplashWnd::~CSplashWnd() {
@@ -65,7 +72,7 @@ void CSplashWnd::paintEvent(QPaintEvent*) {
     const QColor paper = m_picture.toImage().pixelColor(285, 85);
     painter.setPen(PaletteContrast::readableOn(paper, {palette().color(QPalette::WindowText)}));
     painter.drawText(QRect(280, 80, kWidth - 280, kHeight - 80), Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral("Version ") + m_version);
+                     tr("Version %1").arg(m_version));
 }
 
 void CSplashWnd::timerEvent(QTimerEvent* event) {

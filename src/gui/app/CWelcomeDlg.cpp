@@ -2,6 +2,7 @@
 
 #include "gui/platform/ControlId.h"
 #include "gui/platform/ProfileSettings.h"
+#include "gui/platform/TranslatedSvg.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -86,13 +88,19 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
     setAccessibleDescription(
         tr("What would you like to do? Start a journal, or pick up where you left off."));
     setFixedSize(566, 329);
-    SetBackground(QStringLiteral(":/images/welcome.svg"), Tile);
-    QPushButton* create =
-        addButton(QStringLiteral("Create a New Journal"), kNewJournalId, {187, 54, 172, 30});
-    addButton(QStringLiteral("Open an Existing Journal"), kOpenJournalId, {187, 95, 172, 30});
-    QPushButton* last = addButton(QStringLiteral("Open The Last Journal You Worked On"),
-                                  kOpenLastId, {187, 132, 172, 30});
-    QPushButton* close = addButton(QStringLiteral("&Close"), kCloseId, {313, 180, 50, 15});
+    SetSvgBackground(
+        translatedSvg(
+            QStringLiteral(":/images/welcome.svg"), "CWelcomeDlg",
+            {QT_TRANSLATE_NOOP("CWelcomeDlg", "Welcome to"),
+             QT_TRANSLATE_NOOP("CWelcomeDlg", "What would you like to do?"),
+             QT_TRANSLATE_NOOP("CWelcomeDlg", "Show this dialog at start-up"),
+             QT_TRANSLATE_NOOP("CWelcomeDlg", "Start a journal, or pick up where you left off.")}),
+        Tile);
+    QPushButton* create = addButton(tr("Create a New Journal"), kNewJournalId, {187, 54, 172, 30});
+    addButton(tr("Open an Existing Journal"), kOpenJournalId, {187, 95, 172, 30});
+    QPushButton* last =
+        addButton(tr("Open The Last Journal You Worked On"), kOpenLastId, {187, 132, 172, 30});
+    QPushButton* close = addButton(tr("&Close"), kCloseId, {313, 180, 50, 15});
     create->setDefault(true);
     last->setEnabled(!lastJournal.empty());
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -120,7 +128,9 @@ CWelcomeDlg::CWelcomeDlg(const std::string& lastJournal, QWidget* parent)
 
     m_openLast->setObjectName(QStringLiteral("welcomeOpenLast"));
     m_openLast->setStyleSheet(QStringLiteral("QCheckBox { color: #f6efe0; }"));
-    m_openLast->setGeometry(box.x() + 4, box.y() + 22, 230, 20);
+    // Wider for a language that needs it, never cut off.
+    m_openLast->setGeometry(box.x() + 4, box.y() + 22,
+                            std::max(230, m_openLast->sizeHint().width()), 20);
     m_openLast->setChecked(ProfileSettings::openLastJournal());
     // Written at once, as the other setting is.
     connect(m_openLast, &QCheckBox::toggled, this, &ProfileSettings::setOpenLastJournal);

@@ -17,6 +17,7 @@
 #include "gui/browser/PaneContextMenu.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -109,18 +110,25 @@ CEntryListView::CEntryListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
 
     m_menu = new PaneContextMenu(
         this, *this, m_doc,
-        {{ID_FILE_OPEN_ENTRY, "&Open Entry", "entryMenuOpenEntry"},
+        {{ID_FILE_OPEN_ENTRY, QT_TRANSLATE_NOOP("PaneContextMenu", "&Open Entry"),
+          "entryMenuOpenEntry"},
          {0, nullptr, nullptr},
-         {ID_EDIT_COMMENT, "Edit &Comment", "entryMenuEditComment"},
-         {ID_ENTRY_CHANGE_DATE, "Change Entry &Date", "entryMenuChangeDate"},
+         {ID_EDIT_COMMENT, QT_TRANSLATE_NOOP("PaneContextMenu", "Edit &Comment"),
+          "entryMenuEditComment"},
+         {ID_ENTRY_CHANGE_DATE, QT_TRANSLATE_NOOP("PaneContextMenu", "Change Entry &Date"),
+          "entryMenuChangeDate"},
          {0, nullptr, nullptr},
-         {ID_FILE_DELETE_ENTRY, "&Delete Entry", "entryMenuDeleteEntry"},
-         {ID_ENTRY_MOVE_TO_FOLDER, "&Move to Folder...", "entryMenuMoveToFolder"},
+         {ID_FILE_DELETE_ENTRY, QT_TRANSLATE_NOOP("PaneContextMenu", "&Delete Entry"),
+          "entryMenuDeleteEntry"},
+         {ID_ENTRY_MOVE_TO_FOLDER, QT_TRANSLATE_NOOP("PaneContextMenu", "&Move to Folder..."),
+          "entryMenuMoveToFolder"},
          {0, nullptr, nullptr},
-         {ID_EDIT_ENTRY_TOPICS, "&Topics...", "entryMenuTopics"},
+         {ID_EDIT_ENTRY_TOPICS, QT_TRANSLATE_NOOP("PaneContextMenu", "&Topics..."),
+          "entryMenuTopics"},
          {0, nullptr, nullptr},
-         {ID_FILE_PRINT_ENTRY, "&Print...", "entryMenuPrint"},
-         {ID_ENTRY_SHOW_IN_FOLDERS, "Show In Folders", "entryMenuShowInFolders"}});
+         {ID_FILE_PRINT_ENTRY, QT_TRANSLATE_NOOP("PaneContextMenu", "&Print..."), "entryMenuPrint"},
+         {ID_ENTRY_SHOW_IN_FOLDERS, QT_TRANSLATE_NOOP("PaneContextMenu", "Show In Folders"),
+          "entryMenuShowInFolders"}});
     m_menu->setObjectName(QStringLiteral("entryContextMenu"));
     NotifyWhenFocused(this, [this] { emit activated(); });
 }

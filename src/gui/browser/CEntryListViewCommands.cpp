@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -102,7 +103,8 @@ void CEntryListView::OnDeleteEntry() {
         DeleteSeveral(entries);
         return;
     }
-    if (!m_ui.askYesNo(BrowserMessages::kConfirmEntryDelete))
+    if (!m_ui.askYesNo(textToStored(
+            QCoreApplication::translate("BrowserMessages", BrowserMessages::kConfirmEntryDelete))))
         return;
     const EntryRow* selected = rowAt(selectedRow());
     if (!selected)

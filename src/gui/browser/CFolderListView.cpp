@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -30,7 +31,7 @@ constexpr int kIdRole = Qt::UserRole;
 
 CFolderListView::CFolderListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     : PaneWidget(parent), m_doc(doc), m_ui(ui),
-      m_caption(new PaneCaption(QStringLiteral("Folder List"), kCloseButtonId, this)),
+      m_caption(new PaneCaption(tr("Folder List"), kCloseButtonId, this)),
       m_tree(new QTreeWidget(this)), m_drag(std::make_unique<FolderDrag>(*this)) {
     m_tree->setObjectName(QStringLiteral("folderTree"));
     m_tree->setAccessibleName(tr("Folders"));
@@ -55,11 +56,15 @@ CFolderListView::CFolderListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
 
     m_menu = new PaneContextMenu(
         this, *this, m_doc,
-        {{ID_FILE_NEW_FOLDER, "&New Folder", "folderMenuNewFolder"},
+        {{ID_FILE_NEW_FOLDER, QT_TRANSLATE_NOOP("PaneContextMenu", "&New Folder"),
+          "folderMenuNewFolder"},
          {0, nullptr, nullptr},
-         {ID_FILE_DELETE_FOLDER, "&Delete Folder", "folderMenuDeleteFolder"},
-         {ID_FILE_RENAME_FOLDER, "&Rename Folder", "folderMenuRenameFolder"},
-         {ID_ENTRY_MOVE_TO_FOLDER, "&Move to Folder...", "folderMenuMoveToFolder"}});
+         {ID_FILE_DELETE_FOLDER, QT_TRANSLATE_NOOP("PaneContextMenu", "&Delete Folder"),
+          "folderMenuDeleteFolder"},
+         {ID_FILE_RENAME_FOLDER, QT_TRANSLATE_NOOP("PaneContextMenu", "&Rename Folder"),
+          "folderMenuRenameFolder"},
+         {ID_ENTRY_MOVE_TO_FOLDER, QT_TRANSLATE_NOOP("PaneContextMenu", "&Move to Folder..."),
+          "folderMenuMoveToFolder"}});
     m_menu->setObjectName(QStringLiteral("folderContextMenu"));
     NotifyWhenFocused(this, [this] { emit activated(); });
     Reload();
@@ -117,8 +122,10 @@ void CFolderListView::Reload(const std::string& keep) {
     m_pressItem = nullptr;
     m_tree->clear();
     if (!m_doc.IsJournalOpen()) {
-        InsertFolderItem("{EMPTY}", QString::fromLatin1(BrowserMessages::kNoJournalOpen), nullptr,
-                         true);
+        InsertFolderItem(
+            "{EMPTY}",
+            QCoreApplication::translate("BrowserMessages", BrowserMessages::kNoJournalOpen),
+            nullptr, true);
         m_tree->setCurrentItem(nullptr);
         emit captionChanged(QString(), true); // nothing of the closed journal stays shown
         return;

@@ -3,6 +3,7 @@
 #include "core/browser/DropRules.h"
 #include "core/browser/EntrySelection.h"
 #include "core/browser/FolderEdits.h"
+#include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
 #include "gui/browser/CEntryListView.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeWidget>
@@ -62,7 +64,9 @@ void CFolderListView::ShowContextMenu(const QPoint& pos, bool fromKeyboard) {
 }
 
 void CFolderListView::DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-    if (m_doc.ConfirmsFolderMove() && !m_ui.askYesNo(BrowserMessages::kConfirmFolderMove)) {
+    if (m_doc.ConfirmsFolderMove() &&
+        !m_ui.askYesNo(textToStored(
+            QCoreApplication::translate("BrowserMessages", BrowserMessages::kConfirmFolderMove)))) {
         setDropHighlight(nullptr);
         return;
     }

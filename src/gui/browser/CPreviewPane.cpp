@@ -22,10 +22,6 @@ constexpr int kTopicsValueX = 307;
 constexpr int kTopMargin = 4;
 constexpr int kBottomMargin = 3;
 
-const QString kDateCaption = QStringLiteral("Date:");
-const QString kCommentCaption = QStringLiteral("Comment:");
-const QString kTopicsCaption = QStringLiteral("Topics:");
-
 } // namespace
 
 CPreviewPane::CPreviewPane(CQBKDoc& doc, QWidget* parent)
@@ -122,13 +118,13 @@ void CPreviewPane::paintEvent(QPaintEvent*) {
         painter.drawText(QPoint(x, y + QFontMetrics(face).ascent()), text);
         return x + QFontMetrics(face).horizontalAdvance(text);
     };
-    const int dateLabelEnd = draw(bold, kLabelX, kTopMargin, kDateCaption);
+    const int dateLabelEnd = draw(bold, kLabelX, kTopMargin, tr("Date:"));
     const int dateEnd =
         draw(regular, std::max(kDateValueX, dateLabelEnd + kGap), kTopMargin, m_dateText);
-    const int commentLabelEnd = draw(bold, kLabelX, secondLine, kCommentCaption);
+    const int commentLabelEnd = draw(bold, kLabelX, secondLine, tr("Comment:"));
     draw(regular, std::max(kCommentValueX, commentLabelEnd + kGap), secondLine, m_commentText);
     const int topicsX = std::max(kTopicsLabelX, dateEnd + 3 * kGap);
-    const int topicsLabelEnd = draw(bold, topicsX, kTopMargin, kTopicsCaption);
+    const int topicsLabelEnd = draw(bold, topicsX, kTopMargin, tr("Topics:"));
     draw(regular, std::max(kTopicsValueX + topicsX - kTopicsLabelX, topicsLabelEnd + kGap),
          kTopMargin, m_topicsText);
 }

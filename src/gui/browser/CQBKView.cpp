@@ -290,7 +290,7 @@ void CQBKView::UpdateCaption() {
         return;
     }
     QString second = m_state.topicsShown() && !m_topicsText.isEmpty()
-                         ? QStringLiteral("Topics: ") + m_topicsText
+                         ? tr("Topics: %1").arg(m_topicsText)
                          : QString();
     // A journal open for reading only says so where the eye goes first.
     if (const std::string readOnly = m_doc.ReadOnlyIndicator(); !readOnly.empty())

@@ -11,6 +11,7 @@
 #include "gui/browser/TopicListModel.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QListView>
 #include <QMouseEvent>
 #include <algorithm>
@@ -35,7 +36,7 @@ protected:
 
 CTopicListView::CTopicListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     : PaneWidget(parent), m_doc(doc), m_ui(ui),
-      m_caption(new PaneCaption(QStringLiteral("Topic List"), kCloseButtonId, this)),
+      m_caption(new PaneCaption(tr("Topic List"), kCloseButtonId, this)),
       m_model(new TopicListModel(this)) {
     auto* list = new TopicListControl(this);
     list->onClick = [this] { OnListClicked(); };
@@ -56,11 +57,14 @@ CTopicListView::CTopicListView(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
         m_list, kMaxNameLength, [this](const QModelIndex& index, const QString& text) {
             StoreName(m_model->item(index.row()).id, textToStored(text));
         }));
-    m_menu = new PaneContextMenu(this, *this, m_doc,
-                                 {{ID_TOPIC_NEW, "&New Topic", "topicMenuNewTopic"},
-                                  {0, nullptr, nullptr},
-                                  {ID_FILE_RENAME_TOPIC, "&Rename Topic", "topicMenuRenameTopic"},
-                                  {ID_TOPIC_DELETE, "&Delete Topic", "topicMenuDeleteTopic"}});
+    m_menu = new PaneContextMenu(
+        this, *this, m_doc,
+        {{ID_TOPIC_NEW, QT_TRANSLATE_NOOP("PaneContextMenu", "&New Topic"), "topicMenuNewTopic"},
+         {0, nullptr, nullptr},
+         {ID_FILE_RENAME_TOPIC, QT_TRANSLATE_NOOP("PaneContextMenu", "&Rename Topic"),
+          "topicMenuRenameTopic"},
+         {ID_TOPIC_DELETE, QT_TRANSLATE_NOOP("PaneContextMenu", "&Delete Topic"),
+          "topicMenuDeleteTopic"}});
     m_menu->setObjectName(QStringLiteral("topicContextMenu"));
     NotifyWhenFocused(this, [this] { emit activated(); });
 }
@@ -177,7 +181,8 @@ void CTopicListView::OnRenameTopic() {
 }
 
 void CTopicListView::OnDeleteTopic() {
-    if (!m_ui.askYesNo(BrowserMessages::kConfirmTopicDelete))
+    if (!m_ui.askYesNo(textToStored(
+            QCoreApplication::translate("BrowserMessages", BrowserMessages::kConfirmTopicDelete))))
         return;
     const std::vector<int> rows = SelectedRows();
     if (rows.empty())

@@ -93,13 +93,13 @@ QVariant EntryListModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     switch (section) {
     case 0:
-        return QStringLiteral("Date");
+        return tr("Date");
     case 1:
-        return QStringLiteral("Comment");
+        return tr("Comment");
     case 2:
-        return m_inFolderShown ? QStringLiteral("In Folder") : QStringLiteral("Topics");
+        return m_inFolderShown ? tr("In Folder") : tr("Topics");
     case 3:
-        return QStringLiteral("Topics");
+        return tr("Topics");
     default:
         return {};
     }

@@ -20,7 +20,7 @@ PaneCaption::PaneCaption(const QString& title, int closeButtonId, QWidget* pane)
     m_close->setProperty("controlId", closeButtonId);
     m_close->setAutoRaise(true);
     m_close->setIconSize(QSize(10, 10));
-    m_close->setToolTip(QStringLiteral("Close"));
+    m_close->setToolTip(tr("Close"));
     m_close->setAccessibleName(tr("Close %1 pane").arg(title));
     m_close->setFocusPolicy(Qt::NoFocus);
     connect(m_close, &QToolButton::clicked, this, &PaneCaption::closeClicked);

@@ -15,7 +15,7 @@ CChangeDateDlg::CChangeDateDlg(const ChangeDateValues& values, QWidget* parent)
     : QDialog(parent), m_date(new QDateEdit(values.m_date, this)),
       m_time(new QTimeEdit(values.m_time, this)) {
     setObjectName(QStringLiteral("CChangeDateDlg"));
-    setWindowTitle(QStringLiteral("Change Entry Date"));
+    setWindowTitle(tr("Change Entry Date"));
     setControlId(m_date, kDateId);
     setControlId(m_time, kTimeId);
     m_time->setAccessibleName(tr("Entry time"));
@@ -24,14 +24,14 @@ CChangeDateDlg::CChangeDateDlg(const ChangeDateValues& values, QWidget* parent)
     m_date->setAlignment(Qt::AlignRight);
 
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("Entry &Date:"), this);
+    auto* label = new QLabel(tr("Entry &Date:"), this);
     label->setBuddy(m_date);
     row->addWidget(label);
     row->addWidget(m_date);
     row->addWidget(m_time);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addLayout(okCancelRow(this, QStringLiteral("OK")));
+    layout->addLayout(okCancelRow(this, tr("OK")));
     m_date->setFocus();
 }
 

@@ -33,9 +33,9 @@ CChangePasswordDlg::CChangePasswordDlg(QWidget* parent)
     setControlId(m_newLabel, kNewPasswordLabelId);
 
     auto* form = new QFormLayout;
-    form->addRow(new QLabel(QStringLiteral("Old password"), this), m_oldPassword);
+    form->addRow(new QLabel(tr("Old password"), this), m_oldPassword);
     form->addRow(m_newLabel, m_newPassword);
-    form->addRow(new QLabel(QStringLiteral("Confirm new password"), this), m_confirmPassword);
+    form->addRow(new QLabel(tr("Confirm new password"), this), m_confirmPassword);
     for (QLineEdit* edit : {m_oldPassword, m_confirmPassword})
         static_cast<QLabel*>(form->labelForField(edit))->setBuddy(edit); // names it
     m_newPassword->setAccessibleName(tr("New password"));                // its label's text changes
@@ -56,13 +56,13 @@ bool CChangePasswordDlg::run(ChangePasswordValues& values) {
     m_newPassword->setText(storedToText(values.m_newPassword));
     m_confirmPassword->setText(storedToText(values.m_confirmPassword));
     if (values.m_hasPassword) {
-        setWindowTitle(QStringLiteral("Change Password"));
-        m_newLabel->setText(QStringLiteral("New password (leave blank to remove password)"));
+        setWindowTitle(tr("Change Password"));
+        m_newLabel->setText(tr("New password (leave blank to remove password)"));
         m_oldPassword->setEnabled(true);
         m_oldPassword->setFocus();
     } else {
-        setWindowTitle(QStringLiteral("Set Password"));
-        m_newLabel->setText(QStringLiteral("New password"));
+        setWindowTitle(tr("Set Password"));
+        m_newLabel->setText(tr("New password"));
         m_oldPassword->setEnabled(false);
         m_newPassword->setFocus();
     }

@@ -12,11 +12,11 @@
 
 CCommentDlg::CCommentDlg(const CommentValues& values, QWidget* parent)
     : QDialog(parent), m_comment(idEdit(this, kCommentId, static_cast<int>(kCommentMaxChars))),
-      m_always(idCheck(this, QStringLiteral("Always prompt for a comment when saving a new entry"),
+      m_always(idCheck(this, tr("Always prompt for a comment when saving a new entry"),
                        kAlwaysPromptId)) {
     setObjectName(QStringLiteral("CCommentDlg"));
-    setWindowTitle(QStringLiteral("Comment"));
-    auto* label = new QLabel(QStringLiteral("Type a comment for this entry"), this);
+    setWindowTitle(tr("Comment"));
+    auto* label = new QLabel(tr("Type a comment for this entry"), this);
     label->setBuddy(m_comment);
     m_comment->setMinimumWidth(380);
     m_comment->setText(storedToText(values.m_comment));
@@ -26,7 +26,7 @@ CCommentDlg::CCommentDlg(const CommentValues& values, QWidget* parent)
     layout->addWidget(label);
     layout->addWidget(m_comment);
     layout->addWidget(m_always);
-    layout->addLayout(okCancelRow(this, QStringLiteral("OK")));
+    layout->addLayout(okCancelRow(this, tr("OK")));
     m_comment->setFocus();
 }
 

@@ -16,28 +16,26 @@ CEntryTopicsDlg::CEntryTopicsDlg(CQBKDoc& doc, JournalUi& ui, const std::string&
       m_topics(doc.Reader().Db(), ui, entryId, choice ? choice->m_chosenIds : std::string()),
       m_list(new QListWidget(this)) {
     setObjectName(QStringLiteral("CEntryTopicsDlg"));
-    setWindowTitle(QStringLiteral("Entry Topics"));
+    setWindowTitle(tr("Entry Topics"));
     setControlId(m_list, kListId);
     TopicDialogLayout layout(this, m_list);
-    QPushButton* ok = layout.button(QStringLiteral("&OK"), 1);
+    QPushButton* ok = layout.button(tr("&OK"), 1);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CEntryTopicsDlg::OnOk);
-    connect(layout.button(QStringLiteral("&Cancel"), 2), &QPushButton::clicked, this,
-            &QDialog::reject);
+    connect(layout.button(tr("&Cancel"), 2), &QPushButton::clicked, this, &QDialog::reject);
     layout.space();
-    connect(layout.button(QStringLiteral("Select &All"), kSelectAllId), &QPushButton::clicked, this,
+    connect(layout.button(tr("Select &All"), kSelectAllId), &QPushButton::clicked, this, [this] {
+        m_topics.TickAll(true);
+        ShowItems();
+    });
+    connect(layout.button(tr("&Unselect All"), kUnselectAllId), &QPushButton::clicked, this,
             [this] {
-                m_topics.TickAll(true);
-                ShowItems();
-            });
-    connect(layout.button(QStringLiteral("&Unselect All"), kUnselectAllId), &QPushButton::clicked,
-            this, [this] {
                 m_topics.TickAll(false);
                 ShowItems();
             });
     layout.stretch();
-    connect(layout.button(QStringLiteral("Master Topic List..."), kMasterListId),
-            &QPushButton::clicked, this, &CEntryTopicsDlg::OnMasterTopicList);
+    connect(layout.button(tr("Master Topic List..."), kMasterListId), &QPushButton::clicked, this,
+            &CEntryTopicsDlg::OnMasterTopicList);
     connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         m_topics.SetTicked(static_cast<std::size_t>(m_list->row(item)),
                            item->checkState() == Qt::Checked);

@@ -13,18 +13,17 @@
 CMasterTopicsDlg::CMasterTopicsDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent)
     : QDialog(parent), m_topics(doc, ui), m_list(new CEditListBox(this)) {
     setObjectName(QStringLiteral("CMasterTopicsDlg"));
-    setWindowTitle(QStringLiteral("Edit Master Topic List"));
+    setWindowTitle(tr("Edit Master Topic List"));
     setControlId(m_list, kListId);
     TopicDialogLayout layout(this, m_list);
-    connect(layout.button(QStringLiteral("&Add"), kAddId), &QPushButton::clicked, this,
+    connect(layout.button(tr("&Add"), kAddId), &QPushButton::clicked, this,
             &CMasterTopicsDlg::OnAdd);
-    connect(layout.button(QStringLiteral("&Delete"), kDeleteId), &QPushButton::clicked, this,
+    connect(layout.button(tr("&Delete"), kDeleteId), &QPushButton::clicked, this,
             &CMasterTopicsDlg::OnDelete);
-    connect(layout.button(QStringLiteral("&Rename"), kRenameId), &QPushButton::clicked, this,
+    connect(layout.button(tr("&Rename"), kRenameId), &QPushButton::clicked, this,
             &CMasterTopicsDlg::OnRename);
     layout.stretch();
-    connect(layout.button(QStringLiteral("&OK"), kOkId), &QPushButton::clicked, this,
-            &CMasterTopicsDlg::OnOk);
+    connect(layout.button(tr("&OK"), kOkId), &QPushButton::clicked, this, &CMasterTopicsDlg::OnOk);
     connect(m_list, &CEditListBox::itemTextEdited, this, &CMasterTopicsDlg::OnItemTextEdited);
     connect(m_list, &QListWidget::currentRowChanged, this,
             [this](int row) { m_topics.Select(row); });

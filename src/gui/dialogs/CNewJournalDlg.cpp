@@ -36,22 +36,20 @@ CNewJournalDlg::CNewJournalDlg(const NewJournalValues& values, QWidget* parent)
     : QDialog(parent), m_values(values), m_settings(std::make_unique<SettingsControls>(this)),
       m_title(idEdit(this, kTitleId, static_cast<int>(kTitleMaxChars))),
       m_owner(idEdit(this, kOwnerId, static_cast<int>(kOwnerMaxChars))),
-      m_prompt(idCheck(this, QStringLiteral("Always prompt for comment when saving a new entry."),
-                       kPromptId)),
-      m_firstLine(idCheck(this,
-                          QStringLiteral("For entries with no comment, show entry text in list."),
+      m_prompt(idCheck(this, tr("Always prompt for comment when saving a new entry."), kPromptId)),
+      m_firstLine(idCheck(this, tr("For entries with no comment, show entry text in list."),
                           kShowFirstLineId)),
-      m_protected(idCheck(this, QStringLiteral("Password Protected"), kProtectedId)),
+      m_protected(idCheck(this, tr("Password Protected"), kProtectedId)),
       m_password(idEdit(this, kPasswordId)), m_confirm(idEdit(this, kConfirmId)),
-      m_showCharacters(idCheck(this, QStringLiteral("Show characters"), kShowCharactersId)),
+      m_showCharacters(idCheck(this, tr("Show characters"), kShowCharactersId)),
       m_note(new CStyledLabel(this)), m_path(new QLabel(this)),
-      m_browse(idButton(this, QStringLiteral("Change/Browse..."), kBrowseId)), m_ok(nullptr) {
+      m_browse(idButton(this, tr("Change/Browse..."), kBrowseId)), m_ok(nullptr) {
     setObjectName(QStringLiteral("CNewJournalDlg"));
-    setWindowTitle(QStringLiteral("New Journal"));
+    setWindowTitle(tr("New Journal"));
 
     auto* names = new QFormLayout;
-    names->addRow(QStringLiteral("&Title"), m_title);
-    names->addRow(QStringLiteral("&Owner"), m_owner);
+    names->addRow(tr("&Title"), m_title);
+    names->addRow(tr("&Owner"), m_owner);
 
     auto* comments = new QVBoxLayout;
     comments->addWidget(m_prompt);
@@ -59,8 +57,8 @@ CNewJournalDlg::CNewJournalDlg(const NewJournalValues& values, QWidget* parent)
 
     auto* password = new QFormLayout;
     password->addRow(m_protected);
-    password->addRow(QStringLiteral("New password"), m_password);
-    password->addRow(QStringLiteral("Confirm new password"), m_confirm);
+    password->addRow(tr("New password"), m_password);
+    password->addRow(tr("Confirm new password"), m_confirm);
     password->addRow(m_showCharacters);
 
     auto* path = new QHBoxLayout;
@@ -71,7 +69,7 @@ CNewJournalDlg::CNewJournalDlg(const NewJournalValues& values, QWidget* parent)
     path->addWidget(m_browse);
 
     setControlId(m_note, kNoteId);
-    m_note->setText(QStringLiteral(
+    m_note->setText(tr(
         "All of the above settings can be changed at anytime in the Options or Password dialog"));
     m_note->setWordWrap(true);
     m_note->setTextColor(PaletteContrast::readableOn(
@@ -80,17 +78,16 @@ CNewJournalDlg::CNewJournalDlg(const NewJournalValues& values, QWidget* parent)
 
     auto* grid = new QGridLayout;
     grid->addLayout(names, 0, 0);
-    grid->addWidget(group(this, QStringLiteral("Entry Comments"), comments), 1, 0);
-    grid->addWidget(group(this, QStringLiteral("Entry Dates"), m_settings->dateTimeLayout()), 2, 0,
-                    2, 1);
-    grid->addWidget(group(this, QStringLiteral("Entry Editor"), m_settings->fontLayout()), 0, 1);
-    grid->addWidget(group(this, QStringLiteral("Password"), password), 1, 1, 2, 1);
+    grid->addWidget(group(this, tr("Entry Comments"), comments), 1, 0);
+    grid->addWidget(group(this, tr("Entry Dates"), m_settings->dateTimeLayout()), 2, 0, 2, 1);
+    grid->addWidget(group(this, tr("Entry Editor"), m_settings->fontLayout()), 0, 1);
+    grid->addWidget(group(this, tr("Password"), password), 1, 1, 2, 1);
     grid->addWidget(m_note, 3, 1);
-    grid->addWidget(group(this, QStringLiteral("Path\\Filename"), path), 4, 0, 1, 2);
+    grid->addWidget(group(this, tr("Path\\Filename"), path), 4, 0, 1, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(okCancelRow(this, QStringLiteral("Create Journal..."), &m_ok));
+    layout->addLayout(okCancelRow(this, tr("Create Journal..."), &m_ok));
 
     for (QLineEdit* edit : {m_password, m_confirm}) {
         edit->setEchoMode(QLineEdit::Password);
@@ -168,8 +165,8 @@ void CNewJournalDlg::OnTitleLeft() {
 }
 
 void CNewJournalDlg::OnBrowse() {
-    QFileDialog chooser(this, QStringLiteral("Create New Journal As"), pathText(m_values.m_path),
-                        QStringLiteral("Journal files (*.qbk)"));
+    QFileDialog chooser(this, tr("Create New Journal As"), pathText(m_values.m_path),
+                        tr("Journal files (*.qbk)"));
     chooser.setObjectName(QStringLiteral("createJournalAsDialog"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setFileMode(QFileDialog::AnyFile);

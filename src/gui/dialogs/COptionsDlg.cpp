@@ -30,22 +30,19 @@ COptionsDlg::COptionsDlg(const OptionsValues& values, QWidget* parent)
     : QDialog(parent), m_values(values), m_settings(std::make_unique<SettingsControls>(this)),
       m_title(idEdit(this, kTitleId, static_cast<int>(kTitleMaxChars))),
       m_owner(idEdit(this, kOwnerId, static_cast<int>(kOwnerMaxChars))),
-      m_prompt(
-          idCheck(this, QStringLiteral("Prompt for comment when saving a new entry"), kPromptId)),
-      m_firstLine(idCheck(this,
-                          QStringLiteral("For entries with no comment, show entry text in listing"),
+      m_prompt(idCheck(this, tr("Prompt for comment when saving a new entry"), kPromptId)),
+      m_firstLine(idCheck(this, tr("For entries with no comment, show entry text in listing"),
                           kShowFirstLineId)),
-      m_entryMove(idCheck(this, QStringLiteral("Confirm before moving entries between folders"),
-                          kConfirmEntryMoveId)),
-      m_folderMove(
-          idCheck(this, QStringLiteral("Confirm before moving folders"), kConfirmFolderMoveId)),
+      m_entryMove(
+          idCheck(this, tr("Confirm before moving entries between folders"), kConfirmEntryMoveId)),
+      m_folderMove(idCheck(this, tr("Confirm before moving folders"), kConfirmFolderMoveId)),
       m_location(idEdit(this, kLocationId)), m_shownDates(new QComboBox(this)) {
     setObjectName(QStringLiteral("COptionsDlg"));
-    setWindowTitle(QStringLiteral("Journal Options"));
+    setWindowTitle(tr("Journal Options"));
 
     auto* names = new QFormLayout;
-    names->addRow(QStringLiteral("&Title"), m_title);
-    names->addRow(QStringLiteral("&Owner"), m_owner);
+    names->addRow(tr("&Title"), m_title);
+    names->addRow(tr("&Owner"), m_owner);
     m_location->setReadOnly(true);
     m_location->setMinimumWidth(320);
 
@@ -58,20 +55,17 @@ COptionsDlg::COptionsDlg(const OptionsValues& values, QWidget* parent)
 
     auto* grid = new QGridLayout;
     grid->addLayout(names, 0, 0);
-    grid->addWidget(group(this, QStringLiteral("Entry Dates/Times"), m_settings->dateTimeLayout()),
-                    1, 0, 2, 1);
-    grid->addWidget(group(this, QStringLiteral("Comments"), column({m_prompt, m_firstLine})), 0, 1);
-    grid->addWidget(
-        group(this, QStringLiteral("Entries and Folders"), column({m_entryMove, m_folderMove})), 1,
-        1);
-    grid->addWidget(group(this, QStringLiteral("Entry Editor"), m_settings->fontLayout()), 2, 1);
-    grid->addWidget(
-        group(this, QStringLiteral("Journal File Location (Read Only)"), column({m_location})), 3,
-        0, 1, 2);
+    grid->addWidget(group(this, tr("Entry Dates/Times"), m_settings->dateTimeLayout()), 1, 0, 2, 1);
+    grid->addWidget(group(this, tr("Comments"), column({m_prompt, m_firstLine})), 0, 1);
+    grid->addWidget(group(this, tr("Entries and Folders"), column({m_entryMove, m_folderMove})), 1,
+                    1);
+    grid->addWidget(group(this, tr("Entry Editor"), m_settings->fontLayout()), 2, 1);
+    grid->addWidget(group(this, tr("Journal File Location (Read Only)"), column({m_location})), 3,
+                    0, 1, 2);
     grid->addWidget(group(this, DateDisplay::onThisComputerCaption(), shownDates), 4, 0, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(okCancelRow(this, QStringLiteral("OK")));
+    layout->addLayout(okCancelRow(this, tr("OK")));
 
     m_title->setText(storedToText(m_values.m_title));
     m_owner->setText(storedToText(m_values.m_owner));

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent), m_password(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("Password"));
+    setWindowTitle(tr("Password"));
     setObjectName(QStringLiteral("passwordDialog"));
     setControlId(this, 146);
     m_password->setEchoMode(QLineEdit::Password);
@@ -19,7 +19,7 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent), m_password(new QL
     setControlId(m_password, kPasswordEditId);
 
     auto* form = new QFormLayout;
-    auto* label = new QLabel(QStringLiteral("&Password:"), this);
+    auto* label = new QLabel(tr("&Password:"), this);
     label->setBuddy(m_password);
     form->addRow(label, m_password);
 
@@ -30,7 +30,7 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent), m_password(new QL
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("This journal is password protected."), this));
+    layout->addWidget(new QLabel(tr("This journal is password protected."), this));
     layout->addLayout(form);
     layout->addWidget(buttons);
 }

@@ -15,6 +15,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -56,25 +57,25 @@ QDateEdit* datePicker(QWidget* parent, int id) {
 CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower showHits)
     : QDialog(parent), m_doc(doc), m_ui(ui), m_values(memory().Recall(doc.Path())),
       m_showHits(std::move(showHits)), m_findText(idEdit(this, kFindTextId)),
-      m_matchCase(idCheck(this, QStringLiteral("&Case"), kMatchCaseId)),
-      m_wholeWord(idCheck(this, QStringLiteral("&Whole Word"), kWholeWordId)),
-      m_lookInText(idCheck(this, QStringLiteral("Entry &Text"), kLookInTextId)),
-      m_lookInComments(idCheck(this, QStringLiteral("&Comments"), kLookInCommentsId)),
-      m_allEntries(idRadio(this, QStringLiteral("&All Entries"), kAllEntriesId)),
-      m_between(idRadio(this, QStringLiteral("Entries &Between:"), kBetweenId)),
+      m_matchCase(idCheck(this, tr("&Case"), kMatchCaseId)),
+      m_wholeWord(idCheck(this, tr("&Whole Word"), kWholeWordId)),
+      m_lookInText(idCheck(this, tr("Entry &Text"), kLookInTextId)),
+      m_lookInComments(idCheck(this, tr("&Comments"), kLookInCommentsId)),
+      m_allEntries(idRadio(this, tr("&All Entries"), kAllEntriesId)),
+      m_between(idRadio(this, tr("Entries &Between:"), kBetweenId)),
       m_startDate(datePicker(this, kStartDateId)), m_endDate(datePicker(this, kEndDateId)),
-      m_topics(idButton(this, QStringLiteral("&Topics..."), kTopicsId)),
-      m_topicNames(new QLabel(this)),
-      m_findEntriesWith(new QLabel(QStringLiteral("Find entries with:"), this)),
-      m_anyTopic(idRadio(this, QStringLiteral("At least one of these topics"), kAnyTopicId)),
-      m_allTopics(idRadio(this, QStringLiteral("All of these topics"), kAllTopicsId)),
-      m_beginSearch(idButton(this, QStringLiteral("Begin &Search"), kBeginSearchId)),
+      m_topics(idButton(this, tr("&Topics..."), kTopicsId)), m_topicNames(new QLabel(this)),
+      m_findEntriesWith(new QLabel(tr("Find entries with:"), this)),
+      m_anyTopic(idRadio(this, tr("At least one of these topics"), kAnyTopicId)),
+      m_allTopics(idRadio(this, tr("All of these topics"), kAllTopicsId)),
+      m_beginSearch(idButton(this, tr("Begin &Search"), kBeginSearchId)),
       m_results(new QTreeView(this)), m_model(new EntryListModel(this)),
       m_noEntries(
-          new QLabel(QString::fromLatin1(SearchRules::kNoEntriesFound), m_results->viewport())),
+          new QLabel(QCoreApplication::translate("SearchRules", SearchRules::kNoEntriesFound),
+                     m_results->viewport())),
       m_count(new QLabel(this)) {
     setObjectName(QStringLiteral("CSearchDlg"));
-    setWindowTitle(QStringLiteral("Search Journal"));
+    setWindowTitle(tr("Search Journal"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_doc.SetSearchWindow(this);
 
@@ -94,7 +95,7 @@ CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower s
     topicGroup->addButton(m_allTopics, 1);
 
     auto* find = new QHBoxLayout;
-    auto* findLabel = new QLabel(QStringLiteral("&Find Entries With Text:"), this);
+    auto* findLabel = new QLabel(tr("&Find Entries With Text:"), this);
     findLabel->setBuddy(m_findText);
     find->addWidget(findLabel);
     find->addWidget(m_findText, 1);
@@ -110,12 +111,12 @@ CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower s
     range->addWidget(m_between, 1, 0, 1, 3);
     nameDayRange(m_startDate, m_endDate);
     range->addWidget(m_startDate, 2, 0);
-    range->addWidget(new QLabel(QStringLiteral("and"), this), 2, 1);
+    range->addWidget(new QLabel(tr("and"), this), 2, 1);
     range->addWidget(m_endDate, 2, 2);
     auto* criteria = new QHBoxLayout;
-    criteria->addWidget(group(this, QStringLiteral("Match"), match));
-    criteria->addWidget(group(this, QStringLiteral("Look In"), lookIn));
-    criteria->addWidget(group(this, QStringLiteral("Date Range"), range));
+    criteria->addWidget(group(this, tr("Match"), match));
+    criteria->addWidget(group(this, tr("Look In"), lookIn));
+    criteria->addWidget(group(this, tr("Date Range"), range));
 
     auto* topics = new QGridLayout;
     topics->addWidget(m_topics, 0, 0, Qt::AlignTop);
@@ -128,7 +129,7 @@ CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower s
     auto* buttons = new QVBoxLayout;
     m_beginSearch->setDefault(true);
     buttons->addWidget(m_beginSearch);
-    QPushButton* close = idButton(this, QStringLiteral("&Close"), 2);
+    QPushButton* close = idButton(this, tr("&Close"), 2);
     buttons->addWidget(close);
     buttons->addStretch(1);
 
@@ -348,7 +349,8 @@ void CSearchDlg::OnResultActivated(const QModelIndex& index) {
         return;
     const std::string entryId = m_model->row(index.row()).entryId;
     if (!SearchRules::EntryExists(m_doc, m_ui, entryId)) {
-        m_ui.showMessage(SearchRules::kEntryGone);
+        m_ui.showMessage(
+            textToStored(QCoreApplication::translate("SearchRules", SearchRules::kEntryGone)));
         m_model->removeRow(index.row());
         m_count->setText(QString::fromStdString(SearchRules::ResultCountText(
             static_cast<std::size_t>(m_model->rowCount()), m_complete)));

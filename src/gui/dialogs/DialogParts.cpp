@@ -43,7 +43,7 @@ QBoxLayout* okCancelRow(QDialog* dialog, const QString& okText, QPushButton** ok
     row->addStretch(1);
     QPushButton* okButton = idButton(dialog, okText, 1);
     okButton->setDefault(true);
-    QPushButton* cancel = idButton(dialog, QStringLiteral("Cancel"), 2);
+    QPushButton* cancel = idButton(dialog, QCoreApplication::translate("DialogParts", "Cancel"), 2);
     QObject::connect(okButton, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     row->addWidget(okButton);

@@ -65,9 +65,9 @@ WelcomeChoice QtJournalUi::runWelcomeDialog() {
 }
 
 std::optional<std::string> QtJournalUi::chooseJournalToOpen() {
-    QFileDialog dialog(owner(), QStringLiteral("Open"),
+    QFileDialog dialog(owner(), QCoreApplication::translate("QtJournalUi", "Open"),
                        QFile::decodeName(documentsFolder().value_or(std::string()).c_str()),
-                       QStringLiteral("Journal files (*.qbk)"));
+                       QCoreApplication::translate("QtJournalUi", "Journal files (*.qbk)"));
     dialog.setObjectName(QStringLiteral("openJournalDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -51,7 +51,7 @@ SettingsControls::SettingsControls(QWidget* dialog)
     : m_date(makeCombo(dialog, kDateComboId)), m_time(new QButtonGroup(dialog)),
       m_face(makeCombo(dialog, kFaceComboId)), m_size(makeCombo(dialog, kSizeComboId)) {
     auto* dateTime = new QFormLayout;
-    dateTime->addRow(QStringLiteral("&Date Format"), m_date);
+    dateTime->addRow(QCoreApplication::translate("SettingsControls", "&Date Format"), m_date);
     auto* radios = new QVBoxLayout;
     const int ids[] = {kTwelveHourId, kTwentyFourHourId, kNoTimeId};
     const ChoiceList offered = timeFormatChoices(std::string());
@@ -67,7 +67,7 @@ SettingsControls::SettingsControls(QWidget* dialog)
     other->hide();
     m_time->addButton(other, 3);
     radios->addWidget(other);
-    dateTime->addRow(QStringLiteral("Time Format"), radios);
+    dateTime->addRow(QCoreApplication::translate("SettingsControls", "Time Format"), radios);
     m_dateTime = dateTime;
 
     // The two lists share one group title; each needs a name of its own.

@@ -34,8 +34,8 @@ CaptionBar::CaptionBar(QWidget* parent)
         label->setTextFormat(Qt::PlainText);
 
     m_childButton->setObjectName(QStringLiteral("captionShowFolders"));
-    m_childButton->setText(QStringLiteral("Folders"));
-    m_childButton->setToolTip(QStringLiteral("Show the folder pane"));
+    m_childButton->setText(tr("Folders"));
+    m_childButton->setToolTip(tr("Show the folder pane"));
     m_childButton->setAutoRaise(true);
     m_childButton->setIcon(ThemeIcons::folder());
     m_childButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

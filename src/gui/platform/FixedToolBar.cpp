@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 QToolBar* makeFixedToolBar(QMainWindow& window, const QString& objectName, int controlId) {
-    auto* bar = new QToolBar(QStringLiteral("Toolbar"), &window);
+    auto* bar = new QToolBar(QCoreApplication::translate("FixedToolBar", "Toolbar"), &window);
     bar->setObjectName(objectName);
     setControlId(bar, controlId);
     bar->setMovable(false);

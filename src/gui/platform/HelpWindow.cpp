@@ -1,5 +1,6 @@
 #include "gui/platform/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QSplitter>
@@ -14,14 +15,14 @@ struct HelpPage {
 };
 
 constexpr HelpPage kPages[] = {
-    {"Welcome to Quillbook", "index.html"},
-    {"Journals", "journals.html"},
-    {"Folders and entries", "entries.html"},
-    {"Topics", "topics.html"},
-    {"Searching", "search.html"},
-    {"Passwords", "passwords.html"},
-    {"Printing", "printing.html"},
-    {"The main window", "window.html"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Welcome to Quillbook"), "index.html"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Journals"), "journals.html"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Folders and entries"), "entries.html"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Topics"), "topics.html"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Searching"), "search.html"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Passwords"), "passwords.html"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "Printing"), "printing.html"},
+    {QT_TRANSLATE_NOOP("HelpWindow", "The main window"), "window.html"},
 };
 
 QUrl pageUrl(const char* file) {
@@ -33,13 +34,13 @@ QUrl pageUrl(const char* file) {
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_contents(new QListWidget), m_page(new QTextBrowser) {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Quillbook Help"));
+    setWindowTitle(tr("Quillbook Help"));
     m_contents->setObjectName(QStringLiteral("helpContents"));
     m_contents->setAccessibleName(tr("Contents"));
     m_page->setObjectName(QStringLiteral("helpPage"));
     m_page->setOpenExternalLinks(true);
     for (const HelpPage& page : kPages) {
-        auto* item = new QListWidgetItem(QString::fromLatin1(page.title), m_contents);
+        auto* item = new QListWidgetItem(tr(page.title), m_contents);
         item->setData(Qt::UserRole, pageUrl(page.file));
     }
     connect(m_contents, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {

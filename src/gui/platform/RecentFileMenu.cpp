@@ -9,7 +9,7 @@
 RecentFileMenu::RecentFileMenu(QMenu& menu, CommandActions& actions) : QObject(&menu) {
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         const CommandId id = ID_FILE_MRU_FILE1 + static_cast<CommandId>(i);
-        m_items[i] = actions.add(id, i == 0 ? QStringLiteral("Recent File") : QString(),
+        m_items[i] = actions.add(id, i == 0 ? tr("Recent File") : QString(),
                                  QStringLiteral("actionRecentFile%1").arg(i + 1));
         menu.addAction(m_items[i]);
     }
