@@ -15,7 +15,7 @@ class SqlDatabase;
 
 // Which entries the entry list shows: the selected folder, narrowed to the entries carrying
 // every selected topic while the topic pane is shown; or, while the calendar lists days, the
-// entries of those days wherever they are filed (CQBKDoc::EntryDaysWhere). A listing without a
+// entries of those days wherever they are filed (CalendarEntries::DaysWhere). A listing without a
 // text (qbk list) may also take the entries carrying any one of the topics, and only those of a
 // range of days.
 struct EntryFilter {

@@ -175,12 +175,10 @@ void CEntryListView::LoadEntriesThen(std::function<void()> then) {
     if (filter.topicPaneShown && m_topics)
         filter.selectedTopicIds = m_topics->GetSelectedTopicIds();
     m_listedSort = SharedEntryListSort();
+    filter.daysWhere = m_daysWhere;
     const std::shared_ptr<BackgroundReader> reader = m_doc.ListingReader();
     try {
-        if (m_daysWhere)
-            filter.daysWhere = m_daysWhere();
-        // The days' condition reads the session's own row table, which only its connection has.
-        if (!reader || !filter.daysWhere.empty()) {
+        if (!reader) {
             std::vector<EntryRow> rows = LoadShownEntryRows(m_doc, filter);
             SortRows(rows, m_listedSort);
             OnListed(std::move(rows));
@@ -242,7 +240,7 @@ void CEntryListView::WhenListed(std::function<void()> step) {
         step();
 }
 
-void CEntryListView::ListDays(std::function<std::string()> where) {
+void CEntryListView::ListDays(std::string where) {
     m_daysWhere = std::move(where);
     LoadEntries();
 }

@@ -58,10 +58,10 @@ public:
     // Sorts with the class-wide sort state, which every list of this class shares.
     bool SortEntries(int column, bool ascending);
     // Lists the entries of the calendar's days, wherever filed, until ClearDayListing; where
-    // gives the condition at each reload (the session's row record may have been refilled).
-    void ListDays(std::function<std::string()> where);
-    void ClearDayListing() { m_daysWhere = nullptr; }
-    bool ListsDays() const { return static_cast<bool>(m_daysWhere); }
+    // is their condition (EntryFilter::daysWhere).
+    void ListDays(std::string where);
+    void ClearDayListing() { m_daysWhere.clear(); }
+    bool ListsDays() const { return !m_daysWhere.empty(); }
     // The In Folder column, shown while the list holds entries of every folder.
     void SetInFolderColumnShown(bool shown);
     // The widths the user gave the columns and the shared sort, for the next start; restoring
@@ -165,7 +165,7 @@ private:
     std::function<void(const std::string&)> m_entryTopics;
     std::function<bool(TopicChoiceValues&)> m_topicChoice;
     std::vector<EntryRow> m_cut; // the entries Ctrl+X took, until pasted or the journal closes
-    std::function<std::string()> m_daysWhere;
+    std::string m_daysWhere;
     PaneContextMenu* m_menu = nullptr;
     QPoint m_pressPos;
     int m_pressRow = -1;

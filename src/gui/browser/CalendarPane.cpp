@@ -96,7 +96,7 @@ CalendarPane* CalendarPane::AddTo(QMainWindow& window, CQBKDoc& doc, CQBKView& v
             [&doc, list, shown](const CalendarDays& days, const QString& caption) {
                 if (!list || !doc.IsJournalOpen())
                     return;
-                list->ListDays([&doc, days] { return CalendarEntries::DaysWhere(doc, days); });
+                list->ListDays(CalendarEntries::DaysWhere(days));
                 shown->SetListingCaption(caption);
             });
     // Choosing a folder or topics goes back to the folder's entries: the day listing shows

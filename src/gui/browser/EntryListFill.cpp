@@ -1,7 +1,10 @@
 #include "gui/browser/EntryListFill.h"
 
-#include <QMetaObject>
-#include <chrono>
+#include "gui/platform/BackgroundWork.h"
+
+#include <algorithm>
+#include <memory>
+#include <mutex>
 
 namespace {
 std::atomic<int> waitMs{50};
@@ -10,24 +13,13 @@ std::atomic<int> waitMs{50};
 std::mutex reading;
 } // namespace
 
-struct EntryListFill::Job {
-    std::atomic<bool> cancel{false};
-    std::mutex mutex;
-    std::condition_variable ended;
-    bool finished = false; // under mutex
-    bool delivered = false;
-    Result result;
-};
-
 EntryListFill::EntryListFill(Done done, QObject* parent)
     : QObject(parent), m_done(std::move(done)) {}
 
 EntryListFill::~EntryListFill() {
-    Cancel();
-    for (auto& [job, thread] : m_threads) {
-        job->cancel = true;
-        thread.join();
-    }
+    // Deleting a work cancels it and waits for its thread, without telling its end.
+    for (const QPointer<BackgroundWork>& work : m_works)
+        delete work.data();
 }
 
 void EntryListFill::SetWait(int ms) {
@@ -40,76 +32,46 @@ int EntryListFill::WaitMs() {
 
 bool EntryListFill::Start(Read read) {
     Cancel();
-    JoinFinished();
-    auto job = std::make_shared<Job>();
-    m_job = job;
-    std::thread worker([this, job, read = std::move(read)] {
-        {
+    std::erase_if(m_works, [](const QPointer<BackgroundWork>& work) { return work.isNull(); });
+    const unsigned request = ++m_started;
+    m_current = request;
+    auto result = std::make_shared<Result>();
+    BackgroundWork* work = BackgroundWork::StartWaiting(
+        WaitMs(),
+        [result, read = std::move(read)](BackgroundWork::Progress& progress) {
             const std::lock_guard lock(reading);
             try {
-                if (!job->cancel)
-                    job->result.rows = read(job->cancel);
+                if (!progress.Cancelled())
+                    result->rows = read(progress.CancelFlag());
             } catch (const CppSQLite3Exception& e) {
-                job->result.error = e;
+                result->error = e;
             } catch (const std::exception&) {
-                job->result.rows.clear(); // anything else leaves the list empty, untold
+                result->rows.clear(); // anything else leaves the list empty, untold
             }
-        }
-        {
-            const std::lock_guard lock(job->mutex);
-            job->finished = true;
-        }
-        job->ended.notify_all();
-        // The fill outlives every worker (its destructor joins them), so this is safe.
-        QMetaObject::invokeMethod(
-            this, [this, job] { Deliver(job); }, Qt::QueuedConnection);
-    });
-    m_threads.emplace_back(job, std::move(worker));
-    std::unique_lock lock(job->mutex);
-    if (!job->ended.wait_for(lock, std::chrono::milliseconds(WaitMs()),
-                             [&] { return job->finished; }))
-        return false;
-    lock.unlock();
-    Deliver(job);
-    return true;
+        },
+        // The fill deletes its works before it goes, so none tells a fill that has gone.
+        [this, request, result](bool) {
+            if (request != m_current)
+                return; // given up
+            m_current = 0;
+            m_running.clear();
+            m_done(std::move(*result));
+        });
+    if (!work)
+        return true;
+    m_works.emplace_back(work);
+    m_running = work;
+    return false;
 }
 
 void EntryListFill::Cancel() {
-    if (m_job)
-        m_job->cancel = true;
-    m_job.reset();
+    if (m_running)
+        m_running->Cancel();
+    m_running.clear();
+    m_current = 0;
 }
 
 void EntryListFill::Wait() {
-    if (const std::shared_ptr<Job> job = m_job) {
-        std::unique_lock lock(job->mutex);
-        job->ended.wait(lock, [&] { return job->finished; });
-        lock.unlock();
-        Deliver(job);
-    }
-}
-
-void EntryListFill::Deliver(const std::shared_ptr<Job>& job) {
-    if (job != m_job || job->delivered)
-        return; // given up, or told already
-    job->delivered = true;
-    m_job.reset();
-    JoinFinished();
-    m_done(std::move(job->result));
-}
-
-void EntryListFill::JoinFinished() {
-    for (auto it = m_threads.begin(); it != m_threads.end();) {
-        bool finished = false;
-        {
-            const std::lock_guard lock(it->first->mutex);
-            finished = it->first->finished;
-        }
-        if (finished) {
-            it->second.join();
-            it = m_threads.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    if (m_running)
+        m_running->Wait();
 }

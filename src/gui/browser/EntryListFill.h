@@ -4,19 +4,18 @@
 #include "core/store/CppSQLite3Exception.h"
 
 #include <QObject>
+#include <QPointer>
 #include <atomic>
-#include <condition_variable>
 #include <functional>
-#include <memory>
-#include <mutex>
 #include <optional>
-#include <thread>
 #include <vector>
 
-// Reads the entry list's rows on a worker thread. A newer request cancels an older one, whose
-// rows are then never shown. The window's thread waits a moment for a short listing (so that
-// a small journal's list is filled at once, without a flash of an empty list) and is told of a
-// longer one when it is done, through the event loop.
+class BackgroundWork;
+
+// Reads the entry list's rows on a worker (BackgroundWork). A newer request cancels an older
+// one, whose rows are then never shown. The window's thread waits a moment for a short listing
+// (so that a small journal's list is filled at once, without a flash of an empty list) and is
+// told of a longer one when it is done, through the event loop.
 class EntryListFill : public QObject {
     Q_OBJECT
 public:
@@ -35,7 +34,7 @@ public:
     bool Start(Read read);
     // The running request, if any, is given up: done is not called for it.
     void Cancel();
-    bool Busy() const { return static_cast<bool>(m_job); }
+    bool Busy() const { return m_current != 0; }
     // Waits until the running request has been delivered (tests, and code that must have the
     // rows now); returns at once when none runs.
     void Wait();
@@ -45,11 +44,9 @@ public:
     static int WaitMs();
 
 private:
-    struct Job;
-    void Deliver(const std::shared_ptr<Job>& job);
-    void JoinFinished();
-
     Done m_done;
-    std::shared_ptr<Job> m_job;
-    std::vector<std::pair<std::shared_ptr<Job>, std::thread>> m_threads;
+    unsigned m_started = 0;
+    unsigned m_current = 0;             // the request whose rows are shown when they come; 0: none
+    QPointer<BackgroundWork> m_running; // the current request's, unless it came within the wait
+    std::vector<QPointer<BackgroundWork>> m_works; // every one not yet ended, cancelled ones too
 };

@@ -1,6 +1,7 @@
 #include "gui/platform/BackgroundWork.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
@@ -14,7 +15,22 @@ constexpr int kShowAfterMs = 400; // quick work shows no dialog at all
 } // namespace
 
 BackgroundWork* BackgroundWork::Start(QWidget* window, const Texts& texts, Work work, Done done) {
-    return new BackgroundWork(window, texts, std::move(work), std::move(done));
+    auto* started = new BackgroundWork(std::move(work), std::move(done));
+    started->ShowDialog(window, texts);
+    QTimer::singleShot(0, started, [started] {
+        started->ShowProgress();
+        started->m_thread->start();
+    });
+    return started;
+}
+
+BackgroundWork* BackgroundWork::StartWaiting(int waitMs, Work work, Done done) {
+    auto* started = new BackgroundWork(std::move(work), std::move(done));
+    started->m_thread->start();
+    if (!started->m_thread->wait(QDeadlineTimer(waitMs)))
+        return started;
+    started->Finish();
+    return nullptr;
 }
 
 bool BackgroundWork::Run(QWidget* window, const Texts& texts, Work work, Done done) {
@@ -29,8 +45,13 @@ bool BackgroundWork::Run(QWidget* window, const Texts& texts, Work work, Done do
     return cancelled;
 }
 
-BackgroundWork::BackgroundWork(QWidget* window, const Texts& texts, Work work, Done done)
+BackgroundWork::BackgroundWork(Work work, Done done)
     : QObject(QCoreApplication::instance()), m_work(std::move(work)), m_done(std::move(done)) {
+    m_thread.reset(QThread::create([this] { m_work(m_progress); }));
+    connect(m_thread.get(), &QThread::finished, this, &BackgroundWork::Finish);
+}
+
+void BackgroundWork::ShowDialog(QWidget* window, const Texts& texts) {
     m_dialog = new QProgressDialog(texts.label, tr("Cancel"), 0, 0, window);
     m_dialog->setObjectName(texts.name);
     m_dialog->setWindowTitle(texts.title);
@@ -43,13 +64,6 @@ BackgroundWork::BackgroundWork(QWidget* window, const Texts& texts, Work work, D
     connect(m_dialog, &QProgressDialog::canceled, this, &BackgroundWork::Cancel);
     connect(&m_poll, &QTimer::timeout, this, &BackgroundWork::ShowProgress);
     m_poll.start(kPollMs);
-
-    m_thread.reset(QThread::create([this] { m_work(m_progress); }));
-    connect(m_thread.get(), &QThread::finished, this, &BackgroundWork::Finish);
-    QTimer::singleShot(0, this, [this] {
-        ShowProgress();
-        m_thread->start();
-    });
 }
 
 BackgroundWork::~BackgroundWork() {
@@ -64,6 +78,11 @@ void BackgroundWork::Cancel() {
     m_progress.m_cancel = true;
     if (m_dialog)
         m_dialog->setLabelText(tr("Cancelling..."));
+}
+
+void BackgroundWork::Wait() {
+    m_thread->wait();
+    Finish();
 }
 
 void BackgroundWork::ShowProgress() {
@@ -83,6 +102,9 @@ void BackgroundWork::ShowProgress() {
 }
 
 void BackgroundWork::Finish() {
+    if (m_ended)
+        return;
+    m_ended = true;
     m_poll.stop();
     delete m_dialog;
     const bool cancelled = m_progress.Cancelled();

@@ -52,16 +52,24 @@ public:
     // Start, then waits with the window live until done has run, for callers that need what
     // the work made at once. Returns whether it was cancelled.
     static bool Run(QWidget* window, const Texts& texts, Work work, Done done = {});
+    // Starts the work at once, without a dialog (the caller shows that it waits), and waits up
+    // to waitMs on this thread for it, so that quick work is told without a round through the
+    // event loop. Returns nothing when done has run already.
+    static BackgroundWork* StartWaiting(int waitMs, Work work, Done done);
 
     ~BackgroundWork() override;
     void Cancel();
+    // Waits for work started with StartWaiting to end and tells its end now, rather than
+    // through the event loop.
+    void Wait();
     QProgressDialog* Dialog() const { return m_dialog; }
 
 signals:
     void Ended(bool cancelled);
 
 private:
-    BackgroundWork(QWidget* window, const Texts& texts, Work work, Done done);
+    BackgroundWork(Work work, Done done);
+    void ShowDialog(QWidget* window, const Texts& texts);
     void ShowProgress();
     void Finish();
 
@@ -71,4 +79,5 @@ private:
     std::unique_ptr<QThread> m_thread;
     QPointer<QProgressDialog> m_dialog;
     QTimer m_poll;
+    bool m_ended = false; // told already (Wait may come before the thread's queued end)
 };

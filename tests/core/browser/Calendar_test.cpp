@@ -66,17 +66,21 @@ protected:
     std::vector<std::string> listed(const CalendarDays& days) {
         EntryFilter filter;
         filter.currentFolderId = "{Nowhere}"; // the days' listing ignores the folder
-        filter.daysWhere = CalendarEntries::DaysWhere(doc, days);
+        filter.daysWhere = CalendarEntries::DaysWhere(days);
+        // Read as the entry list reads, on a connection of its own.
         std::vector<std::string> ids;
-        for (const EntryRow& row : LoadEntryRows(doc.Reader(), filter))
+        for (const EntryRow& row : LoadEntryRows(doc.ListingReader()->Reader(), filter))
             ids.push_back(row.entryId);
         std::sort(ids.begin(), ids.end());
         return ids;
     }
+    // Y: a year's end, with a stamp cut to its day and one carrying seconds (other writers').
     static constexpr std::pair<const char*, const char*> kEntries[] = {
-        {"{E1}", "1753-01-01 00:00"}, {"{E2}", "1900-02-28 23:59"}, {"{E3}", "1900-03-01 00:00"},
-        {"{E4}", "2024-02-29 00:00"}, {"{E5}", "2024-02-28 23:59"}, {"{E6}", "2024-02-29 12:30"},
-        {"{E7}", "2100-02-28 08:00"}, {"{E8}", "2100-03-01 00:00"}, {"{E9}", "2023-02-28 10:00"},
+        {"{E1}", "1753-01-01 00:00"},    {"{E2}", "1900-02-28 23:59"}, {"{E3}", "1900-03-01 00:00"},
+        {"{E4}", "2024-02-29 00:00"},    {"{E5}", "2024-02-28 23:59"}, {"{E6}", "2024-02-29 12:30"},
+        {"{E7}", "2100-02-28 08:00"},    {"{E8}", "2100-03-01 00:00"}, {"{E9}", "2023-02-28 10:00"},
+        {"{Y1}", "2024-12-31 23:59"},    {"{Y2}", "2025-01-01 00:00"}, {"{Y3}", "2024-12-31"},
+        {"{Y4}", "2025-01-01 00:00:59"},
     };
     TestJournal journal;
 };
@@ -100,6 +104,12 @@ TEST_F(CalendarJournal, MarkedDaysAndListingsOfADayAWeekAndAMonthAgreeWithTheFil
          {"{E4}", "{E5}", "{E6}"}},
         {CalendarMonth(2100, 2, Qt::Sunday).monthDays(), {{"2100-02-28", 1}}, {"{E7}"}},
         {{QDate(2100, 3, 1), QDate(2100, 3, 31)}, {{"2100-03-01", 1}}, {"{E8}"}},
+        {{QDate(2024, 12, 31), QDate(2024, 12, 31)}, {{"2024-12-31", 2}}, {"{Y1}", "{Y3}"}},
+        {{QDate(2025, 1, 1), QDate(2025, 1, 1)}, {{"2025-01-01", 2}}, {"{Y2}", "{Y4}"}},
+        {{QDate(2024, 12, 30), QDate(2025, 1, 1)},
+         {{"2024-12-31", 2}, {"2025-01-01", 2}},
+         {"{Y1}", "{Y2}", "{Y3}", "{Y4}"}},
+        {{QDate(2025, 1, 2), QDate(2025, 12, 31)}, {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(StoredDayKey(c.days.first) + " to " + StoredDayKey(c.days.last));
