@@ -117,8 +117,10 @@ void CFolderListView::Reload(const std::string& keep) {
     m_pressItem = nullptr;
     m_tree->clear();
     if (!m_doc.IsJournalOpen()) {
-        InsertFolderItem("{EMPTY}", QString::fromLatin1(BrowserMessages::kNoJournalOpen), nullptr,
-                         true);
+        InsertFolderItem(
+            "{EMPTY}",
+            QCoreApplication::translate("BrowserMessages", BrowserMessages::kNoJournalOpen),
+            nullptr, true);
         m_tree->setCurrentItem(nullptr);
         emit captionChanged(QString(), true); // nothing of the closed journal stays shown
         return;

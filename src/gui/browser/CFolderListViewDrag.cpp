@@ -62,7 +62,8 @@ void CFolderListView::ShowContextMenu(const QPoint& pos, bool fromKeyboard) {
 }
 
 void CFolderListView::DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
-    if (m_doc.ConfirmsFolderMove() && !m_ui.askYesNo(BrowserMessages::kConfirmFolderMove)) {
+    if (m_doc.ConfirmsFolderMove() &&
+        !m_ui.askYesNo(BrowserMessages::Text(BrowserMessages::kConfirmFolderMove))) {
         setDropHighlight(nullptr);
         return;
     }

@@ -177,7 +177,7 @@ void CTopicListView::OnRenameTopic() {
 }
 
 void CTopicListView::OnDeleteTopic() {
-    if (!m_ui.askYesNo(BrowserMessages::kConfirmTopicDelete))
+    if (!m_ui.askYesNo(BrowserMessages::Text(BrowserMessages::kConfirmTopicDelete)))
         return;
     const std::vector<int> rows = SelectedRows();
     if (rows.empty())
