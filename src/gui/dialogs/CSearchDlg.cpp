@@ -71,7 +71,8 @@ CSearchDlg::CSearchDlg(CQBKDoc& doc, JournalUi& ui, QWidget* parent, HitShower s
       m_beginSearch(idButton(this, QStringLiteral("Begin &Search"), kBeginSearchId)),
       m_results(new QTreeView(this)), m_model(new EntryListModel(this)),
       m_noEntries(
-          new QLabel(QString::fromLatin1(SearchRules::kNoEntriesFound), m_results->viewport())),
+          new QLabel(QCoreApplication::translate("SearchRules", SearchRules::kNoEntriesFound),
+                     m_results->viewport())),
       m_count(new QLabel(this)) {
     setObjectName(QStringLiteral("CSearchDlg"));
     setWindowTitle(QStringLiteral("Search Journal"));
@@ -348,7 +349,8 @@ void CSearchDlg::OnResultActivated(const QModelIndex& index) {
         return;
     const std::string entryId = m_model->row(index.row()).entryId;
     if (!SearchRules::EntryExists(m_doc, m_ui, entryId)) {
-        m_ui.showMessage(SearchRules::kEntryGone);
+        m_ui.showMessage(
+            QCoreApplication::translate("SearchRules", SearchRules::kEntryGone).toStdString());
         m_model->removeRow(index.row());
         m_count->setText(QString::fromStdString(SearchRules::ResultCountText(
             static_cast<std::size_t>(m_model->rowCount()), m_complete)));
