@@ -117,7 +117,8 @@ int EditorFind::replaceAll() {
 
 void EditorFind::notFound() const {
     MessageBoxRequest box;
-    box.text = textToStored(QString::fromLatin1(EditorMessages::kFindNotFound).arg(m_needle));
+    box.text = textToStored(
+        QCoreApplication::translate("EditorMessages", EditorMessages::kFindNotFound).arg(m_needle));
     box.icon = MessageIcon::Information;
     showMessageBox(m_dialog && m_dialog->isVisible() ? static_cast<QWidget*>(m_dialog.data())
                                                      : m_edit.window(),
