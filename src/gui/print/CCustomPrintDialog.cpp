@@ -30,13 +30,13 @@ CCustomPrintDialog::CCustomPrintDialog(QPrinter* printer, QWidget* parent)
     tabLayout->addWidget(group);
     tabLayout->addStretch();
     setOptionTabs({tab});
-    setWindowTitle(QString::fromLatin1(PrintMessages::kPrintDialogTitle));
+    setWindowTitle(QCoreApplication::translate("PrintMessages", PrintMessages::kPrintDialogTitle));
 }
 
 int CCustomPrintDialog::exec() {
     m_header->setChecked(m_bDateTimeHeader);
     // The platform dialog names itself while it opens; ours keeps the journal's title.
-    setWindowTitle(QString::fromLatin1(PrintMessages::kPrintDialogTitle));
+    setWindowTitle(QCoreApplication::translate("PrintMessages", PrintMessages::kPrintDialogTitle));
     return QPrintDialog::exec();
 }
 

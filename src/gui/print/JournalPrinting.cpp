@@ -67,7 +67,7 @@ void JournalPrinting::PrintJournal() {
         }
         const std::vector<long long> rows = ChosenEntryRows(m_doc.Reader().Db(), state.Choice());
         if (rows.empty()) {
-            m_ui.showMessage(PrintMessages::kNoEntries);
+            m_ui.showMessage(PrintMessages::Text(PrintMessages::kNoEntries));
             return;
         }
         if (state.m_bPreview)
@@ -114,7 +114,7 @@ void JournalPrinting::RunJob(bool header, bool pageRange,
         EntryPrintJob job(m_printer, options);
         print(job);
         if (!job.finish())
-            m_ui.showError(PrintMessages::kPrintFailed);
+            m_ui.showError(PrintMessages::Text(PrintMessages::kPrintFailed));
     }
     m_printer.setFullPage(fullPage);
 }
@@ -180,7 +180,7 @@ void JournalPrinting::RunRowsToPdf(bool header, const std::vector<long long>& ro
     if (!failure.empty())
         m_ui.showError(failure);
     else if (!written && !cancelled)
-        m_ui.showError(PrintMessages::kPrintFailed);
+        m_ui.showError(PrintMessages::Text(PrintMessages::kPrintFailed));
 }
 
 void JournalPrinting::RunRows(bool header, bool pageRange, const std::vector<long long>& rows) {
