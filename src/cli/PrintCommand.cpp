@@ -46,7 +46,7 @@ int runPrint(const CommandLine& line) {
     const std::vector<long long> rows =
         ChosenEntryRows(session.reader().Db(), entryChoiceOf(line, session));
     if (rows.empty())
-        throw choiceError(session.label(), PrintMessages::kNoEntries);
+        throw choiceError(session.label(), PrintMessages::Text(PrintMessages::kNoEntries));
 
     // Written beside the target and moved over it at the end: a failed print leaves no
     // half-written file and an older PDF of that name stays as it was.

@@ -7,9 +7,9 @@
 #include <QLocale>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Calendar", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Calendar)
+};
 QString longDay(QDate day) {
     return QLocale().toString(day, QStringLiteral("d MMMM yyyy"));
 }
@@ -18,17 +18,17 @@ QString longDay(QDate day) {
 namespace CalendarTexts {
 
 QString DayCaption(QDate day) {
-    return tr("Entries of %1").arg(longDay(day));
+    return Texts::tr("Entries of %1").arg(longDay(day));
 }
 
 QString WeekCaption(int weekNumber, const CalendarDays& days) {
-    return tr("Entries of week %1 (%2 to %3)")
+    return Texts::tr("Entries of week %1 (%2 to %3)")
         .arg(weekNumber)
         .arg(longDay(days.first), longDay(days.last));
 }
 
 QString MonthCaption(int year, int month) {
-    return tr("Entries of %1").arg(MonthTitle(year, month));
+    return Texts::tr("Entries of %1").arg(MonthTitle(year, month));
 }
 
 QString MonthTitle(int year, int month) {
@@ -36,18 +36,18 @@ QString MonthTitle(int year, int month) {
 }
 
 QString EntriesTip(int count) {
-    return count == 1 ? tr("1 entry") : tr("%1 entries").arg(count);
+    return count == 1 ? Texts::tr("1 entry") : Texts::tr("%1 entries").arg(count);
 }
 
 QString OnThisDayLine(const EntryRow& row, QDate today) {
     const int years = today.year() - row.timestamp.GetYear();
-    const QString ago = years == 1 ? tr("1 year ago") : tr("%1 years ago").arg(years);
+    const QString ago = years == 1 ? Texts::tr("1 year ago") : Texts::tr("%1 years ago").arg(years);
     const QString when = QLocale().toString(
         QDate(row.timestamp.GetYear(), row.timestamp.GetMonth(), row.timestamp.GetDay()),
         QLocale::ShortFormat);
     const QString comment = storedToText(row.comment);
-    return comment.isEmpty() ? tr("%1 (%2)").arg(when, ago)
-                             : tr("%1 (%2): %3").arg(when, ago, comment);
+    return comment.isEmpty() ? Texts::tr("%1 (%2)").arg(when, ago)
+                             : Texts::tr("%1 (%2): %3").arg(when, ago, comment);
 }
 
 } // namespace CalendarTexts

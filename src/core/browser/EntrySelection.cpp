@@ -2,7 +2,6 @@
 
 #include "core/browser/BrowserMessages.h"
 #include "core/browser/DropRules.h"
-#include "core/platform/TextEncoding.h"
 
 #include <QCoreApplication>
 
@@ -12,10 +11,6 @@ namespace EntrySelection {
 
 namespace {
 
-std::string tr(const char* text, int count = -1) {
-    return textToStored(QCoreApplication::translate("EntrySelection", text, nullptr, count));
-}
-
 bool contains(const std::vector<std::string>& ids, const std::string& id) {
     return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
@@ -24,32 +19,46 @@ bool contains(const std::vector<std::string>& ids, const std::string& id) {
 
 std::string ConfirmDelete(int count) {
     if (count == 1)
-        return BrowserMessages::kConfirmEntryDelete;
-    return tr("Delete these %n entries?", count);
+        return BrowserMessages::Text(BrowserMessages::kConfirmEntryDelete);
+    return QCoreApplication::translate("EntrySelection", "Delete these %n entries?", nullptr, count)
+        .toStdString();
 }
 
 std::string ConfirmMove(int count) {
     if (count == 1)
-        return BrowserMessages::kConfirmEntryMove;
-    return tr("Do you really want to move these %n entries to a new folder?", count);
+        return BrowserMessages::Text(BrowserMessages::kConfirmEntryMove);
+    return QCoreApplication::translate(
+               "EntrySelection", "Do you really want to move these %n entries to a new folder?",
+               nullptr, count)
+        .toStdString();
 }
 
 std::string CannotFileThere() {
-    return tr("Entries are filed in folders, not at the top of the journal. Choose a folder.");
+    return QCoreApplication::translate(
+               "EntrySelection",
+               "Entries are filed in folders, not at the top of the journal. Choose a folder.")
+        .toStdString();
 }
 
 std::string ChooseFolderForEntries(int count) {
     if (count == 1)
-        return tr("Move the entry to this folder:");
-    return tr("Move %n entries to this folder:", count);
+        return QCoreApplication::translate("EntrySelection", "Move the entry to this folder:")
+            .toStdString();
+    return QCoreApplication::translate("EntrySelection", "Move %n entries to this folder:", nullptr,
+                                       count)
+        .toStdString();
 }
 
 std::string ChooseFolderForFolder() {
-    return tr("Move the folder, with everything in it, into this folder:");
+    return QCoreApplication::translate("EntrySelection",
+                                       "Move the folder, with everything in it, into this folder:")
+        .toStdString();
 }
 
 std::string FolderCannotGoThere() {
-    return tr("A folder cannot be moved into itself or into a folder inside it.");
+    return QCoreApplication::translate(
+               "EntrySelection", "A folder cannot be moved into itself or into a folder inside it.")
+        .toStdString();
 }
 
 std::vector<std::string> EntriesToMove(const std::vector<EntryRow>& rows,

@@ -1,8 +1,11 @@
 #include "core/browser/FolderTreeData.h"
 
+#include "core/platform/TextEncoding.h"
 #include "core/store/ConfigRow.h"
 #include "core/store/FolderTable.h"
 #include "core/store/SqlQuery.h"
+
+#include <QCoreApplication>
 
 #include <set>
 #include <utility>
@@ -21,7 +24,8 @@ std::vector<FolderNode> childRows(SqlDatabase& db, const std::string& parentId) 
 } // namespace
 
 std::string FolderRootLabel(const std::string& title, const std::string& fileName) {
-    return ConfigRow::ShownTitle(title, fileName) + " (all entries)";
+    return textToStored(QCoreApplication::translate("FolderTreeData", "%1 (all entries)")
+                            .arg(storedToText(ConfigRow::ShownTitle(title, fileName))));
 }
 
 std::vector<FolderNode> LoadFolderChildren(SqlDatabase& db, const std::string& rootId) {

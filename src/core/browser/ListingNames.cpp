@@ -1,15 +1,19 @@
 #include "core/browser/ListingNames.h"
 
+#include "core/platform/TextEncoding.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/FolderTable.h"
 #include "core/store/SqlQuery.h"
 #include "core/store/TopicLinks.h"
+
+#include <QCoreApplication>
 
 #include <unordered_set>
 
 namespace {
 
 const std::string kNoTopics;
+// Left untranslated: the same rows feed `qbk list --tsv`.
 const std::string kNoFolder = "(None)";
 
 } // namespace
@@ -23,15 +27,21 @@ ListingNames ListingNames::Read(SqlDatabase& db, std::string& problem) {
         names.ReadTopics(db);
     } catch (const CppSQLite3Exception& e) {
         names.m_topics.clear();
-        problem = std::string("the links of entries to topics cannot be read, so no topics are "
-                              "shown (") +
-                  e.message() + ")";
+        problem = textToStored(QCoreApplication::translate("ListingNames",
+                                                           "the links of entries to topics cannot "
+                                                           "be read, so no topics are shown (%1)")
+                                   .arg(storedToText(e.message())));
     }
     if (unmatched > 0)
-        problem = std::to_string(unmatched) +
-                  (unmatched == 1 ? " link of an entry to a topic names"
-                                  : " links of entries to topics name") +
-                  " no entry or no topic, so topics may be missing (qbk check lists them)";
+        problem = textToStored(
+            unmatched == 1
+                ? QCoreApplication::translate(
+                      "ListingNames", "1 link of an entry to a topic names no entry or no "
+                                      "topic, so topics may be missing (qbk check lists them)")
+                : QCoreApplication::translate(
+                      "ListingNames", "%1 links of entries to topics name no entry or no "
+                                      "topic, so topics may be missing (qbk check lists them)")
+                      .arg(unmatched));
     names.ReadFolders(db);
     return names;
 }

@@ -3,14 +3,22 @@
 #include "core/platform/TextEncoding.h"
 #include "core/session/NewJournalPath.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+std::string said(const QString& text) {
+    return text.toStdString();
+}
 
 std::optional<DialogProblem> tooLong(std::string_view stored, std::size_t limit, int controlId) {
     if (characterCount(stored) <= limit) {
         return std::nullopt;
     }
-    return DialogProblem{"Please enter no more than " + std::to_string(limit) + " characters.",
-                         controlId};
+    return DialogProblem{
+        said(QCoreApplication::translate("DialogChecks", "Please enter no more than %1 characters.")
+                 .arg(limit)),
+        controlId};
 }
 
 } // namespace
@@ -36,12 +44,16 @@ std::optional<DialogProblem> checkNewJournal(const NewJournalValues& values) {
     }
     if (values.m_bPasswordProtected && values.m_password.empty() &&
         values.m_confirmPassword.empty()) {
-        return DialogProblem{"You didn't enter a password", kNewPasswordEditId};
+        return DialogProblem{
+            said(QCoreApplication::translate("DialogChecks", "You didn't enter a password")),
+            kNewPasswordEditId};
     }
     // With the box cleared the fields are ignored (finishNewJournal empties them), so a
     // mismatch there cannot lock anyone out.
     if (values.m_bPasswordProtected && values.m_password != values.m_confirmPassword) {
-        return DialogProblem{"The passwords you entered did not match", kNewPasswordEditId, true};
+        return DialogProblem{said(QCoreApplication::translate(
+                                 "DialogChecks", "The passwords you entered did not match")),
+                             kNewPasswordEditId, true};
     }
     if (somethingExistsAt(values.m_path)) {
         return DialogProblem{alreadyExistsMessage(values.m_path), kBrowseButtonId, false,
@@ -59,8 +71,9 @@ void finishNewJournal(NewJournalValues& values) {
 
 std::optional<DialogProblem> checkChangePassword(const ChangePasswordValues& values) {
     if (values.m_newPassword != values.m_confirmPassword) {
-        return DialogProblem{"The new password does not match the password you entered to "
-                             "confirm it.\n Please Re-enter",
+        return DialogProblem{said(QCoreApplication::translate(
+                                 "DialogChecks", "The new password does not match the password "
+                                                 "you entered to confirm it.\n Please Re-enter")),
                              kNewPasswordEditId};
     }
     return std::nullopt;

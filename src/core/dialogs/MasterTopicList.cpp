@@ -60,7 +60,8 @@ int MasterTopicList::Add() {
 }
 
 void MasterTopicList::DeleteSelected() {
-    if (!IsIndex(m_selected) || !m_ui.askYesNo(BrowserMessages::kConfirmTopicDelete))
+    if (!IsIndex(m_selected) ||
+        !m_ui.askYesNo(BrowserMessages::Text(BrowserMessages::kConfirmTopicDelete)))
         return;
     const int deleted = m_selected;
     m_doc.DeleteTopic(m_items[static_cast<std::size_t>(deleted)].id);

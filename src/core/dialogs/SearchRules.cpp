@@ -2,11 +2,14 @@
 
 #include "core/browser/EntryRows.h"
 #include "core/platform/QtDates.h"
+#include "core/platform/TextEncoding.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalUi.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/EntryTable.h"
 #include "core/store/QuotedIdList.h"
+
+#include <QCoreApplication>
 
 namespace SearchRules {
 
@@ -46,19 +49,38 @@ SearchCriteria Criteria(const SearchValues& values) {
 }
 
 std::string ResultCountText(std::size_t count, bool complete) {
-    const std::string entries = std::to_string(count) + (count == 1 ? " entry" : " entries");
+    const auto n = static_cast<qulonglong>(count);
+    QString text;
     if (!complete)
-        return entries + " listed; the others found could not be read";
-    return count == 0 ? kNoEntriesFound : entries + " found";
+        text = count == 1
+                   ? QCoreApplication::translate(
+                         "SearchRules", "1 entry listed; the others found could not be read")
+                   : QCoreApplication::translate(
+                         "SearchRules", "%1 entries listed; the others found could not be read")
+                         .arg(n);
+    else if (count == 0)
+        text = QCoreApplication::translate("SearchRules", kNoEntriesFound);
+    else
+        text = count == 1 ? QCoreApplication::translate("SearchRules", "1 entry found")
+                          : QCoreApplication::translate("SearchRules", "%1 entries found").arg(n);
+    return text.toStdString();
 }
 
 std::string ResultsCutShortText(std::size_t listed, const std::string& error) {
-    const std::string text = "Not every entry found could be read: " + error + "\n\n";
+    QString text;
     if (listed == 0)
-        return text + "No entry is listed.";
-    if (listed == 1)
-        return text + "The entry read before that is listed.";
-    return text + "The " + std::to_string(listed) + " entries read before that are listed.";
+        text = QCoreApplication::translate(
+            "SearchRules", "Not every entry found could be read: %1\n\nNo entry is listed.");
+    else if (listed == 1)
+        text = QCoreApplication::translate("SearchRules",
+                                           "Not every entry found could be read: %1\n\nThe entry "
+                                           "read before that is listed.");
+    else
+        text = QCoreApplication::translate("SearchRules",
+                                           "Not every entry found could be read: %1\n\nThe %2 "
+                                           "entries read before that are listed.")
+                   .arg(QStringLiteral("%1"), QString::number(listed));
+    return text.arg(storedToText(error)).toStdString();
 }
 
 void ForgetJournal(SearchValues& values) {

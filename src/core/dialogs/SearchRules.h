@@ -4,6 +4,8 @@
 #include "core/dialogs/SearchValues.h"
 #include "core/store/SearchCriteria.h"
 
+#include <QCoreApplication>
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -17,9 +19,10 @@ namespace SearchRules {
 
 // The results' Date column, whatever the journal's own date format.
 inline constexpr const char* kResultDateFormat = "%m/%d/%Y %I:%M %p";
-inline constexpr const char* kNoEntriesFound = "No Entries Found";
-inline constexpr const char* kEntryGone =
-    "This entry is no longer in the journal; it is removed from the results.";
+// Shown through QCoreApplication::translate("SearchRules", ...).
+inline constexpr const char* kNoEntriesFound = QT_TRANSLATE_NOOP("SearchRules", "No Entries Found");
+inline constexpr const char* kEntryGone = QT_TRANSLATE_NOOP(
+    "SearchRules", "This entry is no longer in the journal; it is removed from the results.");
 
 // "Begin Search" needs at least one field to look in.
 bool CanBeginSearch(const SearchValues& values);

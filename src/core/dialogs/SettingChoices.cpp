@@ -4,6 +4,8 @@
 #include "core/platform/COleDateTime.h"
 #include "core/platform/TextEncoding.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 
@@ -27,10 +29,15 @@ ChoiceList selecting(std::vector<Choice> offered, const std::string& stored,
     return list;
 }
 
-std::string exampleIn(const std::string& format, const char* whenEmpty) {
+std::string exampleIn(const std::string& format, const QString& whenEmpty) {
     const std::string shown = kExample.Format(format);
-    return shown.empty() ? std::string(whenEmpty) : shown;
+    return shown.empty() ? whenEmpty.toStdString() : shown;
 }
+
+// The labels of the time-format radio buttons, in kTimeFormats' order.
+constexpr const char* kTimeLabels[] = {QT_TRANSLATE_NOOP("SettingChoices", "12 Hour (1:30 PM)"),
+                                       QT_TRANSLATE_NOOP("SettingChoices", "24 Hour (13:30)"),
+                                       QT_TRANSLATE_NOOP("SettingChoices", "None")};
 
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
     const int order = storedToText(a).compare(storedToText(b), Qt::CaseInsensitive);
@@ -47,15 +54,19 @@ ChoiceList dateFormatChoices(const std::string& stored) {
     std::vector<Choice> offered;
     for (const DateFormatChoice& choice : kDateFormats)
         offered.push_back({std::string(choice.label), std::string(choice.format)});
-    return selecting(std::move(offered), stored, exampleIn(stored, "(no date)"));
+    return selecting(std::move(offered), stored,
+                     exampleIn(stored, QCoreApplication::translate("SettingChoices", "(no date)")));
 }
 
 ChoiceList timeFormatChoices(const std::string& stored) {
-    static constexpr const char* kLabels[] = {"12 Hour (1:30 PM)", "24 Hour (13:30)", "None"};
     std::vector<Choice> offered;
     for (std::size_t i = 0; i < kTimeFormats.size(); ++i)
-        offered.push_back({kLabels[i], std::string(kTimeFormats[i])});
-    return selecting(std::move(offered), stored, "Other (" + exampleIn(stored, "") + ")");
+        offered.push_back(
+            {QCoreApplication::translate("SettingChoices", kTimeLabels[i]).toStdString(),
+             std::string(kTimeFormats[i])});
+    const QString other = QCoreApplication::translate("SettingChoices", "Other (%1)");
+    return selecting(std::move(offered), stored,
+                     other.arg(storedToText(exampleIn(stored, QString()))).toStdString());
 }
 
 ChoiceList fontFaceChoices(std::vector<std::string> families, const std::string& stored) {

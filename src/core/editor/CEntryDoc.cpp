@@ -4,6 +4,7 @@
 #include "core/editor/EntryTextView.h"
 #include "core/editor/NewEntryTemplate.h"
 #include "core/platform/CommandIds.h"
+#include "core/richtext/NoteRtf.h"
 #include "core/session/CQBKDoc.h"
 #include "core/session/JournalFileMessages.h"
 #include "core/session/JournalUi.h"
@@ -11,6 +12,15 @@
 #include "core/store/TopicLinks.h"
 
 using namespace EditorMessages;
+
+namespace {
+
+// One of EditorMessages' texts as the user reads it.
+std::string said(const char* text) {
+    return QCoreApplication::translate("EditorMessages", text).toStdString();
+}
+
+} // namespace
 
 CEntryDoc::CEntryDoc(CQBKDoc& session, JournalUi& ui, EntryTextView& view, Role role)
     : m_session(session), m_ui(ui), m_view(view), m_role(role) {}
@@ -60,7 +70,7 @@ void CEntryDoc::OnNewDocument() {
     m_view.StartEmpty(face, points);
     if (const std::string start = NewEntryTemplate::textFor(m_session.Path()); !start.empty())
         m_view.SetEntryText(start);
-    SetTitle(kNewEntryTitle);
+    SetTitle(said(kNewEntryTitle));
     m_entryId = kNewEntryId;
     m_storedText.reset();
     m_date = COleDateTime::GetCurrentTime();
@@ -113,7 +123,8 @@ void CEntryDoc::SetTitle(const std::string& title) {
 
 void CEntryDoc::LoadEntry(const std::string& rtf, const std::string& entryId) {
     if (rtf.size() >= kLargeEntryBytes) {
-        m_view.SetEntryText(kLargeEntryPlaceholder);
+        m_view.SetEntryText(richtext::NoteRtf(
+            QCoreApplication::translate("EditorMessages", kLoadingLargeEntry), 1));
         m_view.PaintNow();
     }
     m_view.SetEntryText(rtf);
@@ -128,7 +139,7 @@ bool CEntryDoc::OnSaveEntry() {
         return false;
     FollowJournalSavedElsewhere();
     if (!m_session.IsJournalOpen() || m_session.Path() != m_journalPath) {
-        m_ui.showError(kJournalGone);
+        m_ui.showError(said(kJournalGone));
         return false;
     }
     const std::string rtf = m_view.GetEntryText();
@@ -144,7 +155,7 @@ bool CEntryDoc::OnSaveEntry() {
     if (result == CQBKDoc::SaveResult::FolderGone)
         result = FileInChosenFolder(rtf);
     if (result == CQBKDoc::SaveResult::EntryGone) {
-        if (!m_ui.askYesNo(kEntryGone))
+        if (!m_ui.askYesNo(said(kEntryGone)))
             return false;
         result = SaveAsNewEntry(rtf, wasNew);
     }
@@ -164,7 +175,7 @@ bool CEntryDoc::OnSaveEntry() {
 }
 
 CQBKDoc::SaveResult CEntryDoc::ResolveChangedElsewhere(const std::string& rtf, bool& wasNew) {
-    switch (m_ui.messageBox({.text = kChangedElsewhere,
+    switch (m_ui.messageBox({.text = said(kChangedElsewhere),
                              .buttons = MessageButtons::YesNoCancel,
                              .icon = MessageIcon::Exclamation,
                              .defaultAnswer = MessageAnswer::Cancel})) {
@@ -212,7 +223,7 @@ void CEntryDoc::OnSaveEntryCommand() {
 bool CEntryDoc::SaveModified() {
     if (m_role != Role::Editor || !m_view.IsModified())
         return true;
-    switch (m_ui.messageBox({.text = kSaveQuestion,
+    switch (m_ui.messageBox({.text = said(kSaveQuestion),
                              .buttons = MessageButtons::YesNoCancel,
                              .icon = MessageIcon::Question,
                              .defaultAnswer = MessageAnswer::Yes})) {

@@ -6,42 +6,43 @@ namespace editortexts {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Editor", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Editor)
+};
 
 } // namespace
 
 QString fontDialogTitle() {
-    return tr("Font");
+    return Texts::tr("Font");
 }
 
 QString faceStandsIn(const QString& storedFace, const QString& shownFace) {
-    return tr("The text is in \"%1\", which is not installed; it is shown in \"%2\" and keeps "
-              "its face unless you choose another.")
+    return Texts::tr(
+               "The text is in \"%1\", which is not installed; it is shown in \"%2\" and keeps "
+               "its face unless you choose another.")
         .arg(storedFace, shownFace);
 }
 
 QString linkDialogTitle() {
-    return tr("Link");
+    return Texts::tr("Link");
 }
 
 QString linkTextLabel() {
-    return tr("&Text:");
+    return Texts::tr("&Text:");
 }
 
 QString linkAddressLabel() {
-    return tr("&Address:");
+    return Texts::tr("&Address:");
 }
 
 QString replacedCount(int count) {
     if (count == 1)
-        return tr("Replaced 1 occurrence.");
-    return tr("Replaced %1 occurrences.").arg(count);
+        return Texts::tr("Replaced 1 occurrence.");
+    return Texts::tr("Replaced %1 occurrences.").arg(count);
 }
 
 QString highlightDialogTitle() {
-    return tr("Highlight Color");
+    return Texts::tr("Highlight Color");
 }
 
 } // namespace editortexts

@@ -1,5 +1,7 @@
 #include "core/editor/EditorWindowRules.h"
 
+#include <QCoreApplication>
+
 namespace EditorWindowRules {
 
 QRect initialGeometry(const QRect& screen) {
@@ -43,11 +45,15 @@ TextCounts countText(const QString& text) {
 }
 
 QString countsText(const TextCounts& counts) {
-    return QStringLiteral("%1 %2, %3 %4")
-        .arg(counts.words)
-        .arg(counts.words == 1 ? QStringLiteral("word") : QStringLiteral("words"))
-        .arg(counts.characters)
-        .arg(counts.characters == 1 ? QStringLiteral("character") : QStringLiteral("characters"));
+    const QString words =
+        counts.words == 1
+            ? QCoreApplication::translate("EditorWindowRules", "1 word")
+            : QCoreApplication::translate("EditorWindowRules", "%1 words").arg(counts.words);
+    const QString characters =
+        counts.characters == 1 ? QCoreApplication::translate("EditorWindowRules", "1 character")
+                               : QCoreApplication::translate("EditorWindowRules", "%1 characters")
+                                     .arg(counts.characters);
+    return QCoreApplication::translate("EditorWindowRules", "%1, %2").arg(words, characters);
 }
 
 } // namespace EditorWindowRules

@@ -4,11 +4,11 @@
 #include <QLocale>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Statistics", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Statistics)
+};
 QString days(int count) {
-    return count == 1 ? tr("1 day") : tr("%1 days").arg(count);
+    return count == 1 ? Texts::tr("1 day") : Texts::tr("%1 days").arg(count);
 }
 } // namespace
 
@@ -19,21 +19,21 @@ std::vector<std::pair<QString, QString>> Summary(const JournalStats& stats) {
     const int weekday = stats.busiestWeekday();
     QString longest = days(stats.longestStreak);
     if (stats.longestStreak > 0)
-        longest = tr("%1, to %2")
+        longest = Texts::tr("%1, to %2")
                       .arg(longest, locale.toString(stats.longestStreakEnd, QLocale::ShortFormat));
     return {
-        {tr("Entries"), locale.toString(stats.all.entries)},
-        {tr("Words"), locale.toString(stats.all.words)},
-        {tr("Characters"), locale.toString(stats.all.characters)},
-        {tr("Days written"), locale.toString(stats.daysWritten)},
-        {tr("Longest streak"), longest},
-        {tr("Current streak"), days(stats.currentStreak)},
-        {tr("Busiest weekday"), weekday ? locale.dayName(weekday) : tr("none")},
+        {Texts::tr("Entries"), locale.toString(stats.all.entries)},
+        {Texts::tr("Words"), locale.toString(stats.all.words)},
+        {Texts::tr("Characters"), locale.toString(stats.all.characters)},
+        {Texts::tr("Days written"), locale.toString(stats.daysWritten)},
+        {Texts::tr("Longest streak"), longest},
+        {Texts::tr("Current streak"), days(stats.currentStreak)},
+        {Texts::tr("Busiest weekday"), weekday ? locale.dayName(weekday) : Texts::tr("none")},
     };
 }
 
 std::vector<QString> MonthColumns() {
-    return {tr("Month"), tr("Entries"), tr("Words"), tr("Characters")};
+    return {Texts::tr("Month"), Texts::tr("Entries"), Texts::tr("Words"), Texts::tr("Characters")};
 }
 
 QString MonthName(int year, int month) {
@@ -41,11 +41,11 @@ QString MonthName(int year, int month) {
 }
 
 QString EntriesChartTitle() {
-    return tr("Entries per month");
+    return Texts::tr("Entries per month");
 }
 
 QString WordsChartTitle() {
-    return tr("Words per month");
+    return Texts::tr("Words per month");
 }
 
 } // namespace JournalStatsTexts

@@ -9,9 +9,9 @@ namespace PictureRules {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Editor", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Editor)
+};
 
 int scaled(int side, double factor) {
     return std::max(1, static_cast<int>(std::lround(side * factor)));
@@ -21,27 +21,29 @@ int scaled(int side, double factor) {
 
 std::optional<QString> refusal(qint64 fileBytes, QSize pixels) {
     if (fileBytes > kMaxFileBytes)
-        return tr("The picture is %1 MB; pictures up to %2 MB can be put in an entry. Save it "
-                  "smaller in a picture editor and insert it again.")
+        return Texts::tr(
+                   "The picture is %1 MB; pictures up to %2 MB can be put in an entry. Save it "
+                   "smaller in a picture editor and insert it again.")
             .arg((fileBytes + 1024 * 1024 - 1) / (1024 * 1024))
             .arg(kMaxFileBytes / (1024 * 1024));
     if (pixels.width() > kMaxSide || pixels.height() > kMaxSide ||
         qint64(pixels.width()) * pixels.height() > kMaxPixels)
-        return tr("The picture is %1 x %2 pixels; pictures up to %3 pixels a side and %4 million "
-                  "pixels in all can be put in an entry. Make it smaller in a picture editor "
-                  "and insert it again.")
+        return Texts::tr(
+                   "The picture is %1 x %2 pixels; pictures up to %3 pixels a side and %4 million "
+                   "pixels in all can be put in an entry. Make it smaller in a picture editor "
+                   "and insert it again.")
             .arg(pixels.width())
             .arg(pixels.height())
             .arg(kMaxSide)
             .arg(kMaxPixels / 1'000'000);
     if (pixels.isEmpty())
-        return tr("The picture is empty.");
+        return Texts::tr("The picture is empty.");
     return std::nullopt;
 }
 
 QString unreadable(const QString& name) {
-    return tr("\"%1\" is not a picture that can be read (PNG, JPEG, GIF, BMP and the other "
-              "common formats can).")
+    return Texts::tr("\"%1\" is not a picture that can be read (PNG, JPEG, GIF, BMP and the other "
+                     "common formats can).")
         .arg(name);
 }
 
@@ -84,27 +86,28 @@ QSize dragged(QSize start, QPoint grow, bool keepRatio) {
 }
 
 QString pictureFilter() {
-    return tr("Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff);;All files (*)");
+    return Texts::tr(
+        "Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff);;All files (*)");
 }
 
 QString insertPictureTitle() {
-    return tr("Insert Picture");
+    return Texts::tr("Insert Picture");
 }
 
 QString pictureSizeTitle() {
-    return tr("Picture Size");
+    return Texts::tr("Picture Size");
 }
 
 QString widthLabel() {
-    return tr("&Width (pixels):");
+    return Texts::tr("&Width (pixels):");
 }
 
 QString heightLabel() {
-    return tr("&Height (pixels):");
+    return Texts::tr("&Height (pixels):");
 }
 
 QString keepRatioLabel() {
-    return tr("&Keep proportions");
+    return Texts::tr("&Keep proportions");
 }
 
 } // namespace PictureRules

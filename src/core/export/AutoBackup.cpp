@@ -2,6 +2,7 @@
 
 #include "core/export/JournalBackup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,11 +53,13 @@ AutoBackupResult AutoBackup::Run(const AutoBackupSettings& settings, const std::
     if (!settings.enabled)
         return result;
     if (settings.folder.isEmpty()) {
-        result.message = QStringLiteral("no folder is chosen for automatic backups");
+        result.message =
+            QCoreApplication::translate("AutoBackup", "no folder is chosen for automatic backups");
         return result;
     }
     if (!QDir().mkpath(settings.folder)) {
-        result.message = QStringLiteral("cannot make the folder %1").arg(settings.folder);
+        result.message = QCoreApplication::translate("AutoBackup", "cannot make the folder %1")
+                             .arg(settings.folder);
         return result;
     }
     const QDir folder(settings.folder);

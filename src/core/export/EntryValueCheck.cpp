@@ -1,10 +1,13 @@
 #include "core/export/EntryValueCheck.h"
 
+#include "core/platform/TextEncoding.h"
 #include "core/protect/ContentCipher.h"
 #include "core/richtext/RtfReader.h"
 #include "core/richtext/RtfWriter.h"
 #include "core/store/SqlBinary.h"
 #include "core/store/TimeStamp.h"
+
+#include <QCoreApplication>
 
 #include <cctype>
 #include <cstring>
@@ -13,6 +16,10 @@
 namespace EntryValueCheck {
 
 namespace {
+
+std::string said(const QString& problem) {
+    return problem.toStdString();
+}
 
 // Depth of the RTF's groups at its end, or -1 when a group closes that never opened.
 int groupDepthAtEnd(std::string_view rtf) {
@@ -34,7 +41,7 @@ int groupDepthAtEnd(std::string_view rtf) {
 
 std::optional<std::string> TimeStampProblem(const char* stored) {
     if (stored == nullptr)
-        return std::string("has no time stamp");
+        return said(QCoreApplication::translate("EntryValueCheck", "has no time stamp"));
     const std::string_view text(stored);
     static constexpr std::string_view shape = "dddd-dd-dd dd:dd";
     bool formed = text.size() == shape.size();
@@ -43,7 +50,9 @@ std::optional<std::string> TimeStampProblem(const char* stored) {
                                  : text[i] == shape[i];
     if (!formed || !ParseTimeStamp(stored).IsValid() || ParseTimeStamp(stored).GetHour() > 23 ||
         ParseTimeStamp(stored).GetMinute() > 59)
-        return "time stamp \"" + std::string(text) + "\" does not parse";
+        return said(
+            QCoreApplication::translate("EntryValueCheck", "time stamp \"%1\" does not parse")
+                .arg(storedToText(text)));
     return std::nullopt;
 }
 
@@ -56,9 +65,11 @@ std::optional<std::string> CipherProblem(const char* stored, const BlowfishEngin
     const int length =
         SqlBinary::decodeBytes(reinterpret_cast<const unsigned char*>(stored), bytes.data());
     if (length < 0)
-        return std::string("does not decode");
+        return said(QCoreApplication::translate("EntryValueCheck", "does not decode"));
     if (length % 8 != 0)
-        return "is cut short (" + std::to_string(length) + " bytes, not whole cipher blocks)";
+        return said(QCoreApplication::translate("EntryValueCheck",
+                                                "is cut short (%1 bytes, not whole cipher blocks)")
+                        .arg(length));
     ContentCipher cipher;
     cipher.SetData(bytes.data(), length);
     plain = cipher.Decipher(keyed);
@@ -68,20 +79,23 @@ std::optional<std::string> CipherProblem(const char* stored, const BlowfishEngin
 std::optional<std::string> RtfShapeProblem(std::string_view rtf) {
     const int depth = groupDepthAtEnd(rtf);
     if (depth < 0)
-        return std::string("RTF closes a group it never opened");
+        return said(
+            QCoreApplication::translate("EntryValueCheck", "RTF closes a group it never opened"));
     if (depth > 0)
-        return std::string("RTF ends inside an open group (cut short)");
+        return said(QCoreApplication::translate("EntryValueCheck",
+                                                "RTF ends inside an open group (cut short)"));
     return std::nullopt;
 }
 
 std::optional<std::string> RtfProblem(std::string_view rtf) {
     if (!richtext::RtfReader::isRtf(rtf))
-        return std::string("does not decipher to RTF");
+        return said(QCoreApplication::translate("EntryValueCheck", "does not decipher to RTF"));
     if (std::optional<std::string> shape = RtfShapeProblem(rtf))
         return shape;
     const richtext::RichDocument document = richtext::RtfReader::read(rtf);
     if (richtext::RtfReader::read(richtext::RtfWriter::write(document)) != document)
-        return std::string("RTF does not read back unchanged after saving");
+        return said(QCoreApplication::translate("EntryValueCheck",
+                                                "RTF does not read back unchanged after saving"));
     return std::nullopt;
 }
 

@@ -43,16 +43,19 @@ ExportRequest ExportRequestFor(const ExportDialogValues& values, const std::stri
 
 QString ExportValuesProblem(const ExportDialogValues& values) {
     if (values.path.trimmed().isEmpty())
-        return values.split ? QStringLiteral("Choose the folder to write the files in.")
-                            : QStringLiteral("Choose the file to write.");
+        return values.split
+                   ? QCoreApplication::translate("ExportDialogValues",
+                                                 "Choose the folder to write the files in.")
+                   : QCoreApplication::translate("ExportDialogValues", "Choose the file to write.");
     if (values.what == EntryChoice::SelectedEntry && !values.selectedEnabled)
-        return QStringLiteral("No entry is selected.");
+        return QCoreApplication::translate("ExportDialogValues", "No entry is selected.");
     if (values.what == EntryChoice::SelectedEntries && !values.selectedEntriesEnabled())
         return QCoreApplication::translate("ExportDialogValues", "No entries are selected.");
     if (values.what == EntryChoice::CurrentFolder && !values.folderEnabled)
-        return QStringLiteral("No folder is selected.");
+        return QCoreApplication::translate("ExportDialogValues", "No folder is selected.");
     if (values.datesEnabled() && values.to < values.from)
-        return QStringLiteral("The first day is after the last day.");
+        return QCoreApplication::translate("ExportDialogValues",
+                                           "The first day is after the last day.");
     return {};
 }
 

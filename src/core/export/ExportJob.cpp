@@ -17,9 +17,9 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Export", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Export)
+};
 
 // One output document, written into a file that gets its name when complete: the writer's
 // text piece by piece, or its body kept in a spool beside the file until the writer wraps it
@@ -82,7 +82,7 @@ private:
         const QString cause = m_spool->errorString();
         m_spool.reset();
         m_file.abandon();
-        error = tr("cannot write %1: %2").arg(m_file.target(), cause);
+        error = Texts::tr("cannot write %1: %2").arg(m_file.target(), cause);
         return false;
     }
 
@@ -175,7 +175,7 @@ private:
             const QString parent = QFileInfo(path).absolutePath();
             if (!QFileInfo::exists(parent)) {
                 if (!QDir().mkpath(parent)) {
-                    error = tr("cannot make the folder %1").arg(parent);
+                    error = Texts::tr("cannot make the folder %1").arg(parent);
                     return false;
                 }
                 m_madeFolders << parent;
@@ -202,7 +202,7 @@ private:
             QDir().mkpath(QFileInfo(outPath).path());
             staging.emplace(outPath + QStringLiteral(".part-XXXXXX"));
             if (!staging->isValid()) {
-                fail(QStringLiteral("cannot make the folder %1").arg(m_request.outPath));
+                fail(Texts::tr("cannot make the folder %1").arg(m_request.outPath));
                 return;
             }
         }
@@ -231,7 +231,7 @@ private:
         if (!commitAll() || !staging)
             return;
         if (!QDir().rename(staging->path(), outPath)) {
-            fail(QStringLiteral("cannot make the folder %1").arg(m_request.outPath));
+            fail(Texts::tr("cannot make the folder %1").arg(m_request.outPath));
             m_result.files.clear();
             return;
         }
@@ -295,14 +295,14 @@ ExportResult RunExport(const JournalReader& journal, const ExportRequest& reques
     const bool pages = request.format == ExportFormat::Pdf;
     if (pages && !makers.pdf) {
         result.status = ExportResult::Status::Failed;
-        result.message = QStringLiteral("this program cannot write PDF files");
+        result.message = Texts::tr("this program cannot write PDF files");
         return result;
     }
     EntryReader reader(journal, ChosenEntryRows(db, request.choice),
                        pages ? EntryReader::Reads::StoredText : EntryReader::Reads::Everything);
     if (reader.count() == 0) {
         result.status = ExportResult::Status::Failed;
-        result.message = QStringLiteral("no entry matches the choice");
+        result.message = Texts::tr("no entry matches the choice");
         return result;
     }
     result = Job(request, makers, progress).run(reader);

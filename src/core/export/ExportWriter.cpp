@@ -5,6 +5,8 @@
 #include "core/export/OdtWriter.h"
 #include "core/export/TextWriter.h"
 
+#include <QCoreApplication>
+
 std::vector<std::pair<const char*, QString>> HeadingValues(const ExportedEntry& entry) {
     std::vector<std::pair<const char*, QString>> values;
     for (const auto& [label, value] :
@@ -13,6 +15,10 @@ std::vector<std::pair<const char*, QString>> HeadingValues(const ExportedEntry& 
         if (!value->isEmpty())
             values.emplace_back(label, *value);
     return values;
+}
+
+QString HeadingLabel(const char* label) {
+    return QCoreApplication::translate("ExportWriter", label);
 }
 
 std::optional<ExportFormat> ExportFormatNamed(const QString& name) {

@@ -3,6 +3,7 @@
 #include "core/export/ExportedEntry.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -40,10 +41,12 @@ public:
     virtual bool writePackage(QIODevice& /*body*/, QIODevice& /*out*/) { return false; }
 };
 
-// The words before an entry's heading values, the same in every format.
-inline constexpr const char* kFolderLabel = "Folder";
-inline constexpr const char* kTopicsLabel = "Topics";
-inline constexpr const char* kCommentLabel = "Comment";
+// The words before an entry's heading values. Markdown keeps them as they are, since an
+// import reads them back; the formats only people read show them translated (HeadingLabel).
+inline constexpr const char* kFolderLabel = QT_TRANSLATE_NOOP("ExportWriter", "Folder");
+inline constexpr const char* kTopicsLabel = QT_TRANSLATE_NOOP("ExportWriter", "Topics");
+inline constexpr const char* kCommentLabel = QT_TRANSLATE_NOOP("ExportWriter", "Comment");
+QString HeadingLabel(const char* label);
 
 // The heading values an entry has (folder, topics, typed comment), each with its label, in
 // that order; values that are empty are left out.

@@ -192,7 +192,7 @@ private:
 
 QString metaLine(const char* label, const QString& value) {
     return QStringLiteral("<p class=\"meta\"><b>%1:</b> %2</p>\n")
-        .arg(QLatin1String(label), HtmlWriter::escaped(value));
+        .arg(HtmlWriter::escaped(HeadingLabel(label)), HtmlWriter::escaped(value));
 }
 
 } // namespace

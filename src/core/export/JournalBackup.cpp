@@ -6,6 +6,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
@@ -48,7 +49,7 @@ QString copyPages(sqlite3* from, sqlite3* to, const BackupProgress& progress, bo
     while (!holdReadLock(from)) {
         if (progress && !progress(0, 0)) {
             cancelled = true;
-            return QStringLiteral("cancelled");
+            return QCoreApplication::translate("JournalBackup", "cancelled");
         }
         sqlite3_sleep(20);
     }
@@ -70,7 +71,7 @@ QString copyPages(sqlite3* from, sqlite3* to, const BackupProgress& progress, bo
     sqlite3_backup_finish(backup);
     sqlite3_exec(from, "ROLLBACK", nullptr, nullptr, nullptr);
     if (cancelled)
-        return QStringLiteral("cancelled");
+        return QCoreApplication::translate("JournalBackup", "cancelled");
     if (rc == SQLITE_DONE)
         return {};
     // SQLite's words for a failed write ("disk I/O error") hide the cause; the system's show it.
@@ -89,7 +90,10 @@ QString quickCheck(sqlite3* db) {
         answer =
             QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
     sqlite3_finalize(statement);
-    return answer == u"ok" ? QString() : QStringLiteral("the copy does not check: ") + answer;
+    return answer == u"ok"
+               ? QString()
+               : QCoreApplication::translate("JournalBackup", "the copy does not check: %1")
+                     .arg(answer);
 }
 
 } // namespace
@@ -102,7 +106,8 @@ BackupResult BackupJournal(const std::string& source, const std::string& target,
     const QString targetName = QFile::decodeName(target.c_str());
     struct stat sourceInfo {};
     if (::stat(source.c_str(), &sourceInfo) != 0) {
-        result.message = QStringLiteral("%1 does not exist").arg(sourceName);
+        result.message =
+            QCoreApplication::translate("JournalBackup", "%1 does not exist").arg(sourceName);
         return result;
     }
     const OutputRule rule({sourceName}, overwrite);
@@ -128,7 +133,8 @@ BackupResult BackupJournal(const std::string& source, const std::string& target,
             error = quickCheck(to.get());
     }
     if (!error.isEmpty()) {
-        result.message = QStringLiteral("cannot back up: ") + error;
+        result.message =
+            QCoreApplication::translate("JournalBackup", "cannot back up: %1").arg(error);
         return result;
     }
     // The copy is complete: give it its name, which asks the rule once more (a file that

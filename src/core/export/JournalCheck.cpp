@@ -2,6 +2,7 @@
 
 #include "core/export/EntryValueCheck.h"
 #include "core/platform/Guid.h"
+#include "core/platform/TextEncoding.h"
 #include "core/protect/PasswordDigest.h"
 #include "core/protect/PasswordForms.h"
 #include "core/store/ConfigRow.h"
@@ -22,8 +23,12 @@
 
 namespace {
 
-std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
+QString said(const char* text) {
+    return QCoreApplication::translate("JournalCheck", text);
+}
+
+QString shown(const std::string& stored) {
+    return storedToText(stored);
 }
 
 } // namespace
@@ -31,7 +36,11 @@ std::string quoted(const std::string& text) {
 JournalCheck::JournalCheck(SqlDatabase& db) : m_db(db) {
     SqlQuery config = ConfigRow(m_db).Read();
     if (config.eof())
-        throw CppSQLite3Exception(1, "the settings table has no row: not a journal");
+        throw CppSQLite3Exception(
+            1, QCoreApplication::translate("JournalCheck",
+                                           "the settings table has no row: not a journal")
+                   .toUtf8()
+                   .constData());
     m_hasPassword = config.boolField("HasPassword", false);
     m_digest = config.textField("Password");
     m_storedKey = config.textField("InstanceID");
@@ -59,15 +68,18 @@ std::vector<std::string> JournalCheck::Run() {
     // Each part reads on its own: a table that cannot be read is one problem, and the other
     // parts still run.
     const std::pair<const char*, void (JournalCheck::*)()> parts[] = {
-        {"integrity", &JournalCheck::CheckIntegrity}, {"settings", &JournalCheck::CheckSettings},
-        {"entries", &JournalCheck::CheckEntries},     {"topic links", &JournalCheck::CheckLinks},
-        {"folders", &JournalCheck::CheckFolders},
+        {QT_TRANSLATE_NOOP("JournalCheck", "integrity"), &JournalCheck::CheckIntegrity},
+        {QT_TRANSLATE_NOOP("JournalCheck", "settings"), &JournalCheck::CheckSettings},
+        {QT_TRANSLATE_NOOP("JournalCheck", "entries"), &JournalCheck::CheckEntries},
+        {QT_TRANSLATE_NOOP("JournalCheck", "topic links"), &JournalCheck::CheckLinks},
+        {QT_TRANSLATE_NOOP("JournalCheck", "folders"), &JournalCheck::CheckFolders},
     };
     for (const auto& [name, part] : parts) {
         try {
             (this->*part)();
         } catch (const CppSQLite3Exception& e) {
-            Report(std::string("cannot check the ") + name + ": " + e.message());
+            Report(QCoreApplication::translate("JournalCheck", "cannot check the %1: %2")
+                       .arg(said(name), shown(e.message())));
         }
     }
     return m_problems;
@@ -77,27 +89,31 @@ void JournalCheck::CheckIntegrity() {
     for (SqlQuery query = m_db.integrityCheck(); !query.eof(); query.nextRow()) {
         const std::string line = query.textField(0);
         if (line != "ok")
-            Report("database: " + line);
+            Report(QCoreApplication::translate("JournalCheck", "database: %1").arg(shown(line)));
     }
 }
 
 void JournalCheck::CheckSettings() {
     const int rows = ConfigRow(m_db).RowCount();
     if (rows != 1)
-        Report("settings: the table has " + std::to_string(rows) + " rows instead of one");
-    CheckDuplicateIds(EntryTable(m_db), "entry");
-    CheckDuplicateIds(FolderTable(m_db), "folder");
-    CheckDuplicateIds(TopicTable(m_db), "topic");
+        Report(QCoreApplication::translate("JournalCheck",
+                                           "settings: the table has %1 rows instead of one")
+                   .arg(rows));
+    CheckDuplicateIds(EntryTable(m_db), QT_TRANSLATE_NOOP("JournalCheck", "entry"));
+    CheckDuplicateIds(FolderTable(m_db), QT_TRANSLATE_NOOP("JournalCheck", "folder"));
+    CheckDuplicateIds(TopicTable(m_db), QT_TRANSLATE_NOOP("JournalCheck", "topic"));
 }
 
 void JournalCheck::CheckDuplicateIds(JournalTable&& table, const char* what) {
     for (SqlQuery query = table.DuplicateIds(); !query.eof(); query.nextRow()) {
         if (query.isNull(0) || query.textField(0).empty())
-            Report(std::string(what) + ": " + std::to_string(query.intField(1)) +
-                   " rows without an id");
+            Report(QCoreApplication::translate("JournalCheck", "%1: %2 rows without an id")
+                       .arg(said(what))
+                       .arg(query.intField(1)));
         else
-            Report(std::string(what) + " " + query.textField(0) + ": the id is used by " +
-                   std::to_string(query.intField(1)) + " rows");
+            Report(QCoreApplication::translate("JournalCheck", "%1 %2: the id is used by %3 rows")
+                       .arg(said(what), shown(query.textField(0)))
+                       .arg(query.intField(1)));
     }
 }
 
@@ -109,20 +125,28 @@ void JournalCheck::CheckEntries() {
     std::string plain;
     SqlQuery query = EntryTable(m_db).CheckedColumns();
     for (; !query.eof(); query.nextRow()) {
-        const std::string entry = "entry " + query.textField(0);
+        const QString entry =
+            QCoreApplication::translate("JournalCheck", "entry %1").arg(shown(query.textField(0)));
         if (const auto problem = EntryValueCheck::TimeStampProblem(query.fieldValue(1)))
-            Report(entry + ": " + *problem);
+            Report(entry + QStringLiteral(": ") + shown(*problem));
         const std::string folder = query.textField(2, "<NULL>");
         if (!folders.count(folder))
-            Report(entry + ": filed in folder " + folder + ", which does not exist");
+            Report(entry + QStringLiteral(": ") +
+                   QCoreApplication::translate("JournalCheck",
+                                               "filed in folder %1, which does not exist")
+                       .arg(shown(folder)));
         if (const auto problem =
                 EntryValueCheck::CipherProblem(query.fieldValue(3), m_keyed, plain))
-            Report(entry + ": the comment " + *problem);
+            Report(
+                entry + QStringLiteral(": ") +
+                QCoreApplication::translate("JournalCheck", "the comment %1").arg(shown(*problem)));
         if (const auto problem =
                 EntryValueCheck::CipherProblem(query.fieldValue(4), m_keyed, plain))
-            Report(entry + ": the text " + *problem);
+            Report(entry + QStringLiteral(": ") +
+                   QCoreApplication::translate("JournalCheck", "the text %1").arg(shown(*problem)));
         else if (const auto rtf = EntryValueCheck::RtfProblem(plain))
-            Report(entry + ": the text " + *rtf);
+            Report(entry + QStringLiteral(": ") +
+                   QCoreApplication::translate("JournalCheck", "the text %1").arg(shown(*rtf)));
     }
 }
 
@@ -142,16 +166,19 @@ void JournalCheck::CheckLinks() {
         // A NULL id never matches a row, so it reads as a text no row has.
         const std::string entry = query.isNull(0) ? "<NULL>" : query.textField(0);
         const std::string topic = query.isNull(1) ? "<NULL>" : query.textField(1);
-        const std::string link = "topic link " + entry + " -> " + topic;
+        const QString link = QCoreApplication::translate("JournalCheck", "topic link %1 -> %2")
+                                 .arg(shown(entry), shown(topic)) +
+                             QStringLiteral(": ");
         // Links of an entry being written are kept until it is saved or given up.
         if (query.isNull(0))
-            Report(link + ": the entry does not exist");
+            Report(link + QCoreApplication::translate("JournalCheck", "the entry does not exist"));
         else if (!entries.count(entry) && entry != "{new_entry}")
             ++leftByDeleted;
         if (query.isNull(1) || !topics.count(topic))
-            Report(link + ": the topic does not exist");
+            Report(link + QCoreApplication::translate("JournalCheck", "the topic does not exist"));
         if (query.intField(2) > 1)
-            Report(link + ": stored " + std::to_string(query.intField(2)) + " times");
+            Report(link + QCoreApplication::translate("JournalCheck", "stored %1 times")
+                              .arg(query.intField(2)));
     }
     if (leftByDeleted > 0)
         m_notes.push_back(QCoreApplication::translate(
@@ -167,9 +194,13 @@ void JournalCheck::CheckFolders() {
                         std::pair(query.textField(1, "<NULL>"), query.textField(2)));
     std::set<std::string> inCycle;
     for (const auto& [id, folder] : folders) {
-        const std::string label = "folder " + id + " " + quoted(folder.second);
+        const QString label = QCoreApplication::translate("JournalCheck", "folder %1 \"%2\"")
+                                  .arg(shown(id), shown(folder.second)) +
+                              QStringLiteral(": ");
         if (folder.first != "{Root}" && !folders.count(folder.first)) {
-            Report(label + ": its parent " + folder.first + " does not exist");
+            Report(label +
+                   QCoreApplication::translate("JournalCheck", "its parent %1 does not exist")
+                       .arg(shown(folder.first)));
             continue;
         }
         // Walk up; coming back to a folder already on the path is a cycle.
@@ -184,7 +215,9 @@ void JournalCheck::CheckFolders() {
                         inCycle.insert(member);
                         members += (members.empty() ? "" : ", ") + member;
                     }
-                    Report("folders " + members + ": their parents form a cycle");
+                    Report(QCoreApplication::translate("JournalCheck",
+                                                       "folders %1: their parents form a cycle")
+                               .arg(shown(members)));
                 }
                 break;
             }

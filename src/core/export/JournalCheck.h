@@ -2,6 +2,8 @@
 
 #include "core/protect/BlowfishEngine.h"
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
@@ -36,7 +38,7 @@ private:
     void CheckEntries();
     void CheckLinks();
     void CheckFolders();
-    void Report(std::string line) { m_problems.push_back(std::move(line)); }
+    void Report(const QString& line) { m_problems.push_back(line.toStdString()); }
 
     SqlDatabase& m_db;
     bool m_hasPassword = false;

@@ -27,9 +27,9 @@ using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
 constexpr sqlite3_int64 kFirstRow = std::numeric_limits<sqlite3_int64>::min();
 constexpr sqlite3_int64 kLastRow = std::numeric_limits<sqlite3_int64>::max();
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("JournalRescue", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(JournalRescue)
+};
 
 Statement prepare(sqlite3* db, const std::string& sql) {
     sqlite3_stmt* statement = nullptr;
@@ -84,7 +84,7 @@ public:
             while (schema && (rc = sqlite3_step(schema.get())) == SQLITE_ROW)
                 tables.emplace_back(textColumn(schema.get(), 0), textColumn(schema.get(), 1));
             if (rc != SQLITE_DONE || tables.empty())
-                return tr("its list of tables cannot be read: %1")
+                return Texts::tr("its list of tables cannot be read: %1")
                     .arg(QString::fromUtf8(sqlite3_errmsg(m_source)));
         }
         if (sqlite3_exec(m_target, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -294,7 +294,7 @@ RescueResult RescueJournal(const std::string& source, const std::string& target,
     QString error;
     const Connection from = openSource(source, error);
     if (!from) {
-        result.message = tr("%1 cannot be read: %2").arg(sourceName, error);
+        result.message = Texts::tr("%1 cannot be read: %2").arg(sourceName, error);
         return result;
     }
     if (!copy.open()) {
@@ -310,7 +310,7 @@ RescueResult RescueJournal(const std::string& source, const std::string& target,
                                 : QString::fromUtf8(sqlite3_errstr(rc));
     }
     if (!error.isEmpty()) {
-        result.message = tr("%1 cannot be rescued: %2").arg(sourceName, error);
+        result.message = Texts::tr("%1 cannot be rescued: %2").arg(sourceName, error);
         return result;
     }
     for (const RescuedTable& table : result.tables)

@@ -195,7 +195,7 @@ std::string OdtWriter::entry(const ExportedEntry& entry) {
     QString out = heading(2, entry.when);
     for (const auto& [label, value] : HeadingValues(entry))
         out += QStringLiteral("<text:p text:style-name=\"Entry_20_Details\">%1: %2</text:p>\n")
-                   .arg(QLatin1String(label), HtmlWriter::escaped(value));
+                   .arg(HtmlWriter::escaped(HeadingLabel(label)), HtmlWriter::escaped(value));
     OdtBlocks blocks(m_styles, m_tables, m_pictures);
     blocks.walk(entry.text);
     out += blocks.out;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <QCoreApplication>
 #include <sys/stat.h>
 
 OutputRule::OutputRule(const std::vector<QString>& journals, bool replace) : m_replace(replace) {
@@ -18,10 +19,12 @@ QString OutputRule::refusal(const QString& path) const {
     if (::stat(name.constData(), &info) == 0) {
         for (const auto& [device, inode] : m_journals) {
             if (info.st_dev == device && info.st_ino == inode)
-                return QStringLiteral("%1 is the journal itself").arg(path);
+                return QCoreApplication::translate("OutputRule", "%1 is the journal itself")
+                    .arg(path);
         }
     } else if (::lstat(name.constData(), &info) != 0) {
         return {}; // nothing there, not even a dangling link
     }
-    return m_replace ? QString() : QStringLiteral("%1 already exists").arg(path);
+    return m_replace ? QString()
+                     : QCoreApplication::translate("OutputRule", "%1 already exists").arg(path);
 }

@@ -7,21 +7,21 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("RescueReport", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RescueReport)
+};
 
 QString tableWords(const std::string& name) {
     if (name == "Config")
-        return tr("Settings");
+        return Texts::tr("Settings");
     if (name == "Folder")
-        return tr("Folders");
+        return Texts::tr("Folders");
     if (name == "Entry")
-        return tr("Entries");
+        return Texts::tr("Entries");
     if (name == "Topic")
-        return tr("Topics");
+        return Texts::tr("Topics");
     if (name == "Entry2Topic")
-        return tr("Topic links");
+        return Texts::tr("Topic links");
     return QString::fromStdString(name);
 }
 
@@ -36,8 +36,8 @@ QString idList(const std::vector<std::string>& ids) {
 
 QString RescueOutcome(const RescueResult& result, const QString& target) {
     if (!result.ok)
-        return tr("Nothing was rescued: %1").arg(result.message);
-    return tr("What could be read is saved in %1.").arg(target) + QStringLiteral("\n\n") +
+        return Texts::tr("Nothing was rescued: %1").arg(result.message);
+    return Texts::tr("What could be read is saved in %1.").arg(target) + QStringLiteral("\n\n") +
            RescueReport(result);
 }
 
@@ -46,30 +46,32 @@ QString RescueReport(const RescueResult& result) {
         return result.message;
     QStringList lines;
     for (const RescuedTable& table : result.tables) {
-        QString line = tr("%1: %2 saved").arg(tableWords(table.name)).arg(table.saved);
+        QString line = Texts::tr("%1: %2 saved").arg(tableWords(table.name)).arg(table.saved);
         if (table.lost > 0)
-            line += tr(", %1 lost").arg(table.lost);
+            line += Texts::tr(", %1 lost").arg(table.lost);
         if (table.skipped > 0)
-            line += tr(", up to %1 lost with damaged pages").arg(table.skipped);
+            line += Texts::tr(", up to %1 lost with damaged pages").arg(table.skipped);
         if (table.restUnreadable)
-            line += tr(", and the rest could not be read (how many is not known)");
+            line += Texts::tr(", and the rest could not be read (how many is not known)");
         lines << line;
     }
     if (!result.lostEntries.empty())
-        lines << tr("Entries lost: %1").arg(idList(result.lostEntries));
+        lines << Texts::tr("Entries lost: %1").arg(idList(result.lostEntries));
     if (!result.linkedEntriesMissing.empty())
-        lines << tr("Entries that topic links name but that were not saved (lost with the "
-                    "damaged pages, or deleted earlier): %1")
+        lines << Texts::tr("Entries that topic links name but that were not saved (lost with the "
+                           "damaged pages, or deleted earlier): %1")
                      .arg(idList(result.linkedEntriesMissing));
     if (result.linksDropped > 0)
-        lines << tr("Topic links dropped, as their topics were lost: %1").arg(result.linksDropped);
+        lines << Texts::tr("Topic links dropped, as their topics were lost: %1")
+                     .arg(result.linksDropped);
     if (result.refiled > 0)
-        lines << tr("Folders and entries moved to the top, as their folders were lost: %1")
+        lines << Texts::tr("Folders and entries moved to the top, as their folders were lost: %1")
                      .arg(result.refiled);
     if (!result.settingsSaved)
-        lines << tr("The settings row could not be read, so the rescued file cannot be opened "
-                    "as a journal.");
-    lines << (result.lostAny() ? tr("Everything else that could be read was saved.")
-                               : tr("Nothing was lost."));
+        lines << Texts::tr(
+            "The settings row could not be read, so the rescued file cannot be opened "
+            "as a journal.");
+    lines << (result.lostAny() ? Texts::tr("Everything else that could be read was saved.")
+                               : Texts::tr("Nothing was lost."));
     return lines.join(QLatin1Char('\n'));
 }

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <utility>
 
+#include <QCoreApplication>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -121,7 +122,7 @@ bool SafeFile::finish() {
     if (m_finished)
         return true;
     if (!m_device)
-        return fail(QStringLiteral("the file is not open"));
+        return fail(QCoreApplication::translate("SafeFile", "the file is not open"));
     if (!static_cast<DescriptorDevice&>(*m_device).flush())
         return fail(m_device->errorString());
     if (::fsync(m_descriptor) != 0)
@@ -184,6 +185,8 @@ bool SafeFile::refuse(const QString& refusal) {
 QString SafeFile::message() const {
     if (m_refused)
         return m_error;
-    return m_error.isEmpty() ? QStringLiteral("cannot write %1").arg(m_target)
-                             : QStringLiteral("cannot write %1: %2").arg(m_target, m_error);
+    return m_error.isEmpty()
+               ? QCoreApplication::translate("SafeFile", "cannot write %1").arg(m_target)
+               : QCoreApplication::translate("SafeFile", "cannot write %1: %2")
+                     .arg(m_target, m_error);
 }

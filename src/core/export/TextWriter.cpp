@@ -18,7 +18,7 @@ QString unixLines(QString text) {
 }
 
 QString metaLine(const char* label, const QString& value) {
-    return QLatin1String(label) + QStringLiteral(": ") + unixLines(value) + u'\n';
+    return HeadingLabel(label) + QStringLiteral(": ") + unixLines(value) + u'\n';
 }
 
 // A paragraph's words, line breaks as line ends; pictures have no text form.

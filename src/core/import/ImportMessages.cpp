@@ -6,87 +6,87 @@ namespace ImportMessages {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Import", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Import)
+};
 
 } // namespace
 
 QString tooLarge() {
-    return tr("larger than %1 MB: not read").arg(kMaxFileBytes / (1024 * 1024));
+    return Texts::tr("larger than %1 MB: not read").arg(kMaxFileBytes / (1024 * 1024));
 }
 QString binaryFile() {
-    return tr("not a text file (it holds binary data)");
+    return Texts::tr("not a text file (it holds binary data)");
 }
 QString cannotRead(const QString& why) {
-    return tr("cannot be read: %1").arg(why);
+    return Texts::tr("cannot be read: %1").arg(why);
 }
 QString brokenYaml(const QString& why) {
-    return tr("is not valid YAML: %1").arg(why);
+    return Texts::tr("is not valid YAML: %1").arg(why);
 }
 QString frontMatterNotYaml(const QString& why) {
-    return tr("its front matter is not valid YAML: %1").arg(why);
+    return Texts::tr("its front matter is not valid YAML: %1").arg(why);
 }
 QString frontMatterNotMapping() {
-    return tr("its front matter is not a list of names and values");
+    return Texts::tr("its front matter is not a list of names and values");
 }
 QString notMonthMapping() {
-    return tr("is not a month of days (a mapping of day numbers)");
+    return Texts::tr("is not a month of days (a mapping of day numbers)");
 }
 QString badDay(const QString& day) {
-    return tr("day %1 is not a day of this month").arg(day);
+    return Texts::tr("day %1 is not a day of this month").arg(day);
 }
 QString tooDeep() {
-    return tr("folders nested deeper than %1 levels: not entered").arg(kMaxFolderDepth);
+    return Texts::tr("folders nested deeper than %1 levels: not entered").arg(kMaxFolderDepth);
 }
 QString badDate(const QString& value) {
-    return tr("the date \"%1\" is not a date").arg(value);
+    return Texts::tr("the date \"%1\" is not a date").arg(value);
 }
 QString alreadyThere() {
-    return tr("already in the journal: skipped");
+    return Texts::tr("already in the journal: skipped");
 }
 QString noSource() {
-    return tr("the source folder does not exist");
+    return Texts::tr("the source folder does not exist");
 }
 QString noEntries() {
-    return tr("nothing to import was found");
+    return Texts::tr("nothing to import was found");
 }
 QString pictureMissing(const QString& path) {
-    return tr("the picture %1 is not there: kept as a link").arg(path);
+    return Texts::tr("the picture %1 is not there: kept as a link").arg(path);
 }
 QString summary(std::size_t imported, std::size_t skipped, std::size_t unreadable) {
-    return tr("%1 entries imported, %2 skipped, %3 files could not be read")
+    return Texts::tr("%1 entries imported, %2 skipped, %3 files could not be read")
         .arg(imported)
         .arg(skipped)
         .arg(unreadable);
 }
 QString cancelled() {
-    return tr("cancelled: the journal is as it was");
+    return Texts::tr("cancelled: the journal is as it was");
 }
 
 QString unreadableValue(const QString& why) {
-    return tr("its text or comment cannot be read: %1").arg(why);
+    return Texts::tr("its text or comment cannot be read: %1").arg(why);
 }
 QString entryNamed(const QString& id) {
-    return tr("entry %1").arg(id);
+    return Texts::tr("entry %1").arg(id);
 }
 QString failed(const QString& why) {
-    return tr("the import failed, the journal is as it was: %1").arg(why);
+    return Texts::tr("the import failed, the journal is as it was: %1").arg(why);
 }
 QString confirm() {
-    return tr("Import them into this journal?");
+    return Texts::tr("Import them into this journal?");
 }
 QString sameJournal() {
-    return tr("A journal cannot be imported into itself.");
+    return Texts::tr("A journal cannot be imported into itself.");
 }
 QString title() {
-    return tr("Import");
+    return Texts::tr("Import");
 }
 QString reading() {
-    return tr("Reading entries...");
+    return Texts::tr("Reading entries...");
 }
 QString writing() {
-    return tr("Importing entries...");
+    return Texts::tr("Importing entries...");
 }
 
 } // namespace ImportMessages

@@ -4,6 +4,10 @@
 
 namespace PrintMessages {
 
+std::string Text(const char* text) {
+    return QCoreApplication::translate("PrintMessages", text).toStdString();
+}
+
 QString ProgressTitle() {
     return QCoreApplication::translate("PrintMessages", kPrintDialogTitle);
 }

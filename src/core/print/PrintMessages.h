@@ -1,18 +1,28 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// What printing tells the user, and the words it puts on the pages.
+#include <string>
+
+// What printing tells the user, and the words it puts on the pages; the constants are shown
+// through QCoreApplication::translate("PrintMessages", ...) (Text).
 namespace PrintMessages {
 
 // A choice of entries that matches none: said instead of printing an empty job.
-inline constexpr const char* kNoEntries = "No entries to print.";
+inline constexpr const char* kNoEntries =
+    QT_TRANSLATE_NOOP("PrintMessages", "No entries to print.");
 
 // The printer or the file printed to failed while the pages were put on it.
-inline constexpr const char* kPrintFailed = "The pages could not be printed.";
+inline constexpr const char* kPrintFailed =
+    QT_TRANSLATE_NOOP("PrintMessages", "The pages could not be printed.");
 
 // The title of every print dialog that prints entries.
-inline constexpr const char* kPrintDialogTitle = "Print Journal";
+inline constexpr const char* kPrintDialogTitle =
+    QT_TRANSLATE_NOOP("PrintMessages", "Print Journal");
+
+// One of the constants above as message boxes take it.
+std::string Text(const char* text);
 
 // The progress dialog of a print written to a file on a worker: its title and its label.
 QString ProgressTitle();

@@ -437,7 +437,7 @@ void CEntryListView::OnSelectionChanged() {
     const EntryRow& entry = m_model->row(row);
     const std::string text = m_doc.LoadEntryText(entry.entryId);
     m_doc.SetCurrentEntryId(entry.entryId);
-    m_preview->SetEntryText(BrowserMessages::kLargeEntryRtf);
+    m_preview->SetEntryText(BrowserMessages::LargeEntryRtf());
     m_preview->SetEntryText(text);
     m_preview->SetDateText(m_model->data(m_model->index(row, 0), Qt::DisplayRole).toString());
     m_preview->SetCommentText(storedToText(entry.comment));

@@ -103,8 +103,7 @@ void CEntryListView::OnDeleteEntry() {
         DeleteSeveral(entries);
         return;
     }
-    if (!m_ui.askYesNo(textToStored(
-            QCoreApplication::translate("BrowserMessages", BrowserMessages::kConfirmEntryDelete))))
+    if (!m_ui.askYesNo(BrowserMessages::Text(BrowserMessages::kConfirmEntryDelete)))
         return;
     const EntryRow* selected = rowAt(selectedRow());
     if (!selected)

@@ -65,8 +65,7 @@ void CFolderListView::ShowContextMenu(const QPoint& pos, bool fromKeyboard) {
 
 void CFolderListView::DropFolder(QTreeWidgetItem* dragged, QTreeWidgetItem* target) {
     if (m_doc.ConfirmsFolderMove() &&
-        !m_ui.askYesNo(textToStored(
-            QCoreApplication::translate("BrowserMessages", BrowserMessages::kConfirmFolderMove)))) {
+        !m_ui.askYesNo(BrowserMessages::Text(BrowserMessages::kConfirmFolderMove))) {
         setDropHighlight(nullptr);
         return;
     }

@@ -31,14 +31,14 @@ CPreviewPane::CPreviewPane(CQBKDoc& doc, QWidget* parent)
     m_view->setReadOnly(true);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setFrameShape(QFrame::NoFrame);
-    SetEntryText(BrowserMessages::kNoEntryRtf);
+    SetEntryText(BrowserMessages::NoEntryRtf());
     NotifyWhenFocused(this, [this] { emit activated(); });
 }
 
 CPreviewPane::~CPreviewPane() = default;
 
 void CPreviewPane::Clear() {
-    SetEntryText(BrowserMessages::kNoEntryRtf);
+    SetEntryText(BrowserMessages::NoEntryRtf());
     m_entryId.clear();
     m_dateText.clear();
     m_commentText.clear();

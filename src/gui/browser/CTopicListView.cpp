@@ -181,8 +181,7 @@ void CTopicListView::OnRenameTopic() {
 }
 
 void CTopicListView::OnDeleteTopic() {
-    if (!m_ui.askYesNo(textToStored(
-            QCoreApplication::translate("BrowserMessages", BrowserMessages::kConfirmTopicDelete))))
+    if (!m_ui.askYesNo(BrowserMessages::Text(BrowserMessages::kConfirmTopicDelete)))
         return;
     const std::vector<int> rows = SelectedRows();
     if (rows.empty())

@@ -350,7 +350,7 @@ void CSearchDlg::OnResultActivated(const QModelIndex& index) {
     const std::string entryId = m_model->row(index.row()).entryId;
     if (!SearchRules::EntryExists(m_doc, m_ui, entryId)) {
         m_ui.showMessage(
-            textToStored(QCoreApplication::translate("SearchRules", SearchRules::kEntryGone)));
+            QCoreApplication::translate("SearchRules", SearchRules::kEntryGone).toStdString());
         m_model->removeRow(index.row());
         m_count->setText(QString::fromStdString(SearchRules::ResultCountText(
             static_cast<std::size_t>(m_model->rowCount()), m_complete)));

@@ -23,15 +23,6 @@
 #include <QScreen>
 #include <QSettings>
 
-namespace {
-
-// A printing message as the journal's message boxes take it, in the user's language.
-std::string shown(const char* message) {
-    return textToStored(QCoreApplication::translate("PrintMessages", message));
-}
-
-} // namespace
-
 JournalPrinting::JournalPrinting(CQBKDoc& doc, JournalUi& ui, QPrinter& printer,
                                  const PageMargins& margins, QWidget* parent)
     : m_doc(doc), m_ui(ui), m_printer(printer), m_margins(margins), m_parent(parent) {
@@ -77,7 +68,7 @@ void JournalPrinting::PrintJournal() {
         }
         const std::vector<long long> rows = ChosenEntryRows(m_doc.Reader().Db(), state.Choice());
         if (rows.empty()) {
-            m_ui.showMessage(shown(PrintMessages::kNoEntries));
+            m_ui.showMessage(PrintMessages::Text(PrintMessages::kNoEntries));
             return;
         }
         if (state.m_bPreview)
@@ -124,7 +115,7 @@ void JournalPrinting::RunJob(bool header, bool pageRange,
         EntryPrintJob job(m_printer, options);
         print(job);
         if (!job.finish())
-            m_ui.showError(shown(PrintMessages::kPrintFailed));
+            m_ui.showError(PrintMessages::Text(PrintMessages::kPrintFailed));
     }
     m_printer.setFullPage(fullPage);
 }
@@ -190,7 +181,7 @@ void JournalPrinting::RunRowsToPdf(bool header, const std::vector<long long>& ro
     if (!failure.empty())
         m_ui.showError(failure);
     else if (!written && !cancelled)
-        m_ui.showError(shown(PrintMessages::kPrintFailed));
+        m_ui.showError(PrintMessages::Text(PrintMessages::kPrintFailed));
 }
 
 void JournalPrinting::RunRows(bool header, bool pageRange, const std::vector<long long>& rows) {
