@@ -3,6 +3,7 @@
 #include "gui/app/CMainFrame.h"
 #include "support/AppTest.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QMenuBar>
 #include <QPushButton>
