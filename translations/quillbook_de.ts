@@ -290,7 +290,7 @@ Try again later</source>
 Versuchen Sie es später erneut</translation>
     </message>
     <message>
-        <source>The file you are trying to open doesn't appear to be a
+        <source>The file you are trying to open doesn&apos;t appear to be a
 journal file or it is corrupted.</source>
         <translation>Die Datei, die Sie öffnen möchten, scheint keine
 Journaldatei zu sein, oder sie ist beschädigt.</translation>
@@ -418,7 +418,7 @@ Close the other program or let it finish, then press Retry. Cancel gives up this
 Schließen Sie das andere Programm oder lassen Sie es fertig werden und klicken Sie dann auf „Wiederholen“. „Abbrechen“ gibt diesen Schritt auf; was Sie eingegeben haben, bleibt erhalten.</translation>
     </message>
     <message>
-        <source>The journal's file name or folder path is too long for the system.
+        <source>The journal&apos;s file name or folder path is too long for the system.
 Choose a shorter name or a folder nearer the top.</source>
         <translation>Der Dateiname oder Ordnerpfad des Journals ist für das System zu lang.
 Wählen Sie einen kürzeren Namen oder einen Ordner weiter oben.</translation>
@@ -711,7 +711,7 @@ Reinstall the package %3, or choose another dictionary in the Tools menu.</sourc
 Installieren Sie das Paket %3 neu oder wählen Sie im Menü „Extras“ ein anderes Wörterbuch.</translation>
     </message>
     <message>
-        <source>"%1" cannot be added to the dictionary.</source>
+        <source>&quot;%1&quot; cannot be added to the dictionary.</source>
         <translation>„%1“ kann nicht zum Wörterbuch hinzugefügt werden.</translation>
     </message>
     <message>
@@ -778,11 +778,11 @@ Installieren Sie das Paket %3 neu oder wählen Sie im Menü „Extras“ ein and
 <context>
     <name>UpdateMessages</name>
     <message>
-        <source>Quillbook is updated through your system's package manager. To get the newest version, check for updates there (for example with the Software app, or with "apt update" and "apt upgrade").</source>
+        <source>Quillbook is updated through your system&apos;s package manager. To get the newest version, check for updates there (for example with the Software app, or with &quot;apt update&quot; and &quot;apt upgrade&quot;).</source>
         <translation>Quillbook wird über die Paketverwaltung Ihres Systems aktualisiert. Um die neueste Version zu erhalten, suchen Sie dort nach Aktualisierungen (zum Beispiel mit der App „Software“ oder mit „apt update“ und „apt upgrade“).</translation>
     </message>
     <message>
-        <source>Automatic updates of Quillbook are set up in your system's package manager, together with those of your other programs (for example in the Software app's update preferences, or with unattended-upgrades).</source>
+        <source>Automatic updates of Quillbook are set up in your system&apos;s package manager, together with those of your other programs (for example in the Software app&apos;s update preferences, or with unattended-upgrades).</source>
         <translation>Automatische Aktualisierungen von Quillbook werden in der Paketverwaltung Ihres Systems eingerichtet, zusammen mit denen Ihrer anderen Programme (zum Beispiel in den Aktualisierungseinstellungen der App „Software“ oder mit unattended-upgrades).</translation>
     </message>
 </context>
@@ -790,17 +790,17 @@ Installieren Sie das Paket %3 neu oder wählen Sie im Menü „Extras“ ein and
     <name>qbk</name>
     <message>
         <source>Each entry is one line: id, date and time as the journal shows them, folder
-("(None)" for entries at the top), description as the entry list shows it
+(&quot;(None)&quot; for entries at the top), description as the entry list shows it
 (empty for a description taken from the text, unless the journal shows first
-lines), and topics joined by ", ". Entries are in order of date. With --tsv
+lines), and topics joined by &quot;, &quot;. Entries are in order of date. With --tsv
 the five values are separated by one tab each, the date is ISO 8601
 (2024-03-15T09:30:00, empty when the stored one does not parse) and the topics
 are separated by the unit separator (U+001F), which no name holds.
 </source>
         <translation>Jeder Eintrag ist eine Zeile: ID, Datum und Uhrzeit, wie das Journal sie zeigt,
-Ordner ("(None)" für Einträge auf oberster Ebene), Beschreibung, wie die
+Ordner (&quot;(None)&quot; für Einträge auf oberster Ebene), Beschreibung, wie die
 Eintragsliste sie zeigt (leer bei einer aus dem Text genommenen Beschreibung,
-außer das Journal zeigt erste Zeilen), und die Themen, verbunden mit ", ".
+außer das Journal zeigt erste Zeilen), und die Themen, verbunden mit &quot;, &quot;.
 Die Einträge sind nach Datum geordnet. Mit --tsv sind die fünf Werte durch je
 einen Tabulator getrennt, das Datum ist ISO 8601 (2024-03-15T09:30:00, leer,
 wenn das gespeicherte nicht lesbar ist), und die Themen sind durch das
@@ -828,7 +828,7 @@ Rückgabewert ist 3; ebenso Themen, die nicht gelesen werden können.
         <source>Usage: qbk list FILE [--folder NAME] [--from YYYY-MM-DD] [--to YYYY-MM-DD]
                 [--topic NAME]... [--all-topics] [--tsv] [--password-stdin]
 
-Lists the journal's entries, all of them or those filed in one folder (not its
+Lists the journal&apos;s entries, all of them or those filed in one folder (not its
 subfolders), narrowed to a range of days and to the entries that carry at least
 one of the topics given (all of them with --all-topics). No text is needed: to
 find entries by their words, use qbk search. A topic the journal does not hold,
@@ -900,7 +900,7 @@ außer mit --no-marks.
     <message>
         <source>Usage: qbk info FILE [--tsv] [--password-stdin]
 
-Shows the journal's title, owner, file revision, whether a password protects
+Shows the journal&apos;s title, owner, file revision, whether a password protects
 it, and how many folders, topics and entries it holds. With --tsv each line
 is a lower-case name, a tab and the value.
 </source>
@@ -914,16 +914,16 @@ jede Zeile ein kleingeschriebener Name, ein Tabulator und der Wert.
     <message>
         <source>Usage: qbk folders FILE [--tsv] [--password-stdin]
 
-Lists the journal's folders as the folder tree shows them, one a line: id,
-name, path (the names from the top down, joined by "/") and the number of
+Lists the journal&apos;s folders as the folder tree shows them, one a line: id,
+name, path (the names from the top down, joined by &quot;/&quot;) and the number of
 entries filed in it. Give the id in braces where two folders share a name.
-  --tsv             tab-separated output; the path's names are separated by
+  --tsv             tab-separated output; the path&apos;s names are separated by
                     the unit separator (U+001F), which no name holds
 </source>
         <translation>Aufruf: qbk folders DATEI [--tsv] [--password-stdin]
 
 Listet die Ordner des Journals so auf, wie der Ordnerbaum sie zeigt, einen je
-Zeile: ID, Name, Pfad (die Namen von oben nach unten, verbunden mit "/") und die
+Zeile: ID, Name, Pfad (die Namen von oben nach unten, verbunden mit &quot;/&quot;) und die
 Zahl der darin abgelegten Einträge. Geben Sie die ID in geschweiften Klammern
 an, wo zwei Ordner denselben Namen tragen.
   --tsv             durch Tabulatoren getrennte Ausgabe; die Namen des Pfads
@@ -935,14 +935,14 @@ an, wo zwei Ordner denselben Namen tragen.
         <source>Usage: qbk stats FILE [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--tsv]
                  [--password-stdin]
 
-Counts the journal's entries, and the words and characters of their text as
+Counts the journal&apos;s entries, and the words and characters of their text as
 the entry editor counts them, in all, per year and per month; the days with
 entries, the longest run of such days (a streak), the run up to today, and
 the weekday with the most entries.
   --from DAY        only entries from this day on
   --to DAY          only entries up to the end of this day
   --tsv             tab-separated output: each line a lower-case name and its
-                    value; "year" and "month" lines give the period and its
+                    value; &quot;year&quot; and &quot;month&quot; lines give the period and its
                     entries, words and characters
 </source>
         <translation>Aufruf: qbk stats DATEI [--from JJJJ-MM-TT] [--to JJJJ-MM-TT] [--tsv]
@@ -955,15 +955,15 @@ den Wochentag mit den meisten Einträgen.
   --from TAG        nur Einträge ab diesem Tag
   --to TAG          nur Einträge bis zum Ende dieses Tages
   --tsv             durch Tabulatoren getrennte Ausgabe: jede Zeile ein
-                    kleingeschriebener Name und sein Wert; Zeilen "year" und
-                    "month" geben den Zeitraum und seine Einträge, Wörter und
+                    kleingeschriebener Name und sein Wert; Zeilen &quot;year&quot; und
+                    &quot;month&quot; geben den Zeitraum und seine Einträge, Wörter und
                     Zeichen an
 </translation>
     </message>
     <message>
         <source>Usage: qbk topics FILE [--tsv] [--password-stdin]
 
-Lists the journal's topics, one a line: id, name and the number of entries
+Lists the journal&apos;s topics, one a line: id, name and the number of entries
 that carry it. Give the id in braces where two topics share a name.
   --tsv             tab-separated output
 </source>
@@ -978,8 +978,8 @@ Themen denselben Namen tragen.
     <message>
         <source>Usage: qbk show FILE ENTRY-ID [--rtf] [--password-stdin]
 
-Prints an entry's text as plain text, one line per paragraph. ENTRY-ID is the
-id a listing prints, or the start of it when no other entry's id starts so.
+Prints an entry&apos;s text as plain text, one line per paragraph. ENTRY-ID is the
+id a listing prints, or the start of it when no other entry&apos;s id starts so.
   --rtf             print the entry as stored: its RTF
 </source>
         <translation>Aufruf: qbk show DATEI EINTRAGS-ID [--rtf] [--password-stdin]
@@ -994,16 +994,16 @@ ID keines anderen Eintrags so beginnt.
         <source>Usage: qbk create FILE --title TITLE [--owner OWNER] [--password-stdin | --protect]
 
 Creates a new, empty journal. FILE must not exist yet. The journal shows dates
-like "Monday, March 2 2026 09:05 AM" and asks for a comment on new entries.
-  --title TITLE     the journal's title (1 to 100 characters)
-  --owner OWNER     the owner's name (up to 30 characters)
+like &quot;Monday, March 2 2026 09:05 AM&quot; and asks for a comment on new entries.
+  --title TITLE     the journal&apos;s title (1 to 100 characters)
+  --owner OWNER     the owner&apos;s name (up to 30 characters)
   --password-stdin  protect it with the password on the first line of standard input
   --protect         protect it with a password typed twice on the terminal
 </source>
         <translation>Aufruf: qbk create DATEI --title TITEL [--owner BESITZER] [--password-stdin | --protect]
 
 Legt ein neues, leeres Journal an. DATEI darf noch nicht vorhanden sein. Das
-Journal zeigt Daten wie "Monday, March 2 2026 09:05 AM" und fragt bei neuen
+Journal zeigt Daten wie &quot;Monday, March 2 2026 09:05 AM&quot; und fragt bei neuen
 Einträgen nach einem Kommentar.
   --title TITEL     der Titel des Journals (1 bis 100 Zeichen)
   --owner BESITZER  der Name des Besitzers (bis zu 30 Zeichen)
@@ -1018,7 +1018,7 @@ Einträgen nach einem Kommentar.
 Adds a new entry with the text on standard input and prints its id. Text that
 starts with {\rtf is stored as the RTF it is, and refused when it is cut short
 (a group left open or closed twice); anything else is UTF-8 plain text, one
-paragraph per line, in the journal's default font. The entry is dated now.
+paragraph per line, in the journal&apos;s default font. The entry is dated now.
 Typed on a terminal, the text ends with Ctrl-D at the start of a line.
   --folder NAME     file it in this folder (a name, or an id in braces);
                     at the top of the journal when not given
@@ -1061,8 +1061,8 @@ only when printing succeeded; the journal itself is never written.
   --to DAY          only entries up to the end of this day
   --no-header       leave out the date and time above each entry
   --continuous      print each entry after the one before, not from a new page
-  --page-numbers    "Page N of M" and the journal's title at the foot of each page
-  --comments        print each entry's comment under its date
+  --page-numbers    &quot;Page N of M&quot; and the journal&apos;s title at the foot of each page
+  --comments        print each entry&apos;s comment under its date
 </source>
         <translation>Aufruf: qbk print DATEI --pdf AUS.pdf [--entry ID | --folder NAME]
                  [--from JJJJ-MM-TT] [--to JJJJ-MM-TT] [--no-header]
@@ -1084,7 +1084,7 @@ nur, wenn das Drucken gelungen ist; in das Journal selbst wird nie geschrieben.
   --to TAG          nur Einträge bis zum Ende dieses Tages
   --no-header       Datum und Uhrzeit über jedem Eintrag weglassen
   --continuous      jeden Eintrag nach dem vorigen drucken, nicht auf einer neuen Seite
-  --page-numbers    "Seite N von M" und der Titel des Journals am Fuß jeder Seite
+  --page-numbers    &quot;Seite N von M&quot; und der Titel des Journals am Fuß jeder Seite
   --comments        den Kommentar jedes Eintrags unter seinem Datum drucken
 </translation>
     </message>
@@ -1098,9 +1098,9 @@ date and time, with its folder, topics and comment. The journal is not changed.
 HTML keeps fonts, sizes, colours, lists and pictures (embedded: the file stands
 alone). Markdown keeps bold, italic, strike-through, lists, line breaks and
 pictures; the pictures are files beside it (in OUT_files/ for OUT.md; with
---split, beside each entry's file), linked by relative path. Plain text keeps
-the words and the lists' bullets and numbers. ODT puts the title under Heading
-1 and each date under Heading 2 and keeps the entries' fonts; PDF is laid out
+--split, beside each entry&apos;s file), linked by relative path. Plain text keeps
+the words and the lists&apos; bullets and numbers. ODT puts the title under Heading
+1 and each date under Heading 2 and keeps the entries&apos; fonts; PDF is laid out
 as qbk print prints, each entry from a new page under its date and time.
   --format F        html, md, txt, odt or pdf
   --out PATH        the file to write; with --split, the folder
@@ -1146,7 +1146,7 @@ Seite unter seinem Datum und seiner Uhrzeit.
     <message>
         <source>Usage: qbk backup FILE OUT [--force]
 
-Copies the journal to OUT with SQLite's online backup, so the copy is whole
+Copies the journal to OUT with SQLite&apos;s online backup, so the copy is whole
 and consistent even while Quillbook has the journal open and is saving. OUT
 appears only when the copy is complete and checked. An existing OUT is kept
 unless --force is given. No password is needed: the copy stays enciphered.
@@ -1165,7 +1165,7 @@ Kennwort nötig: die Kopie bleibt verschlüsselt.
     <message>
         <source>Usage: qbk check FILE [--password-stdin]
 
-Looks the journal over and prints one line for each problem: the database's
+Looks the journal over and prints one line for each problem: the database&apos;s
 integrity check, ids used twice or missing, values that do not decode or
 decipher, entry texts whose RTF is cut short or would change when saved,
 time stamps that do not parse, entries in missing folders, topic links to
@@ -1197,7 +1197,7 @@ leaves the journal as it was. FORMAT is one of:
   rednotebook  a RedNotebook data folder (YYYY-MM.txt month files): one entry a
                day, at noon, its markup as formatting, its categories as a list
   markdown     a folder of .md and .txt files, one entry each, dated by the front
-               matter's date:, a date in the file name or the file's time;
+               matter&apos;s date:, a date in the file name or the file&apos;s time;
                sub-folders become folders. Reads what qbk export --split writes.
                Markdown tables stay text.
   quillbook    another journal: entries keep their ids, dates, comments, folders
@@ -1207,8 +1207,8 @@ leaves the journal as it was. FORMAT is one of:
   --dry-run           only tell how many entries would come, and from when
 Files larger than 8 MB, binary files, broken YAML and folders nested deeper than
 24 levels are each named on standard error and left out; the exit status is
-then 3. With --password-stdin the first line is the journal's password and the
-second the other journal's (empty lines for journals without one).
+then 3. With --password-stdin the first line is the journal&apos;s password and the
+second the other journal&apos;s (empty lines for journals without one).
 </source>
         <translation>Aufruf: qbk import JOURNAL --from FORMAT QUELLE [--folder NAME] [--topics-from-tags]
                   [--dry-run] [--password-stdin]
@@ -1237,7 +1237,7 @@ Zeilen für Journale ohne Kennwort).
 </translation>
     </message>
     <message>
-        <source>show a journal's title, owner, revision, protection and counts</source>
+        <source>show a journal&apos;s title, owner, revision, protection and counts</source>
         <translation>Titel, Besitzer, Revision, Schutz und Anzahlen eines Journals zeigen</translation>
     </message>
     <message>
@@ -1261,7 +1261,7 @@ Zeilen für Journale ohne Kennwort).
         <translation>Einträge, Wörter und Serien von Schreibtagen zählen</translation>
     </message>
     <message>
-        <source>print an entry's text</source>
+        <source>print an entry&apos;s text</source>
         <translation>den Text eines Eintrags ausgeben</translation>
     </message>
     <message>
@@ -1273,7 +1273,7 @@ Zeilen für Journale ohne Kennwort).
         <translation>einen Eintrag aus der Standardeingabe hinzufügen</translation>
     </message>
     <message>
-        <source>With --password-stdin the entry's text follows the password's line.
+        <source>With --password-stdin the entry&apos;s text follows the password&apos;s line.
 </source>
         <translation>Mit --password-stdin folgt der Text des Eintrags auf die Zeile des Kennworts.
 </translation>
@@ -1318,9 +1318,9 @@ Befehle:
     </message>
     <message>
         <source>
-Options may stand before or after the file name; "--" ends them.
+Options may stand before or after the file name; &quot;--&quot; ends them.
 A journal another program holds is waited for up to %1 seconds.
-"qbk COMMAND --help" describes a command; "qbk --version" shows the version.
+&quot;qbk COMMAND --help&quot; describes a command; &quot;qbk --version&quot; shows the version.
 
 The journal is written only by create, add, import and search (its marks); the
 other commands read it as it is.
@@ -1332,9 +1332,9 @@ error); 3 qbk check found problems, qbk rescue lost rows, or entries or
 topics that cannot be read were skipped (each named on standard error).
 </source>
         <translation>
-Optionen können vor oder nach dem Dateinamen stehen; "--" beendet sie.
+Optionen können vor oder nach dem Dateinamen stehen; &quot;--&quot; beendet sie.
 Auf ein Journal, das ein anderes Programm belegt, wird bis zu %1 Sekunden gewartet.
-"qbk BEFEHL --help" beschreibt einen Befehl; "qbk --version" zeigt die Version.
+&quot;qbk BEFEHL --help&quot; beschreibt einen Befehl; &quot;qbk --version&quot; zeigt die Version.
 
 In das Journal schreiben nur create, add, import und search (seine
 Markierungen); die anderen Befehle lesen es, wie es ist.
@@ -1446,7 +1446,7 @@ wurde geschrieben.
         <translation>Das Journal ist durch ein Kennwort geschützt; geben Sie es auf einem Terminal ein oder übergeben Sie es mit --password-stdin.</translation>
     </message>
     <message>
-        <source>the journal's content key does not decipher</source>
+        <source>the journal&apos;s content key does not decipher</source>
         <translation>der Inhaltsschlüssel des Journals lässt sich nicht entschlüsseln</translation>
     </message>
     <message>
@@ -1482,7 +1482,7 @@ wurde geschrieben.
         <translation>kein Eintrag mit der ID %1</translation>
     </message>
     <message>
-        <source>more than one entry's id starts with %1</source>
+        <source>more than one entry&apos;s id starts with %1</source>
         <translation>die ID mehr als eines Eintrags beginnt mit %1</translation>
     </message>
     <message>
