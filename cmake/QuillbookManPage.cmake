@@ -4,6 +4,10 @@
 # @HELP@ becomes "PROGRAM --help" as filled roff; @COMMANDS@ becomes one subsection per command listed under
 # "Commands:" in that help, with "PROGRAM COMMAND --help".
 
+# The page is English whatever language the build runs in.
+set(ENV{LC_ALL} C.UTF-8)
+unset(ENV{LANGUAGE})
+
 function(roff_escape text out)
   string(REPLACE "\\" "\\e" text "${text}")
   string(REPLACE "-" "\\-" text "${text}")

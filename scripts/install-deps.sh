@@ -10,6 +10,12 @@ build_packages=(
   qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libyaml-cpp-dev libcmark-gfm-dev libcmark-gfm-extensions-dev
   libsqlite3-dev libhunspell-dev zlib1g-dev
+  qt6-tools-dev qt6-l10n-tools
+)
+# What the installed program uses besides the libraries: Qt's own translations (its file, print
+# and colour dialogs in the user's language).
+run_packages=(
+  qt6-translations-l10n
 )
 # What the tests, benchmarks, sanitizer and fuzz builds and the package checks need besides.
 test_packages=(
@@ -24,7 +30,7 @@ test_packages=(
 
 packages=("${build_packages[@]}")
 if [ "${1:-}" != "--build" ]; then
-  packages+=("${test_packages[@]}")
+  packages+=("${run_packages[@]}" "${test_packages[@]}")
 fi
 
 missing=()

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CliFailure.h"
+#include "cli/CliText.h"
 
 #include <algorithm>
 
@@ -28,19 +29,22 @@ CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionD
         if (name.startsWith(u"--"))
             name = name.mid(2);
         else if (name != u"help")
-            throw usageError("unknown option " + utf8(argument));
+            throw usageError(
+                cliText(QT_TRANSLATE_NOOP("qbk", "unknown option %1"), {utf8(argument)}));
         std::optional<QString> inlineValue;
         if (const qsizetype eq = name.indexOf(u'='); eq >= 0) {
             inlineValue = name.mid(eq + 1);
             name = name.left(eq);
         }
         const auto known = std::find_if(options.begin(), options.end(),
-                                       [&](const OptionDef& o) { return o.name == name; });
+                                        [&](const OptionDef& o) { return o.name == name; });
         if (known == options.end())
-            throw usageError("unknown option --" + utf8(name));
+            throw usageError(
+                cliText(QT_TRANSLATE_NOOP("qbk", "unknown option --%1"), {utf8(name)}));
         if (!known->takesValue) {
             if (inlineValue)
-                throw usageError("option --" + utf8(name) + " takes no value");
+                throw usageError(
+                    cliText(QT_TRANSLATE_NOOP("qbk", "option --%1 takes no value"), {utf8(name)}));
             m_flags.insert(name);
             continue;
         }
@@ -49,12 +53,14 @@ CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionD
             value = *inlineValue;
         } else {
             if (i + 1 >= arguments.size())
-                throw usageError("option --" + utf8(name) + " needs a value");
+                throw usageError(
+                    cliText(QT_TRANSLATE_NOOP("qbk", "option --%1 needs a value"), {utf8(name)}));
             value = arguments[++i];
         }
         QStringList& list = m_values[name];
         if (!list.isEmpty() && !known->repeatable)
-            throw usageError("option --" + utf8(name) + " may be given only once");
+            throw usageError(cliText(QT_TRANSLATE_NOOP("qbk", "option --%1 may be given only once"),
+                                     {utf8(name)}));
         list.append(value);
     }
 }

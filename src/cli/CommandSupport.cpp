@@ -1,6 +1,7 @@
 #include "cli/CommandSupport.h"
 
 #include "cli/CliFailure.h"
+#include "cli/CliText.h"
 #include "cli/CommandLine.h"
 #include "cli/JournalSession.h"
 
@@ -15,7 +16,7 @@
 
 QStringList operandsOf(const CommandLine& line, qsizetype count, const char* names) {
     if (line.operands().size() != count)
-        throw usageError(std::string("expected ") + names);
+        throw usageError(cliText(QT_TRANSLATE_NOOP("qbk", "expected %1"), {names}));
     return line.operands();
 }
 
@@ -37,7 +38,8 @@ std::string readStandardInput() {
 
 PasswordSource passwordSourceFor(const CommandLine& line, const QString& file, std::string& input) {
     if (!line.isSet(QStringLiteral("password-stdin")))
-        return PasswordSource::fromTerminal("Password for " + file.toUtf8().toStdString() + ": ");
+        return PasswordSource::fromTerminal(
+            cliText(QT_TRANSLATE_NOOP("qbk", "Password for %1: "), {file.toUtf8().toStdString()}));
     input = readStandardInput();
     const size_t end = input.find('\n');
     std::string password = input.substr(0, end);
@@ -60,8 +62,9 @@ COleDateTime parseDay(const QString& text, const char* option, int hour, int min
     COleDateTime day;
     if (!match.hasMatch() || !day.SetDateTime(match.captured(1).toInt(), match.captured(2).toInt(),
                                               match.captured(3).toInt(), hour, minute, second))
-        throw usageError(std::string("option --") + option + " needs a date as YYYY-MM-DD, not " +
-                         text.toUtf8().toStdString());
+        throw usageError(
+            cliText(QT_TRANSLATE_NOOP("qbk", "option --%1 needs a date as YYYY-MM-DD, not %2"),
+                    {option, text.toUtf8().toStdString()}));
     return day;
 }
 
@@ -74,7 +77,8 @@ std::optional<DayRange> dayRangeOf(const CommandLine& line) {
     range.from = from ? parseDay(*from, "from", 0, 0, 0) : COleDateTime(100, 1, 1, 0, 0, 0);
     range.to = to ? parseDay(*to, "to", 23, 59, 59) : COleDateTime(9999, 12, 31, 23, 59, 59);
     if (range.to < range.from)
-        throw usageError("the day of --from is after the day of --to");
+        throw usageError(
+            cliText(QT_TRANSLATE_NOOP("qbk", "the day of --from is after the day of --to")));
     return range;
 }
 

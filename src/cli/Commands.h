@@ -2,14 +2,15 @@
 
 #include "cli/CommandLine.h"
 
+#include <string>
 #include <vector>
 
 // One command of the tool: its options, its help and what it does. run returns the exit
 // status or throws CliFailure.
 struct CommandDef {
     const char* name;
-    const char* summary;
-    const char* help;
+    const char* summary;           // untranslated; shown through commandSummary()
+    std::vector<const char*> help; // untranslated parts, shown one after another by commandHelp()
     std::vector<OptionDef> options;
     int (*run)(const CommandLine& line);
     // Lays out pages with QtGui, which needs a QGuiApplication (see main.cpp).
@@ -20,6 +21,9 @@ const std::vector<CommandDef>& commandTable();
 
 // The tool's own help: what it is and its commands.
 std::string toolHelp();
+// A command's texts in the user's language.
+std::string commandSummary(const CommandDef& command);
+std::string commandHelp(const CommandDef& command);
 
 int runInfo(const CommandLine& line);
 int runList(const CommandLine& line);

@@ -1,6 +1,7 @@
 #include "cli/EntryInput.h"
 
 #include "cli/CliFailure.h"
+#include "cli/CliText.h"
 
 #include "core/export/EntryValueCheck.h"
 #include "core/platform/TextEncoding.h"
@@ -13,10 +14,12 @@
 std::string entryRtfFromInput(const std::string& input, const std::string& fontName, int fontSize,
                               bool allowEmpty) {
     if (!allowEmpty && input.find_first_not_of(" \t\r\n") == std::string::npos)
-        throw usageError("standard input holds no text (--allow-empty stores an empty entry)");
+        throw usageError(cliText(QT_TRANSLATE_NOOP(
+            "qbk", "standard input holds no text (--allow-empty stores an empty entry)")));
     if (input.starts_with("{\\rtf")) {
         if (const std::optional<std::string> problem = EntryValueCheck::RtfShapeProblem(input))
-            throw usageError("standard input is not whole RTF: " + *problem);
+            throw usageError(cliText(
+                QT_TRANSLATE_NOOP("qbk", "standard input is not whole RTF: %1"), {*problem}));
         return input;
     }
 
@@ -29,7 +32,8 @@ std::string entryRtfFromInput(const std::string& input, const std::string& fontN
     const QString text =
         decoder(QByteArrayView(lines.data(), static_cast<qsizetype>(lines.size())));
     if (decoder.hasError())
-        throw usageError("standard input is neither RTF nor UTF-8 text");
+        throw usageError(
+            cliText(QT_TRANSLATE_NOOP("qbk", "standard input is neither RTF nor UTF-8 text")));
 
     richtext::RichDocument document = richtext::documentFromPlainText(textToStored(text));
     richtext::CharFormat format;

@@ -11,6 +11,8 @@
 #include "core/store/SqlDatabase.h"
 #include "core/store/TimeStamp.h"
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include <algorithm>
@@ -118,7 +120,7 @@ void printFields(const std::vector<std::pair<std::string, std::string>>& fields,
             std::transform(label.begin(), label.end(), label.begin(),
                            [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
         else
-            label += ":";
+            label = QCoreApplication::translate("qbk", name.c_str()).toStdString() + ":";
         table.push_back({label, oneLine(value)});
     }
     printRows(table, tsv);

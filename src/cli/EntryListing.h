@@ -26,6 +26,7 @@ std::string listField(const std::vector<std::string>& storedItems, const char* p
                       bool tsv);
 
 // Prints name/value lines: "Name:  value" lined up, or "name<TAB>value" as TSV.
+// Names are untranslated: --tsv prints them in lower case, the table in the user's language.
 void printFields(const std::vector<std::pair<std::string, std::string>>& fields, bool tsv);
 
 // Writes UTF-8 text to standard output as it is.

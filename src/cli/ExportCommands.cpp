@@ -1,6 +1,7 @@
 // The commands that copy a journal's writing out or look it over: export, backup, check.
 // None of them changes the journal file.
 #include "cli/CliFailure.h"
+#include "cli/CliText.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/EntryListing.h"
@@ -24,18 +25,20 @@ namespace {
 ExportFormat formatOf(const CommandLine& line) {
     const std::optional<QString> name = line.value(QStringLiteral("format"));
     if (!name)
-        throw usageError("option --format is required (html, md, txt, odt or pdf)");
+        throw usageError(cliText(
+            QT_TRANSLATE_NOOP("qbk", "option --format is required (html, md, txt, odt or pdf)")));
     const std::optional<ExportFormat> format = ExportFormatNamed(*name);
     if (!format)
-        throw usageError("unknown format " + name->toUtf8().toStdString() +
-                         " (html, md, txt, odt or pdf)");
+        throw usageError(
+            cliText(QT_TRANSLATE_NOOP("qbk", "unknown format %1 (html, md, txt, odt or pdf)"),
+                    {name->toUtf8().toStdString()}));
     return *format;
 }
 
 void checkExportLine(const CommandLine& line) {
     checkEntryChoiceLine(line);
     if (!line.value(QStringLiteral("out")))
-        throw usageError("option --out is required");
+        throw usageError(cliText(QT_TRANSLATE_NOOP("qbk", "option --out is required")));
 }
 
 } // namespace
@@ -73,7 +76,8 @@ int runExport(const CommandLine& line) {
     JournalSession& session = *opened;
     request.choice = entryChoiceOf(line, session);
     if (ChosenEntryRows(session.reader().Db(), request.choice).empty())
-        throw choiceError(session.label(), "no entry matches the choice");
+        throw choiceError(session.label(),
+                          cliText(QT_TRANSLATE_NOOP("qbk", "no entry matches the choice")));
     request.title = storedToText(session.doc().GetTitle());
     request.journalPath = QFile::decodeName(session.path().c_str());
 
@@ -91,7 +95,8 @@ int runBackup(const CommandLine& line) {
     const QStringList operands = operandsOf(line, 2, "FILE and OUT");
     const std::string source = QFile::encodeName(operands[0]).toStdString();
     if (!CQBKDoc::JournalFileExists(source))
-        throw journalError(operands[0].toUtf8().toStdString(), "the file does not exist");
+        throw journalError(operands[0].toUtf8().toStdString(),
+                           cliText(QT_TRANSLATE_NOOP("qbk", "the file does not exist")));
     const BackupResult result = BackupJournal(source, QFile::encodeName(operands[1]).toStdString(),
                                               line.isSet(QStringLiteral("force")));
     if (!result.ok)
@@ -105,7 +110,7 @@ int runCheck(const CommandLine& line) {
     const std::string label = file.toUtf8().toStdString();
     const std::string path = QFile::encodeName(file).toStdString();
     if (!CQBKDoc::JournalFileExists(path))
-        throw journalError(label, "the file does not exist");
+        throw journalError(label, cliText(QT_TRANSLATE_NOOP("qbk", "the file does not exist")));
     SqlDatabase db;
     db.open(path, true);
     JournalCheck check(db);
@@ -116,15 +121,17 @@ int runCheck(const CommandLine& line) {
         while (!unlocked) {
             const std::optional<std::string> password = passwords.next();
             if (!password)
-                throw journalError(label, passwords.terminalMissing()
-                                              ? "The journal is protected by a password; type "
-                                                "it on a terminal or give it with "
-                                                "--password-stdin."
-                                              : JournalMessages::kInvalidPassword);
+                throw journalError(
+                    label, passwords.terminalMissing()
+                               ? cliText(QT_TRANSLATE_NOOP(
+                                     "qbk", "The journal is protected by a password; type it on a "
+                                            "terminal or give it with --password-stdin."))
+                               : JournalMessages::Text(JournalMessages::kInvalidPassword));
             unlocked = check.Unlock(*password);
         }
     } else if (!check.Unlock({})) {
-        throw journalError(label, "the journal's content key does not decipher");
+        throw journalError(label, cliText(QT_TRANSLATE_NOOP(
+                                      "qbk", "the journal's content key does not decipher")));
     }
     const std::vector<std::string> problems = check.Run();
     std::string report;

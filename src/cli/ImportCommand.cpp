@@ -1,6 +1,7 @@
 // qbk import: entries from a RedNotebook folder, a folder of Markdown or text files, or another
 // journal, into a journal.
 #include "cli/CliFailure.h"
+#include "cli/CliText.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/EntryListing.h"
@@ -20,18 +21,21 @@ namespace {
 ImportFormat formatOf(const CommandLine& line) {
     const std::optional<QString> name = line.value(QStringLiteral("from"));
     if (!name)
-        throw usageError("option --from is required (rednotebook, markdown or quillbook)");
+        throw usageError(cliText(QT_TRANSLATE_NOOP(
+            "qbk", "option --from is required (rednotebook, markdown or quillbook)")));
     const std::optional<ImportFormat> format = ImportFormatNamed(*name);
     if (!format)
-        throw usageError("unknown format " + name->toUtf8().toStdString() +
-                         " (rednotebook, markdown or quillbook)");
+        throw usageError(cliText(
+            QT_TRANSLATE_NOOP("qbk", "unknown format %1 (rednotebook, markdown or quillbook)"),
+            {name->toUtf8().toStdString()}));
     return *format;
 }
 
 // The source journal's password: the line after the target's with --password-stdin.
 PasswordSource sourcePasswords(const CommandLine& line, const QString& file, std::string& input) {
     if (!line.isSet(QStringLiteral("password-stdin")))
-        return PasswordSource::fromTerminal("Password for " + file.toUtf8().toStdString() + ": ");
+        return PasswordSource::fromTerminal(
+            cliText(QT_TRANSLATE_NOOP("qbk", "Password for %1: "), {file.toUtf8().toStdString()}));
     const size_t end = input.find('\n');
     std::string password = input.substr(0, end);
     if (!password.empty() && password.back() == '\r')
@@ -66,7 +70,8 @@ int runImport(const CommandLine& line) {
                                                   sourcePasswords(line, operands[1], input));
         source->open(JournalSession::Access::Read);
         if (source->path() == target->path())
-            throw usageError("a journal cannot be imported into itself");
+            throw usageError(
+                cliText(QT_TRANSLATE_NOOP("qbk", "a journal cannot be imported into itself")));
         read = [&](ImportSink& sink) { return ReadJournal(source->reader(), sink); };
     } else {
         ImportOptions options;

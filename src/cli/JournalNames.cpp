@@ -1,4 +1,5 @@
 #include "cli/JournalNames.h"
+#include "cli/CliText.h"
 
 #include "cli/CliFailure.h"
 #include "cli/JournalSession.h"
@@ -21,8 +22,9 @@ std::vector<std::string> column(SqlQuery query) {
 }
 
 // The id of the one row of table whose id or name is the text.
+// none and several are the messages when no row or more than one has the name (%1, quoted).
 std::string idNamed(JournalSession& session, const QString& nameOrId, JournalTable&& table,
-                    const char* what) {
+                    const char* none, const char* several) {
     const std::string stored = textToStored(nameOrId);
     std::vector<std::string> ids = column(table.IdsEqualTo(stored));
     if (ids.empty())
@@ -32,10 +34,9 @@ std::string idNamed(JournalSession& session, const QString& nameOrId, JournalTab
     quoted += nameOrId.toUtf8().toStdString();
     quoted += '"';
     if (ids.empty())
-        throw choiceError(session.label(), std::string("no ") + what + " named " + quoted);
+        throw choiceError(session.label(), cliText(none, {quoted}));
     if (ids.size() > 1)
-        throw choiceError(session.label(), std::string("more than one ") + what + " is named " +
-                                               quoted + "; give its id instead");
+        throw choiceError(session.label(), cliText(several, {quoted}));
     return ids.front();
 }
 
@@ -51,11 +52,17 @@ QString bareId(const QString& id) {
 } // namespace
 
 std::string folderIdNamed(JournalSession& session, const QString& nameOrId) {
-    return idNamed(session, nameOrId, FolderTable(session.reader().Db()), "folder");
+    return idNamed(
+        session, nameOrId, FolderTable(session.reader().Db()),
+        QT_TRANSLATE_NOOP("qbk", "no folder named %1"),
+        QT_TRANSLATE_NOOP("qbk", "more than one folder is named %1; give its id instead"));
 }
 
 std::string topicIdNamed(JournalSession& session, const QString& nameOrId) {
-    return idNamed(session, nameOrId, TopicTable(session.reader().Db()), "topic");
+    return idNamed(
+        session, nameOrId, TopicTable(session.reader().Db()),
+        QT_TRANSLATE_NOOP("qbk", "no topic named %1"),
+        QT_TRANSLATE_NOOP("qbk", "more than one topic is named %1; give its id instead"));
 }
 
 std::string entryIdGiven(JournalSession& session, const QString& idOrPrefix) {
@@ -72,8 +79,11 @@ std::string entryIdGiven(JournalSession& session, const QString& idOrPrefix) {
     }
     const std::string given = idOrPrefix.toUtf8().toStdString();
     if (matches.empty())
-        throw choiceError(session.label(), "no entry with id " + given);
+        throw choiceError(session.label(),
+                          cliText(QT_TRANSLATE_NOOP("qbk", "no entry with id %1"), {given}));
     if (matches.size() > 1)
-        throw choiceError(session.label(), "more than one entry's id starts with " + given);
+        throw choiceError(
+            session.label(),
+            cliText(QT_TRANSLATE_NOOP("qbk", "more than one entry's id starts with %1"), {given}));
     return matches.front();
 }

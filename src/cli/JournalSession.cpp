@@ -1,6 +1,7 @@
 #include "cli/JournalSession.h"
 
 #include "cli/CliFailure.h"
+#include "cli/CliText.h"
 
 #include "core/store/JournalMessages.h"
 
@@ -19,14 +20,16 @@ void JournalSession::open(Access access) {
         return;
     if (result == CQBKDoc::OpenResult::Cancelled) {
         if (m_ui.wrongPasswordGiven())
-            throw journalError(m_label, JournalMessages::kInvalidPassword);
+            throw journalError(m_label, JournalMessages::Text(JournalMessages::kInvalidPassword));
         if (m_passwords.terminalMissing())
-            throw journalError(m_label, "The journal is protected by a password; type it on a "
-                                        "terminal or give it with --password-stdin.");
+            throw journalError(m_label,
+                               cliText(QT_TRANSLATE_NOOP(
+                                   "qbk", "The journal is protected by a password; type it on a "
+                                          "terminal or give it with --password-stdin.")));
     }
     // "No longer exists" would suggest it once did.
     if (result == CQBKDoc::OpenResult::MissingFile)
-        throw journalError(m_label, "the file does not exist");
+        throw journalError(m_label, cliText(QT_TRANSLATE_NOOP("qbk", "the file does not exist")));
     throw journalError(m_label, foldLines(CQBKDoc::OpenResultMessage(result)));
 }
 
@@ -37,7 +40,8 @@ void JournalSession::create(NewJournalValues values) {
     m_doc.CreateJournal();
     throwIfFailed();
     if (!m_doc.IsJournalOpen())
-        throw journalError(m_label, "The journal was not created.");
+        throw journalError(m_label,
+                           cliText(QT_TRANSLATE_NOOP("qbk", "The journal was not created.")));
 }
 
 void JournalSession::throwIfFailed() const {

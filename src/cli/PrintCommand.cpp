@@ -1,5 +1,6 @@
 // qbk print: a journal's entries to a PDF file, laid out as the program prints them.
 #include "cli/CliFailure.h"
+#include "cli/CliText.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/JournalSession.h"
@@ -12,6 +13,7 @@
 #include "render/PdfEntryPages.h"
 #include "render/PrintRows.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
@@ -28,7 +30,9 @@ CliFailure writeError(SafeFile& out) {
         return CliFailure(ExitJournal, utf8(out.error()));
     const std::string cause = utf8(out.error());
     return journalError(utf8(out.target()),
-                        "cannot be written" + (cause.empty() ? "" : ": " + cause));
+                        cause.empty()
+                            ? cliText(QT_TRANSLATE_NOOP("qbk", "cannot be written"))
+                            : cliText(QT_TRANSLATE_NOOP("qbk", "cannot be written: %1"), {cause}));
 }
 
 } // namespace
@@ -72,7 +76,17 @@ int runPrint(const CommandLine& line) {
             throw writeError(out);
         pages = job.pagesPrinted();
     }
-    std::printf("Printed %zu %s on %d %s.\n", printed, printed == 1 ? "entry" : "entries", pages,
-                pages == 1 ? "page" : "pages");
+    const QString entries = printed == 1 ? QCoreApplication::translate("qbk", "entry")
+                                         : QCoreApplication::translate("qbk", "entries");
+    const QString sheets = pages == 1 ? QCoreApplication::translate("qbk", "page")
+                                      : QCoreApplication::translate("qbk", "pages");
+    std::fputs(QCoreApplication::translate("qbk", "Printed %1 %2 on %3 %4.\n")
+                   .arg(printed)
+                   .arg(entries)
+                   .arg(pages)
+                   .arg(sheets)
+                   .toStdString()
+                   .c_str(),
+               stdout);
     return reportProblems(session.label(), problems);
 }

@@ -41,13 +41,14 @@ int runInfo(const CommandLine& line) {
     const std::string owner = config.textField("Owner");
     const bool protectedByPassword = config.boolField("HasPassword", false);
     config.finalize();
-    printFields({{"Title", storedToUtf8(title)},
-                 {"Owner", storedToUtf8(owner)},
-                 {"Revision", std::to_string(JournalSchema::ReadSchemaRevision(db))},
-                 {"Password", protectedByPassword ? "yes" : "no"},
-                 {"Folders", std::to_string(FolderTable(db).Count())},
-                 {"Topics", std::to_string(TopicTable(db).Count())},
-                 {"Entries", std::to_string(EntryTable(db).Count())}},
+    printFields({{QT_TRANSLATE_NOOP("qbk", "Title"), storedToUtf8(title)},
+                 {QT_TRANSLATE_NOOP("qbk", "Owner"), storedToUtf8(owner)},
+                 {QT_TRANSLATE_NOOP("qbk", "Revision"),
+                  std::to_string(JournalSchema::ReadSchemaRevision(db))},
+                 {QT_TRANSLATE_NOOP("qbk", "Password"), protectedByPassword ? "yes" : "no"},
+                 {QT_TRANSLATE_NOOP("qbk", "Folders"), std::to_string(FolderTable(db).Count())},
+                 {QT_TRANSLATE_NOOP("qbk", "Topics"), std::to_string(TopicTable(db).Count())},
+                 {QT_TRANSLATE_NOOP("qbk", "Entries"), std::to_string(EntryTable(db).Count())}},
                 line.isSet(kTsv));
     return ExitSuccess;
 }

@@ -40,7 +40,7 @@ void TerminalUi::printLine(const std::string& storedText) const {
 }
 
 MessageAnswer TerminalUi::messageBox(const MessageBoxRequest& box) {
-    if (box.text == JournalMessages::kInvalidPassword) {
+    if (box.text == JournalMessages::Text(JournalMessages::kInvalidPassword)) {
         m_wrongPassword = true;
         // Someone typing gets told at once; a script hears it once, as the error.
         if (!m_passwords.fromStandardInput())

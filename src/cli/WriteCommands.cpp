@@ -1,5 +1,6 @@
 // The commands that write a journal: create, add.
 #include "cli/CliFailure.h"
+#include "cli/CliText.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/EntryInput.h"
@@ -29,9 +30,11 @@ void choosePassword(const CommandLine& line, NewJournalValues& values) {
         values.m_password = source.next().value_or(std::string());
         values.m_confirmPassword = values.m_password;
     } else if (fromTerminal) {
-        const std::optional<std::string> first = readHiddenLine("New password: ");
+        const std::optional<std::string> first =
+            readHiddenLine(cliText(QT_TRANSLATE_NOOP("qbk", "New password: ")));
         const std::optional<std::string> second =
-            first ? readHiddenLine("Type it again: ") : std::nullopt;
+            first ? readHiddenLine(cliText(QT_TRANSLATE_NOOP("qbk", "Type it again: ")))
+                  : std::nullopt;
         if (!second)
             throw usageError("--protect needs a terminal to type the password on");
         values.m_password = textToStored(QString::fromUtf8(first->c_str()));
@@ -46,7 +49,8 @@ int runCreate(const CommandLine& line) {
     const QString file = operandsOf(line, 1, "FILE")[0];
     const std::optional<QString> title = line.value(QStringLiteral("title"));
     if (!title || title->trimmed().isEmpty())
-        throw usageError("a new journal needs a --title that is not empty");
+        throw usageError(
+            cliText(QT_TRANSLATE_NOOP("qbk", "a new journal needs a --title that is not empty")));
     NewJournalValues values;
     values.m_title = textToStored(*title);
     values.m_owner = textToStored(line.value(QStringLiteral("owner")).value_or(QString()));
@@ -79,7 +83,11 @@ int runAdd(const CommandLine& line) {
     JournalSession& session = *opened;
     if (!line.isSet(QStringLiteral("password-stdin"))) {
         if (::isatty(STDIN_FILENO))
-            std::fputs("Type the entry; end it with Ctrl-D on a line of its own.\n", stderr);
+            std::fputs(
+                cliText(QT_TRANSLATE_NOOP(
+                            "qbk", "Type the entry; end it with Ctrl-D on a line of its own.\n"))
+                    .c_str(),
+                stderr);
         input = readStandardInput();
     }
     CQBKDoc& doc = session.doc();
@@ -93,7 +101,8 @@ int runAdd(const CommandLine& line) {
     doc.SaveEntry(rtf, id);
     session.throwIfFailed();
     if (id == kNewEntryId)
-        throw journalError(session.label(), "the entry was not saved");
+        throw journalError(session.label(),
+                           cliText(QT_TRANSLATE_NOOP("qbk", "the entry was not saved")));
     // A journal that does not prompt for comments never asks; the comment given is still
     // the user's.
     if (comment && !comment->empty() && !session.ui().commentAsked())

@@ -1,11 +1,13 @@
 // qbk: reads and writes Quillbook journals from the command line.
 #include "cli/CliFailure.h"
+#include "cli/CliText.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 
 #include "cli/TerminalUi.h"
 
 #include "core/platform/ProgramInfo.h"
+#include "core/platform/Translations.h"
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/JournalMessages.h"
 
@@ -32,15 +34,15 @@ int runCommand(const CommandDef& command, const QStringList& arguments) {
     try {
         const CommandLine line(arguments, options);
         if (line.isSet(QStringLiteral("help"))) {
-            std::fputs(command.help, stdout);
+            std::fputs(commandHelp(command).c_str(), stdout);
             return ExitSuccess;
         }
         file = line.operands().value(0);
         return command.run(line);
     } catch (const CliFailure& failure) {
         if (failure.pointsToHelp())
-            printError(std::string(command.name) + ": " + failure.what() + " (see qbk " +
-                       command.name + " --help)");
+            printError(std::string(command.name) + ": " + failure.what() + " " +
+                       cliText(QT_TRANSLATE_NOOP("qbk", "(see qbk %1 --help)"), {command.name}));
         else
             printError(failure.what());
         return failure.status();
@@ -107,7 +109,8 @@ int dispatch(QStringList arguments) {
         return name == QLatin1String(c.name);
     });
     if (command == table.end()) {
-        printError("unknown command " + name.toUtf8().toStdString() + " (see qbk --help)");
+        printError(cliText(QT_TRANSLATE_NOOP("qbk", "unknown command %1 (see qbk --help)"),
+                           {name.toUtf8().toStdString()}));
         return ExitUsage;
     }
     return runCommand(*command, arguments);
@@ -130,5 +133,6 @@ int closeStandardOutput(int status) {
 int main(int argc, char* argv[]) {
     g_qtHandler = qInstallMessageHandler(quietPlatformNotes);
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    Translations::install(*app);
     return closeStandardOutput(dispatch(QCoreApplication::arguments().mid(1)));
 }

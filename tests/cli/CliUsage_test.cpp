@@ -20,6 +20,22 @@ TEST(CliUsage, HelpForTheToolAndEveryCommand) {
     EXPECT_EQ(runQbk({"list", "some.qbk", "-h"}).exitCode, 0);
 }
 
+// The help follows the user's language; without a translation for it, English.
+TEST(CliUsage, HelpInTheUsersLanguage) {
+    const std::vector<std::pair<std::string, std::string>> table = {{"de_DE.UTF-8", "Aufruf: qbk "},
+                                                                    {"C.UTF-8", "Usage: qbk "},
+                                                                    {"xx_YY.UTF-8", "Usage: qbk "}};
+    for (const auto& [language, usage] : table) {
+        QbkRunLimits limits;
+        limits.language = language;
+        const QbkResult help = runQbk({"--help"}, {}, limits);
+        EXPECT_EQ(help.exitCode, 0) << language;
+        EXPECT_EQ(help.out.rfind(usage, 0), 0u) << language << ": " << help.out;
+        EXPECT_EQ(runQbk({"list", "--help"}, {}, limits).out.rfind(usage + "list", 0), 0u)
+            << language;
+    }
+}
+
 // Every command's exit statuses: 1 for a mistake on the command line or a choice that names
 // nothing (or two things) in the journal, 2 for a file that cannot be read or written, 3 for
 // problems found; a failure is one line on standard error, a success none.

@@ -30,6 +30,8 @@ LIST
     echo "share/icons/hicolor/${size}x${size}/apps/quillbook.png"
   done
   (cd "$source/src/gui/res/help" && ls) | sed 's|^|share/doc/quillbook/help/|'
+  (cd "$source/translations" && ls quillbook_*.ts) |
+    sed 's|^\(.*\)\.ts$|share/quillbook/translations/\1.qm|'
 }
 
 stage() {
@@ -57,6 +59,9 @@ check_install() {
     [ "$version" = "$program $(project_version)" ] || fail "$program --version says '$version'"
     "$root/bin/$program" --help >"$work/$program.help" || fail "$program --help failed"
     grep -q "^Usage: $program" "$work/$program.help" || fail "$program --help has no usage line"
+    # The installed translation is found from the installed program.
+    env -u LC_ALL -u LANGUAGE LANG=de_DE.UTF-8 "$root/bin/$program" --help | grep -q "^Aufruf: $program" ||
+      fail "$program --help is not German under LANG=de_DE.UTF-8"
   done
   # The icons are the sizes their folders say.
   for size in 16 22 24 32 48 64 128 256; do
@@ -174,6 +179,8 @@ check_deb() {
   grep -qxF qt6-qpa-plugins "$work/depends" || fail "Depends lacks the Qt platform plugins"
   grep -q "hunspell-en-us" <<<"$(dpkg-deb -f "$deb" Recommends)" ||
     fail "no dictionary recommended"
+  grep -q "qt6-translations-l10n" <<<"$(dpkg-deb -f "$deb" Recommends)" ||
+    fail "Qt's translations not recommended"
 
   if command -v lintian >/dev/null; then
     lintian --fail-on error,warning --display-info \

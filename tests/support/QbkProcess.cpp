@@ -38,6 +38,14 @@ QbkResult runQbk(const std::vector<std::string>& arguments, const std::string& i
             ::setrlimit(RLIMIT_FSIZE, &limit);
         }
     });
+    if (!limits.language.empty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LANGUAGE"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.insert(QStringLiteral("LANG"), QString::fromStdString(limits.language));
+        process.setProcessEnvironment(environment);
+    }
     if (!limits.standardOutputFile.empty())
         process.setStandardOutputFile(QString::fromStdString(limits.standardOutputFile));
     process.start(QStringLiteral(QBK_EXECUTABLE), args);

@@ -17,6 +17,7 @@ struct QbkRunLimits {
     long fileSizeLimit = 0;
     std::string standardOutputFile; // instead of capturing standard output
     bool typedOnTerminal = false;   // the input is typed on a terminal instead of piped
+    std::string language{};         // LANG for the run, with LC_ALL and LANGUAGE unset
 };
 
 // Runs the built qbk with the arguments (UTF-8) and the bytes on its standard input. The

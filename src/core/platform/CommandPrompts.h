@@ -6,24 +6,25 @@
 
 #include <string_view>
 
-// The string table behind the status bar and the tooltips. A command's string holds the
-// status-bar prompt, a newline and the tooltip; commands without a string show no prompt.
+// The string table behind the status bar and the tooltips, in the user's language. A command's
+// string holds the status-bar prompt, a newline and the tooltip; commands without a string show no
+// prompt.
 
 // The whole string for a command, or empty when it has none.
-std::string_view commandString(CommandId id);
+QString commandString(CommandId id);
 
 // The part shown in the status bar while the command is highlighted.
-std::string_view commandPrompt(CommandId id);
+QString commandPrompt(CommandId id);
 
 // The prompt of a command while it is disabled, where the reason is not plain to see (Delete
 // Folder on a folder that holds something); empty for the rest, which keep their prompt.
 QString commandDisabledPrompt(CommandId id);
 
 // The part shown as the tooltip of a toolbar button; empty when the string has none.
-std::string_view commandTooltip(CommandId id);
+QString commandTooltip(CommandId id);
 
 // Text of a status-bar indicator pane ("CAP", "NUM", "SCRL"), or empty.
 std::string_view indicatorText(CommandId id);
 
 // The message pane's text when nothing is highlighted.
-inline constexpr std::string_view kIdleMessage = "Ready";
+QString idleMessage();

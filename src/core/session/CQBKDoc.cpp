@@ -85,9 +85,9 @@ std::unique_ptr<BackgroundReader> CQBKDoc::OpenBackgroundReader(bool marksHits) 
 void CQBKDoc::AskWhenBusy() {
     m_db.setBusyTimeout(kWindowBusyWaitMs);
     m_db.setBusyPrompt([this] {
-        return m_ui.messageBox({JournalMessages::kHeldByAnother, MessageButtons::RetryCancel,
-                                MessageIcon::Exclamation, MessageAnswer::Cancel}) ==
-               MessageAnswer::Retry;
+        return m_ui.messageBox({JournalMessages::Text(JournalMessages::kHeldByAnother),
+                                MessageButtons::RetryCancel, MessageIcon::Exclamation,
+                                MessageAnswer::Cancel}) == MessageAnswer::Retry;
     });
 }
 
@@ -218,7 +218,7 @@ void CQBKDoc::RefreshPanesKeepingPlace() {
 }
 
 void CQBKDoc::ReportRowGone(const char* message) {
-    m_ui.showError(message);
+    m_ui.showError(JournalMessages::Text(message));
     try {
         m_seenDataVersion = m_db.dataVersion();
     } catch (const CppSQLite3Exception&) {
@@ -251,7 +251,7 @@ bool CQBKDoc::FolderStillThere(const std::string& folderId, const char* goneMess
 bool CQBKDoc::QueryCloseJournal() {
     if (!IsJournalOpen())
         return true;
-    if (!m_ui.askYesNo(JournalMessages::kQueryClose))
+    if (!m_ui.askYesNo(JournalMessages::Text(JournalMessages::kQueryClose)))
         return false;
     return CloseJournal();
 }
@@ -335,7 +335,7 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path, bool onlyToRead,
                 WipeSecret(form);
             }
             if (!matched)
-                m_ui.showMessage(JournalMessages::kInvalidPassword);
+                m_ui.showMessage(JournalMessages::Text(JournalMessages::kInvalidPassword));
         }
     }
     std::optional<std::string> contentKey = ReadContentKey(storedKey, key);
@@ -392,18 +392,18 @@ std::string CQBKDoc::OpenResultMessage(OpenResult result) {
         return {};
     case OpenResult::Cancelled:
     case OpenResult::UnknownError:
-        return JournalMessages::kUnknownError;
+        return JournalMessages::Text(JournalMessages::kUnknownError);
     case OpenResult::MissingFile:
-        return JournalMessages::kMissingFile;
+        return JournalMessages::Text(JournalMessages::kMissingFile);
     case OpenResult::Busy:
-        return JournalMessages::kBusy;
+        return JournalMessages::Text(JournalMessages::kBusy);
     case OpenResult::NotAJournal:
     case OpenResult::Corrupt:
-        return JournalMessages::kNotAJournal;
+        return JournalMessages::Text(JournalMessages::kNotAJournal);
     case OpenResult::NewerVersion:
-        return JournalMessages::kNewerVersion;
+        return JournalMessages::Text(JournalMessages::kNewerVersion);
     case OpenResult::ReadOnlyNeedsUpgrade:
-        return JournalMessages::kReadOnlyNeedsUpgrade;
+        return JournalMessages::Text(JournalMessages::kReadOnlyNeedsUpgrade);
     }
     return {};
 }
@@ -500,14 +500,14 @@ void CQBKDoc::CreateJournal() {
     m_host.AddToRecentFileList(values.m_path);
     m_path = values.m_path;
     m_title = ConfigRow::ShownTitle(values.m_title, m_fileName);
-    m_ui.showInformation(JournalMessages::kJournalCreated);
+    m_ui.showInformation(JournalMessages::Text(JournalMessages::kJournalCreated));
 }
 
 // --- options -------------------------------------------------------------------------------
 
 void CQBKDoc::JournalOptions() {
     if (!IsJournalOpen()) {
-        m_ui.showMessage(JournalMessages::kJournalNotOpen);
+        m_ui.showMessage(JournalMessages::Text(JournalMessages::kJournalNotOpen));
         return;
     }
     try {

@@ -14,6 +14,8 @@
 #include "core/store/SkippedEntry.h"
 #include "core/store/SqlDatabase.h"
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -370,7 +372,7 @@ private:
     bool m_confirmFolderMove = false;
     std::string m_title;
     bool m_hasPassword = false;
-    std::string m_changePasswordText = "Set Password...";
+    std::string m_changePasswordText = QT_TRANSLATE_NOOP("MainMenus", "Set Password...");
     BlowfishEngine m_contentEngine;
     // Searches read through it, keeping the entries' plain text for repeated searches; lives
     // and dies with the open journal (a search still running keeps its own share).

@@ -6,6 +6,8 @@
 #include "core/session/Panes.h"
 #include "core/session/SearchWindow.h"
 
+#include <QCoreApplication>
+
 const CommandMap<CQBKDoc>& CQBKDoc::commandMap() {
     using Map = CommandMap<CQBKDoc>;
     static const Map map{
@@ -50,9 +52,11 @@ void CQBKDoc::OnChangePassword() {
 void CQBKDoc::OnUpdateChangePassword(CommandUpdate& update) {
     // The item keeps its last text while no journal is open.
     if (IsJournalOpen())
-        m_changePasswordText = m_hasPassword ? "Change Password..." : "Set Password...";
+        m_changePasswordText = m_hasPassword ? QT_TRANSLATE_NOOP("MainMenus", "Change Password...")
+                                             : QT_TRANSLATE_NOOP("MainMenus", "Set Password...");
     update.enable(IsJournalOpen());
-    update.setText(m_changePasswordText);
+    update.setText(
+        QCoreApplication::translate("MainMenus", m_changePasswordText.c_str()).toStdString());
 }
 
 void CQBKDoc::OnWelcomeDialog() {

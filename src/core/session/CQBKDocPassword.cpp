@@ -26,13 +26,13 @@ void CQBKDoc::ChangePassword() {
             if (!values.m_hasPassword ||
                 storedDigest == PasswordDigest(values.m_oldPassword).HexDigest())
                 break;
-            m_ui.showMessage(JournalMessages::kWrongOldPassword);
+            m_ui.showMessage(JournalMessages::Text(JournalMessages::kWrongOldPassword));
             WipeSecret(values.m_oldPassword);
             WipeSecret(values.m_newPassword);
             WipeSecret(values.m_confirmPassword);
         }
 
-        std::string outcome = JournalMessages::kPasswordNotChanged;
+        std::string outcome = JournalMessages::Text(JournalMessages::kPasswordNotChanged);
         if (values.m_newPassword != values.m_oldPassword) {
             if (!values.m_newPassword.empty())
                 KeepSecretsOutOfCoreDumps();
@@ -41,10 +41,10 @@ void CQBKDoc::ChangePassword() {
             if (!values.m_newPassword.empty()) {
                 ConfigRow(m_db).SetPassword(PasswordDigest(values.m_newPassword).HexDigest(),
                                             instanceId);
-                outcome = JournalMessages::kPasswordChanged;
+                outcome = JournalMessages::Text(JournalMessages::kPasswordChanged);
             } else {
                 ConfigRow(m_db).RemovePassword(instanceId);
-                outcome = JournalMessages::kPasswordRemoved;
+                outcome = JournalMessages::Text(JournalMessages::kPasswordRemoved);
             }
             m_hasPassword = !values.m_newPassword.empty();
         }

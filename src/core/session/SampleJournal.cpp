@@ -8,6 +8,8 @@
 #include "core/store/TopicLinks.h"
 #include "core/store/TopicTable.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 #include <vector>
 
@@ -48,13 +50,18 @@ constexpr const char* kHeader =
 
 std::string makeSampleJournal(const std::string& path) {
     if (somethingExistsAt(path))
-        return path + " already exists";
+        return QCoreApplication::translate("SampleJournal", "%1 already exists")
+            .arg(QString::fromStdString(path))
+            .toStdString();
     SampleUi ui(path);
     NoWindowHost host;
     CQBKDoc doc(ui, host);
     doc.CreateJournal();
     if (!doc.IsJournalOpen())
-        return ui.error().empty() ? "the journal could not be created" : ui.error();
+        return ui.error().empty() ? QCoreApplication::translate("SampleJournal",
+                                                                "the journal could not be created")
+                                        .toStdString()
+                                  : ui.error();
 
     try {
         const char* folderNames[] = {"Travel", "Work", "Reading", "Lisbon 2026"};
@@ -115,7 +122,10 @@ std::string makeSampleJournal(const std::string& path) {
             std::string id = "{new_entry}";
             doc.SaveEntry(std::string(kHeader) + entry.body + "}", id);
             if (id == "{new_entry}")
-                return ui.error().empty() ? "an entry could not be saved" : ui.error();
+                return ui.error().empty() ? QCoreApplication::translate(
+                                                "SampleJournal", "an entry could not be saved")
+                                                .toStdString()
+                                          : ui.error();
             doc.SetEntryTimeStamp(entry.when, id);
             for (const char* topic : entry.topics)
                 TopicLinks(doc.Reader().Db()).Add(id, topicId(topic));

@@ -9,14 +9,14 @@
 namespace spellingtexts {
 
 QString checkComplete() {
-    return QStringLiteral("The spelling check is complete.");
+    return QCoreApplication::translate("Spelling", "The spelling check is complete.");
 }
 
 QString noDictionary() {
-    return QStringLiteral(
-        "Spelling cannot be checked: no Hunspell dictionary is installed.\n\n"
-        "Install the package hunspell-en-us (or the hunspell package of your language, "
-        "for example hunspell-de-de) and try again.");
+    return QCoreApplication::translate(
+        "Spelling", "Spelling cannot be checked: no Hunspell dictionary is installed.\n\n"
+                    "Install the package hunspell-en-us (or the hunspell package of your language, "
+                    "for example hunspell-de-de) and try again.");
 }
 
 QString missingLanguageDictionary(const QString& locale, const QString& used) {
@@ -30,61 +30,65 @@ QString missingLanguageDictionary(const QString& locale, const QString& used) {
 }
 
 QString dictionaryUnreadable(const QString& name, const QString& affixPath) {
-    return QStringLiteral("Spelling cannot be checked: the %1 dictionary (%2) cannot be read.\n\n"
-                          "Reinstall the package %3, or choose another dictionary in the Tools "
-                          "menu.")
+    return QCoreApplication::translate(
+               "Spelling", "Spelling cannot be checked: the %1 dictionary (%2) cannot be read.\n\n"
+                           "Reinstall the package %3, or choose another dictionary in the Tools "
+                           "menu.")
         .arg(name, affixPath, packageFor(name));
 }
 
 QString personalListRefused(const QString& word) {
-    return QStringLiteral("\"%1\" cannot be added to the dictionary.").arg(word);
+    return QCoreApplication::translate("Spelling", "\"%1\" cannot be added to the dictionary.")
+        .arg(word);
 }
 
 QString personalListUnwritable(const QString& path, const QString& reason) {
-    return QStringLiteral("The word cannot be added to your word list %1: %2.").arg(path, reason);
+    return QCoreApplication::translate("Spelling",
+                                       "The word cannot be added to your word list %1: %2.")
+        .arg(path, reason);
 }
 
 QString dialogTitle() {
-    return QStringLiteral("Check Spelling");
+    return QCoreApplication::translate("Spelling", "Check Spelling");
 }
 QString notInDictionary() {
-    return QStringLiteral("Not in dictionary:");
+    return QCoreApplication::translate("Spelling", "Not in dictionary:");
 }
 QString changeTo() {
-    return QStringLiteral("Change &to:");
+    return QCoreApplication::translate("Spelling", "Change &to:");
 }
 QString suggestionsLabel() {
-    return QStringLiteral("&Suggestions:");
+    return QCoreApplication::translate("Spelling", "&Suggestions:");
 }
 QString noSuggestions() {
-    return QStringLiteral("(no suggestions)");
+    return QCoreApplication::translate("Spelling", "(no suggestions)");
 }
 QString ignore() {
-    return QStringLiteral("&Ignore");
+    return QCoreApplication::translate("Spelling", "&Ignore");
 }
 QString ignoreAll() {
-    return QStringLiteral("I&gnore All");
+    return QCoreApplication::translate("Spelling", "I&gnore All");
 }
 QString change() {
-    return QStringLiteral("&Change");
+    return QCoreApplication::translate("Spelling", "&Change");
 }
 QString changeAll() {
-    return QStringLiteral("Change A&ll");
+    return QCoreApplication::translate("Spelling", "Change A&ll");
 }
 QString add() {
-    return QStringLiteral("&Add");
+    return QCoreApplication::translate("Spelling", "&Add");
 }
 QString cancel() {
-    return QStringLiteral("Cancel");
+    return QCoreApplication::translate("Spelling", "Cancel");
 }
 QString addToDictionary() {
-    return QStringLiteral("Add to Dictionary");
+    return QCoreApplication::translate("Spelling", "Add to Dictionary");
 }
 QString spellAsYouType() {
-    return QStringLiteral("Check Spelling as You &Type");
+    return QCoreApplication::translate("Spelling", "Check Spelling as You &Type");
 }
 QString dictionaryMenu() {
-    return QStringLiteral("Spelling &Dictionary");
+    return QCoreApplication::translate("Spelling", "Spelling &Dictionary");
 }
 
 QString packageFor(const QString& dictionaryName) {

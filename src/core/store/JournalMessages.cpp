@@ -3,6 +3,8 @@
 #include "core/store/CppSQLite3Exception.h"
 #include "core/store/JournalAccess.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 
 namespace JournalMessages {
@@ -45,9 +47,7 @@ const char* fileSystemCause(const std::string& path, const char* otherwise) {
     return otherwise;
 }
 
-} // namespace
-
-std::string DatabaseFailure(int code, const std::string& path) {
+const char* failureCause(int code, const std::string& path) {
     // The database layer's own failures are values it cannot read (one that does not decode).
     if (code == CppSQLite3Exception::kLayerError)
         return kFailDamagedValue;
@@ -73,18 +73,28 @@ std::string DatabaseFailure(int code, const std::string& path) {
     }
 }
 
+} // namespace
+
+std::string Text(const char* message) {
+    return QCoreApplication::translate("JournalMessages", message).toStdString();
+}
+
+std::string DatabaseFailure(int code, const std::string& path) {
+    return Text(failureCause(code, path));
+}
+
 std::string OpenedReadOnly(JournalAccess::ReadOnlyCause cause) {
     switch (cause) {
     case JournalAccess::ReadOnlyCause::None:
         return {};
     case JournalAccess::ReadOnlyCause::Folder:
-        return std::string(kReadOnlyFolder) + kOpenForReadingOnly;
+        return Text(kReadOnlyFolder) + Text(kOpenForReadingOnly);
     case JournalAccess::ReadOnlyCause::Disk:
-        return std::string(kReadOnlyDisk) + kOpenForReadingOnly;
+        return Text(kReadOnlyDisk) + Text(kOpenForReadingOnly);
     case JournalAccess::ReadOnlyCause::File:
         break;
     }
-    return std::string(kReadOnlyFile) + kOpenForReadingOnly;
+    return Text(kReadOnlyFile) + Text(kOpenForReadingOnly);
 }
 
 } // namespace JournalMessages

@@ -95,7 +95,7 @@ void CMainFrame::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
     bar->setProperty("controlId", 0xE801);
-    m_message = new QLabel(QString::fromLatin1(kIdleMessage.data(), kIdleMessage.size()), bar);
+    m_message = new QLabel(idleMessage(), bar);
     m_message->setObjectName(QStringLiteral("statusMessage"));
     bar->addWidget(m_message, 1);
     auto* indicators = new StatusIndicators(*bar);

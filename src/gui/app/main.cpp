@@ -1,4 +1,5 @@
 #include "core/platform/ProgramInfo.h"
+#include "core/platform/Translations.h"
 #include "core/session/SampleJournal.h"
 #include "gui/app/BrowserPanes.h"
 #include "gui/app/CJournalApp.h"
@@ -57,7 +58,9 @@ void scheduleScreenshot() {
 
 int makeSample(const StartOptions& options) {
     if (options.journal.isEmpty()) {
-        std::fprintf(stderr, "usage: quillbook --make-sample PATH\n");
+        std::fputs(qPrintable(QCoreApplication::translate("quillbook",
+                                                          "usage: quillbook --make-sample PATH\n")),
+                   stderr);
         return 2;
     }
     const std::string problem = makeSampleJournal(QFile::encodeName(options.journal).toStdString());
@@ -82,6 +85,9 @@ HandoffRequest handoffRequest(const StartOptions& options) {
 bool printsInformation(int argc, char* argv[], int& status) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            // In the user's language, still without a display.
+            QCoreApplication information(argc, argv);
+            Translations::install(information);
             std::fputs(quillbookUsage().c_str(), stdout);
             status = 0;
             return true;
@@ -107,15 +113,20 @@ int main(int argc, char* argv[]) {
         sampleOnly = sampleOnly || std::strcmp(argv[i], "--make-sample") == 0;
     if (sampleOnly) {
         QCoreApplication application(argc, argv);
+        Translations::install(application);
         return makeSample(StartOptions::parse(QCoreApplication::arguments().mid(1)));
     }
 
     QApplication application(argc, argv);
+    Translations::install(application);
     // Ties the windows to quillbook.desktop (its icon and name in the task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("quillbook"));
     const StartOptions options = StartOptions::parse(QCoreApplication::arguments().mid(1));
     for (const QString& unknown : options.unknown)
-        std::fprintf(stderr, "quillbook: ignoring unknown option %s\n", qPrintable(unknown));
+        std::fputs(qPrintable(QCoreApplication::translate("quillbook",
+                                                          "quillbook: ignoring unknown option %1\n")
+                                  .arg(unknown)),
+                   stderr);
 
     SingleInstance instance(InstanceHandoff::serverNameForThisSession());
     if (instance.start(handoffRequest(options)) == SingleInstance::Outcome::Delivered)

@@ -10,10 +10,6 @@
 
 namespace {
 const char* const kCommandProperty = "commandId";
-
-QString fromLatin(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 } // namespace
 
 CommandActions::CommandActions(CommandRouter& router, QObject* parent)
@@ -36,9 +32,8 @@ QAction* CommandActions::add(CommandId id, const QString& text, const QString& o
 
 void CommandActions::bind(QAction* action, CommandId id) {
     action->setProperty(kCommandProperty, id);
-    const std::string_view tooltip = commandTooltip(id);
-    if (!tooltip.empty())
-        action->setToolTip(fromLatin(tooltip));
+    if (const QString tooltip = commandTooltip(id); !tooltip.isEmpty())
+        action->setToolTip(tooltip);
     connect(action, &QAction::triggered, this, [this, action] { trigger(action); });
     connect(action, &QObject::destroyed, this, [this, action] { m_actions.removeAll(action); });
     m_actions.append(action);
@@ -65,7 +60,7 @@ CommandId CommandActions::commandOf(const QAction* action) {
 void CommandActions::setEnabled(QAction* action, CommandId id, bool enabled) {
     action->setEnabled(enabled);
     const QString why = enabled ? QString() : commandDisabledPrompt(id);
-    action->setStatusTip(why.isEmpty() ? fromLatin(commandPrompt(id)) : why);
+    action->setStatusTip(why.isEmpty() ? commandPrompt(id) : why);
 }
 
 void CommandActions::refresh() {
