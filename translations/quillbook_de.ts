@@ -2,6 +2,839 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AutoBackup</name>
+    <message>
+        <source>no folder is chosen for automatic backups</source>
+        <translation>für automatische Sicherungen ist kein Ordner gewählt</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+</context>
+<context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Back Up Journal</source>
+        <translation>Journal sichern</translation>
+    </message>
+    <message>
+        <source>Copy to</source>
+        <translation>Kopieren nach</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Copy to:</source>
+        <translation>Kopieren nach:</translation>
+    </message>
+    <message>
+        <source>Automatic backups</source>
+        <translation>Automatische Sicherungen</translation>
+    </message>
+    <message>
+        <source>Back up each journal when it is opened</source>
+        <translation>Jedes Journal beim Öffnen sichern</translation>
+    </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source> copies of each journal</source>
+        <translation> Kopien jedes Journals</translation>
+    </message>
+    <message>
+        <source>Keep the last:</source>
+        <translation>Die letzten behalten:</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Quillbook journals (*.qbk)</source>
+        <translation>Quillbook-Journale (*.qbk)</translation>
+    </message>
+    <message>
+        <source>Folder for Automatic Backups</source>
+        <translation>Ordner für automatische Sicherungen</translation>
+    </message>
+    <message>
+        <source>Choose the folder for automatic backups.</source>
+        <translation>Wählen Sie den Ordner für automatische Sicherungen.</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserMessages</name>
+    <message>
+        <source>No Journal Open</source>
+        <translation>Kein Journal geöffnet</translation>
+    </message>
+    <message>
+        <source>Do you really want to move the folder?</source>
+        <translation>Möchten Sie den Ordner wirklich verschieben?</translation>
+    </message>
+    <message>
+        <source>Do you really want to move the entry to a new folder?</source>
+        <translation>Möchten Sie den Eintrag wirklich in einen anderen Ordner verschieben?</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this entry?</source>
+        <translation>Möchten Sie diesen Eintrag wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this topic from the journal?</source>
+        <translation>Möchten Sie dieses Thema wirklich aus dem Journal löschen?</translation>
+    </message>
+    <message>
+        <source>No entry is selected.</source>
+        <translation>Kein Eintrag ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Loading large entry...</source>
+        <translation>Großer Eintrag wird geladen...</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Quillbook</source>
+        <translation>Über Quillbook</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>CChangeDateDlg</name>
+    <message>
+        <source>Change Entry Date</source>
+        <translation>Eintragsdatum ändern</translation>
+    </message>
+    <message>
+        <source>Entry time</source>
+        <translation>Uhrzeit des Eintrags</translation>
+    </message>
+    <message>
+        <source>Entry &amp;Date:</source>
+        <translation>Eintrags&amp;datum:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CChangePasswordDlg</name>
+    <message>
+        <source>Old password</source>
+        <translation>Altes Kennwort</translation>
+    </message>
+    <message>
+        <source>Confirm new password</source>
+        <translation>Neues Kennwort bestätigen</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Neues Kennwort</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Kennwort ändern</translation>
+    </message>
+    <message>
+        <source>New password (leave blank to remove password)</source>
+        <translation>Neues Kennwort (leer lassen, um das Kennwort zu entfernen)</translation>
+    </message>
+    <message>
+        <source>Set Password</source>
+        <translation>Kennwort festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentDlg</name>
+    <message>
+        <source>Always prompt for a comment when saving a new entry</source>
+        <translation>Beim Speichern eines neuen Eintrags immer nach einem Kommentar fragen</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Type a comment for this entry</source>
+        <translation>Geben Sie einen Kommentar zu diesem Eintrag ein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CCustomPrintDialog</name>
+    <message>
+        <source>Include</source>
+        <translation>Einschließen</translation>
+    </message>
+    <message>
+        <source>Date/Time Header</source>
+        <translation>Kopfzeile mit Datum/Uhrzeit</translation>
+    </message>
+</context>
+<context>
+    <name>CEntryListView</name>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>CEntryTopicsDlg</name>
+    <message>
+        <source>Entry Topics</source>
+        <translation>Themen des Eintrags</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Alle aus&amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect All</source>
+        <translation>Auswahl auf&amp;heben</translation>
+    </message>
+    <message>
+        <source>Master Topic List...</source>
+        <translation>Themenliste...</translation>
+    </message>
+</context>
+<context>
+    <name>CEntryView</name>
+    <message>
+        <source>Entry text</source>
+        <translation>Eintragstext</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>CFolderListView</name>
+    <message>
+        <source>Folder List</source>
+        <translation>Ordnerliste</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>CFormatBar</name>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Linksbündig</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Rechtsbündig</translation>
+    </message>
+    <message>
+        <source>Bullets</source>
+        <translation>Aufzählungszeichen</translation>
+    </message>
+    <message>
+        <source>Numbering</source>
+        <translation>Nummerierung</translation>
+    </message>
+    <message>
+        <source>Decrease Indent</source>
+        <translation>Einzug verkleinern</translation>
+    </message>
+    <message>
+        <source>Increase Indent</source>
+        <translation>Einzug vergrößern</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>Hervorheben</translation>
+    </message>
+    <message>
+        <source>Clear Formatting</source>
+        <translation>Formatierung entfernen</translation>
+    </message>
+    <message>
+        <source>Format Bar</source>
+        <translation>Formatleiste</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+</context>
+<context>
+    <name>CJournalApp</name>
+    <message>
+        <source>%1
+This file cannot be opened.</source>
+        <translation>%1
+Diese Datei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+</context>
+<context>
+    <name>CMasterTopicsDlg</name>
+    <message>
+        <source>Edit Master Topic List</source>
+        <translation>Themenliste bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>CNewJournalDlg</name>
+    <message>
+        <source>Always prompt for comment when saving a new entry.</source>
+        <translation>Beim Speichern eines neuen Eintrags immer nach einem Kommentar fragen.</translation>
+    </message>
+    <message>
+        <source>For entries with no comment, show entry text in list.</source>
+        <translation>Bei Einträgen ohne Kommentar den Eintragstext in der Liste zeigen.</translation>
+    </message>
+    <message>
+        <source>Password Protected</source>
+        <translation>Kennwortgeschützt</translation>
+    </message>
+    <message>
+        <source>Show characters</source>
+        <translation>Zeichen anzeigen</translation>
+    </message>
+    <message>
+        <source>Change/Browse...</source>
+        <translation>Ändern/Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>New Journal</source>
+        <translation>Neues Journal</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Titel</translation>
+    </message>
+    <message>
+        <source>&amp;Owner</source>
+        <translation>&amp;Besitzer</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Neues Kennwort</translation>
+    </message>
+    <message>
+        <source>Confirm new password</source>
+        <translation>Neues Kennwort bestätigen</translation>
+    </message>
+    <message>
+        <source>All of the above settings can be changed at anytime in the Options or Password dialog</source>
+        <translation>Alle obigen Einstellungen lassen sich jederzeit im Dialog „Journal-Optionen“ oder „Kennwort“ ändern</translation>
+    </message>
+    <message>
+        <source>Entry Comments</source>
+        <translation>Kommentare zu Einträgen</translation>
+    </message>
+    <message>
+        <source>Entry Dates</source>
+        <translation>Datum der Einträge</translation>
+    </message>
+    <message>
+        <source>Entry Editor</source>
+        <translation>Eintragseditor</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kennwort</translation>
+    </message>
+    <message>
+        <source>Path\Filename</source>
+        <translation>Pfad\Dateiname</translation>
+    </message>
+    <message>
+        <source>Create Journal...</source>
+        <translation>Journal erstellen...</translation>
+    </message>
+    <message>
+        <source>Create New Journal As</source>
+        <translation>Neues Journal erstellen als</translation>
+    </message>
+    <message>
+        <source>Journal files (*.qbk)</source>
+        <translation>Journal-Dateien (*.qbk)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Prompt for comment when saving a new entry</source>
+        <translation>Beim Speichern eines neuen Eintrags nach einem Kommentar fragen</translation>
+    </message>
+    <message>
+        <source>For entries with no comment, show entry text in listing</source>
+        <translation>Bei Einträgen ohne Kommentar den Eintragstext in der Liste zeigen</translation>
+    </message>
+    <message>
+        <source>Confirm before moving entries between folders</source>
+        <translation>Vor dem Verschieben von Einträgen zwischen Ordnern nachfragen</translation>
+    </message>
+    <message>
+        <source>Confirm before moving folders</source>
+        <translation>Vor dem Verschieben von Ordnern nachfragen</translation>
+    </message>
+    <message>
+        <source>Journal Options</source>
+        <translation>Journal-Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Titel</translation>
+    </message>
+    <message>
+        <source>&amp;Owner</source>
+        <translation>&amp;Besitzer</translation>
+    </message>
+    <message>
+        <source>Entry Dates/Times</source>
+        <translation>Datum/Uhrzeit der Einträge</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>Entries and Folders</source>
+        <translation>Einträge und Ordner</translation>
+    </message>
+    <message>
+        <source>Entry Editor</source>
+        <translation>Eintragseditor</translation>
+    </message>
+    <message>
+        <source>Journal File Location (Read Only)</source>
+        <translation>Speicherort der Journal-Datei (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CPasswordDlg</name>
+    <message>
+        <source>Password</source>
+        <translation>Kennwort</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Kennwort:</translation>
+    </message>
+    <message>
+        <source>This journal is password protected.</source>
+        <translation>Dieses Journal ist kennwortgeschützt.</translation>
+    </message>
+</context>
+<context>
+    <name>CPreviewPane</name>
+    <message>
+        <source>Entry preview</source>
+        <translation>Eintragsvorschau</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Kommentar:</translation>
+    </message>
+    <message>
+        <source>Topics:</source>
+        <translation>Themen:</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintJournalDlg</name>
+    <message>
+        <source>Print Journal</source>
+        <translation>Journal drucken</translation>
+    </message>
+    <message>
+        <source>Print Selected Entry</source>
+        <translation>Ausgewählten Eintrag drucken</translation>
+    </message>
+    <message>
+        <source>Print All Entries</source>
+        <translation>Alle Einträge drucken</translation>
+    </message>
+    <message>
+        <source>Print All Entries in Current Folder</source>
+        <translation>Alle Einträge im aktuellen Ordner drucken</translation>
+    </message>
+    <message>
+        <source>Only Print Entries</source>
+        <translation>Nur Einträge drucken</translation>
+    </message>
+    <message>
+        <source>Between</source>
+        <translation>Zwischen</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>UND</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>One entry after another</source>
+        <translation>Ein Eintrag nach dem anderen</translation>
+    </message>
+    <message>
+        <source>Page numbers and title</source>
+        <translation>Seitenzahlen und Titel</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>CQBKView</name>
+    <message>
+        <source>Topics: %1</source>
+        <translation>Themen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchDlg</name>
+    <message>
+        <source>&amp;Case</source>
+        <translation>&amp;Groß-/Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Word</source>
+        <translation>Nur ganzes &amp;Wort</translation>
+    </message>
+    <message>
+        <source>Entry &amp;Text</source>
+        <translation>&amp;Eintragstext</translation>
+    </message>
+    <message>
+        <source>&amp;Comments</source>
+        <translation>&amp;Kommentare</translation>
+    </message>
+    <message>
+        <source>&amp;All Entries</source>
+        <translation>&amp;Alle Einträge</translation>
+    </message>
+    <message>
+        <source>Entries &amp;Between:</source>
+        <translation>Einträge &amp;zwischen:</translation>
+    </message>
+    <message>
+        <source>&amp;Topics...</source>
+        <translation>&amp;Themen...</translation>
+    </message>
+    <message>
+        <source>Find entries with:</source>
+        <translation>Einträge finden mit:</translation>
+    </message>
+    <message>
+        <source>At least one of these topics</source>
+        <translation>Mindestens einem dieser Themen</translation>
+    </message>
+    <message>
+        <source>All of these topics</source>
+        <translation>Allen diesen Themen</translation>
+    </message>
+    <message>
+        <source>Begin &amp;Search</source>
+        <translation>&amp;Suche starten</translation>
+    </message>
+    <message>
+        <source>Search Journal</source>
+        <translation>Journal durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find Entries With Text:</source>
+        <translation>Einträge &amp;finden mit Text:</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Übereinstimmung</translation>
+    </message>
+    <message>
+        <source>Look In</source>
+        <translation>Suchen in</translation>
+    </message>
+    <message>
+        <source>Date Range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Gefundene Einträge</translation>
+    </message>
+    <message>
+        <source>Searching the journal...</source>
+        <translation>Das Journal wird durchsucht...</translation>
+    </message>
+    <message>
+        <source>The search was cancelled; no entry is marked anew.</source>
+        <translation>Die Suche wurde abgebrochen; kein Eintrag wird neu markiert.</translation>
+    </message>
+</context>
+<context>
+    <name>CSplashWnd</name>
+    <message>
+        <source>A journal of your days, kept safe.</source>
+        <translation>Ein Journal Ihrer Tage, sicher verwahrt.</translation>
+    </message>
+    <message>
+        <source>Copyright Orrinvale. All rights reserved.</source>
+        <translation>Copyright Orrinvale. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>CTopicListView</name>
+    <message>
+        <source>Topic List</source>
+        <translation>Themenliste</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Themen</translation>
+    </message>
+</context>
+<context>
+    <name>CWelcomeDlg</name>
+    <message>
+        <source>Open the last journal instead</source>
+        <translation>Stattdessen letztes Journal öffnen</translation>
+    </message>
+    <message>
+        <source>Welcome to Quillbook</source>
+        <translation>Willkommen bei Quillbook</translation>
+    </message>
+    <message>
+        <source>What would you like to do? Start a journal, or pick up where you left off.</source>
+        <translation>Was möchten Sie tun? Neu beginnen oder weiterschreiben.</translation>
+    </message>
+    <message>
+        <source>Welcome to</source>
+        <translation>Willkommen bei</translation>
+    </message>
+    <message>
+        <source>What would you like to do?</source>
+        <translation>Was möchten Sie tun?</translation>
+    </message>
+    <message>
+        <source>Show this dialog at start-up</source>
+        <translation>Dialog beim Start anzeigen</translation>
+    </message>
+    <message>
+        <source>Start a journal, or pick up where you left off.</source>
+        <translation>Neu beginnen oder weiterschreiben.</translation>
+    </message>
+    <message>
+        <source>Create a New Journal</source>
+        <translation>Neues Journal erstellen</translation>
+    </message>
+    <message>
+        <source>Open an Existing Journal</source>
+        <translation>Vorhandenes Journal öffnen</translation>
+    </message>
+    <message>
+        <source>Open The Last Journal You Worked On</source>
+        <translation>Zuletzt bearbeitetes Journal öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Entries of %1</source>
+        <translation>Einträge: %1</translation>
+    </message>
+    <message>
+        <source>Entries of week %1 (%2 to %3)</source>
+        <translation>Einträge der Woche %1 (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 Einträge</translation>
+    </message>
+    <message>
+        <source>1 year ago</source>
+        <translation>vor 1 Jahr</translation>
+    </message>
+    <message>
+        <source>%1 years ago</source>
+        <translation>vor %1 Jahren</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarPane</name>
+    <message>
+        <source>Previous month (Page Up)</source>
+        <translation>Vorheriger Monat (Bild auf)</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month (Page Down)</source>
+        <translation>Nächster Monat (Bild ab)</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Today (Ctrl+T)</source>
+        <translation>Heute (Strg+T)</translation>
+    </message>
+    <message>
+        <source>List the entries of this month</source>
+        <translation>Die Einträge dieses Monats auflisten</translation>
+    </message>
+    <message>
+        <source>On this day</source>
+        <translation>An diesem Tag</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionBar</name>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Show the folder pane</source>
+        <translation>Den Ordnerbereich anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>CommandPrompts</name>
     <message>
         <source>Only an empty folder without subfolders can be deleted.</source>
@@ -165,6 +998,15 @@ Textfarbe</translation>
     </message>
 </context>
 <context>
+    <name>ConfirmReplace</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
     <name>DamageMessages</name>
     <message>
         <source>Use Rescue Journal... on the File menu to save everything that can still be read into a new journal.</source>
@@ -216,6 +1058,1163 @@ Ab jetzt ist sie nur zum Lesen geöffnet, damit nichts weiter verloren geht.</tr
     <message>
         <source>&amp;Show dates:</source>
         <translation>Datum &amp;anzeigen:</translation>
+    </message>
+</context>
+<context>
+    <name>DialogChecks</name>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Bitte geben Sie höchstens %1 Zeichen ein.</translation>
+    </message>
+    <message>
+        <source>You didn&apos;t enter a password</source>
+        <translation>Sie haben kein Kennwort eingegeben</translation>
+    </message>
+    <message>
+        <source>The passwords you entered did not match</source>
+        <translation>Die eingegebenen Kennwörter stimmen nicht überein</translation>
+    </message>
+    <message>
+        <source>The new password does not match the password you entered to confirm it.
+ Please Re-enter</source>
+        <translation>Das neue Kennwort stimmt nicht mit dem zur Bestätigung eingegebenen Kennwort überein.
+ Bitte erneut eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>DialogParts</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Letzter Tag</translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>The text is in &quot;%1&quot;, which is not installed; it is shown in &quot;%2&quot; and keeps its face unless you choose another.</source>
+        <translation>Der Text ist in „%1“ gesetzt, die nicht installiert ist; er wird in „%2“ angezeigt und behält seine Schriftart, solange Sie keine andere wählen.</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Replaced 1 occurrence.</source>
+        <translation>1 Vorkommen ersetzt.</translation>
+    </message>
+    <message>
+        <source>Replaced %1 occurrences.</source>
+        <translation>%1 Vorkommen ersetzt.</translation>
+    </message>
+    <message>
+        <source>Highlight Color</source>
+        <translation>Hervorhebungsfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>The picture is %1 MB; pictures up to %2 MB can be put in an entry. Save it smaller in a picture editor and insert it again.</source>
+        <translation>Das Bild ist %1 MB groß; in einen Eintrag passen Bilder bis %2 MB. Speichern Sie es in einem Bildbearbeitungsprogramm kleiner und fügen Sie es erneut ein.</translation>
+    </message>
+    <message>
+        <source>The picture is %1 x %2 pixels; pictures up to %3 pixels a side and %4 million pixels in all can be put in an entry. Make it smaller in a picture editor and insert it again.</source>
+        <translation>Das Bild hat %1 x %2 Pixel; in einen Eintrag passen Bilder bis %3 Pixel Seitenlänge und insgesamt %4 Millionen Pixel. Verkleinern Sie es in einem Bildbearbeitungsprogramm und fügen Sie es erneut ein.</translation>
+    </message>
+    <message>
+        <source>The picture is empty.</source>
+        <translation>Das Bild ist leer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture that can be read (PNG, JPEG, GIF, BMP and the other common formats can).</source>
+        <translation>„%1“ ist kein lesbares Bild (lesbar sind PNG, JPEG, GIF, BMP und die anderen gängigen Formate).</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff);;All files (*)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Picture Size</source>
+        <translation>Bildgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Width (pixels):</source>
+        <translation>&amp;Breite (Pixel):</translation>
+    </message>
+    <message>
+        <source>&amp;Height (pixels):</source>
+        <translation>&amp;Höhe (Pixel):</translation>
+    </message>
+    <message>
+        <source>&amp;Keep proportions</source>
+        <translation>&amp;Seitenverhältnis beibehalten</translation>
+    </message>
+</context>
+<context>
+    <name>EditorMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save Entry</source>
+        <translation>Eintrag &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>Druckvorschau...</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up</source>
+        <translation>Seite &amp;einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Topics</source>
+        <translation>&amp;Themen</translation>
+    </message>
+    <message>
+        <source>Use as Te&amp;mplate for New Entries</source>
+        <translation>Als &amp;Vorlage für neue Einträge verwenden</translation>
+    </message>
+    <message>
+        <source>Clear Template for New Entries</source>
+        <translation>Vorlage für neue Einträge entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Close Entry</source>
+        <translation>Eintrag s&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>Paste as Plain Te&amp;xt</source>
+        <translation>Als reinen &amp;Text einfügen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Select A&amp;ll</source>
+        <translation>Alles &amp;markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Next</source>
+        <translation>Weitersuc&amp;hen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>&amp;Vorheriges suchen</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>&amp;Ersetzen...</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Schriftart...</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>F&amp;ett</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Strikethrough</source>
+        <translation>&amp;Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>Su&amp;perscript</source>
+        <translation>Hoch&amp;gestellt</translation>
+    </message>
+    <message>
+        <source>Subs&amp;cript</source>
+        <translation>&amp;Tiefgestellt</translation>
+    </message>
+    <message>
+        <source>Bull&amp;ets</source>
+        <translation>&amp;Aufzählungszeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Numbering</source>
+        <translation>&amp;Nummerierung</translation>
+    </message>
+    <message>
+        <source>Increase In&amp;dent</source>
+        <translation>Einzug &amp;vergrößern</translation>
+    </message>
+    <message>
+        <source>Decrease Inden&amp;t</source>
+        <translation>Einzug ve&amp;rkleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight</source>
+        <translation>&amp;Hervorheben</translation>
+    </message>
+    <message>
+        <source>Highlight Colo&amp;r...</source>
+        <translation>Hervorhebungs&amp;farbe...</translation>
+    </message>
+    <message>
+        <source>Clear F&amp;ormatting</source>
+        <translation>F&amp;ormatierung entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Link...</source>
+        <translation>&amp;Link...</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Picture...</source>
+        <translation>&amp;Bild...</translation>
+    </message>
+    <message>
+        <source>Picture &amp;Size...</source>
+        <translation>Bild&amp;größe...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Format Bar</source>
+        <translation>&amp;Formatleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>S&amp;tatusleiste</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Check Spelling...</source>
+        <translation>Rechtschreibung prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents...</source>
+        <translation>Inhalt...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Spell</source>
+        <translation>Rechtschreibung</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Themen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>EditorMessages</name>
+    <message>
+        <source>New Entry</source>
+        <translation>Neuer Eintrag</translation>
+    </message>
+    <message>
+        <source>Do you want to save your recent changes to this entry?</source>
+        <translation>Möchten Sie Ihre letzten Änderungen an diesem Eintrag speichern?</translation>
+    </message>
+    <message>
+        <source>This entry is no longer in the journal: it was deleted, or changed by another program, so your changes were not saved.
+
+Do you want to save the text as a new entry?</source>
+        <translation>Dieser Eintrag ist nicht mehr im Journal: Er wurde gelöscht oder von einem anderen Programm geändert, daher wurden Ihre Änderungen nicht gespeichert.
+
+Möchten Sie den Text als neuen Eintrag speichern?</translation>
+    </message>
+    <message>
+        <source>This entry was changed by another program after you opened it, so your changes were not saved yet.
+
+Yes: replace the stored text with yours (the other program&apos;s changes are lost).
+No: save your text as a new entry and keep the stored one.
+Cancel: go back to the editor.</source>
+        <translation>Dieser Eintrag wurde von einem anderen Programm geändert, nachdem Sie ihn geöffnet haben, daher wurden Ihre Änderungen noch nicht gespeichert.
+
+Ja: den gespeicherten Text durch Ihren ersetzen (die Änderungen des anderen Programms gehen verloren).
+Nein: Ihren Text als neuen Eintrag speichern und den gespeicherten behalten.
+Abbrechen: zurück zum Editor.</translation>
+    </message>
+    <message>
+        <source>The journal this entry belongs to is no longer open, so the entry cannot be saved.</source>
+        <translation>Das Journal, zu dem dieser Eintrag gehört, ist nicht mehr geöffnet, daher kann der Eintrag nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Loading large entry...</source>
+        <translation>Großer Eintrag wird geladen...</translation>
+    </message>
+    <message>
+        <source>Cannot find &quot;%1&quot;.</source>
+        <translation>„%1“ wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindowRules</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 Wort</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 Wörter</translation>
+    </message>
+    <message>
+        <source>1 character</source>
+        <translation>1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>EntryFontDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font style</source>
+        <translation>Schriftschnitt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+</context>
+<context>
+    <name>EntryListModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>In Folder</source>
+        <translation>Im Ordner</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Themen</translation>
+    </message>
+</context>
+<context>
+    <name>EntrySelection</name>
+    <message numerus="yes">
+        <source>Delete these %n entries?</source>
+        <translation>
+            <numerusform>Diesen %n Eintrag löschen?</numerusform>
+            <numerusform>Diese %n Einträge löschen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Do you really want to move these %n entries to a new folder?</source>
+        <translation>
+            <numerusform>Möchten Sie diesen %n Eintrag wirklich in einen anderen Ordner verschieben?</numerusform>
+            <numerusform>Möchten Sie diese %n Einträge wirklich in einen anderen Ordner verschieben?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Entries are filed in folders, not at the top of the journal. Choose a folder.</source>
+        <translation>Einträge werden in Ordnern abgelegt, nicht auf der obersten Ebene des Journals. Wählen Sie einen Ordner.</translation>
+    </message>
+    <message>
+        <source>Move the entry to this folder:</source>
+        <translation>Eintrag in diesen Ordner verschieben:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n entries to this folder:</source>
+        <translation>
+            <numerusform>%n Eintrag in diesen Ordner verschieben:</numerusform>
+            <numerusform>%n Einträge in diesen Ordner verschieben:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move the folder, with everything in it, into this folder:</source>
+        <translation>Ordner mit seinem gesamten Inhalt in diesen Ordner verschieben:</translation>
+    </message>
+    <message>
+        <source>A folder cannot be moved into itself or into a folder inside it.</source>
+        <translation>Ein Ordner kann nicht in sich selbst oder in einen seiner Unterordner verschoben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryValueCheck</name>
+    <message>
+        <source>has no time stamp</source>
+        <translation>hat keinen Zeitstempel</translation>
+    </message>
+    <message>
+        <source>time stamp &quot;%1&quot; does not parse</source>
+        <translation>Zeitstempel „%1“ ist ungültig</translation>
+    </message>
+    <message>
+        <source>does not decode</source>
+        <translation>lässt sich nicht dekodieren</translation>
+    </message>
+    <message>
+        <source>is cut short (%1 bytes, not whole cipher blocks)</source>
+        <translation>ist abgeschnitten (%1 Bytes, keine ganzen Chiffrierblöcke)</translation>
+    </message>
+    <message>
+        <source>RTF closes a group it never opened</source>
+        <translation>RTF schließt eine Gruppe, die nie geöffnet wurde</translation>
+    </message>
+    <message>
+        <source>RTF ends inside an open group (cut short)</source>
+        <translation>RTF endet in einer offenen Gruppe (abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>does not decipher to RTF</source>
+        <translation>ergibt entschlüsselt kein RTF</translation>
+    </message>
+    <message>
+        <source>RTF does not read back unchanged after saving</source>
+        <translation>RTF liest sich nach dem Speichern nicht unverändert zurück</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>this program cannot write PDF files</source>
+        <translation>dieses Programm kann keine PDF-Dateien schreiben</translation>
+    </message>
+    <message>
+        <source>no entry matches the choice</source>
+        <translation>kein Eintrag entspricht der Auswahl</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Web page (HTML)</source>
+        <translation>Webseite (HTML)</translation>
+    </message>
+    <message>
+        <source>Markdown</source>
+        <translation>Markdown</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Reiner Text</translation>
+    </message>
+    <message>
+        <source>OpenDocument text (ODT)</source>
+        <translation>OpenDocument-Text (ODT)</translation>
+    </message>
+    <message>
+        <source>PDF (as printed)</source>
+        <translation>PDF (wie gedruckt)</translation>
+    </message>
+    <message>
+        <source>Export Journal</source>
+        <translation>Journal exportieren</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>Export Selected Entry</source>
+        <translation>Ausgewählten Eintrag exportieren</translation>
+    </message>
+    <message>
+        <source>Export All Entries</source>
+        <translation>Alle Einträge exportieren</translation>
+    </message>
+    <message>
+        <source>Export All Entries in Current Folder</source>
+        <translation>Alle Einträge im aktuellen Ordner exportieren</translation>
+    </message>
+    <message>
+        <source>Between</source>
+        <translation>Zwischen</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>UND</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>One file per entry, named by its date</source>
+        <translation>Eine Datei je Eintrag, nach seinem Datum benannt</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Export to Folder</source>
+        <translation>In Ordner exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialogValues</name>
+    <message>
+        <source>Choose the folder to write the files in.</source>
+        <translation>Wählen Sie den Ordner, in den die Dateien geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Choose the file to write.</source>
+        <translation>Wählen Sie die Datei, die geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>No entry is selected.</source>
+        <translation>Kein Eintrag ausgewählt.</translation>
+    </message>
+    <message>
+        <source>No entries are selected.</source>
+        <translation>Keine Einträge ausgewählt.</translation>
+    </message>
+    <message>
+        <source>No folder is selected.</source>
+        <translation>Kein Ordner ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The first day is after the last day.</source>
+        <translation>Der erste Tag liegt nach dem letzten Tag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Export the %n Selected Entries</source>
+        <translation>
+            <numerusform>Den %n ausgewählten Eintrag exportieren</numerusform>
+            <numerusform>Die %n ausgewählten Einträge exportieren</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ExportWriter</name>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Themen</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+</context>
+<context>
+    <name>FindReplaceDialog</name>
+    <message>
+        <source>Re&amp;place with:</source>
+        <translation>&amp;Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>Match &amp;whole word only</source>
+        <translation>Nur ganzes W&amp;ort suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>E&amp;rsetzen</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd what:</source>
+        <translation>&amp;Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+</context>
+<context>
+    <name>FixedToolBar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Weitere Schaltflächen</translation>
+    </message>
+</context>
+<context>
+    <name>FolderPickerDlg</name>
+    <message>
+        <source>(top level)</source>
+        <translation>(oberste Ebene)</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FolderTreeData</name>
+    <message>
+        <source>%1 (all entries)</source>
+        <translation>%1 (alle Einträge)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Welcome to Quillbook</source>
+        <translation>Willkommen bei Quillbook</translation>
+    </message>
+    <message>
+        <source>Journals</source>
+        <translation>Journale</translation>
+    </message>
+    <message>
+        <source>Folders and entries</source>
+        <translation>Ordner und Einträge</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Themen</translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation>Kennwörter</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>The main window</source>
+        <translation>Das Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Quillbook Help</source>
+        <translation>Quillbook-Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>RedNotebook data folder</source>
+        <translation>RedNotebook-Datenordner</translation>
+    </message>
+    <message>
+        <source>Folder of Markdown or text files</source>
+        <translation>Ordner mit Markdown- oder Textdateien</translation>
+    </message>
+    <message>
+        <source>Another Quillbook journal</source>
+        <translation>Ein anderes Quillbook-Journal</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB: not read</source>
+        <translation>größer als %1 MB: nicht gelesen</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds binary data)</source>
+        <translation>keine Textdatei (sie enthält Binärdaten)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>is not valid YAML: %1</source>
+        <translation>ist kein gültiges YAML: %1</translation>
+    </message>
+    <message>
+        <source>its front matter is not valid YAML: %1</source>
+        <translation>der Vorspann ist kein gültiges YAML: %1</translation>
+    </message>
+    <message>
+        <source>its front matter is not a list of names and values</source>
+        <translation>der Vorspann ist keine Liste von Namen und Werten</translation>
+    </message>
+    <message>
+        <source>is not a month of days (a mapping of day numbers)</source>
+        <translation>ist kein Monat mit Tagen (eine Zuordnung von Tagesnummern)</translation>
+    </message>
+    <message>
+        <source>day %1 is not a day of this month</source>
+        <translation>Tag %1 ist kein Tag dieses Monats</translation>
+    </message>
+    <message>
+        <source>folders nested deeper than %1 levels: not entered</source>
+        <translation>Ordner tiefer als %1 Ebenen verschachtelt: nicht übernommen</translation>
+    </message>
+    <message>
+        <source>the date &quot;%1&quot; is not a date</source>
+        <translation>das Datum „%1“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>already in the journal: skipped</source>
+        <translation>bereits im Journal: übersprungen</translation>
+    </message>
+    <message>
+        <source>the source folder does not exist</source>
+        <translation>der Quellordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>nothing to import was found</source>
+        <translation>es wurde nichts zum Importieren gefunden</translation>
+    </message>
+    <message>
+        <source>the picture %1 is not there: kept as a link</source>
+        <translation>das Bild %1 ist nicht vorhanden: als Link beibehalten</translation>
+    </message>
+    <message>
+        <source>%1 entries imported, %2 skipped, %3 files could not be read</source>
+        <translation>%1 Einträge importiert, %2 übersprungen, %3 Dateien konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cancelled: the journal is as it was</source>
+        <translation>abgebrochen: das Journal ist unverändert</translation>
+    </message>
+    <message>
+        <source>its text or comment cannot be read: %1</source>
+        <translation>sein Text oder Kommentar kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>entry %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>the import failed, the journal is as it was: %1</source>
+        <translation>der Import ist fehlgeschlagen, das Journal ist unverändert: %1</translation>
+    </message>
+    <message>
+        <source>Import them into this journal?</source>
+        <translation>In dieses Journal importieren?</translation>
+    </message>
+    <message>
+        <source>A journal cannot be imported into itself.</source>
+        <translation>Ein Journal kann nicht in sich selbst importiert werden.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Reading entries...</source>
+        <translation>Einträge werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Importing entries...</source>
+        <translation>Einträge werden importiert...</translation>
+    </message>
+    <message numerus="yes">
+        <source>No entries found; %n files cannot be read.</source>
+        <translation>
+            <numerusform>Keine Einträge gefunden; %n Datei kann nicht gelesen werden.</numerusform>
+            <numerusform>Keine Einträge gefunden; %n Dateien können nicht gelesen werden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries from %1 to %2</source>
+        <translation>
+            <numerusform>%n Eintrag vom %1 bis %2</numerusform>
+            <numerusform>%n Einträge vom %1 bis %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n files cannot be read</source>
+        <translation>
+            <numerusform>; %n Datei kann nicht gelesen werden</numerusform>
+            <numerusform>; %n Dateien können nicht gelesen werden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import from:</source>
+        <translation>&amp;Importieren aus:</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Source:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>(Top of the journal)</source>
+        <translation>(Oberste Ebene des Journals)</translation>
+    </message>
+    <message>
+        <source>Into &amp;folder:</source>
+        <translation>In &amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Tags and categories become topics</source>
+        <translation>&amp;Tags und Kategorien werden zu Themen</translation>
+    </message>
+    <message>
+        <source>Journals (*.qbk)</source>
+        <translation>Journale (*.qbk)</translation>
+    </message>
+</context>
+<context>
+    <name>JournalBackup</name>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>the copy does not check: %1</source>
+        <translation>die Kopie besteht die Prüfung nicht: %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>cannot back up: %1</source>
+        <translation>Sicherung nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>JournalCheck</name>
+    <message>
+        <source>the settings table has no row: not a journal</source>
+        <translation>die Einstellungstabelle hat keine Zeile: kein Journal</translation>
+    </message>
+    <message>
+        <source>integrity</source>
+        <translation>Integrität</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>topic links</source>
+        <translation>Themenverknüpfungen</translation>
+    </message>
+    <message>
+        <source>folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>cannot check the %1: %2</source>
+        <translation>%1 kann nicht geprüft werden: %2</translation>
+    </message>
+    <message>
+        <source>database: %1</source>
+        <translation>Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>settings: the table has %1 rows instead of one</source>
+        <translation>Einstellungen: die Tabelle hat %1 Zeilen statt einer</translation>
+    </message>
+    <message>
+        <source>entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>topic</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows without an id</source>
+        <translation>%1: %2 Zeilen ohne ID</translation>
+    </message>
+    <message>
+        <source>%1 %2: the id is used by %3 rows</source>
+        <translation>%1 %2: die ID wird von %3 Zeilen verwendet</translation>
+    </message>
+    <message>
+        <source>entry %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>filed in folder %1, which does not exist</source>
+        <translation>abgelegt im Ordner %1, der nicht existiert</translation>
+    </message>
+    <message>
+        <source>the comment %1</source>
+        <translation>der Kommentar %1</translation>
+    </message>
+    <message>
+        <source>the text %1</source>
+        <translation>der Text %1</translation>
+    </message>
+    <message>
+        <source>topic link %1 -&gt; %2</source>
+        <translation>Themenverknüpfung %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>the entry does not exist</source>
+        <translation>der Eintrag existiert nicht</translation>
+    </message>
+    <message>
+        <source>the topic does not exist</source>
+        <translation>das Thema existiert nicht</translation>
+    </message>
+    <message>
+        <source>stored %1 times</source>
+        <translation>%1-mal gespeichert</translation>
+    </message>
+    <message>
+        <source>topic links left by deleted entries, harmless: %1</source>
+        <translation>Themenverknüpfungen gelöschter Einträge, harmlos: %1</translation>
+    </message>
+    <message>
+        <source>folder %1 &quot;%2&quot;</source>
+        <translation>Ordner %1 „%2“</translation>
+    </message>
+    <message>
+        <source>its parent %1 does not exist</source>
+        <translation>sein übergeordneter Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>folders %1: their parents form a cycle</source>
+        <translation>Ordner %1: ihre übergeordneten Ordner bilden einen Kreis</translation>
+    </message>
+</context>
+<context>
+    <name>JournalExportCommands</name>
+    <message>
+        <source>Export Journal</source>
+        <translation>Journal exportieren</translation>
+    </message>
+    <message>
+        <source>The journal was not exported: %1.</source>
+        <translation>Das Journal wurde nicht exportiert: %1.</translation>
+    </message>
+    <message>
+        <source>the journal cannot be read</source>
+        <translation>das Journal kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Exporting entries...</source>
+        <translation>Einträge werden exportiert...</translation>
+    </message>
+    <message>
+        <source>Back Up Journal</source>
+        <translation>Journal sichern</translation>
+    </message>
+    <message>
+        <source>Copying the journal...</source>
+        <translation>Das Journal wird kopiert...</translation>
+    </message>
+    <message>
+        <source> backup %1.qbk</source>
+        <translation> Sicherung %1.qbk</translation>
+    </message>
+    <message>
+        <source>The journal was not backed up: %1.</source>
+        <translation>Das Journal wurde nicht gesichert: %1.</translation>
+    </message>
+    <message>
+        <source>Automatic Backup</source>
+        <translation>Automatische Sicherung</translation>
+    </message>
+    <message>
+        <source>The automatic backup of %1 was not made: %2.
+The journal is open as usual.</source>
+        <translation>Die automatische Sicherung von %1 wurde nicht erstellt: %2.
+Das Journal ist wie gewohnt geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -459,6 +2458,36 @@ Stellen Sie das Journal aus einer Sicherungskopie wieder her.</translation>
     </message>
 </context>
 <context>
+    <name>JournalRescue</name>
+    <message>
+        <source>its list of tables cannot be read: %1</source>
+        <translation>seine Tabellenliste kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be rescued: %2</source>
+        <translation>%1 kann nicht gerettet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListingNames</name>
+    <message>
+        <source>the links of entries to topics cannot be read, so no topics are shown (%1)</source>
+        <translation>die Verknüpfungen von Einträgen mit Themen können nicht gelesen werden, daher werden keine Themen angezeigt (%1)</translation>
+    </message>
+    <message>
+        <source>1 link of an entry to a topic names no entry or no topic, so topics may be missing (qbk check lists them)</source>
+        <translation>1 Verknüpfung eines Eintrags mit einem Thema nennt keinen Eintrag oder kein Thema, daher fehlen eventuell Themen (qbk check listet sie auf)</translation>
+    </message>
+    <message>
+        <source>%1 links of entries to topics name no entry or no topic, so topics may be missing (qbk check lists them)</source>
+        <translation>%1 Verknüpfungen von Einträgen mit Themen nennen keinen Eintrag oder kein Thema, daher fehlen eventuell Themen (qbk check listet sie auf)</translation>
+    </message>
+</context>
+<context>
     <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
@@ -666,6 +2695,322 @@ Stellen Sie das Journal aus einer Sicherungskopie wieder her.</translation>
     </message>
 </context>
 <context>
+    <name>OutputRule</name>
+    <message>
+        <source>%1 is the journal itself</source>
+        <translation>%1 ist das Journal selbst</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 existiert bereits</translation>
+    </message>
+</context>
+<context>
+    <name>PageSetup</name>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+</context>
+<context>
+    <name>PaneCaption</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close %1 pane</source>
+        <translation>Bereich %1 schließen</translation>
+    </message>
+</context>
+<context>
+    <name>PaneContextMenu</name>
+    <message>
+        <source>&amp;Open Entry</source>
+        <translation>Eintrag ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Comment</source>
+        <translation>&amp;Kommentar bearbeiten</translation>
+    </message>
+    <message>
+        <source>Change Entry &amp;Date</source>
+        <translation>Eintrags&amp;datum ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Entry</source>
+        <translation>Eintrag &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Folder...</source>
+        <translation>In Ordner &amp;verschieben...</translation>
+    </message>
+    <message>
+        <source>&amp;Topics...</source>
+        <translation>&amp;Themen...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Show In Folders</source>
+        <translation>In Ordnern anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>&amp;Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Folder</source>
+        <translation>Ordner &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Folder</source>
+        <translation>Ordner &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;New Topic</source>
+        <translation>&amp;Neues Thema</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Topic</source>
+        <translation>Thema &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Topic</source>
+        <translation>Thema &amp;löschen</translation>
+    </message>
+</context>
+<context>
+    <name>PrintMessages</name>
+    <message>
+        <source>Printing entries...</source>
+        <translation>Einträge werden gedruckt...</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation>Kommentar: %1</translation>
+    </message>
+    <message>
+        <source>No entries to print.</source>
+        <translation>Keine Einträge zum Drucken.</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>Die Seiten konnten nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print Journal</source>
+        <translation>Journal drucken</translation>
+    </message>
+</context>
+<context>
+    <name>QtJournalUi</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Journal files (*.qbk)</source>
+        <translation>Journal-Dateien (*.qbk)</translation>
+    </message>
+    <message>
+        <source>Save the Journal As</source>
+        <translation>Journal speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFileMenu</name>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot protect %1</source>
+        <translation>%1 kann nicht geschützt werden</translation>
+    </message>
+    <message>
+        <source>a new entry</source>
+        <translation>einem neuen Eintrag</translation>
+    </message>
+    <message>
+        <source>the entry of %1</source>
+        <translation>dem Eintrag vom %1</translation>
+    </message>
+    <message>
+        <source>Quillbook stopped before changes to %1 were saved. A copy of them was kept at %2:
+
+&quot;%3&quot;
+
+Restore puts the text back into the editor, unsaved, for you to save. Discard throws the copy away. Later keeps it for the next time this journal opens.</source>
+        <translation>Quillbook wurde beendet, bevor Änderungen an %1 gespeichert wurden. Eine Kopie vom %2 wurde aufbewahrt:
+
+„%3“
+
+Wiederherstellen setzt den Text ungespeichert wieder in den Editor, damit Sie ihn speichern können. Verwerfen löscht die Kopie. Später behält sie bis zum nächsten Öffnen dieses Journals.</translation>
+    </message>
+    <message>
+        <source>No recovery copy of the unsaved text could be kept: %1</source>
+        <translation>Vom ungespeicherten Text konnte keine Wiederherstellungskopie angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 could not be removed.</source>
+        <translation>Die Wiederherstellungskopie %1 konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryDlg</name>
+    <message>
+        <source>Unsaved Changes Found</source>
+        <translation>Ungespeicherte Änderungen gefunden</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+</context>
+<context>
+    <name>RescueJournalCommand</name>
+    <message>
+        <source>Saving what can still be read...</source>
+        <translation>Was noch lesbar ist, wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>Journals (*.qbk);;All files (*)</source>
+        <translation>Journale (*.qbk);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Rescue Journal</source>
+        <translation>Journal retten</translation>
+    </message>
+    <message>
+        <source>Save the Rescued Journal As</source>
+        <translation>Gerettetes Journal speichern unter</translation>
+    </message>
+    <message>
+        <source> rescued.qbk</source>
+        <translation> gerettet.qbk</translation>
+    </message>
+</context>
+<context>
+    <name>RescueReport</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Themen</translation>
+    </message>
+    <message>
+        <source>Topic links</source>
+        <translation>Themenverknüpfungen</translation>
+    </message>
+    <message>
+        <source>Nothing was rescued: %1</source>
+        <translation>Nichts wurde gerettet: %1</translation>
+    </message>
+    <message>
+        <source>What could be read is saved in %1.</source>
+        <translation>Was gelesen werden konnte, ist in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1: %2 saved</source>
+        <translation>%1: %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>, %1 lost</source>
+        <translation>, %1 verloren</translation>
+    </message>
+    <message>
+        <source>, up to %1 lost with damaged pages</source>
+        <translation>, bis zu %1 mit beschädigten Seiten verloren</translation>
+    </message>
+    <message>
+        <source>, and the rest could not be read (how many is not known)</source>
+        <translation>, und der Rest konnte nicht gelesen werden (wie viel, ist unbekannt)</translation>
+    </message>
+    <message>
+        <source>Entries lost: %1</source>
+        <translation>Verlorene Einträge: %1</translation>
+    </message>
+    <message>
+        <source>Entries that topic links name but that were not saved (lost with the damaged pages, or deleted earlier): %1</source>
+        <translation>Einträge, die Themenverknüpfungen nennen, die aber nicht gespeichert wurden (mit den beschädigten Seiten verloren oder früher gelöscht): %1</translation>
+    </message>
+    <message>
+        <source>Topic links dropped, as their topics were lost: %1</source>
+        <translation>Themenverknüpfungen entfernt, da ihre Themen verloren sind: %1</translation>
+    </message>
+    <message>
+        <source>Folders and entries moved to the top, as their folders were lost: %1</source>
+        <translation>Ordner und Einträge auf die oberste Ebene verschoben, da ihre Ordner verloren sind: %1</translation>
+    </message>
+    <message>
+        <source>The settings row could not be read, so the rescued file cannot be opened as a journal.</source>
+        <translation>Die Einstellungszeile konnte nicht gelesen werden, daher lässt sich die gerettete Datei nicht als Journal öffnen.</translation>
+    </message>
+    <message>
+        <source>Everything else that could be read was saved.</source>
+        <translation>Alles andere, was gelesen werden konnte, wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Nothing was lost.</source>
+        <translation>Nichts ging verloren.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>the file is not open</source>
+        <translation>die Datei ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>SampleJournal</name>
     <message>
         <source>%1 already exists</source>
@@ -678,6 +3023,99 @@ Stellen Sie das Journal aus einer Sicherungskopie wieder her.</translation>
     <message>
         <source>an entry could not be saved</source>
         <translation>ein Eintrag konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>SearchRules</name>
+    <message>
+        <source>1 entry listed; the others found could not be read</source>
+        <translation>1 Eintrag aufgelistet; die anderen gefundenen konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 entries listed; the others found could not be read</source>
+        <translation>%1 Einträge aufgelistet; die anderen gefundenen konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>1 Eintrag gefunden</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>%1 Einträge gefunden</translation>
+    </message>
+    <message>
+        <source>Not every entry found could be read: %1
+
+No entry is listed.</source>
+        <translation>Nicht jeder gefundene Eintrag konnte gelesen werden: %1
+
+Es wird kein Eintrag aufgelistet.</translation>
+    </message>
+    <message>
+        <source>Not every entry found could be read: %1
+
+The entry read before that is listed.</source>
+        <translation>Nicht jeder gefundene Eintrag konnte gelesen werden: %1
+
+Der davor gelesene Eintrag wird aufgelistet.</translation>
+    </message>
+    <message>
+        <source>Not every entry found could be read: %1
+
+The %2 entries read before that are listed.</source>
+        <translation>Nicht jeder gefundene Eintrag konnte gelesen werden: %1
+
+Die %2 davor gelesenen Einträge werden aufgelistet.</translation>
+    </message>
+    <message>
+        <source>No Entries Found</source>
+        <translation>Keine Einträge gefunden</translation>
+    </message>
+    <message>
+        <source>This entry is no longer in the journal; it is removed from the results.</source>
+        <translation>Dieser Eintrag ist nicht mehr im Journal; er wird aus den Ergebnissen entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingChoices</name>
+    <message>
+        <source>12 Hour (1:30 PM)</source>
+        <translation>12-Stunden-Format (1:30 PM)</translation>
+    </message>
+    <message>
+        <source>24 Hour (13:30)</source>
+        <translation>24-Stunden-Format (13:30)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(kein Datum)</translation>
+    </message>
+    <message>
+        <source>Other (%1)</source>
+        <translation>Andere (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsControls</name>
+    <message>
+        <source>&amp;Date Format</source>
+        <translation>&amp;Datumsformat</translation>
+    </message>
+    <message>
+        <source>Time Format</source>
+        <translation>Zeitformat</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Schriftgröße</translation>
     </message>
 </context>
 <context>
@@ -773,6 +3211,135 @@ Installieren Sie das Paket %3 neu oder wählen Sie im Menü „Extras“ ein and
     <message>
         <source>Spelling &amp;Dictionary</source>
         <translation>Rechtschreib&amp;wörterbuch</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>%1, to %2</source>
+        <translation>%1, bis %2</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Days written</source>
+        <translation>Tage mit Einträgen</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <translation>Längste Serie</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Aktuelle Serie</translation>
+    </message>
+    <message>
+        <source>Busiest weekday</source>
+        <translation>Aktivster Wochentag</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Entries per month</source>
+        <translation>Einträge pro Monat</translation>
+    </message>
+    <message>
+        <source>Words per month</source>
+        <translation>Wörter pro Monat</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDlg</name>
+    <message>
+        <source>&amp;All days</source>
+        <translation>&amp;Alle Tage</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Count</source>
+        <translation>&amp;Zählen</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Bis</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Statistics table</source>
+        <translation>Statistiktabelle</translation>
+    </message>
+    <message>
+        <source>Save C&amp;harts...</source>
+        <translation>&amp;Diagramme speichern...</translation>
+    </message>
+    <message>
+        <source>Save T&amp;able...</source>
+        <translation>&amp;Tabelle speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Counting the entries...</source>
+        <translation>Die Einträge werden gezählt...</translation>
+    </message>
+    <message>
+        <source>Save Charts</source>
+        <translation>Diagramme speichern</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Tabelle speichern</translation>
+    </message>
+    <message>
+        <source>Tab-separated values (*.tsv)</source>
+        <translation>Tabulatorgetrennte Werte (*.tsv)</translation>
+    </message>
+</context>
+<context>
+    <name>TopicDialogLayout</name>
+    <message>
+        <source>Topics</source>
+        <translation>Themen</translation>
     </message>
 </context>
 <context>
