@@ -34,6 +34,14 @@ std::string Refused() {
                       "be read, and nothing is written to it while it is open.");
 }
 
+std::string CheckingTitle() {
+    return tr("Open Journal");
+}
+
+std::string CheckingLabel() {
+    return tr("Checking the journal file...");
+}
+
 std::string ReadOnlyIndicator(bool damaged) {
     return damaged ? tr("Damaged: read only") : tr("Read only");
 }
