@@ -1,5 +1,6 @@
 // A journal of 100,000 entries: opening it to the listed root, the first search after
-// opening, searching again, and the memory of a process that does all three. Wall-clock and
+// opening, searching again, the journal check, and the memory of a process that does the
+// first three. Wall-clock and
 // CPU (user + system) medians are printed against their goals; the peak resident memory is
 // measured in a fresh process.
 //
@@ -14,6 +15,7 @@
 #include "core/browser/EntryListSort.h"
 #include "core/browser/EntryRows.h"
 #include "core/browser/TopicItems.h"
+#include "core/export/JournalCheck.h"
 #include "core/session/CQBKDoc.h"
 #include "core/store/SqlBuffer.h"
 
@@ -158,6 +160,23 @@ void BM_Load_PaneReads(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
+// The journal check (qbk check) at 10,000 (/1) and 100,000 (/10) entries: it runs in the
+// command-line tool only, so wall and CPU are all there is to measure.
+void BM_Load_Check(benchmark::State& state) {
+    const std::string path =
+        state.range(0) == 1 ? JournalGenerator::Cached(kBaseShape) : loadJournal();
+    std::size_t problems = 0;
+    for (auto _ : state) {
+        SqlDatabase db;
+        db.open(path, true);
+        JournalCheck check(db);
+        if (!check.Unlock({}))
+            state.SkipWithError("the content key does not decipher");
+        problems = check.Run().size();
+    }
+    state.counters["problems"] = static_cast<double>(problems);
+}
+
 void timed(benchmark::internal::Benchmark* b, int iterations) {
     b->Unit(benchmark::kMillisecond)
         ->UseRealTime()
@@ -171,6 +190,7 @@ BENCHMARK(BM_Load_SearchFirst)->Arg(0)->Arg(1)->Apply([](auto* b) { timed(b, 1);
 BENCHMARK(BM_Load_SearchAgain)->Apply([](auto* b) { timed(b, 4); });
 BENCHMARK(BM_Load_SearchFirstEver)->Apply([](auto* b) { timed(b, 1); });
 BENCHMARK(BM_Load_PaneReads)->DenseRange(0, 2)->Apply([](auto* b) { timed(b, 1); });
+BENCHMARK(BM_Load_Check)->Arg(1)->Arg(kCopies)->Apply([](auto* b) { timed(b, 1); });
 
 void printRow(const GoalSummary& s, const char* figure, const char* name, double goal) {
     const auto wall = s.millis(name);
@@ -237,7 +257,9 @@ int main(int argc, char** argv) {
     for (const auto& [figure, name] :
          {std::pair{"root listing (list's worker)", "BM_Load_PaneReads/0"},
           std::pair{"topic listing (list's worker)", "BM_Load_PaneReads/1"},
-          std::pair{"topic list", "BM_Load_PaneReads/2"}})
+          std::pair{"topic list", "BM_Load_PaneReads/2"},
+          std::pair{"journal check, 10,000", "BM_Load_Check/1"},
+          std::pair{"journal check, 100,000", "BM_Load_Check/10"}})
         std::printf("%-28s %9.1f ms wall %9.1f ms CPU\n", figure, summary.millis(name).value_or(0),
                     summary.cpuMillis(name).value_or(0));
     printRow(summary, "first search after opening", "BM_Load_SearchFirst/0", 1500);

@@ -71,6 +71,12 @@ public:
     }
     bool runSaveJournalAsDialog(SaveJournalAsValues& values) override { return runDialog(values); }
     bool runChooseFolderDialog(FolderChoiceValues& values) override { return runDialog(values); }
+    // Long work runs here unless a test stands in for the user meanwhile (acting, cancelling).
+    std::function<bool(const LongWork&)> longWork;
+    bool runLongWork(const std::string& title, const std::string& label,
+                     const LongWork& work) override {
+        return longWork ? longWork(work) : JournalUi::runLongWork(title, label, work);
+    }
 
 private:
     struct Step {

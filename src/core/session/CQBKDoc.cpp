@@ -22,6 +22,7 @@
 #include "core/store/StoredText.h"
 #include "core/store/TimeStamp.h"
 
+#include <QScopeGuard>
 #include <cstdio>
 #include <filesystem>
 
@@ -275,8 +276,10 @@ CQBKDoc::OpenResult CQBKDoc::OpenSteps(const std::string& path, bool onlyToRead,
     if (damaged) {
         OpenPastDamage(path);
     } else {
-        m_db.open(path, onlyToRead || readOnly != JournalAccess::ReadOnlyCause::None);
-        CheckSound(); // before anything is written, an upgrade included
+        const bool toRead = onlyToRead || readOnly != JournalAccess::ReadOnlyCause::None;
+        if (!CheckSound(path, toRead)) // before anything is written, an upgrade included
+            return OpenResult::Cancelled;
+        m_db.open(path, toRead);
     }
     if (readOnly == JournalAccess::ReadOnlyCause::None && m_db.isReadOnly() && !onlyToRead &&
         !damaged)
@@ -372,10 +375,14 @@ CQBKDoc::OpenResult CQBKDoc::OpenJournalToRead(const std::string& path) {
 }
 
 CQBKDoc::OpenResult CQBKDoc::OpenExisting(const std::string& path, bool onlyToRead) {
+    if (m_opening)
+        return OpenResult::Cancelled;
     if (!JournalFileExists(path))
         return OpenResult::MissingFile; // SQLite would otherwise create an empty file
     if (!QueryCloseJournal())
         return OpenResult::Ok;
+    m_opening = true;
+    const auto opened = qScopeGuard([this] { m_opening = false; });
     try {
         return OpenSteps(path, onlyToRead);
     } catch (const CppSQLite3Exception& e) {
@@ -456,7 +463,7 @@ constexpr int kCannotOpenCode = 14;
 } // namespace
 
 void CQBKDoc::CreateJournal() {
-    if (!QueryCloseJournal())
+    if (m_opening || !QueryCloseJournal())
         return;
     NewJournalValues values;
     const SecretsWiper wipeTyped{&values.m_password, &values.m_confirmPassword};

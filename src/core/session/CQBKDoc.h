@@ -91,6 +91,8 @@ public:
     // goes with it as detail. path: the file concerned when it is not the open journal's.
     void ShowDatabaseError(const CppSQLite3Exception& e, const std::string& path = {});
     bool IsJournalOpen() const { return m_db.isOpen(); }
+    // A journal is being opened (its file looked over meanwhile): nothing else opens now.
+    bool IsOpening() const { return m_opening; }
     // A journal that cannot be written (read-only file, folder or disk) is open for reading
     // only: it is never written, and the commands that would write it are disabled.
     bool IsReadOnly() const { return IsJournalOpen() && m_readOnly; }
@@ -305,8 +307,9 @@ private:
     // After a first attempt failed on damage: opens it as damaged.
     OpenResult OpenDamaged(const std::string& path);
     static bool IsDamage(const CppSQLite3Exception& e);
-    // Raises the damage PRAGMA quick_check finds.
-    void CheckSound();
+    // Raises the damage PRAGMA quick_check finds in the file at path, opened as the session
+    // will open it, as long work (JournalUi::runLongWork); false when the user cancelled.
+    bool CheckSound(const std::string& path, bool readOnly);
     // Opens the connection for a damaged file: read-only, and reading past a cut-short end.
     void OpenPastDamage(const std::string& path);
     // Shows a failure of the open journal that damage explains; false for any other failure.
@@ -388,6 +391,9 @@ private:
     unsigned m_entryListRefreshes = 0;  // RefreshEntryList calls, so a refresh is not repeated
     std::int64_t m_seenDataVersion = 0; // the file's data_version the panes show
     bool m_readOnly = false;
+    // While opening waits for its long work, the window is live: a second open or a new
+    // journal then would race the one under way.
+    bool m_opening = false;
     bool m_damaged = false;
     std::vector<std::string> m_searchHits; // the last search's, in a read-only journal
     JournalFileIdentity m_fileIdentity;    // the file the journal was opened from

@@ -14,13 +14,33 @@ bool CQBKDoc::IsDamage(const CppSQLite3Exception& e) {
     return (e.code() & 0xFF) == kCorrupt;
 }
 
-void CQBKDoc::CheckSound() {
-    // One problem is enough to know: the check stops there.
-    SqlQuery check = m_db.query("PRAGMA quick_check(1)");
-    const std::string answer = check.eof() ? std::string() : check.textField(0);
-    check.finalize();
+bool CQBKDoc::CheckSound(const std::string& path, bool readOnly) {
+    // Reading every page of a large journal takes long, so the check has a connection of its
+    // own that the work may use on another thread. It opens as the session's will: a
+    // read-write one rolls back what a crash left half written, as the session's would.
+    std::string answer;
+    std::optional<CppSQLite3Exception> failure;
+    const bool finished =
+        m_ui.runLongWork(DamageMessages::CheckingTitle(), DamageMessages::CheckingLabel(),
+                         [&](const std::atomic<bool>& cancel) {
+                             try {
+                                 SqlDatabase db;
+                                 db.open(path, readOnly);
+                                 db.stopWhen(&cancel);
+                                 // One problem is enough to know: the check stops there.
+                                 SqlQuery check = db.query("PRAGMA quick_check(1)");
+                                 answer = check.eof() ? std::string() : check.textField(0);
+                             } catch (const CppSQLite3Exception& e) {
+                                 failure = e;
+                             }
+                         });
+    if (!finished)
+        return false;
+    if (failure)
+        throw *failure;
     if (answer != "ok")
         throw CppSQLite3Exception(kCorrupt, answer.c_str());
+    return true;
 }
 
 void CQBKDoc::OpenPastDamage(const std::string& path) {

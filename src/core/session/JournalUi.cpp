@@ -2,6 +2,12 @@
 
 #include <utility>
 
+bool JournalUi::runLongWork(const std::string&, const std::string&, const LongWork& work) {
+    const std::atomic<bool> never{false};
+    work(never);
+    return true;
+}
+
 void JournalUi::showMessage(std::string text) {
     messageBox({std::move(text), MessageButtons::Ok, MessageIcon::None, MessageAnswer::Ok});
 }

@@ -10,6 +10,8 @@
 #include "core/store/NewJournalValues.h"
 #include "core/store/OptionsValues.h"
 
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -51,6 +53,14 @@ public:
     virtual bool runSaveJournalAsDialog(SaveJournalAsValues& values) = 0;
     // The folder picker: where to file an entry whose folder has gone.
     virtual bool runChooseFolderDialog(FolderChoiceValues& values) = 0;
+
+    // Long work the session waits for (opening's look over the whole file), shown to the user
+    // under title and label. The GUI runs it on a worker with the window live and offers
+    // Cancel, which sets the flag the work looks at; this default runs it here. The work
+    // throws nothing. Returns false when the user cancelled.
+    using LongWork = std::function<void(const std::atomic<bool>& cancel)>;
+    virtual bool runLongWork(const std::string& title, const std::string& label,
+                             const LongWork& work);
 
     // The program's message conventions, on top of messageBox():
 

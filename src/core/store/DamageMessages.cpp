@@ -41,6 +41,14 @@ std::string Refused() {
         "be read, and nothing is written to it while it is open."));
 }
 
+std::string CheckingTitle() {
+    return tr("Open Journal");
+}
+
+std::string CheckingLabel() {
+    return tr("Checking the journal file...");
+}
+
 std::string ReadOnlyIndicator(bool damaged) {
     return translated(damaged ? QT_TRANSLATE_NOOP("DamageMessages", "Damaged: read only")
                               : QT_TRANSLATE_NOOP("DamageMessages", "Read only"));

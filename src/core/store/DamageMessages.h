@@ -14,6 +14,10 @@ std::string FoundDamaged();
 // that met a damaged part.
 std::string Refused();
 
+// The progress shown while opening looks the whole file over for damage: title and label.
+std::string CheckingTitle();
+std::string CheckingLabel();
+
 // The status bar's and the caption's words for a journal open for reading only.
 std::string ReadOnlyIndicator(bool damaged);
 

@@ -66,6 +66,15 @@ void SqlDatabase::setBusyPrompt(BusyPrompt prompt) {
     applyBusyWait();
 }
 
+void SqlDatabase::stopWhen(const std::atomic<bool>* cancel) {
+    checkOpen();
+    // Looked at every thousand steps of the virtual machine: often enough to stop at once.
+    sqlite3_progress_handler(
+        m_db, cancel ? 1000 : 0,
+        [](void* flag) { return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0; },
+        const_cast<std::atomic<bool>*>(cancel));
+}
+
 void SqlDatabase::applyBusyWait() {
     if (!m_db)
         return;

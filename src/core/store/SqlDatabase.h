@@ -2,6 +2,7 @@
 
 #include "core/store/SqlQuery.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -32,6 +33,9 @@ public:
     // within kBusyDeclineHoldsMs too, unasked (the step they belong to is given up).
     using BusyPrompt = std::function<bool()>;
     void setBusyPrompt(BusyPrompt prompt);
+    // Long statements on this open connection stop (as interrupted) once *cancel is set, for
+    // work another thread may call off; nullptr lets them run.
+    void stopWhen(const std::atomic<bool>* cancel);
 
     // Runs statements that return no rows; returns the rows changed by the last one.
     int execute(const char* sql);

@@ -212,7 +212,7 @@ bool CJournalApp::TakeHandoff(const HandoffRequest& request, bool firstOffer) {
         m_welcome->reject();
         return false;
     }
-    if (!m_started || QApplication::activeModalWidget())
+    if (!m_started || QApplication::activeModalWidget() || m_doc->IsOpening())
         return false;
     if (request.kind == HandoffRequest::Kind::Open)
         OpenAndReport(request.path);

@@ -56,7 +56,8 @@ public:
     // A request from a second start of the program (SingleInstance's handler): brings the
     // main window forward (the first time it is offered) and opens the journal as the
     // recent-journal items do, closing the current one with its usual question. False while
-    // start-up runs or a dialog waits for the user: the request is offered again later.
+    // start-up runs, a journal opens or a dialog waits for the user: the request is offered
+    // again later.
     bool TakeHandoff(const HandoffRequest& request, bool firstOffer);
 
     CMainFrame* MainFrame() const { return m_frame.get(); }

@@ -9,6 +9,7 @@
 #include "gui/dialogs/COptionsDlg.h"
 #include "gui/dialogs/CPasswordDlg.h"
 #include "gui/dialogs/FolderPickerDlg.h"
+#include "gui/platform/LongWorkOnWorker.h"
 #include "gui/platform/MessageBoxes.h"
 
 #include <QApplication>
@@ -93,4 +94,9 @@ bool QtJournalUi::runSaveJournalAsDialog(SaveJournalAsValues& values) {
 
 bool QtJournalUi::runChooseFolderDialog(FolderChoiceValues& values) {
     return FolderPickerDlg::Run(owner(), values);
+}
+
+bool QtJournalUi::runLongWork(const std::string& title, const std::string& label,
+                              const LongWork& work) {
+    return RunLongWorkOnWorker(owner(), title, label, work);
 }

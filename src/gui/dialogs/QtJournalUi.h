@@ -33,6 +33,8 @@ public:
     std::optional<std::string> chooseJournalToOpen() override;
     bool runSaveJournalAsDialog(SaveJournalAsValues& values) override;
     bool runChooseFolderDialog(FolderChoiceValues& values) override;
+    bool runLongWork(const std::string& title, const std::string& label,
+                     const LongWork& work) override;
 
 private:
     QWidget* owner() const;

@@ -16,6 +16,13 @@
 using Session = SessionFixture;
 using namespace Qt::StringLiterals;
 
+// Turns a journal into a revision-2 file, which lacks the font columns.
+constexpr const char* kRevision2 =
+    "CREATE TABLE c2 AS SELECT SchemaRevision, Title, Owner, DateFormat, TimeFormat, "
+    "PromptForComment, ConfirmEntryMove, ConfirmFolderMove, ShowFirstLine, HasPassword, "
+    "Password, InstanceID FROM Config; DROP TABLE Config; ALTER TABLE c2 RENAME TO Config;"
+    "UPDATE Config SET SchemaRevision = 2";
+
 TEST_F(Session, FilesThatAreNotJournalsOrNewerOnesAreRefusedAndLeftUnchanged) {
     const std::string journal = createJournal("mine.qbk");
     // A text file with the journal extension; SQLite files without the settings table, with no
@@ -53,11 +60,7 @@ TEST_F(Session, OlderRevisionsAreUpgradedAndANewerOneIsTold) {
               "The Journal you are trying to open requires\na newer version Quillbook.");
 
     // A revision-2 file: the font columns are dropped and come back with their defaults.
-    rawExec(path, "CREATE TABLE c2 AS SELECT SchemaRevision, Title, Owner, DateFormat, "
-                  "TimeFormat, PromptForComment, ConfirmEntryMove, ConfirmFolderMove, "
-                  "ShowFirstLine, HasPassword, Password, InstanceID FROM Config;"
-                  "DROP TABLE Config; ALTER TABLE c2 RENAME TO Config;"
-                  "UPDATE Config SET SchemaRevision = 2");
+    rawExec(path, kRevision2);
     EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenResult::Ok);
     EXPECT_EQ(doc.DefaultFontName(), "Times New Roman");
     EXPECT_EQ(doc.DefaultFontSize(), 12);
@@ -222,4 +225,23 @@ TEST_F(Session, PasswordCanBeSetChangedAndRemovedWithEntriesReadable) {
     EXPECT_EQ(doc.LoadEntryText(id), "{\\rtf1 hello\\par}");
     EXPECT_EQ(rawQuery(path, "SELECT EntryText, Comment FROM Entry"), entryBefore);
     EXPECT_EQ(rawValue(path, "SELECT HasPassword || '|' || Password FROM Config"), "0|");
+}
+
+// Opening looks the file over as long work with the window live: meanwhile nothing else opens,
+// and Cancel leaves the file as it was (an older one, which opening would upgrade).
+TEST_F(Session, WhileOpeningChecksTheFileNothingElseOpensAndCancelLeavesItUnchanged) {
+    const std::string path = createJournal("j.qbk");
+    doc.CloseJournal();
+    rawExec(path, kRevision2);
+    const std::string before = fileBytes(path);
+    for (const bool cancel : {true, false}) {
+        ui.longWork = [&](const JournalUi::LongWork& work) {
+            EXPECT_EQ(doc.OpenJournal(path), CQBKDoc::OpenResult::Cancelled);
+            doc.CreateJournal(); // would ask for the new journal's name: the script fails
+            work(std::atomic<bool>{cancel});
+            return !cancel;
+        };
+        EXPECT_EQ(doc.OpenJournal(path) == CQBKDoc::OpenResult::Ok, !cancel);
+        EXPECT_EQ(fileBytes(path) == before, cancel);
+    }
 }

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -206,3 +207,19 @@ TEST_F(MainFrameTest, ExitAndTheCloseBoxCloseTheJournalWithTheWindow) {
 }
 
 } // namespace
+
+// Opening looks the file over on a worker under a progress dialog, the window live meanwhile;
+// Cancel there leaves the journal closed.
+TEST_F(MainFrameTest, OpeningChecksTheFileWithTheWindowLiveAndCancelLeavesItClosed) {
+    const TestJournal journal;
+    bool ranMeanwhile = false;
+    QTimer::singleShot(0, &frame(), [&] {
+        ranMeanwhile = m_app->Document().IsOpening();
+        auto* progress = frame().findChild<QProgressDialog*>(QStringLiteral("longWorkProgress"));
+        ASSERT_NE(progress, nullptr);
+        progress->cancel();
+    });
+    EXPECT_EQ(m_app->Document().OpenJournal(journal.path()), CQBKDoc::OpenResult::Cancelled);
+    EXPECT_TRUE(ranMeanwhile);
+    EXPECT_FALSE(m_app->Document().IsJournalOpen());
+}
