@@ -1036,6 +1036,14 @@ Ab jetzt ist sie nur zum Lesen geöffnet, damit nichts weiter verloren geht.</tr
         <source>Read only</source>
         <translation>Schreibgeschützt</translation>
     </message>
+    <message>
+        <source>Open Journal</source>
+        <translation>Journal öffnen</translation>
+    </message>
+    <message>
+        <source>Checking the journal file...</source>
+        <translation>Die Journaldatei wird geprüft...</translation>
+    </message>
 </context>
 <context>
     <name>DateDisplay</name>

@@ -42,11 +42,11 @@ std::string Refused() {
 }
 
 std::string CheckingTitle() {
-    return tr("Open Journal");
+    return translated(QT_TRANSLATE_NOOP("DamageMessages", "Open Journal"));
 }
 
 std::string CheckingLabel() {
-    return tr("Checking the journal file...");
+    return translated(QT_TRANSLATE_NOOP("DamageMessages", "Checking the journal file..."));
 }
 
 std::string ReadOnlyIndicator(bool damaged) {
