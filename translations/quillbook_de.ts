@@ -996,6 +996,18 @@ Textfarbe</translation>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>
+    <message>
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>RF</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmReplace</name>

@@ -72,9 +72,9 @@ constexpr std::array kPrompts{
 };
 
 constexpr std::array kIndicators{
-    Prompt{ID_INDICATOR_CAPS, "CAP"},
-    Prompt{ID_INDICATOR_NUM, "NUM"},
-    Prompt{ID_INDICATOR_SCRL, "SCRL"},
+    Prompt{ID_INDICATOR_CAPS, QT_TRANSLATE_NOOP("CommandPrompts", "CAP")},
+    Prompt{ID_INDICATOR_NUM, QT_TRANSLATE_NOOP("CommandPrompts", "NUM")},
+    Prompt{ID_INDICATOR_SCRL, QT_TRANSLATE_NOOP("CommandPrompts", "SCRL")},
 };
 
 template <std::size_t N> std::string_view lookUp(const std::array<Prompt, N>& table, CommandId id) {
@@ -112,8 +112,9 @@ QString idleMessage() {
     return QCoreApplication::translate("CommandPrompts", "Ready");
 }
 
-std::string_view indicatorText(CommandId id) {
-    return lookUp(kIndicators, id);
+QString indicatorText(CommandId id) {
+    const std::string_view text = lookUp(kIndicators, id);
+    return text.empty() ? QString() : QCoreApplication::translate("CommandPrompts", text.data());
 }
 
 QString commandDisabledPrompt(CommandId id) {

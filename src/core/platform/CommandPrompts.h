@@ -24,7 +24,7 @@ QString commandDisabledPrompt(CommandId id);
 QString commandTooltip(CommandId id);
 
 // Text of a status-bar indicator pane ("CAP", "NUM", "SCRL"), or empty.
-std::string_view indicatorText(CommandId id);
+QString indicatorText(CommandId id);
 
 // The message pane's text when nothing is highlighted.
 QString idleMessage();

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <algorithm>
+
 StatusIndicators::StatusIndicators(QStatusBar& bar) : QObject(&bar), m_readOnly(new QLabel(&bar)) {
     m_readOnly->setObjectName(QStringLiteral("indicatorReadOnly"));
     m_readOnly->setFrameShape(QFrame::StyledPanel);
@@ -17,11 +19,13 @@ StatusIndicators::StatusIndicators(QStatusBar& bar) : QObject(&bar), m_readOnly(
     const CommandId ids[] = {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
     const char* names[] = {"indicatorCaps", "indicatorNum", "indicatorScroll"};
     for (std::size_t i = 0; i < m_panes.size(); ++i) {
-        const std::string_view text = indicatorText(ids[i]);
-        auto* label = new QLabel(QString::fromLatin1(text.data(), text.size()), &bar);
+        auto* label = new QLabel(indicatorText(ids[i]), &bar);
         label->setObjectName(QString::fromLatin1(names[i]));
         label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        label->setMinimumWidth(
+            std::max(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")),
+                     label->fontMetrics().horizontalAdvance(label->text())) +
+            12);
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         bar.addPermanentWidget(label);
