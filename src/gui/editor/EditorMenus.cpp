@@ -343,12 +343,13 @@ QToolBar* EditorMenus::buildToolBar(QMainWindow& window, CommandActions& actions
         actions.bind(tool, button.id);
         bar->addAction(tool);
     }
-    // Buttons as wide as the widest label, within 50 to 150 pixels.
+    // Buttons as wide as the widest label, within 50 to 64 pixels: a longer label (as some
+    // languages have) widens only its own button, so the bar still fits the editor's width.
     int width = 50;
     for (QAction* action : bar->actions())
         if (QWidget* widget = bar->widgetForAction(action); widget && !action->isSeparator())
             width = std::max(width, widget->sizeHint().width());
-    width = std::min(width, 150);
+    width = std::min(width, 64);
     for (QAction* action : bar->actions())
         if (QWidget* widget = bar->widgetForAction(action); widget && !action->isSeparator())
             widget->setMinimumWidth(width);
