@@ -161,10 +161,12 @@ std::string JournalGenerator::WorkingCopy(const JournalShape& shape, const std::
 }
 
 std::string JournalGenerator::Copied(const JournalShape& shape, int copies) {
-    const fs::path path = fs::path(CacheFolder()) / ("load-x" + std::to_string(copies) + "-" +
+    const fs::path path = fs::path(CacheFolder()) / ("load-v2-x" + std::to_string(copies) + "-" +
                                                      fs::path(Cached(shape)).filename().string());
     if (fs::exists(path))
         return path.string();
+    if (copies > 12)
+        throw std::invalid_argument("at most 12 copies of a benchmark journal");
     const fs::path partial = path.string() + ".partial";
     fs::copy_file(Cached(shape), partial, fs::copy_options::overwrite_existing);
     SqlDatabase db;
@@ -175,9 +177,11 @@ std::string JournalGenerator::Copied(const JournalShape& shape, int copies) {
     const std::string entries =
         "(SELECT rowid FROM Entry ORDER BY rowid LIMIT " + std::to_string(shape.entries) + ")";
     for (int copy = 1; copy < copies; ++copy) {
-        // "{XXXXXXXX-..." becomes "{NNXXXXXX-...": a new id that is still a GUID's text.
-        const std::string newId =
-            "'{' || printf('%02X', " + std::to_string(copy) + ") || substr(EntryID, 4)";
+        // The generated ids are version-4 GUIDs ("{XXXXXXXX-XXXX-4XXX-..."): each copy puts
+        // its own digit (5 to F, so at most 12 copies) in the version's place, so no copy's id
+        // meets another's.
+        const std::string newId = "substr(EntryID, 1, 15) || printf('%X', " +
+                                  std::to_string(copy + 4) + ") || substr(EntryID, 17)";
         db.execute(sql.format(
             "INSERT INTO Entry (EntryID, TimeStamp, FolderID, SearchTarget, Comment, UserComment, "
             "EntryText) SELECT %s, strftime('%%Y-%%m-%%d %%H:%%M', TimeStamp, '-%d years'), "
