@@ -1,7 +1,6 @@
 #include "core/browser/CalendarEntries.h"
 
 #include "core/session/CQBKDoc.h"
-#include "core/store/SqlBuffer.h"
 
 namespace CalendarEntries {
 
@@ -17,14 +16,7 @@ std::map<QDate, int> CountsPerDay(CQBKDoc& doc, const CalendarDays& days) {
 }
 
 std::string DaysWhere(const CalendarDays& days) {
-    // A stamp's first ten characters are at most the last day exactly when the stamp sorts
-    // below that day with its last digit raised by one ("2024-12-31" -> "2024-12-3:"), whatever
-    // follows them; no date arithmetic, so no month or year end to get wrong.
-    std::string below = StoredDayKey(days.last);
-    ++below.back();
-    SqlBuffer sql;
-    return sql.format("[TimeStamp] >= '%q' AND [TimeStamp] < '%q'",
-                      StoredDayKey(days.first).c_str(), below.c_str());
+    return DaysCondition("substr([TimeStamp], 1, 10)", days);
 }
 
 } // namespace CalendarEntries

@@ -14,8 +14,8 @@ namespace CalendarEntries {
 
 // How many entries each day of days has; days without entries are left out.
 std::map<QDate, int> CountsPerDay(CQBKDoc& doc, const CalendarDays& days);
-// The entry list's condition for the entries of days (EntryFilter::daysWhere): a range of
-// the stored timestamps, which any connection to the journal can read.
+// The entry list's condition for the entries of days (EntryFilter::daysWhere), on
+// the stored timestamps' days, which any connection to the journal can read.
 std::string DaysWhere(const CalendarDays& days);
 
 } // namespace CalendarEntries
